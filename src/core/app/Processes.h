@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace z3d {
+
+// Everything the launcher starts outside itself. The command line is kept whole (it is what
+// the launch log and shortcuts record) and split into arguments only when a program starts.
+class Processes
+{
+public:
+    virtual ~Processes() = default;
+
+    // Runs a console program hidden, standard output and error on one pipe, and returns all
+    // it printed. Empty text when it printed nothing or could not be started.
+    virtual QString runAndWait(const QString& commandLine, const QString& workingFolder) = 0;
+    // Starts a program without waiting; false when nothing could be started.
+    virtual bool startProgram(const QString& commandLine, const QString& workingFolder) = 0;
+    // Shows a text file in the text editor.
+    virtual bool openInTextEditor(const QString& path) = 0;
+    // Opens a document or address with the program the desktop associates with it.
+    virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
+};
+
+} // namespace z3d
