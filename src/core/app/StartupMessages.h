@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+// The fixed texts and titles of the start-up's messages. Blanks are part of the texts.
+namespace z3d::startup_messages {
+
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+inline const QString kStartupErrorTitle = QStringLiteral("Startup error");
+inline QString missingDependency(const QString& fileName)
+{
+    return fileName + QStringLiteral(" has not been detected - re-install Zorn3D.    ");
+}
+
+inline const QString kRestrictedTitle = QStringLiteral("Restricted Window's User Account Control");
+inline const QString kRestrictedText =
+    QStringLiteral("   You appear to have restricted access with this user account, Zorn3D        ") +
+    kCrLf + QStringLiteral("    requires a UAC with a higher privilege level before it will run.");
+
+inline const QString kInstallationErrorTitle = QStringLiteral("Installation error");
+inline const QString kInstallationErrorText =
+    QStringLiteral("   Unable to run the Z3Dlauncher due to missing or unregistered       ") + kCrLf +
+    QStringLiteral("   dependencies, re-install the program using the Zorn3D setup.");
+
+inline const QString kUnknownErrorTitle = QStringLiteral("Unknown Error");
+inline const QString kUnknownErrorText =
+    QStringLiteral("   Unable to run the Z3Dlauncher due to unknown error      ") + kCrLf +
+    QStringLiteral("  please report error to the Zorn3D development team.");
+
+inline QString versionUpdateTitle(const QString& launcherVersion)
+{
+    return QStringLiteral(" Version update ") + launcherVersion;
+}
+inline const QString kCorruptConfigText =
+    QStringLiteral("Corrupt config file detected required the launcher configurations to     ") +
+    kCrLf +
+    QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+inline const QString kVersionUpgradeText =
+    QStringLiteral("The latest version upgrade required the launcher configurations to     ") +
+    kCrLf +
+    QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+
+inline const QString kConfigurationErrorTitle = QStringLiteral(" Configuration error detected");
+inline const QString kConfigurationErrorText =
+    QStringLiteral(" The Launcher has detected a configuration error, the default  ") + kCrLf +
+    QStringLiteral(" settings will be reset, please reconfigure launcher settings. ");
+
+} // namespace z3d::startup_messages

@@ -1,0 +1,108 @@
+#include "gui/services/DialogGeometry.h"
+#include "gui/services/MessageBoxStyle.h"
+#include "gui/services/WidgetDialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace z3d;
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+Q_DECLARE_METATYPE(QMessageBox::Icon)
+
+class TestDialogServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void styleSums_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<bool>("appModal");
+        QTest::newRow("system modal ok") << 4096 << int(QMessageBox::Ok) << QMessageBox::Ok
+                                         << QMessageBox::NoIcon << true;
+        QTest::newRow("information") << 64 << int(QMessageBox::Ok) << QMessageBox::Ok
+                                     << QMessageBox::Information << false;
+        QTest::newRow("exclamation") << 48 << int(QMessageBox::Ok) << QMessageBox::Ok
+                                     << QMessageBox::Warning << false;
+        QTest::newRow("critical") << 16 << int(QMessageBox::Ok) << QMessageBox::Ok
+                                  << QMessageBox::Critical << false;
+        QTest::newRow("question yes/no") << 36 << int(QMessageBox::Yes | QMessageBox::No)
+                                         << QMessageBox::Yes << QMessageBox::Question << false;
+        QTest::newRow("yes/no/cancel second default")
+            << (3 + 32 + 256) << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+            << QMessageBox::No << QMessageBox::Question << false;
+        QTest::newRow("ok/cancel") << 1 << int(QMessageBox::Ok | QMessageBox::Cancel)
+                                   << QMessageBox::Ok << QMessageBox::NoIcon << false;
+    }
+    void styleSums()
+    {
+        QFETCH(int, style);
+        QFETCH(int, buttons);
+        QFETCH(QMessageBox::StandardButton, defaultButton);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(bool, appModal);
+        const MessageBoxStyle mapped = MessageBoxStyle::fromStyleSum(style);
+        QCOMPARE(int(mapped.buttons), buttons);
+        QCOMPARE(mapped.defaultButton, defaultButton);
+        QCOMPARE(mapped.icon, icon);
+        QCOMPARE(mapped.applicationModal, appModal);
+    }
+
+    void resultCodes()
+    {
+        QCOMPARE(messageBoxResultCode(QMessageBox::Ok), 1);
+        QCOMPARE(messageBoxResultCode(QMessageBox::Cancel), 2);
+        QCOMPARE(messageBoxResultCode(QMessageBox::Yes), 6);
+        QCOMPARE(messageBoxResultCode(QMessageBox::No), 7);
+    }
+
+    void centredOverTheMainWindowEvenWhenLarger()
+    {
+        // Launcher on the right half of a wide screen.
+        const QRect main(1500, 200, 647, 514);
+        QCOMPARE(centredOver(main, QSize(300, 120)), QPoint(1500 + 173, 200 + 197));
+        // A box larger than the launcher keeps the launcher's centre.
+        const QPoint corner = centredOver(main, QSize(800, 600));
+        QCOMPARE(corner, QPoint(1500 - 76, 200 - 43));
+        QCOMPARE(QRect(corner, QSize(800, 600)).center().x(), main.center().x());
+    }
+
+    void hookedFileDialogPlacement()
+    {
+        const QRect main(100, 50, 700, 500);
+        QCOMPARE(hookedFileDialogPosition(main, true), QPoint(100 + 63, 50 + 90));
+        QCOMPARE(hookedFileDialogPosition(main, false), QPoint(100 + 63, 50 + 100));
+    }
+
+    void messageBoxShowsTextTitleAndReturnsPressedButton()
+    {
+        QWidget main;
+        main.setGeometry(400, 100, 600, 500);
+        main.show();
+        WidgetDialogs dialogs([] { return true; }, [] { return false; });
+        dialogs.setMainWindow(&main);
+        QString seenTitle, seenText;
+        QTimer::singleShot(0, [&] {
+            QMessageBox* box = nullptr;
+            QTRY_VERIFY((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())));
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        const int result = dialogs.messageBox(QStringLiteral("  Delete it?  \r\n second"), 36,
+                                              QStringLiteral(" Delete game"));
+        QCOMPARE(result, 7);
+        QCOMPARE(seenTitle, QStringLiteral(" Delete game"));
+        QCOMPARE(seenText, QStringLiteral("  Delete it?  \r\n second"));
+    }
+};
+
+QTEST_MAIN(TestDialogServices)
+#include "tst_dialogservices.moc"
