@@ -1,0 +1,467 @@
+// Runs the real Z3DgFiles CHECKWAD against WAD files written byte for byte by the test and
+// against Debian's Freedoom files, and reads the output the way the launcher does.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <climits>
+
+namespace {
+
+const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
+
+struct Lump
+{
+    QByteArray name;
+    QByteArray data;
+};
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray entry(quint32 offset, quint32 size, const QByteArray& name)
+{
+    QByteArray padded = name.left(8);
+    padded.append(QByteArray(8 - padded.size(), '\0'));
+    return le32(offset) + le32(size) + padded;
+}
+
+// A well-formed WAD: header, lump data, then the directory.
+QByteArray wad(const QList<Lump>& lumps, const QByteArray& magic = "PWAD")
+{
+    QByteArray data;
+    QByteArray directory;
+    for (const Lump& lump : lumps) {
+        directory += entry(quint32(12 + data.size()), quint32(lump.data.size()), lump.name);
+        data += lump.data;
+    }
+    return magic + le32(quint32(lumps.size())) + le32(quint32(12 + data.size())) + data + directory;
+}
+
+// A binary map: marker then its lumps, each with a little data.
+QList<Lump> binaryMap(const QByteArray& marker)
+{
+    QList<Lump> lumps{{marker, {}}};
+    for (const char* name : {"THINGS", "LINEDEFS", "SIDEDEFS", "VERTEXES", "SECTORS"}) {
+        lumps.append({name, QByteArray(20, 'x')});
+    }
+    return lumps;
+}
+
+QList<Lump> textMap(const QByteArray& marker)
+{
+    return {{marker, {}}, {"TEXTMAP", "namespace = \"zdoom\";\n"}, {"ENDMAP", {}}};
+}
+
+QList<Lump> maps(const QList<QByteArray>& markers)
+{
+    QList<Lump> lumps{{"PLAYPAL", QByteArray(768, '\1')}};
+    for (const QByteArray& marker : markers) {
+        lumps += binaryMap(marker);
+    }
+    return lumps;
+}
+
+Run runChecker(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(CheckerPath, arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The launcher's map-count code: characters 17 and 18 of the output.
+int mapCountCode(const QByteArray& output)
+{
+    const QByteArray s = output.mid(16, 2);
+    const auto leadingNumber = [](const QByteArray& text) {
+        int value = 0;
+        for (char c : text) {
+            if (c == ' ')
+                continue;
+            if (c < '0' || c > '9')
+                break;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    if (!s.isEmpty() && s.back() >= '0' && s.back() <= '9')
+        return leadingNumber("1" + s);
+    return leadingNumber("10" + s.left(1));
+}
+
+// The launcher's item reader: an item ends at a comma or a line end, blanks before it are
+// skipped, and a double-quoted item may hold commas.
+QStringList items(const QByteArray& output)
+{
+    QStringList result;
+    const QString text = QString::fromUtf8(output);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        QString item;
+        if (i < text.size() && text[i] == '"') {
+            const qsizetype close = text.indexOf('"', i + 1);
+            const qsizetype end = close < 0 ? text.size() : close;
+            item = text.mid(i + 1, end - i - 1);
+            i = close < 0 ? text.size() : close + 1;
+        }
+        while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r')
+            item += text[i++];
+        result.append(item);
+        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        ++i;
+    }
+    return result;
+}
+
+} // namespace
+
+class TestCheckWad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void wadFiles_data();
+    void wadFiles();
+    void countAboveNinetyNine();
+    void sparseFourGigabyteFile();
+    void freedoom_data();
+    void freedoom();
+    void commandWordIgnoresCase_data();
+    void commandWordIgnoresCase();
+    void missingOrUnusablePath();
+    void usageErrors_data();
+    void usageErrors();
+
+private:
+    // Checks everything the launcher relies on and returns the map names it would list.
+    static QStringList checkOutput(const QByteArray& output);
+    QString writeFile(const QString& name, const QByteArray& bytes);
+
+    QTemporaryDir m_dir;
+};
+
+void TestCheckWad::initTestCase()
+{
+    QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestCheckWad::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+QStringList TestCheckWad::checkOutput(const QByteArray& output)
+{
+    QStringList names;
+    const QList<QByteArray> lines = output.split('\n');
+    [&] {
+        QVERIFY2(output.endsWith('\n'), output.constData());
+        QVERIFY2(lines.size() >= 4, output.constData()); // three header lines + final LF
+        for (const QByteArray& line : lines.mid(0, lines.size() - 1)) {
+            QVERIFY2(!line.isEmpty(), "no empty item may appear");
+            QVERIFY2(!line.contains(','), line.constData());
+            QVERIFY2(!line.contains('\r'), line.constData());
+        }
+        const QList<QByteArray> mapLines = lines.mid(3, lines.size() - 4);
+        for (const QByteArray& line : mapLines) {
+            const QByteArray name = line.left(5).trimmed();
+            QVERIFY2(name.size() == 4 || name.size() == 5, line.constData());
+            if (name.size() == 4)
+                QVERIFY2(line.size() == 4 || line[4] == ' ', line.constData());
+            names.append(QString::fromLatin1(name));
+        }
+        // The launcher's map list: from the fourth item on, first five characters, trimmed.
+        QStringList listed;
+        for (const QString& item : items(output).mid(3))
+            listed.append(item.left(5).trimmed());
+        QCOMPARE(listed, names);
+        QCOMPARE(mapCountCode(output), 100 + int(names.size()));
+        const QByteArray first = lines.first();
+        if (names.size() < 10)
+            QVERIFY2(first.size() == 17 || first[17] == ' ', first.constData());
+    }();
+    return names;
+}
+
+void TestCheckWad::wadFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("exitCode");
+
+    const QStringList none;
+    QList<QByteArray> twelve;
+    QStringList twelveNames;
+    for (int i = 1; i <= 12; ++i) {
+        twelve.append(QByteArray("MAP") + QByteArray::number(i).rightJustified(2, '0'));
+        twelveNames.append(QString::fromLatin1(twelve.back()));
+    }
+
+    QTest::newRow("no lumps") << wad({}) << none << 0;
+    QTest::newRow("lumps but no maps")
+        << wad({{"PLAYPAL", "abc"}, {"COLORMAP", "def"}}) << none << 0;
+    QTest::newRow("one binary map") << wad(maps({"MAP01"})) << QStringList{"MAP01"} << 0;
+    QTest::newRow("one episode map") << wad(maps({"E1M1"})) << QStringList{"E1M1"} << 0;
+    QTest::newRow("IWAD signature")
+        << wad(maps({"E2M3", "E2M4"}), "IWAD") << QStringList{"E2M3", "E2M4"} << 0;
+    QTest::newRow("twelve maps") << wad(maps(twelve)) << twelveNames << 0;
+    QTest::newRow("text maps") << wad(textMap("MAP07") + textMap("MAP08"))
+                               << QStringList{"MAP07", "MAP08"} << 0;
+    QTest::newRow("mixed in directory order")
+        << wad(binaryMap("MAP05") + textMap("E1M1") + binaryMap("E4M9") + binaryMap("MAP00"))
+        << QStringList{"MAP05", "E1M1", "E4M9", "MAP00"} << 0;
+    QTest::newRow("marker not followed by THINGS")
+        << wad(QList<Lump>{{"MAP01", {}}, {"LINEDEFS", "xx"}, {"THINGS", "xx"}, {"MAP02", {}}})
+        << none << 0;
+    QTest::newRow("marker followed by another marker")
+        << wad(QList<Lump>{{"MAP03", {}}} + binaryMap("MAP04")) << QStringList{"MAP04"} << 0;
+    QTest::newRow("marker as the last lump")
+        << wad(binaryMap("E1M1") + QList<Lump>{{"E1M2", {}}}) << QStringList{"E1M1"} << 0;
+    QTest::newRow("duplicate marker listed once")
+        << wad(maps({"MAP01", "MAP02", "MAP01", "MAP02", "MAP03"}))
+        << QStringList{"MAP01", "MAP02", "MAP03"} << 0;
+    QTest::newRow("lower-case names")
+        << wad(QList<Lump>{{"map09", {}}, {"things", "xx"}, {"e3m3", {}}, {"textmap", "x"}})
+        << QStringList{"MAP09", "E3M3"} << 0;
+    QTest::newRow("names that are not map names")
+        << wad(maps({"E10M1", "E1M10", "MAP1", "MAP001", "MAPAB", "EXM1", "E1M", "MAP01X", "F1M1",
+                     "E1N1"}))
+        << none << 0;
+
+    // Markers pointing at offset 0, and two lumps sharing one data block, as real WADs have.
+    QByteArray shared = "PWAD" + le32(4) + le32(12 + 8);
+    shared += QByteArray(8, 't');
+    shared += entry(0, 0, "MAP02") + entry(12, 8, "THINGS") + entry(0, 0, "MAP03") +
+              entry(12, 8, "THINGS");
+    QTest::newRow("shared data and markers at zero")
+        << shared << QStringList{"MAP02", "MAP03"} << 0;
+
+    // Damaged files: three header items, no map, exit status 1.
+    const QByteArray good = wad(maps({"MAP01", "MAP02"}));
+    const auto withHeader = [&](qint64 count, quint32 offset) {
+        QByteArray bytes = good;
+        qToLittleEndian(quint32(count), bytes.data() + 4);
+        qToLittleEndian(offset, bytes.data() + 8);
+        return bytes;
+    };
+    const quint32 directory = qFromLittleEndian<quint32>(good.constData() + 8);
+    const qint64 lumps = qFromLittleEndian<qint32>(good.constData() + 4);
+
+    QTest::newRow("empty file") << QByteArray() << none << 1;
+    QTest::newRow("short header") << QByteArray("PWAD\x02\0\0\0", 8) << none << 1;
+    QTest::newRow("unknown signature") << "JUNK" + good.mid(4) << none << 1;
+    QTest::newRow("lower-case signature") << "pwad" + good.mid(4) << none << 1;
+    QTest::newRow("count minus one") << withHeader(-1, directory) << none << 1;
+    QTest::newRow("count most negative") << withHeader(INT_MIN, directory) << none << 1;
+    QTest::newRow("count huge") << withHeader(INT_MAX, directory) << none << 1;
+    QTest::newRow("count one too many") << withHeader(lumps + 1, directory) << none << 1;
+    QTest::newRow("directory beyond the end")
+        << withHeader(lumps, quint32(good.size() + 100)) << none << 1;
+    QTest::newRow("directory offset near 4 GiB") << withHeader(lumps, 0xFFFFFFF0u) << none << 1;
+    QTest::newRow("directory overlapping the header") << withHeader(lumps, 4) << none << 1;
+    QTest::newRow("directory cut short") << good.left(good.size() - 5) << none << 1;
+
+    const auto withEntry = [&](int index, quint32 offset, quint32 size) {
+        QByteArray bytes = good;
+        char* field = bytes.data() + directory + index * 16;
+        qToLittleEndian(offset, field);
+        qToLittleEndian(size, field + 4);
+        return bytes;
+    };
+    QTest::newRow("lump beyond the end") << withEntry(2, 12, quint32(good.size())) << none << 1;
+    QTest::newRow("lump offset wraps past 4 GiB") << withEntry(2, 0xFFFFFFF0u, 0x20u) << none << 1;
+    QTest::newRow("lump size near 4 GiB") << withEntry(2, 12, 0xFFFFFFFFu) << none << 1;
+    QTest::newRow("lump overlapping the header") << withEntry(2, 0, 16) << none << 1;
+    QTest::newRow("lump overlapping the directory") << withEntry(2, directory - 4, 8) << none << 1;
+    QTest::newRow("lump inside the directory") << withEntry(0, directory + 16, 16) << none << 1;
+}
+
+void TestCheckWad::wadFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QFETCH(int, exitCode);
+
+    const QString path = writeFile(QStringLiteral("case.wad"), bytes);
+    QVERIFY(!path.isEmpty());
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(checkOutput(run.out), expected);
+    QCOMPARE(items(run.out).size(), 3 + expected.size());
+}
+
+void TestCheckWad::countAboveNinetyNine()
+{
+    // 100 episode names plus MAP00..MAP09: 110 maps. The launcher reads two characters, so
+    // the count must show as 99 there, and every map is still listed.
+    QList<QByteArray> markers;
+    for (int e = 0; e <= 9; ++e)
+        for (int m = 0; m <= 9; ++m)
+            markers.append(QByteArray("E") + char('0' + e) + 'M' + char('0' + m));
+    for (int m = 0; m <= 9; ++m)
+        markers.append(QByteArray("MAP0") + char('0' + m));
+    const QString path = writeFile(QStringLiteral("many.wad"), wad(maps(markers)));
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.mid(16, 2), QByteArray("99"));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 3 + 110 + 1);
+    QCOMPARE(lines[3].left(5), QByteArray("E0M0 "));
+    QCOMPARE(lines[3 + 109].left(5), QByteArray("MAP09"));
+}
+
+void TestCheckWad::sparseFourGigabyteFile()
+{
+    // 4 GiB of holes with a 60,000-lump directory at the very end (offset above 2 GiB, so it
+    // only works when offsets are read unsigned). Ten maps among the lumps.
+    constexpr qint64 FileSize = qint64(1) << 32;
+    constexpr int LumpCount = 60000;
+    constexpr qint64 DirectoryOffset = FileSize - qint64(LumpCount) * 16;
+
+    QByteArray directory;
+    directory.reserve(LumpCount * 16);
+    QStringList expected;
+    int index = 0;
+    for (int map = 1; map <= 10; ++map) {
+        const QByteArray marker = "MAP" + QByteArray::number(map).rightJustified(2, '0');
+        expected.append(QString::fromLatin1(marker));
+        directory += entry(0, 0, marker);
+        directory += entry(quint32(12 + map * 4096), 2000, "THINGS");
+        directory += entry(quint32(12 + map * 4096 + 2000), 2000, "LINEDEFS");
+        index += 3;
+    }
+    for (; index < LumpCount; ++index)
+        directory += entry(quint32(1 << 20) + quint32(index) * 4096u, 4096, "FILLER");
+
+    const QString path = m_dir.filePath(QStringLiteral("huge.wad"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (!file.resize(FileSize))
+            QSKIP("the temporary folder cannot hold a 4 GiB sparse file");
+        QVERIFY(file.seek(0));
+        QVERIFY(file.write("IWAD" + le32(LumpCount) + le32(quint32(DirectoryOffset))) == 12);
+        QVERIFY(file.seek(DirectoryOffset));
+        QCOMPARE(file.write(directory), qint64(directory.size()));
+    }
+    QCOMPARE(QFileInfo(path).size(), FileSize);
+
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    QFile::remove(path);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(checkOutput(run.out), expected);
+}
+
+void TestCheckWad::freedoom_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("expected");
+
+    QStringList episodes;
+    for (int e = 1; e <= 4; ++e)
+        for (int m = 1; m <= 9; ++m)
+            episodes.append(QStringLiteral("E%1M%2").arg(e).arg(m));
+    QStringList numbered;
+    for (int m = 1; m <= 32; ++m)
+        numbered.append(QStringLiteral("MAP%1").arg(m, 2, 10, QLatin1Char('0')));
+
+    QTest::newRow("freedoom1") << QStringLiteral("/usr/share/games/doom/freedoom1.wad") << episodes;
+    QTest::newRow("freedoom2") << QStringLiteral("/usr/share/games/doom/freedoom2.wad") << numbered;
+}
+
+void TestCheckWad::freedoom()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, expected);
+    if (!QFile::exists(path))
+        QSKIP("Freedoom is not installed");
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(checkOutput(run.out), expected);
+    QCOMPARE(run.err, QByteArray());
+}
+
+void TestCheckWad::commandWordIgnoresCase_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("lower") << QStringLiteral("checkwad");
+    QTest::newRow("mixed") << QStringLiteral("CheckWad");
+}
+
+void TestCheckWad::commandWordIgnoresCase()
+{
+    QFETCH(QString, command);
+    // A folder and file name with blanks and a comma reach the checker as one argument.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("My Games, old")));
+    const QString path =
+        writeFile(QStringLiteral("My Games, old/Two Maps.wad"), wad(maps({"E1M1", "E1M2"})));
+    const Run upper = runChecker({QStringLiteral("CHECKWAD"), path});
+    const Run other = runChecker({command, path});
+    QCOMPARE(other.exitCode, 0);
+    QCOMPARE(other.out, upper.out);
+    QCOMPARE(checkOutput(other.out), QStringList({"E1M1", "E1M2"}));
+}
+
+void TestCheckWad::missingOrUnusablePath()
+{
+    for (const QString& path : {m_dir.filePath(QStringLiteral("absent.wad")), m_dir.path(),
+                                QStringLiteral("/dev/null")}) {
+        const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(checkOutput(run.out), QStringList());
+    }
+}
+
+void TestCheckWad::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("command only") << QStringList{"CHECKWAD"};
+    QTest::newRow("empty path") << QStringList{"CHECKWAD", ""};
+    QTest::newRow("unknown command") << QStringList{"LISTMAPS", "/tmp"};
+    QTest::newRow("extra argument") << QStringList{"CHECKWAD", "a.wad", "b.wad"};
+}
+
+void TestCheckWad::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runChecker(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(run.err.contains("Usage"));
+}
+
+QTEST_GUILESS_MAIN(TestCheckWad)
+#include "tst_checkwad.moc"

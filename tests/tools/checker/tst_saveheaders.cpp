@@ -1,0 +1,193 @@
+// Runs the real Z3DgFiles GETSAVEHDRS against save folders written byte for byte.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
+
+using Files = QList<QPair<QString, QByteArray>>;
+
+// A save file: the description padded with NULs to 24 bytes, then some game state.
+QByteArray save(const QByteArray& description)
+{
+    QByteArray bytes = description.left(24);
+    bytes.append(QByteArray(24 - bytes.size(), '\0'));
+    return bytes + QByteArray(200, '\x5a');
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+};
+
+Run runChecker(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels); // the launcher reads one pipe
+    process.start(CheckerPath, arguments);
+    Run run;
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+        run.out = process.readAll();
+    }
+    return run;
+}
+
+// The launcher's item reader with quoted items honoured.
+QStringList items(const QByteArray& output)
+{
+    QStringList result;
+    const QString text = QString::fromUtf8(output);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        QString item;
+        if (text[i] == '"') {
+            const qsizetype close = text.indexOf('"', i + 1);
+            item = text.mid(i + 1, close < 0 ? -1 : close - i - 1);
+            i = close < 0 ? text.size() : close + 1;
+        }
+        while (i < text.size() && text[i] != ',' && text[i] != '\n')
+            item += text[i++];
+        result.append(item);
+        ++i;
+    }
+    return result;
+}
+
+} // namespace
+
+class TestSaveHeaders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void folders_data();
+    void folders();
+    void missingFolder();
+    void folderNameWithBlanksAndComma();
+};
+
+void TestSaveHeaders::initTestCase()
+{
+    QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
+}
+
+void TestSaveHeaders::folders_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("empty folder") << Files{} << QByteArray();
+    QTest::newRow("slots 1 3 4 in slot order")
+        << Files{{"Zorn3DSav4.z3dsg", save("Fourth")},
+                 {"Zorn3DSav1.z3dsg", save("Entryway")},
+                 {"Zorn3DSav3.z3dsg", save("Hangar start")}}
+        << QByteArray("\"1Entryway\"\n\"3Hangar start\"\n\"4Fourth\"\n");
+    QTest::newRow("comma in a description")
+        << Files{{"Zorn3DSav3.z3dsg", save("Hangar run, take two")}}
+        << QByteArray("\"3Hangar run, take two\"\n");
+    QTest::newRow("empty description")
+        << Files{{"Zorn3DSav2.z3dsg", save("")}} << QByteArray("\"2\"\n");
+    QTest::newRow("24 characters without NUL")
+        << Files{{"Zorn3DSav0.z3dsg", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"}}
+        << QByteArray("\"0ABCDEFGHIJKLMNOPQRSTUVWX\"\n");
+    QTest::newRow("text after the NUL ignored")
+        << Files{{"Zorn3DSav5.z3dsg", QByteArray("Kept\0dropped text here!!", 24) + "state"}}
+        << QByteArray("\"5Kept\"\n");
+    QTest::newRow("short and empty files skipped")
+        << Files{{"Zorn3DSav1.z3dsg", "short"},
+                 {"Zorn3DSav2.z3dsg", ""},
+                 {"Zorn3DSav3.z3dsg", QByteArray(23, 'x')},
+                 {"Zorn3DSav4.z3dsg", QByteArray(24, 'y')}}
+        << QByteArray("\"4yyyyyyyyyyyyyyyyyyyyyyyy\"\n");
+    QTest::newRow("line breaks quotes and controls")
+        << Files{{"Zorn3DSav6.z3dsg", save("a\r\nb\"c\"\td\x7f"
+                                           "e")}}
+        << QByteArray("\"6a  b'c' d e\"\n");
+    QTest::newRow("UTF-8 kept and stray bytes replaced")
+        << Files{{"Zorn3DSav7.z3dsg", save("Caf\xc3\xa9 \xe9t\xe9 \xc3")}}
+        << QByteArray("\"7Caf\xc3\xa9 ?t? ?\"\n");
+    QTest::newRow("name compared without case")
+        << Files{{"ZORN3DSAV8.Z3DSG", save("Upper")}, {"zorn3dsav9.z3dsg", save("Lower")}}
+        << QByteArray("\"8Upper\"\n\"9Lower\"\n");
+    QTest::newRow("other files ignored")
+        << Files{{"Zorn3DSav10.z3dsg", save("two digits")},
+                 {"Zorn3DSavA.z3dsg", save("letter")},
+                 {"Zorn3DSav1.z3dsg.bak", save("backup")},
+                 {"Zorn3DSav1.z3ds", save("record")},
+                 {"xZorn3DSav1.z3dsg", save("prefix")},
+                 {"notes.txt", save("notes")},
+                 {"Zorn3DSav5.z3dsg/inner.txt", "a folder named like a save"},
+                 {"Zorn3DSav2.z3dsg", save("The real one")}}
+        << QByteArray("\"2The real one\"\n");
+    QTest::newRow("same slot twice in different case")
+        << Files{{"zorn3dsav1.z3dsg", save("lower")}, {"Zorn3DSav1.z3dsg", save("mixed")}}
+        << QByteArray("\"1mixed\"\n");
+}
+
+void TestSaveHeaders::folders()
+{
+    QFETCH(Files, files);
+    QFETCH(QByteArray, expected);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const auto& [name, bytes] : files) {
+        const QString path = dir.filePath(name);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+
+    const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), dir.path()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expected);
+
+    // One item per save, whatever the description holds.
+    const QStringList entries = items(run.out);
+    QCOMPARE(entries.size(), qsizetype(run.out.count('\n')));
+    for (const QString& entry : entries)
+        QVERIFY(!entry.isEmpty() && entry[0].isDigit());
+}
+
+void TestSaveHeaders::missingFolder()
+{
+    QTemporaryDir dir;
+    const Run missing =
+        runChecker({QStringLiteral("getsavehdrs"), dir.filePath(QStringLiteral("gone"))});
+    QCOMPARE(missing.exitCode, 1);
+    QCOMPARE(missing.out, QByteArray());
+
+    QFile file(dir.filePath(QStringLiteral("Zorn3DSav1.z3dsg")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(save("not a folder"));
+    file.close();
+    const Run notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file.fileName()});
+    QCOMPARE(notFolder.exitCode, 1);
+    QCOMPARE(notFolder.out, QByteArray());
+}
+
+void TestSaveHeaders::folderNameWithBlanksAndComma()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Z3DGames/Hell, Revisited/savegame"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + QStringLiteral("/Zorn3DSav9.z3dsg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(save("Boss"));
+    file.close();
+    const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("\"9Boss\"\n"));
+}
+
+QTEST_GUILESS_MAIN(TestSaveHeaders)
+#include "tst_saveheaders.moc"

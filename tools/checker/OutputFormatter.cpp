@@ -1,0 +1,125 @@
+#include "OutputFormatter.h"
+
+namespace z3d::checker {
+
+namespace {
+
+// Length of the valid UTF-8 sequence starting at `text[i]`, or 0 when it is not valid
+// (overlong forms, surrogates and values above U+10FFFF included).
+std::size_t utf8Length(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = 0;
+    unsigned int minimum = 0;
+    unsigned int value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        minimum = 0x80;
+        value = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        minimum = 0x800;
+        value = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        minimum = 0x10000;
+        value = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        value = value << 6 | (byte(i + k) & 0x3Fu);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+std::string countText(std::size_t count)
+{
+    if (count > 99) {
+        return "99+ (" + std::to_string(count) + ")";
+    }
+    return std::to_string(count);
+}
+
+} // namespace
+
+std::string OutputFormatter::sanitise(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            result.push_back(' ');
+            ++i;
+        } else if (c == '"') {
+            result.push_back('\'');
+            ++i;
+        } else if (c < 0x80) {
+            result.push_back(static_cast<char>(c));
+            ++i;
+        } else if (const std::size_t length = utf8Length(text, i); length > 0) {
+            result.append(text.substr(i, length));
+            i += length;
+        } else {
+            result.push_back('?');
+            ++i;
+        }
+    }
+    return result;
+}
+
+std::string OutputFormatter::headerText(std::string_view text)
+{
+    std::string result = sanitise(text);
+    for (char& c : result) {
+        if (c == ',') {
+            c = ';';
+        }
+    }
+    return result;
+}
+
+std::string OutputFormatter::checkwad(const WadReport& report)
+{
+    std::string out = "Number of maps: " + countText(report.maps.size()) + "\n";
+    out += "Wad type: " + (report.kind.empty() ? std::string("unknown") : report.kind);
+    out += "  Lumps: ";
+    out += report.kind.empty() ? std::string("?") : std::to_string(report.lumpCount);
+    out += "\n";
+    out += report.intact ? std::string("Status: OK") : "Status: " + headerText(report.problem);
+    out += "\n";
+    for (const MapEntry& map : report.maps) {
+        std::string name = map.name;
+        name.resize(5, ' ');
+        out += name;
+        out += map.format == MapFormat::Binary ? " binary map\n" : " text map (UDMF)\n";
+    }
+    return out;
+}
+
+std::string OutputFormatter::saveLine(const SaveHeader& save)
+{
+    return "\"" + std::to_string(save.slot % 10) + sanitise(save.description) + "\"\n";
+}
+
+std::string OutputFormatter::saveHeaders(const std::vector<SaveHeader>& saves)
+{
+    std::string out;
+    for (const SaveHeader& save : saves) {
+        out += saveLine(save);
+    }
+    return out;
+}
+
+} // namespace z3d::checker

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "SaveHeader.h"
+#include "WadReport.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace z3d::checker {
+
+// The checker's printed output. The launcher reads it item by item (an item ends at a comma
+// or a line end; one pair of surrounding double quotes is removed), so:
+//
+// CHECKWAD prints exactly three header lines, then one line per map:
+//     Number of maps: <n>          the count starts at character 17 of the first line
+//     Wad type: <IWAD|PWAD|unknown>  Lumps: <count from the header, or ?>
+//     Status: <OK or what is wrong with the file>
+//     <name padded to five characters> <binary map|text map (UDMF)>
+// None of these lines holds a comma. Counts above 99 print as "99+ (<n>)": the launcher reads
+// two characters and ranks wads by them, and 99 keeps such a wad on top.
+//
+// GETSAVEHDRS prints one line per save, the slot digit and the description as a single
+// double-quoted item ("3Hangar run, take two"), so a comma stays inside one item.
+class OutputFormatter
+{
+public:
+    static std::string checkwad(const WadReport& report);
+    static std::string saveHeaders(const std::vector<SaveHeader>& saves);
+    static std::string saveLine(const SaveHeader& save);
+
+    // Makes raw description bytes safe inside one quoted item of one line: control
+    // characters (CR and LF included) become blanks, a double quote becomes an apostrophe,
+    // and bytes that are not valid UTF-8 become '?'.
+    static std::string sanitise(std::string_view text);
+
+    // Makes header text comma-free and single-line.
+    static std::string headerText(std::string_view text);
+};
+
+} // namespace z3d::checker
