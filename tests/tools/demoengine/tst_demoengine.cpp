@@ -1,0 +1,107 @@
+// Runs the real Zorn3D demo engine and reads back what it recorded in Zorn3D.out.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString EnginePath = QStringLiteral(Z3D_BIN_DIR "/Zorn3D");
+
+int runEngine(const QString& workingFolder, const QStringList& arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    process.start(EnginePath, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDemoEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void recordsArguments_data();
+    void recordsArguments();
+    void appendsAcrossRuns();
+    void unwritableRecord();
+};
+
+void TestDemoEngine::initTestCase()
+{
+    QVERIFY2(QFile::exists(EnginePath), "build the Zorn3D target first");
+}
+
+void TestDemoEngine::recordsArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("no arguments") << QStringList() << QByteArray("Zorn3D\n");
+    QTest::newRow("plain") << QStringList{"-iwad", "Iwads\\Doom2.wad", "-warp", "07"}
+                           << QByteArray("Zorn3D [-iwad] [Iwads\\Doom2.wad] [-warp] [07]\n");
+    QTest::newRow("blanks kept inside one argument")
+        << QStringList{"-file", "Z3DGames\\My Game\\Pwads\\a b.wad", "  padded  "}
+        << QByteArray("Zorn3D [-file] [Z3DGames\\My Game\\Pwads\\a b.wad] [  padded  ]\n");
+    QTest::newRow("quotes and backslashes verbatim")
+        << QStringList{"say \"hi\"", "C:\\path\\", "\\\"", "["}
+        << QByteArray("Zorn3D [say \"hi\"] [C:\\path\\] [\\\"] [[]\n");
+    QTest::newRow("empty argument") << QStringList{"", "x"} << QByteArray("Zorn3D [] [x]\n");
+    QTest::newRow("escaped characters")
+        << QStringList{"100%", "a]b", "two\nlines", "cr\rhere"}
+        << QByteArray("Zorn3D [100%25] [a%5Db] [two%0Alines] [cr%0Dhere]\n");
+    QTest::newRow("UTF-8") << QStringList{QStringLiteral("Caf\u00e9")}
+                           << QByteArray("Zorn3D [Caf\xc3\xa9]\n");
+}
+
+void TestDemoEngine::recordsArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    QCOMPARE(runEngine(dir.path(), arguments), 0);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("Zorn3D.out"))), line);
+}
+
+void TestDemoEngine::appendsAcrossRuns()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("Zorn3D.out"));
+    QFile existing(out);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("earlier line\n");
+    existing.close();
+
+    QCOMPARE(runEngine(dir.path(), {"-iwad", "Iwads\\Doom.wad", "-skill", "3"}), 0);
+    QCOMPARE(runEngine(dir.path(), {"-loadgame", "3", "+set x \"a b\""}), 0);
+    QCOMPARE(readAll(out), QByteArray("earlier line\n"
+                                      "Zorn3D [-iwad] [Iwads\\Doom.wad] [-skill] [3]\n"
+                                      "Zorn3D [-loadgame] [3] [+set x \"a b\"]\n"));
+    // Nothing is written anywhere but the working folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{"Zorn3D.out"});
+}
+
+void TestDemoEngine::unwritableRecord()
+{
+    // A folder in the record's place makes the write fail: the engine says so and fails.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Zorn3D.out")));
+    QCOMPARE(runEngine(dir.path(), {"-iwad"}), 1);
+}
+
+QTEST_GUILESS_MAIN(TestDemoEngine)
+#include "tst_demoengine.moc"
