@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/platform/ErrorNumber.h"
+
+#include <QString>
+
+namespace z3d {
+
+// File and folder operations with the launcher's error numbers. Paths are resolved
+// case-insensitively first. Each operation consults FaultInjector before touching the disk.
+class FileOperations
+{
+public:
+    // Deletes a file, read-only ones too. 53 when it does not exist, 76 when its folder does
+    // not exist, 70/75 when refused.
+    static ErrorNumber deleteFile(const QString& path);
+    // Deletes the file when it exists; a missing file is not an error.
+    static ErrorNumber deleteFileIfExists(const QString& path);
+    // Creates one folder (its parent must exist). 75 when it exists already, 76 when the
+    // parent is missing, 70/75 when refused.
+    static ErrorNumber createFolder(const QString& path);
+    // Creates a folder with any missing parents; an existing folder is not an error.
+    static ErrorNumber createFolderPath(const QString& path);
+    // Deletes an empty folder. 76 when it does not exist, 75 when it is not empty.
+    static ErrorNumber deleteFolder(const QString& path);
+    // Deletes a folder with everything in it (read-only files too). 76 when it does not exist.
+    static ErrorNumber deleteFolderTree(const QString& path);
+    // Deletes every file (not folder) in folder whose name matches pattern without regard to
+    // case ("*.z3dm"; "*.*" matches every file, with or without an extension). 76 when the
+    // folder does not exist, 53 when nothing matched, else the first failure (the remaining
+    // files are still tried).
+    static ErrorNumber deleteMatching(const QString& folder, const QString& pattern);
+    // The write-permission probe: creates launcherDir + "Admin" unless it exists, then deletes
+    // it. 70 or 75 when the folder cannot be created or deleted.
+    static ErrorNumber probeWritePermission(const QString& launcherDir);
+    // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
+    // "*.*" matches every name.
+    static bool matchesWildcard(const QString& fileName, const QString& pattern);
+};
+
+} // namespace z3d
