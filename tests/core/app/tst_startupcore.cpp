@@ -1,0 +1,138 @@
+#include "core/app/Dependencies.h"
+#include "core/app/ModelFolderTidy.h"
+#include "core/app/StartupState.h"
+#include "core/platform/InstallPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace z3d;
+
+Q_DECLARE_METATYPE(LauncherSwitch)
+
+namespace {
+
+void touch(const QString& root, const QString& relative, const QByteArray& content = {})
+{
+    const QString path = root + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+bool exists(const QString& root, const QString& relative)
+{
+    return QFileInfo::exists(root + QLatin1Char('/') + relative);
+}
+
+} // namespace
+
+class TestStartupCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowTitleHasTwoBlanksAroundAnd()
+    {
+        QCOMPARE(buildWindowTitle(kLauncherVersion, kEngineVersion),
+                 QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20"));
+    }
+
+    void launcherSwitchMustBeTheWholeCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<LauncherSwitch>("expected");
+        QTest::newRow("none") << QStringList{} << LauncherSwitch::None;
+        QTest::newRow("wine") << QStringList{"/WINE"} << LauncherSwitch::Wine;
+        QTest::newRow("wine lower case") << QStringList{"/wine"} << LauncherSwitch::Wine;
+        QTest::newRow("restart mixed case") << QStringList{"/Restart"} << LauncherSwitch::Restart;
+        QTest::newRow("both switches") << QStringList{"/WINE", "/RESTART"} << LauncherSwitch::None;
+        QTest::newRow("with a trailing blank") << QStringList{"/WINE "} << LauncherSwitch::None;
+        QTest::newRow("other") << QStringList{"-wine"} << LauncherSwitch::None;
+    }
+    void launcherSwitchMustBeTheWholeCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(LauncherSwitch, expected);
+        QCOMPARE(parseLauncherSwitch(arguments), expected);
+    }
+
+    void missingDependencyNamesTheFirstInTestOrder_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("missing");
+        const QStringList all{"Zorn3D.exe", "Z3DgFiles.exe", "unzip32.dll", "fmodex.dll",
+                              "eax.dll"};
+        QTest::newRow("all present") << all << QString();
+        QTest::newRow("eax missing") << all.mid(0, 4) << "eax.dll";
+        QTest::newRow("two missing, first named")
+            << QStringList{"Zorn3D.exe", "Z3DgFiles.exe", "eax.dll"} << "unzip32.dll";
+        QTest::newRow("native programs without .exe")
+            << QStringList{"Zorn3D", "Z3DgFiles", "unzip32.dll", "fmodex.dll", "eax.dll"}
+            << QString();
+        QTest::newRow("other case on disk")
+            << QStringList{"ZORN3D.EXE", "z3dgfiles.exe", "Unzip32.DLL", "FMODEX.dll", "EAX.dll"}
+            << QString();
+        QTest::newRow("nothing") << QStringList{} << "Zorn3D.exe";
+    }
+    void missingDependencyNamesTheFirstInTestOrder()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, missing);
+        QTemporaryDir root;
+        for (const QString& name : present) {
+            touch(root.path(), "bin/" + name, "MZ");
+            QFile::setPermissions(root.path() + "/bin/" + name,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(findMissingDependency(root.path()), missing);
+    }
+
+    void squishEffectsGoOnlyWhenTheMonsterPackHasItsOwn()
+    {
+        QTemporaryDir root;
+        touch(root.path(), "Md2/CoreEffects/Squish.dmd");
+        touch(root.path(), "Md2/CoreEffects/squish.png");
+        touch(root.path(), "Md2/Pellam/Items/Bottle3.dmd");
+        const InstallPaths paths = InstallPaths::fromInstallRoot(root.path());
+        tidyModelFolders(paths);
+        QVERIFY(exists(root.path(), "Md2/CoreEffects/Squish.dmd"));
+
+        touch(root.path(), "Md2/Monsters/Squished/Squish.dmd");
+        tidyModelFolders(paths);
+        QVERIFY(!exists(root.path(), "Md2/CoreEffects/Squish.dmd"));
+        QVERIFY(!exists(root.path(), "Md2/CoreEffects/squish.png"));
+        QVERIFY(exists(root.path(), "Md2/Monsters/Squished/Squish.dmd"));
+        QVERIFY(exists(root.path(), "Md2/Pellam/Items/Bottle3.dmd"));
+    }
+
+    void pellamLeftoversGoWhenTheModelSetIsNotInstalled()
+    {
+        QTemporaryDir root;
+        touch(root.path(), "Defs/Custom/Pellam pistol packing zombies.ded");
+        touch(root.path(), "Defs/Custom/Other.ded");
+        touch(root.path(), "Defs/Model/Pellam/pellam.ded");
+        touch(root.path(), "Md2/Pellam/Monsters/zombie.dmd");
+        tidyModelFolders(InstallPaths::fromInstallRoot(root.path()));
+        QVERIFY(!exists(root.path(), "Defs/Custom/Pellam pistol packing zombies.ded"));
+        QVERIFY(!exists(root.path(), "Defs/Model/Pellam"));
+        QVERIFY(!exists(root.path(), "Md2/Pellam"));
+        QVERIFY(exists(root.path(), "Defs/Custom/Other.ded"));
+    }
+
+    void pellamStaysWhileOneMarkerModelExists()
+    {
+        QTemporaryDir root;
+        touch(root.path(), "Md2/Pellam/Tech/Lamp.dmd");
+        touch(root.path(), "Defs/Model/Pellam/pellam.ded");
+        tidyModelFolders(InstallPaths::fromInstallRoot(root.path()));
+        QVERIFY(exists(root.path(), "Md2/Pellam/Tech/Lamp.dmd"));
+        QVERIFY(exists(root.path(), "Defs/Model/Pellam/pellam.ded"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartupCore)
+#include "tst_startupcore.moc"
