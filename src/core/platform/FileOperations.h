@@ -31,7 +31,8 @@ public:
     // files are still tried).
     static ErrorNumber deleteMatching(const QString& folder, const QString& pattern);
     // The write-permission probe: creates launcherDir + "Admin" unless it exists, then deletes
-    // it. 70 or 75 when the folder cannot be created or deleted.
+    // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
+    // is missing).
     static ErrorNumber probeWritePermission(const QString& launcherDir);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
     // "*.*" matches every name.

@@ -1,0 +1,177 @@
+#include "core/platform/PathResolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace z3d {
+
+namespace {
+
+// The root part of a normalised path ("/", "C:/", "//server/share/") and the rest.
+qsizetype rootLength(const QString& path)
+{
+    if (path.startsWith(u"//")) {
+        // A UNC root: //server/share/
+        qsizetype slash = path.indexOf(u'/', 2);
+        if (slash < 0)
+            return path.size();
+        slash = path.indexOf(u'/', slash + 1);
+        return slash < 0 ? path.size() : slash + 1;
+    }
+    if (path.startsWith(u'/'))
+        return 1;
+    if (path.size() >= 2 && path.at(1) == u':' && path.at(0).isLetter())
+        return path.size() >= 3 && path.at(2) == u'/' ? 3 : 2;
+    return 0;
+}
+
+// The entry of folder whose name equals name without regard to case; empty when none.
+QString matchEntry(const QString& folder, const QString& name)
+{
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+QString withoutTrailingSeparator(const QString& path)
+{
+    QString p = path;
+    while (p.size() > rootLength(p) && p.endsWith(u'/'))
+        p.chop(1);
+    return p;
+}
+
+} // namespace
+
+QString PathResolver::normalizeSeparators(const QString& path)
+{
+    QString p = path;
+    p.replace(u'\\', u'/');
+    const bool unc = p.startsWith(u"//");
+    QString out;
+    out.reserve(p.size());
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        if (p.at(i) == u'/' && out.endsWith(u'/') && !(unc && i == 1))
+            continue;
+        out.append(p.at(i));
+    }
+    return out;
+}
+
+QString PathResolver::resolve(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    const QString p = normalizeSeparators(path);
+    if (QFileInfo::exists(p))
+        return p;
+
+    const qsizetype rootLen = rootLength(p);
+    QString current = p.left(rootLen);
+    const bool trailing = p.endsWith(u'/') && p.size() > rootLen;
+    const QStringList parts = p.mid(rootLen).split(u'/', Qt::SkipEmptyParts);
+
+    qsizetype i = 0;
+    for (; i < parts.size(); ++i) {
+        const QString& part = parts.at(i);
+        const QString exact = current + part;
+        QString found;
+        if (part == u"." || part == u".." || QFileInfo::exists(exact))
+            found = part;
+        else
+            found = matchEntry(current, part);
+        if (found.isEmpty())
+            break;
+        current += found;
+        if (i + 1 < parts.size())
+            current += u'/';
+    }
+    if (i < parts.size()) {
+        // The rest does not exist in any case: it keeps the spelling given.
+        if (!current.isEmpty() && !current.endsWith(u'/'))
+            current += u'/';
+        current += parts.mid(i).join(u'/');
+    }
+    if (trailing && !current.endsWith(u'/'))
+        current += u'/';
+    return current;
+}
+
+QString PathResolver::join(const QString& base, const QString& relative)
+{
+    const QString b = normalizeSeparators(base);
+    QString r = normalizeSeparators(relative);
+    while (r.startsWith(u'/'))
+        r.remove(0, 1);
+    if (b.isEmpty())
+        return r;
+    if (r.isEmpty())
+        return b;
+    return b.endsWith(u'/') ? b + r : b + u'/' + r;
+}
+
+QString PathResolver::resolveUnder(const QString& base, const QString& relative)
+{
+    return resolve(join(base, relative));
+}
+
+bool PathResolver::fileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(resolve(path)).isFile();
+}
+
+bool PathResolver::folderExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(resolve(path)).isDir();
+}
+
+bool PathResolver::exists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo::exists(resolve(path));
+}
+
+bool PathResolver::samePath(const QString& a, const QString& b)
+{
+    const QString left = QDir::cleanPath(normalizeSeparators(a));
+    const QString right = QDir::cleanPath(normalizeSeparators(b));
+    return left.compare(right, Qt::CaseInsensitive) == 0;
+}
+
+QString PathResolver::lastComponent(const QString& path)
+{
+    const QString p = withoutTrailingSeparator(normalizeSeparators(path));
+    const qsizetype rootLen = rootLength(p);
+    if (p.size() <= rootLen)
+        return {};
+    return p.mid(std::max(p.lastIndexOf(u'/') + 1, rootLen));
+}
+
+QString PathResolver::parentFolder(const QString& path)
+{
+    const QString p = withoutTrailingSeparator(normalizeSeparators(path));
+    const qsizetype rootLen = rootLength(p);
+    if (p.size() <= rootLen)
+        return {};
+    const qsizetype slash = p.lastIndexOf(u'/');
+    if (slash < 0)
+        return {};
+    if (slash < rootLen)
+        return p.left(rootLen);
+    return p.left(slash);
+}
+
+} // namespace z3d
