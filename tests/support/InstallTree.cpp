@@ -1,0 +1,141 @@
+#include "InstallTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace z3d::test {
+
+InstallTree::InstallTree(int options)
+{
+    if (!m_dir.isValid())
+        return;
+    // A named root below the temporary folder, as an installation has ("Zorn3D").
+    m_root = QDir(m_dir.path()).filePath(QStringLiteral("Zorn3D"));
+    QDir().mkpath(m_root);
+    if (options & Layout) {
+        for (const QString& folder : layoutFolders())
+            addFolder(folder);
+    }
+    if (options & Dependencies) {
+        for (const QString& file : dependencyFiles())
+            addFile(file);
+    }
+}
+
+bool InstallTree::isValid() const
+{
+    return m_dir.isValid() && QFileInfo(m_root).isDir();
+}
+
+QString InstallTree::root() const
+{
+    return m_root;
+}
+
+QString InstallTree::binDir() const
+{
+    return path(QStringLiteral("bin"));
+}
+
+InstallPaths InstallTree::paths() const
+{
+    return InstallPaths::fromInstallRoot(m_root);
+}
+
+QString InstallTree::path(const QString& relative) const
+{
+    QString r = relative;
+    r.replace(u'\\', u'/');
+    while (r.startsWith(u'/'))
+        r.remove(0, 1);
+    return r.isEmpty() ? m_root : m_root + u'/' + r;
+}
+
+QString InstallTree::addFile(const QString& relative, const QByteArray& content)
+{
+    const QString file = path(relative);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(content);
+    return file;
+}
+
+QString InstallTree::addTextFile(const QString& relative, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return addFile(relative, bytes);
+}
+
+QString InstallTree::addFolder(const QString& relative)
+{
+    const QString folder = path(relative);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool InstallTree::removeFile(const QString& relative)
+{
+    return QFile::remove(path(relative));
+}
+
+bool InstallTree::removeFolder(const QString& relative)
+{
+    return QDir(path(relative)).removeRecursively();
+}
+
+bool InstallTree::exists(const QString& relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+bool InstallTree::isFile(const QString& relative) const
+{
+    return QFileInfo(path(relative)).isFile();
+}
+
+bool InstallTree::isFolder(const QString& relative) const
+{
+    return QFileInfo(path(relative)).isDir();
+}
+
+QByteArray InstallTree::readFile(const QString& relative) const
+{
+    QFile in(path(relative));
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    return in.readAll();
+}
+
+QStringList InstallTree::layoutFolders()
+{
+    return {
+        QStringLiteral("bin"),
+        QStringLiteral("Z3DLaunch"),
+        QStringLiteral("Z3DLaunch/Data"),
+        QStringLiteral("Z3DLaunch/Music"),
+        QStringLiteral("Z3DLaunch/GameInfo"),
+        QStringLiteral("Z3DGames"),
+        QStringLiteral("Z3DArchives"),
+        QStringLiteral("Defs/Base"),
+        QStringLiteral("Defs/Model/Addon"),
+        QStringLiteral("Defs/Model/Pellam"),
+        QStringLiteral("Defs/Model/Orrinpack"),
+        QStringLiteral("Defs/Custom"),
+        QStringLiteral("Md2"),
+    };
+}
+
+QStringList InstallTree::dependencyFiles()
+{
+    return {
+        QStringLiteral("bin/Zorn3D.exe"),  QStringLiteral("bin/Z3DgFiles.exe"),
+        QStringLiteral("bin/unzip32.dll"), QStringLiteral("bin/fmodex.dll"),
+        QStringLiteral("bin/eax.dll"),
+    };
+}
+
+} // namespace z3d::test

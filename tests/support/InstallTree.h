@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/platform/InstallPaths.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace z3d::test {
+
+// A throw-away installation tree in a QTemporaryDir, removed when the object goes away.
+//
+//   InstallTree tree;                         // layout folders + the five files in bin
+//   tree.addTextFile("Z3DLaunch/config.z3d", {"v7.5", " 2 "});   // lines end in CR LF
+//   tree.addFile("Data/Textures/wall.png", "bytes");             // parents are created
+//   InstallPaths paths = tree.paths();        // every installation path of this tree
+//   QVERIFY(tree.exists("Z3DLaunch/Admin") == false);
+//
+// Relative paths may use '/' or '\\' and are taken exactly as written (no case folding), so
+// a test can build entries whose case differs from the names the launcher asks for.
+class InstallTree
+{
+public:
+    enum Option
+    {
+        Empty = 0,
+        Layout = 1,       // the installation's folders (see layoutFolders())
+        Dependencies = 2, // the five files the start-up checks for, in bin
+        Standard = Layout | Dependencies,
+    };
+
+    explicit InstallTree(int options = Standard);
+
+    // False when the temporary folder could not be made; every test should QVERIFY it.
+    bool isValid() const;
+    // InstallRoot, without a trailing separator.
+    QString root() const;
+    // root() + "/bin", where the launcher executable would be.
+    QString binDir() const;
+    // The installation paths computed for this root.
+    InstallPaths paths() const;
+    // root() joined with relative.
+    QString path(const QString& relative) const;
+
+    // Creates a file (and its folders) with content; returns its path.
+    QString addFile(const QString& relative, const QByteArray& content = {});
+    // Creates a text file whose lines each end with CR LF (UTF-8); returns its path.
+    QString addTextFile(const QString& relative, const QStringList& lines);
+    // Creates a folder with its parents; returns its path.
+    QString addFolder(const QString& relative);
+    bool removeFile(const QString& relative);
+    bool removeFolder(const QString& relative);
+
+    bool exists(const QString& relative) const;
+    bool isFile(const QString& relative) const;
+    bool isFolder(const QString& relative) const;
+    // The file's bytes; empty when it cannot be read.
+    QByteArray readFile(const QString& relative) const;
+
+    // Folders made by Layout, relative to the root.
+    static QStringList layoutFolders();
+    // Files made by Dependencies, relative to the root, in the order the start-up checks
+    // them.
+    static QStringList dependencyFiles();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_root;
+};
+
+} // namespace z3d::test
