@@ -1,0 +1,626 @@
+#include "gui/mainwindow.h"
+
+#include "core/platform/FileOperations.h"
+#include "core/settings/LauncherSettings.h"
+#include "gui/tabs/GamesTab.h"
+#include "gui/tabs/GraphicsTab.h"
+#include "gui/tabs/ModelsTab.h"
+#include "gui/tabs/OptionsTab.h"
+#include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TextColour.h"
+#include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <algorithm>
+
+// The pictures are compiled into the static gui library; their registration must be named
+// from outside any namespace.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace z3d {
+
+namespace {
+
+constexpr int kBasicDoom = 0;
+constexpr int kHiResTextures = 1;
+constexpr int kAdvancedOptions = 2;
+constexpr int kNoMonsters = 6;
+constexpr int kShortcutButton = 2;
+constexpr int kCleanupButton = 8;
+constexpr int kCommandLinePanel = 1;
+constexpr int kEditPanel = 2;
+// The first global-options frame with the spacing below it; the default layout gives exactly
+// this height up when it hides the frame.
+constexpr int kGlobalFrameTwips = 810;
+
+template <class Hook, class... Args> void call(const Hook& hook, Args... args)
+{
+    if (hook)
+        hook(args...);
+}
+
+QPixmap picture(const char* name)
+{
+    return QPixmap(QStringLiteral(":/z3d/pictures/%1.png").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_settings(settings)
+{
+    registerPictures();
+    m_ui->setupUi(this);
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
+
+    buildPages();
+    loadPictures();
+
+    // Scratch storage between procedures: never shown. The output box stays a zero-sized
+    // visible widget because it also takes the focus away from the visible controls.
+    m_ui->FileOutput->setFocusPolicy(Qt::ClickFocus);
+    m_ui->FileOutput->lower();
+    for (QWidget* scratch :
+         {m_ui->StoredFiles, m_ui->WadCheckList, m_ui->BuildList, m_ui->GrabList})
+        scratch->hide();
+
+    // Controls hidden until something asks for them.
+    m_ui->StartFrame->hide();
+    m_ui->SkillFrame->hide();
+    m_ui->chkTesting->hide();
+    m_ui->ExitOption_0->hide();
+    m_ui->WineImage->hide();
+    m_ui->EditFrame->hide();
+    m_gamesTab->scriptedMapsImage()->hide();
+    auxButton(kShortcutButton)->hide();
+    auxButton(7)->hide();
+
+    const Twips size = twips();
+    setFixedSize(size.width(kWidthTwips), size.height(kFullHeightTwips));
+    m_ui->GlobalFrame_0->setFixedHeight(size.height(kGlobalFrameTwips) - layout()->spacing());
+    // Both lower panels take the same room, so switching them moves nothing else.
+    m_ui->LowerPanel->setMinimumHeight(std::max(m_ui->CommandLineFrame->sizeHint().height(),
+                                                m_ui->EditFrame->sizeHint().height()));
+
+    wireHandlers();
+    watchKeysAndPictures();
+    optionTabsClick(0);
+    rememberLayout();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_gamesTab = new GamesTab(m_ui->TabArea);
+    m_optionsTab = new OptionsTab(m_flags, m_ui->TabArea);
+    m_graphicsTab = new GraphicsTab(m_ui->TabArea);
+    m_soundTab = new SoundTab(m_flags, m_ui->TabArea);
+    m_modelsTab = new ModelsTab(m_ui->TabArea);
+    auto* grid = qobject_cast<QGridLayout*>(m_ui->TabArea->layout());
+    for (QGroupBox* page : std::initializer_list<QGroupBox*>{
+             m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab, m_modelsTab})
+        grid->addWidget(page, 0, 0);
+}
+
+void MainWindow::loadPictures()
+{
+    m_ui->TitlePic->setPixmap(picture("title"));
+    m_ui->Home_0->setPixmap(picture("home"));
+    m_ui->WineImage->setPixmap(picture("wine"));
+    m_ui->ImageDG_2->setPixmap(picture("dot"));
+    m_ui->ImageDG_3->setPixmap(picture("dot"));
+    m_ui->SelButton->setIcon(QIcon(picture("swap")));
+    QLabel* scripted = m_gamesTab->scriptedMapsImage();
+    scripted->setPixmap(picture("scripted"));
+    scripted->setScaledContents(true);
+    for (int i = 0; i < kAuxButtonCount; ++i) {
+        const QByteArray name = "aux_" + QByteArray::number(i);
+        auxButton(i)->setIcon(QIcon(picture(name.constData())));
+    }
+}
+
+void MainWindow::wireHandlers()
+{
+    for (int i = 0; i < kTabCount; ++i)
+        connect(optionTabs(i), &QAbstractButton::clicked, this, [this, i] { optionTabsClick(i); });
+    for (int i = 0; i < kAuxButtonCount; ++i)
+        connect(auxButton(i), &QAbstractButton::clicked, this,
+                [this, i] { emit auxButtonClicked(i); });
+    for (int i = 0; i < 6; ++i)
+        connect(chkLaunchPrefs(i), &QAbstractButton::toggled, this,
+                [this, i] { chkLaunchPrefsClick(i); });
+    for (int i = 0; i < 2; ++i) {
+        connect(skillsLevel(i), &QComboBox::currentIndexChanged, this,
+                [this, i] { skillsLevelClick(i); });
+        connect(skyOpt(i), &QAbstractButton::toggled, this, [this, i](bool on) {
+            if (on)
+                skyOptClick(i);
+        });
+    }
+    for (int i = 0; i < 3; ++i) {
+        connect(exitOption(i), &QAbstractButton::toggled, this, [this, i](bool on) {
+            if (on)
+                exitOptionClick(i);
+        });
+        connect(optionUdir(i), &QAbstractButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optionUdirClick(i);
+        });
+    }
+    connect(chkMain(kAdvancedOptions), &QAbstractButton::toggled, this, [this](bool on) {
+        m_settings.advancedOptions = on;
+        if (on)
+            advancedMode();
+        else
+            defaultMode();
+    });
+    connect(chkMain(kBasicDoom), &QAbstractButton::toggled, this,
+            [this] { call(m_hooks.basicDoom); });
+    connect(m_soundTab, &SoundTab::ricochetsClicked, this,
+            [this](bool on) { m_settings.ricochets = on; });
+    connect(m_ui->SelButton, &QAbstractButton::clicked, this, &MainWindow::selButtonClick);
+    connect(m_ui->LaunchButton, &QAbstractButton::clicked, this, &MainWindow::launchRequested);
+}
+
+void MainWindow::watchKeysAndPictures()
+{
+    // The window sees key presses before its controls.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return formKeyDown(static_cast<QKeyEvent*>(event)->key());
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched == m_ui->ImageDG_2)
+            imageDGMouseDown(2);
+        else if (watched == m_ui->ImageDG_3)
+            imageDGMouseDown(3);
+        else if (watched == m_ui->Home_0)
+            m_ui->Home_0->setPixmap(picture("home_pressed"));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_ui->Home_0) {
+            m_ui->Home_0->setPixmap(picture("home"));
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (m_ui->Home_0->rect().contains(at))
+                emit homeClicked();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+template <class T> T* MainWindow::member(const char* array, int index) const
+{
+    return findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
+}
+
+QAbstractButton* MainWindow::optionTabs(int index) const
+{
+    return member<QAbstractButton>("OptionTabs", index);
+}
+
+QGroupBox* MainWindow::tabFrame(int index) const
+{
+    return member<QGroupBox>("TabFrame", index);
+}
+
+QCheckBox* MainWindow::chkMain(int index) const
+{
+    return member<QCheckBox>("chkMain", index);
+}
+QCheckBox* MainWindow::chkSound(int index) const
+{
+    return member<QCheckBox>("chkSound", index);
+}
+
+QCheckBox* MainWindow::chkGraphics(int index) const
+{
+    return member<QCheckBox>("chkGraphics", index);
+}
+
+QCheckBox* MainWindow::chkEffects(int index) const
+{
+    return member<QCheckBox>("chkEffects", index);
+}
+
+QCheckBox* MainWindow::chkZ3DOpts(int index) const
+{
+    return member<QCheckBox>("chkZ3DOpts", index);
+}
+
+QCheckBox* MainWindow::chkLaunchPrefs(int index) const
+{
+    return member<QCheckBox>("chkLaunchPrefs", index);
+}
+
+QCheckBox* MainWindow::chkModelOpts(int index) const
+{
+    return member<QCheckBox>("ChkModelOpts", index);
+}
+
+QCheckBox* MainWindow::chkAltModels(int index) const
+{
+    return member<QCheckBox>("chkAltModels", index);
+}
+
+QRadioButton* MainWindow::exitOption(int index) const
+{
+    return member<QRadioButton>("ExitOption", index);
+}
+
+QRadioButton* MainWindow::skyOpt(int index) const
+{
+    return member<QRadioButton>("SkyOpt", index);
+}
+
+QRadioButton* MainWindow::optionUdir(int index) const
+{
+    return member<QRadioButton>("OptionUdir", index);
+}
+
+QToolButton* MainWindow::auxButton(int index) const
+{
+    return member<QToolButton>("AuxButton", index);
+}
+
+QPushButton* MainWindow::butMusic(int index) const
+{
+    return member<QPushButton>("butMusic", index);
+}
+
+QPushButton* MainWindow::butPurge(int index) const
+{
+    return member<QPushButton>("ButPurge", index);
+}
+
+QAbstractButton* MainWindow::ricoButton(int index) const
+{
+    return member<QAbstractButton>("RicoButton", index);
+}
+
+QComboBox* MainWindow::skillsLevel(int index) const
+{
+    return member<QComboBox>("SkillsLevel", index);
+}
+
+QLabel* MainWindow::resLabel(int index) const
+{
+    return member<QLabel>("ResLabel", index);
+}
+QLabel* MainWindow::autoLabel(int index) const
+{
+    return member<QLabel>("Auto", index);
+}
+QLabel* MainWindow::imageDG(int index) const
+{
+    return member<QLabel>("ImageDG", index);
+}
+
+QGroupBox* MainWindow::frameModel(int index) const
+{
+    return member<QGroupBox>("FrameModel", index);
+}
+
+GamesTab* MainWindow::gamesTab() const
+{
+    return m_gamesTab;
+}
+OptionsTab* MainWindow::optionsTab() const
+{
+    return m_optionsTab;
+}
+GraphicsTab* MainWindow::graphicsTab() const
+{
+    return m_graphicsTab;
+}
+SoundTab* MainWindow::soundTab() const
+{
+    return m_soundTab;
+}
+ModelsTab* MainWindow::modelsTab() const
+{
+    return m_modelsTab;
+}
+
+Twips MainWindow::twips() const
+{
+    return Twips(logicalDpiX(), logicalDpiY());
+}
+
+void MainWindow::rememberLayout()
+{
+    layout()->activate();
+    m_globalFrameTop = m_ui->GlobalFrame_0->y();
+    m_chkFrameTop = m_ui->ChkFrame->y();
+}
+
+int MainWindow::currentTab() const
+{
+    for (int i = 0; i < kTabCount; ++i) {
+        if (optionTabs(i)->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void MainWindow::optionTabsClick(int index)
+{
+    if (index < 0 || index >= kTabCount)
+        return;
+    // No visible control keeps a focus frame.
+    m_ui->FileOutput->setFocus();
+
+    const QColor normal = TextColour::of(chkMain(kBasicDoom));
+    for (int i = 0; i < kTabCount; ++i) {
+        if (i == index)
+            continue;
+        TextColour::set(optionTabs(i), normal);
+        tabFrame(i)->hide();
+    }
+    TextColour::set(optionTabs(index), TextColour::darkRed());
+    optionTabs(index)->setChecked(true);
+    tabFrame(index)->show();
+
+    call(m_hooks.replayPendingGamesListClick);
+
+    switch (index) {
+    case 0:
+        chkMain(kHiResTextures)->show();
+        updateLaunchButtons();
+        break;
+    case 1:
+    case 2:
+        call(m_hooks.refreshHiResOptions);
+        break;
+    case 3:
+        call(m_hooks.refreshSoundPackOption);
+        break;
+    case 4:
+        call(m_hooks.refreshModelOptions);
+        break;
+    }
+}
+
+void MainWindow::updateLaunchButtons()
+{
+    QListWidget* files = m_gamesTab->gameFilesList();
+    QAbstractButton* shortcut = auxButton(kShortcutButton);
+    if (files->count() == 0 || m_gamesTab->mapList()->count() == 0) {
+        m_ui->LaunchButton->setEnabled(false);
+        shortcut->setEnabled(false);
+        return;
+    }
+    m_ui->LaunchButton->setEnabled(true);
+    auxButton(kCleanupButton)->hide();
+
+    const QList<QListWidgetItem*> selected = files->selectedItems();
+    bool wadSelected = false;
+    for (const QListWidgetItem* item : selected)
+        wadSelected =
+            wadSelected || item->text().endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
+    const int view = m_gamesTab->selectedView();
+    const bool gameFileSelected = !selected.isEmpty();
+
+    if (chkLaunchPrefs(2)->isChecked() &&
+        ((view == 0 && gameFileSelected) || (view == 1 && wadSelected)))
+        shortcut->setEnabled(true);
+    else if (view == 2 && gameFileSelected)
+        return; // the zip library decides for itself
+    else
+        shortcut->setEnabled(false);
+}
+
+void MainWindow::adjustTabFrames()
+{
+    const QRect pageZero = tabFrame(0)->geometry();
+    for (int i = 0; i < kTabCount; ++i) {
+        tabFrame(i)->setTitle(QString());
+        tabFrame(i)->setGeometry(pageZero);
+    }
+}
+
+void MainWindow::defaultMode()
+{
+    m_ui->StartFrame->show();
+    m_ui->SkillFrame->show();
+    chkMain(kNoMonsters)->hide();
+    for (int i = 1; i < kTabCount; ++i)
+        optionTabs(i)->hide();
+    m_ui->GlobalFrame_0->hide();
+    optionUdir(2)->hide();
+    for (int i = 2; i <= 7; ++i)
+        auxButton(i)->hide();
+    m_gamesTab->scriptedMapsImage()->hide();
+
+    optionTabsClick(0);
+    optionTabs(0)->setEnabled(false);
+
+    if (optionUdir(2)->isChecked())
+        optionUdir(1)->setChecked(true);
+
+    // The check-box frame takes the place of the hidden global-options frame.
+    setWindowHeightTwips(kDefaultHeightTwips);
+}
+
+void MainWindow::advancedMode()
+{
+    m_ui->SkillFrame->hide();
+    for (int i = 1; i < kTabCount; ++i)
+        optionTabs(i)->show();
+    m_ui->StartFrame->hide();
+    m_ui->GlobalFrame_0->show();
+    optionUdir(2)->show();
+    chkMain(kNoMonsters)->show();
+    for (int i : {4, 5, 6})
+        auxButton(i)->show();
+    if (chkLaunchPrefs(2)->isChecked())
+        auxButton(kShortcutButton)->show();
+    const bool scripted =
+        m_hooks.scriptedMapModelsInstalled && m_hooks.scriptedMapModelsInstalled();
+    if (scripted && chkMain(kAdvancedOptions)->isChecked() && optionUdir(0)->isChecked())
+        m_gamesTab->scriptedMapsImage()->show();
+
+    optionTabs(0)->setEnabled(true);
+    setWindowHeightTwips(kFullHeightTwips);
+}
+
+void MainWindow::setWindowHeightTwips(int heightTwips)
+{
+    setFixedHeight(twips().height(heightTwips));
+    layout()->activate();
+}
+
+void MainWindow::chkLaunchPrefsClick(int index)
+{
+    QCheckBox* box = chkLaunchPrefs(index);
+    if (!box)
+        return;
+    const bool on = box->isChecked();
+    switch (index) {
+    case 0:
+        m_settings.rememberLastMap = on;
+        if (!on)
+            deleteRememberedMaps();
+        break;
+    case 1:
+        m_settings.rememberLastSavegame = on;
+        if (!on)
+            deleteRememberedSaves();
+        break;
+    case 2:
+        m_settings.shortcutCreation = on;
+        auxButton(kShortcutButton)->setVisible(on);
+        break;
+    case 3:
+        m_settings.disableTooltips = on;
+        call(on ? m_hooks.killToolTips : m_hooks.setToolTips);
+        break;
+    case 4:
+        m_settings.wadFilesOnly = on;
+        break;
+    case 5:
+        m_settings.showTips = on;
+        emit tipsDisplayChanged(on);
+        break;
+    }
+}
+
+// Failures are not reported: a record that cannot be deleted is simply left behind.
+void MainWindow::deleteRememberedMaps()
+{
+    const QString records = m_paths.gameInfoDir;
+    if (records.isEmpty())
+        return;
+    for (const char* folder : {"Iwads", "Pwads", "Zips"})
+        FileOperations::deleteFolderTree(records + QLatin1String(folder));
+    FileOperations::deleteMatching(records + QStringLiteral("Gwads"), QStringLiteral("*.z3dm"));
+}
+
+void MainWindow::deleteRememberedSaves()
+{
+    if (!m_paths.gameInfoDir.isEmpty())
+        FileOperations::deleteFolderTree(m_paths.gameInfoDir + QStringLiteral("Save"));
+}
+
+bool MainWindow::formKeyDown(int key)
+{
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        return m_gamesListSelecting;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_ui->LaunchButton->isEnabled()) {
+        emit launchRequested();
+        return true; // handled once, not again by the control or its containers
+    }
+    return false;
+}
+
+void MainWindow::imageDGMouseDown(int index)
+{
+    if (index == 2) {
+        QCheckBox* development = m_ui->chkTesting;
+        if (development->isHidden()) {
+            development->show();
+        } else {
+            development->hide();
+            development->setChecked(false);
+            m_settings.developmentMode = false;
+        }
+    } else if (index == 3) {
+        m_ui->ExitOption_0->setHidden(!m_ui->ExitOption_0->isHidden());
+    }
+}
+
+void MainWindow::skillsLevelClick(int index)
+{
+    if (m_syncingSkills || (index != 0 && index != 1))
+        return;
+    const int entry = skillsLevel(index)->currentIndex();
+    m_syncingSkills = true;
+    skillsLevel(1 - index)->setCurrentIndex(entry);
+    m_syncingSkills = false;
+    if (entry > 0)
+        m_settings.lastSkill = entry;
+    call(m_hooks.setMapFocus);
+}
+
+void MainWindow::skyOptClick(int index)
+{
+    m_settings.skyboxStyle = index;
+}
+
+void MainWindow::exitOptionClick(int index)
+{
+    m_settings.afterLaunchOption = index;
+}
+
+void MainWindow::optionUdirClick(int index)
+{
+    m_settings.gamesListView = index;
+    call(m_hooks.switchGamesList, index);
+}
+
+void MainWindow::selButtonClick()
+{
+    if (m_wineMode)
+        m_settings.lowerPanelMode = kCommandLinePanel;
+    else
+        m_settings.lowerPanelMode =
+            m_settings.lowerPanelMode == kEditPanel ? kCommandLinePanel : kEditPanel;
+    selectStartupOptions();
+}
+
+void MainWindow::selectStartupOptions()
+{
+    const bool edit = !m_wineMode && m_settings.lowerPanelMode == kEditPanel;
+    m_ui->CommandLineFrame->setVisible(!edit);
+    m_ui->EditFrame->setVisible(edit);
+}
+
+} // namespace z3d

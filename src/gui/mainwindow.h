@@ -1,0 +1,215 @@
+#pragma once
+
+#include "core/app/Twips.h"
+#include "core/platform/InstallPaths.h"
+#include "gui/tabs/OptionChangeFlags.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace Ui {
+class MainWindow;
+}
+
+namespace z3d {
+
+struct LauncherSettings;
+class GamesTab;
+class GraphicsTab;
+class ModelsTab;
+class OptionsTab;
+class SoundTab;
+
+// The launcher's main window: the five tab pages, the compact default and the full advanced
+// layout, the launcher preferences, the command buttons and the option handlers that only
+// change what the window shows. Every control carries its documented objectName (an array
+// member as name + "_" + index) and is reachable through control<T>() or a typed accessor.
+//
+// The window keeps a reference to the process-wide settings record; handlers that store a value
+// write it there. Work that belongs to other parts of the launcher is reached through hooks()
+// (all optional) and the signals.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kWidthTwips = 9700;
+    static constexpr int kFullHeightTwips = 7710;
+    static constexpr int kDefaultHeightTwips = 6900;
+    static constexpr int kTabCount = 5;
+    static constexpr int kAuxButtonCount = 9;
+
+    // Calls into other parts of the launcher. An empty hook does nothing (or answers false).
+    struct Hooks
+    {
+        // A tab was chosen: replay a games-list click that was put off while another tab showed.
+        std::function<void()> replayPendingGamesListClick;
+        // Tabs 1 and 2 were chosen.
+        std::function<void()> refreshHiResOptions;
+        // Tab 3 was chosen.
+        std::function<void()> refreshSoundPackOption;
+        // Tab 4 was chosen.
+        std::function<void()> refreshModelOptions;
+        // "Disable tooltip text" turned off / on.
+        std::function<void()> setToolTips;
+        std::function<void()> killToolTips;
+        // Whether any scripted map's models are installed (shows ImageCM in advanced mode).
+        std::function<bool()> scriptedMapModelsInstalled;
+        // A games-list view option became selected, by the player or by code.
+        std::function<void(int view)> switchGamesList;
+        // "Basic Doom mode" changed, by the player or by code.
+        std::function<void()> basicDoom;
+        // A skill was chosen; the map list takes the choice over.
+        std::function<void()> setMapFocus;
+    };
+
+    explicit MainWindow(LauncherSettings& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The control with this objectName; asserts in debug builds when there is none.
+    template <class T> T* control(const QString& objectName) const
+    {
+        T* found = findChild<T*>(objectName);
+        Q_ASSERT_X(found, "MainWindow::control", qPrintable(objectName));
+        return found;
+    }
+
+    // Control arrays by index (nullptr for an index the array does not have).
+    QAbstractButton* optionTabs(int index) const;
+    QGroupBox* tabFrame(int index) const;
+    QCheckBox* chkMain(int index) const;
+    QCheckBox* chkSound(int index) const;
+    QCheckBox* chkGraphics(int index) const;
+    QCheckBox* chkEffects(int index) const;
+    QCheckBox* chkZ3DOpts(int index) const;
+    QCheckBox* chkLaunchPrefs(int index) const;
+    QCheckBox* chkModelOpts(int index) const;
+    QCheckBox* chkAltModels(int index) const;
+    QRadioButton* exitOption(int index) const;
+    QRadioButton* skyOpt(int index) const;
+    QRadioButton* optionUdir(int index) const;
+    QToolButton* auxButton(int index) const;
+    QPushButton* butMusic(int index) const;
+    QPushButton* butPurge(int index) const;
+    QAbstractButton* ricoButton(int index) const;
+    QComboBox* skillsLevel(int index) const;
+    QLabel* resLabel(int index) const;
+    QLabel* autoLabel(int index) const;
+    QLabel* imageDG(int index) const;
+    QGroupBox* frameModel(int index) const;
+
+    GamesTab* gamesTab() const;
+    OptionsTab* optionsTab() const;
+    GraphicsTab* graphicsTab() const;
+    SoundTab* soundTab() const;
+    ModelsTab* modelsTab() const;
+
+    LauncherSettings& settings() const { return m_settings; }
+    OptionChangeFlags& changeFlags() { return m_flags; }
+    Hooks& hooks() { return m_hooks; }
+
+    // Where the launcher's records live (GameInfo, for the launcher preferences).
+    void setInstallPaths(const InstallPaths& paths) { m_paths = paths; }
+    const InstallPaths& installPaths() const { return m_paths; }
+    // Under "/WINE" the lower panel always shows the command line.
+    void setWineMode(bool on) { m_wineMode = on; }
+    bool wineMode() const { return m_wineMode; }
+
+    // Twips of this window's screen.
+    Twips twips() const;
+    // Remembers the tops of the first global-options frame and of the check-box frame, as laid
+    // out now (pixels). Done at construction; the load step may repeat it.
+    void rememberLayout();
+    int rememberedGlobalFrameTop() const { return m_globalFrameTop; }
+    int rememberedChkFrameTop() const { return m_chkFrameTop; }
+
+    // The index of the selected tab, -1 when none.
+    int currentTab() const;
+
+    // OptionTabs_Click: focus to the hidden output box, the clicked tab dark red with its page
+    // shown, the others in the "Basic Doom mode" text colour with their pages hidden; then the
+    // pending games-list click and the page's own refresh.
+    void optionTabsClick(int index);
+    // Stacks every page where page 0 is and clears the page captions.
+    void adjustTabFrames();
+    // The compact layout ("Advanced options" off) and the full one.
+    void defaultMode();
+    void advancedMode();
+    // Tab 0's rule for the Launch, shortcut (AuxButton_2) and cleanup (AuxButton_8) buttons
+    // from the entries of the game-files and map lists and the selected view.
+    void updateLaunchButtons();
+
+    // chkLaunchPrefs_Click: stores the box in its setting, then the index's own effect.
+    void chkLaunchPrefsClick(int index);
+    // Form_KeyDown with a Qt key code; true when the key is swallowed.
+    bool formKeyDown(int key);
+    // The games list's selecting state, during which Up and Down are swallowed.
+    void setGamesListSelecting(bool selecting) { m_gamesListSelecting = selecting; }
+    bool gamesListSelecting() const { return m_gamesListSelecting; }
+    // ImageDG_MouseDown: 2 toggles "Development mode" (hiding it also turns it off),
+    // 3 toggles the "Normal" after-launch option.
+    void imageDGMouseDown(int index);
+
+    // Option handlers.
+    void skillsLevelClick(int index);
+    void skyOptClick(int index);
+    void exitOptionClick(int index);
+    void optionUdirClick(int index);
+    // Toggles the lower panel between 1 (" Command Line ") and 2 (" Z3D Edit "); stays 1
+    // under "/WINE".
+    void selButtonClick();
+    // Shows the lower panel lowerPanelMode names (the command line under "/WINE").
+    void selectStartupOptions();
+
+signals:
+    // Enter was pressed while the Launch button is enabled.
+    void launchRequested();
+    // "Display tip of the day" changed; the tips window mirrors it.
+    void tipsDisplayChanged(bool show);
+    // A command button (AuxButton_0..8) was clicked.
+    void auxButtonClicked(int index);
+    // The home picture was clicked (pressed and released over it).
+    void homeClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPages();
+    void loadPictures();
+    void wireHandlers();
+    void watchKeysAndPictures();
+    void setWindowHeightTwips(int heightTwips);
+    void deleteRememberedMaps();
+    void deleteRememberedSaves();
+    template <class T> T* member(const char* array, int index) const;
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    LauncherSettings& m_settings;
+    OptionChangeFlags m_flags;
+    Hooks m_hooks;
+    InstallPaths m_paths;
+    bool m_wineMode = false;
+    bool m_gamesListSelecting = false;
+    bool m_syncingSkills = false;
+    int m_globalFrameTop = 0;
+    int m_chkFrameTop = 0;
+    GamesTab* m_gamesTab = nullptr;
+    OptionsTab* m_optionsTab = nullptr;
+    GraphicsTab* m_graphicsTab = nullptr;
+    SoundTab* m_soundTab = nullptr;
+    ModelsTab* m_modelsTab = nullptr;
+};
+
+} // namespace z3d

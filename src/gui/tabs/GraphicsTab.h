@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace Ui {
+class GraphicsTab;
+}
+
+namespace z3d {
+
+// Page 2 ("Graphics", TabFrame_2): the graphics boxes (chkGraphics 0..4) with the two sky-box
+// choices (SkyOpt 0/1), the effect boxes (chkEffects 0, 2, 3), the display-resolution labels
+// (ResLabel 0..3) and the " High Resolution Texture Path " frame (HiResText, TexButton).
+class GraphicsTab : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit GraphicsTab(QWidget* parent = nullptr);
+    ~GraphicsTab() override;
+
+    QCheckBox* chkGraphics(int index) const;
+    QRadioButton* skyOpt(int index) const;
+    // Index 1 has no box; nullptr then.
+    QCheckBox* chkEffects(int index) const;
+    QLabel* resLabel(int index) const;
+    QLineEdit* texturePathBox() const;
+    QPushButton* texturePathButton() const;
+    QGroupBox* texturePathFrame() const;
+    QGroupBox* effectsFrame() const;
+
+private:
+    std::unique_ptr<Ui::GraphicsTab> m_ui;
+};
+
+} // namespace z3d

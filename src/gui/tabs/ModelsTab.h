@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <memory>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+namespace Ui {
+class ModelsTab;
+}
+
+namespace z3d {
+
+// Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
+// " Model Selection " (chkAltModels 1..4) and " Custom  Definitions " (GlobalDefList with
+// butGlobalDefs "Add" and butRemoveGlobalDefs "Remove").
+class ModelsTab : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ModelsTab(QWidget* parent = nullptr);
+    ~ModelsTab() override;
+
+    QCheckBox* chkModelOpts(int index) const;
+    // Indices 1..4; nullptr otherwise.
+    QCheckBox* chkAltModels(int index) const;
+    QGroupBox* frameModel(int index) const;
+    QListWidget* definitionsList() const;
+    QPushButton* addDefinitionButton() const;
+    QPushButton* removeDefinitionButton() const;
+
+private:
+    std::unique_ptr<Ui::ModelsTab> m_ui;
+};
+
+} // namespace z3d

@@ -1,0 +1,122 @@
+#include "gui/tabs/OptionsTab.h"
+
+#include "gui/tabs/OptionChangeFlags.h"
+#include "gui/tabs/TextColour.h"
+#include "ui_OptionsTab.h"
+
+#include <algorithm>
+
+namespace z3d {
+
+namespace {
+constexpr int kResurrectWithFade = 3;
+constexpr int kUnderwaterFakeGlow = 4;
+} // namespace
+
+OptionsTab::OptionsTab(OptionChangeFlags& flags, QWidget* parent)
+    : QGroupBox(parent), m_ui(std::make_unique<Ui::OptionsTab>()), m_flags(flags)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->butleft, &QAbstractButton::clicked, this, &OptionsTab::butleftClick);
+    connect(m_ui->butRight, &QAbstractButton::clicked, this, &OptionsTab::butRightClick);
+    connect(m_ui->butLeft2, &QAbstractButton::clicked, this, &OptionsTab::butLeft2Click);
+    connect(m_ui->butRight2, &QAbstractButton::clicked, this, &OptionsTab::butRight2Click);
+    // Only the player's own change counts: the console command is resent after a change.
+    connect(chkZ3DOpts(kUnderwaterFakeGlow), &QAbstractButton::clicked, this,
+            [this] { m_flags.fakeGlowChanged = true; });
+}
+
+OptionsTab::~OptionsTab() = default;
+
+QCheckBox* OptionsTab::chkZ3DOpts(int index) const
+{
+    return findChild<QCheckBox*>(QStringLiteral("chkZ3DOpts_%1").arg(index));
+}
+
+QCheckBox* OptionsTab::chkLaunchPrefs(int index) const
+{
+    return findChild<QCheckBox*>(QStringLiteral("chkLaunchPrefs_%1").arg(index));
+}
+
+QLineEdit* OptionsTab::corpseBox() const
+{
+    return m_ui->Corpse;
+}
+QLabel* OptionsTab::corpseLabel() const
+{
+    return m_ui->lblCorpse;
+}
+QLineEdit* OptionsTab::timeoutBox() const
+{
+    return m_ui->Timeout;
+}
+QCheckBox* OptionsTab::grenadeLauncherBox() const
+{
+    return m_ui->ChkGL;
+}
+
+void OptionsTab::butleftClick()
+{
+    stepCorpse(-1);
+}
+void OptionsTab::butRightClick()
+{
+    stepCorpse(+1);
+}
+void OptionsTab::butLeft2Click()
+{
+    stepGrenade(-1);
+}
+void OptionsTab::butRight2Click()
+{
+    stepGrenade(+1);
+}
+
+int OptionsTab::shownValue(const QLineEdit* box)
+{
+    bool ok = false;
+    const int value = box->text().trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+void OptionsTab::stepCorpse(int delta)
+{
+    const int seconds = std::clamp(shownValue(m_ui->Corpse) + delta, 0, kMaxCorpseSeconds);
+    m_ui->Corpse->setText(QString::number(seconds));
+    showCorpseCaption();
+    QCheckBox* resurrect = chkZ3DOpts(kResurrectWithFade);
+    if (seconds == 0)
+        resurrect->setChecked(false);
+    resurrect->setEnabled(seconds != 0);
+}
+
+void OptionsTab::stepGrenade(int delta)
+{
+    const int seconds = std::clamp(shownValue(m_ui->Timeout) + delta, 0, kMaxGrenadeSeconds);
+    m_ui->Timeout->setText(QString::number(seconds));
+    showGrenadeCaption();
+}
+
+void OptionsTab::showCorpseCaption()
+{
+    if (shownValue(m_ui->Corpse) == 0) {
+        TextColour::set(m_ui->Corpse, TextColour::darkRed());
+        m_ui->lblCorpse->setText(QStringLiteral("No corpse fade"));
+    } else {
+        TextColour::reset(m_ui->Corpse);
+        m_ui->lblCorpse->setText(QStringLiteral("Seconds before corpses fade"));
+    }
+}
+
+void OptionsTab::showGrenadeCaption()
+{
+    if (shownValue(m_ui->Timeout) == 0) {
+        TextColour::set(m_ui->Timeout, TextColour::darkRed());
+        m_ui->ChkGL->setText(QStringLiteral("Pipebomb Launcher"));
+    } else {
+        TextColour::reset(m_ui->Timeout);
+        m_ui->ChkGL->setText(QStringLiteral("Grenade Launcher"));
+    }
+}
+
+} // namespace z3d

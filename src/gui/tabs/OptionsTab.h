@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class OptionsTab;
+}
+
+namespace z3d {
+
+struct OptionChangeFlags;
+
+// Page 1 ("Options", TabFrame_1): the game-rule boxes (chkZ3DOpts 0..10), the corpse-fade
+// seconds (butleft / Corpse / butRight with its label), the grenade launcher (butLeft2 /
+// Timeout / butRight2 and ChkGL) and the launcher preferences (chkLaunchPrefs 0..5).
+//
+// Corpse and Timeout are display-only: their values change only through their arrow buttons
+// and are read back by the settings gathering.
+class OptionsTab : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxCorpseSeconds = 9;
+    static constexpr int kMaxGrenadeSeconds = 7;
+
+    explicit OptionsTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
+    ~OptionsTab() override;
+
+    QCheckBox* chkZ3DOpts(int index) const;
+    QCheckBox* chkLaunchPrefs(int index) const;
+    QLineEdit* corpseBox() const;
+    QLabel* corpseLabel() const;
+    QLineEdit* timeoutBox() const;
+    QCheckBox* grenadeLauncherBox() const;
+
+    // butleft / butRight: corpse-fade seconds -1 / +1 within 0..9. At 0 the value turns dark
+    // red, the label reads "No corpse fade" and "Resurrect with fade" is unchecked and
+    // disabled; above 0 the label reads "Seconds before corpses fade" and the box is enabled.
+    void butleftClick();
+    void butRightClick();
+    // butLeft2 / butRight2: grenade timeout -1 / +1 within 0..7; at 0 the value turns dark red
+    // and ChkGL reads "Pipebomb Launcher", otherwise "Grenade Launcher".
+    void butLeft2Click();
+    void butRight2Click();
+
+    // Colour and caption of the corpse value and its label from the value shown, leaving
+    // "Resurrect with fade" alone (used when a stored value is put into the box).
+    void showCorpseCaption();
+    // Colour of the timeout value and the ChkGL caption from the value shown.
+    void showGrenadeCaption();
+
+    // The whole number a display box shows; 0 when it shows none.
+    static int shownValue(const QLineEdit* box);
+
+private:
+    void stepCorpse(int delta);
+    void stepGrenade(int delta);
+
+    std::unique_ptr<Ui::OptionsTab> m_ui;
+    OptionChangeFlags& m_flags;
+};
+
+} // namespace z3d

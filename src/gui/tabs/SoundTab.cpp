@@ -1,0 +1,68 @@
+#include "gui/tabs/SoundTab.h"
+
+#include "gui/tabs/OptionChangeFlags.h"
+#include "gui/tabs/OptionsTab.h"
+#include "ui_SoundTab.h"
+
+#include <algorithm>
+
+namespace z3d {
+
+namespace {
+constexpr int kEnableRicochets = 2;
+} // namespace
+
+SoundTab::SoundTab(OptionChangeFlags& flags, QWidget* parent)
+    : QGroupBox(parent), m_ui(std::make_unique<Ui::SoundTab>()), m_flags(flags)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->RicoButton_0, &QAbstractButton::clicked, this, [this] { ricoButtonClick(0); });
+    connect(m_ui->RicoButton_1, &QAbstractButton::clicked, this, [this] { ricoButtonClick(1); });
+    connect(chkSound(kEnableRicochets), &QAbstractButton::clicked, this, [this](bool checked) {
+        m_flags.ricochetChanged = true;
+        emit ricochetsClicked(checked);
+    });
+}
+
+SoundTab::~SoundTab() = default;
+
+QCheckBox* SoundTab::chkSound(int index) const
+{
+    return findChild<QCheckBox*>(QStringLiteral("chkSound_%1").arg(index));
+}
+
+QComboBox* SoundTab::channelsBox() const
+{
+    return m_ui->cbChannels;
+}
+QLineEdit* SoundTab::ricochetBox() const
+{
+    return m_ui->Ricotext;
+}
+
+QPushButton* SoundTab::butMusic(int index) const
+{
+    return findChild<QPushButton*>(QStringLiteral("butMusic_%1").arg(index));
+}
+
+QListWidget* SoundTab::playlistList() const
+{
+    return m_ui->SelectionList;
+}
+QGroupBox* SoundTab::playlistFrame() const
+{
+    return m_ui->PlaylistFrame;
+}
+
+void SoundTab::ricoButtonClick(int index)
+{
+    if (index != 0 && index != 1)
+        return;
+    const int delta = index == 0 ? -1 : +1;
+    const int value =
+        std::clamp(OptionsTab::shownValue(m_ui->Ricotext) + delta, kMinRicochet, kMaxRicochet);
+    m_ui->Ricotext->setText(QString::number(value));
+    m_flags.ricochetChanged = true;
+}
+
+} // namespace z3d

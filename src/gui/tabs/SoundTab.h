@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace Ui {
+class SoundTab;
+}
+
+namespace z3d {
+
+struct OptionChangeFlags;
+
+// Page 3 ("Sound", TabFrame_3): the sound boxes (chkSound 0..8), the channel count
+// (cbChannels), the ricochet frequency (RicoButton 0/1 around the display-only Ricotext) and
+// the " Music Playlists " frame (SelectionList, butMusic 0..2, "Manual" chkSound_5 and
+// "Auto" chkSound_4).
+class SoundTab : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMinRicochet = 1;
+    static constexpr int kMaxRicochet = 9;
+
+    explicit SoundTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
+    ~SoundTab() override;
+
+    QCheckBox* chkSound(int index) const;
+    QComboBox* channelsBox() const;
+    QLineEdit* ricochetBox() const;
+    QPushButton* butMusic(int index) const;
+    QListWidget* playlistList() const;
+    QGroupBox* playlistFrame() const;
+
+    // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
+    // as changed so the launch sends it.
+    void ricoButtonClick(int index);
+
+signals:
+    // The player clicked " Enable ricochets"; the ricochet setting is marked as changed.
+    void ricochetsClicked(bool enabled);
+
+private:
+    std::unique_ptr<Ui::SoundTab> m_ui;
+    OptionChangeFlags& m_flags;
+};
+
+} // namespace z3d
