@@ -18,4 +18,9 @@ LauncherSwitch parseLauncherSwitch(const QStringList& arguments)
     return LauncherSwitch::None;
 }
 
+QString relaunchCommandLine(const QString& installRoot)
+{
+    return QLatin1Char('"') + installRoot + QStringLiteral("/bin/Z3Dlauncher.exe\" /RESTART");
+}
+
 } // namespace z3d

@@ -18,6 +18,11 @@ enum class LauncherSwitch { None, Wine, Restart };
 // the whole of it is "/WINE" or "/RESTART", compared without regard to case.
 LauncherSwitch parseLauncherSwitch(const QStringList& arguments);
 
+// The command line that starts the launcher anew while this instance is closing:
+// InstallRoot + "\bin\Z3Dlauncher.exe /RESTART", the program quoted so that an installation
+// folder with blanks in its name still works.
+QString relaunchCommandLine(const QString& installRoot);
+
 // The process-wide start-up values and flags. They live for the whole run.
 struct StartupState
 {

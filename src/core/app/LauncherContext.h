@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/app/StartupState.h"
+#include "core/platform/InstallPaths.h"
+#include "core/settings/LauncherSettings.h"
+
+namespace z3d {
+
+class Dialogs;
+class Processes;
+
+// The high-resolution texture values kept beside the settings.
+struct TextureState
+{
+    QString texturePath;   // the texture folder (texpath.z3d or the default folder)
+    QString textureSetDir; // the folder whose "Patches" subfolder holds the patch set
+    // The load step has finished; from then on the texture button hands the focus back.
+    bool windowLoaded = false;
+};
+
+// The process-wide state every window and command works on, created once at start-up and
+// alive for the whole run, and the services through which it reaches dialogs and processes.
+struct LauncherContext
+{
+    StartupState startup;
+    InstallPaths paths;
+    LauncherSettings settings;
+    TextureState texture;
+    // AddonDefsDir holds ExtraFX.ded.
+    bool extraFxInstalled = false;
+    // InstallRoot/md2/Orrinpack when orrinpack.wad is there, else empty.
+    QString orrinpackModelDir;
+    Dialogs* dialogs = nullptr;
+    Processes* processes = nullptr;
+};
+
+} // namespace z3d

@@ -1,0 +1,209 @@
+#include "gui/LauncherStartup.h"
+
+#include "core/app/Dependencies.h"
+#include "core/app/Dialogs.h"
+#include "core/app/LauncherContext.h"
+#include "core/app/Processes.h"
+#include "core/app/StartupMessages.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/PathResolver.h"
+#include "core/platform/SingleInstance.h"
+#include "core/settings/SettingsFile.h"
+#include "gui/MainFormLifecycle.h"
+#include "gui/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace z3d {
+
+namespace msg = startup_messages;
+
+LauncherStartup::LauncherStartup(LauncherContext& context, QString launcherFolder,
+                                 QStringList arguments, QString lockFolder)
+    : m_context(context), m_launcherFolder(std::move(launcherFolder)),
+      m_arguments(std::move(arguments)), m_lockFolder(std::move(lockFolder))
+{
+}
+
+LauncherStartup::~LauncherStartup() = default;
+
+LauncherStartup::Outcome LauncherStartup::run()
+{
+    StartupState& startup = m_context.startup;
+    startup.engineVersion = kEngineVersion;
+    m_context.paths = InstallPaths::fromLauncherFolder(m_launcherFolder);
+    startup.launcherVersion = kLauncherVersion;
+
+    if (!checkSettingsVersion())
+        return Outcome::Ended;
+    readFontSettings();
+    const QString config =
+        PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName);
+    if (startup.settingsReset)
+        FileOperations::deleteFileIfExists(config);
+    if (!probeWritePermission())
+        return Outcome::Ended;
+    QDir::setCurrent(m_context.paths.installRoot);
+
+    startup.missingDependency = findMissingDependency(m_context.paths.installRoot);
+    if (!startup.missingDependency.isEmpty()) {
+        createMainWindow();
+        m_lifecycle->load();
+        m_window->setVisible(true);
+        m_context.dialogs->messageBox(msg::missingDependency(startup.missingDependency),
+                                      MsgSystemModal, msg::kStartupErrorTitle);
+        shutdownLauncher();
+        return Outcome::Ended;
+    }
+
+    startup.windowTitle = buildWindowTitle(startup.launcherVersion, startup.engineVersion);
+    const LauncherSwitch launcherSwitch = parseLauncherSwitch(m_arguments);
+    startup.wineMode = launcherSwitch == LauncherSwitch::Wine;
+    startup.restarted = launcherSwitch == LauncherSwitch::Restart;
+    if (!ensureSingleInstance())
+        return Outcome::SecondInstance;
+
+    createMainWindow();
+    if (!m_lifecycle->load() || m_ended)
+        return Outcome::Ended;
+    if (startup.settingsReset)
+        FileOperations::deleteFileIfExists(config);
+    m_window->show();
+    QCoreApplication::processEvents();
+    if (m_context.settings.showTips && startup.missingDependency.isEmpty())
+        showTipsWindow();
+    return m_ended ? Outcome::Ended : Outcome::Running;
+}
+
+bool LauncherStartup::checkSettingsVersion()
+{
+    const QString config =
+        PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName);
+    ErrorNumber error = ErrorNumber::None;
+    switch (SettingsFile::checkVersion(config, &error)) {
+    case SettingsVersion::Missing:
+    case SettingsVersion::Current:
+        return true;
+    case SettingsVersion::Outdated:
+        m_context.startup.settingsReset = true;
+        return true;
+    case SettingsVersion::Corrupt:
+        break;
+    }
+    if (error == ErrorNumber::PermissionDenied || error == ErrorNumber::PathFileAccessError) {
+        reportStartupError(error);
+        return false;
+    }
+    // An empty or locked file: defaults and the corrupt-file notice. The rest of the start-up
+    // runs as usual, so the window still gets its title and the other checks still happen.
+    m_context.startup.settingsReset = true;
+    m_context.startup.settingsCorrupt = true;
+    return true;
+}
+
+bool LauncherStartup::probeWritePermission()
+{
+    const ErrorNumber error = FileOperations::probeWritePermission(m_context.paths.launcherDir);
+    if (error == ErrorNumber::None)
+        return true;
+    reportStartupError(error);
+    return false;
+}
+
+bool LauncherStartup::ensureSingleInstance()
+{
+    m_instance = m_lockFolder.isEmpty()
+                     ? std::make_unique<SingleInstance>(m_context.startup.windowTitle)
+                     : std::make_unique<SingleInstance>(m_context.startup.windowTitle,
+                                                        m_lockFolder);
+    connect(m_instance.get(), &SingleInstance::raiseRequested, this, &LauncherStartup::raiseWindow);
+    if (m_context.startup.restarted) {
+        // The old instance may still be closing: take the lock as soon as it lets go.
+        m_instance->acquireWhenFree();
+        return true;
+    }
+    if (m_instance->tryAcquire())
+        return true;
+    m_instance->requestRaise();
+    return false;
+}
+
+void LauncherStartup::createMainWindow()
+{
+    if (m_window)
+        return;
+    m_window = std::make_unique<MainWindow>(m_context.settings);
+    m_window->setObjectName(QStringLiteral("MainForm"));
+    m_window->setInstallPaths(m_context.paths);
+    m_window->setWineMode(m_context.startup.wineMode);
+    m_lifecycle =
+        new MainFormLifecycle(m_context, *m_window, [this] { configurationError(); });
+    emit mainWindowCreated(m_window.get());
+}
+
+void LauncherStartup::raiseWindow()
+{
+    if (!m_window)
+        return;
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    else
+        m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void LauncherStartup::reportStartupError(ErrorNumber error)
+{
+    switch (error) {
+    case ErrorNumber::PermissionDenied:
+    case ErrorNumber::PathFileAccessError:
+        m_context.dialogs->messageBox(msg::kRestrictedText, MsgIconExclamation,
+                                      msg::kRestrictedTitle);
+        break;
+    case ErrorNumber::ComponentMissing:
+        m_context.dialogs->messageBox(msg::kInstallationErrorText, MsgIconCritical,
+                                      msg::kInstallationErrorTitle);
+        break;
+    default:
+        m_context.dialogs->messageBox(msg::kUnknownErrorText, MsgIconCritical,
+                                      msg::kUnknownErrorTitle);
+        break;
+    }
+    m_ended = true;
+}
+
+void LauncherStartup::configurationError()
+{
+    StartupState& startup = m_context.startup;
+    m_lifecycle->centreWindow();
+    startup.settingsReset = true;
+    FileOperations::deleteFileIfExists(
+        PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName));
+    m_context.dialogs->messageBox(msg::kConfigurationErrorText, MsgSystemModal,
+                                  msg::kConfigurationErrorTitle);
+    m_context.processes->startProgram(relaunchCommandLine(m_context.paths.installRoot),
+                                      m_context.paths.installRoot);
+    shutdownLauncher();
+}
+
+void LauncherStartup::shutdownLauncher()
+{
+    m_context.startup.shuttingDown = true;
+    if (m_window) {
+        m_window->hide();
+        m_window->close();
+    }
+    m_instance.reset();
+    m_ended = true;
+    QCoreApplication::exit(0);
+}
+
+void LauncherStartup::unloadAllWindows()
+{
+    if (m_window)
+        m_window->close();
+}
+
+} // namespace z3d

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/platform/ErrorNumber.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+namespace z3d {
+
+struct LauncherContext;
+class MainFormLifecycle;
+class MainWindow;
+class SingleInstance;
+
+// The launcher's start-up: installation paths, the settings file's version line, the write
+// permission probe, the dependency files, the window title, the launcher switches, the
+// single-instance test and the main window; and the two ways the launcher ends its windows.
+class LauncherStartup : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        Running,        // the main window is shown; the event loop takes over
+        Ended,          // a fatal start-up error or a restart ended this instance
+        SecondInstance, // another launcher runs; it was asked to come forward
+    };
+
+    // launcherFolder is the folder of the launcher executable (InstallRoot is its parent);
+    // arguments are the launcher's command-line arguments. lockFolder replaces the temporary
+    // folder for the single-instance lock (tests).
+    LauncherStartup(LauncherContext& context, QString launcherFolder, QStringList arguments,
+                    QString lockFolder = {});
+    ~LauncherStartup() override;
+
+    Outcome run();
+
+    // Ends the launcher without writing settings: hides and closes every window.
+    void shutdownLauncher();
+    // Closes every window, the main window first (its unload step runs); the process ends
+    // when the last window is gone.
+    void unloadAllWindows();
+
+    MainWindow* mainWindow() const { return m_window.get(); }
+
+signals:
+    // The main window exists; dialogs are owned by and placed over it from now on.
+    void mainWindowCreated(QWidget* window);
+
+private:
+    bool checkSettingsVersion();
+    bool probeWritePermission();
+    bool ensureSingleInstance();
+    void createMainWindow();
+    void reportStartupError(ErrorNumber error);
+    void configurationError();
+    void raiseWindow();
+
+    // Filled in by their own subsystems.
+    void readFontSettings() {}
+    void showTipsWindow() {}
+
+    LauncherContext& m_context;
+    QString m_launcherFolder;
+    QStringList m_arguments;
+    QString m_lockFolder;
+    std::unique_ptr<MainWindow> m_window;
+    MainFormLifecycle* m_lifecycle = nullptr;
+    std::unique_ptr<SingleInstance> m_instance;
+    bool m_ended = false;
+};
+
+} // namespace z3d

@@ -1,0 +1,288 @@
+#include "gui/MainFormLifecycle.h"
+
+#include "core/app/Dialogs.h"
+#include "core/app/LauncherContext.h"
+#include "core/app/ModelFolderTidy.h"
+#include "core/app/Processes.h"
+#include "core/app/StartupMessages.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/PathResolver.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsLoader.h"
+#include "core/settings/TexturePaths.h"
+#include "gui/SettingsBinder.h"
+#include "gui/TexturePathController.h"
+#include "gui/mainwindow.h"
+#include "gui/tabs/OptionsTab.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace z3d {
+
+namespace {
+
+QString under(const LauncherContext& context, const char* relative)
+{
+    return context.paths.under(QString::fromLatin1(relative));
+}
+
+bool fileUnder(const LauncherContext& context, const char* relative)
+{
+    return PathResolver::fileExists(under(context, relative));
+}
+
+} // namespace
+
+MainFormLifecycle::MainFormLifecycle(LauncherContext& context, MainWindow& window,
+                                     ConfigurationErrorHandler onConfigurationError)
+    : QObject(&window), m_context(context), m_window(window),
+      m_onConfigurationError(std::move(onConfigurationError)),
+      m_texturePaths(new TexturePathController(context, window))
+{
+    m_window.installEventFilter(this);
+}
+
+MainFormLifecycle::~MainFormLifecycle() = default;
+
+bool MainFormLifecycle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window) {
+        if (event->type() == QEvent::WindowActivate)
+            activate();
+        else if (event->type() == QEvent::Close)
+            unload();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool MainFormLifecycle::load()
+{
+    const Twips twips = m_window.twips();
+    m_window.setFixedSize(twips.width(MainWindow::kWidthTwips),
+                          twips.height(MainWindow::kFullHeightTwips));
+    m_window.rememberLayout();
+    applyFont();
+    prepareInstallationFolders();
+    if (!loadSettings())
+        return false;
+    showTitlePicture();
+    if (!m_context.settings.showTips)
+        loadTipsWindowHidden();
+    if (!m_context.settings.disableTooltips)
+        setToolTips();
+    if (!m_context.settings.advancedOptions) {
+        m_window.defaultMode();
+        if (m_context.settings.gamesListView == 1)
+            m_window.optionUdir(1)->setChecked(true);
+    }
+    showCurrentResolution();
+    findAndListIwads();
+
+    const QString zips = PathResolver::resolveUnder(m_context.paths.launcherDir, "Zips");
+    if (m_context.settings.lastAfterLaunchAction == 2 && PathResolver::folderExists(zips))
+        FileOperations::deleteMatching(zips, QStringLiteral("*.*"));
+
+    placeWindow();
+    if (!SettingsBinder::applySettingsToControls(m_context.settings, m_window)) {
+        m_onConfigurationError();
+        return false;
+    }
+    buildPlaylists();
+    if (m_context.settings.developmentMode) {
+        m_window.control<QWidget>(QStringLiteral("chkTesting"))->setVisible(true);
+        m_window.exitOption(0)->setVisible(true);
+    }
+    if (m_context.settings.afterLaunchOption == 0)
+        m_window.exitOption(0)->setVisible(true);
+    if (m_context.settings.skill == 0)
+        setLaunchKindNewGame();
+    fillGamesList();
+    m_window.adjustTabFrames();
+    showIwadWindowWhenNoIwadIsKnown();
+    m_texturePaths->applyAtLoad();
+    enableOptionsWithResources();
+    if (!m_context.settings.playlistFrameFlag)
+        m_window.control<QWidget>(QStringLiteral("PlaylistFrame"))->setVisible(true);
+    showSettingsResetNotice();
+    showStoredValueCaptions();
+    setModelOptions();
+    m_window.control<QWidget>(QStringLiteral("ImageCM"))
+        ->setVisible(scriptedMapModelsInstalled() && m_context.settings.advancedOptions &&
+                     m_context.settings.gamesListView == 0);
+    m_window.setWindowTitle(m_context.startup.windowTitle);
+    m_context.texture.windowLoaded = true;
+    return true;
+}
+
+void MainFormLifecycle::prepareInstallationFolders()
+{
+    if (fileUnder(m_context, "Md2/Orrinpack/orrinpack.wad"))
+        m_context.orrinpackModelDir = under(m_context, "md2/Orrinpack");
+    if (!PathResolver::folderExists(m_context.paths.gamesDir))
+        FileOperations::createFolder(under(m_context, "Z3DGames"));
+    const QString gameInfo = PathResolver::resolveUnder(m_context.paths.launcherDir, "GameInfo");
+    if (!PathResolver::folderExists(gameInfo))
+        FileOperations::createFolder(gameInfo);
+    m_context.extraFxInstalled = PathResolver::fileExists(
+        PathResolver::resolveUnder(m_context.paths.addonDefsDir, QStringLiteral("ExtraFX.ded")));
+    m_window.chkEffects(3)->setEnabled(m_context.extraFxInstalled);
+}
+
+bool MainFormLifecycle::loadSettings()
+{
+    const QSize screen = m_window.screen()->geometry().size();
+    const Twips twips = m_window.twips();
+    LoadedSettings loaded =
+        SettingsLoader::load(m_context.paths, m_context.startup.wineMode,
+                             twips.fromWidth(screen.width()), twips.fromHeight(screen.height()));
+    m_context.paths = loaded.paths;
+    m_context.texture.texturePath = loaded.texturePath;
+    if (loaded.result.outcome == SettingsReadOutcome::ConversionError) {
+        m_onConfigurationError();
+        return false;
+    }
+    m_context.settings = loaded.result.settings;
+    // A corpse time of 0 leaves nothing for the resurrection to fade.
+    if (loaded.result.corpseFadeZero)
+        m_context.settings.resurrectWithFade = false;
+    m_window.control<QListWidget>(QStringLiteral("GlobalDefList"))->clear();
+    loadDefinitionLists();
+    return true;
+}
+
+void MainFormLifecycle::centreWindow()
+{
+    const QRect screen = m_window.screen()->geometry();
+    const QSize size = m_window.frameGeometry().size();
+    m_window.move(screen.left() + (screen.width() - size.width()) / 2,
+                  screen.top() + (screen.height() - size.height()) / 2);
+}
+
+void MainFormLifecycle::placeWindow()
+{
+    const Twips twips = m_window.twips();
+    const QRect screen = m_window.screen()->geometry();
+    const int screenWidth = twips.fromWidth(screen.width());
+    const int screenHeight = twips.fromHeight(screen.height());
+    if (m_context.startup.wineMode) {
+        centreWindow();
+        m_window.control<QWidget>(QStringLiteral("WineImage"))->setVisible(true);
+        return;
+    }
+    const LauncherSettings& settings = m_context.settings;
+    if (screenHeight < settings.windowTop || screenWidth < settings.windowLeft) {
+        centreWindow();
+        return;
+    }
+    m_window.move(screen.left() + twips.width(settings.windowLeft),
+                  screen.top() + twips.height(settings.windowTop));
+}
+
+void MainFormLifecycle::enableOptionsWithResources()
+{
+    const bool basic = m_window.chkMain(0)->isChecked();
+    const PatchesCheck patches = TexturePaths::patchesAvailable(
+        m_context.texture.texturePath, m_context.texture.textureSetDir, m_context.paths);
+    m_context.texture.textureSetDir = patches.textureSetDir;
+    if (!patches.available || selectedGameHasOwnHiResFolders())
+        m_window.chkGraphics(4)->setEnabled(false);
+    else if (!basic)
+        m_window.chkGraphics(4)->setEnabled(true);
+
+    if (!fileUnder(m_context, "data/dtex/detail.wad")) {
+        m_window.chkGraphics(2)->setChecked(false);
+        m_window.chkGraphics(2)->setEnabled(false);
+    }
+    if (!PathResolver::folderExists(under(m_context, "data/Skyboxes"))) {
+        m_window.skyOpt(0)->setEnabled(false);
+        m_window.skyOpt(1)->setEnabled(false);
+        m_window.chkGraphics(3)->setEnabled(false);
+    }
+    if (basic)
+        m_window.chkGraphics(2)->setEnabled(false);
+    m_window.selectStartupOptions();
+    m_window.chkSound(6)->setEnabled(fileUnder(m_context, "data/hv_doom_sfx.wad") && !basic);
+}
+
+void MainFormLifecycle::showSettingsResetNotice()
+{
+    StartupState& startup = m_context.startup;
+    if (!startup.settingsReset)
+        return;
+    startup.settingsReset = false;
+    m_window.setVisible(true);
+    const QString& text = startup.settingsCorrupt ? startup_messages::kCorruptConfigText
+                                                  : startup_messages::kVersionUpgradeText;
+    startup.settingsCorrupt = false;
+    m_context.dialogs->messageBox(text, MsgSystemModal,
+                                  startup_messages::versionUpdateTitle(startup.launcherVersion));
+}
+
+void MainFormLifecycle::showStoredValueCaptions()
+{
+    OptionsTab* options = m_window.optionsTab();
+    options->showCorpseCaption();
+    options->showGrenadeCaption();
+    if (m_context.settings.corpseFadeSeconds == 0) {
+        m_window.chkZ3DOpts(3)->setChecked(false);
+        m_window.chkZ3DOpts(3)->setEnabled(false);
+    }
+}
+
+void MainFormLifecycle::activate()
+{
+    auto* games = m_window.control<QListWidget>(QStringLiteral("PwadList"));
+    if (m_context.settings.lastDoomGame.isEmpty() && games->count() > 0 &&
+        games->currentRow() < 0)
+        games->setCurrentRow(0);
+    const QString autoPlaylist =
+        PathResolver::resolveUnder(m_context.paths.launcherDir, "music/auto-playlist.z3d");
+    if (!PathResolver::fileExists(autoPlaylist))
+        m_window.chkSound(4)->setChecked(false);
+}
+
+void MainFormLifecycle::rememberWindowPosition()
+{
+    if (m_context.startup.wineMode)
+        return;
+    if (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                  Qt::WindowFullScreen))
+        return;
+    const Twips twips = m_window.twips();
+    const QPoint offset = m_window.pos() - m_window.screen()->geometry().topLeft();
+    m_context.settings.windowTop = twips.fromHeight(offset.y());
+    m_context.settings.windowLeft = twips.fromWidth(offset.x());
+}
+
+void MainFormLifecycle::unload()
+{
+    StartupState& startup = m_context.startup;
+    if (startup.shuttingDown || m_unloaded)
+        return;
+    m_unloaded = true;
+    rememberWindowPosition();
+    FileOperations::deleteFileIfExists(
+        PathResolver::resolveUnder(m_context.paths.launcherDataDir, "pwad.z3d"));
+    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    if (!startup.settingsReset) {
+        SettingsFile::write(
+            PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
+            m_context.settings, startup.wineMode);
+        saveCustomDefinitions();
+    }
+    FileOperations::deleteFileIfExists(
+        PathResolver::resolveUnder(m_context.paths.launcherDir, "launch.txt"));
+    tidyModelFolders(m_context.paths);
+    if (startup.restartOnExit)
+        m_context.processes->startProgram(relaunchCommandLine(m_context.paths.installRoot),
+                                          m_context.paths.installRoot);
+}
+
+} // namespace z3d

@@ -1,0 +1,311 @@
+#include "core/app/LauncherContext.h"
+#include "core/platform/FaultInjector.h"
+#include "core/settings/SettingsFile.h"
+#include "gui/LauncherStartup.h"
+#include "gui/mainwindow.h"
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+#include "support/RecordingProcesses.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+Q_DECLARE_METATYPE(z3d::ErrorNumber)
+
+namespace {
+
+const QString kTitle = QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
+const QString kCrLf = QStringLiteral("\r\n");
+
+// One launcher run on an installation tree, with scripted dialogs and no real processes.
+struct Run
+{
+    explicit Run(InstallTree& tree, QStringList arguments = {}, QString lockFolder = {})
+        : lock(), startup(context, tree.binDir(), std::move(arguments),
+                          lockFolder.isEmpty() ? lock.path() : lockFolder)
+    {
+        context.dialogs = &dialogs;
+        context.processes = &processes;
+    }
+
+    LauncherStartup::Outcome run() { return startup.run(); }
+    MainWindow* window() const { return startup.mainWindow(); }
+    // Closes the window as the player would.
+    void quit()
+    {
+        QVERIFY(window());
+        window()->close();
+    }
+
+    QTemporaryDir lock;
+    LauncherContext context;
+    RecordingDialogs dialogs;
+    RecordingProcesses processes;
+    LauncherStartup startup;
+};
+
+QStringList lines(const QByteArray& bytes)
+{
+    QStringList result = QString::fromUtf8(bytes).split(kCrLf);
+    if (!result.isEmpty() && result.constLast().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+} // namespace
+
+class TestLauncherStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_previousFolder = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_previousFolder); }
+
+    void normalStartShowsTheTitledWindowAndQuittingWritesTheSettings()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.removeFolder("Z3DGames");
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QVERIFY(launcher.dialogs.messages().isEmpty());
+        QCOMPARE(launcher.window()->windowTitle(), kTitle);
+        QVERIFY(launcher.window()->isVisible());
+        QCOMPARE(QDir::currentPath(), QDir(tree.root()).canonicalPath());
+        QVERIFY(!tree.exists("Z3DLaunch/Admin"));
+        QVERIFY(tree.isFolder("Z3DGames"));
+        QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
+
+        tree.addFile("Z3DLaunch/launch.txt", "x");
+        tree.addFile("Z3DLaunch/Data/pwad.z3d", "x");
+        launcher.quit();
+        const QStringList config = lines(tree.readFile("Z3DLaunch/config.z3d"));
+        QCOMPARE(config.size(), 86);
+        QCOMPARE(config.at(0), QStringLiteral("v7.5"));
+        QCOMPARE(config.at(4), QStringLiteral(" 32 "));
+        QVERIFY(!tree.exists("Z3DLaunch/launch.txt"));
+        QVERIFY(!tree.exists("Z3DLaunch/Data/pwad.z3d"));
+    }
+
+    void missingDependencyIsNamedAndEndsTheLauncher_data()
+    {
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("eax.dll") << QStringList{"bin/eax.dll"} << "eax.dll";
+        QTest::newRow("two missing, the first named")
+            << QStringList{"bin/eax.dll", "bin/unzip32.dll"} << "unzip32.dll";
+        QTest::newRow("engine") << QStringList{"bin/Zorn3D.exe"} << "Zorn3D.exe";
+    }
+    void missingDependencyIsNamedAndEndsTheLauncher()
+    {
+        QFETCH(QStringList, removed);
+        QFETCH(QString, named);
+        InstallTree tree;
+        for (const QString& file : removed)
+            QVERIFY(tree.removeFile(file));
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral("Startup error"));
+        QCOMPARE(messages.at(0).text, named + " has not been detected - re-install Zorn3D.    ");
+        QCOMPARE(messages.at(0).style, 4096);
+        QVERIFY(launcher.context.startup.shuttingDown);
+        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+    }
+
+    void emptySettingsFileGivesTheCorruptNoticeAndDefaults()
+    {
+        InstallTree tree;
+        tree.addFile("Z3DLaunch/config.z3d", "");
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" Version update v7.5"));
+        QCOMPARE(messages.at(0).text,
+                 "Corrupt config file detected required the launcher configurations to     " +
+                     kCrLf +
+                     " be reset to the default settings, please reconfigure your settings. ");
+        QCOMPARE(messages.at(0).style, 4096);
+        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+        // The rest of the start-up still ran: the window has its title.
+        QCOMPARE(launcher.window()->windowTitle(), kTitle);
+        // The notice cleared the reset, so quitting writes the defaults.
+        launcher.quit();
+        QCOMPARE(lines(tree.readFile("Z3DLaunch/config.z3d")).size(), 86);
+    }
+
+    void versionLineIsComparedWithoutCase_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("capitals") << "V7.5" << false;
+        QTest::newRow("older") << "v7.4" << true;
+    }
+    void versionLineIsComparedWithoutCase()
+    {
+        QFETCH(QString, version);
+        QFETCH(bool, notice);
+        InstallTree tree;
+        tree.addTextFile("Z3DLaunch/config.z3d", {version, " 4 "});
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), notice ? 1 : 0);
+        if (notice) {
+            QCOMPARE(messages.at(0).text,
+                     "The latest version upgrade required the launcher configurations to     " +
+                         kCrLf +
+                         " be reset to the default settings, please reconfigure your settings. ");
+            QCOMPARE(launcher.context.settings.lastSkill, 2);
+        } else {
+            QCOMPARE(launcher.context.settings.lastSkill, 4);
+        }
+    }
+
+    void wineSwitchCentresAndLeavesThePositionOut_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("wine");
+        QTest::newRow("lower case") << QStringList{"/wine"} << true;
+        QTest::newRow("both switches") << QStringList{"/WINE", "/RESTART"} << false;
+    }
+    void wineSwitchCentresAndLeavesThePositionOut()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, wine);
+        InstallTree tree;
+        Run launcher(tree, arguments);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QCOMPARE(launcher.context.startup.wineMode, wine);
+        QCOMPARE(launcher.context.startup.restarted, false);
+        QCOMPARE(launcher.window()->findChild<QWidget*>("WineImage")->isVisible(), wine);
+        launcher.quit();
+        QCOMPARE(lines(tree.readFile("Z3DLaunch/config.z3d")).size(), wine ? 84 : 86);
+    }
+
+    void savedPositionBeyondTheScreenIsCentred()
+    {
+        InstallTree tree;
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.windowLeft = 30000; // far right of any screen the offscreen platform has
+        saved.windowTop = 100;
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        MainWindow* window = launcher.window();
+        const QRect screen = window->screen()->geometry();
+        const QSize size = window->size();
+        QCOMPARE(window->pos(), QPoint(screen.left() + (screen.width() - size.width()) / 2,
+                                       screen.top() + (screen.height() - size.height()) / 2));
+    }
+
+    void notANumberInTheSettingsRestartsWithDefaults()
+    {
+        InstallTree tree;
+        tree.addTextFile("Z3DLaunch/config.z3d", {"v7.5", " 2 ", " 0 ", " 0 ", "abc"});
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" Configuration error detected"));
+        QCOMPARE(messages.at(0).text,
+                 " The Launcher has detected a configuration error, the default  " + kCrLf +
+                     " settings will be reset, please reconfigure launcher settings. ");
+        QCOMPARE(messages.at(0).style, 4096);
+        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+        const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(starts.at(0).commandLine,
+                 '"' + launcher.context.paths.installRoot + "/bin/Z3Dlauncher.exe\" /RESTART");
+        QVERIFY(launcher.context.startup.shuttingDown);
+    }
+
+    void secondInstanceRaisesTheFirstAndWritesNothing()
+    {
+        InstallTree tree;
+        QTemporaryDir lock;
+        Run first(tree, {}, lock.path());
+        QCOMPARE(first.run(), LauncherStartup::Outcome::Running);
+        first.window()->showMinimized();
+
+        InstallTree other;
+        Run second(other, {}, lock.path());
+        QCOMPARE(second.run(), LauncherStartup::Outcome::SecondInstance);
+        QVERIFY(second.dialogs.calls().isEmpty());
+        QVERIFY(!second.window());
+        QVERIFY(!other.exists("Z3DLaunch/config.z3d"));
+        QTRY_VERIFY(!first.window()->isMinimized());
+
+        Run restarted(other, {"/RESTART"}, lock.path());
+        QCOMPARE(restarted.run(), LauncherStartup::Outcome::Running);
+        QVERIFY(restarted.context.startup.restarted);
+    }
+
+    void settingsResetInForceWritesNoSettings()
+    {
+        InstallTree tree;
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        launcher.context.startup.settingsReset = true;
+        launcher.quit();
+        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+    }
+
+    void restartOnExitRelaunches()
+    {
+        InstallTree tree;
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        launcher.context.startup.restartOnExit = true;
+        launcher.quit();
+        const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
+        QCOMPARE(starts.size(), 1);
+        QVERIFY(starts.at(0).commandLine.endsWith("/bin/Z3Dlauncher.exe\" /RESTART"));
+    }
+
+    void refusedWriteProbeIsReported_data()
+    {
+        QTest::addColumn<ErrorNumber>("error");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("style");
+        QTest::newRow("permission denied")
+            << ErrorNumber::PermissionDenied << "Restricted Window's User Account Control" << 48;
+        QTest::newRow("access error")
+            << ErrorNumber::PathFileAccessError << "Restricted Window's User Account Control"
+            << 48;
+        QTest::newRow("other") << ErrorNumber::PathNotFound << "Unknown Error" << 16;
+    }
+    void refusedWriteProbeIsReported()
+    {
+        QFETCH(ErrorNumber, error);
+        QFETCH(QString, title);
+        QFETCH(int, style);
+        InstallTree tree;
+        FaultInjector::fail(FileOperation::CreateFolder, tree.path("Z3DLaunch/Admin"), error);
+        Run launcher(tree);
+        const LauncherStartup::Outcome outcome = launcher.run();
+        FaultInjector::clear();
+        QCOMPARE(outcome, LauncherStartup::Outcome::Ended);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, title);
+        QCOMPARE(messages.at(0).style, style);
+        QVERIFY(!launcher.window());
+    }
+
+private:
+    QString m_previousFolder;
+};
+
+QTEST_MAIN(TestLauncherStartup)
+#include "tst_launcherstartup.moc"
