@@ -1,0 +1,364 @@
+#include "core/platform/FaultInjector.h"
+#include "core/platform/ItemReader.h"
+#include "core/platform/NumberFormat.h"
+#include "core/platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using namespace z3d;
+using Status = NumberReading::Status;
+
+Q_DECLARE_METATYPE(NumberReading::Status)
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestTextFormats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void formatNumber_data();
+    void formatNumber();
+    void parse16_data();
+    void parse16();
+    void parseFlag_data();
+    void parseFlag();
+    void parse32Range();
+
+    void splitLines_data();
+    void splitLines();
+    void readLinesAcrossChunks();
+    void readLinesLimit();
+    void readFirstLineOfEmptyFile();
+    void readMissingFile();
+    void binaryFileDoesNotCrash();
+    void hugeSingleLineIsCut();
+    void utf8PathRoundTrip();
+
+    void writeUsesCrLf();
+    void failedWriteKeepsOldFile();
+    void writeIntoMissingFolder();
+
+    void splitItems_data();
+    void splitItems();
+    void readItemsAcrossLines();
+};
+
+void TestTextFormats::formatNumber_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("two") << qint64(2) << " 2 ";
+    QTest::newRow("zero") << qint64(0) << " 0 ";
+    QTest::newRow("minus 120") << qint64(-120) << "-120 ";
+    QTest::newRow("32-bit") << qint64(2147483647) << " 2147483647 ";
+    QTest::newRow("minus one") << qint64(-1) << "-1 ";
+}
+
+void TestTextFormats::formatNumber()
+{
+    QFETCH(qint64, value);
+    QFETCH(QString, text);
+    QCOMPARE(NumberFormat::format(value), text);
+}
+
+void TestTextFormats::parse16_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<NumberReading::Status>("status");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("runtime format") << " 32 " << Status::Ok << qint64(32);
+    QTest::newRow("negative format") << "-120 " << Status::Ok << qint64(-120);
+    QTest::newRow("bare") << "5" << Status::Ok << qint64(5);
+    QTest::newRow("tabs") << "\t7\t" << Status::Ok << qint64(7);
+    QTest::newRow("plus") << "+9" << Status::Ok << qint64(9);
+    QTest::newRow("fraction down") << "0.9" << Status::Ok << qint64(0);
+    QTest::newRow("negative fraction floors") << "-0.5" << Status::Ok << qint64(-1);
+    QTest::newRow("negative whole fraction") << "-2.0" << Status::Ok << qint64(-2);
+    QTest::newRow("leading dot") << ".5" << Status::Ok << qint64(0);
+    QTest::newRow("trailing dot") << "3." << Status::Ok << qint64(3);
+    QTest::newRow("exponent") << "1e3" << Status::Ok << qint64(1000);
+    QTest::newRow("tiny exponent") << "5e-400" << Status::Ok << qint64(0);
+    QTest::newRow("leading zeros") << "0000000000000000000000042" << Status::Ok << qint64(42);
+    QTest::newRow("max") << "32767" << Status::Ok << qint64(32767);
+    QTest::newRow("min") << "-32768" << Status::Ok << qint64(-32768);
+    QTest::newRow("just above max fraction") << "32767.9" << Status::Ok << qint64(32767);
+    QTest::newRow("too large") << "32768" << Status::Overflow << qint64(0);
+    QTest::newRow("too small") << "-32769" << Status::Overflow << qint64(0);
+    QTest::newRow("below min by fraction") << "-32768.1" << Status::Overflow << qint64(0);
+    QTest::newRow("huge digits") << QString(400, u'9') << Status::Overflow << qint64(0);
+    QTest::newRow("huge exponent") << "1e400" << Status::Overflow << qint64(0);
+    QTest::newRow("letters") << "abc" << Status::NotANumber << qint64(0);
+    QTest::newRow("empty") << "" << Status::NotANumber << qint64(0);
+    QTest::newRow("blank") << "   " << Status::NotANumber << qint64(0);
+    QTest::newRow("digits then text") << "12abc" << Status::NotANumber << qint64(0);
+    QTest::newRow("inner blank") << "1 2" << Status::NotANumber << qint64(0);
+    QTest::newRow("sign alone") << "-" << Status::NotANumber << qint64(0);
+    QTest::newRow("dot alone") << "." << Status::NotANumber << qint64(0);
+    QTest::newRow("bad exponent") << "1e" << Status::NotANumber << qint64(0);
+    QTest::newRow("comma decimal") << "0,5" << Status::NotANumber << qint64(0);
+}
+
+void TestTextFormats::parse16()
+{
+    QFETCH(QString, line);
+    QFETCH(NumberReading::Status, status);
+    QFETCH(qint64, value);
+    const NumberReading r = NumberFormat::parse16(line);
+    QCOMPARE(r.status, status);
+    if (status == Status::Ok)
+        QCOMPARE(r.value, value);
+}
+
+void TestTextFormats::parseFlag_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("one") << " 1 " << true << true;
+    QTest::newRow("zero") << " 0 " << true << false;
+    QTest::newRow("minus one") << "-1 " << true << true;
+    QTest::newRow("five") << " 5 " << true << true;
+    QTest::newRow("nine tenths") << "0.9" << true << false;
+    QTest::newRow("large") << "100000" << true << true;
+    QTest::newRow("huge") << QString(100, u'7') << true << true;
+    QTest::newRow("text") << "yes" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TestTextFormats::parseFlag()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, ok);
+    QFETCH(bool, on);
+    const NumberReading r = NumberFormat::parseFlag(line);
+    QCOMPARE(r.ok(), ok);
+    if (ok)
+        QCOMPARE(r.value != 0, on);
+}
+
+void TestTextFormats::parse32Range()
+{
+    QCOMPARE(NumberFormat::parse32(" 2147483647 ").value, qint64(2147483647));
+    QCOMPARE(NumberFormat::parse32("-2147483648").value, qint64(-2147483647 - 1));
+    QCOMPARE(NumberFormat::parse32("2147483648").status, Status::Overflow);
+    QCOMPARE(NumberFormat::parse32(" 40000 ").value, qint64(40000));
+}
+
+void TestTextFormats::splitLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("no final ending") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+    QTest::newRow("lf cr is two endings") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("one ending") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("blanks kept") << QByteArray(" 2 \r\n-120 \r\n") << QStringList{" 2 ", "-120 "};
+    QTest::newRow("utf8") << QByteArray("C:\\Spiele\\Tür\r\n")
+                          << QStringList{QString::fromUtf8("C:\\Spiele\\Tür")};
+}
+
+void TestTextFormats::splitLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(TextFile::splitLines(bytes), lines);
+
+    // The file reader gives the same lines.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    writeAll(path, bytes);
+    const TextFileLines read = TextFile::readLines(path);
+    QVERIFY(read.ok());
+    QCOMPARE(read.lines, lines);
+}
+
+void TestTextFormats::readLinesAcrossChunks()
+{
+    // A CR LF split over the reader's 64 KiB chunk boundary is still one line ending.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    QByteArray bytes(64 * 1024 - 1, 'x');
+    bytes += "\r\nnext\r\n";
+    writeAll(path, bytes);
+    const TextFileLines read = TextFile::readLines(path);
+    QCOMPARE(read.lines.size(), 2);
+    QCOMPARE(read.lines.at(0).size(), 64 * 1024 - 1);
+    QCOMPARE(read.lines.at(1), QString("next"));
+}
+
+void TestTextFormats::readLinesLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    writeAll(path, "1\r\n2\r\n3\r\n");
+    QCOMPARE(TextFile::readLines(path, 2).lines, (QStringList{"1", "2"}));
+    QCOMPARE(TextFile::readLines(path, 10).lines, (QStringList{"1", "2", "3"}));
+    QCOMPARE(TextFile::readFirstLine(path).lines, QStringList{"1"});
+}
+
+void TestTextFormats::readFirstLineOfEmptyFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empty.z3d");
+    writeAll(path, "");
+    const TextFileLines read = TextFile::readFirstLine(path);
+    QCOMPARE(read.error, ErrorNumber::InputPastEndOfFile);
+    QVERIFY(read.lines.isEmpty());
+}
+
+void TestTextFormats::readMissingFile()
+{
+    QTemporaryDir dir;
+    QCOMPARE(TextFile::readLines(dir.filePath("none.z3d")).error, ErrorNumber::FileNotFound);
+    QCOMPARE(TextFile::readLines(dir.filePath("no/none.z3d")).error, ErrorNumber::PathNotFound);
+    QCOMPARE(TextFile::readLines(dir.path()).error, ErrorNumber::PathFileAccessError);
+    FaultInjector::fail(FileOperation::Read, dir.filePath("x"), ErrorNumber::FileAlreadyOpen);
+    writeAll(dir.filePath("x"), "a\r\n");
+    QCOMPARE(TextFile::readLines(dir.filePath("x")).error, ErrorNumber::FileAlreadyOpen);
+}
+
+void TestTextFormats::binaryFileDoesNotCrash()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bin.z3d");
+    QByteArray bytes(300000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char((i * 7919) % 256);
+    writeAll(path, bytes);
+    const TextFileLines read = TextFile::readLines(path);
+    QVERIFY(read.ok());
+    // Every CR, LF and CR LF ends a line: count them independently.
+    int endings = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++endings;
+    }
+    const bool tail = !bytes.endsWith('\n') && !bytes.endsWith('\r');
+    QCOMPARE(read.lines.size(), endings + (tail ? 1 : 0));
+}
+
+void TestTextFormats::hugeSingleLineIsCut()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.z3d");
+    QByteArray bytes(10 * 1024 * 1024, '7');
+    bytes += "\r\nsecond\r\n";
+    writeAll(path, bytes);
+    const TextFileLines read = TextFile::readLines(path);
+    QVERIFY(read.ok());
+    QCOMPARE(read.lines.size(), 2);
+    QCOMPARE(read.lines.at(0).size(), TextFile::kMaxLineBytes);
+    QCOMPARE(read.lines.at(1), QString("second"));
+}
+
+void TestTextFormats::utf8PathRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("texpath.z3d");
+    const QString value = QString::fromUtf8("/home/joueur/Données/Textures ü ß 日本");
+    QCOMPARE(TextFile::writeLines(path, {value}), ErrorNumber::None);
+    QCOMPARE(TextFile::readFirstLine(path).lines, QStringList{value});
+}
+
+void TestTextFormats::writeUsesCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.z3d");
+    QCOMPARE(TextFile::writeLines(path, {"v7.5", " 2 ", "", "-120 "}), ErrorNumber::None);
+    QCOMPARE(readAll(path), QByteArray("v7.5\r\n 2 \r\n\r\n-120 \r\n"));
+    QCOMPARE(TextFile::writeLines(path, {}), ErrorNumber::None);
+    QCOMPARE(readAll(path), QByteArray());
+}
+
+void TestTextFormats::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.z3d");
+    writeAll(path, "old\r\n");
+    FaultInjector::fail(FileOperation::Write, path, ErrorNumber::PermissionDenied);
+    QCOMPARE(TextFile::writeLines(path, {"new"}), ErrorNumber::PermissionDenied);
+    QCOMPARE(readAll(path), QByteArray("old\r\n"));
+    // No temporary file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"config.z3d"});
+    FaultInjector::clear();
+    QCOMPARE(TextFile::writeLines(path, {"new"}), ErrorNumber::None);
+    QCOMPARE(readAll(path), QByteArray("new\r\n"));
+}
+
+void TestTextFormats::writeIntoMissingFolder()
+{
+    QTemporaryDir dir;
+    QCOMPARE(TextFile::writeLines(dir.filePath("gone/x.z3d"), {"a"}), ErrorNumber::PathNotFound);
+}
+
+void TestTextFormats::splitItems_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("one") << "C:\\Games" << QStringList{"C:\\Games"};
+    QTest::newRow("comma ends item") << "C:\\a,b" << QStringList{"C:\\a", "b"};
+    QTest::newRow("leading blanks skipped") << "  x,   y" << QStringList{"x", "y"};
+    QTest::newRow("trailing comma") << "a," << QStringList{"a", ""};
+    QTest::newRow("empty line") << "" << QStringList{""};
+    QTest::newRow("quoted comma") << "\"Save, the second\"" << QStringList{"Save, the second"};
+    QTest::newRow("quoted then more") << "\"a,b\",c" << QStringList{"a,b", "c"};
+    QTest::newRow("text after closing quote ignored") << "\"a\"junk,c" << QStringList{"a", "c"};
+    QTest::newRow("blank before quote") << "  \"q\"" << QStringList{"q"};
+    QTest::newRow("unterminated quote") << "\"abc, def" << QStringList{"abc, def"};
+    QTest::newRow("quote inside unquoted item") << "ab\"c" << QStringList{"ab\"c"};
+    QTest::newRow("empty quoted") << "\"\"" << QStringList{""};
+    QTest::newRow("checker header")
+        << "MAP01,MAP02,MAP03" << QStringList{"MAP01", "MAP02", "MAP03"};
+}
+
+void TestTextFormats::splitItems()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, items);
+    QCOMPARE(ItemReader::splitItems(line), items);
+    QCOMPARE(ItemReader::firstItem(line), items.first());
+}
+
+void TestTextFormats::readItemsAcrossLines()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("checkpwad.z3d");
+    writeAll(path, "a,b\r\n\"Saved, game\"\r\n\r\nc\r\n");
+    ErrorNumber error = ErrorNumber::Overflow;
+    QCOMPARE(ItemReader::readItems(path, &error), (QStringList{"a", "b", "Saved, game", "", "c"}));
+    QCOMPARE(error, ErrorNumber::None);
+    ItemReader::readItems(dir.filePath("missing"), &error);
+    QCOMPARE(error, ErrorNumber::FileNotFound);
+}
+
+QTEST_GUILESS_MAIN(TestTextFormats)
+#include "tst_textformats.moc"
