@@ -1,0 +1,409 @@
+#include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/InstallPaths.h"
+#include "core/platform/PathResolver.h"
+
+#include "support/InstallTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+class TestFileSystem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void resolve_data();
+    void resolve();
+    void resolvePrefersExactSpelling();
+    void join_data();
+    void join();
+    void pathParts_data();
+    void pathParts();
+    void samePath();
+    void existsTests();
+
+    void installPaths();
+    void installPathsFollowDiskCase();
+
+    void deleteFile();
+    void deleteReadOnlyFile();
+    void deleteFileErrors();
+    void createAndDeleteFolder();
+    void deleteFolderTree();
+    void deleteFolderTreeStopsAtInjectedFailure();
+    void deleteMatching();
+    void wildcard_data();
+    void wildcard();
+    void writeProbe();
+    void writeProbeRefused_data();
+    void writeProbeRefused();
+};
+
+void TestFileSystem::resolve_data()
+{
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("exact") << "Z3DLaunch/Data"
+                           << "Z3DLaunch/Data";
+    QTest::newRow("all lower") << "z3dlaunch/data"
+                               << "Z3DLaunch/Data";
+    QTest::newRow("backslashes") << "\\Z3DLAUNCH\\DATA\\"
+                                 << "Z3DLaunch/Data/";
+    QTest::newRow("file") << "z3dgames/castle/PWADS/castle.WAD"
+                          << "Z3DGames/Castle/Pwads/Castle.wad";
+    QTest::newRow("missing tail keeps spelling") << "z3dgames/castle/NewFolder/New.txt"
+                                                 << "Z3DGames/Castle/NewFolder/New.txt";
+    QTest::newRow("nothing matches") << "Nowhere/At/All"
+                                     << "Nowhere/At/All";
+    QTest::newRow("double separators") << "z3dlaunch//data"
+                                       << "Z3DLaunch/Data";
+}
+
+void TestFileSystem::resolve()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, found);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("Z3DGames/Castle/Pwads/Castle.wad", "PWAD");
+    QCOMPARE(PathResolver::resolve(tree.root() + "/" + asked), tree.root() + "/" + found);
+    QCOMPARE(PathResolver::resolve(QString()), QString());
+}
+
+void TestFileSystem::resolvePrefersExactSpelling()
+{
+    InstallTree tree(InstallTree::Empty);
+    tree.addFolder("Data");
+    tree.addFolder("data");
+    QCOMPARE(PathResolver::resolve(tree.path("data")), tree.path("data"));
+    QCOMPARE(PathResolver::resolve(tree.path("Data")), tree.path("Data"));
+    // Neither spelling matches exactly: one of them, the same each time.
+    const QString once = PathResolver::resolve(tree.path("DATA"));
+    QVERIFY(once == tree.path("Data") || once == tree.path("data"));
+    QCOMPARE(PathResolver::resolve(tree.path("DATA")), once);
+}
+
+void TestFileSystem::join_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("folder") << "/opt/z"
+                            << "\\Z3DLaunch\\Data\\"
+                            << "/opt/z/Z3DLaunch/Data/";
+    QTest::newRow("base with slash") << "/opt/z/"
+                                     << "\\Md2\\"
+                                     << "/opt/z/Md2/";
+    QTest::newRow("double separator") << "/opt/z/Z3DLaunch/Data/"
+                                      << "\\pwad.z3d"
+                                      << "/opt/z/Z3DLaunch/Data/pwad.z3d";
+    QTest::newRow("file") << "/opt/z"
+                          << "\\bin\\Zorn3D.exe"
+                          << "/opt/z/bin/Zorn3D.exe";
+    QTest::newRow("root") << "/"
+                          << "\\Z3DGames\\"
+                          << "/Z3DGames/";
+    QTest::newRow("empty relative") << "/opt/z"
+                                    << ""
+                                    << "/opt/z";
+    QTest::newRow("drive") << "C:\\Zorn3D"
+                           << "\\Data"
+                           << "C:/Zorn3D/Data";
+}
+
+void TestFileSystem::join()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, relative);
+    QFETCH(QString, joined);
+    QCOMPARE(PathResolver::join(base, relative), joined);
+}
+
+void TestFileSystem::pathParts_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("parent");
+    QTest::newRow("plain") << "/a/b/Textures"
+                           << "Textures"
+                           << "/a/b";
+    QTest::newRow("trailing") << "/a/b/textures/"
+                              << "textures"
+                              << "/a/b";
+    QTest::newRow("backslashes") << "C:\\x\\Textures"
+                                 << "Textures"
+                                 << "C:/x";
+    QTest::newRow("drive child") << "C:\\x"
+                                 << "x"
+                                 << "C:/";
+    QTest::newRow("root child") << "/x"
+                                << "x"
+                                << "/";
+    QTest::newRow("root") << "/"
+                          << ""
+                          << "";
+    QTest::newRow("relative") << "Textures"
+                              << "Textures"
+                              << "";
+}
+
+void TestFileSystem::pathParts()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, last);
+    QFETCH(QString, parent);
+    QCOMPARE(PathResolver::lastComponent(path), last);
+    QCOMPARE(PathResolver::parentFolder(path), parent);
+}
+
+void TestFileSystem::samePath()
+{
+    QVERIFY(PathResolver::samePath("/a/Data/Textures", "/A/data/TEXTURES/"));
+    QVERIFY(PathResolver::samePath("C:\\a\\b", "c:/A/B"));
+    QVERIFY(!PathResolver::samePath("/a/Data/Textures", "/a/Data/Textures2"));
+}
+
+void TestFileSystem::existsTests()
+{
+    InstallTree tree;
+    tree.addFile("Data/hv_doom_sfx.wad");
+    QVERIFY(PathResolver::fileExists(tree.path("DATA/HV_DOOM_SFX.WAD")));
+    QVERIFY(!PathResolver::folderExists(tree.path("data/hv_doom_sfx.wad")));
+    QVERIFY(PathResolver::folderExists(tree.path("data")));
+    QVERIFY(!PathResolver::fileExists(tree.path("data")));
+    QVERIFY(!PathResolver::exists(tree.path("data/none")));
+    QVERIFY(!PathResolver::fileExists(QString()));
+}
+
+void TestFileSystem::installPaths()
+{
+    InstallTree tree;
+    const InstallPaths p = InstallPaths::fromLauncherFolder(tree.binDir());
+    const QString r = tree.root();
+    QCOMPARE(p.installRoot, r);
+    QCOMPARE(p.zipLibraryDir, r + "/Z3DArchives");
+    QCOMPARE(p.launcherDataDir, r + "/Z3DLaunch/Data/");
+    QCOMPARE(p.baseDefsDir, r + "/Defs/Base/");
+    QCOMPARE(p.modelDefsDir, r + "/Defs/Model/");
+    QCOMPARE(p.addonDefsDir, r + "/Defs/Model/Addon/");
+    QCOMPARE(p.pellamDefsDir, r + "/Defs/Model/Pellam/");
+    QCOMPARE(p.orrinpackDefsDir, r + "/Defs/Model/Orrinpack/");
+    QCOMPARE(p.launcherDir, r + "/Z3DLaunch/");
+    QCOMPARE(p.gamesDir, r + "/Z3DGames/");
+    QCOMPARE(p.customDefsDir, r + "/Defs/Custom/");
+    QCOMPARE(p.musicDir, r + "/Z3DLaunch/Music/");
+    QCOMPARE(p.modelDir, r + "/Md2/");
+    QCOMPARE(p.engineExe, r + "/bin/Zorn3D.exe");
+    QCOMPARE(p.gameInfoDir, r + "/Z3DLaunch/GameInfo/");
+    QCOMPARE(p.under("\\Data\\Textures"), r + "/Data/Textures");
+    // A trailing separator on the launcher folder changes nothing.
+    QCOMPARE(InstallPaths::fromLauncherFolder(tree.binDir() + "/").installRoot, r);
+}
+
+void TestFileSystem::installPathsFollowDiskCase()
+{
+    InstallTree tree(InstallTree::Empty);
+    tree.addFolder("BIN");
+    tree.addFolder("z3dlaunch/DATA");
+    tree.addFolder("MD2");
+    tree.addFile("BIN/ZORN3D.EXE");
+    const InstallPaths p = InstallPaths::fromInstallRoot(tree.root());
+    QCOMPARE(p.launcherDir, tree.root() + "/z3dlaunch/");
+    QCOMPARE(p.launcherDataDir, tree.root() + "/z3dlaunch/DATA/");
+    QCOMPARE(p.modelDir, tree.root() + "/MD2/");
+    QCOMPARE(p.engineExe, tree.root() + "/BIN/ZORN3D.EXE");
+    // Missing folders keep the spelling of the table, under the found parent.
+    QCOMPARE(p.gameInfoDir, tree.root() + "/z3dlaunch/GameInfo/");
+    QCOMPARE(p.gamesDir, tree.root() + "/Z3DGames/");
+}
+
+void TestFileSystem::deleteFile()
+{
+    InstallTree tree;
+    tree.addFile("Z3DLaunch/launch.txt", "x");
+    QCOMPARE(FileOperations::deleteFile(tree.path("z3dlaunch/LAUNCH.TXT")), ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DLaunch/launch.txt"));
+    QCOMPARE(FileOperations::deleteFileIfExists(tree.path("Z3DLaunch/launch.txt")),
+             ErrorNumber::None);
+}
+
+void TestFileSystem::deleteReadOnlyFile()
+{
+    InstallTree tree;
+    const QString file = tree.addFile("Z3DLaunch/config.z3d", "v7.5\r\n");
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    QCOMPARE(FileOperations::deleteFile(file), ErrorNumber::None);
+    QVERIFY(!QFile::exists(file));
+}
+
+void TestFileSystem::deleteFileErrors()
+{
+    InstallTree tree;
+    QCOMPARE(FileOperations::deleteFile(tree.path("Z3DLaunch/none.z3d")),
+             ErrorNumber::FileNotFound);
+    QCOMPARE(FileOperations::deleteFile(tree.path("Nowhere/none.z3d")), ErrorNumber::PathNotFound);
+    QCOMPARE(FileOperations::deleteFile(tree.path("Z3DLaunch")), ErrorNumber::FileNotFound);
+    QVERIFY(tree.isFolder("Z3DLaunch"));
+    const QString file = tree.addFile("Z3DGames/x.wad");
+    FaultInjector::fail(FileOperation::Delete, tree.path("z3dgames/X.WAD"),
+                        ErrorNumber::FileAlreadyOpen);
+    QCOMPARE(FileOperations::deleteFile(file), ErrorNumber::FileAlreadyOpen);
+    QVERIFY(QFile::exists(file));
+}
+
+void TestFileSystem::createAndDeleteFolder()
+{
+    InstallTree tree;
+    QCOMPARE(FileOperations::createFolder(tree.path("Z3DGames/New")), ErrorNumber::None);
+    QVERIFY(tree.isFolder("Z3DGames/New"));
+    QCOMPARE(FileOperations::createFolder(tree.path("z3dgames/NEW")),
+             ErrorNumber::PathFileAccessError);
+    QCOMPARE(FileOperations::createFolder(tree.path("Gone/New")), ErrorNumber::PathNotFound);
+    QCOMPARE(FileOperations::createFolderPath(tree.path("Z3DGames/A/B/C")), ErrorNumber::None);
+    QVERIFY(tree.isFolder("Z3DGames/A/B/C"));
+    QCOMPARE(FileOperations::createFolderPath(tree.path("z3dgames/a/b/c")), ErrorNumber::None);
+
+    tree.addFile("Z3DGames/New/file.wad");
+    QCOMPARE(FileOperations::deleteFolder(tree.path("Z3DGames/New")),
+             ErrorNumber::PathFileAccessError);
+    QVERIFY(tree.removeFile("Z3DGames/New/file.wad"));
+    QCOMPARE(FileOperations::deleteFolder(tree.path("Z3DGAMES/new")), ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DGames/New"));
+    QCOMPARE(FileOperations::deleteFolder(tree.path("Z3DGames/New")), ErrorNumber::PathNotFound);
+}
+
+void TestFileSystem::deleteFolderTree()
+{
+    InstallTree tree;
+    tree.addFile("Md2/Pellam/Items/Bottle3.dmd", "x");
+    tree.addFile("Md2/Pellam/skin.png", "x");
+    const QString readOnly = tree.addFile("Md2/Pellam/Tech/ro.dmd", "x");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+    QCOMPARE(FileOperations::deleteFolderTree(tree.path("md2/pellam")), ErrorNumber::None);
+    QVERIFY(!tree.exists("Md2/Pellam"));
+    QVERIFY(tree.isFolder("Md2"));
+    QCOMPARE(FileOperations::deleteFolderTree(tree.path("Md2/Pellam")), ErrorNumber::PathNotFound);
+}
+
+void TestFileSystem::deleteFolderTreeStopsAtInjectedFailure()
+{
+    InstallTree tree;
+    tree.addFile("Md2/Pellam/a.dmd");
+    const QString locked = tree.addFile("Md2/Pellam/Sub/locked.dmd");
+    FaultInjector::fail(FileOperation::Delete, locked, ErrorNumber::PermissionDenied);
+    QCOMPARE(FileOperations::deleteFolderTree(tree.path("Md2/Pellam")),
+             ErrorNumber::PermissionDenied);
+    QVERIFY(QFile::exists(locked));
+    QVERIFY(tree.isFolder("Md2/Pellam"));
+}
+
+void TestFileSystem::deleteMatching()
+{
+    InstallTree tree;
+    tree.addFile("Z3DLaunch/GameInfo/castle.z3dm");
+    tree.addFile("Z3DLaunch/GameInfo/HELL.Z3DM");
+    tree.addFile("Z3DLaunch/GameInfo/castle.z3ds");
+    tree.addFolder("Z3DLaunch/GameInfo/sub.z3dm");
+    QCOMPARE(FileOperations::deleteMatching(tree.path("Z3DLaunch/GameInfo"), "*.z3dm"),
+             ErrorNumber::None);
+    QCOMPARE(
+        QDir(tree.path("Z3DLaunch/GameInfo")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        (QStringList{"castle.z3ds", "sub.z3dm"}));
+    QCOMPARE(FileOperations::deleteMatching(tree.path("Z3DLaunch/GameInfo"), "*.z3dm"),
+             ErrorNumber::FileNotFound);
+
+    tree.addFile("Z3DLaunch/Zips/a.wad");
+    tree.addFile("Z3DLaunch/Zips/README");
+    tree.addFile("Z3DLaunch/Zips/.hidden");
+    QCOMPARE(FileOperations::deleteMatching(tree.path("z3dlaunch/zips"), "*.*"), ErrorNumber::None);
+    QVERIFY(QDir(tree.path("Z3DLaunch/Zips"))
+                .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QCOMPARE(FileOperations::deleteMatching(tree.path("Gone"), "*.*"), ErrorNumber::PathNotFound);
+
+    // A failing file does not stop the others.
+    const QString a = tree.addFile("Z3DGames/a.wad");
+    const QString b = tree.addFile("Z3DGames/b.wad");
+    FaultInjector::fail(FileOperation::Delete, a, ErrorNumber::FileAlreadyOpen);
+    QCOMPARE(FileOperations::deleteMatching(tree.path("Z3DGames"), "*.wad"),
+             ErrorNumber::FileAlreadyOpen);
+    QVERIFY(QFile::exists(a));
+    QVERIFY(!QFile::exists(b));
+}
+
+void TestFileSystem::wildcard_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("ext") << "castle.z3dm"
+                         << "*.z3dm" << true;
+    QTest::newRow("ext case") << "CASTLE.Z3DM"
+                              << "*.z3dm" << true;
+    QTest::newRow("other ext") << "castle.z3dms"
+                               << "*.z3dm" << false;
+    QTest::newRow("star dot star no ext") << "README"
+                                          << "*.*" << true;
+    QTest::newRow("question") << "map01.wad"
+                              << "map??.wad" << true;
+    QTest::newRow("question short") << "map1.wad"
+                                    << "map??.wad" << false;
+    QTest::newRow("prefix") << "Zorn3DSav1.z3dsg"
+                            << "zorn3dsav*.z3dsg" << true;
+    QTest::newRow("brackets literal") << "[x].wad"
+                                      << "[x].wad" << true;
+    QTest::newRow("brackets not a class") << "x.wad"
+                                          << "[x].wad" << false;
+    QTest::newRow("two stars") << "a.b.c"
+                               << "*.*.c" << true;
+    QTest::newRow("exact") << "confirm.z3d"
+                           << "CONFIRM.Z3D" << true;
+}
+
+void TestFileSystem::wildcard()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, pattern);
+    QFETCH(bool, matches);
+    QCOMPARE(FileOperations::matchesWildcard(name, pattern), matches);
+}
+
+void TestFileSystem::writeProbe()
+{
+    InstallTree tree;
+    const InstallPaths p = tree.paths();
+    QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DLaunch/Admin"));
+    // A left-over Admin folder is deleted too.
+    tree.addFolder("Z3DLaunch/Admin");
+    QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DLaunch/Admin"));
+}
+
+void TestFileSystem::writeProbeRefused_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("error");
+    QTest::newRow("create denied") << int(FileOperation::CreateFolder) << 70;
+    QTest::newRow("create access") << int(FileOperation::CreateFolder) << 75;
+    QTest::newRow("delete denied") << int(FileOperation::DeleteFolder) << 70;
+}
+
+void TestFileSystem::writeProbeRefused()
+{
+    QFETCH(int, operation);
+    QFETCH(int, error);
+    InstallTree tree;
+    const InstallPaths p = tree.paths();
+    FaultInjector::fail(FileOperation(operation), p.launcherDir + "Admin", ErrorNumber(error));
+    QCOMPARE(int(FileOperations::probeWritePermission(p.launcherDir)), error);
+}
+
+QTEST_GUILESS_MAIN(TestFileSystem)
+#include "tst_filesystem.moc"
