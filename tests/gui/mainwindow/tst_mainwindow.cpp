@@ -1,0 +1,722 @@
+#include "core/app/Twips.h"
+#include "core/settings/LauncherSettings.h"
+#include "core/settings/SettingsTable.h"
+#include "gui/mainwindow.h"
+#include "gui/tabs/TextColour.h"
+#include "support/InstallTree.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace z3d;
+
+namespace {
+
+LauncherSettings defaultSettings()
+{
+    LauncherSettings settings;
+    SettingsTable::applyDefaults(settings);
+    return settings;
+}
+
+QString captionOf(const QWidget* widget)
+{
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return frame->title();
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    return QStringLiteral("<no caption>");
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layoutsSwitch();
+    void advancedOptionsBoxSwitchesLayouts();
+    void defaultModeTurnsZipLibraryIntoDoomGames();
+    void tabClick_data();
+    void tabClick();
+    void gamesTabLaunchRule_data();
+    void gamesTabLaunchRule();
+    void settingsTableControlsExist();
+    void captions_data();
+    void captions();
+    void skillLists();
+    void rememberLastMapOffDeletesMapRecords();
+    void rememberLastSavegameOffDeletesSaveRecords();
+    void recordsLeftAloneWithoutPaths();
+    void shortcutButtonFollowsPreferenceImmediately();
+    void tooltipAndTipPreferences();
+    void enterLaunchesOnlyWhenLaunchEnabled();
+    void upDownSwallowedWhileSelecting();
+    void hiddenAffordances();
+    void lowerPanelToggle();
+    void optionsStoreTheirIndex();
+    void changeFlagsFollowThePlayer();
+
+private:
+    LauncherSettings m_settings;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::init()
+{
+    m_settings = defaultSettings();
+    m_window = std::make_unique<MainWindow>(m_settings);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void TestMainWindow::layoutsSwitch()
+{
+    MainWindow& w = *m_window;
+    const Twips twips = w.twips();
+    QCOMPARE(w.width(), twips.width(9700));
+    QCOMPARE(w.height(), twips.height(7710));
+    if (w.logicalDpiY() == 96) {
+        QCOMPARE(w.width(), 647);
+        QCOMPARE(w.height(), 514);
+    }
+    auto* chkFrame = w.control<QWidget>("ChkFrame");
+    auto* globalFrame = w.control<QWidget>("GlobalFrame_0");
+    QVERIFY(chkFrame->y() > globalFrame->y());
+    QCOMPARE(w.rememberedGlobalFrameTop(), globalFrame->y());
+    QCOMPARE(w.rememberedChkFrameTop(), chkFrame->y());
+
+    w.optionTabsClick(2);
+    w.defaultMode();
+    QCOMPARE(w.height(), twips.height(6900));
+    if (w.logicalDpiY() == 96)
+        QCOMPARE(w.height(), 460);
+    QVERIFY(w.optionTabs(0)->isChecked());
+    QVERIFY(!w.optionTabs(0)->isEnabled());
+    QVERIFY(!w.tabFrame(0)->isHidden());
+    for (int i = 1; i < 5; ++i) {
+        QVERIFY2(w.optionTabs(i)->isHidden(), qPrintable(QString::number(i)));
+        QVERIFY(w.tabFrame(i)->isHidden());
+    }
+    QVERIFY(globalFrame->isHidden());
+    QCOMPARE(chkFrame->y(), w.rememberedGlobalFrameTop());
+    QVERIFY(w.optionUdir(2)->isHidden());
+    QVERIFY(w.chkMain(6)->isHidden());
+    for (int i = 2; i <= 7; ++i)
+        QVERIFY(w.auxButton(i)->isHidden());
+    QVERIFY(!w.auxButton(0)->isHidden());
+    QVERIFY(!w.control<QWidget>("StartFrame")->isHidden());
+    QVERIFY(!w.control<QWidget>("SkillFrame")->isHidden());
+    // Everything that stays visible still fits inside the smaller window.
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        if (child->isVisible() && child->width() > 0 && !name.isEmpty() &&
+            !name.startsWith(QLatin1String("qt_")))
+            QVERIFY2(w.rect().contains(QRect(child->mapTo(&w, QPoint()), child->size())),
+                     qPrintable(child->objectName()));
+    }
+
+    w.advancedMode();
+    QCOMPARE(w.height(), twips.height(7710));
+    QVERIFY(w.optionTabs(0)->isEnabled());
+    for (int i = 1; i < 5; ++i)
+        QVERIFY(!w.optionTabs(i)->isHidden());
+    QVERIFY(!globalFrame->isHidden());
+    QCOMPARE(chkFrame->y(), w.rememberedChkFrameTop());
+    QCOMPARE(globalFrame->y(), w.rememberedGlobalFrameTop());
+    QVERIFY(!w.optionUdir(2)->isHidden());
+    QVERIFY(!w.chkMain(6)->isHidden());
+    for (int i : {4, 5, 6})
+        QVERIFY(!w.auxButton(i)->isHidden());
+    QVERIFY(w.auxButton(2)->isHidden()); // "Shortcut creation" is off
+    QVERIFY(w.control<QWidget>("StartFrame")->isHidden());
+    QVERIFY(w.control<QWidget>("SkillFrame")->isHidden());
+}
+
+void TestMainWindow::advancedOptionsBoxSwitchesLayouts()
+{
+    MainWindow& w = *m_window;
+    w.chkLaunchPrefs(2)->setChecked(true);
+    w.defaultMode();
+    QVERIFY(w.auxButton(2)->isHidden());
+
+    w.chkMain(2)->click();
+    QVERIFY(m_settings.advancedOptions);
+    QCOMPARE(w.height(), w.twips().height(7710));
+    QVERIFY(!w.auxButton(2)->isHidden());
+
+    w.chkMain(2)->click();
+    QVERIFY(!m_settings.advancedOptions);
+    QCOMPARE(w.height(), w.twips().height(6900));
+    QVERIFY(w.optionTabs(1)->isHidden());
+}
+
+void TestMainWindow::defaultModeTurnsZipLibraryIntoDoomGames()
+{
+    MainWindow& w = *m_window;
+    QList<int> views;
+    w.hooks().switchGamesList = [&views](int view) { views << view; };
+    w.optionUdir(2)->setChecked(true);
+    QCOMPARE(m_settings.gamesListView, 2);
+
+    w.defaultMode();
+    QVERIFY(w.optionUdir(1)->isChecked());
+    QVERIFY(!w.optionUdir(2)->isChecked());
+    QCOMPARE(m_settings.gamesListView, 1);
+    QCOMPARE(views, QList<int>({2, 1}));
+
+    // Another view is left as it is.
+    w.advancedMode();
+    w.optionUdir(0)->setChecked(true);
+    w.defaultMode();
+    QVERIFY(w.optionUdir(0)->isChecked());
+}
+
+void TestMainWindow::tabClick_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("refresh");
+    QTest::newRow("games") << 0 << QString();
+    QTest::newRow("options") << 1 << "hires";
+    QTest::newRow("graphics") << 2 << "hires";
+    QTest::newRow("sound") << 3 << "sound";
+    QTest::newRow("models") << 4 << "models";
+}
+
+void TestMainWindow::tabClick()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, refresh);
+    MainWindow& w = *m_window;
+    QStringList calls;
+    w.hooks().replayPendingGamesListClick = [&calls] { calls << "replay"; };
+    w.hooks().refreshHiResOptions = [&calls] { calls << "hires"; };
+    w.hooks().refreshSoundPackOption = [&calls] { calls << "sound"; };
+    w.hooks().refreshModelOptions = [&calls] { calls << "models"; };
+    w.chkMain(1)->hide();
+
+    w.optionTabs(tab)->click();
+
+    QStringList expected{"replay"};
+    if (!refresh.isEmpty())
+        expected << refresh;
+    QCOMPARE(calls, expected);
+    QCOMPARE(w.currentTab(), tab);
+    const QColor basicDoomText = TextColour::of(w.chkMain(0));
+    for (int i = 0; i < MainWindow::kTabCount; ++i) {
+        const QColor colour = TextColour::of(w.optionTabs(i));
+        QCOMPARE(colour, i == tab ? QColor(192, 0, 0) : basicDoomText);
+        QCOMPARE(w.tabFrame(i)->isHidden(), i != tab);
+    }
+    // Only the Games tab shows "High resolution textures" again.
+    QCOMPARE(w.chkMain(1)->isHidden(), tab != 0);
+    QCOMPARE(w.focusWidget(), w.control<QWidget>("FileOutput"));
+}
+
+void TestMainWindow::gamesTabLaunchRule_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("maps");
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QString>("selectedFile");
+    QTest::addColumn<bool>("shortcutCreation");
+    QTest::addColumn<bool>("shortcutBefore");
+    QTest::addColumn<bool>("launch");
+    QTest::addColumn<bool>("shortcut");
+
+    QTest::newRow("no files") << 0 << 3 << 1 << "" << true << true << false << false;
+    QTest::newRow("no maps") << 1 << 0 << 0 << "A.WAD" << true << true << false << false;
+    QTest::newRow("installed, file selected")
+        << 2 << 3 << 0 << "a.txt" << true << false << true << true;
+    QTest::newRow("installed, nothing selected")
+        << 2 << 3 << 0 << "" << true << true << true << false;
+    QTest::newRow("installed, creation off")
+        << 2 << 3 << 0 << "A.WAD" << false << true << true << false;
+    QTest::newRow("doom games, wad") << 1 << 3 << 1 << "DOOM2.WAD" << true << false << true << true;
+    QTest::newRow("doom games, not a wad")
+        << 1 << 3 << 1 << "README.TXT" << true << true << true << false;
+    QTest::newRow("zip, selected, kept on")
+        << 2 << 3 << 2 << "Z.WAD" << true << true << true << true;
+    QTest::newRow("zip, selected, kept off")
+        << 2 << 3 << 2 << "Z.WAD" << true << false << true << false;
+    QTest::newRow("zip, nothing selected") << 2 << 3 << 2 << "" << true << true << true << false;
+}
+
+void TestMainWindow::gamesTabLaunchRule()
+{
+    QFETCH(int, files);
+    QFETCH(int, maps);
+    QFETCH(int, view);
+    QFETCH(QString, selectedFile);
+    QFETCH(bool, shortcutCreation);
+    QFETCH(bool, shortcutBefore);
+    QFETCH(bool, launch);
+    QFETCH(bool, shortcut);
+    MainWindow& w = *m_window;
+    auto* fileList = w.control<QListWidget>("PwadShowlist");
+    for (int i = 0; i < files - 1; ++i)
+        fileList->addItem(QStringLiteral("OTHER%1.DEH").arg(i));
+    if (files > 0) {
+        fileList->addItem(selectedFile.isEmpty() ? QStringLiteral("LAST.WAD") : selectedFile);
+        if (!selectedFile.isEmpty())
+            fileList->item(fileList->count() - 1)->setSelected(true);
+    }
+    auto* mapList = w.control<QListWidget>("MapList");
+    for (int i = 0; i < maps; ++i)
+        mapList->addItem(QStringLiteral("MAP0%1").arg(i + 1));
+    w.optionUdir(view)->setChecked(true);
+    w.chkLaunchPrefs(2)->setChecked(shortcutCreation);
+    w.auxButton(2)->setEnabled(shortcutBefore);
+    auto* launchButton = w.control<QPushButton>("LaunchButton");
+    launchButton->setEnabled(!launch);
+    w.auxButton(8)->show();
+
+    w.optionTabsClick(0);
+
+    QCOMPARE(launchButton->isEnabled(), launch);
+    QCOMPARE(w.auxButton(2)->isEnabled(), shortcut);
+    QCOMPARE(w.auxButton(8)->isHidden(), launch);
+}
+
+void TestMainWindow::settingsTableControlsExist()
+{
+    for (const SettingLine& line : SettingsTable::lines()) {
+        const QString name = QLatin1String(line.control);
+        if (name.isEmpty())
+            continue;
+        const QString where = QStringLiteral("line %1: %2").arg(line.line).arg(name);
+        switch (line.binding) {
+        case SettingBinding::CheckBox:
+            QVERIFY2(m_window->findChild<QCheckBox*>(name), qPrintable(where));
+            break;
+        case SettingBinding::ComboText:
+            QVERIFY2(m_window->findChild<QComboBox*>(name), qPrintable(where));
+            QVERIFY2(m_window->findChild<QComboBox*>(name)->isEditable(), qPrintable(where));
+            break;
+        case SettingBinding::NumberText:
+        case SettingBinding::LineEdit:
+            QVERIFY2(m_window->findChild<QLineEdit*>(name), qPrintable(where));
+            break;
+        case SettingBinding::ListIndex:
+            QVERIFY2(m_window->findChild<QComboBox*>(name), qPrintable(where));
+            QCOMPARE(m_window->findChild<QComboBox*>(name)->count(), 6);
+            break;
+        case SettingBinding::OptionGroup:
+            QVERIFY2(m_window->findChild<QRadioButton*>(name + "_0"), qPrintable(where));
+            QVERIFY2(m_window->findChild<QRadioButton*>(name + "_1"), qPrintable(where));
+            break;
+        case SettingBinding::PanelButton:
+            QVERIFY2(m_window->findChild<QAbstractButton*>(name), qPrintable(where));
+            break;
+        case SettingBinding::None:
+            QFAIL(qPrintable(where + " has a control but no binding"));
+        }
+    }
+    // Controls other parts reach by name.
+    for (const char* name :
+         {"PwadList", "PwadShowlist", "MapList", "SaveGameList", "GlobalDefList", "SelectionList",
+          "StoredFiles", "WadCheckList", "BuildList", "GrabList"})
+        QVERIFY2(m_window->findChild<QListWidget*>(name), name);
+    for (const char* name : {"TitlePic", "Home_0", "ImageCM", "WineImage", "ImageDG_2", "ImageDG_3",
+                             "Auto_0", "Auto_1", "Auto_2", "Auto_3", "lblCorpse", "ResLabel_0",
+                             "ResLabel_1", "ResLabel_2", "ResLabel_3"})
+        QVERIFY2(m_window->findChild<QLabel*>(name), name);
+    for (const char* name : {"HiResText", "LightText", "edCustom", "Corpse", "Timeout", "Ricotext"})
+        QVERIFY2(m_window->findChild<QLineEdit*>(name), name);
+    for (const char* name :
+         {"butleft", "butRight", "butLeft2", "butRight2", "RicoButton_0", "RicoButton_1",
+          "TexButton", "LaunchButton", "SelButton", "butGlobalDefs", "butRemoveGlobalDefs",
+          "ButPurge_0", "ButPurge_1", "butMusic_0", "butMusic_1", "butMusic_2"})
+        QVERIFY2(m_window->findChild<QAbstractButton*>(name), name);
+    for (int i = 0; i < 9; ++i)
+        QVERIFY(m_window->auxButton(i));
+    QVERIFY(m_window->findChild<QWidget*>("FileOutput"));
+    QVERIFY(!m_window->findChild<QWidget*>("FileOutput")->isHidden());
+    QCOMPARE(m_window->findChild<QWidget*>("FileOutput")->size(), QSize(0, 0));
+    for (const char* name : {"StoredFiles", "WadCheckList", "BuildList", "GrabList"})
+        QVERIFY(m_window->findChild<QWidget*>(name)->isHidden());
+}
+
+void TestMainWindow::captions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const QList<QPair<const char*, const char*>> rows = {
+        {"chkMain_0", "Basic Doom mode"},
+        {"chkMain_1", "High resolution textures"},
+        {"chkMain_2", "Advanced options"},
+        {"chkMain_3", "Light"},
+        {"chkMain_4", "No objects"},
+        {"chkMain_5", "Edit  mode"},
+        {"chkMain_6", "No monsters"},
+        {"chkSound_0", "Disable sound"},
+        {"chkSound_1", "Disable music"},
+        {"chkSound_2", " Enable ricochets"},
+        {"chkSound_3", "3DSound"},
+        {"chkSound_4", "Auto"},
+        {"chkSound_5", "Manual"},
+        {"chkSound_6", " High resolution sound pack "},
+        {"chkSound_7", " Disable weapon switching sounds"},
+        {"chkSound_8", "Ignore playlist if custom music detected"},
+        {"chkGraphics_0", "Texture compression"},
+        {"chkGraphics_1", "Spare"},
+        {"chkGraphics_2", "Detail textures"},
+        {"chkGraphics_3", "Skyboxes"},
+        {"chkGraphics_4", "High resolution patches"},
+        {"chkEffects_0", "Dynamic lighting"},
+        {"chkEffects_2", "Water splashes"},
+        {"chkEffects_3", "Extra FX"},
+        {"chkZ3DOpts_0", "Disable mouse"},
+        {"chkZ3DOpts_1", "Disable joystick"},
+        {"chkZ3DOpts_2", "Water dynamics"},
+        {"chkZ3DOpts_3", "Resurrect with fade"},
+        {"chkZ3DOpts_4", "Underwater fake glow"},
+        {"chkZ3DOpts_5", "Fast monsters"},
+        {"chkZ3DOpts_6", "Verbose"},
+        {"chkZ3DOpts_7", "Spare"},
+        {"chkZ3DOpts_8", "Monster respawn"},
+        {"chkZ3DOpts_9", "No same type in-fighting"},
+        {"chkZ3DOpts_10", "No lost soul in-fighting"},
+        {"chkLaunchPrefs_0", "Remember last map"},
+        {"chkLaunchPrefs_1", "Remember last savegame"},
+        {"chkLaunchPrefs_2", "Shortcut creation"},
+        {"chkLaunchPrefs_3", "Disable tooltip text"},
+        {"chkLaunchPrefs_4", "Display wad files only"},
+        {"chkLaunchPrefs_5", "Display tip of the day"},
+        {"ChkModelOpts_0", "Monsters and player"},
+        {"ChkModelOpts_1", "Hud weapons"},
+        {"ChkModelOpts_2", "Decorations"},
+        {"ChkModelOpts_3", "Force model override"},
+        {"ChkModelOpts_4", "Items and weapons"},
+        {"ChkModelOpts_5", "All models"},
+        {"ChkModelOpts_6", "Splashes"},
+        {"ChkModelOpts_7", "Flame models"},
+        {"ChkModelOpts_8", "Core effects "},
+        {"chkAltModels_1", "Orrinpack weapons MOD"},
+        {"chkAltModels_2", "Orrinpack alternative weapons MOD"},
+        {"chkAltModels_3", "Pellam and Orrin model replacements"},
+        {"chkAltModels_4", "Brannock alternative soldier pack"},
+        {"ChkGL", "Grenade Launcher"},
+        {"chkTesting", "Development mode"},
+        {"OptionTabs_0", "Games"},
+        {"OptionTabs_1", "Options"},
+        {"OptionTabs_2", "Graphics"},
+        {"OptionTabs_3", "Sound"},
+        {"OptionTabs_4", "Models"},
+        {"OptionUdir_0", "Installed games"},
+        {"OptionUdir_1", "Doom games"},
+        {"OptionUdir_2", "Zip Libray"},
+        {"ExitOption_0", "Normal"},
+        {"ExitOption_1", "Minimised"},
+        {"ExitOption_2", "Exit"},
+        {"butMusic_0", "New"},
+        {"butMusic_1", "Open"},
+        {"butMusic_2", "Delete"},
+        {"butGlobalDefs", "Add"},
+        {"butRemoveGlobalDefs", "Remove"},
+        {"TexPathFrame", " High Resolution Texture Path "},
+        {"PlaylistFrame", " Music Playlists "},
+        {"FrameModel_0", " Disable Model Group "},
+        {"FrameModel_1", " Model Selection "},
+        {"FrameModel_2", " Custom  Definitions "},
+        {"CommandLineFrame", " Command Line "},
+        {"EditFrame", " Z3D Edit "},
+        {"Auto_1", "GAME FILES"},
+        {"Auto_3", "SAVEGAMES"},
+        {"lblCorpse", "Seconds before corpses fade"},
+        {"ResLabel_0", "Make changes in-game via Options"},
+    };
+    for (const auto& [name, caption] : rows)
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption);
+}
+
+void TestMainWindow::captions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QCOMPARE(captionOf(m_window->control<QWidget>(name)), caption);
+}
+
+void TestMainWindow::skillLists()
+{
+    MainWindow& w = *m_window;
+    const QStringList skills{"Start game from New",    "1 - I'm too young to die",
+                             "2 - Hey, not too rough", "3 - Hurt me plenty",
+                             "4 - Ultra-Violence",     "5 - NIGHTMARE!"};
+    for (int list = 0; list < 2; ++list) {
+        for (int i = 0; i < skills.size(); ++i)
+            QCOMPARE(w.skillsLevel(list)->itemText(i), skills[i]);
+    }
+    int focusCalls = 0;
+    w.hooks().setMapFocus = [&focusCalls] { ++focusCalls; };
+    m_settings.lastSkill = 2;
+
+    w.skillsLevel(0)->setCurrentIndex(4);
+    QCOMPARE(w.skillsLevel(1)->currentIndex(), 4);
+    QCOMPARE(m_settings.lastSkill, 4);
+    QCOMPARE(focusCalls, 1);
+
+    w.skillsLevel(1)->setCurrentIndex(0);
+    QCOMPARE(w.skillsLevel(0)->currentIndex(), 0);
+    QCOMPARE(m_settings.lastSkill, 4); // "Start game from New" is not remembered
+    QCOMPARE(focusCalls, 2);
+}
+
+void TestMainWindow::rememberLastMapOffDeletesMapRecords()
+{
+    test::InstallTree tree;
+    QVERIFY(tree.isValid());
+    // Folder names in another case are found all the same.
+    tree.addTextFile("Z3DLaunch/GameInfo/IWADS/doom2.z3dm", {"MAP07"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Pwads/deep/x.z3dm", {"E1M2"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Zips/pack.z3dm", {"MAP01"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Gwads/mygames.z3dm", {"a.wad MAP01"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Gwads/OTHER.Z3DM", {"b.wad MAP02"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Gwads/mygames.z3dg", {"a.wad"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
+    MainWindow& w = *m_window;
+    w.setInstallPaths(tree.paths());
+
+    w.chkLaunchPrefs(0)->setChecked(true);
+    QVERIFY(m_settings.rememberLastMap);
+    QVERIFY(tree.exists("Z3DLaunch/GameInfo/IWADS/doom2.z3dm"));
+
+    w.chkLaunchPrefs(0)->setChecked(false);
+    QVERIFY(!m_settings.rememberLastMap);
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/IWADS"));
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Pwads"));
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Zips"));
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Gwads/mygames.z3dm"));
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Gwads/OTHER.Z3DM"));
+    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Gwads/mygames.z3dg"));
+    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Save/doom2.z3ds"));
+}
+
+void TestMainWindow::rememberLastSavegameOffDeletesSaveRecords()
+{
+    test::InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/mygames/a.z3ds", {"1"});
+    tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});
+    MainWindow& w = *m_window;
+    w.setInstallPaths(tree.paths());
+
+    w.chkLaunchPrefs(1)->setChecked(true);
+    QVERIFY(m_settings.rememberLastSavegame);
+    w.chkLaunchPrefs(1)->setChecked(false);
+    QVERIFY(!m_settings.rememberLastSavegame);
+    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Save"));
+    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
+    QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
+
+    // With nothing left to delete, turning it off again is quiet.
+    w.chkLaunchPrefs(1)->setChecked(true);
+    w.chkLaunchPrefs(1)->setChecked(false);
+    QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
+}
+
+void TestMainWindow::recordsLeftAloneWithoutPaths()
+{
+    // A window that was never told where the installation is deletes nothing anywhere.
+    m_window->chkLaunchPrefs(0)->setChecked(true);
+    m_window->chkLaunchPrefs(0)->setChecked(false);
+    m_window->chkLaunchPrefs(1)->setChecked(true);
+    m_window->chkLaunchPrefs(1)->setChecked(false);
+    QVERIFY(!m_settings.rememberLastMap);
+    QVERIFY(!m_settings.rememberLastSavegame);
+}
+
+void TestMainWindow::shortcutButtonFollowsPreferenceImmediately()
+{
+    MainWindow& w = *m_window;
+    QVERIFY(w.auxButton(2)->isHidden());
+    w.chkLaunchPrefs(2)->click();
+    QVERIFY(m_settings.shortcutCreation);
+    QVERIFY(w.auxButton(2)->isVisible());
+    w.chkLaunchPrefs(2)->click();
+    QVERIFY(!m_settings.shortcutCreation);
+    QVERIFY(!w.auxButton(2)->isVisible());
+}
+
+void TestMainWindow::tooltipAndTipPreferences()
+{
+    MainWindow& w = *m_window;
+    QStringList calls;
+    w.hooks().killToolTips = [&calls] { calls << "kill"; };
+    w.hooks().setToolTips = [&calls] { calls << "set"; };
+    QSignalSpy tips(&w, &MainWindow::tipsDisplayChanged);
+
+    w.chkLaunchPrefs(3)->click();
+    QVERIFY(m_settings.disableTooltips);
+    w.chkLaunchPrefs(3)->click();
+    QVERIFY(!m_settings.disableTooltips);
+    QCOMPARE(calls, QStringList({"kill", "set"}));
+
+    w.chkLaunchPrefs(4)->click();
+    QVERIFY(m_settings.wadFilesOnly);
+
+    w.chkLaunchPrefs(5)->setChecked(true);
+    w.chkLaunchPrefs(5)->click();
+    QVERIFY(!m_settings.showTips);
+    QCOMPARE(tips.size(), 2);
+    QCOMPARE(tips.last().first().toBool(), false);
+}
+
+void TestMainWindow::enterLaunchesOnlyWhenLaunchEnabled()
+{
+    MainWindow& w = *m_window;
+    QSignalSpy launches(&w, &MainWindow::launchRequested);
+    auto* launchButton = w.control<QPushButton>("LaunchButton");
+    auto* commandLine = w.control<QLineEdit>("edCustom");
+
+    launchButton->setEnabled(false);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(commandLine, Qt::Key_Enter);
+    QCOMPARE(launches.size(), 0);
+
+    launchButton->setEnabled(true);
+    QTest::keyClick(commandLine, Qt::Key_Return);
+    QCOMPARE(launches.size(), 1); // once, though the box passes the key on to its frames
+    QTest::keyClick(w.control<QWidget>("cbChannels"), Qt::Key_Return);
+    QCOMPARE(launches.size(), 2);
+    QTest::keyClick(&w, Qt::Key_A);
+    QCOMPARE(launches.size(), 2);
+    launchButton->click();
+    QCOMPARE(launches.size(), 3);
+}
+
+void TestMainWindow::upDownSwallowedWhileSelecting()
+{
+    MainWindow& w = *m_window;
+    auto* games = w.control<QListWidget>("PwadList");
+    games->addItems({"ALPHA", "BRAVO", "CHARLIE"});
+    games->setCurrentRow(1);
+
+    w.setGamesListSelecting(true);
+    QTest::keyClick(games, Qt::Key_Down);
+    QTest::keyClick(games, Qt::Key_Up);
+    QCOMPARE(games->currentRow(), 1);
+
+    w.setGamesListSelecting(false);
+    QTest::keyClick(games, Qt::Key_Down);
+    QCOMPARE(games->currentRow(), 2);
+}
+
+void TestMainWindow::hiddenAffordances()
+{
+    MainWindow& w = *m_window;
+    auto* development = w.control<QCheckBox>("chkTesting");
+    QVERIFY(development->isHidden());
+    QVERIFY(w.exitOption(0)->isHidden());
+
+    QTest::mousePress(w.imageDG(2), Qt::LeftButton);
+    QVERIFY(!development->isHidden());
+    development->setChecked(true);
+    m_settings.developmentMode = true;
+    w.imageDGMouseDown(2);
+    QVERIFY(development->isHidden());
+    QVERIFY(!development->isChecked());
+    QVERIFY(!m_settings.developmentMode);
+
+    QTest::mousePress(w.imageDG(3), Qt::LeftButton);
+    QVERIFY(!w.exitOption(0)->isHidden());
+    w.imageDGMouseDown(3);
+    QVERIFY(w.exitOption(0)->isHidden());
+}
+
+void TestMainWindow::lowerPanelToggle()
+{
+    MainWindow& w = *m_window;
+    auto* commandLine = w.control<QWidget>("CommandLineFrame");
+    auto* edit = w.control<QWidget>("EditFrame");
+    m_settings.lowerPanelMode = 1;
+    w.selectStartupOptions();
+    QVERIFY(!commandLine->isHidden());
+    QVERIFY(edit->isHidden());
+
+    w.control<QAbstractButton>("SelButton")->click();
+    QCOMPARE(m_settings.lowerPanelMode, 2);
+    QVERIFY(commandLine->isHidden());
+    QVERIFY(!edit->isHidden());
+    w.selButtonClick();
+    QCOMPARE(m_settings.lowerPanelMode, 1);
+    QVERIFY(!commandLine->isHidden());
+
+    w.setWineMode(true);
+    m_settings.lowerPanelMode = 2;
+    w.selectStartupOptions();
+    QVERIFY(!commandLine->isHidden());
+    QVERIFY(edit->isHidden());
+    w.selButtonClick();
+    QCOMPARE(m_settings.lowerPanelMode, 1);
+    QVERIFY(edit->isHidden());
+}
+
+void TestMainWindow::optionsStoreTheirIndex()
+{
+    MainWindow& w = *m_window;
+    w.skyOpt(1)->click();
+    QCOMPARE(m_settings.skyboxStyle, 1);
+    w.skyOpt(0)->click();
+    QCOMPARE(m_settings.skyboxStyle, 0);
+    w.exitOption(2)->click();
+    QCOMPARE(m_settings.afterLaunchOption, 2);
+    w.exitOption(1)->click();
+    QCOMPARE(m_settings.afterLaunchOption, 1);
+    w.optionUdir(0)->click();
+    QCOMPARE(m_settings.gamesListView, 0);
+    QVERIFY(!w.exitOption(2)->isChecked()); // each array is its own group
+}
+
+void TestMainWindow::changeFlagsFollowThePlayer()
+{
+    MainWindow& w = *m_window;
+    int basicDoomCalls = 0;
+    w.hooks().basicDoom = [&basicDoomCalls] { ++basicDoomCalls; };
+
+    // Values put into the boxes by code are not changes of the player's.
+    w.chkSound(2)->setChecked(false);
+    w.chkZ3DOpts(4)->setChecked(true);
+    QVERIFY(!w.changeFlags().ricochetChanged);
+    QVERIFY(!w.changeFlags().fakeGlowChanged);
+
+    m_settings.ricochets = true;
+    w.chkSound(2)->setChecked(true);
+    w.chkSound(2)->click();
+    QVERIFY(!m_settings.ricochets);
+    QVERIFY(w.changeFlags().ricochetChanged);
+
+    w.chkZ3DOpts(4)->click();
+    QVERIFY(w.changeFlags().fakeGlowChanged);
+
+    w.chkMain(0)->click();
+    w.chkMain(0)->setChecked(false);
+    QCOMPARE(basicDoomCalls, 2);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,344 @@
+#include "core/settings/LauncherSettings.h"
+#include "core/settings/SettingsTable.h"
+#include "gui/mainwindow.h"
+#include "gui/SettingsBinder.h"
+#include "gui/tabs/TextColour.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace z3d;
+
+namespace {
+
+LauncherSettings defaultSettings()
+{
+    LauncherSettings settings;
+    SettingsTable::applyDefaults(settings);
+    return settings;
+}
+
+// Every field a control shows, set away from its default (flags inverted), with the copies
+// of the doubled boxes agreeing with their main field.
+LauncherSettings changedSettings()
+{
+    LauncherSettings s = defaultSettings();
+    for (const SettingLine& line : SettingsTable::lines()) {
+        if (line.kind == SettingKind::Flag && *line.control)
+            line.setFlag(s, !line.flagValue(s));
+    }
+    s.detailTexturesCopy = s.detailTextures;
+    s.fastMonstersCopy = s.fastMonsters;
+    s.monsterRespawnCopy = s.monsterRespawn;
+    s.soundChannels = 48;
+    s.corpseFadeSeconds = 5;
+    s.ricochetValue = 7;
+    s.grenadeTimeout = 3;
+    s.lightValue = 128;
+    s.skill = 3;
+    s.skyboxStyle = 1;
+    s.afterLaunchOption = 2;
+    s.gamesListView = 2;
+    s.extraCommandLine = QStringLiteral("-nosfx \"+set x 1\"");
+    return s;
+}
+
+} // namespace
+
+class TestSettingsBinder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void applyShowsEveryField();
+    void roundTrip();
+    void firstOptionsGatherAsZero();
+    void doubledBoxesFeedBothFields();
+    void ricochetsGatheredFromTheField();
+    void numberBoxes_data();
+    void numberBoxes();
+    void lightValueAbove255Shows200_data();
+    void lightValueAbove255Shows200();
+    void badIndexReported_data();
+    void badIndexReported();
+    void applyOrderLetsLaterBoxesWin();
+    void zeroValuesShowTheirCaptions();
+
+private:
+    LauncherSettings m_settings;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestSettingsBinder::init()
+{
+    m_settings = defaultSettings();
+    m_window = std::make_unique<MainWindow>(m_settings);
+}
+
+void TestSettingsBinder::cleanup()
+{
+    m_window.reset();
+}
+
+void TestSettingsBinder::applyShowsEveryField()
+{
+    m_settings = changedSettings();
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    MainWindow& w = *m_window;
+    QCOMPARE(w.control<QComboBox>("cbChannels")->currentText(), QString("48"));
+    QCOMPARE(w.control<QLineEdit>("Corpse")->text(), QString("5"));
+    QCOMPARE(w.control<QLineEdit>("Ricotext")->text(), QString("7"));
+    QCOMPARE(w.control<QLineEdit>("Timeout")->text(), QString("3"));
+    QCOMPARE(w.control<QLineEdit>("LightText")->text(), QString("128"));
+    QCOMPARE(w.control<QLineEdit>("edCustom")->text(), QString("-nosfx \"+set x 1\""));
+    QCOMPARE(w.skillsLevel(1)->currentIndex(), 3);
+    QCOMPARE(w.skillsLevel(0)->currentIndex(), 3);
+    QVERIFY(w.skyOpt(1)->isChecked());
+    QVERIFY(w.exitOption(2)->isChecked());
+    QVERIFY(w.optionUdir(2)->isChecked());
+    for (const SettingLine& line : SettingsTable::lines()) {
+        if (line.binding != SettingBinding::CheckBox)
+            continue;
+        QCOMPARE(w.control<QCheckBox>(QLatin1String(line.control))->isChecked(),
+                 line.flagValue(m_settings));
+    }
+}
+
+void TestSettingsBinder::roundTrip()
+{
+    const LauncherSettings expected = changedSettings();
+    m_settings = expected;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+
+    // Put other values into every field a control feeds, then read the controls back.
+    for (const SettingLine& line : SettingsTable::lines()) {
+        if (!*line.control || line.binding == SettingBinding::OptionGroup ||
+            line.binding == SettingBinding::PanelButton || line.line == 23)
+            continue;
+        switch (line.kind) {
+        case SettingKind::Flag:
+            line.setFlag(m_settings, !line.flagValue(m_settings));
+            break;
+        case SettingKind::Text:
+            line.setText(m_settings, QStringLiteral("scrambled"));
+            break;
+        default:
+            line.setNumber(m_settings, 99);
+            break;
+        }
+    }
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+
+    LauncherSettings readBack = m_settings;
+    // Choosing skill 3 in the lists also made it the remembered skill.
+    QCOMPARE(readBack.lastSkill, 3);
+    readBack.lastSkill = expected.lastSkill;
+    for (const SettingLine& line : SettingsTable::lines()) {
+        const QString where = QStringLiteral("line %1 %2").arg(line.line).arg(line.field);
+        switch (line.kind) {
+        case SettingKind::Flag:
+            QVERIFY2(line.flagValue(readBack) == line.flagValue(expected), qPrintable(where));
+            break;
+        case SettingKind::Text:
+            QVERIFY2(line.textValue(readBack) == line.textValue(expected), qPrintable(where));
+            break;
+        default:
+            QVERIFY2(line.numberValue(readBack) == line.numberValue(expected), qPrintable(where));
+            break;
+        }
+    }
+    QVERIFY(readBack == expected);
+}
+
+void TestSettingsBinder::firstOptionsGatherAsZero()
+{
+    m_settings.skyboxStyle = 1;
+    m_settings.afterLaunchOption = 2;
+    m_settings.gamesListView = 2;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    m_window->skyOpt(0)->setChecked(true);
+    m_window->exitOption(0)->setChecked(true);
+    m_window->optionUdir(0)->setChecked(true);
+    m_settings.skyboxStyle = 1;
+    m_settings.afterLaunchOption = 2;
+    m_settings.gamesListView = 2;
+
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QCOMPARE(m_settings.skyboxStyle, 0);
+    QCOMPARE(m_settings.afterLaunchOption, 0);
+    QCOMPARE(m_settings.gamesListView, 0);
+
+    // Any other option's value is the one its click stored.
+    m_window->exitOption(1)->click();
+    m_settings.afterLaunchOption = 2;
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QCOMPARE(m_settings.afterLaunchOption, 2);
+}
+
+void TestSettingsBinder::doubledBoxesFeedBothFields()
+{
+    m_settings.detailTexturesCopy = false;
+    m_settings.detailTextures = true;
+    m_settings.fastMonstersCopy = true;
+    m_settings.fastMonsters = false;
+    m_settings.monsterRespawn = true;
+    m_settings.monsterRespawnCopy = false;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    // The box shows its main field.
+    QVERIFY(m_window->chkGraphics(2)->isChecked());
+    QVERIFY(!m_window->chkZ3DOpts(5)->isChecked());
+    QVERIFY(m_window->chkZ3DOpts(8)->isChecked());
+
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QVERIFY(m_settings.detailTexturesCopy && m_settings.detailTextures);
+    QVERIFY(!m_settings.fastMonstersCopy && !m_settings.fastMonsters);
+    QVERIFY(m_settings.monsterRespawn && m_settings.monsterRespawnCopy);
+
+    m_window->chkMain(6)->setChecked(true);
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QVERIFY(m_settings.noMonsters);
+}
+
+void TestSettingsBinder::ricochetsGatheredFromTheField()
+{
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->chkSound(2)->isChecked());
+    m_window->chkSound(2)->setChecked(false); // not a click: the field stays on
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QVERIFY(m_settings.ricochets);
+    QVERIFY(m_window->chkSound(2)->isChecked());
+
+    m_window->chkSound(2)->click();
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    QVERIFY(!m_settings.ricochets);
+    QVERIFY(!m_window->chkSound(2)->isChecked());
+}
+
+void TestSettingsBinder::numberBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("empty light") << "LightText"
+                                 << "" << 0;
+    QTest::newRow("blank light") << "LightText"
+                                 << "  " << 0;
+    QTest::newRow("light") << "LightText"
+                           << "17" << 17;
+    QTest::newRow("channels typed") << "cbChannels"
+                                    << "64" << 64;
+    QTest::newRow("channels not a number") << "cbChannels"
+                                           << "lots" << 0;
+    QTest::newRow("channels beyond 16 bits") << "cbChannels"
+                                             << "99999999" << 32767;
+    QTest::newRow("channels with fraction") << "cbChannels"
+                                            << "24.9" << 24;
+    QTest::newRow("corpse") << "Corpse"
+                            << "0" << 0;
+}
+
+void TestSettingsBinder::numberBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    if (auto* combo = m_window->findChild<QComboBox*>(box))
+        combo->setCurrentText(text);
+    else
+        m_window->control<QLineEdit>(box)->setText(text);
+    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    const SettingLine* line = SettingsTable::linesForControl(box).value(0);
+    QVERIFY(line);
+    QCOMPARE(line->numberValue(m_settings), value);
+}
+
+void TestSettingsBinder::lightValueAbove255Shows200_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("300") << 300 << 200;
+    QTest::newRow("256") << 256 << 200;
+    QTest::newRow("255") << 255 << 255;
+    QTest::newRow("0") << 0 << 0;
+}
+
+void TestSettingsBinder::lightValueAbove255Shows200()
+{
+    QFETCH(int, stored);
+    QFETCH(int, shown);
+    m_settings.lightValue = stored;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QCOMPARE(m_window->control<QLineEdit>("LightText")->text(), QString::number(shown));
+    QCOMPARE(m_settings.lightValue, shown);
+}
+
+void TestSettingsBinder::badIndexReported_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("skill 5") << 59 << 5 << true;
+    QTest::newRow("skill 6") << 59 << 6 << false;
+    QTest::newRow("skill -1") << 59 << -1 << false;
+    QTest::newRow("after launch 0") << 60 << 0 << true;
+    QTest::newRow("after launch 3") << 60 << 3 << false;
+    QTest::newRow("games list 2") << 65 << 2 << true;
+    QTest::newRow("games list 3") << 65 << 3 << false;
+    QTest::newRow("games list -1") << 65 << -1 << false;
+    QTest::newRow("sky 2") << 40 << 2 << false;
+}
+
+void TestSettingsBinder::badIndexReported()
+{
+    QFETCH(int, line);
+    QFETCH(int, value);
+    QFETCH(bool, applied);
+    SettingsTable::line(line)->setNumber(m_settings, value);
+    m_settings.extraCommandLine = QStringLiteral("-last");
+    QCOMPARE(SettingsBinder::applySettingsToControls(m_settings, *m_window), applied);
+    // The box set last is reached only when nothing failed before it.
+    QCOMPARE(m_window->control<QLineEdit>("edCustom")->text() == "-last", applied);
+}
+
+void TestSettingsBinder::applyOrderLetsLaterBoxesWin()
+{
+    // As at a start in advanced mode: the "Advanced options" box lays the window out before
+    // the launcher preferences are set, and "Shortcut creation" then shows its button.
+    m_settings.advancedOptions = true;
+    m_settings.shortcutCreation = true;
+    m_window->auxButton(2)->hide();
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(!m_window->auxButton(2)->isHidden());
+    QCOMPARE(m_window->height(), m_window->twips().height(MainWindow::kFullHeightTwips));
+}
+
+void TestSettingsBinder::zeroValuesShowTheirCaptions()
+{
+    m_settings.corpseFadeSeconds = 0;
+    m_settings.grenadeTimeout = 0;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(), QString("No corpse fade"));
+    QCOMPARE(TextColour::of(m_window->control<QLineEdit>("Corpse")), QColor(192, 0, 0));
+    QCOMPARE(m_window->control<QCheckBox>("ChkGL")->text(), QString("Pipebomb Launcher"));
+
+    m_settings.corpseFadeSeconds = 4;
+    m_settings.grenadeTimeout = 1;
+    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(),
+             QString("Seconds before corpses fade"));
+    QVERIFY(TextColour::of(m_window->control<QLineEdit>("Corpse")) != QColor(192, 0, 0));
+    QCOMPARE(m_window->control<QCheckBox>("ChkGL")->text(), QString("Grenade Launcher"));
+}
+
+QTEST_MAIN(TestSettingsBinder)
+#include "tst_settingsbinder.moc"

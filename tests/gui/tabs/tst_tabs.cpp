@@ -1,0 +1,208 @@
+#include "core/app/Twips.h"
+#include "gui/tabs/GamesTab.h"
+#include "gui/tabs/OptionChangeFlags.h"
+#include "gui/tabs/OptionsTab.h"
+#include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TextColour.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace z3d;
+
+namespace {
+
+// Presses the named arrow button count times.
+void press(QWidget& page, const char* button, int count)
+{
+    auto* arrow = page.findChild<QToolButton*>(QLatin1String(button));
+    QVERIFY2(arrow, button);
+    for (int i = 0; i < count; ++i)
+        arrow->click();
+}
+
+} // namespace
+
+class TestTabs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void corpseSeconds_data();
+    void corpseSeconds();
+    void grenadeTimeout_data();
+    void grenadeTimeout();
+    void ricochetFrequency_data();
+    void ricochetFrequency();
+    void fakeGlowCountsOnlyTheClick();
+    void gameListHeights();
+};
+
+void TestTabs::corpseSeconds_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("resurrectEnabled");
+
+    QTest::newRow("down one") << "9" << 1 << 0 << "8"
+                              << "Seconds before corpses fade" << true;
+    QTest::newRow("down to 0") << "2" << 2 << 0 << "0"
+                               << "No corpse fade" << false;
+    QTest::newRow("below 0") << "1" << 5 << 0 << "0"
+                             << "No corpse fade" << false;
+    QTest::newRow("up from 0") << "0" << 0 << 1 << "1"
+                               << "Seconds before corpses fade" << true;
+    QTest::newRow("above 9") << "8" << 0 << 4 << "9"
+                             << "Seconds before corpses fade" << true;
+    QTest::newRow("stored 30, up") << "30" << 0 << 1 << "9"
+                                   << "Seconds before corpses fade" << true;
+    QTest::newRow("stored 30, down") << "30" << 1 << 0 << "9"
+                                     << "Seconds before corpses fade" << true;
+}
+
+void TestTabs::corpseSeconds()
+{
+    QFETCH(QString, start);
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(QString, shown);
+    QFETCH(QString, label);
+    QFETCH(bool, resurrectEnabled);
+    OptionChangeFlags flags;
+    OptionsTab page(flags);
+    QCheckBox* resurrect = page.chkZ3DOpts(3);
+    resurrect->setChecked(true);
+    page.corpseBox()->setText(start);
+
+    press(page, "butleft", left);
+    press(page, "butRight", right);
+
+    QCOMPARE(page.corpseBox()->text(), shown);
+    QCOMPARE(page.corpseLabel()->text(), label);
+    QCOMPARE(resurrect->isEnabled(), resurrectEnabled);
+    QCOMPARE(resurrect->isChecked(), resurrectEnabled); // at 0 it is also unchecked
+    const bool red = TextColour::of(page.corpseBox()) == TextColour::darkRed();
+    QCOMPARE(red, shown == "0");
+    // The box only shows the value: the player cannot type into it or give it the focus.
+    QVERIFY(page.corpseBox()->isReadOnly());
+    QCOMPARE(page.corpseBox()->focusPolicy(), Qt::NoFocus);
+}
+
+void TestTabs::grenadeTimeout_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("default up") << "2" << 0 << 1 << "3"
+                                << "Grenade Launcher";
+    QTest::newRow("to 0") << "2" << 2 << 0 << "0"
+                          << "Pipebomb Launcher";
+    QTest::newRow("below 0") << "0" << 3 << 0 << "0"
+                             << "Pipebomb Launcher";
+    QTest::newRow("back from 0") << "0" << 0 << 1 << "1"
+                                 << "Grenade Launcher";
+    QTest::newRow("above 7") << "6" << 0 << 5 << "7"
+                             << "Grenade Launcher";
+}
+
+void TestTabs::grenadeTimeout()
+{
+    QFETCH(QString, start);
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(QString, shown);
+    QFETCH(QString, caption);
+    OptionChangeFlags flags;
+    OptionsTab page(flags);
+    page.timeoutBox()->setText(start);
+
+    press(page, "butLeft2", left);
+    press(page, "butRight2", right);
+
+    QCOMPARE(page.timeoutBox()->text(), shown);
+    QCOMPARE(page.grenadeLauncherBox()->text(), caption);
+    const bool red = TextColour::of(page.timeoutBox()) == TextColour::darkRed();
+    QCOMPARE(red, shown == "0");
+}
+
+void TestTabs::ricochetFrequency_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("down");
+    QTest::addColumn<int>("up");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("up") << "4" << 0 << 1 << "5";
+    QTest::newRow("down") << "4" << 1 << 0 << "3";
+    QTest::newRow("not below 1") << "2" << 4 << 0 << "1";
+    QTest::newRow("not above 9") << "8" << 0 << 3 << "9";
+    QTest::newRow("at the top already") << "9" << 0 << 1 << "9";
+}
+
+void TestTabs::ricochetFrequency()
+{
+    QFETCH(QString, start);
+    QFETCH(int, down);
+    QFETCH(int, up);
+    QFETCH(QString, shown);
+    OptionChangeFlags flags;
+    SoundTab page(flags);
+    page.ricochetBox()->setText(start);
+
+    press(page, "RicoButton_0", down);
+    press(page, "RicoButton_1", up);
+
+    QCOMPARE(page.ricochetBox()->text(), shown);
+    QVERIFY(flags.ricochetChanged);
+    QVERIFY(!flags.fakeGlowChanged);
+}
+
+void TestTabs::fakeGlowCountsOnlyTheClick()
+{
+    OptionChangeFlags flags;
+    OptionsTab page(flags);
+    QCheckBox* glow = page.chkZ3DOpts(4);
+    glow->setChecked(true);
+    QVERIFY(!flags.fakeGlowChanged);
+    glow->click();
+    QVERIFY(flags.fakeGlowChanged);
+    QVERIFY(!flags.ricochetChanged);
+}
+
+void TestTabs::gameListHeights()
+{
+    GamesTab page;
+    const Twips twips(page.logicalDpiX(), page.logicalDpiY());
+    QCOMPARE(page.gameFilesList()->height(), twips.height(1020));
+    QCOMPARE(page.saveGameList()->height(), twips.height(1605));
+
+    page.expandGameList();
+    QCOMPARE(page.gameFilesList()->height(), twips.height(1740));
+    QCOMPARE(page.saveGameList()->height(), twips.height(885));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    // The save-game header sits between the two lists.
+    QVERIFY(page.header(3)->y() >= page.gameFilesList()->geometry().bottom());
+    QVERIFY(page.header(3)->geometry().bottom() <= page.saveGameList()->y());
+
+    page.shrinkGameList();
+    QCOMPARE(page.gameFilesList()->height(), twips.height(1020));
+    QCOMPARE(page.saveGameList()->height(), twips.height(1605));
+    QCOMPARE(page.selectedView(), -1);
+    page.optionUdir(2)->setChecked(true);
+    QCOMPARE(page.selectedView(), 2);
+}
+
+QTEST_MAIN(TestTabs)
+#include "tst_tabs.moc"
