@@ -209,10 +209,24 @@ private slots:
                                        screen.top() + (screen.height() - size.height()) / 2));
     }
 
-    void notANumberInTheSettingsRestartsWithDefaults()
+    void unusableSettingsRestartWithDefaults_data()
     {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("not a number on line 5") << 5 << "abc";
+        QTest::newRow("no such skill on line 59") << 59 << " 9 ";
+        QTest::newRow("no such after-launch option") << 60 << " 3 ";
+        QTest::newRow("no such games-list view") << 65 << "-1 ";
+    }
+    void unusableSettingsRestartWithDefaults()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, value);
         InstallTree tree;
-        tree.addTextFile("Z3DLaunch/config.z3d", {"v7.5", " 2 ", " 0 ", " 0 ", "abc"});
+        QStringList config =
+            SettingsFile::toLines(LauncherSettings::defaults(20000, 15000), false);
+        config[line - 1] = value;
+        tree.addTextFile("Z3DLaunch/config.z3d", config);
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
         const auto messages = launcher.dialogs.messages();
