@@ -1,0 +1,394 @@
+#include "core/platform/FaultInjector.h"
+#include "core/settings/AuxiliaryFiles.h"
+#include "core/settings/FolderBrowserTitle.h"
+#include "core/settings/SettingsLoader.h"
+#include "core/settings/TexturePaths.h"
+
+#include "support/InstallTree.h"
+
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+Q_DECLARE_METATYPE(ControlChange)
+
+namespace {
+
+// "@" in a row stands for the installation root.
+QString rooted(const InstallTree& tree, const QString& text)
+{
+    QString t = text;
+    return t.replace("@", tree.root());
+}
+
+void addFolders(InstallTree& tree, const QStringList& folders)
+{
+    for (const QString& folder : folders)
+        tree.addFolder(folder);
+}
+
+} // namespace
+
+class TestAuxiliaryFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void loaderReadsTexpathAndArchives();
+    void loaderDefaultsWithoutFiles();
+    void loaderOutcomePassedOn();
+    void blankLineIsNoValue();
+
+    void lastInstallFolder_data();
+    void lastInstallFolder();
+
+    void texturePathStoredUnlessDefault();
+    void zipLibraryLocation();
+    void cleanupConfirmation();
+
+    void texturePathValid_data();
+    void texturePathValid();
+    void patchesAvailable_data();
+    void patchesAvailable();
+    void chooseDefaultFolderDeletesTexpath();
+    void chooseOtherFolderWritesTexpath();
+    void chooseInvalidFolder();
+    void pathBoxChanged();
+
+    void browserTitle_data();
+    void browserTitle();
+};
+
+void TestAuxiliaryFiles::loaderReadsTexpathAndArchives()
+{
+    InstallTree tree;
+    tree.addTextFile("Z3DLaunch/Data/texpath.z3d", {"/mnt/hires/Textures", "ignored"});
+    tree.addTextFile("Z3DLaunch/Data/archives.z3d", {"/mnt/zips"});
+    tree.addTextFile("Z3DLaunch/config.z3d", {"v7.5", " 3 "});
+    const LoadedSettings loaded = SettingsLoader::load(tree.paths(), false, 15360, 11520);
+    QCOMPARE(loaded.texturePath, QString("/mnt/hires/Textures"));
+    QCOMPARE(loaded.paths.zipLibraryDir, QString("/mnt/zips"));
+    QCOMPARE(loaded.paths.launcherDir, tree.paths().launcherDir);
+    QCOMPARE(loaded.result.settings.lastSkill, 3);
+    QCOMPARE(loaded.result.linesRead, 2);
+    QCOMPARE(loaded.result.settings.windowLeft, 2830);
+}
+
+void TestAuxiliaryFiles::loaderDefaultsWithoutFiles()
+{
+    InstallTree tree;
+    const LoadedSettings loaded = SettingsLoader::load(tree.paths(), true, 15360, 11520);
+    QCOMPARE(loaded.texturePath, tree.root() + "/Data/Textures");
+    QCOMPARE(loaded.paths.zipLibraryDir, tree.root() + "/Z3DArchives");
+    QCOMPARE(loaded.result.outcome, SettingsReadOutcome::Ok);
+    QVERIFY(loaded.result.settings == LauncherSettings::defaults(15360, 11520));
+}
+
+void TestAuxiliaryFiles::loaderOutcomePassedOn()
+{
+    InstallTree tree;
+    tree.addTextFile("z3dlaunch/CONFIG.Z3D", {"v7.5", " 2 ", " 0 ", " 0 ", "abc"});
+    tree.removeFolder("Z3DLaunch");
+    const LoadedSettings loaded = SettingsLoader::load(tree.paths(), false, 15360, 11520);
+    QCOMPARE(loaded.result.outcome, SettingsReadOutcome::ConversionError);
+}
+
+void TestAuxiliaryFiles::blankLineIsNoValue()
+{
+    InstallTree tree;
+    tree.addTextFile("Z3DLaunch/Data/archives.z3d", {"   "});
+    tree.addFile("Z3DLaunch/Data/texpath.z3d", "");
+    QVERIFY(!AuxiliaryFiles::readZipLibraryDir(tree.paths()));
+    QVERIFY(!AuxiliaryFiles::readTexturePath(tree.paths()));
+}
+
+void TestAuxiliaryFiles::lastInstallFolder_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("existing") << QStringList{"Downloads"} << QByteArray("@/Downloads\r\n")
+                              << "@/Downloads";
+    QTest::newRow("case differs") << QStringList{"Downloads"} << QByteArray("@/DOWNLOADS\r\n")
+                                  << "@/Downloads";
+    QTest::newRow("gone") << QStringList{} << QByteArray("@/Downloads\r\n") << "";
+    QTest::newRow("comma cuts the folder")
+        << QStringList{"Maps, new"} << QByteArray("@/Maps, new\r\n") << "";
+    QTest::newRow("comma, part before exists")
+        << QStringList{"Maps"} << QByteArray("@/Maps,rest\r\n") << "@/Maps";
+    QTest::newRow("quoted comma") << QStringList{"Maps, new"} << QByteArray("\"@/Maps, new\"\r\n")
+                                  << "@/Maps, new";
+    QTest::newRow("leading blanks")
+        << QStringList{"Downloads"} << QByteArray("   @/Downloads\r\n") << "@/Downloads";
+    QTest::newRow("empty file") << QStringList{} << QByteArray() << "";
+}
+
+void TestAuxiliaryFiles::lastInstallFolder()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    InstallTree tree;
+    addFolders(tree, folders);
+    tree.addFile("Z3DLaunch/Data/pwads.z3d", rooted(tree, QString::fromUtf8(file)).toUtf8());
+    QCOMPARE(AuxiliaryFiles::readLastInstallFolder(tree.paths()), rooted(tree, expected));
+}
+
+void TestAuxiliaryFiles::texturePathStoredUnlessDefault()
+{
+    InstallTree tree;
+    const InstallPaths p = tree.paths();
+    QCOMPARE(AuxiliaryFiles::storeTexturePath(p, "/mnt/hires/Textures"), ErrorNumber::None);
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/texpath.z3d"), QByteArray("/mnt/hires/Textures\r\n"));
+    // The default folder, in another case and with a trailing separator, deletes the file.
+    QCOMPARE(AuxiliaryFiles::storeTexturePath(p, tree.root() + "/DATA/textures/"),
+             ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DLaunch/Data/texpath.z3d"));
+    QCOMPARE(AuxiliaryFiles::storeTexturePath(p, tree.root() + "/Data/Textures"),
+             ErrorNumber::None);
+
+    FaultInjector::fail(FileOperation::Write, AuxiliaryFiles::texturePathFile(p),
+                        ErrorNumber::PermissionDenied);
+    QCOMPARE(AuxiliaryFiles::storeTexturePath(p, "/x"), ErrorNumber::PermissionDenied);
+    QVERIFY(!tree.exists("Z3DLaunch/Data/texpath.z3d"));
+}
+
+void TestAuxiliaryFiles::zipLibraryLocation()
+{
+    InstallTree tree;
+    const InstallPaths p = tree.paths();
+    tree.addFolder("Elsewhere/Zips");
+    ErrorNumber error = ErrorNumber::Overflow;
+    QCOMPARE(AuxiliaryFiles::storeZipLibraryDir(p, tree.path("elsewhere/zips/"), &error),
+             tree.path("Elsewhere/Zips"));
+    QCOMPARE(error, ErrorNumber::None);
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/archives.z3d"),
+             (tree.path("Elsewhere/Zips") + "\r\n").toUtf8());
+    QCOMPARE(AuxiliaryFiles::storeZipLibraryDir(p, tree.path("Gone")),
+             tree.root() + "/Z3DArchives");
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/archives.z3d"),
+             (tree.root() + "/Z3DArchives\r\n").toUtf8());
+    QCOMPARE(AuxiliaryFiles::readZipLibraryDir(p), tree.root() + "/Z3DArchives");
+}
+
+void TestAuxiliaryFiles::cleanupConfirmation()
+{
+    InstallTree tree;
+    const InstallPaths p = tree.paths();
+    QVERIFY(!AuxiliaryFiles::cleanupConfirmationRemoved(p));
+    QCOMPARE(AuxiliaryFiles::setCleanupConfirmationRemoved(p, true), ErrorNumber::None);
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/confirm.z3d"),
+             QByteArray("Cleanup confirmation removed.\r\n"));
+    QVERIFY(AuxiliaryFiles::cleanupConfirmationRemoved(p));
+    QCOMPARE(AuxiliaryFiles::setCleanupConfirmationRemoved(p, false), ErrorNumber::None);
+    QVERIFY(!tree.exists("Z3DLaunch/Data/confirm.z3d"));
+    QCOMPARE(AuxiliaryFiles::setCleanupConfirmationRemoved(p, false), ErrorNumber::None);
+}
+
+void TestAuxiliaryFiles::texturePathValid_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("texturePath");
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("newPath");
+    QTest::addColumn<QString>("newBox"); // "-" when the box keeps its text
+    QTest::newRow("folder holding Textures") << QStringList{"HiRes/Textures"} << "@/HiRes"
+                                             << "x" << true << "@/HiRes"
+                                             << "-";
+    QTest::newRow("path ending in lower-case textures")
+        << QStringList{"Pack/textures"} << "@/Pack/textures"
+        << "x" << true << "@/Pack/textures"
+        << "-";
+    QTest::newRow("case differs from the disk") << QStringList{"Pack/Textures"} << "@/PACK/TEXTURES"
+                                                << "" << true << "@/Pack/Textures"
+                                                << "-";
+    QTest::newRow("gone: box text taken") << QStringList{"New/Textures"} << "@/Old"
+                                          << "@/New" << true << "@/New"
+                                          << "-";
+    QTest::newRow("named Textures but missing: default")
+        << QStringList{"Data/Textures"} << "@/Gone/Textures"
+        << "" << true << "@/Data/Textures"
+        << "@/Data/Textures";
+    QTest::newRow("existing folder without textures: default")
+        << QStringList{"Plain", "Data/Textures"} << "@/Plain"
+        << "@/Plain" << true << "@/Data/Textures"
+        << "@/Data/Textures";
+    QTest::newRow("nothing valid") << QStringList{"Plain"} << "@/Gone"
+                                   << "@/Gone2" << false << "@/Gone2"
+                                   << "-";
+    QTest::newRow("box holds the notice")
+        << QStringList{} << "@/Gone"
+        << "Not installed or the specified path is invalid" << false
+        << "Not installed or the specified path is invalid"
+        << "-";
+}
+
+void TestAuxiliaryFiles::texturePathValid()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, texturePath);
+    QFETCH(QString, boxText);
+    QFETCH(bool, valid);
+    QFETCH(QString, newPath);
+    QFETCH(QString, newBox);
+    InstallTree tree;
+    addFolders(tree, folders);
+    const TexturePathCheck check = TexturePaths::texturePathValid(
+        rooted(tree, texturePath), rooted(tree, boxText), tree.paths());
+    QCOMPARE(check.valid, valid);
+    QCOMPARE(check.texturePath, rooted(tree, newPath));
+    if (newBox == "-")
+        QVERIFY(!check.boxText);
+    else
+        QCOMPARE(check.boxText.value_or("-"), rooted(tree, newBox));
+}
+
+void TestAuxiliaryFiles::patchesAvailable_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("texturePath");
+    QTest::addColumn<bool>("available");
+    QTest::addColumn<QString>("setDir");
+    QTest::newRow("installation patches")
+        << QStringList{"Data/Patches"} << "@/HiRes/Textures" << true << "@/unchanged";
+    QTest::newRow("beside Textures") << QStringList{"HiRes/Textures", "HiRes/Patches"}
+                                     << "@/HiRes/Textures" << true << "@/HiRes";
+    QTest::newRow("beside textures, trailing separator")
+        << QStringList{"HiRes/textures", "HiRes/patches"} << "@/HiRes/textures/" << true
+        << "@/HiRes";
+    QTest::newRow("set folder given")
+        << QStringList{"HiRes/Textures", "HiRes/Patches"} << "@/HiRes" << true << "@/HiRes";
+    QTest::newRow("none") << QStringList{"HiRes/Textures"} << "@/HiRes/Textures" << false
+                          << "@/HiRes";
+}
+
+void TestAuxiliaryFiles::patchesAvailable()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, texturePath);
+    QFETCH(bool, available);
+    QFETCH(QString, setDir);
+    InstallTree tree;
+    addFolders(tree, folders);
+    const PatchesCheck check = TexturePaths::patchesAvailable(
+        rooted(tree, texturePath), rooted(tree, "@/unchanged"), tree.paths());
+    QCOMPARE(check.available, available);
+    QCOMPARE(check.textureSetDir, rooted(tree, setDir));
+}
+
+void TestAuxiliaryFiles::chooseDefaultFolderDeletesTexpath()
+{
+    InstallTree tree;
+    tree.addFolder("Data/Textures");
+    tree.addFolder("HiRes/Textures");
+    tree.addTextFile("Z3DLaunch/Data/texpath.z3d", {tree.path("HiRes")});
+    const TextureChoiceOutcome out = TexturePaths::chooseFolder(
+        tree.path("HiRes"), {}, tree.path("HiRes"), tree.path("data/textures"), tree.paths());
+    QVERIFY(out.valid);
+    QCOMPARE(out.texturePath, tree.path("Data/Textures"));
+    QCOMPARE(out.boxText, tree.path("Data/Textures"));
+    QVERIFY(!tree.exists("Z3DLaunch/Data/texpath.z3d"));
+}
+
+void TestAuxiliaryFiles::chooseOtherFolderWritesTexpath()
+{
+    InstallTree tree;
+    tree.addFolder("Data/Textures");
+    tree.addFolder("HiRes/Textures");
+    tree.addFolder("HiRes/Patches");
+    const TextureChoiceOutcome out =
+        TexturePaths::chooseFolder(tree.path("Data/Textures"), {}, tree.path("Data/Textures"),
+                                   tree.path("HiRes") + QChar(0) + "junk", tree.paths());
+    QVERIFY(out.valid);
+    QCOMPARE(out.texturePath, tree.path("HiRes"));
+    QCOMPARE(out.boxText, tree.path("HiRes"));
+    QCOMPARE(out.textureSetDir, tree.path("HiRes"));
+    QCOMPARE(out.patches, ControlChange::Enable);
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/texpath.z3d"), (tree.path("HiRes") + "\r\n").toUtf8());
+
+    // Cancelled: the current path stays and is stored again.
+    const TextureChoiceOutcome kept = TexturePaths::chooseFolder(
+        tree.path("HiRes"), tree.path("HiRes"), tree.path("HiRes"), std::nullopt, tree.paths());
+    QVERIFY(kept.valid);
+    QCOMPARE(kept.texturePath, tree.path("HiRes"));
+}
+
+void TestAuxiliaryFiles::chooseInvalidFolder()
+{
+    InstallTree tree;
+    tree.addFolder("Plain");
+    tree.addTextFile("Z3DLaunch/Data/texpath.z3d", {"/old"});
+    const TextureChoiceOutcome out =
+        TexturePaths::chooseFolder(tree.path("Gone"), {}, "", tree.path("Plain"), tree.paths());
+    QVERIFY(!out.valid);
+    QCOMPARE(out.boxText, QString("Not installed or the specified path is invalid"));
+    QCOMPARE(out.patches, ControlChange::Disable);
+    QVERIFY(!tree.exists("Z3DLaunch/Data/texpath.z3d"));
+
+    tree.addFolder("Data/Patches");
+    const TextureChoiceOutcome withPatches =
+        TexturePaths::chooseFolder(tree.path("Gone"), {}, "", tree.path("Plain"), tree.paths());
+    QCOMPARE(withPatches.patches, ControlChange::Unchanged);
+}
+
+void TestAuxiliaryFiles::pathBoxChanged()
+{
+    InstallTree tree;
+    tree.addFolder("HiRes/Textures");
+    const InstallPaths p = tree.paths();
+    // The current path exists: the typed text becomes the path and is stored.
+    QCOMPARE(TexturePaths::pathBoxChanged(tree.path("HiRes"), "/typed", p), QString("/typed"));
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/texpath.z3d"), QByteArray("/typed\r\n"));
+    // The current path is gone: nothing changes.
+    QCOMPARE(TexturePaths::pathBoxChanged("/typed", "/other", p), QString("/typed"));
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/texpath.z3d"), QByteArray("/typed\r\n"));
+    // The invalid-path notice is never taken as a path.
+    QCOMPARE(TexturePaths::pathBoxChanged(tree.path("HiRes"),
+                                          "Not installed or the specified path is invalid", p),
+             tree.path("HiRes"));
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/texpath.z3d"), QByteArray("/typed\r\n"));
+    // The default folder is taken but not written.
+    tree.removeFile("Z3DLaunch/Data/texpath.z3d");
+    QCOMPARE(TexturePaths::pathBoxChanged(tree.path("HiRes"), tree.path("Data/Textures"), p),
+             tree.path("Data/Textures"));
+    QVERIFY(!tree.exists("Z3DLaunch/Data/texpath.z3d"));
+}
+
+void TestAuxiliaryFiles::browserTitle_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("prefix"); // "!" for the sentence alone
+    QTest::newRow("short") << 5 << "Current Location: ";
+    QTest::newRow("30") << 30 << "Current Location: ";
+    QTest::newRow("31") << 31 << "Location: ";
+    QTest::newRow("35") << 35 << "Location: ";
+    QTest::newRow("40") << 40 << "Location: ";
+    QTest::newRow("41") << 41 << "";
+    QTest::newRow("45") << 45 << "";
+    QTest::newRow("49") << 49 << "";
+    QTest::newRow("50") << 50 << "!";
+    QTest::newRow("long") << 200 << "!";
+}
+
+void TestAuxiliaryFiles::browserTitle()
+{
+    QFETCH(int, length);
+    QFETCH(QString, prefix);
+    const QString path =
+        ("/home/player/games/zorn3d/Data/Textures/" + QString(200, u'x')).left(length);
+    const QString texture = "Select the new location of your high resolution textures ...";
+    const QString zips = "Select the new location of your zipped wad files ...";
+    QCOMPARE(QString(FolderBrowserTitle::kTextureSentence), texture);
+    QCOMPARE(QString(FolderBrowserTitle::kZipLibrarySentence), zips);
+    const QString expected = prefix == "!" ? texture : prefix + path + "\r\n" + texture;
+    QCOMPARE(FolderBrowserTitle::make(path, texture), expected);
+    const QString expectedZip = prefix == "!" ? zips : prefix + path + "\r\n" + zips;
+    QCOMPARE(FolderBrowserTitle::make(path, zips), expectedZip);
+}
+
+QTEST_GUILESS_MAIN(TestAuxiliaryFiles)
+#include "tst_auxiliaryfiles.moc"
