@@ -90,9 +90,10 @@ QString AuxiliaryFiles::readLastInstallFolder(const InstallPaths& paths)
     return PathResolver::resolve(folder);
 }
 
-ErrorNumber AuxiliaryFiles::writeLastInstallFolder(const InstallPaths& paths, const QString& folder)
+ErrorNumber AuxiliaryFiles::writeLastInstallFolder(const InstallPaths& paths,
+                                                   const QString& folderPath)
 {
-    return TextFile::writeLines(lastInstallFolderFile(paths), {folder});
+    return TextFile::writeLines(lastInstallFolderFile(paths), {folderPath});
 }
 
 ErrorNumber AuxiliaryFiles::storeTexturePath(const InstallPaths& paths, const QString& texturePath)

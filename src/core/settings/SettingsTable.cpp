@@ -16,9 +16,9 @@ SettingLine text(int line, const char* name, QString LS::*member, const char* de
 }
 
 SettingLine number(int line, const char* name, int LS::*member, int def, const char* control = "",
-                   B binding = B::None)
+                   B bind = B::None)
 {
-    return {line, name, SettingKind::Number16, def, "", nullptr, member, nullptr, control, binding};
+    return {line, name, SettingKind::Number16, def, "", nullptr, member, nullptr, control, bind};
 }
 
 SettingLine number32(int line, const char* name, int LS::*member, int def)

@@ -50,10 +50,11 @@ TexturePathCheck TexturePaths::texturePathValid(const QString& texturePath, cons
 }
 
 PatchesCheck TexturePaths::patchesAvailable(const QString& texturePath,
-                                            const QString& textureSetDir, const InstallPaths& paths)
+                                            const QString& previousSetDir,
+                                            const InstallPaths& installPaths)
 {
-    if (PathResolver::folderExists(paths.under(QStringLiteral("\\Data\\Patches"))))
-        return {true, textureSetDir};
+    if (PathResolver::folderExists(installPaths.under(QStringLiteral("\\Data\\Patches"))))
+        return {true, previousSetDir};
     const QString setDir =
         namedTextures(texturePath) ? PathResolver::parentFolder(texturePath) : texturePath;
     const bool available =

@@ -322,7 +322,8 @@ void TestFileSystem::deleteMatching()
     tree.addFile("Z3DLaunch/Zips/a.wad");
     tree.addFile("Z3DLaunch/Zips/README");
     tree.addFile("Z3DLaunch/Zips/.hidden");
-    QCOMPARE(FileOperations::deleteMatching(tree.path("z3dlaunch/zips"), "*.*"), ErrorNumber::None);
+    const QString zips = tree.path("z3dlaunch/zips");
+    QCOMPARE(FileOperations::deleteMatching(zips, "*.*"), ErrorNumber::None);
     QVERIFY(QDir(tree.path("Z3DLaunch/Zips"))
                 .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     QCOMPARE(FileOperations::deleteMatching(tree.path("Gone"), "*.*"), ErrorNumber::PathNotFound);

@@ -203,9 +203,9 @@ void TestAuxiliaryFiles::texturePathValid_data()
         << QStringList{"Pack/textures"} << "@/Pack/textures"
         << "x" << true << "@/Pack/textures"
         << "-";
-    QTest::newRow("case differs from the disk") << QStringList{"Pack/Textures"} << "@/PACK/TEXTURES"
-                                                << "" << true << "@/Pack/Textures"
-                                                << "-";
+    QTest::newRow("case differs from disk") << QStringList{"Pack/Textures"} << "@/PACK/TEXTURES"
+                                            << "" << true << "@/Pack/Textures"
+                                            << "-";
     QTest::newRow("gone: box text taken") << QStringList{"New/Textures"} << "@/Old"
                                           << "@/New" << true << "@/New"
                                           << "-";

@@ -277,8 +277,8 @@ void TestSettingsFile::readEdgeCases_data()
         << defaultFileWith({{4, " 100000 "}}) << "tipNumber" << 100000 << O::Ok;
     QTest::newRow("negative window left")
         << defaultFileWith({{86, "-120 "}}) << "windowLeft" << -120 << O::Ok;
-    QTest::newRow("cut after line 40: read part")
-        << defaultFileWith({{39, " 0 "}, {40, " 1 "}}, 40) << "skyboxStyle" << 1 << O::StoppedEarly;
+    QTest::newRow("cut after line 40: line 40")
+        << defaultFileWith({{40, " 1 "}}, 40) << "skyboxStyle" << 1 << O::StoppedEarly;
     QTest::newRow("cut after line 40: line 39")
         << defaultFileWith({{39, " 0 "}, {40, " 1 "}}, 40) << "skyboxes" << 0 << O::StoppedEarly;
     QTest::newRow("cut after line 40: default kept")
@@ -503,7 +503,8 @@ void TestSettingsFile::failedWriteKeepsOldFile()
     out.write(defaultFileWith({{38, " 1 "}}));
     out.close();
     FaultInjector::fail(FileOperation::Write, path, ErrorNumber::PathFileAccessError);
-    QCOMPARE(SettingsFile::write(path, centredDefaults(), false), ErrorNumber::PathFileAccessError);
+    const ErrorNumber error = SettingsFile::write(path, centredDefaults(), false);
+    QCOMPARE(error, ErrorNumber::PathFileAccessError);
     QFile in(path);
     QVERIFY(in.open(QIODevice::ReadOnly));
     QCOMPARE(in.readAll(), defaultFileWith({{38, " 1 "}}));
