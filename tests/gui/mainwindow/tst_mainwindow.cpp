@@ -5,6 +5,8 @@
 #include "gui/tabs/TextColour.h"
 #include "support/InstallTree.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,6 +54,7 @@ private slots:
     void cleanup();
 
     void layoutsSwitch();
+    void nothingIsSqueezed();
     void advancedOptionsBoxSwitchesLayouts();
     void defaultModeTurnsZipLibraryIntoDoomGames();
     void tabClick_data();
@@ -108,7 +111,15 @@ void TestMainWindow::layoutsSwitch()
     QCOMPARE(w.rememberedGlobalFrameTop(), globalFrame->y());
     QCOMPARE(w.rememberedChkFrameTop(), chkFrame->y());
 
+    QCOMPARE(w.tabFrame(3)->title(), QString("Sound"));
+    w.adjustTabFrames();
+    for (int i = 0; i < MainWindow::kTabCount; ++i) {
+        QVERIFY(w.tabFrame(i)->title().isEmpty());
+        QCOMPARE(w.tabFrame(i)->geometry(), w.tabFrame(0)->geometry());
+    }
+
     w.optionTabsClick(2);
+    QCOMPARE(w.tabFrame(2)->geometry(), w.tabFrame(0)->geometry());
     w.defaultMode();
     QCOMPARE(w.height(), twips.height(6900));
     if (w.logicalDpiY() == 96)
@@ -153,6 +164,55 @@ void TestMainWindow::layoutsSwitch()
     QVERIFY(w.auxButton(2)->isHidden()); // "Shortcut creation" is off
     QVERIFY(w.control<QWidget>("StartFrame")->isHidden());
     QVERIFY(w.control<QWidget>("SkillFrame")->isHidden());
+}
+
+// Every caption, list and box gets at least the room it asks for, on every tab, in both
+// layouts, with every optional control shown.
+void TestMainWindow::nothingIsSqueezed()
+{
+    MainWindow& w = *m_window;
+    w.imageDGMouseDown(2);
+    w.imageDGMouseDown(3);
+    w.chkLaunchPrefs(2)->setChecked(true);
+    w.auxButton(7)->show();
+    w.control<QWidget>("WineImage")->show();
+    w.control<QWidget>("ImageCM")->show();
+    w.adjustTabFrames();
+    auto checkTab = [&w](const QString& where) {
+        QApplication::processEvents();
+        for (QWidget* child : w.findChildren<QWidget*>()) {
+            const QString name = child->objectName();
+            if (!child->isVisible() || name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+                name == QLatin1String("FileOutput"))
+                continue;
+            // Pictures, lists and controls given a fixed size are drawn to fit their room.
+            auto* label = qobject_cast<QLabel*>(child);
+            if ((label && label->hasScaledContents()) ||
+                qobject_cast<QAbstractScrollArea*>(child) ||
+                child->minimumSize() == child->maximumSize())
+                continue;
+            const QSize wanted = child->minimumSizeHint();
+            QVERIFY2(child->width() >= wanted.width() && child->height() >= wanted.height(),
+                     qPrintable(QStringLiteral("%1: %2 is %3x%4, needs %5x%6")
+                                    .arg(where, name)
+                                    .arg(child->width())
+                                    .arg(child->height())
+                                    .arg(wanted.width())
+                                    .arg(wanted.height())));
+            QVERIFY2(w.rect().contains(QRect(child->mapTo(&w, QPoint()), child->size())),
+                     qPrintable(where + ": " + name + " lies outside the window"));
+        }
+    };
+    for (int panel : {1, 2}) {
+        m_settings.lowerPanelMode = panel;
+        w.selectStartupOptions();
+        for (int tab = 0; tab < MainWindow::kTabCount; ++tab) {
+            w.optionTabsClick(tab);
+            checkTab(QStringLiteral("advanced, tab %1, panel %2").arg(tab).arg(panel));
+        }
+    }
+    w.defaultMode();
+    checkTab(QStringLiteral("default"));
 }
 
 void TestMainWindow::advancedOptionsBoxSwitchesLayouts()
