@@ -314,7 +314,7 @@ void TestMainWindow::gamesTabLaunchRule_data()
         << 2 << 3 << 0 << "" << true << true << true << false;
     QTest::newRow("installed, creation off")
         << 2 << 3 << 0 << "A.WAD" << false << true << true << false;
-    QTest::newRow("doom games, wad") << 1 << 3 << 1 << "DOOM2.WAD" << true << false << true << true;
+    QTest::newRow("doom, wad") << 1 << 3 << 1 << "DOOM2.WAD" << true << false << true << true;
     QTest::newRow("doom games, not a wad")
         << 1 << 3 << 1 << "README.TXT" << true << true << true << false;
     QTest::newRow("zip, selected, kept on")
@@ -399,11 +399,15 @@ void TestMainWindow::settingsTableControlsExist()
          {"PwadList", "PwadShowlist", "MapList", "SaveGameList", "GlobalDefList", "SelectionList",
           "StoredFiles", "WadCheckList", "BuildList", "GrabList"})
         QVERIFY2(m_window->findChild<QListWidget*>(name), name);
-    for (const char* name : {"TitlePic", "Home_0", "ImageCM", "WineImage", "ImageDG_2", "ImageDG_3",
-                             "Auto_0", "Auto_1", "Auto_2", "Auto_3", "lblCorpse", "ResLabel_0",
-                             "ResLabel_1", "ResLabel_2", "ResLabel_3"})
+    const char* const labels[] = {"TitlePic",   "Home_0",     "ImageCM",   "WineImage",
+                                  "ImageDG_2",  "ImageDG_3",  "Auto_0",    "Auto_1",
+                                  "Auto_2",     "Auto_3",     "lblCorpse", "ResLabel_0",
+                                  "ResLabel_1", "ResLabel_2", "ResLabel_3"};
+    for (const char* name : labels)
         QVERIFY2(m_window->findChild<QLabel*>(name), name);
-    for (const char* name : {"HiResText", "LightText", "edCustom", "Corpse", "Timeout", "Ricotext"})
+    const char* const textBoxes[] = {"HiResText", "LightText", "edCustom",
+                                     "Corpse",    "Timeout",   "Ricotext"};
+    for (const char* name : textBoxes)
         QVERIFY2(m_window->findChild<QLineEdit*>(name), name);
     for (const char* name :
          {"butleft", "butRight", "butLeft2", "butRight2", "RicoButton_0", "RicoButton_1",
