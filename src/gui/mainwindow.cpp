@@ -37,6 +37,7 @@ namespace {
 constexpr int kBasicDoom = 0;
 constexpr int kHiResTextures = 1;
 constexpr int kAdvancedOptions = 2;
+constexpr int kEditMode = 5;
 constexpr int kNoMonsters = 6;
 constexpr int kShortcutButton = 2;
 constexpr int kCleanupButton = 8;
@@ -172,6 +173,11 @@ void MainWindow::wireHandlers()
     });
     connect(chkMain(kBasicDoom), &QAbstractButton::toggled, this,
             [this] { call(m_hooks.basicDoom); });
+    // Under "/WINE" the Wine marker gives way to the edit mode and comes back after it.
+    connect(chkMain(kEditMode), &QAbstractButton::toggled, this, [this](bool on) {
+        if (m_wineMode)
+            m_ui->WineImage->setVisible(!on);
+    });
     connect(m_soundTab, &SoundTab::ricochetsClicked, this,
             [this](bool on) { m_settings.ricochets = on; });
     connect(m_ui->SelButton, &QAbstractButton::clicked, this, &MainWindow::selButtonClick);

@@ -122,7 +122,8 @@ public:
     // Where the launcher's records live (GameInfo, for the launcher preferences).
     void setInstallPaths(const InstallPaths& paths) { m_paths = paths; }
     const InstallPaths& installPaths() const { return m_paths; }
-    // Under "/WINE" the lower panel always shows the command line.
+    // Under "/WINE" the lower panel always shows the command line, and the Wine marker
+    // (WineImage) is hidden while "Edit  mode" is checked.
     void setWineMode(bool on) { m_wineMode = on; }
     bool wineMode() const { return m_wineMode; }
 

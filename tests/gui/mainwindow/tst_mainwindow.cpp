@@ -731,6 +731,12 @@ void TestMainWindow::lowerPanelToggle()
     QVERIFY(!commandLine->isHidden());
 
     w.setWineMode(true);
+    auto* wineMarker = w.control<QWidget>("WineImage");
+    wineMarker->show();
+    w.chkMain(5)->setChecked(true);
+    QVERIFY(wineMarker->isHidden());
+    w.chkMain(5)->setChecked(false);
+    QVERIFY(!wineMarker->isHidden());
     m_settings.lowerPanelMode = 2;
     w.selectStartupOptions();
     QVERIFY(!commandLine->isHidden());
