@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/StartupState.h"
+#include "core/iwads/IwadRegistry.h"
 #include "core/platform/InstallPaths.h"
 #include "core/settings/LauncherSettings.h"
 
@@ -26,6 +27,7 @@ struct LauncherContext
     InstallPaths paths;
     LauncherSettings settings;
     TextureState texture;
+    IwadRegistry iwads;
     // AddonDefsDir holds ExtraFX.ded.
     bool extraFxInstalled = false;
     // InstallRoot/md2/Orrinpack when orrinpack.wad is there, else empty.
