@@ -5,6 +5,7 @@
 #include "core/settings/FolderBrowserTitle.h"
 #include "core/settings/TexturePaths.h"
 #include "gui/mainwindow.h"
+#include "gui/tabs/TextColour.h"
 #include "gui/tabs/GraphicsTab.h"
 
 #include <QCheckBox>
@@ -13,21 +14,6 @@
 #include <QPushButton>
 
 namespace z3d {
-
-namespace {
-
-// The frame caption greyed as a disabled caption (the system's button-shadow colour).
-void greyCaption(QGroupBox* frame, bool grey)
-{
-    QPalette palette = frame->palette();
-    const QPalette normal = frame->parentWidget() ? frame->parentWidget()->palette()
-                                                  : QPalette();
-    palette.setColor(QPalette::WindowText,
-                     grey ? normal.color(QPalette::Dark) : normal.color(QPalette::WindowText));
-    frame->setPalette(palette);
-}
-
-} // namespace
 
 TexturePathController::TexturePathController(LauncherContext& context, MainWindow& window)
     : QObject(&window), m_context(context), m_window(window)
@@ -42,7 +28,7 @@ TexturePathController::TexturePathController(LauncherContext& context, MainWindo
 void TexturePathController::setPathControlsEnabled(bool enabled)
 {
     GraphicsTab* page = m_window.graphicsTab();
-    greyCaption(page->texturePathFrame(), !enabled);
+    TextColour::greyCaption(page->texturePathFrame(), !enabled);
     page->texturePathBox()->setEnabled(enabled);
 }
 
@@ -58,24 +44,29 @@ void TexturePathController::showInvalid()
 
 void TexturePathController::applyAtLoad()
 {
-    GraphicsTab* page = m_window.graphicsTab();
-    QLineEdit* box = page->texturePathBox();
-    const TexturePathCheck check =
-        TexturePaths::texturePathValid(m_context.texture.texturePath, box->text(), m_context.paths);
-    m_context.texture.texturePath = check.texturePath;
-    if (check.valid) {
-        m_updatingBox = true;
-        box->setText(check.texturePath);
-        m_updatingBox = false;
-    } else {
-        showInvalid();
-    }
+    revalidate();
     if (!m_window.chkMain(1)->isChecked())
         setPathControlsEnabled(false);
     if (m_window.chkMain(0)->isChecked()) {
-        page->texturePathButton()->setEnabled(false);
-        box->setEnabled(false);
+        m_window.graphicsTab()->texturePathButton()->setEnabled(false);
+        m_window.graphicsTab()->texturePathBox()->setEnabled(false);
     }
+}
+
+bool TexturePathController::revalidate()
+{
+    QLineEdit* box = m_window.graphicsTab()->texturePathBox();
+    const TexturePathCheck check =
+        TexturePaths::texturePathValid(m_context.texture.texturePath, box->text(), m_context.paths);
+    m_context.texture.texturePath = check.texturePath;
+    if (!check.valid) {
+        showInvalid();
+        return false;
+    }
+    m_updatingBox = true;
+    box->setText(check.texturePath);
+    m_updatingBox = false;
+    return true;
 }
 
 void TexturePathController::texButtonClick()

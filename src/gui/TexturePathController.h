@@ -27,6 +27,10 @@ public:
     // HiResText_Change.
     void hiResTextChanged();
 
+    // Re-applies the texture path test to the path box: true when the path is valid (the box
+    // then shows it), else the box shows the invalid-path notice and is disabled.
+    bool revalidate();
+
     // Enables or greys the frame caption, the box and (optionally) the button together.
     void setPathControlsEnabled(bool enabled);
 

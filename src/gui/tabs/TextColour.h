@@ -30,6 +30,18 @@ public:
         widget->setPalette(palette);
     }
 
+    // A frame caption greyed like a disabled caption (the button-shadow colour), or back to
+    // the window-text colour.
+    static void greyCaption(QWidget* frame, bool grey)
+    {
+        const QPalette inherited = frame->parentWidget() ? frame->parentWidget()->palette()
+                                                         : QApplication::palette(frame);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, inherited.color(grey ? QPalette::Dark
+                                                                    : QPalette::WindowText));
+        frame->setPalette(palette);
+    }
+
     // Back to the window-text colour the widget would have without its own colour.
     static void reset(QWidget* widget)
     {
