@@ -1,0 +1,64 @@
+#include "core/inspect/CheckerOutput.h"
+
+namespace z3d {
+
+namespace {
+
+bool isDecimalDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+int CheckerOutput::numericValue(const QString& text)
+{
+    int value = 0;
+    for (const QChar c : text) {
+        if (c == u' ')
+            continue;
+        if (!isDecimalDigit(c))
+            break;
+        // The codes are at most three digits; anything longer is not a count.
+        if (value > 100'000'000)
+            break;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+int CheckerOutput::mapCountCode(const QString& output)
+{
+    const QString s = output.mid(16, 2);
+    if (!s.isEmpty() && isDecimalDigit(s.back()))
+        return numericValue(QStringLiteral("1") + s);
+    return numericValue(QStringLiteral("10") + s.left(1));
+}
+
+QStringList CheckerOutput::mapNames(const QStringList& items)
+{
+    QStringList names;
+    for (qsizetype i = kFirstMapItem; i < items.size(); ++i) {
+        const QString name = items.at(i).left(5).trimmed();
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+bool CheckerOutput::hasMaps(const QStringList& items)
+{
+    return items.size() > kFirstMapItem && !items.at(kFirstMapItem).isEmpty();
+}
+
+QStringList CheckerOutput::saveEntries(const QStringList& items)
+{
+    QStringList entries;
+    for (const QString& item : items) {
+        if (item.size() > 1)
+            entries.append(item.left(1) + QStringLiteral(" - ") + item.mid(1));
+    }
+    return entries;
+}
+
+} // namespace z3d
