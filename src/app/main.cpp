@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     z3d::LauncherContext context;
     z3d::WidgetDialogs dialogs([&context] { return context.settings.advancedOptions; },
                                [] { return false; });
-    z3d::DesktopProcesses processes;
+    z3d::DesktopProcesses processes(dialogs);
     context.dialogs = &dialogs;
     context.processes = &processes;
 

@@ -30,10 +30,10 @@ bool RecordingProcesses::openInTextEditor(const QString& path)
     return m_startsSucceed;
 }
 
-bool RecordingProcesses::openWithAssociatedProgram(const QString& pathOrUrl)
+int RecordingProcesses::openWithAssociatedProgram(const QString& pathOrUrl)
 {
     m_calls << Call{Kind::Associated, pathOrUrl, {}};
-    return m_startsSucceed;
+    return m_startsSucceed ? 33 : 0;
 }
 
 } // namespace z3d::test

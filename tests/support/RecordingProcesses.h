@@ -35,7 +35,8 @@ public:
     QString runAndWait(const QString& commandLine, const QString& workingFolder) override;
     bool startProgram(const QString& commandLine, const QString& workingFolder) override;
     bool openInTextEditor(const QString& path) override;
-    bool openWithAssociatedProgram(const QString& pathOrUrl) override;
+    // 33 (success) when starts succeed, else 0.
+    int openWithAssociatedProgram(const QString& pathOrUrl) override;
 
 private:
     QList<Call> m_calls;

@@ -18,8 +18,10 @@ public:
     virtual bool startProgram(const QString& commandLine, const QString& workingFolder) = 0;
     // Shows a text file in the text editor.
     virtual bool openInTextEditor(const QString& path) = 0;
-    // Opens a document or address with the program the desktop associates with it.
-    virtual bool openWithAssociatedProgram(const QString& pathOrUrl) = 0;
+    // Opens a document or address with the program the desktop associates with it. Returns
+    // the shell's result code: above 32 means success; 2 when a local file does not exist;
+    // 0 when the desktop could not open it (the player has been told).
+    virtual int openWithAssociatedProgram(const QString& pathOrUrl) = 0;
 };
 
 } // namespace z3d

@@ -2,17 +2,51 @@
 
 #include "core/app/Processes.h"
 
+#include <QUrl>
+
+#include <functional>
+
 namespace z3d {
 
-// Processes on the desktop: programs started through the platform's program starter, text
-// files and documents handed to the desktop's associated programs.
+class Dialogs;
+
+// Processes on the desktop: programs started through the platform's program starter (the
+// program part resolved without regard to case, Windows programs through wine), text files
+// and documents handed to the desktop's associated programs.
+//
+// runAndWait reads the child's standard output and error from one channel, in pieces of at
+// most 256 bytes, until the child has gone and its output is drained, and converts the bytes
+// from the local 8-bit encoding. A child still running after the time-out is killed and what
+// it printed so far is the result, so a hung tool cannot freeze the launcher for good.
+// Failures to start are reported through the dialog service as the platform reports them:
+// "CreatePipe failed. Error: " or "CreateProcess failed. Error: " and the system error number.
 class DesktopProcesses : public Processes
 {
 public:
+    static constexpr int kDefaultRunTimeoutMs = 60'000;
+    static constexpr int kReadPieceBytes = 256;
+
+    // Opens an address with the desktop; false when nothing could open it.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit DesktopProcesses(Dialogs& dialogs, int runTimeoutMs = kDefaultRunTimeoutMs);
+
+    // Replaces QDesktopServices::openUrl (tests make the desktop refuse).
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
     QString runAndWait(const QString& commandLine, const QString& workingFolder) override;
     bool startProgram(const QString& commandLine, const QString& workingFolder) override;
     bool openInTextEditor(const QString& path) override;
-    bool openWithAssociatedProgram(const QString& pathOrUrl) override;
+    // 33 when the desktop took the document; 2 for a local file that does not exist; 0 after
+    // " Shell error" when the desktop could not open it.
+    int openWithAssociatedProgram(const QString& pathOrUrl) override;
+
+private:
+    void reportFailure(const QString& what, int errorNumber);
+
+    Dialogs& m_dialogs;
+    int m_runTimeoutMs;
+    UrlOpener m_openUrl;
 };
 
 } // namespace z3d
