@@ -1,0 +1,257 @@
+// The checker interface against scripted tool outputs: the reading rules, the command lines
+// and folders of a run, pwad.z3d byte for byte, and checkpwad.z3d lookups.
+
+#include "core/inspect/CheckerOutput.h"
+#include "core/inspect/CheckerTool.h"
+#include "core/platform/FaultInjector.h"
+
+#include "support/InstallTree.h"
+#include "support/RecordingProcesses.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingProcesses;
+
+namespace {
+
+const QString kTwelveMaps =
+    QStringLiteral("Number of maps: 12\nWad type: PWAD  Lumps: 24\nStatus: OK\n"
+                   "MAP01 binary map\nMAP02 binary map\nMAP03 binary map\nMAP04 binary map\n"
+                   "MAP05 binary map\nMAP06 binary map\nMAP07 binary map\nMAP08 binary map\n"
+                   "MAP09 binary map\nMAP10 binary map\nMAP11 binary map\nMAP12 binary map\n");
+
+const QStringList kKnownPwads{"  Tntside.wad",      "Check2",       "PlutoEdge.wad",
+                              "CHECK3 - Boom maps", "BoomTown.wad", "Check5",
+                              "StxRun.wad",         "Check7",       "PlainOld.wad"};
+
+} // namespace
+
+class TestCheckerTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_oldCurrent = QDir::currentPath(); }
+    void cleanup()
+    {
+        FaultInjector::clear();
+        QDir::setCurrent(m_oldCurrent);
+    }
+
+    void mapCountCode_data();
+    void mapCountCode();
+    void mapNamesAndSaves_data();
+    void mapNamesAndSaves();
+    void runsInBinAndKeepsOutput();
+    void quotesAwkwardPaths_data();
+    void quotesAwkwardPaths();
+    void emptyOutput();
+    void unwritableOutputFileDoesNotServeStaleItems();
+    void knownPwad_data();
+    void knownPwad();
+    void knownPwadWithoutFile();
+
+private:
+    QString m_oldCurrent;
+};
+
+void TestCheckerTool::mapCountCode_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("code");
+    QTest::newRow("twelve maps") << kTwelveMaps << 112;
+    QTest::newRow("one map, line end") << "Number of maps: 1\nWad type: PWAD\n" << 101;
+    QTest::newRow("one map, blank") << "Number of maps: 1 \n" << 101;
+    QTest::newRow("no maps") << "Number of maps: 0\nWad type: PWAD\n" << 100;
+    QTest::newRow("more than 99") << "Number of maps: 99+ (120)\n" << 199;
+    QTest::newRow("empty") << "" << 10;
+    QTest::newRow("short") << "Error" << 10;
+    QTest::newRow("ends at the digit") << "Number of maps: 7" << 17;
+    QTest::newRow("blank before digit") << "Number of maps:  5\n" << 15;
+    QTest::newRow("letter") << "Number of maps: x\n" << 10;
+}
+
+void TestCheckerTool::mapCountCode()
+{
+    QFETCH(QString, output);
+    QFETCH(int, code);
+    QCOMPARE(CheckerOutput::mapCountCode(output), code);
+}
+
+void TestCheckerTool::mapNamesAndSaves_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("mapNames");
+    QTest::addColumn<bool>("hasMaps");
+    QTest::addColumn<QStringList>("saveEntries");
+    const QStringList header{"Number of maps: 2", "Wad type: PWAD", "Status: OK"};
+    QTest::newRow("maps and trailing empty item")
+        << header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""}
+        << QStringList{"E1M1", "MAP10"} << true
+        << QStringList{"N - umber of maps: 2", "W - ad type: PWAD", "S - tatus: OK",
+                       "E - 1M1 binary map", "M - AP10 text map (UDMF)"};
+    QTest::newRow("no maps") << header + QStringList{""} << QStringList{} << false
+                             << QStringList{"N - umber of maps: 2", "W - ad type: PWAD",
+                                            "S - tatus: OK"};
+    QTest::newRow("header only") << header << QStringList{} << false
+                                 << QStringList{"N - umber of maps: 2", "W - ad type: PWAD",
+                                                "S - tatus: OK"};
+    QTest::newRow("saves") << QStringList{"3Reactor, second try", "5", "1Entry", ""}
+                           << QStringList{} << false
+                           << QStringList{"3 - Reactor, second try", "1 - Entry"};
+}
+
+void TestCheckerTool::mapNamesAndSaves()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, mapNames);
+    QCOMPARE(CheckerOutput::mapNames(items), mapNames);
+    QFETCH(bool, hasMaps);
+    QCOMPARE(CheckerOutput::hasMaps(items), hasMaps);
+    QFETCH(QStringList, saveEntries);
+    QCOMPARE(CheckerOutput::saveEntries(items), saveEntries);
+}
+
+void TestCheckerTool::runsInBinAndKeepsOutput()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    const QString wad = tree.addFile("Z3DGames/Big Set/Pwads/Big.wad");
+    RecordingProcesses processes;
+    // The player's spelling of the path differs in case from the disk's.
+    const QString line = "Z3Dgfiles CHECKWAD \"" + wad + "\"";
+    processes.setOutput(line, kTwelveMaps);
+    CheckerTool tool(paths, processes);
+
+    QDir::setCurrent(tree.path("Z3DLaunch"));
+    const WadMapList list = tool.loadWadMapList(tree.path("z3dgames/big set/pwads/BIG.WAD"));
+    QCOMPARE(processes.calls().size(), 1);
+    QCOMPARE(processes.calls().at(0).commandLine, line);
+    QCOMPARE(processes.calls().at(0).workingFolder, tree.binDir());
+    QCOMPARE(QDir::currentPath(), tree.root());
+
+    QCOMPARE(list.output, kTwelveMaps);
+    QVERIFY(!list.outputEmpty);
+    QVERIFY(list.hasMaps());
+    QCOMPARE(list.wadCheckList.size(), 16); // three header items, twelve maps, the last LF
+    QCOMPARE(list.wadCheckList.last(), QString());
+    QCOMPARE(list.mapNames.size(), 12);
+    QCOMPARE(list.mapNames.first(), "MAP01");
+    QCOMPARE(list.mapNames.last(), "MAP12");
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"), kTwelveMaps.toUtf8() + "\r\n");
+
+    QCOMPARE(tool.checkWadMapCount(wad), 112);
+    QCOMPARE(tool.lastOutput(), kTwelveMaps);
+
+    const QString saves = tree.addFolder("Z3DGames/Big Set/savegame");
+    processes.setOutput("Z3Dgfiles GETSAVEHDRS \"" + saves + "\"",
+                        "\"3Reactor, second try\"\n\"5\"\n");
+    QCOMPARE(tool.loadSaveHeaders(saves).entries, QStringList{"3 - Reactor, second try"});
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"),
+             QByteArray("\"3Reactor, second try\"\n\"5\"\n\r\n"));
+}
+
+void TestCheckerTool::quotesAwkwardPaths_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("commandLine");
+    QTest::newRow("blanks") << "/g/My Maps/a b.wad"
+                            << "Z3Dgfiles CHECKWAD \"/g/My Maps/a b.wad\"";
+    QTest::newRow("trailing backslash") << R"(C:\Saves\)"
+                                        << R"(Z3Dgfiles CHECKWAD "C:\Saves\\")";
+    QTest::newRow("double quote") << R"(/g/say "hi".wad)"
+                                  << R"(Z3Dgfiles CHECKWAD "/g/say \"hi\".wad")";
+}
+
+void TestCheckerTool::quotesAwkwardPaths()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, commandLine);
+    QCOMPARE(CheckerTool::commandLine("CHECKWAD", path), commandLine);
+}
+
+void TestCheckerTool::emptyOutput()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    tree.addFile("Z3DLaunch/Data/pwad.z3d", "earlier\r\n");
+    RecordingProcesses processes; // prints nothing for every command
+    CheckerTool tool(paths, processes);
+
+    const WadMapList list = tool.loadWadMapList(tree.path("x.wad"));
+    QVERIFY(list.outputEmpty);
+    QVERIFY(list.wadCheckList.isEmpty());
+    QVERIFY(!list.hasMaps());
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"), QByteArray("earlier\r\n"));
+    QVERIFY(tool.loadSaveHeaders(tree.path("saves")).entries.isEmpty());
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"), QByteArray("earlier\r\n"));
+
+    QCOMPARE(tool.checkWadMapCount(tree.path("x.wad")), 10);
+    QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"), QByteArray("\r\n"));
+}
+
+void TestCheckerTool::unwritableOutputFileDoesNotServeStaleItems()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    const QString kept = tree.addFile("Z3DLaunch/Data/pwad.z3d", "a\r\nb\r\nc\r\nMAP09\r\n");
+    FaultInjector::fail(FileOperation::Write, kept, ErrorNumber::PermissionDenied);
+    RecordingProcesses processes;
+    const QString wad = tree.addFile("one.wad");
+    processes.setOutput("Z3Dgfiles CHECKWAD \"" + wad + "\"",
+                        "Number of maps: 1\nWad type: PWAD\nStatus: OK\nE2M3 binary map\n");
+    CheckerTool tool(paths, processes);
+    const WadMapList list = tool.loadWadMapList(wad);
+    QCOMPARE(list.mapNames, QStringList{"E2M3"});
+    QCOMPARE(list.wadCheckList.size(), 5);
+}
+
+void TestCheckerTool::knownPwad_data()
+{
+    QTest::addColumn<QString>("gameFile");
+    QTest::addColumn<int>("compatibilityClass");
+    QTest::newRow("head, leading blanks skipped") << "/g/Tntside.wad" << 1;
+    QTest::newRow("Check2") << "/g/plutoedge.wad" << 2;
+    QTest::newRow("marker with text after it") << "/g/BOOMTOWN.WAD" << 3;
+    QTest::newRow("Check5, other case") << "/g/Side/STXRUN.wad" << 5;
+    QTest::newRow("Check7") << "/g/plainold.wad" << 7;
+    QTest::newRow("absent") << "/g/Elsewhere.wad" << 0;
+    QTest::newRow("name is only a prefix") << "/g/StxRun.wa" << 0;
+}
+
+void TestCheckerTool::knownPwad()
+{
+    QFETCH(QString, gameFile);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    tree.addTextFile("Z3DLaunch/Data/CheckPwad.Z3D", kKnownPwads);
+    RecordingProcesses processes;
+    CheckerTool tool(paths, processes);
+    QFETCH(int, compatibilityClass);
+    QCOMPARE(tool.lookUpKnownPwad(gameFile), compatibilityClass);
+    QVERIFY(tool.lastOutput().isEmpty());
+    QVERIFY(processes.calls().isEmpty());
+}
+
+void TestCheckerTool::knownPwadWithoutFile()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    RecordingProcesses processes;
+    CheckerTool tool(paths, processes);
+    QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
+    const QString file = tree.addTextFile("Z3DLaunch/Data/checkpwad.z3d", kKnownPwads);
+    FaultInjector::fail(FileOperation::Read, file, ErrorNumber::PermissionDenied);
+    QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
+}
+
+QTEST_GUILESS_MAIN(TestCheckerTool)
+#include "tst_checkertool.moc"

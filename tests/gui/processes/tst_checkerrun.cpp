@@ -1,0 +1,152 @@
+// The checker interface end to end: the real Z3DgFiles, copied into an installation's bin,
+// run through the desktop process service on WAD files and save games built byte for byte.
+
+#include "core/inspect/CheckerTool.h"
+#include "gui/services/DesktopProcesses.h"
+
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// A PWAD whose maps are each a marker followed by a THINGS lump with one thing.
+QByteArray wadWithMaps(const QList<QByteArray>& markers)
+{
+    QByteArray data;
+    QByteArray directory;
+    const auto addLump = [&](const QByteArray& name, const QByteArray& content) {
+        QByteArray padded = name;
+        padded.resize(8, '\0');
+        directory += le32(quint32(12 + data.size())) + le32(quint32(content.size())) + padded;
+        data += content;
+    };
+    addLump("INFO", "made by hand");
+    for (const QByteArray& marker : markers) {
+        addLump(marker, {});
+        addLump("THINGS", QByteArray(10, '\1'));
+    }
+    const quint32 lumps = quint32(directory.size() / 16);
+    return "PWAD" + le32(lumps) + le32(quint32(12 + data.size())) + data + directory;
+}
+
+QByteArray saveGame(const QByteArray& description)
+{
+    QByteArray bytes = description;
+    bytes.resize(24, '\0');
+    return bytes + QByteArray(100, '\x7f');
+}
+
+} // namespace
+
+class TestCheckerRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { QDir::setCurrent(m_oldCurrent); }
+    void init();
+
+    void mapCount_data();
+    void mapCount();
+    void saveHeaders();
+
+private:
+    std::unique_ptr<InstallTree> m_tree;
+    InstallPaths m_paths;
+    QString m_oldCurrent;
+};
+
+void TestCheckerRun::initTestCase()
+{
+    m_oldCurrent = QDir::currentPath();
+    QVERIFY(QFileInfo(Z3D_BIN_DIR "/Z3DgFiles").isExecutable());
+}
+
+void TestCheckerRun::init()
+{
+    m_tree = std::make_unique<InstallTree>();
+    QVERIFY(m_tree->isValid());
+    // The installation's folder is spelled "bin"; the tool is run in "Bin".
+    QVERIFY(QFile::copy(Z3D_BIN_DIR "/Z3DgFiles", m_tree->path("bin/Z3DgFiles")));
+    m_paths = m_tree->paths();
+}
+
+void TestCheckerRun::mapCount_data()
+{
+    QTest::addColumn<QString>("wadName");
+    QTest::addColumn<QList<QByteArray>>("markers");
+    QTest::addColumn<int>("code");
+    QList<QByteArray> twelve;
+    for (int i = 1; i <= 12; ++i)
+        twelve << QStringLiteral("MAP%1").arg(i, 2, 10, QChar(u'0')).toLatin1();
+    QTest::newRow("twelve maps") << "Z3DGames/Set/Pwads/set.wad" << twelve << 112;
+    QTest::newRow("one map") << "Z3DGames/Ep/Pwads/ep.wad" << QList<QByteArray>{"E1M1"} << 101;
+    QTest::newRow("no maps") << "Z3DGames/Res/Pwads/res.wad" << QList<QByteArray>{} << 100;
+    QTest::newRow("blanks and quotes in the path")
+        << "Z3DGames/Odd Name/Pwads/my \"best\" maps.wad" << QList<QByteArray>{"MAP07"} << 101;
+}
+
+void TestCheckerRun::mapCount()
+{
+    QFETCH(QString, wadName);
+    QFETCH(QList<QByteArray>, markers);
+    const QString wad = m_tree->addFile(wadName, wadWithMaps(markers));
+    RecordingDialogs dialogs;
+    DesktopProcesses processes(dialogs);
+    CheckerTool tool(m_paths, processes);
+
+    QFETCH(int, code);
+    QCOMPARE(tool.checkWadMapCount(wad), code);
+    const WadMapList list = tool.loadWadMapList(wad);
+    QVERIFY(dialogs.messages().isEmpty());
+    QVERIFY(!list.outputEmpty);
+    QStringList expected;
+    for (const QByteArray& marker : markers)
+        expected << QString::fromLatin1(marker);
+    QCOMPARE(list.mapNames, expected);
+    QCOMPARE(list.hasMaps(), !markers.isEmpty());
+    // Three header items, one per map, and the empty item of the output's last line end.
+    QCOMPARE(list.wadCheckList.size(), 3 + markers.size() + 1);
+    if (markers.isEmpty())
+        QCOMPARE(list.wadCheckList.at(3), QString());
+    QCOMPARE(m_tree->readFile("Z3DLaunch/Data/pwad.z3d"), list.output.toUtf8() + "\r\n");
+    QCOMPARE(QDir::currentPath(), m_tree->root());
+}
+
+void TestCheckerRun::saveHeaders()
+{
+    m_tree->addFile("Z3DGames/Set/savegame/Zorn3DSav3.z3dsg", saveGame("Reactor, second try"));
+    m_tree->addFile("Z3DGames/Set/savegame/Zorn3DSav5.z3dsg", saveGame(""));
+    m_tree->addFile("Z3DGames/Set/savegame/Zorn3DSav1.z3dsg", saveGame("Entry hall"));
+    RecordingDialogs dialogs;
+    DesktopProcesses processes(dialogs);
+    CheckerTool tool(m_paths, processes);
+
+    const SaveHeaderList saves = tool.loadSaveHeaders(m_tree->path("Z3DGames/Set/savegame"));
+    QCOMPARE(saves.entries, (QStringList{"1 - Entry hall", "3 - Reactor, second try"}));
+    QCOMPARE(m_tree->readFile("Z3DLaunch/Data/pwad.z3d"), saves.output.toUtf8() + "\r\n");
+
+    m_tree->addFolder("Z3DGames/Empty/savegame");
+    QVERIFY(tool.loadSaveHeaders(m_tree->path("Z3DGames/Empty/savegame")).entries.isEmpty());
+    QVERIFY(dialogs.messages().isEmpty());
+}
+
+QTEST_MAIN(TestCheckerRun)
+#include "tst_checkerrun.moc"
