@@ -93,6 +93,24 @@ QStringList DemoContent::tips()
     };
 }
 
+QStringList DemoContent::knownPwads()
+{
+    return {
+        QStringLiteral("cinderquay.wad"),  QStringLiteral("ferrowind.wad"),
+        QStringLiteral("glasshollow.wad"), QStringLiteral("Check2"),
+        QStringLiteral("moltenrun.wad"),   QStringLiteral("pyrelattice.wad"),
+        QStringLiteral("umberfort.wad"),   QStringLiteral("Check3"),
+        QStringLiteral("ashgrove.wad"),    QStringLiteral("brackwater.wad"),
+        QStringLiteral("copperdeep.wad"),  QStringLiteral("Check4"),
+        QStringLiteral("duskmill.wad"),    QStringLiteral("emberline.wad"),
+        QStringLiteral("Check5"),          QStringLiteral("frostgate.wad"),
+        QStringLiteral("gloamhall.wad"),   QStringLiteral("Check6"),
+        QStringLiteral("hollowspire.wad"), QStringLiteral("ironbrook.wad"),
+        QStringLiteral("Check7"),          QStringLiteral("jadecistern.wad"),
+        QStringLiteral("kilnworks.wad"),
+    };
+}
+
 QStringList DemoContent::readme()
 {
     return {

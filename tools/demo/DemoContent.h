@@ -48,6 +48,9 @@ public:
     static QByteArray wadBytes(const Wad& wad);
     static QByteArray saveBytes(const Save& save);
     static QStringList tips();
+    // Z3DLaunch/Data/checkpwad.z3d: made-up add-on wad names in the head section and in each
+    // section "Check2" to "Check7", one name per line.
+    static QStringList knownPwads();
     static QStringList readme();
     // Lines joined and each ended by CR LF.
     static QByteArray textFile(const QStringList& lines);

@@ -201,6 +201,8 @@ bool DemoStager::buildTree(const QString& root)
     return copyPrograms(root) && copyIwads(root) && writeGames(root) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/tips.txt"),
                      DemoContent::textFile(DemoContent::tips())) &&
+           writeFile(root + QStringLiteral("/Z3DLaunch/Data/checkpwad.z3d"),
+                     DemoContent::textFile(DemoContent::knownPwads())) &&
            writeFile(root + QStringLiteral("/Z3D_Docs/readme.txt"),
                      DemoContent::textFile(DemoContent::readme()));
 }
