@@ -31,7 +31,8 @@ class TestDesktopProcesses : public QObject
 private slots:
     void runAndWait_data();
     void runAndWait();
-    void missingProgram();
+    void programNotStarted_data();
+    void programNotStarted();
     void childThatNeverEndsIsCut();
     void engineReceivesTheArguments_data();
     void engineReceivesTheArguments();
@@ -73,15 +74,29 @@ void TestDesktopProcesses::runAndWait()
     QVERIFY(dialogs.messages().isEmpty());
 }
 
-void TestDesktopProcesses::missingProgram()
+void TestDesktopProcesses::programNotStarted_data()
 {
+    QTest::addColumn<QByteArray>("fileContent"); // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << "CreateProcess failed. Error: 2";
+    // Found, but the system refuses to run it (no execute permission).
+    QTest::newRow("not executable")
+        << QByteArray("plain text") << "CreateProcess failed. Error: 13";
+}
+
+void TestDesktopProcesses::programNotStarted()
+{
+    QFETCH(QByteArray, fileContent);
+    QFETCH(QString, message);
     InstallTree tree;
     QVERIFY(tree.isValid());
+    if (!fileContent.isEmpty())
+        tree.addFile("bin/NoSuchTool", fileContent);
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);
     QCOMPARE(processes.runAndWait("NoSuchTool CHECKWAD \"x.wad\"", tree.binDir()), QString());
     QCOMPARE(dialogs.messages().size(), 1);
-    QCOMPARE(dialogs.messages().at(0).text, "CreateProcess failed. Error: 2");
+    QCOMPARE(dialogs.messages().at(0).text, message);
     QCOMPARE(dialogs.messages().at(0).title, QString());
     QCOMPARE(dialogs.messages().at(0).style, 0);
 }
