@@ -104,7 +104,8 @@ SaveHeaderList CheckerTool::loadSaveHeaders(const QString& saveFolder)
     result.output = run(QStringLiteral("GETSAVEHDRS"), saveFolder);
     if (result.output.isEmpty())
         return result;
-    result.entries = CheckerOutput::saveEntries(readBack(result.output, keepOutput(result.output)));
+    const bool kept = keepOutput(result.output);
+    result.entries = CheckerOutput::saveEntries(readBack(result.output, kept));
     return result;
 }
 

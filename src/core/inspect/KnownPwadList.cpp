@@ -12,7 +12,8 @@ int sectionOf(const QString& item)
 {
     const QString head = item.left(6);
     for (int code = 2; code <= 7; ++code) {
-        if (head.compare(QStringLiteral("Check") + QString::number(code), Qt::CaseInsensitive) == 0)
+        const QString marker = QStringLiteral("Check") + QString::number(code);
+        if (head.compare(marker, Qt::CaseInsensitive) == 0)
             return code;
     }
     return 0;

@@ -43,8 +43,10 @@ private slots:
 
     void mapCountCode_data();
     void mapCountCode();
-    void mapNamesAndSaves_data();
-    void mapNamesAndSaves();
+    void mapNames_data();
+    void mapNames();
+    void saveEntries_data();
+    void saveEntries();
     void runsInBinAndKeepsOutput();
     void quotesAwkwardPaths_data();
     void quotesAwkwardPaths();
@@ -81,38 +83,45 @@ void TestCheckerTool::mapCountCode()
     QCOMPARE(CheckerOutput::mapCountCode(output), code);
 }
 
-void TestCheckerTool::mapNamesAndSaves_data()
+void TestCheckerTool::mapNames_data()
 {
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("mapNames");
     QTest::addColumn<bool>("hasMaps");
-    QTest::addColumn<QStringList>("saveEntries");
     const QStringList header{"Number of maps: 2", "Wad type: PWAD", "Status: OK"};
-    QTest::newRow("maps and trailing empty item")
+    QTest::newRow("maps and the empty item of the last line end")
         << header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""}
-        << QStringList{"E1M1", "MAP10"} << true
-        << QStringList{"N - umber of maps: 2", "W - ad type: PWAD", "S - tatus: OK",
-                       "E - 1M1 binary map", "M - AP10 text map (UDMF)"};
-    QTest::newRow("no maps") << header + QStringList{""} << QStringList{} << false
-                             << QStringList{"N - umber of maps: 2", "W - ad type: PWAD",
-                                            "S - tatus: OK"};
-    QTest::newRow("header only") << header << QStringList{} << false
-                                 << QStringList{"N - umber of maps: 2", "W - ad type: PWAD",
-                                                "S - tatus: OK"};
-    QTest::newRow("saves") << QStringList{"3Reactor, second try", "5", "1Entry", ""}
-                           << QStringList{} << false
-                           << QStringList{"3 - Reactor, second try", "1 - Entry"};
+        << QStringList{"E1M1", "MAP10"} << true;
+    QTest::newRow("four-letter name at the line end")
+        << header + QStringList{"E2M3"} << QStringList{"E2M3"} << true;
+    QTest::newRow("no maps") << header + QStringList{""} << QStringList{} << false;
+    QTest::newRow("header only") << header << QStringList{} << false;
 }
 
-void TestCheckerTool::mapNamesAndSaves()
+void TestCheckerTool::mapNames()
 {
     QFETCH(QStringList, items);
     QFETCH(QStringList, mapNames);
-    QCOMPARE(CheckerOutput::mapNames(items), mapNames);
     QFETCH(bool, hasMaps);
+    QCOMPARE(CheckerOutput::mapNames(items), mapNames);
     QCOMPARE(CheckerOutput::hasMaps(items), hasMaps);
-    QFETCH(QStringList, saveEntries);
-    QCOMPARE(CheckerOutput::saveEntries(items), saveEntries);
+}
+
+void TestCheckerTool::saveEntries_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("description with a comma, digit alone, empty item")
+        << QStringList{"3Reactor, second try", "5", "1Entry", ""}
+        << QStringList{"3 - Reactor, second try", "1 - Entry"};
+    QTest::newRow("one character of description") << QStringList{"0x"} << QStringList{"0 - x"};
+}
+
+void TestCheckerTool::saveEntries()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, entries);
+    QCOMPARE(CheckerOutput::saveEntries(items), entries);
 }
 
 void TestCheckerTool::runsInBinAndKeepsOutput()

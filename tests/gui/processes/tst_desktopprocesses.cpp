@@ -49,11 +49,11 @@ void TestDesktopProcesses::runAndWait_data()
     QString interleaved;
     for (int i = 0; i < 40; ++i)
         interleaved += QStringLiteral("out line %1 of the long output\nerr line %1\n").arg(i);
-    QTest::newRow("long, both channels") << QByteArray("i=0\nwhile [ $i -lt 40 ]; do\n"
-                                                       "  echo \"out line $i of the long output\"\n"
-                                                       "  echo \"err line $i\" >&2\n"
-                                                       "  i=$((i+1))\ndone\n")
-                                         << interleaved;
+    const QByteArray loop = "i=0\nwhile [ $i -lt 40 ]; do\n"
+                            "  echo \"out line $i of the long output\"\n"
+                            "  echo \"err line $i\" >&2\n"
+                            "  i=$((i+1))\ndone\n";
+    QTest::newRow("long, both channels") << loop << interleaved;
     QTest::newRow("nothing") << QByteArray("exit 3\n") << QString();
     QTest::newRow("8-bit text") << QByteArray("printf 'caf\\303\\251\\n'\n")
                                 << QString::fromUtf8("caf\xc3\xa9\n");
@@ -156,7 +156,8 @@ void TestDesktopProcesses::associatedProgram()
         return desktopOpens;
     });
 
-    QCOMPARE(processes.openWithAssociatedProgram(tree.path("z3d_docs/HELP/iwad LOCATION.txt")), 33);
+    const QString askedFor = tree.path("z3d_docs/HELP/iwad LOCATION.txt");
+    QCOMPARE(processes.openWithAssociatedProgram(askedFor), 33);
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(help)});
     QCOMPARE(processes.openWithAssociatedProgram("https://example.org/zorn3d"), 33);
     QCOMPARE(opened.last(), QUrl("https://example.org/zorn3d"));
