@@ -16,7 +16,7 @@ namespace z3d {
 
 namespace {
 
-const QString kNotAnIwadText = QStringLiteral("This does not appear to be a correct Doom Iwad.   ");
+const QString kNotIwadText = QStringLiteral("This does not appear to be a correct Doom Iwad.   ");
 const QString kConfigurationErrorTitle = QStringLiteral("Configuration error");
 const QString kConfigurationErrorText =
     QStringLiteral("The Iwad locations must be set for the Launcher to function.    \r\n"
@@ -258,7 +258,7 @@ void IwadForm::addIwad()
             m_ui->IwadsWarning->setVisible(false);
             if (!checkIwad(target->text())) {
                 target->clear();
-                m_context.dialogs->messageBox(kNotAnIwadText, MsgIconInformation, QString());
+                m_context.dialogs->messageBox(kNotIwadText, MsgIconInformation, QString());
                 return;
             }
             target->setVisible(true);

@@ -236,7 +236,8 @@ private slots:
         QVERIFY(tree.isValid());
         tree.addFile("Games/Doom/DOOM2.WAD", "IWAD");
         // Unix line ends and a line naming the file in another case.
-        tree.addFile("Z3DLaunch/Data/iwads.cfg", tree.path("games/doom/doom2.wad").toUtf8() + "\n");
+        const QByteArray line = tree.path("games/doom/doom2.wad").toUtf8() + "\n";
+        tree.addFile("Z3DLaunch/Data/iwads.cfg", line);
         IwadRegistry registry;
         z3d::readIwadsCfg(registry, tree.paths());
         QCOMPARE(registry.path(IwadType::Doom2), tree.path("Games/Doom/DOOM2.WAD"));
@@ -337,24 +338,6 @@ private slots:
         QVERIFY2(tree.isFile("Env/Plain/Doom1.Z3Dgwa"), "the fifth IWAD has no line");
         QVERIFY(tree.isFile("Env/Plain/Doom2.gwa"));
         QVERIFY(tree.isFile("Env/Plain/DOOM2.WAD"));
-    }
-
-    void sideFileName_data()
-    {
-        QTest::addColumn<QString>("iwad");
-        QTest::addColumn<QString>("side");
-        QTest::newRow("mixed") << "/g/Doom2.wad"
-                               << "/g/Doom2.Z3Dgwa";
-        QTest::newRow("upper") << "/g/DOOM2.WAD"
-                               << "/g/DOOM2.Z3Dgwa";
-        QTest::newRow("short") << "ab"
-                               << "Z3Dgwa";
-    }
-    void sideFileName()
-    {
-        QFETCH(QString, iwad);
-        QFETCH(QString, side);
-        QCOMPARE(iwadSideFile(iwad), side);
     }
 
     void loadWithoutIwadsForgetsTheLastGame()

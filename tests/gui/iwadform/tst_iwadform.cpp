@@ -200,8 +200,8 @@ private slots:
             << QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad"} << true
             << QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad", "", ""} << false << true
             << QStringList{"refill"};
-        QTest::newRow("installed games shown: list left alone")
-            << QStringList{"Iwads/Doom2.wad"} << false << QStringList{"Iwads/Doom2.wad", "", "", ""}
+        QTest::newRow("installed games shown: list untouched")
+            << QStringList{"Data/Doom2.wad"} << false << QStringList{"Data/Doom2.wad", "", "", ""}
             << false << true << QStringList{};
         QTest::newRow("nothing found") << QStringList{} << true << QStringList{"", "", "", ""}
                                        << true << true << QStringList{"refill"};
