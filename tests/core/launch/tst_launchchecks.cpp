@@ -1,0 +1,480 @@
+// The checks around the command line: every refusal with its exact title and text, the
+// model-pack warnings that do not stop a launch, and what the outcome tells the caller.
+
+#include "core/launch/LaunchAssembler.h"
+#include "core/launch/LaunchMessages.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace z3d;
+
+using Setup = std::function<void(LauncherSettings&, LaunchInputs&)>;
+Q_DECLARE_METATYPE(Setup)
+
+namespace {
+
+const QString kDoom2 = QStringLiteral("/z3d/Iwads/DOOM2.WAD");
+const QString kDoom = QStringLiteral("/z3d/Iwads/DOOM.WAD");
+const QString kTnt = QStringLiteral("/z3d/Iwads/TNT.WAD");
+
+enum class Procedure
+{
+    Commercial,
+    Installed
+};
+
+LaunchInputs baseInputs()
+{
+    LaunchInputs in;
+    in.paths = InstallPaths::fromInstallRoot(QStringLiteral("/z3d"));
+    in.registry.setPath(IwadType::Doom2, kDoom2);
+    in.registry.setPath(IwadType::Doom, kDoom);
+    in.iwadFiles.insert(kDoom2, IwadFileFacts{true, true});
+    in.iwadFiles.insert(kDoom, IwadFileFacts{true, true});
+    in.selectedIwadFile = kDoom2;
+    in.state.kind = LaunchKind::WarpToMap;
+    in.state.warpArgument = QStringLiteral("07");
+    in.state.iwadPath = kDoom2;
+    in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/castle.wad");
+    in.game.folder = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/");
+    in.game.files = {{in.game.mainFile, true}};
+    in.game.firstMapEntry = QStringLiteral("MAP01");
+    return in;
+}
+
+LauncherSettings baseSettings()
+{
+    LauncherSettings s;
+    s.skill = 4;
+    return s;
+}
+
+LaunchOutcome run(Procedure procedure, const LauncherSettings& s, const LaunchInputs& in)
+{
+    return procedure == Procedure::Commercial ? launchCommercialGame(s, in)
+                                              : launchInstalledGame(s, in);
+}
+
+void userDirectory(LaunchInputs& in, const QString& selected)
+{
+    in.game.userDirectory = true;
+    in.game.folder = QStringLiteral("/z3d/Z3DGames/Mine/Gwads/");
+    in.game.mainFile = selected;
+    if (!selected.isEmpty())
+        in.game.selectedUserFile = selected;
+}
+
+const char* const kNoWad = "You have not yet selected a WAD file.     ";
+const char* const kFinalDoomText =
+    "This map requires one of the Final Doom Iwads to run correctly.      \r\n"
+    "  Read the author's text file regarding which Iwad is required.      ";
+const char* const kIwadNotFound = "There appears to be a problem locating the Iwad for this "
+                                  "map.      \r\n     This map requires the ";
+
+} // namespace
+
+Q_DECLARE_METATYPE(Procedure)
+
+class TestLaunchChecks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusals_data();
+    void refusals();
+    void noLevelsMessage_data();
+    void noLevelsMessage();
+    void modelPackWarnings_data();
+    void modelPackWarnings();
+    void refusalKeepsWarningsAndSettings();
+    void afterLaunchAction();
+    void shortcutText();
+    void installedShortcutText();
+    void classSevenLeavesBasicModeOff();
+    void skillZeroMakesANewGame();
+    void finalDoomIwadBecomesTheLaunchIwad();
+};
+
+void TestLaunchChecks::refusals_data()
+{
+    QTest::addColumn<Procedure>("procedure");
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("iwadWindow");
+
+    QTest::newRow("commercial IWAD file gone")
+        << Procedure::Commercial << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
+           })
+        << " Setup error"
+        << "There appears to be a problem with the IWAD location.\r\n"
+           "Reset Iwads and do a search or enter new locations."
+        << true;
+    QTest::newRow("commercial IWAD never probed")
+        << Procedure::Commercial << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.selectedIwadFile = QStringLiteral("/cd/PLUTONIA.WAD");
+           })
+        << " Setup error"
+        << "There appears to be a problem with the IWAD location.\r\n"
+           "Reset Iwads and do a search or enter new locations."
+        << true;
+    QTest::newRow("scripted map needs an update")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.game.scriptedMap = true;
+               in.game.scriptedMapReady = false;
+           })
+        << " Map error - updated map required"
+        << "   Components of this map are either missing or not compatible with this version"
+           "        \r\n   of Zorn3D, download the latest version of this map from the Zorn3D "
+           "website.     "
+        << false;
+    QTest::newRow("user directory, nothing selected")
+        << Procedure::Installed
+        << Setup([](LauncherSettings&, LaunchInputs& in) { userDirectory(in, QString()); })
+        << " Launch error" << kNoWad << false;
+    QTest::newRow("user directory, a text file selected")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/readme.txt"));
+           })
+        << " Launch error" << kNoWad << false;
+    QTest::newRow("user directory, a wad without levels")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/Sounds.Wad"));
+               in.game.firstMapEntry.clear();
+           })
+        << " Launch error"
+        << "You have not yet selected a valid WAD file.     \r\n"
+           "The SOUNDS.WAD contains no levels.     "
+        << false;
+    QTest::newRow("class 1 without TNT")
+        << Procedure::Installed
+        << Setup([](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 1; })
+        << " Missing Final Doom Iwad " << kFinalDoomText << false;
+    QTest::newRow("class 2 with a Plutonia path that is gone")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.game.compatibilityClass = 2;
+               in.registry.setPath(IwadType::Plutonia, QStringLiteral("/cd/PLUTONIA.WAD"));
+               in.iwadFiles.insert(QStringLiteral("/cd/PLUTONIA.WAD"), IwadFileFacts{});
+           })
+        << " Missing Final Doom Iwad " << kFinalDoomText << false;
+    QTest::newRow("Doom II map, Doom II gone")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
+    QTest::newRow("MAP07, no Doom II registered")
+        << Procedure::Installed
+        << Setup([](LauncherSettings&, LaunchInputs& in) { in.state.iwadPath.clear(); })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
+    QTest::newRow("E1M3, no Doom registered")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.state.iwadPath.clear();
+               in.state.warpArgument = QStringLiteral("1 3");
+               in.game.firstMapEntry = QStringLiteral("E1M1");
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run." << false;
+    QTest::newRow("Twzone.wad, no Doom II registered")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.state.iwadPath.clear();
+               in.state.warpArgument = QStringLiteral("1 1");
+               in.game.firstMapEntry = QStringLiteral("E1M1");
+               in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Tw/Pwads/TWZONE.WAD");
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
+    QTest::newRow("new game of a numbered-map game, no Doom II registered")
+        << Procedure::Installed << Setup([](LauncherSettings& s, LaunchInputs& in) {
+               in.registry.setPath(IwadType::Doom2, QString());
+               in.state.kind = LaunchKind::NewGame;
+               s.skill = 0;
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
+    QTest::newRow("new game of an episode game, Doom gone")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.iwadFiles.insert(kDoom, IwadFileFacts{false, true});
+               in.state.kind = LaunchKind::NewGame;
+               in.game.firstMapEntry = QStringLiteral("e2m1");
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run." << false;
+}
+
+void TestLaunchChecks::refusals()
+{
+    QFETCH(Procedure, procedure);
+    QFETCH(Setup, setup);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(bool, iwadWindow);
+
+    LauncherSettings settings = baseSettings();
+    LaunchInputs inputs = baseInputs();
+    inputs.state.shortcutRequest = true;
+    setup(settings, inputs);
+
+    const LaunchOutcome outcome = run(procedure, settings, inputs);
+    QVERIFY(outcome.refused());
+    QCOMPARE(outcome.refusal->message.title, title);
+    QCOMPARE(outcome.refusal->message.text, text);
+    QCOMPARE(outcome.refusal->message.style, 64);
+    QCOMPARE(outcome.refusal->openIwadWindow, iwadWindow);
+    QVERIFY(outcome.commandLine.isEmpty());
+    QVERIFY(outcome.shortcutArguments.isEmpty());
+    QVERIFY(!outcome.state.launchPending);
+    // A refused shortcut leaves no shortcut request behind for the next launch.
+    QVERIFY(!outcome.state.shortcutRequest);
+    QVERIFY(outcome.messages.isEmpty());
+}
+
+void TestLaunchChecks::noLevelsMessage_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("upper case") << "CASTLE.WAD"
+                                << "The castle.wad contains no levels.    ";
+    QTest::newRow("mixed case") << "Doom2.wad"
+                                << "The doom2.wad contains no levels.    ";
+}
+
+void TestLaunchChecks::noLevelsMessage()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, text);
+    const LaunchMessage message = LaunchMessages::noLevels(fileName);
+    QCOMPARE(message.title, QStringLiteral(" Wad error"));
+    QCOMPARE(message.text, text);
+    QCOMPARE(message.style, 64);
+}
+
+void TestLaunchChecks::modelPackWarnings_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("orrinWeapons");
+    QTest::addColumn<bool>("orrinAltWeapons");
+    QTest::addColumn<bool>("pellam");
+    QTest::addColumn<QString>("head"); // how the line begins
+
+    const QString version =
+        " Your version of orrinpack is not compatible with this version of Zorn3D,  \r\n"
+        "    Orrinpack will not be used for this game - update to Orrinpack v7.  ";
+    const QString compatibility =
+        " There is a compatibility issue between the standard and enhanced models,  \r\n"
+        "  Enhanced models will not be used  - update to the latest model packs.  ";
+    const QString wad = " Unable to use orrinpack as the orrinpack.wad was not found.  ";
+
+    QTest::newRow("weapons pass") << Setup([](LauncherSettings& s, LaunchInputs& in) {
+        s.orrinWeapons = true;
+        in.orrinpackWadFound = true;
+        in.orrinpackAlternativeVersionOk = false; // not the one tested
+    }) << QStringList{} << true << false
+                                  << true << R"(Bin\Zorn3D -doom2 -cwp -fp -am )";
+    QTest::newRow("hud weapons off silences the Orrinpack")
+        << Setup([](LauncherSettings& s, LaunchInputs& in) {
+               s.modelOptHudWeapons = true;
+               s.orrinWeapons = true;
+               s.orrinAltWeapons = true;
+               in.orrinpackFullpackVersionOk = false;
+           })
+        << QStringList{} << false << false << true << R"(Bin\Zorn3D -doom2 -am )";
+    QTest::newRow("fullpack version fails") << Setup([](LauncherSettings& s, LaunchInputs& in) {
+        s.orrinWeapons = true;
+        s.orrinAltWeapons = true;
+        in.orrinpackWadFound = true;
+        in.orrinpackFullpackVersionOk = false;
+    }) << QStringList{version} << false << false
+                                            << true << R"(Bin\Zorn3D -doom2 -am )";
+    QTest::newRow("alternative version fails") << Setup([](LauncherSettings& s, LaunchInputs& in) {
+        s.orrinAltWeapons = true;
+        in.orrinpackWadFound = true;
+        in.orrinpackAlternativeVersionOk = false;
+    }) << QStringList{version} << false << false
+                                               << true << R"(Bin\Zorn3D -doom2 -am )";
+    QTest::newRow("models incompatible")
+        << Setup([](LauncherSettings&, LaunchInputs& in) { in.modelCompatibilityOk = false; })
+        << QStringList{compatibility} << false << false << false << R"(Bin\Zorn3D -doom2 -data )";
+    QTest::newRow("orrinpack.wad missing")
+        << Setup([](LauncherSettings& s, LaunchInputs&) { s.orrinAltWeapons = true; })
+        << QStringList{wad} << false << false << true << R"(Bin\Zorn3D -doom2 -am )";
+    QTest::newRow("orrinpack.wad not needed with all models off")
+        << Setup([](LauncherSettings& s, LaunchInputs&) {
+               s.orrinWeapons = true;
+               s.modelOptAllModels = true;
+           })
+        << QStringList{} << true << false << true << R"(Bin\Zorn3D -doom2 -data )";
+    QTest::newRow("compatibility and wad, in that order")
+        << Setup([](LauncherSettings& s, LaunchInputs& in) {
+               s.orrinWeapons = true;
+               in.modelCompatibilityOk = false;
+           })
+        << QStringList{compatibility, wad} << false << false << false
+        << R"(Bin\Zorn3D -doom2 -data )";
+}
+
+void TestLaunchChecks::modelPackWarnings()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, orrinWeapons);
+    QFETCH(bool, orrinAltWeapons);
+    QFETCH(bool, pellam);
+    QFETCH(QString, head);
+
+    for (const Procedure procedure : {Procedure::Commercial, Procedure::Installed}) {
+        LauncherSettings settings = baseSettings();
+        LaunchInputs inputs = baseInputs();
+        setup(settings, inputs);
+        const LaunchOutcome outcome = run(procedure, settings, inputs);
+        QVERIFY(!outcome.refused());
+        QCOMPARE(outcome.messages.size(), texts.size());
+        for (int i = 0; i < texts.size(); ++i) {
+            QCOMPARE(outcome.messages.at(i).title, QStringLiteral(" Launch error"));
+            QCOMPARE(outcome.messages.at(i).text, texts.at(i));
+            QCOMPARE(outcome.messages.at(i).style, 64);
+        }
+        QCOMPARE(outcome.settings.orrinWeapons, orrinWeapons);
+        QCOMPARE(outcome.settings.orrinAltWeapons, orrinAltWeapons);
+        QCOMPARE(outcome.settings.pellamOrrinModels, pellam);
+        if (procedure == Procedure::Commercial)
+            QVERIFY2(outcome.commandLine.startsWith(head), qPrintable(outcome.commandLine));
+    }
+}
+
+void TestLaunchChecks::refusalKeepsWarningsAndSettings()
+{
+    // The warnings come first and their switched-off options stay off, even when a check
+    // after them refuses the launch.
+    LauncherSettings settings = baseSettings();
+    settings.orrinWeapons = true;
+    settings.afterLaunchOption = 2;
+    LaunchInputs inputs = baseInputs();
+    inputs.game.compatibilityClass = 1;
+
+    const LaunchOutcome outcome = launchInstalledGame(settings, inputs);
+    QVERIFY(outcome.refused());
+    QCOMPARE(outcome.refusal->message.title, QStringLiteral(" Missing Final Doom Iwad "));
+    QCOMPARE(outcome.messages.size(), 1);
+    QCOMPARE(outcome.messages.first().text,
+             QStringLiteral(" Unable to use orrinpack as the orrinpack.wad was not found.  "));
+    QVERIFY(!outcome.settings.orrinWeapons);
+    QCOMPARE(outcome.settings.lastAfterLaunchAction, 2);
+
+    // The map-update test comes before the model-pack tests.
+    inputs.game.scriptedMap = true;
+    const LaunchOutcome early = launchInstalledGame(settings, inputs);
+    QCOMPARE(early.refusal->message.title, QStringLiteral(" Map error - updated map required"));
+    QVERIFY(early.messages.isEmpty());
+    QVERIFY(early.settings.orrinWeapons);
+}
+
+void TestLaunchChecks::afterLaunchAction()
+{
+    LauncherSettings settings = baseSettings();
+    settings.afterLaunchOption = 2;
+    settings.lastAfterLaunchAction = 1;
+    LaunchInputs inputs = baseInputs();
+
+    LaunchOutcome outcome = launchCommercialGame(settings, inputs);
+    QCOMPARE(outcome.settings.lastAfterLaunchAction, 2);
+    QVERIFY(!outcome.shortcut);
+
+    inputs.state.shortcutRequest = true;
+    outcome = launchCommercialGame(settings, inputs);
+    QCOMPARE(outcome.settings.lastAfterLaunchAction, 1);
+}
+
+void TestLaunchChecks::shortcutText()
+{
+    LauncherSettings settings = baseSettings();
+    LaunchInputs inputs = baseInputs();
+    inputs.state.shortcutRequest = true;
+
+    const LaunchOutcome outcome = launchCommercialGame(settings, inputs);
+    QVERIFY(!outcome.refused());
+    QVERIFY(outcome.shortcut);
+    QCOMPARE(outcome.shortcutArguments,
+             QStringLiteral(R"(-doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc )"
+                            R"(-usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 07 )"));
+    QCOMPARE(outcome.commandLine, QStringLiteral(R"(Bin\Zorn3D )") + outcome.shortcutArguments);
+    QVERIFY(!outcome.state.launchPending);
+    QVERIFY(!outcome.state.shortcutRequest);
+}
+
+void TestLaunchChecks::installedShortcutText()
+{
+    LauncherSettings settings = baseSettings();
+    settings.basicDoomMode = true;
+    settings.disableSound = true;
+    LaunchInputs inputs = baseInputs();
+    inputs.state.shortcutRequest = true;
+    inputs.registry.setPath(IwadType::Doom2, QStringLiteral("/far/doom2.wad"));
+    inputs.state.iwadPath = QStringLiteral("/far/doom2.wad");
+    inputs.iwadFiles.insert(inputs.state.iwadPath, IwadFileFacts{true, false});
+
+    const LaunchOutcome outcome = launchInstalledGame(settings, inputs);
+    QVERIFY(outcome.shortcut);
+    QCOMPARE(outcome.shortcutArguments,
+             QStringLiteral(R"(-iwad "/far/doom2.wad" -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" )"
+                            R"(-nosound -tc -ro -spx -nc -nht -np -nto -sk 4 -wp 07 )"));
+    QVERIFY(outcome.iwadByPath);
+}
+
+void TestLaunchChecks::classSevenLeavesBasicModeOff()
+{
+    LauncherSettings settings = baseSettings();
+    LaunchInputs inputs = baseInputs();
+    inputs.game.compatibilityClass = 7;
+
+    LaunchOutcome outcome = launchInstalledGame(settings, inputs);
+    QVERIFY(outcome.basicModeForced);
+    QVERIFY(!outcome.settings.basicDoomMode);
+    QVERIFY(outcome.commandLine.contains(QStringLiteral("-spx -nc -nht -np -nto ")));
+
+    settings.basicDoomMode = true;
+    outcome = launchInstalledGame(settings, inputs);
+    QVERIFY(!outcome.basicModeForced);
+    QVERIFY(outcome.settings.basicDoomMode);
+
+    // Refused after the class was read: nothing is left to undo.
+    settings.basicDoomMode = false;
+    inputs.iwadFiles.insert(kDoom2, IwadFileFacts{});
+    outcome = launchInstalledGame(settings, inputs);
+    QVERIFY(outcome.refused());
+    QVERIFY(!outcome.basicModeForced);
+    QVERIFY(!outcome.settings.basicDoomMode);
+}
+
+void TestLaunchChecks::skillZeroMakesANewGame()
+{
+    LauncherSettings settings = baseSettings();
+    settings.skill = 0;
+    LaunchInputs inputs = baseInputs();
+
+    QCOMPARE(launchInstalledGame(settings, inputs).state.kind, LaunchKind::NewGame);
+    // The commercial procedure leaves the kind alone.
+    QCOMPARE(launchCommercialGame(settings, inputs).state.kind, LaunchKind::WarpToMap);
+}
+
+void TestLaunchChecks::finalDoomIwadBecomesTheLaunchIwad()
+{
+    LauncherSettings settings = baseSettings();
+    LaunchInputs inputs = baseInputs();
+    inputs.registry.setPath(IwadType::Tnt, kTnt);
+    inputs.iwadFiles.insert(kTnt, IwadFileFacts{true, false});
+    inputs.game.compatibilityClass = 1;
+
+    const LaunchOutcome outcome = launchInstalledGame(settings, inputs);
+    QCOMPARE(outcome.state.iwadPath, kTnt);
+    QVERIFY(outcome.commandLine.startsWith(
+        QStringLiteral(R"(Bin\Zorn3D -iwad "/z3d/Iwads/TNT.WAD" )")));
+}
+
+QTEST_GUILESS_MAIN(TestLaunchChecks)
+#include "tst_launchchecks.moc"
