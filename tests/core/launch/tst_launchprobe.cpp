@@ -1,0 +1,300 @@
+// The disk tests a launch depends on, on throw-away installation trees, and the small rules
+// of a launch; then a whole launch from a probed tree.
+
+#include "core/launch/EngineCommandLine.h"
+#include "core/launch/LaunchAssembler.h"
+#include "core/launch/LaunchProbe.h"
+#include "core/launch/LaunchRules.h"
+
+#include "support/InstallTree.h"
+
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+class TestLaunchProbe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decideIwadArgument_data();
+    void decideIwadArgument();
+    void hasOwnHiResFolders_data();
+    void hasOwnHiResFolders();
+    void probeFillsTheDiskFacts();
+    void probedCommercialLaunch();
+
+    void ricochetCommandValue_data();
+    void ricochetCommandValue();
+    void selectIwadPath_data();
+    void selectIwadPath();
+    void iwadSwitchName_data();
+    void iwadSwitchName();
+    void bareLineHasNoArguments();
+};
+
+void TestLaunchProbe::decideIwadArgument_data()
+{
+    QTest::addColumn<QString>("file");     // created under the root (empty: none)
+    QTest::addColumn<QString>("wadDir");   // DOOMWADDIR under the root ("" unset)
+    QTest::addColumn<QString>("iwadFile"); // the IWAD's own path, under the root
+    QTest::addColumn<bool>("byPath");
+
+    QTest::newRow("in Iwads") << "Iwads/Doom2.wad"
+                              << ""
+                              << "Elsewhere/Doom2.wad" << false;
+    QTest::newRow("in Iwads, other case") << "iwads/DOOM2.WAD"
+                                          << ""
+                                          << "Elsewhere/doom2.wad" << false;
+    QTest::newRow("in Data") << "Data/TNT.WAD"
+                             << ""
+                             << "Elsewhere/Tnt.wad" << false;
+    QTest::newRow("in the root") << "Plutonia.wad"
+                                 << ""
+                                 << "Elsewhere/Plutonia.wad" << false;
+    QTest::newRow("in DOOMWADDIR") << "Wads/Doom.wad"
+                                   << "Wads"
+                                   << "Elsewhere/Doom.wad" << false;
+    QTest::newRow("found nowhere else") << ""
+                                        << "Wads"
+                                        << "Elsewhere/Doom2.wad" << true;
+    QTest::newRow("in another folder of the tree") << "Z3DLaunch/Doom2.wad"
+                                                   << ""
+                                                   << "Elsewhere/Doom2.wad" << true;
+    QTest::newRow("a folder of that name is no file") << "Iwads/Doom2.wad/"
+                                                      << ""
+                                                      << "Elsewhere/Doom2.wad" << true;
+    QTest::newRow("only in Z3DLaunch/Data") << "Z3DLaunch/Data/Doom2.wad"
+                                            << ""
+                                            << "Elsewhere/Doom2.wad" << true;
+}
+
+void TestLaunchProbe::decideIwadArgument()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, wadDir);
+    QFETCH(QString, iwadFile);
+    QFETCH(bool, byPath);
+
+    InstallTree tree(InstallTree::Empty);
+    QVERIFY(tree.isValid());
+    tree.addFolder("Wads");
+    if (file.endsWith('/'))
+        tree.addFolder(file);
+    else if (!file.isEmpty())
+        tree.addFile(file, "IWAD");
+    const QString iwad = tree.addFile(iwadFile, "IWAD");
+    const QString env = wadDir.isEmpty() ? QString() : tree.path(wadDir);
+
+    QCOMPARE(LaunchProbe::decideIwadArgument(iwad, env, tree.root()), byPath);
+    const IwadFileFacts facts = LaunchProbe::iwadFileFacts(iwad, env, tree.root());
+    QVERIFY(facts.exists);
+    QCOMPARE(facts.foundByEngine, !byPath);
+}
+
+void TestLaunchProbe::hasOwnHiResFolders_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<bool>("own");
+
+    QTest::newRow("both") << QStringList{"Data/Custom.hires/castle", "Md2/castle"} << "castle"
+                          << true;
+    QTest::newRow("both, other case")
+        << QStringList{"data/custom.HIRES/CASTLE", "MD2/Castle"} << "castle" << true;
+    QTest::newRow("textures only")
+        << QStringList{"Data/Custom.hires/castle", "Md2/other"} << "castle" << false;
+    QTest::newRow("models only") << QStringList{"Data/Custom.hires/other", "Md2/castle"} << "castle"
+                                 << false;
+    QTest::newRow("no name") << QStringList{"Data/Custom.hires/x", "Md2/x"} << "" << false;
+}
+
+void TestLaunchProbe::hasOwnHiResFolders()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, baseName);
+    QFETCH(bool, own);
+
+    InstallTree tree(InstallTree::Empty);
+    QVERIFY(tree.isValid());
+    for (const QString& folder : folders)
+        tree.addFolder(folder);
+    QCOMPARE(LaunchProbe::hasOwnHiResFolders(tree.root(), baseName), own);
+}
+
+void TestLaunchProbe::probeFillsTheDiskFacts()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString doom2 = tree.addFile("Iwads/DOOM2.WAD", "IWAD");
+    const QString tnt = tree.addFile("cdrom/TNT.WAD", "IWAD");
+    tree.addFile("Z3DLaunch/Music/Fennick - TNT.z3m", "x");
+    tree.addFile("Z3DLaunch/Music/Tavish - Doom2.Z3M", "x");
+    tree.addFile("Md2/Orrinpack/ORRINPACK.WAD", "x");
+    tree.addFolder("Data/Custom.hires/castle");
+    tree.addFolder("Md2/castle");
+    tree.addFolder("HiRes/Textures");
+    tree.addFolder("HiRes/Patches");
+
+    LauncherSettings settings;
+    settings.playlistName = QStringLiteral("fennick - tnt");
+    LaunchInputs in;
+    in.paths = tree.paths();
+    in.registry.setPath(IwadType::Doom2, doom2);
+    in.registry.setPath(IwadType::Tnt, tnt);
+    in.registry.setPath(IwadType::Doom, tree.path("Iwads/Doom.wad")); // gone
+    in.iwadFiles.insert(doom2, IwadFileFacts{false, false});          // stale: probed anew
+    in.game.mainFile = tree.path("Z3DGames/Castle/Pwads/Castle.wad");
+    in.texturePath = tree.path("HiRes/Textures");
+    in.textureSetDir = tree.path("HiRes");
+    in.autoPlaylists.insert(doom2, {QStringLiteral("Tavish - Doom2"), true, false});
+    in.autoPlaylists.insert(tnt, {QStringLiteral("Tavish - TNT"), true, true});
+
+    LaunchProbe::probe(in, settings);
+
+    QCOMPARE(in.iwadFacts(doom2).exists, true);
+    QCOMPARE(in.iwadFacts(doom2).foundByEngine, true);
+    QCOMPARE(in.iwadFacts(tnt).exists, true);
+    QCOMPARE(in.iwadFacts(tnt).foundByEngine, false);
+    QCOMPARE(in.iwadFacts(tree.path("Iwads/Doom.wad")).exists, false);
+    QVERIFY(in.ownHiResFolders);
+    QVERIFY(in.texturePathIsFolder);
+    QVERIFY(in.textureSetPatchesExist);
+    QVERIFY(in.manualPlaylistFileExists);
+    QVERIFY(in.autoPlaylists.value(doom2).fileExists);
+    QVERIFY(!in.autoPlaylists.value(tnt).fileExists);
+    QVERIFY(in.orrinpackWadFound);
+
+    tree.removeFolder("Md2/castle");
+    tree.removeFolder("HiRes/Patches");
+    tree.removeFile("Md2/Orrinpack/ORRINPACK.WAD");
+    settings.playlistName.clear();
+    LaunchProbe::probe(in, settings);
+    QVERIFY(!in.ownHiResFolders);
+    QVERIFY(!in.textureSetPatchesExist);
+    QVERIFY(!in.manualPlaylistFileExists);
+    QVERIFY(!in.orrinpackWadFound);
+}
+
+void TestLaunchProbe::probedCommercialLaunch()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString inIwads = tree.addFile("Iwads/Doom2.wad", "IWAD");
+    const QString outside = tree.addFile("Games/Pl/PLUTONIA.WAD", "IWAD");
+
+    LaunchInputs in;
+    in.paths = tree.paths();
+    in.registry.setPath(IwadType::Doom2, inIwads);
+    in.registry.setPath(IwadType::Plutonia, outside);
+    in.state.kind = LaunchKind::WarpToMap;
+    in.state.warpArgument = QStringLiteral("07");
+    in.selectedIwadFile = inIwads;
+    LauncherSettings settings;
+    settings.skill = 4;
+    LaunchProbe::probe(in, settings);
+
+    LaunchOutcome outcome = launchCommercialGame(settings, in);
+    QCOMPARE(outcome.commandLine,
+             QStringLiteral(R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm )"
+                            R"(-amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 07 )"));
+
+    in.selectedIwadFile = outside;
+    outcome = launchCommercialGame(settings, in);
+    QCOMPARE(outcome.commandLine,
+             QStringLiteral(R"(Bin\Zorn3D -iwad ")") + outside +
+                 QStringLiteral(R"(" -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc )"
+                                R"(-usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 07 )"));
+
+    // The file went away after the probe.
+    tree.removeFile("Games/Pl/PLUTONIA.WAD");
+    LaunchProbe::probe(in, settings);
+    outcome = launchCommercialGame(settings, in);
+    QVERIFY(outcome.refused());
+    QVERIFY(outcome.refusal->openIwadWindow);
+}
+
+void TestLaunchProbe::ricochetCommandValue_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("1") << 1 << "10";
+    QTest::newRow("2") << 2 << "9";
+    QTest::newRow("4") << 4 << "7";
+    QTest::newRow("9") << 9 << "2";
+    QTest::newRow("0") << 0 << "";
+    QTest::newRow("10") << 10 << "";
+    QTest::newRow("-1") << -1 << "";
+}
+
+void TestLaunchProbe::ricochetCommandValue()
+{
+    QFETCH(int, value);
+    QFETCH(QString, command);
+    QCOMPARE(LaunchRules::ricochetCommandValue(value), command);
+}
+
+void TestLaunchProbe::selectIwadPath_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("Doom1.wad") << "Doom1.wad"
+                               << "/w/DOOM1.WAD";
+    QTest::newRow("DOOM.WAD") << "DOOM.WAD"
+                              << "/w/Doom.wad";
+    QTest::newRow("doom2.wad") << "doom2.wad"
+                               << "/w/doom2.wad";
+    QTest::newRow("Plutonia.wad") << "PLUTONIA.wad"
+                                  << "/w/plutonia.wad";
+    QTest::newRow("Tnt.wad") << "tnt.WAD"
+                             << "/w/TNT.WAD";
+    QTest::newRow("another name") << "castle.wad"
+                                  << "/current.wad";
+    QTest::newRow("a full path") << "/x/y/Doom2.WAD"
+                                 << "/w/doom2.wad";
+}
+
+void TestLaunchProbe::selectIwadPath()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, path);
+    IwadRegistry registry;
+    for (const char* p :
+         {"/w/DOOM1.WAD", "/w/Doom.wad", "/w/doom2.wad", "/w/plutonia.wad", "/w/TNT.WAD"})
+        QVERIFY(registry.registerIwad(QString::fromLatin1(p)));
+    QCOMPARE(LaunchRules::selectIwadPath(fileName, registry, "/current.wad"), path);
+}
+
+void TestLaunchProbe::iwadSwitchName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("upper case") << "/w/DOOM2.WAD"
+                                << "doom2";
+    QTest::newRow("mixed case") << "/w/Plutonia.wad"
+                                << "plutonia";
+    QTest::newRow("backslashes") << R"(C:\Games\TNT.WAD)"
+                                 << "tnt";
+}
+
+void TestLaunchProbe::iwadSwitchName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QCOMPARE(LaunchRules::iwadSwitchName(path), name);
+}
+
+void TestLaunchProbe::bareLineHasNoArguments()
+{
+    EngineCommandLine line;
+    QCOMPARE(line.text(), QStringLiteral(R"(Bin\Zorn3D)"));
+    QCOMPARE(line.arguments(), QString());
+    line.append(" -doom2 ");
+    line.appendQuoted(QStringLiteral("a b"));
+    QCOMPARE(line.text(), QStringLiteral(R"(Bin\Zorn3D -doom2 "a b" )"));
+    QCOMPARE(line.arguments(), QStringLiteral(R"(-doom2 "a b" )"));
+}
+
+QTEST_GUILESS_MAIN(TestLaunchProbe)
+#include "tst_launchprobe.moc"
