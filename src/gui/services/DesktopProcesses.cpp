@@ -73,9 +73,6 @@ QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& 
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setWorkingDirectory(invocation->workingFolder);
-    bool outputClosed = false;
-    QObject::connect(&process, &QProcess::readChannelFinished,
-                     [&outputClosed] { outputClosed = true; });
     process.start(invocation->program, invocation->arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         const int error = systemErrorNumber(process.errorString());
@@ -97,18 +94,16 @@ QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& 
     const QDeadlineTimer deadline(m_runTimeoutMs);
     while (true) {
         drain();
-        if (outputClosed || process.state() == QProcess::NotRunning)
+        if (process.state() == QProcess::NotRunning)
             break;
         if (deadline.hasExpired()) {
             process.kill();
             process.waitForFinished(-1);
             break;
         }
-        const int remaining = int(qMax<qint64>(1, deadline.remainingTime()));
-        // No data and still running: wait for the end instead (output keeps being collected),
-        // so a child that has closed nothing yet cannot make this loop spin.
-        if (!process.waitForReadyRead(remaining) && process.state() != QProcess::NotRunning)
-            process.waitForFinished(int(qMax<qint64>(1, deadline.remainingTime())));
+        // Returns on new output, at the program's end (its remaining output is then kept) or
+        // at the deadline.
+        process.waitForReadyRead(int(qMax(qint64(1), deadline.remainingTime())));
     }
     drain();
     // Whole bytes are converted at once so a character split between pieces stays whole.

@@ -15,9 +15,11 @@ class Dialogs;
 // and documents handed to the desktop's associated programs.
 //
 // runAndWait reads the child's standard output and error from one channel, in pieces of at
-// most 256 bytes, until the child has gone and its output is drained, and converts the bytes
-// from the local 8-bit encoding. A child still running after the time-out is killed and what
-// it printed so far is the result, so a hung tool cannot freeze the launcher for good.
+// most 256 bytes, until the child has ended and its output is drained, and converts the bytes
+// from the local 8-bit encoding. (A child that closes its output and lives on is waited for
+// until it ends or the time-out; one that ends while a program it started still holds the
+// output is not waited for beyond its own end.) A child still running after the time-out is killed
+// and what it printed so far is the result, so a hung tool cannot freeze the launcher for good.
 // Failures to start are reported through the dialog service as the platform reports them:
 // "CreatePipe failed. Error: " or "CreateProcess failed. Error: " and the system error number.
 class DesktopProcesses : public Processes
