@@ -192,7 +192,8 @@ void TestCommandLine::commercialGame_data()
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro )"
         R"(-ct 9 -cmd "rend-light 0" "audio-ricoh 2" "fakeglow 0" -sk 4 -wp 07 )");
     row(
-        "fake glow changed", [](LauncherSettings&, LaunchInputs& in) { in.fakeGlowChanged = true; },
+        "fake glow changed",
+        [](LauncherSettings&, LaunchInputs& in) { in.fakeGlowChanged = true; },
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro )"
         R"(-ct 9 -cmd "rend-light 1" "fakeglow 1" -sk 4 -wp 07 )");
     row(
@@ -534,8 +535,9 @@ void TestCommandLine::installedGame_data()
 
     row(
         "one wad on MAP01", [](LauncherSettings&, LaunchInputs& in) { castle(in); },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -wp 01 )");
     row(
         "one wad, IWAD by path, its own .ded after the custom ones",
         [](LauncherSettings&, LaunchInputs& in) {
@@ -564,8 +566,9 @@ void TestCommandLine::installedGame_data()
             castle(in);
             in.game.files << GameFileEntry{"/z3d/Z3DGames/Castle/Pwads/castle.ded", false};
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -wp 01 )");
     row(
         "user directory",
         [](LauncherSettings&, LaunchInputs& in) {
@@ -639,8 +642,9 @@ void TestCommandLine::installedGame_data()
             in.boxes.hudWeapons = false;
             in.boxes.flameModels = false;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -wp 01 )");
     row(
         "all models off",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -655,9 +659,9 @@ void TestCommandLine::installedGame_data()
             castle(in);
             in.game.compatibilityClass = 3;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -boom -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 )"
-        R"(-wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -boom -amwds -ams -tc -usb -ro -ct 9 -cmd )"
+        R"("rend-light 1" -sk 4 -wp 01 )");
     row(
         "Boom map in edit mode",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -665,9 +669,9 @@ void TestCommandLine::installedGame_data()
             in.game.compatibilityClass = 3;
             s.editMode = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -txe )"
-        R"(-wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -txe -wp 01 )");
     row(
         "Boom map with sound off",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -685,9 +689,9 @@ void TestCommandLine::installedGame_data()
             s.waterSplashes = false;
             s.modelOptCoreEffects = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -spx -mfo -nc )"
-        R"(-sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-spx -mfo -nc -sk 4 -wp 01 )");
     row(
         "class 4 with its own high-resolution folders",
         [](LauncherSettings&, LaunchInputs& in) {
@@ -695,17 +699,18 @@ void TestCommandLine::installedGame_data()
             in.game.compatibilityClass = 4;
             in.ownHiResFolders = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -wp 01 )");
     row(
         "class 5",
         [](LauncherSettings&, LaunchInputs& in) {
             castle(in);
             in.game.compatibilityClass = 5;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -stx -sk 4 )"
-        R"(-wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-stx -sk 4 -wp 01 )");
     row(
         "class 6",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -713,9 +718,9 @@ void TestCommandLine::installedGame_data()
             in.game.compatibilityClass = 6;
             s.verbose = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -c_nextmap -v )"
-        R"(-sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-c_nextmap -v -sk 4 -wp 01 )");
     row(
         "class 7 runs in Basic Doom mode",
         [](LauncherSettings&, LaunchInputs& in) {
@@ -751,9 +756,9 @@ void TestCommandLine::installedGame_data()
             s.noLostSoulInfighting = true;
             s.skyboxStyle = 1;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -nomouse -tc -fsb -ReSpawn -noif1 -noif2 -ro -ct 9 )"
-        R"(-cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -nomouse -tc -fsb -ReSpawn -noif1 )"
+        R"(-noif2 -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
     row(
         "corpse fade before the console block",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -761,9 +766,9 @@ void TestCommandLine::installedGame_data()
             s.waterDynamics = true;
             in.fakeGlowChanged = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -wd -cmd "rend-light 1" "fakeglow 1" )"
-        R"(-sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -wd -cmd "rend-light )"
+        R"(1" "fakeglow 1" -sk 4 -wp 01 )");
     row(
         "scripted map",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -805,8 +810,8 @@ void TestCommandLine::installedGame_data()
             castle(in);
             s.skill = 0;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )");
     row(
         "skill 0 drops the save game",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -815,8 +820,8 @@ void TestCommandLine::installedGame_data()
             in.state.kind = LaunchKind::LoadSave;
             in.state.saveSlot = QStringLiteral("2");
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )");
     row(
         "save game",
         [](LauncherSettings&, LaunchInputs& in) {
@@ -824,9 +829,9 @@ void TestCommandLine::installedGame_data()
             in.state.kind = LaunchKind::LoadSave;
             in.state.saveSlot = QStringLiteral("2");
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 )"
-        R"(-loadgame 2 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -loadgame 2 )");
     row(
         "new game of an episode game runs on Doom",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -861,8 +866,9 @@ void TestCommandLine::installedGame_data()
             in.texturePath = QStringLiteral("/tex/Set/Textures");
             in.texturePathIsFolder = true;
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" )"
+        R"(-sk 4 -wp 01 )");
     row(
         "own high-resolution folders in Basic Doom mode",
         [](LauncherSettings& s, LaunchInputs& in) {
@@ -883,9 +889,9 @@ void TestCommandLine::installedGame_data()
             s.autoPlaylist = true;
             in.autoPlaylists.insert(kDoom2, {QStringLiteral("Orvel - Doom2"), true, true});
         },
-        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
-        R"(-3d -ch 32 -extmus "Orvel - Doom2" -upm -amwds -ams -tc -usb -ro -ct 9 )"
-        R"(-cmd "rend-light 1" -sk 4 -wp 01 )");
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data )"
+        R"(hv_doom_sfx.wad -3d -ch 32 -extmus "Orvel - Doom2" -upm -amwds -ams -tc -usb -ro )"
+        R"(-ct 9 -cmd "rend-light 1" -sk 4 -wp 01 )");
     row(
         "automatic playlist of the class's IWAD",
         [](LauncherSettings& s, LaunchInputs& in) {
