@@ -50,7 +50,7 @@ public:
     QString runAndWait(const QString&, const QString&) override { return {}; }
     bool startProgram(const QString&, const QString&) override { return true; }
     bool openInTextEditor(const QString&) override { return true; }
-    bool openWithAssociatedProgram(const QString&) override { return true; }
+    int openWithAssociatedProgram(const QString&) override { return 33; }
 };
 
 bool copyTree(const QString& from, const QString& to)

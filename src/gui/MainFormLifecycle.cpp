@@ -5,6 +5,7 @@
 #include "core/app/ModelFolderTidy.h"
 #include "core/app/Processes.h"
 #include "core/app/StartupMessages.h"
+#include "core/iwads/IwadStartupLoad.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/settings/SettingsFile.h"
@@ -12,6 +13,10 @@
 #include "core/settings/TexturePaths.h"
 #include "gui/SettingsBinder.h"
 #include "gui/TexturePathController.h"
+#include "gui/dialogs/IwadForm.h"
+#include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/MainFormHandlers.h"
+#include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/OptionsTab.h"
 
@@ -44,7 +49,7 @@ MainFormLifecycle::MainFormLifecycle(LauncherContext& context, MainWindow& windo
                                      ConfigurationErrorHandler onConfigurationError)
     : QObject(&window), m_context(context), m_window(window),
       m_onConfigurationError(std::move(onConfigurationError)),
-      m_texturePaths(new TexturePathController(context, window))
+      m_handlers(new MainFormHandlers(context, window))
 {
     m_window.installEventFilter(this);
 }
@@ -102,11 +107,14 @@ bool MainFormLifecycle::load()
     if (m_context.settings.afterLaunchOption == 0)
         m_window.exitOption(0)->setVisible(true);
     if (m_context.settings.skill == 0)
-        setLaunchKindNewGame();
-    fillGamesList();
+        m_context.launch.kind = LaunchKind::NewGame;
+    m_handlers->games().restoreInitialSelection(
+        static_cast<GamesListMode>(m_context.settings.gamesListView));
     m_window.adjustTabFrames();
     showIwadWindowWhenNoIwadIsKnown();
-    m_texturePaths->applyAtLoad();
+    if (m_handlers->exitRequested())
+        return false;
+    m_handlers->texturePaths().applyAtLoad();
     enableOptionsWithResources();
     if (!m_context.settings.playlistFrameFlag)
         m_window.control<QWidget>(QStringLiteral("PlaylistFrame"))->setVisible(true);
@@ -155,6 +163,17 @@ bool MainFormLifecycle::loadSettings()
     m_window.control<QListWidget>(QStringLiteral("GlobalDefList"))->clear();
     loadDefinitionLists();
     return true;
+}
+
+void MainFormLifecycle::findAndListIwads()
+{
+    m_handlers->iwadWindow().showStartupLocations(loadIwadsAtStartup(m_context));
+}
+
+void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
+{
+    if (!m_handlers->iwadWindow().hasLocation())
+        m_handlers->showIwadWindow();
 }
 
 void MainFormLifecycle::centreWindow()

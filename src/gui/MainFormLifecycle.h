@@ -8,7 +8,7 @@ namespace z3d {
 
 struct LauncherContext;
 class MainWindow;
-class TexturePathController;
+class MainFormHandlers;
 
 // The main window's load, activation and unload steps: the fixed order in which the start-up
 // wires every subsystem into the window, and in which the window hands its state back when it
@@ -29,6 +29,8 @@ public:
     MainFormLifecycle(LauncherContext& context, MainWindow& window,
                       ConfigurationErrorHandler onConfigurationError);
     ~MainFormLifecycle() override;
+
+    MainFormHandlers& handlers() { return *m_handlers; }
 
     // Form_Load. Returns false when it ended in the configuration-error flow.
     bool load();
@@ -58,11 +60,11 @@ private:
     void loadTipsWindowHidden() {}
     void setToolTips() {}
     void showCurrentResolution() {}
-    void findAndListIwads() {}
+    void findAndListIwads();
     void buildPlaylists() {}
-    void setLaunchKindNewGame() {}
-    void fillGamesList() {}
-    void showIwadWindowWhenNoIwadIsKnown() {}
+
+
+    void showIwadWindowWhenNoIwadIsKnown();
     void loadDefinitionLists() {}
     void setModelOptions() {}
     void saveCustomDefinitions() {}
@@ -72,7 +74,7 @@ private:
     LauncherContext& m_context;
     MainWindow& m_window;
     ConfigurationErrorHandler m_onConfigurationError;
-    TexturePathController* m_texturePaths;
+    MainFormHandlers* m_handlers;
     bool m_unloaded = false;
 };
 

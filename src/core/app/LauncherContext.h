@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/app/StartupState.h"
+#include "core/launch/LaunchState.h"
+#include "core/library/GameSelection.h"
 #include "core/iwads/IwadRegistry.h"
 #include "core/platform/InstallPaths.h"
 #include "core/settings/LauncherSettings.h"
@@ -32,6 +34,10 @@ struct LauncherContext
     bool extraFxInstalled = false;
     // InstallRoot/md2/Orrinpack when orrinpack.wad is there, else empty.
     QString orrinpackModelDir;
+    LaunchState launch;
+    GameSelection selection;
+    // A custom font is chosen: list entries are shown as stored, not in upper case.
+    bool customFontInUse = false;
     Dialogs* dialogs = nullptr;
     Processes* processes = nullptr;
 };

@@ -24,12 +24,15 @@ const QString kTitle = QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
 const QString kCrLf = QStringLiteral("\r\n");
 
 // One launcher run on an installation tree, with scripted dialogs and no real processes.
+// The tree gets a commercial game, so the start-up does not stop to ask for IWAD locations.
 struct Run
 {
     explicit Run(InstallTree& tree, QStringList arguments = {}, QString lockFolder = {})
         : lock(), startup(context, tree.binDir(), std::move(arguments),
                           lockFolder.isEmpty() ? lock.path() : lockFolder)
     {
+        if (!tree.exists("Iwads/Doom2.wad"))
+            tree.addFile("Iwads/Doom2.wad", "IWAD");
         context.dialogs = &dialogs;
         context.processes = &processes;
     }

@@ -1,0 +1,87 @@
+#include "gui/handlers/MainFormHandlers.h"
+
+#include "core/app/LauncherContext.h"
+#include "core/inspect/CheckerTool.h"
+#include "gui/TexturePathController.h"
+#include "gui/dialogs/IwadForm.h"
+#include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/MapListHandler.h"
+#include "gui/handlers/OptionAvailability.h"
+#include "gui/mainwindow.h"
+
+namespace z3d {
+
+namespace {
+
+constexpr int kIwadLocationsButton = 5;
+
+} // namespace
+
+MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
+    : QObject(&window), m_context(context), m_window(window),
+      m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
+      m_texturePaths(new TexturePathController(context, window)),
+      m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
+      m_maps(new MapListHandler(context, window)),
+      m_games(new GamesListHandler(context, window, *m_checker, *m_maps)),
+      m_iwadWindow(new IwadForm(context, *this, &window))
+{
+    MainWindow::Hooks& hooks = m_window.hooks();
+    hooks.basicDoom = [this] { m_options->basicDoom(); };
+    hooks.refreshHiResOptions = [this] { m_options->refreshHiResOptions(); };
+    hooks.refreshSoundPackOption = [this] { m_options->refreshSoundPackOption(); };
+    connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
+        if (index == kIwadLocationsButton)
+            showIwadWindow();
+    });
+}
+
+MainFormHandlers::~MainFormHandlers() = default;
+
+void MainFormHandlers::showIwadWindow()
+{
+    m_iwadWindow->exec();
+}
+
+bool MainFormHandlers::showsCommercialGames() const
+{
+    return m_games->showsCommercialGames();
+}
+
+void MainFormHandlers::refillCommercialGames()
+{
+    m_games->fillCommercialGamesList();
+    m_games->selectFirstGame();
+}
+
+void MainFormHandlers::clearGameLists()
+{
+    m_games->clearGameLists();
+}
+
+void MainFormHandlers::recomputeLaunchMap()
+{
+    m_maps->updateLaunchMapAndIwad();
+}
+
+void MainFormHandlers::showMainWindow()
+{
+    m_window.setEnabled(true);
+    m_window.show();
+}
+
+void MainFormHandlers::selectFirstGame()
+{
+    m_games->selectFirstGame();
+}
+
+void MainFormHandlers::exitLauncher()
+{
+    // The launcher ends through the main window's unload step, which writes the settings.
+    m_exitRequested = true;
+    m_iwadWindow->hide();
+    m_window.hide();
+    m_window.close();
+}
+
+} // namespace z3d

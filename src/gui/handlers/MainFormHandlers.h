@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/iwads/IwadStartupLoad.h"
+#include "gui/dialogs/IwadWindowHost.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace z3d {
+
+struct LauncherContext;
+class CheckerTool;
+class GamesListHandler;
+class IwadForm;
+class MainWindow;
+class MapListHandler;
+class OptionAvailability;
+class TexturePathController;
+
+// The main window's handlers that reach beyond one tab page, created together and wired into
+// the window's hooks and signals. They live as long as the window. The IWAD window is created
+// once and keeps its location lines for the whole run.
+class MainFormHandlers : public QObject, private IwadWindowHost
+{
+    Q_OBJECT
+
+public:
+    MainFormHandlers(LauncherContext& context, MainWindow& window);
+    ~MainFormHandlers() override;
+
+    CheckerTool& checker() { return *m_checker; }
+    TexturePathController& texturePaths() { return *m_texturePaths; }
+    OptionAvailability& options() { return *m_options; }
+    MapListHandler& maps() { return *m_maps; }
+    GamesListHandler& games() { return *m_games; }
+
+    IwadForm& iwadWindow() { return *m_iwadWindow; }
+    // Shows the IWAD window modally.
+    void showIwadWindow();
+    // The player chose to leave the launcher from the IWAD window.
+    bool exitRequested() const { return m_exitRequested; }
+
+private:
+    LauncherContext& m_context;
+    MainWindow& m_window;
+    std::unique_ptr<CheckerTool> m_checker;
+    TexturePathController* m_texturePaths;
+    std::unique_ptr<OptionAvailability> m_options;
+    MapListHandler* m_maps;
+    GamesListHandler* m_games;
+    IwadForm* m_iwadWindow;
+    bool m_exitRequested = false;
+
+    bool showsCommercialGames() const override;
+    void refillCommercialGames() override;
+    void clearGameLists() override;
+    void recomputeLaunchMap() override;
+    void showMainWindow() override;
+    void selectFirstGame() override;
+    void exitLauncher() override;
+};
+
+} // namespace z3d

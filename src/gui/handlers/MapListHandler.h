@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QListWidget;
+
+namespace z3d {
+
+struct LauncherContext;
+class MainWindow;
+
+// The map list: choosing a map (the warp text and the IWAD it needs), the exclusion between a
+// chosen map and a chosen save game, and the skill list's "Start game from New".
+class MapListHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    MapListHandler(LauncherContext& context, MainWindow& window);
+
+    // Stores the chosen map in the game's record when "Remember last map" is on.
+    std::function<void()> saveChosenMap;
+
+    // MapList_Click for the map at row.
+    void mapListClick(int row);
+    // UpdateLaunchMapAndIwad: the warp text and IWAD of the current map selection.
+    void updateLaunchMapAndIwad();
+    // SetMapFocus: applies the skill choice to the map and save lists.
+    void setMapFocus();
+    // A save-game click clears the map selection without it counting as a map click.
+    void setIgnoringClicks(bool ignoring) { m_ignoringClicks = ignoring; }
+
+    // The row of the first selected map, -1 when none.
+    int selectedRow() const;
+    QStringList maps() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void mouseDown();
+    void mouseUp();
+    void selectRow(int row);
+
+    LauncherContext& m_context;
+    MainWindow& m_window;
+    QListWidget* m_maps;
+    QListWidget* m_saves;
+    bool m_ignoringClicks = false;
+};
+
+} // namespace z3d
