@@ -13,6 +13,7 @@
 #include "core/settings/TexturePaths.h"
 #include "gui/SettingsBinder.h"
 #include "gui/TexturePathController.h"
+#include "gui/WindowPosition.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
@@ -274,10 +275,7 @@ void MainFormLifecycle::rememberWindowPosition()
     if (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
                                   Qt::WindowFullScreen))
         return;
-    const Twips twips = m_window.twips();
-    const QPoint offset = m_window.pos() - m_window.screen()->geometry().topLeft();
-    m_context.settings.windowTop = twips.fromHeight(offset.y());
-    m_context.settings.windowLeft = twips.fromWidth(offset.x());
+    storeWindowPosition(m_window, m_context.settings);
 }
 
 void MainFormLifecycle::unload()

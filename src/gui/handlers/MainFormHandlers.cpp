@@ -5,6 +5,7 @@
 #include "gui/TexturePathController.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
@@ -24,8 +25,14 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
       m_maps(new MapListHandler(context, window)),
       m_games(new GamesListHandler(context, window, *m_checker, *m_maps)),
+      m_launch(new LaunchHandler(context, window, *m_options)),
       m_iwadWindow(new IwadForm(context, *this, &window))
 {
+    m_launch->showIwadWindow = [this] { showIwadWindow(); };
+    m_launch->unloadAllWindows = [this] {
+        m_iwadWindow->close();
+        m_window.close();
+    };
     MainWindow::Hooks& hooks = m_window.hooks();
     hooks.basicDoom = [this] { m_options->basicDoom(); };
     hooks.refreshHiResOptions = [this] { m_options->refreshHiResOptions(); };

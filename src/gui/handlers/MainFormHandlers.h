@@ -13,6 +13,7 @@ struct LauncherContext;
 class CheckerTool;
 class GamesListHandler;
 class IwadForm;
+class LaunchHandler;
 class MainWindow;
 class MapListHandler;
 class OptionAvailability;
@@ -34,6 +35,7 @@ public:
     OptionAvailability& options() { return *m_options; }
     MapListHandler& maps() { return *m_maps; }
     GamesListHandler& games() { return *m_games; }
+    LaunchHandler& launch() { return *m_launch; }
 
     IwadForm& iwadWindow() { return *m_iwadWindow; }
     // Shows the IWAD window modally.
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<OptionAvailability> m_options;
     MapListHandler* m_maps;
     GamesListHandler* m_games;
+    LaunchHandler* m_launch;
     IwadForm* m_iwadWindow;
     bool m_exitRequested = false;
 

@@ -1,0 +1,157 @@
+#include "gui/handlers/LaunchHandler.h"
+
+#include "core/app/Dialogs.h"
+#include "core/app/LauncherContext.h"
+#include "core/launch/LaunchAssembler.h"
+#include "core/launch/LaunchMessages.h"
+#include "core/launch/LaunchProbe.h"
+#include "core/platform/PathResolver.h"
+#include "gui/SettingsBinder.h"
+#include "gui/WindowPosition.h"
+#include "gui/handlers/OptionAvailability.h"
+#include "gui/mainwindow.h"
+#include "gui/tabs/GamesTab.h"
+#include "gui/tabs/GraphicsTab.h"
+#include "gui/tabs/ModelsTab.h"
+#include "gui/tabs/OptionsTab.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace z3d {
+
+LaunchHandler::LaunchHandler(LauncherContext& context, MainWindow& window,
+                             OptionAvailability& options)
+    : QObject(&window), m_context(context), m_window(window), m_options(options)
+{
+    connect(&m_window, &MainWindow::launchRequested, this, &LaunchHandler::launchButtonClick);
+}
+
+void LaunchHandler::launchButtonClick()
+{
+    QListWidget* maps = m_window.gamesTab()->mapList();
+    if (maps->count() == 0 || maps->item(0)->text().isEmpty()) {
+        const LaunchMessage message = LaunchMessages::noLevels(
+            PathResolver::lastComponent(m_context.selection.currentGameFile));
+        m_context.dialogs->messageBox(message.text, message.style, message.title);
+        return;
+    }
+    if (m_context.settings.gamesListView == 1)
+        launchCommercialGame();
+}
+
+void LaunchHandler::prepare()
+{
+    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    m_options.refreshHiResOptions();
+    m_options.refreshSoundPackOption();
+}
+
+LaunchInputs LaunchHandler::commonInputs() const
+{
+    LaunchInputs inputs;
+    inputs.state = m_context.launch;
+    inputs.registry = m_context.iwads;
+    inputs.paths = m_context.paths;
+    inputs.doomWadDir = LaunchProbe::doomWadDirFromEnvironment();
+
+    OptionBoxStates& boxes = inputs.boxes;
+    boxes.replacements = m_window.chkAltModels(3)->isEnabled();
+    boxes.allModels = m_window.chkModelOpts(5)->isEnabled();
+    boxes.forceOverride = m_window.chkModelOpts(3)->isEnabled();
+    boxes.hudWeapons = m_window.chkModelOpts(1)->isEnabled();
+    boxes.decorations = m_window.chkModelOpts(2)->isEnabled();
+    boxes.itemsWeapons = m_window.chkModelOpts(4)->isEnabled();
+    boxes.splashes = m_window.chkModelOpts(6)->isEnabled();
+    boxes.flameModels = m_window.chkModelOpts(7)->isEnabled();
+    boxes.extraFx = m_window.chkEffects(3)->isEnabled();
+    boxes.soundPack = m_window.chkSound(6)->isEnabled();
+
+    const QListWidget* definitions = m_window.modelsTab()->definitionsList();
+    for (int row = 0; row < definitions->count(); ++row) {
+        const QListWidgetItem* item = definitions->item(row);
+        inputs.definitions << DefinitionEntry{item->text(), item->checkState() == Qt::Checked};
+    }
+
+    const OptionChangeFlags& flags = m_window.changeFlags();
+    inputs.ricochetChanged = flags.ricochetChanged;
+    inputs.fakeGlowChanged = flags.fakeGlowChanged;
+    inputs.corpseBoxText = m_window.optionsTab()->corpseBox()->text();
+    inputs.texturePathBoxText = m_window.graphicsTab()->texturePathBox()->text();
+    inputs.texturePath = m_context.texture.texturePath;
+    inputs.textureSetDir = m_context.texture.textureSetDir;
+    return inputs;
+}
+
+void LaunchHandler::launchCommercialGame()
+{
+    prepare();
+    LaunchInputs inputs = commonInputs();
+    inputs.selectedIwadFile = m_context.selection.selectedIwadPath;
+    LaunchProbe::probe(inputs, m_context.settings);
+    const LaunchOutcome outcome = z3d::launchCommercialGame(m_context.settings, inputs);
+    if (accept(outcome))
+        startEngine(outcome);
+}
+
+bool LaunchHandler::accept(const LaunchOutcome& outcome)
+{
+    for (const LaunchMessage& message : outcome.messages)
+        m_context.dialogs->messageBox(message.text, message.style, message.title);
+    m_context.settings = outcome.settings;
+    m_context.launch = outcome.state;
+    // Options a model-pack test switched off stay off, also in the boxes the exit gathers.
+    m_window.chkAltModels(1)->setChecked(outcome.settings.orrinWeapons);
+    m_window.chkAltModels(2)->setChecked(outcome.settings.orrinAltWeapons);
+    m_window.chkAltModels(3)->setChecked(outcome.settings.pellamOrrinModels);
+    if (!outcome.refusal)
+        return true;
+    const LaunchMessage& message = outcome.refusal->message;
+    m_context.dialogs->messageBox(message.text, message.style, message.title);
+    if (outcome.refusal->openIwadWindow && showIwadWindow)
+        showIwadWindow();
+    return false;
+}
+
+void LaunchHandler::startEngine(const LaunchOutcome& outcome)
+{
+    EngineStart engine(m_context.paths, *m_context.processes, *m_context.dialogs, *this);
+    engine.start(outcome.commandLine, m_context.settings.lastAfterLaunchAction, m_context.launch,
+                 outcome.basicModeForced);
+}
+
+void LaunchHandler::saveWindowPosition()
+{
+    storeWindowPosition(m_window, m_context.settings);
+}
+
+void LaunchHandler::minimise()
+{
+    m_window.showMinimized();
+}
+
+void LaunchHandler::showWindow()
+{
+    m_window.showNormal();
+}
+
+void LaunchHandler::hideAndUnloadAll()
+{
+    m_window.hide();
+    if (unloadAllWindows)
+        unloadAllWindows();
+}
+
+void LaunchHandler::clearOptionChangeFlags()
+{
+    m_window.changeFlags() = OptionChangeFlags{};
+}
+
+void LaunchHandler::turnOffTemporaryBasicDoom()
+{
+    // A class that needs Basic Doom mode applies it to its own launch only; the settings and
+    // the box never saw it, so there is nothing to put back.
+}
+
+} // namespace z3d

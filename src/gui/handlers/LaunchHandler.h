@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/launch/EngineStart.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace z3d {
+
+struct LaunchInputs;
+struct LaunchOutcome;
+struct LauncherContext;
+class MainWindow;
+class OptionAvailability;
+
+// The Launch button and Enter: gathers the window's choices, has the command line assembled
+// and either reports why the launch cannot go ahead or starts the engine.
+class LaunchHandler : public QObject, private EngineStartHost
+{
+    Q_OBJECT
+
+public:
+    LaunchHandler(LauncherContext& context, MainWindow& window, OptionAvailability& options);
+
+    // Opens the IWAD window (a commercial game whose IWAD has gone).
+    std::function<void()> showIwadWindow;
+    // Closes every window; the launcher ends through the main window's unload step.
+    std::function<void()> unloadAllWindows;
+
+    // LaunchButton_Click.
+    void launchButtonClick();
+    // LaunchCommercialGame: the "Doom games" view.
+    void launchCommercialGame();
+
+private:
+    // The preamble every launch shares: settings gathered, resource options refreshed.
+    void prepare();
+    LaunchInputs commonInputs() const;
+    // Shows the outcome's messages and takes its settings and launch state; false when the
+    // launch was refused.
+    bool accept(const LaunchOutcome& outcome);
+    void startEngine(const LaunchOutcome& outcome);
+
+    void saveWindowPosition() override;
+    void minimise() override;
+    void showWindow() override;
+    void hideAndUnloadAll() override;
+    void clearOptionChangeFlags() override;
+    void turnOffTemporaryBasicDoom() override;
+
+    LauncherContext& m_context;
+    MainWindow& m_window;
+    OptionAvailability& m_options;
+};
+
+} // namespace z3d

@@ -1,0 +1,155 @@
+#include "core/app/LauncherContext.h"
+#include "gui/LauncherStartup.h"
+#include "gui/mainwindow.h"
+#include "gui/services/DesktopProcesses.h"
+#include "gui/tabs/GamesTab.h"
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+const QString kFreedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
+
+// An installation whose bin holds the real checker and the demo engine, with Freedoom's
+// Doom II file as the Doom II IWAD, started with the launcher's real process service.
+struct Installation
+{
+    Installation()
+    {
+        for (const char* program : {"Z3DgFiles", "Zorn3D"}) {
+            const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
+            QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
+                                              QFile::ExeOwner);
+        }
+        tree.addFolder("Iwads");
+        QFile::copy(kFreedoom2, tree.path("Iwads/Doom2.wad"));
+    }
+
+    InstallTree tree;
+};
+
+struct Launcher
+{
+    explicit Launcher(InstallTree& tree)
+        : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
+    {
+        context.dialogs = &dialogs;
+        context.processes = &processes;
+    }
+
+    MainWindow& window() { return *startup.mainWindow(); }
+    QListWidget* list(const char* name) { return window().findChild<QListWidget*>(name); }
+
+    QTemporaryDir lock;
+    LauncherContext context;
+    RecordingDialogs dialogs;
+    DesktopProcesses processes;
+    LauncherStartup startup;
+};
+
+QStringList crLfLines(const QByteArray& bytes)
+{
+    QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestCommercialLaunch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_folder = QDir::currentPath();
+        if (!QFile::exists(kFreedoom2))
+            QSKIP("Freedoom is not installed");
+        qunsetenv("DOOMWADDIR");
+        qunsetenv("$DOOMWADDIR");
+    }
+    void cleanup() { QDir::setCurrent(m_folder); }
+
+    void doomTwoMapSevenSkillFourStartsTheEngine()
+    {
+        Installation installation;
+        InstallTree& tree = installation.tree;
+        Launcher launcher(tree);
+        QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = launcher.window();
+
+        window.optionUdir(1)->setChecked(true);
+        QListWidget* games = launcher.list("PwadList");
+        QCOMPARE(games->count(), 1);
+        QCOMPARE(games->item(0)->text(), QStringLiteral("DOOM II"));
+        games->setCurrentRow(0);
+        QCOMPARE(launcher.list("PwadShowlist")->item(0)->text(), QStringLiteral("Doom2.wad"));
+
+        QListWidget* maps = launcher.list("MapList");
+        QCOMPARE(maps->count(), 32);
+        QCOMPARE(maps->item(6)->text(), QStringLiteral("MAP07"));
+        maps->setCurrentRow(6);
+        window.skillsLevel(1)->setCurrentIndex(4);
+        QCOMPARE(launcher.context.launch.warpArgument, QStringLiteral("07"));
+        window.exitOption(2)->setChecked(true);
+
+        QVERIFY(window.findChild<QPushButton*>("LaunchButton")->isEnabled());
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY2(launcher.dialogs.messages().isEmpty(),
+                 qPrintable(launcher.dialogs.messages().value(0).text));
+
+        const QStringList log = crLfLines(tree.readFile("Z3DLaunch/launch.log"));
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.at(0).startsWith(QStringLiteral("Bin\\Zorn3D -doom2 ")), qPrintable(log.at(0)));
+        QVERIFY2(log.at(0).endsWith(QStringLiteral("-sk 4 -wp 07 ")), qPrintable(log.at(0)));
+
+        // The demo engine records what it was given, in the installation root.
+        QTRY_VERIFY(tree.exists("Zorn3D.out"));
+        const QString engineRecord = QString::fromUtf8(tree.readFile("Zorn3D.out"));
+        QVERIFY2(engineRecord.startsWith(QStringLiteral("Zorn3D [-doom2]")),
+                 qPrintable(engineRecord));
+        QVERIFY(engineRecord.contains(QStringLiteral("[-sk] [4] [-wp] [07]")));
+
+        // "Exit": the launcher closed and remembered the action.
+        QVERIFY(!window.isVisible());
+        const QStringList config = crLfLines(tree.readFile("Z3DLaunch/config.z3d"));
+        QCOMPARE(config.size(), 86);
+        QCOMPARE(config.at(74), QStringLiteral(" 2 "));
+    }
+
+    void gameWithoutLevelsIsRefused()
+    {
+        Installation installation;
+        Launcher launcher(installation.tree);
+        QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
+        launcher.context.selection.currentGameFile = QStringLiteral("/x/EMPTY.WAD");
+        launcher.list("MapList")->clear();
+        emit launcher.window().launchRequested();
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" Wad error"));
+        QCOMPARE(messages.at(0).text, QStringLiteral("The empty.wad contains no levels.    "));
+        QCOMPARE(messages.at(0).style, 64);
+    }
+
+private:
+    QString m_folder;
+};
+
+QTEST_MAIN(TestCommercialLaunch)
+#include "tst_commerciallaunch.moc"
