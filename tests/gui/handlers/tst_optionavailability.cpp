@@ -1,0 +1,120 @@
+#include "core/app/LauncherContext.h"
+#include "gui/TexturePathController.h"
+#include "gui/handlers/OptionAvailability.h"
+#include "gui/mainwindow.h"
+#include "gui/tabs/GraphicsTab.h"
+#include "support/InstallTree.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+struct Fixture
+{
+    Fixture() : window(context.settings)
+    {
+        context.paths = tree.paths();
+        window.setInstallPaths(context.paths);
+        texturePaths = new TexturePathController(context, window);
+        options = std::make_unique<OptionAvailability>(context, window, *texturePaths);
+        window.hooks().basicDoom = [this] { options->basicDoom(); };
+    }
+
+    // Every control Basic Doom mode switches off.
+    QList<QWidget*> enhancements() const
+    {
+        QList<QWidget*> controls{window.chkGraphics(2), window.chkGraphics(3), window.skyOpt(0),
+                                 window.skyOpt(1), window.chkSound(2), window.chkSound(6),
+                                 window.chkSound(7), window.chkZ3DOpts(2), window.chkZ3DOpts(3),
+                                 window.chkZ3DOpts(4), window.chkMain(1),
+                                 window.graphicsTab()->texturePathButton(),
+                                 window.graphicsTab()->texturePathBox()};
+        for (int i = 0; i <= 8; ++i)
+            controls << window.chkModelOpts(i);
+        for (int i = 1; i <= 4; ++i)
+            controls << window.chkAltModels(i);
+        for (int i : {0, 2, 3})
+            controls << window.chkEffects(i);
+        for (const char* name : {"butleft", "butRight", "Corpse", "RicoButton_0", "RicoButton_1",
+                                 "Ricotext", "GlobalDefList", "butGlobalDefs",
+                                 "butRemoveGlobalDefs"})
+            controls << window.findChild<QWidget*>(name);
+        return controls;
+    }
+
+    InstallTree tree;
+    LauncherContext context;
+    MainWindow window;
+    TexturePathController* texturePaths;
+    std::unique_ptr<OptionAvailability> options;
+};
+
+} // namespace
+
+class TestOptionAvailability : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void basicDoomModeSwitchesEveryEnhancementOff()
+    {
+        Fixture f;
+        f.window.chkMain(0)->setChecked(true);
+        for (QWidget* control : f.enhancements())
+            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    }
+
+    void leavingBasicDoomModeOffersWhatIsInstalled()
+    {
+        Fixture f;
+        f.tree.addFile("data/dtex/detail.wad");
+        f.tree.addFolder("Data/Textures");
+        f.context.texture.texturePath = f.tree.path("Data/Textures");
+        f.window.chkMain(1)->setChecked(true);
+        f.window.chkMain(0)->setChecked(true);
+        f.window.chkMain(0)->setChecked(false);
+        QVERIFY(f.window.chkGraphics(2)->isEnabled());
+        QVERIFY(f.window.chkMain(1)->isEnabled());
+        QVERIFY(f.window.graphicsTab()->texturePathBox()->isEnabled());
+        QVERIFY(f.window.chkModelOpts(0)->isEnabled());
+        // Not installed: no sky boxes, no sound pack.
+        QVERIFY(!f.window.chkGraphics(3)->isEnabled());
+        QVERIFY(!f.window.skyOpt(0)->isEnabled());
+        QVERIFY(!f.window.chkSound(6)->isEnabled());
+    }
+
+    void refreshesReEnableInstalledResources()
+    {
+        Fixture f;
+        f.tree.addFile("data/patches/stbar.png");
+        f.tree.addFile("data/hv_doom_sfx.wad");
+        f.window.chkGraphics(4)->setEnabled(false);
+        f.window.chkSound(6)->setEnabled(false);
+        f.context.settings.hiResPatches = false;
+        f.options->refreshHiResOptions();
+        f.options->refreshSoundPackOption();
+        QVERIFY(f.window.chkGraphics(4)->isEnabled());
+        QVERIFY(f.context.settings.hiResPatches);
+        QVERIFY(f.window.chkSound(6)->isEnabled());
+    }
+
+    void refreshesAreSkippedInBasicDoomMode()
+    {
+        Fixture f;
+        f.tree.addFile("data/hv_doom_sfx.wad");
+        f.window.chkMain(0)->setChecked(true);
+        f.options->refreshSoundPackOption();
+        f.options->refreshHiResOptions();
+        QVERIFY(!f.window.chkSound(6)->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestOptionAvailability)
+#include "tst_optionavailability.moc"
