@@ -71,6 +71,10 @@ LauncherStartup::Outcome LauncherStartup::run()
         FileOperations::deleteFileIfExists(config);
     m_window->show();
     QCoreApplication::processEvents();
+    // Showing the window activates it on a desktop; where nothing activates it (no window
+    // manager, offscreen) its activation step still runs once.
+    if (!m_window->isActiveWindow())
+        m_lifecycle->activate();
     if (m_context.settings.showTips && startup.missingDependency.isEmpty())
         showTipsWindow();
     return m_ended ? Outcome::Ended : Outcome::Running;
