@@ -1,0 +1,279 @@
+#include "core/library/ZipExtraction.h"
+
+#include "core/app/Dialogs.h"
+#include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/NativePath.h"
+#include "core/platform/PathResolver.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <zip.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace z3d {
+
+namespace {
+
+const QString kPasswordPrompt = QStringLiteral("Please Enter The Password!");
+const QString kFileErrorTitle = QStringLiteral(" File error");
+const QString kFileErrorText =
+    QStringLiteral("This file does not appear to be a valid zip file.    ");
+
+// Members are copied through this buffer; nothing holds a whole member in memory.
+constexpr qint64 kChunkSize = 256 * 1024;
+
+// File-type bits of a Unix mode kept in the high half of a member's external attributes.
+constexpr zip_uint32_t kUnixTypeMask = 0170000;
+constexpr zip_uint32_t kUnixSymlink = 0120000;
+constexpr zip_uint32_t kUnixDirectory = 0040000;
+constexpr zip_uint32_t kDosDirectory = 0x10;
+
+struct ArchiveCloser
+{
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+
+struct MemberCloser
+{
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
+
+enum class MemberType
+{
+    File,
+    Directory,
+    Symlink
+};
+
+MemberType memberType(zip_t* archive, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+        return MemberType::File;
+    if (system == ZIP_OPSYS_UNIX) {
+        const zip_uint32_t type = (attributes >> 16) & kUnixTypeMask;
+        if (type == kUnixSymlink)
+            return MemberType::Symlink;
+        if (type == kUnixDirectory)
+            return MemberType::Directory;
+    }
+    if (system == ZIP_OPSYS_DOS && (attributes & kDosDirectory) != 0)
+        return MemberType::Directory;
+    return MemberType::File;
+}
+
+bool isAbsoluteName(const QString& name)
+{
+    if (name.startsWith(u'/') || name.startsWith(u'\\'))
+        return true;
+    // "C:\x", "C:/x" and the drive-relative "C:x".
+    return name.size() >= 2 && name.at(1) == u':' && name.at(0).isLetter() &&
+           name.at(0).unicode() < 128;
+}
+
+} // namespace
+
+ZipExtraction::ZipExtraction(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+QString ZipExtraction::flatMemberName(const QString& memberName)
+{
+    if (memberName.isEmpty() || isAbsoluteName(memberName))
+        return {};
+    const qsizetype cut = std::max(memberName.lastIndexOf(u'/'), memberName.lastIndexOf(u'\\'));
+    const QString leaf = memberName.mid(cut + 1);
+    // Also covers "." and "..": a name of dots and blanks only names no file on every system.
+    bool onlyDotsAndBlanks = true;
+    for (const QChar c : leaf)
+        onlyDotsAndBlanks = onlyDotsAndBlanks && (c == u'.' || c == u' ');
+    if (leaf.isEmpty() || onlyDotsAndBlanks)
+        return {};
+    return leaf;
+}
+
+bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
+{
+    m_summary = {};
+    m_archivePassword.reset();
+
+    const QString archivePath = PathResolver::resolve(zipPath);
+    const QFileInfo archiveInfo(archivePath);
+    // libzip opens an empty file as an empty archive; it is no zip file.
+    if (archivePath.isEmpty() || !archiveInfo.isFile() || archiveInfo.size() == 0)
+        return false;
+    int openError = 0;
+    std::unique_ptr<zip_t, ArchiveCloser> archive(
+        zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &openError));
+    if (!archive)
+        return false;
+    m_summary.opened = true;
+    if (folder.isEmpty())
+        return true;
+
+    const QString target = PathResolver::resolve(folder);
+    if (!PathResolver::folderExists(target) &&
+        FileOperations::createFolderPath(target) != ErrorNumber::None)
+        return false;
+    const QString canonicalFolder = QFileInfo(target).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return false;
+
+    const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < members; ++i)
+        extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
+    m_archivePassword.reset();
+    return m_summary.failed == 0;
+}
+
+bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& folder,
+                                       bool mainWindowVisible)
+{
+    const bool ok = extract(zipPath, folder);
+    if (!ok && mainWindowVisible)
+        m_dialogs.messageBox(kFileErrorText, MsgIconCritical, kFileErrorTitle);
+    return ok;
+}
+
+void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& folder)
+{
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
+        ++m_summary.failed;
+        return;
+    }
+    const QString leaf = flatMemberName(QString::fromUtf8(stat.name));
+    const MemberType type = memberType(archive, index);
+    if (type == MemberType::Symlink) {
+        ++m_summary.skippedLinks;
+        return;
+    }
+    if (leaf.isEmpty() || type == MemberType::Directory) {
+        ++m_summary.skippedNames;
+        return;
+    }
+
+    // An entry of another case is replaced under its own spelling. The leaf holds no
+    // separator, but the result is checked against the canonical folder all the same.
+    const QString target = PathResolver::resolveUnder(folder, leaf);
+    if (QFileInfo(target).absolutePath() != folder) {
+        ++m_summary.skippedNames;
+        return;
+    }
+
+    const bool encrypted =
+        (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE;
+    if (!encrypted) {
+        count(writeMember(archive, index, nullptr, target));
+        return;
+    }
+    if (zip_encryption_method_supported(stat.encryption_method, 0) == 0) {
+        // No password could open it: do not ask.
+        ++m_summary.skippedEncrypted;
+        return;
+    }
+    extractEncrypted(archive, index, target);
+}
+
+void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString& target)
+{
+    if (m_archivePassword) {
+        const Outcome outcome = writeMember(archive, index, m_archivePassword->constData(), target);
+        if (outcome == Outcome::Written || outcome == Outcome::WriteFailed) {
+            count(outcome);
+            return;
+        }
+    }
+    if (m_passwordDeclined) {
+        ++m_summary.skippedEncrypted;
+        return;
+    }
+    const std::optional<QString> answer = m_dialogs.inputBox(kPasswordPrompt, QString(), QString());
+    if (!answer || answer->isEmpty()) {
+        m_passwordDeclined = true;
+        ++m_summary.skippedEncrypted;
+        return;
+    }
+    const QByteArray password = answer->toLocal8Bit();
+    const Outcome outcome = writeMember(archive, index, password.constData(), target);
+    if (outcome == Outcome::Written)
+        m_archivePassword = password;
+    // A password that passes the header check but not the data's check is wrong too.
+    if (outcome == Outcome::OpenFailed || outcome == Outcome::ReadFailed)
+        ++m_summary.skippedEncrypted;
+    else
+        count(outcome);
+}
+
+ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, const char* password,
+                                                  const QString& target) const
+{
+    MemberHandle member(password ? zip_fopen_index_encrypted(archive, index, 0, password)
+                                 : zip_fopen_index(archive, index, 0));
+    if (!member)
+        return Outcome::OpenFailed;
+    if (FaultInjector::check(FileOperation::Write, target) != ErrorNumber::None)
+        return Outcome::WriteFailed;
+
+    QTemporaryFile temporary(QFileInfo(target).absolutePath() + QStringLiteral("/.z3dzip-XXXXXX"));
+    if (!temporary.open())
+        return Outcome::WriteFailed;
+    std::vector<char> buffer(kChunkSize);
+    for (;;) {
+        const zip_int64_t read = zip_fread(member.get(), buffer.data(), buffer.size());
+        if (read < 0)
+            return Outcome::ReadFailed;
+        if (read == 0)
+            break;
+        if (temporary.write(buffer.data(), read) != read)
+            return Outcome::WriteFailed;
+    }
+    // The checksum is compared when the member's end is read; closing reports a mismatch too.
+    if (zip_fclose(member.release()) != 0)
+        return Outcome::ReadFailed;
+    if (!temporary.flush())
+        return Outcome::WriteFailed;
+
+    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_MTIME) != 0)
+        temporary.setFileTime(QDateTime::fromSecsSinceEpoch(stat.mtime),
+                              QFileDevice::FileModificationTime);
+    temporary.close();
+    if (temporary.error() != QFileDevice::NoError)
+        return Outcome::WriteFailed;
+
+    // The rename replaces the directory entry: an existing link of that name is replaced,
+    // never written through.
+    temporary.setAutoRemove(false);
+    const QString temporaryPath = temporary.fileName();
+    std::error_code error;
+    std::filesystem::rename(toNativePath(temporaryPath), toNativePath(target), error);
+    if (error) {
+        QFile::remove(temporaryPath);
+        return Outcome::WriteFailed;
+    }
+    return Outcome::Written;
+}
+
+void ZipExtraction::count(Outcome outcome)
+{
+    if (outcome == Outcome::Written)
+        ++m_summary.written;
+    else
+        ++m_summary.failed;
+}
+
+} // namespace z3d

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+struct zip; // libzip's archive handle (zip_t)
+
+namespace z3d {
+
+class Dialogs;
+
+// What the last extraction did with the archive's members.
+struct ZipExtractionSummary
+{
+    bool opened = false;      // the archive was accepted
+    int written = 0;          // members written into the folder
+    int skippedNames = 0;     // folders and names that would land outside the folder
+    int skippedLinks = 0;     // symbolic links (never recreated, never written as files)
+    int skippedEncrypted = 0; // encrypted members without a password that opens them
+    int failed = 0;           // members that could not be read or written
+};
+
+// The one zip extraction of the launcher. Every member lands directly in the target folder
+// under the last component of its name, replacing a file of that name (any case); folders
+// inside the archive are not recreated.
+//
+// Safety: a member name that is absolute ("/x", "\\x", "C:x") or whose last component is empty,
+// "." or ".." (or dots and blanks only) is skipped, as are directories and symbolic links.
+// Each member is streamed into a temporary file in the folder and renamed over its target only
+// when it was read whole and its checksum matched, so a damaged member, a full disk or a wrong
+// password never leaves a half-written file and an earlier copy survives. The target is
+// checked against the folder's canonical path before anything is renamed into place.
+//
+// Passwords: an encrypted member asks once through the input box "Please Enter The Password!".
+// An empty answer or a cancel skips the member and every later encrypted member for the rest of
+// the launcher's run, without asking again. A password that opens a member is tried first on
+// the archive's later encrypted members; a wrong one skips the member, and the next encrypted
+// member asks again.
+//
+// One object lives for the whole run; it is not shared between threads.
+class ZipExtraction
+{
+public:
+    explicit ZipExtraction(Dialogs& dialogs);
+
+    // Extracts every member of zipPath into folder (created when missing). False when the
+    // archive cannot be opened as a zip (not a zip, truncated, empty file, missing), when the
+    // folder cannot be made, or when a member could not be read or written; the other members
+    // are still extracted. Skipped members are no failure. An empty folder only checks the
+    // archive and writes nothing.
+    bool extract(const QString& zipPath, const QString& folder);
+    // extract(), then, on failure and when mainWindowVisible, the message " File error"
+    // "This file does not appear to be a valid zip file.    " (critical icon). Nothing else
+    // changes; members already written stay.
+    bool extractSelectedZip(const QString& zipPath, const QString& folder, bool mainWindowVisible);
+
+    // The player declined a password during this run: no encrypted member is asked about
+    // again.
+    bool passwordDeclined() const { return m_passwordDeclined; }
+    const ZipExtractionSummary& lastRun() const { return m_summary; }
+
+    // The name a member is written under: the last component of memberName ('/' and '\\'
+    // both separate). Empty when the member is to be skipped: a folder entry, an absolute
+    // name, or a last component that is empty, ".", ".." or only dots and blanks.
+    static QString flatMemberName(const QString& memberName);
+
+private:
+    enum class Outcome
+    {
+        Written,
+        OpenFailed,
+        ReadFailed,
+        WriteFailed
+    };
+
+    void extractMember(zip* archive, quint64 index, const QString& folder);
+    void extractEncrypted(zip* archive, quint64 index, const QString& target);
+    Outcome writeMember(zip* archive, quint64 index, const char* password,
+                        const QString& target) const;
+    void count(Outcome outcome);
+
+    Dialogs& m_dialogs;
+    bool m_passwordDeclined = false;
+    // The password that opened a member of the archive being extracted.
+    std::optional<QByteArray> m_archivePassword;
+    ZipExtractionSummary m_summary;
+};
+
+} // namespace z3d
