@@ -1,0 +1,83 @@
+#include "core/library/InstalledGamesList.h"
+
+#include "core/library/NameOrder.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/platform/InstallPaths.h"
+#include "core/platform/PathResolver.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace z3d {
+
+namespace {
+
+struct Subfolders
+{
+    bool pwads = false;
+    bool gwads = false;
+};
+
+// One listing of the game folder answers both questions, whatever the case on disk.
+Subfolders subfoldersOf(const QString& gameFolder)
+{
+    Subfolders found;
+    const QStringList names =
+        QDir(gameFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QString& name : names) {
+        if (name.compare(QLatin1String("Pwads"), Qt::CaseInsensitive) == 0)
+            found.pwads = true;
+        else if (name.compare(QLatin1String("Gwads"), Qt::CaseInsensitive) == 0)
+            found.gwads = true;
+    }
+    return found;
+}
+
+GameKind kindFrom(const Subfolders& subfolders, const QString& name)
+{
+    if (subfolders.gwads)
+        return GameKind::UserDirectory;
+    return ScriptedMapTable::find(name) ? GameKind::ScriptedMap : GameKind::PwadGame;
+}
+
+} // namespace
+
+GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool scriptedMapsOnly,
+                                          bool customFontInUse)
+{
+    GamesListEntries entries;
+    const QString gamesDir = PathResolver::resolve(paths.gamesDir);
+    if (gamesDir.isEmpty())
+        return entries;
+    const QDir games(gamesDir);
+    const QStringList folders = games.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QString& folder : folders) {
+        const Subfolders subfolders = subfoldersOf(games.filePath(folder));
+        if (!subfolders.pwads && !subfolders.gwads)
+            continue;
+        if (scriptedMapsOnly && !ScriptedMapTable::find(folder))
+            continue;
+        entries.append(
+            {displayText(folder, customFontInUse), folder, kindFrom(subfolders, folder)});
+    }
+    std::sort(entries.begin(), entries.end(), [](const GamesListEntry& a, const GamesListEntry& b) {
+        return nameLess(a.display, b.display);
+    });
+    return entries;
+}
+
+GameKind InstalledGamesList::kindOf(const InstallPaths& paths, const QString& name)
+{
+    Subfolders subfolders;
+    subfolders.gwads = PathResolver::folderExists(
+        PathResolver::join(paths.gamesDir, name + QStringLiteral("/Gwads")));
+    return kindFrom(subfolders, name);
+}
+
+QString InstalledGamesList::displayText(const QString& name, bool customFontInUse)
+{
+    return customFontInUse ? name : name.toUpper();
+}
+
+} // namespace z3d

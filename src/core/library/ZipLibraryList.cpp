@@ -1,0 +1,51 @@
+#include "core/library/ZipLibraryList.h"
+
+#include "core/library/NameOrder.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/PathResolver.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace z3d {
+
+namespace {
+
+const QLatin1String kZipEnding(".zip");
+
+} // namespace
+
+GamesListEntries ZipLibraryList::list(const QString& folder, bool customFontInUse)
+{
+    GamesListEntries entries;
+    if (folder.isEmpty() || FileOperations::createFolderPath(folder) != ErrorNumber::None)
+        return entries;
+    const QStringList files = QDir(PathResolver::resolve(folder))
+                                  .entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QString& file : files) {
+        if (!file.endsWith(kZipEnding, Qt::CaseInsensitive))
+            continue;
+        const QString name = file.chopped(kZipEnding.size());
+        if (name.isEmpty())
+            continue;
+        entries.append({displayText(name, customFontInUse), name, GameKind::ZipArchive});
+    }
+    std::sort(entries.begin(), entries.end(), [](const GamesListEntry& a, const GamesListEntry& b) {
+        return nameLess(a.display, b.display);
+    });
+    return entries;
+}
+
+QString ZipLibraryList::displayText(const QString& baseName, bool customFontInUse)
+{
+    if (!customFontInUse)
+        return baseName.toUpper();
+    if (baseName.isEmpty())
+        return baseName;
+    // The first letter may be a surrogate pair outside the basic plane.
+    const qsizetype first = baseName.at(0).isHighSurrogate() && baseName.size() > 1 ? 2 : 1;
+    return baseName.left(first).toUpper() + baseName.mid(first);
+}
+
+} // namespace z3d
