@@ -1,0 +1,282 @@
+#include "core/library/GameRecords.h"
+
+#include "core/iwads/IwadType.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/InstallPaths.h"
+#include "core/platform/ItemReader.h"
+#include "core/platform/PathResolver.h"
+#include "core/platform/TextFile.h"
+
+#include <QFileInfo>
+
+namespace z3d {
+
+namespace {
+
+const QLatin1String kMapRecord(".z3dm");
+const QLatin1String kFileRecord(".z3dg");
+const QLatin1String kSaveRecord(".z3ds");
+
+// A record name becomes one path component: it must not climb out of its folder.
+bool usableComponent(const QString& name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
+           !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+// A user directory's map record line "<file> <map>" belongs to file. The file name must be
+// followed by the blank (or end the line), so "x.wad" does not claim a line of "x.wad.wad".
+bool lineIsFor(const QString& line, const QString& file)
+{
+    return line.startsWith(file, Qt::CaseInsensitive) &&
+           (line.size() == file.size() || line.at(file.size()) == u' ');
+}
+
+bool isMissing(ErrorNumber error)
+{
+    return error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
+}
+
+// The first item of the record's first line, blanks trimmed; none when it is empty.
+std::optional<QString> firstValue(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const TextFileLines read = TextFile::readFirstLine(path);
+    if (!read.ok() || read.lines.isEmpty())
+        return std::nullopt;
+    const QString value = ItemReader::firstItem(read.lines.first()).trimmed();
+    if (value.isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+ErrorNumber writeRecord(const QString& path, const QStringList& lines)
+{
+    if (path.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
+    if (folder != ErrorNumber::None)
+        return folder;
+    return TextFile::writeLines(path, lines);
+}
+
+void keepFirstFailure(ErrorNumber& first, ErrorNumber error)
+{
+    if (first == ErrorNumber::None && error != ErrorNumber::None && !isMissing(error))
+        first = error;
+}
+
+} // namespace
+
+GameRecords::GameRecords(const InstallPaths& paths) : m_paths(paths) {}
+
+QString GameRecords::recordName(GameKind kind, const QString& game)
+{
+    QString name = game.toLower();
+    if (kind == GameKind::IwadGame) {
+        if (const std::optional<IwadType> type = iwadTypeFromDisplayName(game)) {
+            // Shareware Doom's key ("doom1") is not its record name: it keeps its display name.
+            name = *type == IwadType::Doom1
+                       ? QString::fromLatin1(iwadInfo(*type).displayName).toLower()
+                       : QString::fromLatin1(iwadInfo(*type).key);
+        }
+    }
+    return usableComponent(name) ? name : QString();
+}
+
+std::optional<QString> GameRecords::findEntry(const QStringList& entries, const QString& wanted)
+{
+    for (const QString& entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+QString GameRecords::recordPath(const QString& relative) const
+{
+    // Without GameInfoDir a relative record path would land in the current folder.
+    if (m_paths.gameInfoDir.isEmpty())
+        return {};
+    return PathResolver::resolve(PathResolver::join(m_paths.gameInfoDir, relative));
+}
+
+QString GameRecords::lastMapRecordPath(GameKind kind, const QString& game) const
+{
+    const QString name = recordName(kind, game);
+    if (name.isEmpty())
+        return {};
+    switch (kind) {
+    case GameKind::IwadGame:
+        return recordPath(QStringLiteral("Iwads/") + name + kMapRecord);
+    case GameKind::PwadGame:
+    case GameKind::ScriptedMap:
+        return recordPath(QStringLiteral("Pwads/") + name + kMapRecord);
+    case GameKind::ZipArchive:
+        return recordPath(QStringLiteral("Zips/") + name + kMapRecord);
+    case GameKind::None:
+    case GameKind::UserDirectory:
+        break;
+    }
+    return {};
+}
+
+ErrorNumber GameRecords::saveLastMap(GameKind kind, const QString& game,
+                                     const QString& mapEntry) const
+{
+    return writeRecord(lastMapRecordPath(kind, game), {mapEntry});
+}
+
+std::optional<QString> GameRecords::restoreLastMap(GameKind kind, const QString& game,
+                                                   const QStringList& maps) const
+{
+    const std::optional<QString> wanted = firstValue(lastMapRecordPath(kind, game));
+    if (!wanted)
+        return std::nullopt;
+    return findEntry(maps, *wanted);
+}
+
+QString GameRecords::userDirectoryFileRecordPath(const QString& game) const
+{
+    const QString name = recordName(GameKind::UserDirectory, game);
+    return name.isEmpty() ? QString() : recordPath(QStringLiteral("Gwads/") + name + kFileRecord);
+}
+
+QString GameRecords::userDirectoryMapRecordPath(const QString& game) const
+{
+    const QString name = recordName(GameKind::UserDirectory, game);
+    return name.isEmpty() ? QString() : recordPath(QStringLiteral("Gwads/") + name + kMapRecord);
+}
+
+ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const QString& file,
+                                                    const QString& map, bool rememberLastMap) const
+{
+    if (file.isEmpty())
+        return ErrorNumber::None;
+    const ErrorNumber fileRecord = writeRecord(userDirectoryFileRecordPath(game), {file});
+    if (fileRecord != ErrorNumber::None || !rememberLastMap)
+        return fileRecord;
+
+    const QString mapRecord = userDirectoryMapRecordPath(game);
+    // Lines are taken whole: a file name may hold a comma or a quote.
+    const TextFileLines read = TextFile::readLines(mapRecord);
+    // A record that exists but cannot be read is left alone rather than replaced by one line.
+    if (!read.ok() && !isMissing(read.error))
+        return read.error;
+    const QString chosen = file + u' ' + map;
+    QStringList lines;
+    bool replaced = false;
+    for (const QString& line : read.lines) {
+        if (!lineIsFor(line, file)) {
+            lines << line;
+        } else if (!replaced) {
+            lines << chosen;
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        lines << chosen;
+    return writeRecord(mapRecord, lines);
+}
+
+std::optional<QString> GameRecords::userDirectoryMap(const QString& game, const QString& file) const
+{
+    const QString path = userDirectoryMapRecordPath(game);
+    if (file.isEmpty() || path.isEmpty())
+        return std::nullopt;
+    QString wanted;
+    for (const QString& line : TextFile::readLines(path).lines) {
+        if (lineIsFor(line, file))
+            wanted = line.mid(file.size()).trimmed();
+    }
+    if (wanted.isEmpty())
+        return std::nullopt;
+    return wanted;
+}
+
+QString GameRecords::userDirectoryFile(const QString& game) const
+{
+    const QString path = userDirectoryFileRecordPath(game);
+    if (path.isEmpty())
+        return {};
+    const TextFileLines read = TextFile::readFirstLine(path);
+    // The whole line: a file name may hold a comma.
+    return read.ok() && !read.lines.isEmpty() ? read.lines.first() : QString();
+}
+
+QString GameRecords::saveRecordPath(GameKind kind, const QString& game,
+                                    const QString& mainGameFile) const
+{
+    const QString name = recordName(kind, game);
+    if (name.isEmpty())
+        return {};
+    switch (kind) {
+    case GameKind::IwadGame:
+    case GameKind::PwadGame:
+    case GameKind::ScriptedMap:
+        return recordPath(QStringLiteral("Save/") + name + kSaveRecord);
+    case GameKind::UserDirectory: {
+        const QString wad =
+            QFileInfo(PathResolver::lastComponent(mainGameFile)).completeBaseName().toLower();
+        if (!usableComponent(wad))
+            return {};
+        return recordPath(QStringLiteral("Save/Gwads/") + name + u'/' + wad + kSaveRecord);
+    }
+    case GameKind::ZipArchive:
+        return recordPath(QStringLiteral("Save/Zip/") + name + kSaveRecord);
+    case GameKind::None:
+        break;
+    }
+    return {};
+}
+
+ErrorNumber GameRecords::writeSaveRecord(GameKind kind, const QString& game,
+                                         const QString& mainGameFile, const QString& slot) const
+{
+    if (slot.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    return writeRecord(saveRecordPath(kind, game, mainGameFile), {slot});
+}
+
+std::optional<QString> GameRecords::readSaveRecord(GameKind kind, const QString& game,
+                                                   const QString& mainGameFile) const
+{
+    return firstValue(saveRecordPath(kind, game, mainGameFile));
+}
+
+ErrorNumber GameRecords::deleteSaveRecord(GameKind kind, const QString& game,
+                                          const QString& mainGameFile) const
+{
+    const QString path = saveRecordPath(kind, game, mainGameFile);
+    if (path.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    return FileOperations::deleteFileIfExists(path);
+}
+
+ErrorNumber GameRecords::deleteMapRecords() const
+{
+    if (m_paths.gameInfoDir.isEmpty())
+        return ErrorNumber::PathNotFound;
+    ErrorNumber first = ErrorNumber::None;
+    for (const char* folder : {"Iwads", "Pwads", "Zips"}) {
+        const QString path = recordPath(QLatin1String(folder));
+        if (PathResolver::folderExists(path))
+            keepFirstFailure(first, FileOperations::deleteFolderTree(path));
+    }
+    keepFirstFailure(first, FileOperations::deleteMatching(recordPath(QStringLiteral("Gwads")),
+                                                           QStringLiteral("*.z3dm")));
+    return first;
+}
+
+ErrorNumber GameRecords::deleteSaveRecords() const
+{
+    if (m_paths.gameInfoDir.isEmpty())
+        return ErrorNumber::PathNotFound;
+    const QString path = recordPath(QStringLiteral("Save"));
+    if (!PathResolver::folderExists(path))
+        return ErrorNumber::None;
+    return FileOperations::deleteFolderTree(path);
+}
+
+} // namespace z3d
