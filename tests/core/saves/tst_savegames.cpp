@@ -1,0 +1,399 @@
+// Save folders of each game kind, and the three commands that delete save games and nodes:
+// their questions and messages word for word, what they delete, what they leave, and where a
+// purge stops when a step fails.
+
+#include "core/platform/FaultInjector.h"
+#include "core/saves/SaveGameFolders.h"
+#include "core/saves/SaveGameOperations.h"
+
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+const QString kPurgeAccessText =
+    QStringLiteral("Access denied - file or folder already in use.    ");
+
+// Everything a purge deletes, and its neighbours it must leave.
+void buildSaves(InstallTree& tree)
+{
+    tree.addFile("UserSG/Castle/savegame/Zorn3DSav0.z3dsg", "s");
+    tree.addFile("UserSG/doom2/savegame/Zorn3DSav1.z3dsg", "s");
+    tree.addFile("UserSG/readme.txt", "stays");
+    tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", "s");
+    tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "stays");
+    tree.addFile("Z3DGames/My Maps/SaveGame/Zorn3DSav3.z3dsg", "s");
+    tree.addFile("Z3DGames/My Maps/Gwads/a.wad", "stays");
+    tree.addFile("Z3DAnFiles/map01.gwa", "s");
+    tree.addFile("Z3DLaunch/GameInfo/Save/Gwads/my maps/a.z3ds", "3");
+    tree.addFile("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds", "0");
+    tree.addFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", "1");
+    tree.addFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", "stays");
+}
+
+const QStringList kPurged = {"UserSG/Castle",
+                             "UserSG/doom2",
+                             "Z3DGames/Castle/savegame",
+                             "Z3DGames/My Maps/SaveGame",
+                             "Z3DAnFiles",
+                             "Z3DLaunch/GameInfo/Save"};
+const QStringList kKept = {"UserSG/readme.txt", "Z3DGames/Castle/Pwads/castle.wad",
+                           "Z3DGames/My Maps/Gwads/a.wad", "Z3DLaunch/GameInfo/Pwads/castle.z3dm"};
+
+} // namespace
+
+class TestSaveGames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void saveFolder_data();
+    void saveFolder();
+    void saveFileOfEntry();
+
+    void deleteSaveGame_data();
+    void deleteSaveGame();
+    void deleteSaveGameFailure_data();
+    void deleteSaveGameFailure();
+
+    void purgeDeletesEverySaveAndRecord();
+    void purgeStopsAtFirstFailure_data();
+    void purgeStopsAtFirstFailure();
+    void purgeWithNothingToPurge();
+    void purgeRemovesLinksNotTheirTargets();
+
+    void deleteAllNodes();
+    void deleteAllNodesFailure();
+};
+
+void TestSaveGames::saveFolder_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("name");     // IWAD path, main wad or game folder
+    QTest::addColumn<QString>("onDisk");   // folder created first ("" none)
+    QTest::addColumn<QString>("expected"); // relative to the root ("" no folder)
+
+    const int iwad = int(GameKind::IwadGame);
+    const int zip = int(GameKind::ZipArchive);
+    QTest::newRow("shareware Doom") << iwad << "/w/DOOM1.WAD"
+                                    << ""
+                                    << "UserSG/doom1/savegame";
+    QTest::newRow("Doom") << iwad << "/w/doom.wad"
+                          << ""
+                          << "UserSG/doom/savegame";
+    QTest::newRow("Doom II") << iwad << "/w/Doom2.wad"
+                             << ""
+                             << "UserSG/doom2/savegame";
+    QTest::newRow("TNT") << iwad << "/w/tnt.wad"
+                         << ""
+                         << "UserSG/tnt/savegame";
+    QTest::newRow("Plutonia") << iwad << "/w/plutonia.wad"
+                              << ""
+                              << "UserSG/plutonia/savegame";
+    QTest::newRow("not an IWAD") << iwad << "/w/castle.wad"
+                                 << ""
+                                 << "";
+    QTest::newRow("zip") << zip << "/r/Z3DLaunch/Zips/Castle.wad"
+                         << ""
+                         << "UserSG/Castle/savegame";
+    QTest::newRow("zip, dotted name") << zip << "castle.v2.wad"
+                                      << ""
+                                      << "UserSG/castle.v2/savegame";
+    QTest::newRow("zip, existing other case") << zip << "castle.wad"
+                                              << "usersg/CASTLE/SaveGame"
+                                              << "usersg/CASTLE/SaveGame";
+    QTest::newRow("zip, name of dots") << zip << "...wad"
+                                       << ""
+                                       << "";
+    QTest::newRow("zip, no wad") << zip << ""
+                                 << ""
+                                 << "";
+    QTest::newRow("installed") << int(GameKind::PwadGame) << "Castle"
+                               << ""
+                               << "Z3DGames/Castle/savegame";
+    QTest::newRow("installed, shown upper case") << int(GameKind::PwadGame) << "CASTLE"
+                                                 << "Z3DGames/Castle/Savegame"
+                                                 << "Z3DGames/Castle/Savegame";
+    QTest::newRow("scripted map") << int(GameKind::ScriptedMap) << "Hell"
+                                  << ""
+                                  << "Z3DGames/Hell/savegame";
+    QTest::newRow("user directory") << int(GameKind::UserDirectory) << "My Maps"
+                                    << ""
+                                    << "Z3DGames/My Maps/savegame";
+    QTest::newRow("installed, parent") << int(GameKind::PwadGame) << ".."
+                                       << ""
+                                       << "";
+    QTest::newRow("nothing selected") << int(GameKind::None) << "Castle"
+                                      << ""
+                                      << "";
+}
+
+void TestSaveGames::saveFolder()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, onDisk);
+    QFETCH(QString, expected);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    if (!onDisk.isEmpty())
+        tree.addFolder(onDisk);
+    GameSelection selection;
+    selection.currentKind = GameKind(kind);
+    selection.selectedIwadPath = name;
+    selection.currentGameFile = name;
+    selection.currentPwadGame = name;
+    selection.currentUserDirectory = name;
+
+    const QString folder = SaveGameFolders(tree.paths()).folderFor(selection);
+    QCOMPARE(folder, expected.isEmpty() ? QString() : tree.path(expected));
+}
+
+void TestSaveGames::saveFileOfEntry()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString folder = tree.addFolder("UserSG/doom2/savegame");
+    const QString slot3 = tree.addFile("UserSG/doom2/savegame/ZORN3DSAV3.Z3DSG", "save");
+
+    const auto choice = SaveGameFolders::choose(folder, "3 - Reactor, second try");
+    QVERIFY(choice);
+    QCOMPARE(choice->slot, QString("3"));
+    QCOMPARE(choice->file, slot3);
+    QCOMPARE(SaveGameFolders::saveFilePath(folder, u'4'), folder + "/Zorn3DSav4.z3dsg");
+    QVERIFY(!SaveGameFolders::choose(folder, "Reactor"));
+    QVERIFY(!SaveGameFolders::choose(folder, ""));
+}
+
+void TestSaveGames::deleteSaveGame_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("deleted");
+
+    QTest::newRow("yes") << int(MsgYes) << true << true;
+    QTest::newRow("no") << int(MsgNo) << true << false;
+    QTest::newRow("yes, already gone") << int(MsgYes) << false << true;
+}
+
+void TestSaveGames::deleteSaveGame()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, present);
+    QFETCH(bool, deleted);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString save = tree.path("Z3DGames/Castle/savegame/Zorn3DSav1.z3dsg");
+    if (present)
+        tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav1.z3dsg", "save");
+    RecordingDialogs dialogs;
+    dialogs.answerMessage(answer);
+
+    QCOMPARE(SaveGameOperations(tree.paths(), dialogs).deleteSaveGame(save), deleted);
+    QCOMPARE(dialogs.calls().size(), 1);
+    QCOMPARE(dialogs.calls().at(0).title, QString(" Delete selected savegame"));
+    QCOMPARE(dialogs.calls().at(0).text,
+             QString("Are you certain you wish to delete this savegame?     "));
+    QCOMPARE(dialogs.calls().at(0).style, 36);
+    QCOMPARE(QFile::exists(save), present && !deleted);
+}
+
+void TestSaveGames::deleteSaveGameFailure_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    const QString access = "Unable to delete the selected savegame from the list,       \r\n"
+                           "    the file may be in use by another program.";
+    QTest::newRow("permission denied") << 70 << " Access error" << access;
+    QTest::newRow("in use") << 55 << " Access error" << access;
+    QTest::newRow("other") << 75 << " Delete error"
+                           << " Unknown error deleting savegame   ";
+}
+
+void TestSaveGames::deleteSaveGameFailure()
+{
+    QFETCH(int, error);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString save = tree.addFile("UserSG/doom/savegame/Zorn3DSav0.z3dsg", "save");
+    FaultInjector::fail(FileOperation::Delete, save, ErrorNumber(error));
+    RecordingDialogs dialogs;
+
+    QVERIFY(!SaveGameOperations(tree.paths(), dialogs).deleteSaveGame(save));
+    QVERIFY(QFile::exists(save));
+    const auto messages = dialogs.messages();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.at(1).title, title);
+    QCOMPARE(messages.at(1).text, text);
+    QCOMPARE(messages.at(1).style, 48);
+}
+
+void TestSaveGames::purgeDeletesEverySaveAndRecord()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    buildSaves(tree);
+    RecordingDialogs dialogs;
+    dialogs.answerMessage(MsgNo);
+    SaveGameOperations saves(tree.paths(), dialogs);
+
+    QVERIFY(!saves.purgeAllSaveGames());
+    for (const QString& path : kPurged)
+        QVERIFY2(tree.exists(path), qPrintable(path));
+
+    QVERIFY(saves.purgeAllSaveGames());
+    for (const QString& path : kPurged)
+        QVERIFY2(!tree.exists(path), qPrintable(path));
+    for (const QString& path : kKept)
+        QVERIFY2(tree.isFile(path), qPrintable(path));
+    const auto messages = dialogs.messages();
+    QCOMPARE(messages.size(), 2); // the two questions, no error
+    QCOMPARE(messages.at(1).title, QString(" Purge all savegames "));
+    QCOMPARE(messages.at(1).text,
+             QString("  This is a quick method of removing all previously saved games.        "
+                     "\r\n\r\n                          Do you wish to continue?"));
+    QCOMPARE(messages.at(1).style, 36);
+}
+
+void TestSaveGames::purgeStopsAtFirstFailure_data()
+{
+    QTest::addColumn<QString>("failing"); // a file inside whose deletion fails
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<QStringList>("left");
+
+    QTest::newRow("second UserSG folder")
+        << "UserSG/doom2/savegame/Zorn3DSav1.z3dsg" << QStringList{"UserSG/Castle"}
+        << QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame", "Z3DLaunch/GameInfo/Save"};
+    QTest::newRow("a game's savegame")
+        << "Z3DGames/My Maps/SaveGame/Zorn3DSav3.z3dsg"
+        << QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame"}
+        << QStringList{"Z3DGames/My Maps/SaveGame", "Z3DAnFiles", "Z3DLaunch/GameInfo/Save"};
+    QTest::newRow("node folder") << "Z3DAnFiles/map01.gwa"
+                                 << QStringList{"UserSG/doom2", "Z3DGames/My Maps/SaveGame"}
+                                 << QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"};
+    QTest::newRow("zip records") << "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds"
+                                 << QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"}
+                                 << QStringList{"Z3DLaunch/GameInfo/Save/Zip",
+                                                "Z3DLaunch/GameInfo/Save/doom2.z3ds"};
+}
+
+void TestSaveGames::purgeStopsAtFirstFailure()
+{
+    QFETCH(QString, failing);
+    QFETCH(QStringList, gone);
+    QFETCH(QStringList, left);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    buildSaves(tree);
+    FaultInjector::fail(FileOperation::Delete, tree.path(failing), ErrorNumber::PermissionDenied);
+    RecordingDialogs dialogs;
+
+    QCOMPARE(SaveGameOperations(tree.paths(), dialogs).purgeSaveGames(),
+             ErrorNumber::PermissionDenied);
+    for (const QString& path : gone)
+        QVERIFY2(!tree.exists(path), qPrintable(path));
+    for (const QString& path : left)
+        QVERIFY2(tree.exists(path), qPrintable(path));
+    QCOMPARE(dialogs.messages().size(), 1);
+    QCOMPARE(dialogs.messages().at(0).title, QString(" Access error "));
+    QCOMPARE(dialogs.messages().at(0).text, kPurgeAccessText);
+    QCOMPARE(dialogs.messages().at(0).style, 48);
+}
+
+void TestSaveGames::purgeWithNothingToPurge()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFolder("Z3DGames/Castle/Pwads");
+    RecordingDialogs dialogs;
+    SaveGameOperations saves(tree.paths(), dialogs);
+
+    QVERIFY(saves.purgeAllSaveGames());
+    QCOMPARE(dialogs.messages().size(), 1); // the question only
+    QCOMPARE(saves.purgeSaveGames(), ErrorNumber::None);
+    QVERIFY(tree.isFolder("Z3DGames/Castle/Pwads"));
+}
+
+void TestSaveGames::purgeRemovesLinksNotTheirTargets()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString outside = tree.addFile("Elsewhere/keep.z3dsg", "keep");
+    tree.addFolder("UserSG");
+    QVERIFY(QFile::link(tree.path("Elsewhere"), tree.path("UserSG/linked")));
+    RecordingDialogs dialogs;
+
+    QCOMPARE(SaveGameOperations(tree.paths(), dialogs).purgeSaveGames(), ErrorNumber::None);
+    QVERIFY(!QFileInfo(tree.path("UserSG/linked")).isSymLink());
+    QVERIFY(QFile::exists(outside));
+}
+
+void TestSaveGames::deleteAllNodes()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("gwa/MAP01.gwa", "n");
+    tree.addFile("gwa/no extension", "n");
+    tree.addFile("gwa/sub/keep.txt", "stays");
+    tree.addFile("Z3DAnFiles/e1m1.gwa", "n");
+    RecordingDialogs dialogs;
+    dialogs.answerMessage(MsgNo);
+    SaveGameOperations saves(tree.paths(), dialogs);
+
+    QVERIFY(!saves.deleteAllNodes());
+    QVERIFY(tree.isFile("gwa/MAP01.gwa"));
+    QVERIFY(saves.deleteAllNodes());
+    QVERIFY(!tree.exists("gwa/MAP01.gwa"));
+    QVERIFY(!tree.exists("gwa/no extension"));
+    QVERIFY(!tree.exists("Z3DAnFiles/e1m1.gwa"));
+    QVERIFY(tree.isFile("gwa/sub/keep.txt"));
+    QVERIFY(tree.isFolder("Z3DAnFiles"));
+
+    const auto messages = dialogs.messages();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.at(1).title, QString(" Delete all saved nodes"));
+    QCOMPARE(messages.at(1).text,
+             QString("This is a quick method of removing all nodes that have      \r\n"
+                     "    previously been built with maps you have played.       \r\n\r\n"
+                     "                  Do you wish to continue?"));
+    QCOMPARE(messages.at(1).style, 36);
+}
+
+void TestSaveGames::deleteAllNodesFailure()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString stuck = tree.addFile("gwa/a.gwa", "n");
+    tree.addFile("gwa/b.gwa", "n");
+    tree.addFile("Z3DAnFiles/c.gwa", "n");
+    FaultInjector::fail(FileOperation::Delete, stuck, ErrorNumber::FileAlreadyOpen);
+    RecordingDialogs dialogs;
+
+    QVERIFY(SaveGameOperations(tree.paths(), dialogs).deleteAllNodes());
+    QVERIFY(tree.exists("gwa/a.gwa"));
+    QVERIFY(!tree.exists("gwa/b.gwa"));
+    QVERIFY(!tree.exists("Z3DAnFiles/c.gwa"));
+    QCOMPARE(dialogs.messages().size(), 2);
+    QCOMPARE(dialogs.messages().at(1).title, QString(" Access error "));
+    QCOMPARE(dialogs.messages().at(1).text, kPurgeAccessText);
+}
+
+QTEST_GUILESS_MAIN(TestSaveGames)
+#include "tst_savegames.moc"
