@@ -1,0 +1,478 @@
+// Which files of a game are listed, the side files tidied on the way, the installed-games and
+// zip-library lists, the scripted-map table and the main-wad choice, on throw-away trees.
+
+#include "core/library/GameFiles.h"
+#include "core/library/InstalledGamesList.h"
+#include "core/library/MainWadChooser.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/library/ZipLibraryList.h"
+#include "core/platform/FaultInjector.h"
+
+#include "support/InstallTree.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+namespace {
+
+const QString kPwads = QStringLiteral("Z3DGames/Castle/Pwads/");
+
+QStringList displaysOf(const GamesListEntries& entries)
+{
+    QStringList texts;
+    for (const GamesListEntry& entry : entries)
+        texts << entry.display;
+    return texts;
+}
+
+QStringList namesOf(const GamesListEntries& entries)
+{
+    QStringList names;
+    for (const GamesListEntry& entry : entries)
+        names << entry.name;
+    return names;
+}
+
+// The files a folder holds on disk, as written.
+QStringList filesOnDisk(const InstallTree& tree, const QString& folder)
+{
+    return QDir(tree.path(folder)).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestGameFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void isGameFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<bool>("listedWadFilesOnly");
+        QTest::newRow("a wad") << "castle.wad" << true << true;
+        QTest::newRow("wad in capitals") << "CASTLE.WAD" << true << true;
+        QTest::newRow("Doom II in capitals") << "DOOM2.WAD" << false << false;
+        QTest::newRow("Doom") << "doom.wad" << false << false;
+        QTest::newRow("shareware Doom") << "Doom1.WAD" << false << false;
+        QTest::newRow("Plutonia") << "plutonia.wad" << false << false;
+        QTest::newRow("TNT") << "TNT.wad" << false << false;
+        QTest::newRow("model pack wad") << "OrrinPack.WAD" << false << false;
+        QTest::newRow("script file") << "scp_zoff" << true << true;
+        QTest::newRow("definition file") << "SCP_DEFN" << true << true;
+        QTest::newRow("sound file") << "sndinfo" << true << true;
+        QTest::newRow("sound file with extension") << "sndinfo.txt" << true << false;
+        QTest::newRow("longer script name") << "scp_zoff2" << false << false;
+        QTest::newRow("text") << "readme.TXT" << true << false;
+        QTest::newRow("htm") << "page.htm" << true << false;
+        QTest::newRow("html") << "page.html" << true << false;
+        QTest::newRow("doc") << "manual.doc" << true << false;
+        QTest::newRow("dehacked") << "patch.deh" << true << false;
+        QTest::newRow("bex") << "patch.BEX" << true << false;
+        QTest::newRow("ded") << "defs.ded" << true << false;
+        QTest::newRow("demo") << "demo1.lmp" << true << false;
+        QTest::newRow("music") << "music.mid" << false << false;
+        QTest::newRow("zip") << "castle.zip" << false << false;
+        QTest::newRow("wad backup") << "castle.wad.bak" << false << false;
+        QTest::newRow("node file") << "castle.Z3Dgwa" << false << false;
+        QTest::newRow("blanks, dots, accents")
+            << QString::fromUtf8("Château d'été v1.2.wad") << true << true;
+        QTest::newRow("empty") << "" << false << false;
+    }
+
+    void isGameFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
+        QFETCH(bool, listedWadFilesOnly);
+        QCOMPARE(GameFiles::isGameFile(name, false), listed);
+        QCOMPARE(GameFiles::isGameFile(name, true), listedWadFilesOnly);
+    }
+
+    void listGameFiles_data()
+    {
+        QTest::addColumn<bool>("wadFilesOnly");
+        QTest::addColumn<QStringList>("expected");
+        // Letters beyond ASCII sort after 'z' (by character, case folded).
+        QTest::newRow("every game file")
+            << false << QStringList{"b.deh",      "Castle.wad", "my.big map.wad",
+                                    "readme.TXT", "scp_zoff",   "SNDINFO",
+                                    "Y.WAD",      "z.wad",      QString::fromUtf8("Été 2.wad")};
+        QTest::newRow("wad files only") << true
+                                        << QStringList{"Castle.wad",
+                                                       "my.big map.wad",
+                                                       "scp_zoff",
+                                                       "SNDINFO",
+                                                       "Y.WAD",
+                                                       "z.wad",
+                                                       QString::fromUtf8("Été 2.wad")};
+    }
+
+    // Side files are tidied while listing: the node file goes, the backups become wads (one
+    // over an existing wad of another case, one as a new wad) and are listed as such.
+    void listGameFiles()
+    {
+        QFETCH(bool, wadFilesOnly);
+        QFETCH(QStringList, expected);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        for (const char* name : {"Castle.wad", "readme.TXT", "DOOM2.WAD", "scp_zoff", "SNDINFO",
+                                 "b.deh", "music.mid", "my.big map.wad"})
+            tree.addFile(kPwads + QLatin1String(name), "x");
+        tree.addFile(kPwads + QString::fromUtf8("Été 2.wad"), "x");
+        tree.addFolder(kPwads + "folder.wad");
+        const QString node = tree.addFile(kPwads + "Castle.Z3Dgwa", "nodes");
+        QFile::setPermissions(node, QFile::ReadOwner);
+        tree.addFile(kPwads + "Y.WAD", "old");
+        tree.addFile(kPwads + "y.Z3Dbak", "backup");
+        tree.addFile(kPwads + "z.z3dbak", "zed");
+
+        const GameFileList list =
+            GameFiles::listGameFiles(tree.path("z3dgames/castle/PWADS"), wadFilesOnly);
+        QCOMPARE(list.names, expected);
+        QCOMPARE(list.count(), expected.size());
+
+        QVERIFY(!tree.exists(kPwads + "Castle.Z3Dgwa"));
+        QVERIFY(!tree.exists(kPwads + "y.Z3Dbak"));
+        QVERIFY(!tree.exists(kPwads + "z.z3dbak"));
+        QCOMPARE(tree.readFile(kPwads + "Y.WAD"), QByteArray("backup"));
+        QVERIFY(!tree.exists(kPwads + "y.wad"));
+        QCOMPARE(tree.readFile(kPwads + "z.wad"), QByteArray("zed"));
+    }
+
+    // A backup whose copy fails is the only good copy of its wad: it stays.
+    void backupKeptWhenCopyFails()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kPwads + "Y.wad", "old");
+        tree.addFile(kPwads + "Y.Z3Dbak", "backup");
+        tree.addFile(kPwads + "a.Z3Dgwa", "nodes");
+        FaultInjector::fail(FileOperation::Write, tree.path(kPwads + "Y.wad"),
+                            ErrorNumber::PermissionDenied);
+        FaultInjector::fail(FileOperation::Delete, tree.path(kPwads + "a.Z3Dgwa"),
+                            ErrorNumber::PermissionDenied);
+
+        const GameFileList list = GameFiles::listGameFiles(tree.path(kPwads), false);
+        QCOMPARE(list.names, QStringList{"Y.wad"});
+        QCOMPARE(tree.readFile(kPwads + "Y.wad"), QByteArray("old"));
+        QCOMPARE(tree.readFile(kPwads + "Y.Z3Dbak"), QByteArray("backup"));
+        QVERIFY(tree.exists(kPwads + "a.Z3Dgwa"));
+        QCOMPARE(filesOnDisk(tree, kPwads), (QStringList{"Y.Z3Dbak", "Y.wad", "a.Z3Dgwa"}));
+    }
+
+    void missingFolderListsNothing()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        QCOMPARE(GameFiles::listGameFiles(tree.path("Z3DGames/Gone/Pwads"), false).count(), 0);
+        QVERIFY(GameFiles::listFolderFiles(tree.path("Z3DGames/Gone/Pwads")).isEmpty());
+    }
+
+    // The extraction folder is listed whole, untouched.
+    void listFolderFiles()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        for (const char* name : {"music.mid", "Doom2.wad", "b.Z3Dbak", "A.wad"})
+            tree.addFile(QStringLiteral("Z3DLaunch/Zips/") + QLatin1String(name), "x");
+        QCOMPARE(GameFiles::listFolderFiles(tree.path("Z3DLaunch/Zips")),
+                 (QStringList{"A.wad", "b.Z3Dbak", "Doom2.wad", "music.mid"}));
+        QVERIFY(tree.exists("Z3DLaunch/Zips/b.Z3Dbak"));
+    }
+
+    void leafName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("leaf");
+        QTest::newRow("folder") << "/games/Z3DGames/Castle"
+                                << "Castle";
+        QTest::newRow("file with dots") << "/g/Pwads/my.big map.wad"
+                                        << "my.big map.wad";
+        QTest::newRow("backslashes, trailing") << "C:\\Games\\My.Game\\"
+                                               << "My.Game";
+        QTest::newRow("bare name") << "castle.wad"
+                                   << "castle.wad";
+        QTest::newRow("no extension") << "/g/Pwads/sndinfo"
+                                      << "sndinfo";
+    }
+
+    void leafName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, leaf);
+        QCOMPARE(GameFiles::leafName(path), leaf);
+    }
+
+    void installedGames_data()
+    {
+        QTest::addColumn<bool>("scriptedOnly");
+        QTest::addColumn<bool>("customFont");
+        QTest::addColumn<QStringList>("displays");
+        QTest::addColumn<QStringList>("names");
+        const QStringList names{"Both",    "Castle", QString::fromUtf8("Château"),
+                                "My.Game", "udir",   "Wickermoor"};
+        QTest::newRow("default font")
+            << false << false << QStringList{"BOTH",    "CASTLE", QString::fromUtf8("CHÂTEAU"),
+                                             "MY.GAME", "UDIR",   "WICKERMOOR"}
+            << names;
+        QTest::newRow("custom font") << false << true << names << names;
+        QTest::newRow("scripted maps only")
+            << true << false << QStringList{"WICKERMOOR"} << QStringList{"Wickermoor"};
+    }
+
+    void installedGames()
+    {
+        QFETCH(bool, scriptedOnly);
+        QFETCH(bool, customFont);
+        QFETCH(QStringList, displays);
+        QFETCH(QStringList, names);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFolder("Z3DGames/Castle/Pwads");
+        tree.addFolder("Z3DGames/Both/Pwads");
+        tree.addFolder("Z3DGames/Both/Gwads");
+        tree.addFolder("Z3DGames/udir/gwads");
+        tree.addFolder("Z3DGames/Empty/savegame");
+        tree.addFolder("Z3DGames/Filed/Pwads.txt");
+        tree.addFile("Z3DGames/Loose/Pwads", "a file, not a folder");
+        tree.addFile("Z3DGames/loose.txt", "x");
+        tree.addFolder("Z3DGames/My.Game/PWADS");
+        tree.addFolder(QString::fromUtf8("Z3DGames/Château/Pwads"));
+        tree.addFolder("Z3DGames/Wickermoor/Pwads");
+
+        const GamesListEntries entries =
+            InstalledGamesList::list(tree.paths(), scriptedOnly, customFont);
+        QCOMPARE(displaysOf(entries), displays);
+        QCOMPARE(namesOf(entries), names);
+    }
+
+    void installedGameKinds()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFolder("Z3DGames/Castle/Pwads");
+        tree.addFolder("Z3DGames/Both/Pwads");
+        tree.addFolder("Z3DGames/Both/Gwads");
+        tree.addFolder("Z3DGames/Wickermoor/Pwads");
+        tree.addFolder("Z3DGames/Pale Chorus/Gwads");
+        const InstallPaths paths = tree.paths();
+
+        QHash<QString, GameKind> listed;
+        for (const GamesListEntry& entry : InstalledGamesList::list(paths, false, false))
+            listed.insert(entry.name, entry.kind);
+        QCOMPARE(listed.value("Castle"), GameKind::PwadGame);
+        QCOMPARE(listed.value("Both"), GameKind::UserDirectory);
+        QCOMPARE(listed.value("Wickermoor"), GameKind::ScriptedMap);
+        QCOMPARE(listed.value("Pale Chorus"), GameKind::UserDirectory);
+
+        QCOMPARE(InstalledGamesList::kindOf(paths, "BOTH"), GameKind::UserDirectory);
+        QCOMPARE(InstalledGamesList::kindOf(paths, "CASTLE"), GameKind::PwadGame);
+        QCOMPARE(InstalledGamesList::kindOf(paths, "WICKERMOOR"), GameKind::ScriptedMap);
+        // A vanished folder still has a kind: its files list is simply empty.
+        QCOMPARE(InstalledGamesList::kindOf(paths, "Gone"), GameKind::PwadGame);
+    }
+
+    void missingGamesDirListsNothing()
+    {
+        InstallTree tree(InstallTree::Empty);
+        QVERIFY(tree.isValid());
+        QVERIFY(InstalledGamesList::list(tree.paths(), false, false).isEmpty());
+    }
+
+    void zipLibrary_data()
+    {
+        QTest::addColumn<bool>("customFont");
+        QTest::addColumn<QStringList>("displays");
+        QTest::newRow("default font")
+            << false << QStringList{"A B.C", "MYZIP", "OTHER", QString::fromUtf8("ÉTÉ")};
+        QTest::newRow("custom font")
+            << true << QStringList{"A b.c", "Myzip", "Other", QString::fromUtf8("Été")};
+    }
+
+    void zipLibrary()
+    {
+        QFETCH(bool, customFont);
+        QFETCH(QStringList, displays);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile("Z3DArchives/myzip.zip", "PK");
+        tree.addFile("Z3DArchives/Other.ZIP", "PK");
+        tree.addFile("Z3DArchives/a b.c.zip", "PK");
+        tree.addFile(QString::fromUtf8("Z3DArchives/été.zip"), "PK");
+        tree.addFile("Z3DArchives/notes.txt", "x");
+        tree.addFile("Z3DArchives/old.zip.bak", "x");
+        tree.addFolder("Z3DArchives/folder.zip");
+
+        const GamesListEntries entries = ZipLibraryList::list(tree.path("z3darchives"), customFont);
+        QCOMPARE(displaysOf(entries), displays);
+        QCOMPARE(namesOf(entries),
+                 (QStringList{"a b.c", "myzip", "Other", QString::fromUtf8("été")}));
+        for (const GamesListEntry& entry : entries)
+            QCOMPARE(entry.kind, GameKind::ZipArchive);
+    }
+
+    void zipLibraryFolderCreated()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        QVERIFY(ZipLibraryList::list(tree.path("Stored/Zips"), false).isEmpty());
+        QVERIFY(tree.isFolder("Stored/Zips"));
+    }
+
+    void scriptedMapTable()
+    {
+        const auto rows = ScriptedMapTable::rows();
+        QCOMPARE(rows.size(), std::size_t(15));
+        QSet<QString> titles;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ScriptedMapRow& row = rows[i];
+            titles.insert(QString::fromLatin1(row.title).toLower());
+            QVERIFY(QString::fromLatin1(row.wadFile).endsWith(".wad"));
+            if (i + 1 < rows.size())
+                QCOMPARE(QString::fromLatin1(row.modelFolder),
+                         QFileInfo(QString::fromLatin1(row.wadFile)).completeBaseName());
+            else
+                QVERIFY(row.modelFolder == nullptr);
+        }
+        QCOMPARE(titles.size(), qsizetype(15));
+    }
+
+    void isScriptedMap_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("scripted");
+        QTest::addColumn<bool>("assets");
+        const QString wad = QStringLiteral("Z3DGames/Cinder Abbey/Pwads/cndabbey.wad");
+        const QStringList all{wad, "Md2/cndabbey/", "Data/custom.hires/cndabbey/"};
+        QTest::newRow("every asset") << all << "Cinder Abbey" << true << true;
+        QTest::newRow("any case, on disk too")
+            << QStringList{"Z3DGames/cinder abbey/PWADS/CNDABBEY.WAD", "Md2/CndAbbey/",
+                           "DATA/Custom.Hires/cndabbey/"}
+            << "CINDER ABBEY" << true << true;
+        QTest::newRow("no high-resolution folder")
+            << QStringList{wad, "Md2/cndabbey/"} << "Cinder Abbey" << true << false;
+        QTest::newRow("no models")
+            << QStringList{wad, "Data/custom.hires/cndabbey/"} << "Cinder Abbey" << true << false;
+        QTest::newRow("no wad") << QStringList{"Md2/cndabbey/", "Data/custom.hires/cndabbey/"}
+                                << "Cinder Abbey" << true << false;
+        QTest::newRow("not a title") << all << "Castle" << false << false;
+    }
+
+    void isScriptedMap()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, name);
+        QFETCH(bool, scripted);
+        QFETCH(bool, assets);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        for (const QString& entry : std::as_const(folders)) {
+            if (entry.endsWith('/'))
+                tree.addFolder(entry);
+            else
+                tree.addFile(entry, "PWAD");
+        }
+        const ScriptedMapCheck check = ScriptedMapTable::isScriptedMap(tree.paths(), name);
+        QCOMPARE(check.isScriptedMap, scripted);
+        QCOMPARE(check.assetsPresent, assets);
+    }
+
+    void anyScriptedMapModels()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        QVERIFY(!ScriptedMapTable::anyScriptedMapModelsInstalled(tree.paths()));
+        // The last map has no model folder: a folder of its wad's name does not count.
+        tree.addFolder("Md2/wickmoor");
+        QVERIFY(!ScriptedMapTable::anyScriptedMapModelsInstalled(tree.paths()));
+        tree.addFolder("Md2/PALECHOR");
+        QVERIFY(ScriptedMapTable::anyScriptedMapModelsInstalled(tree.paths()));
+    }
+
+    void mainWad_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QVariantMap>("codes");
+        QTest::addColumn<QString>("mainFile");
+        QTest::addColumn<int>("wadCount");
+        QTest::addColumn<QStringList>("asked");
+        QTest::newRow("most maps, last name among equals")
+            << QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}
+            << QVariantMap{{"a.wad", 103}, {"b.wad", 103}, {"c.wad", 101}} << "b.wad" << 3
+            << QStringList{"a.wad", "b.wad", "c.wad"};
+        QTest::newRow("a copy of Doom II beside the game wad")
+            << QStringList{"castle.wad", "Doom2.wad"} << QVariantMap{{"castle.wad", 101}}
+            << "castle.wad" << 2 << QStringList{"castle.wad"};
+        QTest::newRow("one wad asks nothing")
+            << QStringList{"castle.wad", "castle.deh"} << QVariantMap{} << "castle.wad" << 1
+            << QStringList{};
+        QTest::newRow("only a commercial wad")
+            << QStringList{"DOOM.WAD", "readme.txt"} << QVariantMap{} << "" << 1 << QStringList{};
+        QTest::newRow("no wad") << QStringList{"readme.txt"} << QVariantMap{} << "" << 0
+                                << QStringList{};
+        QTest::newRow("names sort without case")
+            << QStringList{"a.wad", "B.WAD"} << QVariantMap{{"a.wad", 102}, {"B.WAD", 102}}
+            << "B.WAD" << 2 << QStringList{"a.wad", "B.WAD"};
+        QTest::newRow("fewer maps lose whatever their names")
+            << QStringList{"alpha.wad", "zulu.wad"}
+            << QVariantMap{{"alpha.wad", 132}, {"zulu.wad", 109}} << "alpha.wad" << 2
+            << QStringList{"alpha.wad", "zulu.wad"};
+        // A check that printed nothing answers 10: it ranks below any map count, and the
+        // chosen path keeps its first characters.
+        QTest::newRow("a silent check ranks last")
+            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 101}, {"b.wad", 10}}
+            << "a.wad" << 2 << QStringList{"a.wad", "b.wad"};
+        QTest::newRow("every check silent")
+            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 10}, {"b.wad", 10}} << "b.wad"
+            << 2 << QStringList{"a.wad", "b.wad"};
+        QTest::newRow("a refused candidate is dropped")
+            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 101}, {"b.wad", 0}} << "a.wad"
+            << 2 << QStringList{"a.wad", "b.wad"};
+        QTest::newRow("names with blanks, dots and accents")
+            << QStringList{"my.big map.wad", QString::fromUtf8("été.wad")}
+            << QVariantMap{{"my.big map.wad", 104}, {QString::fromUtf8("été.wad"), 104}}
+            << QString::fromUtf8("été.wad") << 2
+            << QStringList{"my.big map.wad", QString::fromUtf8("été.wad")};
+    }
+
+    void mainWad()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QVariantMap, codes);
+        QFETCH(QString, mainFile);
+        QFETCH(int, wadCount);
+        QFETCH(QStringList, asked);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        for (const QString& file : std::as_const(files))
+            tree.addFile(kPwads + file, "PWAD");
+
+        const QString folder = tree.path(QStringLiteral("Z3DGames/Castle/Pwads")) + u'/';
+        QStringList askedFor;
+        const MainWadChoice choice =
+            MainWadChooser::choose(tree.path("Z3DGAMES/castle/pwads"), [&](const QString& wad) {
+                // A path outside the folder shows up whole in the comparison below.
+                askedFor << (wad.startsWith(folder) ? wad.mid(folder.size()) : wad);
+                return codes.value(wad.mid(folder.size()), 0).toInt();
+            });
+        askedFor.sort(Qt::CaseInsensitive);
+        QCOMPARE(askedFor, asked);
+        QCOMPARE(choice.wadCount, wadCount);
+        QCOMPARE(choice.fileName, mainFile);
+        QCOMPARE(choice.mainFile, mainFile.isEmpty() ? QString() : folder + mainFile);
+        QCOMPARE(choice.found(), !mainFile.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFiles)
+#include "tst_gamefiles.moc"
