@@ -128,10 +128,12 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
     if (canonicalFolder.isEmpty())
         return false;
 
+    listFolder(canonicalFolder);
     const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < members; ++i)
         extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
     m_archivePassword.reset();
+    m_folderEntries.clear();
     return m_summary.failed == 0;
 }
 
@@ -142,6 +144,15 @@ bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& fo
     if (!ok && mainWindowVisible)
         m_dialogs.messageBox(kFileErrorText, MsgIconCritical, kFileErrorTitle);
     return ok;
+}
+
+void ZipExtraction::listFolder(const QString& folder)
+{
+    m_folderEntries.clear();
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names)
+        m_folderEntries.insert(name.toCaseFolded(), name);
 }
 
 void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& folder)
@@ -165,11 +176,13 @@ void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& fo
 
     // An entry of another case is replaced under its own spelling. The leaf holds no
     // separator, but the result is checked against the canonical folder all the same.
-    const QString target = PathResolver::resolveUnder(folder, leaf);
+    const QString onDisk = m_folderEntries.value(leaf.toCaseFolded(), leaf);
+    const QString target = QDir(folder).filePath(onDisk);
     if (QFileInfo(target).absolutePath() != folder) {
         ++m_summary.skippedNames;
         return;
     }
+    m_folderEntries.insert(leaf.toCaseFolded(), onDisk);
 
     const bool encrypted =
         (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE;

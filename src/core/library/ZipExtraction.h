@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -75,6 +76,7 @@ private:
         WriteFailed
     };
 
+    void listFolder(const QString& folder);
     void extractMember(zip* archive, quint64 index, const QString& folder);
     void extractEncrypted(zip* archive, quint64 index, const QString& target);
     Outcome writeMember(zip* archive, quint64 index, const char* password,
@@ -85,6 +87,9 @@ private:
     bool m_passwordDeclined = false;
     // The password that opened a member of the archive being extracted.
     std::optional<QByteArray> m_archivePassword;
+    // The folder's entries by case-folded name, listed once per extraction: each member finds
+    // the spelling of an existing file without listing the folder again.
+    QHash<QString, QString> m_folderEntries;
     ZipExtractionSummary m_summary;
 };
 

@@ -1,0 +1,489 @@
+// The zip extraction on archives written by the test with libzip: flat, overwriting, hostile
+// names kept inside the folder, links skipped, encrypted members and the password rules,
+// archives that are no zip, damaged members and failed writes that keep the earlier copy.
+
+#include "core/library/ZipExtraction.h"
+#include "core/platform/FaultInjector.h"
+
+#include "support/RecordingDialogs.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zip.h>
+
+#include <list>
+
+using namespace z3d;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+// Writes a zip archive member by member; the data stays alive until close().
+class ZipWriter
+{
+public:
+    explicit ZipWriter(const QString& path)
+    {
+        int error = 0;
+        m_archive =
+            zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    }
+    ~ZipWriter()
+    {
+        if (m_archive)
+            zip_discard(m_archive);
+    }
+
+    zip_int64_t add(const char* name, const QByteArray& data, zip_uint16_t encryption = ZIP_EM_NONE,
+                    const char* password = nullptr, zip_int32_t compression = ZIP_CM_DEFLATE)
+    {
+        const QByteArray& kept = m_data.emplace_back(data);
+        zip_source_t* source = zip_source_buffer(m_archive, kept.constData(), kept.size(), 0);
+        const zip_int64_t index =
+            zip_file_add(m_archive, name, source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            return index;
+        }
+        zip_set_file_compression(m_archive, index, compression, 0);
+        if (encryption != ZIP_EM_NONE)
+            zip_file_set_encryption(m_archive, index, encryption, password);
+        return index;
+    }
+    void addDirectory(const char* name) { zip_dir_add(m_archive, name, ZIP_FL_ENC_UTF_8); }
+    void addSymlink(const char* name, const QByteArray& target)
+    {
+        const zip_int64_t index = add(name, target, ZIP_EM_NONE, nullptr, ZIP_CM_STORE);
+        zip_file_set_external_attributes(m_archive, index, 0, ZIP_OPSYS_UNIX, 0120777u << 16);
+    }
+    bool close()
+    {
+        const bool ok = m_archive && zip_close(m_archive) == 0;
+        if (ok)
+            m_archive = nullptr;
+        return ok;
+    }
+
+private:
+    zip_t* m_archive = nullptr;
+    std::list<QByteArray> m_data;
+};
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    return bytes;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+const QString kPrompt = QStringLiteral("Please Enter The Password!");
+
+} // namespace
+
+class TestZipExtraction : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { FaultInjector::clear(); }
+
+    void flatMemberName_data();
+    void flatMemberName();
+
+    void nestedFoldersFlattened();
+    void sameNamesOverwritten();
+    void hostileMembersKeptOut();
+    void linksSkippedAndNeverFollowed();
+    void thousandsOfMembers();
+    void missingFolderIsMade();
+
+    void passwordAnswered_data();
+    void passwordAnswered();
+    void emptyAnswerSkipsForTheRun_data();
+    void emptyAnswerSkipsForTheRun();
+    void wrongPasswordAsksAgain();
+
+    void rejectedArchive_data();
+    void rejectedArchive();
+    void damagedMemberKeepsEarlierCopy();
+    void failedWriteKeepsEarlierCopy();
+
+private:
+    QString zipPath() const { return m_dir->filePath("test.zip"); }
+    QString folder() const { return m_dir->filePath("Z3DLaunch/Zips"); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestZipExtraction::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath("Z3DLaunch/Zips"));
+}
+
+void TestZipExtraction::flatMemberName_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QString>("written"); // "" skipped
+
+    QTest::newRow("plain") << "castle.wad"
+                           << "castle.wad";
+    QTest::newRow("nested") << "castle/maps/castle.wad"
+                            << "castle.wad";
+    QTest::newRow("backslashes") << "castle\\maps\\e1.deh"
+                                 << "e1.deh";
+    QTest::newRow("blanks and letters") << "dir/Mé map 2.wad"
+                                        << "Mé map 2.wad";
+    QTest::newRow("parent then name") << "../evil.wad"
+                                      << "evil.wad";
+    QTest::newRow("climbing then name") << "a/../../x"
+                                        << "x";
+    QTest::newRow("folder entry") << "castle/maps/"
+                                  << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("dot") << "."
+                         << "";
+    QTest::newRow("dot dot") << ".."
+                             << "";
+    QTest::newRow("ends in dot dot") << "a/.."
+                                     << "";
+    QTest::newRow("dots only") << "a/..."
+                               << "";
+    QTest::newRow("dots and blanks") << ". ."
+                                     << "";
+    QTest::newRow("absolute") << "/abs.wad"
+                              << "";
+    QTest::newRow("absolute, backslash") << "\\abs.wad"
+                                         << "";
+    QTest::newRow("drive") << "C:\\games\\abs.wad"
+                           << "";
+    QTest::newRow("drive relative") << "c:abs.wad"
+                                    << "";
+    QTest::newRow("hidden file") << ".hidden"
+                                 << ".hidden";
+}
+
+void TestZipExtraction::flatMemberName()
+{
+    QFETCH(QString, member);
+    QFETCH(QString, written);
+    QCOMPARE(ZipExtraction::flatMemberName(member), written);
+}
+
+void TestZipExtraction::nestedFoldersFlattened()
+{
+    const QByteArray wad = randomBytes(3 * 1024 * 1024 + 5, 1); // several copy chunks
+    ZipWriter zip(zipPath());
+    zip.addDirectory("castle");
+    zip.addDirectory("castle/maps");
+    zip.add("castle/maps/castle.wad", wad);
+    zip.add("castle/readme.txt", "Read me\r\n", ZIP_EM_NONE, nullptr, ZIP_CM_STORE);
+    zip.add("other/deep/deeper/e1.deh", "Patch File for DeHackEd v3.0\n");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(entries(folder()), QStringList({"castle.wad", "e1.deh", "readme.txt"}));
+    QCOMPARE(readAll(folder() + "/castle.wad"), wad);
+    QCOMPARE(readAll(folder() + "/readme.txt"), QByteArray("Read me\r\n"));
+    QCOMPARE(extraction.lastRun().written, 3);
+    QCOMPARE(extraction.lastRun().skippedNames, 2);
+    QVERIFY(dialogs.calls().isEmpty());
+}
+
+void TestZipExtraction::sameNamesOverwritten()
+{
+    QVERIFY(writeAll(folder() + "/MAP.WAD", "from an earlier archive"));
+    ZipWriter zip(zipPath());
+    zip.add("a/map.wad", "first");
+    zip.add("b/Map.wad", "second");
+    zip.add("c/map.WAD", "last");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    QVERIFY(ZipExtraction(dialogs).extract(zipPath(), folder()));
+    // The file keeps the spelling it has on disk.
+    QCOMPARE(entries(folder()), QStringList({"MAP.WAD"}));
+    QCOMPARE(readAll(folder() + "/MAP.WAD"), QByteArray("last"));
+}
+
+void TestZipExtraction::hostileMembersKeptOut()
+{
+    const QStringList before = entries(m_dir->path() + "/Z3DLaunch");
+    const bool rootHadAbs = QFile::exists("/abs.wad");
+    ZipWriter zip(zipPath());
+    zip.add("../evil.wad", "e");
+    zip.add("../../evil2.wad", "e");
+    zip.add("/abs.wad", "a");
+    zip.add("a/../../x", "x");
+    zip.add("..", "d");
+    zip.add("../", "d");
+    zip.add("\\..\\win.wad", "w");
+    zip.add("C:\\win\\drive.wad", "w");
+    zip.add("good.wad", "g");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(entries(folder()), QStringList({"evil.wad", "evil2.wad", "good.wad", "x"}));
+    QCOMPARE(entries(m_dir->path() + "/Z3DLaunch"), before);
+    QCOMPARE(entries(m_dir->path()), QStringList({"Z3DLaunch", "test.zip"}));
+    QCOMPARE(QFile::exists("/abs.wad"), rootHadAbs);
+    QCOMPARE(extraction.lastRun().skippedNames, 5);
+}
+
+void TestZipExtraction::linksSkippedAndNeverFollowed()
+{
+    const QString outside = m_dir->filePath("outside.wad");
+    QVERIFY(writeAll(outside, "not to be touched"));
+    // A link already in the folder: the member of its name replaces the link itself.
+    QVERIFY(QFile::link(outside, folder() + "/victim.wad"));
+    ZipWriter zip(zipPath());
+    zip.addSymlink("maps/link.wad", outside.toUtf8());
+    zip.addSymlink("up", "..");
+    zip.add("victim.wad", "from the archive");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(entries(folder()), QStringList({"victim.wad"}));
+    QVERIFY(!QFileInfo(folder() + "/victim.wad").isSymLink());
+    QCOMPARE(readAll(folder() + "/victim.wad"), QByteArray("from the archive"));
+    QCOMPARE(readAll(outside), QByteArray("not to be touched"));
+    QCOMPARE(extraction.lastRun().skippedLinks, 2);
+}
+
+void TestZipExtraction::thousandsOfMembers()
+{
+    ZipWriter zip(zipPath());
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray name = QStringLiteral("dir%1/m%2.lmp").arg(i % 7).arg(i).toUtf8();
+        QVERIFY(zip.add(name.constData(), QByteArray::number(i)) >= 0);
+    }
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(extraction.lastRun().written, 3000);
+    QCOMPARE(entries(folder()).size(), 3000);
+    QCOMPARE(readAll(folder() + "/m2999.lmp"), QByteArray("2999"));
+}
+
+void TestZipExtraction::missingFolderIsMade()
+{
+    ZipWriter zip(zipPath());
+    zip.add("a.wad", "a");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    const QString made = m_dir->filePath("Z3DGames/castle/Pwads");
+    QVERIFY(extraction.extract(zipPath(), made));
+    QCOMPARE(entries(made), QStringList({"a.wad"}));
+    // No folder: the archive is only checked.
+    QVERIFY(extraction.extract(zipPath(), QString()));
+    QCOMPARE(extraction.lastRun().written, 0);
+}
+
+void TestZipExtraction::passwordAnswered_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::newRow("AES-256") << int(ZIP_EM_AES_256);
+    QTest::newRow("traditional") << int(ZIP_EM_TRAD_PKWARE);
+}
+
+void TestZipExtraction::passwordAnswered()
+{
+    QFETCH(int, method);
+    if (!zip_encryption_method_supported(zip_uint16_t(method), 1))
+        QSKIP("libzip cannot write this encryption");
+    const QByteArray wad = randomBytes(600 * 1024, 2);
+    ZipWriter zip(zipPath());
+    zip.add("open.txt", "plain");
+    zip.add("maps/secret.wad", wad, zip_uint16_t(method), "s3cret");
+    zip.add("secret.deh", "patch", zip_uint16_t(method), "s3cret");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    dialogs.answerInput(QString("s3cret"));
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(readAll(folder() + "/secret.wad"), wad);
+    QCOMPARE(readAll(folder() + "/secret.deh"), QByteArray("patch"));
+    QCOMPARE(readAll(folder() + "/open.txt"), QByteArray("plain"));
+    // Asked once: the password that opened the first member opens the second.
+    QCOMPARE(dialogs.calls().size(), 1);
+    QCOMPARE(dialogs.calls().at(0).kind, RecordingDialogs::Kind::InputBox);
+    QCOMPARE(dialogs.calls().at(0).text, kPrompt);
+    QCOMPARE(dialogs.calls().at(0).title, QString());
+    QCOMPARE(dialogs.calls().at(0).defaultText, QString());
+}
+
+void TestZipExtraction::emptyAnswerSkipsForTheRun_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::newRow("empty") << std::optional<QString>(QString());
+    QTest::newRow("cancelled") << std::optional<QString>();
+}
+
+void TestZipExtraction::emptyAnswerSkipsForTheRun()
+{
+    QFETCH(std::optional<QString>, answer);
+    ZipWriter zip(zipPath());
+    zip.add("one.wad", "1", ZIP_EM_AES_256, "pw");
+    zip.add("plain.wad", "p");
+    zip.add("two.wad", "2", ZIP_EM_AES_256, "pw");
+    QVERIFY(zip.close());
+    const QString second = m_dir->filePath("second.zip");
+    ZipWriter other(second);
+    other.add("three.wad", "3", ZIP_EM_AES_256, "pw");
+    QVERIFY(other.close());
+
+    RecordingDialogs dialogs;
+    dialogs.answerInput(answer);
+    dialogs.answerInput(QString("pw")); // never asked for
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QVERIFY(extraction.passwordDeclined());
+    QVERIFY(extraction.extract(second, folder()));
+    QCOMPARE(entries(folder()), QStringList({"plain.wad"}));
+    QCOMPARE(extraction.lastRun().skippedEncrypted, 1);
+    QCOMPARE(dialogs.calls().size(), 1);
+}
+
+void TestZipExtraction::wrongPasswordAsksAgain()
+{
+    ZipWriter zip(zipPath());
+    zip.add("one.wad", "1", ZIP_EM_AES_256, "right");
+    zip.add("two.wad", "2", ZIP_EM_AES_256, "right");
+    QVERIFY(zip.close());
+
+    RecordingDialogs dialogs;
+    dialogs.answerInput(QString("wrong"));
+    dialogs.answerInput(QString("right"));
+    ZipExtraction extraction(dialogs);
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QVERIFY(!extraction.passwordDeclined());
+    QCOMPARE(dialogs.calls().size(), 2);
+    QCOMPARE(entries(folder()), QStringList({"two.wad"}));
+    QCOMPARE(readAll(folder() + "/two.wad"), QByteArray("2"));
+}
+
+void TestZipExtraction::rejectedArchive_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("not a zip") << "text" << true;
+    QTest::newRow("not a zip, window hidden") << "text" << false;
+    QTest::newRow("truncated") << "truncated" << true;
+    QTest::newRow("empty file") << "empty" << true;
+    QTest::newRow("missing") << "missing" << true;
+}
+
+void TestZipExtraction::rejectedArchive()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, visible);
+
+    if (kind == "text") {
+        QVERIFY(writeAll(zipPath(), "PK\3\4 this is a text file ending in .zip\r\n"));
+    } else if (kind == "truncated") {
+        ZipWriter zip(zipPath());
+        zip.add("a.wad", randomBytes(64 * 1024, 3));
+        zip.add("b.wad", randomBytes(64 * 1024, 4));
+        QVERIFY(zip.close());
+        QFile file(zipPath());
+        QVERIFY(file.resize(file.size() / 2));
+    } else if (kind == "empty") {
+        QVERIFY(writeAll(zipPath(), {}));
+    }
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(!extraction.extractSelectedZip(zipPath(), folder(), visible));
+    QVERIFY(!extraction.lastRun().opened);
+    QVERIFY(entries(folder()).isEmpty());
+    QCOMPARE(dialogs.messages().size(), visible ? 1 : 0);
+    if (visible) {
+        QCOMPARE(dialogs.messages().at(0).title, QString(" File error"));
+        QCOMPARE(dialogs.messages().at(0).text,
+                 QString("This file does not appear to be a valid zip file.    "));
+        QCOMPARE(dialogs.messages().at(0).style, 16);
+    }
+}
+
+void TestZipExtraction::damagedMemberKeepsEarlierCopy()
+{
+    QVERIFY(writeAll(folder() + "/damaged.wad", "earlier copy"));
+    const QByteArray data = randomBytes(40000, 5);
+    ZipWriter zip(zipPath());
+    zip.add("damaged.wad", data, ZIP_EM_NONE, nullptr, ZIP_CM_STORE);
+    zip.add("fine.wad", "fine");
+    QVERIFY(zip.close());
+    // Flip a byte in the middle of the stored data: the checksum no longer matches.
+    QByteArray bytes = readAll(zipPath());
+    const qsizetype at = bytes.indexOf(data.mid(20000, 16));
+    QVERIFY(at > 0);
+    bytes[at] = char(bytes[at] ^ 0x5a);
+    QVERIFY(writeAll(zipPath(), bytes));
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(!extraction.extractSelectedZip(zipPath(), folder(), true));
+    QCOMPARE(readAll(folder() + "/damaged.wad"), QByteArray("earlier copy"));
+    QCOMPARE(readAll(folder() + "/fine.wad"), QByteArray("fine"));
+    QCOMPARE(entries(folder()), QStringList({"damaged.wad", "fine.wad"})); // no leftovers
+    QCOMPARE(extraction.lastRun().failed, 1);
+    QCOMPARE(dialogs.messages().size(), 1);
+}
+
+void TestZipExtraction::failedWriteKeepsEarlierCopy()
+{
+    QVERIFY(writeAll(folder() + "/full.wad", "earlier copy"));
+    ZipWriter zip(zipPath());
+    zip.add("full.wad", "new");
+    zip.add("next.wad", "next");
+    QVERIFY(zip.close());
+    FaultInjector::fail(FileOperation::Write, folder() + "/full.wad",
+                        ErrorNumber::PathFileAccessError);
+
+    RecordingDialogs dialogs;
+    QVERIFY(!ZipExtraction(dialogs).extract(zipPath(), folder()));
+    QCOMPARE(readAll(folder() + "/full.wad"), QByteArray("earlier copy"));
+    QCOMPARE(readAll(folder() + "/next.wad"), QByteArray("next"));
+    QCOMPARE(entries(folder()), QStringList({"full.wad", "next.wad"}));
+}
+
+QTEST_GUILESS_MAIN(TestZipExtraction)
+#include "tst_zipextraction.moc"
