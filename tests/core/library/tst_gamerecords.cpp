@@ -1,0 +1,482 @@
+// The per-game records under GameInfo: their file names, their bytes, the one-line-per-wad
+// rewrite of a user directory's map record, lookups without regard to case, stale and empty
+// records, failures injected through the file layer, and the deletions of the preferences.
+
+#include "core/library/GameRecords.h"
+#include "core/platform/FaultInjector.h"
+
+#include "support/InstallTree.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+namespace {
+
+const QString kInfo = QStringLiteral("Z3DLaunch/GameInfo/");
+
+const QStringList kDoom2Maps{"MAP01", "MAP07", "MAP32"};
+
+// The path relative to GameInfo, or "" for an empty path.
+QString underInfo(const InstallTree& tree, const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    const QString prefix = tree.path(kInfo);
+    return path.startsWith(prefix) ? path.mid(prefix.size()) : QStringLiteral("outside: ") + path;
+}
+
+QStringList filesIn(const InstallTree& tree, const QString& folder)
+{
+    return QDir(tree.path(folder)).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(z3d::GameKind)
+
+class TestGameRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void recordName_data()
+    {
+        QTest::addColumn<GameKind>("kind");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
+                                        << "shareware doom";
+        QTest::newRow("shareware Doom shown in capitals") << GameKind::IwadGame << "SHAREWARE DOOM"
+                                                          << "shareware doom";
+        QTest::newRow("Ultimate Doom") << GameKind::IwadGame << "Doom/Ultimate Doom"
+                                       << "doom";
+        QTest::newRow("Doom II") << GameKind::IwadGame << "DOOM II"
+                                 << "doom2";
+        QTest::newRow("TNT") << GameKind::IwadGame << "TNT - Final Doom"
+                             << "tnt";
+        QTest::newRow("Plutonia") << GameKind::IwadGame << "The Plutonia Experiment"
+                                  << "plutonia";
+        QTest::newRow("installed game") << GameKind::PwadGame << "My.Game"
+                                        << "my.game";
+        QTest::newRow("accents") << GameKind::ZipArchive << QString::fromUtf8("Château")
+                                 << QString::fromUtf8("château");
+        QTest::newRow("a slash climbs out") << GameKind::PwadGame << "../evil"
+                                            << "";
+        QTest::newRow("a backslash climbs out") << GameKind::PwadGame << "a\\b"
+                                                << "";
+        QTest::newRow("dot dot") << GameKind::UserDirectory << ".."
+                                 << "";
+        QTest::newRow("empty") << GameKind::PwadGame << ""
+                               << "";
+    }
+
+    void recordName()
+    {
+        QFETCH(GameKind, kind);
+        QFETCH(QString, game);
+        QFETCH(QString, name);
+        QCOMPARE(GameRecords::recordName(kind, game), name);
+    }
+
+    void lastMapRecordPath_data()
+    {
+        QTest::addColumn<GameKind>("kind");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
+                                        << "Iwads/shareware doom.z3dm";
+        QTest::newRow("Doom II") << GameKind::IwadGame << "Doom II"
+                                 << "Iwads/doom2.z3dm";
+        QTest::newRow("installed game") << GameKind::PwadGame << "Castle"
+                                        << "Pwads/castle.z3dm";
+        QTest::newRow("scripted map") << GameKind::ScriptedMap << "Wickermoor"
+                                      << "Pwads/wickermoor.z3dm";
+        QTest::newRow("zip archive") << GameKind::ZipArchive << "MYZIP"
+                                     << "Zips/myzip.z3dm";
+        QTest::newRow("user directory has its own") << GameKind::UserDirectory << "Udir"
+                                                    << "";
+        QTest::newRow("no game") << GameKind::None << "Castle"
+                                 << "";
+    }
+
+    void lastMapRecordPath()
+    {
+        QFETCH(GameKind, kind);
+        QFETCH(QString, game);
+        QFETCH(QString, path);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(underInfo(tree, records.lastMapRecordPath(kind, game)), path);
+    }
+
+    // The record is one CR LF line, in a folder made for it.
+    void saveLastMap()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveLastMap(GameKind::IwadGame, "Shareware Doom", "E1M3"),
+                 ErrorNumber::None);
+        QCOMPARE(records.saveLastMap(GameKind::IwadGame, "Doom II", "MAP07"), ErrorNumber::None);
+        QCOMPARE(records.saveLastMap(GameKind::ZipArchive, "MyZip", "MAP02"), ErrorNumber::None);
+        QCOMPARE(tree.readFile(kInfo + "Iwads/shareware doom.z3dm"), QByteArray("E1M3\r\n"));
+        QCOMPARE(tree.readFile(kInfo + "Iwads/doom2.z3dm"), QByteArray("MAP07\r\n"));
+        QCOMPARE(tree.readFile(kInfo + "Zips/myzip.z3dm"), QByteArray("MAP02\r\n"));
+
+        QCOMPARE(records.restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps),
+                 std::optional<QString>("MAP07"));
+        // The map list no longer holds it: the caller selects the first map.
+        QCOMPARE(records.restoreLastMap(GameKind::IwadGame, "Doom II", {"MAP01", "MAP02"}),
+                 std::nullopt);
+    }
+
+    void restoreLastMap_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("restored");
+        QTest::newRow("as written") << "Iwads/doom2.z3dm" << QByteArray("MAP07\r\n") << "MAP07";
+        QTest::newRow("record and value of another case")
+            << "IWADS/Doom2.Z3DM" << QByteArray("map07\r\n") << "MAP07";
+        QTest::newRow("line feeds only") << "Iwads/doom2.z3dm" << QByteArray("MAP32\n") << "MAP32";
+        QTest::newRow("blanks around")
+            << "Iwads/doom2.z3dm" << QByteArray(" MAP07 \r\n") << "MAP07";
+        QTest::newRow("stale map") << "Iwads/doom2.z3dm" << QByteArray("MAP15\r\n") << "";
+        QTest::newRow("empty record") << "Iwads/doom2.z3dm" << QByteArray() << "";
+        QTest::newRow("blank line") << "Iwads/doom2.z3dm" << QByteArray("\r\nMAP07\r\n") << "";
+        QTest::newRow("another game's record") << "Iwads/tnt.z3dm" << QByteArray("MAP07\r\n") << "";
+        QTest::newRow("binary junk") << "Iwads/doom2.z3dm" << QByteArray("\x00\xff\x01", 3) << "";
+    }
+
+    void restoreLastMap()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, restored);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + file, content);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        const std::optional<QString> map =
+            records.restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps);
+        QCOMPARE(map.value_or(QString()), restored);
+    }
+
+    // A record of another case is replaced, not joined by a second file.
+    void saveLastMapReplacesRecordOfAnotherCase()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + "Pwads/Castle.Z3DM", "MAP01\r\n");
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveLastMap(GameKind::PwadGame, "CASTLE", "MAP05"), ErrorNumber::None);
+        QCOMPARE(filesIn(tree, kInfo + "Pwads"), QStringList{"Castle.Z3DM"});
+        QCOMPARE(tree.readFile(kInfo + "Pwads/Castle.Z3DM"), QByteArray("MAP05\r\n"));
+    }
+
+    // A failed write leaves the old record whole.
+    void failedWriteKeepsRecord()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
+        FaultInjector::fail(FileOperation::Write, tree.path(kInfo + "Pwads/castle.z3dm"),
+                            ErrorNumber::PermissionDenied);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveLastMap(GameKind::PwadGame, "Castle", "MAP05"),
+                 ErrorNumber::PermissionDenied);
+        QCOMPARE(tree.readFile(kInfo + "Pwads/castle.z3dm"), QByteArray("MAP01\r\n"));
+    }
+
+    void userDirectoryRecords_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("first record") << QByteArray() << "a.wad"
+                                      << "MAP01" << QByteArray("a.wad MAP01\r\n");
+        QTest::newRow("another wad is appended")
+            << QByteArray("a.wad MAP01\r\n") << "b.wad"
+            << "E1M1" << QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n");
+        QTest::newRow("same wad keeps its place")
+            << QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n") << "A.WAD"
+            << "MAP05" << QByteArray("A.WAD MAP05\r\nb.wad E1M1\r\n");
+        QTest::newRow("later lines of the wad go")
+            << QByteArray("a.wad MAP01\r\nb.wad MAP02\r\na.wad MAP03\r\n") << "a.wad"
+            << "MAP09" << QByteArray("a.wad MAP09\r\nb.wad MAP02\r\n");
+        QTest::newRow("a longer name is another wad")
+            << QByteArray("a.wad.wad MAP04\r\n") << "a.wad"
+            << "MAP02" << QByteArray("a.wad.wad MAP04\r\na.wad MAP02\r\n");
+        QTest::newRow("commas and quotes stay in one line")
+            << QByteArray("\"odd\", name.wad MAP03\r\n") << "My Wad, v2.wad"
+            << "MAP01" << QByteArray("\"odd\", name.wad MAP03\r\nMy Wad, v2.wad MAP01\r\n");
+        QTest::newRow("no map selected") << QByteArray() << "a.wad"
+                                         << "" << QByteArray("a.wad \r\n");
+    }
+
+    void userDirectoryRecords()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, file);
+        QFETCH(QString, map);
+        QFETCH(QByteArray, after);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        if (!before.isEmpty())
+            tree.addFile(kInfo + "Gwads/my dir.z3dm", before);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveUserDirectorySelection("My Dir", file, map, true), ErrorNumber::None);
+        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dm"), after);
+        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dg"), (file + "\r\n").toUtf8());
+        QCOMPARE(records.userDirectoryFile("MY DIR"), file);
+        QCOMPARE(records.userDirectoryMap("my dir", file).value_or(QString()), map);
+    }
+
+    void userDirectoryWithoutRememberedMaps()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveUserDirectorySelection("Udir", "a.wad", "MAP01", false),
+                 ErrorNumber::None);
+        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        // No file selected: nothing at all.
+        QCOMPARE(records.saveUserDirectorySelection("Other", "", "MAP01", true), ErrorNumber::None);
+        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(records.userDirectoryFile("Other"), QString());
+    }
+
+    // A map record that exists but cannot be read is not replaced by a single line.
+    void unreadableMapRecordIsKept()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const QByteArray old("a.wad MAP01\r\nb.wad MAP02\r\n");
+        tree.addFile(kInfo + "Gwads/udir.z3dm", old);
+        FaultInjector::fail(FileOperation::Read, tree.path(kInfo + "Gwads/udir.z3dm"),
+                            ErrorNumber::FileAlreadyOpen);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.saveUserDirectorySelection("Udir", "c.wad", "MAP03", true),
+                 ErrorNumber::FileAlreadyOpen);
+        QCOMPARE(tree.readFile(kInfo + "Gwads/udir.z3dm"), old);
+        QCOMPARE(tree.readFile(kInfo + "Gwads/udir.z3dg"), QByteArray("c.wad\r\n"));
+    }
+
+    void userDirectoryMap_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("map");
+        const QByteArray record("a.wad MAP01\r\nb.wad E2M2\r\na.wad   MAP03  \r\nc.wad\r\n");
+        QTest::newRow("last line wins, trimmed") << record << "a.wad"
+                                                 << "MAP03";
+        QTest::newRow("file of another case") << record << "B.WAD"
+                                              << "E2M2";
+        QTest::newRow("line without a map") << record << "c.wad"
+                                            << "";
+        QTest::newRow("no line for the file") << record << "d.wad"
+                                              << "";
+        QTest::newRow("prefix of another name") << QByteArray("ab.wad MAP04\r\n") << "a"
+                                                << "";
+        QTest::newRow("no file") << record << ""
+                                 << "";
+        QTest::newRow("no record") << QByteArray() << "a.wad"
+                                   << "";
+    }
+
+    void userDirectoryMap()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, file);
+        QFETCH(QString, map);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        if (!record.isEmpty())
+            tree.addFile(kInfo + "GWADS/Udir.Z3DM", record);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.userDirectoryMap("udir", file).value_or(QString()), map);
+    }
+
+    void saveRecordPath_data()
+    {
+        QTest::addColumn<GameKind>("kind");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("mainFile");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Doom II") << GameKind::IwadGame << "Doom II"
+                                 << ""
+                                 << "Save/doom2.z3ds";
+        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
+                                        << ""
+                                        << "Save/shareware doom.z3ds";
+        QTest::newRow("installed game") << GameKind::PwadGame << "Castle"
+                                        << ""
+                                        << "Save/castle.z3ds";
+        QTest::newRow("scripted map") << GameKind::ScriptedMap << "Pale Chorus"
+                                      << ""
+                                      << "Save/pale chorus.z3ds";
+        QTest::newRow("user directory, per wad") << GameKind::UserDirectory << "My Dir"
+                                                 << "/g/Z3DGames/My Dir/Gwads/Level.One.WAD"
+                                                 << "Save/Gwads/my dir/level.one.z3ds";
+        QTest::newRow("user directory, bare file name") << GameKind::UserDirectory << "My Dir"
+                                                        << "E1.wad"
+                                                        << "Save/Gwads/my dir/e1.z3ds";
+        QTest::newRow("user directory without a wad") << GameKind::UserDirectory << "My Dir"
+                                                      << ""
+                                                      << "";
+        QTest::newRow("zip archive") << GameKind::ZipArchive << "MyZip"
+                                     << ""
+                                     << "Save/Zip/myzip.z3ds";
+        QTest::newRow("no game") << GameKind::None << "Castle"
+                                 << ""
+                                 << "";
+    }
+
+    void saveRecordPath()
+    {
+        QFETCH(GameKind, kind);
+        QFETCH(QString, game);
+        QFETCH(QString, mainFile);
+        QFETCH(QString, path);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(underInfo(tree, records.saveRecordPath(kind, game, mainFile)), path);
+    }
+
+    void saveRecords()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        const QString wad = tree.path("Z3DGames/My Dir/Gwads/Level1.wad");
+        QCOMPARE(records.writeSaveRecord(GameKind::UserDirectory, "My Dir", wad, "3"),
+                 ErrorNumber::None);
+        QCOMPARE(records.writeSaveRecord(GameKind::ZipArchive, "MyZip", {}, "0"),
+                 ErrorNumber::None);
+        QCOMPARE(records.writeSaveRecord(GameKind::IwadGame, "Doom II", {}, "4"),
+                 ErrorNumber::None);
+        QCOMPARE(tree.readFile(kInfo + "Save/Gwads/my dir/level1.z3ds"), QByteArray("3\r\n"));
+        QCOMPARE(tree.readFile(kInfo + "Save/Zip/myzip.z3ds"), QByteArray("0\r\n"));
+        QCOMPARE(tree.readFile(kInfo + "Save/doom2.z3ds"), QByteArray("4\r\n"));
+
+        QCOMPARE(records.readSaveRecord(GameKind::UserDirectory, "MY DIR", "LEVEL1.WAD"),
+                 std::optional<QString>("3"));
+        QCOMPARE(records.readSaveRecord(GameKind::IwadGame, "DOOM II"),
+                 std::optional<QString>("4"));
+        QCOMPARE(records.readSaveRecord(GameKind::PwadGame, "Castle"), std::nullopt);
+
+        // A user directory's record needs its wad; an empty slot is never written.
+        QVERIFY(records.writeSaveRecord(GameKind::UserDirectory, "My Dir", {}, "3") !=
+                ErrorNumber::None);
+        QVERIFY(records.writeSaveRecord(GameKind::PwadGame, "Castle", {}, {}) != ErrorNumber::None);
+        QVERIFY(!tree.exists(kInfo + "Save/castle.z3ds"));
+
+        QCOMPARE(records.deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
+        QVERIFY(!tree.exists(kInfo + "Save/Zip/myzip.z3ds"));
+        QCOMPARE(records.deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
+    }
+
+    void saveRecordValue_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("slot");
+        QTest::newRow("as written") << QByteArray("3\r\n") << "3";
+        QTest::newRow("blanks around") << QByteArray(" 3 \r\n") << "3";
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("blank line") << QByteArray("  \r\n") << "";
+    }
+
+    void saveRecordValue()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, slot);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + "Save/castle.z3ds", content);
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.readSaveRecord(GameKind::PwadGame, "Castle").value_or(QString()), slot);
+    }
+
+    void deleteMapRecords()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + "Iwads/doom2.z3dm", "MAP01\r\n");
+        tree.addFile(kInfo + "pwads/castle.z3dm", "MAP01\r\n");
+        tree.addFile(kInfo + "Zips/myzip.z3dm", "MAP01\r\n");
+        tree.addFile(kInfo + "Gwads/udir.z3dm", "a.wad MAP01\r\n");
+        tree.addFile(kInfo + "Gwads/Other.Z3DM", "b.wad MAP01\r\n");
+        tree.addFile(kInfo + "Gwads/udir.z3dg", "a.wad\r\n");
+        tree.addFile(kInfo + "Save/castle.z3ds", "1\r\n");
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.deleteMapRecords(), ErrorNumber::None);
+        QCOMPARE(QDir(tree.path(kInfo)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{"Gwads", "Save"}));
+        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QVERIFY(tree.exists(kInfo + "Save/castle.z3ds"));
+        // Nothing left to delete is not a failure.
+        QCOMPARE(records.deleteMapRecords(), ErrorNumber::None);
+    }
+
+    void deleteSaveRecords()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFile(kInfo + "Save/castle.z3ds", "1\r\n");
+        tree.addFile(kInfo + "Save/Gwads/udir/a.z3ds", "2\r\n");
+        tree.addFile(kInfo + "Save/Zip/myzip.z3ds", "3\r\n");
+        tree.addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        QCOMPARE(records.deleteSaveRecords(), ErrorNumber::None);
+        QVERIFY(!tree.exists(kInfo + "Save"));
+        QVERIFY(tree.exists(kInfo + "Pwads/castle.z3dm"));
+        QCOMPARE(records.deleteSaveRecords(), ErrorNumber::None);
+    }
+
+    // Without a GameInfo folder no record lands in the current folder.
+    void noGameInfoDirWritesNothing()
+    {
+        InstallTree tree(InstallTree::Empty);
+        QVERIFY(tree.isValid());
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tree.root()));
+        InstallPaths paths;
+        const GameRecords records(paths);
+        QVERIFY(records.saveLastMap(GameKind::PwadGame, "Castle", "MAP01") != ErrorNumber::None);
+        QVERIFY(records.saveUserDirectorySelection("Udir", "a.wad", "MAP01", true) !=
+                ErrorNumber::None);
+        QVERIFY(records.writeSaveRecord(GameKind::PwadGame, "Castle", {}, "1") !=
+                ErrorNumber::None);
+        records.deleteMapRecords();
+        records.deleteSaveRecords();
+        const QStringList left =
+            QDir(tree.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QDir::setCurrent(previous);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameRecords)
+#include "tst_gamerecords.moc"
