@@ -1,0 +1,136 @@
+// The repair of a playlist's map slots: missing names inserted at their positions, music of
+// the other slots kept, lines never removed, a Mixed playlist's Doom part put first.
+
+#include "core/inspect/MapStructure.h"
+
+#include <QTest>
+
+using namespace z3d;
+
+namespace {
+
+QStringList episodeSlots()
+{
+    QStringList names;
+    for (int episode = 1; episode <= 4; ++episode)
+        for (int map = 1; map <= 9; ++map)
+            names << QStringLiteral("E%1M%2").arg(episode).arg(map);
+    return names;
+}
+
+QStringList numberedSlots()
+{
+    QStringList names;
+    for (int map = 1; map <= 32; ++map)
+        names << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
+// Slot lines carrying music, as a playlist holds them.
+QStringList withMusic(const QStringList& names)
+{
+    QStringList lines;
+    for (const QString& name : names)
+        lines << name + QStringLiteral(" \\OggVorbis\\") + name.toLower() + QStringLiteral(".ogg");
+    return lines;
+}
+
+QStringList without(QStringList lines, const QStringList& names)
+{
+    for (const QString& name : names)
+        lines.removeIf([&](const QString& line) { return line.startsWith(name + u' '); });
+    return lines;
+}
+
+} // namespace
+
+class TestMapStructure : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void slotNames()
+    {
+        QCOMPARE(mapSlotNames("Doom"), episodeSlots());
+        QCOMPARE(mapSlotNames("doom2"), numberedSlots());
+        QCOMPARE(mapSlotNames("MIXED"), episodeSlots() + numberedSlots());
+        QCOMPARE(mapSlotNames("Heretic"), QStringList());
+        QCOMPARE(mapSlotNames("Mixed").at(33), QStringLiteral("E4M7"));
+        QCOMPARE(mapSlotNames("Mixed").at(36), QStringLiteral("MAP01"));
+        QCOMPARE(mapSlotNames("Mixed").at(45), QStringLiteral("MAP10"));
+    }
+
+    void repair_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("repaired");
+
+        const QStringList doom2 = withMusic(numberedSlots());
+        QStringList doom2Bare = doom2;
+        doom2Bare[30] = "MAP31";
+        doom2Bare[31] = "MAP32";
+        QTest::newRow("Doom2 without MAP31 and MAP32")
+            << "Doom2" << without(doom2, {"MAP31", "MAP32"}) << doom2Bare;
+
+        const QStringList doom = withMusic(episodeSlots());
+        QStringList doomBare = doom;
+        doomBare[11] = "E2M3";
+        QTest::newRow("Doom without E2M3") << "Doom" << without(doom, {"E2M3"}) << doomBare;
+        QTest::newRow("complete Doom list unchanged") << "Doom" << doom << doom;
+
+        QStringList lowerCase = doom;
+        lowerCase[0] = "e1m1 \\OggVorbis\\first.ogg";
+        QTest::newRow("names compare without case") << "doom" << lowerCase << lowerCase;
+
+        QTest::newRow("empty Doom2 list") << "Doom2" << QStringList() << numberedSlots();
+
+        // MAP1 is not MAP10: five characters are compared.
+        QStringList shortName = doom2.mid(0, 9);
+        shortName << "MAP1 \\OggVorbis\\odd.ogg";
+        QStringList shortRepaired = doom2.mid(0, 9);
+        shortRepaired << "MAP10"
+                      << "MAP1 \\OggVorbis\\odd.ogg";
+        for (int map = 11; map <= 32; ++map)
+            shortRepaired.insert(shortRepaired.size() - 1, QStringLiteral("MAP%1").arg(map));
+        QTest::newRow("a shorter name is not the slot") << "Doom2" << shortName << shortRepaired;
+
+        // A line at the wrong position stays; the names are inserted around it.
+        QStringList swapped{"MAP02 \\a.ogg", "MAP01 \\b.ogg"};
+        QStringList swappedRepaired{"MAP01", "MAP02 \\a.ogg"};
+        for (int map = 3; map <= 32; ++map)
+            swappedRepaired << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
+        swappedRepaired << "MAP01 \\b.ogg";
+        QTest::newRow("lines are never removed") << "Doom2" << swapped << swappedRepaired;
+
+        const QStringList mixed = withMusic(episodeSlots() + numberedSlots());
+        QTest::newRow("Mixed with the numbered maps first")
+            << "Mixed" << withMusic(numberedSlots() + episodeSlots()) << mixed;
+        QTest::newRow("Mixed in order unchanged") << "Mixed" << mixed << mixed;
+
+        QStringList mixedGaps = mixed;
+        mixedGaps[4] = "E1M5";
+        mixedGaps[44] = "MAP09";
+        mixedGaps[67] = "MAP32";
+        QTest::newRow("Mixed, numbered first, with gaps")
+            << "Mixed"
+            << without(withMusic(numberedSlots() + episodeSlots()), {"MAP09", "MAP32", "E1M5"})
+            << mixedGaps;
+        QTest::newRow("Mixed from nothing")
+            << "Mixed" << QStringList() << episodeSlots() + numberedSlots();
+
+        QTest::newRow("unknown type unchanged")
+            << "Heretic" << QStringList{"MAP02 x"} << QStringList{"MAP02 x"};
+    }
+
+    void repair()
+    {
+        QFETCH(QString, type);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, repaired);
+        QCOMPARE(checkMapStructure(lines, type), repaired);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMapStructure)
+#include "tst_mapstructure.moc"
