@@ -3,7 +3,7 @@
 #   make test  installs what is missing, builds and runs every test through ctest
 
 BUILD ?= build
-DEBIAN_PACKAGES := qt6-base-dev libzip-dev cmake ninja-build g++ pkg-config freedoom \
+DEBIAN_PACKAGES := qt6-base-dev libzip-dev cmake ninja-build g++ pkg-config freedoom unzip \
                    desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)

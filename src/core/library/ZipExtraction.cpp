@@ -201,7 +201,8 @@ void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& fo
 void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString& target)
 {
     if (m_archivePassword) {
-        const Outcome outcome = writeMember(archive, index, m_archivePassword->constData(), target);
+        const char* remembered = m_archivePassword->constData();
+        const Outcome outcome = writeMember(archive, index, remembered, target);
         if (outcome == Outcome::Written || outcome == Outcome::WriteFailed) {
             count(outcome);
             return;
@@ -211,7 +212,7 @@ void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString&
         ++m_summary.skippedEncrypted;
         return;
     }
-    const std::optional<QString> answer = m_dialogs.inputBox(kPasswordPrompt, QString(), QString());
+    const auto answer = m_dialogs.inputBox(kPasswordPrompt, QString(), QString());
     if (!answer || answer->isEmpty()) {
         m_passwordDeclined = true;
         ++m_summary.skippedEncrypted;
@@ -228,11 +229,11 @@ void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString&
         count(outcome);
 }
 
-ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, const char* password,
+ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, const char* secret,
                                                   const QString& target) const
 {
-    MemberHandle member(password ? zip_fopen_index_encrypted(archive, index, 0, password)
-                                 : zip_fopen_index(archive, index, 0));
+    MemberHandle member(secret ? zip_fopen_index_encrypted(archive, index, 0, secret)
+                               : zip_fopen_index(archive, index, 0));
     if (!member)
         return Outcome::OpenFailed;
     if (FaultInjector::check(FileOperation::Write, target) != ErrorNumber::None)

@@ -79,7 +79,8 @@ private:
     void listFolder(const QString& folder);
     void extractMember(zip* archive, quint64 index, const QString& folder);
     void extractEncrypted(zip* archive, quint64 index, const QString& target);
-    Outcome writeMember(zip* archive, quint64 index, const char* password,
+    // Streams one member into target; secret is its password, null when it is not encrypted.
+    Outcome writeMember(zip* archive, quint64 index, const char* secret,
                         const QString& target) const;
     void count(Outcome outcome);
 

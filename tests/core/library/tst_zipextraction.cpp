@@ -39,7 +39,7 @@ public:
             zip_discard(m_archive);
     }
 
-    zip_int64_t add(const char* name, const QByteArray& data, zip_uint16_t encryption = ZIP_EM_NONE,
+    zip_int64_t add(const char* name, const QByteArray& data, zip_uint16_t encryption = 0,
                     const char* password = nullptr, zip_int32_t compression = ZIP_CM_DEFLATE)
     {
         const QByteArray& kept = m_data.emplace_back(data);
