@@ -180,15 +180,16 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
     return writeRecord(mapRecord, lines);
 }
 
-std::optional<QString> GameRecords::userDirectoryMap(const QString& game, const QString& file) const
+std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
+                                                     const QString& fileName) const
 {
     const QString path = userDirectoryMapRecordPath(game);
-    if (file.isEmpty() || path.isEmpty())
+    if (fileName.isEmpty() || path.isEmpty())
         return std::nullopt;
     QString wanted;
     for (const QString& line : TextFile::readLines(path).lines) {
-        if (lineIsFor(line, file))
-            wanted = line.mid(file.size()).trimmed();
+        if (lineIsFor(line, fileName))
+            wanted = line.mid(fileName.size()).trimmed();
     }
     if (wanted.isEmpty())
         return std::nullopt;

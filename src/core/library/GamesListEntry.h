@@ -19,4 +19,7 @@ struct GamesListEntry
 
 using GamesListEntries = QList<GamesListEntry>;
 
+// The games list's order: by display text, alphabetically without regard to case.
+void sortByDisplay(GamesListEntries& entries);
+
 } // namespace z3d

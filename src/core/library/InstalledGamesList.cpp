@@ -1,13 +1,10 @@
 #include "core/library/InstalledGamesList.h"
 
-#include "core/library/NameOrder.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 
 #include <QDir>
-
-#include <algorithm>
 
 namespace z3d {
 
@@ -61,9 +58,7 @@ GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool script
         entries.append(
             {displayText(folder, customFontInUse), folder, kindFrom(subfolders, folder)});
     }
-    std::sort(entries.begin(), entries.end(), [](const GamesListEntry& a, const GamesListEntry& b) {
-        return nameLess(a.display, b.display);
-    });
+    sortByDisplay(entries);
     return entries;
 }
 

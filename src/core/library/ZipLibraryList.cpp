@@ -1,12 +1,9 @@
 #include "core/library/ZipLibraryList.h"
 
-#include "core/library/NameOrder.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 
 #include <QDir>
-
-#include <algorithm>
 
 namespace z3d {
 
@@ -31,9 +28,7 @@ GamesListEntries ZipLibraryList::list(const QString& folder, bool customFontInUs
             continue;
         entries.append({displayText(name, customFontInUse), name, GameKind::ZipArchive});
     }
-    std::sort(entries.begin(), entries.end(), [](const GamesListEntry& a, const GamesListEntry& b) {
-        return nameLess(a.display, b.display);
-    });
+    sortByDisplay(entries);
     return entries;
 }
 

@@ -312,11 +312,11 @@ private slots:
         tree.addFile("Z3DArchives/old.zip.bak", "x");
         tree.addFolder("Z3DArchives/folder.zip");
 
-        const GamesListEntries entries = ZipLibraryList::list(tree.path("z3darchives"), customFont);
-        QCOMPARE(displaysOf(entries), displays);
-        QCOMPARE(namesOf(entries),
+        const GamesListEntries listed = ZipLibraryList::list(tree.path("z3DArchives"), customFont);
+        QCOMPARE(displaysOf(listed), displays);
+        QCOMPARE(namesOf(listed),
                  (QStringList{"a b.c", "myzip", "Other", QString::fromUtf8("été")}));
-        for (const GamesListEntry& entry : entries)
+        for (const GamesListEntry& entry : listed)
             QCOMPARE(entry.kind, GameKind::ZipArchive);
     }
 
@@ -406,6 +406,7 @@ private slots:
         QTest::addColumn<QString>("mainFile");
         QTest::addColumn<int>("wadCount");
         QTest::addColumn<QStringList>("asked");
+        const QStringList twoWads{"a.wad", "b.wad"};
         QTest::newRow("most maps, last name among equals")
             << QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}
             << QVariantMap{{"a.wad", 103}, {"b.wad", 103}, {"c.wad", 101}} << "b.wad" << 3
@@ -433,11 +434,9 @@ private slots:
             << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 101}, {"b.wad", 10}}
             << "a.wad" << 2 << QStringList{"a.wad", "b.wad"};
         QTest::newRow("every check silent")
-            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 10}, {"b.wad", 10}} << "b.wad"
-            << 2 << QStringList{"a.wad", "b.wad"};
+            << twoWads << QVariantMap{{"a.wad", 10}, {"b.wad", 10}} << "b.wad" << 2 << twoWads;
         QTest::newRow("a refused candidate is dropped")
-            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 101}, {"b.wad", 0}} << "a.wad"
-            << 2 << QStringList{"a.wad", "b.wad"};
+            << twoWads << QVariantMap{{"a.wad", 101}, {"b.wad", 0}} << "a.wad" << 2 << twoWads;
         QTest::newRow("names with blanks, dots and accents")
             << QStringList{"my.big map.wad", QString::fromUtf8("été.wad")}
             << QVariantMap{{"my.big map.wad", 104}, {QString::fromUtf8("été.wad"), 104}}

@@ -152,7 +152,7 @@ private slots:
         QTest::newRow("stale map") << "Iwads/doom2.z3dm" << QByteArray("MAP15\r\n") << "";
         QTest::newRow("empty record") << "Iwads/doom2.z3dm" << QByteArray() << "";
         QTest::newRow("blank line") << "Iwads/doom2.z3dm" << QByteArray("\r\nMAP07\r\n") << "";
-        QTest::newRow("another game's record") << "Iwads/tnt.z3dm" << QByteArray("MAP07\r\n") << "";
+        QTest::newRow("another game") << "Iwads/tnt.z3dm" << QByteArray("MAP07\r\n") << "";
         QTest::newRow("binary junk") << "Iwads/doom2.z3dm" << QByteArray("\x00\xff\x01", 3) << "";
     }
 
@@ -255,9 +255,9 @@ private slots:
                  ErrorNumber::None);
         QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
         // No file selected: nothing at all.
-        QCOMPARE(records.saveUserDirectorySelection("Other", "", "MAP01", true), ErrorNumber::None);
+        QCOMPARE(records.saveUserDirectorySelection("Else", "", "E1M1", true), ErrorNumber::None);
         QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
-        QCOMPARE(records.userDirectoryFile("Other"), QString());
+        QCOMPARE(records.userDirectoryFile("Else"), QString());
     }
 
     // A map record that exists but cannot be read is not replaced by a single line.
@@ -387,8 +387,8 @@ private slots:
         // A user directory's record needs its wad; an empty slot is never written.
         QVERIFY(records.writeSaveRecord(GameKind::UserDirectory, "My Dir", {}, "3") !=
                 ErrorNumber::None);
-        QVERIFY(records.writeSaveRecord(GameKind::PwadGame, "Castle", {}, {}) != ErrorNumber::None);
-        QVERIFY(!tree.exists(kInfo + "Save/castle.z3ds"));
+        QVERIFY(records.writeSaveRecord(GameKind::PwadGame, "Keep", {}, {}) != ErrorNumber::None);
+        QVERIFY(!tree.exists(kInfo + "Save/keep.z3ds"));
 
         QCOMPARE(records.deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
         QVERIFY(!tree.exists(kInfo + "Save/Zip/myzip.z3ds"));
