@@ -14,6 +14,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>
