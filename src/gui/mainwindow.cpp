@@ -1,6 +1,6 @@
 #include "gui/mainwindow.h"
 
-#include "core/platform/FileOperations.h"
+#include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
@@ -542,18 +542,12 @@ void MainWindow::chkLaunchPrefsClick(int index)
 // Failures are not reported: a record that cannot be deleted is simply left behind.
 void MainWindow::deleteRememberedMaps()
 {
-    const QString records = m_paths.gameInfoDir;
-    if (records.isEmpty())
-        return;
-    for (const char* folder : {"Iwads", "Pwads", "Zips"})
-        FileOperations::deleteFolderTree(records + QLatin1String(folder));
-    FileOperations::deleteMatching(records + QStringLiteral("Gwads"), QStringLiteral("*.z3dm"));
+    GameRecords(m_paths).deleteMapRecords();
 }
 
 void MainWindow::deleteRememberedSaves()
 {
-    if (!m_paths.gameInfoDir.isEmpty())
-        FileOperations::deleteFolderTree(m_paths.gameInfoDir + QStringLiteral("Save"));
+    GameRecords(m_paths).deleteSaveRecords();
 }
 
 bool MainWindow::formKeyDown(int key)

@@ -5,7 +5,8 @@
 namespace z3d {
 
 // The kind of the selected games-list entry.
-enum class GameKind {
+enum class GameKind
+{
     None,
     IwadGame,      // a commercial game: the registered IWAD file itself
     PwadGame,      // GamesDir/<name>/Pwads: every game file loads with the main wad
@@ -15,7 +16,12 @@ enum class GameKind {
 };
 
 // What the games list shows; the index of the view option and of gamesListView.
-enum class GamesListMode : int { InstalledGames = 0, DoomGames = 1, ZipLibrary = 2 };
+enum class GamesListMode : int
+{
+    InstalledGames = 0,
+    DoomGames = 1,
+    ZipLibrary = 2
+};
 
 // The selection chain's state, for the whole run.
 struct GameSelection
@@ -31,8 +37,15 @@ struct GameSelection
     QString selectedIwadPath;
     // For a zip-library entry, its archive.
     QString currentZipPath;
+    // The folder held more than one ".wad" file when the main wad was chosen: every loadable
+    // wad of the game is handed to the engine.
+    bool severalFiles = false;
     // The list position of the map last clicked.
     int lastMapIndex = 0;
+    // The chosen save game: the entry's text, its file, and its list position (-1 none).
+    QString lastSaveEntry;
+    QString selectedSaveFile;
+    int selectedSavePosition = -1;
 };
 
 } // namespace z3d

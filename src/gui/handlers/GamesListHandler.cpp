@@ -1,17 +1,31 @@
 #include "gui/handlers/GamesListHandler.h"
 
 #include "core/app/LauncherContext.h"
+#include "core/app/Processes.h"
 #include "core/inspect/CheckerTool.h"
 #include "core/iwads/IwadType.h"
+#include "core/library/GameFiles.h"
+#include "core/library/GameRecords.h"
+#include "core/library/InstalledGamesList.h"
+#include "core/library/MainWadChooser.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/library/SelectedGame.h"
+#include "core/library/ZipExtraction.h"
+#include "core/library/ZipLibraryList.h"
+#include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
+#include "core/saves/SaveGameFolders.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/TextColour.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,16 +36,23 @@ namespace z3d {
 namespace {
 
 constexpr int kShortcutButton = 2;
+constexpr int kEditLogButton = 3;
 constexpr int kZipLocationButton = 7;
 constexpr int kGamesTab = 0;
+constexpr int kNameRole = Qt::UserRole;
+// A Pwads game with more files than this gets the taller game-files list.
+constexpr int kFilesBeforeExpanding = 4;
 
 const QString kCommercialHeader = QStringLiteral("COMMERCIAL DOOM LIST");
 const QString kInstalledHeader = QStringLiteral("INSTALLED GAMES LIST");
+const QString kScriptedHeader = QStringLiteral("ZORN3D SCRIPTED MAP");
 
-int rowOf(const QListWidget* list, const QString& text)
+int rowNamed(const QListWidget* list, const QString& name, int role)
 {
     for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text().compare(text, Qt::CaseInsensitive) == 0)
+        const QString text = role == Qt::DisplayRole ? list->item(row)->text()
+                                                     : list->item(row)->data(role).toString();
+        if (text.compare(name, Qt::CaseInsensitive) == 0)
             return row;
     }
     return -1;
@@ -46,11 +67,21 @@ int firstSelectedRow(const QListWidget* list)
     return -1;
 }
 
+void selectRow(QListWidget* list, int row)
+{
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+bool isWad(const QString& name)
+{
+    return name.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
-                                   CheckerTool& checker, MapListHandler& maps)
-    : QObject(&window), m_context(context), m_window(window), m_checker(checker), m_maps(maps),
+                                   Services services)
+    : QObject(&window), m_context(context), m_window(window), m_services(services),
       m_games(window.gamesTab()->gamesList()), m_files(window.gamesTab()->gameFilesList())
 {
     connect(m_games, &QListWidget::itemSelectionChanged, this, [this] {
@@ -61,8 +92,34 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
         if (firstSelectedRow(m_files) >= 0)
             selectGameFile();
     });
-    m_window.hooks().switchGamesList = [this](int view) {
+    connect(m_files, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openGameFile(item->text()); });
+    m_files->viewport()->installEventFilter(this);
+    m_window.gamesTab()->header(0)->installEventFilter(this);
+    m_window.gamesTab()->scriptedMapsImage()->installEventFilter(this);
+
+    m_services.maps.saveChosenMap = [this] {
+        if (m_context.selection.currentKind == GameKind::UserDirectory) {
+            m_choiceSavedByMapClick = true;
+            saveUserDirectoryChoice();
+        } else {
+            const QStringList maps = m_services.maps.maps();
+            const int row = m_services.maps.selectedRow();
+            if (firstSelectedRow(m_files) >= 0 && row >= 0)
+                m_services.records.saveLastMap(m_context.selection.currentKind,
+                                               currentGameName(), maps.at(row));
+        }
+        if (m_context.settings.rememberLastSavegame)
+            m_services.records.deleteSaveRecord(m_context.selection.currentKind,
+                                                currentGameName(),
+                                                m_context.selection.currentGameFile);
+    };
+    MainWindow::Hooks& hooks = m_window.hooks();
+    hooks.switchGamesList = [this](int view) {
         switchGamesList(static_cast<GamesListMode>(view));
+    };
+    hooks.scriptedMapModelsInstalled = [this] {
+        return ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths);
     };
 }
 
@@ -78,14 +135,29 @@ bool GamesListHandler::showsCommercialGames() const
     return mode() == GamesListMode::DoomGames;
 }
 
-void GamesListHandler::selectRow(QListWidget* list, int row)
+QString GamesListHandler::zipExtractDir() const
 {
-    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    return PathResolver::resolveUnder(m_context.paths.launcherDir, QStringLiteral("Zips"));
 }
 
-bool GamesListHandler::selectGameNamed(const QString& name)
+QString GamesListHandler::currentGameName() const
 {
-    const int row = rowOf(m_games, name);
+    return selectedGameName(m_context.selection, m_context.settings);
+}
+
+QStringList GamesListHandler::gameFileNames() const
+{
+    QStringList names;
+    for (int row = 0; row < m_files->count(); ++row)
+        names << m_files->item(row)->text();
+    return names;
+}
+
+bool GamesListHandler::selectGameNamed(const QString& game)
+{
+    int row = rowNamed(m_games, game, kNameRole);
+    if (row < 0)
+        row = rowNamed(m_games, game, Qt::DisplayRole);
     if (row < 0)
         return false;
     selectRow(m_games, row);
@@ -111,6 +183,11 @@ void GamesListHandler::setLaunchAndShortcut(bool launch, bool shortcut)
     m_window.auxButton(kShortcutButton)->setEnabled(shortcut);
 }
 
+void GamesListHandler::showHeader(const QString& text)
+{
+    m_window.gamesTab()->header(0)->setText(text);
+}
+
 void GamesListHandler::colourViewOptions(GamesListMode selected)
 {
     for (int i = 0; i < 3; ++i) {
@@ -121,16 +198,46 @@ void GamesListHandler::colourViewOptions(GamesListMode selected)
     }
 }
 
+void GamesListHandler::fillList(const QList<std::pair<QString, QString>>& entries)
+{
+    m_games->clear();
+    for (const auto& [display, name] : entries) {
+        auto* item = new QListWidgetItem(display, m_games);
+        item->setData(kNameRole, name);
+    }
+}
+
+void GamesListHandler::fillCommercialGamesList()
+{
+    QList<std::pair<QString, QString>> entries;
+    for (IwadType type : m_context.iwads.listedGames()) {
+        const IwadInfo& info = iwadInfo(type);
+        const QString display = QString::fromLatin1(m_context.customFontInUse
+                                                        ? info.displayName
+                                                        : info.upperDisplayName);
+        entries.append({display, display});
+    }
+    fillList(entries);
+}
+
+void GamesListHandler::fillInstalledGamesList()
+{
+    QList<std::pair<QString, QString>> entries;
+    for (const GamesListEntry& entry : InstalledGamesList::list(
+             m_context.paths, m_scriptedMapsOnly, m_context.customFontInUse))
+        entries.append({entry.display, entry.name});
+    fillList(entries);
+}
+
 void GamesListHandler::switchGamesList(GamesListMode newMode)
 {
     GameSelection& selection = m_context.selection;
     LauncherSettings& settings = m_context.settings;
     selection.currentKind = GameKind::None;
-    m_window.gamesTab()->saveGameList()->clear();
+    m_services.saves.clear();
     colourViewOptions(newMode);
     m_files->clear();
     m_window.gamesTab()->mapList()->clear();
-    QLabel* header = m_window.gamesTab()->header(0);
 
     QString tip;
     if (!settings.disableTooltips && newMode == GamesListMode::InstalledGames)
@@ -140,24 +247,47 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     m_games->setToolTip(tip);
 
     settings.gamesListView = static_cast<int>(newMode);
+    QLabel* scriptedImage = m_window.gamesTab()->scriptedMapsImage();
     bool selected = false;
     switch (newMode) {
+    case GamesListMode::InstalledGames:
+        m_window.auxButton(kZipLocationButton)->hide();
+        scriptedImage->setVisible(
+            ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
+            settings.advancedOptions);
+        fillInstalledGamesList();
+        setLaunchAndShortcut(true, m_window.auxButton(kShortcutButton)->isEnabled());
+        showHeader(kInstalledHeader);
+        selected = selectGameNamed(settings.lastInstalledGame);
+        break;
     case GamesListMode::DoomGames:
-        m_window.gamesTab()->scriptedMapsImage()->hide();
+        scriptedImage->hide();
         m_window.auxButton(kZipLocationButton)->hide();
         setLaunchAndShortcut(true, true);
         selection.currentKind = GameKind::IwadGame;
-        header->setText(kCommercialHeader);
+        showHeader(kCommercialHeader);
         fillCommercialGamesList();
         selected = selectGameNamed(settings.lastDoomGame);
         break;
-    case GamesListMode::InstalledGames:
-    case GamesListMode::ZipLibrary:
-        // Not listed yet: the installed-games and zip-library views fill these modes.
-        m_window.auxButton(kZipLocationButton)->setVisible(newMode == GamesListMode::ZipLibrary);
-        header->setText(kInstalledHeader);
-        m_games->clear();
+    case GamesListMode::ZipLibrary: {
+        scriptedImage->hide();
+        m_window.auxButton(kZipLocationButton)
+            ->setVisible(!m_window.auxButton(kEditLogButton)->isVisible());
+        setLaunchAndShortcut(true, false);
+        const bool custom =
+            PathResolver::fileExists(PathResolver::resolveUnder(m_context.paths.launcherDataDir,
+                                                                QStringLiteral("archives.z3d"))) &&
+            PathResolver::folderExists(m_context.paths.zipLibraryDir);
+        showHeader(custom ? QStringLiteral("CUSTOM ZIP LIBRARY") : QStringLiteral("ZIP LIBRARY"));
+        selection.currentKind = GameKind::ZipArchive;
+        QList<std::pair<QString, QString>> entries;
+        for (const GamesListEntry& entry :
+             ZipLibraryList::list(m_context.paths.zipLibraryDir, m_context.customFontInUse))
+            entries.append({entry.display, entry.name});
+        fillList(entries);
+        selected = selectGameNamed(settings.lastZipLibraryEntry);
         break;
+    }
     }
     if (!selected)
         selectFirstGame();
@@ -165,21 +295,21 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
         setLaunchAndShortcut(false, false);
 }
 
-void GamesListHandler::fillCommercialGamesList()
-{
-    m_games->clear();
-    for (IwadType type : m_context.iwads.listedGames()) {
-        const IwadInfo& info = iwadInfo(type);
-        m_games->addItem(QString::fromLatin1(m_context.customFontInUse ? info.displayName
-                                                                       : info.upperDisplayName));
-    }
-}
-
 void GamesListHandler::restoreInitialSelection(GamesListMode initial)
 {
-    if (initial == GamesListMode::DoomGames) {
+    const LauncherSettings& settings = m_context.settings;
+    switch (initial) {
+    case GamesListMode::InstalledGames:
+        fillInstalledGamesList();
+        selectGameNamed(settings.lastInstalledGame);
+        break;
+    case GamesListMode::DoomGames:
         fillCommercialGamesList();
-        selectGameNamed(m_context.settings.lastDoomGame);
+        selectGameNamed(settings.lastDoomGame);
+        break;
+    case GamesListMode::ZipLibrary:
+        selectGameNamed(settings.lastZipLibraryEntry);
+        break;
     }
     colourViewOptions(initial);
 }
@@ -189,18 +319,65 @@ void GamesListHandler::selectGame()
     const int row = firstSelectedRow(m_games);
     if (row < 0)
         return;
-    const QString name = m_games->item(row)->text();
+    const QString name = m_games->item(row)->data(kNameRole).toString();
     m_files->clear();
     m_window.gamesTab()->mapList()->clear();
-    if (mode() == GamesListMode::DoomGames)
+    m_choiceSavedByMapClick = false;
+    switch (mode()) {
+    case GamesListMode::InstalledGames:
+        selectInstalledGame(name);
+        break;
+    case GamesListMode::DoomGames:
         selectCommercialGame(name);
+        break;
+    case GamesListMode::ZipLibrary:
+        selectZipArchive(name);
+        break;
+    }
+}
+
+void GamesListHandler::selectInstalledGame(const QString& name)
+{
+    GameSelection& selection = m_context.selection;
+    GamesTab* page = m_window.gamesTab();
+    const GameKind kind = InstalledGamesList::kindOf(m_context.paths, name);
+    selection.currentKind = kind;
+    const QString gameDir = PathResolver::resolveUnder(m_context.paths.gamesDir, name);
+    QString filesFolder;
+    if (kind == GameKind::UserDirectory) {
+        page->expandGameList();
+        showHeader(kInstalledHeader);
+        selection.currentUserDirectory = name;
+        filesFolder = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
+    } else {
+        page->shrinkGameList();
+        showHeader(kind == GameKind::ScriptedMap ? kScriptedHeader : kInstalledHeader);
+        selection.currentPwadGame = name;
+        filesFolder = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
+    }
+    m_context.settings.lastInstalledGame = name;
+
+    selection.currentGameFile.clear();
+    const GameFileList files =
+        GameFiles::listGameFiles(filesFolder, m_context.settings.wadFilesOnly);
+    m_files->addItems(files.names);
+    if (kind != GameKind::UserDirectory && files.count() > kFilesBeforeExpanding)
+        page->expandGameList();
+    m_services.saves.listFolder(PathResolver::resolveUnder(gameDir, QStringLiteral("savegame")));
+    selection.currentGameFolder = filesFolder + QLatin1Char('/');
+    if (kind == GameKind::UserDirectory)
+        restoreUserDirectorySelection(name);
+    else
+        selectMainWad(filesFolder);
+    if (selection.currentGameFile.isEmpty())
+        m_window.auxButton(kShortcutButton)->setEnabled(false);
 }
 
 void GamesListHandler::selectCommercialGame(const QString& name)
 {
     GameSelection& selection = m_context.selection;
     m_window.gamesTab()->shrinkGameList();
-    m_window.gamesTab()->header(0)->setText(kCommercialHeader);
+    showHeader(kCommercialHeader);
     m_context.settings.lastDoomGame = name;
     selection.currentKind = GameKind::IwadGame;
 
@@ -214,21 +391,50 @@ void GamesListHandler::selectCommercialGame(const QString& name)
         selection.selectedIwadPath = path;
         selectRow(m_files, m_files->count() - 1);
     }
-    const QString saves = PathResolver::resolveUnder(
-        m_context.paths.installRoot,
-        QStringLiteral("UserSG/%1/savegame").arg(QLatin1String(iwadInfo(*type).key)));
-    listSaveGames(saves);
+    m_services.saves.listFolder(SaveGameFolders(m_context.paths).iwadGameFolder(*type));
 }
 
-void GamesListHandler::listSaveGames(const QString& folder)
+void GamesListHandler::selectZipArchive(const QString& name)
 {
-    QListWidget* saves = m_window.gamesTab()->saveGameList();
-    saves->clear();
-    if (!PathResolver::folderExists(folder))
+    GameSelection& selection = m_context.selection;
+    LauncherSettings& settings = m_context.settings;
+    m_window.gamesTab()->expandGameList();
+    const QString extractDir = zipExtractDir();
+    if (!PathResolver::folderExists(extractDir))
+        FileOperations::createFolder(extractDir);
+    if (name.compare(settings.lastZipLibraryEntry, Qt::CaseInsensitive) != 0)
+        FileOperations::deleteMatching(extractDir, QStringLiteral("*.*"));
+    selection.currentZipPath =
+        PathResolver::resolveUnder(m_context.paths.zipLibraryDir, name + QStringLiteral(".zip"));
+    if (!PathResolver::fileExists(selection.currentZipPath))
         return;
-    const SaveHeaderList headers = m_checker.loadSaveHeaders(folder);
-    m_window.control<QPlainTextEdit>(QStringLiteral("FileOutput"))->setPlainText(headers.output);
-    saves->addItems(headers.entries);
+    m_services.zips.extractSelectedZip(selection.currentZipPath, extractDir,
+                                       m_window.isVisible());
+    settings.lastZipLibraryEntry = name;
+    m_files->addItems(GameFiles::listFolderFiles(extractDir));
+    selection.currentGameFolder = extractDir + QLatin1Char('/');
+    m_zipSavesListed = false;
+    selectMainWad(extractDir);
+    if (!m_zipSavesListed)
+        m_services.saves.listFolder(
+            SaveGameFolders(m_context.paths).zipArchiveFolder(selection.currentGameFile));
+}
+
+void GamesListHandler::selectMainWad(const QString& folder)
+{
+    GameSelection& selection = m_context.selection;
+    CheckerTool& checker = m_services.checker;
+    const MainWadChoice choice = MainWadChooser::choose(
+        folder, [&checker](const QString& wad) { return checker.checkWadMapCount(wad); });
+    selection.currentGameFile = choice.mainFile;
+    // "A several-files game" is one whose folder held more than one ".wad" file.
+    selection.severalFiles = choice.wadCount > 1;
+    const int row = rowNamed(m_files, choice.fileName, Qt::DisplayRole);
+    if (choice.found() && row >= 0)
+        selectRow(m_files, row);
+    else
+        m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(false);
+    m_services.maps.updateLaunchMapAndIwad();
 }
 
 void GamesListHandler::selectGameFile()
@@ -240,8 +446,7 @@ void GamesListHandler::selectGameFile()
     QString entry;
     for (int row = 0; row < m_files->count() && entry.isEmpty(); ++row) {
         const QString text = m_files->item(row)->text();
-        if (m_files->item(row)->isSelected() && text.endsWith(QLatin1String(".wad"),
-                                                              Qt::CaseInsensitive))
+        if (m_files->item(row)->isSelected() && isWad(text))
             entry = text;
     }
     if (entry.isEmpty()) {
@@ -259,7 +464,7 @@ void GamesListHandler::selectGameFile()
 
     auto* wadCheckList = m_window.control<QListWidget>(QStringLiteral("WadCheckList"));
     wadCheckList->clear();
-    const WadMapList mapList = m_checker.loadWadMapList(selection.currentGameFile);
+    const WadMapList mapList = m_services.checker.loadWadMapList(selection.currentGameFile);
     m_window.control<QPlainTextEdit>(QStringLiteral("FileOutput"))->setPlainText(mapList.output);
     if (!mapList.outputEmpty) {
         maps->clear();
@@ -267,16 +472,134 @@ void GamesListHandler::selectGameFile()
         maps->addItems(mapList.mapNames);
     }
 
-    if (m_context.launch.kind != LaunchKind::NewGame) {
-        if (m_context.settings.rememberLastMap && restoreChosenMap)
-            restoreChosenMap();
-        else if (maps->count() > 0)
-            maps->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    }
+    if (m_context.settings.rememberLastSavegame)
+        restoreSaveGame();
+    if (m_context.launch.kind != LaunchKind::NewGame)
+        restoreMap();
     if (!mapList.hasMaps()) {
         maps->clear();
         setLaunchAndShortcut(false, false);
     }
+}
+
+void GamesListHandler::restoreSaveGame()
+{
+    const GameSelection& selection = m_context.selection;
+    if (selection.currentKind == GameKind::ZipArchive) {
+        m_services.saves.listFolder(
+            SaveGameFolders(m_context.paths).zipArchiveFolder(selection.currentGameFile));
+        m_zipSavesListed = true;
+    }
+    const std::optional<QString> slot = m_services.records.readSaveRecord(
+        selection.currentKind, currentGameName(), selection.currentGameFile);
+    if (slot)
+        m_services.saves.selectSlot(*slot);
+}
+
+void GamesListHandler::restoreMap()
+{
+    const GameSelection& selection = m_context.selection;
+    QListWidget* maps = m_window.gamesTab()->mapList();
+    if (!m_context.settings.rememberLastMap) {
+        if (maps->count() > 0)
+            selectRow(maps, 0);
+        return;
+    }
+    if (selection.currentKind == GameKind::UserDirectory) {
+        restoreUserDirectorySelection(selection.currentUserDirectory);
+        return;
+    }
+    const std::optional<QString> map = m_services.records.restoreLastMap(
+        selection.currentKind, currentGameName(), m_services.maps.maps());
+    const int row = map ? rowNamed(maps, *map, Qt::DisplayRole) : -1;
+    if (maps->count() > 0)
+        selectRow(maps, row >= 0 ? row : 0);
+}
+
+void GamesListHandler::restoreUserDirectorySelection(const QString& game)
+{
+    QListWidget* maps = m_window.gamesTab()->mapList();
+    const int fileRow = firstSelectedRow(m_files);
+    // With a file chosen, its remembered map is the whole answer. (Without one, the
+    // directory's remembered file is chosen first; its map follows when the file's own
+    // selection comes back here.)
+    if (m_context.settings.rememberLastMap && fileRow >= 0) {
+        const std::optional<QString> wanted =
+            m_services.records.userDirectoryMap(game, m_files->item(fileRow)->text());
+        const int row = wanted ? rowNamed(maps, *wanted, Qt::DisplayRole) : -1;
+        if (maps->count() > 0)
+            selectRow(maps, row >= 0 ? row : 0);
+        if (!wanted || row >= 0)
+            return;
+    }
+    const QString wantedFile = m_services.records.userDirectoryFile(game);
+    m_context.selection.currentGameFile = wantedFile;
+    selectGameNamed(game);
+    const int row = wantedFile.isEmpty() ? -1 : rowNamed(m_files, wantedFile, Qt::DisplayRole);
+    if (row >= 0)
+        selectRow(m_files, row);
+    else
+        m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(false);
+}
+
+void GamesListHandler::saveUserDirectoryChoice()
+{
+    const int fileRow = firstSelectedRow(m_files);
+    if (fileRow < 0)
+        return;
+    const QStringList maps = m_services.maps.maps();
+    const int mapRow = m_services.maps.selectedRow();
+    m_services.records.saveUserDirectorySelection(
+        m_context.selection.currentUserDirectory, m_files->item(fileRow)->text(),
+        mapRow >= 0 ? maps.at(mapRow) : QString(), m_context.settings.rememberLastMap);
+}
+
+void GamesListHandler::openGameFile(const QString& entry)
+{
+    if (firstSelectedRow(m_games) < 0)
+        return;
+    const QString path = PathResolver::resolve(m_context.selection.currentGameFolder + entry);
+    for (const char* textFile : {"sndinfo", "scp_zoff", "scp_defn"}) {
+        if (entry.compare(QLatin1String(textFile), Qt::CaseInsensitive) == 0) {
+            m_context.processes->openInTextEditor(path);
+            return;
+        }
+    }
+    m_context.processes->openWithAssociatedProgram(path);
+}
+
+void GamesListHandler::toggleScriptedMaps()
+{
+    if (mode() != GamesListMode::InstalledGames)
+        return;
+    m_scriptedMapsOnly = !m_scriptedMapsOnly;
+    fillInstalledGamesList();
+    if (!selectGameNamed(m_context.settings.lastInstalledGame))
+        selectFirstGame();
+}
+
+bool GamesListHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    GamesTab* page = m_window.gamesTab();
+    if (watched == m_files->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // Releasing the mouse over a wad of a user directory remembers the choice, unless a
+        // map click has done so since the game was chosen.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QListWidgetItem* item = m_files->itemAt(mouse->position().toPoint());
+        if (item && isWad(item->text()) &&
+            m_context.selection.currentKind == GameKind::UserDirectory &&
+            !m_choiceSavedByMapClick)
+            saveUserDirectoryChoice();
+    } else if ((watched == page->scriptedMapsImage() || watched == page->header(0)) &&
+               event->type() == QEvent::MouseButtonPress) {
+        const bool toggles =
+            watched == page->scriptedMapsImage() ||
+            (ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
+             m_context.settings.advancedOptions);
+        if (toggles)
+            toggleScriptedMaps();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace z3d

@@ -5,7 +5,6 @@
 #include <QObject>
 
 #include <functional>
-#include <memory>
 
 class QListWidget;
 
@@ -13,60 +12,94 @@ namespace z3d {
 
 struct LauncherContext;
 class CheckerTool;
+class GameRecords;
 class MainWindow;
 class MapListHandler;
+class SaveListHandler;
+class ZipExtraction;
 
 // The selection chain of the Games tab: the view options switch the games list's source,
 // choosing a game fills its files and picks the main file, choosing a file asks the checker
-// for its maps and lists the game's save games. A selection made by code runs the same
-// handlers as a click.
+// for its maps and restores the game's remembered map and save game. A selection made by code
+// runs the same handlers as a click.
 class GamesListHandler : public QObject
 {
     Q_OBJECT
 
 public:
-    GamesListHandler(LauncherContext& context, MainWindow& window, CheckerTool& checker,
-                     MapListHandler& maps);
-    ~GamesListHandler() override;
+    struct Services
+    {
+        CheckerTool& checker;
+        GameRecords& records;
+        ZipExtraction& zips;
+        MapListHandler& maps;
+        SaveListHandler& saves;
+    };
 
-    // Restores the chosen map (or file) from the game's record; selects the first map when
-    // none is restored.
-    std::function<void()> restoreChosenMap;
+    GamesListHandler(LauncherContext& context, MainWindow& window, Services services);
+    ~GamesListHandler() override;
 
     // SwitchGamesList.
     void switchGamesList(GamesListMode mode);
     // FillCommercialGamesList: the registered commercial games in their fixed order.
     void fillCommercialGamesList();
+    // FillInstalledGamesList.
+    void fillInstalledGamesList();
     // SelectGame for the selected games-list entry.
     void selectGame();
     // SelectGameFile for the selected game-files entry.
     void selectGameFile();
     // RestoreInitialSelection, once at load.
     void restoreInitialSelection(GamesListMode mode);
+    // RestoreUserDirectorySelection: the remembered map of the selected file, or the
+    // remembered file of the directory.
+    void restoreUserDirectorySelection(const QString& game);
+    // The scripted-map toggle: only scripted maps, or every installed game.
+    void toggleScriptedMaps();
 
-    // Selects the games-list entry equal to name (without regard to case); false when none.
-    bool selectGameNamed(const QString& name);
+    // Selects the games-list entry naming game (without regard to case); false when none.
+    bool selectGameNamed(const QString& game);
     // Selects the first games-list entry when there is one.
     void selectFirstGame();
     // The games list shows the commercial games.
     bool showsCommercialGames() const;
     // Empties the games list, the game-files list and the map list.
     void clearGameLists();
+    // The selected game's name as the records know it, empty when none is selected.
+    QString currentGameName() const;
+    // The names of the game-files list, in list order.
+    QStringList gameFileNames() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     GamesListMode mode() const;
+    void fillList(const QList<std::pair<QString, QString>>& entries);
+    void selectInstalledGame(const QString& name);
     void selectCommercialGame(const QString& name);
-    void listSaveGames(const QString& folder);
+    void selectZipArchive(const QString& name);
+    void selectMainWad(const QString& folder);
+    void restoreSaveGame();
+    void restoreMap();
+    void saveUserDirectoryChoice();
+    void openGameFile(const QString& entry);
     void colourViewOptions(GamesListMode mode);
     void setLaunchAndShortcut(bool launch, bool shortcut);
-    void selectRow(QListWidget* list, int row);
+    void showHeader(const QString& text);
+    QString zipExtractDir() const;
 
     LauncherContext& m_context;
     MainWindow& m_window;
-    CheckerTool& m_checker;
-    MapListHandler& m_maps;
+    Services m_services;
     QListWidget* m_games;
     QListWidget* m_files;
+    // The installed-games list shows only the scripted maps.
+    bool m_scriptedMapsOnly = false;
+    // The zip archive's save games were listed while its file was chosen.
+    bool m_zipSavesListed = false;
+    // A map click saved the user directory's choice since the game was chosen.
+    bool m_choiceSavedByMapClick = false;
 };
 
 } // namespace z3d

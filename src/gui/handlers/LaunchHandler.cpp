@@ -2,9 +2,13 @@
 
 #include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
+#include "core/inspect/CheckerTool.h"
 #include "core/launch/LaunchAssembler.h"
 #include "core/launch/LaunchMessages.h"
 #include "core/launch/LaunchProbe.h"
+#include "core/library/GameFiles.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/library/SelectedGame.h"
 #include "core/platform/PathResolver.h"
 #include "gui/SettingsBinder.h"
 #include "gui/WindowPosition.h"
@@ -22,8 +26,9 @@
 namespace z3d {
 
 LaunchHandler::LaunchHandler(LauncherContext& context, MainWindow& window,
-                             OptionAvailability& options)
-    : QObject(&window), m_context(context), m_window(window), m_options(options)
+                             OptionAvailability& options, CheckerTool& checker)
+    : QObject(&window), m_context(context), m_window(window), m_options(options),
+      m_checker(checker)
 {
     connect(&m_window, &MainWindow::launchRequested, this, &LaunchHandler::launchButtonClick);
 }
@@ -39,6 +44,8 @@ void LaunchHandler::launchButtonClick()
     }
     if (m_context.settings.gamesListView == 1)
         launchCommercialGame();
+    else
+        launchInstalledGame();
 }
 
 void LaunchHandler::prepare()
@@ -91,6 +98,48 @@ void LaunchHandler::launchCommercialGame()
     inputs.selectedIwadFile = m_context.selection.selectedIwadPath;
     LaunchProbe::probe(inputs, m_context.settings);
     const LaunchOutcome outcome = z3d::launchCommercialGame(m_context.settings, inputs);
+    if (accept(outcome))
+        startEngine(outcome);
+}
+
+InstalledGameInputs LaunchHandler::installedGameInputs() const
+{
+    const GameSelection& selection = m_context.selection;
+    InstalledGameInputs game;
+    game.mainFile = selection.currentGameFile;
+    game.folder = selection.currentGameFolder;
+    while (game.folder.size() > 1 && game.folder.endsWith(QLatin1Char('/')))
+        game.folder.chop(1);
+    game.userDirectory = selection.currentKind == GameKind::UserDirectory;
+    game.fromZipLibrary = selection.currentKind == GameKind::ZipArchive;
+    game.severalFiles = selection.severalFiles;
+    const QListWidget* files = m_window.gamesTab()->gameFilesList();
+    for (int row = 0; row < files->count(); ++row) {
+        const QListWidgetItem* item = files->item(row);
+        const QString path = selection.currentGameFolder + item->text();
+        // The files the engine must load: the game files a folder lists.
+        game.files << GameFileEntry{path, GameFiles::isGameFile(item->text(),
+                                                                m_context.settings.wadFilesOnly)};
+        if (item->isSelected() && !game.selectedUserFile)
+            game.selectedUserFile = path;
+    }
+    const QListWidget* maps = m_window.gamesTab()->mapList();
+    game.firstMapEntry = maps->count() > 0 ? maps->item(0)->text() : QString();
+    const QString name = selectedGameName(selection, m_context.settings);
+    const ScriptedMapCheck scripted = ScriptedMapTable::isScriptedMap(m_context.paths, name);
+    game.scriptedMap = scripted.isScriptedMap;
+    game.scriptedMapReady = scripted.assetsPresent;
+    game.compatibilityClass = m_checker.lookUpKnownPwad(selection.currentGameFile);
+    return game;
+}
+
+void LaunchHandler::launchInstalledGame()
+{
+    prepare();
+    LaunchInputs inputs = commonInputs();
+    inputs.game = installedGameInputs();
+    LaunchProbe::probe(inputs, m_context.settings);
+    const LaunchOutcome outcome = z3d::launchInstalledGame(m_context.settings, inputs);
     if (accept(outcome))
         startEngine(outcome);
 }

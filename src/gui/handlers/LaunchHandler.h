@@ -8,10 +8,12 @@
 
 namespace z3d {
 
+struct InstalledGameInputs;
 struct LaunchInputs;
 struct LaunchOutcome;
 struct LauncherContext;
 class MainWindow;
+class CheckerTool;
 class OptionAvailability;
 
 // The Launch button and Enter: gathers the window's choices, has the command line assembled
@@ -21,7 +23,8 @@ class LaunchHandler : public QObject, private EngineStartHost
     Q_OBJECT
 
 public:
-    LaunchHandler(LauncherContext& context, MainWindow& window, OptionAvailability& options);
+    LaunchHandler(LauncherContext& context, MainWindow& window, OptionAvailability& options,
+                  CheckerTool& checker);
 
     // Opens the IWAD window (a commercial game whose IWAD has gone).
     std::function<void()> showIwadWindow;
@@ -32,11 +35,14 @@ public:
     void launchButtonClick();
     // LaunchCommercialGame: the "Doom games" view.
     void launchCommercialGame();
+    // LaunchInstalledGame: the "Installed games" and "Zip Libray" views.
+    void launchInstalledGame();
 
 private:
     // The preamble every launch shares: settings gathered, resource options refreshed.
     void prepare();
     LaunchInputs commonInputs() const;
+    InstalledGameInputs installedGameInputs() const;
     // Shows the outcome's messages and takes its settings and launch state; false when the
     // launch was refused.
     bool accept(const LaunchOutcome& outcome);
@@ -52,6 +58,7 @@ private:
     LauncherContext& m_context;
     MainWindow& m_window;
     OptionAvailability& m_options;
+    CheckerTool& m_checker;
 };
 
 } // namespace z3d

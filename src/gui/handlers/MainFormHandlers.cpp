@@ -2,12 +2,15 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/inspect/CheckerTool.h"
+#include "core/library/GameRecords.h"
+#include "core/library/ZipExtraction.h"
 #include "gui/TexturePathController.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/OptionAvailability.h"
+#include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
 
 namespace z3d {
@@ -21,14 +24,19 @@ constexpr int kIwadLocationsButton = 5;
 MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
     : QObject(&window), m_context(context), m_window(window),
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
+      m_records(std::make_unique<GameRecords>(context.paths)),
+      m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
       m_texturePaths(new TexturePathController(context, window)),
       m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
       m_maps(new MapListHandler(context, window)),
-      m_games(new GamesListHandler(context, window, *m_checker, *m_maps)),
-      m_launch(new LaunchHandler(context, window, *m_options)),
+      m_saves(new SaveListHandler(context, window, *m_records, *m_maps)),
+      m_games(new GamesListHandler(context, window,
+                                   {*m_checker, *m_records, *m_zips, *m_maps, *m_saves})),
+      m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window))
 {
     m_launch->showIwadWindow = [this] { showIwadWindow(); };
+    m_saves->reselectGame = [this] { m_games->selectGame(); };
     m_launch->unloadAllWindows = [this] {
         m_iwadWindow->close();
         m_window.close();

@@ -11,11 +11,14 @@ namespace z3d {
 
 struct LauncherContext;
 class CheckerTool;
+class GameRecords;
 class GamesListHandler;
 class IwadForm;
 class LaunchHandler;
 class MainWindow;
 class MapListHandler;
+class SaveListHandler;
+class ZipExtraction;
 class OptionAvailability;
 class TexturePathController;
 
@@ -35,6 +38,8 @@ public:
     OptionAvailability& options() { return *m_options; }
     MapListHandler& maps() { return *m_maps; }
     GamesListHandler& games() { return *m_games; }
+    SaveListHandler& saves() { return *m_saves; }
+    GameRecords& records() { return *m_records; }
     LaunchHandler& launch() { return *m_launch; }
 
     IwadForm& iwadWindow() { return *m_iwadWindow; }
@@ -47,9 +52,13 @@ private:
     LauncherContext& m_context;
     MainWindow& m_window;
     std::unique_ptr<CheckerTool> m_checker;
+    std::unique_ptr<GameRecords> m_records;
+    // One extraction for the whole run: a declined password holds until the launcher ends.
+    std::unique_ptr<ZipExtraction> m_zips;
     TexturePathController* m_texturePaths;
     std::unique_ptr<OptionAvailability> m_options;
     MapListHandler* m_maps;
+    SaveListHandler* m_saves;
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
     IwadForm* m_iwadWindow;

@@ -38,7 +38,7 @@ bool MapListHandler::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseButtonPress)
             mouseDown();
         else if (event->type() == QEvent::MouseButtonRelease)
-            mouseUp();
+            leaveStartFromNew();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -98,7 +98,7 @@ void MapListHandler::mouseDown()
     }
 }
 
-void MapListHandler::mouseUp()
+void MapListHandler::leaveStartFromNew()
 {
     QComboBox* skills = m_window.skillsLevel(1);
     if (skills->currentIndex() != kStartGameFromNew)

@@ -29,6 +29,8 @@ public:
     void updateLaunchMapAndIwad();
     // SetMapFocus: applies the skill choice to the map and save lists.
     void setMapFocus();
+    // A click on the map or save list leaves "Start game from New" for the last skill used.
+    void leaveStartFromNew();
     // A save-game click clears the map selection without it counting as a map click.
     void setIgnoringClicks(bool ignoring) { m_ignoringClicks = ignoring; }
 
@@ -41,7 +43,6 @@ protected:
 
 private:
     void mouseDown();
-    void mouseUp();
     void selectRow(int row);
 
     LauncherContext& m_context;

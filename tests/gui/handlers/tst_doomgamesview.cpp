@@ -1,6 +1,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/inspect/CheckerTool.h"
 #include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
@@ -31,14 +32,15 @@ QString checkwadOutput(const QStringList& maps)
 // The Games tab of a main window on an installation tree, with the checker's answers scripted.
 struct View
 {
-    View() : window(context.settings), checker(context.paths, processes)
+    View() : window(context.settings)
     {
         context.paths = tree.paths();
         context.dialogs = &dialogs;
         context.processes = &processes;
         window.setInstallPaths(context.paths);
-        maps = new MapListHandler(context, window);
-        games = new GamesListHandler(context, window, checker, *maps);
+        handlers = new MainFormHandlers(context, window);
+        maps = &handlers->maps();
+        games = &handlers->games();
     }
 
     QString addIwad(const QString& relative)
@@ -66,7 +68,7 @@ struct View
     RecordingDialogs dialogs;
     RecordingProcesses processes;
     MainWindow window;
-    CheckerTool checker;
+    MainFormHandlers* handlers;
     MapListHandler* maps;
     GamesListHandler* games;
 };

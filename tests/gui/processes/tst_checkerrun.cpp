@@ -4,55 +4,16 @@
 #include "core/inspect/CheckerTool.h"
 #include "gui/services/DesktopProcesses.h"
 
+#include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
 #include <QDir>
 #include <QFile>
-#include <QtEndian>
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
-
-namespace {
-
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-// A PWAD whose maps are each a marker followed by a THINGS lump with one thing.
-QByteArray wadWithMaps(const QList<QByteArray>& markers)
-{
-    QByteArray data;
-    QByteArray directory;
-    const auto addLump = [&](const QByteArray& name, const QByteArray& content) {
-        QByteArray padded = name;
-        padded.resize(8, '\0');
-        directory += le32(quint32(12 + data.size())) + le32(quint32(content.size())) + padded;
-        data += content;
-    };
-    addLump("INFO", "made by hand");
-    for (const QByteArray& marker : markers) {
-        addLump(marker, {});
-        addLump("THINGS", QByteArray(10, '\1'));
-    }
-    const quint32 lumps = quint32(directory.size() / 16);
-    return "PWAD" + le32(lumps) + le32(quint32(12 + data.size())) + data + directory;
-}
-
-QByteArray saveGame(const QByteArray& description)
-{
-    QByteArray bytes = description;
-    bytes.resize(24, '\0');
-    return bytes + QByteArray(100, '\x7f');
-}
-
-} // namespace
+using namespace z3d::test;
 
 class TestCheckerRun : public QObject
 {

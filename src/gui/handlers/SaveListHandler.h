@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QListWidget;
+class QMenu;
+
+namespace z3d {
+
+struct LauncherContext;
+class GameRecords;
+class MainWindow;
+class MapListHandler;
+
+// The save-game list: listing a game's save folder through the checker, choosing a save game
+// to resume (which excludes a chosen map), deleting one, and the two purge buttons.
+class SaveListHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    SaveListHandler(LauncherContext& context, MainWindow& window, GameRecords& records,
+                    MapListHandler& maps);
+
+    // Runs the games-list click for the current game again (after a save was deleted).
+    std::function<void()> reselectGame;
+
+    // Lists the save games of folder; an empty list when it does not exist.
+    void listFolder(const QString& folder);
+    void clear();
+    // Selects the entry of a remembered slot (its first character); nothing when none.
+    void selectSlot(const QString& slot);
+
+    // SaveGameList_Click for the selected entry.
+    void saveGameListClick();
+    // mcDelSaveGame_Click.
+    void deleteSaveGame();
+    // ButPurge_Click.
+    void purgeSaveGames();
+    void deleteAllNodes();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    LauncherContext& m_context;
+    MainWindow& m_window;
+    GameRecords& m_records;
+    MapListHandler& m_maps;
+    QListWidget* m_saves;
+    QMenu* m_menu;
+    QString m_folder;
+};
+
+} // namespace z3d

@@ -1,0 +1,260 @@
+#include "core/app/LauncherContext.h"
+#include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/MainFormHandlers.h"
+#include "gui/handlers/MapListHandler.h"
+#include "gui/mainwindow.h"
+#include "gui/services/DesktopProcesses.h"
+#include "gui/tabs/GamesTab.h"
+#include "support/GameFileBytes.h"
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+QList<QByteArray> numbered(int count)
+{
+    QList<QByteArray> maps;
+    for (int map = 1; map <= count; ++map)
+        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
+    return maps;
+}
+
+// The Games tab on an installation whose bin holds the real checker, so the map lists and
+// save lists come from real files.
+struct Library
+{
+    Library() : processes(dialogs), window(context.settings)
+    {
+        const QString checker = tree.path("bin/Z3DgFiles");
+        QFile::copy(QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles"), checker);
+        QFile::setPermissions(checker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        context.paths = tree.paths();
+        context.dialogs = &dialogs;
+        context.processes = &processes;
+        context.settings.rememberLastMap = true;
+        context.settings.rememberLastSavegame = true;
+        window.setInstallPaths(context.paths);
+        handlers = new MainFormHandlers(context, window);
+    }
+
+    void addWad(const QString& relative, const QList<QByteArray>& maps)
+    {
+        tree.addFile(relative, wadWithMaps(maps));
+    }
+    void showInstalledGames() { handlers->games().switchGamesList(GamesListMode::InstalledGames); }
+    QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
+    QStringList texts(const char* name) const
+    {
+        QStringList result;
+        for (int row = 0; row < list(name)->count(); ++row)
+            result << list(name)->item(row)->text();
+        return result;
+    }
+    QString selected(const char* name) const
+    {
+        const QList<QListWidgetItem*> items = list(name)->selectedItems();
+        return items.isEmpty() ? QString() : items.constFirst()->text();
+    }
+    void select(const char* name, const QString& text)
+    {
+        const QList<QListWidgetItem*> items = list(name)->findItems(text, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(text));
+        list(name)->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
+    }
+
+    InstallTree tree;
+    LauncherContext context;
+    RecordingDialogs dialogs;
+    DesktopProcesses processes;
+    MainWindow window;
+    MainFormHandlers* handlers;
+};
+
+} // namespace
+
+class TestLibraryChain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_folder = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_folder); }
+
+    void installedGamesAreListedInUpperCaseAndByKind()
+    {
+        Library library;
+        library.addWad("Z3DGames/My.Game/Pwads/my.wad", numbered(1));
+        library.tree.addFolder("Z3DGames/Both/Pwads");
+        library.addWad("Z3DGames/Both/Gwads/one.wad", numbered(2));
+        library.tree.addFolder("Z3DGames/Neither/Other");
+        library.tree.addFile("Z3DGames/loose.wad", wadWithMaps(numbered(1)));
+        library.showInstalledGames();
+        QCOMPARE(library.texts("PwadList"), (QStringList{"BOTH", "MY.GAME"}));
+        library.select("PwadList", "BOTH");
+        QCOMPARE(library.context.selection.currentKind, GameKind::UserDirectory);
+        QCOMPARE(library.context.selection.currentUserDirectory, QStringLiteral("Both"));
+    }
+
+    void mainWadIsTheOneWithMostMaps()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/a.wad", numbered(3));
+        library.addWad("Z3DGames/Castle/Pwads/b.wad", numbered(3));
+        library.addWad("Z3DGames/Castle/Pwads/c.wad", numbered(1));
+        library.tree.addFile("Z3DGames/Castle/Pwads/readme.txt", "hello");
+        library.tree.addFile("Z3DGames/Castle/Pwads/DOOM2.WAD", wadWithMaps(numbered(32)));
+        library.showInstalledGames();
+        QCOMPARE(library.texts("PwadShowlist"),
+                 (QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}));
+        QCOMPARE(library.selected("PwadShowlist"), QStringLiteral("b.wad"));
+        QVERIFY(library.context.selection.severalFiles);
+        QCOMPARE(library.texts("MapList"), (QStringList{"MAP01", "MAP02", "MAP03"}));
+        QCOMPARE(library.context.launch.iwadPath, library.context.iwads.path(IwadType::Doom2));
+        QVERIFY(library.window.findChild<QPushButton*>("LaunchButton")->isEnabled());
+    }
+
+    void rememberedMapComesBack()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(4));
+        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numbered(2));
+        library.window.skillsLevel(1)->setCurrentIndex(3);
+        library.showInstalledGames();
+        library.select("PwadList", "CASTLE");
+        library.select("MapList", "MAP03");
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"),
+                 QByteArray("MAP03\r\n"));
+        library.select("PwadList", "KEEP");
+        QCOMPARE(library.selected("MapList"), QStringLiteral("MAP01"));
+        library.select("PwadList", "CASTLE");
+        QCOMPARE(library.selected("MapList"), QStringLiteral("MAP03"));
+        QCOMPARE(library.context.launch.warpArgument, QStringLiteral("03"));
+    }
+
+    void userDirectoryRestoresItsFileAndThatFilesMap()
+    {
+        Library library;
+        library.addWad("Z3DGames/Udir/Gwads/first.wad", numbered(2));
+        library.addWad("Z3DGames/Udir/Gwads/second.wad", numbered(5));
+        library.window.skillsLevel(1)->setCurrentIndex(3);
+        library.showInstalledGames();
+        QVERIFY(library.selected("PwadShowlist").isEmpty());
+        QVERIFY(!library.window.findChild<QPushButton*>("LaunchButton")->isEnabled());
+
+        library.select("PwadShowlist", "second.wad");
+        library.select("MapList", "MAP04");
+        library.select("MapList", "MAP05");
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Gwads/udir.z3dg"),
+                 QByteArray("second.wad\r\n"));
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Gwads/udir.z3dm"),
+                 QByteArray("second.wad MAP05\r\n"));
+
+        library.list("PwadList")->clearSelection();
+        library.select("PwadList", "UDIR");
+        QCOMPARE(library.selected("PwadShowlist"), QStringLiteral("second.wad"));
+        QCOMPARE(library.selected("MapList"), QStringLiteral("MAP05"));
+        QVERIFY(library.context.selection.currentGameFile.endsWith("/Gwads/second.wad"));
+    }
+
+    void savesAreListedChosenAndRemembered()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
+        for (const char* save : {"1", "3", "4"})
+            library.tree.addFile(QStringLiteral("Z3DGames/Castle/savegame/Zorn3DSav%1.z3dsg")
+                                     .arg(QLatin1String(save)),
+                                 saveGame(QByteArray("Level ") + save));
+        library.showInstalledGames();
+        QCOMPARE(library.texts("SaveGameList"),
+                 (QStringList{"1 - Level 1", "3 - Level 3", "4 - Level 4"}));
+
+        library.list("SaveGameList")->setCurrentRow(1);
+        QCOMPARE(library.context.launch.saveSlot, QStringLiteral("3"));
+        QCOMPARE(library.context.launch.kind, LaunchKind::LoadSave);
+        QVERIFY(library.selected("MapList").isEmpty());
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Save/castle.z3ds"),
+                 QByteArray("3\r\n"));
+
+        library.list("SaveGameList")->clearSelection();
+        library.handlers->games().selectGame();
+        QCOMPARE(library.selected("SaveGameList"), QStringLiteral("3 - Level 3"));
+    }
+
+    void deletingASaveAsksAndReloads()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
+        library.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", saveGame("Old"));
+        library.showInstalledGames();
+        library.list("SaveGameList")->setCurrentRow(0);
+        library.dialogs.answerMessage(MsgYes);
+        QAction* remove = library.window.findChild<QAction*>("mcDelSaveGame");
+        QVERIFY(remove);
+        remove->trigger();
+        QCOMPARE(library.dialogs.messages().constFirst().title,
+                 QStringLiteral(" Delete selected savegame"));
+        QVERIFY(!library.tree.exists("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg"));
+        QVERIFY(library.texts("SaveGameList").isEmpty());
+        QCOMPARE(library.selected("MapList"), QStringLiteral("MAP01"));
+    }
+
+    void zipArchiveIsExtractedAndKeptUntilAnotherIsChosen()
+    {
+        Library library;
+        QVERIFY(writeZip(library.tree.path("Z3DArchives/canyon.zip"),
+                         {{"maps/canyon.wad", wadWithMaps(numbered(5))},
+                          {"canyon.txt", "about"}}));
+        QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
+                         {{"ridge.wad", wadWithMaps(numbered(2))}}));
+        library.window.skillsLevel(1)->setCurrentIndex(3);
+        library.handlers->games().switchGamesList(GamesListMode::ZipLibrary);
+        QCOMPARE(library.texts("PwadList"), (QStringList{"CANYON", "RIDGE"}));
+        QCOMPARE(library.window.gamesTab()->header(0)->text(), QStringLiteral("ZIP LIBRARY"));
+        QCOMPARE(library.texts("PwadShowlist"), (QStringList{"canyon.txt", "canyon.wad"}));
+        QCOMPARE(library.selected("PwadShowlist"), QStringLiteral("canyon.wad"));
+        QCOMPARE(library.texts("MapList").size(), 5);
+        QVERIFY(library.tree.isFile("Z3DLaunch/Zips/canyon.wad"));
+
+        library.tree.addFile("Z3DLaunch/Zips/extra.txt", "kept while canyon stays chosen");
+        library.list("PwadList")->clearSelection();
+        library.select("PwadList", "CANYON");
+        QVERIFY(library.tree.exists("Z3DLaunch/Zips/extra.txt"));
+
+        library.select("PwadList", "RIDGE");
+        QVERIFY(!library.tree.exists("Z3DLaunch/Zips/extra.txt"));
+        QVERIFY(!library.tree.exists("Z3DLaunch/Zips/canyon.wad"));
+        QCOMPARE(library.texts("PwadShowlist"), QStringList{"ridge.wad"});
+    }
+
+    void notAZipIsReported()
+    {
+        Library library;
+        library.tree.addFile("Z3DArchives/broken.zip", "not a zip at all");
+        library.window.show();
+        library.handlers->games().switchGamesList(GamesListMode::ZipLibrary);
+        const auto messages = library.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" File error"));
+        QCOMPARE(messages.at(0).text,
+                 QStringLiteral("This file does not appear to be a valid zip file.    "));
+        QVERIFY(!library.window.findChild<QPushButton*>("LaunchButton")->isEnabled());
+    }
+
+private:
+    QString m_folder;
+};
+
+QTEST_MAIN(TestLibraryChain)
+#include "tst_librarychain.moc"
