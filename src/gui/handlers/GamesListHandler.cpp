@@ -15,6 +15,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
+#include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
@@ -356,6 +357,7 @@ void GamesListHandler::selectInstalledGame(const QString& name)
         filesFolder = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
     }
     m_context.settings.lastInstalledGame = name;
+    m_services.menus.showItemsFor(kind);
 
     selection.currentGameFile.clear();
     const GameFileList files =

@@ -13,6 +13,7 @@ namespace z3d {
 struct LauncherContext;
 class CheckerTool;
 class GameRecords;
+class GamesContextMenus;
 class MainWindow;
 class MapListHandler;
 class SaveListHandler;
@@ -34,6 +35,7 @@ public:
         ZipExtraction& zips;
         MapListHandler& maps;
         SaveListHandler& saves;
+        GamesContextMenus& menus;
     };
 
     GamesListHandler(LauncherContext& context, MainWindow& window, Services services);

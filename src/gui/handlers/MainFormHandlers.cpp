@@ -6,6 +6,7 @@
 #include "core/library/ZipExtraction.h"
 #include "gui/TexturePathController.h"
 #include "gui/dialogs/IwadForm.h"
+#include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
@@ -30,8 +31,9 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
       m_maps(new MapListHandler(context, window)),
       m_saves(new SaveListHandler(context, window, *m_records, *m_maps)),
-      m_games(new GamesListHandler(context, window,
-                                   {*m_checker, *m_records, *m_zips, *m_maps, *m_saves})),
+      m_menus(new GamesContextMenus(context, window)),
+      m_games(new GamesListHandler(
+          context, window, {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window))
 {

@@ -12,6 +12,7 @@ namespace z3d {
 struct LauncherContext;
 class CheckerTool;
 class GameRecords;
+class GamesContextMenus;
 class GamesListHandler;
 class IwadForm;
 class LaunchHandler;
@@ -39,6 +40,7 @@ public:
     MapListHandler& maps() { return *m_maps; }
     GamesListHandler& games() { return *m_games; }
     SaveListHandler& saves() { return *m_saves; }
+    GamesContextMenus& menus() { return *m_menus; }
     GameRecords& records() { return *m_records; }
     LaunchHandler& launch() { return *m_launch; }
 
@@ -59,6 +61,7 @@ private:
     std::unique_ptr<OptionAvailability> m_options;
     MapListHandler* m_maps;
     SaveListHandler* m_saves;
+    GamesContextMenus* m_menus;
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
     IwadForm* m_iwadWindow;

@@ -1,4 +1,5 @@
 #include "core/app/LauncherContext.h"
+#include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/MapListHandler.h"
@@ -9,9 +10,13 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -250,6 +255,60 @@ private slots:
         QCOMPARE(messages.at(0).text,
                  QStringLiteral("This file does not appear to be a valid zip file.    "));
         QVERIFY(!library.window.findChild<QPushButton*>("LaunchButton")->isEnabled());
+    }
+
+    void contextMenusFollowTheSelection()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(1));
+        library.addWad("Z3DGames/Udir/Gwads/one.wad", numbered(1));
+        const QString rootName = QFileInfo(library.tree.root()).fileName();
+        library.addWad("Z3DGames/" + rootName + "/Pwads/x.wad", numbered(1));
+        GamesContextMenus& menus = library.handlers->menus();
+        const auto opened = [](bool shown) {
+            QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const QString name = popup ? popup->objectName() : QString();
+            if (popup)
+                popup->close();
+            return shown ? name : QString();
+        };
+
+        library.showInstalledGames();
+        library.select("PwadList", "CASTLE");
+        QCOMPARE(opened(menus.openGamesListMenu({10, 10})), QStringLiteral("mPopup5"));
+        QVERIFY(menus.item("mcRenameFolder")->isVisible());
+        QVERIFY(!menus.item("mcUdirConvert")->isVisible());
+        QVERIFY(!menus.openGameFilesMenu({10, 10}));
+
+        library.select("PwadList", "UDIR");
+        QCOMPARE(opened(menus.openGamesListMenu({10, 10})), QStringLiteral("mPopup5"));
+        QCOMPARE(opened(menus.openGameFilesMenu({10, 10})), QStringLiteral("mPopup3"));
+
+        library.select("PwadList", rootName.toUpper());
+        QVERIFY(!menus.openGamesListMenu({10, 10}));
+
+        library.handlers->games().switchGamesList(GamesListMode::DoomGames);
+        QVERIFY(!menus.openGamesListMenu({10, 10}));
+    }
+
+    void developmentModeOffersConversions()
+    {
+        Library library;
+        library.context.settings.developmentMode = true;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(1));
+        library.addWad("Z3DGames/Udir/Gwads/one.wad", numbered(1));
+        library.showInstalledGames();
+        GamesContextMenus& menus = library.handlers->menus();
+        QVERIFY(menus.item("mcUdirConvert")->isVisible());
+        QVERIFY(menus.item("mcGwadConvert")->isVisible());
+        // A Pwads game converts to Gwads, a user directory to Pwads.
+        QVERIFY(menus.openGamesListMenu({10, 10}));
+        QVERIFY(menus.item("mcGwadConvert")->isEnabled());
+        QVERIFY(!menus.item("mcUdirConvert")->isEnabled());
+        library.select("PwadList", "UDIR");
+        QVERIFY(menus.openGamesListMenu({10, 10}));
+        QVERIFY(menus.item("mcUdirConvert")->isEnabled());
+        QVERIFY(!menus.item("mcGwadConvert")->isEnabled());
     }
 
 private:
