@@ -1,0 +1,171 @@
+#include "core/app/LauncherContext.h"
+#include "gui/LauncherStartup.h"
+#include "gui/mainwindow.h"
+#include "gui/services/DesktopProcesses.h"
+#include "support/GameFileBytes.h"
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+QList<QByteArray> numbered(int count)
+{
+    QList<QByteArray> maps;
+    for (int map = 1; map <= count; ++map)
+        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
+    return maps;
+}
+
+// One run of the launcher on an installation with the real checker and the demo engine.
+struct Run
+{
+    explicit Run(InstallTree& tree) : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
+    {
+        context.dialogs = &dialogs;
+        context.processes = &processes;
+    }
+    QListWidget* list(const char* name) { return startup.mainWindow()->findChild<QListWidget*>(name); }
+    void select(const char* name, const QString& text)
+    {
+        const QList<QListWidgetItem*> items = list(name)->findItems(text, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(text));
+        list(name)->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
+    }
+    QString selected(const char* name)
+    {
+        const QList<QListWidgetItem*> items = list(name)->selectedItems();
+        return items.isEmpty() ? QString() : items.constFirst()->text();
+    }
+
+    QTemporaryDir lock;
+    LauncherContext context;
+    RecordingDialogs dialogs;
+    DesktopProcesses processes;
+    LauncherStartup startup;
+};
+
+} // namespace
+
+class TestLibraryLaunch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_folder = QDir::currentPath();
+        m_treeOwner = std::make_unique<InstallTree>();
+        InstallTree& tree = *m_treeOwner;
+        qunsetenv("DOOMWADDIR");
+        for (const char* program : {"Z3DgFiles", "Zorn3D"}) {
+            const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
+            QFile::remove(target);
+            QVERIFY(QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target));
+            QFile::setPermissions(target,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        tree.addFile("Iwads/Doom2.wad", wadWithMaps(numbered(32), "IWAD"));
+        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps(numbered(4)));
+        tree.addFile("Z3DGames/Udir/Gwads/one.wad", wadWithMaps(numbered(2)));
+        tree.addFile("Z3DGames/Udir/Gwads/two.wad", wadWithMaps(numbered(3)));
+        QVERIFY(writeZip(tree.path("Z3DArchives/canyon.zip"),
+                         {{"canyon/canyon.wad", wadWithMaps(numbered(5))}}));
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(m_folder);
+        m_treeOwner.reset();
+    }
+
+    void launchLines_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QString>("gameFiles");
+        QTest::addColumn<QString>("ending");
+        // <root> stands for the installation of the test function.
+        const QString root = QStringLiteral("<root>");
+        QTest::newRow("installed game")
+            << 0 << "CASTLE" << "castle.wad" << "MAP03"
+            << "-f \"" + root + "/Z3DGames/Castle/Pwads/castle.wad\" " << "-sk 3 -wp 03 ";
+        QTest::newRow("user directory")
+            << 0 << "UDIR" << "two.wad" << "MAP02"
+            << "-udir \"" + root + "/Z3DGames/Udir/Gwads\" -f \"two.wad\" " << "-sk 3 -wp 02 ";
+        QTest::newRow("zip archive")
+            << 2 << "CANYON" << "canyon.wad" << "MAP05"
+            << "-f \"" + root + "/Z3DLaunch/Zips/canyon.wad\" " << "-sk 3 -wp 05 ";
+    }
+    void launchLines()
+    {
+        QFETCH(int, view);
+        QFETCH(QString, game);
+        QFETCH(QString, file);
+        QFETCH(QString, map);
+        QFETCH(QString, gameFiles);
+        QFETCH(QString, ending);
+        InstallTree& tree = *m_treeOwner;
+        gameFiles.replace(QStringLiteral("<root>"), tree.root());
+        Run run(tree);
+        QCOMPARE(run.startup.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = *run.startup.mainWindow();
+        window.chkMain(2)->setChecked(true); // the zip library view needs the advanced layout
+        window.optionUdir(view)->setChecked(true);
+        window.skillsLevel(1)->setCurrentIndex(3);
+        run.select("PwadList", game);
+        run.select("PwadShowlist", file);
+        run.select("MapList", map);
+        emit window.launchRequested();
+        QVERIFY2(run.dialogs.messages().isEmpty(),
+                 qPrintable(run.dialogs.messages().value(0).text));
+
+        const QString line = QString::fromUtf8(tree.readFile("Z3DLaunch/launch.log")).trimmed();
+        QVERIFY2(line.startsWith("Bin\\Zorn3D -doom2 " + gameFiles), qPrintable(line));
+        QVERIFY2((line + ' ').endsWith(ending), qPrintable(line));
+        QTRY_VERIFY(tree.exists("Zorn3D.out"));
+    }
+
+    void choicesComeBackAfterARestart()
+    {
+        InstallTree& tree = *m_treeOwner;
+        {
+            Run first(tree);
+            QCOMPARE(first.startup.run(), LauncherStartup::Outcome::Running);
+            MainWindow& window = *first.startup.mainWindow();
+            window.optionUdir(0)->setChecked(true);
+            window.skillsLevel(1)->setCurrentIndex(4);
+            first.select("PwadList", "UDIR");
+            first.select("PwadShowlist", "one.wad");
+            first.select("MapList", "MAP02");
+            window.close();
+        }
+        Run second(tree);
+        QCOMPARE(second.startup.run(), LauncherStartup::Outcome::Running);
+        QCOMPARE(second.selected("PwadList"), QStringLiteral("UDIR"));
+        QCOMPARE(second.selected("PwadShowlist"), QStringLiteral("one.wad"));
+        QCOMPARE(second.selected("MapList"), QStringLiteral("MAP02"));
+        QCOMPARE(second.startup.mainWindow()->skillsLevel(1)->currentIndex(), 4);
+    }
+
+private:
+    std::unique_ptr<InstallTree> m_treeOwner;
+    QString m_folder;
+};
+
+QTEST_MAIN(TestLibraryLaunch)
+#include "tst_librarylaunch.moc"
