@@ -294,18 +294,22 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
         selectFirstGame();
     if (m_files->count() == 0)
         setLaunchAndShortcut(false, false);
+    m_switchedTo = newMode;
 }
 
 void GamesListHandler::restoreInitialSelection(GamesListMode initial)
 {
     const LauncherSettings& settings = m_context.settings;
+    const bool filled = m_switchedTo == initial;
     switch (initial) {
     case GamesListMode::InstalledGames:
-        fillInstalledGamesList();
+        if (!filled)
+            fillInstalledGamesList();
         selectGameNamed(settings.lastInstalledGame);
         break;
     case GamesListMode::DoomGames:
-        fillCommercialGamesList();
+        if (!filled)
+            fillCommercialGamesList();
         selectGameNamed(settings.lastDoomGame);
         break;
     case GamesListMode::ZipLibrary:

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QListWidget;
 
@@ -96,6 +97,9 @@ private:
     Services m_services;
     QListWidget* m_games;
     QListWidget* m_files;
+    // The view the games list was last filled for by a view switch; the load step's restore
+    // then keeps that list instead of filling it a second time.
+    std::optional<GamesListMode> m_switchedTo;
     // The installed-games list shows only the scripted maps.
     bool m_scriptedMapsOnly = false;
     // The zip archive's save games were listed while its file was chosen.
