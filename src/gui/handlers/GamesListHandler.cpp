@@ -300,7 +300,8 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
 void GamesListHandler::restoreInitialSelection(GamesListMode initial)
 {
     const LauncherSettings& settings = m_context.settings;
-    const bool filled = m_switchedTo == initial;
+    // A view switch made before the IWADs were known (the default layout's) left an empty list.
+    const bool filled = m_switchedTo == initial && m_games->count() > 0;
     switch (initial) {
     case GamesListMode::InstalledGames:
         if (!filled)
