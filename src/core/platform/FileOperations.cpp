@@ -6,7 +6,9 @@
 #include "core/platform/PathResolver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <filesystem>
 
@@ -67,6 +69,16 @@ ErrorNumber removeTree(const QString& folder)
 ErrorNumber missingFolder()
 {
     return ErrorNumber::PathNotFound;
+}
+
+// Wads run to hundreds of megabytes: copies are streamed in pieces of this size.
+constexpr qint64 kCopyChunkBytes = qint64(1) << 20;
+
+ErrorNumber saveFailure(const QSaveFile& file, const QString& path)
+{
+    const QFileDevice::FileError error = file.error();
+    return ErrorMapping::fromFileError(
+        error == QFileDevice::NoError ? QFileDevice::WriteError : error, path);
 }
 
 } // namespace
@@ -172,6 +184,74 @@ ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
             return error;
     }
     return deleteFolder(admin);
+}
+
+ErrorNumber FileOperations::copyFile(const QString& source, const QString& target)
+{
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Read, source);
+        injected != ErrorNumber::None)
+        return injected;
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
+        injected != ErrorNumber::None)
+        return injected;
+    const QString from = PathResolver::resolve(source);
+    const QString to = PathResolver::resolve(target);
+    const QFileInfo fromInfo(from);
+    if (!fromInfo.exists())
+        return ErrorMapping::fromSystemError(
+            std::make_error_code(std::errc::no_such_file_or_directory), from);
+    if (fromInfo.isDir())
+        return ErrorNumber::PathFileAccessError;
+    const QFileInfo toInfo(to);
+    if (toInfo.exists()) {
+        if (toInfo.isDir())
+            return ErrorNumber::PathFileAccessError;
+        if (fromInfo.canonicalFilePath() == toInfo.canonicalFilePath())
+            return ErrorNumber::None;
+        if (!toInfo.permissions().testFlag(QFileDevice::WriteOwner))
+            return ErrorNumber::PermissionDenied;
+    }
+
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return ErrorMapping::fromFileError(QFileDevice::OpenError, from);
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return ErrorMapping::fromFileError(QFileDevice::OpenError, to);
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kCopyChunkBytes);
+        if (chunk.isEmpty()) { // not at the end, yet nothing read: a read error
+            out.cancelWriting();
+            return ErrorNumber::PathFileAccessError;
+        }
+        if (out.write(chunk) != chunk.size()) {
+            const ErrorNumber error = saveFailure(out, to);
+            out.cancelWriting();
+            return error;
+        }
+    }
+    if (!out.commit())
+        return saveFailure(out, to);
+    return ErrorNumber::None;
+}
+
+ErrorNumber FileOperations::writeFile(const QString& path, const QByteArray& bytes)
+{
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, path);
+        injected != ErrorNumber::None)
+        return injected;
+    const QString target = PathResolver::resolve(path);
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return ErrorMapping::fromFileError(QFileDevice::OpenError, target);
+    if (file.write(bytes) != bytes.size()) {
+        const ErrorNumber error = saveFailure(file, target);
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return saveFailure(file, target);
+    return ErrorNumber::None;
 }
 
 bool FileOperations::matchesWildcard(const QString& fileName, const QString& pattern)

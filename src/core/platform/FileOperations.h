@@ -2,6 +2,7 @@
 
 #include "core/platform/ErrorNumber.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace z3d {
@@ -34,6 +35,14 @@ public:
     // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
     // is missing).
     static ErrorNumber probeWritePermission(const QString& launcherDir);
+    // Copies source to target, replacing an existing target: the copy is written to a
+    // temporary file beside target and renamed over it only when complete, so a failed copy
+    // keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
+    // 70 when target is a read-only file (a plain overwrite would be refused), else the error
+    // of the failing step. Copying a file onto itself leaves it as it is.
+    static ErrorNumber copyFile(const QString& source, const QString& target);
+    // Replaces path atomically with bytes (a temporary file renamed over it).
+    static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
     // "*.*" matches every name.
     static bool matchesWildcard(const QString& fileName, const QString& pattern);

@@ -1,0 +1,130 @@
+#include "core/library/GameInstaller.h"
+
+#include "core/app/Dialogs.h"
+#include "core/library/ZipExtraction.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/InstallPaths.h"
+#include "core/platform/PathResolver.h"
+#include "core/settings/AuxiliaryFiles.h"
+
+#include <QDir>
+
+namespace z3d {
+
+namespace {
+
+const QString kPwads = QStringLiteral("Pwads");
+
+// The file-name part of a path: after the last '/' only, since a backslash is an ordinary
+// character of a file name here and the name check must see it.
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+bool onlyDotsAndBlanks(const QString& name)
+{
+    for (const QChar c : name) {
+        if (c != u'.' && !c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+GameInstaller::GameInstaller(const InstallPaths& paths, Dialogs& dialogs, ZipExtraction& zip,
+                             std::function<void()> saveSettings)
+    : m_paths(paths), m_dialogs(dialogs), m_zip(zip), m_saveSettings(std::move(saveSettings))
+{
+}
+
+QString GameInstaller::gameNameFor(const QString& path)
+{
+    const QString fileName = fileNameOf(path);
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString name = dot < 0 ? fileName : fileName.left(dot);
+    // The name becomes a folder of GamesDir: it must be one ordinary path component.
+    if (onlyDotsAndBlanks(name) || name.contains(u'/') || name.contains(u'\\'))
+        return {};
+    return name;
+}
+
+InstallResult GameInstaller::installGame(bool mainWindowVisible)
+{
+    InstallResult result;
+    result.installDialogFolder = AuxiliaryFiles::readLastInstallFolder(m_paths);
+    if (result.installDialogFolder.isEmpty())
+        result.installDialogFolder = m_paths.zipLibraryDir;
+
+    OpenFileRequest request;
+    request.title = QLatin1String(kDialogTitle);
+    request.initialFolder = result.installDialogFolder;
+    request.filters = {QLatin1String(kFilterDescription), QLatin1String(kFilterPattern)};
+    request.defaultExtension = QLatin1String(kDefaultExtension);
+    request.placement = DialogPlacement::Platform;
+    const std::optional<QString> chosen = m_dialogs.openFile(request);
+
+    if (chosen && !chosen->isEmpty()) {
+        // Taken as given: a backslash in the file name must reach the name check.
+        const QString& path = *chosen;
+        const QString name = gameNameFor(path);
+        if (name.isEmpty())
+            return fail(ErrorNumber::PathFileAccessError, result);
+        result.installDialogFolder = PathResolver::parentFolder(path);
+        QString gameFolder;
+        if (const ErrorNumber error = install(path, name, mainWindowVisible, gameFolder);
+            error != ErrorNumber::None)
+            return fail(error, result);
+        result.outcome = InstallResult::Outcome::Installed;
+        result.game = name;
+        result.gameFolder = gameFolder;
+    }
+
+    AuxiliaryFiles::writeLastInstallFolder(m_paths, result.installDialogFolder);
+    if (m_saveSettings)
+        m_saveSettings();
+    QDir::setCurrent(m_paths.installRoot);
+    return result;
+}
+
+ErrorNumber GameInstaller::install(const QString& path, const QString& name, bool mainWindowVisible,
+                                   QString& gameFolder)
+{
+    const bool wad = path.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
+    const bool zip = path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+    gameFolder = PathResolver::resolveUnder(m_paths.gamesDir, name);
+    if (!wad && !zip)
+        return ErrorNumber::None;
+
+    if (!PathResolver::folderExists(gameFolder)) {
+        if (const ErrorNumber error = FileOperations::createFolder(gameFolder);
+            error != ErrorNumber::None)
+            return error;
+        if (const ErrorNumber error =
+                FileOperations::createFolder(PathResolver::join(gameFolder, kPwads));
+            error != ErrorNumber::None)
+            return error;
+    }
+    const QString pwadsFolder = PathResolver::resolveUnder(gameFolder, kPwads);
+    if (wad)
+        return FileOperations::copyFile(path,
+                                        PathResolver::resolveUnder(pwadsFolder, fileNameOf(path)));
+
+    // A bad archive is reported by the extraction itself and is no install error.
+    m_zip.extractSelectedZip(path, pwadsFolder, mainWindowVisible);
+    return ErrorNumber::None;
+}
+
+InstallResult GameInstaller::fail(ErrorNumber error, InstallResult result)
+{
+    const char* text = error == ErrorNumber::PermissionDenied ? kReadOnlyText : kUnknownText;
+    m_dialogs.messageBox(QLatin1String(text), MsgIconInformation, QLatin1String(kErrorTitle));
+    QDir::setCurrent(m_paths.installRoot);
+    result.outcome = InstallResult::Outcome::Failed;
+    result.game.clear();
+    result.gameFolder.clear();
+    return result;
+}
+
+} // namespace z3d

@@ -1,0 +1,23 @@
+#include "core/library/ZipLibraryLocation.h"
+
+#include "core/app/Dialogs.h"
+#include "core/platform/InstallPaths.h"
+#include "core/settings/AuxiliaryFiles.h"
+#include "core/settings/FolderBrowserTitle.h"
+
+namespace z3d {
+
+QString ZipLibraryLocation::instruction(const QString& zipLibraryDir)
+{
+    return FolderBrowserTitle::make(zipLibraryDir,
+                                    QLatin1String(FolderBrowserTitle::kZipLibrarySentence));
+}
+
+QString ZipLibraryLocation::choose(const InstallPaths& paths, Dialogs& dialogs)
+{
+    const std::optional<QString> chosen = dialogs.browseForFolder(instruction(paths.zipLibraryDir));
+    const QString folder = chosen && !chosen->isEmpty() ? *chosen : paths.zipLibraryDir;
+    return AuxiliaryFiles::storeZipLibraryDir(paths, folder);
+}
+
+} // namespace z3d
