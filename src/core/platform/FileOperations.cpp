@@ -176,6 +176,104 @@ ErrorNumber FileOperations::deleteMatching(const QString& folder, const QString&
     return matched ? first : ErrorNumber::FileNotFound;
 }
 
+namespace {
+
+bool entryExists(const QFileInfo& info)
+{
+    return info.exists() || info.isSymLink();
+}
+
+// Two names of one entry: the same spelling, or (on a disk that ignores case) the same file.
+bool sameEntry(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    std::error_code ignored;
+    return fs::equivalent(toNativePath(a), toNativePath(b), ignored);
+}
+
+// The target's folder in its on-disk spelling joined with the target's own name as given.
+QString targetSpelling(const QString& to)
+{
+    const QString cleaned = PathResolver::normalizeSeparators(to);
+    return PathResolver::join(PathResolver::resolve(PathResolver::parentFolder(cleaned)),
+                              PathResolver::lastComponent(cleaned));
+}
+
+ErrorNumber missingSource(const QString& path)
+{
+    const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    return ErrorMapping::fromSystemError(missing, path);
+}
+
+} // namespace
+
+ErrorNumber FileOperations::rename(const QString& from, const QString& to)
+{
+    const QString source = PathResolver::resolve(from);
+    const QFileInfo sourceInfo(source);
+    const bool folder = sourceInfo.isDir() && !sourceInfo.isSymLink();
+    if (const ErrorNumber injected = FaultInjector::check(
+            folder ? FileOperation::DeleteFolder : FileOperation::Delete, from);
+        injected != ErrorNumber::None)
+        return injected;
+    if (const ErrorNumber injected =
+            FaultInjector::check(folder ? FileOperation::CreateFolder : FileOperation::Write, to);
+        injected != ErrorNumber::None)
+        return injected;
+    if (!entryExists(sourceInfo))
+        return missingSource(source);
+
+    const QString target = targetSpelling(to);
+    if (!QFileInfo(PathResolver::parentFolder(target)).isDir())
+        return ErrorNumber::PathNotFound;
+    // Whatever already answers to the new name, in any case. On a case-sensitive disk a
+    // rename would silently replace a file (or an empty folder) of that name.
+    const QString existing = PathResolver::resolve(target);
+    if (entryExists(QFileInfo(existing))) {
+        if (!sameEntry(existing, source))
+            return ErrorNumber::PathFileAccessError;
+        if (target == source)
+            return ErrorNumber::None;
+    }
+    std::error_code error;
+    fs::rename(toNativePath(source), toNativePath(target), error);
+    return ErrorMapping::fromSystemError(
+        error, source, folder ? ErrorMapping::Target::Folder : ErrorMapping::Target::File);
+}
+
+ErrorNumber FileOperations::moveFile(const QString& source, const QString& target)
+{
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Delete, source);
+        injected != ErrorNumber::None)
+        return injected;
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
+        injected != ErrorNumber::None)
+        return injected;
+    const QString from = PathResolver::resolve(source);
+    const QFileInfo fromInfo(from);
+    if (!entryExists(fromInfo) || (fromInfo.isDir() && !fromInfo.isSymLink()))
+        return missingSource(from);
+    const QString to = PathResolver::resolve(targetSpelling(target));
+    if (!QFileInfo(PathResolver::parentFolder(to)).isDir())
+        return ErrorNumber::PathNotFound;
+    if (from == to)
+        return ErrorNumber::None;
+
+    const fs::path nativeFrom = toNativePath(from);
+    const fs::path nativeTo = toNativePath(to);
+    makeWritable(nativeTo);
+    std::error_code error;
+    fs::rename(nativeFrom, nativeTo, error);
+    if (error == std::errc::cross_device_link) {
+        error.clear();
+        fs::copy_file(nativeFrom, nativeTo, fs::copy_options::overwrite_existing, error);
+        if (!error)
+            return removeEntry(from, ErrorMapping::Target::File);
+    }
+    return ErrorMapping::fromSystemError(error, from);
+}
+
 ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
 {
     const QString admin = PathResolver::resolveUnder(launcherDir, QStringLiteral("Admin"));

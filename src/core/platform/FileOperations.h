@@ -31,6 +31,18 @@ public:
     // folder does not exist, 53 when nothing matched, else the first failure (the remaining
     // files are still tried).
     static ErrorNumber deleteMatching(const QString& folder, const QString& pattern);
+    // Renames a file or folder to `to` (a full path; its folder must exist, and may differ from
+    // the source's). Nothing is ever replaced: 75 when another entry answers to the new name
+    // (in any case); a change of case alone is allowed, and the same name is no change. 53 (or
+    // 76 when its folder is gone) when `from` does not exist, 76 when the target's folder does
+    // not exist, 70/75 when refused. Injected faults: the source's Delete (a file) or
+    // DeleteFolder (a folder), the target's Write or CreateFolder.
+    static ErrorNumber rename(const QString& from, const QString& to);
+    // Moves a file to `target` (a full path), replacing a file that answers to that name in any
+    // case. Across file systems it is copied and then deleted. 53/76 when the source is
+    // missing, 76 when the target's folder is missing, 70/75 when refused. Injected faults: the
+    // source's Delete and the target's Write.
+    static ErrorNumber moveFile(const QString& source, const QString& target);
     // The write-permission probe: creates launcherDir + "Admin" unless it exists, then deletes
     // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
     // is missing).
