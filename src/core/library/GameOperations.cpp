@@ -1,0 +1,466 @@
+#include "core/library/GameOperations.h"
+
+#include "core/app/Dialogs.h"
+#include "core/app/LauncherContext.h"
+#include "core/library/GameFiles.h"
+#include "core/library/GameRecords.h"
+#include "core/library/InstalledGamesList.h"
+#include "core/library/LibraryHost.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/library/SideFiles.h"
+#include "core/platform/FileInUse.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/PathResolver.h"
+
+#include <QFileInfo>
+
+namespace z3d {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+const QString kAccessError = QStringLiteral(" Access error");
+const QString kRenamingError = QStringLiteral(" Renaming error");
+const QString kConversionError = QStringLiteral(" Conversion error");
+const QString kConversionTitle = QStringLiteral(" User Directory Conversion");
+const QString kUnknownError = QStringLiteral("ERROR: Unknown error     ");
+
+const int kQuestion = MsgButtonsYesNo | MsgIconQuestion;
+
+QString fileInUseText()
+{
+    return QStringLiteral("Unable to delete the selected file, the file       ") + kLineBreak +
+           QStringLiteral("  appears to be in use by another program.");
+}
+
+QString removalFailedText()
+{
+    return QStringLiteral("Unable to fully remove the selected item from the games list,       ") +
+           kLineBreak +
+           QStringLiteral("associated files or folders may be in use by another program.");
+}
+
+ErrorNumber deleteTreeIfExists(const QString& folder)
+{
+    if (folder.isEmpty() || !PathResolver::folderExists(folder))
+        return ErrorNumber::None;
+    return FileOperations::deleteFolderTree(folder);
+}
+
+ErrorNumber deleteIfExists(const QString& file)
+{
+    if (file.isEmpty())
+        return ErrorNumber::None;
+    return FileOperations::deleteFileIfExists(file);
+}
+
+// Runs the steps in order up to the first failure, which it returns.
+template <class... Steps> ErrorNumber inOrder(Steps&&... steps)
+{
+    ErrorNumber error = ErrorNumber::None;
+    ((error == ErrorNumber::None ? (error = steps(), 0) : 0), ...);
+    return error;
+}
+
+// "<folder>/<file name of gameFile>", or empty when there is no game file.
+QString sameFileIn(const QString& folderWithSeparator, const QString& gameFile)
+{
+    if (gameFile.isEmpty())
+        return {};
+    return folderWithSeparator + GameFiles::leafName(gameFile);
+}
+
+} // namespace
+
+GameOperations::GameOperations(LauncherContext& context, LibraryHost& host)
+    : m_context(context), m_host(host)
+{
+}
+
+bool GameOperations::isAcceptableName(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    return !trimmed.isEmpty() && trimmed != u"." && trimmed != u".." && !name.contains(u'/') &&
+           !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+QString GameOperations::wadName(const QString& gameFile)
+{
+    const QString name = QFileInfo(GameFiles::leafName(gameFile)).completeBaseName();
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
+        name.contains(u'\\'))
+        return {};
+    return name;
+}
+
+int GameOperations::lastWadPosition(const QStringList& entries)
+{
+    for (qsizetype i = entries.size(); i > 0; --i) {
+        if (entries.at(i - 1).endsWith(QStringLiteral(".wad"), Qt::CaseInsensitive))
+            return int(i);
+    }
+    return 0;
+}
+
+int GameOperations::message(const QString& text, int style, const QString& title) const
+{
+    return m_context.dialogs->messageBox(text, style, title);
+}
+
+QString GameOperations::gameFolder(const QString& name) const
+{
+    if (!isAcceptableName(name) || m_context.paths.gamesDir.isEmpty())
+        return {};
+    return PathResolver::resolveUnder(m_context.paths.gamesDir, name);
+}
+
+ErrorNumber GameOperations::dropUserDirectoryRecords(const QString& name) const
+{
+    const GameRecords records(m_context.paths);
+    const QString recordName = GameRecords::recordName(GameKind::UserDirectory, name);
+    QString saveFolder;
+    if (!recordName.isEmpty() && !m_context.paths.gameInfoDir.isEmpty())
+        saveFolder = PathResolver::resolveUnder(m_context.paths.gameInfoDir,
+                                                QStringLiteral("Save/Gwads/") + recordName);
+    return inOrder([&] { return deleteIfExists(records.userDirectoryFileRecordPath(name)); },
+                   [&] { return deleteIfExists(records.userDirectoryMapRecordPath(name)); },
+                   [&] { return deleteTreeIfExists(saveFolder); });
+}
+
+ErrorNumber GameOperations::dropPwadRecords(const QString& mapRecordGame,
+                                            const QString& saveRecordGame) const
+{
+    const GameRecords records(m_context.paths);
+    return inOrder(
+        [&] {
+            return deleteIfExists(records.lastMapRecordPath(GameKind::PwadGame, mapRecordGame));
+        },
+        [&] {
+            return deleteIfExists(records.saveRecordPath(GameKind::PwadGame, saveRecordGame));
+        });
+}
+
+// ---- DeleteGameFile ------------------------------------------------------------------------
+
+void GameOperations::deleteGameFile()
+{
+    const QString fileName = m_host.selectedGameFile();
+    const GameSelection& selection = m_context.selection;
+    if (fileName.isEmpty() || !isAcceptableName(fileName) || selection.currentGameFolder.isEmpty())
+        return;
+    const QString path = selection.currentGameFolder + fileName;
+    if (message(QStringLiteral("Are you certain you wish to delete ") + fileName.toUpper() +
+                    QStringLiteral("?       "),
+                kQuestion, QStringLiteral(" Delete selected file")) != MsgYes)
+        return;
+    if (FileInUse::check(path)) {
+        message(fileInUseText(), MsgIconExclamation, kAccessError);
+        return;
+    }
+    if (removeFile(fileName, path) != ErrorNumber::None) {
+        message(removalFailedText(), MsgIconExclamation, kAccessError);
+        m_host.redrawGamesList();
+    }
+}
+
+ErrorNumber GameOperations::removeFile(const QString& fileName, const QString& path)
+{
+    const GameSelection& selection = m_context.selection;
+    if (const ErrorNumber error = deleteIfExists(path); error != ErrorNumber::None)
+        return error;
+    m_host.removeGameShortcuts(selection.currentUserDirectory + QStringLiteral(" - ") +
+                               QFileInfo(fileName).completeBaseName());
+    // Only the selected wad has a save record and side files; any other file goes alone.
+    if (!selection.currentGameFile.isEmpty() &&
+        PathResolver::samePath(path, selection.currentGameFile)) {
+        const GameRecords records(m_context.paths);
+        const QString wad = wadName(selection.currentGameFile);
+        const ErrorNumber error = inOrder(
+            [&] {
+                return deleteIfExists(records.saveRecordPath(GameKind::UserDirectory,
+                                                             selection.currentUserDirectory,
+                                                             selection.currentGameFile));
+            },
+            [&] { return SideFiles(m_context.paths).deleteAll(wad); });
+        if (error != ErrorNumber::None)
+            return error;
+    }
+    m_host.selectGame();
+    return ErrorNumber::None;
+}
+
+// ---- UninstallGame -------------------------------------------------------------------------
+
+void GameOperations::uninstallGame()
+{
+    if (message(
+            QStringLiteral(" Are you certain you wish to remove this game from the list?      "),
+            kQuestion, QStringLiteral(" Remove selected game from list ")) != MsgYes)
+        return;
+    const GameSelection& selection = m_context.selection;
+    if (FileInUse::check(selection.currentGameFile)) {
+        message(QStringLiteral(" Unable to remove the selected item from the games list,       ") +
+                    kLineBreak +
+                    QStringLiteral("associated files or folders are in use by another program."),
+                MsgIconExclamation, kAccessError);
+        return;
+    }
+    const bool userDirectory = selection.currentKind == GameKind::UserDirectory;
+    const QString name =
+        userDirectory ? selection.currentUserDirectory : m_context.settings.lastInstalledGame;
+    if (removeGame(name, userDirectory) != ErrorNumber::None) {
+        message(removalFailedText(), MsgIconExclamation, kAccessError);
+        m_host.redrawGamesList();
+    }
+}
+
+ErrorNumber GameOperations::removeGame(const QString& name, bool userDirectory)
+{
+    GameSelection& selection = m_context.selection;
+    const InstallPaths& paths = m_context.paths;
+    const QString gameDir = gameFolder(name);
+    // Without a usable name the game folder would be GamesDir itself.
+    if (gameDir.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    const QString filesFolder = PathResolver::resolveUnder(
+        gameDir, userDirectory ? QStringLiteral("Gwads") : QStringLiteral("Pwads"));
+    if (const ErrorNumber error = inOrder([&] { return deleteTreeIfExists(filesFolder); },
+                                          [&] { return deleteTreeIfExists(gameDir); });
+        error != ErrorNumber::None)
+        return error;
+
+    const QString wad = wadName(selection.currentGameFile);
+    if (!userDirectory && !wad.isEmpty()) {
+        const ErrorNumber error = inOrder(
+            [&] {
+                return paths.modelDir.isEmpty()
+                           ? ErrorNumber::None
+                           : deleteTreeIfExists(PathResolver::resolveUnder(paths.modelDir, wad));
+            },
+            [&] {
+                return paths.installRoot.isEmpty()
+                           ? ErrorNumber::None
+                           : deleteTreeIfExists(
+                                 paths.under(QStringLiteral("Data/Custom.hires/") + wad));
+            });
+        if (error != ErrorNumber::None)
+            return error;
+    }
+
+    const ErrorNumber records =
+        userDirectory ? dropUserDirectoryRecords(name)
+                      : dropPwadRecords(selection.currentPwadGame, selection.currentPwadGame);
+    if (records != ErrorNumber::None)
+        return records;
+    selection.currentKind = GameKind::None;
+
+    if (const ErrorNumber error = SideFiles(paths).deleteAll(wad); error != ErrorNumber::None)
+        return error;
+    m_host.removeGameShortcuts(name);
+    if (!ScriptedMapTable::anyScriptedMapModelsInstalled(paths))
+        m_host.clearScriptedMapsOnly();
+    m_host.switchGamesList(GamesListMode::InstalledGames);
+    return ErrorNumber::None;
+}
+
+// ---- RenameGame ----------------------------------------------------------------------------
+
+void GameOperations::renameGame()
+{
+    const GameSelection& selection = m_context.selection;
+    const bool userDirectory = selection.currentKind == GameKind::UserDirectory;
+    const QString oldName =
+        userDirectory ? selection.currentUserDirectory : m_context.settings.lastInstalledGame;
+    const NameAnswer answer =
+        m_context.dialogs->askName(QStringLiteral(" Name "), QStringLiteral(" Rename Game"),
+                                   QStringLiteral("Cancel"), oldName);
+    if (answer.text.isEmpty() || answer.cancelled)
+        return;
+    // The same name, spelt alike, renames nothing and so drops nothing.
+    if (answer.text == oldName)
+        return;
+
+    ErrorNumber error = ErrorNumber::PathFileAccessError;
+    if (isAcceptableName(answer.text))
+        error = renameFolder(oldName, answer.text, userDirectory);
+    if (error == ErrorNumber::None)
+        return;
+    if (error == ErrorNumber::PermissionDenied)
+        message(QStringLiteral("Unable to rename the selected item in this list,       ") +
+                    kLineBreak + QStringLiteral("  the item may be in use by another program."),
+                MsgIconExclamation, kAccessError);
+    else
+        message(QStringLiteral(" Illegal naming convention detected.    "), MsgIconExclamation,
+                kRenamingError);
+    m_host.redrawGamesList();
+}
+
+ErrorNumber GameOperations::renameFolder(const QString& oldName, const QString& newName,
+                                         bool userDirectory)
+{
+    GameSelection& selection = m_context.selection;
+    const QString oldFolder = gameFolder(oldName);
+    if (oldFolder.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    const QString newFolder = PathResolver::join(m_context.paths.gamesDir, newName);
+    if (const ErrorNumber error = FileOperations::rename(oldFolder, newFolder);
+        error != ErrorNumber::None)
+        return error;
+
+    if (userDirectory) {
+        if (const ErrorNumber error = dropUserDirectoryRecords(oldName);
+            error != ErrorNumber::None)
+            return error;
+    } else {
+        if (const ErrorNumber error = dropPwadRecords(oldName, selection.currentPwadGame);
+            error != ErrorNumber::None)
+            return error;
+        m_context.settings.lastInstalledGame = newName;
+    }
+
+    const QString leaf = GameFiles::leafName(PathResolver::resolve(newFolder));
+    m_host.replaceSelectedGame({InstalledGamesList::displayText(leaf, m_context.customFontInUse),
+                                leaf, InstalledGamesList::kindOf(m_context.paths, leaf)});
+    m_host.removeGameShortcuts(oldName);
+
+    // The reselection above decided whether a main wad is known: a renamed user directory
+    // has lost its remembered file.
+    const SideFiles sideFiles(m_context.paths);
+    if (!PathResolver::folderExists(sideFiles.animationFolder()))
+        return ErrorNumber::None;
+    const QString wad = wadName(selection.currentGameFile);
+    if (wad.isEmpty()) {
+        m_host.switchGamesList(GamesListMode::InstalledGames);
+        return ErrorNumber::None;
+    }
+    return sideFiles.deleteAnimationFiles(wad);
+}
+
+// ---- ConvertToManualLoading ----------------------------------------------------------------
+
+void GameOperations::convertToManualLoading()
+{
+    const ErrorNumber error = moveToManualLoading();
+    if (error == ErrorNumber::None)
+        return;
+    message(error == ErrorNumber::PermissionDenied
+                ? QStringLiteral("Access denied: File or folder may be in use     ")
+                : kUnknownError,
+            MsgIconCritical, kConversionError);
+}
+
+ErrorNumber GameOperations::moveToManualLoading()
+{
+    GameSelection& selection = m_context.selection;
+    const QString gameDir = gameFolder(m_context.settings.lastInstalledGame);
+    if (gameDir.isEmpty())
+        return ErrorNumber::PathFileAccessError;
+    const QString source = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
+    const QString target = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
+    const QString wad = wadName(selection.currentGameFile);
+    selection.currentGameFolder = target + u'/';
+    selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
+
+    if (!wad.isEmpty()) {
+        if (const ErrorNumber error = deleteIfExists(
+                PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
+            error != ErrorNumber::None)
+            return error;
+    }
+    if (!PathResolver::folderExists(target)) {
+        if (const ErrorNumber error = FileOperations::createFolder(target);
+            error != ErrorNumber::None)
+            return error;
+    }
+    if (PathResolver::folderExists(source)) {
+        for (const QString& file : GameFiles::listFolderFiles(source)) {
+            if (const ErrorNumber error =
+                    FileOperations::moveFile(source + u'/' + file, target + u'/' + file);
+                error != ErrorNumber::None)
+                return error;
+        }
+        if (const ErrorNumber error = FileOperations::deleteFolderTree(source);
+            error != ErrorNumber::None)
+            return error;
+    }
+    const GameRecords records(m_context.paths);
+    if (const ErrorNumber error = deleteIfExists(
+            records.lastMapRecordPath(GameKind::PwadGame, selection.currentPwadGame));
+        error != ErrorNumber::None)
+        return error;
+    m_host.selectGame();
+    return ErrorNumber::None;
+}
+
+// ---- ConvertToAutoLoading ------------------------------------------------------------------
+
+void GameOperations::convertToAutoLoading()
+{
+    ErrorNumber error = ErrorNumber::None;
+    if (!moveToAutoLoading(error) || error == ErrorNumber::None)
+        return;
+    message(error == ErrorNumber::PermissionDenied
+                ? QStringLiteral("Read only error, file can't be overwritten     ")
+                : kUnknownError,
+            MsgIconCritical, kConversionError);
+}
+
+bool GameOperations::moveToAutoLoading(ErrorNumber& error)
+{
+    GameSelection& selection = m_context.selection;
+    const QString name = selection.currentUserDirectory;
+    const QString gameDir = gameFolder(name);
+    if (gameDir.isEmpty()) {
+        error = ErrorNumber::PathFileAccessError;
+        return true;
+    }
+    const QString source = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
+    const QString target = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
+    const QString wad = wadName(selection.currentGameFile);
+    selection.currentGameFolder = target + u'/';
+    selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
+
+    if (!wad.isEmpty()) {
+        error =
+            deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
+        if (error != ErrorNumber::None)
+            return true;
+    }
+    // Every file of an auto-loading game is loaded: a long list of files is probably more
+    // than one game's.
+    if (lastWadPosition(m_host.gameFileNames()) > 3 &&
+        message(QStringLiteral(" Only relevant game files can be contained in an auto-loading "
+                               "structure,      ") +
+                    kLineBreak +
+                    QStringLiteral(" select Yes if you still wish to convert to auto-loading or "
+                                   "No to abort.      "),
+                kQuestion, kConversionTitle) != MsgYes)
+        return false;
+
+    if (!PathResolver::folderExists(target)) {
+        error = FileOperations::createFolder(target);
+        if (error != ErrorNumber::None)
+            return true;
+    }
+    if (PathResolver::folderExists(source)) {
+        for (const QString& file : GameFiles::listFolderFiles(source)) {
+            error = FileOperations::copyFile(source + u'/' + file, target + u'/' + file);
+            if (error != ErrorNumber::None)
+                return true;
+        }
+        error = FileOperations::deleteFolderTree(source);
+        if (error != ErrorNumber::None)
+            return true;
+    }
+    // Only the file and map records go; the save records under Save/Gwads are left alone.
+    const GameRecords records(m_context.paths);
+    error = inOrder([&] { return deleteIfExists(records.userDirectoryFileRecordPath(name)); },
+                    [&] { return deleteIfExists(records.userDirectoryMapRecordPath(name)); });
+    if (error != ErrorNumber::None)
+        return true;
+    m_host.showGameFilesList();
+    m_host.selectGame();
+    return true;
+}
+
+} // namespace z3d

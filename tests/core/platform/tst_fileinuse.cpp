@@ -1,0 +1,121 @@
+// The in-use probe against real processes: a child shell holding a file open through a
+// descriptor, the same file reached by other names, and what is never "in use".
+
+#include "core/platform/FileInUse.h"
+
+#include "support/InstallTree.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+
+namespace {
+
+// A shell that opens path on descriptor 3 with the given redirection ("<" or ">>"), says so,
+// and sleeps holding it until killed.
+class HeldOpen
+{
+public:
+    bool start(const QString& path, const QString& redirection)
+    {
+        m_process.start(QStringLiteral("sh"),
+                        {QStringLiteral("-c"),
+                         QStringLiteral("exec 3%1\"$1\" || exit 1; echo ready; exec sleep 600")
+                             .arg(redirection),
+                         QStringLiteral("sh"), path});
+        if (!m_process.waitForStarted(30000))
+            return false;
+        while (!m_process.readAllStandardOutput().contains("ready")) {
+            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
+                return false;
+        }
+        return true;
+    }
+    void stop()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+    ~HeldOpen() { stop(); }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestFileInUse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void heldByAnotherProcess_data()
+    {
+        QTest::addColumn<QString>("redirection");
+        QTest::newRow("open for reading") << "<";
+        QTest::newRow("open for appending") << ">>";
+    }
+
+    void heldByAnotherProcess()
+    {
+        QFETCH(QString, redirection);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const QString wad = tree.addFile("Z3DGames/Castle/Gwads/Castle.wad", "PWAD");
+        const QString other = tree.addFile("Z3DGames/Castle/Gwads/Other.wad", "PWAD");
+        QVERIFY(QFile::link(wad, tree.path("link.wad")));
+        QVERIFY(QFile::copy(wad, tree.path("copy.wad")));
+
+        QVERIFY(!FileInUse::check(wad));
+        HeldOpen holder;
+        QVERIFY(holder.start(wad, redirection));
+        QVERIFY(FileInUse::check(wad));
+        // The same file under another case and through a link; a copy and a neighbour are
+        // other files.
+        QVERIFY(FileInUse::check(tree.path("z3dgames/CASTLE/gwads/castle.WAD")));
+        QVERIFY(FileInUse::check(tree.path("link.wad")));
+        QVERIFY(!FileInUse::check(tree.path("copy.wad")));
+        QVERIFY(!FileInUse::check(other));
+
+        holder.stop();
+        QVERIFY(!FileInUse::check(wad));
+    }
+
+    void heldByThisProcessOnly()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        QFile file(tree.addFile("Castle.wad", "PWAD"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(!FileInUse::check(file.fileName()));
+    }
+
+    void neverInUse_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("missing file") << "Z3DGames/Castle/Gwads/Gone.wad" << false;
+        QTest::newRow("missing folder") << "Nowhere/Gone.wad" << false;
+        QTest::newRow("a folder") << "Z3DGames" << false;
+        QTest::newRow("no path") << "" << true;
+    }
+
+    void neverInUse()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, empty);
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFolder("Z3DGames");
+        // A process holding the folder open does not make the folder a file in use.
+        HeldOpen holder;
+        QVERIFY(holder.start(tree.path("Z3DGames"), QStringLiteral("<")));
+        QVERIFY(!FileInUse::check(empty ? QString() : tree.path(relative)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileInUse)
+#include "tst_fileinuse.moc"
