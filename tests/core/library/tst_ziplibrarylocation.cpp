@@ -1,0 +1,114 @@
+// The zip library location command: the browser's instruction as the location grows, the
+// chosen, kept or fallen-back folder, and archives.z3d written every time.
+
+#include "core/library/ZipLibraryLocation.h"
+
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+const QString kSentence = QStringLiteral("Select the new location of your zipped wad files ...");
+
+// A folder path of exactly length characters.
+QString pathOfLength(int length)
+{
+    return QStringLiteral("/") + QString(length - 1, u'z');
+}
+
+} // namespace
+
+class TestZipLibraryLocation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void instruction_data();
+    void instruction();
+    void choose_data();
+    void choose();
+};
+
+void TestZipLibraryLocation::instruction_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<bool>("locationShown");
+
+    QTest::newRow("30") << 30 << "Current Location: " << true;
+    QTest::newRow("31") << 31 << "Location: " << true;
+    QTest::newRow("40") << 40 << "Location: " << true;
+    QTest::newRow("41") << 41 << "" << true;
+    QTest::newRow("45") << 45 << "" << true;
+    QTest::newRow("49") << 49 << "" << true;
+    QTest::newRow("50") << 50 << "" << false;
+    QTest::newRow("120") << 120 << "" << false;
+}
+
+void TestZipLibraryLocation::instruction()
+{
+    QFETCH(int, length);
+    QFETCH(QString, prefix);
+    QFETCH(bool, locationShown);
+    const QString dir = pathOfLength(length);
+    const QString expected = locationShown ? prefix + dir + "\r\n" + kSentence : kSentence;
+    QCOMPARE(ZipLibraryLocation::instruction(dir), expected);
+}
+
+void TestZipLibraryLocation::choose_data()
+{
+    QTest::addColumn<QString>("current"); // relative to the root; "" for the default
+    QTest::addColumn<bool>("currentExists");
+    QTest::addColumn<QString>("answer"); // relative to the root; "-" cancels
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("new folder") << "" << true << "Games/Zips"
+                                << "Games/Zips";
+    QTest::newRow("trailing separator dropped") << "" << true << "Games/Zips/"
+                                                << "Games/Zips";
+    QTest::newRow("other case found on disk") << "" << true << "games/ZIPS"
+                                              << "Games/Zips";
+    QTest::newRow("missing folder falls back") << "Games/Zips" << true << "Nowhere"
+                                               << "Z3DArchives";
+    QTest::newRow("cancel keeps the folder") << "Games/Zips" << true << "-"
+                                             << "Games/Zips";
+    QTest::newRow("cancel after the folder went") << "Games/Zips" << false << "-"
+                                                  << "Z3DArchives";
+}
+
+void TestZipLibraryLocation::choose()
+{
+    QFETCH(QString, current);
+    QFETCH(bool, currentExists);
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFolder(QStringLiteral("Games/Zips"));
+    InstallPaths paths = tree.paths();
+    if (!current.isEmpty())
+        paths.zipLibraryDir = tree.path(current);
+    if (!currentExists)
+        QVERIFY(tree.removeFolder(current));
+    RecordingDialogs dialogs;
+    dialogs.answerFolder(answer == u"-" ? std::nullopt : std::optional<QString>(tree.path(answer)));
+
+    const QString chosen = ZipLibraryLocation::choose(paths, dialogs);
+
+    QCOMPARE(chosen, tree.path(expected));
+    QCOMPARE(tree.readFile(QStringLiteral("Z3DLaunch/Data/archives.z3d")),
+             (tree.path(expected) + "\r\n").toUtf8());
+    QCOMPARE(dialogs.calls().size(), 1);
+    QCOMPARE(dialogs.calls().first().kind, RecordingDialogs::Kind::BrowseForFolder);
+    QCOMPARE(dialogs.calls().first().text, ZipLibraryLocation::instruction(paths.zipLibraryDir));
+}
+
+QTEST_GUILESS_MAIN(TestZipLibraryLocation)
+#include "tst_ziplibrarylocation.moc"
