@@ -1,0 +1,938 @@
+// The operations of the installed-games menus on throw-away installations: which files,
+// folders, records, side files and shortcuts each removes or moves, the questions and messages
+// it shows, the list refresh it asks for, where a failure leaves the disk, and that nothing
+// outside the game and its records is touched.
+
+#include "core/app/LauncherContext.h"
+#include "core/library/GameOperations.h"
+#include "core/library/LibraryHost.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
+
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Records every call; selectGame runs what the test scripts in its place.
+class RecordingHost : public LibraryHost
+{
+public:
+    void selectGame() override
+    {
+        calls << QStringLiteral("selectGame");
+        if (onSelectGame)
+            onSelectGame();
+    }
+    void switchGamesList(GamesListMode mode) override
+    {
+        calls << QStringLiteral("switchGamesList %1").arg(int(mode));
+    }
+    void removeGameShortcuts(const QString& prefix) override
+    {
+        calls << QStringLiteral("removeGameShortcuts ") + prefix;
+    }
+    QString selectedGameName() const override { return selectedName; }
+    QString selectedGameFile() const override { return selectedFile; }
+    QStringList gameFileNames() const override { return fileNames; }
+    void replaceSelectedGame(const GamesListEntry& entry) override
+    {
+        calls << QStringLiteral("replaceSelectedGame ") + entry.display + u'|' + entry.name;
+        selectedName = entry.name;
+        selectGame();
+    }
+    void clearSaveGames() override { calls << QStringLiteral("clearSaveGames"); }
+    void showGameFilesList() override { calls << QStringLiteral("showGameFilesList"); }
+    void clearScriptedMapsOnly() override { calls << QStringLiteral("clearScriptedMapsOnly"); }
+    void redrawGamesList() override { calls << QStringLiteral("redrawGamesList"); }
+
+    QStringList calls;
+    QString selectedName;
+    QString selectedFile;
+    QStringList fileNames;
+    std::function<void()> onSelectGame;
+};
+
+// Every file and folder under root (folders end in '/'), relative to it.
+QSet<QString> snapshot(const InstallTree& tree)
+{
+    QSet<QString> entries;
+    QDirIterator it(tree.root(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QString relative = it.filePath().mid(tree.root().size() + 1);
+        entries << (it.fileInfo().isDir() ? relative + u'/' : relative);
+    }
+    return entries;
+}
+
+QStringList sorted(const QSet<QString>& set)
+{
+    QStringList list(set.begin(), set.end());
+    list.sort();
+    return list;
+}
+
+QStringList removed(const QSet<QString>& before, const QSet<QString>& after)
+{
+    return sorted(QSet<QString>(before).subtract(after));
+}
+
+QStringList added(const QSet<QString>& before, const QSet<QString>& after)
+{
+    return sorted(QSet<QString>(after).subtract(before));
+}
+
+// A shell holding a file open until the object goes away.
+class HeldOpen
+{
+public:
+    bool start(const QString& path)
+    {
+        m_process.start(QStringLiteral("sh"),
+                        {QStringLiteral("-c"),
+                         QStringLiteral("exec 3<\"$1\" || exit 1; echo ready; exec sleep 600"),
+                         QStringLiteral("sh"), path});
+        if (!m_process.waitForStarted(30000))
+            return false;
+        while (!m_process.readAllStandardOutput().contains("ready")) {
+            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
+                return false;
+        }
+        return true;
+    }
+    ~HeldOpen()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+// Files every test keeps outside the game it works on.
+const QStringList kBystanders{
+    "keep.txt",
+    "Z3DGames/Other/Pwads/other.wad",
+    "Z3DLaunch/GameInfo/Pwads/other.z3dm",
+    "Z3DLaunch/GameInfo/Save/other.z3ds",
+    "Z3DLaunch/GameInfo/Gwads/other.z3dg",
+    "Z3DAnFiles/other.dat",
+    "gwa/other.gwa",
+    "Md2/other/model.md2",
+};
+
+struct Fixture
+{
+    Fixture()
+    {
+        for (const QString& file : kBystanders)
+            tree.addFile(file, "keep");
+        context.paths = tree.paths();
+        context.dialogs = &dialogs;
+    }
+
+    // GamesDir/Castle/Gwads: two wads and a text file, its records, save games and the
+    // side files of its wads; castle.wad is the selected wad.
+    void userDirectory()
+    {
+        tree.addFile("Z3DGames/Castle/Gwads/castle.wad", "PWAD");
+        tree.addFile("Z3DGames/Castle/Gwads/e2.wad", "PWAD");
+        tree.addFile("Z3DGames/Castle/Gwads/readme.txt", "text");
+        tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
+        tree.addTextFile("Z3DLaunch/GameInfo/Gwads/castle.z3dg", {"castle.wad"});
+        tree.addTextFile("Z3DLaunch/GameInfo/Gwads/castle.z3dm", {"castle.wad MAP01"});
+        tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds", {"0"});
+        tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/castle/e2.z3ds", {"1"});
+        tree.addFile("Z3DAnFiles/castle_anim.dat", "x");
+        tree.addFile("Z3DAnFiles/CASTLE.x", "x");
+        tree.addFile("gwa/castle.gwa", "x");
+        tree.addFile("gwa/e2.gwa", "x");
+        GameSelection& s = context.selection;
+        s.currentKind = GameKind::UserDirectory;
+        s.currentUserDirectory = QStringLiteral("Castle");
+        s.currentGameFolder = tree.path("Z3DGames/Castle/Gwads/");
+        s.currentGameFile = s.currentGameFolder + QStringLiteral("castle.wad");
+        context.settings.lastInstalledGame = QStringLiteral("Castle");
+        host.selectedName = QStringLiteral("Castle");
+        host.fileNames = QStringList{"castle.wad", "e2.wad", "readme.txt"};
+    }
+
+    // GamesDir/<name>/Pwads/<wad>, its records and side files; wad is the main wad.
+    void autoLoadingGame(const QString& name, const QString& wad, GameKind kind)
+    {
+        const QString base = wad.section(u'.', 0, 0);
+        tree.addFile("Z3DGames/" + name + "/Pwads/" + wad, "PWAD");
+        tree.addFile("Z3DGames/" + name + "/Pwads/" + base + ".z3dchk", "check");
+        tree.addFile("Z3DGames/" + name + "/Pwads/readme.txt", "text");
+        tree.addFile("Z3DGames/" + name + "/savegame/Zorn3DSav0.z3dsg", "save");
+        tree.addTextFile("Z3DLaunch/GameInfo/Pwads/" + name.toLower() + ".z3dm", {"MAP01"});
+        tree.addTextFile("Z3DLaunch/GameInfo/Save/" + name.toLower() + ".z3ds", {"0"});
+        tree.addFile("Z3DAnFiles/" + base + ".dat", "x");
+        tree.addFile("gwa/" + base + ".gwa", "x");
+        GameSelection& s = context.selection;
+        s.currentKind = kind;
+        s.currentPwadGame = name;
+        s.currentGameFolder = tree.path("Z3DGames/" + name + "/Pwads/");
+        s.currentGameFile = s.currentGameFolder + wad;
+        context.settings.lastInstalledGame = name;
+        host.selectedName = name;
+        host.fileNames = QStringList{wad, "readme.txt"};
+    }
+
+    QList<RecordingDialogs::Call> messagesAfterQuestion() const
+    {
+        QList<RecordingDialogs::Call> list = dialogs.messages();
+        if (!list.isEmpty())
+            list.removeFirst();
+        return list;
+    }
+
+    InstallTree tree;
+    RecordingDialogs dialogs;
+    RecordingHost host;
+    LauncherContext context;
+};
+
+QString removalFailed()
+{
+    return QStringLiteral("Unable to fully remove the selected item from the games list,       ") +
+           kLineBreak +
+           QStringLiteral("associated files or folders may be in use by another program.");
+}
+
+void verifyMessage(const RecordingDialogs::Call& call, int style, const QString& title,
+                   const QString& text)
+{
+    QCOMPARE(call.style, style);
+    QCOMPARE(call.title, title);
+    QCOMPARE(call.text, text);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(z3d::FileOperation)
+Q_DECLARE_METATYPE(z3d::ErrorNumber)
+
+class TestGameOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void acceptableNames_data();
+    void acceptableNames();
+    void wadNames_data();
+    void wadNames();
+    void renameNeverReplaces_data();
+    void renameNeverReplaces();
+
+    void deleteTextFileOfUserDirectory();
+    void deleteSelectedWad();
+    void deleteDeclined();
+    void deleteFileInUse();
+    void deleteStopsAtFailure_data();
+    void deleteStopsAtFailure();
+
+    void uninstallUserDirectory();
+    void uninstallGameWithoutWad();
+    void uninstallScriptedMap_data();
+    void uninstallScriptedMap();
+    void uninstallInUse();
+    void uninstallStopsAtFailure();
+
+    void renameAutoLoadingGame();
+    void renameUserDirectory();
+    void renameCaseOnly();
+    void renameOntoExistingName();
+    void renameRefusedNames_data();
+    void renameRefusedNames();
+    void renameNotDone_data();
+    void renameNotDone();
+    void renamePermissionDenied();
+
+    void convertToManualLoading();
+    void convertToManualLoadingFailures_data();
+    void convertToManualLoadingFailures();
+    void fourthEntryQuestion_data();
+    void fourthEntryQuestion();
+    void convertToAutoLoading();
+    void convertToAutoLoadingReadOnlyTarget();
+};
+
+void TestGameOperations::acceptableNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("acceptable");
+    QTest::newRow("plain") << "Castle" << true;
+    QTest::newRow("dots inside") << "My.Game" << true;
+    QTest::newRow("blanks inside") << "Hell Revealed" << true;
+    QTest::newRow("three dots") << "..." << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blanks only") << "   " << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("dot dot with blanks") << " .. " << false;
+    QTest::newRow("slash") << "a/b" << false;
+    QTest::newRow("climbing") << "../Other" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0)) << false;
+}
+
+void TestGameOperations::acceptableNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, acceptable);
+    QCOMPARE(GameOperations::isAcceptableName(name), acceptable);
+}
+
+void TestGameOperations::wadNames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("wad");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("lastWad");
+    QTest::newRow("path") << "/g/Castle/Gwads/Castle.WAD"
+                          << "Castle" << QStringList{"a.txt", "Castle.WAD"} << 2;
+    QTest::newRow("two dots") << "my.level.wad"
+                              << "my.level" << QStringList{"x.wad", "y.txt"} << 1;
+    QTest::newRow("no file") << ""
+                             << "" << QStringList{} << 0;
+    QTest::newRow("only an extension") << "/g/.wad"
+                                       << "" << QStringList{"a.txt"} << 0;
+    QTest::newRow("dot dot base") << "/g/...wad"
+                                  << "" << QStringList{"a.wad", "b.wad", "c.wad", "d.wad"} << 4;
+}
+
+void TestGameOperations::wadNames()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, wad);
+    QFETCH(QStringList, entries);
+    QFETCH(int, lastWad);
+    QCOMPARE(GameOperations::wadName(file), wad);
+    QCOMPARE(GameOperations::lastWadPosition(entries), lastWad);
+}
+
+void TestGameOperations::renameNeverReplaces_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("present"); // what exists afterwards, '|'-separated
+    QTest::newRow("new name") << "Games/Castle"
+                              << "Games/Keep" << 0 << "Games/Keep/Pwads/a.wad";
+    QTest::newRow("case only") << "Games/Castle"
+                               << "Games/CASTLE" << 0 << "Games/CASTLE/Pwads/a.wad";
+    QTest::newRow("same name") << "Games/Castle"
+                               << "Games/Castle" << 0 << "Games/Castle/Pwads/a.wad";
+    QTest::newRow("onto an empty folder")
+        << "Games/Castle"
+        << "Games/Empty" << 75 << "Games/Castle/Pwads/a.wad|Games/Empty";
+    QTest::newRow("onto another case")
+        << "Games/Castle"
+        << "Games/EMPTY" << 75 << "Games/Castle/Pwads/a.wad|Games/Empty";
+    QTest::newRow("file onto a file") << "Zips/a.zip"
+                                      << "Zips/B.ZIP" << 75 << "Zips/a.zip|Zips/b.zip";
+    QTest::newRow("file renamed") << "Zips/a.zip"
+                                  << "Zips/c.zip" << 0 << "Zips/c.zip|Zips/b.zip";
+    QTest::newRow("vanished") << "Games/Gone"
+                              << "Games/New" << 53 << "Games/Castle";
+    QTest::newRow("target folder missing") << "Zips/a.zip"
+                                           << "Nowhere/a.zip" << 76 << "Zips/a.zip";
+}
+
+void TestGameOperations::renameNeverReplaces()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, error);
+    QFETCH(QString, present);
+    InstallTree tree(InstallTree::Empty);
+    QVERIFY(tree.isValid());
+    tree.addFile("Games/Castle/Pwads/a.wad", "a");
+    tree.addFolder("Games/Empty");
+    tree.addFile("Zips/a.zip", "a");
+    tree.addFile("Zips/b.zip", "b");
+    QCOMPARE(int(FileOperations::rename(tree.path(from), tree.path(to))), error);
+    for (const QString& path : present.split(u'|'))
+        QVERIFY2(tree.exists(path), qPrintable(path));
+    QCOMPARE(tree.readFile("Zips/b.zip"), QByteArray("b"));
+}
+
+// ---- DeleteGameFile --------------------------------------------------------------------------
+
+void TestGameOperations::deleteTextFileOfUserDirectory()
+{
+    Fixture f;
+    f.userDirectory();
+    f.host.selectedFile = QStringLiteral("readme.txt");
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).deleteGameFile();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 36, " Delete selected file",
+                  "Are you certain you wish to delete README.TXT?       ");
+    // Only the file: no save record and no side file goes with it.
+    QCOMPARE(removed(before, snapshot(f.tree)), QStringList{"Z3DGames/Castle/Gwads/readme.txt"});
+    QCOMPARE(added(before, snapshot(f.tree)), QStringList{});
+    QCOMPARE(f.host.calls, (QStringList{"removeGameShortcuts Castle - readme", "selectGame"}));
+}
+
+void TestGameOperations::deleteSelectedWad()
+{
+    Fixture f;
+    f.userDirectory();
+    f.host.selectedFile = QStringLiteral("castle.wad");
+    // The selection spells the wad as the list does; the folder's case may differ.
+    f.context.selection.currentGameFile = f.tree.path("z3dgames/castle/gwads/castle.wad");
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).deleteGameFile();
+
+    QCOMPARE(removed(before, snapshot(f.tree)),
+             (QStringList{"Z3DAnFiles/CASTLE.x", "Z3DAnFiles/castle_anim.dat",
+                          "Z3DGames/Castle/Gwads/castle.wad",
+                          "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds", "gwa/castle.gwa"}));
+    QCOMPARE(f.host.calls, (QStringList{"removeGameShortcuts Castle - castle", "selectGame"}));
+    QCOMPARE(f.dialogs.messages().size(), 1);
+}
+
+void TestGameOperations::deleteDeclined()
+{
+    Fixture f;
+    f.userDirectory();
+    f.host.selectedFile = QStringLiteral("castle.wad");
+    f.dialogs.answerMessage(MsgNo);
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).deleteGameFile();
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::deleteFileInUse()
+{
+    Fixture f;
+    f.userDirectory();
+    f.host.selectedFile = QStringLiteral("castle.wad");
+    HeldOpen holder;
+    QVERIFY(holder.start(f.tree.path("Z3DGames/Castle/Gwads/castle.wad")));
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).deleteGameFile();
+
+    QCOMPARE(f.messagesAfterQuestion().size(), 1);
+    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error",
+                  "Unable to delete the selected file, the file       " + kLineBreak +
+                      "  appears to be in use by another program.");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::deleteStopsAtFailure_data()
+{
+    QTest::addColumn<FileOperation>("operation");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("the file") << FileOperation::Delete << "Z3DGames/Castle/Gwads/castle.wad"
+                              << QStringList{} << QStringList{"redrawGamesList"};
+    QTest::newRow("the save record")
+        << FileOperation::Delete << "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"
+        << QStringList{"Z3DGames/Castle/Gwads/castle.wad"}
+        << QStringList{"removeGameShortcuts Castle - castle", "redrawGamesList"};
+    QTest::newRow("a side file") << FileOperation::Delete << "gwa/castle.gwa"
+                                 << QStringList{"Z3DAnFiles/CASTLE.x",
+                                                "Z3DAnFiles/castle_anim.dat",
+                                                "Z3DGames/Castle/Gwads/castle.wad",
+                                                "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"}
+                                 << QStringList{"removeGameShortcuts Castle - castle",
+                                                "redrawGamesList"};
+}
+
+void TestGameOperations::deleteStopsAtFailure()
+{
+    QFETCH(FileOperation, operation);
+    QFETCH(QString, failing);
+    QFETCH(QStringList, gone);
+    QFETCH(QStringList, calls);
+    Fixture f;
+    f.userDirectory();
+    f.host.selectedFile = QStringLiteral("castle.wad");
+    FaultInjector::fail(operation, f.tree.path(failing), ErrorNumber::PermissionDenied);
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).deleteGameFile();
+
+    QCOMPARE(f.messagesAfterQuestion().size(), 1);
+    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error", removalFailed());
+    QCOMPARE(removed(before, snapshot(f.tree)), gone);
+    QCOMPARE(f.host.calls, calls);
+}
+
+// ---- UninstallGame ---------------------------------------------------------------------------
+
+void TestGameOperations::uninstallUserDirectory()
+{
+    Fixture f;
+    f.userDirectory();
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).uninstallGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 36, " Remove selected game from list ",
+                  " Are you certain you wish to remove this game from the list?      ");
+    QStringList expected{"Z3DAnFiles/CASTLE.x",
+                         "Z3DAnFiles/castle_anim.dat",
+                         "Z3DGames/Castle/",
+                         "Z3DGames/Castle/Gwads/",
+                         "Z3DGames/Castle/Gwads/castle.wad",
+                         "Z3DGames/Castle/Gwads/e2.wad",
+                         "Z3DGames/Castle/Gwads/readme.txt",
+                         "Z3DGames/Castle/savegame/",
+                         "Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg",
+                         "Z3DLaunch/GameInfo/Gwads/castle.z3dg",
+                         "Z3DLaunch/GameInfo/Gwads/castle.z3dm",
+                         "Z3DLaunch/GameInfo/Save/Gwads/castle/",
+                         "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds",
+                         "Z3DLaunch/GameInfo/Save/Gwads/castle/e2.z3ds",
+                         "gwa/castle.gwa"};
+    expected.sort();
+    QCOMPARE(removed(before, snapshot(f.tree)), expected);
+    QCOMPARE(f.context.selection.currentKind, GameKind::None);
+    QCOMPARE(f.host.calls, (QStringList{"removeGameShortcuts Castle", "clearScriptedMapsOnly",
+                                        "switchGamesList 0"}));
+}
+
+void TestGameOperations::uninstallGameWithoutWad()
+{
+    Fixture f;
+    f.tree.addFile("Z3DGames/Notes/Pwads/readme.txt", "text");
+    f.tree.addTextFile("Z3DLaunch/GameInfo/Pwads/notes.z3dm", {"MAP01"});
+    // Claimed by no wad: with no main wad no side file is touched, whatever its name.
+    f.tree.addFile("Z3DAnFiles/notes.dat", "x");
+    f.tree.addFolder("Md2/notes");
+    f.context.selection.currentKind = GameKind::PwadGame;
+    f.context.selection.currentPwadGame = QStringLiteral("Notes");
+    f.context.selection.currentGameFolder = f.tree.path("Z3DGames/Notes/Pwads/");
+    f.context.settings.lastInstalledGame = QStringLiteral("Notes");
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).uninstallGame();
+
+    QCOMPARE(
+        removed(before, snapshot(f.tree)),
+        (QStringList{"Z3DGames/Notes/", "Z3DGames/Notes/Pwads/", "Z3DGames/Notes/Pwads/readme.txt",
+                     "Z3DLaunch/GameInfo/Pwads/notes.z3dm"}));
+    QCOMPARE(f.host.calls.last(), QStringLiteral("switchGamesList 0"));
+}
+
+void TestGameOperations::uninstallScriptedMap_data()
+{
+    QTest::addColumn<bool>("otherModelsInstalled");
+    QTest::newRow("the last scripted map with models") << false;
+    QTest::newRow("other scripted maps keep their models") << true;
+}
+
+void TestGameOperations::uninstallScriptedMap()
+{
+    QFETCH(bool, otherModelsInstalled);
+    const ScriptedMapRow& row = ScriptedMapTable::rows()[0];
+    const ScriptedMapRow& other = ScriptedMapTable::rows()[1];
+    const QString title = QString::fromLatin1(row.title);
+    const QString model = QString::fromLatin1(row.modelFolder);
+    Fixture f;
+    f.autoLoadingGame(title, QString::fromLatin1(row.wadFile), GameKind::ScriptedMap);
+    f.tree.addFile("Md2/" + model + "/model.md2", "m");
+    f.tree.addFile("Data/Custom.hires/" + model + "/wall.png", "p");
+    if (otherModelsInstalled)
+        f.tree.addFile("Md2/" + QString::fromLatin1(other.modelFolder) + "/model.md2", "m");
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).uninstallGame();
+
+    const QStringList gone = removed(before, snapshot(f.tree));
+    const QString game = "Z3DGames/" + title + "/";
+    for (const QString& path :
+         {game, "Md2/" + model + "/", "Md2/" + model + "/model.md2",
+          "Data/Custom.hires/" + model + "/", "Data/Custom.hires/" + model + "/wall.png",
+          "Z3DLaunch/GameInfo/Pwads/" + title.toLower() + ".z3dm",
+          "Z3DLaunch/GameInfo/Save/" + title.toLower() + ".z3ds", "Z3DAnFiles/" + model + ".dat",
+          "gwa/" + model + ".gwa"})
+        QVERIFY2(gone.contains(path), qPrintable(path));
+    for (const QString& path : gone)
+        QVERIFY2(path.startsWith(game) || !path.contains(u'/') || path.contains(model) ||
+                     path.contains(title.toLower()),
+                 qPrintable(path));
+    QCOMPARE(f.host.calls.contains("clearScriptedMapsOnly"), !otherModelsInstalled);
+    QCOMPARE(f.host.calls.last(), QStringLiteral("switchGamesList 0"));
+}
+
+void TestGameOperations::uninstallInUse()
+{
+    Fixture f;
+    f.userDirectory();
+    HeldOpen holder;
+    QVERIFY(holder.start(f.context.selection.currentGameFile));
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).uninstallGame();
+
+    QCOMPARE(f.messagesAfterQuestion().size(), 1);
+    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error",
+                  " Unable to remove the selected item from the games list,       " + kLineBreak +
+                      "associated files or folders are in use by another program.");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::uninstallStopsAtFailure()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.tree.addFile("Md2/castle/model.md2", "m");
+    FaultInjector::failInside(FileOperation::Delete, f.tree.path("Md2/castle"),
+                              ErrorNumber::PermissionDenied);
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).uninstallGame();
+
+    QCOMPARE(f.messagesAfterQuestion().size(), 1);
+    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error", removalFailed());
+    // The game folder went before the model folder failed; the records stay.
+    const QSet<QString> after = snapshot(f.tree);
+    QVERIFY(!after.contains("Z3DGames/Castle/"));
+    QVERIFY(after.contains("Md2/castle/model.md2"));
+    QVERIFY(after.contains("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
+    QVERIFY(after.contains("gwa/castle.gwa"));
+    for (const QString& path : removed(before, after))
+        QVERIFY2(path.startsWith("Z3DGames/Castle/"), qPrintable(path));
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+// ---- RenameGame ------------------------------------------------------------------------------
+
+void TestGameOperations::renameAutoLoadingGame()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.dialogs.answerName({QStringLiteral("KEEP"), false});
+    f.host.onSelectGame = [&f] {
+        f.context.selection.currentGameFile = f.tree.path("Z3DGames/KEEP/Pwads/castle.wad");
+    };
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+
+    const RecordingDialogs::Call prompt = f.dialogs.calls().first();
+    QCOMPARE(prompt.kind, RecordingDialogs::Kind::AskName);
+    QCOMPARE(prompt.text, QStringLiteral(" Name "));
+    QCOMPARE(prompt.title, QStringLiteral(" Rename Game"));
+    QCOMPARE(prompt.buttonCaption, QStringLiteral("Cancel"));
+    QCOMPARE(prompt.defaultText, QStringLiteral("Castle"));
+    QCOMPARE(f.dialogs.messages().size(), 0);
+
+    const QSet<QString> after = snapshot(f.tree);
+    QVERIFY(after.contains("Z3DGames/KEEP/Pwads/castle.wad"));
+    QVERIFY(after.contains("Z3DGames/KEEP/savegame/Zorn3DSav0.z3dsg"));
+    QVERIFY(!after.contains("Z3DGames/Castle/"));
+    // The records are dropped, not renamed; only the animation side files go.
+    QVERIFY(!after.contains("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
+    QVERIFY(!after.contains("Z3DLaunch/GameInfo/Save/castle.z3ds"));
+    QVERIFY(!after.contains("Z3DAnFiles/castle.dat"));
+    QVERIFY(after.contains("gwa/castle.gwa"));
+    for (const QString& path : added(before, after))
+        QVERIFY2(path.startsWith("Z3DGames/KEEP/"), qPrintable(path));
+    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("KEEP"));
+    QCOMPARE(f.host.calls, (QStringList{"replaceSelectedGame KEEP|KEEP", "selectGame",
+                                        "removeGameShortcuts Castle"}));
+}
+
+void TestGameOperations::renameUserDirectory()
+{
+    Fixture f;
+    f.userDirectory();
+    f.context.customFontInUse = true;
+    f.dialogs.answerName({QStringLiteral("Keep"), false});
+    // The reselection finds no remembered file: no main wad is known afterwards.
+    f.host.onSelectGame = [&f] { f.context.selection.currentGameFile.clear(); };
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+
+    const QSet<QString> after = snapshot(f.tree);
+    QVERIFY(after.contains("Z3DGames/Keep/Gwads/castle.wad"));
+    QVERIFY(after.contains("Z3DGames/Keep/savegame/Zorn3DSav0.z3dsg"));
+    for (const QString& path : QStringList{"Z3DLaunch/GameInfo/Gwads/castle.z3dg",
+                                           "Z3DLaunch/GameInfo/Gwads/castle.z3dm",
+                                           "Z3DLaunch/GameInfo/Save/Gwads/castle/"})
+        QVERIFY2(!after.contains(path), qPrintable(path));
+    for (const QString& path :
+         QStringList{"Z3DAnFiles/castle_anim.dat", "Z3DAnFiles/CASTLE.x", "gwa/castle.gwa"})
+        QVERIFY2(after.contains(path), qPrintable(path));
+    for (const QString& path : removed(before, after))
+        QVERIFY2(path.startsWith("Z3DGames/Castle/") || path.contains("/castle"),
+                 qPrintable(path));
+    QCOMPARE(f.host.calls, (QStringList{"replaceSelectedGame Keep|Keep", "selectGame",
+                                        "removeGameShortcuts Castle", "switchGamesList 0"}));
+}
+
+void TestGameOperations::renameCaseOnly()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
+    GameOperations(f.context, f.host).renameGame();
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QVERIFY(f.tree.isFile("Z3DGames/CASTLE/Pwads/castle.wad"));
+    QVERIFY(!f.tree.exists("Z3DGames/Castle"));
+    QCOMPARE(f.host.calls.first(), QStringLiteral("replaceSelectedGame CASTLE|CASTLE"));
+}
+
+void TestGameOperations::renameOntoExistingName()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    // "Other" exists as a game folder; the prompt returns it in capitals.
+    f.dialogs.answerName({QStringLiteral("OTHER"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
+                  " Illegal naming convention detected.    ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+void TestGameOperations::renameRefusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("climbing") << "../Escaped";
+    QTest::newRow("slash") << "Sub/Game";
+    QTest::newRow("backslash") << "..\\Escaped";
+    QTest::newRow("blanks only") << "   ";
+}
+
+void TestGameOperations::renameRefusedNames()
+{
+    QFETCH(QString, name);
+    Fixture f;
+    f.userDirectory();
+    f.dialogs.answerName({name, false});
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
+                  " Illegal naming convention detected.    ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+void TestGameOperations::renameNotDone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("cancelled") << "Keep" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("the same name") << "Castle" << false;
+}
+
+void TestGameOperations::renameNotDone()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, cancelled);
+    Fixture f;
+    f.userDirectory();
+    f.dialogs.answerName({text, cancelled});
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::renamePermissionDenied()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.dialogs.answerName({QStringLiteral("KEEP"), false});
+    FaultInjector::fail(FileOperation::DeleteFolder, f.tree.path("Z3DGames/Castle"),
+                        ErrorNumber::PermissionDenied);
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).renameGame();
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 48, " Access error",
+                  "Unable to rename the selected item in this list,       " + kLineBreak +
+                      "  the item may be in use by another program.");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+// ---- Conversions -----------------------------------------------------------------------------
+
+void TestGameOperations::convertToManualLoading()
+{
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.tree.addFile("Z3DGames/Castle/Pwads/sub/left.txt", "left");
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).convertToManualLoading();
+
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QCOMPARE(
+        removed(before, snapshot(f.tree)),
+        (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
+                     "Z3DGames/Castle/Pwads/castle.z3dchk", "Z3DGames/Castle/Pwads/readme.txt",
+                     "Z3DGames/Castle/Pwads/sub/", "Z3DGames/Castle/Pwads/sub/left.txt",
+                     "Z3DLaunch/GameInfo/Pwads/castle.z3dm"}));
+    QCOMPARE(added(before, snapshot(f.tree)),
+             (QStringList{"Z3DGames/Castle/Gwads/", "Z3DGames/Castle/Gwads/castle.wad",
+                          "Z3DGames/Castle/Gwads/readme.txt"}));
+    QCOMPARE(f.tree.readFile("Z3DGames/Castle/Gwads/castle.wad"), QByteArray("PWAD"));
+    QCOMPARE(f.context.selection.currentGameFolder, f.tree.path("Z3DGames/Castle/Gwads/"));
+    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Gwads/castle.wad"));
+    QCOMPARE(f.host.calls, QStringList{"selectGame"});
+}
+
+void TestGameOperations::convertToManualLoadingFailures_data()
+{
+    QTest::addColumn<FileOperation>("operation");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<ErrorNumber>("error");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("moved");
+    QTest::newRow("a file in use")
+        << FileOperation::Delete << "Z3DGames/Castle/Pwads/readme.txt"
+        << ErrorNumber::PermissionDenied << "Access denied: File or folder may be in use     "
+        << QStringList{"Z3DGames/Castle/Gwads/castle.wad"};
+    QTest::newRow("the folder cannot be made")
+        << FileOperation::CreateFolder << "Z3DGames/Castle/Gwads"
+        << ErrorNumber::PathFileAccessError << "ERROR: Unknown error     " << QStringList{};
+}
+
+void TestGameOperations::convertToManualLoadingFailures()
+{
+    QFETCH(FileOperation, operation);
+    QFETCH(QString, failing);
+    QFETCH(ErrorNumber, error);
+    QFETCH(QString, text);
+    QFETCH(QStringList, moved);
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    FaultInjector::fail(operation, f.tree.path(failing), error);
+    GameOperations(f.context, f.host).convertToManualLoading();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", text);
+    // What moved before the failure stays moved; the check record went first.
+    for (const QString& path : moved)
+        QVERIFY2(f.tree.isFile(path), qPrintable(path));
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/readme.txt"));
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/castle.z3dchk"));
+    QVERIFY(f.tree.isFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::fourthEntryQuestion_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("converted");
+    QTest::newRow("three wads") << QStringList{"a.wad", "b.wad", "c.wad"} << int(MsgNo) << false
+                                << true;
+    QTest::newRow("three wads then a text")
+        << QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"} << int(MsgNo) << false << true;
+    QTest::newRow("last wad fourth, declined")
+        << QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"} << int(MsgNo) << true << false;
+    QTest::newRow("last wad fourth, accepted")
+        << QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"} << int(MsgYes) << true << true;
+    QTest::newRow("five wads, declined")
+        << QStringList{"a.wad", "b.wad", "c.wad", "d.wad", "e.wad"} << int(MsgNo) << true << false;
+}
+
+void TestGameOperations::fourthEntryQuestion()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, converted);
+    Fixture f;
+    f.userDirectory();
+    f.tree.addFile("Z3DGames/Castle/Gwads/castle.z3dchk", "check");
+    f.host.fileNames = files;
+    f.dialogs.answerMessage(answer);
+    GameOperations(f.context, f.host).convertToAutoLoading();
+
+    QCOMPARE(f.dialogs.messages().size(), asked ? 1 : 0);
+    if (asked)
+        verifyMessage(f.dialogs.messages().first(), 36, " User Directory Conversion",
+                      " Only relevant game files can be contained in an auto-loading "
+                      "structure,      " +
+                          kLineBreak +
+                          " select Yes if you still wish to convert to auto-loading or No to "
+                          "abort.      ");
+    QCOMPARE(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"), converted);
+    QCOMPARE(f.tree.isFile("Z3DGames/Castle/Gwads/castle.wad"), !converted);
+    // The check record goes before the question.
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/Gwads/castle.z3dchk"));
+}
+
+void TestGameOperations::convertToAutoLoading()
+{
+    Fixture f;
+    f.userDirectory();
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).convertToAutoLoading();
+
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QCOMPARE(removed(before, snapshot(f.tree)),
+             (QStringList{"Z3DGames/Castle/Gwads/", "Z3DGames/Castle/Gwads/castle.wad",
+                          "Z3DGames/Castle/Gwads/e2.wad", "Z3DGames/Castle/Gwads/readme.txt",
+                          "Z3DLaunch/GameInfo/Gwads/castle.z3dg",
+                          "Z3DLaunch/GameInfo/Gwads/castle.z3dm"}));
+    QCOMPARE(added(before, snapshot(f.tree)),
+             (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
+                          "Z3DGames/Castle/Pwads/e2.wad", "Z3DGames/Castle/Pwads/readme.txt"}));
+    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Pwads/castle.wad"));
+    QCOMPARE(f.host.calls, (QStringList{"showGameFilesList", "selectGame"}));
+}
+
+void TestGameOperations::convertToAutoLoadingReadOnlyTarget()
+{
+    Fixture f;
+    f.userDirectory();
+    // A read-only e2.wad already in Pwads: castle.wad is copied before it, readme.txt not.
+    const QString readOnly = f.tree.addFile("Z3DGames/Castle/Pwads/E2.WAD", "old");
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    GameOperations(f.context, f.host).convertToAutoLoading();
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
+                  "Read only error, file can't be overwritten     ");
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"));
+    QCOMPARE(f.tree.readFile("Z3DGames/Castle/Pwads/E2.WAD"), QByteArray("old"));
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/readme.txt"));
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Gwads/castle.wad"));
+    QVERIFY(f.tree.isFile("Z3DLaunch/GameInfo/Gwads/castle.z3dg"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+QTEST_GUILESS_MAIN(TestGameOperations)
+#include "tst_gameoperations.moc"
