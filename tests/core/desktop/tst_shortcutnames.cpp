@@ -1,0 +1,146 @@
+// The names a shortcut gets: the game part from the games-list entry, the map part, the link
+// name's case, and the name the shortcut window shows.
+
+#include "core/desktop/ShortcutNames.h"
+
+#include <QTest>
+
+using namespace z3d;
+
+Q_DECLARE_METATYPE(z3d::GameKind)
+
+class TestShortcutNames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linkNames_data();
+    void linkNames();
+    void windowLabel_data();
+    void windowLabel();
+};
+
+void TestShortcutNames::linkNames_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<GameKind>("kind");
+    QTest::addColumn<QString>("mainFile");
+    QTest::addColumn<bool>("includeMap");
+    QTest::addColumn<bool>("startFromNew");
+    QTest::addColumn<QString>("mapEntry");
+    QTest::addColumn<QString>("linkName");
+
+    const auto iwad = GameKind::IwadGame;
+    QTest::newRow("Doom II MAP07")
+        << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << false << "MAP07"
+        << "Doom2 - Map07";
+    QTest::newRow("Doom II with a custom font")
+        << "Doom II" << iwad << "/i/doom2.wad" << true << false << "MAP07"
+        << "Doom2 - Map07";
+    QTest::newRow("Ultimate Doom E2M4")
+        << "DOOM/ULTIMATE DOOM" << iwad << "/i/DOOM.WAD" << true << false << "E2M4"
+        << "Doom - E2M4";
+    QTest::newRow("TNT") << "TNT - FINAL DOOM" << iwad << "/i/TNT.WAD" << true << false << "MAP01"
+                         << "Tnt - Map01";
+    QTest::newRow("Plutonia") << "The Plutonia Experiment" << iwad << "/i/PLUTONIA.WAD" << true
+                              << false << "MAP32"
+                              << "Plutonia - Map32";
+    QTest::newRow("shareware keeps its entry")
+        << "SHAREWARE DOOM" << iwad << "/i/DOOM1.WAD" << true << false << "E1M1"
+        << "Shareware doom - E1M1";
+    QTest::newRow("start game from new: no map part")
+        << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << true << "MAP07"
+        << "Doom2";
+    QTest::newRow("map not included")
+        << "DOOM II" << iwad << "/i/DOOM2.WAD" << false << false << "MAP07"
+        << "Doom2";
+    QTest::newRow("no map selected")
+        << "CASTLE" << GameKind::PwadGame << "/g/Castle.wad" << true << false << ""
+        << "Castle";
+    QTest::newRow("installed game")
+        << "CASTLE" << GameKind::PwadGame << "/g/Pwads/Castle.wad" << true << false << "MAP03"
+        << "Castle - Map03";
+    QTest::newRow("installed game named like a commercial one")
+        << "DOOM II" << GameKind::PwadGame << "/g/Pwads/x.wad" << false << false << ""
+        << "Doom ii";
+    QTest::newRow("scripted map") << "MYMAP" << GameKind::ScriptedMap << "/g/Pwads/mymap.wad"
+                                  << true << false << "E1M1"
+                                  << "Mymap - E1M1";
+    QTest::newRow("user directory: entry and main file")
+        << "MYDIR" << GameKind::UserDirectory << "/g/Mydir/Gwads/Castle.v2.wad" << true << false
+        << "MAP07"
+        << "Mydir - castle.v2 - Map07";
+    QTest::newRow("zip library") << "ARCHIVE" << GameKind::ZipArchive << "/z/Zips/a.wad" << true
+                                 << false << "map05"
+                                 << "Archive - Map05";
+    QTest::newRow("map names outside the sets")
+        << "CASTLE" << GameKind::PwadGame << "/g/c.wad" << true << false << "START"
+        << "Castle - START";
+}
+
+void TestShortcutNames::linkNames()
+{
+    QFETCH(QString, entry);
+    QFETCH(GameKind, kind);
+    QFETCH(QString, mainFile);
+    QFETCH(bool, includeMap);
+    QFETCH(bool, startFromNew);
+    QFETCH(QString, mapEntry);
+    QFETCH(QString, linkName);
+
+    const QString name = ShortcutNames::shortcutName(entry, kind, mainFile);
+    const QString map = ShortcutNames::mapPart(includeMap, startFromNew, mapEntry);
+    QCOMPARE(ShortcutNames::linkName(name, map), linkName);
+}
+
+void TestShortcutNames::windowLabel_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<GameKind>("kind");
+    QTest::addColumn<QString>("installedName");
+    QTest::addColumn<QString>("mainFile");
+    QTest::addColumn<bool>("customFont");
+    QTest::addColumn<QString>("label");
+
+    const auto iwad = GameKind::IwadGame;
+    QTest::newRow("Plutonia") << "THE PLUTONIA EXPERIMENT" << iwad << ""
+                              << "" << false << "PLUTONIA EXPERIMENT";
+    QTest::newRow("TNT, custom font") << "TNT - Final Doom" << iwad << ""
+                                      << "" << true << "TNT Evilution";
+    QTest::newRow("Doom") << "DOOM/ULTIMATE DOOM" << iwad << ""
+                          << "" << false << "DOOM";
+    QTest::newRow("Doom, custom font") << "Doom/Ultimate Doom" << iwad << ""
+                                       << "" << true << "Doom";
+    QTest::newRow("Doom II") << "DOOM II" << iwad << ""
+                             << "" << false << "DOOM II";
+    QTest::newRow("Shareware, custom font") << "Shareware Doom" << iwad << ""
+                                            << "" << true << "Shareware Doom";
+    QTest::newRow("installed game as named") << "CASTLE" << GameKind::PwadGame << "Castle"
+                                             << "/g/Castle.wad" << false << "Castle";
+    QTest::newRow("installed game of 30 characters")
+        << "" << GameKind::PwadGame << QString(30, u'x') << "" << false << QString(30, u'x');
+    QTest::newRow("installed game of 31 characters")
+        << "" << GameKind::PwadGame << QString(31, u'x') << "" << false
+        << QString(27, u'x') + " ...";
+    QTest::newRow("installed game shortened")
+        << "" << GameKind::PwadGame << "A Castle With A Very Long Name Indeed"
+        << "" << false << "A Castle With A Very Long N ...";
+    QTest::newRow("user directory: main file") << "MYDIR" << GameKind::UserDirectory << ""
+                                               << "/g/Mydir/Gwads/castle.wad" << true << "CASTLE";
+    QTest::newRow("zip library: main file") << "ARCH" << GameKind::ZipArchive << ""
+                                            << "/l/Zips/Arch.v1.wad" << false << "ARCH.V1";
+}
+
+void TestShortcutNames::windowLabel()
+{
+    QFETCH(QString, entry);
+    QFETCH(GameKind, kind);
+    QFETCH(QString, installedName);
+    QFETCH(QString, mainFile);
+    QFETCH(bool, customFont);
+    QFETCH(QString, label);
+    QCOMPARE(ShortcutNames::windowLabel(entry, kind, installedName, mainFile, customFont), label);
+}
+
+QTEST_GUILESS_MAIN(TestShortcutNames)
+#include "tst_shortcutnames.moc"
