@@ -1,0 +1,654 @@
+// The operations of the zip-library menu on throw-away installations with real archives:
+// installing the extracted files under either layout (over an existing game of either
+// layout), renaming and deleting an archive with its records, the questions and messages,
+// the refresh asked of the window, failures, and that nothing outside the library moves.
+
+#include "core/app/LauncherContext.h"
+#include "core/library/ArchiveOperations.h"
+#include "core/library/LibraryHost.h"
+#include "core/library/ZipExtraction.h"
+#include "core/platform/FaultInjector.h"
+
+#include "support/GameFileBytes.h"
+#include "support/InstallTree.h"
+#include "support/RecordingDialogs.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::InstallTree;
+using z3d::test::RecordingDialogs;
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+const QString kExtracted = QStringLiteral("Z3DLaunch/Zips/");
+
+class RecordingHost : public LibraryHost
+{
+public:
+    void selectGame() override { calls << QStringLiteral("selectGame"); }
+    void switchGamesList(GamesListMode mode) override
+    {
+        calls << QStringLiteral("switchGamesList %1").arg(int(mode));
+    }
+    void removeGameShortcuts(const QString& prefix) override
+    {
+        calls << QStringLiteral("removeGameShortcuts ") + prefix;
+    }
+    QString selectedGameName() const override { return selectedName; }
+    QString selectedGameFile() const override { return selectedFile; }
+    QStringList gameFileNames() const override { return {}; }
+    void replaceSelectedGame(const GamesListEntry& entry) override
+    {
+        calls << QStringLiteral("replaceSelectedGame ") + entry.display + u'|' + entry.name;
+        selectedName = entry.name;
+        selectGame();
+    }
+    void clearSaveGames() override { calls << QStringLiteral("clearSaveGames"); }
+    void showGameFilesList() override { calls << QStringLiteral("showGameFilesList"); }
+    void clearScriptedMapsOnly() override { calls << QStringLiteral("clearScriptedMapsOnly"); }
+    void redrawGamesList() override { calls << QStringLiteral("redrawGamesList"); }
+
+    QStringList calls;
+    QString selectedName;
+    QString selectedFile;
+};
+
+QSet<QString> snapshot(const InstallTree& tree)
+{
+    QSet<QString> entries;
+    QDirIterator it(tree.root(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QString relative = it.filePath().mid(tree.root().size() + 1);
+        entries << (it.fileInfo().isDir() ? relative + u'/' : relative);
+    }
+    return entries;
+}
+
+QStringList difference(const QSet<QString>& from, const QSet<QString>& without)
+{
+    const QSet<QString> rest = QSet<QString>(from).subtract(without);
+    QStringList list(rest.begin(), rest.end());
+    list.sort();
+    return list;
+}
+
+class HeldOpen
+{
+public:
+    bool start(const QString& path)
+    {
+        m_process.start(QStringLiteral("sh"),
+                        {QStringLiteral("-c"),
+                         QStringLiteral("exec 3<\"$1\" || exit 1; echo ready; exec sleep 600"),
+                         QStringLiteral("sh"), path});
+        if (!m_process.waitForStarted(30000))
+            return false;
+        while (!m_process.readAllStandardOutput().contains("ready")) {
+            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
+                return false;
+        }
+        return true;
+    }
+    ~HeldOpen()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+struct Fixture
+{
+    // Castle.zip selected and extracted (its members in subfolders), its records, check
+    // record and save games; Other.zip beside it; an installed game elsewhere.
+    Fixture()
+    {
+        tree.addFile("keep.txt", "keep");
+        tree.addFile("Z3DGames/Other/Pwads/other.wad", "other");
+        tree.addTextFile("Z3DLaunch/GameInfo/Zips/other.z3dm", {"MAP01"});
+        tree.addFile("UserSG/other/savegame/Zorn3DSav0.z3dsg", "save");
+        extract("Castle", {{"maps/castle.wad", "PWAD"}, {"docs/readme.txt", "text"}});
+        QVERIFY(z3d::test::writeZip(tree.path("Z3DArchives/Other.zip"), {{"o.wad", "o"}}));
+        tree.addFile(kExtracted + "Checks/Castle.z3dchk", "check");
+        tree.addTextFile("Z3DLaunch/GameInfo/Zips/castle.z3dm", {"MAP01"});
+        tree.addTextFile("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds", {"0"});
+        tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
+        context.paths = tree.paths();
+        context.dialogs = &dialogs;
+        GameSelection& s = context.selection;
+        s.currentKind = GameKind::ZipArchive;
+        s.currentGameFolder = tree.path(kExtracted);
+        s.currentGameFile = s.currentGameFolder + QStringLiteral("castle.wad");
+        context.settings.lastZipLibraryEntry = QStringLiteral("Castle");
+        host.selectedName = QStringLiteral("Castle");
+        host.selectedFile = QStringLiteral("castle.wad");
+    }
+
+    // Writes Z3DArchives/<name>.zip and extracts it as selecting it does.
+    void extract(const QString& name, const QList<std::pair<QByteArray, QByteArray>>& members)
+    {
+        const QString zip = tree.path("Z3DArchives/" + name + ".zip");
+        QVERIFY(z3d::test::writeZip(zip, members));
+        RecordingDialogs quiet;
+        ZipExtraction extraction(quiet);
+        extraction.extract(zip, tree.path(kExtracted));
+    }
+
+    InstallTree tree;
+    RecordingDialogs dialogs;
+    RecordingHost host;
+    LauncherContext context;
+};
+
+void verifyMessage(const RecordingDialogs::Call& call, int style, const QString& title,
+                   const QString& text)
+{
+    QCOMPARE(call.style, style);
+    QCOMPARE(call.title, title);
+    QCOMPARE(call.text, text);
+}
+
+void verifyPrompt(const RecordingDialogs& dialogs, const QString& frame, const QString& window,
+                  const QString& button, const QString& defaultText)
+{
+    QVERIFY(!dialogs.calls().isEmpty());
+    const RecordingDialogs::Call& prompt = dialogs.calls().first();
+    QCOMPARE(prompt.kind, RecordingDialogs::Kind::AskName);
+    QCOMPARE(prompt.text, frame);
+    QCOMPARE(prompt.title, window);
+    QCOMPARE(prompt.buttonCaption, button);
+    QCOMPARE(prompt.defaultText, defaultText);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(z3d::ErrorNumber)
+
+class TestArchiveOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { FaultInjector::clear(); }
+
+    void installAsGame();
+    void installAsGameReplacesAutoLoadingGame();
+    void installAsGameOverUserDirectory_data();
+    void installAsGameOverUserDirectory();
+    void installAsGameFailures_data();
+    void installAsGameFailures();
+    void installAsGameRefusedNames_data();
+    void installAsGameRefusedNames();
+    void installedMembersStayInTheGameFolder();
+
+    void installAsUserDirectory();
+    void installAsUserDirectoryOverExistingOne();
+    void installAsUserDirectoryOverAutoLoadingGame();
+    void installAsUserDirectoryIntoPlainFolder();
+    void installAsUserDirectoryReadOnlyFile();
+    void installAsUserDirectoryRefusedNames();
+
+    void renameArchive_data();
+    void renameArchive();
+    void renameArchiveOntoExisting();
+    void renameArchiveRefusedNames();
+    void renameArchiveNotDone_data();
+    void renameArchiveNotDone();
+    void renameArchivePermissionDenied();
+
+    void deleteArchive();
+    void deleteArchiveDeclined();
+    void deleteArchiveInUse();
+    void deleteArchiveStopsAtFailure();
+    void deleteArchiveActsOnTheSelectedEntry();
+};
+
+// ---- InstallArchiveAsGame --------------------------------------------------------------------
+
+void TestArchiveOperations::installAsGame()
+{
+    Fixture f;
+    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    verifyPrompt(f.dialogs, " Name ", " Install to Game List", "OK", "Castle");
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    // The extracted files only: the check records' folder stays behind.
+    QCOMPARE(
+        difference(snapshot(f.tree), before),
+        (QStringList{"Z3DGames/CASTLE/", "Z3DGames/CASTLE/Pwads/",
+                     "Z3DGames/CASTLE/Pwads/castle.wad", "Z3DGames/CASTLE/Pwads/readme.txt"}));
+    QCOMPARE(difference(before, snapshot(f.tree)), QStringList{});
+    QCOMPARE(f.tree.readFile("Z3DGames/CASTLE/Pwads/castle.wad"), QByteArray("PWAD"));
+    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("CASTLE"));
+    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/CASTLE/Pwads/castle.wad"));
+    QCOMPARE(f.host.calls, (QStringList{"selectGame", "switchGamesList 0"}));
+}
+
+void TestArchiveOperations::installAsGameReplacesAutoLoadingGame()
+{
+    Fixture f;
+    f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
+    f.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
+    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    // Replaced without a question; the folder keeps its spelling on disk.
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QCOMPARE(QDir(f.tree.path("Z3DGames/Castle/Pwads")).entryList(QDir::Files, QDir::Name),
+             (QStringList{"castle.wad", "readme.txt"}));
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/savegame"));
+    QVERIFY(f.tree.isFile("Z3DGames/Other/Pwads/other.wad"));
+}
+
+void TestArchiveOperations::installAsGameOverUserDirectory_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("replaced") << int(MsgYes);
+    QTest::newRow("kept") << int(MsgNo);
+}
+
+void TestArchiveOperations::installAsGameOverUserDirectory()
+{
+    QFETCH(int, answer);
+    Fixture f;
+    f.tree.addFile("Z3DGames/Castle/Gwads/mine.wad", "mine");
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    f.dialogs.answerMessage(answer);
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 36, " User Directory Conversion",
+                  " WARNING: A manual-loading structure already exists in Castle     " +
+                      kLineBreak +
+                      " selecting Yes will delete all the existing files contained in this "
+                      "folder.     ");
+    if (answer == MsgNo) {
+        QCOMPARE(snapshot(f.tree), before);
+        QCOMPARE(f.host.calls, QStringList{});
+        return;
+    }
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/Gwads"));
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"));
+    QCOMPARE(f.host.calls, (QStringList{"selectGame", "switchGamesList 0"}));
+}
+
+void TestArchiveOperations::installAsGameFailures_data()
+{
+    QTest::addColumn<ErrorNumber>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("read only") << ErrorNumber::PermissionDenied
+                               << " Read only error, file can't be overwritten     ";
+    QTest::newRow("other") << ErrorNumber::PathFileAccessError << " Unknown error     ";
+}
+
+void TestArchiveOperations::installAsGameFailures()
+{
+    QFETCH(ErrorNumber, error);
+    QFETCH(QString, text);
+    Fixture f;
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    FaultInjector::fail(FileOperation::Write, f.tree.path("Z3DGames/Castle/Pwads/readme.txt"),
+                        error);
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", text);
+    // The folders made and the file copied before the failure stay.
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"));
+    QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/readme.txt"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::installAsGameRefusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("climbing") << "../../Escaped";
+    QTest::newRow("backslash") << "..\\Escaped";
+    QTest::newRow("blanks only") << "  ";
+}
+
+void TestArchiveOperations::installAsGameRefusedNames()
+{
+    QFETCH(QString, name);
+    Fixture f;
+    f.dialogs.answerName({name, false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", " Unknown error     ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::installedMembersStayInTheGameFolder()
+{
+    Fixture f;
+    QDir(f.tree.path(kExtracted)).removeRecursively();
+    f.extract("Evil", {{"../../escape.wad", "e"},
+                       {"/absolute.txt", "a"},
+                       {"C:\\drive.txt", "d"},
+                       {"sub/../../up.wad", "u"},
+                       {"..", "x"},
+                       {"deep/inner/level.wad", "l"}});
+    f.context.settings.lastZipLibraryEntry = QStringLiteral("Evil");
+    f.dialogs.answerName({QStringLiteral("Evil"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    const QStringList added = difference(snapshot(f.tree), before);
+    QVERIFY(added.contains("Z3DGames/Evil/Pwads/level.wad"));
+    for (const QString& path : added)
+        QVERIFY2(path.startsWith("Z3DGames/Evil/Pwads/") || path == "Z3DGames/Evil/",
+                 qPrintable(path));
+    QCOMPARE(difference(before, snapshot(f.tree)), QStringList{});
+    QVERIFY(!QFileInfo::exists(f.tree.root() + "/../escape.wad"));
+    QVERIFY(!QFileInfo::exists("/absolute.txt"));
+}
+
+// ---- InstallArchiveAsUserDirectory -----------------------------------------------------------
+
+void TestArchiveOperations::installAsUserDirectory()
+{
+    Fixture f;
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+
+    verifyPrompt(f.dialogs, "Games List Name", " Install to Games List", "OK", "Castle");
+    QCOMPARE(
+        difference(snapshot(f.tree), before),
+        (QStringList{"Z3DGames/Castle/", "Z3DGames/Castle/Gwads/",
+                     "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt"}));
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 0, " User Directory Conversion",
+                  " The Castle has been installed to the games list.     ");
+    QCOMPARE(f.context.selection.currentKind, GameKind::UserDirectory);
+    QCOMPARE(f.context.selection.currentUserDirectory, QStringLiteral("Castle"));
+    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
+    QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "selectGame", "switchGamesList 0"}));
+}
+
+void TestArchiveOperations::installAsUserDirectoryOverExistingOne()
+{
+    Fixture f;
+    f.tree.addFile("Z3DGames/castle/Gwads/mine.wad", "mine");
+    f.tree.addFile("Z3DGames/castle/Gwads/CASTLE.WAD", "older");
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+
+    // Files of other names stay; one of the same name in another case is overwritten.
+    QCOMPARE(QDir(f.tree.path("Z3DGames/castle/Gwads")).entryList(QDir::Files, QDir::Name),
+             (QStringList{"CASTLE.WAD", "mine.wad", "readme.txt"}));
+    QCOMPARE(f.tree.readFile("Z3DGames/castle/Gwads/CASTLE.WAD"), QByteArray("PWAD"));
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 0, "User Directory Conversion",
+                  " All relevant files have been unzipped to the existing Castle games list.    ");
+}
+
+void TestArchiveOperations::installAsUserDirectoryOverAutoLoadingGame()
+{
+    Fixture f;
+    f.tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "old");
+    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 0, " User Directory Conversion",
+                  " The CASTLE folder already exists as an auto-loading User Directory     ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::installAsUserDirectoryIntoPlainFolder()
+{
+    Fixture f;
+    f.tree.addFolder("Z3DGames/Plain");
+    f.dialogs.answerName({QStringLiteral("Plain"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
+                  "ERROR: Unknown error     ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::installAsUserDirectoryReadOnlyFile()
+{
+    Fixture f;
+    const QString readOnly = f.tree.addFile("Z3DGames/Castle/Gwads/readme.txt", "mine");
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 64, " Conversion error",
+                  " Read only error, file can't be overwritten      ");
+    QVERIFY(f.tree.isFile("Z3DGames/Castle/Gwads/castle.wad"));
+    QCOMPARE(f.tree.readFile("Z3DGames/Castle/Gwads/readme.txt"), QByteArray("mine"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::installAsUserDirectoryRefusedNames()
+{
+    for (const QString& name : {QStringLiteral(".."), QStringLiteral("../Escaped"),
+                                QStringLiteral("a\\b"), QStringLiteral(" ")}) {
+        Fixture f;
+        f.dialogs.answerName({name, false});
+        const QSet<QString> before = snapshot(f.tree);
+        ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+        QCOMPARE(f.dialogs.messages().size(), 1);
+        verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
+                      "ERROR: Unknown error     ");
+        QCOMPARE(snapshot(f.tree), before);
+    }
+}
+
+// ---- RenameArchive ---------------------------------------------------------------------------
+
+void TestArchiveOperations::renameArchive_data()
+{
+    QTest::addColumn<bool>("customFont");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("default font") << false << "NEWNAME";
+    QTest::newRow("custom font") << true << "NewName";
+}
+
+void TestArchiveOperations::renameArchive()
+{
+    QFETCH(bool, customFont);
+    QFETCH(QString, display);
+    Fixture f;
+    f.context.customFontInUse = customFont;
+    f.dialogs.answerName({QStringLiteral("NewName"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).renameArchive();
+
+    verifyPrompt(f.dialogs, " Name ", " Rename Zip", "Cancel", "Castle");
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    // The check record and the extracted files stay; the records are dropped.
+    QCOMPARE(difference(before, snapshot(f.tree)),
+             (QStringList{"Z3DArchives/Castle.zip", "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds",
+                          "Z3DLaunch/GameInfo/Zips/castle.z3dm"}));
+    QCOMPARE(difference(snapshot(f.tree), before), QStringList{"Z3DArchives/NewName.zip"});
+    QCOMPARE(f.context.settings.lastZipLibraryEntry, QStringLiteral("NewName"));
+    QCOMPARE(f.host.calls,
+             (QStringList{"replaceSelectedGame " + display + "|NewName", "selectGame"}));
+}
+
+void TestArchiveOperations::renameArchiveOntoExisting()
+{
+    Fixture f;
+    f.dialogs.answerName({QStringLiteral("OTHER"), false});
+    const QSet<QString> before = snapshot(f.tree);
+    const QByteArray other = f.tree.readFile("Z3DArchives/Other.zip");
+    ArchiveOperations(f.context, f.host).renameArchive();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
+                  " Illegal naming convention detected. ");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.tree.readFile("Z3DArchives/Other.zip"), other);
+    QCOMPARE(f.context.settings.lastZipLibraryEntry, QStringLiteral("Castle"));
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+void TestArchiveOperations::renameArchiveRefusedNames()
+{
+    for (const QString& name : {QStringLiteral(".."), QStringLiteral("../Escaped"),
+                                QStringLiteral("..\\..\\x"), QStringLiteral("   ")}) {
+        Fixture f;
+        f.dialogs.answerName({name, false});
+        const QSet<QString> before = snapshot(f.tree);
+        ArchiveOperations(f.context, f.host).renameArchive();
+        QCOMPARE(f.dialogs.messages().size(), 1);
+        verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
+                      " Illegal naming convention detected. ");
+        QCOMPARE(snapshot(f.tree), before);
+    }
+}
+
+void TestArchiveOperations::renameArchiveNotDone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("cancelled") << "NewName" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("the same name") << "Castle" << false;
+}
+
+void TestArchiveOperations::renameArchiveNotDone()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, cancelled);
+    Fixture f;
+    f.dialogs.answerName({text, cancelled});
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).renameArchive();
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::renameArchivePermissionDenied()
+{
+    Fixture f;
+    f.dialogs.answerName({QStringLiteral("NewName"), false});
+    FaultInjector::fail(FileOperation::Delete, f.tree.path("Z3DArchives/Castle.zip"),
+                        ErrorNumber::PermissionDenied);
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).renameArchive();
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 48, " Access error",
+                  "Unable to rename the selected item in this list,       " + kLineBreak +
+                      "  the file may be in use by another program.");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+// ---- DeleteArchive ---------------------------------------------------------------------------
+
+void TestArchiveOperations::deleteArchive()
+{
+    Fixture f;
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).deleteArchive();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 36, " Delete selected archive",
+                  "Are you certain you wish to delete this file?      ");
+    // The extracted files stay until another archive is selected.
+    QCOMPARE(difference(before, snapshot(f.tree)),
+             (QStringList{"UserSG/castle/", "UserSG/castle/savegame/",
+                          "UserSG/castle/savegame/Zorn3DSav0.z3dsg", "Z3DArchives/Castle.zip",
+                          "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds",
+                          "Z3DLaunch/GameInfo/Zips/castle.z3dm",
+                          "Z3DLaunch/Zips/Checks/Castle.z3dchk"}));
+    QCOMPARE(f.context.selection.currentKind, GameKind::None);
+    QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "switchGamesList 2"}));
+}
+
+void TestArchiveOperations::deleteArchiveDeclined()
+{
+    Fixture f;
+    f.dialogs.answerMessage(MsgNo);
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).deleteArchive();
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::deleteArchiveInUse()
+{
+    Fixture f;
+    HeldOpen holder;
+    QVERIFY(holder.start(f.tree.path(kExtracted + "castle.wad")));
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).deleteArchive();
+
+    QCOMPARE(f.dialogs.messages().size(), 2);
+    verifyMessage(f.dialogs.messages().at(1), 48, " Access error",
+                  "Unable to delete the selected file, the file       " + kLineBreak +
+                      "  appears to be in use by another program.");
+    QCOMPARE(snapshot(f.tree), before);
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestArchiveOperations::deleteArchiveStopsAtFailure()
+{
+    Fixture f;
+    FaultInjector::fail(FileOperation::Delete,
+                        f.tree.path("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds"),
+                        ErrorNumber::PathFileAccessError);
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).deleteArchive();
+
+    QCOMPARE(f.dialogs.messages().size(), 2);
+    verifyMessage(f.dialogs.messages().at(1), 48, " Access error",
+                  "Unable to remove the selected item from this list,       " + kLineBreak +
+                      "   the file may be in use by another program.");
+    QCOMPARE(difference(before, snapshot(f.tree)),
+             (QStringList{"Z3DArchives/Castle.zip", "Z3DLaunch/Zips/Checks/Castle.z3dchk"}));
+    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+void TestArchiveOperations::deleteArchiveActsOnTheSelectedEntry()
+{
+    // Broken.zip is selected but could not be extracted: the files and main wad still belong
+    // to Castle, which must survive.
+    Fixture f;
+    f.tree.addFile("Z3DArchives/Broken.zip", "not a zip");
+    f.tree.addTextFile("Z3DLaunch/GameInfo/Zips/broken.z3dm", {"MAP01"});
+    f.host.selectedName = QStringLiteral("Broken");
+    f.host.selectedFile.clear();
+    const QSet<QString> before = snapshot(f.tree);
+    ArchiveOperations(f.context, f.host).deleteArchive();
+
+    QCOMPARE(difference(before, snapshot(f.tree)),
+             (QStringList{"Z3DArchives/Broken.zip", "Z3DLaunch/GameInfo/Zips/broken.z3dm"}));
+    QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "switchGamesList 2"}));
+}
+
+QTEST_GUILESS_MAIN(TestArchiveOperations)
+#include "tst_archiveoperations.moc"
