@@ -277,6 +277,7 @@ private slots:
     void fourthEntryQuestion();
     void convertToAutoLoading();
     void convertToAutoLoadingReadOnlyTarget();
+    void convertToAutoLoadingUnknownError();
 };
 
 void TestGameOperations::acceptableNames_data()
@@ -931,6 +932,22 @@ void TestGameOperations::convertToAutoLoadingReadOnlyTarget()
     QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/readme.txt"));
     QVERIFY(f.tree.isFile("Z3DGames/Castle/Gwads/castle.wad"));
     QVERIFY(f.tree.isFile("Z3DLaunch/GameInfo/Gwads/castle.z3dg"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::convertToAutoLoadingUnknownError()
+{
+    Fixture f;
+    f.userDirectory();
+    FaultInjector::fail(FileOperation::CreateFolder, f.tree.path("Z3DGames/Castle/Pwads"),
+                        ErrorNumber::PathFileAccessError);
+    const QSet<QString> before = snapshot(f.tree);
+    GameOperations(f.context, f.host).convertToAutoLoading();
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
+                  "ERROR: Unknown error     ");
+    QCOMPARE(snapshot(f.tree), before);
     QCOMPARE(f.host.calls, QStringList{});
 }
 
