@@ -1,0 +1,78 @@
+#include "gui/dialogs/ShortcutForm.h"
+
+#include "ui_ShortcutForm.h"
+
+namespace z3d {
+
+namespace {
+
+const QString kCreateCaption = QStringLiteral("Create");
+const QString kCancelCaption = QStringLiteral("Cancel");
+
+} // namespace
+
+ShortcutForm::ShortcutForm(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::ShortcutForm>())
+{
+    m_ui->setupUi(this);
+    setModal(true);
+    for (int i = 0; i < kShortcutBoxCount; ++i)
+        connect(shortcutBox(i), &QCheckBox::clicked, this, &ShortcutForm::applyButtonRule);
+    connect(m_ui->OKButton, &QPushButton::clicked, this, &ShortcutForm::onButton);
+}
+
+ShortcutForm::~ShortcutForm() = default;
+
+QCheckBox* ShortcutForm::shortcutBox(int index) const
+{
+    return index == kStartMenuBox ? m_ui->chkShortcut_0 : m_ui->chkShortcut_1;
+}
+
+ShortcutChoices ShortcutForm::askForShortcut(const QString& gameLabel)
+{
+    m_ui->lblGameName->setText(gameLabel);
+    exec();
+    return m_choices;
+}
+
+void ShortcutForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_choices = ShortcutChoices{};
+    m_ui->ShortcutFrame->show();
+    for (int i = 0; i < kShortcutBoxCount; ++i)
+        shortcutBox(i)->setChecked(false);
+    m_ui->ChkMapNum->setChecked(false);
+    applyButtonRule();
+    m_ui->OKButton->setFocus(Qt::OtherFocusReason);
+}
+
+void ShortcutForm::applyButtonRule()
+{
+    const bool any = m_ui->chkShortcut_0->isChecked() || m_ui->chkShortcut_1->isChecked();
+    m_ui->OKButton->setText(any ? kCreateCaption : kCancelCaption);
+    m_ui->ChkMapNum->setEnabled(any);
+}
+
+void ShortcutForm::onButton()
+{
+    hide();
+    m_choices.dialogCancelled = m_ui->OKButton->text() == kCancelCaption;
+    m_choices.startMenuShortcut = m_ui->chkShortcut_0->isChecked();
+    m_choices.desktopShortcut = m_ui->chkShortcut_1->isChecked();
+    m_choices.includeMapInShortcut = !m_choices.dialogCancelled && m_ui->ChkMapNum->isChecked();
+    if (m_choices.dialogCancelled)
+        QDialog::reject();
+    else
+        accept();
+}
+
+void ShortcutForm::reject()
+{
+    // Closed without the button: nothing is to be made.
+    m_choices = ShortcutChoices{};
+    m_choices.dialogCancelled = true;
+    QDialog::reject();
+}
+
+} // namespace z3d
