@@ -88,7 +88,7 @@ InstallResult GameInstaller::installGame(bool mainWindowVisible)
     return result;
 }
 
-ErrorNumber GameInstaller::install(const QString& path, const QString& name, bool mainWindowVisible,
+ErrorNumber GameInstaller::install(const QString& path, const QString& name, bool visible,
                                    QString& gameFolder)
 {
     const bool wad = path.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
@@ -112,7 +112,7 @@ ErrorNumber GameInstaller::install(const QString& path, const QString& name, boo
                                         PathResolver::resolveUnder(pwadsFolder, fileNameOf(path)));
 
     // A bad archive is reported by the extraction itself and is no install error.
-    m_zip.extractSelectedZip(path, pwadsFolder, mainWindowVisible);
+    m_zip.extractSelectedZip(path, pwadsFolder, visible);
     return ErrorNumber::None;
 }
 

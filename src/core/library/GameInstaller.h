@@ -87,7 +87,7 @@ public:
 private:
     // Copies or extracts path into GamesDir/<name>/Pwads; the folder used is stored in
     // gameFolder.
-    ErrorNumber install(const QString& path, const QString& name, bool mainWindowVisible,
+    ErrorNumber install(const QString& path, const QString& name, bool visible,
                         QString& gameFolder);
     InstallResult fail(ErrorNumber error, InstallResult result);
 

@@ -15,8 +15,9 @@ QString ZipLibraryLocation::instruction(const QString& zipLibraryDir)
 
 QString ZipLibraryLocation::choose(const InstallPaths& paths, Dialogs& dialogs)
 {
-    const std::optional<QString> chosen = dialogs.browseForFolder(instruction(paths.zipLibraryDir));
-    const QString folder = chosen && !chosen->isEmpty() ? *chosen : paths.zipLibraryDir;
+    const QString current = paths.zipLibraryDir;
+    const std::optional<QString> chosen = dialogs.browseForFolder(instruction(current));
+    const QString folder = chosen && !chosen->isEmpty() ? *chosen : current;
     return AuxiliaryFiles::storeZipLibraryDir(paths, folder);
 }
 

@@ -34,9 +34,6 @@ void TestShortcutNames::linkNames_data()
     QTest::newRow("Doom II MAP07")
         << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << false << "MAP07"
         << "Doom2 - Map07";
-    QTest::newRow("Doom II with a custom font")
-        << "Doom II" << iwad << "/i/doom2.wad" << true << false << "MAP07"
-        << "Doom2 - Map07";
     QTest::newRow("Ultimate Doom E2M4")
         << "DOOM/ULTIMATE DOOM" << iwad << "/i/DOOM.WAD" << true << false << "E2M4"
         << "Doom - E2M4";
@@ -50,9 +47,6 @@ void TestShortcutNames::linkNames_data()
         << "Shareware doom - E1M1";
     QTest::newRow("start game from new: no map part")
         << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << true << "MAP07"
-        << "Doom2";
-    QTest::newRow("map not included")
-        << "DOOM II" << iwad << "/i/DOOM2.WAD" << false << false << "MAP07"
         << "Doom2";
     QTest::newRow("no map selected")
         << "CASTLE" << GameKind::PwadGame << "/g/Castle.wad" << true << false << ""
@@ -109,16 +103,12 @@ void TestShortcutNames::windowLabel_data()
                                       << "" << true << "TNT Evilution";
     QTest::newRow("Doom") << "DOOM/ULTIMATE DOOM" << iwad << ""
                           << "" << false << "DOOM";
-    QTest::newRow("Doom, custom font") << "Doom/Ultimate Doom" << iwad << ""
-                                       << "" << true << "Doom";
     QTest::newRow("Doom II") << "DOOM II" << iwad << ""
                              << "" << false << "DOOM II";
     QTest::newRow("Shareware, custom font") << "Shareware Doom" << iwad << ""
                                             << "" << true << "Shareware Doom";
     QTest::newRow("installed game as named") << "CASTLE" << GameKind::PwadGame << "Castle"
                                              << "/g/Castle.wad" << false << "Castle";
-    QTest::newRow("installed game of 30 characters")
-        << "" << GameKind::PwadGame << QString(30, u'x') << "" << false << QString(30, u'x');
     QTest::newRow("installed game of 31 characters")
         << "" << GameKind::PwadGame << QString(31, u'x') << "" << false
         << QString(27, u'x') + " ...";

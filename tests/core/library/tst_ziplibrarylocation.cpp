@@ -98,7 +98,8 @@ void TestZipLibraryLocation::choose()
     if (!currentExists)
         QVERIFY(tree.removeFolder(current));
     RecordingDialogs dialogs;
-    dialogs.answerFolder(answer == u"-" ? std::nullopt : std::optional<QString>(tree.path(answer)));
+    const bool cancel = answer == u"-";
+    dialogs.answerFolder(cancel ? std::nullopt : std::optional<QString>(tree.path(answer)));
 
     const QString chosen = ZipLibraryLocation::choose(paths, dialogs);
 

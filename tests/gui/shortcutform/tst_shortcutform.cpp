@@ -48,7 +48,6 @@ class TestShortcutForm : public QObject
 
 private slots:
     void textsAndStartingState();
-    void cancelAtOnce();
     void choicesAndTheButtonRule_data();
     void choicesAndTheButtonRule();
     void everyShowingStartsUnchecked();
@@ -71,16 +70,6 @@ void TestShortcutForm::textsAndStartingState()
         QVERIFY(!box(f, "ChkMapNum")->isEnabled());
         click(button(f));
     });
-}
-
-void TestShortcutForm::cancelAtOnce()
-{
-    ShortcutForm form;
-    const ShortcutChoices choices = askWith(form, [](ShortcutForm& f) { click(button(f)); });
-    QVERIFY(choices.dialogCancelled);
-    QVERIFY(!choices.any());
-    QVERIFY(!choices.includeMapInShortcut);
-    QVERIFY(!form.isVisible());
 }
 
 void TestShortcutForm::choicesAndTheButtonRule_data()
