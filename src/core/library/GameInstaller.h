@@ -30,7 +30,8 @@ struct InstallResult
     QString game;
     // The game's folder (GamesDir/<game>, in its on-disk spelling); empty unless Installed.
     QString gameFolder;
-    // The folder the install dialog opens in next time.
+    // The dialog's folder as the command left it: the chosen file's folder, else the folder
+    // the dialog opened in. Written to pwads.z3d unless Failed.
     QString installDialogFolder;
 
     bool switchToInstalledGames() const { return outcome == Outcome::Installed; }
