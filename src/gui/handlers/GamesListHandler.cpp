@@ -15,6 +15,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
+#include "core/desktop/Shortcuts.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
@@ -143,7 +144,7 @@ QString GamesListHandler::zipExtractDir() const
 
 QString GamesListHandler::currentGameName() const
 {
-    return selectedGameName(m_context.selection, m_context.settings);
+    return z3d::selectedGameName(m_context.selection, m_context.settings);
 }
 
 QStringList GamesListHandler::gameFileNames() const
@@ -152,6 +153,53 @@ QStringList GamesListHandler::gameFileNames() const
     for (int row = 0; row < m_files->count(); ++row)
         names << m_files->item(row)->text();
     return names;
+}
+
+void GamesListHandler::removeGameShortcuts(const QString& prefix)
+{
+    Shortcuts::removeGameShortcuts(prefix);
+}
+
+QString GamesListHandler::selectedGameName() const
+{
+    const int row = firstSelectedRow(m_games);
+    return row < 0 ? QString() : m_games->item(row)->data(kNameRole).toString();
+}
+
+QString GamesListHandler::selectedGameFile() const
+{
+    const int row = firstSelectedRow(m_files);
+    return row < 0 ? QString() : m_files->item(row)->text();
+}
+
+void GamesListHandler::replaceSelectedGame(const GamesListEntry& entry)
+{
+    const int row = firstSelectedRow(m_games);
+    if (row >= 0)
+        delete m_games->takeItem(row);
+    int at = 0;
+    while (at < m_games->count() &&
+           m_games->item(at)->text().compare(entry.display, Qt::CaseInsensitive) < 0)
+        ++at;
+    auto* item = new QListWidgetItem(entry.display);
+    item->setData(kNameRole, entry.name);
+    m_games->insertItem(at, item);
+    selectRow(m_games, at);
+}
+
+void GamesListHandler::clearSaveGames()
+{
+    m_services.saves.clear();
+}
+
+void GamesListHandler::showGameFilesList()
+{
+    m_files->show();
+}
+
+void GamesListHandler::redrawGamesList()
+{
+    m_games->viewport()->update();
 }
 
 bool GamesListHandler::selectGameNamed(const QString& game)

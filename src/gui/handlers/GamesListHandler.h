@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/library/GameSelection.h"
+#include "core/library/LibraryHost.h"
 
 #include <QObject>
 
@@ -24,7 +25,7 @@ class ZipExtraction;
 // choosing a game fills its files and picks the main file, choosing a file asks the checker
 // for its maps and restores the game's remembered map and save game. A selection made by code
 // runs the same handlers as a click.
-class GamesListHandler : public QObject
+class GamesListHandler : public QObject, public LibraryHost
 {
     Q_OBJECT
 
@@ -43,13 +44,13 @@ public:
     ~GamesListHandler() override;
 
     // SwitchGamesList.
-    void switchGamesList(GamesListMode mode);
+    void switchGamesList(GamesListMode mode) override;
     // FillCommercialGamesList: the registered commercial games in their fixed order.
     void fillCommercialGamesList();
     // FillInstalledGamesList.
     void fillInstalledGamesList();
     // SelectGame for the selected games-list entry.
-    void selectGame();
+    void selectGame() override;
     // SelectGameFile for the selected game-files entry.
     void selectGameFile();
     // RestoreInitialSelection, once at load.
@@ -70,8 +71,16 @@ public:
     void clearGameLists();
     // The selected game's name as the records know it, empty when none is selected.
     QString currentGameName() const;
-    // The names of the game-files list, in list order.
-    QStringList gameFileNames() const;
+    // What the library operations need of the lists.
+    QStringList gameFileNames() const override;
+    void removeGameShortcuts(const QString& prefix) override;
+    QString selectedGameName() const override;
+    QString selectedGameFile() const override;
+    void replaceSelectedGame(const GamesListEntry& entry) override;
+    void clearSaveGames() override;
+    void showGameFilesList() override;
+    void clearScriptedMapsOnly() override { m_scriptedMapsOnly = false; }
+    void redrawGamesList() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/inspect/CheckerTool.h"
+#include "core/library/ArchiveOperations.h"
+#include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
 #include "core/library/ZipExtraction.h"
 #include "gui/TexturePathController.h"
@@ -13,6 +15,8 @@
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
+
+#include <QAction>
 
 namespace z3d {
 
@@ -35,8 +39,11 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_games(new GamesListHandler(
           context, window, {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
-      m_iwadWindow(new IwadForm(context, *this, &window))
+      m_iwadWindow(new IwadForm(context, *this, &window)),
+      m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
+      m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games))
 {
+    connectMenus();
     m_launch->showIwadWindow = [this] { showIwadWindow(); };
     m_saves->reselectGame = [this] { m_games->selectGame(); };
     m_launch->unloadAllWindows = [this] {
@@ -54,6 +61,24 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
 }
 
 MainFormHandlers::~MainFormHandlers() = default;
+
+void MainFormHandlers::connectMenus()
+{
+    const auto on = [this](const char* item, auto operation) {
+        connect(m_menus->item(QString::fromLatin1(item)), &QAction::triggered, this, operation);
+    };
+    GameOperations* games = m_gameOperations.get();
+    on("mcDeleteFile", [games] { games->deleteGameFile(); });
+    on("mcDeleteFolder", [games] { games->uninstallGame(); });
+    on("mcRenameFolder", [games] { games->renameGame(); });
+    on("mcUdirConvert", [games] { games->convertToAutoLoading(); });
+    on("mcGwadConvert", [games] { games->convertToManualLoading(); });
+    ArchiveOperations* archives = m_archiveOperations.get();
+    on("mcUdirUnZip", [archives] { archives->installArchiveAsGame(); });
+    on("mcGwadUnZip", [archives] { archives->installArchiveAsUserDirectory(); });
+    on("mcRenameArchive", [archives] { archives->renameArchive(); });
+    on("mcDeleteArchive", [archives] { archives->deleteArchive(); });
+}
 
 void MainFormHandlers::showIwadWindow()
 {

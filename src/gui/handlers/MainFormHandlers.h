@@ -11,6 +11,8 @@ namespace z3d {
 
 struct LauncherContext;
 class CheckerTool;
+class ArchiveOperations;
+class GameOperations;
 class GameRecords;
 class GamesContextMenus;
 class GamesListHandler;
@@ -51,6 +53,8 @@ public:
     bool exitRequested() const { return m_exitRequested; }
 
 private:
+    void connectMenus();
+
     LauncherContext& m_context;
     MainWindow& m_window;
     std::unique_ptr<CheckerTool> m_checker;
@@ -65,6 +69,8 @@ private:
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
     IwadForm* m_iwadWindow;
+    std::unique_ptr<GameOperations> m_gameOperations;
+    std::unique_ptr<ArchiveOperations> m_archiveOperations;
     bool m_exitRequested = false;
 
     bool showsCommercialGames() const override;

@@ -311,6 +311,29 @@ private slots:
         QVERIFY(!menus.item("mcGwadConvert")->isEnabled());
     }
 
+    void menuItemsRunTheirOperations()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
+        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numbered(1));
+        library.showInstalledGames();
+        library.select("PwadList", "CASTLE");
+        GamesContextMenus& menus = library.handlers->menus();
+
+        library.dialogs.answerName({QStringLiteral("FORTRESS"), false});
+        menus.item("mcRenameFolder")->trigger();
+        QVERIFY(library.tree.isFolder("Z3DGames/FORTRESS/Pwads"));
+        QVERIFY(!library.tree.exists("Z3DGames/Castle"));
+        QCOMPARE(library.texts("PwadList"), (QStringList{"FORTRESS", "KEEP"}));
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("FORTRESS"));
+
+        library.select("PwadList", "KEEP");
+        library.dialogs.answerMessage(MsgYes);
+        menus.item("mcDeleteFolder")->trigger();
+        QVERIFY(!library.tree.exists("Z3DGames/Keep"));
+        QCOMPARE(library.texts("PwadList"), QStringList{"FORTRESS"});
+    }
+
 private:
     QString m_folder;
 };
