@@ -2,6 +2,8 @@
 
 #include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
+#include "core/desktop/ShortcutNames.h"
+#include "core/desktop/Shortcuts.h"
 #include "core/inspect/CheckerTool.h"
 #include "core/launch/LaunchAssembler.h"
 #include "core/launch/LaunchMessages.h"
@@ -20,6 +22,7 @@
 #include "gui/tabs/OptionsTab.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -99,7 +102,7 @@ void LaunchHandler::launchCommercialGame()
     LaunchProbe::probe(inputs, m_context.settings);
     const LaunchOutcome outcome = z3d::launchCommercialGame(m_context.settings, inputs);
     if (accept(outcome))
-        startEngine(outcome);
+        finish(outcome);
 }
 
 InstalledGameInputs LaunchHandler::installedGameInputs() const
@@ -141,7 +144,7 @@ void LaunchHandler::launchInstalledGame()
     LaunchProbe::probe(inputs, m_context.settings);
     const LaunchOutcome outcome = z3d::launchInstalledGame(m_context.settings, inputs);
     if (accept(outcome))
-        startEngine(outcome);
+        finish(outcome);
 }
 
 bool LaunchHandler::accept(const LaunchOutcome& outcome)
@@ -161,6 +164,52 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
     if (outcome.refusal->openIwadWindow && showIwadWindow)
         showIwadWindow();
     return false;
+}
+
+void LaunchHandler::createShortcut()
+{
+    const GameSelection& selection = m_context.selection;
+    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
+    const QString entry = games.isEmpty() ? QString() : games.constFirst()->text();
+    const QString installedName = selection.currentKind == GameKind::UserDirectory
+                                      ? selection.currentUserDirectory
+                                      : selection.currentPwadGame;
+    const QString label =
+        ShortcutNames::windowLabel(entry, selection.currentKind, installedName,
+                                   selection.currentGameFile, m_context.customFontInUse);
+    if (!askForShortcut)
+        return;
+    m_shortcut = askForShortcut(label);
+    if (m_shortcut.dialogCancelled || !m_shortcut.any())
+        return;
+    m_context.launch.shortcutRequest = true;
+    if (m_context.settings.gamesListView == 1)
+        launchCommercialGame();
+    else
+        launchInstalledGame();
+    m_context.launch.shortcutRequest = false;
+}
+
+void LaunchHandler::finish(const LaunchOutcome& outcome)
+{
+    if (!outcome.shortcut) {
+        startEngine(outcome);
+        return;
+    }
+    const GameSelection& selection = m_context.selection;
+    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
+    const QString entry = games.isEmpty() ? QString() : games.constFirst()->text();
+    const QListWidget* mapList = m_window.gamesTab()->mapList();
+    const int mapRow = selection.lastMapIndex;
+    const QString map =
+        mapRow >= 0 && mapRow < mapList->count() ? mapList->item(mapRow)->text() : QString();
+    const bool startFromNew = m_window.skillsLevel(1)->currentIndex() == 0;
+    Shortcuts(m_context.paths, *m_context.dialogs)
+        .createShortcuts(outcome.shortcutArguments, m_shortcut,
+                         ShortcutNames::shortcutName(entry, selection.currentKind,
+                                                     selection.currentGameFile),
+                         ShortcutNames::mapPart(m_shortcut.includeMapInShortcut, startFromNew,
+                                                map));
 }
 
 void LaunchHandler::startEngine(const LaunchOutcome& outcome)

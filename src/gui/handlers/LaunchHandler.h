@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/desktop/ShortcutChoices.h"
 #include "core/launch/EngineStart.h"
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
     std::function<void()> showIwadWindow;
     // Closes every window; the launcher ends through the main window's unload step.
     std::function<void()> unloadAllWindows;
+    // The shortcut window: the player's choices for a game shown under label.
+    std::function<ShortcutChoices(const QString& label)> askForShortcut;
 
     // LaunchButton_Click.
     void launchButtonClick();
@@ -37,6 +40,9 @@ public:
     void launchCommercialGame();
     // LaunchInstalledGame: the "Installed games" and "Zip Libray" views.
     void launchInstalledGame();
+    // The shortcut command: the shortcut window, then the launch procedure of the view in its
+    // shortcut mode, whose arguments become the shortcuts.
+    void createShortcut();
 
 private:
     // The preamble every launch shares: settings gathered, resource options refreshed.
@@ -46,6 +52,8 @@ private:
     // Shows the outcome's messages and takes its settings and launch state; false when the
     // launch was refused.
     bool accept(const LaunchOutcome& outcome);
+    // Starts the engine, or makes the shortcuts the outcome was assembled for.
+    void finish(const LaunchOutcome& outcome);
     void startEngine(const LaunchOutcome& outcome);
 
     void saveWindowPosition() override;
@@ -59,6 +67,7 @@ private:
     MainWindow& m_window;
     OptionAvailability& m_options;
     CheckerTool& m_checker;
+    ShortcutChoices m_shortcut;
 };
 
 } // namespace z3d

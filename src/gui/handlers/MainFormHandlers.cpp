@@ -8,6 +8,8 @@
 #include "core/library/ZipExtraction.h"
 #include "gui/TexturePathController.h"
 #include "gui/dialogs/IwadForm.h"
+#include "gui/dialogs/ShortcutForm.h"
+#include "gui/handlers/CommandButtons.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
@@ -41,10 +43,14 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
-      m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games))
+      m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
+      m_commandButtons(new CommandButtons(context, window, *m_games, *m_launch, *m_zips))
 {
     connectMenus();
     m_launch->showIwadWindow = [this] { showIwadWindow(); };
+    m_launch->askForShortcut = [this](const QString& label) {
+        return ShortcutForm(&m_window).askForShortcut(label);
+    };
     m_saves->reselectGame = [this] { m_games->selectGame(); };
     m_launch->unloadAllWindows = [this] {
         m_iwadWindow->close();

@@ -12,6 +12,7 @@ namespace z3d {
 struct LauncherContext;
 class CheckerTool;
 class ArchiveOperations;
+class CommandButtons;
 class GameOperations;
 class GameRecords;
 class GamesContextMenus;
@@ -71,6 +72,7 @@ private:
     IwadForm* m_iwadWindow;
     std::unique_ptr<GameOperations> m_gameOperations;
     std::unique_ptr<ArchiveOperations> m_archiveOperations;
+    CommandButtons* m_commandButtons;
     bool m_exitRequested = false;
 
     bool showsCommercialGames() const override;

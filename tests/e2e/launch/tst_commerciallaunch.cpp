@@ -1,5 +1,8 @@
 #include "core/app/LauncherContext.h"
 #include "gui/LauncherStartup.h"
+#include "core/desktop/ShortcutChoices.h"
+#include "gui/handlers/LaunchHandler.h"
+#include "gui/handlers/MainFormHandlers.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
@@ -12,7 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QCheckBox>
 #include <QTest>
 
 using namespace z3d;
@@ -145,6 +150,48 @@ private slots:
         QCOMPARE(messages.at(0).title, QStringLiteral(" Wad error"));
         QCOMPARE(messages.at(0).text, QStringLiteral("The empty.wad contains no levels.    "));
         QCOMPARE(messages.at(0).style, 64);
+    }
+
+    void shortcutForDoomTwoMapSeven()
+    {
+        // The shortcut folders are the test mode's own, never the player's desktop.
+        QStandardPaths::setTestModeEnabled(true);
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        const QString menu =
+            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        for (const QString& folder : {desktop, menu})
+            QDir(folder + "/Zorn3D Shortcuts").removeRecursively();
+
+        Installation installation;
+        Launcher launcher(installation.tree);
+        QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = launcher.window();
+        window.chkLaunchPrefs(2)->setChecked(true);
+        launcher.list("PwadList")->setCurrentRow(0);
+        window.skillsLevel(1)->setCurrentIndex(4);
+        launcher.list("MapList")->setCurrentRow(6);
+        auto* handlers = window.findChild<MainFormHandlers*>();
+        QVERIFY(handlers);
+        QString label;
+        handlers->launch().askForShortcut = [&label](const QString& shown) {
+            label = shown;
+            return ShortcutChoices{true, true, true, false};
+        };
+        emit window.auxButtonClicked(2);
+        QCOMPARE(label, QStringLiteral("DOOM II"));
+        for (const QString& folder : {desktop, menu}) {
+            const QString link = folder + "/Zorn3D Shortcuts/Doom2 - Map07.desktop";
+            QVERIFY2(QFile::exists(link), qPrintable(link));
+            QFile file(link);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(text.contains(" -doom2 "), qPrintable(text));
+            QVERIFY2(text.contains(" -sk 4 -wp 07"), qPrintable(text));
+        }
+        // A shortcut is not a launch: nothing was started and nothing logged.
+        QVERIFY(!installation.tree.exists("Z3DLaunch/launch.log"));
+        for (const QString& folder : {desktop, menu})
+            QDir(folder + "/Zorn3D Shortcuts").removeRecursively();
     }
 
 private:

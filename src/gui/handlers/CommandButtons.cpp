@@ -1,0 +1,101 @@
+#include "gui/handlers/CommandButtons.h"
+
+#include "core/app/Dialogs.h"
+#include "core/app/LauncherContext.h"
+#include "core/app/Processes.h"
+#include "core/library/GameInstaller.h"
+#include "core/library/ZipLibraryLocation.h"
+#include "core/platform/PathResolver.h"
+#include "core/settings/SettingsFile.h"
+#include "gui/SettingsBinder.h"
+#include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/LaunchHandler.h"
+#include "gui/mainwindow.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+namespace z3d {
+
+namespace {
+
+enum Button { Install = 0, Documentation = 1, Shortcut = 2, EditLog = 3, EngineLog = 4,
+              ZipLocation = 7 };
+
+} // namespace
+
+CommandButtons::CommandButtons(LauncherContext& context, MainWindow& window,
+                               GamesListHandler& games, LaunchHandler& launch, ZipExtraction& zips)
+    : QObject(&window), m_context(context), m_window(window), m_games(games), m_launch(launch),
+      m_zips(zips)
+{
+    connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
+        switch (index) {
+        case Install: installGame(); break;
+        case Documentation: showDocumentation(); break;
+        case Shortcut: createShortcut(); break;
+        case EditLog: showLog("edit.out"); break;
+        case EngineLog: showLog("Zorn3D.out"); break;
+        case ZipLocation: chooseZipLibraryLocation(); break;
+        default: break;
+        }
+    });
+}
+
+void CommandButtons::installGame()
+{
+    QCoreApplication::processEvents();
+    const auto saveSettings = [this] {
+        SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+        if (!m_context.startup.settingsReset)
+            SettingsFile::write(PathResolver::resolveUnder(m_context.paths.launcherDir,
+                                                           SettingsFile::kFileName),
+                                m_context.settings, m_context.startup.wineMode);
+    };
+    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips, saveSettings);
+    const InstallResult result = installer.installGame(m_window.isVisible());
+    if (!result.switchToInstalledGames())
+        return;
+    m_context.settings.lastInstalledGame = result.game;
+    m_context.selection.currentUserDirectory.clear();
+    if (m_window.optionUdir(0)->isChecked())
+        m_games.switchGamesList(GamesListMode::InstalledGames);
+    else
+        m_window.optionUdir(0)->setChecked(true);
+}
+
+void CommandButtons::showDocumentation()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("Zorn3D Documentation");
+    request.initialFolder = m_context.paths.under(QStringLiteral("Z3D_Docs"));
+    request.filters = {QStringLiteral("Zorn3D Documentation"), QStringLiteral("*.txt;*.htm;")};
+    const std::optional<QString> chosen = m_context.dialogs->openFile(request);
+    if (!chosen)
+        return;
+    if (chosen->endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+        chosen->endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+        m_context.processes->openWithAssociatedProgram(*chosen);
+}
+
+void CommandButtons::createShortcut()
+{
+    m_launch.createShortcut();
+}
+
+void CommandButtons::showLog(const char* fileName)
+{
+    const QString log = m_context.paths.under(QString::fromLatin1(fileName));
+    if (PathResolver::fileExists(log))
+        m_context.processes->openInTextEditor(log);
+}
+
+void CommandButtons::chooseZipLibraryLocation()
+{
+    QCoreApplication::processEvents();
+    m_context.paths.zipLibraryDir = ZipLibraryLocation::choose(m_context.paths, *m_context.dialogs);
+    m_window.control<QWidget>(QStringLiteral("FileOutput"))->setFocus();
+    m_games.switchGamesList(GamesListMode::ZipLibrary);
+}
+
+} // namespace z3d
