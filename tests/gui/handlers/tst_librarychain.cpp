@@ -334,6 +334,26 @@ private slots:
         QCOMPARE(library.texts("PwadList"), QStringList{"FORTRESS"});
     }
 
+    void installedWadIsSelectedInTheInstalledGames()
+    {
+        Library library;
+        const QString download = library.tree.addFile("Downloads/Castle.wad",
+                                                      wadWithMaps(numbered(3)));
+        library.handlers->games().switchGamesList(GamesListMode::DoomGames);
+        library.window.optionUdir(1)->setChecked(true);
+        library.dialogs.answerOpenFile(download);
+        emit library.window.auxButtonClicked(0);
+        const auto calls = library.dialogs.calls();
+        QVERIFY(!calls.isEmpty());
+        QCOMPARE(calls.constFirst().title, QStringLiteral("Install a wad file to the Games List"));
+        QVERIFY(library.tree.isFile("Z3DGames/Castle/Pwads/Castle.wad"));
+        QVERIFY(library.window.optionUdir(0)->isChecked());
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("CASTLE"));
+        QCOMPARE(library.texts("MapList").size(), 3);
+        QCOMPARE(library.tree.readFile("Z3DLaunch/Data/pwads.z3d"),
+                 (library.tree.path("Downloads") + "\r\n").toUtf8());
+    }
+
 private:
     QString m_folder;
 };
