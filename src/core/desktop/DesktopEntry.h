@@ -17,7 +17,7 @@ struct DesktopEntryFields
     QString icon;          // Icon=: an icon name or an absolute file path
 };
 
-// Writes desktop entry files (Desktop Entry Specification 1.5): UTF-8, LF line ends.
+// Writes freedesktop desktop entry files (format version 1.5): UTF-8, LF line ends.
 //
 // Exec quoting: an argument that is empty or holds a reserved character (blank, tab, newline,
 // " ' \ > < ~ | & ; $ * ? # ( ) `) is put between double quotes, inside which " ` $ and \ get a
