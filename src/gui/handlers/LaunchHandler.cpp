@@ -54,7 +54,7 @@ void LaunchHandler::launchButtonClick()
 void LaunchHandler::prepare()
 {
     SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
-    m_options.refreshHiResOptions();
+    m_options.refreshHiResOptions(m_context.selection.currentKind == GameKind::ScriptedMap);
     m_options.refreshSoundPackOption();
 }
 
@@ -166,11 +166,16 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
     return false;
 }
 
+QString LaunchHandler::selectedGameEntry() const
+{
+    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
+    return games.isEmpty() ? QString() : games.constFirst()->text();
+}
+
 void LaunchHandler::createShortcut()
 {
     const GameSelection& selection = m_context.selection;
-    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
-    const QString entry = games.isEmpty() ? QString() : games.constFirst()->text();
+    const QString entry = selectedGameEntry();
     const QString installedName = selection.currentKind == GameKind::UserDirectory
                                       ? selection.currentUserDirectory
                                       : selection.currentPwadGame;
@@ -197,8 +202,7 @@ void LaunchHandler::finish(const LaunchOutcome& outcome)
         return;
     }
     const GameSelection& selection = m_context.selection;
-    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
-    const QString entry = games.isEmpty() ? QString() : games.constFirst()->text();
+    const QString entry = selectedGameEntry();
     const QListWidget* mapList = m_window.gamesTab()->mapList();
     const int mapRow = selection.lastMapIndex;
     const QString map =

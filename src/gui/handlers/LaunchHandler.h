@@ -52,6 +52,8 @@ private:
     // Shows the outcome's messages and takes its settings and launch state; false when the
     // launch was refused.
     bool accept(const LaunchOutcome& outcome);
+    // The text of the selected games-list entry, empty when none.
+    QString selectedGameEntry() const;
     // Starts the engine, or makes the shortcuts the outcome was assembled for.
     void finish(const LaunchOutcome& outcome);
     void startEngine(const LaunchOutcome& outcome);
