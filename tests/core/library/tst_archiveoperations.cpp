@@ -5,108 +5,30 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/library/ArchiveOperations.h"
-#include "core/library/LibraryHost.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DialogChecks.h"
 #include "support/GameFileBytes.h"
+#include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingLibraryHost.h"
+#include "support/TreeSnapshot.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QSet>
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
+using namespace z3d::test;
 
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 const QString kExtracted = QStringLiteral("Z3DLaunch/Zips/");
-
-class RecordingHost : public LibraryHost
-{
-public:
-    void selectGame() override { calls << QStringLiteral("selectGame"); }
-    void switchGamesList(GamesListMode mode) override
-    {
-        calls << QStringLiteral("switchGamesList %1").arg(int(mode));
-    }
-    void removeGameShortcuts(const QString& prefix) override
-    {
-        calls << QStringLiteral("removeGameShortcuts ") + prefix;
-    }
-    QString selectedGameName() const override { return selectedName; }
-    QString selectedGameFile() const override { return selectedFile; }
-    QStringList gameFileNames() const override { return {}; }
-    void replaceSelectedGame(const GamesListEntry& entry) override
-    {
-        calls << QStringLiteral("replaceSelectedGame ") + entry.display + u'|' + entry.name;
-        selectedName = entry.name;
-        selectGame();
-    }
-    void clearSaveGames() override { calls << QStringLiteral("clearSaveGames"); }
-    void showGameFilesList() override { calls << QStringLiteral("showGameFilesList"); }
-    void clearScriptedMapsOnly() override { calls << QStringLiteral("clearScriptedMapsOnly"); }
-    void redrawGamesList() override { calls << QStringLiteral("redrawGamesList"); }
-
-    QStringList calls;
-    QString selectedName;
-    QString selectedFile;
-};
-
-QSet<QString> snapshot(const InstallTree& tree)
-{
-    QSet<QString> entries;
-    QDirIterator it(tree.root(),
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QString relative = it.filePath().mid(tree.root().size() + 1);
-        entries << (it.fileInfo().isDir() ? relative + u'/' : relative);
-    }
-    return entries;
-}
-
-QStringList difference(const QSet<QString>& from, const QSet<QString>& without)
-{
-    const QSet<QString> rest = QSet<QString>(from).subtract(without);
-    QStringList list(rest.begin(), rest.end());
-    list.sort();
-    return list;
-}
-
-class HeldOpen
-{
-public:
-    bool start(const QString& path)
-    {
-        m_process.start(QStringLiteral("sh"),
-                        {QStringLiteral("-c"),
-                         QStringLiteral("exec 3<\"$1\" || exit 1; echo ready; exec sleep 600"),
-                         QStringLiteral("sh"), path});
-        if (!m_process.waitForStarted(30000))
-            return false;
-        while (!m_process.readAllStandardOutput().contains("ready")) {
-            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
-                return false;
-        }
-        return true;
-    }
-    ~HeldOpen()
-    {
-        m_process.kill();
-        m_process.waitForFinished(30000);
-    }
-
-private:
-    QProcess m_process;
-};
 
 struct Fixture
 {
@@ -147,17 +69,9 @@ struct Fixture
 
     InstallTree tree;
     RecordingDialogs dialogs;
-    RecordingHost host;
+    RecordingLibraryHost host;
     LauncherContext context;
 };
-
-void verifyMessage(const RecordingDialogs::Call& call, int style, const QString& title,
-                   const QString& text)
-{
-    QCOMPARE(call.style, style);
-    QCOMPARE(call.title, title);
-    QCOMPARE(call.text, text);
-}
 
 void verifyPrompt(const RecordingDialogs& dialogs, const QString& frame, const QString& window,
                   const QString& button, const QString& defaultText)

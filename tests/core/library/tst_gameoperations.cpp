@@ -5,128 +5,27 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/library/GameOperations.h"
-#include "core/library/LibraryHost.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 
+#include "support/DialogChecks.h"
+#include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingLibraryHost.h"
+#include "support/TreeSnapshot.h"
 
-#include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QSet>
 #include <QTest>
 
-#include <functional>
-
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
+using namespace z3d::test;
 
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
-
-// Records every call; selectGame runs what the test scripts in its place.
-class RecordingHost : public LibraryHost
-{
-public:
-    void selectGame() override
-    {
-        calls << QStringLiteral("selectGame");
-        if (onSelectGame)
-            onSelectGame();
-    }
-    void switchGamesList(GamesListMode mode) override
-    {
-        calls << QStringLiteral("switchGamesList %1").arg(int(mode));
-    }
-    void removeGameShortcuts(const QString& prefix) override
-    {
-        calls << QStringLiteral("removeGameShortcuts ") + prefix;
-    }
-    QString selectedGameName() const override { return selectedName; }
-    QString selectedGameFile() const override { return selectedFile; }
-    QStringList gameFileNames() const override { return fileNames; }
-    void replaceSelectedGame(const GamesListEntry& entry) override
-    {
-        calls << QStringLiteral("replaceSelectedGame ") + entry.display + u'|' + entry.name;
-        selectedName = entry.name;
-        selectGame();
-    }
-    void clearSaveGames() override { calls << QStringLiteral("clearSaveGames"); }
-    void showGameFilesList() override { calls << QStringLiteral("showGameFilesList"); }
-    void clearScriptedMapsOnly() override { calls << QStringLiteral("clearScriptedMapsOnly"); }
-    void redrawGamesList() override { calls << QStringLiteral("redrawGamesList"); }
-
-    QStringList calls;
-    QString selectedName;
-    QString selectedFile;
-    QStringList fileNames;
-    std::function<void()> onSelectGame;
-};
-
-// Every file and folder under root (folders end in '/'), relative to it.
-QSet<QString> snapshot(const InstallTree& tree)
-{
-    QSet<QString> entries;
-    QDirIterator it(tree.root(),
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QString relative = it.filePath().mid(tree.root().size() + 1);
-        entries << (it.fileInfo().isDir() ? relative + u'/' : relative);
-    }
-    return entries;
-}
-
-QStringList sorted(const QSet<QString>& set)
-{
-    QStringList list(set.begin(), set.end());
-    list.sort();
-    return list;
-}
-
-QStringList removed(const QSet<QString>& before, const QSet<QString>& after)
-{
-    return sorted(QSet<QString>(before).subtract(after));
-}
-
-QStringList added(const QSet<QString>& before, const QSet<QString>& after)
-{
-    return sorted(QSet<QString>(after).subtract(before));
-}
-
-// A shell holding a file open until the object goes away.
-class HeldOpen
-{
-public:
-    bool start(const QString& path)
-    {
-        m_process.start(QStringLiteral("sh"),
-                        {QStringLiteral("-c"),
-                         QStringLiteral("exec 3<\"$1\" || exit 1; echo ready; exec sleep 600"),
-                         QStringLiteral("sh"), path});
-        if (!m_process.waitForStarted(30000))
-            return false;
-        while (!m_process.readAllStandardOutput().contains("ready")) {
-            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
-                return false;
-        }
-        return true;
-    }
-    ~HeldOpen()
-    {
-        m_process.kill();
-        m_process.waitForFinished(30000);
-    }
-
-private:
-    QProcess m_process;
-};
 
 // Files every test keeps outside the game it works on.
 const QStringList kBystanders{
@@ -208,7 +107,7 @@ struct Fixture
 
     InstallTree tree;
     RecordingDialogs dialogs;
-    RecordingHost host;
+    RecordingLibraryHost host;
     LauncherContext context;
 };
 
@@ -217,14 +116,6 @@ QString removalFailed()
     return QStringLiteral("Unable to fully remove the selected item from the games list,       ") +
            kLineBreak +
            QStringLiteral("associated files or folders may be in use by another program.");
-}
-
-void verifyMessage(const RecordingDialogs::Call& call, int style, const QString& title,
-                   const QString& text)
-{
-    QCOMPARE(call.style, style);
-    QCOMPARE(call.title, title);
-    QCOMPARE(call.text, text);
 }
 
 } // namespace
