@@ -3,49 +3,15 @@
 
 #include "core/platform/FileInUse.h"
 
+#include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::HeldOpen;
 using z3d::test::InstallTree;
-
-namespace {
-
-// A shell that opens path on descriptor 3 with the given redirection ("<" or ">>"), says so,
-// and sleeps holding it until killed.
-class HeldOpen
-{
-public:
-    bool start(const QString& path, const QString& redirection)
-    {
-        m_process.start(QStringLiteral("sh"),
-                        {QStringLiteral("-c"),
-                         QStringLiteral("exec 3%1\"$1\" || exit 1; echo ready; exec sleep 600")
-                             .arg(redirection),
-                         QStringLiteral("sh"), path});
-        if (!m_process.waitForStarted(30000))
-            return false;
-        while (!m_process.readAllStandardOutput().contains("ready")) {
-            if (m_process.state() != QProcess::Running || !m_process.waitForReadyRead(30000))
-                return false;
-        }
-        return true;
-    }
-    void stop()
-    {
-        m_process.kill();
-        m_process.waitForFinished(30000);
-    }
-    ~HeldOpen() { stop(); }
-
-private:
-    QProcess m_process;
-};
-
-} // namespace
 
 class TestFileInUse : public QObject
 {
