@@ -30,12 +30,9 @@ public:
 
     // Tidies path when its full path ends in "Z3Dgwa" or "Z3Dbak" (without regard to case).
     // A backup replaces "<path without its last six characters>wad" (an existing file of any
-    // case is overwritten, atomically) and is deleted only once the copy is complete, so a
-    // failed copy never loses the backup.
+    // case is overwritten atomically, read-only or not) and is deleted only once the copy is
+    // complete, so a failed copy never loses the backup.
     static Result tidy(const QString& path);
-    // Copies source over target atomically: a temporary file beside target is written and
-    // renamed over it, so a failure leaves target as it was.
-    static ErrorNumber copyOver(const QString& source, const QString& target);
 };
 
 } // namespace z3d

@@ -284,7 +284,8 @@ ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
     return deleteFolder(admin);
 }
 
-ErrorNumber FileOperations::copyFile(const QString& source, const QString& target)
+ErrorNumber FileOperations::copyFile(const QString& source, const QString& target,
+                                     ReadOnlyTarget readOnly)
 {
     if (const ErrorNumber injected = FaultInjector::check(FileOperation::Read, source);
         injected != ErrorNumber::None)
@@ -306,7 +307,8 @@ ErrorNumber FileOperations::copyFile(const QString& source, const QString& targe
             return ErrorNumber::PathFileAccessError;
         if (fromInfo.canonicalFilePath() == toInfo.canonicalFilePath())
             return ErrorNumber::None;
-        if (!toInfo.permissions().testFlag(QFileDevice::WriteOwner))
+        if (readOnly == ReadOnlyTarget::Refuse &&
+            !toInfo.permissions().testFlag(QFileDevice::WriteOwner))
             return ErrorNumber::PermissionDenied;
     }
 

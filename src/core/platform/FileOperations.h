@@ -47,12 +47,20 @@ public:
     // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
     // is missing).
     static ErrorNumber probeWritePermission(const QString& launcherDir);
+    // What copyFile does with a target that is a read-only file.
+    enum class ReadOnlyTarget
+    {
+        Refuse,  // 70, as a plain overwrite would be refused
+        Replace, // replaced like any other file, where the system lets a rename replace it
+    };
     // Copies source to target, replacing an existing target: the copy is written to a
     // temporary file beside target and renamed over it only when complete, so a failed copy
     // keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
-    // 70 when target is a read-only file (a plain overwrite would be refused), else the error
-    // of the failing step. Copying a file onto itself leaves it as it is.
-    static ErrorNumber copyFile(const QString& source, const QString& target);
+    // 70 when target is a read-only file and readOnly says Refuse, else the error of the
+    // failing step. Copying a file onto itself leaves it as it is. Injected faults: the
+    // source's Read and the target's Write.
+    static ErrorNumber copyFile(const QString& source, const QString& target,
+                                ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
     // Replaces path atomically with bytes (a temporary file renamed over it).
     static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;

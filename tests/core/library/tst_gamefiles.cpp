@@ -5,6 +5,7 @@
 #include "core/library/InstalledGamesList.h"
 #include "core/library/MainWadChooser.h"
 #include "core/library/ScriptedMapTable.h"
+#include "core/library/SideFileTidy.h"
 #include "core/library/ZipLibraryList.h"
 #include "core/platform/FaultInjector.h"
 
@@ -167,6 +168,23 @@ private slots:
         QCOMPARE(tree.readFile(kPwads + "Y.Z3Dbak"), QByteArray("backup"));
         QVERIFY(tree.exists(kPwads + "a.Z3Dgwa"));
         QCOMPARE(filesOnDisk(tree, kPwads), (QStringList{"Y.Z3Dbak", "Y.wad", "a.Z3Dgwa"}));
+    }
+
+    // A read-only wad is put back from its backup all the same.
+    void backupRestoresReadOnlyWad()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        const QString wad = tree.addFile(kPwads + "Y.wad", "old");
+        QVERIFY(QFile::setPermissions(wad, QFile::ReadOwner));
+        tree.addFile(kPwads + "y.Z3Dbak", "backup");
+
+        const SideFileTidy::Result result = SideFileTidy::tidy(tree.path(kPwads + "y.Z3Dbak"));
+        QCOMPARE(result.outcome, SideFileTidy::Outcome::Restored);
+        QCOMPARE(result.error, ErrorNumber::None);
+        QCOMPARE(result.restoredWad, wad);
+        QCOMPARE(tree.readFile(kPwads + "Y.wad"), QByteArray("backup"));
+        QCOMPARE(filesOnDisk(tree, kPwads), QStringList{"Y.wad"});
     }
 
     void missingFolderListsNothing()
