@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <filesystem>
+#include <functional>
 
 namespace z3d {
 
@@ -38,9 +39,15 @@ ErrorNumber removeEntry(const QString& path, ErrorMapping::Target target)
     return ErrorMapping::fromSystemError(error, path, target);
 }
 
-bool isLinkOrFile(const QFileInfo& info)
+bool entryExists(const QFileInfo& info)
 {
-    return info.isSymLink() || !info.isDir();
+    return info.exists() || info.isSymLink();
+}
+
+// A folder itself; a link to one is an entry of its own, deleted without following it.
+bool isFolder(const QFileInfo& info)
+{
+    return info.isDir() && !info.isSymLink();
 }
 
 // Depth first; stops at the first failure, keeping what was deleted.
@@ -51,14 +58,14 @@ ErrorNumber removeTree(const QString& folder)
     for (const QFileInfo& entry : entries) {
         const QString path = entry.filePath();
         ErrorNumber error = ErrorNumber::None;
-        if (isLinkOrFile(entry)) {
-            error = FaultInjector::check(FileOperation::Delete, path);
-            if (error == ErrorNumber::None)
-                error = removeEntry(path, ErrorMapping::Target::File);
-        } else {
+        if (isFolder(entry)) {
             error = FaultInjector::check(FileOperation::DeleteFolder, path);
             if (error == ErrorNumber::None)
                 error = removeTree(path);
+        } else {
+            error = FaultInjector::check(FileOperation::Delete, path);
+            if (error == ErrorNumber::None)
+                error = removeEntry(path, ErrorMapping::Target::File);
         }
         if (error != ErrorNumber::None)
             return error;
@@ -81,6 +88,57 @@ ErrorNumber saveFailure(const QSaveFile& file, const QString& path)
         error == QFileDevice::NoError ? QFileDevice::WriteError : error, path);
 }
 
+// Writes all of bytes into file; a short write is the file's error.
+ErrorNumber writeAll(QSaveFile& file, const QByteArray& bytes, const QString& path)
+{
+    return file.write(bytes) == bytes.size() ? ErrorNumber::None : saveFailure(file, path);
+}
+
+// Replaces target with what fill writes into a temporary file beside it, renamed over target
+// only when fill succeeded: on any failure target keeps its earlier content.
+ErrorNumber replaceAtomically(const QString& target,
+                              const std::function<ErrorNumber(QSaveFile&)>& fill)
+{
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return ErrorMapping::fromFileError(QFileDevice::OpenError, target);
+    if (const ErrorNumber error = fill(file); error != ErrorNumber::None) {
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return saveFailure(file, target);
+    return ErrorNumber::None;
+}
+
+// The fault injected for the first step of a two-path operation, else for the second.
+ErrorNumber injectedFault(FileOperation firstOperation, const QString& first,
+                          FileOperation secondOperation, const QString& second)
+{
+    const ErrorNumber error = FaultInjector::check(firstOperation, first);
+    return error != ErrorNumber::None ? error : FaultInjector::check(secondOperation, second);
+}
+
+// A file that is not there: 53, or 76 when its folder is missing too.
+ErrorNumber missingFile(const QString& path)
+{
+    const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    return ErrorMapping::fromSystemError(missing, path);
+}
+
+// Deletes the folder path names with remove, unless a fault is injected or path is not a
+// folder (a link to one is not).
+ErrorNumber deleteExistingFolder(const QString& path, ErrorNumber (*remove)(const QString&))
+{
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::DeleteFolder, path);
+        injected != ErrorNumber::None)
+        return injected;
+    const QString resolved = PathResolver::resolve(path);
+    if (!isFolder(QFileInfo(resolved)))
+        return missingFolder();
+    return remove(resolved);
+}
+
 } // namespace
 
 ErrorNumber FileOperations::deleteFile(const QString& path)
@@ -90,10 +148,9 @@ ErrorNumber FileOperations::deleteFile(const QString& path)
         return injected;
     const QString resolved = PathResolver::resolve(path);
     const QFileInfo info(resolved);
-    if (!info.exists() && !info.isSymLink())
-        return ErrorMapping::fromSystemError(
-            std::make_error_code(std::errc::no_such_file_or_directory), resolved);
-    if (info.isDir() && !info.isSymLink())
+    if (!entryExists(info))
+        return missingFile(resolved);
+    if (isFolder(info))
         return ErrorNumber::FileNotFound;
     return removeEntry(resolved, ErrorMapping::Target::File);
 }
@@ -134,26 +191,14 @@ ErrorNumber FileOperations::createFolderPath(const QString& path)
 
 ErrorNumber FileOperations::deleteFolder(const QString& path)
 {
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::DeleteFolder, path);
-        injected != ErrorNumber::None)
-        return injected;
-    const QString resolved = PathResolver::resolve(path);
-    const QFileInfo info(resolved);
-    if (!info.isDir() || info.isSymLink())
-        return missingFolder();
-    return removeEntry(resolved, ErrorMapping::Target::Folder);
+    return deleteExistingFolder(path, [](const QString& folder) {
+        return removeEntry(folder, ErrorMapping::Target::Folder);
+    });
 }
 
 ErrorNumber FileOperations::deleteFolderTree(const QString& path)
 {
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::DeleteFolder, path);
-        injected != ErrorNumber::None)
-        return injected;
-    const QString resolved = PathResolver::resolve(path);
-    const QFileInfo info(resolved);
-    if (!info.isDir() || info.isSymLink())
-        return missingFolder();
-    return removeTree(resolved);
+    return deleteExistingFolder(path, removeTree);
 }
 
 ErrorNumber FileOperations::deleteMatching(const QString& folder, const QString& pattern)
@@ -178,11 +223,6 @@ ErrorNumber FileOperations::deleteMatching(const QString& folder, const QString&
 
 namespace {
 
-bool entryExists(const QFileInfo& info)
-{
-    return info.exists() || info.isSymLink();
-}
-
 // Two names of one entry: the same spelling, or (on a disk that ignores case) the same file.
 bool sameEntry(const QString& a, const QString& b)
 {
@@ -200,29 +240,21 @@ QString targetSpelling(const QString& to)
                               PathResolver::lastComponent(cleaned));
 }
 
-ErrorNumber missingSource(const QString& path)
-{
-    const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
-    return ErrorMapping::fromSystemError(missing, path);
-}
-
 } // namespace
 
 ErrorNumber FileOperations::rename(const QString& from, const QString& to)
 {
     const QString source = PathResolver::resolve(from);
     const QFileInfo sourceInfo(source);
-    const bool folder = sourceInfo.isDir() && !sourceInfo.isSymLink();
-    if (const ErrorNumber injected = FaultInjector::check(
-            folder ? FileOperation::DeleteFolder : FileOperation::Delete, from);
-        injected != ErrorNumber::None)
-        return injected;
+    const bool folder = isFolder(sourceInfo);
     if (const ErrorNumber injected =
-            FaultInjector::check(folder ? FileOperation::CreateFolder : FileOperation::Write, to);
+            folder
+                ? injectedFault(FileOperation::DeleteFolder, from, FileOperation::CreateFolder, to)
+                : injectedFault(FileOperation::Delete, from, FileOperation::Write, to);
         injected != ErrorNumber::None)
         return injected;
     if (!entryExists(sourceInfo))
-        return missingSource(source);
+        return missingFile(source);
 
     const QString target = targetSpelling(to);
     if (!QFileInfo(PathResolver::parentFolder(target)).isDir())
@@ -244,16 +276,14 @@ ErrorNumber FileOperations::rename(const QString& from, const QString& to)
 
 ErrorNumber FileOperations::moveFile(const QString& source, const QString& target)
 {
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Delete, source);
-        injected != ErrorNumber::None)
-        return injected;
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
+    if (const ErrorNumber injected =
+            injectedFault(FileOperation::Delete, source, FileOperation::Write, target);
         injected != ErrorNumber::None)
         return injected;
     const QString from = PathResolver::resolve(source);
     const QFileInfo fromInfo(from);
-    if (!entryExists(fromInfo) || (fromInfo.isDir() && !fromInfo.isSymLink()))
-        return missingSource(from);
+    if (!entryExists(fromInfo) || isFolder(fromInfo))
+        return missingFile(from);
     const QString to = PathResolver::resolve(targetSpelling(target));
     if (!QFileInfo(PathResolver::parentFolder(to)).isDir())
         return ErrorNumber::PathNotFound;
@@ -287,18 +317,15 @@ ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
 ErrorNumber FileOperations::copyFile(const QString& source, const QString& target,
                                      ReadOnlyTarget readOnly)
 {
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Read, source);
-        injected != ErrorNumber::None)
-        return injected;
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
+    if (const ErrorNumber injected =
+            injectedFault(FileOperation::Read, source, FileOperation::Write, target);
         injected != ErrorNumber::None)
         return injected;
     const QString from = PathResolver::resolve(source);
     const QString to = PathResolver::resolve(target);
     const QFileInfo fromInfo(from);
     if (!fromInfo.exists())
-        return ErrorMapping::fromSystemError(
-            std::make_error_code(std::errc::no_such_file_or_directory), from);
+        return missingFile(from);
     if (fromInfo.isDir())
         return ErrorNumber::PathFileAccessError;
     const QFileInfo toInfo(to);
@@ -315,24 +342,16 @@ ErrorNumber FileOperations::copyFile(const QString& source, const QString& targe
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return ErrorMapping::fromFileError(QFileDevice::OpenError, from);
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return ErrorMapping::fromFileError(QFileDevice::OpenError, to);
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kCopyChunkBytes);
-        if (chunk.isEmpty()) { // not at the end, yet nothing read: a read error
-            out.cancelWriting();
-            return ErrorNumber::PathFileAccessError;
+    return replaceAtomically(to, [&](QSaveFile& out) {
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(kCopyChunkBytes);
+            if (chunk.isEmpty()) // not at the end, yet nothing read: a read error
+                return ErrorNumber::PathFileAccessError;
+            if (const ErrorNumber error = writeAll(out, chunk, to); error != ErrorNumber::None)
+                return error;
         }
-        if (out.write(chunk) != chunk.size()) {
-            const ErrorNumber error = saveFailure(out, to);
-            out.cancelWriting();
-            return error;
-        }
-    }
-    if (!out.commit())
-        return saveFailure(out, to);
-    return ErrorNumber::None;
+        return ErrorNumber::None;
+    });
 }
 
 ErrorNumber FileOperations::writeFile(const QString& path, const QByteArray& bytes)
@@ -341,17 +360,8 @@ ErrorNumber FileOperations::writeFile(const QString& path, const QByteArray& byt
         injected != ErrorNumber::None)
         return injected;
     const QString target = PathResolver::resolve(path);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return ErrorMapping::fromFileError(QFileDevice::OpenError, target);
-    if (file.write(bytes) != bytes.size()) {
-        const ErrorNumber error = saveFailure(file, target);
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return saveFailure(file, target);
-    return ErrorNumber::None;
+    return replaceAtomically(target,
+                             [&](QSaveFile& file) { return writeAll(file, bytes, target); });
 }
 
 bool FileOperations::matchesWildcard(const QString& fileName, const QString& pattern)
