@@ -2,10 +2,10 @@
 
 #include "core/platform/ErrorMapping.h"
 #include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -141,26 +141,7 @@ QByteArray TextFile::encodeLines(const QStringList& lines)
 
 ErrorNumber TextFile::writeLines(const QString& path, const QStringList& lines)
 {
-    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, path);
-        injected != ErrorNumber::None)
-        return injected;
-    const QString target = PathResolver::resolve(path);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return ErrorMapping::fromFileError(QFileDevice::OpenError, target);
-    const QByteArray bytes = encodeLines(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = file.error();
-        file.cancelWriting();
-        return ErrorMapping::fromFileError(
-            error == QFileDevice::NoError ? QFileDevice::WriteError : error, target);
-    }
-    if (!file.commit()) {
-        const QFileDevice::FileError error = file.error();
-        return ErrorMapping::fromFileError(
-            error == QFileDevice::NoError ? QFileDevice::WriteError : error, target);
-    }
-    return ErrorNumber::None;
+    return FileOperations::writeFile(path, encodeLines(lines));
 }
 
 } // namespace z3d
