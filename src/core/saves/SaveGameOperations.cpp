@@ -1,6 +1,7 @@
 #include "core/saves/SaveGameOperations.h"
 
 #include "core/app/Dialogs.h"
+#include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 
@@ -87,7 +88,10 @@ bool SaveGameOperations::deleteSaveGame(const QString& saveFile)
     const QFileInfo info(resolved);
     if (!info.exists() && !info.isSymLink())
         return true;
-    const ErrorNumber error = FileOperations::deleteFile(resolved);
+    // A file another program holds open counts as in use, as on a system whose open files
+    // cannot be deleted.
+    const ErrorNumber error = FileInUse::check(resolved) ? ErrorNumber::FileAlreadyOpen
+                                                         : FileOperations::deleteFile(resolved);
     switch (error) {
     case ErrorNumber::None:
         return true;

@@ -6,6 +6,7 @@
 #include "core/saves/SaveGameFolders.h"
 #include "core/saves/SaveGameOperations.h"
 
+#include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
@@ -71,6 +72,7 @@ private slots:
     void purgeWithNothingToPurge();
     void purgeRemovesLinksNotTheirTargets();
 
+    void deleteSaveGameHeldOpenElsewhere();
     void deleteAllNodes();
     void deleteAllNodesFailure();
 };
@@ -207,6 +209,21 @@ void TestSaveGames::deleteSaveGame()
              QString("Are you certain you wish to delete this savegame?     "));
     QCOMPARE(dialogs.calls().at(0).style, 36);
     QCOMPARE(QFile::exists(save), present && !deleted);
+}
+
+void TestSaveGames::deleteSaveGameHeldOpenElsewhere()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString save = tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", "save");
+    z3d::test::HeldOpen holder;
+    QVERIFY(holder.start(save));
+    RecordingDialogs dialogs;
+    dialogs.answerMessage(MsgYes);
+    QVERIFY(!SaveGameOperations(tree.paths(), dialogs).deleteSaveGame(save));
+    QCOMPARE(dialogs.calls().size(), 2);
+    QCOMPARE(dialogs.calls().at(1).title, QString(" Access error"));
+    QVERIFY(QFile::exists(save));
 }
 
 void TestSaveGames::deleteSaveGameFailure_data()
