@@ -93,8 +93,8 @@ QByteArray wad(int maps)
         add(QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1(), {});
         add("THINGS", QByteArray(10, '\1'));
     }
-    return "PWAD" + le32(quint32(directory.size() / 16)) + le32(quint32(12 + data.size())) +
-           data + directory;
+    return "PWAD" + le32(quint32(directory.size() / 16)) + le32(quint32(12 + data.size())) + data +
+           directory;
 }
 
 bool writeFile(const QString& path, const QByteArray& content)
@@ -107,8 +107,8 @@ bool writeFile(const QString& path, const QByteArray& content)
 bool writeZip(const QString& path, const QByteArray& member)
 {
     int error = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE,
-                              &error);
+    zip_t* archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
     zip_source_t* source =
@@ -151,8 +151,8 @@ double timed(const std::function<void()>& work)
 }
 
 // One launcher run: the start-up, then (when asked) the two clicks.
-bool runOnce(const QString& root, const QString& lock, std::vector<double>& start,
-             Figures* clicks, const QString& oneWadGame)
+bool runOnce(const QString& root, const QString& lock, std::vector<double>& start, Figures* clicks,
+             const QString& oneWadGame)
 {
     SilentDialogs dialogs;
     z3d::DesktopProcesses processes(dialogs);

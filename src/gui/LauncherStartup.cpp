@@ -117,10 +117,10 @@ bool LauncherStartup::probeWritePermission()
 
 bool LauncherStartup::ensureSingleInstance()
 {
-    m_instance = m_lockFolder.isEmpty()
-                     ? std::make_unique<SingleInstance>(m_context.startup.windowTitle)
-                     : std::make_unique<SingleInstance>(m_context.startup.windowTitle,
-                                                        m_lockFolder);
+    m_instance =
+        m_lockFolder.isEmpty()
+            ? std::make_unique<SingleInstance>(m_context.startup.windowTitle)
+            : std::make_unique<SingleInstance>(m_context.startup.windowTitle, m_lockFolder);
     connect(m_instance.get(), &SingleInstance::raiseRequested, this, &LauncherStartup::raiseWindow);
     if (m_context.startup.restarted) {
         // The old instance may still be closing: take the lock as soon as it lets go.
@@ -141,8 +141,7 @@ void LauncherStartup::createMainWindow()
     m_window->setObjectName(QStringLiteral("MainForm"));
     m_window->setInstallPaths(m_context.paths);
     m_window->setWineMode(m_context.startup.wineMode);
-    m_lifecycle =
-        new MainFormLifecycle(m_context, *m_window, [this] { configurationError(); });
+    m_lifecycle = new MainFormLifecycle(m_context, *m_window, [this] { configurationError(); });
     emit mainWindowCreated(m_window.get());
 }
 

@@ -22,7 +22,8 @@ class LauncherStartup : public QObject
     Q_OBJECT
 
 public:
-    enum class Outcome {
+    enum class Outcome
+    {
         Running,        // the main window is shown; the event loop takes over
         Ended,          // a fatal start-up error or a restart ended this instance
         SecondInstance, // another launcher runs; it was asked to come forward

@@ -11,15 +11,15 @@
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
 #include "core/settings/TexturePaths.h"
-#include "gui/SettingsBinder.h"
-#include "gui/TexturePathController.h"
-#include "gui/WindowPosition.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionsTab.h"
+#include "gui/TexturePathController.h"
+#include "gui/WindowPosition.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -259,8 +259,7 @@ void MainFormLifecycle::showStoredValueCaptions()
 void MainFormLifecycle::activate()
 {
     auto* games = m_window.control<QListWidget>(QStringLiteral("PwadList"));
-    if (m_context.settings.lastDoomGame.isEmpty() && games->count() > 0 &&
-        games->currentRow() < 0)
+    if (m_context.settings.lastDoomGame.isEmpty() && games->count() > 0 && games->currentRow() < 0)
         games->setCurrentRow(0);
     const QString autoPlaylist =
         PathResolver::resolveUnder(m_context.paths.launcherDir, "music/auto-playlist.z3d");
@@ -272,8 +271,7 @@ void MainFormLifecycle::rememberWindowPosition()
 {
     if (m_context.startup.wineMode)
         return;
-    if (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
-                                  Qt::WindowFullScreen))
+    if (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     storeWindowPosition(m_window, m_context.settings);
 }

@@ -63,7 +63,6 @@ private:
     void findAndListIwads();
     void buildPlaylists() {}
 
-
     void showIwadWindowWhenNoIwadIsKnown();
     void loadDefinitionLists() {}
     void setModelOptions() {}

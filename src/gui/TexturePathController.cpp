@@ -5,8 +5,8 @@
 #include "core/settings/FolderBrowserTitle.h"
 #include "core/settings/TexturePaths.h"
 #include "gui/mainwindow.h"
-#include "gui/tabs/TextColour.h"
 #include "gui/tabs/GraphicsTab.h"
+#include "gui/tabs/TextColour.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -73,14 +73,13 @@ void TexturePathController::texButtonClick()
 {
     GraphicsTab* page = m_window.graphicsTab();
     QLineEdit* box = page->texturePathBox();
-    const QString title =
-        FolderBrowserTitle::make(m_context.texture.texturePath,
-                                 QString::fromLatin1(FolderBrowserTitle::kTextureSentence));
+    const QString title = FolderBrowserTitle::make(
+        m_context.texture.texturePath, QString::fromLatin1(FolderBrowserTitle::kTextureSentence));
     const std::optional<QString> chosen = m_context.dialogs->browseForFolder(title);
 
-    const TextureChoiceOutcome outcome = TexturePaths::chooseFolder(
-        m_context.texture.texturePath, m_context.texture.textureSetDir, box->text(), chosen,
-        m_context.paths);
+    const TextureChoiceOutcome outcome =
+        TexturePaths::chooseFolder(m_context.texture.texturePath, m_context.texture.textureSetDir,
+                                   box->text(), chosen, m_context.paths);
     m_context.texture.texturePath = outcome.texturePath;
     m_context.texture.textureSetDir = outcome.textureSetDir;
 

@@ -53,8 +53,8 @@ bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>
         return false;
     for (const auto& [name, content] : members) {
         // libzip reads the buffer when the archive is closed, so it must outlive this loop.
-        zip_source_t* source = zip_source_buffer(archive, content.constData(),
-                                                 zip_uint64_t(content.size()), 0);
+        zip_source_t* source =
+            zip_source_buffer(archive, content.constData(), zip_uint64_t(content.size()), 0);
         if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
             zip_discard(archive);

@@ -16,14 +16,21 @@ namespace z3d::test {
 class RecordingDialogs : public Dialogs
 {
 public:
-    enum class Kind { MessageBox, OpenFile, BrowseForFolder, AskName, InputBox };
+    enum class Kind
+    {
+        MessageBox,
+        OpenFile,
+        BrowseForFolder,
+        AskName,
+        InputBox
+    };
 
     struct Call
     {
         Kind kind;
-        QString title;  // message-box title, dialog title, window caption
-        QString text;   // message text, folder instruction, frame caption, prompt
-        int style = 0;  // message-box style sum
+        QString title; // message-box title, dialog title, window caption
+        QString text;  // message text, folder instruction, frame caption, prompt
+        int style = 0; // message-box style sum
         OpenFileRequest fileRequest;
         QString buttonCaption;
         QString defaultText;
@@ -48,8 +55,7 @@ public:
                                     const QString& defaultText) override;
 
 private:
-    template <class T>
-    static std::optional<T> next(std::deque<T>& answers)
+    template <class T> static std::optional<T> next(std::deque<T>& answers)
     {
         if (answers.empty())
             return std::nullopt;

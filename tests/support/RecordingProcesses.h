@@ -12,7 +12,13 @@ namespace z3d::test {
 class RecordingProcesses : public Processes
 {
 public:
-    enum class Kind { RunAndWait, Start, TextEditor, Associated };
+    enum class Kind
+    {
+        RunAndWait,
+        Start,
+        TextEditor,
+        Associated
+    };
 
     struct Call
     {

@@ -30,10 +30,9 @@ QString findMissingDependency(const QString& installRoot)
     const QString binDir = PathResolver::resolveUnder(installRoot, QStringLiteral("Bin"));
     for (const Dependency& dependency : kDependencies) {
         const QString name = QString::fromLatin1(dependency.fileName);
-        const bool present =
-            dependency.program
-                ? !ProgramStarter::findProgram(name, binDir).isEmpty()
-                : PathResolver::fileExists(PathResolver::join(binDir, name));
+        const bool present = dependency.program
+                                 ? !ProgramStarter::findProgram(name, binDir).isEmpty()
+                                 : PathResolver::fileExists(PathResolver::join(binDir, name));
         if (!present)
             return name;
     }

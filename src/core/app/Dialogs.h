@@ -8,10 +8,17 @@
 namespace z3d {
 
 // Button codes a message box returns.
-enum MsgBoxResult : int { MsgOk = 1, MsgCancel = 2, MsgYes = 6, MsgNo = 7 };
+enum MsgBoxResult : int
+{
+    MsgOk = 1,
+    MsgCancel = 2,
+    MsgYes = 6,
+    MsgNo = 7
+};
 
 // Message-box style sums: buttons in the low bits, one icon, and flags that pass through.
-enum MsgBoxStyle : int {
+enum MsgBoxStyle : int
+{
     MsgButtonsOk = 0,
     MsgButtonsOkCancel = 1,
     MsgButtonsYesNoCancel = 3,
@@ -24,7 +31,11 @@ enum MsgBoxStyle : int {
 };
 
 // Where a hooked open-file dialog sits over the main window; the install dialog is not moved.
-enum class DialogPlacement { Hooked, Platform };
+enum class DialogPlacement
+{
+    Hooked,
+    Platform
+};
 
 struct OpenFileRequest
 {

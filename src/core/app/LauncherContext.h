@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/app/StartupState.h"
+#include "core/iwads/IwadRegistry.h"
 #include "core/launch/LaunchState.h"
 #include "core/library/GameSelection.h"
-#include "core/iwads/IwadRegistry.h"
 #include "core/platform/InstallPaths.h"
 #include "core/settings/LauncherSettings.h"
 

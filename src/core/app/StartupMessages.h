@@ -15,13 +15,14 @@ inline QString missingDependency(const QString& fileName)
 
 inline const QString kRestrictedTitle = QStringLiteral("Restricted Window's User Account Control");
 inline const QString kRestrictedText =
-    QStringLiteral("   You appear to have restricted access with this user account, Zorn3D        ") +
+    QStringLiteral(
+        "   You appear to have restricted access with this user account, Zorn3D        ") +
     kCrLf + QStringLiteral("    requires a UAC with a higher privilege level before it will run.");
 
 inline const QString kInstallationErrorTitle = QStringLiteral("Installation error");
 inline const QString kInstallationErrorText =
-    QStringLiteral("   Unable to run the Z3Dlauncher due to missing or unregistered       ") + kCrLf +
-    QStringLiteral("   dependencies, re-install the program using the Zorn3D setup.");
+    QStringLiteral("   Unable to run the Z3Dlauncher due to missing or unregistered       ") +
+    kCrLf + QStringLiteral("   dependencies, re-install the program using the Zorn3D setup.");
 
 inline const QString kUnknownErrorTitle = QStringLiteral("Unknown Error");
 inline const QString kUnknownErrorText =
@@ -34,12 +35,10 @@ inline QString versionUpdateTitle(const QString& launcherVersion)
 }
 inline const QString kCorruptConfigText =
     QStringLiteral("Corrupt config file detected required the launcher configurations to     ") +
-    kCrLf +
-    QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+    kCrLf + QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
 inline const QString kVersionUpgradeText =
     QStringLiteral("The latest version upgrade required the launcher configurations to     ") +
-    kCrLf +
-    QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+    kCrLf + QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
 
 inline const QString kConfigurationErrorTitle = QStringLiteral(" Configuration error detected");
 inline const QString kConfigurationErrorText =

@@ -12,7 +12,12 @@ inline const QString kEngineVersion = QStringLiteral("Zorn3D v2.2.20");
 // single-instance test.
 QString buildWindowTitle(const QString& launcherVersion, const QString& engineVersion);
 
-enum class LauncherSwitch { None, Wine, Restart };
+enum class LauncherSwitch
+{
+    None,
+    Wine,
+    Restart
+};
 
 // The launcher's own command line (the arguments after the program) holds a switch only when
 // the whole of it is "/WINE" or "/RESTART", compared without regard to case.

@@ -6,7 +6,8 @@ namespace z3d {
 
 bool IwadRegistry::isEmpty() const
 {
-    return std::all_of(m_paths.begin(), m_paths.end(), [](const QString& p) { return p.isEmpty(); });
+    return std::all_of(m_paths.begin(), m_paths.end(),
+                       [](const QString& p) { return p.isEmpty(); });
 }
 
 bool IwadRegistry::registerIwad(const QString& path)

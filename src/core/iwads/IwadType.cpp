@@ -9,8 +9,7 @@ namespace z3d {
 namespace {
 
 constexpr std::array<IwadInfo, 5> kIwads{{
-    {IwadType::Doom1, "Doom1.wad", "doom1", "Shareware Doom", "SHAREWARE DOOM",
-     MapStyle::Episodes},
+    {IwadType::Doom1, "Doom1.wad", "doom1", "Shareware Doom", "SHAREWARE DOOM", MapStyle::Episodes},
     {IwadType::Doom, "Doom.wad", "doom", "Doom/Ultimate Doom", "DOOM/ULTIMATE DOOM",
      MapStyle::Episodes},
     {IwadType::Doom2, "Doom2.wad", "doom2", "Doom II", "DOOM II", MapStyle::Numbered},

@@ -8,10 +8,22 @@
 namespace z3d {
 
 // The five commercial games.
-enum class IwadType { Doom1, Doom, Doom2, Tnt, Plutonia };
+enum class IwadType
+{
+    Doom1,
+    Doom,
+    Doom2,
+    Tnt,
+    Plutonia
+};
 
 // How a game names its maps: episodes (ExMy) or numbered maps (MAPnn).
-enum class MapStyle { None, Episodes, Numbered };
+enum class MapStyle
+{
+    None,
+    Episodes,
+    Numbered
+};
 
 struct IwadInfo
 {

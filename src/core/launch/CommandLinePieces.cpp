@@ -65,8 +65,8 @@ CommandLinePieces::CommandLinePieces(EngineCommandLine& line, const LauncherSett
                                      const LaunchInputs& inputs, const LaunchState& state,
                                      LaunchColumn column, bool iwadByPath)
     : m_line(line), m_settings(settings), m_inputs(inputs), m_state(state), m_column(column),
-      m_iwadByPath(iwadByPath), m_definitions(DefinitionUse::select(inputs.definitions, settings,
-                                                                    inputs.paths.customDefsDir))
+      m_iwadByPath(iwadByPath),
+      m_definitions(DefinitionUse::select(inputs.definitions, settings, inputs.paths.customDefsDir))
 {
 }
 
@@ -183,9 +183,8 @@ void CommandLinePieces::modelPacks()
 void CommandLinePieces::modelsPartlyDisabled()
 {
     const LauncherSettings& s = m_settings;
-    const bool partly = s.modelOptMonstersPlayer || s.modelOptHudWeapons ||
-                        s.modelOptDecorations || s.modelOptItemsWeapons || s.modelOptFlameModels ||
-                        s.modelOptSplashes;
+    const bool partly = s.modelOptMonstersPlayer || s.modelOptHudWeapons || s.modelOptDecorations ||
+                        s.modelOptItemsWeapons || s.modelOptFlameModels || s.modelOptSplashes;
     if (!basic() && partly)
         m_line.append("-mpd ");
 }
@@ -227,8 +226,7 @@ void CommandLinePieces::sound()
     if (s.threeDSound)
         m_line.append("-3d ");
     m_line.append(QLatin1String("-ch ") +
-                  QString::number(s.soundChannels < 1 ? 16 : s.soundChannels) +
-                  QLatin1String(" "));
+                  QString::number(s.soundChannels < 1 ? 16 : s.soundChannels) + QLatin1String(" "));
 
     if (s.disableMusic) {
         m_line.append("-nomusic ");

@@ -139,8 +139,8 @@ LaunchOutcome launchInstalledGame(const LauncherSettings& settings, const Launch
             !selected.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive))
             return refuse(outcome, LaunchMessages::noWadSelected());
         if (game.firstMapEntry.isEmpty())
-            return refuse(outcome, LaunchMessages::noValidWadSelected(
-                                       PathResolver::lastComponent(selected)));
+            return refuse(
+                outcome, LaunchMessages::noValidWadSelected(PathResolver::lastComponent(selected)));
     }
 
     LaunchState& state = outcome.state;

@@ -5,11 +5,12 @@
 namespace z3d {
 
 // What the next launch starts.
-enum class LaunchKind : int {
-    None = 0,     // the engine's own start
+enum class LaunchKind : int
+{
+    None = 0, // the engine's own start
     WarpToMap = 1,
     LoadSave = 2,
-    NewGame = 3,  // "Start game from New": no map and no skill switch
+    NewGame = 3, // "Start game from New": no map and no skill switch
 };
 
 // The launch state: set by choosing a map, a save game or the skill "Start game from New",

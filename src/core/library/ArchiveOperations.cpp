@@ -177,10 +177,9 @@ ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
     selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
 
     if (PathResolver::folderExists(PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads")))) {
-        message(
-            QStringLiteral(" The ") + name +
-                QStringLiteral(" folder already exists as an auto-loading User Directory     "),
-            MsgButtonsOk, kConversionTitle);
+        message(QStringLiteral(" The ") + name +
+                    QStringLiteral(" folder already exists as an auto-loading User Directory     "),
+                MsgButtonsOk, kConversionTitle);
         return ErrorNumber::None;
     }
     // A game folder without a Gwads folder is not made one: the copy below fails instead.
@@ -220,9 +219,8 @@ ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
 void ArchiveOperations::renameArchive()
 {
     const QString oldName = archiveName();
-    const NameAnswer answer =
-        m_context.dialogs->askName(QStringLiteral(" Name "), QStringLiteral(" Rename Zip"),
-                                   QStringLiteral("Cancel"), oldName);
+    const NameAnswer answer = m_context.dialogs->askName(
+        QStringLiteral(" Name "), QStringLiteral(" Rename Zip"), QStringLiteral("Cancel"), oldName);
     if (answer.text.isEmpty() || answer.cancelled || answer.text == oldName)
         return;
     ErrorNumber error = ErrorNumber::PathFileAccessError;
@@ -278,8 +276,8 @@ void ArchiveOperations::deleteArchive()
     const QString fileName = m_host.selectedGameFile();
     if (!fileName.isEmpty() && !m_context.selection.currentGameFolder.isEmpty() &&
         FileInUse::check(m_context.selection.currentGameFolder + fileName)) {
-        message(QStringLiteral("Unable to delete the selected file, the file       ") +
-                    kLineBreak + QStringLiteral("  appears to be in use by another program."),
+        message(QStringLiteral("Unable to delete the selected file, the file       ") + kLineBreak +
+                    QStringLiteral("  appears to be in use by another program."),
                 MsgIconExclamation, kAccessError);
         return;
     }
@@ -301,8 +299,8 @@ ErrorNumber ArchiveOperations::removeArchive(const QString& entry)
         PathResolver::resolveUnder(paths.zipLibraryDir, entry + kZipExtension),
         paths.launcherDir.isEmpty()
             ? QString()
-            : PathResolver::resolveUnder(paths.launcherDir, QStringLiteral("Zips/Checks/") +
-                                                                entry + QStringLiteral(".z3dchk")),
+            : PathResolver::resolveUnder(paths.launcherDir, QStringLiteral("Zips/Checks/") + entry +
+                                                                QStringLiteral(".z3dchk")),
         records.saveRecordPath(GameKind::ZipArchive, entry),
         records.lastMapRecordPath(GameKind::ZipArchive, entry),
     };

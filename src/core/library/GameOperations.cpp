@@ -135,9 +135,7 @@ ErrorNumber GameOperations::dropPwadRecords(const QString& mapRecordGame,
         [&] {
             return deleteIfExists(records.lastMapRecordPath(GameKind::PwadGame, mapRecordGame));
         },
-        [&] {
-            return deleteIfExists(records.saveRecordPath(GameKind::PwadGame, saveRecordGame));
-        });
+        [&] { return deleteIfExists(records.saveRecordPath(GameKind::PwadGame, saveRecordGame)); });
 }
 
 // ---- DeleteGameFile ------------------------------------------------------------------------
@@ -308,8 +306,7 @@ ErrorNumber GameOperations::renameFolder(const QString& oldName, const QString& 
         return error;
 
     if (userDirectory) {
-        if (const ErrorNumber error = dropUserDirectoryRecords(oldName);
-            error != ErrorNumber::None)
+        if (const ErrorNumber error = dropUserDirectoryRecords(oldName); error != ErrorNumber::None)
             return error;
     } else {
         if (const ErrorNumber error = dropPwadRecords(oldName, selection.currentPwadGame);
@@ -362,8 +359,8 @@ ErrorNumber GameOperations::moveToManualLoading()
     selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
 
     if (!wad.isEmpty()) {
-        if (const ErrorNumber error = deleteIfExists(
-                PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
+        if (const ErrorNumber error =
+                deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
             error != ErrorNumber::None)
             return error;
     }
@@ -421,8 +418,7 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
     selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
 
     if (!wad.isEmpty()) {
-        error =
-            deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
+        error = deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
         if (error != ErrorNumber::None)
             return true;
     }

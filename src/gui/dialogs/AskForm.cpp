@@ -55,8 +55,8 @@ void AskForm::showEvent(QShowEvent* event)
     const Twips twips(logicalDpiX(), logicalDpiY());
     setFixedSize(twips.width(kWidthTwips), twips.height(kHeightTwips));
     const int margin = twips.width(kFrameMarginTwips);
-    m_ui->RenameFrame->setGeometry(margin, twips.height(kFrameMarginTwips),
-                                   width() - 2 * margin, twips.height(kFrameHeightTwips));
+    m_ui->RenameFrame->setGeometry(margin, twips.height(kFrameMarginTwips), width() - 2 * margin,
+                                   twips.height(kFrameHeightTwips));
     m_ui->RenameFrame->show();
     m_ui->OKButton->setGeometry(twips.width(kButtonLeftTwips), twips.height(kButtonTopTwips),
                                 twips.width(kButtonWidthTwips), twips.height(kButtonHeightTwips));

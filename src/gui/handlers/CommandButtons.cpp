@@ -7,10 +7,10 @@
 #include "core/library/ZipLibraryLocation.h"
 #include "core/platform/PathResolver.h"
 #include "core/settings/SettingsFile.h"
-#include "gui/SettingsBinder.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/mainwindow.h"
+#include "gui/SettingsBinder.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -19,8 +19,15 @@ namespace z3d {
 
 namespace {
 
-enum Button { Install = 0, Documentation = 1, Shortcut = 2, EditLog = 3, EngineLog = 4,
-              ZipLocation = 7 };
+enum Button
+{
+    Install = 0,
+    Documentation = 1,
+    Shortcut = 2,
+    EditLog = 3,
+    EngineLog = 4,
+    ZipLocation = 7
+};
 
 } // namespace
 
@@ -31,13 +38,26 @@ CommandButtons::CommandButtons(LauncherContext& context, MainWindow& window,
 {
     connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
         switch (index) {
-        case Install: installGame(); break;
-        case Documentation: showDocumentation(); break;
-        case Shortcut: createShortcut(); break;
-        case EditLog: showLog("edit.out"); break;
-        case EngineLog: showLog("Zorn3D.out"); break;
-        case ZipLocation: chooseZipLibraryLocation(); break;
-        default: break;
+        case Install:
+            installGame();
+            break;
+        case Documentation:
+            showDocumentation();
+            break;
+        case Shortcut:
+            createShortcut();
+            break;
+        case EditLog:
+            showLog("edit.out");
+            break;
+        case EngineLog:
+            showLog("Zorn3D.out");
+            break;
+        case ZipLocation:
+            chooseZipLibraryLocation();
+            break;
+        default:
+            break;
         }
     });
 }
@@ -48,9 +68,9 @@ void CommandButtons::installGame()
     const auto saveSettings = [this] {
         SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
         if (!m_context.startup.settingsReset)
-            SettingsFile::write(PathResolver::resolveUnder(m_context.paths.launcherDir,
-                                                           SettingsFile::kFileName),
-                                m_context.settings, m_context.startup.wineMode);
+            SettingsFile::write(
+                PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
+                m_context.settings, m_context.startup.wineMode);
     };
     GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips, saveSettings);
     const InstallResult result = installer.installGame(m_window.isVisible());

@@ -12,9 +12,8 @@
 namespace z3d {
 
 GamesContextMenus::GamesContextMenus(LauncherContext& context, MainWindow& window)
-    : QObject(&window), m_context(context), m_window(window),
-      m_installedGame(new QMenu(&window)), m_zipArchive(new QMenu(&window)),
-      m_gameFile(new QMenu(&window))
+    : QObject(&window), m_context(context), m_window(window), m_installedGame(new QMenu(&window)),
+      m_zipArchive(new QMenu(&window)), m_gameFile(new QMenu(&window))
 {
     m_installedGame->setObjectName(QStringLiteral("mPopup5"));
     m_zipArchive->setObjectName(QStringLiteral("mPopup6"));

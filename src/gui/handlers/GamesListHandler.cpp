@@ -2,6 +2,7 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/app/Processes.h"
+#include "core/desktop/Shortcuts.h"
 #include "core/inspect/CheckerTool.h"
 #include "core/iwads/IwadType.h"
 #include "core/library/GameFiles.h"
@@ -15,7 +16,6 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
-#include "core/desktop/Shortcuts.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
@@ -81,8 +81,7 @@ bool isWad(const QString& name)
 
 } // namespace
 
-GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
-                                   Services services)
+GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window, Services services)
     : QObject(&window), m_context(context), m_window(window), m_services(services),
       m_games(window.gamesTab()->gamesList()), m_files(window.gamesTab()->gameFilesList())
 {
@@ -108,18 +107,15 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
             const QStringList maps = m_services.maps.maps();
             const int row = m_services.maps.selectedRow();
             if (firstSelectedRow(m_files) >= 0 && row >= 0)
-                m_services.records.saveLastMap(m_context.selection.currentKind,
-                                               currentGameName(), maps.at(row));
+                m_services.records.saveLastMap(m_context.selection.currentKind, currentGameName(),
+                                               maps.at(row));
         }
         if (m_context.settings.rememberLastSavegame)
-            m_services.records.deleteSaveRecord(m_context.selection.currentKind,
-                                                currentGameName(),
+            m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
                                                 m_context.selection.currentGameFile);
     };
     MainWindow::Hooks& hooks = m_window.hooks();
-    hooks.switchGamesList = [this](int view) {
-        switchGamesList(static_cast<GamesListMode>(view));
-    };
+    hooks.switchGamesList = [this](int view) { switchGamesList(static_cast<GamesListMode>(view)); };
     hooks.scriptedMapModelsInstalled = [this] {
         return ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths);
     };
@@ -261,9 +257,8 @@ void GamesListHandler::fillCommercialGamesList()
     QList<std::pair<QString, QString>> entries;
     for (IwadType type : m_context.iwads.listedGames()) {
         const IwadInfo& info = iwadInfo(type);
-        const QString display = QString::fromLatin1(m_context.customFontInUse
-                                                        ? info.displayName
-                                                        : info.upperDisplayName);
+        const QString display = QString::fromLatin1(
+            m_context.customFontInUse ? info.displayName : info.upperDisplayName);
         entries.append({display, display});
     }
     fillList(entries);
@@ -272,8 +267,8 @@ void GamesListHandler::fillCommercialGamesList()
 void GamesListHandler::fillInstalledGamesList()
 {
     QList<std::pair<QString, QString>> entries;
-    for (const GamesListEntry& entry : InstalledGamesList::list(
-             m_context.paths, m_scriptedMapsOnly, m_context.customFontInUse))
+    for (const GamesListEntry& entry :
+         InstalledGamesList::list(m_context.paths, m_scriptedMapsOnly, m_context.customFontInUse))
         entries.append({entry.display, entry.name});
     fillList(entries);
 }
@@ -323,10 +318,9 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
         m_window.auxButton(kZipLocationButton)
             ->setVisible(!m_window.auxButton(kEditLogButton)->isVisible());
         setLaunchAndShortcut(true, false);
-        const bool custom =
-            PathResolver::fileExists(PathResolver::resolveUnder(m_context.paths.launcherDataDir,
-                                                                QStringLiteral("archives.z3d"))) &&
-            PathResolver::folderExists(m_context.paths.zipLibraryDir);
+        const bool custom = PathResolver::fileExists(PathResolver::resolveUnder(
+                                m_context.paths.launcherDataDir, QStringLiteral("archives.z3d"))) &&
+                            PathResolver::folderExists(m_context.paths.zipLibraryDir);
         showHeader(custom ? QStringLiteral("CUSTOM ZIP LIBRARY") : QStringLiteral("ZIP LIBRARY"));
         selection.currentKind = GameKind::ZipArchive;
         QList<std::pair<QString, QString>> entries;
@@ -463,8 +457,7 @@ void GamesListHandler::selectZipArchive(const QString& name)
         PathResolver::resolveUnder(m_context.paths.zipLibraryDir, name + QStringLiteral(".zip"));
     if (!PathResolver::fileExists(selection.currentZipPath))
         return;
-    m_services.zips.extractSelectedZip(selection.currentZipPath, extractDir,
-                                       m_window.isVisible());
+    m_services.zips.extractSelectedZip(selection.currentZipPath, extractDir, m_window.isVisible());
     settings.lastZipLibraryEntry = name;
     m_files->addItems(GameFiles::listFolderFiles(extractDir));
     selection.currentGameFolder = extractDir + QLatin1Char('/');
@@ -513,8 +506,7 @@ void GamesListHandler::selectGameFile()
     selection.currentGameFile = selection.currentGameFolder + entry;
 
     const bool shortcut = m_context.settings.shortcutCreation &&
-                          m_window.currentTab() == kGamesTab &&
-                          mode() != GamesListMode::ZipLibrary;
+                          m_window.currentTab() == kGamesTab && mode() != GamesListMode::ZipLibrary;
     setLaunchAndShortcut(true, shortcut);
 
     auto* wadCheckList = m_window.control<QListWidget>(QStringLiteral("WadCheckList"));
@@ -642,15 +634,13 @@ bool GamesListHandler::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QListWidgetItem* item = m_files->itemAt(mouse->position().toPoint());
         if (item && isWad(item->text()) &&
-            m_context.selection.currentKind == GameKind::UserDirectory &&
-            !m_choiceSavedByMapClick)
+            m_context.selection.currentKind == GameKind::UserDirectory && !m_choiceSavedByMapClick)
             saveUserDirectoryChoice();
     } else if ((watched == page->scriptedMapsImage() || watched == page->header(0)) &&
                event->type() == QEvent::MouseButtonPress) {
-        const bool toggles =
-            watched == page->scriptedMapsImage() ||
-            (ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
-             m_context.settings.advancedOptions);
+        const bool toggles = watched == page->scriptedMapsImage() ||
+                             (ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
+                              m_context.settings.advancedOptions);
         if (toggles)
             toggleScriptedMaps();
     }

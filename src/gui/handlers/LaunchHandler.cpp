@@ -12,14 +12,14 @@
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/SelectedGame.h"
 #include "core/platform/PathResolver.h"
-#include "gui/SettingsBinder.h"
-#include "gui/WindowPosition.h"
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
+#include "gui/WindowPosition.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,8 +30,7 @@ namespace z3d {
 
 LaunchHandler::LaunchHandler(LauncherContext& context, MainWindow& window,
                              OptionAvailability& options, CheckerTool& checker)
-    : QObject(&window), m_context(context), m_window(window), m_options(options),
-      m_checker(checker)
+    : QObject(&window), m_context(context), m_window(window), m_options(options), m_checker(checker)
 {
     connect(&m_window, &MainWindow::launchRequested, this, &LaunchHandler::launchButtonClick);
 }
@@ -121,8 +120,8 @@ InstalledGameInputs LaunchHandler::installedGameInputs() const
         const QListWidgetItem* item = files->item(row);
         const QString path = selection.currentGameFolder + item->text();
         // The files the engine must load: the game files a folder lists.
-        game.files << GameFileEntry{path, GameFiles::isGameFile(item->text(),
-                                                                m_context.settings.wadFilesOnly)};
+        game.files << GameFileEntry{
+            path, GameFiles::isGameFile(item->text(), m_context.settings.wadFilesOnly)};
         if (item->isSelected() && !game.selectedUserFile)
             game.selectedUserFile = path;
     }
@@ -209,11 +208,10 @@ void LaunchHandler::finish(const LaunchOutcome& outcome)
         mapRow >= 0 && mapRow < mapList->count() ? mapList->item(mapRow)->text() : QString();
     const bool startFromNew = m_window.skillsLevel(1)->currentIndex() == 0;
     Shortcuts(m_context.paths, *m_context.dialogs)
-        .createShortcuts(outcome.shortcutArguments, m_shortcut,
-                         ShortcutNames::shortcutName(entry, selection.currentKind,
-                                                     selection.currentGameFile),
-                         ShortcutNames::mapPart(m_shortcut.includeMapInShortcut, startFromNew,
-                                                map));
+        .createShortcuts(
+            outcome.shortcutArguments, m_shortcut,
+            ShortcutNames::shortcutName(entry, selection.currentKind, selection.currentGameFile),
+            ShortcutNames::mapPart(m_shortcut.includeMapInShortcut, startFromNew, map));
 }
 
 void LaunchHandler::startEngine(const LaunchOutcome& outcome)

@@ -6,7 +6,6 @@
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
 #include "core/library/ZipExtraction.h"
-#include "gui/TexturePathController.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/dialogs/ShortcutForm.h"
 #include "gui/handlers/CommandButtons.h"
@@ -17,6 +16,7 @@
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
+#include "gui/TexturePathController.h"
 
 #include <QAction>
 
@@ -38,8 +38,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_maps(new MapListHandler(context, window)),
       m_saves(new SaveListHandler(context, window, *m_records, *m_maps)),
       m_menus(new GamesContextMenus(context, window)),
-      m_games(new GamesListHandler(
-          context, window, {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
+      m_games(new GamesListHandler(context, window,
+                                   {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),

@@ -20,8 +20,8 @@ constexpr int kDefaultSkill = 2;
 } // namespace
 
 MapListHandler::MapListHandler(LauncherContext& context, MainWindow& window)
-    : QObject(&window), m_context(context), m_window(window),
-      m_maps(window.gamesTab()->mapList()), m_saves(window.gamesTab()->saveGameList())
+    : QObject(&window), m_context(context), m_window(window), m_maps(window.gamesTab()->mapList()),
+      m_saves(window.gamesTab()->saveGameList())
 {
     connect(m_maps, &QListWidget::itemSelectionChanged, this, [this] {
         const int row = selectedRow();

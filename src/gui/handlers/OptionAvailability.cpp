@@ -3,13 +3,13 @@
 #include "core/app/LauncherContext.h"
 #include "core/platform/PathResolver.h"
 #include "core/settings/TexturePaths.h"
-#include "gui/TexturePathController.h"
 #include "gui/mainwindow.h"
-#include "gui/tabs/TextColour.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TextColour.h"
+#include "gui/TexturePathController.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -29,7 +29,6 @@ constexpr int kDetailTextures = 2;
 constexpr int kSkyboxes = 3;
 constexpr int kHiResPatches = 4;
 constexpr int kSoundPack = 6;
-
 
 } // namespace
 
@@ -97,8 +96,8 @@ void OptionAvailability::basicDoom()
     // The model boxes follow the installed model packs once those are known; until then they
     // are offered.
     setEnhancementsEnabled(true);
-    m_window.chkZ3DOpts(3)->setEnabled(
-        OptionsTab::shownValue(m_window.optionsTab()->corpseBox()) > 0);
+    m_window.chkZ3DOpts(3)->setEnabled(OptionsTab::shownValue(m_window.optionsTab()->corpseBox()) >
+                                       0);
     m_window.chkGraphics(kDetailTextures)->setEnabled(fileUnder("data/dtex/detail.wad"));
     const bool skyboxes = folderUnder("data/Skyboxes");
     m_window.chkGraphics(kSkyboxes)->setEnabled(skyboxes);

@@ -27,8 +27,8 @@ constexpr int kStartGameFromNew = 0;
 
 } // namespace
 
-SaveListHandler::SaveListHandler(LauncherContext& context, MainWindow& window,
-                                 GameRecords& records, MapListHandler& maps)
+SaveListHandler::SaveListHandler(LauncherContext& context, MainWindow& window, GameRecords& records,
+                                 MapListHandler& maps)
     : QObject(&window), m_context(context), m_window(window), m_records(records), m_maps(maps),
       m_saves(window.gamesTab()->saveGameList()), m_menu(new QMenu(&window))
 {

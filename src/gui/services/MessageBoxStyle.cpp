@@ -41,11 +41,21 @@ MessageBoxStyle MessageBoxStyle::fromStyleSum(int style)
         result.defaultButton = set.buttons[0];
 
     switch (style & 0x70) {
-    case 16: result.icon = QMessageBox::Critical; break;
-    case 32: result.icon = QMessageBox::Question; break;
-    case 48: result.icon = QMessageBox::Warning; break;
-    case 64: result.icon = QMessageBox::Information; break;
-    default: result.icon = QMessageBox::NoIcon; break;
+    case 16:
+        result.icon = QMessageBox::Critical;
+        break;
+    case 32:
+        result.icon = QMessageBox::Question;
+        break;
+    case 48:
+        result.icon = QMessageBox::Warning;
+        break;
+    case 64:
+        result.icon = QMessageBox::Information;
+        break;
+    default:
+        result.icon = QMessageBox::NoIcon;
+        break;
     }
     // System modal and task modal both block the whole launcher.
     result.applicationModal = (style & (4096 | 8192)) != 0;
@@ -55,14 +65,22 @@ MessageBoxStyle MessageBoxStyle::fromStyleSum(int style)
 int messageBoxResultCode(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return 1;
-    case QMessageBox::Cancel: return 2;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
-    case QMessageBox::Yes: return 6;
-    case QMessageBox::No: return 7;
-    default: return 2;
+    case QMessageBox::Ok:
+        return 1;
+    case QMessageBox::Cancel:
+        return 2;
+    case QMessageBox::Abort:
+        return 3;
+    case QMessageBox::Retry:
+        return 4;
+    case QMessageBox::Ignore:
+        return 5;
+    case QMessageBox::Yes:
+        return 6;
+    case QMessageBox::No:
+        return 7;
+    default:
+        return 2;
     }
 }
 

@@ -61,8 +61,8 @@ std::optional<QString> WidgetDialogs::openFile(const OpenFileRequest& request)
 {
     QFileDialog dialog(m_mainWindow, request.title, request.initialFolder);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, request.placement ==
-                                                           DialogPlacement::Hooked);
+    dialog.setOption(QFileDialog::DontUseNativeDialog,
+                     request.placement == DialogPlacement::Hooked);
     dialog.setOption(QFileDialog::DontResolveSymlinks);
     const QStringList filters = qtNameFilters(request.filters);
     dialog.setNameFilters(filters);

@@ -34,11 +34,11 @@ public:
     // the window-text colour.
     static void greyCaption(QWidget* frame, bool grey)
     {
-        const QPalette inherited = frame->parentWidget() ? frame->parentWidget()->palette()
-                                                         : QApplication::palette(frame);
+        const QPalette inherited =
+            frame->parentWidget() ? frame->parentWidget()->palette() : QApplication::palette(frame);
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, inherited.color(grey ? QPalette::Dark
-                                                                    : QPalette::WindowText));
+        palette.setColor(QPalette::WindowText,
+                         inherited.color(grey ? QPalette::Dark : QPalette::WindowText));
         frame->setPalette(palette);
     }
 

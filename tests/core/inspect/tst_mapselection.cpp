@@ -45,20 +45,28 @@ private slots:
         QTest::addColumn<QString>("gameFile");
         QTest::addColumn<QString>("warp");
         QTest::addColumn<QString>("iwad");
-        QTest::newRow("E3M5") << episodeMaps() << 22 << "/g/castle.wad" << "3 5"
+        QTest::newRow("E3M5") << episodeMaps() << 22 << "/g/castle.wad"
+                              << "3 5"
                               << "/games/DOOM.WAD";
-        QTest::newRow("MAP15") << numberedMaps() << 14 << "/g/castle.wad" << "15"
+        QTest::newRow("MAP15") << numberedMaps() << 14 << "/g/castle.wad"
+                               << "15"
                                << "/games/doom2.wad";
-        QTest::newRow("twzone in lower case")
-            << episodeMaps() << 0 << "/g/Pwads/twzone.wad" << "1 1" << "/games/doom2.wad";
-        QTest::newRow("nothing selected, episodes")
-            << episodeMaps() << -1 << "/g/castle.wad" << " " << "/games/DOOM.WAD";
-        QTest::newRow("nothing selected, numbered")
-            << numberedMaps() << -1 << "/g/castle.wad" << "" << "/games/doom2.wad";
-        QTest::newRow("lower-case first letter") << QStringList{"e1m1", "e1m2"} << 1
-                                                 << "/g/x.wad" << "1 2" << "/games/DOOM.WAD";
+        QTest::newRow("twzone in lower case") << episodeMaps() << 0 << "/g/Pwads/twzone.wad"
+                                              << "1 1"
+                                              << "/games/doom2.wad";
+        QTest::newRow("nothing selected, episodes") << episodeMaps() << -1 << "/g/castle.wad"
+                                                    << " "
+                                                    << "/games/DOOM.WAD";
+        QTest::newRow("nothing selected, numbered") << numberedMaps() << -1 << "/g/castle.wad"
+                                                    << ""
+                                                    << "/games/doom2.wad";
+        QTest::newRow("lower-case first letter") << QStringList{"e1m1", "e1m2"} << 1 << "/g/x.wad"
+                                                 << "1 2"
+                                                 << "/games/DOOM.WAD";
         QTest::newRow("unusual names keep the rule")
-            << QStringList{"MAP01", "MAP99"} << 1 << "/g/x.wad" << "99" << "/games/doom2.wad";
+            << QStringList{"MAP01", "MAP99"} << 1 << "/g/x.wad"
+            << "99"
+            << "/games/doom2.wad";
     }
     void launchTarget()
     {
@@ -80,7 +88,8 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::newRow("empty list") << QStringList{} << int(LaunchKind::WarpToMap);
         QTest::newRow("empty list, new game") << QStringList{} << int(LaunchKind::NewGame);
-        QTest::newRow("empty first entry") << QStringList{"", "MAP01"} << int(LaunchKind::WarpToMap);
+        QTest::newRow("empty first entry")
+            << QStringList{"", "MAP01"} << int(LaunchKind::WarpToMap);
         QTest::newRow("no style") << QStringList{"START", "MAP01"} << int(LaunchKind::WarpToMap);
     }
     void noTargetWithoutAStyle()

@@ -192,8 +192,7 @@ void TestCommandLine::commercialGame_data()
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro )"
         R"(-ct 9 -cmd "rend-light 0" "audio-ricoh 2" "fakeglow 0" -sk 4 -wp 07 )");
     row(
-        "fake glow changed",
-        [](LauncherSettings&, LaunchInputs& in) { in.fakeGlowChanged = true; },
+        "fake glow changed", [](LauncherSettings&, LaunchInputs& in) { in.fakeGlowChanged = true; },
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro )"
         R"(-ct 9 -cmd "rend-light 1" "fakeglow 1" -sk 4 -wp 07 )");
     row(

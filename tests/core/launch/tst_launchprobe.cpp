@@ -105,8 +105,8 @@ void TestLaunchProbe::hasOwnHiResFolders_data()
         << QStringList{"data/custom.HIRES/CASTLE", "MD2/Castle"} << "castle" << true;
     QTest::newRow("textures only")
         << QStringList{"Data/Custom.hires/castle", "Md2/other"} << "castle" << false;
-    QTest::newRow("models only") << QStringList{"Data/Custom.hires/other", "Md2/castle"}
-                                 << "castle" << false;
+    QTest::newRow("models only") << QStringList{"Data/Custom.hires/other", "Md2/castle"} << "castle"
+                                 << false;
     QTest::newRow("no name") << QStringList{"Data/Custom.hires/x", "Md2/x"} << "" << false;
 }
 
@@ -196,10 +196,9 @@ void TestLaunchProbe::probedCommercialLaunch()
     LaunchProbe::probe(in, settings);
 
     LaunchOutcome outcome = launchCommercialGame(settings, in);
-    QCOMPARE(
-        outcome.commandLine,
-        QStringLiteral(R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm )"
-                       R"(-amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 07 )"));
+    QCOMPARE(outcome.commandLine,
+             QStringLiteral(R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm )"
+                            R"(-amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 07 )"));
 
     in.selectedIwadFile = outside;
     outcome = launchCommercialGame(settings, in);

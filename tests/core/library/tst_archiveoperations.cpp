@@ -140,10 +140,9 @@ void TestArchiveOperations::installAsGame()
     verifyPrompt(f.dialogs, " Name ", " Install to Game List", "OK", "Castle");
     QCOMPARE(f.dialogs.messages().size(), 0);
     // The extracted files only: the check records' folder stays behind.
-    QCOMPARE(
-        difference(snapshot(f.tree), before),
-        (QStringList{"Z3DGames/CASTLE/", "Z3DGames/CASTLE/Pwads/",
-                     "Z3DGames/CASTLE/Pwads/castle.wad", "Z3DGames/CASTLE/Pwads/readme.txt"}));
+    QCOMPARE(difference(snapshot(f.tree), before),
+             (QStringList{"Z3DGames/CASTLE/", "Z3DGames/CASTLE/Pwads/",
+                          "Z3DGames/CASTLE/Pwads/castle.wad", "Z3DGames/CASTLE/Pwads/readme.txt"}));
     QCOMPARE(difference(before, snapshot(f.tree)), QStringList{});
     QCOMPARE(f.tree.readFile("Z3DGames/CASTLE/Pwads/castle.wad"), QByteArray("PWAD"));
     QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("CASTLE"));
@@ -287,10 +286,9 @@ void TestArchiveOperations::installAsUserDirectory()
     ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
 
     verifyPrompt(f.dialogs, "Games List Name", " Install to Games List", "OK", "Castle");
-    QCOMPARE(
-        difference(snapshot(f.tree), before),
-        (QStringList{"Z3DGames/Castle/", "Z3DGames/Castle/Gwads/",
-                     "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt"}));
+    QCOMPARE(difference(snapshot(f.tree), before),
+             (QStringList{"Z3DGames/Castle/", "Z3DGames/Castle/Gwads/",
+                          "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt"}));
     QCOMPARE(f.dialogs.messages().size(), 1);
     verifyMessage(f.dialogs.messages().first(), 0, " User Directory Conversion",
                   " The Castle has been installed to the games list.     ");

@@ -351,8 +351,7 @@ void TestGameOperations::deleteStopsAtFailure_data()
         << QStringList{"Z3DGames/Castle/Gwads/castle.wad"}
         << QStringList{"removeGameShortcuts Castle - castle", "redrawGamesList"};
     QTest::newRow("a side file") << FileOperation::Delete << "gwa/castle.gwa"
-                                 << QStringList{"Z3DAnFiles/CASTLE.x",
-                                                "Z3DAnFiles/castle_anim.dat",
+                                 << QStringList{"Z3DAnFiles/CASTLE.x", "Z3DAnFiles/castle_anim.dat",
                                                 "Z3DGames/Castle/Gwads/castle.wad",
                                                 "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"}
                                  << QStringList{"removeGameShortcuts Castle - castle",
@@ -565,16 +564,15 @@ void TestGameOperations::renameUserDirectory()
     const QSet<QString> after = snapshot(f.tree);
     QVERIFY(after.contains("Z3DGames/Keep/Gwads/castle.wad"));
     QVERIFY(after.contains("Z3DGames/Keep/savegame/Zorn3DSav0.z3dsg"));
-    for (const QString& path : QStringList{"Z3DLaunch/GameInfo/Gwads/castle.z3dg",
-                                           "Z3DLaunch/GameInfo/Gwads/castle.z3dm",
-                                           "Z3DLaunch/GameInfo/Save/Gwads/castle/"})
+    for (const QString& path :
+         QStringList{"Z3DLaunch/GameInfo/Gwads/castle.z3dg", "Z3DLaunch/GameInfo/Gwads/castle.z3dm",
+                     "Z3DLaunch/GameInfo/Save/Gwads/castle/"})
         QVERIFY2(!after.contains(path), qPrintable(path));
     for (const QString& path :
          QStringList{"Z3DAnFiles/castle_anim.dat", "Z3DAnFiles/CASTLE.x", "gwa/castle.gwa"})
         QVERIFY2(after.contains(path), qPrintable(path));
     for (const QString& path : removed(before, after))
-        QVERIFY2(path.startsWith("Z3DGames/Castle/") || path.contains("/castle"),
-                 qPrintable(path));
+        QVERIFY2(path.startsWith("Z3DGames/Castle/") || path.contains("/castle"), qPrintable(path));
     QCOMPARE(f.host.calls, (QStringList{"replaceSelectedGame Keep|Keep", "selectGame",
                                         "removeGameShortcuts Castle", "switchGamesList 0"}));
 }
@@ -686,12 +684,11 @@ void TestGameOperations::convertToManualLoading()
     GameOperations(f.context, f.host).convertToManualLoading();
 
     QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(
-        removed(before, snapshot(f.tree)),
-        (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
-                     "Z3DGames/Castle/Pwads/castle.z3dchk", "Z3DGames/Castle/Pwads/readme.txt",
-                     "Z3DGames/Castle/Pwads/sub/", "Z3DGames/Castle/Pwads/sub/left.txt",
-                     "Z3DLaunch/GameInfo/Pwads/castle.z3dm"}));
+    QCOMPARE(removed(before, snapshot(f.tree)),
+             (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
+                          "Z3DGames/Castle/Pwads/castle.z3dchk", "Z3DGames/Castle/Pwads/readme.txt",
+                          "Z3DGames/Castle/Pwads/sub/", "Z3DGames/Castle/Pwads/sub/left.txt",
+                          "Z3DLaunch/GameInfo/Pwads/castle.z3dm"}));
     QCOMPARE(added(before, snapshot(f.tree)),
              (QStringList{"Z3DGames/Castle/Gwads/", "Z3DGames/Castle/Gwads/castle.wad",
                           "Z3DGames/Castle/Gwads/readme.txt"}));

@@ -1,14 +1,15 @@
 #include "core/app/LauncherContext.h"
-#include "gui/LauncherStartup.h"
 #include "core/desktop/ShortcutChoices.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
+#include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QCheckBox>
 #include <QTest>
 
 using namespace z3d;
@@ -36,8 +36,7 @@ struct Installation
         for (const char* program : {"Z3DgFiles", "Zorn3D"}) {
             const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
             QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target);
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
-                                              QFile::ExeOwner);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         tree.addFolder("Iwads");
         QFile::copy(kFreedoom2, tree.path("Iwads/Doom2.wad"));
@@ -120,7 +119,8 @@ private slots:
 
         const QStringList log = crLfLines(tree.readFile("Z3DLaunch/launch.log"));
         QCOMPARE(log.size(), 1);
-        QVERIFY2(log.at(0).startsWith(QStringLiteral("Bin\\Zorn3D -doom2 ")), qPrintable(log.at(0)));
+        QVERIFY2(log.at(0).startsWith(QStringLiteral("Bin\\Zorn3D -doom2 ")),
+                 qPrintable(log.at(0)));
         QVERIFY2(log.at(0).endsWith(QStringLiteral("-sk 4 -wp 07 ")), qPrintable(log.at(0)));
 
         // The demo engine records what it was given, in the installation root.
@@ -157,8 +157,7 @@ private slots:
         // The shortcut folders are the test mode's own, never the player's desktop.
         QStandardPaths::setTestModeEnabled(true);
         const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-        const QString menu =
-            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        const QString menu = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
         for (const QString& folder : {desktop, menu})
             QDir(folder + "/Zorn3D Shortcuts").removeRecursively();
 

@@ -33,12 +33,16 @@ QList<QByteArray> numbered(int count)
 // One run of the launcher on an installation with the real checker and the demo engine.
 struct Run
 {
-    explicit Run(InstallTree& tree) : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
+    explicit Run(InstallTree& tree)
+        : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
     {
         context.dialogs = &dialogs;
         context.processes = &processes;
     }
-    QListWidget* list(const char* name) { return startup.mainWindow()->findChild<QListWidget*>(name); }
+    QListWidget* list(const char* name)
+    {
+        return startup.mainWindow()->findChild<QListWidget*>(name);
+    }
     void select(const char* name, const QString& text)
     {
         const QList<QListWidgetItem*> items = list(name)->findItems(text, Qt::MatchExactly);
@@ -75,8 +79,7 @@ private slots:
             const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
             QFile::remove(target);
             QVERIFY(QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target));
-            QFile::setPermissions(target,
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         tree.addFile("Iwads/Doom2.wad", wadWithMaps(numbered(32), "IWAD"));
         tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps(numbered(4)));
@@ -101,15 +104,22 @@ private slots:
         QTest::addColumn<QString>("ending");
         // <root> stands for the installation of the test function.
         const QString root = QStringLiteral("<root>");
-        QTest::newRow("installed game")
-            << 0 << "CASTLE" << "castle.wad" << "MAP03"
-            << "-f \"" + root + "/Z3DGames/Castle/Pwads/castle.wad\" " << "-sk 3 -wp 03 ";
+        QTest::newRow("installed game") << 0 << "CASTLE"
+                                        << "castle.wad"
+                                        << "MAP03"
+                                        << "-f \"" + root + "/Z3DGames/Castle/Pwads/castle.wad\" "
+                                        << "-sk 3 -wp 03 ";
         QTest::newRow("user directory")
-            << 0 << "UDIR" << "two.wad" << "MAP02"
-            << "-udir \"" + root + "/Z3DGames/Udir/Gwads\" -f \"two.wad\" " << "-sk 3 -wp 02 ";
-        QTest::newRow("zip archive")
-            << 2 << "CANYON" << "canyon.wad" << "MAP05"
-            << "-f \"" + root + "/Z3DLaunch/Zips/canyon.wad\" " << "-sk 3 -wp 05 ";
+            << 0 << "UDIR"
+            << "two.wad"
+            << "MAP02"
+            << "-udir \"" + root + "/Z3DGames/Udir/Gwads\" -f \"two.wad\" "
+            << "-sk 3 -wp 02 ";
+        QTest::newRow("zip archive") << 2 << "CANYON"
+                                     << "canyon.wad"
+                                     << "MAP05"
+                                     << "-f \"" + root + "/Z3DLaunch/Zips/canyon.wad\" "
+                                     << "-sk 3 -wp 05 ";
     }
     void launchLines()
     {

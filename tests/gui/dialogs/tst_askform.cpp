@@ -23,7 +23,10 @@ NameAnswer askWith(bool customFont, const QString& frameCaption, const QString& 
     return form.ask(frameCaption, QStringLiteral(" Rename"), buttonCaption, defaultText);
 }
 
-QLineEdit* box(AskForm& form) { return form.findChild<QLineEdit*>(QStringLiteral("edProfName")); }
+QLineEdit* box(AskForm& form)
+{
+    return form.findChild<QLineEdit*>(QStringLiteral("edProfName"));
+}
 QPushButton* button(AskForm& form)
 {
     return form.findChild<QPushButton*>(QStringLiteral("OKButton"));
@@ -63,9 +66,12 @@ private slots:
         QTest::addColumn<bool>("customFont");
         QTest::addColumn<QString>("frameCaption");
         QTest::addColumn<QString>("buttonAfterTyping");
-        QTest::newRow("games list name") << false << "Games List Name" << "Cancel";
-        QTest::newRow("custom font") << true << " Name " << "OK";
-        QTest::newRow("caption without blanks") << false << "Name" << "Cancel";
+        QTest::newRow("games list name") << false << "Games List Name"
+                                         << "Cancel";
+        QTest::newRow("custom font") << true << " Name "
+                                     << "OK";
+        QTest::newRow("caption without blanks") << false << "Name"
+                                                << "Cancel";
     }
     void lettersStayAsTypedUnderOtherCaptionsOrWithACustomFont()
     {
@@ -93,12 +99,11 @@ private slots:
 
     void defaultTextIsSelectedWithoutTrailingBlanksAndBlanksAreReturned()
     {
-        const NameAnswer answer = askWith(false, "Name of Playlist", "OK", "My list  ",
-                                          [](AskForm& f) {
-                                              QCOMPARE(box(f)->selectedText(),
-                                                       QStringLiteral("My list"));
-                                              QTest::mouseClick(button(f), Qt::LeftButton);
-                                          });
+        const NameAnswer answer =
+            askWith(false, "Name of Playlist", "OK", "My list  ", [](AskForm& f) {
+                QCOMPARE(box(f)->selectedText(), QStringLiteral("My list"));
+                QTest::mouseClick(button(f), Qt::LeftButton);
+            });
         QCOMPARE(answer.text, QStringLiteral("My list  "));
         QVERIFY(!answer.cancelled);
     }

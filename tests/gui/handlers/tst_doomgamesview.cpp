@@ -61,7 +61,10 @@ struct View
             result << list(name)->item(row)->text();
         return result;
     }
-    bool launchEnabled() const { return window.findChild<QPushButton*>("LaunchButton")->isEnabled(); }
+    bool launchEnabled() const
+    {
+        return window.findChild<QPushButton*>("LaunchButton")->isEnabled();
+    }
 
     InstallTree tree;
     LauncherContext context;
@@ -92,14 +95,14 @@ private slots:
     {
         QTest::addColumn<bool>("customFont");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("default font") << false
-                                      << QStringList{"SHAREWARE DOOM", "DOOM/ULTIMATE DOOM",
-                                                     "DOOM II", "THE PLUTONIA EXPERIMENT",
-                                                     "TNT - FINAL DOOM"};
-        QTest::newRow("custom font") << true
-                                     << QStringList{"Shareware Doom", "Doom/Ultimate Doom",
-                                                    "Doom II", "The Plutonia Experiment",
-                                                    "TNT - Final Doom"};
+        QTest::newRow("default font")
+            << false
+            << QStringList{"SHAREWARE DOOM", "DOOM/ULTIMATE DOOM", "DOOM II",
+                           "THE PLUTONIA EXPERIMENT", "TNT - FINAL DOOM"};
+        QTest::newRow("custom font")
+            << true
+            << QStringList{"Shareware Doom", "Doom/Ultimate Doom", "Doom II",
+                           "The Plutonia Experiment", "TNT - Final Doom"};
     }
     void commercialGamesInTheirFixedOrder()
     {
@@ -107,8 +110,8 @@ private slots:
         QFETCH(QStringList, expected);
         View view;
         view.context.customFontInUse = customFont;
-        for (const char* file : {"w/Doom2.wad", "w/Doom.wad", "w/Tnt.wad", "w/Plutonia.wad",
-                                 "w/Doom1.wad"})
+        for (const char* file :
+             {"w/Doom2.wad", "w/Doom.wad", "w/Tnt.wad", "w/Plutonia.wad", "w/Doom1.wad"})
             view.addIwad(file);
         view.games->fillCommercialGamesList();
         QCOMPARE(view.texts("PwadList"), expected);

@@ -13,12 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QMenu>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -189,8 +189,7 @@ private slots:
         QCOMPARE(library.context.launch.saveSlot, QStringLiteral("3"));
         QCOMPARE(library.context.launch.kind, LaunchKind::LoadSave);
         QVERIFY(library.selected("MapList").isEmpty());
-        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Save/castle.z3ds"),
-                 QByteArray("3\r\n"));
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Save/castle.z3ds"), QByteArray("3\r\n"));
 
         library.list("SaveGameList")->clearSelection();
         library.handlers->games().selectGame();
@@ -219,8 +218,7 @@ private slots:
     {
         Library library;
         QVERIFY(writeZip(library.tree.path("Z3DArchives/canyon.zip"),
-                         {{"maps/canyon.wad", wadWithMaps(numbered(5))},
-                          {"canyon.txt", "about"}}));
+                         {{"maps/canyon.wad", wadWithMaps(numbered(5))}, {"canyon.txt", "about"}}));
         QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
                          {{"ridge.wad", wadWithMaps(numbered(2))}}));
         library.window.skillsLevel(1)->setCurrentIndex(3);
@@ -337,8 +335,8 @@ private slots:
     void installedWadIsSelectedInTheInstalledGames()
     {
         Library library;
-        const QString download = library.tree.addFile("Downloads/Castle.wad",
-                                                      wadWithMaps(numbered(3)));
+        const QString download =
+            library.tree.addFile("Downloads/Castle.wad", wadWithMaps(numbered(3)));
         library.handlers->games().switchGamesList(GamesListMode::DoomGames);
         library.window.optionUdir(1)->setChecked(true);
         library.dialogs.answerOpenFile(download);

@@ -1,8 +1,8 @@
 #include "core/app/LauncherContext.h"
-#include "gui/TexturePathController.h"
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
+#include "gui/TexturePathController.h"
 #include "support/InstallTree.h"
 
 #include <QCheckBox>
@@ -30,10 +30,17 @@ struct Fixture
     // Every control Basic Doom mode switches off.
     QList<QWidget*> enhancements() const
     {
-        QList<QWidget*> controls{window.chkGraphics(2), window.chkGraphics(3), window.skyOpt(0),
-                                 window.skyOpt(1), window.chkSound(2), window.chkSound(6),
-                                 window.chkSound(7), window.chkZ3DOpts(2), window.chkZ3DOpts(3),
-                                 window.chkZ3DOpts(4), window.chkMain(1),
+        QList<QWidget*> controls{window.chkGraphics(2),
+                                 window.chkGraphics(3),
+                                 window.skyOpt(0),
+                                 window.skyOpt(1),
+                                 window.chkSound(2),
+                                 window.chkSound(6),
+                                 window.chkSound(7),
+                                 window.chkZ3DOpts(2),
+                                 window.chkZ3DOpts(3),
+                                 window.chkZ3DOpts(4),
+                                 window.chkMain(1),
                                  window.graphicsTab()->texturePathButton(),
                                  window.graphicsTab()->texturePathBox()};
         for (int i = 0; i <= 8; ++i)
@@ -42,9 +49,9 @@ struct Fixture
             controls << window.chkAltModels(i);
         for (int i : {0, 2, 3})
             controls << window.chkEffects(i);
-        for (const char* name : {"butleft", "butRight", "Corpse", "RicoButton_0", "RicoButton_1",
-                                 "Ricotext", "GlobalDefList", "butGlobalDefs",
-                                 "butRemoveGlobalDefs"})
+        for (const char* name :
+             {"butleft", "butRight", "Corpse", "RicoButton_0", "RicoButton_1", "Ricotext",
+              "GlobalDefList", "butGlobalDefs", "butRemoveGlobalDefs"})
             controls << window.findChild<QWidget*>(name);
         return controls;
     }

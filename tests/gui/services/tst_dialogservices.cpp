@@ -25,12 +25,12 @@ private slots:
         QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<bool>("appModal");
-        QTest::newRow("system modal ok") << 4096 << int(QMessageBox::Ok) << QMessageBox::Ok
-                                         << QMessageBox::NoIcon << true;
-        QTest::newRow("information") << 64 << int(QMessageBox::Ok) << QMessageBox::Ok
-                                     << QMessageBox::Information << false;
-        QTest::newRow("exclamation") << 48 << int(QMessageBox::Ok) << QMessageBox::Ok
-                                     << QMessageBox::Warning << false;
+        QTest::newRow("system modal ok")
+            << 4096 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::NoIcon << true;
+        QTest::newRow("information")
+            << 64 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::Information << false;
+        QTest::newRow("exclamation")
+            << 48 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::Warning << false;
         QTest::newRow("critical") << 16 << int(QMessageBox::Ok) << QMessageBox::Ok
                                   << QMessageBox::Critical << false;
         QTest::newRow("question yes/no") << 36 << int(QMessageBox::Yes | QMessageBox::No)

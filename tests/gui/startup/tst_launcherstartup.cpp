@@ -226,8 +226,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, value);
         InstallTree tree;
-        QStringList config =
-            SettingsFile::toLines(LauncherSettings::defaults(20000, 15000), false);
+        QStringList config = SettingsFile::toLines(LauncherSettings::defaults(20000, 15000), false);
         config[line - 1] = value;
         tree.addTextFile("Z3DLaunch/config.z3d", config);
         Run launcher(tree);
@@ -298,8 +297,7 @@ private slots:
         QTest::newRow("permission denied")
             << ErrorNumber::PermissionDenied << "Restricted Window's User Account Control" << 48;
         QTest::newRow("access error")
-            << ErrorNumber::PathFileAccessError << "Restricted Window's User Account Control"
-            << 48;
+            << ErrorNumber::PathFileAccessError << "Restricted Window's User Account Control" << 48;
         QTest::newRow("other") << ErrorNumber::PathNotFound << "Unknown Error" << 16;
     }
     void refusedWriteProbeIsReported()

@@ -1,7 +1,7 @@
 #include "core/app/LauncherContext.h"
-#include "gui/TexturePathController.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
+#include "gui/TexturePathController.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
