@@ -4,7 +4,6 @@
 #include "core/library/SideFileTidy.h"
 #include "core/platform/PathResolver.h"
 
-#include <QDir>
 #include <QSet>
 
 #include <array>
@@ -32,14 +31,6 @@ bool equalsOneOf(const QString& name, const std::array<const char*, N>& names)
     return false;
 }
 
-QStringList filesOf(const QString& folder)
-{
-    const QString resolved = PathResolver::resolve(folder);
-    if (resolved.isEmpty() || !QFileInfo(resolved).isDir())
-        return {};
-    return QDir(resolved).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-}
-
 } // namespace
 
 bool GameFiles::isGameFile(const QString& fileName, bool wadFilesOnly)
@@ -63,7 +54,7 @@ GameFileList GameFiles::listGameFiles(const QString& folder, bool wadFilesOnly)
 {
     const QString resolved = PathResolver::resolve(folder);
     QSet<QString> accepted;
-    for (const QString& name : filesOf(resolved)) {
+    for (const QString& name : PathResolver::fileNames(resolved)) {
         const SideFileTidy::Result tidied = SideFileTidy::tidy(PathResolver::join(resolved, name));
         QString listed = name;
         if (tidied.outcome == SideFileTidy::Outcome::Restored)
@@ -81,7 +72,7 @@ GameFileList GameFiles::listGameFiles(const QString& folder, bool wadFilesOnly)
 
 QStringList GameFiles::listFolderFiles(const QString& folder)
 {
-    QStringList names = filesOf(folder);
+    QStringList names = PathResolver::fileNames(folder);
     sortNames(names);
     return names;
 }

@@ -62,6 +62,19 @@ template <class... Steps> ErrorNumber inOrder(Steps&&... steps)
     return error;
 }
 
+// Moves the subfolders of source into target, never replacing one: deleting source after its
+// files were moved or copied then removes nothing the player has not got elsewhere.
+ErrorNumber moveSubfolders(const QString& source, const QString& target)
+{
+    for (const QString& folder : PathResolver::folderNames(source)) {
+        const ErrorNumber error = FileOperations::rename(PathResolver::join(source, folder),
+                                                         PathResolver::join(target, folder));
+        if (error != ErrorNumber::None)
+            return error;
+    }
+    return ErrorNumber::None;
+}
+
 // "<folder>/<file name of gameFile>", or empty when there is no game file.
 QString sameFileIn(const QString& folderWithSeparator, const QString& gameFile)
 {
@@ -376,7 +389,9 @@ ErrorNumber GameOperations::moveToManualLoading()
                 error != ErrorNumber::None)
                 return error;
         }
-        if (const ErrorNumber error = FileOperations::deleteFolderTree(source);
+        if (const ErrorNumber error =
+                inOrder([&] { return moveSubfolders(source, target); },
+                        [&] { return FileOperations::deleteFolderTree(source); });
             error != ErrorNumber::None)
             return error;
     }
@@ -444,7 +459,8 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
             if (error != ErrorNumber::None)
                 return true;
         }
-        error = FileOperations::deleteFolderTree(source);
+        error = inOrder([&] { return moveSubfolders(source, target); },
+                        [&] { return FileOperations::deleteFolderTree(source); });
         if (error != ErrorNumber::None)
             return true;
     }

@@ -4,8 +4,6 @@
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 
-#include <QDir>
-
 namespace z3d {
 
 namespace {
@@ -20,9 +18,7 @@ struct Subfolders
 Subfolders subfoldersOf(const QString& gameFolder)
 {
     Subfolders found;
-    const QStringList names =
-        QDir(gameFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QString& name : names) {
+    for (const QString& name : PathResolver::folderNames(gameFolder)) {
         if (name.compare(QLatin1String("Pwads"), Qt::CaseInsensitive) == 0)
             found.pwads = true;
         else if (name.compare(QLatin1String("Gwads"), Qt::CaseInsensitive) == 0)
@@ -45,12 +41,8 @@ GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool script
 {
     GamesListEntries entries;
     const QString gamesDir = PathResolver::resolve(paths.gamesDir);
-    if (gamesDir.isEmpty())
-        return entries;
-    const QDir games(gamesDir);
-    const QStringList folders = games.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QString& folder : folders) {
-        const Subfolders subfolders = subfoldersOf(games.filePath(folder));
+    for (const QString& folder : PathResolver::folderNames(gamesDir)) {
+        const Subfolders subfolders = subfoldersOf(PathResolver::join(gamesDir, folder));
         if (!subfolders.pwads && !subfolders.gwads)
             continue;
         if (scriptedMapsOnly && !ScriptedMapTable::find(folder))

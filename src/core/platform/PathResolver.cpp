@@ -41,6 +41,15 @@ QString matchEntry(const QString& folder, const QString& name)
     return {};
 }
 
+QStringList entriesOf(const QString& folder, QDir::Filters kind)
+{
+    const QString resolved = PathResolver::resolve(folder);
+    if (resolved.isEmpty() || !QFileInfo(resolved).isDir())
+        return {};
+    return QDir(resolved).entryList(kind | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                    QDir::NoSort);
+}
+
 QString withoutTrailingSeparator(const QString& path)
 {
     QString p = path;
@@ -50,6 +59,16 @@ QString withoutTrailingSeparator(const QString& path)
 }
 
 } // namespace
+
+QStringList PathResolver::fileNames(const QString& folder)
+{
+    return entriesOf(folder, QDir::Files);
+}
+
+QStringList PathResolver::folderNames(const QString& folder)
+{
+    return entriesOf(folder, QDir::Dirs);
+}
 
 QString PathResolver::normalizeSeparators(const QString& path)
 {

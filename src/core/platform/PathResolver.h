@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace z3d {
 
@@ -31,6 +32,11 @@ public:
     static QString lastComponent(const QString& path);
     // path without its last component and without a trailing separator ("/a/b" -> "/a").
     static QString parentFolder(const QString& path);
+    // The names of the files / subfolders of folder (resolved), hidden ones included, in no
+    // particular order; empty when the folder does not exist. Every listing that decides what
+    // is shown, moved, copied or deleted goes through these, so no file is left out.
+    static QStringList fileNames(const QString& folder);
+    static QStringList folderNames(const QString& folder);
     // '\\' turned into '/', repeated separators collapsed (a leading "//" is kept).
     static QString normalizeSeparators(const QString& path);
 };

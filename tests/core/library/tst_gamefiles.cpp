@@ -104,17 +104,16 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         // Letters beyond ASCII sort after 'z' (by character, case folded).
         QTest::newRow("every game file")
-            << false << QStringList{"b.deh",      "Castle.wad", "my.big map.wad",
-                                    "readme.TXT", "scp_zoff",   "SNDINFO",
-                                    "Y.WAD",      "z.wad",      QString::fromUtf8("Été 2.wad")};
-        QTest::newRow("wad files only") << true
-                                        << QStringList{"Castle.wad",
-                                                       "my.big map.wad",
-                                                       "scp_zoff",
-                                                       "SNDINFO",
-                                                       "Y.WAD",
-                                                       "z.wad",
-                                                       QString::fromUtf8("Été 2.wad")};
+            << false << QStringList{".hidden.wad", "b.deh",
+                                    "Castle.wad",  "my.big map.wad",
+                                    "readme.TXT",  "scp_zoff",
+                                    "SNDINFO",     "Y.WAD",
+                                    "z.wad",       QString::fromUtf8("Été 2.wad")};
+        QTest::newRow("wad files only")
+            << true << QStringList{".hidden.wad",    "Castle.wad",
+                                   "my.big map.wad", "scp_zoff",
+                                   "SNDINFO",        "Y.WAD",
+                                   "z.wad",          QString::fromUtf8("Été 2.wad")};
     }
 
     // Side files are tidied while listing: the node file goes, the backups become wads (one
@@ -126,7 +125,7 @@ private slots:
         InstallTree tree;
         QVERIFY(tree.isValid());
         for (const char* name : {"Castle.wad", "readme.TXT", "DOOM2.WAD", "scp_zoff", "SNDINFO",
-                                 "b.deh", "music.mid", "my.big map.wad"})
+                                 "b.deh", "music.mid", "my.big map.wad", ".hidden.wad"})
             tree.addFile(kPwads + QLatin1String(name), "x");
         tree.addFile(kPwads + QString::fromUtf8("Été 2.wad"), "x");
         tree.addFolder(kPwads + "folder.wad");
@@ -200,10 +199,10 @@ private slots:
     {
         InstallTree tree;
         QVERIFY(tree.isValid());
-        for (const char* name : {"music.mid", "Doom2.wad", "b.Z3Dbak", "A.wad"})
+        for (const char* name : {"music.mid", "Doom2.wad", "b.Z3Dbak", "A.wad", ".x"})
             tree.addFile(QStringLiteral("Z3DLaunch/Zips/") + QLatin1String(name), "x");
         QCOMPARE(GameFiles::listFolderFiles(tree.path("Z3DLaunch/Zips")),
-                 (QStringList{"A.wad", "b.Z3Dbak", "Doom2.wad", "music.mid"}));
+                 (QStringList{".x", "A.wad", "b.Z3Dbak", "Doom2.wad", "music.mid"}));
         QVERIFY(tree.exists("Z3DLaunch/Zips/b.Z3Dbak"));
     }
 
@@ -342,8 +341,11 @@ private slots:
     {
         InstallTree tree;
         QVERIFY(tree.isValid());
-        QVERIFY(ZipLibraryList::list(tree.path("Stored/Zips"), false).isEmpty());
-        QVERIFY(tree.isFolder("Stored/Zips"));
+        QVERIFY(ZipLibraryList::list(tree.path("Zips"), false).isEmpty());
+        QVERIFY(tree.isFolder("Zips"));
+        // A library on a drive that has gone is not made again, parents and all.
+        QVERIFY(ZipLibraryList::list(tree.path("Stick/Zips"), false).isEmpty());
+        QVERIFY(!tree.isFolder("Stick"));
     }
 
     void scriptedMapTable()

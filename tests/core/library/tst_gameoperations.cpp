@@ -680,18 +680,22 @@ void TestGameOperations::convertToManualLoading()
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     f.tree.addFile("Z3DGames/Castle/Pwads/sub/left.txt", "left");
+    f.tree.addFile("Z3DGames/Castle/Pwads/.extra.wad", "PWAD");
     const QSet<QString> before = snapshot(f.tree);
     GameOperations(f.context, f.host).convertToManualLoading();
 
     QCOMPARE(f.dialogs.messages().size(), 0);
     QCOMPARE(removed(before, snapshot(f.tree)),
-             (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
-                          "Z3DGames/Castle/Pwads/castle.z3dchk", "Z3DGames/Castle/Pwads/readme.txt",
-                          "Z3DGames/Castle/Pwads/sub/", "Z3DGames/Castle/Pwads/sub/left.txt",
+             (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/.extra.wad",
+                          "Z3DGames/Castle/Pwads/castle.wad", "Z3DGames/Castle/Pwads/castle.z3dchk",
+                          "Z3DGames/Castle/Pwads/readme.txt", "Z3DGames/Castle/Pwads/sub/",
+                          "Z3DGames/Castle/Pwads/sub/left.txt",
                           "Z3DLaunch/GameInfo/Pwads/castle.z3dm"}));
+    // Nothing of the player's is lost: hidden files and subfolders move along.
     QCOMPARE(added(before, snapshot(f.tree)),
-             (QStringList{"Z3DGames/Castle/Gwads/", "Z3DGames/Castle/Gwads/castle.wad",
-                          "Z3DGames/Castle/Gwads/readme.txt"}));
+             (QStringList{"Z3DGames/Castle/Gwads/", "Z3DGames/Castle/Gwads/.extra.wad",
+                          "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt",
+                          "Z3DGames/Castle/Gwads/sub/", "Z3DGames/Castle/Gwads/sub/left.txt"}));
     QCOMPARE(f.tree.readFile("Z3DGames/Castle/Gwads/castle.wad"), QByteArray("PWAD"));
     QCOMPARE(f.context.selection.currentGameFolder, f.tree.path("Z3DGames/Castle/Gwads/"));
     QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Gwads/castle.wad"));
