@@ -3,8 +3,6 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 
-#include <QDir>
-
 namespace z3d {
 
 namespace {
@@ -16,11 +14,13 @@ const QLatin1String kZipEnding(".zip");
 GamesListEntries ZipLibraryList::list(const QString& folder, bool customFontInUse)
 {
     GamesListEntries entries;
-    if (folder.isEmpty() || FileOperations::createFolderPath(folder) != ErrorNumber::None)
+    if (folder.isEmpty())
         return entries;
-    const QStringList files = QDir(PathResolver::resolve(folder))
-                                  .entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QString& file : files) {
+    // Only the library folder itself is created, never a path of missing parents.
+    if (!PathResolver::folderExists(folder) &&
+        FileOperations::createFolder(folder) != ErrorNumber::None)
+        return entries;
+    for (const QString& file : PathResolver::fileNames(folder)) {
         if (!file.endsWith(kZipEnding, Qt::CaseInsensitive))
             continue;
         const QString name = file.chopped(kZipEnding.size());

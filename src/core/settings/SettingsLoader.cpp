@@ -15,7 +15,10 @@ LoadedSettings SettingsLoader::load(const InstallPaths& paths, bool wineMode, in
 
     loaded.texturePath =
         AuxiliaryFiles::readTexturePath(paths).value_or(AuxiliaryFiles::defaultTexturePath(paths));
-    if (const std::optional<QString> zip = AuxiliaryFiles::readZipLibraryDir(paths))
+    // A chosen zip library that has gone (an unplugged drive) is not created again: the
+    // default library stands in for it until it is back.
+    if (const std::optional<QString> zip = AuxiliaryFiles::readZipLibraryDir(paths);
+        zip && PathResolver::folderExists(*zip))
         loaded.paths.zipLibraryDir = *zip;
 
     const QString config =

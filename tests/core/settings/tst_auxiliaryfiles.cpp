@@ -6,6 +6,8 @@
 
 #include "support/InstallTree.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace z3d;
@@ -66,11 +68,17 @@ void TestAuxiliaryFiles::loaderReadsTexpathAndArchives()
 {
     InstallTree tree;
     tree.addTextFile("Z3DLaunch/Data/texpath.z3d", {"/mnt/hires/Textures", "ignored"});
-    tree.addTextFile("Z3DLaunch/Data/archives.z3d", {"/mnt/zips"});
+    tree.addFolder("Stick/Zips");
+    tree.addTextFile("Z3DLaunch/Data/archives.z3d", {tree.path("Stick/Zips")});
     tree.addTextFile("Z3DLaunch/config.z3d", {"v7.5", " 3 "});
-    const LoadedSettings loaded = SettingsLoader::load(tree.paths(), false, 15360, 11520);
+    LoadedSettings loaded = SettingsLoader::load(tree.paths(), false, 15360, 11520);
     QCOMPARE(loaded.texturePath, QString("/mnt/hires/Textures"));
-    QCOMPARE(loaded.paths.zipLibraryDir, QString("/mnt/zips"));
+    QCOMPARE(loaded.paths.zipLibraryDir, tree.path("Stick/Zips"));
+    // Once the drive is gone the default library stands in; nothing is created.
+    QVERIFY(QDir(tree.path("Stick")).removeRecursively());
+    loaded = SettingsLoader::load(tree.paths(), false, 15360, 11520);
+    QCOMPARE(loaded.paths.zipLibraryDir, tree.paths().zipLibraryDir);
+    QVERIFY(!QFileInfo::exists(tree.path("Stick")));
     QCOMPARE(loaded.paths.launcherDir, tree.paths().launcherDir);
     QCOMPARE(loaded.result.settings.lastSkill, 3);
     QCOMPARE(loaded.result.linesRead, 2);
