@@ -135,7 +135,9 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
         extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
     m_archivePassword.reset();
     m_folderEntries.clear();
-    return m_summary.failed == 0;
+    // An encrypted member left out (no password, a declined or a wrong one) is a member the
+    // player does not get: the extraction failed, as the unzip library reports it.
+    return m_summary.failed == 0 && m_summary.skippedEncrypted == 0;
 }
 
 bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& folder,

@@ -48,9 +48,10 @@ public:
 
     // Extracts every member of zipPath into folder (created when missing). False when the
     // archive cannot be opened as a zip (not a zip, truncated, empty file, missing), when the
-    // folder cannot be made, or when a member could not be read or written; the other members
-    // are still extracted. Skipped members are no failure. An empty folder only checks the
-    // archive and writes nothing.
+    // folder cannot be made, when a member could not be read or written, or when an encrypted
+    // member was left out for want of a password that opens it; the other members are still
+    // extracted. Names skipped for safety, folders and links are no failure. An empty folder
+    // only checks the archive and writes nothing.
     bool extract(const QString& zipPath, const QString& folder);
     // extract(), then, on failure and when mainWindowVisible, the message " File error"
     // "This file does not appear to be a valid zip file.    " (critical icon). Nothing else
