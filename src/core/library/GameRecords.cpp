@@ -154,22 +154,25 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
 {
     if (file.isEmpty())
         return ErrorNumber::None;
-    const ErrorNumber fileRecord = writeRecord(userDirectoryFileRecordPath(game), {file});
+    const ErrorNumber fileRecord =
+        writeRecord(userDirectoryFileRecordPath(game), {ItemReader::asItem(file)});
     if (fileRecord != ErrorNumber::None || !rememberLastMap)
         return fileRecord;
 
     const QString mapRecord = userDirectoryMapRecordPath(game);
-    // Lines are taken whole: a file name may hold a comma or a quote.
-    const TextFileLines read = TextFile::readLines(mapRecord);
+    // The record is read item by item, so each comma-separated value becomes a line of its
+    // own; a file name holding a comma is written quoted and so stays one item.
+    ErrorNumber error = ErrorNumber::None;
+    const QStringList items = ItemReader::readItems(mapRecord, &error);
     // A record that exists but cannot be read is left alone rather than replaced by one line.
-    if (!read.ok() && !isMissing(read.error))
-        return read.error;
-    const QString chosen = file + u' ' + map;
+    if (error != ErrorNumber::None && !isMissing(error))
+        return error;
+    const QString chosen = ItemReader::asItem(file + u' ' + map);
     QStringList lines;
     bool replaced = false;
-    for (const QString& line : read.lines) {
-        if (!lineIsFor(line, file)) {
-            lines << line;
+    for (const QString& item : items) {
+        if (!lineIsFor(item, file)) {
+            lines << ItemReader::asItem(item);
         } else if (!replaced) {
             lines << chosen;
             replaced = true;
@@ -187,9 +190,9 @@ std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
     if (fileName.isEmpty() || path.isEmpty())
         return std::nullopt;
     QString wanted;
-    for (const QString& line : TextFile::readLines(path).lines) {
-        if (lineIsFor(line, fileName))
-            wanted = line.mid(fileName.size()).trimmed();
+    for (const QString& item : ItemReader::readItems(path)) {
+        if (lineIsFor(item, fileName))
+            wanted = item.mid(fileName.size()).trimmed();
     }
     if (wanted.isEmpty())
         return std::nullopt;
@@ -198,12 +201,7 @@ std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
 
 QString GameRecords::userDirectoryFile(const QString& game) const
 {
-    const QString path = userDirectoryFileRecordPath(game);
-    if (path.isEmpty())
-        return {};
-    const TextFileLines read = TextFile::readFirstLine(path);
-    // The whole line: a file name may hold a comma.
-    return read.ok() && !read.lines.isEmpty() ? read.lines.first() : QString();
+    return firstValue(userDirectoryFileRecordPath(game)).value_or(QString());
 }
 
 QString GameRecords::saveRecordPath(GameKind kind, const QString& game,

@@ -40,6 +40,13 @@ QString ItemReader::firstItem(const QString& line)
     return splitItems(line).value(0);
 }
 
+QString ItemReader::asItem(const QString& value)
+{
+    const bool plain = !value.contains(u',') && !value.startsWith(u' ') &&
+                       !value.startsWith(u'\t') && !value.startsWith(u'"');
+    return plain ? value : u'"' + value + u'"';
+}
+
 QStringList ItemReader::readItems(const QString& path, ErrorNumber* error)
 {
     const TextFileLines file = TextFile::readLines(path);

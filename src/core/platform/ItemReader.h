@@ -19,6 +19,9 @@ public:
     static QStringList splitItems(const QString& line);
     // The first item of a line.
     static QString firstItem(const QString& line);
+    // value as one item of a line: in double quotes when it holds a comma or starts with a
+    // blank, a tab or a quote (what splitItems would otherwise cut or strip), else unchanged.
+    static QString asItem(const QString& value);
     // All items of all lines of a text file, in order. error receives the reading error
     // (None, or 53/76/70/75 when the file could not be opened).
     static QStringList readItems(const QString& path, ErrorNumber* error = nullptr);

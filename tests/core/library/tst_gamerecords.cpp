@@ -219,9 +219,13 @@ private slots:
         QTest::newRow("a longer name is another wad")
             << QByteArray("a.wad.wad MAP04\r\n") << "a.wad"
             << "MAP02" << QByteArray("a.wad.wad MAP04\r\na.wad MAP02\r\n");
-        QTest::newRow("commas and quotes stay in one line")
-            << QByteArray("\"odd\", name.wad MAP03\r\n") << "My Wad, v2.wad"
-            << "MAP01" << QByteArray("\"odd\", name.wad MAP03\r\nMy Wad, v2.wad MAP01\r\n");
+        // Items, not lines: a comma ends a value; a name holding one is written quoted.
+        QTest::newRow("comma-separated values are separate items")
+            << QByteArray("odd.wad MAP07, b.wad MAP03\r\n") << "b.wad"
+            << "MAP01" << QByteArray("odd.wad MAP07\r\nb.wad MAP01\r\n");
+        QTest::newRow("a name with a comma is one quoted item")
+            << QByteArray("\"My Wad, v2.wad MAP03\"\r\n") << "My Wad, v2.wad"
+            << "MAP01" << QByteArray("\"My Wad, v2.wad MAP01\"\r\n");
         QTest::newRow("no map selected") << QByteArray() << "a.wad"
                                          << "" << QByteArray("a.wad \r\n");
     }
@@ -240,7 +244,10 @@ private slots:
         const GameRecords records(paths);
         QCOMPARE(records.saveUserDirectorySelection("My Dir", file, map, true), ErrorNumber::None);
         QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dm"), after);
-        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dg"), (file + "\r\n").toUtf8());
+        // The file record is read by its first value, so a comma in the name is quoted.
+        const QByteArray fileRecord =
+            file.contains(',') ? '"' + file.toUtf8() + "\"\r\n" : file.toUtf8() + "\r\n";
+        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dg"), fileRecord);
         QCOMPARE(records.userDirectoryFile("MY DIR"), file);
         QCOMPARE(records.userDirectoryMap("my dir", file).value_or(QString()), map);
     }
