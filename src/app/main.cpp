@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 
     z3d::LauncherContext context;
     z3d::WidgetDialogs dialogs([&context] { return context.settings.advancedOptions; },
-                               [] { return false; });
+                               [&context] { return context.customFontInUse; });
     z3d::DesktopProcesses processes(dialogs);
     context.dialogs = &dialogs;
     context.processes = &processes;
@@ -21,6 +21,8 @@ int main(int argc, char* argv[])
                                  QCoreApplication::arguments().mid(1));
     QObject::connect(&startup, &z3d::LauncherStartup::mainWindowCreated,
                      [&dialogs](QWidget* window) { dialogs.setMainWindow(window); });
+    // Ending before the event loop runs is answered by run()'s outcome instead.
+    QObject::connect(&startup, &z3d::LauncherStartup::ended, [] { QCoreApplication::exit(0); });
     if (startup.run() != z3d::LauncherStartup::Outcome::Running)
         return 0;
     return QApplication::exec();

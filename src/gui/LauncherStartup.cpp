@@ -49,7 +49,9 @@ LauncherStartup::Outcome LauncherStartup::run()
     startup.missingDependency = findMissingDependency(m_context.paths.installRoot);
     if (!startup.missingDependency.isEmpty()) {
         createMainWindow();
-        m_lifecycle->load();
+        // The load step may already have ended the launcher (a configuration error).
+        if (!m_lifecycle->load() || m_ended)
+            return Outcome::Ended;
         m_window->setVisible(true);
         m_context.dialogs->messageBox(msg::missingDependency(startup.missingDependency),
                                       MsgSystemModal, msg::kStartupErrorTitle);
@@ -142,6 +144,7 @@ void LauncherStartup::createMainWindow()
     m_window->setInstallPaths(m_context.paths);
     m_window->setWineMode(m_context.startup.wineMode);
     m_lifecycle = new MainFormLifecycle(m_context, *m_window, [this] { configurationError(); });
+    connect(m_lifecycle, &MainFormLifecycle::unloaded, this, &LauncherStartup::end);
     emit mainWindowCreated(m_window.get());
 }
 
@@ -174,7 +177,7 @@ void LauncherStartup::reportStartupError(ErrorNumber error)
                                       msg::kUnknownErrorTitle);
         break;
     }
-    m_ended = true;
+    end();
 }
 
 void LauncherStartup::configurationError()
@@ -198,15 +201,16 @@ void LauncherStartup::shutdownLauncher()
         m_window->hide();
         m_window->close();
     }
-    m_instance.reset();
-    m_ended = true;
-    QCoreApplication::exit(0);
+    end();
 }
 
-void LauncherStartup::unloadAllWindows()
+void LauncherStartup::end()
 {
-    if (m_window)
-        m_window->close();
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_instance.reset();
+    emit ended();
 }
 
 } // namespace z3d

@@ -40,15 +40,15 @@ public:
 
     // Ends the launcher without writing settings: hides and closes every window.
     void shutdownLauncher();
-    // Closes every window, the main window first (its unload step runs); the process ends
-    // when the last window is gone.
-    void unloadAllWindows();
 
     MainWindow* mainWindow() const { return m_window.get(); }
 
 signals:
     // The main window exists; dialogs are owned by and placed over it from now on.
     void mainWindowCreated(QWidget* window);
+    // The launcher has finished (shut down, or its main window unloaded): the process ends.
+    // Emitted once.
+    void ended();
 
 private:
     bool checkSettingsVersion();
@@ -58,6 +58,7 @@ private:
     void reportStartupError(ErrorNumber error);
     void configurationError();
     void raiseWindow();
+    void end();
 
     // Filled in by their own subsystems.
     void readFontSettings() {}

@@ -6,6 +6,8 @@
 #include "core/app/Processes.h"
 #include "core/app/StartupMessages.h"
 #include "core/iwads/IwadStartupLoad.h"
+#include "core/launch/LaunchProbe.h"
+#include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/settings/SettingsFile.h"
@@ -23,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -123,8 +126,8 @@ bool MainFormLifecycle::load()
     showStoredValueCaptions();
     setModelOptions();
     m_window.control<QWidget>(QStringLiteral("ImageCM"))
-        ->setVisible(scriptedMapModelsInstalled() && m_context.settings.advancedOptions &&
-                     m_context.settings.gamesListView == 0);
+        ->setVisible(ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
+                     m_context.settings.advancedOptions && m_context.settings.gamesListView == 0);
     m_window.setWindowTitle(m_context.startup.windowTitle);
     m_context.texture.windowLoaded = true;
     return true;
@@ -203,6 +206,14 @@ void MainFormLifecycle::placeWindow()
     }
     m_window.move(screen.left() + twips.width(settings.windowLeft),
                   screen.top() + twips.height(settings.windowTop));
+}
+
+bool MainFormLifecycle::selectedGameHasOwnHiResFolders() const
+{
+    const QString& gameFile = m_context.selection.currentGameFile;
+    return !gameFile.isEmpty() &&
+           LaunchProbe::hasOwnHiResFolders(m_context.paths.installRoot,
+                                           QFileInfo(gameFile).completeBaseName());
 }
 
 void MainFormLifecycle::enableOptionsWithResources()
@@ -298,6 +309,9 @@ void MainFormLifecycle::unload()
     if (startup.restartOnExit)
         m_context.processes->startProgram(relaunchCommandLine(m_context.paths.installRoot),
                                           m_context.paths.installRoot);
+    // The window may have been hidden before it was closed (after a launch, or when the
+    // player leaves from the IWAD window): the end cannot wait for "the last visible window".
+    emit unloaded();
 }
 
 } // namespace z3d

@@ -42,6 +42,10 @@ public:
     // Places the window centred on its screen.
     void centreWindow();
 
+signals:
+    // The unload step has run to its end: the launcher's work is done and the process ends.
+    void unloaded();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,8 +71,7 @@ private:
     void loadDefinitionLists() {}
     void setModelOptions() {}
     void saveCustomDefinitions() {}
-    bool scriptedMapModelsInstalled() const { return false; }
-    bool selectedGameHasOwnHiResFolders() const { return false; }
+    bool selectedGameHasOwnHiResFolders() const;
 
     LauncherContext& m_context;
     MainWindow& m_window;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -293,17 +294,28 @@ private slots:
     {
         QTest::addColumn<ErrorNumber>("error");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("style");
+        const QString restricted =
+            "   You appear to have restricted access with this user account, Zorn3D        " +
+            kCrLf + "    requires a UAC with a higher privilege level before it will run.";
         QTest::newRow("permission denied")
-            << ErrorNumber::PermissionDenied << "Restricted Window's User Account Control" << 48;
+            << ErrorNumber::PermissionDenied << "Restricted Window's User Account Control"
+            << restricted << 48;
         QTest::newRow("access error")
-            << ErrorNumber::PathFileAccessError << "Restricted Window's User Account Control" << 48;
-        QTest::newRow("other") << ErrorNumber::PathNotFound << "Unknown Error" << 16;
+            << ErrorNumber::PathFileAccessError << "Restricted Window's User Account Control"
+            << restricted << 48;
+        QTest::newRow("other") << ErrorNumber::PathNotFound << "Unknown Error"
+                               << "   Unable to run the Z3Dlauncher due to unknown error      " +
+                                      kCrLf +
+                                      "  please report error to the Zorn3D development team."
+                               << 16;
     }
     void refusedWriteProbeIsReported()
     {
         QFETCH(ErrorNumber, error);
         QFETCH(QString, title);
+        QFETCH(QString, text);
         QFETCH(int, style);
         InstallTree tree;
         FaultInjector::fail(FileOperation::CreateFolder, tree.path("Z3DLaunch/Admin"), error);
@@ -314,8 +326,95 @@ private slots:
         const auto messages = launcher.dialogs.messages();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).title, title);
+        QCOMPARE(messages.at(0).text, text);
         QCOMPARE(messages.at(0).style, style);
         QVERIFY(!launcher.window());
+    }
+
+    // The load step answers from the installation: scripted-map models show their marker,
+    // and a game that brings its own high-resolution folders takes the patches' place.
+    void loadStepLooksAtTheInstallation_data()
+    {
+        QTest::addColumn<bool>("ownHiRes");
+        QTest::newRow("game with its own high-resolution folders") << true;
+        QTest::newRow("plain game") << false;
+    }
+    void loadStepLooksAtTheInstallation()
+    {
+        QFETCH(bool, ownHiRes);
+        InstallTree tree;
+        tree.addFolder("Data/Patches");
+        tree.addFolder("Md2/cndabbey");
+        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
+        if (ownHiRes) {
+            tree.addFolder("Data/Custom.hires/castle");
+            tree.addFolder("Md2/castle");
+        }
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.advancedOptions = true;
+        saved.gamesListView = 0;
+        saved.lastInstalledGame = QStringLiteral("Castle");
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QVERIFY(launcher.context.selection.currentGameFile.endsWith("/castle.wad"));
+        QVERIFY(launcher.window()->findChild<QWidget*>("ImageCM")->isVisible());
+        QCOMPARE(launcher.window()->chkGraphics(4)->isEnabled(), !ownHiRes);
+    }
+
+    // Every way of leaving ends the process, once: also when the window was hidden before it
+    // was closed (after a launch with "Exit"), which is no "last visible window closed".
+    void everyEndEndsTheProcessOnce_data()
+    {
+        QTest::addColumn<bool>("hiddenFirst");
+        QTest::addColumn<bool>("shutDown");
+        QTest::newRow("window closed") << false << false;
+        QTest::newRow("window hidden, then closed") << true << false;
+        QTest::newRow("shut down") << false << true;
+    }
+    void everyEndEndsTheProcessOnce()
+    {
+        QFETCH(bool, hiddenFirst);
+        QFETCH(bool, shutDown);
+        InstallTree tree;
+        Run launcher(tree);
+        QSignalSpy ended(&launcher.startup, &LauncherStartup::ended);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QCOMPARE(ended.count(), 0);
+        if (shutDown) {
+            launcher.startup.shutdownLauncher();
+        } else {
+            if (hiddenFirst)
+                launcher.window()->hide();
+            launcher.quit();
+        }
+        QCOMPARE(ended.count(), 1);
+        // A shutdown writes no settings; an unload does.
+        QCOMPARE(tree.exists("Z3DLaunch/config.z3d"), !shutDown);
+        launcher.quit();
+        launcher.startup.shutdownLauncher();
+        QCOMPARE(ended.count(), 1);
+    }
+
+    // A configuration error found while the window loads for the missing-dependency message
+    // ends the start-up there: no dependency message, no second shutdown.
+    void configurationErrorBeforeTheDependencyMessageEndsTheStartUp()
+    {
+        InstallTree tree;
+        QVERIFY(tree.removeFile("bin/eax.dll"));
+        QStringList config = SettingsFile::toLines(LauncherSettings::defaults(20000, 15000), false);
+        config[4] = QStringLiteral("abc");
+        tree.addTextFile("Z3DLaunch/config.z3d", config);
+        Run launcher(tree);
+        QSignalSpy ended(&launcher.startup, &LauncherStartup::ended);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" Configuration error detected"));
+        QCOMPARE(launcher.processes.callsOf(RecordingProcesses::Kind::Start).size(), 1);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!launcher.window()->isVisible());
     }
 
 private:
