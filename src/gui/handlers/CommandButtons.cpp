@@ -13,7 +13,6 @@
 #include "gui/SettingsBinder.h"
 
 #include <QApplication>
-#include <QRadioButton>
 
 namespace z3d {
 
@@ -78,10 +77,7 @@ void CommandButtons::installGame()
         return;
     m_context.settings.lastInstalledGame = result.game;
     m_context.selection.currentUserDirectory.clear();
-    if (m_window.optionUdir(0)->isChecked())
-        m_games.switchGamesList(GamesListMode::InstalledGames);
-    else
-        m_window.optionUdir(0)->setChecked(true);
+    m_games.switchGamesList(GamesListMode::InstalledGames);
 }
 
 void CommandButtons::showDocumentation()

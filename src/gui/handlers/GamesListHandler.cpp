@@ -31,6 +31,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace z3d {
@@ -110,7 +112,9 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
                 m_services.records.saveLastMap(m_context.selection.currentKind, currentGameName(),
                                                maps.at(row));
         }
-        if (m_context.settings.rememberLastSavegame)
+        // A map chosen by the player replaces the remembered save game; one a restore
+        // selects does not.
+        if (m_context.settings.rememberLastSavegame && !m_restoring)
             m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
                                                 m_context.selection.currentGameFile);
     };
@@ -279,6 +283,12 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     LauncherSettings& settings = m_context.settings;
     selection.currentKind = GameKind::None;
     m_services.saves.clear();
+    // A switch made by code (after an install, say) shows its view as chosen, too.
+    if (QRadioButton* option = m_window.optionUdir(static_cast<int>(newMode));
+        !option->isChecked()) {
+        const QSignalBlocker quiet(option);
+        option->setChecked(true);
+    }
     colourViewOptions(newMode);
     m_files->clear();
     m_window.gamesTab()->mapList()->clear();
@@ -433,6 +443,8 @@ void GamesListHandler::selectCommercialGame(const QString& name)
     const std::optional<IwadType> type = iwadTypeFromDisplayName(name);
     if (!type)
         return;
+    // The save games are listed first: selecting the file restores the remembered one.
+    m_services.saves.listFolder(SaveGameFolders(m_context.paths).iwadGameFolder(*type));
     const QString path = PathResolver::resolve(m_context.iwads.path(*type));
     if (!path.isEmpty() && PathResolver::fileExists(path)) {
         m_files->addItem(PathResolver::lastComponent(path));
@@ -440,7 +452,6 @@ void GamesListHandler::selectCommercialGame(const QString& name)
         selection.selectedIwadPath = path;
         selectRow(m_files, m_files->count() - 1);
     }
-    m_services.saves.listFolder(SaveGameFolders(m_context.paths).iwadGameFolder(*type));
 }
 
 void GamesListHandler::selectZipArchive(const QString& name)
@@ -519,9 +530,10 @@ void GamesListHandler::selectGameFile()
         maps->addItems(mapList.mapNames);
     }
 
-    if (m_context.settings.rememberLastSavegame)
-        restoreSaveGame();
-    if (m_context.launch.kind != LaunchKind::NewGame)
+    // A map and a save game exclude each other: a restored save game stays the choice.
+    const QScopedValueRollback restoring(m_restoring, true);
+    const bool saveRestored = m_context.settings.rememberLastSavegame && restoreSaveGame();
+    if (m_context.launch.kind != LaunchKind::NewGame && !saveRestored)
         restoreMap();
     if (!mapList.hasMaps()) {
         maps->clear();
@@ -529,7 +541,7 @@ void GamesListHandler::selectGameFile()
     }
 }
 
-void GamesListHandler::restoreSaveGame()
+bool GamesListHandler::restoreSaveGame()
 {
     const GameSelection& selection = m_context.selection;
     if (selection.currentKind == GameKind::ZipArchive) {
@@ -539,8 +551,7 @@ void GamesListHandler::restoreSaveGame()
     }
     const std::optional<QString> slot = m_services.records.readSaveRecord(
         selection.currentKind, currentGameName(), selection.currentGameFile);
-    if (slot)
-        m_services.saves.selectSlot(*slot);
+    return slot && m_services.saves.selectSlot(*slot);
 }
 
 void GamesListHandler::restoreMap()

@@ -92,7 +92,8 @@ private:
     void selectCommercialGame(const QString& name);
     void selectZipArchive(const QString& name);
     void selectMainWad(const QString& folder);
-    void restoreSaveGame();
+    // True when the remembered save game was found and selected.
+    bool restoreSaveGame();
     void restoreMap();
     void saveUserDirectoryChoice();
     void openGameFile(const QString& entry);
@@ -115,6 +116,8 @@ private:
     bool m_zipSavesListed = false;
     // A map click saved the user directory's choice since the game was chosen.
     bool m_choiceSavedByMapClick = false;
+    // The remembered map or save game is being selected by code.
+    bool m_restoring = false;
 };
 
 } // namespace z3d

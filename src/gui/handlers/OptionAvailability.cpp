@@ -29,6 +29,7 @@ constexpr int kDetailTextures = 2;
 constexpr int kSkyboxes = 3;
 constexpr int kHiResPatches = 4;
 constexpr int kSoundPack = 6;
+constexpr int kExtraFx = 3;
 
 } // namespace
 
@@ -94,8 +95,9 @@ void OptionAvailability::basicDoom()
     }
 
     // The model boxes follow the installed model packs once those are known; until then they
-    // are offered.
+    // are offered. Each of the others comes back only when its resource exists.
     setEnhancementsEnabled(true);
+    m_window.chkEffects(kExtraFx)->setEnabled(m_context.extraFxInstalled);
     m_window.chkZ3DOpts(3)->setEnabled(OptionsTab::shownValue(m_window.optionsTab()->corpseBox()) >
                                        0);
     m_window.chkGraphics(kDetailTextures)->setEnabled(fileUnder("data/dtex/detail.wad"));

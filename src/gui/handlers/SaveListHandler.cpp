@@ -62,14 +62,17 @@ void SaveListHandler::listFolder(const QString& folder)
     m_saves->addItems(headers.entries);
 }
 
-void SaveListHandler::selectSlot(const QString& slot)
+bool SaveListHandler::selectSlot(const QString& slot)
 {
+    if (slot.isEmpty())
+        return false;
     for (int row = 0; row < m_saves->count(); ++row) {
         if (m_saves->item(row)->text().startsWith(slot)) {
             m_saves->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void SaveListHandler::saveGameListClick()

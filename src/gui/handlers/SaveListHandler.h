@@ -30,8 +30,8 @@ public:
     // Lists the save games of folder; an empty list when it does not exist.
     void listFolder(const QString& folder);
     void clear();
-    // Selects the entry of a remembered slot (its first character); nothing when none.
-    void selectSlot(const QString& slot);
+    // Selects the entry of a remembered slot (its first character); false when none is listed.
+    bool selectSlot(const QString& slot);
 
     // SaveGameList_Click for the selected entry.
     void saveGameListClick();

@@ -191,9 +191,35 @@ private slots:
         QVERIFY(library.selected("MapList").isEmpty());
         QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Save/castle.z3ds"), QByteArray("3\r\n"));
 
+        // On the next visit the save game is the choice: no map is selected over it and
+        // its record stays, with "Remember last map" on too.
         library.list("SaveGameList")->clearSelection();
         library.handlers->games().selectGame();
         QCOMPARE(library.selected("SaveGameList"), QStringLiteral("3 - Level 3"));
+        QVERIFY(library.selected("MapList").isEmpty());
+        QCOMPARE(library.context.launch.kind, LaunchKind::LoadSave);
+        QCOMPARE(library.context.launch.saveSlot, QStringLiteral("3"));
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Save/castle.z3ds"), QByteArray("3\r\n"));
+
+        // A map the player chooses replaces the remembered save game.
+        library.select("MapList", "MAP02");
+        QCOMPARE(library.context.launch.kind, LaunchKind::WarpToMap);
+        QVERIFY(!library.tree.exists("Z3DLaunch/GameInfo/Save/castle.z3ds"));
+    }
+
+    // A commercial game's save folder is listed before its remembered save game is looked up.
+    void commercialGameRestoresItsSave()
+    {
+        Library library;
+        library.addWad("Iwads/Doom2.wad", numbered(3));
+        library.context.iwads.registerIwad(library.tree.path("Iwads/Doom2.wad"));
+        library.tree.addFile("UserSG/doom2/savegame/Zorn3DSav3.z3dsg", saveGame("Base"));
+        library.tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
+        library.handlers->games().switchGamesList(GamesListMode::DoomGames);
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("DOOM II"));
+        QCOMPARE(library.selected("SaveGameList"), QStringLiteral("3 - Base"));
+        QVERIFY(library.selected("MapList").isEmpty());
+        QCOMPARE(library.context.launch.kind, LaunchKind::LoadSave);
     }
 
     void deletingASaveAsksAndReloads()
@@ -239,6 +265,25 @@ private slots:
         QVERIFY(!library.tree.exists("Z3DLaunch/Zips/extra.txt"));
         QVERIFY(!library.tree.exists("Z3DLaunch/Zips/canyon.wad"));
         QCOMPARE(library.texts("PwadShowlist"), QStringList{"ridge.wad"});
+    }
+
+    // Installing an archive shows the installed games with their view chosen, so the zip
+    // library's view can be chosen again.
+    void installingAnArchiveChoosesTheInstalledGamesView()
+    {
+        Library library;
+        QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
+                         {{"ridge.wad", wadWithMaps(numbered(2))}}));
+        library.window.optionUdir(2)->setChecked(true);
+        QCOMPARE(library.texts("PwadList"), QStringList{"RIDGE"});
+        library.handlers->menus().item("mcUdirUnZip")->trigger();
+        QVERIFY(library.tree.isFile("Z3DGames/ridge/Pwads/ridge.wad"));
+        QVERIFY(library.window.optionUdir(0)->isChecked());
+        QVERIFY(!library.window.optionUdir(2)->isChecked());
+        QCOMPARE(library.texts("PwadList"), QStringList{"RIDGE"});
+        library.window.optionUdir(2)->setChecked(true);
+        QCOMPARE(library.context.settings.gamesListView, 2);
+        QCOMPARE(library.window.gamesTab()->header(0)->text(), QStringLiteral("ZIP LIBRARY"));
     }
 
     void notAZipIsReported()

@@ -2,6 +2,7 @@
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
+#include "gui/tabs/OptionsTab.h"
 #include "gui/TexturePathController.h"
 #include "support/InstallTree.h"
 
@@ -95,6 +96,28 @@ private slots:
         QVERIFY(!f.window.chkGraphics(3)->isEnabled());
         QVERIFY(!f.window.skyOpt(0)->isEnabled());
         QVERIFY(!f.window.chkSound(6)->isEnabled());
+    }
+
+    // The extra effects come back only when installed, "Resurrect with fade" only with a
+    // corpse fade to resurrect from.
+    void leavingBasicDoomModeKeepsWhatNeedsItsResource_data()
+    {
+        QTest::addColumn<bool>("extraFx");
+        QTest::addColumn<QString>("corpseFade");
+        QTest::newRow("no extra effects, no corpse fade") << false << "0";
+        QTest::newRow("extra effects, corpse fade") << true << "5";
+    }
+    void leavingBasicDoomModeKeepsWhatNeedsItsResource()
+    {
+        QFETCH(bool, extraFx);
+        QFETCH(QString, corpseFade);
+        Fixture f;
+        f.context.extraFxInstalled = extraFx;
+        f.window.optionsTab()->corpseBox()->setText(corpseFade);
+        f.window.chkMain(0)->setChecked(true);
+        f.window.chkMain(0)->setChecked(false);
+        QCOMPARE(f.window.chkEffects(3)->isEnabled(), extraFx);
+        QCOMPARE(f.window.chkZ3DOpts(3)->isEnabled(), corpseFade != "0");
     }
 
     void refreshesReEnableInstalledResources()
