@@ -4,6 +4,7 @@
 #include "gui/dialogs/FolderBrowser.h"
 #include "gui/services/DialogGeometry.h"
 #include "gui/services/MessageBoxStyle.h"
+#include "gui/services/PositionedMessageBox.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -40,16 +41,12 @@ void WidgetDialogs::setMainWindow(QWidget* mainWindow)
 int WidgetDialogs::messageBox(const QString& text, int style, const QString& title)
 {
     const MessageBoxStyle mapped = MessageBoxStyle::fromStyleSum(style);
-    QMessageBox box(mapped.icon, title, text, mapped.buttons, m_mainWindow);
+    PositionedMessageBox box(mapped.icon, title, text, mapped.buttons, m_mainWindow);
     box.setDefaultButton(mapped.defaultButton);
     if (mapped.escapeButton != QMessageBox::NoButton)
         box.setEscapeButton(mapped.escapeButton);
     if (mapped.applicationModal)
         box.setWindowModality(Qt::ApplicationModal);
-    if (m_mainWindow && m_mainWindow->isVisible()) {
-        box.adjustSize();
-        box.move(centredOver(m_mainWindow->frameGeometry(), box.frameGeometry().size()));
-    }
     box.exec();
     auto* clicked = box.clickedButton();
     const QMessageBox::StandardButton pressed =

@@ -89,18 +89,24 @@ private slots:
         WidgetDialogs dialogs([] { return true; }, [] { return false; });
         dialogs.setMainWindow(&main);
         QString seenTitle, seenText;
+        QPoint seenCentre;
         QTimer::singleShot(0, [&] {
             QMessageBox* box = nullptr;
             QTRY_VERIFY((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())));
             seenTitle = box->windowTitle();
             seenText = box->text();
+            seenCentre = box->frameGeometry().center();
             box->button(QMessageBox::No)->click();
         });
-        const int result = dialogs.messageBox(QStringLiteral("  Delete it?  \r\n second"), 36,
-                                              QStringLiteral(" Delete game"));
+        // Long enough that the box grows past its first size when it is shown.
+        const QString text = QStringLiteral("  Delete it?  \r\n second ") + QString(200, u'x');
+        const int result = dialogs.messageBox(text, 36, QStringLiteral(" Delete game"));
         QCOMPARE(result, 7);
         QCOMPARE(seenTitle, QStringLiteral(" Delete game"));
-        QCOMPARE(seenText, QStringLiteral("  Delete it?  \r\n second"));
+        QCOMPARE(seenText, text);
+        // Centred over the launcher in its final size.
+        QVERIFY2((seenCentre - main.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(seenCentre.x()).arg(seenCentre.y())));
     }
 };
 
