@@ -173,6 +173,13 @@ void TestSaveGames::saveFileOfEntry()
     QCOMPARE(choice->slot, QString("3"));
     QCOMPARE(choice->file, slot3);
     QCOMPARE(SaveGameFolders::saveFilePath(folder, u'4'), folder + "/Zorn3DSav4.z3dsg");
+    // Both ends of the slot range are slots.
+    for (const char* slot : {"0", "9"}) {
+        const auto edge = SaveGameFolders::choose(folder, QLatin1String(slot) + " - Edge");
+        QVERIFY(edge);
+        QCOMPARE(edge->slot, QLatin1String(slot));
+        QCOMPARE(edge->file, folder + "/Zorn3DSav" + slot + ".z3dsg");
+    }
     QVERIFY(!SaveGameFolders::choose(folder, "Reactor"));
     QVERIFY(!SaveGameFolders::choose(folder, ""));
 }

@@ -306,6 +306,16 @@ void TestCheckWad::wadFiles_data()
     QTest::newRow("lump overlapping the header") << withEntry(2, 0, 16) << none << 1;
     QTest::newRow("lump overlapping the directory") << withEntry(2, directory - 4, 8) << none << 1;
     QTest::newRow("lump inside the directory") << withEntry(0, directory + 16, 16) << none << 1;
+
+    // The directory first, then the data: the last lump may end at the file's last byte, and
+    // not one byte later.
+    const auto dataLast = [](quint32 thingsSize) {
+        QByteArray bytes = "PWAD" + le32(2) + le32(12);
+        bytes += entry(0, 0, "MAP01") + entry(12 + 2 * 16, thingsSize, "THINGS");
+        return bytes + QByteArray(8, 't');
+    };
+    QTest::newRow("lump ending at the last byte") << dataLast(8) << QStringList{"MAP01"} << 0;
+    QTest::newRow("lump ending one byte past the end") << dataLast(9) << none << 1;
 }
 
 void TestCheckWad::wadFiles()
