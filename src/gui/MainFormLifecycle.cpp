@@ -270,6 +270,8 @@ void MainFormLifecycle::showStoredValueCaptions()
 void MainFormLifecycle::activate()
 {
     auto* games = m_window.control<QListWidget>(QStringLiteral("PwadList"));
+    // Only when nothing is selected: each activation would otherwise take the player's
+    // choice away again.
     if (m_context.settings.lastDoomGame.isEmpty() && games->count() > 0 && games->currentRow() < 0)
         games->setCurrentRow(0);
     const QString autoPlaylist =

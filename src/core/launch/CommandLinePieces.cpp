@@ -215,6 +215,9 @@ void CommandLinePieces::textures()
 void CommandLinePieces::sound()
 {
     const LauncherSettings& s = m_settings;
+    // "Disable sound" ends only the sound switches: "-boom " and the model switches that
+    // follow still go on the line, since a Boom map without its compatibility switch (or a
+    // game without its models) because the sound is off would be plainly wrong.
     if (s.disableSound) {
         m_line.append("-nosound ");
         return;

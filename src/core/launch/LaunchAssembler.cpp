@@ -167,8 +167,8 @@ LaunchOutcome launchInstalledGame(const LauncherSettings& settings, const Launch
 
     const IwadFileFacts facts = inputs.iwadFacts(state.iwadPath);
     if (!facts.exists) {
-        const QString required = LaunchRules::requiredIwadFileName(
-            state.iwadPath, state.warpArgument, state.kind, game.firstMapEntry, game.mainFile);
+        const QString required =
+            LaunchRules::requiredIwadFileName(state.iwadPath, game.firstMapEntry, game.mainFile);
         return refuse(outcome, LaunchMessages::iwadNotFoundForMap(required));
     }
     outcome.iwadByPath = !facts.foundByEngine;

@@ -38,20 +38,18 @@ QString LaunchRules::iwadSwitchName(const QString& iwadPath)
     return (dot > 0 ? name.left(dot) : name).toLower();
 }
 
-QString LaunchRules::requiredIwadFileName(const QString& iwadPath, const QString& warpArgument,
-                                          LaunchKind kind, const QString& firstMapEntry,
+QString LaunchRules::requiredIwadFileName(const QString& iwadPath, const QString& firstMapEntry,
                                           const QString& gameFile)
 {
     if (const std::optional<IwadType> type = iwadTypeFromFileName(iwadPath))
         return QLatin1String(iwadInfo(*type).fileName);
-    // An unregistered IWAD leaves no path to name it by: go by the game and its maps.
+    // An unregistered IWAD leaves no path to name it by: go by the game and its maps. The map
+    // style, not the warp text's length: a new game or a save game has no warp text to measure.
     static const QString kDoom2 = QStringLiteral("Doom2.wad");
     static const QString kDoom = QStringLiteral("Doom.wad");
     if (fileNameOf(gameFile).compare(QLatin1String("Twzone.wad"), Qt::CaseInsensitive) == 0)
         return kDoom2;
-    if (kind == LaunchKind::NewGame)
-        return mapStyleOf(firstMapEntry) == MapStyle::Numbered ? kDoom2 : kDoom;
-    return warpArgument.size() == 2 ? kDoom2 : kDoom;
+    return mapStyleOf(firstMapEntry) == MapStyle::Numbered ? kDoom2 : kDoom;
 }
 
 } // namespace z3d

@@ -21,11 +21,9 @@ public:
     // The IWAD switch's name: the file's base name in lower case ("doom2" for DOOM2.WAD).
     static QString iwadSwitchName(const QString& iwadPath);
     // The IWAD file a map needs, named in the "Iwad not found" refusal: the IWAD that
-    // iwadPath names when it names one; "Doom2.wad" for Twzone.wad; for a new game the IWAD
-    // of the first map's style; otherwise "Doom2.wad" for a two-character warp text (MAPnn)
-    // and "Doom.wad" for any other.
-    static QString requiredIwadFileName(const QString& iwadPath, const QString& warpArgument,
-                                        LaunchKind kind, const QString& firstMapEntry,
+    // iwadPath names when it names one; "Doom2.wad" for Twzone.wad; otherwise the IWAD of the
+    // first map's style: "Doom2.wad" for numbered maps (MAPnn), "Doom.wad" for any other.
+    static QString requiredIwadFileName(const QString& iwadPath, const QString& firstMapEntry,
                                         const QString& gameFile);
 };
 

@@ -188,6 +188,15 @@ void TestLaunchChecks::refusals_data()
            })
         << " Iwad not found for current map"
         << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
+    QTest::newRow("saved game of a numbered-map game, no Doom II registered")
+        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
+               in.state.iwadPath.clear();
+               in.state.kind = LaunchKind::LoadSave;
+               in.state.saveSlot = QStringLiteral("3");
+               in.state.warpArgument.clear();
+           })
+        << " Iwad not found for current map"
+        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
     QTest::newRow("new game of a numbered-map game, no Doom II registered")
         << Procedure::Installed << Setup([](LauncherSettings& s, LaunchInputs& in) {
                in.registry.setPath(IwadType::Doom2, QString());
