@@ -1,0 +1,170 @@
+#include "DemoInstallation.h"
+
+#include "core/settings/SettingsFile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace z3d::test {
+
+namespace {
+
+constexpr int kStagingMs = 120000;
+const QString kSettings = QStringLiteral("Z3DLaunch/config.z3d");
+
+} // namespace
+
+DemoInstallation::DemoInstallation(const QString& programFolder)
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("no temporary folder: ") + m_dir.errorString();
+        return;
+    }
+    // A named root, as an installation has; the stager wants a folder it may create.
+    m_root = QDir(m_dir.path()).filePath(QStringLiteral("Zorn3D"));
+    // Also the launchers' runtime folder, which must be private to its owner.
+    if (!QDir().mkpath(tempFolder()) ||
+        !QFile::setPermissions(tempFolder(),
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        m_error = QStringLiteral("cannot create ") + tempFolder();
+        return;
+    }
+    QProcess stager;
+    stager.setProcessChannelMode(QProcess::MergedChannels);
+    stager.start(QDir(programFolder).filePath(QStringLiteral("z3d-stage-demo")),
+                 {programFolder, m_root});
+    const bool finished = stager.waitForFinished(kStagingMs);
+    const QString said = QString::fromLocal8Bit(stager.readAll());
+    if (!finished || stager.exitStatus() != QProcess::NormalExit || stager.exitCode() != 0) {
+        m_error = QStringLiteral("staging failed: ") + stager.errorString() + u' ' + said;
+        return;
+    }
+    // The stager leaves out, with a note, what has not been built or installed.
+    for (const QString& needed :
+         {QStringLiteral("bin/Z3Dlauncher"), QStringLiteral("Iwads/Doom2.wad")}) {
+        if (!exists(needed))
+            m_error = QStringLiteral("the staged installation has no %1: ").arg(needed) + said;
+    }
+}
+
+bool DemoInstallation::isValid() const
+{
+    return m_error.isEmpty();
+}
+
+QString DemoInstallation::error() const
+{
+    return m_error;
+}
+
+QString DemoInstallation::root() const
+{
+    return m_root;
+}
+
+QString DemoInstallation::binDir() const
+{
+    return path(QStringLiteral("bin"));
+}
+
+QString DemoInstallation::tempFolder() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("tmp"));
+}
+
+QString DemoInstallation::path(const QString& relative) const
+{
+    return QDir(m_root).filePath(relative);
+}
+
+bool DemoInstallation::exists(const QString& relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+QByteArray DemoInstallation::readFile(const QString& relative) const
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool DemoInstallation::writeFile(const QString& relative, const QByteArray& content)
+{
+    QFile file(path(relative));
+    return QDir().mkpath(QFileInfo(file).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(content) == content.size();
+}
+
+bool DemoInstallation::copyFile(const QString& from, const QString& to)
+{
+    const QByteArray content = readFile(from);
+    return !content.isEmpty() && writeFile(to, content);
+}
+
+bool DemoInstallation::removeFile(const QString& relative)
+{
+    return QFile::remove(path(relative));
+}
+
+bool DemoInstallation::removeFolder(const QString& relative)
+{
+    return QDir(path(relative)).removeRecursively();
+}
+
+QStringList DemoInstallation::folderEntries(const QString& relative) const
+{
+    return QDir(path(relative))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDir::Name);
+}
+
+bool DemoInstallation::writeSettings(const LauncherSettings& settings)
+{
+    QDir().mkpath(QFileInfo(path(kSettings)).absolutePath());
+    return SettingsFile::write(path(kSettings), settings, false) == ErrorNumber::None;
+}
+
+LauncherSettings DemoInstallation::settings() const
+{
+    return SettingsFile::read(path(kSettings), false, LauncherSettings()).settings;
+}
+
+bool DemoInstallation::backdate(const QString& relative)
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::Append) &&
+           file.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
+                            QFileDevice::FileModificationTime);
+}
+
+QDateTime DemoInstallation::modified(const QString& relative) const
+{
+    return QFileInfo(path(relative)).lastModified();
+}
+
+QStringList DemoInstallation::picture() const
+{
+    QStringList lines;
+    QDirIterator entries(m_root,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    const QDir root(m_root);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        QString line = root.relativeFilePath(entry.filePath());
+        if (entry.isDir())
+            line += u'/';
+        else
+            line += QStringLiteral(" %1 %2")
+                        .arg(entry.size())
+                        .arg(entry.lastModified().toMSecsSinceEpoch());
+        lines.append(line);
+    }
+    lines.sort();
+    return lines;
+}
+
+} // namespace z3d::test

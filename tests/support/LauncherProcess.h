@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace z3d::test {
+
+class XSession;
+
+// The built launcher run as a program of its own, in an installation's bin folder (its working
+// folder too), shown on a private X display through Qt's xcb platform whatever platform the
+// test itself runs on. A launcher still running when the object goes away is killed.
+//
+// tempFolder becomes the launcher's temporary folder, where its single-instance lock lives:
+// launchers given the same folder meet each other, launchers of other tests never do.
+class LauncherProcess
+{
+public:
+    LauncherProcess(const XSession& session, const QString& binFolder, const QString& tempFolder);
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+    bool start(const QStringList& arguments = {});
+    qint64 pid() const;
+    bool isRunning();
+    // True when the process ended within XSession::kDeadlineMs.
+    bool waitForExit();
+    // The exit code of a process that ended normally; -1 when it crashed or still runs.
+    int exitCode() const;
+    // What it printed, for failure messages.
+    QString output() const;
+
+private:
+    QProcess m_process;
+    QString m_binFolder;
+    QString m_outputFile;
+};
+
+} // namespace z3d::test

@@ -1,0 +1,302 @@
+#include "XSession.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace z3d::test {
+
+namespace {
+
+// Well above the displays a desktop or a CI runner uses on its own.
+constexpr int kFirstDisplay = 90;
+constexpr int kDisplayCount = 100;
+constexpr int kPollMs = 100;
+constexpr int kStopMs = 5000;
+
+// xdotool matches titles with extended regular expressions.
+QString exactPattern(const QString& title)
+{
+    QString pattern = QStringLiteral("^");
+    for (const QChar c : title) {
+        if (QStringLiteral("\\.^$|?*+()[]{}").contains(c))
+            pattern += u'\\';
+        pattern += c;
+    }
+    return pattern + u'$';
+}
+
+} // namespace
+
+XSession::XSession()
+{
+    if (!missingPrograms().isEmpty()) {
+        m_error = QStringLiteral("not installed: ") + missingPrograms().join(u' ');
+        return;
+    }
+    if (startServer())
+        startWindowManager();
+}
+
+XSession::~XSession()
+{
+    if (m_windowManager)
+        stop(*m_windowManager);
+    if (m_server)
+        stop(*m_server);
+}
+
+bool XSession::waitUntil(const std::function<bool()>& condition)
+{
+    const QDeadlineTimer deadline(kDeadlineMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kPollMs);
+    }
+    return true;
+}
+
+void XSession::endWithThisProcess(QProcess& process)
+{
+    // Runs in the child between fork and exec.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+QStringList XSession::missingPrograms()
+{
+    QStringList missing;
+    for (const char* program : {"Xvfb", "openbox", "xdotool", "xprop"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty())
+            missing.append(QLatin1String(program));
+    }
+    return missing;
+}
+
+bool XSession::isReady() const
+{
+    return m_error.isEmpty() && m_server && m_windowManager;
+}
+
+QString XSession::error() const
+{
+    return m_error;
+}
+
+QString XSession::display() const
+{
+    return m_display;
+}
+
+QProcessEnvironment XSession::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("SESSION_MANAGER"));
+    return environment;
+}
+
+bool XSession::startServer()
+{
+    for (int number = kFirstDisplay; number < kFirstDisplay + kDisplayCount; ++number) {
+        // A socket without a server (left by a crash) is skipped as well: it is not ours.
+        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+            QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
+            continue;
+        auto server = std::make_unique<QProcess>();
+        endWithThisProcess(*server);
+        server->setStandardErrorFile(QProcess::nullDevice());
+        // With -displayfd the server prints its display number once it accepts clients; a
+        // server that lost the race for the number exits instead.
+        server->start(QStringLiteral("Xvfb"),
+                      {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                       QStringLiteral("-displayfd"), QStringLiteral("1")});
+        if (!server->waitForStarted(kDeadlineMs)) {
+            m_error = QStringLiteral("Xvfb did not start: ") + server->errorString();
+            return false;
+        }
+        QByteArray printed;
+        const QDeadlineTimer deadline(kDeadlineMs);
+        while (!printed.contains('\n') && server->state() == QProcess::Running &&
+               !deadline.hasExpired()) {
+            server->waitForReadyRead(kPollMs);
+            printed += server->readAllStandardOutput();
+        }
+        if (printed.trimmed() == QByteArray::number(number)) {
+            m_server = std::move(server);
+            m_display = QStringLiteral(":%1").arg(number);
+            return true;
+        }
+        stop(*server);
+    }
+    m_error = QStringLiteral("no free X display between :%1 and :%2")
+                  .arg(kFirstDisplay)
+                  .arg(kFirstDisplay + kDisplayCount - 1);
+    return false;
+}
+
+bool XSession::startWindowManager()
+{
+    m_windowManager = std::make_unique<QProcess>();
+    endWithThisProcess(*m_windowManager);
+    m_windowManager->setProcessEnvironment(environment());
+    m_windowManager->setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager->setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    // A window manager announces itself on the root window once it manages windows.
+    const bool managing =
+        m_windowManager->waitForStarted(kDeadlineMs) && waitUntil([this] {
+            return m_windowManager->state() != QProcess::Running ||
+                   run(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                       .contains(QLatin1String("window id"));
+        }) &&
+        m_windowManager->state() == QProcess::Running;
+    if (!managing) {
+        m_error = QStringLiteral("openbox did not start on ") + m_display;
+        stop(*m_windowManager);
+        return false;
+    }
+    return true;
+}
+
+void XSession::stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(kStopMs)) {
+        process.kill();
+        process.waitForFinished(kStopMs);
+    }
+}
+
+QString XSession::run(const QString& program, const QStringList& arguments, bool* ok) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(kDeadlineMs);
+    if (!finished)
+        stop(process);
+    const bool succeeded =
+        finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (ok)
+        *ok = succeeded;
+    return succeeded ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+}
+
+QStringList XSession::search(const QStringList& criteria) const
+{
+    // --all: every criterion must hold (xdotool's default is any of them).
+    const QString found = run(QStringLiteral("xdotool"),
+                              QStringList{QStringLiteral("search"), QStringLiteral("--all"),
+                                          QStringLiteral("--onlyvisible")} +
+                                  criteria);
+    return found.split(u'\n', Qt::SkipEmptyParts);
+}
+
+QStringList XSession::windows(const QString& title, qint64 pid) const
+{
+    // The pattern goes last: xdotool takes it as the one argument after the options.
+    QStringList criteria;
+    if (pid > 0)
+        criteria << QStringLiteral("--pid") << QString::number(pid);
+    return search(criteria << QStringLiteral("--name") << exactPattern(title));
+}
+
+QStringList XSession::windowsOf(qint64 pid) const
+{
+    return search({QStringLiteral("--pid"), QString::number(pid)});
+}
+
+QString XSession::waitForWindow(const QString& title, qint64 pid) const
+{
+    QStringList found;
+    waitUntil([&] {
+        found = windows(title, pid);
+        return !found.isEmpty();
+    });
+    return found.value(0);
+}
+
+bool XSession::waitForNoWindow(const QString& title, qint64 pid) const
+{
+    return waitUntil([&] { return windows(title, pid).isEmpty(); });
+}
+
+QString XSession::waitForNewWindow(qint64 pid, const QStringList& known) const
+{
+    QString added;
+    waitUntil([&] {
+        for (const QString& window : windowsOf(pid)) {
+            if (!known.contains(window))
+                added = window;
+        }
+        return !added.isEmpty();
+    });
+    return added;
+}
+
+bool XSession::activate(const QString& window) const
+{
+    bool ok = false;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}, &ok);
+    return ok;
+}
+
+bool XSession::pressKeys(const QString& window, const QStringList& keys) const
+{
+    return activate(window) && typeKeys(keys);
+}
+
+bool XSession::typeKeys(const QStringList& keys) const
+{
+    bool ok = false;
+    run(QStringLiteral("xdotool"),
+        QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys, &ok);
+    return ok;
+}
+
+bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+{
+    if (!activate(window))
+        return false;
+    // "WIDTH=647" and "HEIGHT=460" among the lines of --shell.
+    const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
+                                                             QStringLiteral("--shell"), window});
+    const QRegularExpressionMatch width =
+        QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry);
+    const QRegularExpressionMatch height =
+        QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry);
+    if (!width.hasMatch() || !height.hasMatch())
+        return false;
+    const int x = qRound(width.captured(1).toInt() * xFraction);
+    const int y = qRound(height.captured(1).toInt() * yFraction);
+    bool ok = false;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
+         QString::number(y), QStringLiteral("click"), QStringLiteral("3")},
+        &ok);
+    return ok;
+}
+
+bool XSession::minimise(const QString& window) const
+{
+    bool ok = false;
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowminimize"), QStringLiteral("--sync"), window}, &ok);
+    return ok;
+}
+
+} // namespace z3d::test

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace z3d::test {
+
+// A private X display for whole-program tests: Xvfb on a free display number with the openbox
+// window manager, both ended when the session goes away (also when a test fails half-way).
+// Windows are driven and inspected from outside, as a player's desktop would, through xdotool.
+//
+//   XSession session;
+//   QVERIFY2(session.isReady(), qPrintable(session.error()));
+//   const QString main = session.waitForWindow("Z3DLauncher v7.5  and  Zorn3D v2.2.20", pid);
+//   QVERIFY(session.pressKeys(main, {"Return"}));
+//
+// Window ids are xdotool's decimal ids. Only windows that are mapped (visible) are found. Every
+// wait polls until kDeadlineMs has passed; none of them says anything about how long the
+// program took.
+class XSession
+{
+public:
+    static constexpr int kDeadlineMs = 20000;
+
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // Makes a process about to be started end with the test process, also when that is killed
+    // (a timeout of the test runner), so no server or launcher outlives its test.
+    static void endWithThisProcess(QProcess& process);
+    // Polls condition until it holds (true) or kDeadlineMs has passed (false).
+    static bool waitUntil(const std::function<bool()>& condition);
+    // The programs a session needs that are not on the PATH; empty when all are there.
+    static QStringList missingPrograms();
+
+    bool isReady() const;
+    // Why the session could not be started.
+    QString error() const;
+    // ":N".
+    QString display() const;
+    // The test's environment with DISPLAY set to this session.
+    QProcessEnvironment environment() const;
+
+    // Visible windows titled exactly title; with a pid, only that process's windows.
+    QStringList windows(const QString& title, qint64 pid = 0) const;
+    // Every visible window of the process, titled or not (menus and message boxes included).
+    QStringList windowsOf(qint64 pid) const;
+    // The first visible window titled exactly title; empty when none appeared in time.
+    QString waitForWindow(const QString& title, qint64 pid = 0) const;
+    // True once no visible window is titled exactly title.
+    bool waitForNoWindow(const QString& title, qint64 pid = 0) const;
+    // A visible window of the process that is not one of known (a menu that has popped up).
+    QString waitForNewWindow(qint64 pid, const QStringList& known) const;
+
+    // Gives the window the input focus through the window manager.
+    bool activate(const QString& window) const;
+    // Activates the window, then types the keys (xdotool key names: "Return", "alt+F4").
+    bool pressKeys(const QString& window, const QStringList& keys) const;
+    // Types the keys into whatever holds the keyboard (an open menu grabs it).
+    bool typeKeys(const QStringList& keys) const;
+    // Activates the window and clicks the right button at a point given as fractions of the
+    // window's width and height.
+    bool rightClick(const QString& window, double xFraction, double yFraction) const;
+    bool minimise(const QString& window) const;
+
+private:
+    bool startServer();
+    bool startWindowManager();
+    // Runs an X client program on this display; its standard output, or nothing when it
+    // failed or did not finish in time.
+    QString run(const QString& program, const QStringList& arguments, bool* ok = nullptr) const;
+    QStringList search(const QStringList& criteria) const;
+    static void stop(QProcess& process);
+
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_windowManager;
+    QString m_display;
+    QString m_error;
+};
+
+} // namespace z3d::test
