@@ -109,11 +109,6 @@ bool DemoInstallation::removeFile(const QString& relative)
     return QFile::remove(path(relative));
 }
 
-bool DemoInstallation::removeFolder(const QString& relative)
-{
-    return QDir(path(relative)).removeRecursively();
-}
-
 QStringList DemoInstallation::folderEntries(const QString& relative) const
 {
     return QDir(path(relative))

@@ -40,7 +40,6 @@ public:
     bool writeFile(const QString& relative, const QByteArray& content);
     bool copyFile(const QString& from, const QString& to);
     bool removeFile(const QString& relative);
-    bool removeFolder(const QString& relative);
     // The names in a folder, hidden ones included, sorted.
     QStringList folderEntries(const QString& relative) const;
 
