@@ -1,0 +1,108 @@
+// The built launcher on a private X display, playing and managing installed games as a player
+// does with keys and the mouse, judged by the launch line and the game folders.
+
+#include "core/settings/LauncherSettings.h"
+#include "support/DemoInstallation.h"
+#include "support/LauncherProcess.h"
+#include "support/XSession.h"
+
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+const QString kMainTitle = QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
+
+// The installed-games view with one game chosen; "Normal" after a launch, so the window stays.
+LauncherSettings installedGameSettings(const QString& game)
+{
+    LauncherSettings settings;
+    settings.showTips = false;
+    settings.gamesListView = 0;
+    settings.lastInstalledGame = game;
+    settings.afterLaunchOption = 0;
+    return settings;
+}
+
+} // namespace
+
+class TestLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!XSession::missingPrograms().isEmpty())
+            QSKIP(qPrintable(QStringLiteral("whole-program tests need %1 (make test installs "
+                                            "them)")
+                                 .arg(XSession::missingPrograms().join(QStringLiteral(", ")))));
+    }
+
+    void rememberedSaveGameIsLoaded()
+    {
+        XSession session;
+        QVERIFY2(session.isReady(), qPrintable(session.error()));
+        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
+        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        LauncherSettings settings = installedGameSettings(QStringLiteral("Outpost"));
+        settings.rememberLastSavegame = true;
+        settings.skill = 3; // a save is chosen with a skill, never "Start game from New"
+        QVERIFY(demo.writeSettings(settings));
+        // Outpost's saves are in slots 1 and 3; the record names the slot played last.
+        QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/GameInfo/Save/outpost.z3ds"), "3\r\n"));
+
+        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
+        QVERIFY(launcher.start());
+        const QString window = session.waitForWindow(kMainTitle, launcher.pid());
+        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        QVERIFY(session.pressKeys(window, {QStringLiteral("Return")}));
+
+        QVERIFY2(XSession::waitUntil([&] { return demo.exists(QStringLiteral("Zorn3D.out")); }),
+                 "the engine was not started");
+        const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
+        QVERIFY2(line.contains(" -loadgame 3 "), line.trimmed().constData());
+        QVERIFY2(demo.readFile(QStringLiteral("Zorn3D.out")).contains("[-loadgame] [3]"),
+                 demo.readFile(QStringLiteral("Zorn3D.out")).constData());
+    }
+
+    void conversionToManualLoadingKeepsHiddenFiles()
+    {
+        XSession session;
+        QVERIFY2(session.isReady(), qPrintable(session.error()));
+        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
+        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        QVERIFY(demo.copyFile(QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad"),
+                              QStringLiteral("Z3DGames/Dotted/Pwads/p.wad")));
+        QVERIFY(demo.copyFile(QStringLiteral("Z3DGames/Outpost/Pwads/outpost_res.wad"),
+                              QStringLiteral("Z3DGames/Dotted/Pwads/.extra.wad")));
+        LauncherSettings settings = installedGameSettings(QStringLiteral("Dotted"));
+        settings.developmentMode = true; // offers the conversions in the games-list menu
+        QVERIFY(demo.writeSettings(settings));
+
+        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
+        QVERIFY(launcher.start());
+        const QString window = session.waitForWindow(kMainTitle, launcher.pid());
+        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        // The games list takes the left third of the window's middle; its few entries sit at
+        // its top, and a click below them keeps the chosen game. The menu opens for the
+        // mouse only.
+        QVERIFY(session.rightClick(window, 0.15, 0.5));
+        const QString menu = session.waitForNewWindow(launcher.pid(), {window});
+        QVERIFY2(!menu.isEmpty(), "the games list's menu did not open");
+        // "Convert  Udir to Gwads" is the last item; Up from none reaches it.
+        QVERIFY(session.typeKeys({QStringLiteral("Up"), QStringLiteral("Return")}));
+
+        const QString gwads = QStringLiteral("Z3DGames/Dotted/Gwads");
+        const QStringList moved{QStringLiteral(".extra.wad"), QStringLiteral("p.wad")};
+        const bool converted =
+            XSession::waitUntil([&] { return demo.folderEntries(gwads) == moved; });
+        QVERIFY2(converted, qPrintable("Gwads holds " + demo.folderEntries(gwads).join(u' ')));
+        QVERIFY(!demo.exists(QStringLiteral("Z3DGames/Dotted/Pwads")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibrary)
+#include "tst_library.moc"
