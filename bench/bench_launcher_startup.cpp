@@ -9,8 +9,8 @@
 //     choosing the game of 40 wads (the checker ranks every wad to find the main one).
 // Then the process's peak resident set.
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
+#include "core/services/Dialogs.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"

@@ -7,8 +7,8 @@
 // and prints each wall time with its peak resident set. The members sit in sub-folders, so
 // both extractions flatten them. Usage: bench_zip_extraction [members] (default 2000).
 
-#include "core/app/Dialogs.h"
 #include "core/library/ZipExtraction.h"
+#include "core/services/Dialogs.h"
 
 #include <QByteArray>
 #include <QDir>

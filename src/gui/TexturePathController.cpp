@@ -1,7 +1,7 @@
 #include "gui/TexturePathController.h"
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
+#include "core/services/Dialogs.h"
 #include "core/settings/FolderBrowserTitle.h"
 #include "core/settings/TexturePaths.h"
 #include "gui/mainwindow.h"

@@ -1,6 +1,5 @@
 #include "core/desktop/Shortcuts.h"
 
-#include "core/app/Dialogs.h"
 #include "core/desktop/DesktopEntry.h"
 #include "core/desktop/ShortcutNames.h"
 #include "core/launch/EngineCommandLine.h"
@@ -9,6 +8,7 @@
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/ProgramStarter.h"
+#include "core/services/Dialogs.h"
 
 #include <QDir>
 #include <QFile>

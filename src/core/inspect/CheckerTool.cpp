@@ -1,6 +1,5 @@
 #include "core/inspect/CheckerTool.h"
 
-#include "core/app/Processes.h"
 #include "core/inspect/CheckerOutput.h"
 #include "core/inspect/KnownPwadList.h"
 #include "core/platform/CommandLine.h"
@@ -8,8 +7,7 @@
 #include "core/platform/ItemReader.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/TextFile.h"
-
-#include <QDir>
+#include "core/services/Processes.h"
 
 namespace z3d {
 
@@ -53,10 +51,8 @@ QString CheckerTool::outputFilePath() const
 
 QString CheckerTool::run(const QString& command, const QString& path)
 {
-    QDir::setCurrent(m_paths.installRoot);
     const QString bin = PathResolver::resolveUnder(m_paths.installRoot, QStringLiteral("Bin"));
     m_lastOutput = m_processes.runAndWait(commandLine(command, PathResolver::resolve(path)), bin);
-    QDir::setCurrent(m_paths.installRoot);
     return m_lastOutput;
 }
 

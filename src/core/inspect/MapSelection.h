@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/iwads/IwadRegistry.h"
-#include "core/launch/LaunchState.h"
+#include "core/launch/LaunchKind.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,12 +1,10 @@
 #include "core/launch/EngineStart.h"
 
-#include "core/app/Dialogs.h"
-#include "core/app/Processes.h"
 #include "core/launch/LaunchLog.h"
 #include "core/launch/LaunchState.h"
 #include "core/platform/InstallPaths.h"
-
-#include <QDir>
+#include "core/services/Dialogs.h"
+#include "core/services/Processes.h"
 
 namespace z3d {
 
@@ -19,7 +17,6 @@ EngineStart::EngineStart(const InstallPaths& paths, Processes& processes, Dialog
 bool EngineStart::start(const QString& commandLine, int afterLaunchAction, LaunchState& launch,
                         bool temporaryBasicDoom)
 {
-    QDir::setCurrent(m_paths.installRoot);
     LaunchLog::write(m_paths, commandLine);
     m_host.saveWindowPosition();
     if (afterLaunchAction == AfterLaunchMinimised)

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "core/launch/LaunchKind.h"
+
 #include <QString>
 
 namespace z3d {
-
-// What the next launch starts.
-enum class LaunchKind : int
-{
-    None = 0, // the engine's own start
-    WarpToMap = 1,
-    LoadSave = 2,
-    NewGame = 3, // "Start game from New": no map and no skill switch
-};
 
 // The launch state: set by choosing a map, a save game or the skill "Start game from New",
 // read when a launch is assembled. Lives for the whole run.

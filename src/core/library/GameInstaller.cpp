@@ -1,13 +1,11 @@
 #include "core/library/GameInstaller.h"
 
-#include "core/app/Dialogs.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
 #include "core/settings/AuxiliaryFiles.h"
-
-#include <QDir>
 
 namespace z3d {
 
@@ -84,7 +82,6 @@ InstallResult GameInstaller::installGame(bool mainWindowVisible)
     AuxiliaryFiles::writeLastInstallFolder(m_paths, result.installDialogFolder);
     if (m_saveSettings)
         m_saveSettings();
-    QDir::setCurrent(m_paths.installRoot);
     return result;
 }
 
@@ -120,7 +117,6 @@ InstallResult GameInstaller::fail(ErrorNumber error, InstallResult result)
 {
     const char* text = error == ErrorNumber::PermissionDenied ? kReadOnlyText : kUnknownText;
     m_dialogs.messageBox(QLatin1String(text), MsgIconInformation, QLatin1String(kErrorTitle));
-    QDir::setCurrent(m_paths.installRoot);
     result.outcome = InstallResult::Outcome::Failed;
     result.game.clear();
     result.gameFolder.clear();

@@ -1,6 +1,5 @@
 #include "core/library/GameOperations.h"
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameRecords.h"
@@ -11,6 +10,7 @@
 #include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 #include "core/library/ZipExtraction.h"
 
-#include "core/app/Dialogs.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "core/library/ZipLibraryLocation.h"
 
-#include "core/app/Dialogs.h"
 #include "core/platform/InstallPaths.h"
+#include "core/services/Dialogs.h"
 #include "core/settings/AuxiliaryFiles.h"
 #include "core/settings/FolderBrowserTitle.h"
 

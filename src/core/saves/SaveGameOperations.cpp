@@ -1,9 +1,9 @@
 #include "core/saves/SaveGameOperations.h"
 
-#include "core/app/Dialogs.h"
 #include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "gui/dialogs/IwadForm.h"
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
-#include "core/app/Processes.h"
 #include "core/iwads/IwadSearch.h"
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/iwads/IwadType.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
+#include "core/services/Processes.h"
 #include "gui/dialogs/IwadWindowHost.h"
 #include "ui_IwadForm.h"
 

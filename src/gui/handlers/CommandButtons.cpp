@@ -1,11 +1,11 @@
 #include "gui/handlers/CommandButtons.h"
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
-#include "core/app/Processes.h"
 #include "core/library/GameInstaller.h"
 #include "core/library/ZipLibraryLocation.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
+#include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"

@@ -1,7 +1,6 @@
 #include "gui/handlers/GamesListHandler.h"
 
 #include "core/app/LauncherContext.h"
-#include "core/app/Processes.h"
 #include "core/desktop/Shortcuts.h"
 #include "core/inspect/CheckerTool.h"
 #include "core/iwads/IwadType.h"
@@ -16,6 +15,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
+#include "core/services/Processes.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
@@ -23,7 +23,6 @@
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/TextColour.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -499,7 +498,6 @@ void GamesListHandler::selectMainWad(const QString& folder)
 void GamesListHandler::selectGameFile()
 {
     GameSelection& selection = m_context.selection;
-    QDir::setCurrent(m_context.paths.installRoot);
     QListWidget* maps = m_window.gamesTab()->mapList();
 
     QString entry;

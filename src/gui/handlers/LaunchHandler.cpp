@@ -1,6 +1,5 @@
 #include "gui/handlers/LaunchHandler.h"
 
-#include "core/app/Dialogs.h"
 #include "core/app/LauncherContext.h"
 #include "core/desktop/ShortcutNames.h"
 #include "core/desktop/Shortcuts.h"
@@ -12,6 +11,7 @@
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/SelectedGame.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"

@@ -1,8 +1,8 @@
 #include "gui/services/DesktopProcesses.h"
 
-#include "core/app/Dialogs.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/ProgramStarter.h"
+#include "core/services/Dialogs.h"
 
 #include <QDeadlineTimer>
 #include <QDesktopServices>

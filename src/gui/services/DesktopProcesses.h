@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/Processes.h"
+#include "core/services/Processes.h"
 
 #include <QUrl>
 

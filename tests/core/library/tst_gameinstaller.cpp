@@ -111,7 +111,6 @@ void TestGameInstaller::installsWadAndAsksForTheSwitch()
     QCOMPARE(f.pwadsFile(), (f.tree.path(QStringLiteral("Downloads")) + "\r\n").toUtf8());
     QCOMPARE(result.installDialogFolder, f.tree.path(QStringLiteral("Downloads")));
     QCOMPARE(f.saves, 1);
-    QCOMPARE(QDir::currentPath(), QDir(f.paths.installRoot).canonicalPath());
 
     // The next install opens where the last one picked its file.
     f.dialogs.clear();
@@ -337,7 +336,6 @@ void TestGameInstaller::failuresShowInstallError()
     QCOMPARE(f.gamesTree(), gamesTree);
     QVERIFY(!f.tree.exists(QStringLiteral("Z3DLaunch/Data/pwads.z3d")));
     QCOMPARE(f.saves, 0);
-    QCOMPARE(QDir::currentPath(), QDir(f.paths.installRoot).canonicalPath());
     if (setUp == u"read-only")
         QCOMPARE(f.tree.readFile(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad")),
                  QByteArray("old"));
