@@ -47,12 +47,6 @@ constexpr int kEditPanel = 2;
 // this height up when it hides the frame.
 constexpr int kGlobalFrameTwips = 810;
 
-template <class Hook, class... Args> void call(const Hook& hook, Args... args)
-{
-    if (hook)
-        hook(args...);
-}
-
 QPixmap picture(const char* name)
 {
     return QPixmap(QStringLiteral(":/z3d/pictures/%1.png").arg(QLatin1String(name)));
@@ -171,8 +165,7 @@ void MainWindow::wireHandlers()
         else
             defaultMode();
     });
-    connect(chkMain(kBasicDoom), &QAbstractButton::toggled, this,
-            [this] { call(m_hooks.basicDoom); });
+    connect(chkMain(kBasicDoom), &QAbstractButton::toggled, this, &MainWindow::basicDoomChanged);
     // Under "/WINE" the Wine marker gives way to the edit mode and comes back after it.
     connect(chkMain(kEditMode), &QAbstractButton::toggled, this, [this](bool on) {
         if (m_wineMode)
@@ -395,7 +388,7 @@ void MainWindow::optionTabsClick(int index)
     optionTabs(index)->setChecked(true);
     tabFrame(index)->show();
 
-    call(m_hooks.replayPendingGamesListClick);
+    emit pendingGamesListClickDue();
 
     switch (index) {
     case 0:
@@ -404,13 +397,13 @@ void MainWindow::optionTabsClick(int index)
         break;
     case 1:
     case 2:
-        call(m_hooks.refreshHiResOptions);
+        emit hiResOptionsRefreshDue();
         break;
     case 3:
-        call(m_hooks.refreshSoundPackOption);
+        emit soundPackOptionRefreshDue();
         break;
     case 4:
-        call(m_hooks.refreshModelOptions);
+        emit modelOptionsRefreshDue();
         break;
     }
 }
@@ -489,9 +482,7 @@ void MainWindow::advancedMode()
         auxButton(i)->show();
     if (chkLaunchPrefs(2)->isChecked())
         auxButton(kShortcutButton)->show();
-    const bool scripted =
-        m_hooks.scriptedMapModelsInstalled && m_hooks.scriptedMapModelsInstalled();
-    if (scripted && chkMain(kAdvancedOptions)->isChecked() && optionUdir(0)->isChecked())
+    if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() && optionUdir(0)->isChecked())
         m_gamesTab->scriptedMapsImage()->show();
 
     optionTabs(0)->setEnabled(true);
@@ -527,7 +518,7 @@ void MainWindow::chkLaunchPrefsClick(int index)
         break;
     case 3:
         m_settings.disableTooltips = on;
-        call(on ? m_hooks.killToolTips : m_hooks.setToolTips);
+        emit tooltipsDisabledChanged(on);
         break;
     case 4:
         m_settings.wadFilesOnly = on;
@@ -587,7 +578,7 @@ void MainWindow::skillsLevelClick(int index)
     m_syncingSkills = false;
     if (entry > 0)
         m_settings.lastSkill = entry;
-    call(m_hooks.setMapFocus);
+    emit skillChosen();
 }
 
 void MainWindow::skyOptClick(int index)
@@ -603,7 +594,7 @@ void MainWindow::exitOptionClick(int index)
 void MainWindow::optionUdirClick(int index)
 {
     m_settings.gamesListView = index;
-    call(m_hooks.switchGamesList, index);
+    emit gamesListViewChosen(index);
 }
 
 void MainWindow::selButtonClick()

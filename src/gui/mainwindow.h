@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -37,8 +36,7 @@ class SoundTab;
 // member as name + "_" + index) and is reachable through control<T>() or a typed accessor.
 //
 // The window keeps a reference to the process-wide settings record; handlers that store a value
-// write it there. Work that belongs to other parts of the launcher is reached through hooks()
-// (all optional) and the signals.
+// write it there. Work that belongs to other parts of the launcher is asked for by signals.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -49,30 +47,6 @@ public:
     static constexpr int kDefaultHeightTwips = 6900;
     static constexpr int kTabCount = 5;
     static constexpr int kAuxButtonCount = 9;
-
-    // Calls into other parts of the launcher. An empty hook does nothing (or answers false).
-    struct Hooks
-    {
-        // A tab was chosen: replay a games-list click that was put off while another tab showed.
-        std::function<void()> replayPendingGamesListClick;
-        // Tabs 1 and 2 were chosen.
-        std::function<void()> refreshHiResOptions;
-        // Tab 3 was chosen.
-        std::function<void()> refreshSoundPackOption;
-        // Tab 4 was chosen.
-        std::function<void()> refreshModelOptions;
-        // "Disable tooltip text" turned off / on.
-        std::function<void()> setToolTips;
-        std::function<void()> killToolTips;
-        // Whether any scripted map's models are installed (shows ImageCM in advanced mode).
-        std::function<bool()> scriptedMapModelsInstalled;
-        // A games-list view option became selected, by the player or by code.
-        std::function<void(int view)> switchGamesList;
-        // "Basic Doom mode" changed, by the player or by code.
-        std::function<void()> basicDoom;
-        // A skill was chosen; the map list takes the choice over.
-        std::function<void()> setMapFocus;
-    };
 
     explicit MainWindow(LauncherSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -117,7 +91,6 @@ public:
 
     LauncherSettings& settings() const { return m_settings; }
     OptionChangeFlags& changeFlags() { return m_flags; }
-    Hooks& hooks() { return m_hooks; }
 
     // Where the launcher's records live (GameInfo, for the launcher preferences).
     void setInstallPaths(const InstallPaths& paths) { m_paths = paths; }
@@ -126,6 +99,9 @@ public:
     // (WineImage) is hidden while "Edit  mode" is checked.
     void setWineMode(bool on) { m_wineMode = on; }
     bool wineMode() const { return m_wineMode; }
+    // Whether any scripted map's models are installed: the advanced layout then shows ImageCM
+    // over the installed games.
+    void setScriptedMapModelsInstalled(bool installed) { m_scriptedMapModels = installed; }
 
     // Twips of this window's screen.
     Twips twips() const;
@@ -176,6 +152,21 @@ public:
 signals:
     // Enter was pressed while the Launch button is enabled.
     void launchRequested();
+    // A tab was chosen: first a games-list click put off while another tab showed is due,
+    // then the page's own refresh (tabs 1 and 2 the high-resolution options, tab 3 the sound
+    // pack, tab 4 the model options).
+    void pendingGamesListClickDue();
+    void hiResOptionsRefreshDue();
+    void soundPackOptionRefreshDue();
+    void modelOptionsRefreshDue();
+    // A games-list view option became selected, by the player or by code.
+    void gamesListViewChosen(int view);
+    // "Basic Doom mode" changed, by the player or by code.
+    void basicDoomChanged(bool on);
+    // A skill was chosen; the map list takes the choice over.
+    void skillChosen();
+    // "Disable tooltip text" changed.
+    void tooltipsDisabledChanged(bool disabled);
     // "Display tip of the day" changed; the tips window mirrors it.
     void tipsDisplayChanged(bool show);
     // A command button (AuxButton_0..8) was clicked.
@@ -199,9 +190,9 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     LauncherSettings& m_settings;
     OptionChangeFlags m_flags;
-    Hooks m_hooks;
     InstallPaths m_paths;
     bool m_wineMode = false;
+    bool m_scriptedMapModels = false;
     bool m_gamesListSelecting = false;
     bool m_syncingSkills = false;
     int m_globalFrameTop = 0;

@@ -117,11 +117,6 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
             m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
                                                 m_context.selection.currentGameFile);
     };
-    MainWindow::Hooks& hooks = m_window.hooks();
-    hooks.switchGamesList = [this](int view) { switchGamesList(static_cast<GamesListMode>(view)); };
-    hooks.scriptedMapModelsInstalled = [this] {
-        return ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths);
-    };
 }
 
 GamesListHandler::~GamesListHandler() = default;

@@ -5,6 +5,7 @@
 #include "core/library/ArchiveOperations.h"
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
+#include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/dialogs/ShortcutForm.h"
@@ -56,10 +57,16 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
         m_iwadWindow->close();
         m_window.close();
     };
-    MainWindow::Hooks& hooks = m_window.hooks();
-    hooks.basicDoom = [this] { m_options->basicDoom(); };
-    hooks.refreshHiResOptions = [this] { m_options->refreshHiResOptions(); };
-    hooks.refreshSoundPackOption = [this] { m_options->refreshSoundPackOption(); };
+    connect(&m_window, &MainWindow::basicDoomChanged, this, [this] { m_options->basicDoom(); });
+    connect(&m_window, &MainWindow::hiResOptionsRefreshDue, this,
+            [this] { m_options->refreshHiResOptions(); });
+    connect(&m_window, &MainWindow::soundPackOptionRefreshDue, this,
+            [this] { m_options->refreshSoundPackOption(); });
+    connect(&m_window, &MainWindow::gamesListViewChosen, m_games,
+            [this](int view) { m_games->switchGamesList(static_cast<GamesListMode>(view)); });
+    connect(&m_window, &MainWindow::skillChosen, m_maps, &MapListHandler::setMapFocus);
+    m_window.setScriptedMapModelsInstalled(
+        ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
     connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
         if (index == kIwadLocationsButton)
             showIwadWindow();

@@ -29,7 +29,6 @@ MapListHandler::MapListHandler(LauncherContext& context, MainWindow& window)
             mapListClick(row);
     });
     m_maps->viewport()->installEventFilter(this);
-    m_window.hooks().setMapFocus = [this] { setMapFocus(); };
 }
 
 bool MapListHandler::eventFilter(QObject* watched, QEvent* event)

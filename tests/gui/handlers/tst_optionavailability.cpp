@@ -25,7 +25,7 @@ struct Fixture
         window.setInstallPaths(context.paths);
         texturePaths = new TexturePathController(context, window);
         options = std::make_unique<OptionAvailability>(context, window, *texturePaths);
-        window.hooks().basicDoom = [this] { options->basicDoom(); };
+        QObject::connect(&window, &MainWindow::basicDoomChanged, [this] { options->basicDoom(); });
     }
 
     // Every control Basic Doom mode switches off.

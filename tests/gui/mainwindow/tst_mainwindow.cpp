@@ -237,7 +237,7 @@ void TestMainWindow::defaultModeTurnsZipLibraryIntoDoomGames()
 {
     MainWindow& w = *m_window;
     QList<int> views;
-    w.hooks().switchGamesList = [&views](int view) { views << view; };
+    connect(&w, &MainWindow::gamesListViewChosen, [&views](int view) { views << view; });
     w.optionUdir(2)->setChecked(true);
     QCOMPARE(m_settings.gamesListView, 2);
 
@@ -271,10 +271,10 @@ void TestMainWindow::tabClick()
     QFETCH(QString, refresh);
     MainWindow& w = *m_window;
     QStringList calls;
-    w.hooks().replayPendingGamesListClick = [&calls] { calls << "replay"; };
-    w.hooks().refreshHiResOptions = [&calls] { calls << "hires"; };
-    w.hooks().refreshSoundPackOption = [&calls] { calls << "sound"; };
-    w.hooks().refreshModelOptions = [&calls] { calls << "models"; };
+    connect(&w, &MainWindow::pendingGamesListClickDue, [&calls] { calls << "replay"; });
+    connect(&w, &MainWindow::hiResOptionsRefreshDue, [&calls] { calls << "hires"; });
+    connect(&w, &MainWindow::soundPackOptionRefreshDue, [&calls] { calls << "sound"; });
+    connect(&w, &MainWindow::modelOptionsRefreshDue, [&calls] { calls << "models"; });
     w.chkMain(1)->hide();
 
     w.optionTabs(tab)->click();
@@ -534,7 +534,7 @@ void TestMainWindow::skillLists()
             QCOMPARE(w.skillsLevel(list)->itemText(i), skills[i]);
     }
     int focusCalls = 0;
-    w.hooks().setMapFocus = [&focusCalls] { ++focusCalls; };
+    connect(&w, &MainWindow::skillChosen, [&focusCalls] { ++focusCalls; });
     m_settings.lastSkill = 2;
 
     w.skillsLevel(0)->setCurrentIndex(4);
@@ -630,8 +630,8 @@ void TestMainWindow::tooltipAndTipPreferences()
 {
     MainWindow& w = *m_window;
     QStringList calls;
-    w.hooks().killToolTips = [&calls] { calls << "kill"; };
-    w.hooks().setToolTips = [&calls] { calls << "set"; };
+    connect(&w, &MainWindow::tooltipsDisabledChanged,
+            [&calls](bool disabled) { calls << (disabled ? "kill" : "set"); });
     QSignalSpy tips(&w, &MainWindow::tipsDisplayChanged);
 
     w.chkLaunchPrefs(3)->click();
@@ -766,7 +766,7 @@ void TestMainWindow::changeFlagsFollowThePlayer()
 {
     MainWindow& w = *m_window;
     int basicDoomCalls = 0;
-    w.hooks().basicDoom = [&basicDoomCalls] { ++basicDoomCalls; };
+    connect(&w, &MainWindow::basicDoomChanged, [&basicDoomCalls] { ++basicDoomCalls; });
 
     // Values put into the boxes by code are not changes of the player's.
     w.chkSound(2)->setChecked(false);
