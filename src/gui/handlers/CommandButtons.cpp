@@ -7,6 +7,7 @@
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
+#include "gui/dialogs/ShortcutForm.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/mainwindow.h"
@@ -96,7 +97,7 @@ void CommandButtons::showDocumentation()
 
 void CommandButtons::createShortcut()
 {
-    m_launch.createShortcut();
+    m_launch.createShortcut(ShortcutForm(&m_window).askForShortcut(m_launch.shortcutLabel()));
 }
 
 void CommandButtons::showLog(const char* fileName)

@@ -99,24 +99,6 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
     m_files->viewport()->installEventFilter(this);
     m_window.gamesTab()->header(0)->installEventFilter(this);
     m_window.gamesTab()->scriptedMapsImage()->installEventFilter(this);
-
-    m_services.maps.saveChosenMap = [this] {
-        if (m_context.selection.currentKind == GameKind::UserDirectory) {
-            m_choiceSavedByMapClick = true;
-            saveUserDirectoryChoice();
-        } else {
-            const QStringList maps = m_services.maps.maps();
-            const int row = m_services.maps.selectedRow();
-            if (firstSelectedRow(m_files) >= 0 && row >= 0)
-                m_services.records.saveLastMap(m_context.selection.currentKind, currentGameName(),
-                                               maps.at(row));
-        }
-        // A map chosen by the player replaces the remembered save game; one a restore
-        // selects does not.
-        if (m_context.settings.rememberLastSavegame && !m_restoring)
-            m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
-                                                m_context.selection.currentGameFile);
-    };
 }
 
 GamesListHandler::~GamesListHandler() = default;
@@ -591,6 +573,25 @@ void GamesListHandler::restoreUserDirectorySelection(const QString& game)
         selectRow(m_files, row);
     else
         m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(false);
+}
+
+void GamesListHandler::saveChosenMap()
+{
+    if (m_context.selection.currentKind == GameKind::UserDirectory) {
+        m_choiceSavedByMapClick = true;
+        saveUserDirectoryChoice();
+    } else {
+        const QStringList maps = m_services.maps.maps();
+        const int row = m_services.maps.selectedRow();
+        if (firstSelectedRow(m_files) >= 0 && row >= 0)
+            m_services.records.saveLastMap(m_context.selection.currentKind, currentGameName(),
+                                           maps.at(row));
+    }
+    // A map chosen by the player replaces the remembered save game; one a restore
+    // selects does not.
+    if (m_context.settings.rememberLastSavegame && !m_restoring)
+        m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
+                                            m_context.selection.currentGameFile);
 }
 
 void GamesListHandler::saveUserDirectoryChoice()

@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
 class QListWidget;
@@ -60,6 +59,10 @@ public:
     void restoreUserDirectorySelection(const QString& game);
     // The scripted-map toggle: only scripted maps, or every installed game.
     void toggleScriptedMaps();
+    // A map was chosen with "Remember last map" on: the game's record keeps it (a user
+    // directory's file and map), and the remembered save game gives way unless a restore
+    // chose the map.
+    void saveChosenMap();
 
     // Selects the games-list entry naming game (without regard to case); false when none.
     bool selectGameNamed(const QString& game);

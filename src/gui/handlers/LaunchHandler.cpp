@@ -160,8 +160,8 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
         return true;
     const LaunchMessage& message = outcome.refusal->message;
     m_context.dialogs->messageBox(message.text, message.style, message.title);
-    if (outcome.refusal->openIwadWindow && showIwadWindow)
-        showIwadWindow();
+    if (outcome.refusal->openIwadWindow)
+        emit iwadWindowWanted();
     return false;
 }
 
@@ -171,21 +171,21 @@ QString LaunchHandler::selectedGameEntry() const
     return games.isEmpty() ? QString() : games.constFirst()->text();
 }
 
-void LaunchHandler::createShortcut()
+QString LaunchHandler::shortcutLabel() const
 {
     const GameSelection& selection = m_context.selection;
-    const QString entry = selectedGameEntry();
     const QString installedName = selection.currentKind == GameKind::UserDirectory
                                       ? selection.currentUserDirectory
                                       : selection.currentPwadGame;
-    const QString label =
-        ShortcutNames::windowLabel(entry, selection.currentKind, installedName,
-                                   selection.currentGameFile, m_context.customFontInUse);
-    if (!askForShortcut)
+    return ShortcutNames::windowLabel(selectedGameEntry(), selection.currentKind, installedName,
+                                      selection.currentGameFile, m_context.customFontInUse);
+}
+
+void LaunchHandler::createShortcut(const ShortcutChoices& choices)
+{
+    if (choices.dialogCancelled || !choices.any())
         return;
-    m_shortcut = askForShortcut(label);
-    if (m_shortcut.dialogCancelled || !m_shortcut.any())
-        return;
+    m_shortcut = choices;
     m_context.launch.shortcutRequest = true;
     if (m_context.settings.gamesListView == 1)
         launchCommercialGame();
@@ -239,8 +239,7 @@ void LaunchHandler::showWindow()
 void LaunchHandler::hideAndUnloadAll()
 {
     m_window.hide();
-    if (unloadAllWindows)
-        unloadAllWindows();
+    emit unloadAllWanted();
 }
 
 void LaunchHandler::clearOptionChangeFlags()

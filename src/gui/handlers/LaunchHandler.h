@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace z3d {
 
 struct InstalledGameInputs;
@@ -27,22 +25,23 @@ public:
     LaunchHandler(LauncherContext& context, MainWindow& window, OptionAvailability& options,
                   CheckerTool& checker);
 
-    // Opens the IWAD window (a commercial game whose IWAD has gone).
-    std::function<void()> showIwadWindow;
-    // Closes every window; the launcher ends through the main window's unload step.
-    std::function<void()> unloadAllWindows;
-    // The shortcut window: the player's choices for a game shown under label.
-    std::function<ShortcutChoices(const QString& label)> askForShortcut;
-
     // LaunchButton_Click.
     void launchButtonClick();
     // LaunchCommercialGame: the "Doom games" view.
     void launchCommercialGame();
     // LaunchInstalledGame: the "Installed games" and "Zip Libray" views.
     void launchInstalledGame();
-    // The shortcut command: the shortcut window, then the launch procedure of the view in its
-    // shortcut mode, whose arguments become the shortcuts.
-    void createShortcut();
+    // How the shortcut window names the selected game.
+    QString shortcutLabel() const;
+    // The shortcut command once the player has chosen in the shortcut window: the launch
+    // procedure of the view in its shortcut mode, whose arguments become the shortcuts.
+    void createShortcut(const ShortcutChoices& choices);
+
+signals:
+    // The IWAD window is wanted (a commercial game whose IWAD has gone).
+    void iwadWindowWanted();
+    // Every window is to close: the launcher ends through the main window's unload step.
+    void unloadAllWanted();
 
 private:
     // The preamble every launch shares: settings gathered, resource options refreshed.

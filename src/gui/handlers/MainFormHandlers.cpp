@@ -8,7 +8,6 @@
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
 #include "gui/dialogs/IwadForm.h"
-#include "gui/dialogs/ShortcutForm.h"
 #include "gui/handlers/CommandButtons.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
@@ -48,15 +47,13 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_commandButtons(new CommandButtons(context, window, *m_games, *m_launch, *m_zips))
 {
     connectMenus();
-    m_launch->showIwadWindow = [this] { showIwadWindow(); };
-    m_launch->askForShortcut = [this](const QString& label) {
-        return ShortcutForm(&m_window).askForShortcut(label);
-    };
-    m_saves->reselectGame = [this] { m_games->selectGame(); };
-    m_launch->unloadAllWindows = [this] {
+    connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);
+    connect(m_launch, &LaunchHandler::unloadAllWanted, this, [this] {
         m_iwadWindow->close();
         m_window.close();
-    };
+    });
+    connect(m_saves, &SaveListHandler::gameReselectionDue, m_games, &GamesListHandler::selectGame);
+    connect(m_maps, &MapListHandler::mapChosen, m_games, &GamesListHandler::saveChosenMap);
     connect(&m_window, &MainWindow::basicDoomChanged, this, [this] { m_options->basicDoom(); });
     connect(&m_window, &MainWindow::hiResOptionsRefreshDue, this,
             [this] { m_options->refreshHiResOptions(); });

@@ -73,8 +73,8 @@ void MapListHandler::mapListClick(int row)
     m_context.selection.lastMapIndex = row;
     launch.kind = LaunchKind::WarpToMap;
     updateLaunchMapAndIwad();
-    if (m_context.settings.rememberLastMap && saveChosenMap)
-        saveChosenMap();
+    if (m_context.settings.rememberLastMap)
+        emit mapChosen();
 }
 
 void MapListHandler::updateLaunchMapAndIwad()

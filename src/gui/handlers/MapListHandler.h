@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QListWidget;
 
 namespace z3d {
@@ -20,9 +18,6 @@ class MapListHandler : public QObject
 public:
     MapListHandler(LauncherContext& context, MainWindow& window);
 
-    // Stores the chosen map in the game's record when "Remember last map" is on.
-    std::function<void()> saveChosenMap;
-
     // MapList_Click for the map at row.
     void mapListClick(int row);
     // UpdateLaunchMapAndIwad: the warp text and IWAD of the current map selection.
@@ -37,6 +32,10 @@ public:
     // The row of the first selected map, -1 when none.
     int selectedRow() const;
     QStringList maps() const;
+
+signals:
+    // The player chose a map with "Remember last map" on: the game's record is to keep it.
+    void mapChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

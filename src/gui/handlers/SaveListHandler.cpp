@@ -113,8 +113,7 @@ void SaveListHandler::deleteSaveGame()
     if (!operations.deleteSaveGame(m_context.selection.selectedSaveFile))
         return;
     m_window.control<QWidget>(QStringLiteral("FileOutput"))->setFocus();
-    if (reselectGame)
-        reselectGame();
+    emit gameReselectionDue();
     QListWidget* maps = m_window.gamesTab()->mapList();
     if (maps->count() > 0 && m_context.launch.kind != LaunchKind::NewGame)
         maps->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);

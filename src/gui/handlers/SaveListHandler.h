@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QListWidget;
 class QMenu;
 
@@ -24,9 +22,6 @@ public:
     SaveListHandler(LauncherContext& context, MainWindow& window, GameRecords& records,
                     MapListHandler& maps);
 
-    // Runs the games-list click for the current game again (after a save was deleted).
-    std::function<void()> reselectGame;
-
     // Lists the save games of folder; an empty list when it does not exist.
     void listFolder(const QString& folder);
     void clear();
@@ -40,6 +35,10 @@ public:
     // ButPurge_Click.
     void purgeSaveGames();
     void deleteAllNodes();
+
+signals:
+    // The games-list click for the current game is to run again (after a save was deleted).
+    void gameReselectionDue();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
