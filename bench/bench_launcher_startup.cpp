@@ -166,7 +166,7 @@ bool runOnce(const QString& root, const QString& lock, std::vector<double>& star
         return false;
     z3d::MainWindow& window = *startup.mainWindow();
     if (clicks) {
-        window.optionUdir(0)->setChecked(true);
+        window.gamesTab()->chooseView(0);
         QListWidget* games = window.gamesTab()->gamesList();
         const auto click = [games](const QString& name) {
             const QList<QListWidgetItem*> items = games->findItems(name, Qt::MatchFixedString);

@@ -19,6 +19,7 @@
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"
+#include "gui/tabs/GamesTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/TexturePathController.h"
 #include "gui/WindowPosition.h"
@@ -89,7 +90,7 @@ bool MainFormLifecycle::load()
     if (!m_context.settings.advancedOptions) {
         m_window.defaultMode();
         if (m_context.settings.gamesListView == 1)
-            m_window.optionUdir(1)->setChecked(true);
+            m_window.gamesTab()->chooseView(1);
     }
     showCurrentResolution();
     findAndListIwads();

@@ -40,6 +40,8 @@ constexpr int kAdvancedOptions = 2;
 constexpr int kEditMode = 5;
 constexpr int kNoMonsters = 6;
 constexpr int kShortcutButton = 2;
+constexpr int kEditLogButton = 3;
+constexpr int kZipLocationButton = 7;
 constexpr int kCleanupButton = 8;
 constexpr int kCommandLinePanel = 1;
 constexpr int kEditPanel = 2;
@@ -66,13 +68,9 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     buildPages();
     loadPictures();
 
-    // Scratch storage between procedures: never shown. The output box stays a zero-sized
-    // visible widget because it also takes the focus away from the visible controls.
+    // A zero-sized visible box that takes the keyboard focus away from the visible controls.
     m_ui->FileOutput->setFocusPolicy(Qt::ClickFocus);
     m_ui->FileOutput->lower();
-    for (QWidget* scratch :
-         {m_ui->StoredFiles, m_ui->WadCheckList, m_ui->BuildList, m_ui->GrabList})
-        scratch->hide();
 
     // Controls hidden until something asks for them.
     m_ui->StartFrame->hide();
@@ -83,7 +81,7 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_ui->EditFrame->hide();
     m_gamesTab->scriptedMapsImage()->hide();
     auxButton(kShortcutButton)->hide();
-    auxButton(7)->hide();
+    auxButton(kZipLocationButton)->hide();
 
     const Twips size = twips();
     setFixedSize(size.width(kWidthTwips), size.height(kFullHeightTwips));
@@ -153,10 +151,6 @@ void MainWindow::wireHandlers()
             if (on)
                 exitOptionClick(i);
         });
-        connect(optionUdir(i), &QAbstractButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optionUdirClick(i);
-        });
     }
     connect(chkMain(kAdvancedOptions), &QAbstractButton::toggled, this, [this](bool on) {
         m_settings.advancedOptions = on;
@@ -175,6 +169,7 @@ void MainWindow::wireHandlers()
             [this](bool on) { m_settings.ricochets = on; });
     connect(m_ui->SelButton, &QAbstractButton::clicked, this, &MainWindow::selButtonClick);
     connect(m_ui->LaunchButton, &QAbstractButton::clicked, this, &MainWindow::launchRequested);
+    connect(m_gamesTab, &GamesTab::viewChosen, this, &MainWindow::optionUdirClick);
 }
 
 void MainWindow::watchKeysAndPictures()
@@ -280,11 +275,6 @@ QRadioButton* MainWindow::skyOpt(int index) const
     return member<QRadioButton>("SkyOpt", index);
 }
 
-QRadioButton* MainWindow::optionUdir(int index) const
-{
-    return member<QRadioButton>("OptionUdir", index);
-}
-
 QToolButton* MainWindow::auxButton(int index) const
 {
     return member<QToolButton>("AuxButton", index);
@@ -293,11 +283,6 @@ QToolButton* MainWindow::auxButton(int index) const
 QPushButton* MainWindow::butMusic(int index) const
 {
     return member<QPushButton>("butMusic", index);
-}
-
-QPushButton* MainWindow::butPurge(int index) const
-{
-    return member<QPushButton>("ButPurge", index);
 }
 
 QAbstractButton* MainWindow::ricoButton(int index) const
@@ -454,7 +439,7 @@ void MainWindow::defaultMode()
     for (int i = 1; i < kTabCount; ++i)
         optionTabs(i)->hide();
     m_ui->GlobalFrame_0->hide();
-    optionUdir(2)->hide();
+    m_gamesTab->offerZipLibraryView(false);
     for (int i = 2; i <= 7; ++i)
         auxButton(i)->hide();
     m_gamesTab->scriptedMapsImage()->hide();
@@ -462,8 +447,8 @@ void MainWindow::defaultMode()
     optionTabsClick(0);
     optionTabs(0)->setEnabled(false);
 
-    if (optionUdir(2)->isChecked())
-        optionUdir(1)->setChecked(true);
+    if (m_gamesTab->selectedView() == 2)
+        m_gamesTab->chooseView(1);
 
     // The check-box frame takes the place of the hidden global-options frame.
     setWindowHeightTwips(kDefaultHeightTwips);
@@ -476,13 +461,14 @@ void MainWindow::advancedMode()
         optionTabs(i)->show();
     m_ui->StartFrame->hide();
     m_ui->GlobalFrame_0->show();
-    optionUdir(2)->show();
+    m_gamesTab->offerZipLibraryView(true);
     chkMain(kNoMonsters)->show();
     for (int i : {4, 5, 6})
         auxButton(i)->show();
     if (chkLaunchPrefs(2)->isChecked())
         auxButton(kShortcutButton)->show();
-    if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() && optionUdir(0)->isChecked())
+    if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() &&
+        m_gamesTab->selectedView() == 0)
         m_gamesTab->scriptedMapsImage()->show();
 
     optionTabs(0)->setEnabled(true);
@@ -612,6 +598,51 @@ void MainWindow::selectStartupOptions()
     const bool edit = !m_wineMode && m_settings.lowerPanelMode == kEditPanel;
     m_ui->CommandLineFrame->setVisible(!edit);
     m_ui->EditFrame->setVisible(edit);
+}
+
+void MainWindow::setLaunchEnabled(bool enabled)
+{
+    m_ui->LaunchButton->setEnabled(enabled);
+}
+
+void MainWindow::setShortcutEnabled(bool enabled)
+{
+    auxButton(kShortcutButton)->setEnabled(enabled);
+}
+
+bool MainWindow::shortcutEnabled() const
+{
+    return auxButton(kShortcutButton)->isEnabled();
+}
+
+void MainWindow::offerZipLibraryLocation(bool offered)
+{
+    auxButton(kZipLocationButton)->setVisible(offered && !auxButton(kEditLogButton)->isVisible());
+}
+
+int MainWindow::chosenSkill() const
+{
+    return skillsLevel(1)->currentIndex();
+}
+
+void MainWindow::chooseSkill(int entry)
+{
+    skillsLevel(1)->setCurrentIndex(entry);
+}
+
+void MainWindow::takeFocusFromControls()
+{
+    m_ui->FileOutput->setFocus();
+}
+
+bool MainWindow::isShown() const
+{
+    return isVisible();
+}
+
+QWidget* MainWindow::dialogOwner()
+{
+    return this;
 }
 
 } // namespace z3d

@@ -2,6 +2,7 @@
 
 #include "core/app/Twips.h"
 #include "core/platform/InstallPaths.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/OptionChangeFlags.h"
 
 #include <QWidget>
@@ -37,7 +38,7 @@ class SoundTab;
 //
 // The window keeps a reference to the process-wide settings record; handlers that store a value
 // write it there. Work that belongs to other parts of the launcher is asked for by signals.
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public LauncherShell
 {
     Q_OBJECT
 
@@ -72,10 +73,8 @@ public:
     QCheckBox* chkAltModels(int index) const;
     QRadioButton* exitOption(int index) const;
     QRadioButton* skyOpt(int index) const;
-    QRadioButton* optionUdir(int index) const;
     QToolButton* auxButton(int index) const;
     QPushButton* butMusic(int index) const;
-    QPushButton* butPurge(int index) const;
     QAbstractButton* ricoButton(int index) const;
     QComboBox* skillsLevel(int index) const;
     QLabel* resLabel(int index) const;
@@ -113,6 +112,18 @@ public:
 
     // The index of the selected tab, -1 when none.
     int currentTab() const;
+
+    // LauncherShell.
+    void setLaunchEnabled(bool enabled) override;
+    void setShortcutEnabled(bool enabled) override;
+    bool shortcutEnabled() const override;
+    void offerZipLibraryLocation(bool offered) override;
+    int shownTab() const override { return currentTab(); }
+    int chosenSkill() const override;
+    void chooseSkill(int entry) override;
+    void takeFocusFromControls() override;
+    bool isShown() const override;
+    QWidget* dialogOwner() override;
 
     // OptionTabs_Click: focus to the hidden output box, the clicked tab dark red with its page
     // shown, the others in the "Basic Doom mode" text colour with their pages hidden; then the

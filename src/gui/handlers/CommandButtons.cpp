@@ -6,12 +6,10 @@
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
-#include "core/settings/SettingsFile.h"
 #include "gui/dialogs/ShortcutForm.h"
 #include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/LaunchHandler.h"
-#include "gui/mainwindow.h"
-#include "gui/SettingsBinder.h"
 
 #include <QApplication>
 
@@ -31,49 +29,45 @@ enum Button
 
 } // namespace
 
-CommandButtons::CommandButtons(LauncherContext& context, MainWindow& window,
+CommandButtons::CommandButtons(LauncherContext& context, LauncherShell& shell,
                                GamesListHandler& games, LaunchHandler& launch, ZipExtraction& zips)
-    : QObject(&window), m_context(context), m_window(window), m_games(games), m_launch(launch),
+    : QObject(&games), m_context(context), m_shell(shell), m_games(games), m_launch(launch),
       m_zips(zips)
 {
-    connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
-        switch (index) {
-        case Install:
-            installGame();
-            break;
-        case Documentation:
-            showDocumentation();
-            break;
-        case Shortcut:
-            createShortcut();
-            break;
-        case EditLog:
-            showLog("edit.out");
-            break;
-        case EngineLog:
-            showLog("Zorn3D.out");
-            break;
-        case ZipLocation:
-            chooseZipLibraryLocation();
-            break;
-        default:
-            break;
-        }
-    });
+}
+
+void CommandButtons::run(int index)
+{
+    switch (index) {
+    case Install:
+        installGame();
+        break;
+    case Documentation:
+        showDocumentation();
+        break;
+    case Shortcut:
+        createShortcut();
+        break;
+    case EditLog:
+        showLog("edit.out");
+        break;
+    case EngineLog:
+        showLog("Zorn3D.out");
+        break;
+    case ZipLocation:
+        chooseZipLibraryLocation();
+        break;
+    default:
+        break;
+    }
 }
 
 void CommandButtons::installGame()
 {
     QCoreApplication::processEvents();
-    const auto saveSettings = [this] {
-        SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
-        if (!m_context.startup.settingsReset)
-            SettingsFile::write(
-                PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
-                m_context.settings, m_context.startup.wineMode);
-    };
-    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips, saveSettings);
-    const InstallResult result = installer.installGame(m_window.isVisible());
+    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips,
+                            [this] { emit settingsSaveDue(); });
+    const InstallResult result = installer.installGame(m_shell.isShown());
     if (!result.switchToInstalledGames())
         return;
     m_context.settings.lastInstalledGame = result.game;
@@ -97,7 +91,8 @@ void CommandButtons::showDocumentation()
 
 void CommandButtons::createShortcut()
 {
-    m_launch.createShortcut(ShortcutForm(&m_window).askForShortcut(m_launch.shortcutLabel()));
+    m_launch.createShortcut(
+        ShortcutForm(m_shell.dialogOwner()).askForShortcut(m_launch.shortcutLabel()));
 }
 
 void CommandButtons::showLog(const char* fileName)
@@ -111,7 +106,7 @@ void CommandButtons::chooseZipLibraryLocation()
 {
     QCoreApplication::processEvents();
     m_context.paths.zipLibraryDir = ZipLibraryLocation::choose(m_context.paths, *m_context.dialogs);
-    m_window.control<QWidget>(QStringLiteral("FileOutput"))->setFocus();
+    m_shell.takeFocusFromControls();
     m_games.switchGamesList(GamesListMode::ZipLibrary);
 }
 

@@ -9,7 +9,7 @@ namespace z3d {
 struct LauncherContext;
 class GamesListHandler;
 class LaunchHandler;
-class MainWindow;
+class LauncherShell;
 class ZipExtraction;
 
 // The row of command buttons (AuxButton): installing a game, the documentation, a shortcut,
@@ -20,8 +20,11 @@ class CommandButtons : public QObject
     Q_OBJECT
 
 public:
-    CommandButtons(LauncherContext& context, MainWindow& window, GamesListHandler& games,
+    CommandButtons(LauncherContext& context, LauncherShell& shell, GamesListHandler& games,
                    LaunchHandler& launch, ZipExtraction& zips);
+
+    // AuxButton_<index> was clicked.
+    void run(int index);
 
     void installGame();
     void showDocumentation();
@@ -29,9 +32,13 @@ public:
     void showLog(const char* fileName);
     void chooseZipLibraryLocation();
 
+signals:
+    // The settings are to be written now (an install writes them before it goes on).
+    void settingsSaveDue();
+
 private:
     LauncherContext& m_context;
-    MainWindow& m_window;
+    LauncherShell& m_shell;
     GamesListHandler& m_games;
     LaunchHandler& m_launch;
     ZipExtraction& m_zips;

@@ -2,7 +2,6 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/platform/PathResolver.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 
 #include <QContextMenuEvent>
@@ -11,9 +10,9 @@
 
 namespace z3d {
 
-GamesContextMenus::GamesContextMenus(LauncherContext& context, MainWindow& window)
-    : QObject(&window), m_context(context), m_window(window), m_installedGame(new QMenu(&window)),
-      m_zipArchive(new QMenu(&window)), m_gameFile(new QMenu(&window))
+GamesContextMenus::GamesContextMenus(LauncherContext& context, GamesTab& page)
+    : QObject(&page), m_context(context), m_page(page), m_installedGame(new QMenu(&page)),
+      m_zipArchive(new QMenu(&page)), m_gameFile(new QMenu(&page))
 {
     m_installedGame->setObjectName(QStringLiteral("mPopup5"));
     m_zipArchive->setObjectName(QStringLiteral("mPopup6"));
@@ -34,8 +33,8 @@ GamesContextMenus::GamesContextMenus(LauncherContext& context, MainWindow& windo
 
     addItem(m_gameFile, "Delete file", "mcDeleteFile");
 
-    m_window.gamesTab()->gamesList()->viewport()->installEventFilter(this);
-    m_window.gamesTab()->gameFilesList()->viewport()->installEventFilter(this);
+    m_page.gamesList()->viewport()->installEventFilter(this);
+    m_page.gameFilesList()->viewport()->installEventFilter(this);
 }
 
 QAction* GamesContextMenus::addItem(QMenu* menu, const char* caption, const char* name)
@@ -68,7 +67,7 @@ void GamesContextMenus::showItemsFor(GameKind kind)
 
 bool GamesContextMenus::gameMenuAllowed() const
 {
-    const QList<QListWidgetItem*> selected = m_window.gamesTab()->gamesList()->selectedItems();
+    const QList<QListWidgetItem*> selected = m_page.gamesList()->selectedItems();
     if (selected.isEmpty())
         return false;
     const QString rootName = PathResolver::lastComponent(m_context.paths.installRoot);
@@ -113,9 +112,9 @@ bool GamesContextMenus::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu) {
         const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
-        if (watched == m_window.gamesTab()->gamesList()->viewport())
+        if (watched == m_page.gamesList()->viewport())
             return openGamesListMenu(at);
-        if (watched == m_window.gamesTab()->gameFilesList()->viewport())
+        if (watched == m_page.gameFilesList()->viewport())
             return openGameFilesMenu(at);
     }
     return QObject::eventFilter(watched, event);

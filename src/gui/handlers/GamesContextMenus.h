@@ -10,7 +10,7 @@ class QMenu;
 namespace z3d {
 
 struct LauncherContext;
-class MainWindow;
+class GamesTab;
 
 // The right-click menus of the games list (an installed game, a zip archive) and of the
 // game-files list (a file of a user directory). No menu opens without a selected game, in the
@@ -20,7 +20,7 @@ class GamesContextMenus : public QObject
     Q_OBJECT
 
 public:
-    GamesContextMenus(LauncherContext& context, MainWindow& window);
+    GamesContextMenus(LauncherContext& context, GamesTab& page);
 
     // The items of the installed-game menu that follow the chosen game: renaming is not offered
     // for a scripted map; converting only in development mode.
@@ -43,7 +43,7 @@ private:
     bool gameMenuAllowed() const;
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    GamesTab& m_page;
     QMenu* m_installedGame;
     QMenu* m_zipArchive;
     QMenu* m_gameFile;

@@ -17,30 +17,21 @@
 #include "core/saves/SaveGameFolders.h"
 #include "core/services/Processes.h"
 #include "gui/handlers/GamesContextMenus.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
-#include "gui/tabs/TextColour.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
-#include <QToolButton>
 
 namespace z3d {
 
 namespace {
 
-constexpr int kShortcutButton = 2;
-constexpr int kEditLogButton = 3;
-constexpr int kZipLocationButton = 7;
 constexpr int kGamesTab = 0;
 constexpr int kNameRole = Qt::UserRole;
 // A Pwads game with more files than this gets the taller game-files list.
@@ -82,9 +73,10 @@ bool isWad(const QString& name)
 
 } // namespace
 
-GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window, Services services)
-    : QObject(&window), m_context(context), m_window(window), m_services(services),
-      m_games(window.gamesTab()->gamesList()), m_files(window.gamesTab()->gameFilesList())
+GamesListHandler::GamesListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell,
+                                   Services services)
+    : QObject(&page), m_context(context), m_page(page), m_shell(shell), m_services(services),
+      m_games(page.gamesList()), m_files(page.gameFilesList())
 {
     connect(m_games, &QListWidget::itemSelectionChanged, this, [this] {
         if (firstSelectedRow(m_games) >= 0)
@@ -97,8 +89,8 @@ GamesListHandler::GamesListHandler(LauncherContext& context, MainWindow& window,
     connect(m_files, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openGameFile(item->text()); });
     m_files->viewport()->installEventFilter(this);
-    m_window.gamesTab()->header(0)->installEventFilter(this);
-    m_window.gamesTab()->scriptedMapsImage()->installEventFilter(this);
+    m_page.header(0)->installEventFilter(this);
+    m_page.scriptedMapsImage()->installEventFilter(this);
 }
 
 GamesListHandler::~GamesListHandler() = default;
@@ -199,28 +191,18 @@ void GamesListHandler::clearGameLists()
 {
     m_games->clear();
     m_files->clear();
-    m_window.gamesTab()->mapList()->clear();
+    m_page.mapList()->clear();
 }
 
 void GamesListHandler::setLaunchAndShortcut(bool launch, bool shortcut)
 {
-    m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(launch);
-    m_window.auxButton(kShortcutButton)->setEnabled(shortcut);
+    m_shell.setLaunchEnabled(launch);
+    m_shell.setShortcutEnabled(shortcut);
 }
 
 void GamesListHandler::showHeader(const QString& text)
 {
-    m_window.gamesTab()->header(0)->setText(text);
-}
-
-void GamesListHandler::colourViewOptions(GamesListMode selected)
-{
-    for (int i = 0; i < 3; ++i) {
-        if (i == static_cast<int>(selected))
-            TextColour::set(m_window.optionUdir(i), TextColour::darkRed());
-        else
-            TextColour::reset(m_window.optionUdir(i));
-    }
+    m_page.header(0)->setText(text);
 }
 
 void GamesListHandler::fillList(const QList<std::pair<QString, QString>>& entries)
@@ -260,14 +242,9 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     selection.currentKind = GameKind::None;
     m_services.saves.clear();
     // A switch made by code (after an install, say) shows its view as chosen, too.
-    if (QRadioButton* option = m_window.optionUdir(static_cast<int>(newMode));
-        !option->isChecked()) {
-        const QSignalBlocker quiet(option);
-        option->setChecked(true);
-    }
-    colourViewOptions(newMode);
+    m_page.showView(static_cast<int>(newMode));
     m_files->clear();
-    m_window.gamesTab()->mapList()->clear();
+    m_page.mapList()->clear();
 
     QString tip;
     if (!settings.disableTooltips && newMode == GamesListMode::InstalledGames)
@@ -277,22 +254,22 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     m_games->setToolTip(tip);
 
     settings.gamesListView = static_cast<int>(newMode);
-    QLabel* scriptedImage = m_window.gamesTab()->scriptedMapsImage();
+    QLabel* scriptedImage = m_page.scriptedMapsImage();
     bool selected = false;
     switch (newMode) {
     case GamesListMode::InstalledGames:
-        m_window.auxButton(kZipLocationButton)->hide();
+        m_shell.offerZipLibraryLocation(false);
         scriptedImage->setVisible(
             ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
             settings.advancedOptions);
         fillInstalledGamesList();
-        setLaunchAndShortcut(true, m_window.auxButton(kShortcutButton)->isEnabled());
+        setLaunchAndShortcut(true, m_shell.shortcutEnabled());
         showHeader(kInstalledHeader);
         selected = selectGameNamed(settings.lastInstalledGame);
         break;
     case GamesListMode::DoomGames:
         scriptedImage->hide();
-        m_window.auxButton(kZipLocationButton)->hide();
+        m_shell.offerZipLibraryLocation(false);
         setLaunchAndShortcut(true, true);
         selection.currentKind = GameKind::IwadGame;
         showHeader(kCommercialHeader);
@@ -301,8 +278,7 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
         break;
     case GamesListMode::ZipLibrary: {
         scriptedImage->hide();
-        m_window.auxButton(kZipLocationButton)
-            ->setVisible(!m_window.auxButton(kEditLogButton)->isVisible());
+        m_shell.offerZipLibraryLocation(true);
         setLaunchAndShortcut(true, false);
         const bool custom = PathResolver::fileExists(PathResolver::resolveUnder(
                                 m_context.paths.launcherDataDir, QStringLiteral("archives.z3d"))) &&
@@ -345,7 +321,7 @@ void GamesListHandler::restoreInitialSelection(GamesListMode initial)
         selectGameNamed(settings.lastZipLibraryEntry);
         break;
     }
-    colourViewOptions(initial);
+    m_page.showView(static_cast<int>(initial));
 }
 
 void GamesListHandler::selectGame()
@@ -355,7 +331,7 @@ void GamesListHandler::selectGame()
         return;
     const QString name = m_games->item(row)->data(kNameRole).toString();
     m_files->clear();
-    m_window.gamesTab()->mapList()->clear();
+    m_page.mapList()->clear();
     m_choiceSavedByMapClick = false;
     switch (mode()) {
     case GamesListMode::InstalledGames:
@@ -373,7 +349,7 @@ void GamesListHandler::selectGame()
 void GamesListHandler::selectInstalledGame(const QString& name)
 {
     GameSelection& selection = m_context.selection;
-    GamesTab* page = m_window.gamesTab();
+    GamesTab* page = &m_page;
     const GameKind kind = InstalledGamesList::kindOf(m_context.paths, name);
     selection.currentKind = kind;
     const QString gameDir = PathResolver::resolveUnder(m_context.paths.gamesDir, name);
@@ -405,13 +381,13 @@ void GamesListHandler::selectInstalledGame(const QString& name)
     else
         selectMainWad(filesFolder);
     if (selection.currentGameFile.isEmpty())
-        m_window.auxButton(kShortcutButton)->setEnabled(false);
+        m_shell.setShortcutEnabled(false);
 }
 
 void GamesListHandler::selectCommercialGame(const QString& name)
 {
     GameSelection& selection = m_context.selection;
-    m_window.gamesTab()->shrinkGameList();
+    m_page.shrinkGameList();
     showHeader(kCommercialHeader);
     m_context.settings.lastDoomGame = name;
     selection.currentKind = GameKind::IwadGame;
@@ -434,7 +410,7 @@ void GamesListHandler::selectZipArchive(const QString& name)
 {
     GameSelection& selection = m_context.selection;
     LauncherSettings& settings = m_context.settings;
-    m_window.gamesTab()->expandGameList();
+    m_page.expandGameList();
     const QString extractDir = zipExtractDir();
     if (!PathResolver::folderExists(extractDir))
         FileOperations::createFolder(extractDir);
@@ -444,7 +420,7 @@ void GamesListHandler::selectZipArchive(const QString& name)
         PathResolver::resolveUnder(m_context.paths.zipLibraryDir, name + QStringLiteral(".zip"));
     if (!PathResolver::fileExists(selection.currentZipPath))
         return;
-    m_services.zips.extractSelectedZip(selection.currentZipPath, extractDir, m_window.isVisible());
+    m_services.zips.extractSelectedZip(selection.currentZipPath, extractDir, m_shell.isShown());
     settings.lastZipLibraryEntry = name;
     m_files->addItems(GameFiles::listFolderFiles(extractDir));
     selection.currentGameFolder = extractDir + QLatin1Char('/');
@@ -468,14 +444,14 @@ void GamesListHandler::selectMainWad(const QString& folder)
     if (choice.found() && row >= 0)
         selectRow(m_files, row);
     else
-        m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(false);
+        m_shell.setLaunchEnabled(false);
     m_services.maps.updateLaunchMapAndIwad();
 }
 
 void GamesListHandler::selectGameFile()
 {
     GameSelection& selection = m_context.selection;
-    QListWidget* maps = m_window.gamesTab()->mapList();
+    QListWidget* maps = m_page.mapList();
 
     QString entry;
     for (int row = 0; row < m_files->count() && entry.isEmpty(); ++row) {
@@ -491,17 +467,13 @@ void GamesListHandler::selectGameFile()
     }
     selection.currentGameFile = selection.currentGameFolder + entry;
 
-    const bool shortcut = m_context.settings.shortcutCreation &&
-                          m_window.currentTab() == kGamesTab && mode() != GamesListMode::ZipLibrary;
+    const bool shortcut = m_context.settings.shortcutCreation && m_shell.shownTab() == kGamesTab &&
+                          mode() != GamesListMode::ZipLibrary;
     setLaunchAndShortcut(true, shortcut);
 
-    auto* wadCheckList = m_window.control<QListWidget>(QStringLiteral("WadCheckList"));
-    wadCheckList->clear();
     const WadMapList mapList = m_services.checker.loadWadMapList(selection.currentGameFile);
-    m_window.control<QPlainTextEdit>(QStringLiteral("FileOutput"))->setPlainText(mapList.output);
     if (!mapList.outputEmpty) {
         maps->clear();
-        wadCheckList->addItems(mapList.wadCheckList);
         maps->addItems(mapList.mapNames);
     }
 
@@ -532,7 +504,7 @@ bool GamesListHandler::restoreSaveGame()
 void GamesListHandler::restoreMap()
 {
     const GameSelection& selection = m_context.selection;
-    QListWidget* maps = m_window.gamesTab()->mapList();
+    QListWidget* maps = m_page.mapList();
     if (!m_context.settings.rememberLastMap) {
         if (maps->count() > 0)
             selectRow(maps, 0);
@@ -551,7 +523,7 @@ void GamesListHandler::restoreMap()
 
 void GamesListHandler::restoreUserDirectorySelection(const QString& game)
 {
-    QListWidget* maps = m_window.gamesTab()->mapList();
+    QListWidget* maps = m_page.mapList();
     const int fileRow = firstSelectedRow(m_files);
     // With a file chosen, its remembered map is the whole answer. (Without one, the
     // directory's remembered file is chosen first; its map follows when the file's own
@@ -572,7 +544,7 @@ void GamesListHandler::restoreUserDirectorySelection(const QString& game)
     if (row >= 0)
         selectRow(m_files, row);
     else
-        m_window.control<QWidget>(QStringLiteral("LaunchButton"))->setEnabled(false);
+        m_shell.setLaunchEnabled(false);
 }
 
 void GamesListHandler::saveChosenMap()
@@ -632,7 +604,7 @@ void GamesListHandler::toggleScriptedMaps()
 
 bool GamesListHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    GamesTab* page = m_window.gamesTab();
+    GamesTab* page = &m_page;
     if (watched == m_files->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // Releasing the mouse over a wad of a user directory remembers the choice, unless a
         // map click has done so since the game was chosen.

@@ -15,7 +15,8 @@ struct LauncherContext;
 class CheckerTool;
 class GameRecords;
 class GamesContextMenus;
-class MainWindow;
+class GamesTab;
+class LauncherShell;
 class MapListHandler;
 class SaveListHandler;
 class ZipExtraction;
@@ -39,7 +40,8 @@ public:
         GamesContextMenus& menus;
     };
 
-    GamesListHandler(LauncherContext& context, MainWindow& window, Services services);
+    GamesListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell,
+                     Services services);
     ~GamesListHandler() override;
 
     // SwitchGamesList.
@@ -100,13 +102,13 @@ private:
     void restoreMap();
     void saveUserDirectoryChoice();
     void openGameFile(const QString& entry);
-    void colourViewOptions(GamesListMode mode);
     void setLaunchAndShortcut(bool launch, bool shortcut);
     void showHeader(const QString& text);
     QString zipExtractDir() const;
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    GamesTab& m_page;
+    LauncherShell& m_shell;
     Services m_services;
     QListWidget* m_games;
     QListWidget* m_files;

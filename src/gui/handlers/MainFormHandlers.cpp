@@ -7,6 +7,8 @@
 #include "core/library/GameRecords.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
+#include "core/platform/PathResolver.h"
+#include "core/settings/SettingsFile.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/CommandButtons.h"
 #include "gui/handlers/GamesContextMenus.h"
@@ -16,6 +18,7 @@
 #include "gui/handlers/OptionAvailability.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
+#include "gui/SettingsBinder.h"
 #include "gui/TexturePathController.h"
 
 #include <QAction>
@@ -35,10 +38,10 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
       m_texturePaths(new TexturePathController(context, window)),
       m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
-      m_maps(new MapListHandler(context, window)),
-      m_saves(new SaveListHandler(context, window, *m_records, *m_maps)),
-      m_menus(new GamesContextMenus(context, window)),
-      m_games(new GamesListHandler(context, window,
+      m_maps(new MapListHandler(context, *window.gamesTab(), window)),
+      m_saves(new SaveListHandler(context, *window.gamesTab(), window, *m_records, *m_maps)),
+      m_menus(new GamesContextMenus(context, *window.gamesTab())),
+      m_games(new GamesListHandler(context, *window.gamesTab(), window,
                                    {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
@@ -67,7 +70,11 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
     connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
         if (index == kIwadLocationsButton)
             showIwadWindow();
+        else
+            m_commandButtons->run(index);
     });
+    connect(m_commandButtons, &CommandButtons::settingsSaveDue, this,
+            &MainFormHandlers::saveSettings);
 }
 
 MainFormHandlers::~MainFormHandlers() = default;
@@ -88,6 +95,15 @@ void MainFormHandlers::connectMenus()
     on("mcGwadUnZip", [archives] { archives->installArchiveAsUserDirectory(); });
     on("mcRenameArchive", [archives] { archives->renameArchive(); });
     on("mcDeleteArchive", [archives] { archives->deleteArchive(); });
+}
+
+void MainFormHandlers::saveSettings()
+{
+    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    if (!m_context.startup.settingsReset)
+        SettingsFile::write(
+            PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
+            m_context.settings, m_context.startup.wineMode);
 }
 
 void MainFormHandlers::showIwadWindow()

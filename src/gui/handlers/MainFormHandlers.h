@@ -55,6 +55,8 @@ public:
 
 private:
     void connectMenus();
+    // Gathers the controls and writes config.z3d (not while a settings reset is pending).
+    void saveSettings();
 
     LauncherContext& m_context;
     MainWindow& m_window;

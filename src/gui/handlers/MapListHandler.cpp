@@ -2,10 +2,9 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/inspect/MapSelection.h"
-#include "gui/mainwindow.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/GamesTab.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QListWidget>
 
@@ -16,12 +15,14 @@ namespace {
 constexpr int kStartGameFromNew = 0;
 // The skill a first map click chooses when none was used yet: "2 - Hey, not too rough".
 constexpr int kDefaultSkill = 2;
+// "Start game from New" and the five skills.
+constexpr int kSkillEntries = 6;
 
 } // namespace
 
-MapListHandler::MapListHandler(LauncherContext& context, MainWindow& window)
-    : QObject(&window), m_context(context), m_window(window), m_maps(window.gamesTab()->mapList()),
-      m_saves(window.gamesTab()->saveGameList())
+MapListHandler::MapListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell)
+    : QObject(&page), m_context(context), m_shell(shell), m_maps(page.mapList()),
+      m_saves(page.saveGameList())
 {
     connect(m_maps, &QListWidget::itemSelectionChanged, this, [this] {
         const int row = selectedRow();
@@ -93,23 +94,22 @@ void MapListHandler::mouseDown()
     // A chosen map and a chosen save game exclude each other.
     if (!m_saves->selectedItems().isEmpty()) {
         m_saves->clearSelection();
-        m_window.update();
+        m_saves->viewport()->update();
     }
 }
 
 void MapListHandler::leaveStartFromNew()
 {
-    QComboBox* skills = m_window.skillsLevel(1);
-    if (skills->currentIndex() != kStartGameFromNew)
+    if (m_shell.chosenSkill() != kStartGameFromNew)
         return;
     const int skill = m_context.settings.lastSkill;
-    skills->setCurrentIndex(skill > 0 && skill < skills->count() ? skill : kDefaultSkill);
+    m_shell.chooseSkill(skill > 0 && skill < kSkillEntries ? skill : kDefaultSkill);
 }
 
 void MapListHandler::setMapFocus()
 {
     LaunchState& launch = m_context.launch;
-    if (m_window.skillsLevel(1)->currentIndex() == kStartGameFromNew) {
+    if (m_shell.chosenSkill() == kStartGameFromNew) {
         launch.kind = LaunchKind::NewGame;
         updateLaunchMapAndIwad();
         m_maps->clearSelection();

@@ -7,7 +7,8 @@ class QListWidget;
 namespace z3d {
 
 struct LauncherContext;
-class MainWindow;
+class GamesTab;
+class LauncherShell;
 
 // The map list: choosing a map (the warp text and the IWAD it needs), the exclusion between a
 // chosen map and a chosen save game, and the skill list's "Start game from New".
@@ -16,7 +17,7 @@ class MapListHandler : public QObject
     Q_OBJECT
 
 public:
-    MapListHandler(LauncherContext& context, MainWindow& window);
+    MapListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell);
 
     // MapList_Click for the map at row.
     void mapListClick(int row);
@@ -45,7 +46,7 @@ private:
     void selectRow(int row);
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    LauncherShell& m_shell;
     QListWidget* m_maps;
     QListWidget* m_saves;
     bool m_ignoringClicks = false;

@@ -7,8 +7,8 @@
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
 #include "core/saves/SaveGameOperations.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/MapListHandler.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 
 #include <QApplication>
@@ -27,10 +27,10 @@ constexpr int kStartGameFromNew = 0;
 
 } // namespace
 
-SaveListHandler::SaveListHandler(LauncherContext& context, MainWindow& window, GameRecords& records,
-                                 MapListHandler& maps)
-    : QObject(&window), m_context(context), m_window(window), m_records(records), m_maps(maps),
-      m_saves(window.gamesTab()->saveGameList()), m_menu(new QMenu(&window))
+SaveListHandler::SaveListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell,
+                                 GameRecords& records, MapListHandler& maps)
+    : QObject(&page), m_context(context), m_page(page), m_shell(shell), m_records(records),
+      m_maps(maps), m_saves(page.saveGameList()), m_menu(new QMenu(&page))
 {
     QAction* deleteSave = m_menu->addAction(QStringLiteral("Delete savegame"));
     deleteSave->setObjectName(QStringLiteral("mcDelSaveGame"));
@@ -40,8 +40,8 @@ SaveListHandler::SaveListHandler(LauncherContext& context, MainWindow& window, G
             saveGameListClick();
     });
     m_saves->viewport()->installEventFilter(this);
-    connect(m_window.butPurge(0), &QPushButton::clicked, this, &SaveListHandler::purgeSaveGames);
-    connect(m_window.butPurge(1), &QPushButton::clicked, this, &SaveListHandler::deleteAllNodes);
+    connect(&page, &GamesTab::purgeSaveGamesClicked, this, &SaveListHandler::purgeSaveGames);
+    connect(&page, &GamesTab::deleteAllNodesClicked, this, &SaveListHandler::deleteAllNodes);
 }
 
 void SaveListHandler::clear()
@@ -58,7 +58,6 @@ void SaveListHandler::listFolder(const QString& folder)
     m_folder = folder;
     CheckerTool checker(m_context.paths, *m_context.processes);
     const SaveHeaderList headers = checker.loadSaveHeaders(folder);
-    m_window.control<QPlainTextEdit>(QStringLiteral("FileOutput"))->setPlainText(headers.output);
     m_saves->addItems(headers.entries);
 }
 
@@ -92,7 +91,7 @@ void SaveListHandler::saveGameListClick()
     m_context.launch.saveSlot = choice->slot;
     m_context.launch.kind = LaunchKind::LoadSave;
     m_maps.setIgnoringClicks(true);
-    m_window.gamesTab()->mapList()->clearSelection();
+    m_page.mapList()->clearSelection();
     m_maps.setIgnoringClicks(false);
 
     if (!m_context.settings.rememberLastSavegame)
@@ -112,9 +111,9 @@ void SaveListHandler::deleteSaveGame()
     SaveGameOperations operations(m_context.paths, *m_context.dialogs);
     if (!operations.deleteSaveGame(m_context.selection.selectedSaveFile))
         return;
-    m_window.control<QWidget>(QStringLiteral("FileOutput"))->setFocus();
+    m_shell.takeFocusFromControls();
     emit gameReselectionDue();
-    QListWidget* maps = m_window.gamesTab()->mapList();
+    QListWidget* maps = m_page.mapList();
     if (maps->count() > 0 && m_context.launch.kind != LaunchKind::NewGame)
         maps->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
 }
@@ -141,8 +140,7 @@ bool SaveListHandler::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         // As on the map list: a click leaves "Start game from New" for the last skill used.
-        QComboBox* skills = m_window.skillsLevel(1);
-        if (skills->currentIndex() == kStartGameFromNew)
+        if (m_shell.chosenSkill() == kStartGameFromNew)
             m_maps.leaveStartFromNew();
     }
     return QObject::eventFilter(watched, event);

@@ -9,7 +9,8 @@ namespace z3d {
 
 struct LauncherContext;
 class GameRecords;
-class MainWindow;
+class GamesTab;
+class LauncherShell;
 class MapListHandler;
 
 // The save-game list: listing a game's save folder through the checker, choosing a save game
@@ -19,8 +20,8 @@ class SaveListHandler : public QObject
     Q_OBJECT
 
 public:
-    SaveListHandler(LauncherContext& context, MainWindow& window, GameRecords& records,
-                    MapListHandler& maps);
+    SaveListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell,
+                    GameRecords& records, MapListHandler& maps);
 
     // Lists the save games of folder; an empty list when it does not exist.
     void listFolder(const QString& folder);
@@ -45,7 +46,8 @@ protected:
 
 private:
     LauncherContext& m_context;
-    MainWindow& m_window;
+    GamesTab& m_page;
+    LauncherShell& m_shell;
     GameRecords& m_records;
     MapListHandler& m_maps;
     QListWidget* m_saves;

@@ -1,7 +1,10 @@
 #include "gui/tabs/GamesTab.h"
 
 #include "core/app/Twips.h"
+#include "gui/tabs/TextColour.h"
 #include "ui_GamesTab.h"
+
+#include <QSignalBlocker>
 
 namespace z3d {
 
@@ -15,24 +18,19 @@ constexpr int kSavesExpanded = 885;
 GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<Ui::GamesTab>())
 {
     m_ui->setupUi(this);
+    m_optionUdir = {m_ui->OptionUdir_0, m_ui->OptionUdir_1, m_ui->OptionUdir_2};
+    for (int i = 0; i < 3; ++i) {
+        connect(m_optionUdir[i], &QAbstractButton::toggled, this, [this, i](bool on) {
+            if (on)
+                emit viewChosen(i);
+        });
+    }
+    connect(m_ui->ButPurge_0, &QAbstractButton::clicked, this, &GamesTab::purgeSaveGamesClicked);
+    connect(m_ui->ButPurge_1, &QAbstractButton::clicked, this, &GamesTab::deleteAllNodesClicked);
     shrinkGameList();
 }
 
 GamesTab::~GamesTab() = default;
-
-QRadioButton* GamesTab::optionUdir(int index) const
-{
-    switch (index) {
-    case 0:
-        return m_ui->OptionUdir_0;
-    case 1:
-        return m_ui->OptionUdir_1;
-    case 2:
-        return m_ui->OptionUdir_2;
-    default:
-        return nullptr;
-    }
-}
 
 QLabel* GamesTab::header(int index) const
 {
@@ -71,22 +69,37 @@ QLabel* GamesTab::scriptedMapsImage() const
     return m_ui->ImageCM;
 }
 
-QPushButton* GamesTab::butPurge(int index) const
-{
-    if (index == 0)
-        return m_ui->ButPurge_0;
-    if (index == 1)
-        return m_ui->ButPurge_1;
-    return nullptr;
-}
-
 int GamesTab::selectedView() const
 {
     for (int i = 0; i < 3; ++i) {
-        if (optionUdir(i)->isChecked())
+        if (m_optionUdir[i]->isChecked())
             return i;
     }
     return -1;
+}
+
+void GamesTab::chooseView(int view)
+{
+    if (view >= 0 && view < 3)
+        m_optionUdir[view]->setChecked(true);
+}
+
+void GamesTab::showView(int view)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (i == view) {
+            const QSignalBlocker quiet(m_optionUdir[i]);
+            m_optionUdir[i]->setChecked(true);
+            TextColour::set(m_optionUdir[i], TextColour::darkRed());
+        } else {
+            TextColour::reset(m_optionUdir[i]);
+        }
+    }
+}
+
+void GamesTab::offerZipLibraryView(bool offered)
+{
+    m_optionUdir[2]->setVisible(offered);
 }
 
 void GamesTab::shrinkGameList()

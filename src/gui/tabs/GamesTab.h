@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include <array>
 #include <memory>
 
 class QLabel;
@@ -27,7 +28,6 @@ public:
     explicit GamesTab(QWidget* parent = nullptr);
     ~GamesTab() override;
 
-    QRadioButton* optionUdir(int index) const;
     // The header labels: 0 games list, 1 "GAME FILES", 2 maps, 3 "SAVEGAMES".
     QLabel* header(int index) const;
     QListWidget* gamesList() const;
@@ -35,20 +35,33 @@ public:
     QListWidget* mapList() const;
     QListWidget* saveGameList() const;
     QLabel* scriptedMapsImage() const;
-    QPushButton* butPurge(int index) const;
-
-    // The index of the selected view option, -1 when none is selected.
+    // The index of the selected view option (OptionUdir), -1 when none is selected.
     int selectedView() const;
+    // Selects a view option as the player would (viewChosen follows).
+    void chooseView(int view);
+    // Shows a view as the one in force: its option selected without a viewChosen, its caption
+    // dark red and the other two in the button-text colour.
+    void showView(int view);
+    // The zip library's view option ("Zip Libray") is offered only in the advanced layout.
+    void offerZipLibraryView(bool offered);
 
     // Trade height between the game-files list and the save-game list (heights in twips:
     // files 1020 / saves 1605 shrunk, files 1740 / saves 885 expanded). The page starts shrunk.
     void shrinkGameList();
     void expandGameList();
 
+signals:
+    // The player (or code, through chooseView) selected a view option.
+    void viewChosen(int view);
+    // "Purge all savegames" (ButPurge_0) and "Delete all saved nodes" (ButPurge_1).
+    void purgeSaveGamesClicked();
+    void deleteAllNodesClicked();
+
 private:
     void setListHeights(int filesTwips, int savesTwips);
 
     std::unique_ptr<Ui::GamesTab> m_ui;
+    std::array<QRadioButton*, 3> m_optionUdir{};
 };
 
 } // namespace z3d

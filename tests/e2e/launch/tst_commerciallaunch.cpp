@@ -6,6 +6,7 @@
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
+#include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
@@ -97,7 +98,7 @@ private slots:
         QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = launcher.window();
 
-        window.optionUdir(1)->setChecked(true);
+        findControl<QRadioButton>(window, "OptionUdir", 1)->setChecked(true);
         QListWidget* games = launcher.list("PwadList");
         QCOMPARE(games->count(), 1);
         QCOMPARE(games->item(0)->text(), QStringLiteral("DOOM II"));

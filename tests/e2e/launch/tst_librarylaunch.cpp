@@ -2,6 +2,7 @@
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
+#include "support/Controls.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -135,7 +136,7 @@ private slots:
         QCOMPARE(run.startup.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = *run.startup.mainWindow();
         window.chkMain(2)->setChecked(true); // the zip library view needs the advanced layout
-        window.optionUdir(view)->setChecked(true);
+        findControl<QRadioButton>(window, "OptionUdir", view)->setChecked(true);
         window.skillsLevel(1)->setCurrentIndex(3);
         run.select("PwadList", game);
         run.select("PwadShowlist", file);
@@ -157,7 +158,7 @@ private slots:
             Run first(tree);
             QCOMPARE(first.startup.run(), LauncherStartup::Outcome::Running);
             MainWindow& window = *first.startup.mainWindow();
-            window.optionUdir(0)->setChecked(true);
+            findControl<QRadioButton>(window, "OptionUdir", 0)->setChecked(true);
             window.skillsLevel(1)->setCurrentIndex(4);
             first.select("PwadList", "UDIR");
             first.select("PwadShowlist", "one.wad");

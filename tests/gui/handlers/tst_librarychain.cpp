@@ -6,6 +6,7 @@
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
+#include "support/Controls.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -274,14 +275,14 @@ private slots:
         Library library;
         QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
                          {{"ridge.wad", wadWithMaps(numbered(2))}}));
-        library.window.optionUdir(2)->setChecked(true);
+        findControl<QRadioButton>(library.window, "OptionUdir", 2)->setChecked(true);
         QCOMPARE(library.texts("PwadList"), QStringList{"RIDGE"});
         library.handlers->menus().item("mcUdirUnZip")->trigger();
         QVERIFY(library.tree.isFile("Z3DGames/ridge/Pwads/ridge.wad"));
-        QVERIFY(library.window.optionUdir(0)->isChecked());
-        QVERIFY(!library.window.optionUdir(2)->isChecked());
+        QVERIFY(findControl<QRadioButton>(library.window, "OptionUdir", 0)->isChecked());
+        QVERIFY(!findControl<QRadioButton>(library.window, "OptionUdir", 2)->isChecked());
         QCOMPARE(library.texts("PwadList"), QStringList{"RIDGE"});
-        library.window.optionUdir(2)->setChecked(true);
+        findControl<QRadioButton>(library.window, "OptionUdir", 2)->setChecked(true);
         QCOMPARE(library.context.settings.gamesListView, 2);
         QCOMPARE(library.window.gamesTab()->header(0)->text(), QStringLiteral("ZIP LIBRARY"));
     }
@@ -383,14 +384,14 @@ private slots:
         const QString download =
             library.tree.addFile("Downloads/Castle.wad", wadWithMaps(numbered(3)));
         library.handlers->games().switchGamesList(GamesListMode::DoomGames);
-        library.window.optionUdir(1)->setChecked(true);
+        findControl<QRadioButton>(library.window, "OptionUdir", 1)->setChecked(true);
         library.dialogs.answerOpenFile(download);
         emit library.window.auxButtonClicked(0);
         const auto calls = library.dialogs.calls();
         QVERIFY(!calls.isEmpty());
         QCOMPARE(calls.constFirst().title, QStringLiteral("Install a wad file to the Games List"));
         QVERIFY(library.tree.isFile("Z3DGames/Castle/Pwads/Castle.wad"));
-        QVERIFY(library.window.optionUdir(0)->isChecked());
+        QVERIFY(findControl<QRadioButton>(library.window, "OptionUdir", 0)->isChecked());
         QCOMPARE(library.selected("PwadList"), QStringLiteral("CASTLE"));
         QCOMPARE(library.texts("MapList").size(), 3);
         QCOMPARE(library.tree.readFile("Z3DLaunch/Data/pwads.z3d"),

@@ -3,6 +3,7 @@
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
+#include "support/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <memory>
 
 using namespace z3d;
+using namespace z3d::test;
 
 namespace {
 
@@ -105,7 +107,7 @@ void TestSettingsBinder::applyShowsEveryField()
     QCOMPARE(w.skillsLevel(0)->currentIndex(), 3);
     QVERIFY(w.skyOpt(1)->isChecked());
     QVERIFY(w.exitOption(2)->isChecked());
-    QVERIFY(w.optionUdir(2)->isChecked());
+    QVERIFY(findControl<QRadioButton>(w, "OptionUdir", 2)->isChecked());
     for (const SettingLine& line : SettingsTable::lines()) {
         if (line.binding != SettingBinding::CheckBox)
             continue;
@@ -168,7 +170,7 @@ void TestSettingsBinder::firstOptionsGatherAsZero()
     QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
     m_window->skyOpt(0)->setChecked(true);
     m_window->exitOption(0)->setChecked(true);
-    m_window->optionUdir(0)->setChecked(true);
+    findControl<QRadioButton>(*m_window, "OptionUdir", 0)->setChecked(true);
     m_settings.skyboxStyle = 1;
     m_settings.afterLaunchOption = 2;
     m_settings.gamesListView = 2;

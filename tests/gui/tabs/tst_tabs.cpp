@@ -4,6 +4,7 @@
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
 #include "gui/tabs/TextColour.h"
+#include "support/Controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 
 using namespace z3d;
+using namespace z3d::test;
 
 namespace {
 
@@ -200,7 +202,7 @@ void TestTabs::gameListHeights()
     QCOMPARE(page.gameFilesList()->height(), twips.height(1020));
     QCOMPARE(page.saveGameList()->height(), twips.height(1605));
     QCOMPARE(page.selectedView(), -1);
-    page.optionUdir(2)->setChecked(true);
+    findControl<QRadioButton>(page, "OptionUdir", 2)->setChecked(true);
     QCOMPARE(page.selectedView(), 2);
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTest>
+
+namespace z3d::test {
+
+// A control of a window found as the player's view of the form names it (its objectName, an
+// array member as name + "_" + index). Null, with a warning, when there is none, so the test
+// fails where it uses it.
+template <class T> T* findControl(const QObject& root, const QString& name)
+{
+    T* found = root.findChild<T*>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+template <class T> T* findControl(const QObject& root, const char* array, int index)
+{
+    return findControl<T>(root, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
+}
+
+} // namespace z3d::test
