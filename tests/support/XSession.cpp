@@ -1,6 +1,7 @@
 #include "XSession.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -18,6 +19,8 @@ constexpr int kFirstDisplay = 90;
 constexpr int kDisplayCount = 100;
 constexpr int kPollMs = 100;
 constexpr int kStopMs = 5000;
+// Set on the root window by a window manager that has taken over.
+const QString kWindowManagerProperty = QStringLiteral("_NET_SUPPORTING_WM_CHECK");
 
 // xdotool matches titles with extended regular expressions.
 QString exactPattern(const QString& title)
@@ -106,37 +109,48 @@ bool XSession::startServer()
 {
     for (int number = kFirstDisplay; number < kFirstDisplay + kDisplayCount; ++number) {
         // A socket without a server (left by a crash) is skipped as well: it is not ours.
-        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+        const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(number);
+        if (QFileInfo::exists(lock) ||
             QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
             continue;
         auto server = std::make_unique<QProcess>();
         endWithThisProcess(*server);
+        server->setStandardOutputFile(QProcess::nullDevice());
         server->setStandardErrorFile(QProcess::nullDevice());
-        // With -displayfd the server prints its display number once it accepts clients; a
-        // server that lost the race for the number exits instead.
+        // Not -displayfd: that skips the lock file, the one claim on a number that two
+        // servers starting at once cannot both win. The loser exits. -noreset: a server
+        // resets when its last client leaves, and refuses the next one meanwhile; the window
+        // manager would be that next one, right after the readiness probe.
         server->start(QStringLiteral("Xvfb"),
                       {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
                        QStringLiteral("0"), QStringLiteral("1280x1024x24"),
                        QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                       QStringLiteral("-displayfd"), QStringLiteral("1")});
+                       QStringLiteral("-noreset")});
         if (!server->waitForStarted(kDeadlineMs)) {
             m_error = QStringLiteral("Xvfb did not start: ") + server->errorString();
             return false;
         }
-        QByteArray printed;
-        const QDeadlineTimer deadline(kDeadlineMs);
-        while (!printed.contains('\n') && server->state() == QProcess::Running &&
-               !deadline.hasExpired()) {
-            server->waitForReadyRead(kPollMs);
-            printed += server->readAllStandardOutput();
-        }
-        if (printed.trimmed() == QByteArray::number(number)) {
+        m_display = QStringLiteral(":%1").arg(number);
+        const auto holdsLock = [&] {
+            QFile file(lock);
+            return file.open(QIODevice::ReadOnly) &&
+                   file.readAll().trimmed().toLongLong() == server->processId();
+        };
+        const bool ready = waitUntil([&] {
+            server->waitForFinished(0);
+            bool answers = false;
+            if (server->state() == QProcess::Running && holdsLock())
+                run(QStringLiteral("xprop"), {QStringLiteral("-root"), kWindowManagerProperty},
+                    &answers);
+            return server->state() != QProcess::Running || answers;
+        });
+        if (ready && server->state() == QProcess::Running) {
             m_server = std::move(server);
-            m_display = QStringLiteral(":%1").arg(number);
             return true;
         }
         stop(*server);
     }
+    m_display.clear();
     m_error = QStringLiteral("no free X display between :%1 and :%2")
                   .arg(kFirstDisplay)
                   .arg(kFirstDisplay + kDisplayCount - 1);
@@ -154,9 +168,10 @@ bool XSession::startWindowManager()
     // A window manager announces itself on the root window once it manages windows.
     const bool managing =
         m_windowManager->waitForStarted(kDeadlineMs) && waitUntil([this] {
+            // Without an event loop, an ended process is only noticed when asked.
+            m_windowManager->waitForFinished(0);
             return m_windowManager->state() != QProcess::Running ||
-                   run(QStringLiteral("xprop"),
-                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                   run(QStringLiteral("xprop"), {QStringLiteral("-root"), kWindowManagerProperty})
                        .contains(QLatin1String("window id"));
         }) &&
         m_windowManager->state() == QProcess::Running;
