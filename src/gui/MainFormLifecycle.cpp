@@ -14,9 +14,9 @@
 #include "core/settings/SettingsLoader.h"
 #include "core/settings/TexturePaths.h"
 #include "gui/dialogs/IwadForm.h"
+#include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
-#include "gui/handlers/OptionAvailability.h"
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
@@ -119,8 +119,8 @@ bool MainFormLifecycle::load()
     showIwadWindowWhenNoIwadIsKnown();
     if (m_handlers->exitRequested())
         return false;
-    m_handlers->texturePaths().applyAtLoad();
-    enableOptionsWithResources();
+    m_handlers->options().applyAtLoad();
+    m_window.selectStartupOptions();
     if (!m_context.settings.playlistFrameFlag)
         m_window.control<QWidget>(QStringLiteral("PlaylistFrame"))->setVisible(true);
     showSettingsResetNotice();
@@ -145,7 +145,6 @@ void MainFormLifecycle::prepareInstallationFolders()
         FileOperations::createFolder(gameInfo);
     m_context.extraFxInstalled = PathResolver::fileExists(
         PathResolver::resolveUnder(m_context.paths.addonDefsDir, QStringLiteral("ExtraFX.ded")));
-    m_window.chkEffects(3)->setEnabled(m_context.extraFxInstalled);
 }
 
 bool MainFormLifecycle::loadSettings()
@@ -209,40 +208,6 @@ void MainFormLifecycle::placeWindow()
                   screen.top() + twips.height(settings.windowTop));
 }
 
-bool MainFormLifecycle::selectedGameHasOwnHiResFolders() const
-{
-    const QString& gameFile = m_context.selection.currentGameFile;
-    return !gameFile.isEmpty() &&
-           LaunchProbe::hasOwnHiResFolders(m_context.paths.installRoot,
-                                           QFileInfo(gameFile).completeBaseName());
-}
-
-void MainFormLifecycle::enableOptionsWithResources()
-{
-    const bool basic = m_window.chkMain(0)->isChecked();
-    const PatchesCheck patches = TexturePaths::patchesAvailable(
-        m_context.texture.texturePath, m_context.texture.textureSetDir, m_context.paths);
-    m_context.texture.textureSetDir = patches.textureSetDir;
-    if (!patches.available || selectedGameHasOwnHiResFolders())
-        m_window.chkGraphics(4)->setEnabled(false);
-    else if (!basic)
-        m_window.chkGraphics(4)->setEnabled(true);
-
-    if (!fileUnder(m_context, "data/dtex/detail.wad")) {
-        m_window.chkGraphics(2)->setChecked(false);
-        m_window.chkGraphics(2)->setEnabled(false);
-    }
-    if (!PathResolver::folderExists(under(m_context, "data/Skyboxes"))) {
-        m_window.skyOpt(0)->setEnabled(false);
-        m_window.skyOpt(1)->setEnabled(false);
-        m_window.chkGraphics(3)->setEnabled(false);
-    }
-    if (basic)
-        m_window.chkGraphics(2)->setEnabled(false);
-    m_window.selectStartupOptions();
-    m_window.chkSound(6)->setEnabled(fileUnder(m_context, "data/hv_doom_sfx.wad") && !basic);
-}
-
 void MainFormLifecycle::showSettingsResetNotice()
 {
     StartupState& startup = m_context.startup;
@@ -262,10 +227,6 @@ void MainFormLifecycle::showStoredValueCaptions()
     OptionsTab* options = m_window.optionsTab();
     options->showCorpseCaption();
     options->showGrenadeCaption();
-    if (m_context.settings.corpseFadeSeconds == 0) {
-        m_window.chkZ3DOpts(3)->setChecked(false);
-        m_window.chkZ3DOpts(3)->setEnabled(false);
-    }
 }
 
 void MainFormLifecycle::activate()

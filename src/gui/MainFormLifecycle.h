@@ -53,7 +53,6 @@ private:
     void prepareInstallationFolders();
     bool loadSettings();
     void placeWindow();
-    void enableOptionsWithResources();
     void showSettingsResetNotice();
     void showStoredValueCaptions();
     void rememberWindowPosition();
@@ -71,7 +70,6 @@ private:
     void loadDefinitionLists() {}
     void setModelOptions() {}
     void saveCustomDefinitions() {}
-    bool selectedGameHasOwnHiResFolders() const;
 
     LauncherContext& m_context;
     MainWindow& m_window;

@@ -1,44 +1,46 @@
 #pragma once
 
+#include "core/settings/TexturePaths.h"
+
 #include <QObject>
 
 namespace z3d {
 
 struct LauncherContext;
-class MainWindow;
+class GraphicsTab;
+class LauncherShell;
 
-// The " High Resolution Texture Path " frame: the path box (HiResText), its browse button
-// (TexButton) and their effect on "High resolution textures" and "High resolution patches".
-// The rules live in TexturePaths; this class shows their outcome.
+// The " High Resolution Texture Path " frame's path box (HiResText) and browse button
+// (TexButton): the folder browser, the path typed into the box and the path the box shows.
+// The rules live in TexturePaths; which options the outcome enables is decided with the
+// other options' availability.
 class TexturePathController : public QObject
 {
     Q_OBJECT
 
 public:
-    TexturePathController(LauncherContext& context, MainWindow& window);
+    TexturePathController(LauncherContext& context, GraphicsTab& page, LauncherShell& shell);
 
-    // The load step's texture part: a valid stored path is shown, else the frame is greyed
-    // and disabled; an unchecked "High resolution textures" or "Basic Doom mode" disables the
-    // box (and the button under Basic Doom mode).
-    void applyAtLoad();
-
-    // TexButton: the folder browser, then the outcome of the chosen folder.
+    // TexButton: the folder browser, then the chosen folder's outcome (textureChosen).
     void texButtonClick();
     // HiResText_Change.
     void hiResTextChanged();
+    // The path box's text.
+    QString pathBoxText() const;
+    // The texture path test's result in the path box: the path when valid, else the notice
+    // "Not installed or the specified path is invalid".
+    void showTestedPath(bool valid, const QString& path);
 
-    // Re-applies the texture path test to the path box: true when the path is valid (the box
-    // then shows it), else the box shows the invalid-path notice and is disabled.
-    bool revalidate();
-
-    // Enables or greys the frame caption, the box and (optionally) the button together.
-    void setPathControlsEnabled(bool enabled);
+signals:
+    // The browse button settled on a folder (or kept the path it had).
+    void textureChosen(const TextureChoiceOutcome& outcome);
 
 private:
-    void showInvalid();
+    void showInBox(const QString& text);
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    GraphicsTab& m_page;
+    LauncherShell& m_shell;
     bool m_updatingBox = false;
 };
 

@@ -12,7 +12,7 @@
 #include "core/library/SelectedGame.h"
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
-#include "gui/handlers/OptionAvailability.h"
+#include "gui/handlers/AvailabilityController.h"
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
@@ -29,7 +29,7 @@
 namespace z3d {
 
 LaunchHandler::LaunchHandler(LauncherContext& context, MainWindow& window,
-                             OptionAvailability& options, CheckerTool& checker)
+                             AvailabilityController& options, CheckerTool& checker)
     : QObject(&window), m_context(context), m_window(window), m_options(options), m_checker(checker)
 {
     connect(&m_window, &MainWindow::launchRequested, this, &LaunchHandler::launchButtonClick);
@@ -53,8 +53,7 @@ void LaunchHandler::launchButtonClick()
 void LaunchHandler::prepare()
 {
     SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
-    m_options.refreshHiResOptions(m_context.selection.currentKind == GameKind::ScriptedMap);
-    m_options.refreshSoundPackOption();
+    m_boxes = m_options.refreshForLaunch(m_context.selection.currentKind == GameKind::ScriptedMap);
 }
 
 LaunchInputs LaunchHandler::commonInputs() const
@@ -65,17 +64,7 @@ LaunchInputs LaunchHandler::commonInputs() const
     inputs.paths = m_context.paths;
     inputs.doomWadDir = LaunchProbe::doomWadDirFromEnvironment();
 
-    OptionBoxStates& boxes = inputs.boxes;
-    boxes.replacements = m_window.chkAltModels(3)->isEnabled();
-    boxes.allModels = m_window.chkModelOpts(5)->isEnabled();
-    boxes.forceOverride = m_window.chkModelOpts(3)->isEnabled();
-    boxes.hudWeapons = m_window.chkModelOpts(1)->isEnabled();
-    boxes.decorations = m_window.chkModelOpts(2)->isEnabled();
-    boxes.itemsWeapons = m_window.chkModelOpts(4)->isEnabled();
-    boxes.splashes = m_window.chkModelOpts(6)->isEnabled();
-    boxes.flameModels = m_window.chkModelOpts(7)->isEnabled();
-    boxes.extraFx = m_window.chkEffects(3)->isEnabled();
-    boxes.soundPack = m_window.chkSound(6)->isEnabled();
+    inputs.boxes = m_boxes;
 
     const QListWidget* definitions = m_window.modelsTab()->definitionsList();
     for (int row = 0; row < definitions->count(); ++row) {

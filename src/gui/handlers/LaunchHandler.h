@@ -2,6 +2,7 @@
 
 #include "core/desktop/ShortcutChoices.h"
 #include "core/launch/EngineStart.h"
+#include "core/launch/LaunchInputs.h"
 
 #include <QObject>
 
@@ -13,7 +14,7 @@ struct LaunchOutcome;
 struct LauncherContext;
 class MainWindow;
 class CheckerTool;
-class OptionAvailability;
+class AvailabilityController;
 
 // The Launch button and Enter: gathers the window's choices, has the command line assembled
 // and either reports why the launch cannot go ahead or starts the engine.
@@ -22,7 +23,7 @@ class LaunchHandler : public QObject, private EngineStartHost
     Q_OBJECT
 
 public:
-    LaunchHandler(LauncherContext& context, MainWindow& window, OptionAvailability& options,
+    LaunchHandler(LauncherContext& context, MainWindow& window, AvailabilityController& options,
                   CheckerTool& checker);
 
     // LaunchButton_Click.
@@ -66,7 +67,9 @@ private:
 
     LauncherContext& m_context;
     MainWindow& m_window;
-    OptionAvailability& m_options;
+    AvailabilityController& m_options;
+    // The states of the boxes the command line depends on, as the launch's preamble left them.
+    OptionBoxStates m_boxes;
     CheckerTool& m_checker;
     ShortcutChoices m_shortcut;
 };

@@ -10,12 +10,12 @@
 #include "core/platform/PathResolver.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/dialogs/IwadForm.h"
+#include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/CommandButtons.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
-#include "gui/handlers/OptionAvailability.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
 #include "gui/SettingsBinder.h"
@@ -36,8 +36,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
-      m_texturePaths(new TexturePathController(context, window)),
-      m_options(std::make_unique<OptionAvailability>(context, window, *m_texturePaths)),
+      m_texturePaths(new TexturePathController(context, *window.graphicsTab(), window)),
+      m_options(new AvailabilityController(context, window, *m_texturePaths)),
       m_maps(new MapListHandler(context, *window.gamesTab(), window)),
       m_saves(new SaveListHandler(context, *window.gamesTab(), window, *m_records, *m_maps)),
       m_menus(new GamesContextMenus(context, *window.gamesTab())),

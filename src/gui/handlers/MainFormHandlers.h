@@ -23,7 +23,7 @@ class MainWindow;
 class MapListHandler;
 class SaveListHandler;
 class ZipExtraction;
-class OptionAvailability;
+class AvailabilityController;
 class TexturePathController;
 
 // The main window's handlers that reach beyond one tab page, created together and wired into
@@ -39,7 +39,7 @@ public:
 
     CheckerTool& checker() { return *m_checker; }
     TexturePathController& texturePaths() { return *m_texturePaths; }
-    OptionAvailability& options() { return *m_options; }
+    AvailabilityController& options() { return *m_options; }
     MapListHandler& maps() { return *m_maps; }
     GamesListHandler& games() { return *m_games; }
     SaveListHandler& saves() { return *m_saves; }
@@ -65,7 +65,7 @@ private:
     // One extraction for the whole run: a declined password holds until the launcher ends.
     std::unique_ptr<ZipExtraction> m_zips;
     TexturePathController* m_texturePaths;
-    std::unique_ptr<OptionAvailability> m_options;
+    AvailabilityController* m_options;
     MapListHandler* m_maps;
     SaveListHandler* m_saves;
     GamesContextMenus* m_menus;

@@ -1,5 +1,7 @@
 #include "gui/tabs/GraphicsTab.h"
 
+#include "core/launch/OptionAvailability.h"
+#include "gui/tabs/TextColour.h"
 #include "ui_GraphicsTab.h"
 
 namespace z3d {
@@ -47,6 +49,33 @@ QGroupBox* GraphicsTab::texturePathFrame() const
 QGroupBox* GraphicsTab::effectsFrame() const
 {
     return m_ui->EffectsFrame;
+}
+
+void GraphicsTab::applyAvailability(const OptionAvailability& available)
+{
+    m_ui->chkGraphics_2->setEnabled(available.detailTextures);
+    for (QWidget* skyboxes :
+         {static_cast<QWidget*>(m_ui->chkGraphics_3), static_cast<QWidget*>(m_ui->SkyOpt_0),
+          static_cast<QWidget*>(m_ui->SkyOpt_1)})
+        skyboxes->setEnabled(available.skyboxes);
+    m_ui->chkGraphics_4->setEnabled(available.hiResPatches);
+    m_ui->chkEffects_0->setEnabled(available.enhancements);
+    m_ui->chkEffects_2->setEnabled(available.enhancements);
+    TextColour::greyCaption(m_ui->EffectsFrame, !available.enhancements);
+    m_ui->chkEffects_3->setEnabled(available.extraFx);
+    m_ui->TexButton->setEnabled(available.texturePathButton);
+    m_ui->HiResText->setEnabled(available.texturePathControls);
+    TextColour::greyCaption(m_ui->TexPathFrame, !available.texturePathControls);
+}
+
+void GraphicsTab::uncheckDetailTextures()
+{
+    m_ui->chkGraphics_2->setChecked(false);
+}
+
+bool GraphicsTab::hiResPatchesChosen() const
+{
+    return m_ui->chkGraphics_4->isChecked();
 }
 
 } // namespace z3d

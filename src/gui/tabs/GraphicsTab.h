@@ -16,6 +16,8 @@ class GraphicsTab;
 
 namespace z3d {
 
+struct OptionAvailability;
+
 // Page 2 ("Graphics", TabFrame_2): the graphics boxes (chkGraphics 0..4) with the two sky-box
 // choices (SkyOpt 0/1), the effect boxes (chkEffects 0, 2, 3), the display-resolution labels
 // (ResLabel 0..3) and the " High Resolution Texture Path " frame (HiResText, TexButton).
@@ -36,6 +38,15 @@ public:
     QPushButton* texturePathButton() const;
     QGroupBox* texturePathFrame() const;
     QGroupBox* effectsFrame() const;
+
+    // Enables the page's controls as the availability says: the detail, sky-box and patch
+    // boxes, the effect boxes (the effects frame caption greyed with them) and the texture
+    // path's box and button (the frame caption greyed with the box).
+    void applyAvailability(const OptionAvailability& available);
+    // Load: "Detail textures" cannot be on without its file.
+    void uncheckDetailTextures();
+    // "High resolution patches" is checked.
+    bool hiResPatchesChosen() const;
 
 private:
     std::unique_ptr<Ui::GraphicsTab> m_ui;

@@ -1,6 +1,9 @@
 #include "gui/tabs/ModelsTab.h"
 
+#include "core/launch/OptionAvailability.h"
 #include "ui_ModelsTab.h"
+
+#include <QCheckBox>
 
 namespace z3d {
 
@@ -37,6 +40,24 @@ QPushButton* ModelsTab::addDefinitionButton() const
 QPushButton* ModelsTab::removeDefinitionButton() const
 {
     return m_ui->butRemoveGlobalDefs;
+}
+
+void ModelsTab::applyAvailability(const OptionAvailability& available)
+{
+    const bool on = available.enhancements;
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->FrameModel_0), static_cast<QWidget*>(m_ui->FrameModel_1),
+          static_cast<QWidget*>(m_ui->FrameModel_2), static_cast<QWidget*>(m_ui->GlobalDefList),
+          static_cast<QWidget*>(m_ui->butGlobalDefs),
+          static_cast<QWidget*>(m_ui->butRemoveGlobalDefs)})
+        control->setEnabled(on);
+    for (QCheckBox* box :
+         {m_ui->chkAltModels_1, m_ui->chkAltModels_2, m_ui->chkAltModels_3, m_ui->chkAltModels_4})
+        box->setEnabled(on);
+    for (QCheckBox* box : {m_ui->ChkModelOpts_0, m_ui->ChkModelOpts_1, m_ui->ChkModelOpts_2,
+                           m_ui->ChkModelOpts_3, m_ui->ChkModelOpts_4, m_ui->ChkModelOpts_5,
+                           m_ui->ChkModelOpts_6, m_ui->ChkModelOpts_7, m_ui->ChkModelOpts_8})
+        box->setEnabled(on);
 }
 
 } // namespace z3d

@@ -14,6 +14,8 @@ class ModelsTab;
 
 namespace z3d {
 
+struct OptionAvailability;
+
 // Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
 // " Model Selection " (chkAltModels 1..4) and " Custom  Definitions " (GlobalDefList with
 // butGlobalDefs "Add" and butRemoveGlobalDefs "Remove").
@@ -32,6 +34,10 @@ public:
     QListWidget* definitionsList() const;
     QPushButton* addDefinitionButton() const;
     QPushButton* removeDefinitionButton() const;
+
+    // Enables every control of the page with the enhancements: the three model frames, the
+    // definitions list with its two buttons and the model and alternative-model boxes.
+    void applyAvailability(const OptionAvailability& available);
 
 private:
     std::unique_ptr<Ui::ModelsTab> m_ui;

@@ -1,5 +1,6 @@
 #include "gui/tabs/OptionsTab.h"
 
+#include "core/launch/OptionAvailability.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_OptionsTab.h"
@@ -88,6 +89,7 @@ void OptionsTab::stepCorpse(int delta)
     if (seconds == 0)
         resurrect->setChecked(false);
     resurrect->setEnabled(seconds != 0);
+    emit corpseFadeChanged(seconds);
 }
 
 void OptionsTab::stepGrenade(int delta)
@@ -117,6 +119,27 @@ void OptionsTab::showGrenadeCaption()
         TextColour::reset(m_ui->Timeout);
         m_ui->ChkGL->setText(QStringLiteral("Grenade Launcher"));
     }
+}
+
+void OptionsTab::applyAvailability(const OptionAvailability& available)
+{
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->chkZ3DOpts_2), static_cast<QWidget*>(m_ui->chkZ3DOpts_4),
+          static_cast<QWidget*>(m_ui->butleft), static_cast<QWidget*>(m_ui->butRight),
+          static_cast<QWidget*>(m_ui->Corpse), static_cast<QWidget*>(m_ui->lblCorpse)})
+        control->setEnabled(available.enhancements);
+    TextColour::greyCaption(m_ui->CorpseFrame, !available.enhancements);
+    m_ui->chkZ3DOpts_3->setEnabled(available.resurrectWithFade);
+}
+
+void OptionsTab::uncheckResurrectWithFade()
+{
+    m_ui->chkZ3DOpts_3->setChecked(false);
+}
+
+int OptionsTab::corpseFadeSeconds() const
+{
+    return shownValue(m_ui->Corpse);
 }
 
 } // namespace z3d

@@ -14,6 +14,8 @@ class OptionsTab;
 
 namespace z3d {
 
+struct OptionAvailability;
+
 struct OptionChangeFlags;
 
 // Page 1 ("Options", TabFrame_1): the game-rule boxes (chkZ3DOpts 0..10), the corpse-fade
@@ -56,8 +58,20 @@ public:
     // Colour of the timeout value and the ChkGL caption from the value shown.
     void showGrenadeCaption();
 
+    // Enables the page's controls as the availability says: "Water dynamics", "Underwater fake
+    // glow" and the corpse-fade controls (the frame caption greyed with them) with the
+    // enhancements, and "Resurrect with fade".
+    void applyAvailability(const OptionAvailability& available);
+    // Load: "Resurrect with fade" cannot be on without a corpse fade.
+    void uncheckResurrectWithFade();
+    // The corpse-fade seconds shown.
+    int corpseFadeSeconds() const;
     // The whole number a display box shows; 0 when it shows none.
     static int shownValue(const QLineEdit* box);
+
+signals:
+    // A corpse-fade button changed the seconds (the page has applied their rule already).
+    void corpseFadeChanged(int seconds);
 
 private:
     void stepCorpse(int delta);

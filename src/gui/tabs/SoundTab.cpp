@@ -1,5 +1,6 @@
 #include "gui/tabs/SoundTab.h"
 
+#include "core/launch/OptionAvailability.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
 #include "ui_SoundTab.h"
@@ -63,6 +64,16 @@ void SoundTab::ricoButtonClick(int index)
         std::clamp(OptionsTab::shownValue(m_ui->Ricotext) + delta, kMinRicochet, kMaxRicochet);
     m_ui->Ricotext->setText(QString::number(value));
     m_flags.ricochetChanged = true;
+}
+
+void SoundTab::applyAvailability(const OptionAvailability& available)
+{
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->chkSound_2), static_cast<QWidget*>(m_ui->chkSound_7),
+          static_cast<QWidget*>(m_ui->RicoButton_0), static_cast<QWidget*>(m_ui->RicoButton_1),
+          static_cast<QWidget*>(m_ui->Ricotext)})
+        control->setEnabled(available.enhancements);
+    m_ui->chkSound_6->setEnabled(available.soundPack);
 }
 
 } // namespace z3d

@@ -16,6 +16,8 @@ class SoundTab;
 
 namespace z3d {
 
+struct OptionAvailability;
+
 struct OptionChangeFlags;
 
 // Page 3 ("Sound", TabFrame_3): the sound boxes (chkSound 0..8), the channel count
@@ -43,6 +45,11 @@ public:
     // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
     // as changed so the launch sends it.
     void ricoButtonClick(int index);
+
+    // Enables the page's controls as the availability says: " Enable ricochets", " Disable
+    // weapon switching sounds" and the ricochet controls with the enhancements, the sound pack
+    // with its own.
+    void applyAvailability(const OptionAvailability& available);
 
 signals:
     // The player clicked " Enable ricochets"; the ricochet setting is marked as changed.

@@ -1,4 +1,5 @@
 #include "core/app/LauncherContext.h"
+#include "gui/handlers/AvailabilityController.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/TexturePathController.h"
@@ -27,7 +28,8 @@ struct Fixture
         context.paths = tree.paths();
         context.dialogs = &dialogs;
         window.setInstallPaths(context.paths);
-        controller = new TexturePathController(context, window);
+        controller = new TexturePathController(context, *window.graphicsTab(), window);
+        availability = new AvailabilityController(context, window, *controller);
     }
 
     QLineEdit* box() const { return window.graphicsTab()->texturePathBox(); }
@@ -38,6 +40,7 @@ struct Fixture
     RecordingDialogs dialogs;
     MainWindow window;
     TexturePathController* controller;
+    AvailabilityController* availability;
 };
 
 } // namespace
@@ -53,7 +56,7 @@ private slots:
         f.tree.addFolder("HiRes/Textures");
         f.context.texture.texturePath = f.tree.path("HiRes");
         f.window.chkMain(1)->setChecked(true);
-        f.controller->applyAtLoad();
+        f.availability->applyAtLoad();
         QCOMPARE(f.box()->text(), f.tree.path("HiRes"));
         QVERIFY(f.box()->isEnabled());
         QVERIFY(f.window.chkMain(1)->isEnabled());
@@ -64,7 +67,7 @@ private slots:
         Fixture f;
         f.context.texture.texturePath = f.tree.path("Gone");
         f.window.chkMain(1)->setChecked(true);
-        f.controller->applyAtLoad();
+        f.availability->applyAtLoad();
         QCOMPARE(f.box()->text(), kInvalid);
         QVERIFY(!f.box()->isEnabled());
         QVERIFY(!f.window.chkMain(1)->isEnabled());
@@ -77,7 +80,7 @@ private slots:
         f.context.texture.texturePath = f.tree.path("Data/Textures");
         f.window.chkMain(1)->setChecked(true);
         f.window.chkMain(0)->setChecked(true);
-        f.controller->applyAtLoad();
+        f.availability->applyAtLoad();
         QVERIFY(!f.box()->isEnabled());
         QVERIFY(!f.window.graphicsTab()->texturePathButton()->isEnabled());
     }

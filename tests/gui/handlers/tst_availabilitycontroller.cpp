@@ -1,5 +1,5 @@
 #include "core/app/LauncherContext.h"
-#include "gui/handlers/OptionAvailability.h"
+#include "gui/handlers/AvailabilityController.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/OptionsTab.h"
@@ -23,8 +23,8 @@ struct Fixture
     {
         context.paths = tree.paths();
         window.setInstallPaths(context.paths);
-        texturePaths = new TexturePathController(context, window);
-        options = std::make_unique<OptionAvailability>(context, window, *texturePaths);
+        texturePaths = new TexturePathController(context, *window.graphicsTab(), window);
+        options = new AvailabilityController(context, window, *texturePaths);
         QObject::connect(&window, &MainWindow::basicDoomChanged, [this] { options->basicDoom(); });
     }
 
@@ -61,12 +61,12 @@ struct Fixture
     LauncherContext context;
     MainWindow window;
     TexturePathController* texturePaths;
-    std::unique_ptr<OptionAvailability> options;
+    AvailabilityController* options;
 };
 
 } // namespace
 
-class TestOptionAvailability : public QObject
+class TestAvailabilityController : public QObject
 {
     Q_OBJECT
 
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOptionAvailability)
-#include "tst_optionavailability.moc"
+QTEST_MAIN(TestAvailabilityController)
+#include "tst_availabilitycontroller.moc"
