@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <memory>
+
 using namespace z3d;
 using z3d::test::InstallTree;
 
@@ -42,7 +44,8 @@ class TestFileCopy : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { FaultInjector::clear(); }
+    void init();
+    void cleanup();
 
     void copyFile_data();
     void copyFile();
@@ -51,7 +54,24 @@ private slots:
     void copyFileLargerThanOnePiece();
     void writeFile_data();
     void writeFile();
+
+private:
+    // A tree made by buildTree() for each test.
+    std::unique_ptr<InstallTree> m_tree;
 };
+
+void TestFileCopy::init()
+{
+    m_tree = std::make_unique<InstallTree>(InstallTree::Empty);
+    QVERIFY(m_tree->isValid());
+    buildTree(*m_tree);
+}
+
+void TestFileCopy::cleanup()
+{
+    FaultInjector::clear();
+    m_tree.reset();
+}
 
 void TestFileCopy::copyFile_data()
 {
@@ -65,42 +85,30 @@ void TestFileCopy::copyFile_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("content");
 
-    QTest::newRow("new file") << "src/a.wad"
-                              << "dst/b.wad" << Target::Refuse << 0 << "dst/b.wad" << kNew;
-    QTest::newRow("replaces") << "src/a.wad"
-                              << "dst/old.wad" << Target::Refuse << 0 << "dst/old.wad" << kNew;
-    QTest::newRow("replaces another case")
-        << "src/a.wad"
-        << "DST/OLD.WAD" << Target::Refuse << 0 << "dst/old.wad" << kNew;
-    QTest::newRow("source in another case")
-        << "SRC/A.WAD"
-        << "dst/b.wad" << Target::Refuse << 0 << "dst/b.wad" << kNew;
-    QTest::newRow("read-only target refused")
-        << "src/a.wad"
-        << "dst/ro.wad" << Target::Refuse << 70 << "dst/RO.WAD" << kOld;
-    QTest::newRow("read-only target replaced")
-        << "src/a.wad"
-        << "dst/ro.wad" << Target::Replace << 0 << "dst/RO.WAD" << kNew;
-    QTest::newRow("onto itself") << "src/a.wad"
-                                 << "src/a.wad" << Target::Refuse << 0 << "src/a.wad" << kNew;
-    QTest::newRow("onto itself in another case")
-        << "src/a.wad"
-        << "Src/A.wad" << Target::Refuse << 0 << "src/a.wad" << kNew;
-    QTest::newRow("missing source")
-        << "src/gone.wad"
-        << "dst/old.wad" << Target::Refuse << 53 << "dst/old.wad" << kOld;
-    QTest::newRow("missing source folder")
-        << "gone/a.wad"
-        << "dst/old.wad" << Target::Refuse << 76 << "dst/old.wad" << kOld;
-    QTest::newRow("source is a folder")
-        << "dst/folder.wad"
-        << "dst/old.wad" << Target::Refuse << 75 << "dst/old.wad" << kOld;
+    // A copy that succeeds leaves the source's bytes in `written`.
+    const auto copies = [](const char* name, const char* source, const char* target,
+                           Target readOnly, const char* written) {
+        QTest::newRow(name) << source << target << readOnly << 0 << written << kNew;
+    };
+    const auto refuses = [](const char* name, const char* source, const char* target, int error,
+                            const char* written, const QByteArray& content) {
+        QTest::newRow(name) << source << target << Target::Refuse << error << written << content;
+    };
+    copies("new file", "src/a.wad", "dst/b.wad", Target::Refuse, "dst/b.wad");
+    copies("replaces", "src/a.wad", "dst/old.wad", Target::Refuse, "dst/old.wad");
+    copies("replaces another case", "src/a.wad", "DST/OLD.WAD", Target::Refuse, "dst/old.wad");
+    copies("source in another case", "SRC/A.WAD", "dst/b.wad", Target::Refuse, "dst/b.wad");
+    copies("read-only target replaced", "src/a.wad", "dst/ro.wad", Target::Replace, "dst/RO.WAD");
+    copies("onto itself", "src/a.wad", "src/a.wad", Target::Refuse, "src/a.wad");
+    copies("onto itself in another case", "src/a.wad", "Src/A.wad", Target::Refuse, "src/a.wad");
+    refuses("read-only target refused", "src/a.wad", "dst/ro.wad", 70, "dst/RO.WAD", kOld);
+    refuses("missing source", "src/gone.wad", "dst/old.wad", 53, "dst/old.wad", kOld);
+    refuses("missing source folder", "gone/a.wad", "dst/old.wad", 76, "dst/old.wad", kOld);
+    refuses("source is a folder", "dst/folder.wad", "dst/old.wad", 75, "dst/old.wad", kOld);
     QTest::newRow("target is a folder")
         << "src/a.wad"
         << "dst/folder.wad" << Target::Replace << 75 << "src/a.wad" << kNew;
-    QTest::newRow("missing target folder")
-        << "src/a.wad"
-        << "gone/a.wad" << Target::Refuse << 76 << "src/a.wad" << kNew;
+    refuses("missing target folder", "src/a.wad", "gone/a.wad", 76, "src/a.wad", kNew);
 }
 
 void TestFileCopy::copyFile()
@@ -111,9 +119,7 @@ void TestFileCopy::copyFile()
     QFETCH(int, error);
     QFETCH(QString, written);
     QFETCH(QByteArray, content);
-    InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
-    buildTree(tree);
+    InstallTree& tree = *m_tree;
     const QStringList before = entriesOf(tree, "dst");
 
     QCOMPARE(int(FileOperations::copyFile(tree.path(source), tree.path(target), readOnly)), error);
@@ -139,9 +145,7 @@ void TestFileCopy::copyFileInjectedFaults()
 {
     QFETCH(FileOperation, operation);
     QFETCH(QString, failing);
-    InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
-    buildTree(tree);
+    InstallTree& tree = *m_tree;
     FaultInjector::fail(operation, tree.path(failing), ErrorNumber::FileAlreadyOpen);
     QCOMPARE(FileOperations::copyFile(tree.path("src/a.wad"), tree.path("dst/old.wad")),
              ErrorNumber::FileAlreadyOpen);
@@ -151,8 +155,7 @@ void TestFileCopy::copyFileInjectedFaults()
 
 void TestFileCopy::copyFileLargerThanOnePiece()
 {
-    InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
+    InstallTree& tree = *m_tree;
     // Three pieces and a few bytes, no two pieces alike.
     QByteArray bytes;
     for (int i = 0; bytes.size() < 3 * (1 << 20) + 5; ++i)
@@ -185,9 +188,7 @@ void TestFileCopy::writeFile()
     QFETCH(int, error);
     QFETCH(QString, written);
     QFETCH(QByteArray, content);
-    InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
-    buildTree(tree);
+    InstallTree& tree = *m_tree;
     if (injected)
         FaultInjector::fail(FileOperation::Write, tree.path(path), ErrorNumber::FileAlreadyOpen);
     QCOMPARE(int(FileOperations::writeFile(tree.path(path), kNew)), error);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace z3d;
 
 Q_DECLARE_METATYPE(SettingsReadOutcome)
@@ -129,6 +131,19 @@ QByteArray defaultFileWith(const QMap<int, QByteArray>& changes, int keep = 0)
     return bytes;
 }
 
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+}
+
+// The whole file; nothing when it cannot be opened.
+QByteArray readBytes(const QString& path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
 LauncherSettings centredDefaults()
 {
     return LauncherSettings::defaults(kScreenWidth, kScreenHeight);
@@ -166,7 +181,8 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { FaultInjector::clear(); }
+    void init();
+    void cleanup();
 
     void defaultsWrittenByteForByte();
     void wineModeWrites84Lines();
@@ -193,26 +209,41 @@ private slots:
     void checkVersion();
 
     void tableShape();
+
+private:
+    // A fresh folder for each test; m_path is config.z3d in it, not yet written.
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+
+    SettingsReadResult readBack(bool wineMode = false) const
+    {
+        return SettingsFile::read(m_path, wineMode, centredDefaults());
+    }
 };
+
+void TestSettingsFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath("config.z3d");
+}
+
+void TestSettingsFile::cleanup()
+{
+    FaultInjector::clear();
+    m_dir.reset();
+}
 
 void TestSettingsFile::defaultsWrittenByteForByte()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QCOMPARE(SettingsFile::write(path, centredDefaults(), false), ErrorNumber::None);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), kDefaultFile);
+    QCOMPARE(SettingsFile::write(m_path, centredDefaults(), false), ErrorNumber::None);
+    QCOMPARE(readBytes(m_path), kDefaultFile);
 }
 
 void TestSettingsFile::wineModeWrites84Lines()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QCOMPARE(SettingsFile::write(path, centredDefaults(), true), ErrorNumber::None);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), defaultFileWith({}, 84));
+    QCOMPARE(SettingsFile::write(m_path, centredDefaults(), true), ErrorNumber::None);
+    QCOMPARE(readBytes(m_path), defaultFileWith({}, 84));
 }
 
 void TestSettingsFile::centredPosition_data()
@@ -305,13 +336,8 @@ void TestSettingsFile::readEdgeCases()
     QFETCH(QString, name);
     QFETCH(int, value);
     QFETCH(SettingsReadOutcome, outcome);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QVERIFY(writeBytes(m_path, file));
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, outcome);
     QCOMPARE(field(r.settings, name), value);
     QCOMPARE(r.corpseFadeZero, r.settings.corpseFadeSeconds == 0);
@@ -319,18 +345,13 @@ void TestSettingsFile::readEdgeCases()
 
 void TestSettingsFile::readDefaultFileGivesDefaults()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(kDefaultFile);
-    out.close();
+    QVERIFY(writeBytes(m_path, kDefaultFile));
     // Read over other defaults, so every field must come from the file.
     LauncherSettings start = LauncherSettings::defaults(0, 0);
     start.soundChannels = 1;
     start.hiResPatches = false;
     start.playlistFrameFlag = false;
-    const SettingsReadResult r = SettingsFile::read(path, false, start);
+    const SettingsReadResult r = SettingsFile::read(m_path, false, start);
     QCOMPARE(r.outcome, SettingsReadOutcome::Ok);
     QCOMPARE(r.linesRead, 86);
     QVERIFY(r.settings == centredDefaults());
@@ -338,19 +359,17 @@ void TestSettingsFile::readDefaultFileGivesDefaults()
 
 void TestSettingsFile::textLinesKeptAsTheyAre()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
     LauncherSettings s = centredDefaults();
     s.extraCommandLine = "  -file \"a, b.wad\"  ";
     s.lastDoomGame = QString::fromUtf8("DOOM II: Hölle auf Erden");
     s.playlistName = "my list";
-    QCOMPARE(SettingsFile::write(path, s, false), ErrorNumber::None);
-    QFile file(path);
+    QCOMPARE(SettingsFile::write(m_path, s, false), ErrorNumber::None);
+    QFile file(m_path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines.at(28), QByteArray("  -file \"a, b.wad\"  \r"));
     QCOMPARE(lines.at(61), QString::fromUtf8("DOOM II: Hölle auf Erden\r").toUtf8());
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.settings.extraCommandLine, s.extraCommandLine);
     QCOMPARE(r.settings.lastDoomGame, s.lastDoomGame);
 }
@@ -375,24 +394,20 @@ void TestSettingsFile::roundTripOfEveryField()
         }
     }
     s.noMonsters = true;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QCOMPARE(SettingsFile::write(path, s, false), ErrorNumber::None);
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QCOMPARE(SettingsFile::write(m_path, s, false), ErrorNumber::None);
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, SettingsReadOutcome::Ok);
     QVERIFY(r.settings == s);
 }
 
 void TestSettingsFile::eightyFourLinesWithoutWineKeepCentredPosition()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
     LauncherSettings s = centredDefaults();
     s.windowLeft = 100;
     s.windowTop = 50;
     s.verbose = true;
-    QCOMPARE(SettingsFile::write(path, s, true), ErrorNumber::None);
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QCOMPARE(SettingsFile::write(m_path, s, true), ErrorNumber::None);
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, SettingsReadOutcome::StoppedEarly);
     QCOMPARE(r.error, ErrorNumber::InputPastEndOfFile);
     QCOMPARE(r.linesRead, 84);
@@ -404,13 +419,8 @@ void TestSettingsFile::eightyFourLinesWithoutWineKeepCentredPosition()
 
 void TestSettingsFile::wineModeIgnoresStoredPosition()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(defaultFileWith({{85, " 10 "}, {86, " 20 "}}));
-    out.close();
-    const SettingsReadResult r = SettingsFile::read(path, true, centredDefaults());
+    QVERIFY(writeBytes(m_path, defaultFileWith({{85, " 10 "}, {86, " 20 "}})));
+    const SettingsReadResult r = readBack(true);
     QCOMPARE(r.outcome, SettingsReadOutcome::Ok);
     QCOMPARE(r.linesRead, 84);
     QCOMPARE(r.settings.windowTop, 1905);
@@ -419,9 +429,7 @@ void TestSettingsFile::wineModeIgnoresStoredPosition()
 
 void TestSettingsFile::missingFileGivesDefaults()
 {
-    QTemporaryDir dir;
-    const SettingsReadResult r =
-        SettingsFile::read(dir.filePath("config.z3d"), false, centredDefaults());
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, SettingsReadOutcome::Ok);
     QCOMPARE(r.linesRead, 0);
     QVERIFY(r.settings == centredDefaults());
@@ -434,17 +442,20 @@ void TestSettingsFile::badFiles_data()
     QTest::addColumn<ErrorNumber>("error");
     QTest::addColumn<int>("linesRead");
     using O = SettingsReadOutcome;
-    QTest::newRow("empty") << QByteArray() << O::StoppedEarly << ErrorNumber::InputPastEndOfFile
-                           << 0;
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16)
-                            << O::ConversionError << ErrorNumber::TypeMismatch << 1;
-    QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'A') << O::StoppedEarly
-                                    << ErrorNumber::InputPastEndOfFile << 1;
-    QTest::newRow("10 MB of digits on a number line")
-        << QByteArray("v7.5\r\n") + QByteArray(10 * 1024 * 1024, '9') + "\r\n"
-        << O::StoppedEarly << ErrorNumber::Overflow << 1;
-    QTest::newRow("version only") << QByteArray("v7.5\r\n") << O::StoppedEarly
-                                  << ErrorNumber::InputPastEndOfFile << 1;
+    const auto row = [](const char* name, const QByteArray& file, SettingsReadOutcome outcome,
+                        ErrorNumber error, int linesRead) {
+        QTest::newRow(name) << file << outcome << error << linesRead;
+    };
+    row("empty", QByteArray(), O::StoppedEarly, ErrorNumber::InputPastEndOfFile, 0);
+    row("binary", QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16), O::ConversionError,
+        ErrorNumber::TypeMismatch, 1);
+    row("one 10 MB line", QByteArray(10 * 1024 * 1024, 'A'), O::StoppedEarly,
+        ErrorNumber::InputPastEndOfFile, 1);
+    row("10 MB of digits on a number line",
+        QByteArray("v7.5\r\n") + QByteArray(10 * 1024 * 1024, '9') + "\r\n", O::StoppedEarly,
+        ErrorNumber::Overflow, 1);
+    row("version only", QByteArray("v7.5\r\n"), O::StoppedEarly, ErrorNumber::InputPastEndOfFile,
+        1);
 }
 
 void TestSettingsFile::badFiles()
@@ -453,13 +464,8 @@ void TestSettingsFile::badFiles()
     QFETCH(SettingsReadOutcome, outcome);
     QFETCH(ErrorNumber, error);
     QFETCH(int, linesRead);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QVERIFY(writeBytes(m_path, file));
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, outcome);
     QCOMPARE(r.error, error);
     QCOMPARE(r.linesRead, linesRead);
@@ -468,13 +474,8 @@ void TestSettingsFile::badFiles()
 
 void TestSettingsFile::conversionErrorGivesDefaults()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(defaultFileWith({{2, " 4 "}, {5, "abc"}}));
-    out.close();
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QVERIFY(writeBytes(m_path, defaultFileWith({{2, " 4 "}, {5, "abc"}})));
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, SettingsReadOutcome::ConversionError);
     QCOMPARE(r.error, ErrorNumber::TypeMismatch);
     QCOMPARE(r.failedLine, 5);
@@ -483,12 +484,10 @@ void TestSettingsFile::conversionErrorGivesDefaults()
 
 void TestSettingsFile::lineBreakInTextCannotShiftLines()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
     LauncherSettings s = centredDefaults();
     s.extraCommandLine = "-a\r\n-b\n-c\rd";
-    QCOMPARE(SettingsFile::write(path, s, false), ErrorNumber::None);
-    const SettingsReadResult r = SettingsFile::read(path, false, centredDefaults());
+    QCOMPARE(SettingsFile::write(m_path, s, false), ErrorNumber::None);
+    const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, SettingsReadOutcome::Ok);
     QCOMPARE(r.settings.extraCommandLine, QString("-a -b -c d"));
     QCOMPARE(r.settings.spareGraphics, false);
@@ -496,18 +495,11 @@ void TestSettingsFile::lineBreakInTextCannotShiftLines()
 
 void TestSettingsFile::failedWriteKeepsOldFile()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(defaultFileWith({{38, " 1 "}}));
-    out.close();
-    FaultInjector::fail(FileOperation::Write, path, ErrorNumber::PathFileAccessError);
-    const ErrorNumber error = SettingsFile::write(path, centredDefaults(), false);
+    QVERIFY(writeBytes(m_path, defaultFileWith({{38, " 1 "}})));
+    FaultInjector::fail(FileOperation::Write, m_path, ErrorNumber::PathFileAccessError);
+    const ErrorNumber error = SettingsFile::write(m_path, centredDefaults(), false);
     QCOMPARE(error, ErrorNumber::PathFileAccessError);
-    QFile in(path);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QCOMPARE(in.readAll(), defaultFileWith({{38, " 1 "}}));
+    QCOMPARE(readBytes(m_path), defaultFileWith({{38, " 1 "}}));
 }
 
 void TestSettingsFile::checkVersion_data()
@@ -517,20 +509,19 @@ void TestSettingsFile::checkVersion_data()
     QTest::addColumn<SettingsVersion>("version");
     QTest::addColumn<ErrorNumber>("error");
     using V = SettingsVersion;
-    QTest::newRow("current") << true << kDefaultFile << V::Current << ErrorNumber::None;
-    QTest::newRow("capitals") << true << QByteArray("V7.5\r\n") << V::Current << ErrorNumber::None;
-    QTest::newRow("lf only") << true << QByteArray("v7.5\n 2 \n") << V::Current
-                             << ErrorNumber::None;
-    QTest::newRow("older") << true << QByteArray("v7.4\r\n") << V::Outdated << ErrorNumber::None;
-    QTest::newRow("blank before") << true << QByteArray(" v7.5\r\n") << V::Outdated
-                                  << ErrorNumber::None;
-    QTest::newRow("empty first line")
-        << true << QByteArray("\r\n") << V::Outdated << ErrorNumber::None;
-    QTest::newRow("empty file") << true << QByteArray() << V::Corrupt
-                                << ErrorNumber::InputPastEndOfFile;
-    QTest::newRow("binary") << true << QByteArray("\x00\x01\x02\xff", 4) << V::Outdated
-                            << ErrorNumber::None;
-    QTest::newRow("missing") << false << QByteArray() << V::Missing << ErrorNumber::None;
+    const auto row = [](const char* name, bool present, const QByteArray& file,
+                        SettingsVersion version, ErrorNumber error) {
+        QTest::newRow(name) << present << file << version << error;
+    };
+    row("current", true, kDefaultFile, V::Current, ErrorNumber::None);
+    row("capitals", true, QByteArray("V7.5\r\n"), V::Current, ErrorNumber::None);
+    row("lf only", true, QByteArray("v7.5\n 2 \n"), V::Current, ErrorNumber::None);
+    row("older", true, QByteArray("v7.4\r\n"), V::Outdated, ErrorNumber::None);
+    row("blank before", true, QByteArray(" v7.5\r\n"), V::Outdated, ErrorNumber::None);
+    row("empty first line", true, QByteArray("\r\n"), V::Outdated, ErrorNumber::None);
+    row("empty file", true, QByteArray(), V::Corrupt, ErrorNumber::InputPastEndOfFile);
+    row("binary", true, QByteArray("\x00\x01\x02\xff", 4), V::Outdated, ErrorNumber::None);
+    row("missing", false, QByteArray(), V::Missing, ErrorNumber::None);
 }
 
 void TestSettingsFile::checkVersion()
@@ -539,15 +530,10 @@ void TestSettingsFile::checkVersion()
     QFETCH(QByteArray, file);
     QFETCH(SettingsVersion, version);
     QFETCH(ErrorNumber, error);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.z3d");
-    if (present) {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-    }
+    if (present)
+        QVERIFY(writeBytes(m_path, file));
     ErrorNumber got = ErrorNumber::Overflow;
-    QCOMPARE(SettingsFile::checkVersion(path, &got), version);
+    QCOMPARE(SettingsFile::checkVersion(m_path, &got), version);
     QCOMPARE(got, error);
 }
 
