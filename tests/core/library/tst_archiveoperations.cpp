@@ -12,8 +12,10 @@
 #include "support/GameFileBytes.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
+#include "support/LeftAlone.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
+#include "support/SoleMessage.h"
 #include "support/TreeSnapshot.h"
 
 #include <QDir>
@@ -67,6 +69,15 @@ struct Fixture
         extraction.extract(zip, tree.path(kExtracted));
     }
 
+    // Runs operation on a fresh ArchiveOperations and returns the tree as it was before.
+    QSet<QString> run(void (ArchiveOperations::*operation)())
+    {
+        const QSet<QString> before = snapshot(tree);
+        ArchiveOperations operations(context, host);
+        (operations.*operation)();
+        return before;
+    }
+
     InstallTree tree;
     RecordingDialogs dialogs;
     RecordingLibraryHost host;
@@ -87,7 +98,11 @@ void verifyPrompt(const RecordingDialogs& dialogs, const QString& frame, const Q
 
 } // namespace
 
+// An operation of the zip-library menu.
+using Operation = void (z3d::ArchiveOperations::*)();
+
 Q_DECLARE_METATYPE(z3d::ErrorNumber)
+Q_DECLARE_METATYPE(Operation)
 
 class TestArchiveOperations : public QObject
 {
@@ -102,24 +117,22 @@ private slots:
     void installAsGameOverUserDirectory();
     void installAsGameFailures_data();
     void installAsGameFailures();
-    void installAsGameRefusedNames_data();
-    void installAsGameRefusedNames();
     void installedMembersStayInTheGameFolder();
 
     void installAsUserDirectory();
     void installAsUserDirectoryOverExistingOne();
-    void installAsUserDirectoryOverAutoLoadingGame();
-    void installAsUserDirectoryIntoPlainFolder();
     void installAsUserDirectoryReadOnlyFile();
-    void installAsUserDirectoryRefusedNames();
+    void installRefused_data();
+    void installRefused();
 
     void renameArchive_data();
     void renameArchive();
     void renameArchiveOntoExisting();
-    void renameArchiveRefusedNames();
     void renameArchiveNotDone_data();
     void renameArchiveNotDone();
     void renameArchivePermissionDenied();
+    void refusedNames_data();
+    void refusedNames();
 
     void deleteArchive();
     void deleteArchiveDeclined();
@@ -134,8 +147,7 @@ void TestArchiveOperations::installAsGame()
 {
     Fixture f;
     f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
 
     verifyPrompt(f.dialogs, " Name ", " Install to Game List", "OK", "Castle");
     QCOMPARE(f.dialogs.messages().size(), 0);
@@ -180,18 +192,15 @@ void TestArchiveOperations::installAsGameOverUserDirectory()
     f.tree.addFile("Z3DGames/Castle/Gwads/mine.wad", "mine");
     f.dialogs.answerName({QStringLiteral("Castle"), false});
     f.dialogs.answerMessage(answer);
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 36, " User Directory Conversion",
-                  " WARNING: A manual-loading structure already exists in Castle     " +
-                      kLineBreak +
-                      " selecting Yes will delete all the existing files contained in this "
-                      "folder.     ");
+    verifySoleMessage(f.dialogs.messages(), 36, " User Directory Conversion",
+                      " WARNING: A manual-loading structure already exists in Castle     " +
+                          kLineBreak +
+                          " selecting Yes will delete all the existing files contained in this "
+                          "folder.     ");
     if (answer == MsgNo) {
-        QCOMPARE(snapshot(f.tree), before);
-        QCOMPARE(f.host.calls, QStringList{});
+        verifyLeftAlone(f.tree, before, f.host);
         return;
     }
     QVERIFY(!f.tree.exists("Z3DGames/Castle/Gwads"));
@@ -218,35 +227,10 @@ void TestArchiveOperations::installAsGameFailures()
                         error);
     ArchiveOperations(f.context, f.host).installArchiveAsGame();
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", text);
+    verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // The folders made and the file copied before the failure stay.
     QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"));
     QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/readme.txt"));
-    QCOMPARE(f.host.calls, QStringList{});
-}
-
-void TestArchiveOperations::installAsGameRefusedNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("dot dot") << "..";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("climbing") << "../../Escaped";
-    QTest::newRow("backslash") << "..\\Escaped";
-    QTest::newRow("blanks only") << "  ";
-}
-
-void TestArchiveOperations::installAsGameRefusedNames()
-{
-    QFETCH(QString, name);
-    Fixture f;
-    f.dialogs.answerName({name, false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
-
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", " Unknown error     ");
-    QCOMPARE(snapshot(f.tree), before);
     QCOMPARE(f.host.calls, QStringList{});
 }
 
@@ -262,8 +246,7 @@ void TestArchiveOperations::installedMembersStayInTheGameFolder()
                        {"deep/inner/level.wad", "l"}});
     f.context.settings.lastZipLibraryEntry = QStringLiteral("Evil");
     f.dialogs.answerName({QStringLiteral("Evil"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
 
     QCOMPARE(f.dialogs.messages().size(), 0);
     const QStringList added = difference(snapshot(f.tree), before);
@@ -282,16 +265,14 @@ void TestArchiveOperations::installAsUserDirectory()
 {
     Fixture f;
     f.dialogs.answerName({QStringLiteral("Castle"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsUserDirectory);
 
     verifyPrompt(f.dialogs, "Games List Name", " Install to Games List", "OK", "Castle");
     QCOMPARE(difference(snapshot(f.tree), before),
              (QStringList{"Z3DGames/Castle/", "Z3DGames/Castle/Gwads/",
                           "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt"}));
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 0, " User Directory Conversion",
-                  " The Castle has been installed to the games list.     ");
+    verifySoleMessage(f.dialogs.messages(), 0, " User Directory Conversion",
+                      " The Castle has been installed to the games list.     ");
     QCOMPARE(f.context.selection.currentKind, GameKind::UserDirectory);
     QCOMPARE(f.context.selection.currentUserDirectory, QStringLiteral("Castle"));
     QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
@@ -310,39 +291,9 @@ void TestArchiveOperations::installAsUserDirectoryOverExistingOne()
     QCOMPARE(QDir(f.tree.path("Z3DGames/castle/Gwads")).entryList(QDir::Files, QDir::Name),
              (QStringList{"CASTLE.WAD", "mine.wad", "readme.txt"}));
     QCOMPARE(f.tree.readFile("Z3DGames/castle/Gwads/CASTLE.WAD"), QByteArray("PWAD"));
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 0, "User Directory Conversion",
-                  " All relevant files have been unzipped to the existing Castle games list.    ");
-}
-
-void TestArchiveOperations::installAsUserDirectoryOverAutoLoadingGame()
-{
-    Fixture f;
-    f.tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "old");
-    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
-
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 0, " User Directory Conversion",
-                  " The CASTLE folder already exists as an auto-loading User Directory     ");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
-}
-
-void TestArchiveOperations::installAsUserDirectoryIntoPlainFolder()
-{
-    Fixture f;
-    f.tree.addFolder("Z3DGames/Plain");
-    f.dialogs.answerName({QStringLiteral("Plain"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
-
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
-                  "ERROR: Unknown error     ");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifySoleMessage(
+        f.dialogs.messages(), 0, "User Directory Conversion",
+        " All relevant files have been unzipped to the existing Castle games list.    ");
 }
 
 void TestArchiveOperations::installAsUserDirectoryReadOnlyFile()
@@ -354,27 +305,58 @@ void TestArchiveOperations::installAsUserDirectoryReadOnlyFile()
     ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 64, " Conversion error",
-                  " Read only error, file can't be overwritten      ");
+    verifySoleMessage(f.dialogs.messages(), 64, " Conversion error",
+                      " Read only error, file can't be overwritten      ");
     QVERIFY(f.tree.isFile("Z3DGames/Castle/Gwads/castle.wad"));
     QCOMPARE(f.tree.readFile("Z3DGames/Castle/Gwads/readme.txt"), QByteArray("mine"));
     QCOMPARE(f.host.calls, QStringList{});
 }
 
-void TestArchiveOperations::installAsUserDirectoryRefusedNames()
+// ---- Either installation refused ------------------------------------------------------------
+
+void TestArchiveOperations::installRefused_data()
 {
-    for (const QString& name : {QStringLiteral(".."), QStringLiteral("../Escaped"),
-                                QStringLiteral("a\\b"), QStringLiteral(" ")}) {
-        Fixture f;
-        f.dialogs.answerName({name, false});
-        const QSet<QString> before = snapshot(f.tree);
-        ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
-        QCOMPARE(f.dialogs.messages().size(), 1);
-        verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
-                      "ERROR: Unknown error     ");
-        QCOMPARE(snapshot(f.tree), before);
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QString>("existing"); // made first: a file, or a folder when it ends in '/'
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    const Operation asGame = &ArchiveOperations::installArchiveAsGame;
+    for (const char* name : {"..", ".", "../../Escaped", "..\\Escaped", "  "}) {
+        QTest::addRow("as game: '%s'", name)
+            << asGame << QString() << QString::fromUtf8(name) << 16 << " Conversion error"
+            << " Unknown error     ";
     }
+    const Operation asUserDirectory = &ArchiveOperations::installArchiveAsUserDirectory;
+    QTest::newRow("as user directory over an auto-loading game")
+        << asUserDirectory << "Z3DGames/Castle/Pwads/castle.wad"
+        << "CASTLE" << 0 << " User Directory Conversion"
+        << " The CASTLE folder already exists as an auto-loading User Directory     ";
+    QTest::newRow("as user directory into a plain folder") << asUserDirectory << "Z3DGames/Plain/"
+                                                           << "Plain" << 16 << " Conversion error"
+                                                           << "ERROR: Unknown error     ";
+}
+
+void TestArchiveOperations::installRefused()
+{
+    QFETCH(Operation, operation);
+    QFETCH(QString, existing);
+    QFETCH(QString, name);
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    Fixture f;
+    if (existing.endsWith(u'/'))
+        f.tree.addFolder(existing);
+    else if (!existing.isEmpty())
+        f.tree.addFile(existing, "old");
+    f.dialogs.answerName({name, false});
+    const QSet<QString> before = f.run(operation);
+
+    verifySoleMessage(f.dialogs.messages(), style, title, text);
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 // ---- RenameArchive ---------------------------------------------------------------------------
@@ -394,8 +376,7 @@ void TestArchiveOperations::renameArchive()
     Fixture f;
     f.context.customFontInUse = customFont;
     f.dialogs.answerName({QStringLiteral("NewName"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).renameArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
 
     verifyPrompt(f.dialogs, " Name ", " Rename Zip", "Cancel", "Castle");
     QCOMPARE(f.dialogs.messages().size(), 0);
@@ -417,28 +398,48 @@ void TestArchiveOperations::renameArchiveOntoExisting()
     const QByteArray other = f.tree.readFile("Z3DArchives/Other.zip");
     ArchiveOperations(f.context, f.host).renameArchive();
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
-                  " Illegal naming convention detected. ");
+    verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
+                      " Illegal naming convention detected. ");
     QCOMPARE(snapshot(f.tree), before);
     QCOMPARE(f.tree.readFile("Z3DArchives/Other.zip"), other);
     QCOMPARE(f.context.settings.lastZipLibraryEntry, QStringLiteral("Castle"));
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
 }
 
-void TestArchiveOperations::renameArchiveRefusedNames()
+void TestArchiveOperations::refusedNames_data()
 {
-    for (const QString& name : {QStringLiteral(".."), QStringLiteral("../Escaped"),
-                                QStringLiteral("..\\..\\x"), QStringLiteral("   ")}) {
-        Fixture f;
-        f.dialogs.answerName({name, false});
-        const QSet<QString> before = snapshot(f.tree);
-        ArchiveOperations(f.context, f.host).renameArchive();
-        QCOMPARE(f.dialogs.messages().size(), 1);
-        verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
-                      " Illegal naming convention detected. ");
-        QCOMPARE(snapshot(f.tree), before);
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    const Operation install = &ArchiveOperations::installArchiveAsUserDirectory;
+    for (const char* name : {"..", "../Escaped", "a\\b", " "}) {
+        QTest::addRow("install as user directory: '%s'", name)
+            << install << QString::fromUtf8(name) << 16 << " Conversion error"
+            << "ERROR: Unknown error     ";
     }
+    const Operation rename = &ArchiveOperations::renameArchive;
+    for (const char* name : {"..", "../Escaped", "..\\..\\x", "   "}) {
+        QTest::addRow("rename: '%s'", name)
+            << rename << QString::fromUtf8(name) << 48 << " Renaming error"
+            << " Illegal naming convention detected. ";
+    }
+}
+
+void TestArchiveOperations::refusedNames()
+{
+    QFETCH(Operation, operation);
+    QFETCH(QString, name);
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    Fixture f;
+    f.dialogs.answerName({name, false});
+    const QSet<QString> before = f.run(operation);
+    verifySoleMessage(f.dialogs.messages(), style, title, text);
+    QCOMPARE(snapshot(f.tree), before);
 }
 
 void TestArchiveOperations::renameArchiveNotDone_data()
@@ -456,11 +457,9 @@ void TestArchiveOperations::renameArchiveNotDone()
     QFETCH(bool, cancelled);
     Fixture f;
     f.dialogs.answerName({text, cancelled});
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).renameArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
     QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestArchiveOperations::renameArchivePermissionDenied()
@@ -469,14 +468,11 @@ void TestArchiveOperations::renameArchivePermissionDenied()
     f.dialogs.answerName({QStringLiteral("NewName"), false});
     FaultInjector::fail(FileOperation::Delete, f.tree.path("Z3DArchives/Castle.zip"),
                         ErrorNumber::PermissionDenied);
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).renameArchive();
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 48, " Access error",
-                  "Unable to rename the selected item in this list,       " + kLineBreak +
-                      "  the file may be in use by another program.");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
+    verifySoleMessage(f.dialogs.messages(), 48, " Access error",
+                      "Unable to rename the selected item in this list,       " + kLineBreak +
+                          "  the file may be in use by another program.");
+    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
 }
 
 // ---- DeleteArchive ---------------------------------------------------------------------------
@@ -484,12 +480,10 @@ void TestArchiveOperations::renameArchivePermissionDenied()
 void TestArchiveOperations::deleteArchive()
 {
     Fixture f;
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).deleteArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::deleteArchive);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 36, " Delete selected archive",
-                  "Are you certain you wish to delete this file?      ");
+    verifySoleMessage(f.dialogs.messages(), 36, " Delete selected archive",
+                      "Are you certain you wish to delete this file?      ");
     // The extracted files stay until another archive is selected.
     QCOMPARE(difference(before, snapshot(f.tree)),
              (QStringList{"UserSG/castle/", "UserSG/castle/savegame/",
@@ -505,10 +499,8 @@ void TestArchiveOperations::deleteArchiveDeclined()
 {
     Fixture f;
     f.dialogs.answerMessage(MsgNo);
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).deleteArchive();
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    const QSet<QString> before = f.run(&ArchiveOperations::deleteArchive);
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestArchiveOperations::deleteArchiveInUse()
@@ -516,15 +508,13 @@ void TestArchiveOperations::deleteArchiveInUse()
     Fixture f;
     HeldOpen holder;
     QVERIFY(holder.start(f.tree.path(kExtracted + "castle.wad")));
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).deleteArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::deleteArchive);
 
     QCOMPARE(f.dialogs.messages().size(), 2);
     verifyMessage(f.dialogs.messages().at(1), 48, " Access error",
                   "Unable to delete the selected file, the file       " + kLineBreak +
                       "  appears to be in use by another program.");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestArchiveOperations::deleteArchiveStopsAtFailure()
@@ -533,8 +523,7 @@ void TestArchiveOperations::deleteArchiveStopsAtFailure()
     FaultInjector::fail(FileOperation::Delete,
                         f.tree.path("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds"),
                         ErrorNumber::PathFileAccessError);
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).deleteArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::deleteArchive);
 
     QCOMPARE(f.dialogs.messages().size(), 2);
     verifyMessage(f.dialogs.messages().at(1), 48, " Access error",
@@ -554,8 +543,7 @@ void TestArchiveOperations::deleteArchiveActsOnTheSelectedEntry()
     f.tree.addTextFile("Z3DLaunch/GameInfo/Zips/broken.z3dm", {"MAP01"});
     f.host.selectedName = QStringLiteral("Broken");
     f.host.selectedFile.clear();
-    const QSet<QString> before = snapshot(f.tree);
-    ArchiveOperations(f.context, f.host).deleteArchive();
+    const QSet<QString> before = f.run(&ArchiveOperations::deleteArchive);
 
     QCOMPARE(difference(before, snapshot(f.tree)),
              (QStringList{"Z3DArchives/Broken.zip", "Z3DLaunch/GameInfo/Zips/broken.z3dm"}));

@@ -12,8 +12,10 @@
 #include "support/DialogChecks.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
+#include "support/LeftAlone.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
+#include "support/SoleMessage.h"
 #include "support/TreeSnapshot.h"
 
 #include <QFile>
@@ -105,6 +107,15 @@ struct Fixture
         return list;
     }
 
+    // Runs operation on a fresh GameOperations and returns the tree as it was before.
+    QSet<QString> run(void (GameOperations::*operation)())
+    {
+        const QSet<QString> before = snapshot(tree);
+        GameOperations operations(context, host);
+        (operations.*operation)();
+        return before;
+    }
+
     InstallTree tree;
     RecordingDialogs dialogs;
     RecordingLibraryHost host;
@@ -193,8 +204,7 @@ void TestGameOperations::acceptableNames_data()
 void TestGameOperations::acceptableNames()
 {
     QFETCH(QString, name);
-    QFETCH(bool, acceptable);
-    QCOMPARE(GameOperations::isAcceptableName(name), acceptable);
+    QTEST(GameOperations::isAcceptableName(name), "acceptable");
 }
 
 void TestGameOperations::wadNames_data()
@@ -203,16 +213,14 @@ void TestGameOperations::wadNames_data()
     QTest::addColumn<QString>("wad");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("lastWad");
-    QTest::newRow("path") << "/g/Castle/Gwads/Castle.WAD"
-                          << "Castle" << QStringList{"a.txt", "Castle.WAD"} << 2;
-    QTest::newRow("two dots") << "my.level.wad"
-                              << "my.level" << QStringList{"x.wad", "y.txt"} << 1;
-    QTest::newRow("no file") << ""
-                             << "" << QStringList{} << 0;
-    QTest::newRow("only an extension") << "/g/.wad"
-                                       << "" << QStringList{"a.txt"} << 0;
-    QTest::newRow("dot dot base") << "/g/...wad"
-                                  << "" << QStringList{"a.wad", "b.wad", "c.wad", "d.wad"} << 4;
+    const auto row = [](const char* name, const QString& file, const QString& wad,
+                        const QStringList& entries,
+                        int lastWad) { QTest::newRow(name) << file << wad << entries << lastWad; };
+    row("path", "/g/Castle/Gwads/Castle.WAD", "Castle", QStringList{"a.txt", "Castle.WAD"}, 2);
+    row("two dots", "my.level.wad", "my.level", QStringList{"x.wad", "y.txt"}, 1);
+    row("no file", "", "", QStringList{}, 0);
+    row("only an extension", "/g/.wad", "", QStringList{"a.txt"}, 0);
+    row("dot dot base", "/g/...wad", "", QStringList{"a.wad", "b.wad", "c.wad", "d.wad"}, 4);
 }
 
 void TestGameOperations::wadNames()
@@ -231,26 +239,21 @@ void TestGameOperations::renameNeverReplaces_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("present"); // what exists afterwards, '|'-separated
-    QTest::newRow("new name") << "Games/Castle"
-                              << "Games/Keep" << 0 << "Games/Keep/Pwads/a.wad";
-    QTest::newRow("case only") << "Games/Castle"
-                               << "Games/CASTLE" << 0 << "Games/CASTLE/Pwads/a.wad";
-    QTest::newRow("same name") << "Games/Castle"
-                               << "Games/Castle" << 0 << "Games/Castle/Pwads/a.wad";
-    QTest::newRow("onto an empty folder")
-        << "Games/Castle"
-        << "Games/Empty" << 75 << "Games/Castle/Pwads/a.wad|Games/Empty";
-    QTest::newRow("onto another case")
-        << "Games/Castle"
-        << "Games/EMPTY" << 75 << "Games/Castle/Pwads/a.wad|Games/Empty";
-    QTest::newRow("file onto a file") << "Zips/a.zip"
-                                      << "Zips/B.ZIP" << 75 << "Zips/a.zip|Zips/b.zip";
-    QTest::newRow("file renamed") << "Zips/a.zip"
-                                  << "Zips/c.zip" << 0 << "Zips/c.zip|Zips/b.zip";
-    QTest::newRow("vanished") << "Games/Gone"
-                              << "Games/New" << 53 << "Games/Castle";
-    QTest::newRow("target folder missing") << "Zips/a.zip"
-                                           << "Nowhere/a.zip" << 76 << "Zips/a.zip";
+    const auto row = [](const char* name, const QString& from, const QString& to, int error,
+                        const QString& present) {
+        QTest::newRow(name) << from << to << error << present;
+    };
+    row("new name", "Games/Castle", "Games/Keep", 0, "Games/Keep/Pwads/a.wad");
+    row("case only", "Games/Castle", "Games/CASTLE", 0, "Games/CASTLE/Pwads/a.wad");
+    row("same name", "Games/Castle", "Games/Castle", 0, "Games/Castle/Pwads/a.wad");
+    row("onto an empty folder", "Games/Castle", "Games/Empty", 75,
+        "Games/Castle/Pwads/a.wad|Games/Empty");
+    row("onto another case", "Games/Castle", "Games/EMPTY", 75,
+        "Games/Castle/Pwads/a.wad|Games/Empty");
+    row("file onto a file", "Zips/a.zip", "Zips/B.ZIP", 75, "Zips/a.zip|Zips/b.zip");
+    row("file renamed", "Zips/a.zip", "Zips/c.zip", 0, "Zips/c.zip|Zips/b.zip");
+    row("vanished", "Games/Gone", "Games/New", 53, "Games/Castle");
+    row("target folder missing", "Zips/a.zip", "Nowhere/a.zip", 76, "Zips/a.zip");
 }
 
 void TestGameOperations::renameNeverReplaces()
@@ -278,12 +281,10 @@ void TestGameOperations::deleteTextFileOfUserDirectory()
     Fixture f;
     f.userDirectory();
     f.host.selectedFile = QStringLiteral("readme.txt");
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).deleteGameFile();
+    const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 36, " Delete selected file",
-                  "Are you certain you wish to delete README.TXT?       ");
+    verifySoleMessage(f.dialogs.messages(), 36, " Delete selected file",
+                      "Are you certain you wish to delete README.TXT?       ");
     // Only the file: no save record and no side file goes with it.
     QCOMPARE(removed(before, snapshot(f.tree)), QStringList{"Z3DGames/Castle/Gwads/readme.txt"});
     QCOMPARE(added(before, snapshot(f.tree)), QStringList{});
@@ -297,8 +298,7 @@ void TestGameOperations::deleteSelectedWad()
     f.host.selectedFile = QStringLiteral("castle.wad");
     // The selection spells the wad as the list does; the folder's case may differ.
     f.context.selection.currentGameFile = f.tree.path("z3dgames/castle/gwads/castle.wad");
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).deleteGameFile();
+    const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
 
     QCOMPARE(removed(before, snapshot(f.tree)),
              (QStringList{"Z3DAnFiles/CASTLE.x", "Z3DAnFiles/castle_anim.dat",
@@ -314,10 +314,8 @@ void TestGameOperations::deleteDeclined()
     f.userDirectory();
     f.host.selectedFile = QStringLiteral("castle.wad");
     f.dialogs.answerMessage(MsgNo);
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).deleteGameFile();
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestGameOperations::deleteFileInUse()
@@ -327,15 +325,12 @@ void TestGameOperations::deleteFileInUse()
     f.host.selectedFile = QStringLiteral("castle.wad");
     HeldOpen holder;
     QVERIFY(holder.start(f.tree.path("Z3DGames/Castle/Gwads/castle.wad")));
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).deleteGameFile();
+    const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
 
-    QCOMPARE(f.messagesAfterQuestion().size(), 1);
-    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error",
-                  "Unable to delete the selected file, the file       " + kLineBreak +
-                      "  appears to be in use by another program.");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifySoleMessage(f.messagesAfterQuestion(), 48, " Access error",
+                      "Unable to delete the selected file, the file       " + kLineBreak +
+                          "  appears to be in use by another program.");
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestGameOperations::deleteStopsAtFailure_data()
@@ -344,18 +339,21 @@ void TestGameOperations::deleteStopsAtFailure_data()
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QStringList>("gone");
     QTest::addColumn<QStringList>("calls");
-    QTest::newRow("the file") << FileOperation::Delete << "Z3DGames/Castle/Gwads/castle.wad"
-                              << QStringList{} << QStringList{"redrawGamesList"};
-    QTest::newRow("the save record")
-        << FileOperation::Delete << "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"
-        << QStringList{"Z3DGames/Castle/Gwads/castle.wad"}
-        << QStringList{"removeGameShortcuts Castle - castle", "redrawGamesList"};
-    QTest::newRow("a side file") << FileOperation::Delete << "gwa/castle.gwa"
-                                 << QStringList{"Z3DAnFiles/CASTLE.x", "Z3DAnFiles/castle_anim.dat",
-                                                "Z3DGames/Castle/Gwads/castle.wad",
-                                                "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"}
-                                 << QStringList{"removeGameShortcuts Castle - castle",
-                                                "redrawGamesList"};
+    const auto row = [](const char* name, FileOperation operation, const QString& failing,
+                        const QStringList& gone, const QStringList& calls) {
+        QTest::newRow(name) << operation << failing << gone << calls;
+    };
+    row("the file", FileOperation::Delete, "Z3DGames/Castle/Gwads/castle.wad", QStringList{},
+        QStringList{"redrawGamesList"});
+    row("the save record", FileOperation::Delete,
+        "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds",
+        QStringList{"Z3DGames/Castle/Gwads/castle.wad"},
+        QStringList{"removeGameShortcuts Castle - castle", "redrawGamesList"});
+    row("a side file", FileOperation::Delete, "gwa/castle.gwa",
+        QStringList{"Z3DAnFiles/CASTLE.x", "Z3DAnFiles/castle_anim.dat",
+                    "Z3DGames/Castle/Gwads/castle.wad",
+                    "Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds"},
+        QStringList{"removeGameShortcuts Castle - castle", "redrawGamesList"});
 }
 
 void TestGameOperations::deleteStopsAtFailure()
@@ -368,11 +366,9 @@ void TestGameOperations::deleteStopsAtFailure()
     f.userDirectory();
     f.host.selectedFile = QStringLiteral("castle.wad");
     FaultInjector::fail(operation, f.tree.path(failing), ErrorNumber::PermissionDenied);
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).deleteGameFile();
+    const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
 
-    QCOMPARE(f.messagesAfterQuestion().size(), 1);
-    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error", removalFailed());
+    verifySoleMessage(f.messagesAfterQuestion(), 48, " Access error", removalFailed());
     QCOMPARE(removed(before, snapshot(f.tree)), gone);
     QCOMPARE(f.host.calls, calls);
 }
@@ -383,12 +379,10 @@ void TestGameOperations::uninstallUserDirectory()
 {
     Fixture f;
     f.userDirectory();
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).uninstallGame();
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 36, " Remove selected game from list ",
-                  " Are you certain you wish to remove this game from the list?      ");
+    verifySoleMessage(f.dialogs.messages(), 36, " Remove selected game from list ",
+                      " Are you certain you wish to remove this game from the list?      ");
     QStringList expected{"Z3DAnFiles/CASTLE.x",
                          "Z3DAnFiles/castle_anim.dat",
                          "Z3DGames/Castle/",
@@ -423,8 +417,7 @@ void TestGameOperations::uninstallGameWithoutWad()
     f.context.selection.currentPwadGame = QStringLiteral("Notes");
     f.context.selection.currentGameFolder = f.tree.path("Z3DGames/Notes/Pwads/");
     f.context.settings.lastInstalledGame = QStringLiteral("Notes");
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).uninstallGame();
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
     QCOMPARE(
         removed(before, snapshot(f.tree)),
@@ -453,8 +446,7 @@ void TestGameOperations::uninstallScriptedMap()
     f.tree.addFile("Data/Custom.hires/" + model + "/wall.png", "p");
     if (otherModelsInstalled)
         f.tree.addFile("Md2/" + QString::fromLatin1(other.modelFolder) + "/model.md2", "m");
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).uninstallGame();
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
     const QStringList gone = removed(before, snapshot(f.tree));
     const QString game = "Z3DGames/" + title + "/";
@@ -479,15 +471,13 @@ void TestGameOperations::uninstallInUse()
     f.userDirectory();
     HeldOpen holder;
     QVERIFY(holder.start(f.context.selection.currentGameFile));
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).uninstallGame();
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
-    QCOMPARE(f.messagesAfterQuestion().size(), 1);
-    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error",
-                  " Unable to remove the selected item from the games list,       " + kLineBreak +
-                      "associated files or folders are in use by another program.");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifySoleMessage(f.messagesAfterQuestion(), 48, " Access error",
+                      " Unable to remove the selected item from the games list,       " +
+                          kLineBreak +
+                          "associated files or folders are in use by another program.");
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestGameOperations::uninstallStopsAtFailure()
@@ -497,11 +487,9 @@ void TestGameOperations::uninstallStopsAtFailure()
     f.tree.addFile("Md2/castle/model.md2", "m");
     FaultInjector::failInside(FileOperation::Delete, f.tree.path("Md2/castle"),
                               ErrorNumber::PermissionDenied);
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).uninstallGame();
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
-    QCOMPARE(f.messagesAfterQuestion().size(), 1);
-    verifyMessage(f.messagesAfterQuestion().first(), 48, " Access error", removalFailed());
+    verifySoleMessage(f.messagesAfterQuestion(), 48, " Access error", removalFailed());
     // The game folder went before the model folder failed; the records stay.
     const QSet<QString> after = snapshot(f.tree);
     QVERIFY(!after.contains("Z3DGames/Castle/"));
@@ -523,8 +511,7 @@ void TestGameOperations::renameAutoLoadingGame()
     f.host.onSelectGame = [&f] {
         f.context.selection.currentGameFile = f.tree.path("Z3DGames/KEEP/Pwads/castle.wad");
     };
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
 
     const RecordingDialogs::Call prompt = f.dialogs.calls().first();
     QCOMPARE(prompt.kind, RecordingDialogs::Kind::AskName);
@@ -558,8 +545,7 @@ void TestGameOperations::renameUserDirectory()
     f.dialogs.answerName({QStringLiteral("Keep"), false});
     // The reselection finds no remembered file: no main wad is known afterwards.
     f.host.onSelectGame = [&f] { f.context.selection.currentGameFile.clear(); };
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
 
     const QSet<QString> after = snapshot(f.tree);
     QVERIFY(after.contains("Z3DGames/Keep/Gwads/castle.wad"));
@@ -595,12 +581,10 @@ void TestGameOperations::renameOntoExistingName()
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     // "Other" exists as a game folder; the prompt returns it in capitals.
     f.dialogs.answerName({QStringLiteral("OTHER"), false});
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
-                  " Illegal naming convention detected.    ");
+    verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
+                      " Illegal naming convention detected.    ");
     QCOMPARE(snapshot(f.tree), before);
     QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
@@ -623,14 +607,11 @@ void TestGameOperations::renameRefusedNames()
     Fixture f;
     f.userDirectory();
     f.dialogs.answerName({name, false});
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 48, " Renaming error",
-                  " Illegal naming convention detected.    ");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+    verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
+                      " Illegal naming convention detected.    ");
+    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
 }
 
 void TestGameOperations::renameNotDone_data()
@@ -649,11 +630,9 @@ void TestGameOperations::renameNotDone()
     Fixture f;
     f.userDirectory();
     f.dialogs.answerName({text, cancelled});
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
     QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 void TestGameOperations::renamePermissionDenied()
@@ -663,14 +642,11 @@ void TestGameOperations::renamePermissionDenied()
     f.dialogs.answerName({QStringLiteral("KEEP"), false});
     FaultInjector::fail(FileOperation::DeleteFolder, f.tree.path("Z3DGames/Castle"),
                         ErrorNumber::PermissionDenied);
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).renameGame();
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 48, " Access error",
-                  "Unable to rename the selected item in this list,       " + kLineBreak +
-                      "  the item may be in use by another program.");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+    const QSet<QString> before = f.run(&GameOperations::renameGame);
+    verifySoleMessage(f.dialogs.messages(), 48, " Access error",
+                      "Unable to rename the selected item in this list,       " + kLineBreak +
+                          "  the item may be in use by another program.");
+    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
 }
 
 // ---- Conversions -----------------------------------------------------------------------------
@@ -681,8 +657,7 @@ void TestGameOperations::convertToManualLoading()
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     f.tree.addFile("Z3DGames/Castle/Pwads/sub/left.txt", "left");
     f.tree.addFile("Z3DGames/Castle/Pwads/.extra.wad", "PWAD");
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).convertToManualLoading();
+    const QSet<QString> before = f.run(&GameOperations::convertToManualLoading);
 
     QCOMPARE(f.dialogs.messages().size(), 0);
     QCOMPARE(removed(before, snapshot(f.tree)),
@@ -730,8 +705,7 @@ void TestGameOperations::convertToManualLoadingFailures()
     FaultInjector::fail(operation, f.tree.path(failing), error);
     GameOperations(f.context, f.host).convertToManualLoading();
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error", text);
+    verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // What moved before the failure stays moved; the check record went first.
     for (const QString& path : moved)
         QVERIFY2(f.tree.isFile(path), qPrintable(path));
@@ -747,16 +721,19 @@ void TestGameOperations::fourthEntryQuestion_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("converted");
-    QTest::newRow("three wads") << QStringList{"a.wad", "b.wad", "c.wad"} << int(MsgNo) << false
-                                << true;
-    QTest::newRow("three wads then a text")
-        << QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"} << int(MsgNo) << false << true;
-    QTest::newRow("last wad fourth, declined")
-        << QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"} << int(MsgNo) << true << false;
-    QTest::newRow("last wad fourth, accepted")
-        << QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"} << int(MsgYes) << true << true;
-    QTest::newRow("five wads, declined")
-        << QStringList{"a.wad", "b.wad", "c.wad", "d.wad", "e.wad"} << int(MsgNo) << true << false;
+    const auto row = [](const char* name, const QStringList& files, int answer, bool asked,
+                        bool converted) {
+        QTest::newRow(name) << files << answer << asked << converted;
+    };
+    row("three wads", QStringList{"a.wad", "b.wad", "c.wad"}, int(MsgNo), false, true);
+    row("three wads then a text", QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}, int(MsgNo),
+        false, true);
+    row("last wad fourth, declined", QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"}, int(MsgNo),
+        true, false);
+    row("last wad fourth, accepted", QStringList{"a.txt", "b.wad", "c.wad", "d.WAD"}, int(MsgYes),
+        true, true);
+    row("five wads, declined", QStringList{"a.wad", "b.wad", "c.wad", "d.wad", "e.wad"}, int(MsgNo),
+        true, false);
 }
 
 void TestGameOperations::fourthEntryQuestion()
@@ -790,8 +767,7 @@ void TestGameOperations::convertToAutoLoading()
 {
     Fixture f;
     f.userDirectory();
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).convertToAutoLoading();
+    const QSet<QString> before = f.run(&GameOperations::convertToAutoLoading);
 
     QCOMPARE(f.dialogs.messages().size(), 0);
     QCOMPARE(removed(before, snapshot(f.tree)),
@@ -816,9 +792,8 @@ void TestGameOperations::convertToAutoLoadingReadOnlyTarget()
     GameOperations(f.context, f.host).convertToAutoLoading();
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
-                  "Read only error, file can't be overwritten     ");
+    verifySoleMessage(f.dialogs.messages(), 16, " Conversion error",
+                      "Read only error, file can't be overwritten     ");
     QVERIFY(f.tree.isFile("Z3DGames/Castle/Pwads/castle.wad"));
     QCOMPARE(f.tree.readFile("Z3DGames/Castle/Pwads/E2.WAD"), QByteArray("old"));
     QVERIFY(!f.tree.exists("Z3DGames/Castle/Pwads/readme.txt"));
@@ -833,14 +808,10 @@ void TestGameOperations::convertToAutoLoadingUnknownError()
     f.userDirectory();
     FaultInjector::fail(FileOperation::CreateFolder, f.tree.path("Z3DGames/Castle/Pwads"),
                         ErrorNumber::PathFileAccessError);
-    const QSet<QString> before = snapshot(f.tree);
-    GameOperations(f.context, f.host).convertToAutoLoading();
+    const QSet<QString> before = f.run(&GameOperations::convertToAutoLoading);
 
-    QCOMPARE(f.dialogs.messages().size(), 1);
-    verifyMessage(f.dialogs.messages().first(), 16, " Conversion error",
-                  "ERROR: Unknown error     ");
-    QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.host.calls, QStringList{});
+    verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", "ERROR: Unknown error     ");
+    verifyLeftAlone(f.tree, before, f.host);
 }
 
 QTEST_GUILESS_MAIN(TestGameOperations)
