@@ -5,6 +5,7 @@
 #include "core/inspect/CheckerTool.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/CurrentFolder.h"
 #include "support/InstallTree.h"
 #include "support/RecordingProcesses.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::CurrentFolder;
 using z3d::test::InstallTree;
 using z3d::test::RecordingProcesses;
 
@@ -34,12 +36,7 @@ class TestCheckerTool : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_oldCurrent = QDir::currentPath(); }
-    void cleanup()
-    {
-        FaultInjector::clear();
-        QDir::setCurrent(m_oldCurrent);
-    }
+    void cleanup() { FaultInjector::clear(); }
 
     void mapCountCode_data();
     void mapCountCode();
@@ -55,9 +52,6 @@ private slots:
     void knownPwad_data();
     void knownPwad();
     void knownPwadWithoutFile();
-
-private:
-    QString m_oldCurrent;
 };
 
 void TestCheckerTool::mapCountCode_data()
@@ -79,8 +73,7 @@ void TestCheckerTool::mapCountCode_data()
 void TestCheckerTool::mapCountCode()
 {
     QFETCH(QString, output);
-    QFETCH(int, code);
-    QCOMPARE(CheckerOutput::mapCountCode(output), code);
+    QTEST(CheckerOutput::mapCountCode(output), "code");
 }
 
 void TestCheckerTool::mapNames_data()
@@ -89,13 +82,15 @@ void TestCheckerTool::mapNames_data()
     QTest::addColumn<QStringList>("mapNames");
     QTest::addColumn<bool>("hasMaps");
     const QStringList header{"Number of maps: 2", "Wad type: PWAD", "Status: OK"};
-    QTest::newRow("maps and the empty item of the last line end")
-        << header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""}
-        << QStringList{"E1M1", "MAP10"} << true;
-    QTest::newRow("four-letter name at the line end")
-        << header + QStringList{"E2M3"} << QStringList{"E2M3"} << true;
-    QTest::newRow("no maps") << header + QStringList{""} << QStringList{} << false;
-    QTest::newRow("header only") << header << QStringList{} << false;
+    const auto row = [](const char* name, const QStringList& items, const QStringList& mapNames,
+                        bool hasMaps) { QTest::newRow(name) << items << mapNames << hasMaps; };
+    row("maps and the empty item of the last line end",
+        header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""},
+        QStringList{"E1M1", "MAP10"}, true);
+    row("four-letter name at the line end", header + QStringList{"E2M3"}, QStringList{"E2M3"},
+        true);
+    row("no maps", header + QStringList{""}, QStringList{}, false);
+    row("header only", header, QStringList{}, false);
 }
 
 void TestCheckerTool::mapNames()
@@ -120,8 +115,7 @@ void TestCheckerTool::saveEntries_data()
 void TestCheckerTool::saveEntries()
 {
     QFETCH(QStringList, items);
-    QFETCH(QStringList, entries);
-    QCOMPARE(CheckerOutput::saveEntries(items), entries);
+    QTEST(CheckerOutput::saveEntries(items), "entries");
 }
 
 void TestCheckerTool::runsInBinAndKeepsOutput()
@@ -136,7 +130,8 @@ void TestCheckerTool::runsInBinAndKeepsOutput()
     processes.setOutput(line, kTwelveMaps);
     CheckerTool tool(paths, processes);
 
-    QDir::setCurrent(tree.path("Z3DLaunch"));
+    const CurrentFolder current(tree.path("Z3DLaunch"));
+    QVERIFY(current.isSet());
     const WadMapList list = tool.loadWadMapList(tree.path("z3dgames/big set/pwads/BIG.WAD"));
     QCOMPARE(processes.calls().size(), 1);
     QCOMPARE(processes.calls().at(0).commandLine, line);
@@ -169,10 +164,11 @@ void TestCheckerTool::quotesAwkwardPaths_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("commandLine");
-    QTest::newRow("blanks") << "/g/My Maps/a b.wad"
-                            << "Z3Dgfiles CHECKWAD \"/g/My Maps/a b.wad\"";
-    QTest::newRow("trailing backslash") << R"(C:\Saves\)"
-                                        << R"(Z3Dgfiles CHECKWAD "C:\Saves\\")";
+    const auto row = [](const char* name, const QString& path, const QString& commandLine) {
+        QTest::newRow(name) << path << commandLine;
+    };
+    row("blanks", "/g/My Maps/a b.wad", "Z3Dgfiles CHECKWAD \"/g/My Maps/a b.wad\"");
+    row("trailing backslash", R"(C:\Saves\)", R"(Z3Dgfiles CHECKWAD "C:\Saves\\")");
     QTest::newRow("double quote") << R"(/g/say "hi".wad)"
                                   << R"(Z3Dgfiles CHECKWAD "/g/say \"hi\".wad")";
 }
@@ -180,8 +176,7 @@ void TestCheckerTool::quotesAwkwardPaths_data()
 void TestCheckerTool::quotesAwkwardPaths()
 {
     QFETCH(QString, path);
-    QFETCH(QString, commandLine);
-    QCOMPARE(CheckerTool::commandLine("CHECKWAD", path), commandLine);
+    QTEST(CheckerTool::commandLine("CHECKWAD", path), "commandLine");
 }
 
 void TestCheckerTool::emptyOutput()

@@ -18,6 +18,9 @@ namespace {
 // Folders of the tree that stand for the two environment variables' values.
 const QString kPlainWadDir = QStringLiteral("Env/Plain");
 const QString kDollarWadDir = QStringLiteral("Env/Dollar");
+// The five IWADs in the plain DOOMWADDIR, in no order the launcher keeps.
+const QStringList kAllFiveInPlain{"Env/Plain/Doom1.wad", "Env/Plain/Plutonia.wad",
+                                  "Env/Plain/Tnt.wad", "Env/Plain/Doom.wad", "Env/Plain/Doom2.wad"};
 
 QString relativeTo(const InstallTree& tree, const QString& path)
 {
@@ -147,8 +150,7 @@ private slots:
     {
         InstallTree tree;
         QVERIFY(tree.isValid());
-        addWads(tree, {"Env/Plain/Doom1.wad", "Env/Plain/Plutonia.wad", "Env/Plain/Tnt.wad",
-                       "Env/Plain/Doom.wad", "Env/Plain/Doom2.wad"});
+        addWads(tree, kAllFiveInPlain);
         IwadRegistry registry;
         searchIwads(registry, tree.paths(), {QString(), tree.path(kPlainWadDir)});
         QStringList names;
@@ -178,32 +180,33 @@ private slots:
         QTest::addColumn<QString>("dialogFolder");
         QTest::addColumn<bool>("cfgKept");
 
-        QTest::newRow("two lines")
-            << QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"}
-            << QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"}
-            << QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"} << "Games/A" << true;
-        QTest::newRow("four lines, two empty")
-            << QStringList{"Games/A/Doom.wad", "", "Games/A/Plutonia.wad", ""}
-            << QStringList{"Games/A/Doom.wad", "Games/A/Plutonia.wad"}
-            << QStringList{"Games/A/Doom.wad", "Games/A/Plutonia.wad"} << "Games/A" << true;
-        QTest::newRow("stale first line: folder still taken")
-            << QStringList{"Gone/Doom2.wad", "Games/B/Doom.wad"} << QStringList{"Games/B/Doom.wad"}
-            << QStringList{"Games/B/Doom.wad"} << "Gone" << true;
-        QTest::newRow("none existing: file deleted")
-            << QStringList{"Gone/Doom2.wad", "Gone/Doom.wad", "", ""} << QStringList{}
-            << QStringList{} << "Gone" << false;
-        QTest::newRow("empty file deleted")
-            << QStringList{} << QStringList{} << QStringList{} << "" << false;
-        QTest::newRow("only the first four lines")
-            << QStringList{"", "", "", "", "Games/A/Doom2.wad"} << QStringList{"Games/A/Doom2.wad"}
-            << QStringList{} << "" << false;
-        QTest::newRow("same game twice: first line wins")
-            << QStringList{"Games/A/Doom2.wad", "Games/B/Doom2.wad"}
-            << QStringList{"Games/A/Doom2.wad", "Games/B/Doom2.wad"}
-            << QStringList{"Games/A/Doom2.wad"} << "Games/A" << true;
-        QTest::newRow("existing file of another name kept but not registered")
-            << QStringList{"Games/A/readme.txt"} << QStringList{"Games/A/readme.txt"}
-            << QStringList{} << "Games/A" << true;
+        const auto row = [](const char* name, const QStringList& cfgLines, const QStringList& files,
+                            const QStringList& expected, const QString& dialogFolder,
+                            bool cfgKept) {
+            QTest::newRow(name) << cfgLines << files << expected << dialogFolder << cfgKept;
+        };
+        row("two lines", QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"},
+            QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"},
+            QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"}, "Games/A", true);
+        row("four lines, two empty",
+            QStringList{"Games/A/Doom.wad", "", "Games/A/Plutonia.wad", ""},
+            QStringList{"Games/A/Doom.wad", "Games/A/Plutonia.wad"},
+            QStringList{"Games/A/Doom.wad", "Games/A/Plutonia.wad"}, "Games/A", true);
+        row("stale first line: folder still taken",
+            QStringList{"Gone/Doom2.wad", "Games/B/Doom.wad"}, QStringList{"Games/B/Doom.wad"},
+            QStringList{"Games/B/Doom.wad"}, "Gone", true);
+        row("none existing: file deleted", QStringList{"Gone/Doom2.wad", "Gone/Doom.wad", "", ""},
+            QStringList{}, QStringList{}, "Gone", false);
+        row("empty file deleted", QStringList{}, QStringList{}, QStringList{}, "", false);
+        row("only the first four lines", QStringList{"", "", "", "", "Games/A/Doom2.wad"},
+            QStringList{"Games/A/Doom2.wad"}, QStringList{}, "", false);
+        row("same game twice: first line wins",
+            QStringList{"Games/A/Doom2.wad", "Games/B/Doom2.wad"},
+            QStringList{"Games/A/Doom2.wad", "Games/B/Doom2.wad"}, QStringList{"Games/A/Doom2.wad"},
+            "Games/A", true);
+        row("existing file of another name kept but not registered",
+            QStringList{"Games/A/readme.txt"}, QStringList{"Games/A/readme.txt"}, QStringList{},
+            "Games/A", true);
     }
 
     void readIwadsCfg()
@@ -307,8 +310,7 @@ private slots:
     {
         InstallTree tree;
         QVERIFY(tree.isValid());
-        addWads(tree, {"Env/Plain/Doom1.wad", "Env/Plain/Plutonia.wad", "Env/Plain/Tnt.wad",
-                       "Env/Plain/Doom.wad", "Env/Plain/Doom2.wad"});
+        addWads(tree, kAllFiveInPlain);
         IwadRegistry registry;
         const IwadLoadResult result =
             loadIwads(registry, tree.paths(), {QString(), tree.path(kPlainWadDir)});

@@ -6,6 +6,7 @@
 #include "core/launch/LaunchState.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/CurrentFolder.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -14,6 +15,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::CurrentFolder;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 using z3d::test::RecordingProcesses;
@@ -43,120 +45,110 @@ class TestEngineStart : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_oldCurrent = QDir::currentPath(); }
-    void cleanup()
-    {
-        FaultInjector::clear();
-        QDir::setCurrent(m_oldCurrent);
-    }
+    void cleanup() { FaultInjector::clear(); }
 
     void afterLaunchActions_data();
     void afterLaunchActions();
     void secondLaunchReplacesLog();
     void engineNotStarted();
     void unwritableLogDoesNotStopTheStart();
-
-private:
-    QString m_oldCurrent;
 };
+
+namespace {
+
+// An engine start on a fresh installation, every service recording.
+struct Fixture
+{
+    InstallTree tree;
+    InstallPaths paths = tree.paths();
+    RecordingProcesses processes;
+    RecordingDialogs dialogs;
+    FakeHost host;
+    LaunchState launch;
+    EngineStart engine{paths, processes, dialogs, host};
+};
+
+} // namespace
 
 void TestEngineStart::afterLaunchActions_data()
 {
     QTest::addColumn<int>("action");
     QTest::addColumn<bool>("temporaryBasicDoom");
     QTest::addColumn<QStringList>("steps");
-    QTest::newRow("normal") << 0 << false << QStringList{"position", "flags"};
-    QTest::newRow("minimised") << 1 << false << QStringList{"position", "minimise", "flags"};
-    QTest::newRow("exit") << 2 << false << QStringList{"position", "flags", "unload"};
-    QTest::newRow("exit after a Basic Doom launch")
-        << 2 << true << QStringList{"position", "flags", "basic off", "unload"};
+    const auto row = [](const char* name, int action, bool temporaryBasicDoom,
+                        const QStringList& steps) {
+        QTest::newRow(name) << action << temporaryBasicDoom << steps;
+    };
+    row("normal", 0, false, QStringList{"position", "flags"});
+    row("minimised", 1, false, QStringList{"position", "minimise", "flags"});
+    row("exit", 2, false, QStringList{"position", "flags", "unload"});
+    row("exit after a Basic Doom launch", 2, true,
+        QStringList{"position", "flags", "basic off", "unload"});
 }
 
 void TestEngineStart::afterLaunchActions()
 {
     QFETCH(int, action);
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
-    RecordingProcesses processes;
-    RecordingDialogs dialogs;
-    FakeHost host;
-    LaunchState launch;
-    launch.launchPending = true;
-    QDir::setCurrent(tree.binDir());
+    Fixture f;
+    QVERIFY(f.tree.isValid());
+    f.launch.launchPending = true;
+    const CurrentFolder current(f.tree.binDir());
+    QVERIFY(current.isSet());
 
-    EngineStart engine(paths, processes, dialogs, host);
     QFETCH(bool, temporaryBasicDoom);
-    QVERIFY(engine.start(kLine, action, launch, temporaryBasicDoom));
+    QVERIFY(f.engine.start(kLine, action, f.launch, temporaryBasicDoom));
     QFETCH(QStringList, steps);
-    QCOMPARE(host.steps, steps);
+    QCOMPARE(f.host.steps, steps);
     // The engine starts in the installation root; the launcher's own folder is left alone.
-    QCOMPARE(QDir::currentPath(), tree.binDir());
-    QCOMPARE(processes.calls().size(), 1);
-    QCOMPARE(processes.calls().at(0).kind, RecordingProcesses::Kind::Start);
-    QCOMPARE(processes.calls().at(0).commandLine, kLine);
-    QCOMPARE(processes.calls().at(0).workingFolder, tree.root());
-    QVERIFY(launch.launchPending);
-    QVERIFY(dialogs.messages().isEmpty());
-    QCOMPARE(tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
+    QCOMPARE(QDir::currentPath(), f.tree.binDir());
+    QCOMPARE(f.processes.calls().size(), 1);
+    QCOMPARE(f.processes.calls().at(0).kind, RecordingProcesses::Kind::Start);
+    QCOMPARE(f.processes.calls().at(0).commandLine, kLine);
+    QCOMPARE(f.processes.calls().at(0).workingFolder, f.tree.root());
+    QVERIFY(f.launch.launchPending);
+    QVERIFY(f.dialogs.messages().isEmpty());
+    QCOMPARE(f.tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
 }
 
 void TestEngineStart::secondLaunchReplacesLog()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
-    RecordingProcesses processes;
-    RecordingDialogs dialogs;
-    FakeHost host;
-    LaunchState launch;
-    EngineStart engine(paths, processes, dialogs, host);
-    QVERIFY(engine.start(R"(Bin\Zorn3D -iwad "C:\My Iwads\Doom.wad" -sk 2 -wp 1 1 )", 0, launch,
-                         false));
-    QVERIFY(engine.start(kLine, 0, launch, false));
-    QCOMPARE(tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
+    Fixture f;
+    QVERIFY(f.tree.isValid());
+    const QString first =
+        QStringLiteral(R"(Bin\Zorn3D -iwad "C:\My Iwads\Doom.wad" -sk 2 -wp 1 1 )");
+    QVERIFY(f.engine.start(first, 0, f.launch, false));
+    QVERIFY(f.engine.start(kLine, 0, f.launch, false));
+    QCOMPARE(f.tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
 }
 
 void TestEngineStart::engineNotStarted()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
-    RecordingProcesses processes;
-    processes.setStartsSucceed(false);
-    RecordingDialogs dialogs;
-    FakeHost host;
-    LaunchState launch;
-    launch.launchPending = true;
-    EngineStart engine(paths, processes, dialogs, host);
+    Fixture f;
+    QVERIFY(f.tree.isValid());
+    f.processes.setStartsSucceed(false);
+    f.launch.launchPending = true;
 
-    QVERIFY(!engine.start(kLine, 1, launch, true));
-    QCOMPARE(dialogs.messages().size(), 1);
-    QCOMPARE(dialogs.messages().at(0).text, "Cannot execute! The command line was:\r\n" + kLine);
-    QCOMPARE(dialogs.messages().at(0).title, QString());
-    QCOMPARE(dialogs.messages().at(0).style, 0);
-    QVERIFY(!launch.launchPending);
-    QCOMPARE(host.steps, (QStringList{"position", "minimise", "flags", "show", "basic off"}));
+    QVERIFY(!f.engine.start(kLine, 1, f.launch, true));
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    QCOMPARE(f.dialogs.messages().at(0).text, "Cannot execute! The command line was:\r\n" + kLine);
+    QCOMPARE(f.dialogs.messages().at(0).title, QString());
+    QCOMPARE(f.dialogs.messages().at(0).style, 0);
+    QVERIFY(!f.launch.launchPending);
+    QCOMPARE(f.host.steps, (QStringList{"position", "minimise", "flags", "show", "basic off"}));
     // The log keeps the line that failed.
-    QCOMPARE(tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
+    QCOMPARE(f.tree.readFile("Z3DLaunch/launch.log"), kLine.toUtf8() + "\r\n");
 }
 
 void TestEngineStart::unwritableLogDoesNotStopTheStart()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
-    const QString log = tree.addFile("Z3DLaunch/launch.log", "old\r\n");
-    QCOMPARE(LaunchLog::path(paths), log);
+    Fixture f;
+    QVERIFY(f.tree.isValid());
+    const QString log = f.tree.addFile("Z3DLaunch/launch.log", "old\r\n");
+    QCOMPARE(LaunchLog::path(f.paths), log);
     FaultInjector::fail(FileOperation::Write, log, ErrorNumber::PermissionDenied);
-    RecordingProcesses processes;
-    RecordingDialogs dialogs;
-    FakeHost host;
-    LaunchState launch;
-    EngineStart engine(paths, processes, dialogs, host);
-    QVERIFY(engine.start(kLine, 0, launch, false));
-    QCOMPARE(processes.callsOf(RecordingProcesses::Kind::Start).size(), 1);
-    QCOMPARE(tree.readFile("Z3DLaunch/launch.log"), QByteArray("old\r\n"));
+    QVERIFY(f.engine.start(kLine, 0, f.launch, false));
+    QCOMPARE(f.processes.callsOf(RecordingProcesses::Kind::Start).size(), 1);
+    QCOMPARE(f.tree.readFile("Z3DLaunch/launch.log"), QByteArray("old\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestEngineStart)

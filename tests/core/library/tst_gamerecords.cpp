@@ -5,12 +5,16 @@
 #include "core/library/GameRecords.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/CurrentFolder.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace z3d;
+using z3d::test::CurrentFolder;
 using z3d::test::InstallTree;
 
 namespace {
@@ -42,7 +46,21 @@ class TestGameRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { FaultInjector::clear(); }
+    // A fresh installation and its records for every test function and data row.
+    void init()
+    {
+        m_tree = std::make_unique<InstallTree>();
+        QVERIFY(m_tree->isValid());
+        m_paths = m_tree->paths();
+        m_records = std::make_unique<GameRecords>(m_paths);
+    }
+
+    void cleanup()
+    {
+        FaultInjector::clear();
+        m_records.reset();
+        m_tree.reset();
+    }
 
     void recordName_data()
     {
@@ -88,20 +106,15 @@ private slots:
         QTest::addColumn<GameKind>("kind");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("path");
-        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
-                                        << "Iwads/shareware doom.z3dm";
-        QTest::newRow("Doom II") << GameKind::IwadGame << "Doom II"
-                                 << "Iwads/doom2.z3dm";
-        QTest::newRow("installed game") << GameKind::PwadGame << "Castle"
-                                        << "Pwads/castle.z3dm";
-        QTest::newRow("scripted map") << GameKind::ScriptedMap << "Wickermoor"
-                                      << "Pwads/wickermoor.z3dm";
-        QTest::newRow("zip archive") << GameKind::ZipArchive << "MYZIP"
-                                     << "Zips/myzip.z3dm";
-        QTest::newRow("user directory has its own") << GameKind::UserDirectory << "Udir"
-                                                    << "";
-        QTest::newRow("no game") << GameKind::None << "Castle"
-                                 << "";
+        const auto row = [](const char* name, GameKind kind, const QString& game,
+                            const QString& path) { QTest::newRow(name) << kind << game << path; };
+        row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "Iwads/shareware doom.z3dm");
+        row("Doom II", GameKind::IwadGame, "Doom II", "Iwads/doom2.z3dm");
+        row("installed game", GameKind::PwadGame, "Castle", "Pwads/castle.z3dm");
+        row("scripted map", GameKind::ScriptedMap, "Wickermoor", "Pwads/wickermoor.z3dm");
+        row("zip archive", GameKind::ZipArchive, "MYZIP", "Zips/myzip.z3dm");
+        row("user directory has its own", GameKind::UserDirectory, "Udir", "");
+        row("no game", GameKind::None, "Castle", "");
     }
 
     void lastMapRecordPath()
@@ -109,32 +122,24 @@ private slots:
         QFETCH(GameKind, kind);
         QFETCH(QString, game);
         QFETCH(QString, path);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(underInfo(tree, records.lastMapRecordPath(kind, game)), path);
+        QCOMPARE(underInfo(*m_tree, m_records->lastMapRecordPath(kind, game)), path);
     }
 
     // The record is one CR LF line, in a folder made for it.
     void saveLastMap()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveLastMap(GameKind::IwadGame, "Shareware Doom", "E1M3"),
+        QCOMPARE(m_records->saveLastMap(GameKind::IwadGame, "Shareware Doom", "E1M3"),
                  ErrorNumber::None);
-        QCOMPARE(records.saveLastMap(GameKind::IwadGame, "Doom II", "MAP07"), ErrorNumber::None);
-        QCOMPARE(records.saveLastMap(GameKind::ZipArchive, "MyZip", "MAP02"), ErrorNumber::None);
-        QCOMPARE(tree.readFile(kInfo + "Iwads/shareware doom.z3dm"), QByteArray("E1M3\r\n"));
-        QCOMPARE(tree.readFile(kInfo + "Iwads/doom2.z3dm"), QByteArray("MAP07\r\n"));
-        QCOMPARE(tree.readFile(kInfo + "Zips/myzip.z3dm"), QByteArray("MAP02\r\n"));
+        QCOMPARE(m_records->saveLastMap(GameKind::IwadGame, "Doom II", "MAP07"), ErrorNumber::None);
+        QCOMPARE(m_records->saveLastMap(GameKind::ZipArchive, "MyZip", "MAP02"), ErrorNumber::None);
+        QCOMPARE(m_tree->readFile(kInfo + "Iwads/shareware doom.z3dm"), QByteArray("E1M3\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Iwads/doom2.z3dm"), QByteArray("MAP07\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Zips/myzip.z3dm"), QByteArray("MAP02\r\n"));
 
-        QCOMPARE(records.restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps),
+        QCOMPARE(m_records->restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps),
                  std::optional<QString>("MAP07"));
         // The map list no longer holds it: the caller selects the first map.
-        QCOMPARE(records.restoreLastMap(GameKind::IwadGame, "Doom II", {"MAP01", "MAP02"}),
+        QCOMPARE(m_records->restoreLastMap(GameKind::IwadGame, "Doom II", {"MAP01", "MAP02"}),
                  std::nullopt);
     }
 
@@ -143,17 +148,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("restored");
-        QTest::newRow("as written") << "Iwads/doom2.z3dm" << QByteArray("MAP07\r\n") << "MAP07";
-        QTest::newRow("record and value of another case")
-            << "IWADS/Doom2.Z3DM" << QByteArray("map07\r\n") << "MAP07";
-        QTest::newRow("line feeds only") << "Iwads/doom2.z3dm" << QByteArray("MAP32\n") << "MAP32";
-        QTest::newRow("blanks around")
-            << "Iwads/doom2.z3dm" << QByteArray(" MAP07 \r\n") << "MAP07";
-        QTest::newRow("stale map") << "Iwads/doom2.z3dm" << QByteArray("MAP15\r\n") << "";
-        QTest::newRow("empty record") << "Iwads/doom2.z3dm" << QByteArray() << "";
-        QTest::newRow("blank line") << "Iwads/doom2.z3dm" << QByteArray("\r\nMAP07\r\n") << "";
-        QTest::newRow("another game") << "Iwads/tnt.z3dm" << QByteArray("MAP07\r\n") << "";
-        QTest::newRow("binary junk") << "Iwads/doom2.z3dm" << QByteArray("\x00\xff\x01", 3) << "";
+        const auto row = [](const char* name, const QString& file, const QByteArray& content,
+                            const QString& restored) {
+            QTest::newRow(name) << file << content << restored;
+        };
+        row("as written", "Iwads/doom2.z3dm", QByteArray("MAP07\r\n"), "MAP07");
+        row("record and value of another case", "IWADS/Doom2.Z3DM", QByteArray("map07\r\n"),
+            "MAP07");
+        row("line feeds only", "Iwads/doom2.z3dm", QByteArray("MAP32\n"), "MAP32");
+        row("blanks around", "Iwads/doom2.z3dm", QByteArray(" MAP07 \r\n"), "MAP07");
+        row("stale map", "Iwads/doom2.z3dm", QByteArray("MAP15\r\n"), "");
+        row("empty record", "Iwads/doom2.z3dm", QByteArray(), "");
+        row("blank line", "Iwads/doom2.z3dm", QByteArray("\r\nMAP07\r\n"), "");
+        row("another game", "Iwads/tnt.z3dm", QByteArray("MAP07\r\n"), "");
+        row("binary junk", "Iwads/doom2.z3dm", QByteArray("\x00\xff\x01", 3), "");
     }
 
     void restoreLastMap()
@@ -161,42 +169,30 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QFETCH(QString, restored);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + file, content);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
+        m_tree->addFile(kInfo + file, content);
         const std::optional<QString> map =
-            records.restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps);
+            m_records->restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps);
         QCOMPARE(map.value_or(QString()), restored);
     }
 
     // A record of another case is replaced, not joined by a second file.
     void saveLastMapReplacesRecordOfAnotherCase()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + "Pwads/Castle.Z3DM", "MAP01\r\n");
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveLastMap(GameKind::PwadGame, "CASTLE", "MAP05"), ErrorNumber::None);
-        QCOMPARE(filesIn(tree, kInfo + "Pwads"), QStringList{"Castle.Z3DM"});
-        QCOMPARE(tree.readFile(kInfo + "Pwads/Castle.Z3DM"), QByteArray("MAP05\r\n"));
+        m_tree->addFile(kInfo + "Pwads/Castle.Z3DM", "MAP01\r\n");
+        QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "CASTLE", "MAP05"), ErrorNumber::None);
+        QCOMPARE(filesIn(*m_tree, kInfo + "Pwads"), QStringList{"Castle.Z3DM"});
+        QCOMPARE(m_tree->readFile(kInfo + "Pwads/Castle.Z3DM"), QByteArray("MAP05\r\n"));
     }
 
     // A failed write leaves the old record whole.
     void failedWriteKeepsRecord()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
-        FaultInjector::fail(FileOperation::Write, tree.path(kInfo + "Pwads/castle.z3dm"),
+        m_tree->addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
+        FaultInjector::fail(FileOperation::Write, m_tree->path(kInfo + "Pwads/castle.z3dm"),
                             ErrorNumber::PermissionDenied);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveLastMap(GameKind::PwadGame, "Castle", "MAP05"),
+        QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "Castle", "MAP05"),
                  ErrorNumber::PermissionDenied);
-        QCOMPARE(tree.readFile(kInfo + "Pwads/castle.z3dm"), QByteArray("MAP01\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Pwads/castle.z3dm"), QByteArray("MAP01\r\n"));
     }
 
     void userDirectoryRecords_data()
@@ -205,29 +201,27 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("map");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("first record") << QByteArray() << "a.wad"
-                                      << "MAP01" << QByteArray("a.wad MAP01\r\n");
-        QTest::newRow("another wad is appended")
-            << QByteArray("a.wad MAP01\r\n") << "b.wad"
-            << "E1M1" << QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n");
-        QTest::newRow("same wad keeps its place")
-            << QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n") << "A.WAD"
-            << "MAP05" << QByteArray("A.WAD MAP05\r\nb.wad E1M1\r\n");
-        QTest::newRow("later lines of the wad go")
-            << QByteArray("a.wad MAP01\r\nb.wad MAP02\r\na.wad MAP03\r\n") << "a.wad"
-            << "MAP09" << QByteArray("a.wad MAP09\r\nb.wad MAP02\r\n");
-        QTest::newRow("a longer name is another wad")
-            << QByteArray("a.wad.wad MAP04\r\n") << "a.wad"
-            << "MAP02" << QByteArray("a.wad.wad MAP04\r\na.wad MAP02\r\n");
+        const auto row = [](const char* name, const QByteArray& before, const QString& file,
+                            const QString& map, const QByteArray& after) {
+            QTest::newRow(name) << before << file << map << after;
+        };
+        row("first record", QByteArray(), "a.wad", "MAP01", QByteArray("a.wad MAP01\r\n"));
+        row("another wad is appended", QByteArray("a.wad MAP01\r\n"), "b.wad", "E1M1",
+            QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n"));
+        row("same wad keeps its place", QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n"), "A.WAD",
+            "MAP05", QByteArray("A.WAD MAP05\r\nb.wad E1M1\r\n"));
+        row("later lines of the wad go",
+            QByteArray("a.wad MAP01\r\nb.wad MAP02\r\na.wad MAP03\r\n"), "a.wad", "MAP09",
+            QByteArray("a.wad MAP09\r\nb.wad MAP02\r\n"));
+        row("a longer name is another wad", QByteArray("a.wad.wad MAP04\r\n"), "a.wad", "MAP02",
+            QByteArray("a.wad.wad MAP04\r\na.wad MAP02\r\n"));
         // Items, not lines: a comma ends a value; a name holding one is written quoted.
-        QTest::newRow("comma-separated values are separate items")
-            << QByteArray("odd.wad MAP07, b.wad MAP03\r\n") << "b.wad"
-            << "MAP01" << QByteArray("odd.wad MAP07\r\nb.wad MAP01\r\n");
-        QTest::newRow("a name with a comma is one quoted item")
-            << QByteArray("\"My Wad, v2.wad MAP03\"\r\n") << "My Wad, v2.wad"
-            << "MAP01" << QByteArray("\"My Wad, v2.wad MAP01\"\r\n");
-        QTest::newRow("no map selected") << QByteArray() << "a.wad"
-                                         << "" << QByteArray("a.wad \r\n");
+        row("comma-separated values are separate items",
+            QByteArray("odd.wad MAP07, b.wad MAP03\r\n"), "b.wad", "MAP01",
+            QByteArray("odd.wad MAP07\r\nb.wad MAP01\r\n"));
+        row("a name with a comma is one quoted item", QByteArray("\"My Wad, v2.wad MAP03\"\r\n"),
+            "My Wad, v2.wad", "MAP01", QByteArray("\"My Wad, v2.wad MAP01\"\r\n"));
+        row("no map selected", QByteArray(), "a.wad", "", QByteArray("a.wad \r\n"));
     }
 
     void userDirectoryRecords()
@@ -236,52 +230,42 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, map);
         QFETCH(QByteArray, after);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
         if (!before.isEmpty())
-            tree.addFile(kInfo + "Gwads/my dir.z3dm", before);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveUserDirectorySelection("My Dir", file, map, true), ErrorNumber::None);
-        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dm"), after);
+            m_tree->addFile(kInfo + "Gwads/my dir.z3dm", before);
+        QCOMPARE(m_records->saveUserDirectorySelection("My Dir", file, map, true),
+                 ErrorNumber::None);
+        QCOMPARE(m_tree->readFile(kInfo + "Gwads/my dir.z3dm"), after);
         // The file record is read by its first value, so a comma in the name is quoted.
         const QByteArray fileRecord =
             file.contains(',') ? '"' + file.toUtf8() + "\"\r\n" : file.toUtf8() + "\r\n";
-        QCOMPARE(tree.readFile(kInfo + "Gwads/my dir.z3dg"), fileRecord);
-        QCOMPARE(records.userDirectoryFile("MY DIR"), file);
-        QCOMPARE(records.userDirectoryMap("my dir", file).value_or(QString()), map);
+        QCOMPARE(m_tree->readFile(kInfo + "Gwads/my dir.z3dg"), fileRecord);
+        QCOMPARE(m_records->userDirectoryFile("MY DIR"), file);
+        QCOMPARE(m_records->userDirectoryMap("my dir", file).value_or(QString()), map);
     }
 
     void userDirectoryWithoutRememberedMaps()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveUserDirectorySelection("Udir", "a.wad", "MAP01", false),
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", "a.wad", "MAP01", false),
                  ErrorNumber::None);
-        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
         // No file selected: nothing at all.
-        QCOMPARE(records.saveUserDirectorySelection("Else", "", "E1M1", true), ErrorNumber::None);
-        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
-        QCOMPARE(records.userDirectoryFile("Else"), QString());
+        QCOMPARE(m_records->saveUserDirectorySelection("Else", "", "E1M1", true),
+                 ErrorNumber::None);
+        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(m_records->userDirectoryFile("Else"), QString());
     }
 
     // A map record that exists but cannot be read is not replaced by a single line.
     void unreadableMapRecordIsKept()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
         const QByteArray old("a.wad MAP01\r\nb.wad MAP02\r\n");
-        tree.addFile(kInfo + "Gwads/udir.z3dm", old);
-        FaultInjector::fail(FileOperation::Read, tree.path(kInfo + "Gwads/udir.z3dm"),
+        m_tree->addFile(kInfo + "Gwads/udir.z3dm", old);
+        FaultInjector::fail(FileOperation::Read, m_tree->path(kInfo + "Gwads/udir.z3dm"),
                             ErrorNumber::FileAlreadyOpen);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.saveUserDirectorySelection("Udir", "c.wad", "MAP03", true),
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", "c.wad", "MAP03", true),
                  ErrorNumber::FileAlreadyOpen);
-        QCOMPARE(tree.readFile(kInfo + "Gwads/udir.z3dm"), old);
-        QCOMPARE(tree.readFile(kInfo + "Gwads/udir.z3dg"), QByteArray("c.wad\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Gwads/udir.z3dm"), old);
+        QCOMPARE(m_tree->readFile(kInfo + "Gwads/udir.z3dg"), QByteArray("c.wad\r\n"));
     }
 
     void userDirectoryMap_data()
@@ -290,20 +274,15 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("map");
         const QByteArray record("a.wad MAP01\r\nb.wad E2M2\r\na.wad   MAP03  \r\nc.wad\r\n");
-        QTest::newRow("last line wins, trimmed") << record << "a.wad"
-                                                 << "MAP03";
-        QTest::newRow("file of another case") << record << "B.WAD"
-                                              << "E2M2";
-        QTest::newRow("line without a map") << record << "c.wad"
-                                            << "";
-        QTest::newRow("no line for the file") << record << "d.wad"
-                                              << "";
-        QTest::newRow("prefix of another name") << QByteArray("ab.wad MAP04\r\n") << "a"
-                                                << "";
-        QTest::newRow("no file") << record << ""
-                                 << "";
-        QTest::newRow("no record") << QByteArray() << "a.wad"
-                                   << "";
+        const auto row = [](const char* name, const QByteArray& record, const QString& file,
+                            const QString& map) { QTest::newRow(name) << record << file << map; };
+        row("last line wins, trimmed", record, "a.wad", "MAP03");
+        row("file of another case", record, "B.WAD", "E2M2");
+        row("line without a map", record, "c.wad", "");
+        row("no line for the file", record, "d.wad", "");
+        row("prefix of another name", QByteArray("ab.wad MAP04\r\n"), "a", "");
+        row("no file", record, "", "");
+        row("no record", QByteArray(), "a.wad", "");
     }
 
     void userDirectoryMap()
@@ -311,13 +290,9 @@ private slots:
         QFETCH(QByteArray, record);
         QFETCH(QString, file);
         QFETCH(QString, map);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
         if (!record.isEmpty())
-            tree.addFile(kInfo + "GWADS/Udir.Z3DM", record);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.userDirectoryMap("udir", file).value_or(QString()), map);
+            m_tree->addFile(kInfo + "GWADS/Udir.Z3DM", record);
+        QCOMPARE(m_records->userDirectoryMap("udir", file).value_or(QString()), map);
     }
 
     void saveRecordPath_data()
@@ -326,33 +301,21 @@ private slots:
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("mainFile");
         QTest::addColumn<QString>("path");
-        QTest::newRow("Doom II") << GameKind::IwadGame << "Doom II"
-                                 << ""
-                                 << "Save/doom2.z3ds";
-        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
-                                        << ""
-                                        << "Save/shareware doom.z3ds";
-        QTest::newRow("installed game") << GameKind::PwadGame << "Castle"
-                                        << ""
-                                        << "Save/castle.z3ds";
-        QTest::newRow("scripted map") << GameKind::ScriptedMap << "Pale Chorus"
-                                      << ""
-                                      << "Save/pale chorus.z3ds";
-        QTest::newRow("user directory, per wad") << GameKind::UserDirectory << "My Dir"
-                                                 << "/g/Z3DGames/My Dir/Gwads/Level.One.WAD"
-                                                 << "Save/Gwads/my dir/level.one.z3ds";
-        QTest::newRow("user directory, bare file name") << GameKind::UserDirectory << "My Dir"
-                                                        << "E1.wad"
-                                                        << "Save/Gwads/my dir/e1.z3ds";
-        QTest::newRow("user directory without a wad") << GameKind::UserDirectory << "My Dir"
-                                                      << ""
-                                                      << "";
-        QTest::newRow("zip archive") << GameKind::ZipArchive << "MyZip"
-                                     << ""
-                                     << "Save/Zip/myzip.z3ds";
-        QTest::newRow("no game") << GameKind::None << "Castle"
-                                 << ""
-                                 << "";
+        const auto row = [](const char* name, GameKind kind, const QString& game,
+                            const QString& mainFile, const QString& path) {
+            QTest::newRow(name) << kind << game << mainFile << path;
+        };
+        row("Doom II", GameKind::IwadGame, "Doom II", "", "Save/doom2.z3ds");
+        row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "", "Save/shareware doom.z3ds");
+        row("installed game", GameKind::PwadGame, "Castle", "", "Save/castle.z3ds");
+        row("scripted map", GameKind::ScriptedMap, "Pale Chorus", "", "Save/pale chorus.z3ds");
+        row("user directory, per wad", GameKind::UserDirectory, "My Dir",
+            "/g/Z3DGames/My Dir/Gwads/Level.One.WAD", "Save/Gwads/my dir/level.one.z3ds");
+        row("user directory, bare file name", GameKind::UserDirectory, "My Dir", "E1.wad",
+            "Save/Gwads/my dir/e1.z3ds");
+        row("user directory without a wad", GameKind::UserDirectory, "My Dir", "", "");
+        row("zip archive", GameKind::ZipArchive, "MyZip", "", "Save/Zip/myzip.z3ds");
+        row("no game", GameKind::None, "Castle", "", "");
     }
 
     void saveRecordPath()
@@ -361,45 +324,38 @@ private slots:
         QFETCH(QString, game);
         QFETCH(QString, mainFile);
         QFETCH(QString, path);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(underInfo(tree, records.saveRecordPath(kind, game, mainFile)), path);
+        QCOMPARE(underInfo(*m_tree, m_records->saveRecordPath(kind, game, mainFile)), path);
     }
 
     void saveRecords()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        const QString wad = tree.path("Z3DGames/My Dir/Gwads/Level1.wad");
-        QCOMPARE(records.writeSaveRecord(GameKind::UserDirectory, "My Dir", wad, "3"),
+        const QString wad = m_tree->path("Z3DGames/My Dir/Gwads/Level1.wad");
+        QCOMPARE(m_records->writeSaveRecord(GameKind::UserDirectory, "My Dir", wad, "3"),
                  ErrorNumber::None);
-        QCOMPARE(records.writeSaveRecord(GameKind::ZipArchive, "MyZip", {}, "0"),
+        QCOMPARE(m_records->writeSaveRecord(GameKind::ZipArchive, "MyZip", {}, "0"),
                  ErrorNumber::None);
-        QCOMPARE(records.writeSaveRecord(GameKind::IwadGame, "Doom II", {}, "4"),
+        QCOMPARE(m_records->writeSaveRecord(GameKind::IwadGame, "Doom II", {}, "4"),
                  ErrorNumber::None);
-        QCOMPARE(tree.readFile(kInfo + "Save/Gwads/my dir/level1.z3ds"), QByteArray("3\r\n"));
-        QCOMPARE(tree.readFile(kInfo + "Save/Zip/myzip.z3ds"), QByteArray("0\r\n"));
-        QCOMPARE(tree.readFile(kInfo + "Save/doom2.z3ds"), QByteArray("4\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Save/Gwads/my dir/level1.z3ds"), QByteArray("3\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Save/Zip/myzip.z3ds"), QByteArray("0\r\n"));
+        QCOMPARE(m_tree->readFile(kInfo + "Save/doom2.z3ds"), QByteArray("4\r\n"));
 
-        QCOMPARE(records.readSaveRecord(GameKind::UserDirectory, "MY DIR", "LEVEL1.WAD"),
+        QCOMPARE(m_records->readSaveRecord(GameKind::UserDirectory, "MY DIR", "LEVEL1.WAD"),
                  std::optional<QString>("3"));
-        QCOMPARE(records.readSaveRecord(GameKind::IwadGame, "DOOM II"),
+        QCOMPARE(m_records->readSaveRecord(GameKind::IwadGame, "DOOM II"),
                  std::optional<QString>("4"));
-        QCOMPARE(records.readSaveRecord(GameKind::PwadGame, "Castle"), std::nullopt);
+        QCOMPARE(m_records->readSaveRecord(GameKind::PwadGame, "Castle"), std::nullopt);
 
         // A user directory's record needs its wad; an empty slot is never written.
-        QVERIFY(records.writeSaveRecord(GameKind::UserDirectory, "My Dir", {}, "3") !=
+        QVERIFY(m_records->writeSaveRecord(GameKind::UserDirectory, "My Dir", {}, "3") !=
                 ErrorNumber::None);
-        QVERIFY(records.writeSaveRecord(GameKind::PwadGame, "Keep", {}, {}) != ErrorNumber::None);
-        QVERIFY(!tree.exists(kInfo + "Save/keep.z3ds"));
+        QVERIFY(m_records->writeSaveRecord(GameKind::PwadGame, "Keep", {}, {}) !=
+                ErrorNumber::None);
+        QVERIFY(!m_tree->exists(kInfo + "Save/keep.z3ds"));
 
-        QCOMPARE(records.deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
-        QVERIFY(!tree.exists(kInfo + "Save/Zip/myzip.z3ds"));
-        QCOMPARE(records.deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
+        QCOMPARE(m_records->deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
+        QVERIFY(!m_tree->exists(kInfo + "Save/Zip/myzip.z3ds"));
+        QCOMPARE(m_records->deleteSaveRecord(GameKind::ZipArchive, "myzip"), ErrorNumber::None);
     }
 
     void saveRecordValue_data()
@@ -416,50 +372,38 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, slot);
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + "Save/castle.z3ds", content);
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.readSaveRecord(GameKind::PwadGame, "Castle").value_or(QString()), slot);
+        m_tree->addFile(kInfo + "Save/castle.z3ds", content);
+        QCOMPARE(m_records->readSaveRecord(GameKind::PwadGame, "Castle").value_or(QString()), slot);
     }
 
     void deleteMapRecords()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + "Iwads/doom2.z3dm", "MAP01\r\n");
-        tree.addFile(kInfo + "pwads/castle.z3dm", "MAP01\r\n");
-        tree.addFile(kInfo + "Zips/myzip.z3dm", "MAP01\r\n");
-        tree.addFile(kInfo + "Gwads/udir.z3dm", "a.wad MAP01\r\n");
-        tree.addFile(kInfo + "Gwads/Other.Z3DM", "b.wad MAP01\r\n");
-        tree.addFile(kInfo + "Gwads/udir.z3dg", "a.wad\r\n");
-        tree.addFile(kInfo + "Save/castle.z3ds", "1\r\n");
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.deleteMapRecords(), ErrorNumber::None);
-        QCOMPARE(QDir(tree.path(kInfo)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        m_tree->addFile(kInfo + "Iwads/doom2.z3dm", "MAP01\r\n");
+        m_tree->addFile(kInfo + "pwads/castle.z3dm", "MAP01\r\n");
+        m_tree->addFile(kInfo + "Zips/myzip.z3dm", "MAP01\r\n");
+        m_tree->addFile(kInfo + "Gwads/udir.z3dm", "a.wad MAP01\r\n");
+        m_tree->addFile(kInfo + "Gwads/Other.Z3DM", "b.wad MAP01\r\n");
+        m_tree->addFile(kInfo + "Gwads/udir.z3dg", "a.wad\r\n");
+        m_tree->addFile(kInfo + "Save/castle.z3ds", "1\r\n");
+        QCOMPARE(m_records->deleteMapRecords(), ErrorNumber::None);
+        QCOMPARE(QDir(m_tree->path(kInfo)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{"Gwads", "Save"}));
-        QCOMPARE(filesIn(tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
-        QVERIFY(tree.exists(kInfo + "Save/castle.z3ds"));
+        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QVERIFY(m_tree->exists(kInfo + "Save/castle.z3ds"));
         // Nothing left to delete is not a failure.
-        QCOMPARE(records.deleteMapRecords(), ErrorNumber::None);
+        QCOMPARE(m_records->deleteMapRecords(), ErrorNumber::None);
     }
 
     void deleteSaveRecords()
     {
-        InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile(kInfo + "Save/castle.z3ds", "1\r\n");
-        tree.addFile(kInfo + "Save/Gwads/udir/a.z3ds", "2\r\n");
-        tree.addFile(kInfo + "Save/Zip/myzip.z3ds", "3\r\n");
-        tree.addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
-        const InstallPaths paths = tree.paths();
-        const GameRecords records(paths);
-        QCOMPARE(records.deleteSaveRecords(), ErrorNumber::None);
-        QVERIFY(!tree.exists(kInfo + "Save"));
-        QVERIFY(tree.exists(kInfo + "Pwads/castle.z3dm"));
-        QCOMPARE(records.deleteSaveRecords(), ErrorNumber::None);
+        m_tree->addFile(kInfo + "Save/castle.z3ds", "1\r\n");
+        m_tree->addFile(kInfo + "Save/Gwads/udir/a.z3ds", "2\r\n");
+        m_tree->addFile(kInfo + "Save/Zip/myzip.z3ds", "3\r\n");
+        m_tree->addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
+        QCOMPARE(m_records->deleteSaveRecords(), ErrorNumber::None);
+        QVERIFY(!m_tree->exists(kInfo + "Save"));
+        QVERIFY(m_tree->exists(kInfo + "Pwads/castle.z3dm"));
+        QCOMPARE(m_records->deleteSaveRecords(), ErrorNumber::None);
     }
 
     // Without a GameInfo folder no record lands in the current folder.
@@ -467,8 +411,8 @@ private slots:
     {
         InstallTree tree(InstallTree::Empty);
         QVERIFY(tree.isValid());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(tree.root()));
+        const CurrentFolder current(tree.root());
+        QVERIFY(current.isSet());
         InstallPaths paths;
         const GameRecords records(paths);
         QVERIFY(records.saveLastMap(GameKind::PwadGame, "Castle", "MAP01") != ErrorNumber::None);
@@ -480,9 +424,13 @@ private slots:
         records.deleteSaveRecords();
         const QStringList left =
             QDir(tree.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        QDir::setCurrent(previous);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
     }
+
+private:
+    std::unique_ptr<InstallTree> m_tree;
+    InstallPaths m_paths;
+    std::unique_ptr<GameRecords> m_records;
 };
 
 QTEST_GUILESS_MAIN(TestGameRecords)
