@@ -10,11 +10,13 @@
 // Then the process's peak resident set.
 
 #include "core/app/LauncherContext.h"
-#include "core/services/Dialogs.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
+
+#include "support/GameFileBytes.h"
+#include "support/SilentDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +26,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,27 +33,8 @@
 #include <vector>
 
 #include <sys/resource.h>
-#include <zip.h>
 
 namespace {
-
-// Answers every question at once, as a player pressing Enter would.
-class SilentDialogs : public z3d::Dialogs
-{
-public:
-    int messageBox(const QString&, int, const QString&) override { return z3d::MsgOk; }
-    std::optional<QString> openFile(const z3d::OpenFileRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const QString&) override { return {}; }
-    z3d::NameAnswer askName(const QString&, const QString&, const QString&,
-                            const QString& defaultText) override
-    {
-        return {defaultText, false};
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-};
 
 bool copyTree(const QString& from, const QString& to)
 {
@@ -71,30 +53,13 @@ bool copyTree(const QString& from, const QString& to)
     return true;
 }
 
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
 // A small PWAD with the given number of MAPnn maps.
 QByteArray wad(int maps)
 {
-    QByteArray data;
-    QByteArray directory;
-    const auto add = [&](const QByteArray& name, const QByteArray& content) {
-        QByteArray padded = name;
-        padded.resize(8, '\0');
-        directory += le32(quint32(12 + data.size())) + le32(quint32(content.size())) + padded;
-        data += content;
-    };
-    for (int map = 1; map <= maps; ++map) {
-        add(QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1(), {});
-        add("THINGS", QByteArray(10, '\1'));
-    }
-    return "PWAD" + le32(quint32(directory.size() / 16)) + le32(quint32(12 + data.size())) + data +
-           directory;
+    QList<QByteArray> markers;
+    for (int map = 1; map <= maps; ++map)
+        markers << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
+    return z3d::test::wadWithMaps(markers);
 }
 
 bool writeFile(const QString& path, const QByteArray& content)
@@ -102,19 +67,6 @@ bool writeFile(const QString& path, const QByteArray& content)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-bool writeZip(const QString& path, const QByteArray& member)
-{
-    int error = 0;
-    zip_t* archive =
-        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive)
-        return false;
-    zip_source_t* source =
-        zip_source_buffer(archive, member.constData(), zip_uint64_t(member.size()), 0);
-    zip_file_add(archive, "game.wad", source, 0);
-    return zip_close(archive) == 0;
 }
 
 bool buildLargeLibrary(const QString& root)
@@ -131,7 +83,8 @@ bool buildLargeLibrary(const QString& root)
             return false;
     }
     for (int zipIndex = 0; zipIndex < 500; ++zipIndex) {
-        if (!writeZip(root + QStringLiteral("/Z3DArchives/archive%1.zip").arg(zipIndex), oneWad))
+        const QString zip = root + QStringLiteral("/Z3DArchives/archive%1.zip").arg(zipIndex);
+        if (!z3d::test::writeZip(zip, {{"game.wad", oneWad}}))
             return false;
     }
     return true;
@@ -154,7 +107,7 @@ double timed(const std::function<void()>& work)
 bool runOnce(const QString& root, const QString& lock, std::vector<double>& start, Figures* clicks,
              const QString& oneWadGame)
 {
-    SilentDialogs dialogs;
+    z3d::test::SilentDialogs dialogs;
     z3d::DesktopProcesses processes(dialogs);
     z3d::LauncherContext context;
     context.dialogs = &dialogs;

@@ -8,7 +8,8 @@
 // both extractions flatten them. Usage: bench_zip_extraction [members] (default 2000).
 
 #include "core/library/ZipExtraction.h"
-#include "core/services/Dialogs.h"
+
+#include "support/SilentDialogs.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -37,24 +38,6 @@ extern char** environ;
 namespace {
 
 constexpr zip_uint64_t MemberSize = 100 * 1024;
-
-// No question is asked of a benchmark: the archive holds no encrypted member.
-class SilentDialogs : public z3d::Dialogs
-{
-public:
-    int messageBox(const QString&, int, const QString&) override { return z3d::MsgOk; }
-    std::optional<QString> openFile(const z3d::OpenFileRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const QString&) override { return {}; }
-    z3d::NameAnswer askName(const QString&, const QString&, const QString&,
-                            const QString& defaultText) override
-    {
-        return {defaultText, false};
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-};
 
 // One member's bytes, generated as libzip reads them, so the archive is built without holding
 // 200 MiB in memory: stretches of xorshift output alternating with runs of one byte.
@@ -264,7 +247,8 @@ int main(int argc, char* argv[])
                 double(QFileInfo(zipPath).size()) / 1048576.0, double(timer.elapsed()) / 1000.0);
     const long baseline = selfPeakKiB();
 
-    SilentDialogs dialogs;
+    // No question is asked of a benchmark: the archive holds no encrypted member.
+    z3d::test::SilentDialogs dialogs;
     z3d::ZipExtraction extraction(dialogs);
     const QString ours = scratch.filePath(QStringLiteral("ours"));
     timer.restart();
