@@ -1,27 +1,14 @@
 #include "core/inspect/MapSelection.h"
 
+#include "support/MapNames.h"
+
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::episodeMapNames;
+using z3d::test::numberedMapNames;
 
 namespace {
-
-QStringList episodeMaps()
-{
-    QStringList maps;
-    for (int episode = 1; episode <= 4; ++episode)
-        for (int map = 1; map <= 9; ++map)
-            maps << QStringLiteral("E%1M%2").arg(episode).arg(map);
-    return maps;
-}
-
-QStringList numberedMaps()
-{
-    QStringList maps;
-    for (int map = 1; map <= 32; ++map)
-        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
-    return maps;
-}
 
 IwadRegistry registry()
 {
@@ -45,28 +32,22 @@ private slots:
         QTest::addColumn<QString>("gameFile");
         QTest::addColumn<QString>("warp");
         QTest::addColumn<QString>("iwad");
-        QTest::newRow("E3M5") << episodeMaps() << 22 << "/g/castle.wad"
-                              << "3 5"
-                              << "/games/DOOM.WAD";
-        QTest::newRow("MAP15") << numberedMaps() << 14 << "/g/castle.wad"
-                               << "15"
-                               << "/games/doom2.wad";
-        QTest::newRow("twzone in lower case") << episodeMaps() << 0 << "/g/Pwads/twzone.wad"
-                                              << "1 1"
-                                              << "/games/doom2.wad";
-        QTest::newRow("nothing selected, episodes") << episodeMaps() << -1 << "/g/castle.wad"
-                                                    << " "
-                                                    << "/games/DOOM.WAD";
-        QTest::newRow("nothing selected, numbered") << numberedMaps() << -1 << "/g/castle.wad"
-                                                    << ""
-                                                    << "/games/doom2.wad";
-        QTest::newRow("lower-case first letter") << QStringList{"e1m1", "e1m2"} << 1 << "/g/x.wad"
-                                                 << "1 2"
-                                                 << "/games/DOOM.WAD";
-        QTest::newRow("unusual names keep the rule")
-            << QStringList{"MAP01", "MAP99"} << 1 << "/g/x.wad"
-            << "99"
-            << "/games/doom2.wad";
+        const auto row = [](const char* name, const QStringList& maps, int selected,
+                            const QString& gameFile, const QString& warp, const QString& iwad) {
+            QTest::newRow(name) << maps << selected << gameFile << warp << iwad;
+        };
+        row("E3M5", episodeMapNames(), 22, "/g/castle.wad", "3 5", "/games/DOOM.WAD");
+        row("MAP15", numberedMapNames(), 14, "/g/castle.wad", "15", "/games/doom2.wad");
+        row("twzone in lower case", episodeMapNames(), 0, "/g/Pwads/twzone.wad", "1 1",
+            "/games/doom2.wad");
+        row("nothing selected, episodes", episodeMapNames(), -1, "/g/castle.wad", " ",
+            "/games/DOOM.WAD");
+        row("nothing selected, numbered", numberedMapNames(), -1, "/g/castle.wad", "",
+            "/games/doom2.wad");
+        row("lower-case first letter", QStringList{"e1m1", "e1m2"}, 1, "/g/x.wad", "1 2",
+            "/games/DOOM.WAD");
+        row("unusual names keep the rule", QStringList{"MAP01", "MAP99"}, 1, "/g/x.wad", "99",
+            "/games/doom2.wad");
     }
     void launchTarget()
     {
@@ -86,11 +67,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("maps");
         QTest::addColumn<int>("kind");
-        QTest::newRow("empty list") << QStringList{} << int(LaunchKind::WarpToMap);
-        QTest::newRow("empty list, new game") << QStringList{} << int(LaunchKind::NewGame);
-        QTest::newRow("empty first entry")
-            << QStringList{"", "MAP01"} << int(LaunchKind::WarpToMap);
-        QTest::newRow("no style") << QStringList{"START", "MAP01"} << int(LaunchKind::WarpToMap);
+        const auto row = [](const char* name, const QStringList& maps, int kind) {
+            QTest::newRow(name) << maps << kind;
+        };
+        row("empty list", QStringList{}, int(LaunchKind::WarpToMap));
+        row("empty list, new game", QStringList{}, int(LaunchKind::NewGame));
+        row("empty first entry", QStringList{"", "MAP01"}, int(LaunchKind::WarpToMap));
+        row("no style", QStringList{"START", "MAP01"}, int(LaunchKind::WarpToMap));
     }
     void noTargetWithoutAStyle()
     {
@@ -102,7 +85,7 @@ private slots:
     void newGameStillChoosesTheIwad()
     {
         const auto target =
-            launchTargetForMap(numberedMaps(), -1, LaunchKind::NewGame, "/g/x.wad", registry());
+            launchTargetForMap(numberedMapNames(), -1, LaunchKind::NewGame, "/g/x.wad", registry());
         QVERIFY(target.has_value());
         QCOMPARE(target->iwadPath, QStringLiteral("/games/doom2.wad"));
     }

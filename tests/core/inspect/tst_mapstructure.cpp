@@ -3,28 +3,15 @@
 
 #include "core/inspect/MapStructure.h"
 
+#include "support/MapNames.h"
+
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::episodeMapNames;
+using z3d::test::numberedMapNames;
 
 namespace {
-
-QStringList episodeSlots()
-{
-    QStringList names;
-    for (int episode = 1; episode <= 4; ++episode)
-        for (int map = 1; map <= 9; ++map)
-            names << QStringLiteral("E%1M%2").arg(episode).arg(map);
-    return names;
-}
-
-QStringList numberedSlots()
-{
-    QStringList names;
-    for (int map = 1; map <= 32; ++map)
-        names << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
-    return names;
-}
 
 // Slot lines carrying music, as a playlist holds them.
 QStringList withMusic(const QStringList& names)
@@ -51,9 +38,9 @@ class TestMapStructure : public QObject
 private slots:
     void slotNames()
     {
-        QCOMPARE(mapSlotNames("Doom"), episodeSlots());
-        QCOMPARE(mapSlotNames("doom2"), numberedSlots());
-        QCOMPARE(mapSlotNames("MIXED"), episodeSlots() + numberedSlots());
+        QCOMPARE(mapSlotNames("Doom"), episodeMapNames());
+        QCOMPARE(mapSlotNames("doom2"), numberedMapNames());
+        QCOMPARE(mapSlotNames("MIXED"), episodeMapNames() + numberedMapNames());
         QCOMPARE(mapSlotNames("Heretic"), QStringList());
         QCOMPARE(mapSlotNames("Mixed").at(33), QStringLiteral("E4M7"));
         QCOMPARE(mapSlotNames("Mixed").at(36), QStringLiteral("MAP01"));
@@ -66,14 +53,14 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("repaired");
 
-        const QStringList doom2 = withMusic(numberedSlots());
+        const QStringList doom2 = withMusic(numberedMapNames());
         QStringList doom2Bare = doom2;
         doom2Bare[30] = "MAP31";
         doom2Bare[31] = "MAP32";
         QTest::newRow("Doom2 without MAP31 and MAP32")
             << "Doom2" << without(doom2, {"MAP31", "MAP32"}) << doom2Bare;
 
-        const QStringList doom = withMusic(episodeSlots());
+        const QStringList doom = withMusic(episodeMapNames());
         QStringList doomBare = doom;
         doomBare[11] = "E2M3";
         QTest::newRow("Doom without E2M3") << "Doom" << without(doom, {"E2M3"}) << doomBare;
@@ -83,7 +70,7 @@ private slots:
         lowerCase[0] = "e1m1 \\OggVorbis\\first.ogg";
         QTest::newRow("names compare without case") << "doom" << lowerCase << lowerCase;
 
-        QTest::newRow("empty Doom2 list") << "Doom2" << QStringList() << numberedSlots();
+        QTest::newRow("empty Doom2 list") << "Doom2" << QStringList() << numberedMapNames();
 
         // MAP1 is not MAP10: five characters are compared.
         QStringList shortName = doom2.mid(0, 9);
@@ -103,9 +90,9 @@ private slots:
         swappedRepaired << "MAP01 \\b.ogg";
         QTest::newRow("lines are never removed") << "Doom2" << swapped << swappedRepaired;
 
-        const QStringList mixed = withMusic(episodeSlots() + numberedSlots());
+        const QStringList mixed = withMusic(episodeMapNames() + numberedMapNames());
         QTest::newRow("Mixed with the numbered maps first")
-            << "Mixed" << withMusic(numberedSlots() + episodeSlots()) << mixed;
+            << "Mixed" << withMusic(numberedMapNames() + episodeMapNames()) << mixed;
         QTest::newRow("Mixed in order unchanged") << "Mixed" << mixed << mixed;
 
         QStringList mixedGaps = mixed;
@@ -114,10 +101,11 @@ private slots:
         mixedGaps[67] = "MAP32";
         QTest::newRow("Mixed, numbered first, with gaps")
             << "Mixed"
-            << without(withMusic(numberedSlots() + episodeSlots()), {"MAP09", "MAP32", "E1M5"})
+            << without(withMusic(numberedMapNames() + episodeMapNames()),
+                       {"MAP09", "MAP32", "E1M5"})
             << mixedGaps;
         QTest::newRow("Mixed from nothing")
-            << "Mixed" << QStringList() << episodeSlots() + numberedSlots();
+            << "Mixed" << QStringList() << episodeMapNames() + numberedMapNames();
 
         QTest::newRow("unknown type unchanged")
             << "Heretic" << QStringList{"MAP02 x"} << QStringList{"MAP02 x"};
