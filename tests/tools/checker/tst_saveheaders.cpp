@@ -12,6 +12,12 @@ const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 
 using Files = QList<QPair<QString, QByteArray>>;
 
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // A save file: the description padded with NULs to 24 bytes, then some game state.
 QByteArray save(const QByteArray& description)
 {
@@ -67,17 +73,16 @@ class TestSaveHeaders : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
+    }
+
     void folders_data();
     void folders();
     void missingFolder();
     void folderNameWithBlanksAndComma();
 };
-
-void TestSaveHeaders::initTestCase()
-{
-    QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
-}
 
 void TestSaveHeaders::folders_data()
 {
@@ -142,9 +147,7 @@ void TestSaveHeaders::folders()
     for (const auto& [name, bytes] : files) {
         const QString path = dir.filePath(name);
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        QVERIFY(writeAll(path, bytes));
     }
 
     const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), dir.path()});
@@ -166,11 +169,9 @@ void TestSaveHeaders::missingFolder()
     QCOMPARE(missing.exitCode, 1);
     QCOMPARE(missing.out, QByteArray());
 
-    QFile file(dir.filePath(QStringLiteral("Zorn3DSav1.z3dsg")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(save("not a folder"));
-    file.close();
-    const Run notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file.fileName()});
+    const QString file = dir.filePath(QStringLiteral("Zorn3DSav1.z3dsg"));
+    QVERIFY(writeAll(file, save("not a folder")));
+    const Run notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file});
     QCOMPARE(notFolder.exitCode, 1);
     QCOMPARE(notFolder.out, QByteArray());
 }
@@ -180,10 +181,7 @@ void TestSaveHeaders::folderNameWithBlanksAndComma()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Z3DGames/Hell, Revisited/savegame"));
     QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/Zorn3DSav9.z3dsg"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(save("Boss"));
-    file.close();
+    QVERIFY(writeAll(folder + QStringLiteral("/Zorn3DSav9.z3dsg"), save("Boss")));
     const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), folder});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("\"9Boss\"\n"));

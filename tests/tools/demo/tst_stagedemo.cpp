@@ -51,6 +51,12 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Member names from a zip's central directory.
 QStringList zipMembers(const QString& path)
 {
@@ -196,20 +202,18 @@ void TestStageDemo::games_data()
     QTest::addColumn<QStringList>("maps");
     QTest::addColumn<QString>("info");
 
-    QTest::newRow("Outpost main") << "Z3DGames/Outpost/Pwads/outpost.wad"
-                                  << QStringList{"MAP01", "MAP02", "MAP03"}
-                                  << "Z3DGames/Outpost/Pwads/outpost.txt";
-    QTest::newRow("Outpost resources") << "Z3DGames/Outpost/Pwads/outpost_res.wad" << QStringList()
-                                       << "Z3DGames/Outpost/Pwads/outpost.txt";
-    QTest::newRow("Quarry") << "Z3DGames/Quarry/Pwads/quarry.wad"
-                            << QStringList{"E1M1", "E1M2", "E1M3", "E1M4"}
-                            << "Z3DGames/Quarry/Pwads/quarry.txt";
-    QTest::newRow("Sampler text maps")
-        << "Z3DGames/Sampler/Gwads/sampler_a.wad" << QStringList{"MAP01", "MAP02"}
-        << "Z3DGames/Sampler/Gwads/sampler.txt";
-    QTest::newRow("Sampler episode")
-        << "Z3DGames/Sampler/Gwads/sampler_b.wad" << QStringList{"E2M1", "E2M2", "E2M3"}
-        << "Z3DGames/Sampler/Gwads/sampler.txt";
+    const auto row = [](const char* name, const QString& wad, const QStringList& maps,
+                        const QString& info) { QTest::newRow(name) << wad << maps << info; };
+    row("Outpost main", "Z3DGames/Outpost/Pwads/outpost.wad",
+        QStringList{"MAP01", "MAP02", "MAP03"}, "Z3DGames/Outpost/Pwads/outpost.txt");
+    row("Outpost resources", "Z3DGames/Outpost/Pwads/outpost_res.wad", QStringList(),
+        "Z3DGames/Outpost/Pwads/outpost.txt");
+    row("Quarry", "Z3DGames/Quarry/Pwads/quarry.wad", QStringList{"E1M1", "E1M2", "E1M3", "E1M4"},
+        "Z3DGames/Quarry/Pwads/quarry.txt");
+    row("Sampler text maps", "Z3DGames/Sampler/Gwads/sampler_a.wad", QStringList{"MAP01", "MAP02"},
+        "Z3DGames/Sampler/Gwads/sampler.txt");
+    row("Sampler episode", "Z3DGames/Sampler/Gwads/sampler_b.wad",
+        QStringList{"E2M1", "E2M2", "E2M3"}, "Z3DGames/Sampler/Gwads/sampler.txt");
 }
 
 void TestStageDemo::games()
@@ -268,8 +272,7 @@ void TestStageDemo::restageKeepsOnlySettings()
 
     const QByteArray settings("v7.5\r\n 1 \r\n");
     const auto write = [&](const QString& relative, const QByteArray& bytes) {
-        QFile file(demo + '/' + relative);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return writeAll(demo + '/' + relative, bytes);
     };
     QVERIFY(write(QStringLiteral("Z3DLaunch/config.z3d"), settings));
     QVERIFY(write(QStringLiteral("Z3DLaunch/launch.log"), "Bin\\Zorn3D -iwad x\r\n"));
@@ -296,15 +299,13 @@ void TestStageDemo::refusesForeignFolder()
     QTemporaryDir dir;
     const QString foreign = dir.filePath(QStringLiteral("Documents"));
     QVERIFY(QDir().mkpath(foreign));
-    QFile file(foreign + QStringLiteral("/letter.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("keep me");
-    file.close();
+    const QString letter = foreign + QStringLiteral("/letter.txt");
+    QVERIFY(writeAll(letter, "keep me"));
 
     const Run refused = run(StagerPath, {BinDir, foreign, FreedoomDir});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY(refused.out.contains("not replacing"));
-    QCOMPARE(readAll(file.fileName()), QByteArray("keep me"));
+    QCOMPARE(readAll(letter), QByteArray("keep me"));
     QCOMPARE(QDir(foreign).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"letter.txt"});
 }
@@ -314,16 +315,14 @@ void TestStageDemo::failureKeepsPreviousTree()
     QTemporaryDir dir;
     const QString demo = dir.filePath(QStringLiteral("demo"));
     QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
-    QFile settings(demo + QStringLiteral("/Z3DLaunch/config.z3d"));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("v7.5\r\n");
-    settings.close();
+    const QString settings = demo + QStringLiteral("/Z3DLaunch/config.z3d");
+    QVERIFY(writeAll(settings, "v7.5\r\n"));
 
     // A bin folder without the programs makes the stage fail half-way.
     const Run failed = run(StagerPath, {dir.filePath(QStringLiteral("empty-bin")), demo});
     QCOMPARE(failed.exitCode, 1);
     QVERIFY(failed.out.contains("missing"));
-    QCOMPARE(readAll(settings.fileName()), QByteArray("v7.5\r\n"));
+    QCOMPARE(readAll(settings), QByteArray("v7.5\r\n"));
     QVERIFY(QFileInfo(demo + QStringLiteral("/bin/Zorn3D")).isFile());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"demo"});

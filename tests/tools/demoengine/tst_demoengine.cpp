@@ -50,21 +50,21 @@ void TestDemoEngine::recordsArguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("line");
 
-    QTest::newRow("no arguments") << QStringList() << QByteArray("Zorn3D\n");
-    QTest::newRow("plain") << QStringList{"-iwad", "Iwads\\Doom2.wad", "-warp", "07"}
-                           << QByteArray("Zorn3D [-iwad] [Iwads\\Doom2.wad] [-warp] [07]\n");
-    QTest::newRow("blanks kept inside one argument")
-        << QStringList{"-file", "Z3DGames\\My Game\\Pwads\\a b.wad", "  padded  "}
-        << QByteArray("Zorn3D [-file] [Z3DGames\\My Game\\Pwads\\a b.wad] [  padded  ]\n");
-    QTest::newRow("quotes and backslashes verbatim")
-        << QStringList{"say \"hi\"", "C:\\path\\", "\\\"", "["}
-        << QByteArray("Zorn3D [say \"hi\"] [C:\\path\\] [\\\"] [[]\n");
-    QTest::newRow("empty argument") << QStringList{"", "x"} << QByteArray("Zorn3D [] [x]\n");
-    QTest::newRow("escaped characters")
-        << QStringList{"100%", "a]b", "two\nlines", "cr\rhere"}
-        << QByteArray("Zorn3D [100%25] [a%5Db] [two%0Alines] [cr%0Dhere]\n");
-    QTest::newRow("UTF-8") << QStringList{QStringLiteral("Caf\u00e9")}
-                           << QByteArray("Zorn3D [Caf\xc3\xa9]\n");
+    const auto row = [](const char* name, const QStringList& arguments, const QByteArray& line) {
+        QTest::newRow(name) << arguments << line;
+    };
+    row("no arguments", QStringList(), QByteArray("Zorn3D\n"));
+    row("plain", QStringList{"-iwad", "Iwads\\Doom2.wad", "-warp", "07"},
+        QByteArray("Zorn3D [-iwad] [Iwads\\Doom2.wad] [-warp] [07]\n"));
+    row("blanks kept inside one argument",
+        QStringList{"-file", "Z3DGames\\My Game\\Pwads\\a b.wad", "  padded  "},
+        QByteArray("Zorn3D [-file] [Z3DGames\\My Game\\Pwads\\a b.wad] [  padded  ]\n"));
+    row("quotes and backslashes verbatim", QStringList{"say \"hi\"", "C:\\path\\", "\\\"", "["},
+        QByteArray("Zorn3D [say \"hi\"] [C:\\path\\] [\\\"] [[]\n"));
+    row("empty argument", QStringList{"", "x"}, QByteArray("Zorn3D [] [x]\n"));
+    row("escaped characters", QStringList{"100%", "a]b", "two\nlines", "cr\rhere"},
+        QByteArray("Zorn3D [100%25] [a%5Db] [two%0Alines] [cr%0Dhere]\n"));
+    row("UTF-8", QStringList{QStringLiteral("Caf\u00e9")}, QByteArray("Zorn3D [Caf\xc3\xa9]\n"));
 }
 
 void TestDemoEngine::recordsArguments()
