@@ -66,17 +66,19 @@ private slots:
         QTest::addColumn<QString>("missing");
         const QStringList all{"Zorn3D.exe", "Z3DgFiles.exe", "unzip32.dll", "fmodex.dll",
                               "eax.dll"};
-        QTest::newRow("all present") << all << QString();
-        QTest::newRow("eax missing") << all.mid(0, 4) << "eax.dll";
-        QTest::newRow("two missing, first named")
-            << QStringList{"Zorn3D.exe", "Z3DgFiles.exe", "eax.dll"} << "unzip32.dll";
-        QTest::newRow("native programs without .exe")
-            << QStringList{"Zorn3D", "Z3DgFiles", "unzip32.dll", "fmodex.dll", "eax.dll"}
-            << QString();
-        QTest::newRow("other case on disk")
-            << QStringList{"ZORN3D.EXE", "z3dgfiles.exe", "Unzip32.DLL", "FMODEX.dll", "EAX.dll"}
-            << QString();
-        QTest::newRow("nothing") << QStringList{} << "Zorn3D.exe";
+        const auto row = [](const char* name, const QStringList& present, const QString& missing) {
+            QTest::newRow(name) << present << missing;
+        };
+        row("all present", all, QString());
+        row("eax missing", all.mid(0, 4), "eax.dll");
+        row("two missing, first named", QStringList{"Zorn3D.exe", "Z3DgFiles.exe", "eax.dll"},
+            "unzip32.dll");
+        row("native programs without .exe",
+            QStringList{"Zorn3D", "Z3DgFiles", "unzip32.dll", "fmodex.dll", "eax.dll"}, QString());
+        row("other case on disk",
+            QStringList{"ZORN3D.EXE", "z3dgfiles.exe", "Unzip32.DLL", "FMODEX.dll", "EAX.dll"},
+            QString());
+        row("nothing", QStringList{}, "Zorn3D.exe");
     }
     void missingDependencyNamesTheFirstInTestOrder()
     {

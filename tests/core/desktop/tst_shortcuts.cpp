@@ -65,25 +65,11 @@ std::optional<QString> unescape(const QString& raw)
         }
         if (++i == raw.size())
             return std::nullopt;
-        switch (raw.at(i).unicode()) {
-        case u's':
-            out += u' ';
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u't':
-            out += u'\t';
-            break;
-        case u'r':
-            out += u'\r';
-            break;
-        case u'\\':
-            out += u'\\';
-            break;
-        default:
+        // The escape letters and, at the same positions, the characters they stand for.
+        const qsizetype escape = QStringLiteral("sntr\\").indexOf(raw.at(i));
+        if (escape < 0)
             return std::nullopt;
-        }
+        out += QStringLiteral(" \n\t\r\\").at(escape);
     }
     return out;
 }
@@ -317,26 +303,25 @@ void TestShortcuts::execGivesTheEngineArguments_data()
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("plain switches")
-        << "-doom2 -warp 07 -skill 3 " << QStringList{"-doom2", "-warp", "07", "-skill", "3"};
-    QTest::newRow("quoted paths with blanks")
-        << "-iwad \"/home/p q/Doom2.wad\" -udir \"/g/My Castle/\" -f \"castle.wad\" "
-        << QStringList{"-iwad", "/home/p q/Doom2.wad", "-udir", "/g/My Castle/",
-                       "-f",    "castle.wad"};
-    QTest::newRow("shell characters stay literal")
-        << "+say \"$HOME `ls` it's (a|b)&c;d*?#e ~x <y> z\" -x"
-        << QStringList{"+say", "$HOME `ls` it's (a|b)&c;d*?#e ~x <y> z", "-x"};
-    QTest::newRow("percent signs are no field codes")
-        << "-x %f %U %% 100%" << QStringList{"-x", "%f", "%U", "%%", "100%"};
-    QTest::newRow("backslashes and quotes by the Windows rules")
-        << "-p C:\\Games\\ \"a\\\"b\" \"c\\\\\" d\\\\\\\"e \"\" x"
-        << QStringList{"-p", "C:\\Games\\", "a\"b", "c\\", "d\\\"e", "", "x"};
-    QTest::newRow("blanks and tabs between")
-        << "  -nosound\t\t-nomusic  " << QStringList{"-nosound", "-nomusic"};
-    QTest::newRow("letters beyond ASCII")
-        << "-udir \"/g/Château d'eau/\" -f Ärger.wad "
-        << QStringList{"-udir", "/g/Château d'eau/", "-f", "Ärger.wad"};
-    QTest::newRow("no arguments") << "" << QStringList{};
+    const auto row = [](const char* name, const QString& arguments, const QStringList& expected) {
+        QTest::newRow(name) << arguments << expected;
+    };
+    row("plain switches", "-doom2 -warp 07 -skill 3 ",
+        QStringList{"-doom2", "-warp", "07", "-skill", "3"});
+    row("quoted paths with blanks",
+        "-iwad \"/home/p q/Doom2.wad\" -udir \"/g/My Castle/\" -f \"castle.wad\" ",
+        QStringList{"-iwad", "/home/p q/Doom2.wad", "-udir", "/g/My Castle/", "-f", "castle.wad"});
+    row("shell characters stay literal", "+say \"$HOME `ls` it's (a|b)&c;d*?#e ~x <y> z\" -x",
+        QStringList{"+say", "$HOME `ls` it's (a|b)&c;d*?#e ~x <y> z", "-x"});
+    row("percent signs are no field codes", "-x %f %U %% 100%",
+        QStringList{"-x", "%f", "%U", "%%", "100%"});
+    row("backslashes and quotes by the Windows rules",
+        "-p C:\\Games\\ \"a\\\"b\" \"c\\\\\" d\\\\\\\"e \"\" x",
+        QStringList{"-p", "C:\\Games\\", "a\"b", "c\\", "d\\\"e", "", "x"});
+    row("blanks and tabs between", "  -nosound\t\t-nomusic  ", QStringList{"-nosound", "-nomusic"});
+    row("letters beyond ASCII", "-udir \"/g/Château d'eau/\" -f Ärger.wad ",
+        QStringList{"-udir", "/g/Château d'eau/", "-f", "Ärger.wad"});
+    row("no arguments", "", QStringList{});
 }
 
 void TestShortcuts::execGivesTheEngineArguments()
@@ -382,32 +367,26 @@ void TestShortcuts::windowsEngineRunsThroughWine()
     choices.desktopShortcut = true;
     const QStringList arguments{"-doom2", "-warp", "07"};
 
-    {
-        const QString wine = pathDir.filePath(QStringLiteral("wine"));
-        QFile script(wine);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexit 0\n");
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
-        PathVariable path(QFile::encodeName(pathDir.path()));
+    const QString wine = pathDir.filePath(QStringLiteral("wine"));
+    QFile script(wine);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    QTemporaryDir empty;
+    // The PATH, and the wine the shortcut names: with no wine yet the shortcut still names it,
+    // to be found when it is started.
+    const QList<std::pair<QString, QString>> cases{{pathDir.path(), wine},
+                                                   {empty.path(), QStringLiteral("wine")}};
+    for (const auto& [folder, named] : cases) {
+        PathVariable path(QFile::encodeName(folder));
         const QStringList written =
             f.shortcuts.createShortcuts("-doom2 -warp 07", choices, "Doom2", " - Map07");
         QCOMPARE(written.size(), 1);
         const auto shortcut = readShortcut(written.first());
         QVERIFY(shortcut);
-        QCOMPARE(shortcut->command, QStringList({wine, exe}) + arguments);
+        QCOMPARE(shortcut->command, QStringList({named, exe}) + arguments);
         QCOMPARE(shortcut->icon, exe);
-    }
-    {
-        // No wine yet: the shortcut still names it, to be found when it is started.
-        QTemporaryDir empty;
-        PathVariable path(QFile::encodeName(empty.path()));
-        const QStringList written =
-            f.shortcuts.createShortcuts("-doom2 -warp 07", choices, "Doom2", " - Map07");
-        QCOMPARE(written.size(), 1);
-        const auto shortcut = readShortcut(written.first());
-        QVERIFY(shortcut);
-        QCOMPARE(shortcut->command, QStringList({"wine", exe}) + arguments);
     }
     QVERIFY(f.dialogs.calls().isEmpty());
 }
@@ -417,15 +396,14 @@ void TestShortcuts::filesPassDesktopFileValidate_data()
     QTest::addColumn<QString>("linkName");
     QTest::addColumn<QString>("arguments");
 
-    QTest::newRow("Doom2 - Map07") << "Doom2"
-                                   << "-doom2 -warp 07 -skill 3 ";
-    QTest::newRow("beyond ASCII") << "Château d'eau"
-                                  << "-udir \"/g/Château d'eau/\" ";
-    QTest::newRow("shell characters")
-        << "It's (new) & $cool; #1"
-        << "+say \"$HOME `ls` 100% (a|b)&c;d*?#e ~x <y> z\" -p C:\\Games\\ \"a\\\"b\" \"\" ";
-    QTest::newRow("leading blank") << " Castle"
-                                   << "-f \" x\" ";
+    const auto row = [](const char* name, const QString& linkName, const QString& arguments) {
+        QTest::newRow(name) << linkName << arguments;
+    };
+    row("Doom2 - Map07", "Doom2", "-doom2 -warp 07 -skill 3 ");
+    row("beyond ASCII", "Château d'eau", "-udir \"/g/Château d'eau/\" ");
+    row("shell characters", "It's (new) & $cool; #1",
+        "+say \"$HOME `ls` 100% (a|b)&c;d*?#e ~x <y> z\" -p C:\\Games\\ \"a\\\"b\" \"\" ");
+    row("leading blank", " Castle", "-f \" x\" ");
 }
 
 void TestShortcuts::filesPassDesktopFileValidate()

@@ -210,16 +210,14 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("leaf");
-        QTest::newRow("folder") << "/games/Z3DGames/Castle"
-                                << "Castle";
-        QTest::newRow("file with dots") << "/g/Pwads/my.big map.wad"
-                                        << "my.big map.wad";
-        QTest::newRow("backslashes, trailing") << "C:\\Games\\My.Game\\"
-                                               << "My.Game";
-        QTest::newRow("bare name") << "castle.wad"
-                                   << "castle.wad";
-        QTest::newRow("no extension") << "/g/Pwads/sndinfo"
-                                      << "sndinfo";
+        const auto row = [](const char* name, const QString& path, const QString& leaf) {
+            QTest::newRow(name) << path << leaf;
+        };
+        row("folder", "/games/Z3DGames/Castle", "Castle");
+        row("file with dots", "/g/Pwads/my.big map.wad", "my.big map.wad");
+        row("backslashes, trailing", "C:\\Games\\My.Game\\", "My.Game");
+        row("bare name", "castle.wad", "castle.wad");
+        row("no extension", "/g/Pwads/sndinfo", "sndinfo");
     }
 
     void leafName()
@@ -237,13 +235,17 @@ private slots:
         QTest::addColumn<QStringList>("names");
         const QStringList names{"Both",    "Castle", QString::fromUtf8("Château"),
                                 "My.Game", "udir",   "Wickermoor"};
-        QTest::newRow("default font")
-            << false << false << QStringList{"BOTH",    "CASTLE", QString::fromUtf8("CHÂTEAU"),
-                                             "MY.GAME", "UDIR",   "WICKERMOOR"}
-            << names;
-        QTest::newRow("custom font") << false << true << names << names;
-        QTest::newRow("scripted maps only")
-            << true << false << QStringList{"WICKERMOOR"} << QStringList{"Wickermoor"};
+        const auto row = [](const char* name, bool scriptedOnly, bool customFont,
+                            const QStringList& displays, const QStringList& names) {
+            QTest::newRow(name) << scriptedOnly << customFont << displays << names;
+        };
+        row("default font", false, false,
+            QStringList{"BOTH", "CASTLE", QString::fromUtf8("CHÂTEAU"), "MY.GAME", "UDIR",
+                        "WICKERMOOR"},
+            names);
+        row("custom font", false, true, names, names);
+        row("scripted maps only", true, false, QStringList{"WICKERMOOR"},
+            QStringList{"Wickermoor"});
     }
 
     void installedGames()
@@ -374,18 +376,22 @@ private slots:
         QTest::addColumn<bool>("assets");
         const QString wad = QStringLiteral("Z3DGames/Cinder Abbey/Pwads/cndabbey.wad");
         const QStringList all{wad, "Md2/cndabbey/", "Data/custom.hires/cndabbey/"};
-        QTest::newRow("every asset") << all << "Cinder Abbey" << true << true;
-        QTest::newRow("any case, on disk too")
-            << QStringList{"Z3DGames/cinder abbey/PWADS/CNDABBEY.WAD", "Md2/CndAbbey/",
-                           "DATA/Custom.Hires/cndabbey/"}
-            << "CINDER ABBEY" << true << true;
-        QTest::newRow("no high-resolution folder")
-            << QStringList{wad, "Md2/cndabbey/"} << "Cinder Abbey" << true << false;
-        QTest::newRow("no models")
-            << QStringList{wad, "Data/custom.hires/cndabbey/"} << "Cinder Abbey" << true << false;
-        QTest::newRow("no wad") << QStringList{"Md2/cndabbey/", "Data/custom.hires/cndabbey/"}
-                                << "Cinder Abbey" << true << false;
-        QTest::newRow("not a title") << all << "Castle" << false << false;
+        const auto row = [](const char* rowName, const QStringList& folders, const QString& name,
+                            bool scripted, bool assets) {
+            QTest::newRow(rowName) << folders << name << scripted << assets;
+        };
+        row("every asset", all, "Cinder Abbey", true, true);
+        row("any case, on disk too",
+            QStringList{"Z3DGames/cinder abbey/PWADS/CNDABBEY.WAD", "Md2/CndAbbey/",
+                        "DATA/Custom.Hires/cndabbey/"},
+            "CINDER ABBEY", true, true);
+        row("no high-resolution folder", QStringList{wad, "Md2/cndabbey/"}, "Cinder Abbey", true,
+            false);
+        row("no models", QStringList{wad, "Data/custom.hires/cndabbey/"}, "Cinder Abbey", true,
+            false);
+        row("no wad", QStringList{"Md2/cndabbey/", "Data/custom.hires/cndabbey/"}, "Cinder Abbey",
+            true, false);
+        row("not a title", all, "Castle", false, false);
     }
 
     void isScriptedMap()
@@ -427,41 +433,39 @@ private slots:
         QTest::addColumn<int>("wadCount");
         QTest::addColumn<QStringList>("asked");
         const QStringList twoWads{"a.wad", "b.wad"};
-        QTest::newRow("most maps, last name among equals")
-            << QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}
-            << QVariantMap{{"a.wad", 103}, {"b.wad", 103}, {"c.wad", 101}} << "b.wad" << 3
-            << QStringList{"a.wad", "b.wad", "c.wad"};
-        QTest::newRow("a copy of Doom II beside the game wad")
-            << QStringList{"castle.wad", "Doom2.wad"} << QVariantMap{{"castle.wad", 101}}
-            << "castle.wad" << 2 << QStringList{"castle.wad"};
-        QTest::newRow("one wad asks nothing")
-            << QStringList{"castle.wad", "castle.deh"} << QVariantMap{} << "castle.wad" << 1
-            << QStringList{};
-        QTest::newRow("only a commercial wad")
-            << QStringList{"DOOM.WAD", "readme.txt"} << QVariantMap{} << "" << 1 << QStringList{};
-        QTest::newRow("no wad") << QStringList{"readme.txt"} << QVariantMap{} << "" << 0
-                                << QStringList{};
-        QTest::newRow("names sort without case")
-            << QStringList{"a.wad", "B.WAD"} << QVariantMap{{"a.wad", 102}, {"B.WAD", 102}}
-            << "B.WAD" << 2 << QStringList{"a.wad", "B.WAD"};
-        QTest::newRow("fewer maps lose whatever their names")
-            << QStringList{"alpha.wad", "zulu.wad"}
-            << QVariantMap{{"alpha.wad", 132}, {"zulu.wad", 109}} << "alpha.wad" << 2
-            << QStringList{"alpha.wad", "zulu.wad"};
+        const auto row = [](const char* name, const QStringList& files, const QVariantMap& codes,
+                            const QString& mainFile, int wadCount, const QStringList& asked) {
+            QTest::newRow(name) << files << codes << mainFile << wadCount << asked;
+        };
+        row("most maps, last name among equals",
+            QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"},
+            QVariantMap{{"a.wad", 103}, {"b.wad", 103}, {"c.wad", 101}}, "b.wad", 3,
+            QStringList{"a.wad", "b.wad", "c.wad"});
+        row("a copy of Doom II beside the game wad", QStringList{"castle.wad", "Doom2.wad"},
+            QVariantMap{{"castle.wad", 101}}, "castle.wad", 2, QStringList{"castle.wad"});
+        row("one wad asks nothing", QStringList{"castle.wad", "castle.deh"}, QVariantMap{},
+            "castle.wad", 1, QStringList{});
+        row("only a commercial wad", QStringList{"DOOM.WAD", "readme.txt"}, QVariantMap{}, "", 1,
+            QStringList{});
+        row("no wad", QStringList{"readme.txt"}, QVariantMap{}, "", 0, QStringList{});
+        row("names sort without case", QStringList{"a.wad", "B.WAD"},
+            QVariantMap{{"a.wad", 102}, {"B.WAD", 102}}, "B.WAD", 2, QStringList{"a.wad", "B.WAD"});
+        row("fewer maps lose whatever their names", QStringList{"alpha.wad", "zulu.wad"},
+            QVariantMap{{"alpha.wad", 132}, {"zulu.wad", 109}}, "alpha.wad", 2,
+            QStringList{"alpha.wad", "zulu.wad"});
         // A check that printed nothing answers 10: it ranks below any map count, and the
         // chosen path keeps its first characters.
-        QTest::newRow("a silent check ranks last")
-            << QStringList{"a.wad", "b.wad"} << QVariantMap{{"a.wad", 101}, {"b.wad", 10}}
-            << "a.wad" << 2 << QStringList{"a.wad", "b.wad"};
-        QTest::newRow("every check silent")
-            << twoWads << QVariantMap{{"a.wad", 10}, {"b.wad", 10}} << "b.wad" << 2 << twoWads;
-        QTest::newRow("a refused candidate is dropped")
-            << twoWads << QVariantMap{{"a.wad", 101}, {"b.wad", 0}} << "a.wad" << 2 << twoWads;
-        QTest::newRow("names with blanks, dots and accents")
-            << QStringList{"my.big map.wad", QString::fromUtf8("été.wad")}
-            << QVariantMap{{"my.big map.wad", 104}, {QString::fromUtf8("été.wad"), 104}}
-            << QString::fromUtf8("été.wad") << 2
-            << QStringList{"my.big map.wad", QString::fromUtf8("été.wad")};
+        row("a silent check ranks last", QStringList{"a.wad", "b.wad"},
+            QVariantMap{{"a.wad", 101}, {"b.wad", 10}}, "a.wad", 2, QStringList{"a.wad", "b.wad"});
+        row("every check silent", twoWads, QVariantMap{{"a.wad", 10}, {"b.wad", 10}}, "b.wad", 2,
+            twoWads);
+        row("a refused candidate is dropped", twoWads, QVariantMap{{"a.wad", 101}, {"b.wad", 0}},
+            "a.wad", 2, twoWads);
+        row("names with blanks, dots and accents",
+            QStringList{"my.big map.wad", QString::fromUtf8("été.wad")},
+            QVariantMap{{"my.big map.wad", 104}, {QString::fromUtf8("été.wad"), 104}},
+            QString::fromUtf8("été.wad"), 2,
+            QStringList{"my.big map.wad", QString::fromUtf8("été.wad")});
     }
 
     void mainWad()

@@ -270,22 +270,20 @@ void TestGameInstaller::failuresShowInstallError_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("gamesTree");
 
-    QTest::newRow("read-only copy in Pwads")
-        << "read-only" << kReadOnly
-        << QStringList{"Castle", "Castle/Pwads", "Castle/Pwads/Castle.wad"};
-    QTest::newRow("write refused (70)")
-        << "write-70" << kReadOnly << QStringList{"Castle", "Castle/Pwads"};
-    QTest::newRow("write fails otherwise (75)")
-        << "write-75" << kUnknown << QStringList{"Castle", "Castle/Pwads"};
-    QTest::newRow("game folder cannot be made") << "game-folder" << kUnknown << QStringList{};
-    QTest::newRow("Pwads cannot be made") << "pwads-folder" << kUnknown << QStringList{"Castle"};
-    QTest::newRow("game folder without Pwads")
-        << "no-pwads" << kUnknown << QStringList{"Castle", "Castle/Gwads"};
-    QTest::newRow("game folder name taken by a file")
-        << "file" << kUnknown << QStringList{"Castle"};
-    QTest::newRow("game folder refused (70)") << "game-folder-70" << kReadOnly << QStringList{};
-    QTest::newRow("download vanished")
-        << "vanished" << kUnknown << QStringList{"Castle", "Castle/Pwads"};
+    const auto row = [](const char* name, const QString& setUp, const QString& text,
+                        const QStringList& gamesTree) {
+        QTest::newRow(name) << setUp << text << gamesTree;
+    };
+    row("read-only copy in Pwads", "read-only", kReadOnly,
+        QStringList{"Castle", "Castle/Pwads", "Castle/Pwads/Castle.wad"});
+    row("write refused (70)", "write-70", kReadOnly, QStringList{"Castle", "Castle/Pwads"});
+    row("write fails otherwise (75)", "write-75", kUnknown, QStringList{"Castle", "Castle/Pwads"});
+    row("game folder cannot be made", "game-folder", kUnknown, QStringList{});
+    row("Pwads cannot be made", "pwads-folder", kUnknown, QStringList{"Castle"});
+    row("game folder without Pwads", "no-pwads", kUnknown, QStringList{"Castle", "Castle/Gwads"});
+    row("game folder name taken by a file", "file", kUnknown, QStringList{"Castle"});
+    row("game folder refused (70)", "game-folder-70", kReadOnly, QStringList{});
+    row("download vanished", "vanished", kUnknown, QStringList{"Castle", "Castle/Pwads"});
 }
 
 void TestGameInstaller::failuresShowInstallError()
@@ -375,8 +373,7 @@ void TestGameInstaller::gameNames_data()
 void TestGameInstaller::gameNames()
 {
     QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(GameInstaller::gameNameFor(path), name);
+    QTEST(GameInstaller::gameNameFor(path), "name");
 }
 
 void TestGameInstaller::hostileNamesTouchNothing_data()

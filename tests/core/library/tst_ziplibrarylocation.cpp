@@ -68,18 +68,16 @@ void TestZipLibraryLocation::choose_data()
     QTest::addColumn<QString>("answer"); // relative to the root; "-" cancels
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("new folder") << "" << true << "Games/Zips"
-                                << "Games/Zips";
-    QTest::newRow("trailing separator dropped") << "" << true << "Games/Zips/"
-                                                << "Games/Zips";
-    QTest::newRow("other case found on disk") << "" << true << "games/ZIPS"
-                                              << "Games/Zips";
-    QTest::newRow("missing folder falls back") << "Games/Zips" << true << "Nowhere"
-                                               << "Z3DArchives";
-    QTest::newRow("cancel keeps the folder") << "Games/Zips" << true << "-"
-                                             << "Games/Zips";
-    QTest::newRow("cancel after the folder went") << "Games/Zips" << false << "-"
-                                                  << "Z3DArchives";
+    const auto row = [](const char* name, const QString& current, bool currentExists,
+                        const QString& answer, const QString& expected) {
+        QTest::newRow(name) << current << currentExists << answer << expected;
+    };
+    row("new folder", "", true, "Games/Zips", "Games/Zips");
+    row("trailing separator dropped", "", true, "Games/Zips/", "Games/Zips");
+    row("other case found on disk", "", true, "games/ZIPS", "Games/Zips");
+    row("missing folder falls back", "Games/Zips", true, "Nowhere", "Z3DArchives");
+    row("cancel keeps the folder", "Games/Zips", true, "-", "Games/Zips");
+    row("cancel after the folder went", "Games/Zips", false, "-", "Z3DArchives");
 }
 
 void TestZipLibraryLocation::choose()

@@ -80,8 +80,7 @@ void TestTextFormats::formatNumber_data()
 void TestTextFormats::formatNumber()
 {
     QFETCH(qint64, value);
-    QFETCH(QString, text);
-    QCOMPARE(NumberFormat::format(value), text);
+    QTEST(NumberFormat::format(value), "text");
 }
 
 void TestTextFormats::parse16_data()
@@ -171,18 +170,21 @@ void TestTextFormats::splitLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("no final ending") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
-    QTest::newRow("lf cr is two endings") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("one ending") << QByteArray("\r\n") << QStringList{""};
-    QTest::newRow("blanks kept") << QByteArray(" 2 \r\n-120 \r\n") << QStringList{" 2 ", "-120 "};
-    QTest::newRow("utf8") << QByteArray("C:\\Spiele\\Tür\r\n")
-                          << QStringList{QString::fromUtf8("C:\\Spiele\\Tür")};
+    const auto row = [](const char* name, const QByteArray& bytes, const QStringList& lines) {
+        QTest::newRow(name) << bytes << lines;
+    };
+    row("crlf", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
+    row("lf", QByteArray("a\nb\n"), QStringList{"a", "b"});
+    row("cr", QByteArray("a\rb\r"), QStringList{"a", "b"});
+    row("mixed", QByteArray("a\r\nb\nc\rd"), QStringList{"a", "b", "c", "d"});
+    row("no final ending", QByteArray("a\r\nb"), QStringList{"a", "b"});
+    row("empty lines kept", QByteArray("\r\n\r\nx\r\n"), QStringList{"", "", "x"});
+    row("lf cr is two endings", QByteArray("a\n\rb"), QStringList{"a", "", "b"});
+    row("empty file", QByteArray(), QStringList{});
+    row("one ending", QByteArray("\r\n"), QStringList{""});
+    row("blanks kept", QByteArray(" 2 \r\n-120 \r\n"), QStringList{" 2 ", "-120 "});
+    row("utf8", QByteArray("C:\\Spiele\\Tür\r\n"),
+        QStringList{QString::fromUtf8("C:\\Spiele\\Tür")});
 }
 
 void TestTextFormats::splitLines()

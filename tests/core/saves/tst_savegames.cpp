@@ -241,10 +241,12 @@ void TestSaveGames::deleteSaveGameFailure_data()
 
     const QString access = "Unable to delete the selected savegame from the list,       \r\n"
                            "    the file may be in use by another program.";
-    QTest::newRow("permission denied") << 70 << " Access error" << access;
-    QTest::newRow("in use") << 55 << " Access error" << access;
-    QTest::newRow("other") << 75 << " Delete error"
-                           << " Unknown error deleting savegame   ";
+    const auto row = [](const char* name, int error, const QString& title, const QString& text) {
+        QTest::newRow(name) << error << title << text;
+    };
+    row("permission denied", 70, " Access error", access);
+    row("in use", 55, " Access error", access);
+    row("other", 75, " Delete error", " Unknown error deleting savegame   ");
 }
 
 void TestSaveGames::deleteSaveGameFailure()
@@ -301,20 +303,22 @@ void TestSaveGames::purgeStopsAtFirstFailure_data()
     QTest::addColumn<QStringList>("gone");
     QTest::addColumn<QStringList>("left");
 
-    QTest::newRow("second UserSG folder")
-        << "UserSG/doom2/savegame/Zorn3DSav1.z3dsg" << QStringList{"UserSG/Castle"}
-        << QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame", "Z3DLaunch/GameInfo/Save"};
-    QTest::newRow("a game's savegame")
-        << "Z3DGames/My Maps/SaveGame/Zorn3DSav3.z3dsg"
-        << QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame"}
-        << QStringList{"Z3DGames/My Maps/SaveGame", "Z3DAnFiles", "Z3DLaunch/GameInfo/Save"};
-    QTest::newRow("node folder") << "Z3DAnFiles/map01.gwa"
-                                 << QStringList{"UserSG/doom2", "Z3DGames/My Maps/SaveGame"}
-                                 << QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"};
-    QTest::newRow("zip records") << "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds"
-                                 << QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"}
-                                 << QStringList{"Z3DLaunch/GameInfo/Save/Zip",
-                                                "Z3DLaunch/GameInfo/Save/doom2.z3ds"};
+    const auto row = [](const char* name, const QString& failing, const QStringList& gone,
+                        const QStringList& left) {
+        QTest::newRow(name) << failing << gone << left;
+    };
+    row("second UserSG folder", "UserSG/doom2/savegame/Zorn3DSav1.z3dsg",
+        QStringList{"UserSG/Castle"},
+        QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame", "Z3DLaunch/GameInfo/Save"});
+    row("a game's savegame", "Z3DGames/My Maps/SaveGame/Zorn3DSav3.z3dsg",
+        QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame"},
+        QStringList{"Z3DGames/My Maps/SaveGame", "Z3DAnFiles", "Z3DLaunch/GameInfo/Save"});
+    row("node folder", "Z3DAnFiles/map01.gwa",
+        QStringList{"UserSG/doom2", "Z3DGames/My Maps/SaveGame"},
+        QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"});
+    row("zip records", "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds",
+        QStringList{"Z3DAnFiles", "Z3DLaunch/GameInfo/Save/Gwads"},
+        QStringList{"Z3DLaunch/GameInfo/Save/Zip", "Z3DLaunch/GameInfo/Save/doom2.z3ds"});
 }
 
 void TestSaveGames::purgeStopsAtFirstFailure()

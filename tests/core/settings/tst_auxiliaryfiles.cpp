@@ -118,20 +118,19 @@ void TestAuxiliaryFiles::lastInstallFolder_data()
     QTest::addColumn<QStringList>("folders");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("existing") << QStringList{"Downloads"} << QByteArray("@/Downloads\r\n")
-                              << "@/Downloads";
-    QTest::newRow("case differs") << QStringList{"Downloads"} << QByteArray("@/DOWNLOADS\r\n")
-                                  << "@/Downloads";
-    QTest::newRow("gone") << QStringList{} << QByteArray("@/Downloads\r\n") << "";
-    QTest::newRow("comma cuts the folder")
-        << QStringList{"Maps, new"} << QByteArray("@/Maps, new\r\n") << "";
-    QTest::newRow("comma, part before exists")
-        << QStringList{"Maps"} << QByteArray("@/Maps,rest\r\n") << "@/Maps";
-    QTest::newRow("quoted comma") << QStringList{"Maps, new"} << QByteArray("\"@/Maps, new\"\r\n")
-                                  << "@/Maps, new";
-    QTest::newRow("leading blanks")
-        << QStringList{"Downloads"} << QByteArray("   @/Downloads\r\n") << "@/Downloads";
-    QTest::newRow("empty file") << QStringList{} << QByteArray() << "";
+    const auto row = [](const char* name, const QStringList& folders, const QByteArray& file,
+                        const QString& expected) {
+        QTest::newRow(name) << folders << file << expected;
+    };
+    row("existing", QStringList{"Downloads"}, QByteArray("@/Downloads\r\n"), "@/Downloads");
+    row("case differs", QStringList{"Downloads"}, QByteArray("@/DOWNLOADS\r\n"), "@/Downloads");
+    row("gone", QStringList{}, QByteArray("@/Downloads\r\n"), "");
+    row("comma cuts the folder", QStringList{"Maps, new"}, QByteArray("@/Maps, new\r\n"), "");
+    row("comma, part before exists", QStringList{"Maps"}, QByteArray("@/Maps,rest\r\n"), "@/Maps");
+    row("quoted comma", QStringList{"Maps, new"}, QByteArray("\"@/Maps, new\"\r\n"), "@/Maps, new");
+    row("leading blanks", QStringList{"Downloads"}, QByteArray("   @/Downloads\r\n"),
+        "@/Downloads");
+    row("empty file", QStringList{}, QByteArray(), "");
 }
 
 void TestAuxiliaryFiles::lastInstallFolder()
@@ -204,35 +203,26 @@ void TestAuxiliaryFiles::texturePathValid_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("newPath");
     QTest::addColumn<QString>("newBox"); // "-" when the box keeps its text
-    QTest::newRow("folder holding Textures") << QStringList{"HiRes/Textures"} << "@/HiRes"
-                                             << "x" << true << "@/HiRes"
-                                             << "-";
-    QTest::newRow("path ending in lower-case textures")
-        << QStringList{"Pack/textures"} << "@/Pack/textures"
-        << "x" << true << "@/Pack/textures"
-        << "-";
-    QTest::newRow("case differs from disk") << QStringList{"Pack/Textures"} << "@/PACK/TEXTURES"
-                                            << "" << true << "@/Pack/Textures"
-                                            << "-";
-    QTest::newRow("gone: box text taken") << QStringList{"New/Textures"} << "@/Old"
-                                          << "@/New" << true << "@/New"
-                                          << "-";
-    QTest::newRow("named Textures but missing: default")
-        << QStringList{"Data/Textures"} << "@/Gone/Textures"
-        << "" << true << "@/Data/Textures"
-        << "@/Data/Textures";
-    QTest::newRow("existing folder without textures: default")
-        << QStringList{"Plain", "Data/Textures"} << "@/Plain"
-        << "@/Plain" << true << "@/Data/Textures"
-        << "@/Data/Textures";
-    QTest::newRow("nothing valid") << QStringList{"Plain"} << "@/Gone"
-                                   << "@/Gone2" << false << "@/Gone2"
-                                   << "-";
-    QTest::newRow("box holds the notice")
-        << QStringList{} << "@/Gone"
-        << "Not installed or the specified path is invalid" << false
-        << "Not installed or the specified path is invalid"
-        << "-";
+    const auto row = [](const char* name, const QStringList& folders, const QString& texturePath,
+                        const QString& boxText, bool valid, const QString& newPath,
+                        const QString& newBox) {
+        QTest::newRow(name) << folders << texturePath << boxText << valid << newPath << newBox;
+    };
+    row("folder holding Textures", QStringList{"HiRes/Textures"}, "@/HiRes", "x", true, "@/HiRes",
+        "-");
+    row("path ending in lower-case textures", QStringList{"Pack/textures"}, "@/Pack/textures", "x",
+        true, "@/Pack/textures", "-");
+    row("case differs from disk", QStringList{"Pack/Textures"}, "@/PACK/TEXTURES", "", true,
+        "@/Pack/Textures", "-");
+    row("gone: box text taken", QStringList{"New/Textures"}, "@/Old", "@/New", true, "@/New", "-");
+    row("named Textures but missing: default", QStringList{"Data/Textures"}, "@/Gone/Textures", "",
+        true, "@/Data/Textures", "@/Data/Textures");
+    row("existing folder without textures: default", QStringList{"Plain", "Data/Textures"},
+        "@/Plain", "@/Plain", true, "@/Data/Textures", "@/Data/Textures");
+    row("nothing valid", QStringList{"Plain"}, "@/Gone", "@/Gone2", false, "@/Gone2", "-");
+    row("box holds the notice", QStringList{}, "@/Gone",
+        "Not installed or the specified path is invalid", false,
+        "Not installed or the specified path is invalid", "-");
 }
 
 void TestAuxiliaryFiles::texturePathValid()
@@ -261,17 +251,19 @@ void TestAuxiliaryFiles::patchesAvailable_data()
     QTest::addColumn<QString>("texturePath");
     QTest::addColumn<bool>("available");
     QTest::addColumn<QString>("setDir");
-    QTest::newRow("installation patches")
-        << QStringList{"Data/Patches"} << "@/HiRes/Textures" << true << "@/unchanged";
-    QTest::newRow("beside Textures") << QStringList{"HiRes/Textures", "HiRes/Patches"}
-                                     << "@/HiRes/Textures" << true << "@/HiRes";
-    QTest::newRow("beside textures, trailing separator")
-        << QStringList{"HiRes/textures", "HiRes/patches"} << "@/HiRes/textures/" << true
-        << "@/HiRes";
-    QTest::newRow("set folder given")
-        << QStringList{"HiRes/Textures", "HiRes/Patches"} << "@/HiRes" << true << "@/HiRes";
-    QTest::newRow("none") << QStringList{"HiRes/Textures"} << "@/HiRes/Textures" << false
-                          << "@/HiRes";
+    const auto row = [](const char* name, const QStringList& folders, const QString& texturePath,
+                        bool available, const QString& setDir) {
+        QTest::newRow(name) << folders << texturePath << available << setDir;
+    };
+    row("installation patches", QStringList{"Data/Patches"}, "@/HiRes/Textures", true,
+        "@/unchanged");
+    row("beside Textures", QStringList{"HiRes/Textures", "HiRes/Patches"}, "@/HiRes/Textures", true,
+        "@/HiRes");
+    row("beside textures, trailing separator", QStringList{"HiRes/textures", "HiRes/patches"},
+        "@/HiRes/textures/", true, "@/HiRes");
+    row("set folder given", QStringList{"HiRes/Textures", "HiRes/Patches"}, "@/HiRes", true,
+        "@/HiRes");
+    row("none", QStringList{"HiRes/Textures"}, "@/HiRes/Textures", false, "@/HiRes");
 }
 
 void TestAuxiliaryFiles::patchesAvailable()
