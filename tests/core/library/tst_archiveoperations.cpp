@@ -13,6 +13,7 @@
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/LeftAlone.h"
+#include "support/OperationsFixture.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
 #include "support/SoleMessage.h"
@@ -32,7 +33,7 @@ namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 const QString kExtracted = QStringLiteral("Z3DLaunch/Zips/");
 
-struct Fixture
+struct Fixture : OperationsFixture<ArchiveOperations>
 {
     // Castle.zip selected and extracted (its members in subfolders), its records, check
     // record and save games; Other.zip beside it; an installed game elsewhere.
@@ -48,8 +49,6 @@ struct Fixture
         tree.addTextFile("Z3DLaunch/GameInfo/Zips/castle.z3dm", {"MAP01"});
         tree.addTextFile("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds", {"0"});
         tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
-        context.paths = tree.paths();
-        context.dialogs = &dialogs;
         GameSelection& s = context.selection;
         s.currentKind = GameKind::ZipArchive;
         s.currentGameFolder = tree.path(kExtracted);
@@ -68,20 +67,6 @@ struct Fixture
         ZipExtraction extraction(quiet);
         extraction.extract(zip, tree.path(kExtracted));
     }
-
-    // Runs operation on a fresh ArchiveOperations and returns the tree as it was before.
-    QSet<QString> run(void (ArchiveOperations::*operation)())
-    {
-        const QSet<QString> before = snapshot(tree);
-        ArchiveOperations operations(context, host);
-        (operations.*operation)();
-        return before;
-    }
-
-    InstallTree tree;
-    RecordingDialogs dialogs;
-    RecordingLibraryHost host;
-    LauncherContext context;
 };
 
 void verifyPrompt(const RecordingDialogs& dialogs, const QString& frame, const QString& window,

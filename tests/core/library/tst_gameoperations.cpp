@@ -13,6 +13,7 @@
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/LeftAlone.h"
+#include "support/OperationsFixture.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
 #include "support/SoleMessage.h"
@@ -41,14 +42,12 @@ const QStringList kBystanders{
     "Md2/other/model.md2",
 };
 
-struct Fixture
+struct Fixture : OperationsFixture<GameOperations>
 {
     Fixture()
     {
         for (const QString& file : kBystanders)
             tree.addFile(file, "keep");
-        context.paths = tree.paths();
-        context.dialogs = &dialogs;
     }
 
     // GamesDir/Castle/Gwads: two wads and a text file, its records, save games and the
@@ -106,20 +105,6 @@ struct Fixture
             list.removeFirst();
         return list;
     }
-
-    // Runs operation on a fresh GameOperations and returns the tree as it was before.
-    QSet<QString> run(void (GameOperations::*operation)())
-    {
-        const QSet<QString> before = snapshot(tree);
-        GameOperations operations(context, host);
-        (operations.*operation)();
-        return before;
-    }
-
-    InstallTree tree;
-    RecordingDialogs dialogs;
-    RecordingLibraryHost host;
-    LauncherContext context;
 };
 
 QString removalFailed()
