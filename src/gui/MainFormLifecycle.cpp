@@ -18,7 +18,6 @@
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/mainwindow.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/TexturePathController.h"
@@ -100,7 +99,7 @@ bool MainFormLifecycle::load()
         FileOperations::deleteMatching(zips, QStringLiteral("*.*"));
 
     placeWindow();
-    if (!SettingsBinder::applySettingsToControls(m_context.settings, m_window)) {
+    if (!m_window.applySettings(m_context.settings)) {
         m_onConfigurationError();
         return false;
     }
@@ -260,7 +259,7 @@ void MainFormLifecycle::unload()
     rememberWindowPosition();
     FileOperations::deleteFileIfExists(
         PathResolver::resolveUnder(m_context.paths.launcherDataDir, "pwad.z3d"));
-    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    m_window.gatherSettings(m_context.settings);
     if (!startup.settingsReset) {
         SettingsFile::write(
             PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),

@@ -3,13 +3,12 @@
 #include "core/platform/NumberFormat.h"
 #include "core/settings/LauncherSettings.h"
 #include "core/settings/SettingsTable.h"
-#include "gui/mainwindow.h"
-#include "gui/tabs/OptionsTab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QWidget>
 
 #include <algorithm>
 #include <limits>
@@ -62,17 +61,43 @@ int wholeNumber(const QString& text)
     return static_cast<int>(std::clamp<qint64>(reading.value, -32768, 32767));
 }
 
-bool applyLine(const SettingLine& line, LauncherSettings& settings, MainWindow& window)
+// The control of the form named name, unless it belongs to one of the other forms.
+template <class T>
+T* controlOf(const QWidget& form, const QString& name, const QList<const QWidget*>& others)
+{
+    T* control = form.findChild<T*>(name);
+    if (!control)
+        return nullptr;
+    for (const QWidget* other : others) {
+        if (other->isAncestorOf(control))
+            return nullptr;
+    }
+    return control;
+}
+
+// The line's control in the form: the box, list or text box it names, or for an option group
+// its first option.
+const QWidget* boundControl(const SettingLine& line, const QWidget& form,
+                            const QList<const QWidget*>& others)
+{
+    QString name = QLatin1String(line.control);
+    if (line.binding == SettingBinding::OptionGroup)
+        name += QLatin1String("_0");
+    return controlOf<QWidget>(form, name, others);
+}
+
+bool applyLine(const SettingLine& line, LauncherSettings& settings, QWidget& form,
+               const QList<const QWidget*>& others)
 {
     const QString name = QLatin1String(line.control);
     switch (line.binding) {
     case SettingBinding::CheckBox:
         if (!isSecondCopy(line))
-            window.control<QCheckBox>(name)->setChecked(line.flagValue(settings));
+            controlOf<QCheckBox>(form, name, others)->setChecked(line.flagValue(settings));
         return true;
     case SettingBinding::ComboText:
-        window.control<QComboBox>(name)->setCurrentText(
-            QString::number(line.numberValue(settings)));
+        controlOf<QComboBox>(form, name, others)
+            ->setCurrentText(QString::number(line.numberValue(settings)));
         return true;
     case SettingBinding::NumberText: {
         int value = line.numberValue(settings);
@@ -80,14 +105,14 @@ bool applyLine(const SettingLine& line, LauncherSettings& settings, MainWindow& 
             value = LauncherSettings::lightValueForDisplay(value);
             line.setNumber(settings, value);
         }
-        window.control<QLineEdit>(name)->setText(QString::number(value));
+        controlOf<QLineEdit>(form, name, others)->setText(QString::number(value));
         return true;
     }
     case SettingBinding::LineEdit:
-        window.control<QLineEdit>(name)->setText(line.textValue(settings));
+        controlOf<QLineEdit>(form, name, others)->setText(line.textValue(settings));
         return true;
     case SettingBinding::ListIndex: {
-        auto* list = window.control<QComboBox>(name);
+        auto* list = controlOf<QComboBox>(form, name, others);
         const int index = line.numberValue(settings);
         if (index < 0 || index >= list->count())
             return false;
@@ -97,7 +122,7 @@ bool applyLine(const SettingLine& line, LauncherSettings& settings, MainWindow& 
     case SettingBinding::OptionGroup: {
         const int index = line.numberValue(settings);
         auto* option =
-            window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(name).arg(index));
+            controlOf<QRadioButton>(form, QStringLiteral("%1_%2").arg(name).arg(index), others);
         if (index < 0 || !option)
             return false;
         option->setChecked(true);
@@ -110,12 +135,13 @@ bool applyLine(const SettingLine& line, LauncherSettings& settings, MainWindow& 
     return true;
 }
 
-void gatherLine(const SettingLine& line, LauncherSettings& settings, const MainWindow& window)
+void gatherLine(const SettingLine& line, LauncherSettings& settings, const QWidget& form,
+                const QList<const QWidget*>& others)
 {
     const QString name = QLatin1String(line.control);
     switch (line.binding) {
     case SettingBinding::CheckBox: {
-        auto* box = window.control<QCheckBox>(name);
+        auto* box = controlOf<QCheckBox>(form, name, others);
         if (name == QLatin1String("chkSound_2"))
             box->setChecked(line.flagValue(settings));
         else
@@ -123,19 +149,21 @@ void gatherLine(const SettingLine& line, LauncherSettings& settings, const MainW
         break;
     }
     case SettingBinding::ComboText:
-        line.setNumber(settings, wholeNumber(window.control<QComboBox>(name)->currentText()));
+        line.setNumber(settings,
+                       wholeNumber(controlOf<QComboBox>(form, name, others)->currentText()));
         break;
     case SettingBinding::NumberText:
-        line.setNumber(settings, wholeNumber(window.control<QLineEdit>(name)->text()));
+        line.setNumber(settings, wholeNumber(controlOf<QLineEdit>(form, name, others)->text()));
         break;
     case SettingBinding::LineEdit:
-        line.setText(settings, window.control<QLineEdit>(name)->text());
+        line.setText(settings, controlOf<QLineEdit>(form, name, others)->text());
         break;
     case SettingBinding::ListIndex:
-        line.setNumber(settings, std::max(0, window.control<QComboBox>(name)->currentIndex()));
+        line.setNumber(settings,
+                       std::max(0, controlOf<QComboBox>(form, name, others)->currentIndex()));
         break;
     case SettingBinding::OptionGroup:
-        if (window.control<QRadioButton>(name + QLatin1String("_0"))->isChecked())
+        if (controlOf<QRadioButton>(form, name + QLatin1String("_0"), others)->isChecked())
             line.setNumber(settings, 0);
         break;
     case SettingBinding::PanelButton:
@@ -146,31 +174,32 @@ void gatherLine(const SettingLine& line, LauncherSettings& settings, const MainW
 
 } // namespace
 
-bool SettingsBinder::applySettingsToControls(LauncherSettings& settings, MainWindow& window)
+bool SettingsBinder::apply(LauncherSettings& settings, QWidget& form,
+                           const QList<const QWidget*>& others)
 {
     std::vector<const SettingLine*> order;
     for (const SettingLine& line : SettingsTable::lines()) {
-        if (applyRank(line) >= 0)
+        if (applyRank(line) >= 0 && boundControl(line, form, others))
             order.push_back(&line);
     }
     std::stable_sort(order.begin(), order.end(), [](const SettingLine* a, const SettingLine* b) {
         return applyRank(*a) < applyRank(*b);
     });
     for (const SettingLine* line : order) {
-        if (!applyLine(*line, settings, window))
+        if (!applyLine(*line, settings, form, others))
             return false;
     }
-    // The values' colours and captions follow what the boxes now show.
-    window.optionsTab()->showCorpseCaption();
-    window.optionsTab()->showGrenadeCaption();
     return true;
 }
 
-void SettingsBinder::gatherSettingsFromControls(LauncherSettings& settings,
-                                                const MainWindow& window)
+void SettingsBinder::gather(LauncherSettings& settings, const QWidget& form,
+                            const QList<const QWidget*>& others)
 {
-    for (const SettingLine& line : SettingsTable::lines())
-        gatherLine(line, settings, window);
+    for (const SettingLine& line : SettingsTable::lines()) {
+        if (line.binding != SettingBinding::PanelButton && line.binding != SettingBinding::None &&
+            boundControl(line, form, others))
+            gatherLine(line, settings, form, others);
+    }
 }
 
 } // namespace z3d

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QList>
+
+class QWidget;
+
 namespace z3d {
 
 struct LauncherSettings;
-class MainWindow;
 
-// Moves the settings record onto the main window's controls and back, walking the control
-// column of the settings table.
+// Moves the settings record onto a form's controls and back, walking the control column of the
+// settings table. Each page binds its own controls, the main window those around the pages: a
+// form binds the lines whose control it holds, except controls inside the forms named in
+// `others` (the pages, when the main window binds its own).
 class SettingsBinder
 {
 public:
-    // Sets the controls from the record in a fixed order, because some controls' change
+    // Sets the form's controls from the record in a fixed order, because some controls' change
     // handlers act on others: the channel count, the corpse, ricochet and grenade values, the
     // skill list, the main and graphics boxes, the sky, after-launch and games-list options,
     // the model boxes, ChkGL, chkTesting, then the option, sound, launcher-preference and effect
@@ -20,15 +25,17 @@ public:
     // Returns false, at the first control it cannot set, when a stored index names no entry of
     // the skill list or no option of the sky, after-launch or games-list options; the caller
     // then resets the configuration. Controls set until then keep their new state.
-    static bool applySettingsToControls(LauncherSettings& settings, MainWindow& window);
+    static bool apply(LauncherSettings& settings, QWidget& form,
+                      const QList<const QWidget*>& others = {});
 
-    // Reads the controls back into the record: the five number boxes as whole numbers (an empty
-    // or unreadable box gives 0), the skill list's entry, every check box into its field (both
-    // fields of a box that feeds two), and 0 for the sky, after-launch and games-list options
-    // when their first option is selected (their other values are stored by the options'
-    // click handlers). " Enable ricochets" goes the other way: the box is set from the record,
-    // whose value its own click handler keeps current.
-    static void gatherSettingsFromControls(LauncherSettings& settings, const MainWindow& window);
+    // Reads the form's controls back into the record: the number boxes as whole numbers (an
+    // empty or unreadable box gives 0), the skill list's entry, every check box into its field
+    // (both fields of a box that feeds two), and 0 for the sky, after-launch and games-list
+    // options when their first option is selected (their other values are stored by the
+    // options' click handlers). " Enable ricochets" goes the other way: the box is set from the
+    // record, whose value its own click handler keeps current.
+    static void gather(LauncherSettings& settings, const QWidget& form,
+                       const QList<const QWidget*>& others = {});
 };
 
 } // namespace z3d

@@ -2,6 +2,7 @@
 
 #include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
@@ -344,6 +345,27 @@ void MainWindow::rememberLayout()
     layout()->activate();
     m_globalFrameTop = m_ui->GlobalFrame_0->y();
     m_chkFrameTop = m_ui->ChkFrame->y();
+}
+
+bool MainWindow::applySettings(LauncherSettings& settings)
+{
+    const QList<const QWidget*> pages{m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab,
+                                      m_modelsTab};
+    return m_soundTab->applySettings(settings) && m_optionsTab->applySettings(settings) &&
+           m_graphicsTab->applySettings(settings) && m_modelsTab->applySettings(settings) &&
+           m_gamesTab->applySettings(settings) && SettingsBinder::apply(settings, *this, pages);
+}
+
+void MainWindow::gatherSettings(LauncherSettings& settings) const
+{
+    const QList<const QWidget*> pages{m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab,
+                                      m_modelsTab};
+    m_soundTab->gatherSettings(settings);
+    m_optionsTab->gatherSettings(settings);
+    m_graphicsTab->gatherSettings(settings);
+    m_modelsTab->gatherSettings(settings);
+    m_gamesTab->gatherSettings(settings);
+    SettingsBinder::gather(settings, *this, pages);
 }
 
 int MainWindow::currentTab() const

@@ -113,6 +113,13 @@ public:
     // The index of the selected tab, -1 when none.
     int currentTab() const;
 
+    // The settings record onto every page's controls and the window's own, and back. The
+    // pages come first, so the window's own boxes (Basic Doom mode, the layout) act on values
+    // already in place. False when a stored index names no entry (the configuration is then
+    // reset).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
+
     // LauncherShell.
     void setLaunchEnabled(bool enabled) override;
     void setShortcutEnabled(bool enabled) override;

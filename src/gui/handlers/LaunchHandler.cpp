@@ -14,7 +14,6 @@
 #include "core/services/Dialogs.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/mainwindow.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
@@ -52,7 +51,7 @@ void LaunchHandler::launchButtonClick()
 
 void LaunchHandler::prepare()
 {
-    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    m_window.gatherSettings(m_context.settings);
     m_boxes = m_options.refreshForLaunch(m_context.selection.currentKind == GameKind::ScriptedMap);
 }
 

@@ -18,7 +18,6 @@
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/mainwindow.h"
-#include "gui/SettingsBinder.h"
 #include "gui/TexturePathController.h"
 
 #include <QAction>
@@ -99,7 +98,7 @@ void MainFormHandlers::connectMenus()
 
 void MainFormHandlers::saveSettings()
 {
-    SettingsBinder::gatherSettingsFromControls(m_context.settings, m_window);
+    m_window.gatherSettings(m_context.settings);
     if (!m_context.startup.settingsReset)
         SettingsFile::write(
             PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),

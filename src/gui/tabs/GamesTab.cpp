@@ -1,6 +1,7 @@
 #include "gui/tabs/GamesTab.h"
 
 #include "core/app/Twips.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_GamesTab.h"
 
@@ -31,6 +32,16 @@ GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<U
 }
 
 GamesTab::~GamesTab() = default;
+
+bool GamesTab::applySettings(LauncherSettings& settings)
+{
+    return SettingsBinder::apply(settings, *this);
+}
+
+void GamesTab::gatherSettings(LauncherSettings& settings) const
+{
+    SettingsBinder::gather(settings, *this);
+}
 
 QLabel* GamesTab::header(int index) const
 {

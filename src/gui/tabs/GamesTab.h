@@ -16,6 +16,8 @@ class GamesTab;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
 // (PwadList) with its header, the game-files list (PwadShowlist), the map list (MapList), the
 // save-game list (SaveGameList) and the two purge buttons. Filling and selecting belong to the
@@ -27,6 +29,10 @@ class GamesTab : public QGroupBox
 public:
     explicit GamesTab(QWidget* parent = nullptr);
     ~GamesTab() override;
+
+    // The page's part of the settings record (the controls the settings table names).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
 
     // The header labels: 0 games list, 1 "GAME FILES", 2 maps, 3 "SAVEGAMES".
     QLabel* header(int index) const;

@@ -1,6 +1,7 @@
 #include "gui/tabs/GraphicsTab.h"
 
 #include "core/launch/OptionAvailability.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_GraphicsTab.h"
 
@@ -13,6 +14,16 @@ GraphicsTab::GraphicsTab(QWidget* parent)
 }
 
 GraphicsTab::~GraphicsTab() = default;
+
+bool GraphicsTab::applySettings(LauncherSettings& settings)
+{
+    return SettingsBinder::apply(settings, *this);
+}
+
+void GraphicsTab::gatherSettings(LauncherSettings& settings) const
+{
+    SettingsBinder::gather(settings, *this);
+}
 
 QCheckBox* GraphicsTab::chkGraphics(int index) const
 {

@@ -16,6 +16,8 @@ class GraphicsTab;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 struct OptionAvailability;
 
 // Page 2 ("Graphics", TabFrame_2): the graphics boxes (chkGraphics 0..4) with the two sky-box
@@ -28,6 +30,10 @@ class GraphicsTab : public QGroupBox
 public:
     explicit GraphicsTab(QWidget* parent = nullptr);
     ~GraphicsTab() override;
+
+    // The page's part of the settings record (the controls the settings table names).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
 
     QCheckBox* chkGraphics(int index) const;
     QRadioButton* skyOpt(int index) const;

@@ -1,6 +1,7 @@
 #include "gui/tabs/ModelsTab.h"
 
 #include "core/launch/OptionAvailability.h"
+#include "gui/SettingsBinder.h"
 #include "ui_ModelsTab.h"
 
 #include <QCheckBox>
@@ -13,6 +14,16 @@ ModelsTab::ModelsTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique
 }
 
 ModelsTab::~ModelsTab() = default;
+
+bool ModelsTab::applySettings(LauncherSettings& settings)
+{
+    return SettingsBinder::apply(settings, *this);
+}
+
+void ModelsTab::gatherSettings(LauncherSettings& settings) const
+{
+    SettingsBinder::gather(settings, *this);
+}
 
 QCheckBox* ModelsTab::chkModelOpts(int index) const
 {

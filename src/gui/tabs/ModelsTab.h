@@ -14,6 +14,8 @@ class ModelsTab;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 struct OptionAvailability;
 
 // Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
@@ -26,6 +28,10 @@ class ModelsTab : public QGroupBox
 public:
     explicit ModelsTab(QWidget* parent = nullptr);
     ~ModelsTab() override;
+
+    // The page's part of the settings record (the controls the settings table names).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
 
     QCheckBox* chkModelOpts(int index) const;
     // Indices 1..4; nullptr otherwise.

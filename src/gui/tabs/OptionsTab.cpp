@@ -1,6 +1,7 @@
 #include "gui/tabs/OptionsTab.h"
 
 #include "core/launch/OptionAvailability.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_OptionsTab.h"
@@ -28,6 +29,21 @@ OptionsTab::OptionsTab(OptionChangeFlags& flags, QWidget* parent)
 }
 
 OptionsTab::~OptionsTab() = default;
+
+bool OptionsTab::applySettings(LauncherSettings& settings)
+{
+    if (!SettingsBinder::apply(settings, *this))
+        return false;
+    // The values' colours and captions follow what the boxes now show.
+    showCorpseCaption();
+    showGrenadeCaption();
+    return true;
+}
+
+void OptionsTab::gatherSettings(LauncherSettings& settings) const
+{
+    SettingsBinder::gather(settings, *this);
+}
 
 QCheckBox* OptionsTab::chkZ3DOpts(int index) const
 {

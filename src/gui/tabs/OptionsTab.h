@@ -14,6 +14,8 @@ class OptionsTab;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 struct OptionAvailability;
 
 struct OptionChangeFlags;
@@ -34,6 +36,10 @@ public:
 
     explicit OptionsTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
     ~OptionsTab() override;
+
+    // The page's part of the settings record (the controls the settings table names).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
 
     QCheckBox* chkZ3DOpts(int index) const;
     QCheckBox* chkLaunchPrefs(int index) const;

@@ -1,6 +1,7 @@
 #include "gui/tabs/SoundTab.h"
 
 #include "core/launch/OptionAvailability.h"
+#include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
 #include "ui_SoundTab.h"
@@ -26,6 +27,16 @@ SoundTab::SoundTab(OptionChangeFlags& flags, QWidget* parent)
 }
 
 SoundTab::~SoundTab() = default;
+
+bool SoundTab::applySettings(LauncherSettings& settings)
+{
+    return SettingsBinder::apply(settings, *this);
+}
+
+void SoundTab::gatherSettings(LauncherSettings& settings) const
+{
+    SettingsBinder::gather(settings, *this);
+}
 
 QCheckBox* SoundTab::chkSound(int index) const
 {

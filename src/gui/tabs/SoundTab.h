@@ -16,6 +16,8 @@ class SoundTab;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 struct OptionAvailability;
 
 struct OptionChangeFlags;
@@ -34,6 +36,10 @@ public:
 
     explicit SoundTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
     ~SoundTab() override;
+
+    // The page's part of the settings record (the controls the settings table names).
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
 
     QCheckBox* chkSound(int index) const;
     QComboBox* channelsBox() const;

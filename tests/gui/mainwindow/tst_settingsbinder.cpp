@@ -95,7 +95,7 @@ void TestSettingsBinder::cleanup()
 void TestSettingsBinder::applyShowsEveryField()
 {
     m_settings = changedSettings();
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     MainWindow& w = *m_window;
     QCOMPARE(w.control<QComboBox>("cbChannels")->currentText(), QString("48"));
     QCOMPARE(w.control<QLineEdit>("Corpse")->text(), QString("5"));
@@ -120,7 +120,7 @@ void TestSettingsBinder::roundTrip()
 {
     const LauncherSettings expected = changedSettings();
     m_settings = expected;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
 
     // Put other values into every field a control feeds, then read the controls back.
     for (const SettingLine& line : SettingsTable::lines()) {
@@ -139,7 +139,7 @@ void TestSettingsBinder::roundTrip()
             break;
         }
     }
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
 
     LauncherSettings readBack = m_settings;
     // Choosing skill 3 in the lists also made it the remembered skill.
@@ -167,7 +167,7 @@ void TestSettingsBinder::firstOptionsGatherAsZero()
     m_settings.skyboxStyle = 1;
     m_settings.afterLaunchOption = 2;
     m_settings.gamesListView = 2;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     m_window->skyOpt(0)->setChecked(true);
     m_window->exitOption(0)->setChecked(true);
     findControl<QRadioButton>(*m_window, "OptionUdir", 0)->setChecked(true);
@@ -175,7 +175,7 @@ void TestSettingsBinder::firstOptionsGatherAsZero()
     m_settings.afterLaunchOption = 2;
     m_settings.gamesListView = 2;
 
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QCOMPARE(m_settings.skyboxStyle, 0);
     QCOMPARE(m_settings.afterLaunchOption, 0);
     QCOMPARE(m_settings.gamesListView, 0);
@@ -183,7 +183,7 @@ void TestSettingsBinder::firstOptionsGatherAsZero()
     // Any other option's value is the one its click stored.
     m_window->exitOption(1)->click();
     m_settings.afterLaunchOption = 2;
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QCOMPARE(m_settings.afterLaunchOption, 2);
 }
 
@@ -195,33 +195,33 @@ void TestSettingsBinder::doubledBoxesFeedBothFields()
     m_settings.fastMonsters = false;
     m_settings.monsterRespawn = true;
     m_settings.monsterRespawnCopy = false;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     // The box shows its main field.
     QVERIFY(m_window->chkGraphics(2)->isChecked());
     QVERIFY(!m_window->chkZ3DOpts(5)->isChecked());
     QVERIFY(m_window->chkZ3DOpts(8)->isChecked());
 
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QVERIFY(m_settings.detailTexturesCopy && m_settings.detailTextures);
     QVERIFY(!m_settings.fastMonstersCopy && !m_settings.fastMonsters);
     QVERIFY(m_settings.monsterRespawn && m_settings.monsterRespawnCopy);
 
     m_window->chkMain(6)->setChecked(true);
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QVERIFY(m_settings.noMonsters);
 }
 
 void TestSettingsBinder::ricochetsGatheredFromTheField()
 {
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     QVERIFY(m_window->chkSound(2)->isChecked());
     m_window->chkSound(2)->setChecked(false); // not a click: the field stays on
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QVERIFY(m_settings.ricochets);
     QVERIFY(m_window->chkSound(2)->isChecked());
 
     m_window->chkSound(2)->click();
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     QVERIFY(!m_settings.ricochets);
     QVERIFY(!m_window->chkSound(2)->isChecked());
 }
@@ -258,7 +258,7 @@ void TestSettingsBinder::numberBoxes()
         combo->setCurrentText(text);
     else
         m_window->control<QLineEdit>(box)->setText(text);
-    SettingsBinder::gatherSettingsFromControls(m_settings, *m_window);
+    m_window->gatherSettings(m_settings);
     const SettingLine* line = SettingsTable::linesForControl(box).value(0);
     QVERIFY(line);
     QCOMPARE(line->numberValue(m_settings), value);
@@ -279,7 +279,7 @@ void TestSettingsBinder::lightValueAbove255Shows200()
     QFETCH(int, stored);
     QFETCH(int, shown);
     m_settings.lightValue = stored;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     QCOMPARE(m_window->control<QLineEdit>("LightText")->text(), QString::number(shown));
     QCOMPARE(m_settings.lightValue, shown);
 }
@@ -307,7 +307,7 @@ void TestSettingsBinder::badIndexReported()
     QFETCH(bool, applied);
     SettingsTable::line(line)->setNumber(m_settings, value);
     m_settings.extraCommandLine = QStringLiteral("-last");
-    QCOMPARE(SettingsBinder::applySettingsToControls(m_settings, *m_window), applied);
+    QCOMPARE(m_window->applySettings(m_settings), applied);
     // The box set last is reached only when nothing failed before it.
     QCOMPARE(m_window->control<QLineEdit>("edCustom")->text() == "-last", applied);
 }
@@ -319,7 +319,7 @@ void TestSettingsBinder::applyOrderLetsLaterBoxesWin()
     m_settings.advancedOptions = true;
     m_settings.shortcutCreation = true;
     m_window->auxButton(2)->hide();
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     QVERIFY(!m_window->auxButton(2)->isHidden());
     QCOMPARE(m_window->height(), m_window->twips().height(MainWindow::kFullHeightTwips));
 }
@@ -328,14 +328,14 @@ void TestSettingsBinder::zeroValuesShowTheirCaptions()
 {
     m_settings.corpseFadeSeconds = 0;
     m_settings.grenadeTimeout = 0;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(), QString("No corpse fade"));
     QCOMPARE(TextColour::of(m_window->control<QLineEdit>("Corpse")), QColor(192, 0, 0));
     QCOMPARE(m_window->control<QCheckBox>("ChkGL")->text(), QString("Pipebomb Launcher"));
 
     m_settings.corpseFadeSeconds = 4;
     m_settings.grenadeTimeout = 1;
-    QVERIFY(SettingsBinder::applySettingsToControls(m_settings, *m_window));
+    QVERIFY(m_window->applySettings(m_settings));
     QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(),
              QString("Seconds before corpses fade"));
     QVERIFY(TextColour::of(m_window->control<QLineEdit>("Corpse")) != QColor(192, 0, 0));
