@@ -19,6 +19,8 @@
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
+#include "gui/tabs/ModelsTab.h"
+#include "gui/tabs/SoundTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/TexturePathController.h"
 #include "gui/WindowPosition.h"
@@ -104,10 +106,8 @@ bool MainFormLifecycle::load()
         return false;
     }
     buildPlaylists();
-    if (m_context.settings.developmentMode) {
-        m_window.control<QWidget>(QStringLiteral("chkTesting"))->setVisible(true);
-        m_window.exitOption(0)->setVisible(true);
-    }
+    if (m_context.settings.developmentMode)
+        m_window.offerDevelopmentMode();
     if (m_context.settings.afterLaunchOption == 0)
         m_window.exitOption(0)->setVisible(true);
     if (m_context.settings.skill == 0)
@@ -121,13 +121,13 @@ bool MainFormLifecycle::load()
     m_handlers->options().applyAtLoad();
     m_window.selectStartupOptions();
     if (!m_context.settings.playlistFrameFlag)
-        m_window.control<QWidget>(QStringLiteral("PlaylistFrame"))->setVisible(true);
+        m_window.soundTab()->showPlaylistFrame();
     showSettingsResetNotice();
     showStoredValueCaptions();
     setModelOptions();
-    m_window.control<QWidget>(QStringLiteral("ImageCM"))
-        ->setVisible(ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
-                     m_context.settings.advancedOptions && m_context.settings.gamesListView == 0);
+    m_window.gamesTab()->offerScriptedMapsToggle(
+        ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
+        m_context.settings.advancedOptions && m_context.settings.gamesListView == 0);
     m_window.setWindowTitle(m_context.startup.windowTitle);
     m_context.texture.windowLoaded = true;
     return true;
@@ -163,7 +163,7 @@ bool MainFormLifecycle::loadSettings()
     // A corpse time of 0 leaves nothing for the resurrection to fade.
     if (loaded.result.corpseFadeZero)
         m_context.settings.resurrectWithFade = false;
-    m_window.control<QListWidget>(QStringLiteral("GlobalDefList"))->clear();
+    m_window.modelsTab()->clearDefinitions();
     loadDefinitionLists();
     return true;
 }
@@ -195,7 +195,7 @@ void MainFormLifecycle::placeWindow()
     const int screenHeight = twips.fromHeight(screen.height());
     if (m_context.startup.wineMode) {
         centreWindow();
-        m_window.control<QWidget>(QStringLiteral("WineImage"))->setVisible(true);
+        m_window.showWineMarker();
         return;
     }
     const LauncherSettings& settings = m_context.settings;
@@ -230,15 +230,14 @@ void MainFormLifecycle::showStoredValueCaptions()
 
 void MainFormLifecycle::activate()
 {
-    auto* games = m_window.control<QListWidget>(QStringLiteral("PwadList"));
     // Only when nothing is selected: each activation would otherwise take the player's
     // choice away again.
-    if (m_context.settings.lastDoomGame.isEmpty() && games->count() > 0 && games->currentRow() < 0)
-        games->setCurrentRow(0);
+    if (m_context.settings.lastDoomGame.isEmpty())
+        m_handlers->games().selectFirstGameWhenNoneIs();
     const QString autoPlaylist =
         PathResolver::resolveUnder(m_context.paths.launcherDir, "music/auto-playlist.z3d");
     if (!PathResolver::fileExists(autoPlaylist))
-        m_window.chkSound(4)->setChecked(false);
+        m_window.soundTab()->uncheckAutoPlaylist();
 }
 
 void MainFormLifecycle::rememberWindowPosition()

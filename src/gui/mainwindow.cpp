@@ -615,6 +615,17 @@ void MainWindow::selButtonClick()
     selectStartupOptions();
 }
 
+void MainWindow::offerDevelopmentMode()
+{
+    m_ui->chkTesting->setVisible(true);
+    m_ui->ExitOption_0->setVisible(true);
+}
+
+void MainWindow::showWineMarker()
+{
+    m_ui->WineImage->setVisible(true);
+}
+
 void MainWindow::selectStartupOptions()
 {
     const bool edit = !m_wineMode && m_settings.lowerPanelMode == kEditPanel;

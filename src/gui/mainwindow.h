@@ -164,6 +164,10 @@ public:
     // Toggles the lower panel between 1 (" Command Line ") and 2 (" Z3D Edit "); stays 1
     // under "/WINE".
     void selButtonClick();
+    // "Development mode": its box and the "Normal" after-launch option are offered.
+    void offerDevelopmentMode();
+    // The Wine marker (WineImage), shown under "/WINE".
+    void showWineMarker();
     // Shows the lower panel lowerPanelMode names (the command line under "/WINE").
     void selectStartupOptions();
 

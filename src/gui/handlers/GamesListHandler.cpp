@@ -187,6 +187,12 @@ void GamesListHandler::selectFirstGame()
         selectRow(m_games, 0);
 }
 
+void GamesListHandler::selectFirstGameWhenNoneIs()
+{
+    if (m_games->currentRow() < 0)
+        selectFirstGame();
+}
+
 void GamesListHandler::clearGameLists()
 {
     m_games->clear();

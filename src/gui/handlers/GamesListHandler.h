@@ -70,6 +70,8 @@ public:
     bool selectGameNamed(const QString& game);
     // Selects the first games-list entry when there is one.
     void selectFirstGame();
+    // The same, unless an entry is selected already.
+    void selectFirstGameWhenNoneIs();
     // The games list shows the commercial games.
     bool showsCommercialGames() const;
     // Empties the games list, the game-files list and the map list.

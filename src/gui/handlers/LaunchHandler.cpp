@@ -141,9 +141,9 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
     m_context.settings = outcome.settings;
     m_context.launch = outcome.state;
     // Options a model-pack test switched off stay off, also in the boxes the exit gathers.
-    m_window.chkAltModels(1)->setChecked(outcome.settings.orrinWeapons);
-    m_window.chkAltModels(2)->setChecked(outcome.settings.orrinAltWeapons);
-    m_window.chkAltModels(3)->setChecked(outcome.settings.pellamOrrinModels);
+    m_window.modelsTab()->showAlternativeModels(outcome.settings.orrinWeapons,
+                                                outcome.settings.orrinAltWeapons,
+                                                outcome.settings.pellamOrrinModels);
     if (!outcome.refusal)
         return true;
     const LaunchMessage& message = outcome.refusal->message;

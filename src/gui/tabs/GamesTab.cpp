@@ -108,6 +108,11 @@ void GamesTab::showView(int view)
     }
 }
 
+void GamesTab::offerScriptedMapsToggle(bool offered)
+{
+    m_ui->ImageCM->setVisible(offered);
+}
+
 void GamesTab::offerZipLibraryView(bool offered)
 {
     m_optionUdir[2]->setVisible(offered);

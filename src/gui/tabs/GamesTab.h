@@ -48,6 +48,8 @@ public:
     // Shows a view as the one in force: its option selected without a viewChosen, its caption
     // dark red and the other two in the button-text colour.
     void showView(int view);
+    // The scripted-map toggle picture (ImageCM).
+    void offerScriptedMapsToggle(bool offered);
     // The zip library's view option ("Zip Libray") is offered only in the advanced layout.
     void offerZipLibraryView(bool offered);
 

@@ -53,6 +53,19 @@ QPushButton* ModelsTab::removeDefinitionButton() const
     return m_ui->butRemoveGlobalDefs;
 }
 
+void ModelsTab::clearDefinitions()
+{
+    m_ui->GlobalDefList->clear();
+}
+
+void ModelsTab::showAlternativeModels(bool orrinWeapons, bool orrinAltWeapons,
+                                      bool pellamOrrinModels)
+{
+    m_ui->chkAltModels_1->setChecked(orrinWeapons);
+    m_ui->chkAltModels_2->setChecked(orrinAltWeapons);
+    m_ui->chkAltModels_3->setChecked(pellamOrrinModels);
+}
+
 void ModelsTab::applyAvailability(const OptionAvailability& available)
 {
     const bool on = available.enhancements;

@@ -41,6 +41,11 @@ public:
     QPushButton* addDefinitionButton() const;
     QPushButton* removeDefinitionButton() const;
 
+    // Empties the definition-file list.
+    void clearDefinitions();
+    // Shows the alternative-model choices a model-pack test may have switched off (Orrinpack
+    // weapons, its alternative weapons, Pellam's models with Orrinpack's).
+    void showAlternativeModels(bool orrinWeapons, bool orrinAltWeapons, bool pellamOrrinModels);
     // Enables every control of the page with the enhancements: the three model frames, the
     // definitions list with its two buttons and the model and alternative-model boxes.
     void applyAvailability(const OptionAvailability& available);

@@ -77,6 +77,16 @@ void SoundTab::ricoButtonClick(int index)
     m_flags.ricochetChanged = true;
 }
 
+void SoundTab::showPlaylistFrame()
+{
+    m_ui->PlaylistFrame->setVisible(true);
+}
+
+void SoundTab::uncheckAutoPlaylist()
+{
+    m_ui->chkSound_4->setChecked(false);
+}
+
 void SoundTab::applyAvailability(const OptionAvailability& available)
 {
     for (QWidget* control :

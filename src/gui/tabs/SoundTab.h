@@ -57,6 +57,11 @@ public:
     // with its own.
     void applyAvailability(const OptionAvailability& available);
 
+    // The " Music Playlists " frame.
+    void showPlaylistFrame();
+    // "Auto" (chkSound_4) is unchecked when there is no automatic playlist.
+    void uncheckAutoPlaylist();
+
 signals:
     // The player clicked " Enable ricochets"; the ricochet setting is marked as changed.
     void ricochetsClicked(bool enabled);
