@@ -102,7 +102,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPages()
 {
     m_gamesTab = new GamesTab(m_ui->TabArea);
-    m_optionsTab = new OptionsTab(m_flags, m_ui->TabArea);
+    m_optionsTab = new OptionsTab(m_flags, m_settings, m_ui->TabArea);
     m_graphicsTab = new GraphicsTab(m_ui->TabArea);
     m_soundTab = new SoundTab(m_flags, m_ui->TabArea);
     m_modelsTab = new ModelsTab(m_ui->TabArea);
@@ -136,16 +136,19 @@ void MainWindow::wireHandlers()
     for (int i = 0; i < kAuxButtonCount; ++i)
         connect(auxButton(i), &QAbstractButton::clicked, this,
                 [this, i] { emit auxButtonClicked(i); });
-    for (int i = 0; i < 6; ++i)
-        connect(chkLaunchPrefs(i), &QAbstractButton::toggled, this,
-                [this, i] { chkLaunchPrefsClick(i); });
+    connect(m_graphicsTab, &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
+    connect(m_optionsTab, &OptionsTab::rememberedMapsDropped, this,
+            &MainWindow::deleteRememberedMaps);
+    connect(m_optionsTab, &OptionsTab::rememberedSavesDropped, this,
+            &MainWindow::deleteRememberedSaves);
+    connect(m_optionsTab, &OptionsTab::shortcutCreationChanged, auxButton(kShortcutButton),
+            &QWidget::setVisible);
+    connect(m_optionsTab, &OptionsTab::tooltipsDisabledChanged, this,
+            &MainWindow::tooltipsDisabledChanged);
+    connect(m_optionsTab, &OptionsTab::tipsDisplayChanged, this, &MainWindow::tipsDisplayChanged);
     for (int i = 0; i < 2; ++i) {
         connect(skillsLevel(i), &QComboBox::currentIndexChanged, this,
                 [this, i] { skillsLevelClick(i); });
-        connect(skyOpt(i), &QAbstractButton::toggled, this, [this, i](bool on) {
-            if (on)
-                skyOptClick(i);
-        });
     }
     for (int i = 0; i < 3; ++i) {
         connect(exitOption(i), &QAbstractButton::toggled, this, [this, i](bool on) {
@@ -231,49 +234,9 @@ QCheckBox* MainWindow::chkMain(int index) const
 {
     return member<QCheckBox>("chkMain", index);
 }
-QCheckBox* MainWindow::chkSound(int index) const
-{
-    return member<QCheckBox>("chkSound", index);
-}
-
-QCheckBox* MainWindow::chkGraphics(int index) const
-{
-    return member<QCheckBox>("chkGraphics", index);
-}
-
-QCheckBox* MainWindow::chkEffects(int index) const
-{
-    return member<QCheckBox>("chkEffects", index);
-}
-
-QCheckBox* MainWindow::chkZ3DOpts(int index) const
-{
-    return member<QCheckBox>("chkZ3DOpts", index);
-}
-
-QCheckBox* MainWindow::chkLaunchPrefs(int index) const
-{
-    return member<QCheckBox>("chkLaunchPrefs", index);
-}
-
-QCheckBox* MainWindow::chkModelOpts(int index) const
-{
-    return member<QCheckBox>("ChkModelOpts", index);
-}
-
-QCheckBox* MainWindow::chkAltModels(int index) const
-{
-    return member<QCheckBox>("chkAltModels", index);
-}
-
 QRadioButton* MainWindow::exitOption(int index) const
 {
     return member<QRadioButton>("ExitOption", index);
-}
-
-QRadioButton* MainWindow::skyOpt(int index) const
-{
-    return member<QRadioButton>("SkyOpt", index);
 }
 
 QToolButton* MainWindow::auxButton(int index) const
@@ -281,37 +244,14 @@ QToolButton* MainWindow::auxButton(int index) const
     return member<QToolButton>("AuxButton", index);
 }
 
-QPushButton* MainWindow::butMusic(int index) const
-{
-    return member<QPushButton>("butMusic", index);
-}
-
-QAbstractButton* MainWindow::ricoButton(int index) const
-{
-    return member<QAbstractButton>("RicoButton", index);
-}
-
 QComboBox* MainWindow::skillsLevel(int index) const
 {
     return member<QComboBox>("SkillsLevel", index);
 }
 
-QLabel* MainWindow::resLabel(int index) const
-{
-    return member<QLabel>("ResLabel", index);
-}
-QLabel* MainWindow::autoLabel(int index) const
-{
-    return member<QLabel>("Auto", index);
-}
 QLabel* MainWindow::imageDG(int index) const
 {
     return member<QLabel>("ImageDG", index);
-}
-
-QGroupBox* MainWindow::frameModel(int index) const
-{
-    return member<QGroupBox>("FrameModel", index);
 }
 
 GamesTab* MainWindow::gamesTab() const
@@ -435,7 +375,7 @@ void MainWindow::updateLaunchButtons()
     const int view = m_gamesTab->selectedView();
     const bool gameFileSelected = !selected.isEmpty();
 
-    if (chkLaunchPrefs(2)->isChecked() &&
+    if (m_optionsTab->shortcutCreationChosen() &&
         ((view == 0 && gameFileSelected) || (view == 1 && wadSelected)))
         shortcut->setEnabled(true);
     else if (view == 2 && gameFileSelected)
@@ -487,7 +427,7 @@ void MainWindow::advancedMode()
     chkMain(kNoMonsters)->show();
     for (int i : {4, 5, 6})
         auxButton(i)->show();
-    if (chkLaunchPrefs(2)->isChecked())
+    if (m_optionsTab->shortcutCreationChosen())
         auxButton(kShortcutButton)->show();
     if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() &&
         m_gamesTab->selectedView() == 0)
@@ -501,41 +441,6 @@ void MainWindow::setWindowHeightTwips(int heightTwips)
 {
     setFixedHeight(twips().height(heightTwips));
     layout()->activate();
-}
-
-void MainWindow::chkLaunchPrefsClick(int index)
-{
-    QCheckBox* box = chkLaunchPrefs(index);
-    if (!box)
-        return;
-    const bool on = box->isChecked();
-    switch (index) {
-    case 0:
-        m_settings.rememberLastMap = on;
-        if (!on)
-            deleteRememberedMaps();
-        break;
-    case 1:
-        m_settings.rememberLastSavegame = on;
-        if (!on)
-            deleteRememberedSaves();
-        break;
-    case 2:
-        m_settings.shortcutCreation = on;
-        auxButton(kShortcutButton)->setVisible(on);
-        break;
-    case 3:
-        m_settings.disableTooltips = on;
-        emit tooltipsDisabledChanged(on);
-        break;
-    case 4:
-        m_settings.wadFilesOnly = on;
-        break;
-    case 5:
-        m_settings.showTips = on;
-        emit tipsDisplayChanged(on);
-        break;
-    }
 }
 
 // Failures are not reported: a record that cannot be deleted is simply left behind.

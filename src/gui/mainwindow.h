@@ -34,7 +34,8 @@ class SoundTab;
 // The launcher's main window: the five tab pages, the compact default and the full advanced
 // layout, the launcher preferences, the command buttons and the option handlers that only
 // change what the window shows. Every control carries its documented objectName (an array
-// member as name + "_" + index) and is reachable through control<T>() or a typed accessor.
+// member as name + "_" + index); the window's own control arrays are reachable by index, the
+// pages' controls only through the pages.
 //
 // The window keeps a reference to the process-wide settings record; handlers that store a value
 // write it there. Work that belongs to other parts of the launcher is asked for by signals.
@@ -52,35 +53,14 @@ public:
     explicit MainWindow(LauncherSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The control with this objectName; asserts in debug builds when there is none.
-    template <class T> T* control(const QString& objectName) const
-    {
-        T* found = findChild<T*>(objectName);
-        Q_ASSERT_X(found, "MainWindow::control", qPrintable(objectName));
-        return found;
-    }
-
-    // Control arrays by index (nullptr for an index the array does not have).
+    // The window's own control arrays by index (nullptr for an index the array lacks).
     QAbstractButton* optionTabs(int index) const;
     QGroupBox* tabFrame(int index) const;
     QCheckBox* chkMain(int index) const;
-    QCheckBox* chkSound(int index) const;
-    QCheckBox* chkGraphics(int index) const;
-    QCheckBox* chkEffects(int index) const;
-    QCheckBox* chkZ3DOpts(int index) const;
-    QCheckBox* chkLaunchPrefs(int index) const;
-    QCheckBox* chkModelOpts(int index) const;
-    QCheckBox* chkAltModels(int index) const;
     QRadioButton* exitOption(int index) const;
-    QRadioButton* skyOpt(int index) const;
     QToolButton* auxButton(int index) const;
-    QPushButton* butMusic(int index) const;
-    QAbstractButton* ricoButton(int index) const;
     QComboBox* skillsLevel(int index) const;
-    QLabel* resLabel(int index) const;
-    QLabel* autoLabel(int index) const;
     QLabel* imageDG(int index) const;
-    QGroupBox* frameModel(int index) const;
 
     GamesTab* gamesTab() const;
     OptionsTab* optionsTab() const;
@@ -145,8 +125,6 @@ public:
     // from the entries of the game-files and map lists and the selected view.
     void updateLaunchButtons();
 
-    // chkLaunchPrefs_Click: stores the box in its setting, then the index's own effect.
-    void chkLaunchPrefsClick(int index);
     // Form_KeyDown with a Qt key code; true when the key is swallowed.
     bool formKeyDown(int key);
     // The games list's selecting state, during which Up and Down are swallowed.

@@ -11,6 +11,11 @@ GraphicsTab::GraphicsTab(QWidget* parent)
     : QGroupBox(parent), m_ui(std::make_unique<Ui::GraphicsTab>())
 {
     m_ui->setupUi(this);
+    for (auto [option, style] : {std::pair{m_ui->SkyOpt_0, 0}, std::pair{m_ui->SkyOpt_1, 1}})
+        connect(option, &QAbstractButton::toggled, this, [this, style](bool on) {
+            if (on)
+                emit skyboxStyleChosen(style);
+        });
 }
 
 GraphicsTab::~GraphicsTab() = default;

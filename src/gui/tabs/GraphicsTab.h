@@ -54,6 +54,10 @@ public:
     // "High resolution patches" is checked.
     bool hiResPatchesChosen() const;
 
+signals:
+    // A sky-box style option (SkyOpt) became selected.
+    void skyboxStyleChosen(int style);
+
 private:
     std::unique_ptr<Ui::GraphicsTab> m_ui;
 };

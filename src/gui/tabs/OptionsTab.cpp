@@ -1,6 +1,7 @@
 #include "gui/tabs/OptionsTab.h"
 
 #include "core/launch/OptionAvailability.h"
+#include "core/settings/LauncherSettings.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TextColour.h"
@@ -15,10 +16,16 @@ constexpr int kResurrectWithFade = 3;
 constexpr int kUnderwaterFakeGlow = 4;
 } // namespace
 
-OptionsTab::OptionsTab(OptionChangeFlags& flags, QWidget* parent)
-    : QGroupBox(parent), m_ui(std::make_unique<Ui::OptionsTab>()), m_flags(flags)
+OptionsTab::OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWidget* parent)
+    : QGroupBox(parent), m_ui(std::make_unique<Ui::OptionsTab>()), m_flags(flags),
+      m_settings(settings)
 {
     m_ui->setupUi(this);
+    m_chkLaunchPrefs = {m_ui->chkLaunchPrefs_0, m_ui->chkLaunchPrefs_1, m_ui->chkLaunchPrefs_2,
+                        m_ui->chkLaunchPrefs_3, m_ui->chkLaunchPrefs_4, m_ui->chkLaunchPrefs_5};
+    for (int i = 0; i < int(m_chkLaunchPrefs.size()); ++i)
+        connect(m_chkLaunchPrefs[i], &QAbstractButton::toggled, this,
+                [this, i](bool on) { launchPreferenceChanged(i, on); });
     connect(m_ui->butleft, &QAbstractButton::clicked, this, &OptionsTab::butleftClick);
     connect(m_ui->butRight, &QAbstractButton::clicked, this, &OptionsTab::butRightClick);
     connect(m_ui->butLeft2, &QAbstractButton::clicked, this, &OptionsTab::butLeft2Click);
@@ -135,6 +142,42 @@ void OptionsTab::showGrenadeCaption()
         TextColour::reset(m_ui->Timeout);
         m_ui->ChkGL->setText(QStringLiteral("Grenade Launcher"));
     }
+}
+
+void OptionsTab::launchPreferenceChanged(int index, bool on)
+{
+    switch (index) {
+    case 0:
+        m_settings.rememberLastMap = on;
+        if (!on)
+            emit rememberedMapsDropped();
+        break;
+    case 1:
+        m_settings.rememberLastSavegame = on;
+        if (!on)
+            emit rememberedSavesDropped();
+        break;
+    case 2:
+        m_settings.shortcutCreation = on;
+        emit shortcutCreationChanged(on);
+        break;
+    case 3:
+        m_settings.disableTooltips = on;
+        emit tooltipsDisabledChanged(on);
+        break;
+    case 4:
+        m_settings.wadFilesOnly = on;
+        break;
+    case 5:
+        m_settings.showTips = on;
+        emit tipsDisplayChanged(on);
+        break;
+    }
+}
+
+bool OptionsTab::shortcutCreationChosen() const
+{
+    return m_ui->chkLaunchPrefs_2->isChecked();
 }
 
 void OptionsTab::applyAvailability(const OptionAvailability& available)

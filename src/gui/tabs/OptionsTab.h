@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include <array>
 #include <memory>
 
 class QCheckBox;
@@ -34,7 +35,8 @@ public:
     static constexpr int kMaxCorpseSeconds = 9;
     static constexpr int kMaxGrenadeSeconds = 7;
 
-    explicit OptionsTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
+    // The launcher preferences write their fields of settings as the player changes them.
+    OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWidget* parent = nullptr);
     ~OptionsTab() override;
 
     // The page's part of the settings record (the controls the settings table names).
@@ -75,16 +77,31 @@ public:
     // The whole number a display box shows; 0 when it shows none.
     static int shownValue(const QLineEdit* box);
 
+    // "Shortcut creation" is checked.
+    bool shortcutCreationChosen() const;
+
 signals:
     // A corpse-fade button changed the seconds (the page has applied their rule already).
     void corpseFadeChanged(int seconds);
+    // "Remember last map" / "Remember last savegame" turned off: the remembered maps / save
+    // games are to be forgotten.
+    void rememberedMapsDropped();
+    void rememberedSavesDropped();
+    // "Shortcut creation", "Disable tooltip text" and "Display tip of the day" changed.
+    void shortcutCreationChanged(bool on);
+    void tooltipsDisabledChanged(bool disabled);
+    void tipsDisplayChanged(bool show);
 
 private:
+    // chkLaunchPrefs_Click: stores the box in its setting, then the index's own effect.
+    void launchPreferenceChanged(int index, bool on);
     void stepCorpse(int delta);
     void stepGrenade(int delta);
 
     std::unique_ptr<Ui::OptionsTab> m_ui;
     OptionChangeFlags& m_flags;
+    LauncherSettings& m_settings;
+    std::array<QCheckBox*, 6> m_chkLaunchPrefs{};
 };
 
 } // namespace z3d

@@ -166,7 +166,7 @@ private slots:
         Launcher launcher(installation.tree);
         QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = launcher.window();
-        window.chkLaunchPrefs(2)->setChecked(true);
+        findControl<QCheckBox>(window, "chkLaunchPrefs", 2)->setChecked(true);
         launcher.list("PwadList")->setCurrentRow(0);
         window.skillsLevel(1)->setCurrentIndex(4);
         launcher.list("MapList")->setCurrentRow(6);

@@ -4,6 +4,7 @@
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/TexturePathController.h"
+#include "support/Controls.h"
 #include "support/InstallTree.h"
 
 #include <QCheckBox>
@@ -31,25 +32,25 @@ struct Fixture
     // Every control Basic Doom mode switches off.
     QList<QWidget*> enhancements() const
     {
-        QList<QWidget*> controls{window.chkGraphics(2),
-                                 window.chkGraphics(3),
-                                 window.skyOpt(0),
-                                 window.skyOpt(1),
-                                 window.chkSound(2),
-                                 window.chkSound(6),
-                                 window.chkSound(7),
-                                 window.chkZ3DOpts(2),
-                                 window.chkZ3DOpts(3),
-                                 window.chkZ3DOpts(4),
+        QList<QWidget*> controls{findControl<QCheckBox>(window, "chkGraphics", 2),
+                                 findControl<QCheckBox>(window, "chkGraphics", 3),
+                                 findControl<QRadioButton>(window, "SkyOpt", 0),
+                                 findControl<QRadioButton>(window, "SkyOpt", 1),
+                                 findControl<QCheckBox>(window, "chkSound", 2),
+                                 findControl<QCheckBox>(window, "chkSound", 6),
+                                 findControl<QCheckBox>(window, "chkSound", 7),
+                                 findControl<QCheckBox>(window, "chkZ3DOpts", 2),
+                                 findControl<QCheckBox>(window, "chkZ3DOpts", 3),
+                                 findControl<QCheckBox>(window, "chkZ3DOpts", 4),
                                  window.chkMain(1),
                                  window.graphicsTab()->texturePathButton(),
                                  window.graphicsTab()->texturePathBox()};
         for (int i = 0; i <= 8; ++i)
-            controls << window.chkModelOpts(i);
+            controls << findControl<QCheckBox>(window, "ChkModelOpts", i);
         for (int i = 1; i <= 4; ++i)
-            controls << window.chkAltModels(i);
+            controls << findControl<QCheckBox>(window, "chkAltModels", i);
         for (int i : {0, 2, 3})
-            controls << window.chkEffects(i);
+            controls << findControl<QCheckBox>(window, "chkEffects", i);
         for (const char* name :
              {"butleft", "butRight", "Corpse", "RicoButton_0", "RicoButton_1", "Ricotext",
               "GlobalDefList", "butGlobalDefs", "butRemoveGlobalDefs"})
@@ -88,14 +89,14 @@ private slots:
         f.window.chkMain(1)->setChecked(true);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
-        QVERIFY(f.window.chkGraphics(2)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f.window, "chkGraphics", 2)->isEnabled());
         QVERIFY(f.window.chkMain(1)->isEnabled());
         QVERIFY(f.window.graphicsTab()->texturePathBox()->isEnabled());
-        QVERIFY(f.window.chkModelOpts(0)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f.window, "ChkModelOpts", 0)->isEnabled());
         // Not installed: no sky boxes, no sound pack.
-        QVERIFY(!f.window.chkGraphics(3)->isEnabled());
-        QVERIFY(!f.window.skyOpt(0)->isEnabled());
-        QVERIFY(!f.window.chkSound(6)->isEnabled());
+        QVERIFY(!findControl<QCheckBox>(f.window, "chkGraphics", 3)->isEnabled());
+        QVERIFY(!findControl<QRadioButton>(f.window, "SkyOpt", 0)->isEnabled());
+        QVERIFY(!findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
     }
 
     // The extra effects come back only when installed, "Resurrect with fade" only with a
@@ -116,8 +117,8 @@ private slots:
         f.window.optionsTab()->corpseBox()->setText(corpseFade);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
-        QCOMPARE(f.window.chkEffects(3)->isEnabled(), extraFx);
-        QCOMPARE(f.window.chkZ3DOpts(3)->isEnabled(), corpseFade != "0");
+        QCOMPARE(findControl<QCheckBox>(f.window, "chkEffects", 3)->isEnabled(), extraFx);
+        QCOMPARE(findControl<QCheckBox>(f.window, "chkZ3DOpts", 3)->isEnabled(), corpseFade != "0");
     }
 
     void refreshesReEnableInstalledResources()
@@ -125,14 +126,14 @@ private slots:
         Fixture f;
         f.tree.addFile("data/patches/stbar.png");
         f.tree.addFile("data/hv_doom_sfx.wad");
-        f.window.chkGraphics(4)->setEnabled(false);
-        f.window.chkSound(6)->setEnabled(false);
+        findControl<QCheckBox>(f.window, "chkGraphics", 4)->setEnabled(false);
+        findControl<QCheckBox>(f.window, "chkSound", 6)->setEnabled(false);
         f.context.settings.hiResPatches = false;
         f.options->refreshHiResOptions();
         f.options->refreshSoundPackOption();
-        QVERIFY(f.window.chkGraphics(4)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f.window, "chkGraphics", 4)->isEnabled());
         QVERIFY(f.context.settings.hiResPatches);
-        QVERIFY(f.window.chkSound(6)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
     }
 
     void refreshesAreSkippedInBasicDoomMode()
@@ -142,7 +143,7 @@ private slots:
         f.window.chkMain(0)->setChecked(true);
         f.options->refreshSoundPackOption();
         f.options->refreshHiResOptions();
-        QVERIFY(!f.window.chkSound(6)->isEnabled());
+        QVERIFY(!findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
     }
 };
 

@@ -107,8 +107,8 @@ void TestMainWindow::layoutsSwitch()
         QCOMPARE(w.width(), 647);
         QCOMPARE(w.height(), 514);
     }
-    auto* chkFrame = w.control<QWidget>("ChkFrame");
-    auto* globalFrame = w.control<QWidget>("GlobalFrame_0");
+    auto* chkFrame = findControl<QWidget>(w, "ChkFrame");
+    auto* globalFrame = findControl<QWidget>(w, "GlobalFrame_0");
     QVERIFY(chkFrame->y() > globalFrame->y());
     QCOMPARE(w.rememberedGlobalFrameTop(), globalFrame->y());
     QCOMPARE(w.rememberedChkFrameTop(), chkFrame->y());
@@ -140,8 +140,8 @@ void TestMainWindow::layoutsSwitch()
     for (int i = 2; i <= 7; ++i)
         QVERIFY(w.auxButton(i)->isHidden());
     QVERIFY(!w.auxButton(0)->isHidden());
-    QVERIFY(!w.control<QWidget>("StartFrame")->isHidden());
-    QVERIFY(!w.control<QWidget>("SkillFrame")->isHidden());
+    QVERIFY(!findControl<QWidget>(w, "StartFrame")->isHidden());
+    QVERIFY(!findControl<QWidget>(w, "SkillFrame")->isHidden());
     // Everything that stays visible still fits inside the smaller window.
     for (QWidget* child : w.findChildren<QWidget*>()) {
         const QString name = child->objectName();
@@ -164,8 +164,8 @@ void TestMainWindow::layoutsSwitch()
     for (int i : {4, 5, 6})
         QVERIFY(!w.auxButton(i)->isHidden());
     QVERIFY(w.auxButton(2)->isHidden()); // "Shortcut creation" is off
-    QVERIFY(w.control<QWidget>("StartFrame")->isHidden());
-    QVERIFY(w.control<QWidget>("SkillFrame")->isHidden());
+    QVERIFY(findControl<QWidget>(w, "StartFrame")->isHidden());
+    QVERIFY(findControl<QWidget>(w, "SkillFrame")->isHidden());
 }
 
 // Every caption, list and box gets at least the room it asks for, on every tab, in both
@@ -175,10 +175,10 @@ void TestMainWindow::nothingIsSqueezed()
     MainWindow& w = *m_window;
     w.imageDGMouseDown(2);
     w.imageDGMouseDown(3);
-    w.chkLaunchPrefs(2)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->setChecked(true);
     w.auxButton(7)->show();
-    w.control<QWidget>("WineImage")->show();
-    w.control<QWidget>("ImageCM")->show();
+    findControl<QWidget>(w, "WineImage")->show();
+    findControl<QWidget>(w, "ImageCM")->show();
     w.adjustTabFrames();
     auto checkTab = [&w](const QString& where) {
         QApplication::processEvents();
@@ -220,7 +220,7 @@ void TestMainWindow::nothingIsSqueezed()
 void TestMainWindow::advancedOptionsBoxSwitchesLayouts()
 {
     MainWindow& w = *m_window;
-    w.chkLaunchPrefs(2)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->setChecked(true);
     w.defaultMode();
     QVERIFY(w.auxButton(2)->isHidden());
 
@@ -294,7 +294,7 @@ void TestMainWindow::tabClick()
     }
     // Only the Games tab shows "High resolution textures" again.
     QCOMPARE(w.chkMain(1)->isHidden(), tab != 0);
-    QCOMPARE(w.focusWidget(), w.control<QWidget>("FileOutput"));
+    QCOMPARE(w.focusWidget(), findControl<QWidget>(w, "FileOutput"));
 }
 
 void TestMainWindow::gamesTabLaunchRule_data()
@@ -337,7 +337,7 @@ void TestMainWindow::gamesTabLaunchRule()
     QFETCH(bool, launch);
     QFETCH(bool, shortcut);
     MainWindow& w = *m_window;
-    auto* fileList = w.control<QListWidget>("PwadShowlist");
+    auto* fileList = findControl<QListWidget>(w, "PwadShowlist");
     for (int i = 0; i < files - 1; ++i)
         fileList->addItem(QStringLiteral("OTHER%1.DEH").arg(i));
     if (files > 0) {
@@ -345,13 +345,13 @@ void TestMainWindow::gamesTabLaunchRule()
         if (!selectedFile.isEmpty())
             fileList->item(fileList->count() - 1)->setSelected(true);
     }
-    auto* mapList = w.control<QListWidget>("MapList");
+    auto* mapList = findControl<QListWidget>(w, "MapList");
     for (int i = 0; i < maps; ++i)
         mapList->addItem(QStringLiteral("MAP0%1").arg(i + 1));
     findControl<QRadioButton>(w, "OptionUdir", view)->setChecked(true);
-    w.chkLaunchPrefs(2)->setChecked(shortcutCreation);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->setChecked(shortcutCreation);
     w.auxButton(2)->setEnabled(shortcutBefore);
-    auto* launchButton = w.control<QPushButton>("LaunchButton");
+    auto* launchButton = findControl<QPushButton>(w, "LaunchButton");
     launchButton->setEnabled(!launch);
     w.auxButton(8)->show();
 
@@ -499,7 +499,7 @@ void TestMainWindow::captions()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QCOMPARE(captionOf(m_window->control<QWidget>(name)), caption);
+    QCOMPARE(captionOf(findControl<QWidget>(*m_window, name)), caption);
 }
 
 void TestMainWindow::skillLists()
@@ -543,11 +543,11 @@ void TestMainWindow::rememberLastMapOffDeletesMapRecords()
     MainWindow& w = *m_window;
     w.setInstallPaths(tree.paths());
 
-    w.chkLaunchPrefs(0)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 0)->setChecked(true);
     QVERIFY(m_settings.rememberLastMap);
     QVERIFY(tree.exists("Z3DLaunch/GameInfo/IWADS/doom2.z3dm"));
 
-    w.chkLaunchPrefs(0)->setChecked(false);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 0)->setChecked(false);
     QVERIFY(!m_settings.rememberLastMap);
     QVERIFY(!tree.exists("Z3DLaunch/GameInfo/IWADS"));
     QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Pwads"));
@@ -568,27 +568,27 @@ void TestMainWindow::rememberLastSavegameOffDeletesSaveRecords()
     MainWindow& w = *m_window;
     w.setInstallPaths(tree.paths());
 
-    w.chkLaunchPrefs(1)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(true);
     QVERIFY(m_settings.rememberLastSavegame);
-    w.chkLaunchPrefs(1)->setChecked(false);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(false);
     QVERIFY(!m_settings.rememberLastSavegame);
     QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Save"));
     QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
     QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
 
     // With nothing left to delete, turning it off again is quiet.
-    w.chkLaunchPrefs(1)->setChecked(true);
-    w.chkLaunchPrefs(1)->setChecked(false);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(false);
     QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
 }
 
 void TestMainWindow::recordsLeftAloneWithoutPaths()
 {
     // A window that was never told where the installation is deletes nothing anywhere.
-    m_window->chkLaunchPrefs(0)->setChecked(true);
-    m_window->chkLaunchPrefs(0)->setChecked(false);
-    m_window->chkLaunchPrefs(1)->setChecked(true);
-    m_window->chkLaunchPrefs(1)->setChecked(false);
+    findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 0)->setChecked(true);
+    findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 0)->setChecked(false);
+    findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 1)->setChecked(true);
+    findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 1)->setChecked(false);
     QVERIFY(!m_settings.rememberLastMap);
     QVERIFY(!m_settings.rememberLastSavegame);
 }
@@ -597,10 +597,10 @@ void TestMainWindow::shortcutButtonFollowsPreferenceImmediately()
 {
     MainWindow& w = *m_window;
     QVERIFY(w.auxButton(2)->isHidden());
-    w.chkLaunchPrefs(2)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->click();
     QVERIFY(m_settings.shortcutCreation);
     QVERIFY(w.auxButton(2)->isVisible());
-    w.chkLaunchPrefs(2)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->click();
     QVERIFY(!m_settings.shortcutCreation);
     QVERIFY(!w.auxButton(2)->isVisible());
 }
@@ -613,17 +613,17 @@ void TestMainWindow::tooltipAndTipPreferences()
             [&calls](bool disabled) { calls << (disabled ? "kill" : "set"); });
     QSignalSpy tips(&w, &MainWindow::tipsDisplayChanged);
 
-    w.chkLaunchPrefs(3)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 3)->click();
     QVERIFY(m_settings.disableTooltips);
-    w.chkLaunchPrefs(3)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 3)->click();
     QVERIFY(!m_settings.disableTooltips);
     QCOMPARE(calls, QStringList({"kill", "set"}));
 
-    w.chkLaunchPrefs(4)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 4)->click();
     QVERIFY(m_settings.wadFilesOnly);
 
-    w.chkLaunchPrefs(5)->setChecked(true);
-    w.chkLaunchPrefs(5)->click();
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 5)->setChecked(true);
+    findControl<QCheckBox>(w, "chkLaunchPrefs", 5)->click();
     QVERIFY(!m_settings.showTips);
     QCOMPARE(tips.size(), 2);
     QCOMPARE(tips.last().first().toBool(), false);
@@ -633,8 +633,8 @@ void TestMainWindow::enterLaunchesOnlyWhenLaunchEnabled()
 {
     MainWindow& w = *m_window;
     QSignalSpy launches(&w, &MainWindow::launchRequested);
-    auto* launchButton = w.control<QPushButton>("LaunchButton");
-    auto* commandLine = w.control<QLineEdit>("edCustom");
+    auto* launchButton = findControl<QPushButton>(w, "LaunchButton");
+    auto* commandLine = findControl<QLineEdit>(w, "edCustom");
 
     launchButton->setEnabled(false);
     QTest::keyClick(&w, Qt::Key_Return);
@@ -644,7 +644,7 @@ void TestMainWindow::enterLaunchesOnlyWhenLaunchEnabled()
     launchButton->setEnabled(true);
     QTest::keyClick(commandLine, Qt::Key_Return);
     QCOMPARE(launches.size(), 1); // once, though the box passes the key on to its frames
-    QTest::keyClick(w.control<QWidget>("cbChannels"), Qt::Key_Return);
+    QTest::keyClick(findControl<QWidget>(w, "cbChannels"), Qt::Key_Return);
     QCOMPARE(launches.size(), 2);
     QTest::keyClick(&w, Qt::Key_A);
     QCOMPARE(launches.size(), 2);
@@ -655,7 +655,7 @@ void TestMainWindow::enterLaunchesOnlyWhenLaunchEnabled()
 void TestMainWindow::upDownSwallowedWhileSelecting()
 {
     MainWindow& w = *m_window;
-    auto* games = w.control<QListWidget>("PwadList");
+    auto* games = findControl<QListWidget>(w, "PwadList");
     games->addItems({"ALPHA", "BRAVO", "CHARLIE"});
     games->setCurrentRow(1);
 
@@ -672,7 +672,7 @@ void TestMainWindow::upDownSwallowedWhileSelecting()
 void TestMainWindow::hiddenAffordances()
 {
     MainWindow& w = *m_window;
-    auto* development = w.control<QCheckBox>("chkTesting");
+    auto* development = findControl<QCheckBox>(w, "chkTesting");
     QVERIFY(development->isHidden());
     QVERIFY(w.exitOption(0)->isHidden());
 
@@ -694,14 +694,14 @@ void TestMainWindow::hiddenAffordances()
 void TestMainWindow::lowerPanelToggle()
 {
     MainWindow& w = *m_window;
-    auto* commandLine = w.control<QWidget>("CommandLineFrame");
-    auto* edit = w.control<QWidget>("EditFrame");
+    auto* commandLine = findControl<QWidget>(w, "CommandLineFrame");
+    auto* edit = findControl<QWidget>(w, "EditFrame");
     m_settings.lowerPanelMode = 1;
     w.selectStartupOptions();
     QVERIFY(!commandLine->isHidden());
     QVERIFY(edit->isHidden());
 
-    w.control<QAbstractButton>("SelButton")->click();
+    findControl<QAbstractButton>(w, "SelButton")->click();
     QCOMPARE(m_settings.lowerPanelMode, 2);
     QVERIFY(commandLine->isHidden());
     QVERIFY(!edit->isHidden());
@@ -710,7 +710,7 @@ void TestMainWindow::lowerPanelToggle()
     QVERIFY(!commandLine->isHidden());
 
     w.setWineMode(true);
-    auto* wineMarker = w.control<QWidget>("WineImage");
+    auto* wineMarker = findControl<QWidget>(w, "WineImage");
     wineMarker->show();
     w.chkMain(5)->setChecked(true);
     QVERIFY(wineMarker->isHidden());
@@ -728,9 +728,9 @@ void TestMainWindow::lowerPanelToggle()
 void TestMainWindow::optionsStoreTheirIndex()
 {
     MainWindow& w = *m_window;
-    w.skyOpt(1)->click();
+    findControl<QRadioButton>(w, "SkyOpt", 1)->click();
     QCOMPARE(m_settings.skyboxStyle, 1);
-    w.skyOpt(0)->click();
+    findControl<QRadioButton>(w, "SkyOpt", 0)->click();
     QCOMPARE(m_settings.skyboxStyle, 0);
     w.exitOption(2)->click();
     QCOMPARE(m_settings.afterLaunchOption, 2);
@@ -748,18 +748,18 @@ void TestMainWindow::changeFlagsFollowThePlayer()
     connect(&w, &MainWindow::basicDoomChanged, [&basicDoomCalls] { ++basicDoomCalls; });
 
     // Values put into the boxes by code are not changes of the player's.
-    w.chkSound(2)->setChecked(false);
-    w.chkZ3DOpts(4)->setChecked(true);
+    findControl<QCheckBox>(w, "chkSound", 2)->setChecked(false);
+    findControl<QCheckBox>(w, "chkZ3DOpts", 4)->setChecked(true);
     QVERIFY(!w.changeFlags().ricochetChanged);
     QVERIFY(!w.changeFlags().fakeGlowChanged);
 
     m_settings.ricochets = true;
-    w.chkSound(2)->setChecked(true);
-    w.chkSound(2)->click();
+    findControl<QCheckBox>(w, "chkSound", 2)->setChecked(true);
+    findControl<QCheckBox>(w, "chkSound", 2)->click();
     QVERIFY(!m_settings.ricochets);
     QVERIFY(w.changeFlags().ricochetChanged);
 
-    w.chkZ3DOpts(4)->click();
+    findControl<QCheckBox>(w, "chkZ3DOpts", 4)->click();
     QVERIFY(w.changeFlags().fakeGlowChanged);
 
     w.chkMain(0)->click();

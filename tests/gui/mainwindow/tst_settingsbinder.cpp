@@ -97,21 +97,21 @@ void TestSettingsBinder::applyShowsEveryField()
     m_settings = changedSettings();
     QVERIFY(m_window->applySettings(m_settings));
     MainWindow& w = *m_window;
-    QCOMPARE(w.control<QComboBox>("cbChannels")->currentText(), QString("48"));
-    QCOMPARE(w.control<QLineEdit>("Corpse")->text(), QString("5"));
-    QCOMPARE(w.control<QLineEdit>("Ricotext")->text(), QString("7"));
-    QCOMPARE(w.control<QLineEdit>("Timeout")->text(), QString("3"));
-    QCOMPARE(w.control<QLineEdit>("LightText")->text(), QString("128"));
-    QCOMPARE(w.control<QLineEdit>("edCustom")->text(), QString("-nosfx \"+set x 1\""));
+    QCOMPARE(findControl<QComboBox>(w, "cbChannels")->currentText(), QString("48"));
+    QCOMPARE(findControl<QLineEdit>(w, "Corpse")->text(), QString("5"));
+    QCOMPARE(findControl<QLineEdit>(w, "Ricotext")->text(), QString("7"));
+    QCOMPARE(findControl<QLineEdit>(w, "Timeout")->text(), QString("3"));
+    QCOMPARE(findControl<QLineEdit>(w, "LightText")->text(), QString("128"));
+    QCOMPARE(findControl<QLineEdit>(w, "edCustom")->text(), QString("-nosfx \"+set x 1\""));
     QCOMPARE(w.skillsLevel(1)->currentIndex(), 3);
     QCOMPARE(w.skillsLevel(0)->currentIndex(), 3);
-    QVERIFY(w.skyOpt(1)->isChecked());
+    QVERIFY(findControl<QRadioButton>(w, "SkyOpt", 1)->isChecked());
     QVERIFY(w.exitOption(2)->isChecked());
     QVERIFY(findControl<QRadioButton>(w, "OptionUdir", 2)->isChecked());
     for (const SettingLine& line : SettingsTable::lines()) {
         if (line.binding != SettingBinding::CheckBox)
             continue;
-        QCOMPARE(w.control<QCheckBox>(QLatin1String(line.control))->isChecked(),
+        QCOMPARE(findControl<QCheckBox>(w, QLatin1String(line.control))->isChecked(),
                  line.flagValue(m_settings));
     }
 }
@@ -168,7 +168,7 @@ void TestSettingsBinder::firstOptionsGatherAsZero()
     m_settings.afterLaunchOption = 2;
     m_settings.gamesListView = 2;
     QVERIFY(m_window->applySettings(m_settings));
-    m_window->skyOpt(0)->setChecked(true);
+    findControl<QRadioButton>(*m_window, "SkyOpt", 0)->setChecked(true);
     m_window->exitOption(0)->setChecked(true);
     findControl<QRadioButton>(*m_window, "OptionUdir", 0)->setChecked(true);
     m_settings.skyboxStyle = 1;
@@ -197,9 +197,9 @@ void TestSettingsBinder::doubledBoxesFeedBothFields()
     m_settings.monsterRespawnCopy = false;
     QVERIFY(m_window->applySettings(m_settings));
     // The box shows its main field.
-    QVERIFY(m_window->chkGraphics(2)->isChecked());
-    QVERIFY(!m_window->chkZ3DOpts(5)->isChecked());
-    QVERIFY(m_window->chkZ3DOpts(8)->isChecked());
+    QVERIFY(findControl<QCheckBox>(*m_window, "chkGraphics", 2)->isChecked());
+    QVERIFY(!findControl<QCheckBox>(*m_window, "chkZ3DOpts", 5)->isChecked());
+    QVERIFY(findControl<QCheckBox>(*m_window, "chkZ3DOpts", 8)->isChecked());
 
     m_window->gatherSettings(m_settings);
     QVERIFY(m_settings.detailTexturesCopy && m_settings.detailTextures);
@@ -214,16 +214,17 @@ void TestSettingsBinder::doubledBoxesFeedBothFields()
 void TestSettingsBinder::ricochetsGatheredFromTheField()
 {
     QVERIFY(m_window->applySettings(m_settings));
-    QVERIFY(m_window->chkSound(2)->isChecked());
-    m_window->chkSound(2)->setChecked(false); // not a click: the field stays on
+    QVERIFY(findControl<QCheckBox>(*m_window, "chkSound", 2)->isChecked());
+    findControl<QCheckBox>(*m_window, "chkSound", 2)
+        ->setChecked(false); // not a click: the field stays on
     m_window->gatherSettings(m_settings);
     QVERIFY(m_settings.ricochets);
-    QVERIFY(m_window->chkSound(2)->isChecked());
+    QVERIFY(findControl<QCheckBox>(*m_window, "chkSound", 2)->isChecked());
 
-    m_window->chkSound(2)->click();
+    findControl<QCheckBox>(*m_window, "chkSound", 2)->click();
     m_window->gatherSettings(m_settings);
     QVERIFY(!m_settings.ricochets);
-    QVERIFY(!m_window->chkSound(2)->isChecked());
+    QVERIFY(!findControl<QCheckBox>(*m_window, "chkSound", 2)->isChecked());
 }
 
 void TestSettingsBinder::numberBoxes_data()
@@ -257,7 +258,7 @@ void TestSettingsBinder::numberBoxes()
     if (auto* combo = m_window->findChild<QComboBox*>(box))
         combo->setCurrentText(text);
     else
-        m_window->control<QLineEdit>(box)->setText(text);
+        findControl<QLineEdit>(*m_window, box)->setText(text);
     m_window->gatherSettings(m_settings);
     const SettingLine* line = SettingsTable::linesForControl(box).value(0);
     QVERIFY(line);
@@ -280,7 +281,7 @@ void TestSettingsBinder::lightValueAbove255Shows200()
     QFETCH(int, shown);
     m_settings.lightValue = stored;
     QVERIFY(m_window->applySettings(m_settings));
-    QCOMPARE(m_window->control<QLineEdit>("LightText")->text(), QString::number(shown));
+    QCOMPARE(findControl<QLineEdit>(*m_window, "LightText")->text(), QString::number(shown));
     QCOMPARE(m_settings.lightValue, shown);
 }
 
@@ -309,7 +310,7 @@ void TestSettingsBinder::badIndexReported()
     m_settings.extraCommandLine = QStringLiteral("-last");
     QCOMPARE(m_window->applySettings(m_settings), applied);
     // The box set last is reached only when nothing failed before it.
-    QCOMPARE(m_window->control<QLineEdit>("edCustom")->text() == "-last", applied);
+    QCOMPARE(findControl<QLineEdit>(*m_window, "edCustom")->text() == "-last", applied);
 }
 
 void TestSettingsBinder::applyOrderLetsLaterBoxesWin()
@@ -329,17 +330,17 @@ void TestSettingsBinder::zeroValuesShowTheirCaptions()
     m_settings.corpseFadeSeconds = 0;
     m_settings.grenadeTimeout = 0;
     QVERIFY(m_window->applySettings(m_settings));
-    QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(), QString("No corpse fade"));
-    QCOMPARE(TextColour::of(m_window->control<QLineEdit>("Corpse")), QColor(192, 0, 0));
-    QCOMPARE(m_window->control<QCheckBox>("ChkGL")->text(), QString("Pipebomb Launcher"));
+    QCOMPARE(findControl<QLabel>(*m_window, "lblCorpse")->text(), QString("No corpse fade"));
+    QCOMPARE(TextColour::of(findControl<QLineEdit>(*m_window, "Corpse")), QColor(192, 0, 0));
+    QCOMPARE(findControl<QCheckBox>(*m_window, "ChkGL")->text(), QString("Pipebomb Launcher"));
 
     m_settings.corpseFadeSeconds = 4;
     m_settings.grenadeTimeout = 1;
     QVERIFY(m_window->applySettings(m_settings));
-    QCOMPARE(m_window->control<QLabel>("lblCorpse")->text(),
+    QCOMPARE(findControl<QLabel>(*m_window, "lblCorpse")->text(),
              QString("Seconds before corpses fade"));
-    QVERIFY(TextColour::of(m_window->control<QLineEdit>("Corpse")) != QColor(192, 0, 0));
-    QCOMPARE(m_window->control<QCheckBox>("ChkGL")->text(), QString("Grenade Launcher"));
+    QVERIFY(TextColour::of(findControl<QLineEdit>(*m_window, "Corpse")) != QColor(192, 0, 0));
+    QCOMPARE(findControl<QCheckBox>(*m_window, "ChkGL")->text(), QString("Grenade Launcher"));
 }
 
 QTEST_MAIN(TestSettingsBinder)

@@ -3,6 +3,7 @@
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
+#include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -360,7 +361,8 @@ private slots:
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         QVERIFY(launcher.context.selection.currentGameFile.endsWith("/castle.wad"));
         QVERIFY(launcher.window()->findChild<QWidget*>("ImageCM")->isVisible());
-        QCOMPARE(launcher.window()->chkGraphics(4)->isEnabled(), !ownHiRes);
+        QCOMPARE(findControl<QCheckBox>(*launcher.window(), "chkGraphics", 4)->isEnabled(),
+                 !ownHiRes);
     }
 
     // Every way of leaving ends the process, once: also when the window was hidden before it

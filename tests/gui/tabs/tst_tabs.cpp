@@ -1,4 +1,5 @@
 #include "core/app/Twips.h"
+#include "core/settings/LauncherSettings.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
@@ -79,7 +80,8 @@ void TestTabs::corpseSeconds()
     QFETCH(QString, label);
     QFETCH(bool, resurrectEnabled);
     OptionChangeFlags flags;
-    OptionsTab page(flags);
+    LauncherSettings settings;
+    OptionsTab page(flags, settings);
     QCheckBox* resurrect = page.chkZ3DOpts(3);
     resurrect->setChecked(true);
     page.corpseBox()->setText(start);
@@ -126,7 +128,8 @@ void TestTabs::grenadeTimeout()
     QFETCH(QString, shown);
     QFETCH(QString, caption);
     OptionChangeFlags flags;
-    OptionsTab page(flags);
+    LauncherSettings settings;
+    OptionsTab page(flags, settings);
     page.timeoutBox()->setText(start);
 
     press(page, "butLeft2", left);
@@ -173,7 +176,8 @@ void TestTabs::ricochetFrequency()
 void TestTabs::fakeGlowCountsOnlyTheClick()
 {
     OptionChangeFlags flags;
-    OptionsTab page(flags);
+    LauncherSettings settings;
+    OptionsTab page(flags, settings);
     QCheckBox* glow = page.chkZ3DOpts(4);
     glow->setChecked(true);
     QVERIFY(!flags.fakeGlowChanged);

@@ -3,6 +3,7 @@
 #include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/TexturePathController.h"
+#include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
@@ -121,7 +122,7 @@ private slots:
         QCOMPARE(f.box()->text(), f.tree.path("Mine"));
         QVERIFY(f.window.chkMain(1)->isChecked());
         QVERIFY(f.window.chkMain(1)->isEnabled());
-        QVERIFY(f.window.chkGraphics(4)->isEnabled());
+        QVERIFY(findControl<QCheckBox>(f.window, "chkGraphics", 4)->isEnabled());
         QCOMPARE(f.tree.readFile(f.texpathFile()), (f.tree.path("Mine") + "\r\n").toUtf8());
     }
 
