@@ -8,6 +8,7 @@
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TabPages.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_mainwindow.h"
 
@@ -66,7 +67,7 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     compact.setPointSize(8);
     setFont(compact);
 
-    buildPages();
+    m_pages = new TabPages(m_flags, m_settings, *m_ui->TabArea);
     loadPictures();
 
     // A zero-sized visible box that takes the keyboard focus away from the visible controls.
@@ -80,7 +81,7 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_ui->ExitOption_0->hide();
     m_ui->WineImage->hide();
     m_ui->EditFrame->hide();
-    m_gamesTab->scriptedMapsImage()->hide();
+    m_pages->games()->scriptedMapsImage()->hide();
     auxButton(kShortcutButton)->hide();
     auxButton(kZipLocationButton)->hide();
 
@@ -99,19 +100,6 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildPages()
-{
-    m_gamesTab = new GamesTab(m_ui->TabArea);
-    m_optionsTab = new OptionsTab(m_flags, m_settings, m_ui->TabArea);
-    m_graphicsTab = new GraphicsTab(m_ui->TabArea);
-    m_soundTab = new SoundTab(m_flags, m_ui->TabArea);
-    m_modelsTab = new ModelsTab(m_ui->TabArea);
-    auto* grid = qobject_cast<QGridLayout*>(m_ui->TabArea->layout());
-    for (QGroupBox* page : std::initializer_list<QGroupBox*>{
-             m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab, m_modelsTab})
-        grid->addWidget(page, 0, 0);
-}
-
 void MainWindow::loadPictures()
 {
     m_ui->TitlePic->setPixmap(picture("title"));
@@ -120,7 +108,7 @@ void MainWindow::loadPictures()
     m_ui->ImageDG_2->setPixmap(picture("dot"));
     m_ui->ImageDG_3->setPixmap(picture("dot"));
     m_ui->SelButton->setIcon(QIcon(picture("swap")));
-    QLabel* scripted = m_gamesTab->scriptedMapsImage();
+    QLabel* scripted = m_pages->games()->scriptedMapsImage();
     scripted->setPixmap(picture("scripted"));
     scripted->setScaledContents(true);
     for (int i = 0; i < kAuxButtonCount; ++i) {
@@ -136,16 +124,17 @@ void MainWindow::wireHandlers()
     for (int i = 0; i < kAuxButtonCount; ++i)
         connect(auxButton(i), &QAbstractButton::clicked, this,
                 [this, i] { emit auxButtonClicked(i); });
-    connect(m_graphicsTab, &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
-    connect(m_optionsTab, &OptionsTab::rememberedMapsDropped, this,
+    connect(m_pages->graphics(), &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
+    connect(m_pages->options(), &OptionsTab::rememberedMapsDropped, this,
             &MainWindow::deleteRememberedMaps);
-    connect(m_optionsTab, &OptionsTab::rememberedSavesDropped, this,
+    connect(m_pages->options(), &OptionsTab::rememberedSavesDropped, this,
             &MainWindow::deleteRememberedSaves);
-    connect(m_optionsTab, &OptionsTab::shortcutCreationChanged, auxButton(kShortcutButton),
+    connect(m_pages->options(), &OptionsTab::shortcutCreationChanged, auxButton(kShortcutButton),
             &QWidget::setVisible);
-    connect(m_optionsTab, &OptionsTab::tooltipsDisabledChanged, this,
+    connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
             &MainWindow::tooltipsDisabledChanged);
-    connect(m_optionsTab, &OptionsTab::tipsDisplayChanged, this, &MainWindow::tipsDisplayChanged);
+    connect(m_pages->options(), &OptionsTab::tipsDisplayChanged, this,
+            &MainWindow::tipsDisplayChanged);
     for (int i = 0; i < 2; ++i) {
         connect(skillsLevel(i), &QComboBox::currentIndexChanged, this,
                 [this, i] { skillsLevelClick(i); });
@@ -169,11 +158,11 @@ void MainWindow::wireHandlers()
         if (m_wineMode)
             m_ui->WineImage->setVisible(!on);
     });
-    connect(m_soundTab, &SoundTab::ricochetsClicked, this,
+    connect(m_pages->sound(), &SoundTab::ricochetsClicked, this,
             [this](bool on) { m_settings.ricochets = on; });
     connect(m_ui->SelButton, &QAbstractButton::clicked, this, &MainWindow::selButtonClick);
     connect(m_ui->LaunchButton, &QAbstractButton::clicked, this, &MainWindow::launchRequested);
-    connect(m_gamesTab, &GamesTab::viewChosen, this, &MainWindow::optionUdirClick);
+    connect(m_pages->games(), &GamesTab::viewChosen, this, &MainWindow::optionUdirClick);
 }
 
 void MainWindow::watchKeysAndPictures()
@@ -227,7 +216,7 @@ QAbstractButton* MainWindow::optionTabs(int index) const
 
 QGroupBox* MainWindow::tabFrame(int index) const
 {
-    return member<QGroupBox>("TabFrame", index);
+    return m_pages->page(index);
 }
 
 QCheckBox* MainWindow::chkMain(int index) const
@@ -254,27 +243,6 @@ QLabel* MainWindow::imageDG(int index) const
     return member<QLabel>("ImageDG", index);
 }
 
-GamesTab* MainWindow::gamesTab() const
-{
-    return m_gamesTab;
-}
-OptionsTab* MainWindow::optionsTab() const
-{
-    return m_optionsTab;
-}
-GraphicsTab* MainWindow::graphicsTab() const
-{
-    return m_graphicsTab;
-}
-SoundTab* MainWindow::soundTab() const
-{
-    return m_soundTab;
-}
-ModelsTab* MainWindow::modelsTab() const
-{
-    return m_modelsTab;
-}
-
 Twips MainWindow::twips() const
 {
     return Twips(logicalDpiX(), logicalDpiY());
@@ -289,23 +257,14 @@ void MainWindow::rememberLayout()
 
 bool MainWindow::applySettings(LauncherSettings& settings)
 {
-    const QList<const QWidget*> pages{m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab,
-                                      m_modelsTab};
-    return m_soundTab->applySettings(settings) && m_optionsTab->applySettings(settings) &&
-           m_graphicsTab->applySettings(settings) && m_modelsTab->applySettings(settings) &&
-           m_gamesTab->applySettings(settings) && SettingsBinder::apply(settings, *this, pages);
+    return m_pages->applySettings(settings) &&
+           SettingsBinder::apply(settings, *this, m_pages->all());
 }
 
 void MainWindow::gatherSettings(LauncherSettings& settings) const
 {
-    const QList<const QWidget*> pages{m_gamesTab, m_optionsTab, m_graphicsTab, m_soundTab,
-                                      m_modelsTab};
-    m_soundTab->gatherSettings(settings);
-    m_optionsTab->gatherSettings(settings);
-    m_graphicsTab->gatherSettings(settings);
-    m_modelsTab->gatherSettings(settings);
-    m_gamesTab->gatherSettings(settings);
-    SettingsBinder::gather(settings, *this, pages);
+    m_pages->gatherSettings(settings);
+    SettingsBinder::gather(settings, *this, m_pages->all());
 }
 
 int MainWindow::currentTab() const
@@ -325,15 +284,10 @@ void MainWindow::optionTabsClick(int index)
     m_ui->FileOutput->setFocus();
 
     const QColor normal = TextColour::of(chkMain(kBasicDoom));
-    for (int i = 0; i < kTabCount; ++i) {
-        if (i == index)
-            continue;
-        TextColour::set(optionTabs(i), normal);
-        tabFrame(i)->hide();
-    }
-    TextColour::set(optionTabs(index), TextColour::darkRed());
+    for (int i = 0; i < kTabCount; ++i)
+        TextColour::set(optionTabs(i), i == index ? TextColour::darkRed() : normal);
     optionTabs(index)->setChecked(true);
-    tabFrame(index)->show();
+    m_pages->show(index);
 
     emit pendingGamesListClickDue();
 
@@ -357,40 +311,18 @@ void MainWindow::optionTabsClick(int index)
 
 void MainWindow::updateLaunchButtons()
 {
-    QListWidget* files = m_gamesTab->gameFilesList();
-    QAbstractButton* shortcut = auxButton(kShortcutButton);
-    if (files->count() == 0 || m_gamesTab->mapList()->count() == 0) {
-        m_ui->LaunchButton->setEnabled(false);
-        shortcut->setEnabled(false);
-        return;
-    }
-    m_ui->LaunchButton->setEnabled(true);
-    auxButton(kCleanupButton)->hide();
-
-    const QList<QListWidgetItem*> selected = files->selectedItems();
-    bool wadSelected = false;
-    for (const QListWidgetItem* item : selected)
-        wadSelected =
-            wadSelected || item->text().endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
-    const int view = m_gamesTab->selectedView();
-    const bool gameFileSelected = !selected.isEmpty();
-
-    if (m_optionsTab->shortcutCreationChosen() &&
-        ((view == 0 && gameFileSelected) || (view == 1 && wadSelected)))
-        shortcut->setEnabled(true);
-    else if (view == 2 && gameFileSelected)
-        return; // the zip library decides for itself
-    else
-        shortcut->setEnabled(false);
+    const LaunchButtons buttons =
+        m_pages->games()->launchButtons(m_pages->options()->shortcutCreationChosen());
+    m_ui->LaunchButton->setEnabled(buttons.launch);
+    if (buttons.launch)
+        auxButton(kCleanupButton)->hide();
+    if (buttons.shortcut)
+        auxButton(kShortcutButton)->setEnabled(*buttons.shortcut);
 }
 
 void MainWindow::adjustTabFrames()
 {
-    const QRect pageZero = tabFrame(0)->geometry();
-    for (int i = 0; i < kTabCount; ++i) {
-        tabFrame(i)->setTitle(QString());
-        tabFrame(i)->setGeometry(pageZero);
-    }
+    m_pages->stackOnFirst();
 }
 
 void MainWindow::defaultMode()
@@ -401,16 +333,16 @@ void MainWindow::defaultMode()
     for (int i = 1; i < kTabCount; ++i)
         optionTabs(i)->hide();
     m_ui->GlobalFrame_0->hide();
-    m_gamesTab->offerZipLibraryView(false);
+    m_pages->games()->offerZipLibraryView(false);
     for (int i = 2; i <= 7; ++i)
         auxButton(i)->hide();
-    m_gamesTab->scriptedMapsImage()->hide();
+    m_pages->games()->scriptedMapsImage()->hide();
 
     optionTabsClick(0);
     optionTabs(0)->setEnabled(false);
 
-    if (m_gamesTab->selectedView() == 2)
-        m_gamesTab->chooseView(1);
+    if (m_pages->games()->selectedView() == 2)
+        m_pages->games()->chooseView(1);
 
     // The check-box frame takes the place of the hidden global-options frame.
     setWindowHeightTwips(kDefaultHeightTwips);
@@ -423,15 +355,15 @@ void MainWindow::advancedMode()
         optionTabs(i)->show();
     m_ui->StartFrame->hide();
     m_ui->GlobalFrame_0->show();
-    m_gamesTab->offerZipLibraryView(true);
+    m_pages->games()->offerZipLibraryView(true);
     chkMain(kNoMonsters)->show();
     for (int i : {4, 5, 6})
         auxButton(i)->show();
-    if (m_optionsTab->shortcutCreationChosen())
+    if (m_pages->options()->shortcutCreationChosen())
         auxButton(kShortcutButton)->show();
     if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() &&
-        m_gamesTab->selectedView() == 0)
-        m_gamesTab->scriptedMapsImage()->show();
+        m_pages->games()->selectedView() == 0)
+        m_pages->games()->scriptedMapsImage()->show();
 
     optionTabs(0)->setEnabled(true);
     setWindowHeightTwips(kFullHeightTwips);

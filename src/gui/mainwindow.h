@@ -4,6 +4,7 @@
 #include "core/platform/InstallPaths.h"
 #include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/OptionChangeFlags.h"
+#include "gui/tabs/TabPages.h"
 
 #include <QWidget>
 
@@ -62,11 +63,11 @@ public:
     QComboBox* skillsLevel(int index) const;
     QLabel* imageDG(int index) const;
 
-    GamesTab* gamesTab() const;
-    OptionsTab* optionsTab() const;
-    GraphicsTab* graphicsTab() const;
-    SoundTab* soundTab() const;
-    ModelsTab* modelsTab() const;
+    GamesTab* gamesTab() const { return m_pages->games(); }
+    OptionsTab* optionsTab() const { return m_pages->options(); }
+    GraphicsTab* graphicsTab() const { return m_pages->graphics(); }
+    SoundTab* soundTab() const { return m_pages->sound(); }
+    ModelsTab* modelsTab() const { return m_pages->models(); }
 
     LauncherSettings& settings() const { return m_settings; }
     OptionChangeFlags& changeFlags() { return m_flags; }
@@ -178,7 +179,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildPages();
     void loadPictures();
     void wireHandlers();
     void watchKeysAndPictures();
@@ -197,11 +197,7 @@ private:
     bool m_syncingSkills = false;
     int m_globalFrameTop = 0;
     int m_chkFrameTop = 0;
-    GamesTab* m_gamesTab = nullptr;
-    OptionsTab* m_optionsTab = nullptr;
-    GraphicsTab* m_graphicsTab = nullptr;
-    SoundTab* m_soundTab = nullptr;
-    ModelsTab* m_modelsTab = nullptr;
+    TabPages* m_pages = nullptr;
 };
 
 } // namespace z3d

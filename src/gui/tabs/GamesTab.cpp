@@ -108,6 +108,16 @@ void GamesTab::showView(int view)
     }
 }
 
+LaunchButtons GamesTab::launchButtons(bool shortcutCreation) const
+{
+    const QList<QListWidgetItem*> chosen = m_ui->PwadShowlist->selectedItems();
+    bool wadChosen = false;
+    for (const QListWidgetItem* item : chosen)
+        wadChosen = wadChosen || item->text().endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
+    return launchButtonsForGamesTab(m_ui->PwadShowlist->count(), m_ui->MapList->count(),
+                                    !chosen.isEmpty(), wadChosen, selectedView(), shortcutCreation);
+}
+
 void GamesTab::offerScriptedMapsToggle(bool offered)
 {
     m_ui->ImageCM->setVisible(offered);

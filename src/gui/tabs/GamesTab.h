@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/launch/LaunchButtons.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -48,6 +50,8 @@ public:
     // Shows a view as the one in force: its option selected without a viewChosen, its caption
     // dark red and the other two in the button-text colour.
     void showView(int view);
+    // What the lists allow of the Launch and shortcut buttons.
+    LaunchButtons launchButtons(bool shortcutCreation) const;
     // The scripted-map toggle picture (ImageCM).
     void offerScriptedMapsToggle(bool offered);
     // The zip library's view option ("Zip Libray") is offered only in the advanced layout.

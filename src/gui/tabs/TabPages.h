@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QGroupBox;
+class QWidget;
+
+namespace z3d {
+
+struct LauncherSettings;
+struct OptionChangeFlags;
+class GamesTab;
+class GraphicsTab;
+class ModelsTab;
+class OptionsTab;
+class SoundTab;
+
+// The five tab pages (TabFrame_0..4), made in the tab area and stacked where the first one is,
+// one shown at a time.
+class TabPages : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kCount = 5;
+
+    TabPages(OptionChangeFlags& flags, LauncherSettings& settings, QWidget& tabArea);
+
+    GamesTab* games() const { return m_games; }
+    OptionsTab* options() const { return m_options; }
+    GraphicsTab* graphics() const { return m_graphics; }
+    SoundTab* sound() const { return m_sound; }
+    ModelsTab* models() const { return m_models; }
+    // The page of a tab index (nullptr outside 0..4).
+    QGroupBox* page(int index) const;
+    const QList<const QWidget*>& all() const { return m_all; }
+
+    // Shows the page of index and hides the others.
+    void show(int index);
+    // Stacks every page where page 0 is and clears the page captions.
+    void stackOnFirst();
+
+    // Every page's part of the settings record. The sound and option values come before the
+    // boxes whose handlers read them; false when a stored index names no entry.
+    bool applySettings(LauncherSettings& settings);
+    void gatherSettings(LauncherSettings& settings) const;
+
+private:
+    GamesTab* m_games;
+    OptionsTab* m_options;
+    GraphicsTab* m_graphics;
+    SoundTab* m_sound;
+    ModelsTab* m_models;
+    QList<const QWidget*> m_all;
+};
+
+} // namespace z3d
