@@ -63,6 +63,12 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
 {
     registerPictures();
     m_ui->setupUi(this);
+    m_optionTabs = {*this, "OptionTabs"};
+    m_chkMain = {*this, "chkMain"};
+    m_exitOptions = {*this, "ExitOption"};
+    m_auxButtons = {*this, "AuxButton"};
+    m_skillsLevels = {*this, "SkillsLevel"};
+    m_imagesDG = {*this, "ImageDG", 2};
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
@@ -202,45 +208,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-template <class T> T* MainWindow::member(const char* array, int index) const
-{
-    return findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
-}
-
-QAbstractButton* MainWindow::optionTabs(int index) const
-{
-    return member<QAbstractButton>("OptionTabs", index);
-}
-
-QGroupBox* MainWindow::tabFrame(int index) const
-{
-    return m_pages->page(index);
-}
-
-QCheckBox* MainWindow::chkMain(int index) const
-{
-    return member<QCheckBox>("chkMain", index);
-}
-QRadioButton* MainWindow::exitOption(int index) const
-{
-    return member<QRadioButton>("ExitOption", index);
-}
-
-QToolButton* MainWindow::auxButton(int index) const
-{
-    return member<QToolButton>("AuxButton", index);
-}
-
-QComboBox* MainWindow::skillsLevel(int index) const
-{
-    return member<QComboBox>("SkillsLevel", index);
-}
-
-QLabel* MainWindow::imageDG(int index) const
-{
-    return member<QLabel>("ImageDG", index);
 }
 
 Twips MainWindow::twips() const

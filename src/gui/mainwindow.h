@@ -2,6 +2,7 @@
 
 #include "core/app/Twips.h"
 #include "core/platform/InstallPaths.h"
+#include "gui/ControlArray.h"
 #include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TabPages.h"
@@ -55,13 +56,13 @@ public:
     ~MainWindow() override;
 
     // The window's own control arrays by index (nullptr for an index the array lacks).
-    QAbstractButton* optionTabs(int index) const;
-    QGroupBox* tabFrame(int index) const;
-    QCheckBox* chkMain(int index) const;
-    QRadioButton* exitOption(int index) const;
-    QToolButton* auxButton(int index) const;
-    QComboBox* skillsLevel(int index) const;
-    QLabel* imageDG(int index) const;
+    QAbstractButton* optionTabs(int index) const { return m_optionTabs.at(index); }
+    QGroupBox* tabFrame(int index) const { return m_pages->page(index); }
+    QCheckBox* chkMain(int index) const { return m_chkMain.at(index); }
+    QRadioButton* exitOption(int index) const { return m_exitOptions.at(index); }
+    QToolButton* auxButton(int index) const { return m_auxButtons.at(index); }
+    QComboBox* skillsLevel(int index) const { return m_skillsLevels.at(index); }
+    QLabel* imageDG(int index) const { return m_imagesDG.at(index); }
 
     GamesTab* gamesTab() const { return m_pages->games(); }
     OptionsTab* optionsTab() const { return m_pages->options(); }
@@ -185,7 +186,6 @@ private:
     void setWindowHeightTwips(int heightTwips);
     void deleteRememberedMaps();
     void deleteRememberedSaves();
-    template <class T> T* member(const char* array, int index) const;
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     LauncherSettings& m_settings;
@@ -198,6 +198,12 @@ private:
     int m_globalFrameTop = 0;
     int m_chkFrameTop = 0;
     TabPages* m_pages = nullptr;
+    ControlArray<QAbstractButton, kTabCount> m_optionTabs;
+    ControlArray<QCheckBox, 7> m_chkMain;
+    ControlArray<QRadioButton, 3> m_exitOptions;
+    ControlArray<QToolButton, kAuxButtonCount> m_auxButtons;
+    ControlArray<QComboBox, 2> m_skillsLevels;
+    ControlArray<QLabel, 2> m_imagesDG;
 };
 
 } // namespace z3d
