@@ -20,8 +20,8 @@
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/ModelsTab.h"
-#include "gui/tabs/SoundTab.h"
 #include "gui/tabs/OptionsTab.h"
+#include "gui/tabs/SoundTab.h"
 #include "gui/TexturePathController.h"
 #include "gui/WindowPosition.h"
 

@@ -2,6 +2,9 @@
 
 #include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
+#include "gui/CommandBar.h"
+#include "gui/PictureButton.h"
+#include "gui/Pictures.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
@@ -25,13 +28,6 @@
 
 #include <algorithm>
 
-// The pictures are compiled into the static gui library; their registration must be named
-// from outside any namespace.
-static void registerPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace z3d {
 
 namespace {
@@ -41,32 +37,22 @@ constexpr int kHiResTextures = 1;
 constexpr int kAdvancedOptions = 2;
 constexpr int kEditMode = 5;
 constexpr int kNoMonsters = 6;
-constexpr int kShortcutButton = 2;
-constexpr int kEditLogButton = 3;
-constexpr int kZipLocationButton = 7;
-constexpr int kCleanupButton = 8;
 constexpr int kCommandLinePanel = 1;
 constexpr int kEditPanel = 2;
 // The first global-options frame with the spacing below it; the default layout gives exactly
 // this height up when it hides the frame.
 constexpr int kGlobalFrameTwips = 810;
 
-QPixmap picture(const char* name)
-{
-    return QPixmap(QStringLiteral(":/z3d/pictures/%1.png").arg(QLatin1String(name)));
-}
-
 } // namespace
 
 MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_settings(settings)
 {
-    registerPictures();
     m_ui->setupUi(this);
     m_optionTabs = {*this, "OptionTabs"};
     m_chkMain = {*this, "chkMain"};
     m_exitOptions = {*this, "ExitOption"};
-    m_auxButtons = {*this, "AuxButton"};
+    m_commands = new CommandBar(*this);
     m_skillsLevels = {*this, "SkillsLevel"};
     m_imagesDG = {*this, "ImageDG", 2};
     QFont compact = font();
@@ -88,8 +74,6 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_ui->WineImage->hide();
     m_ui->EditFrame->hide();
     m_pages->games()->scriptedMapsImage()->hide();
-    auxButton(kShortcutButton)->hide();
-    auxButton(kZipLocationButton)->hide();
 
     const Twips size = twips();
     setFixedSize(size.width(kWidthTwips), size.height(kFullHeightTwips));
@@ -108,35 +92,33 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::loadPictures()
 {
-    m_ui->TitlePic->setPixmap(picture("title"));
-    m_ui->Home_0->setPixmap(picture("home"));
-    m_ui->WineImage->setPixmap(picture("wine"));
-    m_ui->ImageDG_2->setPixmap(picture("dot"));
-    m_ui->ImageDG_3->setPixmap(picture("dot"));
-    m_ui->SelButton->setIcon(QIcon(picture("swap")));
+    m_ui->TitlePic->setPixmap(Pictures::named("title"));
+    m_ui->WineImage->setPixmap(Pictures::named("wine"));
+    m_ui->SelButton->setIcon(QIcon(Pictures::named("swap")));
     QLabel* scripted = m_pages->games()->scriptedMapsImage();
-    scripted->setPixmap(picture("scripted"));
+    scripted->setPixmap(Pictures::named("scripted"));
     scripted->setScaledContents(true);
-    for (int i = 0; i < kAuxButtonCount; ++i) {
-        const QByteArray name = "aux_" + QByteArray::number(i);
-        auxButton(i)->setIcon(QIcon(picture(name.constData())));
-    }
 }
 
 void MainWindow::wireHandlers()
 {
     for (int i = 0; i < kTabCount; ++i)
         connect(optionTabs(i), &QAbstractButton::clicked, this, [this, i] { optionTabsClick(i); });
-    for (int i = 0; i < kAuxButtonCount; ++i)
-        connect(auxButton(i), &QAbstractButton::clicked, this,
-                [this, i] { emit auxButtonClicked(i); });
+    connect(m_commands, &CommandBar::clicked, this, &MainWindow::auxButtonClicked);
+    auto* home =
+        new PictureButton(*m_ui->Home_0, Pictures::named("home"), Pictures::named("home_pressed"));
+    connect(home, &PictureButton::clicked, this, &MainWindow::homeClicked);
+    for (int i : {2, 3}) {
+        auto* dot = new PictureButton(*imageDG(i), Pictures::named("dot"));
+        connect(dot, &PictureButton::pressed, this, [this, i] { imageDGMouseDown(i); });
+    }
     connect(m_pages->graphics(), &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
     connect(m_pages->options(), &OptionsTab::rememberedMapsDropped, this,
             &MainWindow::deleteRememberedMaps);
     connect(m_pages->options(), &OptionsTab::rememberedSavesDropped, this,
             &MainWindow::deleteRememberedSaves);
-    connect(m_pages->options(), &OptionsTab::shortcutCreationChanged, auxButton(kShortcutButton),
-            &QWidget::setVisible);
+    connect(m_pages->options(), &OptionsTab::shortcutCreationChanged, m_commands,
+            &CommandBar::offerShortcut);
     connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
             &MainWindow::tooltipsDisabledChanged);
     connect(m_pages->options(), &OptionsTab::tipsDisplayChanged, this,
@@ -188,22 +170,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return formKeyDown(static_cast<QKeyEvent*>(event)->key());
         break;
     }
-    case QEvent::MouseButtonPress:
-        if (watched == m_ui->ImageDG_2)
-            imageDGMouseDown(2);
-        else if (watched == m_ui->ImageDG_3)
-            imageDGMouseDown(3);
-        else if (watched == m_ui->Home_0)
-            m_ui->Home_0->setPixmap(picture("home_pressed"));
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == m_ui->Home_0) {
-            m_ui->Home_0->setPixmap(picture("home"));
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (m_ui->Home_0->rect().contains(at))
-                emit homeClicked();
-        }
-        break;
     default:
         break;
     }
@@ -282,9 +248,9 @@ void MainWindow::updateLaunchButtons()
         m_pages->games()->launchButtons(m_pages->options()->shortcutCreationChosen());
     m_ui->LaunchButton->setEnabled(buttons.launch);
     if (buttons.launch)
-        auxButton(kCleanupButton)->hide();
+        m_commands->hideCleanup();
     if (buttons.shortcut)
-        auxButton(kShortcutButton)->setEnabled(*buttons.shortcut);
+        m_commands->setShortcutEnabled(*buttons.shortcut);
 }
 
 void MainWindow::adjustTabFrames()
@@ -301,8 +267,7 @@ void MainWindow::defaultMode()
         optionTabs(i)->hide();
     m_ui->GlobalFrame_0->hide();
     m_pages->games()->offerZipLibraryView(false);
-    for (int i = 2; i <= 7; ++i)
-        auxButton(i)->hide();
+    m_commands->offerForLayout(false, false);
     m_pages->games()->scriptedMapsImage()->hide();
 
     optionTabsClick(0);
@@ -324,10 +289,7 @@ void MainWindow::advancedMode()
     m_ui->GlobalFrame_0->show();
     m_pages->games()->offerZipLibraryView(true);
     chkMain(kNoMonsters)->show();
-    for (int i : {4, 5, 6})
-        auxButton(i)->show();
-    if (m_pages->options()->shortcutCreationChosen())
-        auxButton(kShortcutButton)->show();
+    m_commands->offerForLayout(true, m_pages->options()->shortcutCreationChosen());
     if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() &&
         m_pages->games()->selectedView() == 0)
         m_pages->games()->scriptedMapsImage()->show();
@@ -444,17 +406,17 @@ void MainWindow::setLaunchEnabled(bool enabled)
 
 void MainWindow::setShortcutEnabled(bool enabled)
 {
-    auxButton(kShortcutButton)->setEnabled(enabled);
+    m_commands->setShortcutEnabled(enabled);
 }
 
 bool MainWindow::shortcutEnabled() const
 {
-    return auxButton(kShortcutButton)->isEnabled();
+    return m_commands->shortcutEnabled();
 }
 
 void MainWindow::offerZipLibraryLocation(bool offered)
 {
-    auxButton(kZipLocationButton)->setVisible(offered && !auxButton(kEditLogButton)->isVisible());
+    m_commands->offerZipLibraryLocation(offered);
 }
 
 int MainWindow::chosenSkill() const

@@ -2,6 +2,7 @@
 
 #include "core/app/Twips.h"
 #include "core/platform/InstallPaths.h"
+#include "gui/CommandBar.h"
 #include "gui/ControlArray.h"
 #include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/OptionChangeFlags.h"
@@ -60,7 +61,7 @@ public:
     QGroupBox* tabFrame(int index) const { return m_pages->page(index); }
     QCheckBox* chkMain(int index) const { return m_chkMain.at(index); }
     QRadioButton* exitOption(int index) const { return m_exitOptions.at(index); }
-    QToolButton* auxButton(int index) const { return m_auxButtons.at(index); }
+    QToolButton* auxButton(int index) const { return m_commands->button(index); }
     QComboBox* skillsLevel(int index) const { return m_skillsLevels.at(index); }
     QLabel* imageDG(int index) const { return m_imagesDG.at(index); }
 
@@ -198,10 +199,10 @@ private:
     int m_globalFrameTop = 0;
     int m_chkFrameTop = 0;
     TabPages* m_pages = nullptr;
+    CommandBar* m_commands = nullptr;
     ControlArray<QAbstractButton, kTabCount> m_optionTabs;
     ControlArray<QCheckBox, 7> m_chkMain;
     ControlArray<QRadioButton, 3> m_exitOptions;
-    ControlArray<QToolButton, kAuxButtonCount> m_auxButtons;
     ControlArray<QComboBox, 2> m_skillsLevels;
     ControlArray<QLabel, 2> m_imagesDG;
 };
