@@ -13,6 +13,7 @@
 #include "gui/tabs/SoundTab.h"
 #include "gui/tabs/TabPages.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/WindowShell.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
@@ -54,6 +55,8 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_exitOptions = {*this, "ExitOption"};
     m_commands = new CommandBar(*this);
     m_skillsLevels = {*this, "SkillsLevel"};
+    m_shell = std::make_unique<WindowShell>(*this, *m_ui->LaunchButton, *m_commands,
+                                            *skillsLevel(1), *m_ui->FileOutput, m_optionTabs);
     m_imagesDG = {*this, "ImageDG", 2};
     QFont compact = font();
     compact.setPointSize(8);
@@ -113,10 +116,11 @@ void MainWindow::wireHandlers()
         connect(dot, &PictureButton::pressed, this, [this, i] { imageDGMouseDown(i); });
     }
     connect(m_pages->graphics(), &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
+    // Failures are not reported: a record that cannot be deleted is simply left behind.
     connect(m_pages->options(), &OptionsTab::rememberedMapsDropped, this,
-            &MainWindow::deleteRememberedMaps);
+            [this] { GameRecords(m_paths).deleteMapRecords(); });
     connect(m_pages->options(), &OptionsTab::rememberedSavesDropped, this,
-            &MainWindow::deleteRememberedSaves);
+            [this] { GameRecords(m_paths).deleteSaveRecords(); });
     connect(m_pages->options(), &OptionsTab::shortcutCreationChanged, m_commands,
             &CommandBar::offerShortcut);
     connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
@@ -198,15 +202,6 @@ void MainWindow::gatherSettings(LauncherSettings& settings) const
 {
     m_pages->gatherSettings(settings);
     SettingsBinder::gather(settings, *this, m_pages->all());
-}
-
-int MainWindow::currentTab() const
-{
-    for (int i = 0; i < kTabCount; ++i) {
-        if (optionTabs(i)->isChecked())
-            return i;
-    }
-    return -1;
 }
 
 void MainWindow::optionTabsClick(int index)
@@ -304,17 +299,6 @@ void MainWindow::setWindowHeightTwips(int heightTwips)
     layout()->activate();
 }
 
-// Failures are not reported: a record that cannot be deleted is simply left behind.
-void MainWindow::deleteRememberedMaps()
-{
-    GameRecords(m_paths).deleteMapRecords();
-}
-
-void MainWindow::deleteRememberedSaves()
-{
-    GameRecords(m_paths).deleteSaveRecords();
-}
-
 bool MainWindow::formKeyDown(int key)
 {
     if (key == Qt::Key_Up || key == Qt::Key_Down)
@@ -397,51 +381,6 @@ void MainWindow::selectStartupOptions()
     const bool edit = !m_wineMode && m_settings.lowerPanelMode == kEditPanel;
     m_ui->CommandLineFrame->setVisible(!edit);
     m_ui->EditFrame->setVisible(edit);
-}
-
-void MainWindow::setLaunchEnabled(bool enabled)
-{
-    m_ui->LaunchButton->setEnabled(enabled);
-}
-
-void MainWindow::setShortcutEnabled(bool enabled)
-{
-    m_commands->setShortcutEnabled(enabled);
-}
-
-bool MainWindow::shortcutEnabled() const
-{
-    return m_commands->shortcutEnabled();
-}
-
-void MainWindow::offerZipLibraryLocation(bool offered)
-{
-    m_commands->offerZipLibraryLocation(offered);
-}
-
-int MainWindow::chosenSkill() const
-{
-    return skillsLevel(1)->currentIndex();
-}
-
-void MainWindow::chooseSkill(int entry)
-{
-    skillsLevel(1)->setCurrentIndex(entry);
-}
-
-void MainWindow::takeFocusFromControls()
-{
-    m_ui->FileOutput->setFocus();
-}
-
-bool MainWindow::isShown() const
-{
-    return isVisible();
-}
-
-QWidget* MainWindow::dialogOwner()
-{
-    return this;
 }
 
 } // namespace z3d

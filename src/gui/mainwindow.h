@@ -42,7 +42,7 @@ class SoundTab;
 //
 // The window keeps a reference to the process-wide settings record; handlers that store a value
 // write it there. Work that belongs to other parts of the launcher is asked for by signals.
-class MainWindow : public QWidget, public LauncherShell
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
@@ -94,7 +94,7 @@ public:
     int rememberedChkFrameTop() const { return m_chkFrameTop; }
 
     // The index of the selected tab, -1 when none.
-    int currentTab() const;
+    int currentTab() const { return m_shell->shownTab(); }
 
     // The settings record onto every page's controls and the window's own, and back. The
     // pages come first, so the window's own boxes (Basic Doom mode, the layout) act on values
@@ -103,17 +103,8 @@ public:
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
 
-    // LauncherShell.
-    void setLaunchEnabled(bool enabled) override;
-    void setShortcutEnabled(bool enabled) override;
-    bool shortcutEnabled() const override;
-    void offerZipLibraryLocation(bool offered) override;
-    int shownTab() const override { return currentTab(); }
-    int chosenSkill() const override;
-    void chooseSkill(int entry) override;
-    void takeFocusFromControls() override;
-    bool isShown() const override;
-    QWidget* dialogOwner() override;
+    // The window as the handlers see it.
+    LauncherShell& shell() { return *m_shell; }
 
     // OptionTabs_Click: focus to the hidden output box, the clicked tab dark red with its page
     // shown, the others in the "Basic Doom mode" text colour with their pages hidden; then the
@@ -185,8 +176,6 @@ private:
     void wireHandlers();
     void watchKeysAndPictures();
     void setWindowHeightTwips(int heightTwips);
-    void deleteRememberedMaps();
-    void deleteRememberedSaves();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     LauncherSettings& m_settings;
@@ -200,6 +189,7 @@ private:
     int m_chkFrameTop = 0;
     TabPages* m_pages = nullptr;
     CommandBar* m_commands = nullptr;
+    std::unique_ptr<LauncherShell> m_shell;
     ControlArray<QAbstractButton, kTabCount> m_optionTabs;
     ControlArray<QCheckBox, 7> m_chkMain;
     ControlArray<QRadioButton, 3> m_exitOptions;

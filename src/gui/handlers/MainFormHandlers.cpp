@@ -35,18 +35,19 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
-      m_texturePaths(new TexturePathController(context, *window.graphicsTab(), window)),
+      m_texturePaths(new TexturePathController(context, *window.graphicsTab(), window.shell())),
       m_options(new AvailabilityController(context, window, *m_texturePaths)),
-      m_maps(new MapListHandler(context, *window.gamesTab(), window)),
-      m_saves(new SaveListHandler(context, *window.gamesTab(), window, *m_records, *m_maps)),
+      m_maps(new MapListHandler(context, *window.gamesTab(), window.shell())),
+      m_saves(
+          new SaveListHandler(context, *window.gamesTab(), window.shell(), *m_records, *m_maps)),
       m_menus(new GamesContextMenus(context, *window.gamesTab())),
-      m_games(new GamesListHandler(context, *window.gamesTab(), window,
+      m_games(new GamesListHandler(context, *window.gamesTab(), window.shell(),
                                    {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
-      m_commandButtons(new CommandButtons(context, window, *m_games, *m_launch, *m_zips))
+      m_commandButtons(new CommandButtons(context, window.shell(), *m_games, *m_launch, *m_zips))
 {
     connectMenus();
     connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);

@@ -24,7 +24,7 @@ struct Fixture
     {
         context.paths = tree.paths();
         window.setInstallPaths(context.paths);
-        texturePaths = new TexturePathController(context, *window.graphicsTab(), window);
+        texturePaths = new TexturePathController(context, *window.graphicsTab(), window.shell());
         options = new AvailabilityController(context, window, *texturePaths);
         QObject::connect(&window, &MainWindow::basicDoomChanged, [this] { options->basicDoom(); });
     }

@@ -29,7 +29,7 @@ struct Fixture
         context.paths = tree.paths();
         context.dialogs = &dialogs;
         window.setInstallPaths(context.paths);
-        controller = new TexturePathController(context, *window.graphicsTab(), window);
+        controller = new TexturePathController(context, *window.graphicsTab(), window.shell());
         availability = new AvailabilityController(context, window, *controller);
     }
 
