@@ -71,6 +71,15 @@ void XSession::endWithThisProcess(QProcess& process)
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
+QString XSession::skipReason()
+{
+    const QStringList missing = missingPrograms();
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("whole-program tests need %1 (make test installs them)")
+        .arg(missing.join(QStringLiteral(", ")));
+}
+
 QStringList XSession::missingPrograms()
 {
     QStringList missing;

@@ -39,6 +39,8 @@ public:
     static bool waitUntil(const std::function<bool()>& condition);
     // The programs a session needs that are not on the PATH; empty when all are there.
     static QStringList missingPrograms();
+    // Why whole-program tests cannot run here; empty when they can.
+    static QString skipReason();
 
     bool isReady() const;
     // Why the session could not be started.

@@ -35,10 +35,8 @@ class TestLibrary : public QObject
 private slots:
     void initTestCase()
     {
-        if (!XSession::missingPrograms().isEmpty())
-            QSKIP(qPrintable(QStringLiteral("whole-program tests need %1 (make test installs "
-                                            "them)")
-                                 .arg(XSession::missingPrograms().join(QStringLiteral(", ")))));
+        if (const QString why = XSession::skipReason(); !why.isEmpty())
+            QSKIP(qPrintable(why));
     }
 
     void rememberedSaveGameIsLoaded()

@@ -34,10 +34,8 @@ class TestLifecycle : public QObject
 private slots:
     void initTestCase()
     {
-        if (!XSession::missingPrograms().isEmpty())
-            QSKIP(qPrintable(QStringLiteral("whole-program tests need %1 (make test installs "
-                                            "them)")
-                                 .arg(XSession::missingPrograms().join(QStringLiteral(", ")))));
+        if (const QString why = XSession::skipReason(); !why.isEmpty())
+            QSKIP(qPrintable(why));
     }
 
     void launchWithExitChosenEndsTheLauncher()
