@@ -5,7 +5,6 @@
 #include "core/inspect/CheckerTool.h"
 #include "core/iwads/IwadType.h"
 #include "core/library/GameFiles.h"
-#include "core/library/GameRecords.h"
 #include "core/library/InstalledGamesList.h"
 #include "core/library/MainWadChooser.h"
 #include "core/library/ScriptedMapTable.h"
@@ -15,9 +14,10 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
-#include "core/services/Processes.h"
+#include "gui/handlers/GameFileChoice.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/LauncherShell.h"
+#include "gui/handlers/ListRows.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/tabs/GamesTab.h"
@@ -25,14 +25,13 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QScopedValueRollback>
 
 namespace z3d {
 
+using namespace list_rows;
+
 namespace {
 
-constexpr int kGamesTab = 0;
 constexpr int kNameRole = Qt::UserRole;
 // A Pwads game with more files than this gets the taller game-files list.
 constexpr int kFilesBeforeExpanding = 4;
@@ -40,36 +39,6 @@ constexpr int kFilesBeforeExpanding = 4;
 const QString kCommercialHeader = QStringLiteral("COMMERCIAL DOOM LIST");
 const QString kInstalledHeader = QStringLiteral("INSTALLED GAMES LIST");
 const QString kScriptedHeader = QStringLiteral("ZORN3D SCRIPTED MAP");
-
-int rowNamed(const QListWidget* list, const QString& name, int role)
-{
-    for (int row = 0; row < list->count(); ++row) {
-        const QString text = role == Qt::DisplayRole ? list->item(row)->text()
-                                                     : list->item(row)->data(role).toString();
-        if (text.compare(name, Qt::CaseInsensitive) == 0)
-            return row;
-    }
-    return -1;
-}
-
-int firstSelectedRow(const QListWidget* list)
-{
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->isSelected())
-            return row;
-    }
-    return -1;
-}
-
-void selectRow(QListWidget* list, int row)
-{
-    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-}
-
-bool isWad(const QString& name)
-{
-    return name.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive);
-}
 
 } // namespace
 
@@ -82,13 +51,6 @@ GamesListHandler::GamesListHandler(LauncherContext& context, GamesTab& page, Lau
         if (firstSelectedRow(m_games) >= 0)
             selectGame();
     });
-    connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
-        if (firstSelectedRow(m_files) >= 0)
-            selectGameFile();
-    });
-    connect(m_files, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { openGameFile(item->text()); });
-    m_files->viewport()->installEventFilter(this);
     m_page.header(0)->installEventFilter(this);
     m_page.scriptedMapsImage()->installEventFilter(this);
 }
@@ -338,7 +300,7 @@ void GamesListHandler::selectGame()
     const QString name = m_games->item(row)->data(kNameRole).toString();
     m_files->clear();
     m_page.mapList()->clear();
-    m_choiceSavedByMapClick = false;
+    m_services.files.gameChosen();
     switch (mode()) {
     case GamesListMode::InstalledGames:
         selectInstalledGame(name);
@@ -383,7 +345,7 @@ void GamesListHandler::selectInstalledGame(const QString& name)
     m_services.saves.listFolder(PathResolver::resolveUnder(gameDir, QStringLiteral("savegame")));
     selection.currentGameFolder = filesFolder + QLatin1Char('/');
     if (kind == GameKind::UserDirectory)
-        restoreUserDirectorySelection(name);
+        m_services.files.restoreUserDirectorySelection(name);
     else
         selectMainWad(filesFolder);
     if (selection.currentGameFile.isEmpty())
@@ -430,9 +392,8 @@ void GamesListHandler::selectZipArchive(const QString& name)
     settings.lastZipLibraryEntry = name;
     m_files->addItems(GameFiles::listFolderFiles(extractDir));
     selection.currentGameFolder = extractDir + QLatin1Char('/');
-    m_zipSavesListed = false;
     selectMainWad(extractDir);
-    if (!m_zipSavesListed)
+    if (!m_services.files.zipSavesListed())
         m_services.saves.listFolder(
             SaveGameFolders(m_context.paths).zipArchiveFolder(selection.currentGameFile));
 }
@@ -454,150 +415,6 @@ void GamesListHandler::selectMainWad(const QString& folder)
     m_services.maps.updateLaunchMapAndIwad();
 }
 
-void GamesListHandler::selectGameFile()
-{
-    GameSelection& selection = m_context.selection;
-    QListWidget* maps = m_page.mapList();
-
-    QString entry;
-    for (int row = 0; row < m_files->count() && entry.isEmpty(); ++row) {
-        const QString text = m_files->item(row)->text();
-        if (m_files->item(row)->isSelected() && isWad(text))
-            entry = text;
-    }
-    if (entry.isEmpty()) {
-        selection.currentGameFile.clear();
-        maps->clear();
-        setLaunchAndShortcut(false, false);
-        return;
-    }
-    selection.currentGameFile = selection.currentGameFolder + entry;
-
-    const bool shortcut = m_context.settings.shortcutCreation && m_shell.shownTab() == kGamesTab &&
-                          mode() != GamesListMode::ZipLibrary;
-    setLaunchAndShortcut(true, shortcut);
-
-    const WadMapList mapList = m_services.checker.loadWadMapList(selection.currentGameFile);
-    if (!mapList.outputEmpty) {
-        maps->clear();
-        maps->addItems(mapList.mapNames);
-    }
-
-    // A map and a save game exclude each other: a restored save game stays the choice.
-    const QScopedValueRollback restoring(m_restoring, true);
-    const bool saveRestored = m_context.settings.rememberLastSavegame && restoreSaveGame();
-    if (m_context.launch.kind != LaunchKind::NewGame && !saveRestored)
-        restoreMap();
-    if (!mapList.hasMaps()) {
-        maps->clear();
-        setLaunchAndShortcut(false, false);
-    }
-}
-
-bool GamesListHandler::restoreSaveGame()
-{
-    const GameSelection& selection = m_context.selection;
-    if (selection.currentKind == GameKind::ZipArchive) {
-        m_services.saves.listFolder(
-            SaveGameFolders(m_context.paths).zipArchiveFolder(selection.currentGameFile));
-        m_zipSavesListed = true;
-    }
-    const std::optional<QString> slot = m_services.records.readSaveRecord(
-        selection.currentKind, currentGameName(), selection.currentGameFile);
-    return slot && m_services.saves.selectSlot(*slot);
-}
-
-void GamesListHandler::restoreMap()
-{
-    const GameSelection& selection = m_context.selection;
-    QListWidget* maps = m_page.mapList();
-    if (!m_context.settings.rememberLastMap) {
-        if (maps->count() > 0)
-            selectRow(maps, 0);
-        return;
-    }
-    if (selection.currentKind == GameKind::UserDirectory) {
-        restoreUserDirectorySelection(selection.currentUserDirectory);
-        return;
-    }
-    const std::optional<QString> map = m_services.records.restoreLastMap(
-        selection.currentKind, currentGameName(), m_services.maps.maps());
-    const int row = map ? rowNamed(maps, *map, Qt::DisplayRole) : -1;
-    if (maps->count() > 0)
-        selectRow(maps, row >= 0 ? row : 0);
-}
-
-void GamesListHandler::restoreUserDirectorySelection(const QString& game)
-{
-    QListWidget* maps = m_page.mapList();
-    const int fileRow = firstSelectedRow(m_files);
-    // With a file chosen, its remembered map is the whole answer. (Without one, the
-    // directory's remembered file is chosen first; its map follows when the file's own
-    // selection comes back here.)
-    if (m_context.settings.rememberLastMap && fileRow >= 0) {
-        const std::optional<QString> wanted =
-            m_services.records.userDirectoryMap(game, m_files->item(fileRow)->text());
-        const int row = wanted ? rowNamed(maps, *wanted, Qt::DisplayRole) : -1;
-        if (maps->count() > 0)
-            selectRow(maps, row >= 0 ? row : 0);
-        if (!wanted || row >= 0)
-            return;
-    }
-    const QString wantedFile = m_services.records.userDirectoryFile(game);
-    m_context.selection.currentGameFile = wantedFile;
-    selectGameNamed(game);
-    const int row = wantedFile.isEmpty() ? -1 : rowNamed(m_files, wantedFile, Qt::DisplayRole);
-    if (row >= 0)
-        selectRow(m_files, row);
-    else
-        m_shell.setLaunchEnabled(false);
-}
-
-void GamesListHandler::saveChosenMap()
-{
-    if (m_context.selection.currentKind == GameKind::UserDirectory) {
-        m_choiceSavedByMapClick = true;
-        saveUserDirectoryChoice();
-    } else {
-        const QStringList maps = m_services.maps.maps();
-        const int row = m_services.maps.selectedRow();
-        if (firstSelectedRow(m_files) >= 0 && row >= 0)
-            m_services.records.saveLastMap(m_context.selection.currentKind, currentGameName(),
-                                           maps.at(row));
-    }
-    // A map chosen by the player replaces the remembered save game; one a restore
-    // selects does not.
-    if (m_context.settings.rememberLastSavegame && !m_restoring)
-        m_services.records.deleteSaveRecord(m_context.selection.currentKind, currentGameName(),
-                                            m_context.selection.currentGameFile);
-}
-
-void GamesListHandler::saveUserDirectoryChoice()
-{
-    const int fileRow = firstSelectedRow(m_files);
-    if (fileRow < 0)
-        return;
-    const QStringList maps = m_services.maps.maps();
-    const int mapRow = m_services.maps.selectedRow();
-    m_services.records.saveUserDirectorySelection(
-        m_context.selection.currentUserDirectory, m_files->item(fileRow)->text(),
-        mapRow >= 0 ? maps.at(mapRow) : QString(), m_context.settings.rememberLastMap);
-}
-
-void GamesListHandler::openGameFile(const QString& entry)
-{
-    if (firstSelectedRow(m_games) < 0)
-        return;
-    const QString path = PathResolver::resolve(m_context.selection.currentGameFolder + entry);
-    for (const char* textFile : {"sndinfo", "scp_zoff", "scp_defn"}) {
-        if (entry.compare(QLatin1String(textFile), Qt::CaseInsensitive) == 0) {
-            m_context.processes->openInTextEditor(path);
-            return;
-        }
-    }
-    m_context.processes->openWithAssociatedProgram(path);
-}
-
 void GamesListHandler::toggleScriptedMaps()
 {
     if (mode() != GamesListMode::InstalledGames)
@@ -611,16 +428,8 @@ void GamesListHandler::toggleScriptedMaps()
 bool GamesListHandler::eventFilter(QObject* watched, QEvent* event)
 {
     GamesTab* page = &m_page;
-    if (watched == m_files->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // Releasing the mouse over a wad of a user directory remembers the choice, unless a
-        // map click has done so since the game was chosen.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QListWidgetItem* item = m_files->itemAt(mouse->position().toPoint());
-        if (item && isWad(item->text()) &&
-            m_context.selection.currentKind == GameKind::UserDirectory && !m_choiceSavedByMapClick)
-            saveUserDirectoryChoice();
-    } else if ((watched == page->scriptedMapsImage() || watched == page->header(0)) &&
-               event->type() == QEvent::MouseButtonPress) {
+    if ((watched == page->scriptedMapsImage() || watched == page->header(0)) &&
+        event->type() == QEvent::MouseButtonPress) {
         const bool toggles = watched == page->scriptedMapsImage() ||
                              (ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
                               m_context.settings.advancedOptions);

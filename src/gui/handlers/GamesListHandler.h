@@ -13,7 +13,7 @@ namespace z3d {
 
 struct LauncherContext;
 class CheckerTool;
-class GameRecords;
+class GameFileChoice;
 class GamesContextMenus;
 class GamesTab;
 class LauncherShell;
@@ -21,10 +21,9 @@ class MapListHandler;
 class SaveListHandler;
 class ZipExtraction;
 
-// The selection chain of the Games tab: the view options switch the games list's source,
-// choosing a game fills its files and picks the main file, choosing a file asks the checker
-// for its maps and restores the game's remembered map and save game. A selection made by code
-// runs the same handlers as a click.
+// The games list's part of the selection chain of the Games tab: the view options switch the
+// list's source, and choosing a game fills its files and picks the main file (whose choice
+// GameFileChoice takes over). A selection made by code runs the same handlers as a click.
 class GamesListHandler : public QObject, public LibraryHost
 {
     Q_OBJECT
@@ -33,11 +32,11 @@ public:
     struct Services
     {
         CheckerTool& checker;
-        GameRecords& records;
         ZipExtraction& zips;
         MapListHandler& maps;
         SaveListHandler& saves;
         GamesContextMenus& menus;
+        GameFileChoice& files;
     };
 
     GamesListHandler(LauncherContext& context, GamesTab& page, LauncherShell& shell,
@@ -52,19 +51,10 @@ public:
     void fillInstalledGamesList();
     // SelectGame for the selected games-list entry.
     void selectGame() override;
-    // SelectGameFile for the selected game-files entry.
-    void selectGameFile();
     // RestoreInitialSelection, once at load.
     void restoreInitialSelection(GamesListMode mode);
-    // RestoreUserDirectorySelection: the remembered map of the selected file, or the
-    // remembered file of the directory.
-    void restoreUserDirectorySelection(const QString& game);
     // The scripted-map toggle: only scripted maps, or every installed game.
     void toggleScriptedMaps();
-    // A map was chosen with "Remember last map" on: the game's record keeps it (a user
-    // directory's file and map), and the remembered save game gives way unless a restore
-    // chose the map.
-    void saveChosenMap();
 
     // Selects the games-list entry naming game (without regard to case); false when none.
     bool selectGameNamed(const QString& game);
@@ -99,11 +89,6 @@ private:
     void selectCommercialGame(const QString& name);
     void selectZipArchive(const QString& name);
     void selectMainWad(const QString& folder);
-    // True when the remembered save game was found and selected.
-    bool restoreSaveGame();
-    void restoreMap();
-    void saveUserDirectoryChoice();
-    void openGameFile(const QString& entry);
     void setLaunchAndShortcut(bool launch, bool shortcut);
     void showHeader(const QString& text);
     QString zipExtractDir() const;
@@ -119,12 +104,6 @@ private:
     std::optional<GamesListMode> m_switchedTo;
     // The installed-games list shows only the scripted maps.
     bool m_scriptedMapsOnly = false;
-    // The zip archive's save games were listed while its file was chosen.
-    bool m_zipSavesListed = false;
-    // A map click saved the user directory's choice since the game was chosen.
-    bool m_choiceSavedByMapClick = false;
-    // The remembered map or save game is being selected by code.
-    bool m_restoring = false;
 };
 
 } // namespace z3d

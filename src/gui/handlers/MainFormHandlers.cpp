@@ -12,6 +12,7 @@
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/CommandButtons.h"
+#include "gui/handlers/GameFileChoice.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LaunchHandler.h"
@@ -41,8 +42,10 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_saves(
           new SaveListHandler(context, *window.gamesTab(), window.shell(), *m_records, *m_maps)),
       m_menus(new GamesContextMenus(context, *window.gamesTab())),
+      m_files(new GameFileChoice(context, *window.gamesTab(), window.shell(),
+                                 {*m_checker, *m_records, *m_maps, *m_saves})),
       m_games(new GamesListHandler(context, *window.gamesTab(), window.shell(),
-                                   {*m_checker, *m_records, *m_zips, *m_maps, *m_saves, *m_menus})),
+                                   {*m_checker, *m_zips, *m_maps, *m_saves, *m_menus, *m_files})),
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
@@ -56,7 +59,9 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
         m_window.close();
     });
     connect(m_saves, &SaveListHandler::gameReselectionDue, m_games, &GamesListHandler::selectGame);
-    connect(m_maps, &MapListHandler::mapChosen, m_games, &GamesListHandler::saveChosenMap);
+    connect(m_maps, &MapListHandler::mapChosen, m_files, &GameFileChoice::saveChosenMap);
+    connect(m_files, &GameFileChoice::gameReselectionDue, m_games,
+            &GamesListHandler::selectGameNamed);
     connect(&m_window, &MainWindow::basicDoomChanged, this, [this] { m_options->basicDoom(); });
     connect(&m_window, &MainWindow::hiResOptionsRefreshDue, this,
             [this] { m_options->refreshHiResOptions(); });

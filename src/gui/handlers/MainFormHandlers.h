@@ -15,6 +15,7 @@ class ArchiveOperations;
 class CommandButtons;
 class GameOperations;
 class GameRecords;
+class GameFileChoice;
 class GamesContextMenus;
 class GamesListHandler;
 class IwadForm;
@@ -69,6 +70,7 @@ private:
     MapListHandler* m_maps;
     SaveListHandler* m_saves;
     GamesContextMenus* m_menus;
+    GameFileChoice* m_files;
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
     IwadForm* m_iwadWindow;
