@@ -70,6 +70,7 @@ public:
     GraphicsTab* graphicsTab() const { return m_pages->graphics(); }
     SoundTab* soundTab() const { return m_pages->sound(); }
     ModelsTab* modelsTab() const { return m_pages->models(); }
+    TabPages& pages() const { return *m_pages; }
 
     LauncherSettings& settings() const { return m_settings; }
     OptionChangeFlags& changeFlags() { return m_flags; }

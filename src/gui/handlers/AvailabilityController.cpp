@@ -1,31 +1,26 @@
 #include "gui/handlers/AvailabilityController.h"
 
 #include "core/app/LauncherContext.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TabPages.h"
 #include "gui/TexturePathController.h"
 
 #include <QCheckBox>
 
 namespace z3d {
 
-namespace {
-
-constexpr int kBasicDoom = 0;
-constexpr int kHiResTextures = 1;
-
-} // namespace
-
-AvailabilityController::AvailabilityController(LauncherContext& context, MainWindow& window,
+AvailabilityController::AvailabilityController(LauncherContext& context, TabPages& pages,
+                                               QCheckBox& basicDoom, QCheckBox& hiResTextures,
                                                TexturePathController& texturePaths)
-    : QObject(&window), m_context(context), m_window(window), m_texturePaths(texturePaths)
+    : QObject(&pages), m_context(context), m_pages(pages), m_basicDoom(basicDoom),
+      m_hiResTextures(hiResTextures), m_texturePaths(texturePaths)
 {
     connect(&texturePaths, &TexturePathController::textureChosen, this,
             &AvailabilityController::textureChosen);
-    connect(window.optionsTab(), &OptionsTab::corpseFadeChanged, this,
+    connect(pages.options(), &OptionsTab::corpseFadeChanged, this,
             &AvailabilityController::corpseFadeChanged);
 }
 
@@ -42,28 +37,28 @@ InstalledResources AvailabilityController::probe() const
 OptionChoices AvailabilityController::choices() const
 {
     OptionChoices choices;
-    choices.basicDoom = m_window.chkMain(kBasicDoom)->isChecked();
-    choices.hiResTextures = m_window.chkMain(kHiResTextures)->isChecked();
-    choices.hiResPatches = m_window.graphicsTab()->hiResPatchesChosen();
-    choices.corpseFadeSeconds = m_window.optionsTab()->corpseFadeSeconds();
+    choices.basicDoom = m_basicDoom.isChecked();
+    choices.hiResTextures = m_hiResTextures.isChecked();
+    choices.hiResPatches = m_pages.graphics()->hiResPatchesChosen();
+    choices.corpseFadeSeconds = m_pages.options()->corpseFadeSeconds();
     return choices;
 }
 
 void AvailabilityController::show(const AvailabilityUpdate& update, const InstalledResources& found)
 {
     m_shown = update.available;
-    m_window.graphicsTab()->applyAvailability(m_shown);
-    m_window.optionsTab()->applyAvailability(m_shown);
-    m_window.soundTab()->applyAvailability(m_shown);
-    m_window.modelsTab()->applyAvailability(m_shown);
-    m_window.chkMain(kHiResTextures)->setEnabled(m_shown.hiResTextures);
+    m_pages.graphics()->applyAvailability(m_shown);
+    m_pages.options()->applyAvailability(m_shown);
+    m_pages.sound()->applyAvailability(m_shown);
+    m_pages.models()->applyAvailability(m_shown);
+    m_hiResTextures.setEnabled(m_shown.hiResTextures);
 
     if (update.uncheckDetailTextures)
-        m_window.graphicsTab()->uncheckDetailTextures();
+        m_pages.graphics()->uncheckDetailTextures();
     if (update.uncheckResurrectWithFade)
-        m_window.optionsTab()->uncheckResurrectWithFade();
+        m_pages.options()->uncheckResurrectWithFade();
     if (update.checkHiResTextures)
-        m_window.chkMain(kHiResTextures)->setChecked(true);
+        m_hiResTextures.setChecked(true);
     if (update.forceHiResPatches)
         m_context.settings.hiResPatches = true;
     if (update.forceHiResTextures)

@@ -4,10 +4,12 @@
 
 #include <QObject>
 
+class QCheckBox;
+
 namespace z3d {
 
 struct LauncherContext;
-class MainWindow;
+class TabPages;
 class TexturePathController;
 
 // Keeps the options' availability and shows it: at each moment that decides it (the load,
@@ -21,8 +23,10 @@ class AvailabilityController : public QObject
     Q_OBJECT
 
 public:
-    AvailabilityController(LauncherContext& context, MainWindow& window,
-                           TexturePathController& texturePaths);
+    // basicDoom and hiResTextures are the main window's "Basic Doom mode" and "High resolution
+    // textures" boxes.
+    AvailabilityController(LauncherContext& context, TabPages& pages, QCheckBox& basicDoom,
+                           QCheckBox& hiResTextures, TexturePathController& texturePaths);
 
     // The load step's part: Extra FX, the texture path, the patch, detail, sky-box and sound
     // pack options and the stored corpse fade.
@@ -50,7 +54,9 @@ private:
     void show(const AvailabilityUpdate& update, const InstalledResources& found);
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    TabPages& m_pages;
+    QCheckBox& m_basicDoom;
+    QCheckBox& m_hiResTextures;
     TexturePathController& m_texturePaths;
     OptionAvailability m_shown;
 };

@@ -37,7 +37,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
       m_texturePaths(new TexturePathController(context, *window.graphicsTab(), window.shell())),
-      m_options(new AvailabilityController(context, window, *m_texturePaths)),
+      m_options(new AvailabilityController(context, window.pages(), *window.chkMain(0),
+                                           *window.chkMain(1), *m_texturePaths)),
       m_maps(new MapListHandler(context, *window.gamesTab(), window.shell())),
       m_saves(
           new SaveListHandler(context, *window.gamesTab(), window.shell(), *m_records, *m_maps)),

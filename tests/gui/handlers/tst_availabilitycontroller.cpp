@@ -25,7 +25,8 @@ struct Fixture
         context.paths = tree.paths();
         window.setInstallPaths(context.paths);
         texturePaths = new TexturePathController(context, *window.graphicsTab(), window.shell());
-        options = new AvailabilityController(context, window, *texturePaths);
+        options = new AvailabilityController(context, window.pages(), *window.chkMain(0),
+                                             *window.chkMain(1), *texturePaths);
         QObject::connect(&window, &MainWindow::basicDoomChanged, [this] { options->basicDoom(); });
     }
 

@@ -30,7 +30,8 @@ struct Fixture
         context.dialogs = &dialogs;
         window.setInstallPaths(context.paths);
         controller = new TexturePathController(context, *window.graphicsTab(), window.shell());
-        availability = new AvailabilityController(context, window, *controller);
+        availability = new AvailabilityController(context, window.pages(), *window.chkMain(0),
+                                                  *window.chkMain(1), *controller);
     }
 
     QLineEdit* box() const { return window.graphicsTab()->texturePathBox(); }
