@@ -1,16 +1,18 @@
 #include "gui/WindowShell.h"
 
 #include "gui/CommandBar.h"
+#include "gui/SettingsBinder.h"
+#include "gui/tabs/TabPages.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 
 namespace z3d {
 
-WindowShell::WindowShell(QWidget& window, QAbstractButton& launch, CommandBar& commands,
-                         QComboBox& skills, QWidget& focusSink,
+WindowShell::WindowShell(QWidget& window, TabPages& pages, QAbstractButton& launch,
+                         CommandBar& commands, QComboBox& skills, QWidget& focusSink,
                          ControlArray<QAbstractButton, 5> tabs)
-    : m_window(window), m_launch(launch), m_commands(commands), m_skills(skills),
+    : m_window(window), m_pages(pages), m_launch(launch), m_commands(commands), m_skills(skills),
       m_focusSink(focusSink), m_tabs(tabs)
 {
 }
@@ -67,6 +69,12 @@ bool WindowShell::isShown() const
 QWidget* WindowShell::dialogOwner()
 {
     return &m_window;
+}
+
+void WindowShell::gatherSettings(LauncherSettings& settings) const
+{
+    m_pages.gatherSettings(settings);
+    SettingsBinder::gather(settings, m_window, m_pages.all());
 }
 
 } // namespace z3d

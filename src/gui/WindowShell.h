@@ -9,14 +9,15 @@ class QComboBox;
 namespace z3d {
 
 class CommandBar;
+class TabPages;
 
 // The main window as the handlers see it: the Launch button, the command bar's shortcut and
 // zip-library buttons, the skill list, the tab shown and the box that takes the focus.
 class WindowShell : public LauncherShell
 {
 public:
-    WindowShell(QWidget& window, QAbstractButton& launch, CommandBar& commands, QComboBox& skills,
-                QWidget& focusSink, ControlArray<QAbstractButton, 5> tabs);
+    WindowShell(QWidget& window, TabPages& pages, QAbstractButton& launch, CommandBar& commands,
+                QComboBox& skills, QWidget& focusSink, ControlArray<QAbstractButton, 5> tabs);
 
     void setLaunchEnabled(bool enabled) override;
     void setShortcutEnabled(bool enabled) override;
@@ -28,9 +29,11 @@ public:
     void takeFocusFromControls() override;
     bool isShown() const override;
     QWidget* dialogOwner() override;
+    void gatherSettings(LauncherSettings& settings) const override;
 
 private:
     QWidget& m_window;
+    TabPages& m_pages;
     QAbstractButton& m_launch;
     CommandBar& m_commands;
     QComboBox& m_skills;

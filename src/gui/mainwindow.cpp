@@ -55,14 +55,14 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_exitOptions = {*this, "ExitOption"};
     m_commands = new CommandBar(*this);
     m_skillsLevels = {*this, "SkillsLevel"};
-    m_shell = std::make_unique<WindowShell>(*this, *m_ui->LaunchButton, *m_commands,
-                                            *skillsLevel(1), *m_ui->FileOutput, m_optionTabs);
     m_imagesDG = {*this, "ImageDG", 2};
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
 
     m_pages = new TabPages(m_flags, m_settings, *m_ui->TabArea);
+    m_shell = std::make_unique<WindowShell>(*this, *m_pages, *m_ui->LaunchButton, *m_commands,
+                                            *skillsLevel(1), *m_ui->FileOutput, m_optionTabs);
     loadPictures();
 
     // A zero-sized visible box that takes the keyboard focus away from the visible controls.
@@ -200,8 +200,7 @@ bool MainWindow::applySettings(LauncherSettings& settings)
 
 void MainWindow::gatherSettings(LauncherSettings& settings) const
 {
-    m_pages->gatherSettings(settings);
-    SettingsBinder::gather(settings, *this, m_pages->all());
+    m_shell->gatherSettings(settings);
 }
 
 void MainWindow::optionTabsClick(int index)

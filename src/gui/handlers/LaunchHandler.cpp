@@ -13,11 +13,13 @@
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
 #include "gui/handlers/AvailabilityController.h"
-#include "gui/mainwindow.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
+#include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
+#include "gui/tabs/TabPages.h"
 #include "gui/WindowPosition.h"
 
 #include <QCheckBox>
@@ -27,16 +29,16 @@
 
 namespace z3d {
 
-LaunchHandler::LaunchHandler(LauncherContext& context, MainWindow& window,
+LaunchHandler::LaunchHandler(LauncherContext& context, Window window,
                              AvailabilityController& options, CheckerTool& checker)
-    : QObject(&window), m_context(context), m_window(window), m_options(options), m_checker(checker)
+    : QObject(&window.widget), m_context(context), m_window(window.widget), m_pages(window.pages),
+      m_shell(window.shell), m_flags(window.flags), m_options(options), m_checker(checker)
 {
-    connect(&m_window, &MainWindow::launchRequested, this, &LaunchHandler::launchButtonClick);
 }
 
 void LaunchHandler::launchButtonClick()
 {
-    QListWidget* maps = m_window.gamesTab()->mapList();
+    QListWidget* maps = m_pages.games()->mapList();
     if (maps->count() == 0 || maps->item(0)->text().isEmpty()) {
         const LaunchMessage message = LaunchMessages::noLevels(
             PathResolver::lastComponent(m_context.selection.currentGameFile));
@@ -51,7 +53,7 @@ void LaunchHandler::launchButtonClick()
 
 void LaunchHandler::prepare()
 {
-    m_window.gatherSettings(m_context.settings);
+    m_shell.gatherSettings(m_context.settings);
     m_boxes = m_options.refreshForLaunch(m_context.selection.currentKind == GameKind::ScriptedMap);
 }
 
@@ -65,17 +67,17 @@ LaunchInputs LaunchHandler::commonInputs() const
 
     inputs.boxes = m_boxes;
 
-    const QListWidget* definitions = m_window.modelsTab()->definitionsList();
+    const QListWidget* definitions = m_pages.models()->definitionsList();
     for (int row = 0; row < definitions->count(); ++row) {
         const QListWidgetItem* item = definitions->item(row);
         inputs.definitions << DefinitionEntry{item->text(), item->checkState() == Qt::Checked};
     }
 
-    const OptionChangeFlags& flags = m_window.changeFlags();
+    const OptionChangeFlags& flags = m_flags;
     inputs.ricochetChanged = flags.ricochetChanged;
     inputs.fakeGlowChanged = flags.fakeGlowChanged;
-    inputs.corpseBoxText = m_window.optionsTab()->corpseBox()->text();
-    inputs.texturePathBoxText = m_window.graphicsTab()->texturePathBox()->text();
+    inputs.corpseBoxText = m_pages.options()->corpseBox()->text();
+    inputs.texturePathBoxText = m_pages.graphics()->texturePathBox()->text();
     inputs.texturePath = m_context.texture.texturePath;
     inputs.textureSetDir = m_context.texture.textureSetDir;
     return inputs;
@@ -103,7 +105,7 @@ InstalledGameInputs LaunchHandler::installedGameInputs() const
     game.userDirectory = selection.currentKind == GameKind::UserDirectory;
     game.fromZipLibrary = selection.currentKind == GameKind::ZipArchive;
     game.severalFiles = selection.severalFiles;
-    const QListWidget* files = m_window.gamesTab()->gameFilesList();
+    const QListWidget* files = m_pages.games()->gameFilesList();
     for (int row = 0; row < files->count(); ++row) {
         const QListWidgetItem* item = files->item(row);
         const QString path = selection.currentGameFolder + item->text();
@@ -113,7 +115,7 @@ InstalledGameInputs LaunchHandler::installedGameInputs() const
         if (item->isSelected() && !game.selectedUserFile)
             game.selectedUserFile = path;
     }
-    const QListWidget* maps = m_window.gamesTab()->mapList();
+    const QListWidget* maps = m_pages.games()->mapList();
     game.firstMapEntry = maps->count() > 0 ? maps->item(0)->text() : QString();
     const QString name = selectedGameName(selection, m_context.settings);
     const ScriptedMapCheck scripted = ScriptedMapTable::isScriptedMap(m_context.paths, name);
@@ -141,9 +143,9 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
     m_context.settings = outcome.settings;
     m_context.launch = outcome.state;
     // Options a model-pack test switched off stay off, also in the boxes the exit gathers.
-    m_window.modelsTab()->showAlternativeModels(outcome.settings.orrinWeapons,
-                                                outcome.settings.orrinAltWeapons,
-                                                outcome.settings.pellamOrrinModels);
+    m_pages.models()->showAlternativeModels(outcome.settings.orrinWeapons,
+                                            outcome.settings.orrinAltWeapons,
+                                            outcome.settings.pellamOrrinModels);
     if (!outcome.refusal)
         return true;
     const LaunchMessage& message = outcome.refusal->message;
@@ -155,7 +157,7 @@ bool LaunchHandler::accept(const LaunchOutcome& outcome)
 
 QString LaunchHandler::selectedGameEntry() const
 {
-    const QList<QListWidgetItem*> games = m_window.gamesTab()->gamesList()->selectedItems();
+    const QList<QListWidgetItem*> games = m_pages.games()->gamesList()->selectedItems();
     return games.isEmpty() ? QString() : games.constFirst()->text();
 }
 
@@ -190,11 +192,11 @@ void LaunchHandler::finish(const LaunchOutcome& outcome)
     }
     const GameSelection& selection = m_context.selection;
     const QString entry = selectedGameEntry();
-    const QListWidget* mapList = m_window.gamesTab()->mapList();
+    const QListWidget* mapList = m_pages.games()->mapList();
     const int mapRow = selection.lastMapIndex;
     const QString map =
         mapRow >= 0 && mapRow < mapList->count() ? mapList->item(mapRow)->text() : QString();
-    const bool startFromNew = m_window.skillsLevel(1)->currentIndex() == 0;
+    const bool startFromNew = m_shell.chosenSkill() == 0;
     Shortcuts(m_context.paths, *m_context.dialogs)
         .createShortcuts(
             outcome.shortcutArguments, m_shortcut,
@@ -232,7 +234,7 @@ void LaunchHandler::hideAndUnloadAll()
 
 void LaunchHandler::clearOptionChangeFlags()
 {
-    m_window.changeFlags() = OptionChangeFlags{};
+    m_flags = OptionChangeFlags{};
 }
 
 void LaunchHandler::turnOffTemporaryBasicDoom()

@@ -12,7 +12,9 @@ struct InstalledGameInputs;
 struct LaunchInputs;
 struct LaunchOutcome;
 struct LauncherContext;
-class MainWindow;
+class LauncherShell;
+class TabPages;
+struct OptionChangeFlags;
 class CheckerTool;
 class AvailabilityController;
 
@@ -23,7 +25,17 @@ class LaunchHandler : public QObject, private EngineStartHost
     Q_OBJECT
 
 public:
-    LaunchHandler(LauncherContext& context, MainWindow& window, AvailabilityController& options,
+    // What the launch uses of the main window: the window itself (minimised, hidden or shown
+    // after a start), its pages, the shell and the option change flags the launch clears.
+    struct Window
+    {
+        QWidget& widget;
+        TabPages& pages;
+        LauncherShell& shell;
+        OptionChangeFlags& flags;
+    };
+
+    LaunchHandler(LauncherContext& context, Window window, AvailabilityController& options,
                   CheckerTool& checker);
 
     // LaunchButton_Click.
@@ -66,7 +78,10 @@ private:
     void turnOffTemporaryBasicDoom() override;
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    QWidget& m_window;
+    TabPages& m_pages;
+    LauncherShell& m_shell;
+    OptionChangeFlags& m_flags;
     AvailabilityController& m_options;
     // The states of the boxes the command line depends on, as the launch's preamble left them.
     OptionBoxStates m_boxes;

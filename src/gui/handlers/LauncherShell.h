@@ -4,6 +4,8 @@ class QWidget;
 
 namespace z3d {
 
+struct LauncherSettings;
+
 // What the handlers of the library, the lists and the command buttons need of the main
 // window around the pages: the Launch and shortcut buttons, the skill list, the tab shown and
 // the window itself. The main window implements it; handlers never see the window's controls.
@@ -30,6 +32,8 @@ public:
     virtual bool isShown() const = 0;
     // The window dialogs of the handlers belong to.
     virtual QWidget* dialogOwner() = 0;
+    // Reads every page's controls and the window's own back into the settings record.
+    virtual void gatherSettings(LauncherSettings& settings) const = 0;
 };
 
 } // namespace z3d

@@ -47,13 +47,16 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
                                  {*m_checker, *m_records, *m_maps, *m_saves})),
       m_games(new GamesListHandler(context, *window.gamesTab(), window.shell(),
                                    {*m_checker, *m_zips, *m_maps, *m_saves, *m_menus, *m_files})),
-      m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
+      m_launch(new LaunchHandler(context,
+                                 {window, window.pages(), window.shell(), window.changeFlags()},
+                                 *m_options, *m_checker)),
       m_iwadWindow(new IwadForm(context, *this, &window)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
       m_commandButtons(new CommandButtons(context, window.shell(), *m_games, *m_launch, *m_zips))
 {
     connectMenus();
+    connect(&m_window, &MainWindow::launchRequested, m_launch, &LaunchHandler::launchButtonClick);
     connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);
     connect(m_launch, &LaunchHandler::unloadAllWanted, this, [this] {
         m_iwadWindow->close();
