@@ -19,4 +19,12 @@ QStringList numberedMapNames()
     return names;
 }
 
+QList<QByteArray> numberedMarkers(int count)
+{
+    QList<QByteArray> markers;
+    for (const QString& name : numberedMapNames().mid(0, count))
+        markers << name.toLatin1();
+    return markers;
+}
+
 } // namespace z3d::test

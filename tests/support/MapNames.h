@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 namespace z3d::test {
@@ -8,5 +10,7 @@ namespace z3d::test {
 QStringList episodeMapNames();
 // The 32 maps of the numbered games, MAP01 to MAP32.
 QStringList numberedMapNames();
+// The first count of them as lump names, for wadWithMaps.
+QList<QByteArray> numberedMarkers(int count);
 
 } // namespace z3d::test

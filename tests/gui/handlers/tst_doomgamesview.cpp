@@ -6,6 +6,7 @@
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/InstallTree.h"
+#include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
 
@@ -76,14 +77,6 @@ struct View
     GamesListHandler* games;
 };
 
-QStringList numbered(int count)
-{
-    QStringList maps;
-    for (int map = 1; map <= count; ++map)
-        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
-    return maps;
-}
-
 } // namespace
 
 class TestDoomGamesView : public QObject
@@ -121,7 +114,7 @@ private slots:
     {
         View view;
         const QString doom2 = view.addIwad("Iwads/DOOM2.WAD");
-        view.answerCheckwad(doom2, numbered(3));
+        view.answerCheckwad(doom2, numberedMapNames().mid(0, 3));
         const QString saves = view.tree.addFolder("UserSG/doom2/savegame");
         view.processes.setOutput(CheckerTool::commandLine("GETSAVEHDRS", saves),
                                  "\"1Hangar run\"\n\"3\"\n\"4Base, second try\"\n");
@@ -133,7 +126,7 @@ private slots:
         QCOMPARE(view.context.selection.selectedIwadPath, doom2);
         QCOMPARE(view.context.selection.currentGameFile, doom2);
         QCOMPARE(view.context.settings.lastDoomGame, QStringLiteral("DOOM II"));
-        QCOMPARE(view.texts("MapList"), numbered(3));
+        QCOMPARE(view.texts("MapList"), numberedMapNames().mid(0, 3));
         QCOMPARE(view.texts("SaveGameList"),
                  (QStringList{"1 - Hangar run", "4 - Base, second try"}));
         // The first map is chosen: warp text and IWAD follow it.
@@ -149,7 +142,7 @@ private slots:
         View view;
         view.addIwad("Iwads/Doom.wad");
         const QString doom2 = view.addIwad("Iwads/Doom2.wad");
-        view.answerCheckwad(doom2, numbered(2));
+        view.answerCheckwad(doom2, numberedMapNames().mid(0, 2));
         view.context.settings.lastDoomGame = QStringLiteral("doom ii");
         view.games->switchGamesList(GamesListMode::DoomGames);
         QCOMPARE(view.list("PwadList")->currentItem()->text(), QStringLiteral("DOOM II"));
@@ -180,7 +173,7 @@ private slots:
         View view;
         view.window.skillsLevel(1)->setCurrentIndex(3);
         const QString doom2 = view.addIwad("Iwads/Doom2.wad");
-        view.answerCheckwad(doom2, numbered(9));
+        view.answerCheckwad(doom2, numberedMapNames().mid(0, 9));
         view.games->switchGamesList(GamesListMode::DoomGames);
         view.context.launch.saveSlot = QStringLiteral("3");
 
@@ -208,7 +201,7 @@ private slots:
     {
         View view;
         const QString doom2 = view.addIwad("Iwads/Doom2.wad");
-        view.answerCheckwad(doom2, numbered(2));
+        view.answerCheckwad(doom2, numberedMapNames().mid(0, 2));
         view.games->switchGamesList(GamesListMode::DoomGames);
         QListWidget* saves = view.list("SaveGameList");
         saves->addItem(QStringLiteral("1 - Somewhere"));

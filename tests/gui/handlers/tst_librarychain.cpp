@@ -9,6 +9,7 @@
 #include "support/Controls.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
+#include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
 
 #include <QAction>
@@ -28,14 +29,6 @@ using namespace z3d;
 using namespace z3d::test;
 
 namespace {
-
-QList<QByteArray> numbered(int count)
-{
-    QList<QByteArray> maps;
-    for (int map = 1; map <= count; ++map)
-        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
-    return maps;
-}
 
 // The Games tab on an installation whose bin holds the real checker, so the map lists and
 // save lists come from real files.
@@ -101,11 +94,11 @@ private slots:
     void installedGamesAreListedInUpperCaseAndByKind()
     {
         Library library;
-        library.addWad("Z3DGames/My.Game/Pwads/my.wad", numbered(1));
+        library.addWad("Z3DGames/My.Game/Pwads/my.wad", numberedMarkers(1));
         library.tree.addFolder("Z3DGames/Both/Pwads");
-        library.addWad("Z3DGames/Both/Gwads/one.wad", numbered(2));
+        library.addWad("Z3DGames/Both/Gwads/one.wad", numberedMarkers(2));
         library.tree.addFolder("Z3DGames/Neither/Other");
-        library.tree.addFile("Z3DGames/loose.wad", wadWithMaps(numbered(1)));
+        library.tree.addFile("Z3DGames/loose.wad", wadWithMaps(numberedMarkers(1)));
         library.showInstalledGames();
         QCOMPARE(library.texts("PwadList"), (QStringList{"BOTH", "MY.GAME"}));
         library.select("PwadList", "BOTH");
@@ -116,11 +109,11 @@ private slots:
     void mainWadIsTheOneWithMostMaps()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/a.wad", numbered(3));
-        library.addWad("Z3DGames/Castle/Pwads/b.wad", numbered(3));
-        library.addWad("Z3DGames/Castle/Pwads/c.wad", numbered(1));
+        library.addWad("Z3DGames/Castle/Pwads/a.wad", numberedMarkers(3));
+        library.addWad("Z3DGames/Castle/Pwads/b.wad", numberedMarkers(3));
+        library.addWad("Z3DGames/Castle/Pwads/c.wad", numberedMarkers(1));
         library.tree.addFile("Z3DGames/Castle/Pwads/readme.txt", "hello");
-        library.tree.addFile("Z3DGames/Castle/Pwads/DOOM2.WAD", wadWithMaps(numbered(32)));
+        library.tree.addFile("Z3DGames/Castle/Pwads/DOOM2.WAD", wadWithMaps(numberedMarkers(32)));
         library.showInstalledGames();
         QCOMPARE(library.texts("PwadShowlist"),
                  (QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}));
@@ -134,8 +127,8 @@ private slots:
     void rememberedMapComesBack()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(4));
-        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numbered(2));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(4));
+        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(2));
         library.window.skillsLevel(1)->setCurrentIndex(3);
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");
@@ -152,8 +145,8 @@ private slots:
     void userDirectoryRestoresItsFileAndThatFilesMap()
     {
         Library library;
-        library.addWad("Z3DGames/Udir/Gwads/first.wad", numbered(2));
-        library.addWad("Z3DGames/Udir/Gwads/second.wad", numbered(5));
+        library.addWad("Z3DGames/Udir/Gwads/first.wad", numberedMarkers(2));
+        library.addWad("Z3DGames/Udir/Gwads/second.wad", numberedMarkers(5));
         library.window.skillsLevel(1)->setCurrentIndex(3);
         library.showInstalledGames();
         QVERIFY(library.selected("PwadShowlist").isEmpty());
@@ -177,7 +170,7 @@ private slots:
     void savesAreListedChosenAndRemembered()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
         for (const char* save : {"1", "3", "4"})
             library.tree.addFile(QStringLiteral("Z3DGames/Castle/savegame/Zorn3DSav%1.z3dsg")
                                      .arg(QLatin1String(save)),
@@ -212,7 +205,7 @@ private slots:
     void commercialGameRestoresItsSave()
     {
         Library library;
-        library.addWad("Iwads/Doom2.wad", numbered(3));
+        library.addWad("Iwads/Doom2.wad", numberedMarkers(3));
         library.context.iwads.registerIwad(library.tree.path("Iwads/Doom2.wad"));
         library.tree.addFile("UserSG/doom2/savegame/Zorn3DSav3.z3dsg", saveGame("Base"));
         library.tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
@@ -226,7 +219,7 @@ private slots:
     void deletingASaveAsksAndReloads()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
         library.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", saveGame("Old"));
         library.showInstalledGames();
         library.list("SaveGameList")->setCurrentRow(0);
@@ -244,10 +237,11 @@ private slots:
     void zipArchiveIsExtractedAndKeptUntilAnotherIsChosen()
     {
         Library library;
-        QVERIFY(writeZip(library.tree.path("Z3DArchives/canyon.zip"),
-                         {{"maps/canyon.wad", wadWithMaps(numbered(5))}, {"canyon.txt", "about"}}));
+        QVERIFY(writeZip(
+            library.tree.path("Z3DArchives/canyon.zip"),
+            {{"maps/canyon.wad", wadWithMaps(numberedMarkers(5))}, {"canyon.txt", "about"}}));
         QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
-                         {{"ridge.wad", wadWithMaps(numbered(2))}}));
+                         {{"ridge.wad", wadWithMaps(numberedMarkers(2))}}));
         library.window.skillsLevel(1)->setCurrentIndex(3);
         library.handlers->games().switchGamesList(GamesListMode::ZipLibrary);
         QCOMPARE(library.texts("PwadList"), (QStringList{"CANYON", "RIDGE"}));
@@ -274,7 +268,7 @@ private slots:
     {
         Library library;
         QVERIFY(writeZip(library.tree.path("Z3DArchives/ridge.zip"),
-                         {{"ridge.wad", wadWithMaps(numbered(2))}}));
+                         {{"ridge.wad", wadWithMaps(numberedMarkers(2))}}));
         findControl<QRadioButton>(library.window, "OptionUdir", 2)->setChecked(true);
         QCOMPARE(library.texts("PwadList"), QStringList{"RIDGE"});
         library.handlers->menus().item("mcUdirUnZip")->trigger();
@@ -304,10 +298,10 @@ private slots:
     void contextMenusFollowTheSelection()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(1));
-        library.addWad("Z3DGames/Udir/Gwads/one.wad", numbered(1));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(1));
+        library.addWad("Z3DGames/Udir/Gwads/one.wad", numberedMarkers(1));
         const QString rootName = QFileInfo(library.tree.root()).fileName();
-        library.addWad("Z3DGames/" + rootName + "/Pwads/x.wad", numbered(1));
+        library.addWad("Z3DGames/" + rootName + "/Pwads/x.wad", numberedMarkers(1));
         GamesContextMenus& menus = library.handlers->menus();
         const auto opened = [](bool shown) {
             QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -339,8 +333,8 @@ private slots:
     {
         Library library;
         library.context.settings.developmentMode = true;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(1));
-        library.addWad("Z3DGames/Udir/Gwads/one.wad", numbered(1));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(1));
+        library.addWad("Z3DGames/Udir/Gwads/one.wad", numberedMarkers(1));
         library.showInstalledGames();
         GamesContextMenus& menus = library.handlers->menus();
         QVERIFY(menus.item("mcUdirConvert")->isVisible());
@@ -358,8 +352,8 @@ private slots:
     void menuItemsRunTheirOperations()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numbered(2));
-        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numbered(1));
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
+        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(1));
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");
         GamesContextMenus& menus = library.handlers->menus();
@@ -382,7 +376,7 @@ private slots:
     {
         Library library;
         const QString download =
-            library.tree.addFile("Downloads/Castle.wad", wadWithMaps(numbered(3)));
+            library.tree.addFile("Downloads/Castle.wad", wadWithMaps(numberedMarkers(3)));
         library.handlers->games().switchGamesList(GamesListMode::DoomGames);
         findControl<QRadioButton>(library.window, "OptionUdir", 1)->setChecked(true);
         library.dialogs.answerOpenFile(download);

@@ -5,6 +5,7 @@
 #include "support/Controls.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
+#include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
 
 #include <QCheckBox>
@@ -22,14 +23,6 @@ using namespace z3d;
 using namespace z3d::test;
 
 namespace {
-
-QList<QByteArray> numbered(int count)
-{
-    QList<QByteArray> maps;
-    for (int map = 1; map <= count; ++map)
-        maps << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
-    return maps;
-}
 
 // One run of the launcher on an installation with the real checker and the demo engine.
 struct Run
@@ -82,12 +75,12 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target));
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        tree.addFile("Iwads/Doom2.wad", wadWithMaps(numbered(32), "IWAD"));
-        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps(numbered(4)));
-        tree.addFile("Z3DGames/Udir/Gwads/one.wad", wadWithMaps(numbered(2)));
-        tree.addFile("Z3DGames/Udir/Gwads/two.wad", wadWithMaps(numbered(3)));
+        tree.addFile("Iwads/Doom2.wad", wadWithMaps(numberedMarkers(32), "IWAD"));
+        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps(numberedMarkers(4)));
+        tree.addFile("Z3DGames/Udir/Gwads/one.wad", wadWithMaps(numberedMarkers(2)));
+        tree.addFile("Z3DGames/Udir/Gwads/two.wad", wadWithMaps(numberedMarkers(3)));
         QVERIFY(writeZip(tree.path("Z3DArchives/canyon.zip"),
-                         {{"canyon/canyon.wad", wadWithMaps(numbered(5))}}));
+                         {{"canyon/canyon.wad", wadWithMaps(numberedMarkers(5))}}));
     }
     void cleanup()
     {
