@@ -33,8 +33,11 @@ GamesContextMenus::GamesContextMenus(LauncherContext& context, GamesTab& page)
 
     addItem(m_gameFile, "Delete file", "mcDeleteFile");
 
-    m_page.gamesList()->viewport()->installEventFilter(this);
-    m_page.gameFilesList()->viewport()->installEventFilter(this);
+    // A right click reaches a list's viewport; the menu key and Shift+F10 reach the list.
+    for (QListWidget* list : {m_page.gamesList(), m_page.gameFilesList()}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
 }
 
 QAction* GamesContextMenus::addItem(QMenu* menu, const char* caption, const char* name)
@@ -112,9 +115,11 @@ bool GamesContextMenus::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu) {
         const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
-        if (watched == m_page.gamesList()->viewport())
+        QListWidget* games = m_page.gamesList();
+        QListWidget* files = m_page.gameFilesList();
+        if (watched == games || watched == games->viewport())
             return openGamesListMenu(at);
-        if (watched == m_page.gameFilesList()->viewport())
+        if (watched == files || watched == files->viewport())
             return openGameFilesMenu(at);
     }
     return QObject::eventFilter(watched, event);

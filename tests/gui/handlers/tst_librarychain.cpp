@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -321,6 +322,11 @@ private slots:
         library.select("PwadList", "UDIR");
         QCOMPARE(opened(menus.openGamesListMenu({10, 10})), QStringLiteral("mPopup5"));
         QCOMPARE(opened(menus.openGameFilesMenu({10, 10})), QStringLiteral("mPopup3"));
+
+        // The keyboard's menu key opens the same menu as a right click.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5});
+        QApplication::sendEvent(library.list("PwadList"), &menuKey);
+        QCOMPARE(opened(true), QStringLiteral("mPopup5"));
 
         library.select("PwadList", rootName.toUpper());
         QVERIFY(!menus.openGamesListMenu({10, 10}));
