@@ -77,11 +77,9 @@ public:
 
     // Where the launcher's records live (GameInfo, for the launcher preferences).
     void setInstallPaths(const InstallPaths& paths) { m_paths = paths; }
-    const InstallPaths& installPaths() const { return m_paths; }
     // Under "/WINE" the lower panel always shows the command line, and the Wine marker
     // (WineImage) is hidden while "Edit  mode" is checked.
     void setWineMode(bool on) { m_wineMode = on; }
-    bool wineMode() const { return m_wineMode; }
     // Whether any scripted map's models are installed: the advanced layout then shows ImageCM
     // over the installed games.
     void setScriptedMapModelsInstalled(bool installed) { m_scriptedMapModels = installed; }

@@ -17,6 +17,10 @@ class XSession;
 class LauncherProcess
 {
 public:
+    // The main window's title, by which the tests find it.
+    static inline const QString kMainWindowTitle =
+        QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
+
     LauncherProcess(const XSession& session, const QString& binFolder, const QString& tempFolder);
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;

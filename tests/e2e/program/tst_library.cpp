@@ -13,7 +13,7 @@ using namespace z3d::test;
 
 namespace {
 
-const QString kMainTitle = QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
+const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 
 // The installed-games view with one game chosen; "Normal" after a launch, so the window stays.
 LauncherSettings installedGameSettings(const QString& game)

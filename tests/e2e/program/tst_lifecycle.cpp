@@ -13,7 +13,7 @@ using namespace z3d::test;
 
 namespace {
 
-const QString kMainTitle = QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
+const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 const QString kSettingsFile = QStringLiteral("Z3DLaunch/config.z3d");
 // DemoInstallation::backdate's date; a settings file written by the launcher is newer.
 const QDateTime kBackdated(QDate(2001, 1, 2), QTime(0, 0));

@@ -324,8 +324,10 @@ private slots:
         QCOMPARE(opened(menus.openGameFilesMenu({10, 10})), QStringLiteral("mPopup3"));
 
         // The keyboard's menu key opens the same menu as a right click.
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5});
-        QApplication::sendEvent(library.list("PwadList"), &menuKey);
+        QListWidget* games = library.list("PwadList");
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5},
+                                  games->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(games, &menuKey);
         QCOMPARE(opened(true), QStringLiteral("mPopup5"));
 
         library.select("PwadList", rootName.toUpper());
