@@ -3,12 +3,18 @@
 #include "core/app/Dependencies.h"
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupMessages.h"
+#include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
+#include "gui/handlers/AvailabilityController.h"
+#include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/LaunchHandler.h"
+#include "gui/handlers/MainFormHandlers.h"
+#include "gui/handlers/MapListHandler.h"
 #include "gui/MainFormLifecycle.h"
 #include "gui/mainwindow.h"
 
@@ -18,6 +24,14 @@
 namespace z3d {
 
 namespace msg = startup_messages;
+
+namespace {
+
+// The main window's boxes the option availability works on.
+constexpr int kBasicDoomBox = 0;
+constexpr int kHiResTexturesBox = 1;
+
+} // namespace
 
 LauncherStartup::LauncherStartup(LauncherContext& context, QString launcherFolder,
                                  QStringList arguments, QString lockFolder)
@@ -143,9 +157,35 @@ void LauncherStartup::createMainWindow()
     m_window->setObjectName(QStringLiteral("MainForm"));
     m_window->setInstallPaths(m_context.paths);
     m_window->setWineMode(m_context.startup.wineMode);
-    m_lifecycle = new MainFormLifecycle(m_context, *m_window, [this] { configurationError(); });
+    MainFormHandlers& handlers = attachHandlers(m_context, *m_window);
+    m_lifecycle = new MainFormLifecycle(m_context, *m_window, handlers);
+    connect(m_lifecycle, &MainFormLifecycle::configurationErrorFound, this,
+            &LauncherStartup::configurationError);
     connect(m_lifecycle, &MainFormLifecycle::unloaded, this, &LauncherStartup::end);
     emit mainWindowCreated(m_window.get());
+}
+
+MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, MainWindow& window)
+{
+    auto& handlers = *new MainFormHandlers(
+        context, {window, window.pages(), window.shell(), window.changeFlags(),
+                  *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox)});
+    window.setScriptedMapModelsInstalled(
+        ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
+    connect(&window, &MainWindow::launchRequested, &handlers.launch(),
+            &LaunchHandler::launchButtonClick);
+    connect(&window, &MainWindow::auxButtonClicked, &handlers, &MainFormHandlers::runCommand);
+    AvailabilityController* options = &handlers.options();
+    connect(&window, &MainWindow::basicDoomChanged, options, &AvailabilityController::basicDoom);
+    connect(&window, &MainWindow::hiResOptionsRefreshDue, options,
+            [options] { options->refreshHiResOptions(); });
+    connect(&window, &MainWindow::soundPackOptionRefreshDue, options,
+            &AvailabilityController::refreshSoundPackOption);
+    GamesListHandler* games = &handlers.games();
+    connect(&window, &MainWindow::gamesListViewChosen, games,
+            [games](int view) { games->switchGamesList(static_cast<GamesListMode>(view)); });
+    connect(&window, &MainWindow::skillChosen, &handlers.maps(), &MapListHandler::setMapFocus);
+    return handlers;
 }
 
 void LauncherStartup::raiseWindow()

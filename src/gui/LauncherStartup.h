@@ -10,6 +10,7 @@
 namespace z3d {
 
 struct LauncherContext;
+class MainFormHandlers;
 class MainFormLifecycle;
 class MainWindow;
 class SingleInstance;
@@ -17,6 +18,8 @@ class SingleInstance;
 // The launcher's start-up: installation paths, the settings file's version line, the write
 // permission probe, the dependency files, the window title, the launcher switches, the
 // single-instance test and the main window; and the two ways the launcher ends its windows.
+// It is where the window layer is composed: the main window, its handlers and its load and
+// unload steps are created and connected here.
 class LauncherStartup : public QObject
 {
     Q_OBJECT
@@ -42,6 +45,9 @@ public:
     void shutdownLauncher();
 
     MainWindow* mainWindow() const { return m_window.get(); }
+
+    // Creates the main window's handlers and connects the window's signals to them.
+    static MainFormHandlers& attachHandlers(LauncherContext& context, MainWindow& window);
 
 signals:
     // The main window exists; dialogs are owned by and placed over it from now on.

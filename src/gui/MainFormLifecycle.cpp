@@ -4,7 +4,6 @@
 #include "core/app/ModelFolderTidy.h"
 #include "core/app/StartupMessages.h"
 #include "core/iwads/IwadStartupLoad.h"
-#include "core/launch/LaunchProbe.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
@@ -12,28 +11,20 @@
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
-#include "core/settings/TexturePaths.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
-#include "gui/mainwindow.h"
+#include "gui/LauncherWindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
-#include "gui/TexturePathController.h"
+#include "gui/tabs/TabPages.h"
 #include "gui/WindowPosition.h"
 
-#include <QCheckBox>
 #include <QEvent>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QScreen>
-#include <QToolButton>
 
 namespace z3d {
 
@@ -51,20 +42,18 @@ bool fileUnder(const LauncherContext& context, const char* relative)
 
 } // namespace
 
-MainFormLifecycle::MainFormLifecycle(LauncherContext& context, MainWindow& window,
-                                     ConfigurationErrorHandler onConfigurationError)
-    : QObject(&window), m_context(context), m_window(window),
-      m_onConfigurationError(std::move(onConfigurationError)),
-      m_handlers(new MainFormHandlers(context, window))
+MainFormLifecycle::MainFormLifecycle(LauncherContext& context, LauncherWindow& window,
+                                     MainFormHandlers& handlers)
+    : QObject(&window.widget()), m_context(context), m_window(window), m_handlers(handlers)
 {
-    m_window.installEventFilter(this);
+    m_window.widget().installEventFilter(this);
 }
 
 MainFormLifecycle::~MainFormLifecycle() = default;
 
 bool MainFormLifecycle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_window) {
+    if (watched == &m_window.widget()) {
         if (event->type() == QEvent::WindowActivate)
             activate();
         else if (event->type() == QEvent::Close)
@@ -75,10 +64,7 @@ bool MainFormLifecycle::eventFilter(QObject* watched, QEvent* event)
 
 bool MainFormLifecycle::load()
 {
-    const Twips twips = m_window.twips();
-    m_window.setFixedSize(twips.width(MainWindow::kWidthTwips),
-                          twips.height(MainWindow::kFullHeightTwips));
-    m_window.rememberLayout();
+    m_window.fixFullSize();
     applyFont();
     prepareInstallationFolders();
     if (!loadSettings())
@@ -91,7 +77,7 @@ bool MainFormLifecycle::load()
     if (!m_context.settings.advancedOptions) {
         m_window.defaultMode();
         if (m_context.settings.gamesListView == 1)
-            m_window.gamesTab()->chooseView(1);
+            m_window.pages().games()->chooseView(1);
     }
     showCurrentResolution();
     findAndListIwads();
@@ -102,33 +88,33 @@ bool MainFormLifecycle::load()
 
     placeWindow();
     if (!m_window.applySettings(m_context.settings)) {
-        m_onConfigurationError();
+        emit configurationErrorFound();
         return false;
     }
     buildPlaylists();
     if (m_context.settings.developmentMode)
         m_window.offerDevelopmentMode();
     if (m_context.settings.afterLaunchOption == 0)
-        m_window.exitOption(0)->setVisible(true);
+        m_window.offerNormalExit();
     if (m_context.settings.skill == 0)
         m_context.launch.kind = LaunchKind::NewGame;
-    m_handlers->games().restoreInitialSelection(
+    m_handlers.games().restoreInitialSelection(
         static_cast<GamesListMode>(m_context.settings.gamesListView));
     m_window.adjustTabFrames();
     showIwadWindowWhenNoIwadIsKnown();
-    if (m_handlers->exitRequested())
+    if (m_handlers.exitRequested())
         return false;
-    m_handlers->options().applyAtLoad();
+    m_handlers.options().applyAtLoad();
     m_window.selectStartupOptions();
     if (!m_context.settings.playlistFrameFlag)
-        m_window.soundTab()->showPlaylistFrame();
+        m_window.pages().sound()->showPlaylistFrame();
     showSettingsResetNotice();
     showStoredValueCaptions();
     setModelOptions();
-    m_window.gamesTab()->offerScriptedMapsToggle(
+    m_window.pages().games()->offerScriptedMapsToggle(
         ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
         m_context.settings.advancedOptions && m_context.settings.gamesListView == 0);
-    m_window.setWindowTitle(m_context.startup.windowTitle);
+    m_window.widget().setWindowTitle(m_context.startup.windowTitle);
     m_context.texture.windowLoaded = true;
     return true;
 }
@@ -148,7 +134,7 @@ void MainFormLifecycle::prepareInstallationFolders()
 
 bool MainFormLifecycle::loadSettings()
 {
-    const QSize screen = m_window.screen()->geometry().size();
+    const QSize screen = m_window.widget().screen()->geometry().size();
     const Twips twips = m_window.twips();
     LoadedSettings loaded =
         SettingsLoader::load(m_context.paths, m_context.startup.wineMode,
@@ -156,41 +142,41 @@ bool MainFormLifecycle::loadSettings()
     m_context.paths = loaded.paths;
     m_context.texture.texturePath = loaded.texturePath;
     if (loaded.result.outcome == SettingsReadOutcome::ConversionError) {
-        m_onConfigurationError();
+        emit configurationErrorFound();
         return false;
     }
     m_context.settings = loaded.result.settings;
     // A corpse time of 0 leaves nothing for the resurrection to fade.
     if (loaded.result.corpseFadeZero)
         m_context.settings.resurrectWithFade = false;
-    m_window.modelsTab()->clearDefinitions();
+    m_window.pages().models()->clearDefinitions();
     loadDefinitionLists();
     return true;
 }
 
 void MainFormLifecycle::findAndListIwads()
 {
-    m_handlers->iwadWindow().showStartupLocations(loadIwadsAtStartup(m_context));
+    m_handlers.iwadWindow().showStartupLocations(loadIwadsAtStartup(m_context));
 }
 
 void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
 {
-    if (!m_handlers->iwadWindow().hasLocation())
-        m_handlers->showIwadWindow();
+    if (!m_handlers.iwadWindow().hasLocation())
+        m_handlers.showIwadWindow();
 }
 
 void MainFormLifecycle::centreWindow()
 {
-    const QRect screen = m_window.screen()->geometry();
-    const QSize size = m_window.frameGeometry().size();
-    m_window.move(screen.left() + (screen.width() - size.width()) / 2,
-                  screen.top() + (screen.height() - size.height()) / 2);
+    const QRect screen = m_window.widget().screen()->geometry();
+    const QSize size = m_window.widget().frameGeometry().size();
+    m_window.widget().move(screen.left() + (screen.width() - size.width()) / 2,
+                           screen.top() + (screen.height() - size.height()) / 2);
 }
 
 void MainFormLifecycle::placeWindow()
 {
     const Twips twips = m_window.twips();
-    const QRect screen = m_window.screen()->geometry();
+    const QRect screen = m_window.widget().screen()->geometry();
     const int screenWidth = twips.fromWidth(screen.width());
     const int screenHeight = twips.fromHeight(screen.height());
     if (m_context.startup.wineMode) {
@@ -203,8 +189,8 @@ void MainFormLifecycle::placeWindow()
         centreWindow();
         return;
     }
-    m_window.move(screen.left() + twips.width(settings.windowLeft),
-                  screen.top() + twips.height(settings.windowTop));
+    m_window.widget().move(screen.left() + twips.width(settings.windowLeft),
+                           screen.top() + twips.height(settings.windowTop));
 }
 
 void MainFormLifecycle::showSettingsResetNotice()
@@ -213,7 +199,7 @@ void MainFormLifecycle::showSettingsResetNotice()
     if (!startup.settingsReset)
         return;
     startup.settingsReset = false;
-    m_window.setVisible(true);
+    m_window.widget().setVisible(true);
     const QString& text = startup.settingsCorrupt ? startup_messages::kCorruptConfigText
                                                   : startup_messages::kVersionUpgradeText;
     startup.settingsCorrupt = false;
@@ -223,7 +209,7 @@ void MainFormLifecycle::showSettingsResetNotice()
 
 void MainFormLifecycle::showStoredValueCaptions()
 {
-    OptionsTab* options = m_window.optionsTab();
+    OptionsTab* options = m_window.pages().options();
     options->showCorpseCaption();
     options->showGrenadeCaption();
 }
@@ -233,20 +219,21 @@ void MainFormLifecycle::activate()
     // Only when nothing is selected: each activation would otherwise take the player's
     // choice away again.
     if (m_context.settings.lastDoomGame.isEmpty())
-        m_handlers->games().selectFirstGameWhenNoneIs();
+        m_handlers.games().selectFirstGameWhenNoneIs();
     const QString autoPlaylist =
         PathResolver::resolveUnder(m_context.paths.launcherDir, "music/auto-playlist.z3d");
     if (!PathResolver::fileExists(autoPlaylist))
-        m_window.soundTab()->uncheckAutoPlaylist();
+        m_window.pages().sound()->uncheckAutoPlaylist();
 }
 
 void MainFormLifecycle::rememberWindowPosition()
 {
     if (m_context.startup.wineMode)
         return;
-    if (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+    if (m_window.widget().windowState() &
+        (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
-    storeWindowPosition(m_window, m_context.settings);
+    storeWindowPosition(m_window.widget(), m_context.settings);
 }
 
 void MainFormLifecycle::unload()

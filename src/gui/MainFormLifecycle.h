@@ -2,12 +2,10 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace z3d {
 
 struct LauncherContext;
-class MainWindow;
+class LauncherWindow;
 class MainFormHandlers;
 
 // The main window's load, activation and unload steps: the fixed order in which the start-up
@@ -22,15 +20,8 @@ class MainFormLifecycle : public QObject
     Q_OBJECT
 
 public:
-    // What the launcher does when the settings cannot be used: show the configuration-error
-    // message, delete config.z3d, relaunch and shut down.
-    using ConfigurationErrorHandler = std::function<void()>;
-
-    MainFormLifecycle(LauncherContext& context, MainWindow& window,
-                      ConfigurationErrorHandler onConfigurationError);
+    MainFormLifecycle(LauncherContext& context, LauncherWindow& window, MainFormHandlers& handlers);
     ~MainFormLifecycle() override;
-
-    MainFormHandlers& handlers() { return *m_handlers; }
 
     // Form_Load. Returns false when it ended in the configuration-error flow.
     bool load();
@@ -43,6 +34,9 @@ public:
     void centreWindow();
 
 signals:
+    // The settings cannot be used: the launcher shows the configuration-error message,
+    // deletes config.z3d, relaunches and shuts down. The load step ends there.
+    void configurationErrorFound();
     // The unload step has run to its end: the launcher's work is done and the process ends.
     void unloaded();
 
@@ -72,9 +66,8 @@ private:
     void saveCustomDefinitions() {}
 
     LauncherContext& m_context;
-    MainWindow& m_window;
-    ConfigurationErrorHandler m_onConfigurationError;
-    MainFormHandlers* m_handlers;
+    LauncherWindow& m_window;
+    MainFormHandlers& m_handlers;
     bool m_unloaded = false;
 };
 

@@ -185,6 +185,13 @@ Twips MainWindow::twips() const
     return Twips(logicalDpiX(), logicalDpiY());
 }
 
+void MainWindow::fixFullSize()
+{
+    const Twips sizes = twips();
+    setFixedSize(sizes.width(kWidthTwips), sizes.height(kFullHeightTwips));
+    rememberLayout();
+}
+
 void MainWindow::rememberLayout()
 {
     layout()->activate();
@@ -367,6 +374,11 @@ void MainWindow::selButtonClick()
 void MainWindow::offerDevelopmentMode()
 {
     m_ui->chkTesting->setVisible(true);
+    m_ui->ExitOption_0->setVisible(true);
+}
+
+void MainWindow::offerNormalExit()
+{
     m_ui->ExitOption_0->setVisible(true);
 }
 

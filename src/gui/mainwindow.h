@@ -5,6 +5,7 @@
 #include "gui/CommandBar.h"
 #include "gui/ControlArray.h"
 #include "gui/handlers/LauncherShell.h"
+#include "gui/LauncherWindow.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TabPages.h"
 
@@ -42,7 +43,7 @@ class SoundTab;
 //
 // The window keeps a reference to the process-wide settings record; handlers that store a value
 // write it there. Work that belongs to other parts of the launcher is asked for by signals.
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public LauncherWindow
 {
     Q_OBJECT
 
@@ -70,7 +71,8 @@ public:
     GraphicsTab* graphicsTab() const { return m_pages->graphics(); }
     SoundTab* soundTab() const { return m_pages->sound(); }
     ModelsTab* modelsTab() const { return m_pages->models(); }
-    TabPages& pages() const { return *m_pages; }
+    QWidget& widget() override { return *this; }
+    TabPages& pages() const override { return *m_pages; }
 
     LauncherSettings& settings() const { return m_settings; }
     OptionChangeFlags& changeFlags() { return m_flags; }
@@ -85,7 +87,8 @@ public:
     void setScriptedMapModelsInstalled(bool installed) { m_scriptedMapModels = installed; }
 
     // Twips of this window's screen.
-    Twips twips() const;
+    Twips twips() const override;
+    void fixFullSize() override;
     // Remembers the tops of the first global-options frame and of the check-box frame, as laid
     // out now (pixels). Done at construction; the load step may repeat it.
     void rememberLayout();
@@ -99,8 +102,8 @@ public:
     // pages come first, so the window's own boxes (Basic Doom mode, the layout) act on values
     // already in place. False when a stored index names no entry (the configuration is then
     // reset).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
+    bool applySettings(LauncherSettings& settings) override;
+    void gatherSettings(LauncherSettings& settings) const override;
 
     // The window as the handlers see it.
     LauncherShell& shell() { return *m_shell; }
@@ -110,9 +113,9 @@ public:
     // pending games-list click and the page's own refresh.
     void optionTabsClick(int index);
     // Stacks every page where page 0 is and clears the page captions.
-    void adjustTabFrames();
+    void adjustTabFrames() override;
     // The compact layout ("Advanced options" off) and the full one.
-    void defaultMode();
+    void defaultMode() override;
     void advancedMode();
     // Tab 0's rule for the Launch, shortcut (AuxButton_2) and cleanup (AuxButton_8) buttons
     // from the entries of the game-files and map lists and the selected view.
@@ -136,11 +139,12 @@ public:
     // under "/WINE".
     void selButtonClick();
     // "Development mode": its box and the "Normal" after-launch option are offered.
-    void offerDevelopmentMode();
+    void offerDevelopmentMode() override;
+    void offerNormalExit() override;
     // The Wine marker (WineImage), shown under "/WINE".
-    void showWineMarker();
+    void showWineMarker() override;
     // Shows the lower panel lowerPanelMode names (the command line under "/WINE").
-    void selectStartupOptions();
+    void selectStartupOptions() override;
 
 signals:
     // Enter was pressed while the Launch button is enabled.

@@ -5,7 +5,6 @@
 #include "core/library/ArchiveOperations.h"
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
-#include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/PathResolver.h"
 #include "core/settings/SettingsFile.h"
@@ -15,13 +14,15 @@
 #include "gui/handlers/GameFileChoice.h"
 #include "gui/handlers/GamesContextMenus.h"
 #include "gui/handlers/GamesListHandler.h"
+#include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
-#include "gui/mainwindow.h"
+#include "gui/tabs/TabPages.h"
 #include "gui/TexturePathController.h"
 
 #include <QAction>
+#include <QWidget>
 
 namespace z3d {
 
@@ -31,32 +32,30 @@ constexpr int kIwadLocationsButton = 5;
 
 } // namespace
 
-MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
-    : QObject(&window), m_context(context), m_window(window),
+MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
+    : QObject(&window.widget), m_context(context), m_window(window.widget), m_shell(window.shell),
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
-      m_texturePaths(new TexturePathController(context, *window.graphicsTab(), window.shell())),
-      m_options(new AvailabilityController(context, window.pages(), *window.chkMain(0),
-                                           *window.chkMain(1), *m_texturePaths)),
-      m_maps(new MapListHandler(context, *window.gamesTab(), window.shell())),
+      m_texturePaths(new TexturePathController(context, *window.pages.graphics(), window.shell)),
+      m_options(new AvailabilityController(context, window.pages, window.basicDoom,
+                                           window.hiResTextures, *m_texturePaths)),
+      m_maps(new MapListHandler(context, *window.pages.games(), window.shell)),
       m_saves(
-          new SaveListHandler(context, *window.gamesTab(), window.shell(), *m_records, *m_maps)),
-      m_menus(new GamesContextMenus(context, *window.gamesTab())),
-      m_files(new GameFileChoice(context, *window.gamesTab(), window.shell(),
+          new SaveListHandler(context, *window.pages.games(), window.shell, *m_records, *m_maps)),
+      m_menus(new GamesContextMenus(context, *window.pages.games())),
+      m_files(new GameFileChoice(context, *window.pages.games(), window.shell,
                                  {*m_checker, *m_records, *m_maps, *m_saves})),
-      m_games(new GamesListHandler(context, *window.gamesTab(), window.shell(),
+      m_games(new GamesListHandler(context, *window.pages.games(), window.shell,
                                    {*m_checker, *m_zips, *m_maps, *m_saves, *m_menus, *m_files})),
-      m_launch(new LaunchHandler(context,
-                                 {window, window.pages(), window.shell(), window.changeFlags()},
+      m_launch(new LaunchHandler(context, {window.widget, window.pages, window.shell, window.flags},
                                  *m_options, *m_checker)),
-      m_iwadWindow(new IwadForm(context, *this, &window)),
+      m_iwadWindow(new IwadForm(context, *this, &window.widget)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
-      m_commandButtons(new CommandButtons(context, window.shell(), *m_games, *m_launch, *m_zips))
+      m_commandButtons(new CommandButtons(context, window.shell, *m_games, *m_launch, *m_zips))
 {
     connectMenus();
-    connect(&m_window, &MainWindow::launchRequested, m_launch, &LaunchHandler::launchButtonClick);
     connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);
     connect(m_launch, &LaunchHandler::unloadAllWanted, this, [this] {
         m_iwadWindow->close();
@@ -66,22 +65,6 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, MainWindow& window)
     connect(m_maps, &MapListHandler::mapChosen, m_files, &GameFileChoice::saveChosenMap);
     connect(m_files, &GameFileChoice::gameReselectionDue, m_games,
             &GamesListHandler::selectGameNamed);
-    connect(&m_window, &MainWindow::basicDoomChanged, this, [this] { m_options->basicDoom(); });
-    connect(&m_window, &MainWindow::hiResOptionsRefreshDue, this,
-            [this] { m_options->refreshHiResOptions(); });
-    connect(&m_window, &MainWindow::soundPackOptionRefreshDue, this,
-            [this] { m_options->refreshSoundPackOption(); });
-    connect(&m_window, &MainWindow::gamesListViewChosen, m_games,
-            [this](int view) { m_games->switchGamesList(static_cast<GamesListMode>(view)); });
-    connect(&m_window, &MainWindow::skillChosen, m_maps, &MapListHandler::setMapFocus);
-    m_window.setScriptedMapModelsInstalled(
-        ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
-    connect(&m_window, &MainWindow::auxButtonClicked, this, [this](int index) {
-        if (index == kIwadLocationsButton)
-            showIwadWindow();
-        else
-            m_commandButtons->run(index);
-    });
     connect(m_commandButtons, &CommandButtons::settingsSaveDue, this,
             &MainFormHandlers::saveSettings);
 }
@@ -106,9 +89,17 @@ void MainFormHandlers::connectMenus()
     on("mcDeleteArchive", [archives] { archives->deleteArchive(); });
 }
 
+void MainFormHandlers::runCommand(int index)
+{
+    if (index == kIwadLocationsButton)
+        showIwadWindow();
+    else
+        m_commandButtons->run(index);
+}
+
 void MainFormHandlers::saveSettings()
 {
-    m_window.gatherSettings(m_context.settings);
+    m_shell.gatherSettings(m_context.settings);
     if (!m_context.startup.settingsReset)
         SettingsFile::write(
             PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+class QCheckBox;
+class QWidget;
+
 #include <memory>
 
 namespace z3d {
@@ -20,22 +23,35 @@ class GamesContextMenus;
 class GamesListHandler;
 class IwadForm;
 class LaunchHandler;
-class MainWindow;
+class LauncherShell;
+class OptionChangeFlags;
+class TabPages;
 class MapListHandler;
 class SaveListHandler;
 class ZipExtraction;
 class AvailabilityController;
 class TexturePathController;
 
-// The main window's handlers that reach beyond one tab page, created together and wired into
-// the window's hooks and signals. They live as long as the window. The IWAD window is created
-// once and keeps its location lines for the whole run.
+// The main window's handlers that reach beyond one tab page, created together and wired to
+// each other. They live as long as the window. The IWAD window is created once and keeps its
+// location lines for the whole run.
 class MainFormHandlers : public QObject, private IwadWindowHost
 {
     Q_OBJECT
 
 public:
-    MainFormHandlers(LauncherContext& context, MainWindow& window);
+    // The parts of the main window the handlers work on.
+    struct Window
+    {
+        QWidget& widget;
+        TabPages& pages;
+        LauncherShell& shell;
+        OptionChangeFlags& flags;
+        QCheckBox& basicDoom;
+        QCheckBox& hiResTextures;
+    };
+
+    MainFormHandlers(LauncherContext& context, Window window);
     ~MainFormHandlers() override;
 
     CheckerTool& checker() { return *m_checker; }
@@ -51,6 +67,8 @@ public:
     IwadForm& iwadWindow() { return *m_iwadWindow; }
     // Shows the IWAD window modally.
     void showIwadWindow();
+    // A command button (AuxButton_0..8) was clicked.
+    void runCommand(int index);
     // The player chose to leave the launcher from the IWAD window.
     bool exitRequested() const { return m_exitRequested; }
 
@@ -60,7 +78,8 @@ private:
     void saveSettings();
 
     LauncherContext& m_context;
-    MainWindow& m_window;
+    QWidget& m_window;
+    LauncherShell& m_shell;
     std::unique_ptr<CheckerTool> m_checker;
     std::unique_ptr<GameRecords> m_records;
     // One extraction for the whole run: a declined password holds until the launcher ends.

@@ -4,6 +4,7 @@
 #include "core/app/LauncherContext.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
+#include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "support/GameFileBytes.h"
@@ -59,7 +60,7 @@ struct Window
         context.processes = &processes;
         context.settings.developmentMode = true;
         window.setInstallPaths(context.paths);
-        handlers = new MainFormHandlers(context, window);
+        handlers = &LauncherStartup::attachHandlers(context, window);
     }
 
     void select(const char* list, const QString& text)

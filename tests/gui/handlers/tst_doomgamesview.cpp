@@ -3,6 +3,7 @@
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/InstallTree.h"
@@ -39,7 +40,7 @@ struct View
         context.dialogs = &dialogs;
         context.processes = &processes;
         window.setInstallPaths(context.paths);
-        handlers = new MainFormHandlers(context, window);
+        handlers = &LauncherStartup::attachHandlers(context, window);
         maps = &handlers->maps();
         games = &handlers->games();
     }

@@ -3,6 +3,7 @@
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
@@ -46,7 +47,7 @@ struct Library
         context.settings.rememberLastMap = true;
         context.settings.rememberLastSavegame = true;
         window.setInstallPaths(context.paths);
-        handlers = new MainFormHandlers(context, window);
+        handlers = &LauncherStartup::attachHandlers(context, window);
     }
 
     void addWad(const QString& relative, const QList<QByteArray>& maps)
