@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/platform/ErrorNumber.h"
+#include "core/services/Dialogs.h"
+
+#include <QString>
+
+// The fixed titles, texts and styles of the playlist messages and questions. Blanks are part
+// of the texts; two-line texts are joined by CR LF.
+namespace z3d::music_messages {
+
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+struct Message
+{
+    QString title;
+    QString text;
+    int style = MsgButtonsOk;
+
+    bool operator==(const Message&) const = default;
+};
+
+// Opening a current-format file that fails the layout test; Yes repairs it.
+inline const Message kNonStandardFormat{
+    QStringLiteral(" Non Standard Format"),
+    QStringLiteral("This playlist format appears non standard.    ") + kCrLf +
+        QStringLiteral("Would you like to attempt to correct this? "),
+    MsgButtonsYesNo | MsgIconQuestion};
+
+// A playlist (or the auto-playlist file) could not be written: 75 means the file is read
+// only, any other error that it is in use.
+inline Message accessError(ErrorNumber error)
+{
+    const QString text = error == ErrorNumber::PathFileAccessError
+                             ? QStringLiteral("Unable to make changes to playlist    ") + kCrLf +
+                                   QStringLiteral("as the file appears to be read only.")
+                             : QStringLiteral("Unable to make any changes to playlist as the   ") +
+                                   kCrLf +
+                                   QStringLiteral("file appears to be in use by another program.");
+    return {QStringLiteral(" Access error"), text, MsgButtonsOk | MsgIconExclamation};
+}
+
+// The right-click menu "Auto Playlist Selection for Iwads" and its items, indices 0 to 3.
+inline const QString kAutoMenuTitle = QStringLiteral("Auto Playlist Selection for Iwads");
+inline const QStringList kAutoMenuItems{"Doom/Ultimate Doom", "Doom II", "Plutonia", "TNT"};
+// After SetAutoPlaylist for game index 0 to 3.
+inline Message autoPlaylistAdded(int gameIndex, const QString& playlistName)
+{
+    static const QStringList games{"DOOM", "DOOM II", "PLUTONIA", "TNT"};
+    return {QStringLiteral(" Auto playlist selection for ") + games.value(gameIndex),
+            QStringLiteral("     ") + playlistName +
+                QStringLiteral("  has been added to your auto selection.         ") + kCrLf,
+            MsgButtonsOk | MsgSystemModal};
+}
+
+// Pressing "Auto" while the auto-playlist file does not exist.
+inline const Message kNoAutoPlaylist{
+    QStringLiteral(" No auto playlist detected "),
+    QStringLiteral("No auto playlist has been detected, to create an auto playlist   ") + kCrLf +
+        QStringLiteral("right-click on a playlist entry and then specify an iwad type.   "),
+    MsgButtonsOk | MsgSystemModal};
+// Releasing "Manual" while no playlist is highlighted (the title is the same as above).
+inline const Message kNoPlaylistSelected{
+    QStringLiteral(" No auto playlist detected "),
+    QStringLiteral("No playlist has been selected, first highlight one of the above playlists    "),
+    MsgButtonsOk | MsgSystemModal};
+
+// "Delete" on the highlighted playlist.
+inline Message deletePlaylistQuestion(const QString& playlistName)
+{
+    return {QStringLiteral(" Delete Selected Playlist"),
+            QStringLiteral("Are you certain you wish to delete ") + playlistName.toUpper() +
+                QStringLiteral("   "),
+            MsgButtonsYesNo | MsgIconQuestion};
+}
+
+// "New": the name prompt and the question when the playlist exists.
+inline const QString kNewPlaylistFrame = QStringLiteral("Name of Playlist");
+inline const QString kNewPlaylistCaption = QStringLiteral(" Create New Playlist");
+inline const QString kNewPlaylistDefault = QStringLiteral("MyDoomMusic");
+inline const QString kNewPlaylistButton = QStringLiteral("OK");
+inline Message overwritePlaylistQuestion(const QString& playlistName)
+{
+    return {QStringLiteral(" Music list creation"),
+            playlistName + QStringLiteral(" already exists do you wish to overwrite it?    "),
+            MsgButtonsYesNo | MsgIconQuestion};
+}
+
+// The editor.
+inline const QString kEditorLabel =
+    QStringLiteral(" Double-click on a map entries to add selections to the playlist");
+inline const QString kAddMusicTitle = QStringLiteral("Add or Replace a music file to the Playlist");
+inline const QStringList kAddMusicFilters{"All Files", "*.*",   "Mp3 Files", "*.mp3",
+                                          "Ogg Files", "*.ogg", "Mid Files", "*.mid"};
+inline const Message kUnsupportedMusicFile{QStringLiteral(" Error"),
+                                           QStringLiteral(" This file type is not supported.    "),
+                                           MsgButtonsOk | MsgIconCritical};
+inline const Message kCloneQuestion{
+    QStringLiteral(" Clone playlist"),
+    QStringLiteral("This procedure will duplicate the current playlist making it    ") + kCrLf +
+        QStringLiteral(" compatible with all Doom wads, do you wish to continue?       "),
+    MsgButtonsYesNo | MsgIconQuestion};
+inline const Message kSaveChangesQuestion{
+    QStringLiteral(" Save playlist"),
+    QStringLiteral(" Your playlist has unsaved changes.      ") + kCrLf +
+        QStringLiteral("  Do you want to save on exiting?        "),
+    MsgButtonsYesNo | MsgIconQuestion};
+inline const Message kSaveNewFormatQuestion{
+    QStringLiteral(" Save playlist to new format"),
+    QStringLiteral(" Your playlist has been converted to the new format.     ") + kCrLf +
+        QStringLiteral("   Do you wish to save the new format on exiting?        "),
+    MsgButtonsYesNo | MsgIconQuestion};
+
+} // namespace z3d::music_messages
