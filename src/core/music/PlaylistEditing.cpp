@@ -1,0 +1,286 @@
+#include "core/music/PlaylistEditing.h"
+
+#include "core/platform/PathResolver.h"
+
+namespace z3d::playlist {
+
+namespace {
+
+constexpr qsizetype kDoomLines = 48;
+constexpr qsizetype kDoom2Lines = 44;
+constexpr qsizetype kFirstMapLine = 11;
+constexpr qsizetype kUnpairedDoomMaps = 43; // E4M6..E4M9 stand at lines 43 to 46
+constexpr qsizetype kVictorLine = 7;
+
+const QStringList kUnpairedNames{"E4M6", "E4M7", "E4M8", "E4M9"};
+
+bool beginsWith(const QString& line, const char* prefix)
+{
+    return line.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+}
+
+bool isMapLine(const QString& line)
+{
+    return beginsWith(line, "E") || beginsWith(line, "M");
+}
+
+// The map line with its first n characters (its slot name) replaced by the partner slot.
+std::optional<QString> partnerLine(const QString& line, int n)
+{
+    const std::optional<QString> partner = partnerSlot(line.left(n));
+    if (!partner)
+        return std::nullopt;
+    return *partner + line.mid(n);
+}
+
+// The intermission lines of the other game, each carrying the music of the lines standing at
+// lines 3 onwards.
+QStringList carriedIntermissions(const QStringList& lines, const QStringList& slotNames)
+{
+    QStringList carried;
+    for (qsizetype i = 0; i < slotNames.size(); ++i)
+        carried << slotNames.at(i) + getMusicString(lines.value(3 + i));
+    return carried;
+}
+
+bool tooShort(const EditedPlaylist& playlist)
+{
+    return playlist.lines.size() < (playlist.type == PlaylistType::Doom ? kDoomLines : kDoom2Lines);
+}
+
+int slotLength(PlaylistType type)
+{
+    return type == PlaylistType::Doom ? 4 : 5;
+}
+
+QString cutAfterFirstWord(const QString& line)
+{
+    const qsizetype blank = line.indexOf(u' ', 1);
+    return blank < 0 ? line : line.left(blank);
+}
+
+} // namespace
+
+std::optional<QString> partnerSlot(const QString& slot)
+{
+    const QString name = slot.toUpper();
+    for (qsizetype i = 0; i < 4; ++i) {
+        if (name == doomIntermissionSlots().at(i))
+            return doom2IntermissionSlots().at(i);
+        if (name == doom2IntermissionSlots().at(i))
+            return doomIntermissionSlots().at(i);
+    }
+    bool ok = false;
+    if (name.size() == 4 && name.at(0) == u'E' && name.at(2) == u'M') {
+        const int episode = name.mid(1, 1).toInt(&ok);
+        const int map = name.mid(3, 1).toInt();
+        const int number = (episode - 1) * 9 + map;
+        if (ok && episode >= 1 && episode <= 4 && map >= 1 && number <= 32)
+            return QStringLiteral("MAP%1").arg(number, 2, 10, QLatin1Char('0'));
+        return std::nullopt;
+    }
+    if (name.size() == 5 && name.startsWith(QLatin1String("MAP"))) {
+        const int number = name.mid(3).toInt(&ok);
+        if (ok && number >= 1 && number <= 32)
+            return QStringLiteral("E%1M%2").arg((number - 1) / 9 + 1).arg((number - 1) % 9 + 1);
+    }
+    return std::nullopt;
+}
+
+EditedPlaylist toggleMapTypes(const EditedPlaylist& playlist)
+{
+    if (playlist.type == PlaylistType::Mixed || tooShort(playlist))
+        return playlist;
+    const bool toDoom2 = playlist.type == PlaylistType::Doom;
+    const int n = slotLength(playlist.type);
+    EditedPlaylist out = playlist;
+    QStringList& lines = out.lines;
+
+    if (beginsWith(lines.at(20), "E")) {
+        out.setAside = lines.mid(kUnpairedDoomMaps);
+        out.setAside.insert(std::min<qsizetype>(4, out.setAside.size()), lines.at(kVictorLine));
+        lines.remove(kUnpairedDoomMaps, kUnpairedNames.size());
+    }
+
+    const QStringList& slotNames = toDoom2 ? doom2IntermissionSlots() : doomIntermissionSlots();
+    const QStringList carried = carriedIntermissions(lines, slotNames);
+    for (qsizetype i = 0; i < carried.size(); ++i)
+        lines[3 + i] = carried.at(i);
+    lines[1] = toDoom2 ? kDoom2IntermissionTitle : kDoomIntermissionTitle;
+    if (toDoom2)
+        lines[kVictorLine] = QString();
+    lines[8] = QString();
+    lines[9] = toDoom2 ? kDoom2MapTitle : kDoomMapTitle;
+    lines[10] = QString();
+
+    for (qsizetype i = kFirstMapLine; i < lines.size(); ++i) {
+        if (!isMapLine(lines.at(i)))
+            continue;
+        // A line without a partner is left as it stands.
+        if (const std::optional<QString> partner = partnerLine(lines.at(i), n))
+            lines[i] = *partner;
+    }
+
+    if (beginsWith(lines.at(20), "E")) {
+        const bool restore = out.setAside.size() > 4 && !out.setAside.at(0).isEmpty();
+        const QStringList returning = restore ? out.setAside.mid(0, 4) : kUnpairedNames;
+        for (qsizetype i = 0; i < returning.size(); ++i)
+            lines.insert(kUnpairedDoomMaps + i, returning.at(i));
+        if (restore)
+            lines[kVictorLine] = out.setAside.at(4);
+        out.setAside.clear();
+    }
+    out.type = toDoom2 ? PlaylistType::Doom2 : PlaylistType::Doom;
+    return out;
+}
+
+EditedPlaylist clonePlaylist(const EditedPlaylist& playlist)
+{
+    if (playlist.type == PlaylistType::Mixed || tooShort(playlist))
+        return playlist;
+    const bool fromDoom = playlist.type == PlaylistType::Doom;
+    const int n = slotLength(playlist.type);
+    EditedPlaylist out = playlist;
+    QStringList& lines = out.lines;
+
+    QStringList partners;
+    for (const QString& line : lines) {
+        if (!isMapLine(line))
+            continue;
+        if (const std::optional<QString> partner = partnerLine(line, n))
+            partners << *partner;
+    }
+    if (!fromDoom)
+        partners << kUnpairedNames;
+
+    QStringList block{QString(), fromDoom ? kDoom2IntermissionTitle : kDoomIntermissionTitle,
+                      QString()};
+    block << carriedIntermissions(lines,
+                                  fromDoom ? doom2IntermissionSlots() : doomIntermissionSlots());
+    block << QString();
+    if (fromDoom)
+        block << QString();
+    block << (fromDoom ? kDoom2MapTitle : kDoomMapTitle);
+    const qsizetype at = fromDoom ? kDoomLines - 1 : kDoom2Lines - 1;
+    for (qsizetype i = 0; i < block.size(); ++i)
+        lines.insert(at + i, block.at(i));
+    lines << partners << QString();
+
+    if (beginsWith(lines.at(3), "D_DM2TTL")) {
+        const QStringList doom2Part = lines.mid(0, kDoom2Lines - 1);
+        lines.remove(0, doom2Part.size());
+        for (qsizetype i = 0; i < doom2Part.size(); ++i)
+            lines.insert(kDoomLines - 1 + i, doom2Part.at(i));
+    }
+    out.type = PlaylistType::Mixed;
+    out.setAside.clear();
+    return out;
+}
+
+const QStringList& builtInPlaylistNames()
+{
+    static const QStringList names{"Fennick - Doom & Doom2", "Fennick - Plutonia", "Fennick - TNT",
+                                   "Orvel - Doom & Doom2",   "Orvel - Plutonia",   "Tavish - TNT",
+                                   "M-Fold - Doom2"};
+    return names;
+}
+
+bool isBuiltInPlaylist(const QString& name)
+{
+    return builtInPlaylistNames().contains(name, Qt::CaseInsensitive);
+}
+
+bool canConvert(const QStringList& lines, const QString& playlistName)
+{
+    return !mixedMapTypes(lines) && !isBuiltInPlaylist(playlistName);
+}
+
+bool isMusicExtension(const QString& extension)
+{
+    static const QStringList extensions{"mp3", "mid", "ogg", "mod", "rmi", "it", "xm", "s3m"};
+    return extensions.contains(extension, Qt::CaseInsensitive);
+}
+
+bool isMusicFile(const QString& path)
+{
+    const QString name = PathResolver::lastComponent(path);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot >= 0 && isMusicExtension(name.mid(dot + 1));
+}
+
+bool takesMusic(const QString& line)
+{
+    return beginsWith(line, "D_") || beginsWith(line, "E") || beginsWith(line, "MAP");
+}
+
+QString musicLine(const QString& line, const QString& musicFile, const QString& installRoot)
+{
+    QString path = musicFile;
+    QString root = PathResolver::normalizeSeparators(installRoot);
+    if (!root.endsWith(u'/'))
+        root += u'/';
+    const QString file = PathResolver::normalizeSeparators(musicFile);
+    if (!installRoot.isEmpty() && file.startsWith(root, Qt::CaseInsensitive))
+        path = u'\\' + file.mid(root.size()).replace(u'/', u'\\');
+    return slotNameOf(line) + QStringLiteral(" \"") + path + u'"';
+}
+
+QString cdTrackLine(const QString& line, int track)
+{
+    if (track < 1 || track > 36)
+        return line;
+    return slotNameOf(line) + QStringLiteral(" CD ") +
+           QStringLiteral("%1").arg(track, 2, 10, QLatin1Char('0'));
+}
+
+QString cdTrackCaption(int track)
+{
+    return QStringLiteral("Track %1").arg(track, 2, 10, QLatin1Char('0'));
+}
+
+QStringList removeMusic(const QStringList& lines, const QList<int>& rows)
+{
+    QStringList out = lines;
+    for (const int row : rows) {
+        if (row >= 0 && row < out.size())
+            out[row] = cutAfterFirstWord(out.at(row));
+    }
+    return out;
+}
+
+QStringList removeAllMusic(const QStringList& lines)
+{
+    QStringList out;
+    for (const QString& line : lines)
+        out << cutAfterFirstWord(line);
+    return out;
+}
+
+bool holdsMusic(const QString& line)
+{
+    return line.size() > 5;
+}
+
+std::optional<QString> packFolderName(const QString& playlistName)
+{
+    static const QList<std::pair<const char*, const char*>> packs{
+        {"Orve", "Orvel"}, {"Fenn", "Fennick"}, {"Tavi", "Tavish"}, {"M-Fo", "M-Fold"}};
+    const QString start = playlistName.left(4);
+    for (const auto& [prefix, folder] : packs) {
+        if (start.compare(QLatin1String(prefix), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(folder);
+    }
+    return std::nullopt;
+}
+
+QString packReadme(const QString& installRoot, const QString& playlistName)
+{
+    const std::optional<QString> folder = packFolderName(playlistName);
+    if (!folder || !isBuiltInPlaylist(playlistName))
+        return QString();
+    const QString readme = PathResolver::resolveUnder(
+        installRoot, QStringLiteral("OggVorbis/") + *folder + QStringLiteral("/readme.txt"));
+    return PathResolver::fileExists(readme) ? readme : QString();
+}
+
+} // namespace z3d::playlist
