@@ -3,6 +3,8 @@
 #include "DemoContent.h"
 #include "ZipWriter.h"
 
+#include "core/music/BuiltInPlaylists.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +52,7 @@ QStringList DemoStager::folders()
         QStringLiteral("Data"),
         QStringLiteral("Iwads"),
         QStringLiteral("Z3D_Docs"),
+        QStringLiteral("OggVorbis/M-Fold"),
     };
 }
 
@@ -198,13 +201,26 @@ bool DemoStager::buildTree(const QString& root)
             return fail(QStringLiteral("cannot create %1/%2").arg(root, folder));
         }
     }
-    return copyPrograms(root) && copyIwads(root) && writeGames(root) &&
+    return copyPrograms(root) && copyIwads(root) && writeGames(root) && writeMusicPack(root) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/tips.txt"),
                      DemoContent::textFile(DemoContent::tips())) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/checkpwad.z3d"),
                      DemoContent::textFile(DemoContent::knownPwads())) &&
            writeFile(root + QStringLiteral("/Z3D_Docs/readme.txt"),
                      DemoContent::textFile(DemoContent::readme()));
+}
+
+bool DemoStager::writeMusicPack(const QString& root)
+{
+    // The launcher never plays music: the pack's file names are all its playlist needs.
+    const QString pack = QStringLiteral("M-Fold");
+    const QString folder = root + QStringLiteral("/OggVorbis/") + pack + '/';
+    for (const QString& file : z3d::BuiltInPlaylists::packFiles(pack)) {
+        if (!writeFile(folder + file, {}))
+            return false;
+    }
+    return writeFile(folder + QStringLiteral("readme.txt"),
+                     "M-Fold music pack (demo installation: empty placeholder files)\r\n");
 }
 
 bool DemoStager::swapIntoPlace(const QString& staging, const QString& target)

@@ -6,7 +6,8 @@
 namespace z3d::demo {
 
 // Builds the demo installation: an engine installation tree holding the built programs,
-// Freedoom as the commercial game files, generated add-on games, save games and tips.
+// Freedoom as the commercial game files, generated add-on games, save games, tips and the
+// M-Fold music pack's file names.
 //
 // Every run builds a complete new tree beside the target and then swaps it in, so a re-run
 // leaves nothing stale behind and a failed run leaves the previous tree as it was. Only the
@@ -43,6 +44,7 @@ private:
     bool copyPrograms(const QString& root);
     bool copyIwads(const QString& root);
     bool writeGames(const QString& root);
+    bool writeMusicPack(const QString& root);
     bool writeFile(const QString& path, const QByteArray& bytes);
     bool copyFile(const QString& from, const QString& to);
     bool swapIntoPlace(const QString& staging, const QString& target);
