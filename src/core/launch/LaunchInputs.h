@@ -39,7 +39,7 @@ struct IwadFileFacts
 struct AutoPlaylistChoice
 {
     QString name;            // playlist name without ".z3m"
-    bool listed = false;     // the auto-playlist file names a playlist for this IWAD
+    bool listed = false;     // MusicDir lists a playlist of that name (any case)
     bool fileExists = false; // MusicDir + name + ".z3m" exists
 };
 

@@ -1,5 +1,7 @@
 #include "core/launch/LaunchProbe.h"
 
+#include "core/music/AutoPlaylistFile.h"
+#include "core/music/PlaylistFile.h"
 #include "core/platform/PathResolver.h"
 
 #include <QFileInfo>
@@ -21,11 +23,22 @@ QString baseNameOf(const QString& path)
     return dot > 0 ? name.left(dot) : name;
 }
 
-bool playlistFileExists(const QString& musicDir, const QString& name)
+// FindAutoPlaylist for each IWAD a launch may use: the playlist the auto-playlist file assigns
+// to the IWAD's game, listed when MusicDir holds a playlist of that name. An IWAD without an
+// assignment gets no choice.
+void findAutoPlaylists(LaunchInputs& inputs, const QStringList& iwads)
 {
-    if (name.isEmpty())
-        return false;
-    return PathResolver::fileExists(PathResolver::join(musicDir, name + QLatin1String(".z3m")));
+    const QString& musicDir = inputs.paths.musicDir;
+    const QStringList listed = PlaylistFile::names(musicDir);
+    for (const QString& iwad : iwads) {
+        if (iwad.isEmpty())
+            continue;
+        const std::optional<QString> name = AutoPlaylistFile::find(musicDir, iwad);
+        if (name)
+            inputs.autoPlaylists.insert(iwad, {*name, listed.contains(*name, Qt::CaseInsensitive)});
+        else
+            inputs.autoPlaylists.remove(iwad);
+    }
 }
 
 } // namespace
@@ -95,9 +108,11 @@ void LaunchProbe::probe(LaunchInputs& inputs, const LauncherSettings& settings)
         PathResolver::folderExists(PathResolver::join(inputs.textureSetDir, "Patches"));
 
     inputs.manualPlaylistFileExists =
-        playlistFileExists(inputs.paths.musicDir, settings.playlistName);
+        PlaylistFile::exists(inputs.paths.musicDir, settings.playlistName);
+    if (settings.autoPlaylist)
+        findAutoPlaylists(inputs, iwads);
     for (AutoPlaylistChoice& choice : inputs.autoPlaylists)
-        choice.fileExists = playlistFileExists(inputs.paths.musicDir, choice.name);
+        choice.fileExists = PlaylistFile::exists(inputs.paths.musicDir, choice.name);
 
     inputs.orrinpackWadFound = PathResolver::fileExists(
         PathResolver::join(inputs.paths.modelDir, "Orrinpack/orrinpack.wad"));

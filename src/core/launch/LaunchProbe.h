@@ -28,8 +28,9 @@ public:
 
     // Fills every disk-derived field of inputs from its other fields and the settings: the
     // facts of the registry's paths, state.iwadPath and selectedIwadFile; the game's own
-    // high-resolution folders; the texture folders; the playlist files (the automatic choices
-    // already in autoPlaylists get their fileExists); the Orrinpack wad.
+    // high-resolution folders; the texture folders; the playlist files; the Orrinpack wad.
+    // With "Auto" on, autoPlaylists gets the choice of the auto-playlist file for each of
+    // those IWAD paths (none for an IWAD without one); every choice gets its fileExists.
     static void probe(LaunchInputs& inputs, const LauncherSettings& settings);
 };
 

@@ -8,6 +8,7 @@
 
 #include "support/InstallTree.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace z3d;
@@ -24,6 +25,8 @@ private slots:
     void hasOwnHiResFolders();
     void probeFillsTheDiskFacts();
     void probedCommercialLaunch();
+    void playlistSwitches_data();
+    void playlistSwitches();
 
     void ricochetCommandValue_data();
     void ricochetCommandValue();
@@ -197,6 +200,72 @@ void TestLaunchProbe::probedCommercialLaunch()
     outcome = launchCommercialGame(settings, in);
     QVERIFY(outcome.refused());
     QVERIFY(outcome.refusal->openIwadWindow);
+}
+
+void TestLaunchProbe::playlistSwitches_data()
+{
+    QTest::addColumn<QString>("mode");          // "manual", "auto" or "off"
+    QTest::addColumn<QString>("highlighted");   // playlistName
+    QTest::addColumn<QStringList>("autoFile");  // auto-playlist.z3d's lines; none when empty
+    QTest::addColumn<QStringList>("playlists"); // files in MusicDir
+    QTest::addColumn<QString>("pieces");        // what stands between "-ch 32 " and "-upm "
+
+    const QStringList doom2Mine{"H", "Doom/Ultimate Doom Placeholder", "Mine",
+                                "Plutonia - Placeholder", "TNT - Placeholder"};
+    const auto row = [](const char* name, const char* mode, const char* highlighted,
+                        const QStringList& autoFile, const QStringList& playlists,
+                        const char* pieces) {
+        QTest::newRow(name) << mode << highlighted << autoFile << playlists << pieces;
+    };
+    row("manual", "manual", "Mine", {}, {"Mine.z3m"}, R"(-extmus "Mine" )");
+    row("manual, dotted name", "manual", "Doom Mix v1.2", {}, {"Doom Mix v1.2.z3m"},
+        R"(-extmus "Doom Mix v1" )");
+    row("manual, file gone", "manual", "Gone", {}, {"Mine.z3m"}, "");
+    row("auto, Doom II entry listed", "auto", "", doom2Mine, {"MINE.Z3M"}, R"(-extmus "Mine" )");
+    row("auto, dotted name", "auto", "", {"H", "D", "Mix v1.2", "P", "T"}, {"Mix v1.2.z3m"},
+        R"(-extmus "Mix v1" )");
+    row("auto, placeholder", "auto", "", {"H", "D", "Doom II - Placeholder", "P", "T"},
+        {"Mine.z3m"}, "");
+    row("auto, playlist deleted", "auto", "", doom2Mine, {"Other.z3m"}, "");
+    row("auto, no auto-playlist file", "auto", "Mine", {}, {"Mine.z3m"}, "");
+    row("auto, another game's entry", "auto", "", {"H", "D", "X", "P", "Mine"}, {"Mine.z3m"}, "");
+    row("auto, short file", "auto", "", {"H", "D"}, {"Mine.z3m"}, "");
+    row("auto off", "off", "Mine", doom2Mine, {"Mine.z3m"}, "");
+}
+
+void TestLaunchProbe::playlistSwitches()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, highlighted);
+    QFETCH(QStringList, autoFile);
+    QFETCH(QStringList, playlists);
+    QFETCH(QString, pieces);
+
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString doom2 = tree.addFile("Iwads/Doom2.wad", "IWAD");
+    if (!autoFile.isEmpty())
+        tree.addTextFile("Z3DLaunch/Music/auto-playlist.z3d", autoFile);
+    for (const QString& playlist : playlists)
+        tree.addFile("Z3DLaunch/Music/" + playlist, "x");
+
+    LaunchInputs in;
+    in.paths = tree.paths();
+    in.registry.setPath(IwadType::Doom2, doom2);
+    in.state.kind = LaunchKind::WarpToMap;
+    in.state.warpArgument = QStringLiteral("01");
+    in.selectedIwadFile = doom2;
+    LauncherSettings settings;
+    settings.playlistName = highlighted;
+    settings.manualPlaylist = mode == u"manual";
+    settings.autoPlaylist = mode == u"auto";
+    LaunchProbe::probe(in, settings);
+
+    const QString line = launchCommercialGame(settings, in).commandLine;
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral(R"(-ch 32 (.*)-upm )")).match(line);
+    QVERIFY2(match.hasMatch(), qPrintable(line));
+    QCOMPARE(match.captured(1), pieces);
 }
 
 void TestLaunchProbe::ricochetCommandValue_data()
