@@ -6,30 +6,27 @@
 #include "gui/handlers/LauncherShell.h"
 #include "gui/tabs/GraphicsTab.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace z3d {
 
 TexturePathController::TexturePathController(LauncherContext& context, GraphicsTab& page,
                                              LauncherShell& shell)
     : QObject(&page), m_context(context), m_page(page), m_shell(shell)
 {
-    connect(page.texturePathButton(), &QPushButton::clicked, this,
+    connect(&page, &GraphicsTab::texturePathBrowseWanted, this,
             &TexturePathController::texButtonClick);
-    connect(page.texturePathBox(), &QLineEdit::textChanged, this,
+    connect(&page, &GraphicsTab::texturePathChanged, this,
             &TexturePathController::hiResTextChanged);
 }
 
 QString TexturePathController::pathBoxText() const
 {
-    return m_page.texturePathBox()->text();
+    return m_page.texturePathText();
 }
 
 void TexturePathController::showInBox(const QString& text)
 {
     m_updatingBox = true;
-    m_page.texturePathBox()->setText(text);
+    m_page.showTexturePath(text);
     m_updatingBox = false;
 }
 

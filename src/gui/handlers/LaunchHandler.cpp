@@ -67,17 +67,13 @@ LaunchInputs LaunchHandler::commonInputs() const
 
     inputs.boxes = m_boxes;
 
-    const QListWidget* definitions = m_pages.models()->definitionsList();
-    for (int row = 0; row < definitions->count(); ++row) {
-        const QListWidgetItem* item = definitions->item(row);
-        inputs.definitions << DefinitionEntry{item->text(), item->checkState() == Qt::Checked};
-    }
+    inputs.definitions = m_pages.models()->definitions();
 
     const OptionChangeFlags& flags = m_flags;
     inputs.ricochetChanged = flags.ricochetChanged;
     inputs.fakeGlowChanged = flags.fakeGlowChanged;
-    inputs.corpseBoxText = m_pages.options()->corpseBox()->text();
-    inputs.texturePathBoxText = m_pages.graphics()->texturePathBox()->text();
+    inputs.corpseBoxText = m_pages.options()->corpseFadeText();
+    inputs.texturePathBoxText = m_pages.graphics()->texturePathText();
     inputs.texturePath = m_context.texture.texturePath;
     inputs.textureSetDir = m_context.texture.textureSetDir;
     return inputs;

@@ -16,6 +16,8 @@ GraphicsTab::GraphicsTab(QWidget* parent)
             if (on)
                 emit skyboxStyleChosen(style);
         });
+    connect(m_ui->HiResText, &QLineEdit::textChanged, this, &GraphicsTab::texturePathChanged);
+    connect(m_ui->TexButton, &QPushButton::clicked, this, &GraphicsTab::texturePathBrowseWanted);
 }
 
 GraphicsTab::~GraphicsTab() = default;
@@ -28,43 +30,6 @@ bool GraphicsTab::applySettings(LauncherSettings& settings)
 void GraphicsTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
-}
-
-QCheckBox* GraphicsTab::chkGraphics(int index) const
-{
-    return findChild<QCheckBox*>(QStringLiteral("chkGraphics_%1").arg(index));
-}
-
-QRadioButton* GraphicsTab::skyOpt(int index) const
-{
-    return findChild<QRadioButton*>(QStringLiteral("SkyOpt_%1").arg(index));
-}
-
-QCheckBox* GraphicsTab::chkEffects(int index) const
-{
-    return findChild<QCheckBox*>(QStringLiteral("chkEffects_%1").arg(index));
-}
-
-QLabel* GraphicsTab::resLabel(int index) const
-{
-    return findChild<QLabel*>(QStringLiteral("ResLabel_%1").arg(index));
-}
-
-QLineEdit* GraphicsTab::texturePathBox() const
-{
-    return m_ui->HiResText;
-}
-QPushButton* GraphicsTab::texturePathButton() const
-{
-    return m_ui->TexButton;
-}
-QGroupBox* GraphicsTab::texturePathFrame() const
-{
-    return m_ui->TexPathFrame;
-}
-QGroupBox* GraphicsTab::effectsFrame() const
-{
-    return m_ui->EffectsFrame;
 }
 
 void GraphicsTab::applyAvailability(const OptionAvailability& available)
@@ -87,6 +52,16 @@ void GraphicsTab::applyAvailability(const OptionAvailability& available)
 void GraphicsTab::uncheckDetailTextures()
 {
     m_ui->chkGraphics_2->setChecked(false);
+}
+
+QString GraphicsTab::texturePathText() const
+{
+    return m_ui->HiResText->text();
+}
+
+void GraphicsTab::showTexturePath(const QString& text)
+{
+    m_ui->HiResText->setText(text);
 }
 
 bool GraphicsTab::hiResPatchesChosen() const

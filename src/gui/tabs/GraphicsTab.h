@@ -35,16 +35,6 @@ public:
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
 
-    QCheckBox* chkGraphics(int index) const;
-    QRadioButton* skyOpt(int index) const;
-    // Index 1 has no box; nullptr then.
-    QCheckBox* chkEffects(int index) const;
-    QLabel* resLabel(int index) const;
-    QLineEdit* texturePathBox() const;
-    QPushButton* texturePathButton() const;
-    QGroupBox* texturePathFrame() const;
-    QGroupBox* effectsFrame() const;
-
     // Enables the page's controls as the availability says: the detail, sky-box and patch
     // boxes, the effect boxes (the effects frame caption greyed with them) and the texture
     // path's box and button (the frame caption greyed with the box).
@@ -53,10 +43,17 @@ public:
     void uncheckDetailTextures();
     // "High resolution patches" is checked.
     bool hiResPatchesChosen() const;
+    // The texture path box (HiResText) as the player sees it, and putting a text there.
+    QString texturePathText() const;
+    void showTexturePath(const QString& text);
 
 signals:
     // A sky-box style option (SkyOpt) became selected.
     void skyboxStyleChosen(int style);
+    // The texture path box's text changed, by the player or by code.
+    void texturePathChanged();
+    // The texture path's button (TexButton) was clicked.
+    void texturePathBrowseWanted();
 
 private:
     std::unique_ptr<Ui::GraphicsTab> m_ui;

@@ -1,10 +1,12 @@
 #include "gui/tabs/ModelsTab.h"
 
+#include "core/launch/LaunchInputs.h"
 #include "core/launch/OptionAvailability.h"
 #include "gui/SettingsBinder.h"
 #include "ui_ModelsTab.h"
 
 #include <QCheckBox>
+#include <QListWidget>
 
 namespace z3d {
 
@@ -25,32 +27,14 @@ void ModelsTab::gatherSettings(LauncherSettings& settings) const
     SettingsBinder::gather(settings, *this);
 }
 
-QCheckBox* ModelsTab::chkModelOpts(int index) const
+QList<DefinitionEntry> ModelsTab::definitions() const
 {
-    return findChild<QCheckBox*>(QStringLiteral("ChkModelOpts_%1").arg(index));
-}
-
-QCheckBox* ModelsTab::chkAltModels(int index) const
-{
-    return findChild<QCheckBox*>(QStringLiteral("chkAltModels_%1").arg(index));
-}
-
-QGroupBox* ModelsTab::frameModel(int index) const
-{
-    return findChild<QGroupBox*>(QStringLiteral("FrameModel_%1").arg(index));
-}
-
-QListWidget* ModelsTab::definitionsList() const
-{
-    return m_ui->GlobalDefList;
-}
-QPushButton* ModelsTab::addDefinitionButton() const
-{
-    return m_ui->butGlobalDefs;
-}
-QPushButton* ModelsTab::removeDefinitionButton() const
-{
-    return m_ui->butRemoveGlobalDefs;
+    QList<DefinitionEntry> entries;
+    for (int row = 0; row < m_ui->GlobalDefList->count(); ++row) {
+        const QListWidgetItem* item = m_ui->GlobalDefList->item(row);
+        entries << DefinitionEntry{item->text(), item->checkState() == Qt::Checked};
+    }
+    return entries;
 }
 
 void ModelsTab::clearDefinitions()

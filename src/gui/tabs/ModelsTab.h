@@ -14,6 +14,8 @@ class ModelsTab;
 
 namespace z3d {
 
+struct DefinitionEntry;
+
 struct LauncherSettings;
 
 struct OptionAvailability;
@@ -33,16 +35,10 @@ public:
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
 
-    QCheckBox* chkModelOpts(int index) const;
-    // Indices 1..4; nullptr otherwise.
-    QCheckBox* chkAltModels(int index) const;
-    QGroupBox* frameModel(int index) const;
-    QListWidget* definitionsList() const;
-    QPushButton* addDefinitionButton() const;
-    QPushButton* removeDefinitionButton() const;
-
     // Empties the definition-file list.
     void clearDefinitions();
+    // The custom definitions list's entries in order, each with its selection mark.
+    QList<DefinitionEntry> definitions() const;
     // Shows the alternative-model choices a model-pack test may have switched off (Orrinpack
     // weapons, its alternative weapons, Pellam's models with Orrinpack's).
     void showAlternativeModels(bool orrinWeapons, bool orrinAltWeapons, bool pellamOrrinModels);

@@ -57,28 +57,6 @@ QCheckBox* OptionsTab::chkZ3DOpts(int index) const
     return findChild<QCheckBox*>(QStringLiteral("chkZ3DOpts_%1").arg(index));
 }
 
-QCheckBox* OptionsTab::chkLaunchPrefs(int index) const
-{
-    return findChild<QCheckBox*>(QStringLiteral("chkLaunchPrefs_%1").arg(index));
-}
-
-QLineEdit* OptionsTab::corpseBox() const
-{
-    return m_ui->Corpse;
-}
-QLabel* OptionsTab::corpseLabel() const
-{
-    return m_ui->lblCorpse;
-}
-QLineEdit* OptionsTab::timeoutBox() const
-{
-    return m_ui->Timeout;
-}
-QCheckBox* OptionsTab::grenadeLauncherBox() const
-{
-    return m_ui->ChkGL;
-}
-
 void OptionsTab::butleftClick()
 {
     stepCorpse(-1);
@@ -194,6 +172,11 @@ void OptionsTab::applyAvailability(const OptionAvailability& available)
 void OptionsTab::uncheckResurrectWithFade()
 {
     m_ui->chkZ3DOpts_3->setChecked(false);
+}
+
+QString OptionsTab::corpseFadeText() const
+{
+    return m_ui->Corpse->text();
 }
 
 int OptionsTab::corpseFadeSeconds() const

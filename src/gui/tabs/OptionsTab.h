@@ -43,13 +43,6 @@ public:
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
 
-    QCheckBox* chkZ3DOpts(int index) const;
-    QCheckBox* chkLaunchPrefs(int index) const;
-    QLineEdit* corpseBox() const;
-    QLabel* corpseLabel() const;
-    QLineEdit* timeoutBox() const;
-    QCheckBox* grenadeLauncherBox() const;
-
     // butleft / butRight: corpse-fade seconds -1 / +1 within 0..9. At 0 the value turns dark
     // red, the label reads "No corpse fade" and "Resurrect with fade" is unchecked and
     // disabled; above 0 the label reads "Seconds before corpses fade" and the box is enabled.
@@ -72,8 +65,9 @@ public:
     void applyAvailability(const OptionAvailability& available);
     // Load: "Resurrect with fade" cannot be on without a corpse fade.
     void uncheckResurrectWithFade();
-    // The corpse-fade seconds shown.
+    // The corpse-fade seconds shown, as a number and as the box shows them.
     int corpseFadeSeconds() const;
+    QString corpseFadeText() const;
     // The whole number a display box shows; 0 when it shows none.
     static int shownValue(const QLineEdit* box);
 
@@ -93,6 +87,7 @@ signals:
     void tipsDisplayChanged(bool show);
 
 private:
+    QCheckBox* chkZ3DOpts(int index) const;
     // chkLaunchPrefs_Click: stores the box in its setting, then the index's own effect.
     void launchPreferenceChanged(int index, bool on);
     void stepCorpse(int delta);

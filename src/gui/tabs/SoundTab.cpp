@@ -43,29 +43,6 @@ QCheckBox* SoundTab::chkSound(int index) const
     return findChild<QCheckBox*>(QStringLiteral("chkSound_%1").arg(index));
 }
 
-QComboBox* SoundTab::channelsBox() const
-{
-    return m_ui->cbChannels;
-}
-QLineEdit* SoundTab::ricochetBox() const
-{
-    return m_ui->Ricotext;
-}
-
-QPushButton* SoundTab::butMusic(int index) const
-{
-    return findChild<QPushButton*>(QStringLiteral("butMusic_%1").arg(index));
-}
-
-QListWidget* SoundTab::playlistList() const
-{
-    return m_ui->SelectionList;
-}
-QGroupBox* SoundTab::playlistFrame() const
-{
-    return m_ui->PlaylistFrame;
-}
-
 void SoundTab::ricoButtonClick(int index)
 {
     if (index != 0 && index != 1)

@@ -41,13 +41,6 @@ public:
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
 
-    QCheckBox* chkSound(int index) const;
-    QComboBox* channelsBox() const;
-    QLineEdit* ricochetBox() const;
-    QPushButton* butMusic(int index) const;
-    QListWidget* playlistList() const;
-    QGroupBox* playlistFrame() const;
-
     // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
     // as changed so the launch sends it.
     void ricoButtonClick(int index);
@@ -67,6 +60,7 @@ signals:
     void ricochetsClicked(bool enabled);
 
 private:
+    QCheckBox* chkSound(int index) const;
     std::unique_ptr<Ui::SoundTab> m_ui;
     OptionChangeFlags& m_flags;
 };

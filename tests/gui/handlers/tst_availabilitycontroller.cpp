@@ -44,8 +44,8 @@ struct Fixture
                                  findControl<QCheckBox>(window, "chkZ3DOpts", 3),
                                  findControl<QCheckBox>(window, "chkZ3DOpts", 4),
                                  window.chkMain(1),
-                                 window.graphicsTab()->texturePathButton(),
-                                 window.graphicsTab()->texturePathBox()};
+                                 findControl<QPushButton>(window, "TexButton"),
+                                 findControl<QLineEdit>(window, "HiResText")};
         for (int i = 0; i <= 8; ++i)
             controls << findControl<QCheckBox>(window, "ChkModelOpts", i);
         for (int i = 1; i <= 4; ++i)
@@ -92,7 +92,7 @@ private slots:
         f.window.chkMain(0)->setChecked(false);
         QVERIFY(findControl<QCheckBox>(f.window, "chkGraphics", 2)->isEnabled());
         QVERIFY(f.window.chkMain(1)->isEnabled());
-        QVERIFY(f.window.graphicsTab()->texturePathBox()->isEnabled());
+        QVERIFY(findControl<QLineEdit>(f.window, "HiResText")->isEnabled());
         QVERIFY(findControl<QCheckBox>(f.window, "ChkModelOpts", 0)->isEnabled());
         // Not installed: no sky boxes, no sound pack.
         QVERIFY(!findControl<QCheckBox>(f.window, "chkGraphics", 3)->isEnabled());
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QString, corpseFade);
         Fixture f;
         f.context.extraFxInstalled = extraFx;
-        f.window.optionsTab()->corpseBox()->setText(corpseFade);
+        findControl<QLineEdit>(f.window, "Corpse")->setText(corpseFade);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
         QCOMPARE(findControl<QCheckBox>(f.window, "chkEffects", 3)->isEnabled(), extraFx);

@@ -82,22 +82,23 @@ void TestTabs::corpseSeconds()
     OptionChangeFlags flags;
     LauncherSettings settings;
     OptionsTab page(flags, settings);
-    QCheckBox* resurrect = page.chkZ3DOpts(3);
+    QCheckBox* resurrect = findControl<QCheckBox>(page, "chkZ3DOpts", 3);
+    QLineEdit* corpse = findControl<QLineEdit>(page, "Corpse");
     resurrect->setChecked(true);
-    page.corpseBox()->setText(start);
+    corpse->setText(start);
 
     press(page, "butleft", left);
     press(page, "butRight", right);
 
-    QCOMPARE(page.corpseBox()->text(), shown);
-    QCOMPARE(page.corpseLabel()->text(), label);
+    QCOMPARE(corpse->text(), shown);
+    QCOMPARE(findControl<QLabel>(page, "lblCorpse")->text(), label);
     QCOMPARE(resurrect->isEnabled(), resurrectEnabled);
     QCOMPARE(resurrect->isChecked(), resurrectEnabled); // at 0 it is also unchecked
-    const bool red = TextColour::of(page.corpseBox()) == TextColour::darkRed();
+    const bool red = TextColour::of(corpse) == TextColour::darkRed();
     QCOMPARE(red, shown == "0");
     // The box only shows the value: the player cannot type into it or give it the focus.
-    QVERIFY(page.corpseBox()->isReadOnly());
-    QCOMPARE(page.corpseBox()->focusPolicy(), Qt::NoFocus);
+    QVERIFY(corpse->isReadOnly());
+    QCOMPARE(corpse->focusPolicy(), Qt::NoFocus);
 }
 
 void TestTabs::grenadeTimeout_data()
@@ -130,14 +131,15 @@ void TestTabs::grenadeTimeout()
     OptionChangeFlags flags;
     LauncherSettings settings;
     OptionsTab page(flags, settings);
-    page.timeoutBox()->setText(start);
+    QLineEdit* timeout = findControl<QLineEdit>(page, "Timeout");
+    timeout->setText(start);
 
     press(page, "butLeft2", left);
     press(page, "butRight2", right);
 
-    QCOMPARE(page.timeoutBox()->text(), shown);
-    QCOMPARE(page.grenadeLauncherBox()->text(), caption);
-    const bool red = TextColour::of(page.timeoutBox()) == TextColour::darkRed();
+    QCOMPARE(timeout->text(), shown);
+    QCOMPARE(findControl<QCheckBox>(page, "ChkGL")->text(), caption);
+    const bool red = TextColour::of(timeout) == TextColour::darkRed();
     QCOMPARE(red, shown == "0");
 }
 
@@ -163,12 +165,13 @@ void TestTabs::ricochetFrequency()
     QFETCH(QString, shown);
     OptionChangeFlags flags;
     SoundTab page(flags);
-    page.ricochetBox()->setText(start);
+    QLineEdit* ricochet = findControl<QLineEdit>(page, "Ricotext");
+    ricochet->setText(start);
 
     press(page, "RicoButton_0", down);
     press(page, "RicoButton_1", up);
 
-    QCOMPARE(page.ricochetBox()->text(), shown);
+    QCOMPARE(ricochet->text(), shown);
     QVERIFY(flags.ricochetChanged);
     QVERIFY(!flags.fakeGlowChanged);
 }
@@ -178,7 +181,7 @@ void TestTabs::fakeGlowCountsOnlyTheClick()
     OptionChangeFlags flags;
     LauncherSettings settings;
     OptionsTab page(flags, settings);
-    QCheckBox* glow = page.chkZ3DOpts(4);
+    QCheckBox* glow = findControl<QCheckBox>(page, "chkZ3DOpts", 4);
     glow->setChecked(true);
     QVERIFY(!flags.fakeGlowChanged);
     glow->click();

@@ -34,7 +34,7 @@ struct Fixture
                                                   *window.chkMain(1), *controller);
     }
 
-    QLineEdit* box() const { return window.graphicsTab()->texturePathBox(); }
+    QLineEdit* box() const { return test::findControl<QLineEdit>(window, "HiResText"); }
     QString texpathFile() const { return "Z3DLaunch/Data/texpath.z3d"; }
 
     InstallTree tree;
@@ -84,7 +84,7 @@ private slots:
         f.window.chkMain(0)->setChecked(true);
         f.availability->applyAtLoad();
         QVERIFY(!f.box()->isEnabled());
-        QVERIFY(!f.window.graphicsTab()->texturePathButton()->isEnabled());
+        QVERIFY(!test::findControl<QPushButton>(f.window, "TexButton")->isEnabled());
     }
 
     void browserTitleFollowsThePathLength_data()
