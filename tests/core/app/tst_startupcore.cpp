@@ -3,12 +3,15 @@
 #include "core/app/StartupState.h"
 #include "core/platform/InstallPaths.h"
 
+#include "support/DataTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 
 Q_DECLARE_METATYPE(LauncherSwitch)
 
@@ -43,15 +46,14 @@ private slots:
 
     void launcherSwitchMustBeTheWholeCommandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<LauncherSwitch>("expected");
-        QTest::newRow("none") << QStringList{} << LauncherSwitch::None;
-        QTest::newRow("wine") << QStringList{"/WINE"} << LauncherSwitch::Wine;
-        QTest::newRow("wine lower case") << QStringList{"/wine"} << LauncherSwitch::Wine;
-        QTest::newRow("restart mixed case") << QStringList{"/Restart"} << LauncherSwitch::Restart;
-        QTest::newRow("both switches") << QStringList{"/WINE", "/RESTART"} << LauncherSwitch::None;
-        QTest::newRow("with a trailing blank") << QStringList{"/WINE "} << LauncherSwitch::None;
-        QTest::newRow("other") << QStringList{"-wine"} << LauncherSwitch::None;
+        const DataTable<QStringList, LauncherSwitch> row("arguments", "expected");
+        row("none", QStringList{}, LauncherSwitch::None);
+        row("wine", QStringList{"/WINE"}, LauncherSwitch::Wine);
+        row("wine lower case", QStringList{"/wine"}, LauncherSwitch::Wine);
+        row("restart mixed case", QStringList{"/Restart"}, LauncherSwitch::Restart);
+        row("both switches", QStringList{"/WINE", "/RESTART"}, LauncherSwitch::None);
+        row("with a trailing blank", QStringList{"/WINE "}, LauncherSwitch::None);
+        row("other", QStringList{"-wine"}, LauncherSwitch::None);
     }
     void launcherSwitchMustBeTheWholeCommandLine()
     {
@@ -62,13 +64,9 @@ private slots:
 
     void missingDependencyNamesTheFirstInTestOrder_data()
     {
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QString>("missing");
+        const DataTable<QStringList, QString> row("present", "missing");
         const QStringList all{"Zorn3D.exe", "Z3DgFiles.exe", "unzip32.dll", "fmodex.dll",
                               "eax.dll"};
-        const auto row = [](const char* name, const QStringList& present, const QString& missing) {
-            QTest::newRow(name) << present << missing;
-        };
         row("all present", all, QString());
         row("eax missing", all.mid(0, 4), "eax.dll");
         row("two missing, first named", QStringList{"Zorn3D.exe", "Z3DgFiles.exe", "eax.dll"},

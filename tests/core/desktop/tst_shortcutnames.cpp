@@ -3,9 +3,12 @@
 
 #include "core/desktop/ShortcutNames.h"
 
+#include "support/DataTable.h"
+
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 
 Q_DECLARE_METATYPE(z3d::GameKind)
 
@@ -22,54 +25,34 @@ private slots:
 
 void TestShortcutNames::linkNames_data()
 {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<GameKind>("kind");
-    QTest::addColumn<QString>("mainFile");
-    QTest::addColumn<bool>("includeMap");
-    QTest::addColumn<bool>("startFromNew");
-    QTest::addColumn<QString>("mapEntry");
-    QTest::addColumn<QString>("linkName");
+    const DataTable<QString, GameKind, QString, bool, bool, QString, QString> row(
+        "entry", "kind", "mainFile", "includeMap", "startFromNew", "mapEntry", "linkName");
 
     const auto iwad = GameKind::IwadGame;
-    QTest::newRow("Doom II MAP07")
-        << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << false << "MAP07"
-        << "Doom2 - Map07";
-    QTest::newRow("Ultimate Doom E2M4")
-        << "DOOM/ULTIMATE DOOM" << iwad << "/i/DOOM.WAD" << true << false << "E2M4"
-        << "Doom - E2M4";
-    QTest::newRow("TNT") << "TNT - FINAL DOOM" << iwad << "/i/TNT.WAD" << true << false << "MAP01"
-                         << "Tnt - Map01";
-    QTest::newRow("Plutonia") << "The Plutonia Experiment" << iwad << "/i/PLUTONIA.WAD" << true
-                              << false << "MAP32"
-                              << "Plutonia - Map32";
-    QTest::newRow("shareware keeps its entry")
-        << "SHAREWARE DOOM" << iwad << "/i/DOOM1.WAD" << true << false << "E1M1"
-        << "Shareware doom - E1M1";
-    QTest::newRow("start game from new: no map part")
-        << "DOOM II" << iwad << "/i/DOOM2.WAD" << true << true << "MAP07"
-        << "Doom2";
-    QTest::newRow("no map selected")
-        << "CASTLE" << GameKind::PwadGame << "/g/Castle.wad" << true << false << ""
-        << "Castle";
-    QTest::newRow("installed game")
-        << "CASTLE" << GameKind::PwadGame << "/g/Pwads/Castle.wad" << true << false << "MAP03"
-        << "Castle - Map03";
-    QTest::newRow("installed game named like a commercial one")
-        << "DOOM II" << GameKind::PwadGame << "/g/Pwads/x.wad" << false << false << ""
-        << "Doom ii";
-    QTest::newRow("scripted map") << "MYMAP" << GameKind::ScriptedMap << "/g/Pwads/mymap.wad"
-                                  << true << false << "E1M1"
-                                  << "Mymap - E1M1";
-    QTest::newRow("user directory: entry and main file")
-        << "MYDIR" << GameKind::UserDirectory << "/g/Mydir/Gwads/Castle.v2.wad" << true << false
-        << "MAP07"
-        << "Mydir - castle.v2 - Map07";
-    QTest::newRow("zip library") << "ARCHIVE" << GameKind::ZipArchive << "/z/Zips/a.wad" << true
-                                 << false << "map05"
-                                 << "Archive - Map05";
-    QTest::newRow("map names outside the sets")
-        << "CASTLE" << GameKind::PwadGame << "/g/c.wad" << true << false << "START"
-        << "Castle - START";
+    row("Doom II MAP07", "DOOM II", iwad, "/i/DOOM2.WAD", true, false, "MAP07", "Doom2 - Map07");
+    row("Ultimate Doom E2M4", "DOOM/ULTIMATE DOOM", iwad, "/i/DOOM.WAD", true, false, "E2M4",
+        "Doom - E2M4");
+    row("TNT", "TNT - FINAL DOOM", iwad, "/i/TNT.WAD", true, false, "MAP01", "Tnt - Map01");
+    row("Plutonia", "The Plutonia Experiment", iwad, "/i/PLUTONIA.WAD", true, false, "MAP32",
+        "Plutonia - Map32");
+    row("shareware keeps its entry", "SHAREWARE DOOM", iwad, "/i/DOOM1.WAD", true, false, "E1M1",
+        "Shareware doom - E1M1");
+    row("start game from new: no map part", "DOOM II", iwad, "/i/DOOM2.WAD", true, true, "MAP07",
+        "Doom2");
+    row("no map selected", "CASTLE", GameKind::PwadGame, "/g/Castle.wad", true, false, "",
+        "Castle");
+    row("installed game", "CASTLE", GameKind::PwadGame, "/g/Pwads/Castle.wad", true, false, "MAP03",
+        "Castle - Map03");
+    row("installed game named like a commercial one", "DOOM II", GameKind::PwadGame,
+        "/g/Pwads/x.wad", false, false, "", "Doom ii");
+    row("scripted map", "MYMAP", GameKind::ScriptedMap, "/g/Pwads/mymap.wad", true, false, "E1M1",
+        "Mymap - E1M1");
+    row("user directory: entry and main file", "MYDIR", GameKind::UserDirectory,
+        "/g/Mydir/Gwads/Castle.v2.wad", true, false, "MAP07", "Mydir - castle.v2 - Map07");
+    row("zip library", "ARCHIVE", GameKind::ZipArchive, "/z/Zips/a.wad", true, false, "map05",
+        "Archive - Map05");
+    row("map names outside the sets", "CASTLE", GameKind::PwadGame, "/g/c.wad", true, false,
+        "START", "Castle - START");
 }
 
 void TestShortcutNames::linkNames()
@@ -89,36 +72,25 @@ void TestShortcutNames::linkNames()
 
 void TestShortcutNames::windowLabel_data()
 {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<GameKind>("kind");
-    QTest::addColumn<QString>("installedName");
-    QTest::addColumn<QString>("mainFile");
-    QTest::addColumn<bool>("customFont");
-    QTest::addColumn<QString>("label");
+    const DataTable<QString, GameKind, QString, QString, bool, QString> row(
+        "entry", "kind", "installedName", "mainFile", "customFont", "label");
 
     const auto iwad = GameKind::IwadGame;
-    QTest::newRow("Plutonia") << "THE PLUTONIA EXPERIMENT" << iwad << ""
-                              << "" << false << "PLUTONIA EXPERIMENT";
-    QTest::newRow("TNT, custom font") << "TNT - Final Doom" << iwad << ""
-                                      << "" << true << "TNT Evilution";
-    QTest::newRow("Doom") << "DOOM/ULTIMATE DOOM" << iwad << ""
-                          << "" << false << "DOOM";
-    QTest::newRow("Doom II") << "DOOM II" << iwad << ""
-                             << "" << false << "DOOM II";
-    QTest::newRow("Shareware, custom font") << "Shareware Doom" << iwad << ""
-                                            << "" << true << "Shareware Doom";
-    QTest::newRow("installed game as named") << "CASTLE" << GameKind::PwadGame << "Castle"
-                                             << "/g/Castle.wad" << false << "Castle";
-    QTest::newRow("installed game of 31 characters")
-        << "" << GameKind::PwadGame << QString(31, u'x') << "" << false
-        << QString(27, u'x') + " ...";
-    QTest::newRow("installed game shortened")
-        << "" << GameKind::PwadGame << "A Castle With A Very Long Name Indeed"
-        << "" << false << "A Castle With A Very Long N ...";
-    QTest::newRow("user directory: main file") << "MYDIR" << GameKind::UserDirectory << ""
-                                               << "/g/Mydir/Gwads/castle.wad" << true << "CASTLE";
-    QTest::newRow("zip library: main file") << "ARCH" << GameKind::ZipArchive << ""
-                                            << "/l/Zips/Arch.v1.wad" << false << "ARCH.V1";
+    row("Plutonia", "THE PLUTONIA EXPERIMENT", iwad, "", "", false, "PLUTONIA EXPERIMENT");
+    row("TNT, custom font", "TNT - Final Doom", iwad, "", "", true, "TNT Evilution");
+    row("Doom", "DOOM/ULTIMATE DOOM", iwad, "", "", false, "DOOM");
+    row("Doom II", "DOOM II", iwad, "", "", false, "DOOM II");
+    row("Shareware, custom font", "Shareware Doom", iwad, "", "", true, "Shareware Doom");
+    row("installed game as named", "CASTLE", GameKind::PwadGame, "Castle", "/g/Castle.wad", false,
+        "Castle");
+    row("installed game of 31 characters", "", GameKind::PwadGame, QString(31, u'x'), "", false,
+        QString(27, u'x') + " ...");
+    row("installed game shortened", "", GameKind::PwadGame, "A Castle With A Very Long Name Indeed",
+        "", false, "A Castle With A Very Long N ...");
+    row("user directory: main file", "MYDIR", GameKind::UserDirectory, "",
+        "/g/Mydir/Gwads/castle.wad", true, "CASTLE");
+    row("zip library: main file", "ARCH", GameKind::ZipArchive, "", "/l/Zips/Arch.v1.wad", false,
+        "ARCH.V1");
 }
 
 void TestShortcutNames::windowLabel()

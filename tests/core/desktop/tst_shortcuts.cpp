@@ -8,6 +8,7 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/ProgramStarter.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
@@ -22,6 +23,7 @@
 #include <optional>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 
@@ -300,12 +302,8 @@ void TestShortcuts::onlyTheChosenFolders()
 
 void TestShortcuts::execGivesTheEngineArguments_data()
 {
-    QTest::addColumn<QString>("arguments");
-    QTest::addColumn<QStringList>("expected");
+    const DataTable<QString, QStringList> row("arguments", "expected");
 
-    const auto row = [](const char* name, const QString& arguments, const QStringList& expected) {
-        QTest::newRow(name) << arguments << expected;
-    };
     row("plain switches", "-doom2 -warp 07 -skill 3 ",
         QStringList{"-doom2", "-warp", "07", "-skill", "3"});
     row("quoted paths with blanks",
@@ -393,12 +391,8 @@ void TestShortcuts::windowsEngineRunsThroughWine()
 
 void TestShortcuts::filesPassDesktopFileValidate_data()
 {
-    QTest::addColumn<QString>("linkName");
-    QTest::addColumn<QString>("arguments");
+    const DataTable<QString, QString> row("linkName", "arguments");
 
-    const auto row = [](const char* name, const QString& linkName, const QString& arguments) {
-        QTest::newRow(name) << linkName << arguments;
-    };
     row("Doom2 - Map07", "Doom2", "-doom2 -warp 07 -skill 3 ");
     row("beyond ASCII", "Château d'eau", "-udir \"/g/Château d'eau/\" ");
     row("shell characters", "It's (new) & $cool; #1",

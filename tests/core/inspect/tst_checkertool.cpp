@@ -6,6 +6,7 @@
 #include "core/platform/FaultInjector.h"
 
 #include "support/CurrentFolder.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingProcesses.h"
 
@@ -14,6 +15,7 @@
 
 using namespace z3d;
 using z3d::test::CurrentFolder;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingProcesses;
 
@@ -56,18 +58,17 @@ private slots:
 
 void TestCheckerTool::mapCountCode_data()
 {
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<int>("code");
-    QTest::newRow("twelve maps") << kTwelveMaps << 112;
-    QTest::newRow("one map, line end") << "Number of maps: 1\nWad type: PWAD\n" << 101;
-    QTest::newRow("one map, blank") << "Number of maps: 1 \n" << 101;
-    QTest::newRow("no maps") << "Number of maps: 0\nWad type: PWAD\n" << 100;
-    QTest::newRow("more than 99") << "Number of maps: 99+ (120)\n" << 199;
-    QTest::newRow("empty") << "" << 10;
-    QTest::newRow("short") << "Error" << 10;
-    QTest::newRow("ends at the digit") << "Number of maps: 7" << 17;
-    QTest::newRow("blank before digit") << "Number of maps:  5\n" << 15;
-    QTest::newRow("letter") << "Number of maps: x\n" << 10;
+    const DataTable<QString, int> row("output", "code");
+    row("twelve maps", kTwelveMaps, 112);
+    row("one map, line end", "Number of maps: 1\nWad type: PWAD\n", 101);
+    row("one map, blank", "Number of maps: 1 \n", 101);
+    row("no maps", "Number of maps: 0\nWad type: PWAD\n", 100);
+    row("more than 99", "Number of maps: 99+ (120)\n", 199);
+    row("empty", "", 10);
+    row("short", "Error", 10);
+    row("ends at the digit", "Number of maps: 7", 17);
+    row("blank before digit", "Number of maps:  5\n", 15);
+    row("letter", "Number of maps: x\n", 10);
 }
 
 void TestCheckerTool::mapCountCode()
@@ -78,12 +79,8 @@ void TestCheckerTool::mapCountCode()
 
 void TestCheckerTool::mapNames_data()
 {
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QStringList>("mapNames");
-    QTest::addColumn<bool>("hasMaps");
+    const DataTable<QStringList, QStringList, bool> row("items", "mapNames", "hasMaps");
     const QStringList header{"Number of maps: 2", "Wad type: PWAD", "Status: OK"};
-    const auto row = [](const char* name, const QStringList& items, const QStringList& mapNames,
-                        bool hasMaps) { QTest::newRow(name) << items << mapNames << hasMaps; };
     row("maps and the empty item of the last line end",
         header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""},
         QStringList{"E1M1", "MAP10"}, true);
@@ -104,12 +101,11 @@ void TestCheckerTool::mapNames()
 
 void TestCheckerTool::saveEntries_data()
 {
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QStringList>("entries");
-    QTest::newRow("description with a comma, digit alone, empty item")
-        << QStringList{"3Reactor, second try", "5", "1Entry", ""}
-        << QStringList{"3 - Reactor, second try", "1 - Entry"};
-    QTest::newRow("one character of description") << QStringList{"0x"} << QStringList{"0 - x"};
+    const DataTable<QStringList, QStringList> row("items", "entries");
+    row("description with a comma, digit alone, empty item",
+        QStringList{"3Reactor, second try", "5", "1Entry", ""},
+        QStringList{"3 - Reactor, second try", "1 - Entry"});
+    row("one character of description", QStringList{"0x"}, QStringList{"0 - x"});
 }
 
 void TestCheckerTool::saveEntries()
@@ -162,11 +158,7 @@ void TestCheckerTool::runsInBinAndKeepsOutput()
 
 void TestCheckerTool::quotesAwkwardPaths_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("commandLine");
-    const auto row = [](const char* name, const QString& path, const QString& commandLine) {
-        QTest::newRow(name) << path << commandLine;
-    };
+    const DataTable<QString, QString> row("path", "commandLine");
     row("blanks", "/g/My Maps/a b.wad", "Z3Dgfiles CHECKWAD \"/g/My Maps/a b.wad\"");
     row("trailing backslash", R"(C:\Saves\)", R"(Z3Dgfiles CHECKWAD "C:\Saves\\")");
     QTest::newRow("double quote") << R"(/g/say "hi".wad)"
@@ -219,15 +211,14 @@ void TestCheckerTool::unwritableOutputFileDoesNotServeStaleItems()
 
 void TestCheckerTool::knownPwad_data()
 {
-    QTest::addColumn<QString>("gameFile");
-    QTest::addColumn<int>("compatibilityClass");
-    QTest::newRow("head, leading blanks skipped") << "/g/Tntside.wad" << 1;
-    QTest::newRow("Check2") << "/g/plutoedge.wad" << 2;
-    QTest::newRow("marker with text after it") << "/g/BOOMTOWN.WAD" << 3;
-    QTest::newRow("Check5, other case") << "/g/Side/STXRUN.wad" << 5;
-    QTest::newRow("Check7") << "/g/plainold.wad" << 7;
-    QTest::newRow("absent") << "/g/Elsewhere.wad" << 0;
-    QTest::newRow("name is only a prefix") << "/g/StxRun.wa" << 0;
+    const DataTable<QString, int> row("gameFile", "compatibilityClass");
+    row("head, leading blanks skipped", "/g/Tntside.wad", 1);
+    row("Check2", "/g/plutoedge.wad", 2);
+    row("marker with text after it", "/g/BOOMTOWN.WAD", 3);
+    row("Check5, other case", "/g/Side/STXRUN.wad", 5);
+    row("Check7", "/g/plainold.wad", 7);
+    row("absent", "/g/Elsewhere.wad", 0);
+    row("name is only a prefix", "/g/StxRun.wa", 0);
 }
 
 void TestCheckerTool::knownPwad()

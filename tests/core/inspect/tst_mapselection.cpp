@@ -1,10 +1,12 @@
 #include "core/inspect/MapSelection.h"
 
+#include "support/DataTable.h"
 #include "support/MapNames.h"
 
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::episodeMapNames;
 using z3d::test::numberedMapNames;
 
@@ -27,15 +29,8 @@ class TestMapSelection : public QObject
 private slots:
     void launchTarget_data()
     {
-        QTest::addColumn<QStringList>("maps");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("gameFile");
-        QTest::addColumn<QString>("warp");
-        QTest::addColumn<QString>("iwad");
-        const auto row = [](const char* name, const QStringList& maps, int selected,
-                            const QString& gameFile, const QString& warp, const QString& iwad) {
-            QTest::newRow(name) << maps << selected << gameFile << warp << iwad;
-        };
+        const DataTable<QStringList, int, QString, QString, QString> row(
+            "maps", "selected", "gameFile", "warp", "iwad");
         row("E3M5", episodeMapNames(), 22, "/g/castle.wad", "3 5", "/games/DOOM.WAD");
         row("MAP15", numberedMapNames(), 14, "/g/castle.wad", "15", "/games/doom2.wad");
         row("twzone in lower case", episodeMapNames(), 0, "/g/Pwads/twzone.wad", "1 1",
@@ -65,11 +60,7 @@ private slots:
 
     void noTargetWithoutAStyle_data()
     {
-        QTest::addColumn<QStringList>("maps");
-        QTest::addColumn<int>("kind");
-        const auto row = [](const char* name, const QStringList& maps, int kind) {
-            QTest::newRow(name) << maps << kind;
-        };
+        const DataTable<QStringList, int> row("maps", "kind");
         row("empty list", QStringList{}, int(LaunchKind::WarpToMap));
         row("empty list, new game", QStringList{}, int(LaunchKind::NewGame));
         row("empty first entry", QStringList{"", "MAP01"}, int(LaunchKind::WarpToMap));

@@ -3,11 +3,13 @@
 
 #include "core/inspect/MapStructure.h"
 
+#include "support/DataTable.h"
 #include "support/MapNames.h"
 
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::episodeMapNames;
 using z3d::test::numberedMapNames;
 
@@ -49,28 +51,26 @@ private slots:
 
     void repair_data()
     {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("repaired");
+        const DataTable<QString, QStringList, QStringList> row("type", "lines", "repaired");
 
         const QStringList doom2 = withMusic(numberedMapNames());
         QStringList doom2Bare = doom2;
         doom2Bare[30] = "MAP31";
         doom2Bare[31] = "MAP32";
-        QTest::newRow("Doom2 without MAP31 and MAP32")
-            << "Doom2" << without(doom2, {"MAP31", "MAP32"}) << doom2Bare;
+        row("Doom2 without MAP31 and MAP32", "Doom2", without(doom2, {"MAP31", "MAP32"}),
+            doom2Bare);
 
         const QStringList doom = withMusic(episodeMapNames());
         QStringList doomBare = doom;
         doomBare[11] = "E2M3";
-        QTest::newRow("Doom without E2M3") << "Doom" << without(doom, {"E2M3"}) << doomBare;
-        QTest::newRow("complete Doom list unchanged") << "Doom" << doom << doom;
+        row("Doom without E2M3", "Doom", without(doom, {"E2M3"}), doomBare);
+        row("complete Doom list unchanged", "Doom", doom, doom);
 
         QStringList lowerCase = doom;
         lowerCase[0] = "e1m1 \\OggVorbis\\first.ogg";
-        QTest::newRow("names compare without case") << "doom" << lowerCase << lowerCase;
+        row("names compare without case", "doom", lowerCase, lowerCase);
 
-        QTest::newRow("empty Doom2 list") << "Doom2" << QStringList() << numberedMapNames();
+        row("empty Doom2 list", "Doom2", QStringList(), numberedMapNames());
 
         // MAP1 is not MAP10: five characters are compared.
         QStringList shortName = doom2.mid(0, 9);
@@ -80,7 +80,7 @@ private slots:
                       << "MAP1 \\OggVorbis\\odd.ogg";
         for (int map = 11; map <= 32; ++map)
             shortRepaired.insert(shortRepaired.size() - 1, QStringLiteral("MAP%1").arg(map));
-        QTest::newRow("a shorter name is not the slot") << "Doom2" << shortName << shortRepaired;
+        row("a shorter name is not the slot", "Doom2", shortName, shortRepaired);
 
         // A line at the wrong position stays; the names are inserted around it.
         QStringList swapped{"MAP02 \\a.ogg", "MAP01 \\b.ogg"};
@@ -88,27 +88,23 @@ private slots:
         for (int map = 3; map <= 32; ++map)
             swappedRepaired << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0'));
         swappedRepaired << "MAP01 \\b.ogg";
-        QTest::newRow("lines are never removed") << "Doom2" << swapped << swappedRepaired;
+        row("lines are never removed", "Doom2", swapped, swappedRepaired);
 
         const QStringList mixed = withMusic(episodeMapNames() + numberedMapNames());
-        QTest::newRow("Mixed with the numbered maps first")
-            << "Mixed" << withMusic(numberedMapNames() + episodeMapNames()) << mixed;
-        QTest::newRow("Mixed in order unchanged") << "Mixed" << mixed << mixed;
+        row("Mixed with the numbered maps first", "Mixed",
+            withMusic(numberedMapNames() + episodeMapNames()), mixed);
+        row("Mixed in order unchanged", "Mixed", mixed, mixed);
 
         QStringList mixedGaps = mixed;
         mixedGaps[4] = "E1M5";
         mixedGaps[44] = "MAP09";
         mixedGaps[67] = "MAP32";
-        QTest::newRow("Mixed, numbered first, with gaps")
-            << "Mixed"
-            << without(withMusic(numberedMapNames() + episodeMapNames()),
-                       {"MAP09", "MAP32", "E1M5"})
-            << mixedGaps;
-        QTest::newRow("Mixed from nothing")
-            << "Mixed" << QStringList() << episodeMapNames() + numberedMapNames();
+        row("Mixed, numbered first, with gaps", "Mixed",
+            without(withMusic(numberedMapNames() + episodeMapNames()), {"MAP09", "MAP32", "E1M5"}),
+            mixedGaps);
+        row("Mixed from nothing", "Mixed", QStringList(), episodeMapNames() + numberedMapNames());
 
-        QTest::newRow("unknown type unchanged")
-            << "Heretic" << QStringList{"MAP02 x"} << QStringList{"MAP02 x"};
+        row("unknown type unchanged", "Heretic", QStringList{"MAP02 x"}, QStringList{"MAP02 x"});
     }
 
     void repair()

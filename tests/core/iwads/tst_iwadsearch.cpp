@@ -5,12 +5,14 @@
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -77,57 +79,49 @@ private slots:
 
     void searchOrder_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("dollarWadDir");
-        QTest::addColumn<QString>("plainWadDir");
-        QTest::addColumn<QStringList>("expected");
+        const DataTable<QStringList, QString, QString, QStringList> row("files", "dollarWadDir",
+                                                                        "plainWadDir", "expected");
 
-        QTest::newRow("all five in DOOMWADDIR")
-            << QStringList{"Env/Plain/Doom1.wad", "Env/Plain/PLUTONIA.WAD", "Env/Plain/tnt.wad",
-                           "Env/Plain/Doom.wad", "Env/Plain/doom2.wad"}
-            << "" << kPlainWadDir
-            << QStringList{"Env/Plain/doom2.wad", "Env/Plain/Doom.wad", "Env/Plain/tnt.wad",
-                           "Env/Plain/PLUTONIA.WAD", "Env/Plain/Doom1.wad"};
-        QTest::newRow("$DOOMWADDIR wins, DOOMWADDIR not searched")
-            << QStringList{"Env/Dollar/Doom2.wad", "Env/Plain/Doom2.wad", "Env/Plain/Doom.wad"}
-            << kDollarWadDir << kPlainWadDir << QStringList{"Env/Dollar/Doom2.wad"};
-        QTest::newRow("$DOOMWADDIR not a folder: DOOMWADDIR searched")
-            << QStringList{"Env/Plain/Doom2.wad"} << "!Env/Gone" << kPlainWadDir
-            << QStringList{"Env/Plain/Doom2.wad"};
-        QTest::newRow("$DOOMWADDIR naming a file is no folder")
-            << QStringList{"Env/Dollar/Doom2.wad", "Env/Plain/Doom.wad"} << "Env/Dollar/Doom2.wad"
-            << kPlainWadDir << QStringList{"Env/Plain/Doom.wad"};
-        QTest::newRow("DOOMWADDIR beats the installation")
-            << QStringList{"Doom2.wad", "Env/Plain/Doom2.wad", "Data/Doom.wad"} << ""
-            << kPlainWadDir << QStringList{"Env/Plain/Doom2.wad", "Data/Doom.wad"};
-        QTest::newRow("installation folders Root, Data, Iwads")
-            << QStringList{"Iwads/Doom2.wad", "Iwads/Doom.wad", "Data/Doom.wad",
-                           "Data/Tnt.wad",    "Tnt.wad",        "Iwads/Plutonia.wad"}
-            << ""
-            << ""
-            << QStringList{"Tnt.wad", "Data/Doom.wad", "Iwads/Doom2.wad", "Iwads/Plutonia.wad"};
-        QTest::newRow("folders in another case")
-            << QStringList{"IWADS/DOOM2.WAD", "data/plutonia.Wad"} << ""
-            << "" << QStringList{"data/plutonia.Wad", "IWADS/DOOM2.WAD"};
-        QTest::newRow("shareware: DOOMWADDIR first")
-            << QStringList{"Doom1.wad", "Data/Doom1.wad", "Iwads/Doom1.wad", "Env/Plain/Doom1.wad"}
-            << "" << kPlainWadDir << QStringList{"Env/Plain/Doom1.wad"};
-        QTest::newRow("shareware: Iwads before Data before Root")
-            << QStringList{"Doom1.wad", "Data/Doom1.wad", "Iwads/Doom1.wad"} << ""
-            << "" << QStringList{"Iwads/Doom1.wad"};
-        QTest::newRow("shareware: Data before Root")
-            << QStringList{"Doom1.wad", "Data/Doom1.wad"} << ""
-            << "" << QStringList{"Data/Doom1.wad"};
-        QTest::newRow("shareware: Root last") << QStringList{"Doom1.wad"} << ""
-                                              << "" << QStringList{"Doom1.wad"};
-        QTest::newRow("shareware registered after every full game")
-            << QStringList{"Env/Plain/Doom1.wad", "Iwads/Plutonia.wad"} << "" << kPlainWadDir
-            << QStringList{"Iwads/Plutonia.wad", "Env/Plain/Doom1.wad"};
-        QTest::newRow("other names and folders ignored")
-            << QStringList{"Doom3.wad", "Data/Heretic.wad", "Iwads/Doom2.wad/inside.txt",
-                           "Iwads/Doom2.wad.bak"}
-            << ""
-            << "" << QStringList{};
+        row("all five in DOOMWADDIR",
+            QStringList{"Env/Plain/Doom1.wad", "Env/Plain/PLUTONIA.WAD", "Env/Plain/tnt.wad",
+                        "Env/Plain/Doom.wad", "Env/Plain/doom2.wad"},
+            "", kPlainWadDir,
+            QStringList{"Env/Plain/doom2.wad", "Env/Plain/Doom.wad", "Env/Plain/tnt.wad",
+                        "Env/Plain/PLUTONIA.WAD", "Env/Plain/Doom1.wad"});
+        row("$DOOMWADDIR wins, DOOMWADDIR not searched",
+            QStringList{"Env/Dollar/Doom2.wad", "Env/Plain/Doom2.wad", "Env/Plain/Doom.wad"},
+            kDollarWadDir, kPlainWadDir, QStringList{"Env/Dollar/Doom2.wad"});
+        row("$DOOMWADDIR not a folder: DOOMWADDIR searched", QStringList{"Env/Plain/Doom2.wad"},
+            "!Env/Gone", kPlainWadDir, QStringList{"Env/Plain/Doom2.wad"});
+        row("$DOOMWADDIR naming a file is no folder",
+            QStringList{"Env/Dollar/Doom2.wad", "Env/Plain/Doom.wad"}, "Env/Dollar/Doom2.wad",
+            kPlainWadDir, QStringList{"Env/Plain/Doom.wad"});
+        row("DOOMWADDIR beats the installation",
+            QStringList{"Doom2.wad", "Env/Plain/Doom2.wad", "Data/Doom.wad"}, "", kPlainWadDir,
+            QStringList{"Env/Plain/Doom2.wad", "Data/Doom.wad"});
+        row("installation folders Root, Data, Iwads",
+            QStringList{"Iwads/Doom2.wad", "Iwads/Doom.wad", "Data/Doom.wad", "Data/Tnt.wad",
+                        "Tnt.wad", "Iwads/Plutonia.wad"},
+            "", "",
+            QStringList{"Tnt.wad", "Data/Doom.wad", "Iwads/Doom2.wad", "Iwads/Plutonia.wad"});
+        row("folders in another case", QStringList{"IWADS/DOOM2.WAD", "data/plutonia.Wad"}, "", "",
+            QStringList{"data/plutonia.Wad", "IWADS/DOOM2.WAD"});
+        row("shareware: DOOMWADDIR first",
+            QStringList{"Doom1.wad", "Data/Doom1.wad", "Iwads/Doom1.wad", "Env/Plain/Doom1.wad"},
+            "", kPlainWadDir, QStringList{"Env/Plain/Doom1.wad"});
+        row("shareware: Iwads before Data before Root",
+            QStringList{"Doom1.wad", "Data/Doom1.wad", "Iwads/Doom1.wad"}, "", "",
+            QStringList{"Iwads/Doom1.wad"});
+        row("shareware: Data before Root", QStringList{"Doom1.wad", "Data/Doom1.wad"}, "", "",
+            QStringList{"Data/Doom1.wad"});
+        row("shareware: Root last", QStringList{"Doom1.wad"}, "", "", QStringList{"Doom1.wad"});
+        row("shareware registered after every full game",
+            QStringList{"Env/Plain/Doom1.wad", "Iwads/Plutonia.wad"}, "", kPlainWadDir,
+            QStringList{"Iwads/Plutonia.wad", "Env/Plain/Doom1.wad"});
+        row("other names and folders ignored",
+            QStringList{"Doom3.wad", "Data/Heretic.wad", "Iwads/Doom2.wad/inside.txt",
+                        "Iwads/Doom2.wad.bak"},
+            "", "", QStringList{});
     }
 
     void searchOrder()
@@ -174,17 +168,10 @@ private slots:
 
     void readIwadsCfg_data()
     {
-        QTest::addColumn<QStringList>("cfgLines"); // tree-relative; "" an empty line
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<QString>("dialogFolder");
-        QTest::addColumn<bool>("cfgKept");
+        const DataTable<QStringList, QStringList, QStringList, QString, bool> row(
+            "cfgLines", // tree-relative; "" an empty line
+            "files", "expected", "dialogFolder", "cfgKept");
 
-        const auto row = [](const char* name, const QStringList& cfgLines, const QStringList& files,
-                            const QStringList& expected, const QString& dialogFolder,
-                            bool cfgKept) {
-            QTest::newRow(name) << cfgLines << files << expected << dialogFolder << cfgKept;
-        };
         row("two lines", QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"},
             QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"},
             QStringList{"Games/A/Doom2.wad", "Games/B/Tnt.wad"}, "Games/A", true);

@@ -7,6 +7,7 @@
 #include "core/platform/FaultInjector.h"
 
 #include "support/CurrentFolder.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -16,6 +17,7 @@
 
 using namespace z3d;
 using z3d::test::CurrentFolder;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 using z3d::test::RecordingProcesses;
@@ -72,13 +74,7 @@ struct Fixture
 
 void TestEngineStart::afterLaunchActions_data()
 {
-    QTest::addColumn<int>("action");
-    QTest::addColumn<bool>("temporaryBasicDoom");
-    QTest::addColumn<QStringList>("steps");
-    const auto row = [](const char* name, int action, bool temporaryBasicDoom,
-                        const QStringList& steps) {
-        QTest::newRow(name) << action << temporaryBasicDoom << steps;
-    };
+    const DataTable<int, bool, QStringList> row("action", "temporaryBasicDoom", "steps");
     row("normal", 0, false, QStringList{"position", "flags"});
     row("minimised", 1, false, QStringList{"position", "minimise", "flags"});
     row("exit", 2, false, QStringList{"position", "flags", "unload"});

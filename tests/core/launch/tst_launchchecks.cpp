@@ -4,11 +4,14 @@
 #include "core/launch/LaunchAssembler.h"
 #include "core/launch/LaunchMessages.h"
 
+#include "support/DataTable.h"
+
 #include <QTest>
 
 #include <functional>
 
 using namespace z3d;
+using z3d::test::DataTable;
 
 using Setup = std::function<void(LauncherSettings&, LaunchInputs&)>;
 Q_DECLARE_METATYPE(Setup)
@@ -99,120 +102,114 @@ private slots:
 
 void TestLaunchChecks::refusals_data()
 {
-    QTest::addColumn<Procedure>("procedure");
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("iwadWindow");
+    const DataTable<Procedure, Setup, QString, QString, bool> row("procedure", "setup", "title",
+                                                                  "text", "iwadWindow");
 
-    QTest::newRow("commercial IWAD file gone")
-        << Procedure::Commercial << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
-           })
-        << " Setup error"
-        << "There appears to be a problem with the IWAD location.\r\n"
-           "Reset Iwads and do a search or enter new locations."
-        << true;
-    QTest::newRow("commercial IWAD never probed")
-        << Procedure::Commercial << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.selectedIwadFile = QStringLiteral("/cd/PLUTONIA.WAD");
-           })
-        << " Setup error"
-        << "There appears to be a problem with the IWAD location.\r\n"
-           "Reset Iwads and do a search or enter new locations."
-        << true;
-    QTest::newRow("scripted map needs an update")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.game.scriptedMap = true;
-               in.game.scriptedMapReady = false;
-           })
-        << " Map error - updated map required"
-        << "   Components of this map are either missing or not compatible with this version"
-           "        \r\n   of Zorn3D, download the latest version of this map from the Zorn3D "
-           "website.     "
-        << false;
-    QTest::newRow("user directory, nothing selected")
-        << Procedure::Installed
-        << Setup([](LauncherSettings&, LaunchInputs& in) { userDirectory(in, QString()); })
-        << " Launch error" << kNoWad << false;
-    QTest::newRow("user directory, a text file selected")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/readme.txt"));
-           })
-        << " Launch error" << kNoWad << false;
-    QTest::newRow("user directory, a wad without levels")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/Sounds.Wad"));
-               in.game.firstMapEntry.clear();
-           })
-        << " Launch error"
-        << "You have not yet selected a valid WAD file.     \r\n"
-           "The SOUNDS.WAD contains no levels.     "
-        << false;
-    QTest::newRow("class 1 without TNT")
-        << Procedure::Installed
-        << Setup([](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 1; })
-        << " Missing Final Doom Iwad " << kFinalDoomText << false;
-    QTest::newRow("class 2 with a Plutonia path that is gone")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.game.compatibilityClass = 2;
-               in.registry.setPath(IwadType::Plutonia, QStringLiteral("/cd/PLUTONIA.WAD"));
-               in.iwadFiles.insert(QStringLiteral("/cd/PLUTONIA.WAD"), IwadFileFacts{});
-           })
-        << " Missing Final Doom Iwad " << kFinalDoomText << false;
-    QTest::newRow("Doom II map, Doom II gone")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
-    QTest::newRow("MAP07, no Doom II registered")
-        << Procedure::Installed
-        << Setup([](LauncherSettings&, LaunchInputs& in) { in.state.iwadPath.clear(); })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
-    QTest::newRow("E1M3, no Doom registered")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.state.iwadPath.clear();
-               in.state.warpArgument = QStringLiteral("1 3");
-               in.game.firstMapEntry = QStringLiteral("E1M1");
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run." << false;
-    QTest::newRow("Twzone.wad, no Doom II registered")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.state.iwadPath.clear();
-               in.state.warpArgument = QStringLiteral("1 1");
-               in.game.firstMapEntry = QStringLiteral("E1M1");
-               in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Tw/Pwads/TWZONE.WAD");
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
-    QTest::newRow("saved game of a numbered-map game, no Doom II registered")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.state.iwadPath.clear();
-               in.state.kind = LaunchKind::LoadSave;
-               in.state.saveSlot = QStringLiteral("3");
-               in.state.warpArgument.clear();
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
-    QTest::newRow("new game of a numbered-map game, no Doom II registered")
-        << Procedure::Installed << Setup([](LauncherSettings& s, LaunchInputs& in) {
-               in.registry.setPath(IwadType::Doom2, QString());
-               in.state.kind = LaunchKind::NewGame;
-               s.skill = 0;
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run." << false;
-    QTest::newRow("new game of an episode game, Doom gone")
-        << Procedure::Installed << Setup([](LauncherSettings&, LaunchInputs& in) {
-               in.iwadFiles.insert(kDoom, IwadFileFacts{false, true});
-               in.state.kind = LaunchKind::NewGame;
-               in.game.firstMapEntry = QStringLiteral("e2m1");
-           })
-        << " Iwad not found for current map"
-        << QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run." << false;
+    row("commercial IWAD file gone", Procedure::Commercial,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
+        }),
+        " Setup error",
+        "There appears to be a problem with the IWAD location.\r\n"
+        "Reset Iwads and do a search or enter new locations.",
+        true);
+    row("commercial IWAD never probed", Procedure::Commercial,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.selectedIwadFile = QStringLiteral("/cd/PLUTONIA.WAD");
+        }),
+        " Setup error",
+        "There appears to be a problem with the IWAD location.\r\n"
+        "Reset Iwads and do a search or enter new locations.",
+        true);
+    row("scripted map needs an update", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.game.scriptedMap = true;
+            in.game.scriptedMapReady = false;
+        }),
+        " Map error - updated map required",
+        "   Components of this map are either missing or not compatible with this version"
+        "        \r\n   of Zorn3D, download the latest version of this map from the Zorn3D "
+        "website.     ",
+        false);
+    row("user directory, nothing selected", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) { userDirectory(in, QString()); }),
+        " Launch error", kNoWad, false);
+    row("user directory, a text file selected", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/readme.txt"));
+        }),
+        " Launch error", kNoWad, false);
+    row("user directory, a wad without levels", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/Sounds.Wad"));
+            in.game.firstMapEntry.clear();
+        }),
+        " Launch error",
+        "You have not yet selected a valid WAD file.     \r\n"
+        "The SOUNDS.WAD contains no levels.     ",
+        false);
+    row("class 1 without TNT", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 1; }),
+        " Missing Final Doom Iwad ", kFinalDoomText, false);
+    row("class 2 with a Plutonia path that is gone", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.game.compatibilityClass = 2;
+            in.registry.setPath(IwadType::Plutonia, QStringLiteral("/cd/PLUTONIA.WAD"));
+            in.iwadFiles.insert(QStringLiteral("/cd/PLUTONIA.WAD"), IwadFileFacts{});
+        }),
+        " Missing Final Doom Iwad ", kFinalDoomText, false);
+    row("Doom II map, Doom II gone", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+    row("MAP07, no Doom II registered", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) { in.state.iwadPath.clear(); }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+    row("E1M3, no Doom registered", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.state.iwadPath.clear();
+            in.state.warpArgument = QStringLiteral("1 3");
+            in.game.firstMapEntry = QStringLiteral("E1M1");
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.", false);
+    row("Twzone.wad, no Doom II registered", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.state.iwadPath.clear();
+            in.state.warpArgument = QStringLiteral("1 1");
+            in.game.firstMapEntry = QStringLiteral("E1M1");
+            in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Tw/Pwads/TWZONE.WAD");
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+    row("saved game of a numbered-map game, no Doom II registered", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.state.iwadPath.clear();
+            in.state.kind = LaunchKind::LoadSave;
+            in.state.saveSlot = QStringLiteral("3");
+            in.state.warpArgument.clear();
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+    row("new game of a numbered-map game, no Doom II registered", Procedure::Installed,
+        Setup([](LauncherSettings& s, LaunchInputs& in) {
+            in.registry.setPath(IwadType::Doom2, QString());
+            in.state.kind = LaunchKind::NewGame;
+            s.skill = 0;
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+    row("new game of an episode game, Doom gone", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.iwadFiles.insert(kDoom, IwadFileFacts{false, true});
+            in.state.kind = LaunchKind::NewGame;
+            in.game.firstMapEntry = QStringLiteral("e2m1");
+        }),
+        " Iwad not found for current map",
+        QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.", false);
 }
 
 void TestLaunchChecks::refusals()
@@ -244,12 +241,9 @@ void TestLaunchChecks::refusals()
 
 void TestLaunchChecks::noLevelsMessage_data()
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("upper case") << "CASTLE.WAD"
-                                << "The castle.wad contains no levels.    ";
-    QTest::newRow("mixed case") << "Doom2.wad"
-                                << "The doom2.wad contains no levels.    ";
+    const DataTable<QString, QString> row("fileName", "text");
+    row("upper case", "CASTLE.WAD", "The castle.wad contains no levels.    ");
+    row("mixed case", "Doom2.wad", "The doom2.wad contains no levels.    ");
 }
 
 void TestLaunchChecks::noLevelsMessage()
@@ -264,12 +258,9 @@ void TestLaunchChecks::noLevelsMessage()
 
 void TestLaunchChecks::modelPackWarnings_data()
 {
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<bool>("orrinWeapons");
-    QTest::addColumn<bool>("orrinAltWeapons");
-    QTest::addColumn<bool>("pellam");
-    QTest::addColumn<QString>("head"); // how the line begins
+    const DataTable<Setup, QStringList, bool, bool, bool, QString> row(
+        "setup", "texts", "orrinWeapons", "orrinAltWeapons", "pellam",
+        "head"); // how the line begins
 
     const QString version =
         " Your version of orrinpack is not compatible with this version of Zorn3D,  \r\n"
@@ -279,52 +270,49 @@ void TestLaunchChecks::modelPackWarnings_data()
         "  Enhanced models will not be used  - update to the latest model packs.  ";
     const QString wad = " Unable to use orrinpack as the orrinpack.wad was not found.  ";
 
-    QTest::newRow("weapons pass") << Setup([](LauncherSettings& s, LaunchInputs& in) {
-        s.orrinWeapons = true;
-        in.orrinpackWadFound = true;
-        in.orrinpackAlternativeVersionOk = false; // not the one tested
-    }) << QStringList{} << true << false
-                                  << true << R"(Bin\Zorn3D -doom2 -cwp -fp -am )";
-    QTest::newRow("hud weapons off silences the Orrinpack")
-        << Setup([](LauncherSettings& s, LaunchInputs& in) {
-               s.modelOptHudWeapons = true;
-               s.orrinWeapons = true;
-               s.orrinAltWeapons = true;
-               in.orrinpackFullpackVersionOk = false;
-           })
-        << QStringList{} << false << false << true << R"(Bin\Zorn3D -doom2 -am )";
-    QTest::newRow("fullpack version fails") << Setup([](LauncherSettings& s, LaunchInputs& in) {
-        s.orrinWeapons = true;
-        s.orrinAltWeapons = true;
-        in.orrinpackWadFound = true;
-        in.orrinpackFullpackVersionOk = false;
-    }) << QStringList{version} << false << false
-                                            << true << R"(Bin\Zorn3D -doom2 -am )";
-    QTest::newRow("alternative version fails") << Setup([](LauncherSettings& s, LaunchInputs& in) {
-        s.orrinAltWeapons = true;
-        in.orrinpackWadFound = true;
-        in.orrinpackAlternativeVersionOk = false;
-    }) << QStringList{version} << false << false
-                                               << true << R"(Bin\Zorn3D -doom2 -am )";
-    QTest::newRow("models incompatible")
-        << Setup([](LauncherSettings&, LaunchInputs& in) { in.modelCompatibilityOk = false; })
-        << QStringList{compatibility} << false << false << false << R"(Bin\Zorn3D -doom2 -data )";
-    QTest::newRow("orrinpack.wad missing")
-        << Setup([](LauncherSettings& s, LaunchInputs&) { s.orrinAltWeapons = true; })
-        << QStringList{wad} << false << false << true << R"(Bin\Zorn3D -doom2 -am )";
-    QTest::newRow("orrinpack.wad not needed with all models off")
-        << Setup([](LauncherSettings& s, LaunchInputs&) {
-               s.orrinWeapons = true;
-               s.modelOptAllModels = true;
-           })
-        << QStringList{} << true << false << true << R"(Bin\Zorn3D -doom2 -data )";
-    QTest::newRow("compatibility and wad, in that order")
-        << Setup([](LauncherSettings& s, LaunchInputs& in) {
-               s.orrinWeapons = true;
-               in.modelCompatibilityOk = false;
-           })
-        << QStringList{compatibility, wad} << false << false << false
-        << R"(Bin\Zorn3D -doom2 -data )";
+    row("weapons pass", Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.orrinWeapons = true;
+            in.orrinpackWadFound = true;
+            in.orrinpackAlternativeVersionOk = false; // not the one tested
+        }),
+        QStringList{}, true, false, true, R"(Bin\Zorn3D -doom2 -cwp -fp -am )");
+    row("hud weapons off silences the Orrinpack", Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.modelOptHudWeapons = true;
+            s.orrinWeapons = true;
+            s.orrinAltWeapons = true;
+            in.orrinpackFullpackVersionOk = false;
+        }),
+        QStringList{}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
+    row("fullpack version fails", Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.orrinWeapons = true;
+            s.orrinAltWeapons = true;
+            in.orrinpackWadFound = true;
+            in.orrinpackFullpackVersionOk = false;
+        }),
+        QStringList{version}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
+    row("alternative version fails", Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.orrinAltWeapons = true;
+            in.orrinpackWadFound = true;
+            in.orrinpackAlternativeVersionOk = false;
+        }),
+        QStringList{version}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
+    row("models incompatible",
+        Setup([](LauncherSettings&, LaunchInputs& in) { in.modelCompatibilityOk = false; }),
+        QStringList{compatibility}, false, false, false, R"(Bin\Zorn3D -doom2 -data )");
+    row("orrinpack.wad missing",
+        Setup([](LauncherSettings& s, LaunchInputs&) { s.orrinAltWeapons = true; }),
+        QStringList{wad}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
+    row("orrinpack.wad not needed with all models off",
+        Setup([](LauncherSettings& s, LaunchInputs&) {
+            s.orrinWeapons = true;
+            s.modelOptAllModels = true;
+        }),
+        QStringList{}, true, false, true, R"(Bin\Zorn3D -doom2 -data )");
+    row("compatibility and wad, in that order", Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.orrinWeapons = true;
+            in.modelCompatibilityOk = false;
+        }),
+        QStringList{compatibility, wad}, false, false, false, R"(Bin\Zorn3D -doom2 -data )");
 }
 
 void TestLaunchChecks::modelPackWarnings()

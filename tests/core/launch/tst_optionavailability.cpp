@@ -3,11 +3,13 @@
 
 #include "core/launch/OptionAvailability.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -65,14 +67,26 @@ OptionAvailability availability(const QStringList& enabled)
     return a;
 }
 
-QStringList enabledNames(OptionAvailability a)
+// The names among all whose flag is set in flags, in the order of all.
+template <typename Flags>
+QStringList setNames(Flags flags, bool* (*field)(Flags&, const QString&), const QStringList& all)
 {
     QStringList names;
-    for (const QString& name : kOptions) {
-        if (*option(a, name))
+    for (const QString& name : all) {
+        if (*field(flags, name))
             names << name;
     }
     return names;
+}
+
+QStringList enabledNames(const OptionAvailability& a)
+{
+    return setNames(a, option, kOptions);
+}
+
+QStringList trueResources(const InstalledResources& r)
+{
+    return setNames(r, resource, kResources);
 }
 
 QStringList effectNames(const AvailabilityUpdate& u)
@@ -89,16 +103,6 @@ QStringList effectNames(const AvailabilityUpdate& u)
     for (const auto& [on, name] : effects) {
         if (on)
             names << QLatin1String(name);
-    }
-    return names;
-}
-
-QStringList trueResources(InstalledResources r)
-{
-    QStringList names;
-    for (const QString& name : kResources) {
-        if (*resource(r, name))
-            names << name;
     }
     return names;
 }
@@ -121,37 +125,33 @@ private slots:
 
 void TestOptionAvailability::probe_data()
 {
-    QTest::addColumn<QStringList>("entries");   // created under the root; "/" ends a folder
-    QTest::addColumn<QString>("texturePath");   // under the root; empty: none
-    QTest::addColumn<QStringList>("found");     // the resources found
-    QTest::addColumn<QString>("textureSetDir"); // expected, under the root; empty: not checked
+    const DataTable<QStringList, QString, QStringList, QString> row(
+        "entries",        // created under the root; "/" ends a folder
+        "texturePath",    // under the root; empty: none
+        "found",          // the resources found
+        "textureSetDir"); // expected, under the root; empty: not checked
 
-    QTest::newRow("nothing") << QStringList{} << "" << QStringList{} << "";
-    QTest::newRow("extra effects")
-        << QStringList{"Defs/Model/Addon/extrafx.DED"} << "" << QStringList{"extraFx"} << "";
-    QTest::newRow("detail textures")
-        << QStringList{"DATA/DTEX/Detail.wad"} << "" << QStringList{"detailTextures"} << "";
-    QTest::newRow("a folder is no detail file")
-        << QStringList{"data/dtex/detail.wad/"} << "" << QStringList{} << "";
-    QTest::newRow("sky boxes") << QStringList{"Data/SKYBOXES/"} << "" << QStringList{"skyboxes"}
-                               << "";
-    QTest::newRow("a file is no sky-box folder")
-        << QStringList{"data/Skyboxes"} << "" << QStringList{} << "";
-    QTest::newRow("sound pack") << QStringList{"data/HV_DOOM_SFX.WAD"} << ""
-                                << QStringList{"soundPack"} << "";
-    QTest::newRow("patch file in the installation's patch set")
-        << QStringList{"Data/Patches/STBAR.PNG"} << ""
-        << QStringList{"patchFile", "patchesAvailable"} << "";
-    QTest::newRow("default texture folder, no patches")
-        << QStringList{"data/textures/"} << "" << QStringList{"texturePathValid"} << "data";
-    QTest::newRow("texture set elsewhere with its patches")
-        << QStringList{"Sets/Hi/Textures/", "Sets/Hi/patches/"} << "Sets/Hi"
-        << QStringList{"texturePathValid", "patchesAvailable"} << "Sets/Hi";
-    QTest::newRow("game with its own high-resolution folders")
-        << QStringList{"Data/Custom.hires/MyGame/", "Md2/MYGAME/"} << ""
-        << QStringList{"gameHasOwnHiResFolders"} << "";
-    QTest::newRow("game with its textures only")
-        << QStringList{"Data/Custom.hires/MyGame/"} << "" << QStringList{} << "";
+    row("nothing", QStringList{}, "", QStringList{}, "");
+    row("extra effects", QStringList{"Defs/Model/Addon/extrafx.DED"}, "", QStringList{"extraFx"},
+        "");
+    row("detail textures", QStringList{"DATA/DTEX/Detail.wad"}, "", QStringList{"detailTextures"},
+        "");
+    row("a folder is no detail file", QStringList{"data/dtex/detail.wad/"}, "", QStringList{}, "");
+    row("sky boxes", QStringList{"Data/SKYBOXES/"}, "", QStringList{"skyboxes"}, "");
+    row("a file is no sky-box folder", QStringList{"data/Skyboxes"}, "", QStringList{}, "");
+    row("sound pack", QStringList{"data/HV_DOOM_SFX.WAD"}, "", QStringList{"soundPack"}, "");
+    row("patch file in the installation's patch set", QStringList{"Data/Patches/STBAR.PNG"}, "",
+        QStringList{"patchFile", "patchesAvailable"}, "");
+    row("default texture folder, no patches", QStringList{"data/textures/"}, "",
+        QStringList{"texturePathValid"}, "data");
+    row("texture set elsewhere with its patches",
+        QStringList{"Sets/Hi/Textures/", "Sets/Hi/patches/"}, "Sets/Hi",
+        QStringList{"texturePathValid", "patchesAvailable"}, "Sets/Hi");
+    row("game with its own high-resolution folders",
+        QStringList{"Data/Custom.hires/MyGame/", "Md2/MYGAME/"}, "",
+        QStringList{"gameHasOwnHiResFolders"}, "");
+    row("game with its textures only", QStringList{"Data/Custom.hires/MyGame/"}, "", QStringList{},
+        "");
 }
 
 void TestOptionAvailability::probe()
@@ -179,14 +179,16 @@ void TestOptionAvailability::probe()
 
 void TestOptionAvailability::decision_data()
 {
-    QTest::addColumn<QString>("moment");
-    QTest::addColumn<QStringList>("found");   // resources present
-    QTest::addColumn<bool>("basic");          // "Basic Doom mode" checked
-    QTest::addColumn<QStringList>("ticked");  // hiResTextures, hiResPatches
-    QTest::addColumn<int>("corpse");          // corpse-fade seconds
-    QTest::addColumn<QStringList>("current"); // enabled before (not read at load)
-    QTest::addColumn<QStringList>("enabled"); // enabled after
-    QTest::addColumn<QStringList>("effects");
+    const DataTable<QString, QStringList, bool, QStringList, int, QStringList, QStringList,
+                    QStringList>
+        row("moment",
+            "found",   // resources present
+            "basic",   // "Basic Doom mode" checked
+            "ticked",  // hiResTextures, hiResPatches
+            "corpse",  // corpse-fade seconds
+            "current", // enabled before (not read at load)
+            "enabled", // enabled after
+            "effects");
 
     const QStringList all{"all"};
     const QStringList none;
@@ -198,87 +200,72 @@ void TestOptionAvailability::decision_data()
                              "textureSetDirTaken"};
     const QStringList refreshed{"hiResPatches", "hiResTextures", "detailTextures"};
 
-    QTest::newRow("load, everything installed")
-        << "load" << installed << false << textures << 3 << none << all << tested;
-    QTest::newRow("load, nothing installed")
-        << "load" << none << false << textures << 3 << none
-        << QStringList{"enhancements", "resurrectWithFade", "texturePathButton"}
-        << QStringList{"uncheckDetailTextures", "texturePathTested", "textureSetDirTaken"};
-    QTest::newRow("load, textures unticked")
-        << "load" << installed << false << none << 3 << none
-        << QStringList{"all", "-texturePathControls"} << tested;
-    QTest::newRow("load, game with its own high-resolution folders")
-        << "load" << all << false << textures << 3 << none << QStringList{"all", "-hiResPatches"}
-        << tested;
-    QTest::newRow("load, corpse fade 0")
-        << "load" << installed << false << textures << 0 << none
-        << QStringList{"all", "-resurrectWithFade"}
-        << QStringList{"uncheckResurrectWithFade", "texturePathTested", "textureSetDirTaken"};
-    QTest::newRow("load, Basic Doom mode leaves the patches offered")
-        << "load" << installed << true << textures << 3 << none << QStringList{"hiResPatches"}
-        << tested;
-    QTest::newRow("load, Basic Doom mode without a patch set")
-        << "load" << QStringList{"all", "-patchesAvailable", "-gameHasOwnHiResFolders"} << true
-        << textures << 3 << none << none << tested;
+    row("load, everything installed", "load", installed, false, textures, 3, none, all, tested);
+    row("load, nothing installed", "load", none, false, textures, 3, none,
+        QStringList{"enhancements", "resurrectWithFade", "texturePathButton"},
+        QStringList{"uncheckDetailTextures", "texturePathTested", "textureSetDirTaken"});
+    row("load, textures unticked", "load", installed, false, none, 3, none,
+        QStringList{"all", "-texturePathControls"}, tested);
+    row("load, game with its own high-resolution folders", "load", all, false, textures, 3, none,
+        QStringList{"all", "-hiResPatches"}, tested);
+    row("load, corpse fade 0", "load", installed, false, textures, 0, none,
+        QStringList{"all", "-resurrectWithFade"},
+        QStringList{"uncheckResurrectWithFade", "texturePathTested", "textureSetDirTaken"});
+    row("load, Basic Doom mode leaves the patches offered", "load", installed, true, textures, 3,
+        none, QStringList{"hiResPatches"}, tested);
+    row("load, Basic Doom mode without a patch set", "load",
+        QStringList{"all", "-patchesAvailable", "-gameHasOwnHiResFolders"}, true, textures, 3, none,
+        none, tested);
 
-    QTest::newRow("Basic Doom on") << "basic" << installed << true << textures << 3 << all
-                                   << QStringList{"hiResPatches"} << none;
-    QTest::newRow("Basic Doom on, patches already off")
-        << "basic" << installed << true << textures << 3 << QStringList{"all", "-hiResPatches"}
-        << none << none;
-    QTest::newRow("Basic Doom off, everything installed")
-        << "basic" << installed << false << textures << 3 << none
-        << QStringList{"all", "-hiResPatches"} << QStringList{"texturePathTested"};
-    QTest::newRow("Basic Doom off, nothing installed")
-        << "basic" << none << false << textures << 3 << none
-        << QStringList{"enhancements", "resurrectWithFade", "texturePathButton"}
-        << QStringList{"texturePathTested"};
-    QTest::newRow("Basic Doom off, Extra FX not installed")
-        << "basic" << QStringList{"all", "-extraFx", "-gameHasOwnHiResFolders"} << false << textures
-        << 3 << none << QStringList{"all", "-extraFx", "-hiResPatches"}
-        << QStringList{"texturePathTested"};
-    QTest::newRow("Basic Doom off, corpse fade 0, textures unticked")
-        << "basic" << installed << false << none << 0 << none
-        << QStringList{"all", "-resurrectWithFade", "-texturePathControls", "-hiResPatches"}
-        << QStringList{"texturePathTested"};
+    row("Basic Doom on", "basic", installed, true, textures, 3, all, QStringList{"hiResPatches"},
+        none);
+    row("Basic Doom on, patches already off", "basic", installed, true, textures, 3,
+        QStringList{"all", "-hiResPatches"}, none, none);
+    row("Basic Doom off, everything installed", "basic", installed, false, textures, 3, none,
+        QStringList{"all", "-hiResPatches"}, QStringList{"texturePathTested"});
+    row("Basic Doom off, nothing installed", "basic", none, false, textures, 3, none,
+        QStringList{"enhancements", "resurrectWithFade", "texturePathButton"},
+        QStringList{"texturePathTested"});
+    row("Basic Doom off, Extra FX not installed", "basic",
+        QStringList{"all", "-extraFx", "-gameHasOwnHiResFolders"}, false, textures, 3, none,
+        QStringList{"all", "-extraFx", "-hiResPatches"}, QStringList{"texturePathTested"});
+    row("Basic Doom off, corpse fade 0, textures unticked", "basic", installed, false, none, 0,
+        none, QStringList{"all", "-resurrectWithFade", "-texturePathControls", "-hiResPatches"},
+        QStringList{"texturePathTested"});
 
-    QTest::newRow("refresh enables what exists and forces both settings")
-        << "refresh" << installed << false << none << 3 << none << refreshed << forced;
-    QTest::newRow("refresh with the patches ticked forces no patches")
-        << "refresh" << installed << false << QStringList{"hiResPatches"} << 3 << none << refreshed
-        << QStringList{"forceHiResTextures", "texturePathTested", "textureSetDirTaken"};
-    QTest::newRow("refresh, invalid texture path")
-        << "refresh" << QStringList{"all", "-texturePathValid", "-gameHasOwnHiResFolders"} << false
-        << textures << 3 << all << QStringList{"all", "-hiResTextures", "-texturePathControls"}
-        << QStringList{"forceHiResPatches", "texturePathTested", "textureSetDirTaken"};
-    QTest::newRow("refresh, patch set without the patch file")
-        << "refresh" << QStringList{"patchesAvailable"} << false << none << 3 << none
-        << QStringList{"hiResPatches"} << tested;
-    QTest::newRow("refresh, game with its own high-resolution folders")
-        << "refresh" << all << false << none << 3 << none << refreshed << forced;
-    QTest::newRow("refresh skipped in Basic Doom mode")
-        << "refresh" << installed << true << none << 3 << none << none << none;
-    QTest::newRow("refresh skipped for a scripted map")
-        << "refresh scripted" << installed << false << none << 3 << none << none << none;
+    row("refresh enables what exists and forces both settings", "refresh", installed, false, none,
+        3, none, refreshed, forced);
+    row("refresh with the patches ticked forces no patches", "refresh", installed, false,
+        QStringList{"hiResPatches"}, 3, none, refreshed,
+        QStringList{"forceHiResTextures", "texturePathTested", "textureSetDirTaken"});
+    row("refresh, invalid texture path", "refresh",
+        QStringList{"all", "-texturePathValid", "-gameHasOwnHiResFolders"}, false, textures, 3, all,
+        QStringList{"all", "-hiResTextures", "-texturePathControls"},
+        QStringList{"forceHiResPatches", "texturePathTested", "textureSetDirTaken"});
+    row("refresh, patch set without the patch file", "refresh", QStringList{"patchesAvailable"},
+        false, none, 3, none, QStringList{"hiResPatches"}, tested);
+    row("refresh, game with its own high-resolution folders", "refresh", all, false, none, 3, none,
+        refreshed, forced);
+    row("refresh skipped in Basic Doom mode", "refresh", installed, true, none, 3, none, none,
+        none);
+    row("refresh skipped for a scripted map", "refresh scripted", installed, false, none, 3, none,
+        none, none);
 
-    QTest::newRow("sound pack refresh")
-        << "sound" << installed << false << none << 3 << none << QStringList{"soundPack"} << none;
-    QTest::newRow("sound pack refresh in Basic Doom mode")
-        << "sound" << installed << true << none << 3 << none << none << none;
-    QTest::newRow("sound pack refresh never disables")
-        << "sound" << none << false << none << 3 << all << all << none;
+    row("sound pack refresh", "sound", installed, false, none, 3, none, QStringList{"soundPack"},
+        none);
+    row("sound pack refresh in Basic Doom mode", "sound", installed, true, none, 3, none, none,
+        none);
+    row("sound pack refresh never disables", "sound", none, false, none, 3, all, all, none);
 
-    QTest::newRow("launch refresh") << "launch" << installed << false << none << 3 << none
-                                    << refreshed + QStringList{"soundPack"} << forced;
-    QTest::newRow("launch refresh for a scripted map still offers the sound pack")
-        << "launch scripted" << installed << false << none << 3 << none << QStringList{"soundPack"}
-        << none;
+    row("launch refresh", "launch", installed, false, none, 3, none,
+        refreshed + QStringList{"soundPack"}, forced);
+    row("launch refresh for a scripted map still offers the sound pack", "launch scripted",
+        installed, false, none, 3, none, QStringList{"soundPack"}, none);
 
-    QTest::newRow("corpse fade 0")
-        << "corpse" << none << false << none << 0 << all << QStringList{"all", "-resurrectWithFade"}
-        << QStringList{"uncheckResurrectWithFade"};
-    QTest::newRow("corpse fade 1") << "corpse" << none << false << none << 1 << none
-                                   << QStringList{"resurrectWithFade"} << none;
+    row("corpse fade 0", "corpse", none, false, none, 0, all,
+        QStringList{"all", "-resurrectWithFade"}, QStringList{"uncheckResurrectWithFade"});
+    row("corpse fade 1", "corpse", none, false, none, 1, none, QStringList{"resurrectWithFade"},
+        none);
 }
 
 void TestOptionAvailability::decision()
@@ -319,20 +306,17 @@ void TestOptionAvailability::decision()
 
 void TestOptionAvailability::textureChoice_data()
 {
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("patches"); // ControlChange
-    QTest::addColumn<QStringList>("current");
-    QTest::addColumn<QStringList>("enabled");
+    const DataTable<bool, int, QStringList, QStringList> row("valid",
+                                                             "patches", // ControlChange
+                                                             "current", "enabled");
 
     const QStringList texture{"hiResTextures", "texturePathControls"};
-    QTest::newRow("valid folder with patches")
-        << true << int(ControlChange::Enable) << QStringList{}
-        << texture + QStringList{"hiResPatches"};
-    QTest::newRow("valid folder leaves the patches")
-        << true << int(ControlChange::Unchanged) << QStringList{} << texture;
-    QTest::newRow("invalid folder without patches")
-        << false << int(ControlChange::Disable) << QStringList{"all"}
-        << QStringList{"all", "-hiResPatches", "-hiResTextures", "-texturePathControls"};
+    row("valid folder with patches", true, int(ControlChange::Enable), QStringList{},
+        texture + QStringList{"hiResPatches"});
+    row("valid folder leaves the patches", true, int(ControlChange::Unchanged), QStringList{},
+        texture);
+    row("invalid folder without patches", false, int(ControlChange::Disable), QStringList{"all"},
+        QStringList{"all", "-hiResPatches", "-hiResTextures", "-texturePathControls"});
 }
 
 void TestOptionAvailability::textureChoice()

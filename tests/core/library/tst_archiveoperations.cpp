@@ -8,6 +8,7 @@
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/DialogChecks.h"
 #include "support/GameFileBytes.h"
 #include "support/HeldOpen.h"
@@ -165,9 +166,9 @@ void TestArchiveOperations::installAsGameReplacesAutoLoadingGame()
 
 void TestArchiveOperations::installAsGameOverUserDirectory_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("replaced") << int(MsgYes);
-    QTest::newRow("kept") << int(MsgNo);
+    const DataTable<int> row("answer");
+    row("replaced", int(MsgYes));
+    row("kept", int(MsgNo));
 }
 
 void TestArchiveOperations::installAsGameOverUserDirectory()
@@ -195,11 +196,10 @@ void TestArchiveOperations::installAsGameOverUserDirectory()
 
 void TestArchiveOperations::installAsGameFailures_data()
 {
-    QTest::addColumn<ErrorNumber>("error");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("read only") << ErrorNumber::PermissionDenied
-                               << " Read only error, file can't be overwritten     ";
-    QTest::newRow("other") << ErrorNumber::PathFileAccessError << " Unknown error     ";
+    const DataTable<ErrorNumber, QString> row("error", "text");
+    row("read only", ErrorNumber::PermissionDenied,
+        " Read only error, file can't be overwritten     ");
+    row("other", ErrorNumber::PathFileAccessError, " Unknown error     ");
 }
 
 void TestArchiveOperations::installAsGameFailures()
@@ -348,10 +348,9 @@ void TestArchiveOperations::installRefused()
 
 void TestArchiveOperations::renameArchive_data()
 {
-    QTest::addColumn<bool>("customFont");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("default font") << false << "NEWNAME";
-    QTest::newRow("custom font") << true << "NewName";
+    const DataTable<bool, QString> row("customFont", "display");
+    row("default font", false, "NEWNAME");
+    row("custom font", true, "NewName");
 }
 
 void TestArchiveOperations::renameArchive()
@@ -429,11 +428,10 @@ void TestArchiveOperations::refusedNames()
 
 void TestArchiveOperations::renameArchiveNotDone_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("cancelled");
-    QTest::newRow("cancelled") << "NewName" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("the same name") << "Castle" << false;
+    const DataTable<QString, bool> row("text", "cancelled");
+    row("cancelled", "NewName", true);
+    row("empty", "", false);
+    row("the same name", "Castle", false);
 }
 
 void TestArchiveOperations::renameArchiveNotDone()

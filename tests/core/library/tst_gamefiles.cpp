@@ -9,6 +9,7 @@
 #include "core/library/ZipLibraryList.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -56,37 +58,34 @@ private slots:
 
     void isGameFile_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<bool>("listedWadFilesOnly");
-        QTest::newRow("a wad") << "castle.wad" << true << true;
-        QTest::newRow("wad in capitals") << "CASTLE.WAD" << true << true;
-        QTest::newRow("Doom II in capitals") << "DOOM2.WAD" << false << false;
-        QTest::newRow("Doom") << "doom.wad" << false << false;
-        QTest::newRow("shareware Doom") << "Doom1.WAD" << false << false;
-        QTest::newRow("Plutonia") << "plutonia.wad" << false << false;
-        QTest::newRow("TNT") << "TNT.wad" << false << false;
-        QTest::newRow("model pack wad") << "OrrinPack.WAD" << false << false;
-        QTest::newRow("script file") << "scp_zoff" << true << true;
-        QTest::newRow("definition file") << "SCP_DEFN" << true << true;
-        QTest::newRow("sound file") << "sndinfo" << true << true;
-        QTest::newRow("sound file with extension") << "sndinfo.txt" << true << false;
-        QTest::newRow("longer script name") << "scp_zoff2" << false << false;
-        QTest::newRow("text") << "readme.TXT" << true << false;
-        QTest::newRow("htm") << "page.htm" << true << false;
-        QTest::newRow("html") << "page.html" << true << false;
-        QTest::newRow("doc") << "manual.doc" << true << false;
-        QTest::newRow("dehacked") << "patch.deh" << true << false;
-        QTest::newRow("bex") << "patch.BEX" << true << false;
-        QTest::newRow("ded") << "defs.ded" << true << false;
-        QTest::newRow("demo") << "demo1.lmp" << true << false;
-        QTest::newRow("music") << "music.mid" << false << false;
-        QTest::newRow("zip") << "castle.zip" << false << false;
-        QTest::newRow("wad backup") << "castle.wad.bak" << false << false;
-        QTest::newRow("node file") << "castle.Z3Dgwa" << false << false;
-        QTest::newRow("blanks, dots, accents")
-            << QString::fromUtf8("Château d'été v1.2.wad") << true << true;
-        QTest::newRow("empty") << "" << false << false;
+        const DataTable<QString, bool, bool> row("name", "listed", "listedWadFilesOnly");
+        row("a wad", "castle.wad", true, true);
+        row("wad in capitals", "CASTLE.WAD", true, true);
+        row("Doom II in capitals", "DOOM2.WAD", false, false);
+        row("Doom", "doom.wad", false, false);
+        row("shareware Doom", "Doom1.WAD", false, false);
+        row("Plutonia", "plutonia.wad", false, false);
+        row("TNT", "TNT.wad", false, false);
+        row("model pack wad", "OrrinPack.WAD", false, false);
+        row("script file", "scp_zoff", true, true);
+        row("definition file", "SCP_DEFN", true, true);
+        row("sound file", "sndinfo", true, true);
+        row("sound file with extension", "sndinfo.txt", true, false);
+        row("longer script name", "scp_zoff2", false, false);
+        row("text", "readme.TXT", true, false);
+        row("htm", "page.htm", true, false);
+        row("html", "page.html", true, false);
+        row("doc", "manual.doc", true, false);
+        row("dehacked", "patch.deh", true, false);
+        row("bex", "patch.BEX", true, false);
+        row("ded", "defs.ded", true, false);
+        row("demo", "demo1.lmp", true, false);
+        row("music", "music.mid", false, false);
+        row("zip", "castle.zip", false, false);
+        row("wad backup", "castle.wad.bak", false, false);
+        row("node file", "castle.Z3Dgwa", false, false);
+        row("blanks, dots, accents", QString::fromUtf8("Château d'été v1.2.wad"), true, true);
+        row("empty", "", false, false);
     }
 
     void isGameFile()
@@ -100,20 +99,14 @@ private slots:
 
     void listGameFiles_data()
     {
-        QTest::addColumn<bool>("wadFilesOnly");
-        QTest::addColumn<QStringList>("expected");
+        const DataTable<bool, QStringList> row("wadFilesOnly", "expected");
         // Letters beyond ASCII sort after 'z' (by character, case folded).
-        QTest::newRow("every game file")
-            << false << QStringList{".hidden.wad", "b.deh",
-                                    "Castle.wad",  "my.big map.wad",
-                                    "readme.TXT",  "scp_zoff",
-                                    "SNDINFO",     "Y.WAD",
-                                    "z.wad",       QString::fromUtf8("Été 2.wad")};
-        QTest::newRow("wad files only")
-            << true << QStringList{".hidden.wad",    "Castle.wad",
-                                   "my.big map.wad", "scp_zoff",
-                                   "SNDINFO",        "Y.WAD",
-                                   "z.wad",          QString::fromUtf8("Été 2.wad")};
+        row("every game file", false,
+            QStringList{".hidden.wad", "b.deh", "Castle.wad", "my.big map.wad", "readme.TXT",
+                        "scp_zoff", "SNDINFO", "Y.WAD", "z.wad", QString::fromUtf8("Été 2.wad")});
+        row("wad files only", true,
+            QStringList{".hidden.wad", "Castle.wad", "my.big map.wad", "scp_zoff", "SNDINFO",
+                        "Y.WAD", "z.wad", QString::fromUtf8("Été 2.wad")});
     }
 
     // Side files are tidied while listing: the node file goes, the backups become wads (one
@@ -208,11 +201,7 @@ private slots:
 
     void leafName_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("leaf");
-        const auto row = [](const char* name, const QString& path, const QString& leaf) {
-            QTest::newRow(name) << path << leaf;
-        };
+        const DataTable<QString, QString> row("path", "leaf");
         row("folder", "/games/Z3DGames/Castle", "Castle");
         row("file with dots", "/g/Pwads/my.big map.wad", "my.big map.wad");
         row("backslashes, trailing", "C:\\Games\\My.Game\\", "My.Game");
@@ -229,16 +218,10 @@ private slots:
 
     void installedGames_data()
     {
-        QTest::addColumn<bool>("scriptedOnly");
-        QTest::addColumn<bool>("customFont");
-        QTest::addColumn<QStringList>("displays");
-        QTest::addColumn<QStringList>("names");
+        const DataTable<bool, bool, QStringList, QStringList> row("scriptedOnly", "customFont",
+                                                                  "displays", "names");
         const QStringList names{"Both",    "Castle", QString::fromUtf8("Château"),
                                 "My.Game", "udir",   "Wickermoor"};
-        const auto row = [](const char* name, bool scriptedOnly, bool customFont,
-                            const QStringList& displays, const QStringList& names) {
-            QTest::newRow(name) << scriptedOnly << customFont << displays << names;
-        };
         row("default font", false, false,
             QStringList{"BOTH", "CASTLE", QString::fromUtf8("CHÂTEAU"), "MY.GAME", "UDIR",
                         "WICKERMOOR"},
@@ -309,12 +292,10 @@ private slots:
 
     void zipLibrary_data()
     {
-        QTest::addColumn<bool>("customFont");
-        QTest::addColumn<QStringList>("displays");
-        QTest::newRow("default font")
-            << false << QStringList{"A B.C", "MYZIP", "OTHER", QString::fromUtf8("ÉTÉ")};
-        QTest::newRow("custom font")
-            << true << QStringList{"A b.c", "Myzip", "Other", QString::fromUtf8("Été")};
+        const DataTable<bool, QStringList> row("customFont", "displays");
+        row("default font", false,
+            QStringList{"A B.C", "MYZIP", "OTHER", QString::fromUtf8("ÉTÉ")});
+        row("custom font", true, QStringList{"A b.c", "Myzip", "Other", QString::fromUtf8("Été")});
     }
 
     void zipLibrary()
@@ -370,16 +351,10 @@ private slots:
 
     void isScriptedMap_data()
     {
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("scripted");
-        QTest::addColumn<bool>("assets");
+        const DataTable<QStringList, QString, bool, bool> row("folders", "name", "scripted",
+                                                              "assets");
         const QString wad = QStringLiteral("Z3DGames/Cinder Abbey/Pwads/cndabbey.wad");
         const QStringList all{wad, "Md2/cndabbey/", "Data/custom.hires/cndabbey/"};
-        const auto row = [](const char* rowName, const QStringList& folders, const QString& name,
-                            bool scripted, bool assets) {
-            QTest::newRow(rowName) << folders << name << scripted << assets;
-        };
         row("every asset", all, "Cinder Abbey", true, true);
         row("any case, on disk too",
             QStringList{"Z3DGames/cinder abbey/PWADS/CNDABBEY.WAD", "Md2/CndAbbey/",
@@ -427,16 +402,9 @@ private slots:
 
     void mainWad_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QVariantMap>("codes");
-        QTest::addColumn<QString>("mainFile");
-        QTest::addColumn<int>("wadCount");
-        QTest::addColumn<QStringList>("asked");
+        const DataTable<QStringList, QVariantMap, QString, int, QStringList> row(
+            "files", "codes", "mainFile", "wadCount", "asked");
         const QStringList twoWads{"a.wad", "b.wad"};
-        const auto row = [](const char* name, const QStringList& files, const QVariantMap& codes,
-                            const QString& mainFile, int wadCount, const QStringList& asked) {
-            QTest::newRow(name) << files << codes << mainFile << wadCount << asked;
-        };
         row("most maps, last name among equals",
             QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"},
             QVariantMap{{"a.wad", 103}, {"b.wad", 103}, {"c.wad", 101}}, "b.wad", 3,

@@ -6,6 +6,7 @@
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 
@@ -266,14 +268,8 @@ void TestGameInstaller::cancelStillWritesPwadsZ3d()
 
 void TestGameInstaller::failuresShowInstallError_data()
 {
-    QTest::addColumn<QString>("setUp");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("gamesTree");
+    const DataTable<QString, QString, QStringList> row("setUp", "text", "gamesTree");
 
-    const auto row = [](const char* name, const QString& setUp, const QString& text,
-                        const QStringList& gamesTree) {
-        QTest::newRow(name) << setUp << text << gamesTree;
-    };
     row("read-only copy in Pwads", "read-only", kReadOnly,
         QStringList{"Castle", "Castle/Pwads", "Castle/Pwads/Castle.wad"});
     row("write refused (70)", "write-70", kReadOnly, QStringList{"Castle", "Castle/Pwads"});
@@ -341,33 +337,20 @@ void TestGameInstaller::failuresShowInstallError()
 
 void TestGameInstaller::gameNames_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
+    const DataTable<QString, QString> row("path", "name");
 
-    QTest::newRow("wad") << "/d/Castle.wad"
-                         << "Castle";
-    QTest::newRow("last extension only") << "/d/castle.v2.zip"
-                                         << "castle.v2";
-    QTest::newRow("no extension") << "/d/Castle"
-                                  << "Castle";
-    QTest::newRow("blank inside") << "/d/My Castle.wad"
-                                  << "My Castle";
-    QTest::newRow("leading dot kept") << "/d/.hidden.wad"
-                                      << ".hidden";
-    QTest::newRow("only extension") << "/d/.wad"
-                                    << "";
-    QTest::newRow("dot") << "/d/..wad"
-                         << "";
-    QTest::newRow("dot dot") << "/d/...wad"
-                             << "";
-    QTest::newRow("dots and blanks") << "/d/. . .zip"
-                                     << "";
-    QTest::newRow("blanks") << "/d/   .wad"
-                            << "";
-    QTest::newRow("backslash") << "/d/a\\b.wad"
-                               << "";
-    QTest::newRow("backslash dot dot") << "/d/..\\..\\x.wad"
-                                       << "";
+    row("wad", "/d/Castle.wad", "Castle");
+    row("last extension only", "/d/castle.v2.zip", "castle.v2");
+    row("no extension", "/d/Castle", "Castle");
+    row("blank inside", "/d/My Castle.wad", "My Castle");
+    row("leading dot kept", "/d/.hidden.wad", ".hidden");
+    row("only extension", "/d/.wad", "");
+    row("dot", "/d/..wad", "");
+    row("dot dot", "/d/...wad", "");
+    row("dots and blanks", "/d/. . .zip", "");
+    row("blanks", "/d/   .wad", "");
+    row("backslash", "/d/a\\b.wad", "");
+    row("backslash dot dot", "/d/..\\..\\x.wad", "");
 }
 
 void TestGameInstaller::gameNames()
@@ -378,10 +361,10 @@ void TestGameInstaller::gameNames()
 
 void TestGameInstaller::hostileNamesTouchNothing_data()
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::newRow("..") << "...wad";
-    QTest::newRow("blank") << " .zip";
-    QTest::newRow("backslashes") << "..\\..\\Escape.wad";
+    const DataTable<QString> row("fileName");
+    row("..", "...wad");
+    row("blank", " .zip");
+    row("backslashes", "..\\..\\Escape.wad");
 }
 
 void TestGameInstaller::hostileNamesTouchNothing()

@@ -9,6 +9,7 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 
+#include "support/DataTable.h"
 #include "support/DialogChecks.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
@@ -169,21 +170,20 @@ private slots:
 
 void TestGameOperations::acceptableNames_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("acceptable");
-    QTest::newRow("plain") << "Castle" << true;
-    QTest::newRow("dots inside") << "My.Game" << true;
-    QTest::newRow("blanks inside") << "Hell Revealed" << true;
-    QTest::newRow("three dots") << "..." << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("blanks only") << "   " << false;
-    QTest::newRow("dot") << "." << false;
-    QTest::newRow("dot dot") << ".." << false;
-    QTest::newRow("dot dot with blanks") << " .. " << false;
-    QTest::newRow("slash") << "a/b" << false;
-    QTest::newRow("climbing") << "../Other" << false;
-    QTest::newRow("backslash") << "a\\b" << false;
-    QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0)) << false;
+    const DataTable<QString, bool> row("name", "acceptable");
+    row("plain", "Castle", true);
+    row("dots inside", "My.Game", true);
+    row("blanks inside", "Hell Revealed", true);
+    row("three dots", "...", true);
+    row("empty", "", false);
+    row("blanks only", "   ", false);
+    row("dot", ".", false);
+    row("dot dot", "..", false);
+    row("dot dot with blanks", " .. ", false);
+    row("slash", "a/b", false);
+    row("climbing", "../Other", false);
+    row("backslash", "a\\b", false);
+    row("nul", QString(QStringLiteral("a") + QChar(0)), false);
 }
 
 void TestGameOperations::acceptableNames()
@@ -194,13 +194,7 @@ void TestGameOperations::acceptableNames()
 
 void TestGameOperations::wadNames_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("wad");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<int>("lastWad");
-    const auto row = [](const char* name, const QString& file, const QString& wad,
-                        const QStringList& entries,
-                        int lastWad) { QTest::newRow(name) << file << wad << entries << lastWad; };
+    const DataTable<QString, QString, QStringList, int> row("file", "wad", "entries", "lastWad");
     row("path", "/g/Castle/Gwads/Castle.WAD", "Castle", QStringList{"a.txt", "Castle.WAD"}, 2);
     row("two dots", "my.level.wad", "my.level", QStringList{"x.wad", "y.txt"}, 1);
     row("no file", "", "", QStringList{}, 0);
@@ -220,14 +214,9 @@ void TestGameOperations::wadNames()
 
 void TestGameOperations::renameNeverReplaces_data()
 {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("present"); // what exists afterwards, '|'-separated
-    const auto row = [](const char* name, const QString& from, const QString& to, int error,
-                        const QString& present) {
-        QTest::newRow(name) << from << to << error << present;
-    };
+    const DataTable<QString, QString, int, QString> row(
+        "from", "to", "error",
+        "present"); // what exists afterwards, '|'-separated
     row("new name", "Games/Castle", "Games/Keep", 0, "Games/Keep/Pwads/a.wad");
     row("case only", "Games/Castle", "Games/CASTLE", 0, "Games/CASTLE/Pwads/a.wad");
     row("same name", "Games/Castle", "Games/Castle", 0, "Games/Castle/Pwads/a.wad");
@@ -320,14 +309,8 @@ void TestGameOperations::deleteFileInUse()
 
 void TestGameOperations::deleteStopsAtFailure_data()
 {
-    QTest::addColumn<FileOperation>("operation");
-    QTest::addColumn<QString>("failing");
-    QTest::addColumn<QStringList>("gone");
-    QTest::addColumn<QStringList>("calls");
-    const auto row = [](const char* name, FileOperation operation, const QString& failing,
-                        const QStringList& gone, const QStringList& calls) {
-        QTest::newRow(name) << operation << failing << gone << calls;
-    };
+    const DataTable<FileOperation, QString, QStringList, QStringList> row("operation", "failing",
+                                                                          "gone", "calls");
     row("the file", FileOperation::Delete, "Z3DGames/Castle/Gwads/castle.wad", QStringList{},
         QStringList{"redrawGamesList"});
     row("the save record", FileOperation::Delete,
@@ -413,9 +396,9 @@ void TestGameOperations::uninstallGameWithoutWad()
 
 void TestGameOperations::uninstallScriptedMap_data()
 {
-    QTest::addColumn<bool>("otherModelsInstalled");
-    QTest::newRow("the last scripted map with models") << false;
-    QTest::newRow("other scripted maps keep their models") << true;
+    const DataTable<bool> row("otherModelsInstalled");
+    row("the last scripted map with models", false);
+    row("other scripted maps keep their models", true);
 }
 
 void TestGameOperations::uninstallScriptedMap()
@@ -577,13 +560,13 @@ void TestGameOperations::renameOntoExistingName()
 
 void TestGameOperations::renameRefusedNames_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("dot dot") << "..";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("climbing") << "../Escaped";
-    QTest::newRow("slash") << "Sub/Game";
-    QTest::newRow("backslash") << "..\\Escaped";
-    QTest::newRow("blanks only") << "   ";
+    const DataTable<QString> row("name");
+    row("dot dot", "..");
+    row("dot", ".");
+    row("climbing", "../Escaped");
+    row("slash", "Sub/Game");
+    row("backslash", "..\\Escaped");
+    row("blanks only", "   ");
 }
 
 void TestGameOperations::renameRefusedNames()
@@ -601,11 +584,10 @@ void TestGameOperations::renameRefusedNames()
 
 void TestGameOperations::renameNotDone_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("cancelled");
-    QTest::newRow("cancelled") << "Keep" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("the same name") << "Castle" << false;
+    const DataTable<QString, bool> row("text", "cancelled");
+    row("cancelled", "Keep", true);
+    row("empty", "", false);
+    row("the same name", "Castle", false);
 }
 
 void TestGameOperations::renameNotDone()
@@ -664,18 +646,13 @@ void TestGameOperations::convertToManualLoading()
 
 void TestGameOperations::convertToManualLoadingFailures_data()
 {
-    QTest::addColumn<FileOperation>("operation");
-    QTest::addColumn<QString>("failing");
-    QTest::addColumn<ErrorNumber>("error");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("moved");
-    QTest::newRow("a file in use")
-        << FileOperation::Delete << "Z3DGames/Castle/Pwads/readme.txt"
-        << ErrorNumber::PermissionDenied << "Access denied: File or folder may be in use     "
-        << QStringList{"Z3DGames/Castle/Gwads/castle.wad"};
-    QTest::newRow("the folder cannot be made")
-        << FileOperation::CreateFolder << "Z3DGames/Castle/Gwads"
-        << ErrorNumber::PathFileAccessError << "ERROR: Unknown error     " << QStringList{};
+    const DataTable<FileOperation, QString, ErrorNumber, QString, QStringList> row(
+        "operation", "failing", "error", "text", "moved");
+    row("a file in use", FileOperation::Delete, "Z3DGames/Castle/Pwads/readme.txt",
+        ErrorNumber::PermissionDenied, "Access denied: File or folder may be in use     ",
+        QStringList{"Z3DGames/Castle/Gwads/castle.wad"});
+    row("the folder cannot be made", FileOperation::CreateFolder, "Z3DGames/Castle/Gwads",
+        ErrorNumber::PathFileAccessError, "ERROR: Unknown error     ", QStringList{});
 }
 
 void TestGameOperations::convertToManualLoadingFailures()
@@ -702,14 +679,7 @@ void TestGameOperations::convertToManualLoadingFailures()
 
 void TestGameOperations::fourthEntryQuestion_data()
 {
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("converted");
-    const auto row = [](const char* name, const QStringList& files, int answer, bool asked,
-                        bool converted) {
-        QTest::newRow(name) << files << answer << asked << converted;
-    };
+    const DataTable<QStringList, int, bool, bool> row("files", "answer", "asked", "converted");
     row("three wads", QStringList{"a.wad", "b.wad", "c.wad"}, int(MsgNo), false, true);
     row("three wads then a text", QStringList{"a.wad", "b.wad", "c.wad", "readme.txt"}, int(MsgNo),
         false, true);

@@ -6,6 +6,7 @@
 #include "core/platform/FaultInjector.h"
 
 #include "support/CurrentFolder.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 
 using namespace z3d;
 using z3d::test::CurrentFolder;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -64,33 +66,21 @@ private slots:
 
     void recordName_data()
     {
-        QTest::addColumn<GameKind>("kind");
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("shareware Doom") << GameKind::IwadGame << "Shareware Doom"
-                                        << "shareware doom";
-        QTest::newRow("shareware Doom shown in capitals") << GameKind::IwadGame << "SHAREWARE DOOM"
-                                                          << "shareware doom";
-        QTest::newRow("Ultimate Doom") << GameKind::IwadGame << "Doom/Ultimate Doom"
-                                       << "doom";
-        QTest::newRow("Doom II") << GameKind::IwadGame << "DOOM II"
-                                 << "doom2";
-        QTest::newRow("TNT") << GameKind::IwadGame << "TNT - Final Doom"
-                             << "tnt";
-        QTest::newRow("Plutonia") << GameKind::IwadGame << "The Plutonia Experiment"
-                                  << "plutonia";
-        QTest::newRow("installed game") << GameKind::PwadGame << "My.Game"
-                                        << "my.game";
-        QTest::newRow("accents") << GameKind::ZipArchive << QString::fromUtf8("Château")
-                                 << QString::fromUtf8("château");
-        QTest::newRow("a slash climbs out") << GameKind::PwadGame << "../evil"
-                                            << "";
-        QTest::newRow("a backslash climbs out") << GameKind::PwadGame << "a\\b"
-                                                << "";
-        QTest::newRow("dot dot") << GameKind::UserDirectory << ".."
-                                 << "";
-        QTest::newRow("empty") << GameKind::PwadGame << ""
-                               << "";
+        const DataTable<GameKind, QString, QString> row("kind", "game", "name");
+        row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "shareware doom");
+        row("shareware Doom shown in capitals", GameKind::IwadGame, "SHAREWARE DOOM",
+            "shareware doom");
+        row("Ultimate Doom", GameKind::IwadGame, "Doom/Ultimate Doom", "doom");
+        row("Doom II", GameKind::IwadGame, "DOOM II", "doom2");
+        row("TNT", GameKind::IwadGame, "TNT - Final Doom", "tnt");
+        row("Plutonia", GameKind::IwadGame, "The Plutonia Experiment", "plutonia");
+        row("installed game", GameKind::PwadGame, "My.Game", "my.game");
+        row("accents", GameKind::ZipArchive, QString::fromUtf8("Château"),
+            QString::fromUtf8("château"));
+        row("a slash climbs out", GameKind::PwadGame, "../evil", "");
+        row("a backslash climbs out", GameKind::PwadGame, "a\\b", "");
+        row("dot dot", GameKind::UserDirectory, "..", "");
+        row("empty", GameKind::PwadGame, "", "");
     }
 
     void recordName()
@@ -103,11 +93,7 @@ private slots:
 
     void lastMapRecordPath_data()
     {
-        QTest::addColumn<GameKind>("kind");
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("path");
-        const auto row = [](const char* name, GameKind kind, const QString& game,
-                            const QString& path) { QTest::newRow(name) << kind << game << path; };
+        const DataTable<GameKind, QString, QString> row("kind", "game", "path");
         row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "Iwads/shareware doom.z3dm");
         row("Doom II", GameKind::IwadGame, "Doom II", "Iwads/doom2.z3dm");
         row("installed game", GameKind::PwadGame, "Castle", "Pwads/castle.z3dm");
@@ -145,13 +131,7 @@ private slots:
 
     void restoreLastMap_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("restored");
-        const auto row = [](const char* name, const QString& file, const QByteArray& content,
-                            const QString& restored) {
-            QTest::newRow(name) << file << content << restored;
-        };
+        const DataTable<QString, QByteArray, QString> row("file", "content", "restored");
         row("as written", "Iwads/doom2.z3dm", QByteArray("MAP07\r\n"), "MAP07");
         row("record and value of another case", "IWADS/Doom2.Z3DM", QByteArray("map07\r\n"),
             "MAP07");
@@ -197,14 +177,8 @@ private slots:
 
     void userDirectoryRecords_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("map");
-        QTest::addColumn<QByteArray>("after");
-        const auto row = [](const char* name, const QByteArray& before, const QString& file,
-                            const QString& map, const QByteArray& after) {
-            QTest::newRow(name) << before << file << map << after;
-        };
+        const DataTable<QByteArray, QString, QString, QByteArray> row("before", "file", "map",
+                                                                      "after");
         row("first record", QByteArray(), "a.wad", "MAP01", QByteArray("a.wad MAP01\r\n"));
         row("another wad is appended", QByteArray("a.wad MAP01\r\n"), "b.wad", "E1M1",
             QByteArray("a.wad MAP01\r\nb.wad E1M1\r\n"));
@@ -270,12 +244,8 @@ private slots:
 
     void userDirectoryMap_data()
     {
-        QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("map");
+        const DataTable<QByteArray, QString, QString> row("record", "file", "map");
         const QByteArray record("a.wad MAP01\r\nb.wad E2M2\r\na.wad   MAP03  \r\nc.wad\r\n");
-        const auto row = [](const char* name, const QByteArray& record, const QString& file,
-                            const QString& map) { QTest::newRow(name) << record << file << map; };
         row("last line wins, trimmed", record, "a.wad", "MAP03");
         row("file of another case", record, "B.WAD", "E2M2");
         row("line without a map", record, "c.wad", "");
@@ -297,14 +267,8 @@ private slots:
 
     void saveRecordPath_data()
     {
-        QTest::addColumn<GameKind>("kind");
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("mainFile");
-        QTest::addColumn<QString>("path");
-        const auto row = [](const char* name, GameKind kind, const QString& game,
-                            const QString& mainFile, const QString& path) {
-            QTest::newRow(name) << kind << game << mainFile << path;
-        };
+        const DataTable<GameKind, QString, QString, QString> row("kind", "game", "mainFile",
+                                                                 "path");
         row("Doom II", GameKind::IwadGame, "Doom II", "", "Save/doom2.z3ds");
         row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "", "Save/shareware doom.z3ds");
         row("installed game", GameKind::PwadGame, "Castle", "", "Save/castle.z3ds");
@@ -360,12 +324,11 @@ private slots:
 
     void saveRecordValue_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("slot");
-        QTest::newRow("as written") << QByteArray("3\r\n") << "3";
-        QTest::newRow("blanks around") << QByteArray(" 3 \r\n") << "3";
-        QTest::newRow("empty") << QByteArray() << "";
-        QTest::newRow("blank line") << QByteArray("  \r\n") << "";
+        const DataTable<QByteArray, QString> row("content", "slot");
+        row("as written", QByteArray("3\r\n"), "3");
+        row("blanks around", QByteArray(" 3 \r\n"), "3");
+        row("empty", QByteArray(), "");
+        row("blank line", QByteArray("  \r\n"), "");
     }
 
     void saveRecordValue()

@@ -5,6 +5,7 @@
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/RecordingDialogs.h"
 
 #include <QCryptographicHash>
@@ -19,6 +20,7 @@
 #include <list>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::RecordingDialogs;
 
 namespace {
@@ -157,45 +159,27 @@ void TestZipExtraction::init()
 
 void TestZipExtraction::flatMemberName_data()
 {
-    QTest::addColumn<QString>("member");
-    QTest::addColumn<QString>("written"); // "" skipped
+    const DataTable<QString, QString> row("member",
+                                          "written"); // "" skipped
 
-    QTest::newRow("plain") << "castle.wad"
-                           << "castle.wad";
-    QTest::newRow("nested") << "castle/maps/castle.wad"
-                            << "castle.wad";
-    QTest::newRow("backslashes") << "castle\\maps\\e1.deh"
-                                 << "e1.deh";
-    QTest::newRow("blanks and letters") << "dir/Mé map 2.wad"
-                                        << "Mé map 2.wad";
-    QTest::newRow("parent then name") << "../evil.wad"
-                                      << "evil.wad";
-    QTest::newRow("climbing then name") << "a/../../x"
-                                        << "x";
-    QTest::newRow("folder entry") << "castle/maps/"
-                                  << "";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("dot") << "."
-                         << "";
-    QTest::newRow("dot dot") << ".."
-                             << "";
-    QTest::newRow("ends in dot dot") << "a/.."
-                                     << "";
-    QTest::newRow("dots only") << "a/..."
-                               << "";
-    QTest::newRow("dots and blanks") << ". ."
-                                     << "";
-    QTest::newRow("absolute") << "/abs.wad"
-                              << "";
-    QTest::newRow("absolute, backslash") << "\\abs.wad"
-                                         << "";
-    QTest::newRow("drive") << "C:\\games\\abs.wad"
-                           << "";
-    QTest::newRow("drive relative") << "c:abs.wad"
-                                    << "";
-    QTest::newRow("hidden file") << ".hidden"
-                                 << ".hidden";
+    row("plain", "castle.wad", "castle.wad");
+    row("nested", "castle/maps/castle.wad", "castle.wad");
+    row("backslashes", "castle\\maps\\e1.deh", "e1.deh");
+    row("blanks and letters", "dir/Mé map 2.wad", "Mé map 2.wad");
+    row("parent then name", "../evil.wad", "evil.wad");
+    row("climbing then name", "a/../../x", "x");
+    row("folder entry", "castle/maps/", "");
+    row("empty", "", "");
+    row("dot", ".", "");
+    row("dot dot", "..", "");
+    row("ends in dot dot", "a/..", "");
+    row("dots only", "a/...", "");
+    row("dots and blanks", ". .", "");
+    row("absolute", "/abs.wad", "");
+    row("absolute, backslash", "\\abs.wad", "");
+    row("drive", "C:\\games\\abs.wad", "");
+    row("drive relative", "c:abs.wad", "");
+    row("hidden file", ".hidden", ".hidden");
 }
 
 void TestZipExtraction::flatMemberName()
@@ -316,9 +300,9 @@ void TestZipExtraction::missingFolderIsMade()
 
 void TestZipExtraction::passwordAnswered_data()
 {
-    QTest::addColumn<int>("method");
-    QTest::newRow("AES-256") << int(ZIP_EM_AES_256);
-    QTest::newRow("traditional") << int(ZIP_EM_TRAD_PKWARE);
+    const DataTable<int> row("method");
+    row("AES-256", int(ZIP_EM_AES_256));
+    row("traditional", int(ZIP_EM_TRAD_PKWARE));
 }
 
 void TestZipExtraction::passwordAnswered()
@@ -350,9 +334,9 @@ void TestZipExtraction::passwordAnswered()
 
 void TestZipExtraction::emptyAnswerSkipsForTheRun_data()
 {
-    QTest::addColumn<std::optional<QString>>("answer");
-    QTest::newRow("empty") << std::optional<QString>(QString());
-    QTest::newRow("cancelled") << std::optional<QString>();
+    const DataTable<std::optional<QString>> row("answer");
+    row("empty", std::optional<QString>(QString()));
+    row("cancelled", std::optional<QString>());
 }
 
 void TestZipExtraction::emptyAnswerSkipsForTheRun()
@@ -401,13 +385,12 @@ void TestZipExtraction::wrongPasswordAsksAgain()
 
 void TestZipExtraction::rejectedArchive_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("not a zip") << "text" << true;
-    QTest::newRow("not a zip, window hidden") << "text" << false;
-    QTest::newRow("truncated") << "truncated" << true;
-    QTest::newRow("empty file") << "empty" << true;
-    QTest::newRow("missing") << "missing" << true;
+    const DataTable<QString, bool> row("kind", "visible");
+    row("not a zip", "text", true);
+    row("not a zip, window hidden", "text", false);
+    row("truncated", "truncated", true);
+    row("empty file", "empty", true);
+    row("missing", "missing", true);
 }
 
 void TestZipExtraction::rejectedArchive()

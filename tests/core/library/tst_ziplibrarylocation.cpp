@@ -3,12 +3,14 @@
 
 #include "core/library/ZipLibraryLocation.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 
@@ -37,18 +39,16 @@ private slots:
 
 void TestZipLibraryLocation::instruction_data()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<bool>("locationShown");
+    const DataTable<int, QString, bool> row("length", "prefix", "locationShown");
 
-    QTest::newRow("30") << 30 << "Current Location: " << true;
-    QTest::newRow("31") << 31 << "Location: " << true;
-    QTest::newRow("40") << 40 << "Location: " << true;
-    QTest::newRow("41") << 41 << "" << true;
-    QTest::newRow("45") << 45 << "" << true;
-    QTest::newRow("49") << 49 << "" << true;
-    QTest::newRow("50") << 50 << "" << false;
-    QTest::newRow("120") << 120 << "" << false;
+    row("30", 30, "Current Location: ", true);
+    row("31", 31, "Location: ", true);
+    row("40", 40, "Location: ", true);
+    row("41", 41, "", true);
+    row("45", 45, "", true);
+    row("49", 49, "", true);
+    row("50", 50, "", false);
+    row("120", 120, "", false);
 }
 
 void TestZipLibraryLocation::instruction()
@@ -63,15 +63,12 @@ void TestZipLibraryLocation::instruction()
 
 void TestZipLibraryLocation::choose_data()
 {
-    QTest::addColumn<QString>("current"); // relative to the root; "" for the default
-    QTest::addColumn<bool>("currentExists");
-    QTest::addColumn<QString>("answer"); // relative to the root; "-" cancels
-    QTest::addColumn<QString>("expected");
+    const DataTable<QString, bool, QString, QString> row(
+        "current", // relative to the root; "" for the default
+        "currentExists",
+        "answer", // relative to the root; "-" cancels
+        "expected");
 
-    const auto row = [](const char* name, const QString& current, bool currentExists,
-                        const QString& answer, const QString& expected) {
-        QTest::newRow(name) << current << currentExists << answer << expected;
-    };
     row("new folder", "", true, "Games/Zips", "Games/Zips");
     row("trailing separator dropped", "", true, "Games/Zips/", "Games/Zips");
     row("other case found on disk", "", true, "games/ZIPS", "Games/Zips");

@@ -4,6 +4,7 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <memory>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -135,10 +137,9 @@ void TestFileCopy::copyFile()
 
 void TestFileCopy::copyFileInjectedFaults_data()
 {
-    QTest::addColumn<FileOperation>("operation");
-    QTest::addColumn<QString>("failing");
-    QTest::newRow("reading the source") << FileOperation::Read << "src/a.wad";
-    QTest::newRow("writing the target") << FileOperation::Write << "dst/old.wad";
+    const DataTable<FileOperation, QString> row("operation", "failing");
+    row("reading the source", FileOperation::Read, "src/a.wad");
+    row("writing the target", FileOperation::Write, "dst/old.wad");
 }
 
 void TestFileCopy::copyFileInjectedFaults()
@@ -169,16 +170,13 @@ void TestFileCopy::copyFileLargerThanOnePiece()
 
 void TestFileCopy::writeFile_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("injected");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("new file") << "dst/new.txt" << false << 0 << "dst/new.txt" << kNew;
-    QTest::newRow("replaces another case") << "DST/Old.Wad" << false << 0 << "dst/old.wad" << kNew;
-    QTest::newRow("injected failure") << "dst/old.wad" << true << 55 << "dst/old.wad" << kOld;
-    QTest::newRow("a folder") << "dst/folder.wad" << false << 75 << "dst/old.wad" << kOld;
-    QTest::newRow("missing folder") << "gone/new.txt" << false << 76 << "dst/old.wad" << kOld;
+    const DataTable<QString, bool, int, QString, QByteArray> row("path", "injected", "error",
+                                                                 "written", "content");
+    row("new file", "dst/new.txt", false, 0, "dst/new.txt", kNew);
+    row("replaces another case", "DST/Old.Wad", false, 0, "dst/old.wad", kNew);
+    row("injected failure", "dst/old.wad", true, 55, "dst/old.wad", kOld);
+    row("a folder", "dst/folder.wad", false, 75, "dst/old.wad", kOld);
+    row("missing folder", "gone/new.txt", false, 76, "dst/old.wad", kOld);
 }
 
 void TestFileCopy::writeFile()

@@ -3,6 +3,7 @@
 
 #include "core/platform/FileInUse.h"
 
+#include "support/DataTable.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::HeldOpen;
 using z3d::test::InstallTree;
 
@@ -20,9 +22,9 @@ class TestFileInUse : public QObject
 private slots:
     void heldByAnotherProcess_data()
     {
-        QTest::addColumn<QString>("redirection");
-        QTest::newRow("open for reading") << "<";
-        QTest::newRow("open for appending") << ">>";
+        const DataTable<QString> row("redirection");
+        row("open for reading", "<");
+        row("open for appending", ">>");
     }
 
     void heldByAnotherProcess()
@@ -61,12 +63,11 @@ private slots:
 
     void neverInUse_data()
     {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("empty");
-        QTest::newRow("missing file") << "Z3DGames/Castle/Gwads/Gone.wad" << false;
-        QTest::newRow("missing folder") << "Nowhere/Gone.wad" << false;
-        QTest::newRow("a folder") << "Z3DGames" << false;
-        QTest::newRow("no path") << "" << true;
+        const DataTable<QString, bool> row("relative", "empty");
+        row("missing file", "Z3DGames/Castle/Gwads/Gone.wad", false);
+        row("missing folder", "Nowhere/Gone.wad", false);
+        row("a folder", "Z3DGames", false);
+        row("no path", "", true);
     }
 
     void neverInUse()

@@ -3,6 +3,7 @@
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 class TestFileSystem : public QObject
@@ -48,11 +50,7 @@ private slots:
 
 void TestFileSystem::resolve_data()
 {
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QString>("found");
-    const auto row = [](const char* name, const QString& asked, const QString& found) {
-        QTest::newRow(name) << asked << found;
-    };
+    const DataTable<QString, QString> row("asked", "found");
     row("exact", "Z3DLaunch/Data", "Z3DLaunch/Data");
     row("all lower", "z3dlaunch/data", "Z3DLaunch/Data");
     row("backslashes", "\\Z3DLAUNCH\\DATA\\", "Z3DLaunch/Data/");
@@ -89,13 +87,7 @@ void TestFileSystem::resolvePrefersExactSpelling()
 
 void TestFileSystem::join_data()
 {
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<QString>("joined");
-    const auto row = [](const char* name, const QString& base, const QString& relative,
-                        const QString& joined) {
-        QTest::newRow(name) << base << relative << joined;
-    };
+    const DataTable<QString, QString, QString> row("base", "relative", "joined");
     row("folder", "/opt/z", "\\Z3DLaunch\\Data\\", "/opt/z/Z3DLaunch/Data/");
     row("base with slash", "/opt/z/", "\\Md2\\", "/opt/z/Md2/");
     row("double separator", "/opt/z/Z3DLaunch/Data/", "\\pwad.z3d",
@@ -115,11 +107,7 @@ void TestFileSystem::join()
 
 void TestFileSystem::pathParts_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("parent");
-    const auto row = [](const char* name, const QString& path, const QString& last,
-                        const QString& parent) { QTest::newRow(name) << path << last << parent; };
+    const DataTable<QString, QString, QString> row("path", "last", "parent");
     row("plain", "/a/b/Textures", "Textures", "/a/b");
     row("trailing", "/a/b/textures/", "textures", "/a/b");
     row("backslashes", "C:\\x\\Textures", "Textures", "C:/x");
@@ -315,11 +303,7 @@ void TestFileSystem::deleteMatching()
 
 void TestFileSystem::wildcard_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<bool>("matches");
-    const auto row = [](const char* rowName, const QString& name, const QString& pattern,
-                        bool matches) { QTest::newRow(rowName) << name << pattern << matches; };
+    const DataTable<QString, QString, bool> row("name", "pattern", "matches");
     row("ext", "castle.z3dm", "*.z3dm", true);
     row("ext case", "CASTLE.Z3DM", "*.z3dm", true);
     row("other ext", "castle.z3dms", "*.z3dm", false);
@@ -354,11 +338,10 @@ void TestFileSystem::writeProbe()
 
 void TestFileSystem::writeProbeRefused_data()
 {
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<int>("error");
-    QTest::newRow("create denied") << int(FileOperation::CreateFolder) << 70;
-    QTest::newRow("create access") << int(FileOperation::CreateFolder) << 75;
-    QTest::newRow("delete denied") << int(FileOperation::DeleteFolder) << 70;
+    const DataTable<int, int> row("operation", "error");
+    row("create denied", int(FileOperation::CreateFolder), 70);
+    row("create access", int(FileOperation::CreateFolder), 75);
+    row("delete denied", int(FileOperation::DeleteFolder), 70);
 }
 
 void TestFileSystem::writeProbeRefused()

@@ -1,12 +1,14 @@
 #include "core/platform/CommandLine.h"
 #include "core/platform/ProgramStarter.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 namespace {
@@ -60,38 +62,34 @@ private slots:
 
 void TestProcesses::split_data()
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<QStringList>("argv");
-    QTest::newRow("quoted argument") << R"(p "abc" d e)" << QStringList{"p", "abc", "d", "e"};
-    QTest::newRow("backslashes without quote")
-        << R"(p a\\\b d"e f"g h)" << QStringList{"p", R"(a\\\b)", "de fg", "h"};
-    QTest::newRow("odd backslashes before quote")
-        << R"(p a\\\"b c d)" << QStringList{"p", R"(a\"b)", "c", "d"};
-    QTest::newRow("even backslashes before quote")
-        << R"(p a\\\\"b c" d e)" << QStringList{"p", R"(a\\b c)", "d", "e"};
-    QTest::newRow("doubled quote ends the quoted part")
-        << R"(p a"b"" c d)" << QStringList{"p", R"(ab")", "c", "d"};
-    QTest::newRow("doubled quote inside") << R"(p "a""b")" << QStringList{"p", R"(a"b)"};
-    QTest::newRow("tripled quotes") << R"(p """a""")" << QStringList{"p", R"("a")"};
-    QTest::newRow("escaped quote alone") << R"(p \")" << QStringList{"p", "\""};
-    QTest::newRow("trailing backslashes") << R"(p a\\)" << QStringList{"p", R"(a\\)"};
-    QTest::newRow("empty arguments") << R"(p "" "")" << QStringList{"p", "", ""};
-    QTest::newRow("blanks and tabs") << "p   a \t b  " << QStringList{"p", "a", "b"};
-    QTest::newRow("quoted program")
-        << R"("C:\Program Files\Zorn3D\bin\Z3Dlauncher.exe" /RESTART)"
-        << QStringList{R"(C:\Program Files\Zorn3D\bin\Z3Dlauncher.exe)", "/RESTART"};
-    QTest::newRow("quoted program runs into argument")
-        << R"("C:\a b\x.exe"arg)" << QStringList{R"(C:\a b\x.exe)", "arg"};
-    QTest::newRow("program part takes no escapes")
-        << R"(C:\dir\"x y".exe arg)" << QStringList{R"(C:\dir\"x)", "y.exe arg"};
-    QTest::newRow("program part ends at blank") << R"(C:\a\"b)" << QStringList{R"(C:\a\"b)"};
-    QTest::newRow("engine command line")
-        << R"(Bin\Zorn3D -iwad "C:\Iwads\DOOM2.WAD" -file "My Maps\a b.wad" -sk 3)"
-        << QStringList{
-               R"(Bin\Zorn3D)", "-iwad", R"(C:\Iwads\DOOM2.WAD)", "-file", R"(My Maps\a b.wad)",
-               "-sk",           "3"};
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("blank") << "   " << QStringList{};
+    const DataTable<QString, QStringList> row("commandLine", "argv");
+    row("quoted argument", R"(p "abc" d e)", QStringList{"p", "abc", "d", "e"});
+    row("backslashes without quote", R"(p a\\\b d"e f"g h)",
+        QStringList{"p", R"(a\\\b)", "de fg", "h"});
+    row("odd backslashes before quote", R"(p a\\\"b c d)", QStringList{"p", R"(a\"b)", "c", "d"});
+    row("even backslashes before quote", R"(p a\\\\"b c" d e)",
+        QStringList{"p", R"(a\\b c)", "d", "e"});
+    row("doubled quote ends the quoted part", R"(p a"b"" c d)",
+        QStringList{"p", R"(ab")", "c", "d"});
+    row("doubled quote inside", R"(p "a""b")", QStringList{"p", R"(a"b)"});
+    row("tripled quotes", R"(p """a""")", QStringList{"p", R"("a")"});
+    row("escaped quote alone", R"(p \")", QStringList{"p", "\""});
+    row("trailing backslashes", R"(p a\\)", QStringList{"p", R"(a\\)"});
+    row("empty arguments", R"(p "" "")", QStringList{"p", "", ""});
+    row("blanks and tabs", "p   a \t b  ", QStringList{"p", "a", "b"});
+    row("quoted program", R"("C:\Program Files\Zorn3D\bin\Z3Dlauncher.exe" /RESTART)",
+        QStringList{R"(C:\Program Files\Zorn3D\bin\Z3Dlauncher.exe)", "/RESTART"});
+    row("quoted program runs into argument", R"("C:\a b\x.exe"arg)",
+        QStringList{R"(C:\a b\x.exe)", "arg"});
+    row("program part takes no escapes", R"(C:\dir\"x y".exe arg)",
+        QStringList{R"(C:\dir\"x)", "y.exe arg"});
+    row("program part ends at blank", R"(C:\a\"b)", QStringList{R"(C:\a\"b)"});
+    row("engine command line",
+        R"(Bin\Zorn3D -iwad "C:\Iwads\DOOM2.WAD" -file "My Maps\a b.wad" -sk 3)",
+        QStringList{R"(Bin\Zorn3D)", "-iwad", R"(C:\Iwads\DOOM2.WAD)", "-file",
+                    R"(My Maps\a b.wad)", "-sk", "3"});
+    row("empty", "", QStringList{});
+    row("blank", "   ", QStringList{});
 }
 
 void TestProcesses::split()
@@ -102,14 +100,14 @@ void TestProcesses::split()
 
 void TestProcesses::quoteRoundTrip_data()
 {
-    QTest::addColumn<QString>("argument");
-    QTest::newRow("plain") << "abc";
-    QTest::newRow("blank") << "a b";
-    QTest::newRow("empty") << "";
-    QTest::newRow("quote") << R"(say "hi")";
-    QTest::newRow("backslash before quote") << R"(a\"b)";
-    QTest::newRow("trailing backslash with blank") << R"(C:\a b\)";
-    QTest::newRow("only backslashes") << R"(\\)";
+    const DataTable<QString> row("argument");
+    row("plain", "abc");
+    row("blank", "a b");
+    row("empty", "");
+    row("quote", R"(say "hi")");
+    row("backslash before quote", R"(a\"b)");
+    row("trailing backslash with blank", R"(C:\a b\)");
+    row("only backslashes", R"(\\)");
 }
 
 void TestProcesses::quoteRoundTrip()
@@ -121,10 +119,10 @@ void TestProcesses::quoteRoundTrip()
 
 void TestProcesses::prefersNativeProgram_data()
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::newRow("relative without extension") << R"(Bin\Zorn3D -file x.wad)";
-    QTest::newRow("with extension") << R"(bin\zorn3d.exe -file x.wad)";
-    QTest::newRow("upper case") << R"(BIN\ZORN3D -file x.wad)";
+    const DataTable<QString> row("commandLine");
+    row("relative without extension", R"(Bin\Zorn3D -file x.wad)");
+    row("with extension", R"(bin\zorn3d.exe -file x.wad)");
+    row("upper case", R"(BIN\ZORN3D -file x.wad)");
 }
 
 void TestProcesses::prefersNativeProgram()

@@ -3,6 +3,8 @@
 #include "core/platform/NumberFormat.h"
 #include "core/platform/TextFile.h"
 
+#include "support/DataTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +13,7 @@
 #include <limits>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using Status = NumberReading::Status;
 
 Q_DECLARE_METATYPE(NumberReading::Status)
@@ -68,13 +71,12 @@ private slots:
 
 void TestTextFormats::formatNumber_data()
 {
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("two") << qint64(2) << " 2 ";
-    QTest::newRow("zero") << qint64(0) << " 0 ";
-    QTest::newRow("minus 120") << qint64(-120) << "-120 ";
-    QTest::newRow("32-bit") << qint64(2147483647) << " 2147483647 ";
-    QTest::newRow("minus one") << qint64(-1) << "-1 ";
+    const DataTable<qint64, QString> row("value", "text");
+    row("two", qint64(2), " 2 ");
+    row("zero", qint64(0), " 0 ");
+    row("minus 120", qint64(-120), "-120 ");
+    row("32-bit", qint64(2147483647), " 2147483647 ");
+    row("minus one", qint64(-1), "-1 ");
 }
 
 void TestTextFormats::formatNumber()
@@ -85,39 +87,37 @@ void TestTextFormats::formatNumber()
 
 void TestTextFormats::parse16_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<NumberReading::Status>("status");
-    QTest::addColumn<qint64>("value");
-    QTest::newRow("runtime format") << " 32 " << Status::Ok << qint64(32);
-    QTest::newRow("negative format") << "-120 " << Status::Ok << qint64(-120);
-    QTest::newRow("bare") << "5" << Status::Ok << qint64(5);
-    QTest::newRow("tabs") << "\t7\t" << Status::Ok << qint64(7);
-    QTest::newRow("plus") << "+9" << Status::Ok << qint64(9);
-    QTest::newRow("fraction down") << "0.9" << Status::Ok << qint64(0);
-    QTest::newRow("negative fraction floors") << "-0.5" << Status::Ok << qint64(-1);
-    QTest::newRow("negative whole fraction") << "-2.0" << Status::Ok << qint64(-2);
-    QTest::newRow("leading dot") << ".5" << Status::Ok << qint64(0);
-    QTest::newRow("trailing dot") << "3." << Status::Ok << qint64(3);
-    QTest::newRow("exponent") << "1e3" << Status::Ok << qint64(1000);
-    QTest::newRow("tiny exponent") << "5e-400" << Status::Ok << qint64(0);
-    QTest::newRow("leading zeros") << "0000000000000000000000042" << Status::Ok << qint64(42);
-    QTest::newRow("max") << "32767" << Status::Ok << qint64(32767);
-    QTest::newRow("min") << "-32768" << Status::Ok << qint64(-32768);
-    QTest::newRow("just above max fraction") << "32767.9" << Status::Ok << qint64(32767);
-    QTest::newRow("too large") << "32768" << Status::Overflow << qint64(0);
-    QTest::newRow("too small") << "-32769" << Status::Overflow << qint64(0);
-    QTest::newRow("below min by fraction") << "-32768.1" << Status::Overflow << qint64(0);
-    QTest::newRow("huge digits") << QString(400, u'9') << Status::Overflow << qint64(0);
-    QTest::newRow("huge exponent") << "1e400" << Status::Overflow << qint64(0);
-    QTest::newRow("letters") << "abc" << Status::NotANumber << qint64(0);
-    QTest::newRow("empty") << "" << Status::NotANumber << qint64(0);
-    QTest::newRow("blank") << "   " << Status::NotANumber << qint64(0);
-    QTest::newRow("digits then text") << "12abc" << Status::NotANumber << qint64(0);
-    QTest::newRow("inner blank") << "1 2" << Status::NotANumber << qint64(0);
-    QTest::newRow("sign alone") << "-" << Status::NotANumber << qint64(0);
-    QTest::newRow("dot alone") << "." << Status::NotANumber << qint64(0);
-    QTest::newRow("bad exponent") << "1e" << Status::NotANumber << qint64(0);
-    QTest::newRow("comma decimal") << "0,5" << Status::NotANumber << qint64(0);
+    const DataTable<QString, NumberReading::Status, qint64> row("line", "status", "value");
+    row("runtime format", " 32 ", Status::Ok, qint64(32));
+    row("negative format", "-120 ", Status::Ok, qint64(-120));
+    row("bare", "5", Status::Ok, qint64(5));
+    row("tabs", "\t7\t", Status::Ok, qint64(7));
+    row("plus", "+9", Status::Ok, qint64(9));
+    row("fraction down", "0.9", Status::Ok, qint64(0));
+    row("negative fraction floors", "-0.5", Status::Ok, qint64(-1));
+    row("negative whole fraction", "-2.0", Status::Ok, qint64(-2));
+    row("leading dot", ".5", Status::Ok, qint64(0));
+    row("trailing dot", "3.", Status::Ok, qint64(3));
+    row("exponent", "1e3", Status::Ok, qint64(1000));
+    row("tiny exponent", "5e-400", Status::Ok, qint64(0));
+    row("leading zeros", "0000000000000000000000042", Status::Ok, qint64(42));
+    row("max", "32767", Status::Ok, qint64(32767));
+    row("min", "-32768", Status::Ok, qint64(-32768));
+    row("just above max fraction", "32767.9", Status::Ok, qint64(32767));
+    row("too large", "32768", Status::Overflow, qint64(0));
+    row("too small", "-32769", Status::Overflow, qint64(0));
+    row("below min by fraction", "-32768.1", Status::Overflow, qint64(0));
+    row("huge digits", QString(400, u'9'), Status::Overflow, qint64(0));
+    row("huge exponent", "1e400", Status::Overflow, qint64(0));
+    row("letters", "abc", Status::NotANumber, qint64(0));
+    row("empty", "", Status::NotANumber, qint64(0));
+    row("blank", "   ", Status::NotANumber, qint64(0));
+    row("digits then text", "12abc", Status::NotANumber, qint64(0));
+    row("inner blank", "1 2", Status::NotANumber, qint64(0));
+    row("sign alone", "-", Status::NotANumber, qint64(0));
+    row("dot alone", ".", Status::NotANumber, qint64(0));
+    row("bad exponent", "1e", Status::NotANumber, qint64(0));
+    row("comma decimal", "0,5", Status::NotANumber, qint64(0));
 }
 
 void TestTextFormats::parse16()
@@ -133,18 +133,16 @@ void TestTextFormats::parse16()
 
 void TestTextFormats::parseFlag_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<bool>("on");
-    QTest::newRow("one") << " 1 " << true << true;
-    QTest::newRow("zero") << " 0 " << true << false;
-    QTest::newRow("minus one") << "-1 " << true << true;
-    QTest::newRow("five") << " 5 " << true << true;
-    QTest::newRow("nine tenths") << "0.9" << true << false;
-    QTest::newRow("large") << "100000" << true << true;
-    QTest::newRow("huge") << QString(100, u'7') << true << true;
-    QTest::newRow("text") << "yes" << false << false;
-    QTest::newRow("empty") << "" << false << false;
+    const DataTable<QString, bool, bool> row("line", "ok", "on");
+    row("one", " 1 ", true, true);
+    row("zero", " 0 ", true, false);
+    row("minus one", "-1 ", true, true);
+    row("five", " 5 ", true, true);
+    row("nine tenths", "0.9", true, false);
+    row("large", "100000", true, true);
+    row("huge", QString(100, u'7'), true, true);
+    row("text", "yes", false, false);
+    row("empty", "", false, false);
 }
 
 void TestTextFormats::parseFlag()
@@ -168,11 +166,7 @@ void TestTextFormats::parse32Range()
 
 void TestTextFormats::splitLines_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
-    const auto row = [](const char* name, const QByteArray& bytes, const QStringList& lines) {
-        QTest::newRow(name) << bytes << lines;
-    };
+    const DataTable<QByteArray, QStringList> row("bytes", "lines");
     row("crlf", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
     row("lf", QByteArray("a\nb\n"), QStringList{"a", "b"});
     row("cr", QByteArray("a\rb\r"), QStringList{"a", "b"});
@@ -324,22 +318,20 @@ void TestTextFormats::writeIntoMissingFolder()
 
 void TestTextFormats::splitItems_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("items");
-    QTest::newRow("one") << "C:\\Games" << QStringList{"C:\\Games"};
-    QTest::newRow("comma ends item") << "C:\\a,b" << QStringList{"C:\\a", "b"};
-    QTest::newRow("leading blanks skipped") << "  x,   y" << QStringList{"x", "y"};
-    QTest::newRow("trailing comma") << "a," << QStringList{"a", ""};
-    QTest::newRow("empty line") << "" << QStringList{""};
-    QTest::newRow("quoted comma") << "\"Save, the second\"" << QStringList{"Save, the second"};
-    QTest::newRow("quoted then more") << "\"a,b\",c" << QStringList{"a,b", "c"};
-    QTest::newRow("text after closing quote ignored") << "\"a\"junk,c" << QStringList{"a", "c"};
-    QTest::newRow("blank before quote") << "  \"q\"" << QStringList{"q"};
-    QTest::newRow("unterminated quote") << "\"abc, def" << QStringList{"abc, def"};
-    QTest::newRow("quote inside unquoted item") << "ab\"c" << QStringList{"ab\"c"};
-    QTest::newRow("empty quoted") << "\"\"" << QStringList{""};
-    QTest::newRow("checker header")
-        << "MAP01,MAP02,MAP03" << QStringList{"MAP01", "MAP02", "MAP03"};
+    const DataTable<QString, QStringList> row("line", "items");
+    row("one", "C:\\Games", QStringList{"C:\\Games"});
+    row("comma ends item", "C:\\a,b", QStringList{"C:\\a", "b"});
+    row("leading blanks skipped", "  x,   y", QStringList{"x", "y"});
+    row("trailing comma", "a,", QStringList{"a", ""});
+    row("empty line", "", QStringList{""});
+    row("quoted comma", "\"Save, the second\"", QStringList{"Save, the second"});
+    row("quoted then more", "\"a,b\",c", QStringList{"a,b", "c"});
+    row("text after closing quote ignored", "\"a\"junk,c", QStringList{"a", "c"});
+    row("blank before quote", "  \"q\"", QStringList{"q"});
+    row("unterminated quote", "\"abc, def", QStringList{"abc, def"});
+    row("quote inside unquoted item", "ab\"c", QStringList{"ab\"c"});
+    row("empty quoted", "\"\"", QStringList{""});
+    row("checker header", "MAP01,MAP02,MAP03", QStringList{"MAP01", "MAP02", "MAP03"});
 }
 
 void TestTextFormats::splitItems()

@@ -6,6 +6,7 @@
 #include "core/saves/SaveGameFolders.h"
 #include "core/saves/SaveGameOperations.h"
 
+#include "support/DataTable.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -14,6 +15,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
 
@@ -79,64 +81,33 @@ private slots:
 
 void TestSaveGames::saveFolder_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("name");     // IWAD path, main wad or game folder
-    QTest::addColumn<QString>("onDisk");   // folder created first ("" none)
-    QTest::addColumn<QString>("expected"); // relative to the root ("" no folder)
+    const DataTable<int, QString, QString, QString> row(
+        "kind",
+        "name",      // IWAD path, main wad or game folder
+        "onDisk",    // folder created first ("" none)
+        "expected"); // relative to the root ("" no folder)
 
     const int iwad = int(GameKind::IwadGame);
     const int zip = int(GameKind::ZipArchive);
-    QTest::newRow("shareware Doom") << iwad << "/w/DOOM1.WAD"
-                                    << ""
-                                    << "UserSG/doom1/savegame";
-    QTest::newRow("Doom") << iwad << "/w/doom.wad"
-                          << ""
-                          << "UserSG/doom/savegame";
-    QTest::newRow("Doom II") << iwad << "/w/Doom2.wad"
-                             << ""
-                             << "UserSG/doom2/savegame";
-    QTest::newRow("TNT") << iwad << "/w/tnt.wad"
-                         << ""
-                         << "UserSG/tnt/savegame";
-    QTest::newRow("Plutonia") << iwad << "/w/plutonia.wad"
-                              << ""
-                              << "UserSG/plutonia/savegame";
-    QTest::newRow("not an IWAD") << iwad << "/w/castle.wad"
-                                 << ""
-                                 << "";
-    QTest::newRow("zip") << zip << "/r/Z3DLaunch/Zips/Castle.wad"
-                         << ""
-                         << "UserSG/Castle/savegame";
-    QTest::newRow("zip, dotted name") << zip << "castle.v2.wad"
-                                      << ""
-                                      << "UserSG/castle.v2/savegame";
-    QTest::newRow("zip, existing other case") << zip << "castle.wad"
-                                              << "usersg/CASTLE/SaveGame"
-                                              << "usersg/CASTLE/SaveGame";
-    QTest::newRow("zip, name of dots") << zip << "...wad"
-                                       << ""
-                                       << "";
-    QTest::newRow("zip, no wad") << zip << ""
-                                 << ""
-                                 << "";
-    QTest::newRow("installed") << int(GameKind::PwadGame) << "Castle"
-                               << ""
-                               << "Z3DGames/Castle/savegame";
-    QTest::newRow("installed, shown upper case") << int(GameKind::PwadGame) << "CASTLE"
-                                                 << "Z3DGames/Castle/Savegame"
-                                                 << "Z3DGames/Castle/Savegame";
-    QTest::newRow("scripted map") << int(GameKind::ScriptedMap) << "Hell"
-                                  << ""
-                                  << "Z3DGames/Hell/savegame";
-    QTest::newRow("user directory") << int(GameKind::UserDirectory) << "My Maps"
-                                    << ""
-                                    << "Z3DGames/My Maps/savegame";
-    QTest::newRow("installed, parent") << int(GameKind::PwadGame) << ".."
-                                       << ""
-                                       << "";
-    QTest::newRow("nothing selected") << int(GameKind::None) << "Castle"
-                                      << ""
-                                      << "";
+    row("shareware Doom", iwad, "/w/DOOM1.WAD", "", "UserSG/doom1/savegame");
+    row("Doom", iwad, "/w/doom.wad", "", "UserSG/doom/savegame");
+    row("Doom II", iwad, "/w/Doom2.wad", "", "UserSG/doom2/savegame");
+    row("TNT", iwad, "/w/tnt.wad", "", "UserSG/tnt/savegame");
+    row("Plutonia", iwad, "/w/plutonia.wad", "", "UserSG/plutonia/savegame");
+    row("not an IWAD", iwad, "/w/castle.wad", "", "");
+    row("zip", zip, "/r/Z3DLaunch/Zips/Castle.wad", "", "UserSG/Castle/savegame");
+    row("zip, dotted name", zip, "castle.v2.wad", "", "UserSG/castle.v2/savegame");
+    row("zip, existing other case", zip, "castle.wad", "usersg/CASTLE/SaveGame",
+        "usersg/CASTLE/SaveGame");
+    row("zip, name of dots", zip, "...wad", "", "");
+    row("zip, no wad", zip, "", "", "");
+    row("installed", int(GameKind::PwadGame), "Castle", "", "Z3DGames/Castle/savegame");
+    row("installed, shown upper case", int(GameKind::PwadGame), "CASTLE",
+        "Z3DGames/Castle/Savegame", "Z3DGames/Castle/Savegame");
+    row("scripted map", int(GameKind::ScriptedMap), "Hell", "", "Z3DGames/Hell/savegame");
+    row("user directory", int(GameKind::UserDirectory), "My Maps", "", "Z3DGames/My Maps/savegame");
+    row("installed, parent", int(GameKind::PwadGame), "..", "", "");
+    row("nothing selected", int(GameKind::None), "Castle", "", "");
 }
 
 void TestSaveGames::saveFolder()
@@ -186,13 +157,11 @@ void TestSaveGames::saveFileOfEntry()
 
 void TestSaveGames::deleteSaveGame_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<bool>("deleted");
+    const DataTable<int, bool, bool> row("answer", "present", "deleted");
 
-    QTest::newRow("yes") << int(MsgYes) << true << true;
-    QTest::newRow("no") << int(MsgNo) << true << false;
-    QTest::newRow("yes, already gone") << int(MsgYes) << false << true;
+    row("yes", int(MsgYes), true, true);
+    row("no", int(MsgNo), true, false);
+    row("yes, already gone", int(MsgYes), false, true);
 }
 
 void TestSaveGames::deleteSaveGame()
@@ -235,15 +204,10 @@ void TestSaveGames::deleteSaveGameHeldOpenElsewhere()
 
 void TestSaveGames::deleteSaveGameFailure_data()
 {
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
+    const DataTable<int, QString, QString> row("error", "title", "text");
 
     const QString access = "Unable to delete the selected savegame from the list,       \r\n"
                            "    the file may be in use by another program.";
-    const auto row = [](const char* name, int error, const QString& title, const QString& text) {
-        QTest::newRow(name) << error << title << text;
-    };
     row("permission denied", 70, " Access error", access);
     row("in use", 55, " Access error", access);
     row("other", 75, " Delete error", " Unknown error deleting savegame   ");
@@ -299,14 +263,10 @@ void TestSaveGames::purgeDeletesEverySaveAndRecord()
 
 void TestSaveGames::purgeStopsAtFirstFailure_data()
 {
-    QTest::addColumn<QString>("failing"); // a file inside whose deletion fails
-    QTest::addColumn<QStringList>("gone");
-    QTest::addColumn<QStringList>("left");
+    const DataTable<QString, QStringList, QStringList> row(
+        "failing", // a file inside whose deletion fails
+        "gone", "left");
 
-    const auto row = [](const char* name, const QString& failing, const QStringList& gone,
-                        const QStringList& left) {
-        QTest::newRow(name) << failing << gone << left;
-    };
     row("second UserSG folder", "UserSG/doom2/savegame/Zorn3DSav1.z3dsg",
         QStringList{"UserSG/Castle"},
         QStringList{"UserSG/doom2", "Z3DGames/Castle/savegame", "Z3DLaunch/GameInfo/Save"});

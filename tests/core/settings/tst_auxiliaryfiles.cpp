@@ -4,6 +4,7 @@
 #include "core/settings/SettingsLoader.h"
 #include "core/settings/TexturePaths.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 Q_DECLARE_METATYPE(ControlChange)
@@ -115,13 +117,7 @@ void TestAuxiliaryFiles::blankLineIsNoValue()
 
 void TestAuxiliaryFiles::lastInstallFolder_data()
 {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char* name, const QStringList& folders, const QByteArray& file,
-                        const QString& expected) {
-        QTest::newRow(name) << folders << file << expected;
-    };
+    const DataTable<QStringList, QByteArray, QString> row("folders", "file", "expected");
     row("existing", QStringList{"Downloads"}, QByteArray("@/Downloads\r\n"), "@/Downloads");
     row("case differs", QStringList{"Downloads"}, QByteArray("@/DOWNLOADS\r\n"), "@/Downloads");
     row("gone", QStringList{}, QByteArray("@/Downloads\r\n"), "");
@@ -197,17 +193,9 @@ void TestAuxiliaryFiles::cleanupConfirmation()
 
 void TestAuxiliaryFiles::texturePathValid_data()
 {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QString>("texturePath");
-    QTest::addColumn<QString>("boxText");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("newPath");
-    QTest::addColumn<QString>("newBox"); // "-" when the box keeps its text
-    const auto row = [](const char* name, const QStringList& folders, const QString& texturePath,
-                        const QString& boxText, bool valid, const QString& newPath,
-                        const QString& newBox) {
-        QTest::newRow(name) << folders << texturePath << boxText << valid << newPath << newBox;
-    };
+    const DataTable<QStringList, QString, QString, bool, QString, QString> row(
+        "folders", "texturePath", "boxText", "valid", "newPath",
+        "newBox"); // "-" when the box keeps its text
     row("folder holding Textures", QStringList{"HiRes/Textures"}, "@/HiRes", "x", true, "@/HiRes",
         "-");
     row("path ending in lower-case textures", QStringList{"Pack/textures"}, "@/Pack/textures", "x",
@@ -247,14 +235,8 @@ void TestAuxiliaryFiles::texturePathValid()
 
 void TestAuxiliaryFiles::patchesAvailable_data()
 {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QString>("texturePath");
-    QTest::addColumn<bool>("available");
-    QTest::addColumn<QString>("setDir");
-    const auto row = [](const char* name, const QStringList& folders, const QString& texturePath,
-                        bool available, const QString& setDir) {
-        QTest::newRow(name) << folders << texturePath << available << setDir;
-    };
+    const DataTable<QStringList, QString, bool, QString> row("folders", "texturePath", "available",
+                                                             "setDir");
     row("installation patches", QStringList{"Data/Patches"}, "@/HiRes/Textures", true,
         "@/unchanged");
     row("beside Textures", QStringList{"HiRes/Textures", "HiRes/Patches"}, "@/HiRes/Textures", true,
@@ -360,18 +342,18 @@ void TestAuxiliaryFiles::pathBoxChanged()
 
 void TestAuxiliaryFiles::browserTitle_data()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("prefix"); // "!" for the sentence alone
-    QTest::newRow("short") << 5 << "Current Location: ";
-    QTest::newRow("30") << 30 << "Current Location: ";
-    QTest::newRow("31") << 31 << "Location: ";
-    QTest::newRow("35") << 35 << "Location: ";
-    QTest::newRow("40") << 40 << "Location: ";
-    QTest::newRow("41") << 41 << "";
-    QTest::newRow("45") << 45 << "";
-    QTest::newRow("49") << 49 << "";
-    QTest::newRow("50") << 50 << "!";
-    QTest::newRow("long") << 200 << "!";
+    const DataTable<int, QString> row("length",
+                                      "prefix"); // "!" for the sentence alone
+    row("short", 5, "Current Location: ");
+    row("30", 30, "Current Location: ");
+    row("31", 31, "Location: ");
+    row("35", 35, "Location: ");
+    row("40", 40, "Location: ");
+    row("41", 41, "");
+    row("45", 45, "");
+    row("49", 49, "");
+    row("50", 50, "!");
+    row("long", 200, "!");
 }
 
 void TestAuxiliaryFiles::browserTitle()

@@ -3,6 +3,8 @@
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsTable.h"
 
+#include "support/DataTable.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include <memory>
 
 using namespace z3d;
+using z3d::test::DataTable;
 
 Q_DECLARE_METATYPE(SettingsReadOutcome)
 Q_DECLARE_METATYPE(SettingsVersion)
@@ -248,14 +251,11 @@ void TestSettingsFile::wineModeWrites84Lines()
 
 void TestSettingsFile::centredPosition_data()
 {
-    QTest::addColumn<int>("screenWidth");
-    QTest::addColumn<int>("screenHeight");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::newRow("1024x768") << 15360 << 11520 << 2830 << 1905;
-    QTest::newRow("1920x1080") << 28800 << 16200 << 9550 << 4245;
-    QTest::newRow("half rounds up") << 15375 << 11535 << 2838 << 1913;
-    QTest::newRow("screen smaller than window") << 9000 << 7000 << -350 << -355;
+    const DataTable<int, int, int, int> row("screenWidth", "screenHeight", "left", "top");
+    row("1024x768", 15360, 11520, 2830, 1905);
+    row("1920x1080", 28800, 16200, 9550, 4245);
+    row("half rounds up", 15375, 11535, 2838, 1913);
+    row("screen smaller than window", 9000, 7000, -350, -355);
 }
 
 void TestSettingsFile::centredPosition()
@@ -282,52 +282,39 @@ void TestSettingsFile::displayRules()
 
 void TestSettingsFile::readEdgeCases_data()
 {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<SettingsReadOutcome>("outcome");
+    const DataTable<QByteArray, QString, int, SettingsReadOutcome> row("file", "name", "value",
+                                                                       "outcome");
     using O = SettingsReadOutcome;
-    QTest::newRow("minus one reads as on")
-        << defaultFileWith({{7, "-1"}}) << "orrinAltWeapons" << 1 << O::Ok;
-    QTest::newRow("five reads as on") << defaultFileWith({{38, " 5 "}}) << "verbose" << 1 << O::Ok;
-    QTest::newRow("nine tenths reads as off")
-        << defaultFileWith({{6, "0.9"}}) << "hiResPatches" << 0 << O::Ok;
-    QTest::newRow("light 300 is read as stored")
-        << defaultFileWith({{28, " 300 "}}) << "lightValue" << 300 << O::Ok;
-    QTest::newRow("grenade timeout 9 becomes 7")
-        << defaultFileWith({{80, " 9 "}}) << "grenadeTimeout" << 7 << O::Ok;
-    QTest::newRow("grenade timeout -3 becomes 0")
-        << defaultFileWith({{80, "-3 "}}) << "grenadeTimeout" << 0 << O::Ok;
-    QTest::newRow("no monsters: line 52 wins (off)")
-        << defaultFileWith({{36, " 1 "}, {52, " 0 "}}) << "noMonsters" << 0 << O::Ok;
-    QTest::newRow("no monsters: line 52 wins (on)")
-        << defaultFileWith({{36, " 0 "}, {52, " 1 "}}) << "noMonsters" << 1 << O::Ok;
-    QTest::newRow("numbers without blanks")
-        << defaultFileWith({{5, "16"}}) << "soundChannels" << 16 << O::Ok;
-    QTest::newRow("32-bit tip number")
-        << defaultFileWith({{4, " 100000 "}}) << "tipNumber" << 100000 << O::Ok;
-    QTest::newRow("negative window left")
-        << defaultFileWith({{86, "-120 "}}) << "windowLeft" << -120 << O::Ok;
-    QTest::newRow("cut after line 40: line 40")
-        << defaultFileWith({{40, " 1 "}}, 40) << "skyboxStyle" << 1 << O::StoppedEarly;
-    QTest::newRow("cut after line 40: line 39")
-        << defaultFileWith({{39, " 0 "}, {40, " 1 "}}, 40) << "skyboxes" << 0 << O::StoppedEarly;
-    QTest::newRow("cut after line 40: default kept")
-        << defaultFileWith({{43, " 0 "}}, 40) << "hiResSoundPack" << 1 << O::StoppedEarly;
-    QTest::newRow("too large stops: earlier line kept")
-        << defaultFileWith({{3, " 7 "}, {5, " 40000 "}}) << "titlePictureIndex" << 7
-        << O::StoppedEarly;
-    QTest::newRow("too large stops: that line default")
-        << defaultFileWith({{5, " 40000 "}}) << "soundChannels" << 32 << O::StoppedEarly;
-    QTest::newRow("too large stops: later lines default")
-        << defaultFileWith({{5, " 40000 "}, {28, " 150 "}}) << "lightValue" << 200
-        << O::StoppedEarly;
-    QTest::newRow("abc on line 5") << defaultFileWith({{3, " 7 "}, {5, "abc"}})
-                                   << "titlePictureIndex" << 0 << O::ConversionError;
-    QTest::newRow("empty number line")
-        << defaultFileWith({{60, ""}}) << "afterLaunchOption" << 1 << O::ConversionError;
-    QTest::newRow("corpse fade 0")
-        << defaultFileWith({{78, " 0 "}}) << "corpseFadeSeconds" << 0 << O::Ok;
+    row("minus one reads as on", defaultFileWith({{7, "-1"}}), "orrinAltWeapons", 1, O::Ok);
+    row("five reads as on", defaultFileWith({{38, " 5 "}}), "verbose", 1, O::Ok);
+    row("nine tenths reads as off", defaultFileWith({{6, "0.9"}}), "hiResPatches", 0, O::Ok);
+    row("light 300 is read as stored", defaultFileWith({{28, " 300 "}}), "lightValue", 300, O::Ok);
+    row("grenade timeout 9 becomes 7", defaultFileWith({{80, " 9 "}}), "grenadeTimeout", 7, O::Ok);
+    row("grenade timeout -3 becomes 0", defaultFileWith({{80, "-3 "}}), "grenadeTimeout", 0, O::Ok);
+    row("no monsters: line 52 wins (off)", defaultFileWith({{36, " 1 "}, {52, " 0 "}}),
+        "noMonsters", 0, O::Ok);
+    row("no monsters: line 52 wins (on)", defaultFileWith({{36, " 0 "}, {52, " 1 "}}), "noMonsters",
+        1, O::Ok);
+    row("numbers without blanks", defaultFileWith({{5, "16"}}), "soundChannels", 16, O::Ok);
+    row("32-bit tip number", defaultFileWith({{4, " 100000 "}}), "tipNumber", 100000, O::Ok);
+    row("negative window left", defaultFileWith({{86, "-120 "}}), "windowLeft", -120, O::Ok);
+    row("cut after line 40: line 40", defaultFileWith({{40, " 1 "}}, 40), "skyboxStyle", 1,
+        O::StoppedEarly);
+    row("cut after line 40: line 39", defaultFileWith({{39, " 0 "}, {40, " 1 "}}, 40), "skyboxes",
+        0, O::StoppedEarly);
+    row("cut after line 40: default kept", defaultFileWith({{43, " 0 "}}, 40), "hiResSoundPack", 1,
+        O::StoppedEarly);
+    row("too large stops: earlier line kept", defaultFileWith({{3, " 7 "}, {5, " 40000 "}}),
+        "titlePictureIndex", 7, O::StoppedEarly);
+    row("too large stops: that line default", defaultFileWith({{5, " 40000 "}}), "soundChannels",
+        32, O::StoppedEarly);
+    row("too large stops: later lines default", defaultFileWith({{5, " 40000 "}, {28, " 150 "}}),
+        "lightValue", 200, O::StoppedEarly);
+    row("abc on line 5", defaultFileWith({{3, " 7 "}, {5, "abc"}}), "titlePictureIndex", 0,
+        O::ConversionError);
+    row("empty number line", defaultFileWith({{60, ""}}), "afterLaunchOption", 1,
+        O::ConversionError);
+    row("corpse fade 0", defaultFileWith({{78, " 0 "}}), "corpseFadeSeconds", 0, O::Ok);
 }
 
 void TestSettingsFile::readEdgeCases()
@@ -437,15 +424,9 @@ void TestSettingsFile::missingFileGivesDefaults()
 
 void TestSettingsFile::badFiles_data()
 {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<SettingsReadOutcome>("outcome");
-    QTest::addColumn<ErrorNumber>("error");
-    QTest::addColumn<int>("linesRead");
+    const DataTable<QByteArray, SettingsReadOutcome, ErrorNumber, int> row("file", "outcome",
+                                                                           "error", "linesRead");
     using O = SettingsReadOutcome;
-    const auto row = [](const char* name, const QByteArray& file, SettingsReadOutcome outcome,
-                        ErrorNumber error, int linesRead) {
-        QTest::newRow(name) << file << outcome << error << linesRead;
-    };
     row("empty", QByteArray(), O::StoppedEarly, ErrorNumber::InputPastEndOfFile, 0);
     row("binary", QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16), O::ConversionError,
         ErrorNumber::TypeMismatch, 1);
@@ -504,15 +485,9 @@ void TestSettingsFile::failedWriteKeepsOldFile()
 
 void TestSettingsFile::checkVersion_data()
 {
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<SettingsVersion>("version");
-    QTest::addColumn<ErrorNumber>("error");
+    const DataTable<bool, QByteArray, SettingsVersion, ErrorNumber> row("present", "file",
+                                                                        "version", "error");
     using V = SettingsVersion;
-    const auto row = [](const char* name, bool present, const QByteArray& file,
-                        SettingsVersion version, ErrorNumber error) {
-        QTest::newRow(name) << present << file << version << error;
-    };
     row("current", true, kDefaultFile, V::Current, ErrorNumber::None);
     row("capitals", true, QByteArray("V7.5\r\n"), V::Current, ErrorNumber::None);
     row("lf only", true, QByteArray("v7.5\n 2 \n"), V::Current, ErrorNumber::None);

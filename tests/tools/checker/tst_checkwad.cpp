@@ -1,6 +1,8 @@
 // Runs the real Z3DgFiles CHECKWAD against WAD files written byte for byte by the test and
 // against Debian's Freedoom files, and reads the output the way the launcher does.
 
+#include "support/DataTable.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,6 +10,8 @@
 #include <QtTest>
 
 #include <climits>
+
+using z3d::test::DataTable;
 
 namespace {
 
@@ -217,9 +221,7 @@ QStringList TestCheckWad::checkOutput(const QByteArray& output)
 
 void TestCheckWad::wadFiles_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<int>("exitCode");
+    const DataTable<QByteArray, QStringList, int> row("bytes", "expected", "exitCode");
 
     const QStringList none;
     QList<QByteArray> twelve;
@@ -229,44 +231,39 @@ void TestCheckWad::wadFiles_data()
         twelveNames.append(QString::fromLatin1(twelve.back()));
     }
 
-    QTest::newRow("no lumps") << wad({}) << none << 0;
-    QTest::newRow("lumps but no maps")
-        << wad({{"PLAYPAL", "abc"}, {"COLORMAP", "def"}}) << none << 0;
-    QTest::newRow("one binary map") << wad(maps({"MAP01"})) << QStringList{"MAP01"} << 0;
-    QTest::newRow("one episode map") << wad(maps({"E1M1"})) << QStringList{"E1M1"} << 0;
-    QTest::newRow("IWAD signature")
-        << wad(maps({"E2M3", "E2M4"}), "IWAD") << QStringList{"E2M3", "E2M4"} << 0;
-    QTest::newRow("twelve maps") << wad(maps(twelve)) << twelveNames << 0;
-    QTest::newRow("text maps") << wad(textMap("MAP07") + textMap("MAP08"))
-                               << QStringList{"MAP07", "MAP08"} << 0;
-    QTest::newRow("mixed in directory order")
-        << wad(binaryMap("MAP05") + textMap("E1M1") + binaryMap("E4M9") + binaryMap("MAP00"))
-        << QStringList{"MAP05", "E1M1", "E4M9", "MAP00"} << 0;
-    QTest::newRow("marker not followed by THINGS")
-        << wad(QList<Lump>{{"MAP01", {}}, {"LINEDEFS", "xx"}, {"THINGS", "xx"}, {"MAP02", {}}})
-        << none << 0;
-    QTest::newRow("marker followed by another marker")
-        << wad(QList<Lump>{{"MAP03", {}}} + binaryMap("MAP04")) << QStringList{"MAP04"} << 0;
-    QTest::newRow("marker as the last lump")
-        << wad(binaryMap("E1M1") + QList<Lump>{{"E1M2", {}}}) << QStringList{"E1M1"} << 0;
-    QTest::newRow("duplicate marker listed once")
-        << wad(maps({"MAP01", "MAP02", "MAP01", "MAP02", "MAP03"}))
-        << QStringList{"MAP01", "MAP02", "MAP03"} << 0;
-    QTest::newRow("lower-case names")
-        << wad(QList<Lump>{{"map09", {}}, {"things", "xx"}, {"e3m3", {}}, {"textmap", "x"}})
-        << QStringList{"MAP09", "E3M3"} << 0;
-    QTest::newRow("names that are not map names")
-        << wad(maps({"E10M1", "E1M10", "MAP1", "MAP001", "MAPAB", "EXM1", "E1M", "MAP01X", "F1M1",
-                     "E1N1"}))
-        << none << 0;
+    row("no lumps", wad({}), none, 0);
+    row("lumps but no maps", wad({{"PLAYPAL", "abc"}, {"COLORMAP", "def"}}), none, 0);
+    row("one binary map", wad(maps({"MAP01"})), QStringList{"MAP01"}, 0);
+    row("one episode map", wad(maps({"E1M1"})), QStringList{"E1M1"}, 0);
+    row("IWAD signature", wad(maps({"E2M3", "E2M4"}), "IWAD"), QStringList{"E2M3", "E2M4"}, 0);
+    row("twelve maps", wad(maps(twelve)), twelveNames, 0);
+    row("text maps", wad(textMap("MAP07") + textMap("MAP08")), QStringList{"MAP07", "MAP08"}, 0);
+    row("mixed in directory order",
+        wad(binaryMap("MAP05") + textMap("E1M1") + binaryMap("E4M9") + binaryMap("MAP00")),
+        QStringList{"MAP05", "E1M1", "E4M9", "MAP00"}, 0);
+    row("marker not followed by THINGS",
+        wad(QList<Lump>{{"MAP01", {}}, {"LINEDEFS", "xx"}, {"THINGS", "xx"}, {"MAP02", {}}}), none,
+        0);
+    row("marker followed by another marker", wad(QList<Lump>{{"MAP03", {}}} + binaryMap("MAP04")),
+        QStringList{"MAP04"}, 0);
+    row("marker as the last lump", wad(binaryMap("E1M1") + QList<Lump>{{"E1M2", {}}}),
+        QStringList{"E1M1"}, 0);
+    row("duplicate marker listed once", wad(maps({"MAP01", "MAP02", "MAP01", "MAP02", "MAP03"})),
+        QStringList{"MAP01", "MAP02", "MAP03"}, 0);
+    row("lower-case names",
+        wad(QList<Lump>{{"map09", {}}, {"things", "xx"}, {"e3m3", {}}, {"textmap", "x"}}),
+        QStringList{"MAP09", "E3M3"}, 0);
+    row("names that are not map names",
+        wad(maps({"E10M1", "E1M10", "MAP1", "MAP001", "MAPAB", "EXM1", "E1M", "MAP01X", "F1M1",
+                  "E1N1"})),
+        none, 0);
 
     // Markers pointing at offset 0, and two lumps sharing one data block, as real WADs have.
     QByteArray shared = "PWAD" + le32(4) + le32(12 + 8);
     shared += QByteArray(8, 't');
     shared += entry(0, 0, "MAP02") + entry(12, 8, "THINGS") + entry(0, 0, "MAP03") +
               entry(12, 8, "THINGS");
-    QTest::newRow("shared data and markers at zero")
-        << shared << QStringList{"MAP02", "MAP03"} << 0;
+    row("shared data and markers at zero", shared, QStringList{"MAP02", "MAP03"}, 0);
 
     // Damaged files: three header items, no map, exit status 1.
     const QByteArray good = wad(maps({"MAP01", "MAP02"}));
@@ -279,19 +276,18 @@ void TestCheckWad::wadFiles_data()
     const quint32 directory = qFromLittleEndian<quint32>(good.constData() + 8);
     const qint64 lumps = qFromLittleEndian<qint32>(good.constData() + 4);
 
-    QTest::newRow("empty file") << QByteArray() << none << 1;
-    QTest::newRow("short header") << QByteArray("PWAD\x02\0\0\0", 8) << none << 1;
-    QTest::newRow("unknown signature") << "JUNK" + good.mid(4) << none << 1;
-    QTest::newRow("lower-case signature") << "pwad" + good.mid(4) << none << 1;
-    QTest::newRow("count minus one") << withHeader(-1, directory) << none << 1;
-    QTest::newRow("count most negative") << withHeader(INT_MIN, directory) << none << 1;
-    QTest::newRow("count huge") << withHeader(INT_MAX, directory) << none << 1;
-    QTest::newRow("count one too many") << withHeader(lumps + 1, directory) << none << 1;
-    QTest::newRow("directory beyond the end")
-        << withHeader(lumps, quint32(good.size() + 100)) << none << 1;
-    QTest::newRow("directory offset near 4 GiB") << withHeader(lumps, 0xFFFFFFF0u) << none << 1;
-    QTest::newRow("directory overlapping the header") << withHeader(lumps, 4) << none << 1;
-    QTest::newRow("directory cut short") << good.left(good.size() - 5) << none << 1;
+    row("empty file", QByteArray(), none, 1);
+    row("short header", QByteArray("PWAD\x02\0\0\0", 8), none, 1);
+    row("unknown signature", "JUNK" + good.mid(4), none, 1);
+    row("lower-case signature", "pwad" + good.mid(4), none, 1);
+    row("count minus one", withHeader(-1, directory), none, 1);
+    row("count most negative", withHeader(INT_MIN, directory), none, 1);
+    row("count huge", withHeader(INT_MAX, directory), none, 1);
+    row("count one too many", withHeader(lumps + 1, directory), none, 1);
+    row("directory beyond the end", withHeader(lumps, quint32(good.size() + 100)), none, 1);
+    row("directory offset near 4 GiB", withHeader(lumps, 0xFFFFFFF0u), none, 1);
+    row("directory overlapping the header", withHeader(lumps, 4), none, 1);
+    row("directory cut short", good.left(good.size() - 5), none, 1);
 
     const auto withEntry = [&](int index, quint32 offset, quint32 size) {
         QByteArray bytes = good;
@@ -300,12 +296,12 @@ void TestCheckWad::wadFiles_data()
         qToLittleEndian(size, field + 4);
         return bytes;
     };
-    QTest::newRow("lump beyond the end") << withEntry(2, 12, quint32(good.size())) << none << 1;
-    QTest::newRow("lump offset wraps past 4 GiB") << withEntry(2, 0xFFFFFFF0u, 0x20u) << none << 1;
-    QTest::newRow("lump size near 4 GiB") << withEntry(2, 12, 0xFFFFFFFFu) << none << 1;
-    QTest::newRow("lump overlapping the header") << withEntry(2, 0, 16) << none << 1;
-    QTest::newRow("lump overlapping the directory") << withEntry(2, directory - 4, 8) << none << 1;
-    QTest::newRow("lump inside the directory") << withEntry(0, directory + 16, 16) << none << 1;
+    row("lump beyond the end", withEntry(2, 12, quint32(good.size())), none, 1);
+    row("lump offset wraps past 4 GiB", withEntry(2, 0xFFFFFFF0u, 0x20u), none, 1);
+    row("lump size near 4 GiB", withEntry(2, 12, 0xFFFFFFFFu), none, 1);
+    row("lump overlapping the header", withEntry(2, 0, 16), none, 1);
+    row("lump overlapping the directory", withEntry(2, directory - 4, 8), none, 1);
+    row("lump inside the directory", withEntry(0, directory + 16, 16), none, 1);
 
     // The directory first, then the data: the last lump may end at the file's last byte, and
     // not one byte later.
@@ -314,8 +310,8 @@ void TestCheckWad::wadFiles_data()
         bytes += entry(0, 0, "MAP01") + entry(12 + 2 * 16, thingsSize, "THINGS");
         return bytes + QByteArray(8, 't');
     };
-    QTest::newRow("lump ending at the last byte") << dataLast(8) << QStringList{"MAP01"} << 0;
-    QTest::newRow("lump ending one byte past the end") << dataLast(9) << none << 1;
+    row("lump ending at the last byte", dataLast(8), QStringList{"MAP01"}, 0);
+    row("lump ending one byte past the end", dataLast(9), none, 1);
 }
 
 void TestCheckWad::wadFiles()
@@ -396,8 +392,7 @@ void TestCheckWad::sparseFourGigabyteFile()
 
 void TestCheckWad::freedoom_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("expected");
+    const DataTable<QString, QStringList> row("path", "expected");
 
     QStringList episodes;
     for (int e = 1; e <= 4; ++e)
@@ -407,8 +402,8 @@ void TestCheckWad::freedoom_data()
     for (int m = 1; m <= 32; ++m)
         numbered.append(QStringLiteral("MAP%1").arg(m, 2, 10, QLatin1Char('0')));
 
-    QTest::newRow("freedoom1") << QStringLiteral("/usr/share/games/doom/freedoom1.wad") << episodes;
-    QTest::newRow("freedoom2") << QStringLiteral("/usr/share/games/doom/freedoom2.wad") << numbered;
+    row("freedoom1", QStringLiteral("/usr/share/games/doom/freedoom1.wad"), episodes);
+    row("freedoom2", QStringLiteral("/usr/share/games/doom/freedoom2.wad"), numbered);
 }
 
 void TestCheckWad::freedoom()
@@ -425,9 +420,9 @@ void TestCheckWad::freedoom()
 
 void TestCheckWad::commandWordIgnoresCase_data()
 {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("lower") << QStringLiteral("checkwad");
-    QTest::newRow("mixed") << QStringLiteral("CheckWad");
+    const DataTable<QString> row("command");
+    row("lower", QStringLiteral("checkwad"));
+    row("mixed", QStringLiteral("CheckWad"));
 }
 
 void TestCheckWad::commandWordIgnoresCase()
@@ -456,12 +451,12 @@ void TestCheckWad::missingOrUnusablePath()
 
 void TestCheckWad::usageErrors_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("nothing") << QStringList();
-    QTest::newRow("command only") << QStringList{"CHECKWAD"};
-    QTest::newRow("empty path") << QStringList{"CHECKWAD", ""};
-    QTest::newRow("unknown command") << QStringList{"LISTMAPS", "/tmp"};
-    QTest::newRow("extra argument") << QStringList{"CHECKWAD", "a.wad", "b.wad"};
+    const DataTable<QStringList> row("arguments");
+    row("nothing", QStringList());
+    row("command only", QStringList{"CHECKWAD"});
+    row("empty path", QStringList{"CHECKWAD", ""});
+    row("unknown command", QStringList{"LISTMAPS", "/tmp"});
+    row("extra argument", QStringList{"CHECKWAD", "a.wad", "b.wad"});
 }
 
 void TestCheckWad::usageErrors()

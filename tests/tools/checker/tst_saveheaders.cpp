@@ -1,10 +1,14 @@
 // Runs the real Z3DgFiles GETSAVEHDRS against save folders written byte for byte.
 
+#include "support/DataTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using z3d::test::DataTable;
 
 namespace {
 
@@ -86,55 +90,51 @@ private slots:
 
 void TestSaveHeaders::folders_data()
 {
-    QTest::addColumn<Files>("files");
-    QTest::addColumn<QByteArray>("expected");
+    const DataTable<Files, QByteArray> row("files", "expected");
 
-    QTest::newRow("empty folder") << Files{} << QByteArray();
-    QTest::newRow("slots 1 3 4 in slot order")
-        << Files{{"Zorn3DSav4.z3dsg", save("Fourth")},
-                 {"Zorn3DSav1.z3dsg", save("Entryway")},
-                 {"Zorn3DSav3.z3dsg", save("Hangar start")}}
-        << QByteArray("\"1Entryway\"\n\"3Hangar start\"\n\"4Fourth\"\n");
-    QTest::newRow("comma in a description")
-        << Files{{"Zorn3DSav3.z3dsg", save("Hangar run, take two")}}
-        << QByteArray("\"3Hangar run, take two\"\n");
-    QTest::newRow("empty description")
-        << Files{{"Zorn3DSav2.z3dsg", save("")}} << QByteArray("\"2\"\n");
-    QTest::newRow("24 characters without NUL")
-        << Files{{"Zorn3DSav0.z3dsg", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"}}
-        << QByteArray("\"0ABCDEFGHIJKLMNOPQRSTUVWX\"\n");
-    QTest::newRow("text after the NUL ignored")
-        << Files{{"Zorn3DSav5.z3dsg", QByteArray("Kept\0dropped text here!!", 24) + "state"}}
-        << QByteArray("\"5Kept\"\n");
-    QTest::newRow("short and empty files skipped")
-        << Files{{"Zorn3DSav1.z3dsg", "short"},
-                 {"Zorn3DSav2.z3dsg", ""},
-                 {"Zorn3DSav3.z3dsg", QByteArray(23, 'x')},
-                 {"Zorn3DSav4.z3dsg", QByteArray(24, 'y')}}
-        << QByteArray("\"4yyyyyyyyyyyyyyyyyyyyyyyy\"\n");
-    QTest::newRow("line breaks quotes and controls")
-        << Files{{"Zorn3DSav6.z3dsg", save("a\r\nb\"c\"\td\x7f"
-                                           "e")}}
-        << QByteArray("\"6a  b'c' d e\"\n");
-    QTest::newRow("UTF-8 kept and stray bytes replaced")
-        << Files{{"Zorn3DSav7.z3dsg", save("Caf\xc3\xa9 \xe9t\xe9 \xc3")}}
-        << QByteArray("\"7Caf\xc3\xa9 ?t? ?\"\n");
-    QTest::newRow("name compared without case")
-        << Files{{"ZORN3DSAV8.Z3DSG", save("Upper")}, {"zorn3dsav9.z3dsg", save("Lower")}}
-        << QByteArray("\"8Upper\"\n\"9Lower\"\n");
-    QTest::newRow("other files ignored")
-        << Files{{"Zorn3DSav10.z3dsg", save("two digits")},
-                 {"Zorn3DSavA.z3dsg", save("letter")},
-                 {"Zorn3DSav1.z3dsg.bak", save("backup")},
-                 {"Zorn3DSav1.z3ds", save("record")},
-                 {"xZorn3DSav1.z3dsg", save("prefix")},
-                 {"notes.txt", save("notes")},
-                 {"Zorn3DSav5.z3dsg/inner.txt", "a folder named like a save"},
-                 {"Zorn3DSav2.z3dsg", save("The real one")}}
-        << QByteArray("\"2The real one\"\n");
-    QTest::newRow("same slot twice in different case")
-        << Files{{"zorn3dsav1.z3dsg", save("lower")}, {"Zorn3DSav1.z3dsg", save("mixed")}}
-        << QByteArray("\"1mixed\"\n");
+    row("empty folder", Files{}, QByteArray());
+    row("slots 1 3 4 in slot order",
+        Files{{"Zorn3DSav4.z3dsg", save("Fourth")},
+              {"Zorn3DSav1.z3dsg", save("Entryway")},
+              {"Zorn3DSav3.z3dsg", save("Hangar start")}},
+        QByteArray("\"1Entryway\"\n\"3Hangar start\"\n\"4Fourth\"\n"));
+    row("comma in a description", Files{{"Zorn3DSav3.z3dsg", save("Hangar run, take two")}},
+        QByteArray("\"3Hangar run, take two\"\n"));
+    row("empty description", Files{{"Zorn3DSav2.z3dsg", save("")}}, QByteArray("\"2\"\n"));
+    row("24 characters without NUL", Files{{"Zorn3DSav0.z3dsg", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"}},
+        QByteArray("\"0ABCDEFGHIJKLMNOPQRSTUVWX\"\n"));
+    row("text after the NUL ignored",
+        Files{{"Zorn3DSav5.z3dsg", QByteArray("Kept\0dropped text here!!", 24) + "state"}},
+        QByteArray("\"5Kept\"\n"));
+    row("short and empty files skipped",
+        Files{{"Zorn3DSav1.z3dsg", "short"},
+              {"Zorn3DSav2.z3dsg", ""},
+              {"Zorn3DSav3.z3dsg", QByteArray(23, 'x')},
+              {"Zorn3DSav4.z3dsg", QByteArray(24, 'y')}},
+        QByteArray("\"4yyyyyyyyyyyyyyyyyyyyyyyy\"\n"));
+    row("line breaks quotes and controls",
+        Files{{"Zorn3DSav6.z3dsg", save("a\r\nb\"c\"\td\x7f"
+                                        "e")}},
+        QByteArray("\"6a  b'c' d e\"\n"));
+    row("UTF-8 kept and stray bytes replaced",
+        Files{{"Zorn3DSav7.z3dsg", save("Caf\xc3\xa9 \xe9t\xe9 \xc3")}},
+        QByteArray("\"7Caf\xc3\xa9 ?t? ?\"\n"));
+    row("name compared without case",
+        Files{{"ZORN3DSAV8.Z3DSG", save("Upper")}, {"zorn3dsav9.z3dsg", save("Lower")}},
+        QByteArray("\"8Upper\"\n\"9Lower\"\n"));
+    row("other files ignored",
+        Files{{"Zorn3DSav10.z3dsg", save("two digits")},
+              {"Zorn3DSavA.z3dsg", save("letter")},
+              {"Zorn3DSav1.z3dsg.bak", save("backup")},
+              {"Zorn3DSav1.z3ds", save("record")},
+              {"xZorn3DSav1.z3dsg", save("prefix")},
+              {"notes.txt", save("notes")},
+              {"Zorn3DSav5.z3dsg/inner.txt", "a folder named like a save"},
+              {"Zorn3DSav2.z3dsg", save("The real one")}},
+        QByteArray("\"2The real one\"\n"));
+    row("same slot twice in different case",
+        Files{{"zorn3dsav1.z3dsg", save("lower")}, {"Zorn3DSav1.z3dsg", save("mixed")}},
+        QByteArray("\"1mixed\"\n"));
 }
 
 void TestSaveHeaders::folders()

@@ -1,6 +1,8 @@
 // Runs the real z3d-stage-demo into a throw-away folder and inspects the tree it builds,
 // reading its wads and saves through the real checker.
 
+#include "support/DataTable.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+using z3d::test::DataTable;
 
 namespace {
 
@@ -117,12 +121,12 @@ void TestStageDemo::initTestCase()
 
 void TestStageDemo::folders_data()
 {
-    QTest::addColumn<QString>("folder");
+    const DataTable<QString> row("folder");
     for (const char* folder :
          {"bin", "Z3DLaunch", "Z3DLaunch/Data", "Z3DLaunch/Music", "Z3DLaunch/GameInfo", "Z3DGames",
           "Z3DArchives", "Defs/Base", "Defs/Model", "Defs/Model/Addon", "Defs/Model/Pellam",
           "Defs/Model/Orrinpack", "Defs/Custom", "Md2", "Data", "Iwads", "Z3D_Docs"})
-        QTest::newRow(folder) << QString::fromLatin1(folder);
+        row(folder, QString::fromLatin1(folder));
 }
 
 void TestStageDemo::folders()
@@ -162,14 +166,9 @@ void TestStageDemo::programs()
 
 void TestStageDemo::iwads_data()
 {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("iwad");
-    QTest::addColumn<int>("mapCount");
-    QTest::addColumn<QString>("firstMap");
-    QTest::newRow("Doom") << "freedoom1.wad"
-                          << "Iwads/Doom.wad" << 36 << "E1M1";
-    QTest::newRow("Doom II") << "freedoom2.wad"
-                             << "Iwads/Doom2.wad" << 32 << "MAP01";
+    const DataTable<QString, QString, int, QString> row("source", "iwad", "mapCount", "firstMap");
+    row("Doom", "freedoom1.wad", "Iwads/Doom.wad", 36, "E1M1");
+    row("Doom II", "freedoom2.wad", "Iwads/Doom2.wad", 32, "MAP01");
 }
 
 void TestStageDemo::iwads()
@@ -198,12 +197,8 @@ void TestStageDemo::iwads()
 
 void TestStageDemo::games_data()
 {
-    QTest::addColumn<QString>("wad");
-    QTest::addColumn<QStringList>("maps");
-    QTest::addColumn<QString>("info");
+    const DataTable<QString, QStringList, QString> row("wad", "maps", "info");
 
-    const auto row = [](const char* name, const QString& wad, const QStringList& maps,
-                        const QString& info) { QTest::newRow(name) << wad << maps << info; };
     row("Outpost main", "Z3DGames/Outpost/Pwads/outpost.wad",
         QStringList{"MAP01", "MAP02", "MAP03"}, "Z3DGames/Outpost/Pwads/outpost.txt");
     row("Outpost resources", "Z3DGames/Outpost/Pwads/outpost_res.wad", QStringList(),

@@ -1,10 +1,14 @@
 // Runs the real Zorn3D demo engine and reads back what it recorded in Zorn3D.out.
 
+#include "support/DataTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using z3d::test::DataTable;
 
 namespace {
 
@@ -47,12 +51,8 @@ void TestDemoEngine::initTestCase()
 
 void TestDemoEngine::recordsArguments_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("line");
+    const DataTable<QStringList, QByteArray> row("arguments", "line");
 
-    const auto row = [](const char* name, const QStringList& arguments, const QByteArray& line) {
-        QTest::newRow(name) << arguments << line;
-    };
     row("no arguments", QStringList(), QByteArray("Zorn3D\n"));
     row("plain", QStringList{"-iwad", "Iwads\\Doom2.wad", "-warp", "07"},
         QByteArray("Zorn3D [-iwad] [Iwads\\Doom2.wad] [-warp] [07]\n"));

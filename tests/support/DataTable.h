@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QTest>
+
+namespace z3d::test {
+
+// The columns of a data-driven test, declared once with their types; each row then goes
+// through those same types, so a value cannot land in a column of another type.
+//
+//   const DataTable<QString, int> row("output", "code");   // QTest::addColumn for each
+//   row("empty", "", 10);                                   // QTest::newRow("empty") << ...
+template <typename... Columns> class DataTable
+{
+public:
+    template <typename... Names> explicit DataTable(const Names&... names)
+    {
+        static_assert(sizeof...(Names) == sizeof...(Columns), "one name per column");
+        (QTest::addColumn<Columns>(names), ...);
+    }
+
+    void operator()(const char* name, const Columns&... values) const
+    {
+        (QTest::newRow(name) << ... << values);
+    }
+};
+
+} // namespace z3d::test
