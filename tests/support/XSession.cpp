@@ -271,12 +271,16 @@ QString XSession::waitForNewWindow(qint64 pid, const QStringList& known) const
     return added;
 }
 
-bool XSession::activate(const QString& window) const
+bool XSession::xdotool(const QStringList& arguments) const
 {
     bool ok = false;
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}, &ok);
+    run(QStringLiteral("xdotool"), arguments, &ok);
     return ok;
+}
+
+bool XSession::activate(const QString& window) const
+{
+    return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
 }
 
 bool XSession::pressKeys(const QString& window, const QStringList& keys) const
@@ -286,10 +290,7 @@ bool XSession::pressKeys(const QString& window, const QStringList& keys) const
 
 bool XSession::typeKeys(const QStringList& keys) const
 {
-    bool ok = false;
-    run(QStringLiteral("xdotool"),
-        QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys, &ok);
-    return ok;
+    return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
 bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
@@ -307,20 +308,14 @@ bool XSession::rightClick(const QString& window, double xFraction, double yFract
         return false;
     const int x = qRound(width.captured(1).toInt() * xFraction);
     const int y = qRound(height.captured(1).toInt() * yFraction);
-    bool ok = false;
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
-         QString::number(y), QStringLiteral("click"), QStringLiteral("3")},
-        &ok);
-    return ok;
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                    QString::number(x), QString::number(y), QStringLiteral("click"),
+                    QStringLiteral("3")});
 }
 
 bool XSession::minimise(const QString& window) const
 {
-    bool ok = false;
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowminimize"), QStringLiteral("--sync"), window}, &ok);
-    return ok;
+    return xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
 }
 
 } // namespace z3d::test

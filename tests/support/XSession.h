@@ -78,6 +78,8 @@ private:
     // Runs an X client program on this display; its standard output, or nothing when it
     // failed or did not finish in time.
     QString run(const QString& program, const QStringList& arguments, bool* ok = nullptr) const;
+    // Runs xdotool with arguments; whether it succeeded.
+    bool xdotool(const QStringList& arguments) const;
     QStringList search(const QStringList& criteria) const;
     static void stop(QProcess& process);
 
