@@ -83,6 +83,40 @@ QString sameFileIn(const QString& folderWithSeparator, const QString& gameFile)
     return folderWithSeparator + GameFiles::leafName(gameFile);
 }
 
+// The first step of a conversion: the selection moves to the same file in target, and the
+// check record of its wad in source goes.
+ErrorNumber retargetSelection(GameSelection& selection, const QString& source,
+                              const QString& target)
+{
+    const QString wad = GameOperations::wadName(selection.currentGameFile);
+    selection.currentGameFolder = target + u'/';
+    selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
+    if (wad.isEmpty())
+        return ErrorNumber::None;
+    return deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
+}
+
+// Makes target when missing, carries every file of source into it with transfer, moves the
+// subfolders along and deletes source; stops at the first failure.
+ErrorNumber transferLayoutFolder(const QString& source, const QString& target,
+                                 ErrorNumber (*transfer)(const QString&, const QString&))
+{
+    if (!PathResolver::folderExists(target)) {
+        if (const ErrorNumber error = FileOperations::createFolder(target);
+            error != ErrorNumber::None)
+            return error;
+    }
+    if (!PathResolver::folderExists(source))
+        return ErrorNumber::None;
+    for (const QString& file : GameFiles::listFolderFiles(source)) {
+        if (const ErrorNumber error = transfer(source + u'/' + file, target + u'/' + file);
+            error != ErrorNumber::None)
+            return error;
+    }
+    return inOrder([&] { return moveSubfolders(source, target); },
+                   [&] { return FileOperations::deleteFolderTree(source); });
+}
+
 } // namespace
 
 GameOperations::GameOperations(LauncherContext& context, LibraryHost& host)
@@ -367,34 +401,11 @@ ErrorNumber GameOperations::moveToManualLoading()
         return ErrorNumber::PathFileAccessError;
     const QString source = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
     const QString target = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
-    const QString wad = wadName(selection.currentGameFile);
-    selection.currentGameFolder = target + u'/';
-    selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
-
-    if (!wad.isEmpty()) {
-        if (const ErrorNumber error =
-                deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
-            error != ErrorNumber::None)
-            return error;
-    }
-    if (!PathResolver::folderExists(target)) {
-        if (const ErrorNumber error = FileOperations::createFolder(target);
-            error != ErrorNumber::None)
-            return error;
-    }
-    if (PathResolver::folderExists(source)) {
-        for (const QString& file : GameFiles::listFolderFiles(source)) {
-            if (const ErrorNumber error =
-                    FileOperations::moveFile(source + u'/' + file, target + u'/' + file);
-                error != ErrorNumber::None)
-                return error;
-        }
-        if (const ErrorNumber error =
-                inOrder([&] { return moveSubfolders(source, target); },
-                        [&] { return FileOperations::deleteFolderTree(source); });
-            error != ErrorNumber::None)
-            return error;
-    }
+    if (const ErrorNumber error =
+            inOrder([&] { return retargetSelection(selection, source, target); },
+                    [&] { return transferLayoutFolder(source, target, FileOperations::moveFile); });
+        error != ErrorNumber::None)
+        return error;
     const GameRecords records(m_context.paths);
     if (const ErrorNumber error = deleteIfExists(
             records.lastMapRecordPath(GameKind::PwadGame, selection.currentPwadGame));
@@ -428,15 +439,9 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
     }
     const QString source = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
     const QString target = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
-    const QString wad = wadName(selection.currentGameFile);
-    selection.currentGameFolder = target + u'/';
-    selection.currentGameFile = sameFileIn(selection.currentGameFolder, selection.currentGameFile);
-
-    if (!wad.isEmpty()) {
-        error = deleteIfExists(PathResolver::resolveUnder(source, wad + QStringLiteral(".z3dchk")));
-        if (error != ErrorNumber::None)
-            return true;
-    }
+    error = retargetSelection(selection, source, target);
+    if (error != ErrorNumber::None)
+        return true;
     // Every file of an auto-loading game is loaded: a long list of files is probably more
     // than one game's.
     if (lastWadPosition(m_host.gameFileNames()) > 3 &&
@@ -448,22 +453,11 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
                 kQuestion, kConversionTitle) != MsgYes)
         return false;
 
-    if (!PathResolver::folderExists(target)) {
-        error = FileOperations::createFolder(target);
-        if (error != ErrorNumber::None)
-            return true;
-    }
-    if (PathResolver::folderExists(source)) {
-        for (const QString& file : GameFiles::listFolderFiles(source)) {
-            error = FileOperations::copyFile(source + u'/' + file, target + u'/' + file);
-            if (error != ErrorNumber::None)
-                return true;
-        }
-        error = inOrder([&] { return moveSubfolders(source, target); },
-                        [&] { return FileOperations::deleteFolderTree(source); });
-        if (error != ErrorNumber::None)
-            return true;
-    }
+    error = transferLayoutFolder(source, target, [](const QString& from, const QString& to) {
+        return FileOperations::copyFile(from, to);
+    });
+    if (error != ErrorNumber::None)
+        return true;
     // Only the file and map records go; the save records under Save/Gwads are left alone.
     const GameRecords records(m_context.paths);
     error = inOrder([&] { return deleteIfExists(records.userDirectoryFileRecordPath(name)); },
