@@ -65,8 +65,15 @@ LaunchOutcome refuse(LaunchOutcome outcome, const LaunchMessage& message,
     return outcome;
 }
 
-void finish(LaunchOutcome& outcome, const EngineCommandLine& line, const LaunchInputs& inputs)
+// Adds the pieces both command lines end with, then settles the outcome: a launch, or the
+// arguments of a shortcut.
+void finish(LaunchOutcome& outcome, CommandLinePieces& pieces, const EngineCommandLine& line,
+            const LaunchInputs& inputs)
 {
+    pieces.coreEffects();
+    pieces.verbose();
+    pieces.startPoint();
+    pieces.extraText();
     outcome.commandLine = line.text();
     if (inputs.state.shortcutRequest) {
         outcome.shortcut = true;
@@ -115,12 +122,8 @@ LaunchOutcome launchCommercialGame(const LauncherSettings& settings, const Launc
     pieces.fastMonsters();
     pieces.basicPieces();
     pieces.splashes();
-    pieces.coreEffects();
-    pieces.verbose();
-    pieces.startPoint();
-    pieces.extraText();
 
-    finish(outcome, line, inputs);
+    finish(outcome, pieces, line, inputs);
     return outcome;
 }
 
@@ -200,12 +203,8 @@ LaunchOutcome launchInstalledGame(const LauncherSettings& settings, const Launch
     pieces.basicPieces();
     pieces.splashes();
     pieces.compatibilitySwitches();
-    pieces.coreEffects();
-    pieces.verbose();
-    pieces.startPoint();
-    pieces.extraText();
 
-    finish(outcome, line, inputs);
+    finish(outcome, pieces, line, inputs);
     return outcome;
 }
 
