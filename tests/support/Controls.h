@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 namespace z3d::test {
@@ -20,6 +22,15 @@ template <class T> T* findControl(const QObject& root, const QString& name)
 template <class T> T* findControl(const QObject& root, const char* array, int index)
 {
     return findControl<T>(root, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
+}
+
+// The entries of a list, top to bottom.
+inline QStringList itemTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
 }
 
 } // namespace z3d::test

@@ -31,12 +31,14 @@ inline const Message kNonStandardFormat{
 // only, any other error that it is in use.
 inline Message accessError(ErrorNumber error)
 {
-    const QString text = error == ErrorNumber::PathFileAccessError
-                             ? QStringLiteral("Unable to make changes to playlist    ") + kCrLf +
-                                   QStringLiteral("as the file appears to be read only.")
-                             : QStringLiteral("Unable to make any changes to playlist as the   ") +
-                                   kCrLf +
-                                   QStringLiteral("file appears to be in use by another program.");
+    // A refused write to a read-only file or folder is a permission error on some systems.
+    const bool readOnly =
+        error == ErrorNumber::PathFileAccessError || error == ErrorNumber::PermissionDenied;
+    const QString text =
+        readOnly ? QStringLiteral("Unable to make changes to playlist    ") + kCrLf +
+                       QStringLiteral("as the file appears to be read only.")
+                 : QStringLiteral("Unable to make any changes to playlist as the   ") + kCrLf +
+                       QStringLiteral("file appears to be in use by another program.");
     return {QStringLiteral(" Access error"), text, MsgButtonsOk | MsgIconExclamation};
 }
 

@@ -293,7 +293,11 @@ void TestPlaylistFormat::saveFailureKeepsTheFile_data()
     QTest::newRow("75: read only")
         << ErrorNumber::PathFileAccessError
         << "Unable to make changes to playlist    \r\nas the file appears to be read only.";
-    QTest::newRow("70: in use") << ErrorNumber::PermissionDenied
+    // A read-only file or folder refuses the write with a permission error here.
+    QTest::newRow("70: read only")
+        << ErrorNumber::PermissionDenied
+        << "Unable to make changes to playlist    \r\nas the file appears to be read only.";
+    QTest::newRow("55: in use") << ErrorNumber::FileAlreadyOpen
                                 << "Unable to make any changes to playlist as the   \r\n"
                                    "file appears to be in use by another program.";
 }

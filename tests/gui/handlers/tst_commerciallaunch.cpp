@@ -9,6 +9,7 @@
 #include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/TextLines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,14 +65,6 @@ struct Launcher
     DesktopProcesses processes;
     LauncherStartup startup;
 };
-
-QStringList crLfLines(const QByteArray& bytes)
-{
-    QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 } // namespace
 

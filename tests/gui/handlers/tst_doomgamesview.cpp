@@ -6,6 +6,7 @@
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
+#include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
@@ -56,13 +57,7 @@ struct View
         processes.setOutput(CheckerTool::commandLine("CHECKWAD", wad), checkwadOutput(mapNames));
     }
     QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
-    QStringList texts(const char* name) const
-    {
-        QStringList result;
-        for (int row = 0; row < list(name)->count(); ++row)
-            result << list(name)->item(row)->text();
-        return result;
-    }
+    QStringList texts(const char* name) const { return test::itemTexts(list(name)); }
     bool launchEnabled() const
     {
         return window.findChild<QPushButton*>("LaunchButton")->isEnabled();

@@ -56,13 +56,7 @@ struct Library
     }
     void showInstalledGames() { handlers->games().switchGamesList(GamesListMode::InstalledGames); }
     QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
-    QStringList texts(const char* name) const
-    {
-        QStringList result;
-        for (int row = 0; row < list(name)->count(); ++row)
-            result << list(name)->item(row)->text();
-        return result;
-    }
+    QStringList texts(const char* name) const { return test::itemTexts(list(name)); }
     QString selected(const char* name) const
     {
         const QList<QListWidgetItem*> items = list(name)->selectedItems();

@@ -7,6 +7,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TextLines.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -55,14 +56,6 @@ struct Run
     LauncherStartup startup;
 };
 
-QStringList lines(const QByteArray& bytes)
-{
-    QStringList result = QString::fromUtf8(bytes).split(kCrLf);
-    if (!result.isEmpty() && result.constLast().isEmpty())
-        result.removeLast();
-    return result;
-}
-
 } // namespace
 
 class TestLauncherStartup : public QObject
@@ -91,7 +84,7 @@ private slots:
         tree.addFile("Z3DLaunch/launch.txt", "x");
         tree.addFile("Z3DLaunch/Data/pwad.z3d", "x");
         launcher.quit();
-        const QStringList config = lines(tree.readFile("Z3DLaunch/config.z3d"));
+        const QStringList config = crLfLines(tree.readFile("Z3DLaunch/config.z3d"));
         QCOMPARE(config.size(), 86);
         QCOMPARE(config.at(0), QStringLiteral("v7.5"));
         QCOMPARE(config.at(4), QStringLiteral(" 32 "));
@@ -145,7 +138,7 @@ private slots:
         QCOMPARE(launcher.window()->windowTitle(), kTitle);
         // The notice cleared the reset, so quitting writes the defaults.
         launcher.quit();
-        QCOMPARE(lines(tree.readFile("Z3DLaunch/config.z3d")).size(), 86);
+        QCOMPARE(crLfLines(tree.readFile("Z3DLaunch/config.z3d")).size(), 86);
     }
 
     void versionLineIsComparedWithoutCase_data()
@@ -194,7 +187,7 @@ private slots:
         QCOMPARE(launcher.context.startup.restarted, false);
         QCOMPARE(launcher.window()->findChild<QWidget*>("WineImage")->isVisible(), wine);
         launcher.quit();
-        QCOMPARE(lines(tree.readFile("Z3DLaunch/config.z3d")).size(), wine ? 84 : 86);
+        QCOMPARE(crLfLines(tree.readFile("Z3DLaunch/config.z3d")).size(), wine ? 84 : 86);
     }
 
     void savedPositionBeyondTheScreenIsCentred()
