@@ -12,6 +12,7 @@
 #include "support/TextLines.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -172,6 +173,25 @@ private slots:
         editor.command("mnuToggle");
         QCOMPARE(editor.lines().mid(43, 4), QStringList({"E4M6", "E4M7", "E4M8", "E4M9"}));
         QCOMPARE(editor.lines().at(7), QStringLiteral("D_VICTOR"));
+    }
+
+    void cloneAsksFirstAndThenLocksTheConversions()
+    {
+        Editor editor;
+        editor.startNew("Mine");
+        editor.onLine(11, "mcTrack_0"); // MAP01
+        editor.dialogs.answerMessage(MsgNo);
+        editor.command("mnuClone");
+        QCOMPARE(editor.dialogs.messages().at(0).title, QStringLiteral(" Clone playlist"));
+        QCOMPARE(editor.lines().size(), 44);
+        editor.command("mnuClone");
+        QCOMPARE(editor.lines().size(), 91);
+        QCOMPARE(editor.lines().at(11), QStringLiteral("E1M1 CD 01"));
+        QCOMPARE(editor.lines().at(58), QStringLiteral("MAP01 CD 01"));
+
+        emit findControl<QMenu>(editor.form, "mnuOptions")->aboutToShow();
+        QVERIFY(!findControl<QAction>(editor.form, "mnuToggle")->isEnabled());
+        QVERIFY(!findControl<QAction>(editor.form, "mnuClone")->isEnabled());
     }
 
     void closingWithUnsavedChanges_data()
