@@ -17,6 +17,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace z3d {
 
 namespace messages = music_messages;
