@@ -15,6 +15,7 @@
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
+#include "gui/handlers/PlaylistController.h"
 #include "gui/LauncherWindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/ModelsTab.h"
@@ -159,6 +160,11 @@ void MainFormLifecycle::findAndListIwads()
     m_handlers.iwadWindow().showStartupLocations(loadIwadsAtStartup(m_context));
 }
 
+void MainFormLifecycle::buildPlaylists()
+{
+    m_handlers.playlists().buildBuiltInPlaylists();
+}
+
 void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
 {
     if (!m_handlers.iwadWindow().hasLocation())
@@ -220,10 +226,7 @@ void MainFormLifecycle::activate()
     // choice away again.
     if (m_context.settings.lastDoomGame.isEmpty())
         m_handlers.games().selectFirstGameWhenNoneIs();
-    const QString autoPlaylist =
-        PathResolver::resolveUnder(m_context.paths.launcherDir, "music/auto-playlist.z3d");
-    if (!PathResolver::fileExists(autoPlaylist))
-        m_window.pages().sound()->uncheckAutoPlaylist();
+    m_handlers.playlists().checkAutoPlaylistFile();
 }
 
 void MainFormLifecycle::rememberWindowPosition()

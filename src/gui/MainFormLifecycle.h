@@ -58,7 +58,7 @@ private:
     void setToolTips() {}
     void showCurrentResolution() {}
     void findAndListIwads();
-    void buildPlaylists() {}
+    void buildPlaylists();
 
     void showIwadWindowWhenNoIwadIsKnown();
     void loadDefinitionLists() {}

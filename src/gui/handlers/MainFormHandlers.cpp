@@ -17,6 +17,7 @@
 #include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/handlers/PlaylistController.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/tabs/TabPages.h"
 #include "gui/TexturePathController.h"
@@ -50,6 +51,7 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
                                    {*m_checker, *m_zips, *m_maps, *m_saves, *m_menus, *m_files})),
       m_launch(new LaunchHandler(context, {window.widget, window.pages, window.shell, window.flags},
                                  *m_options, *m_checker)),
+      m_playlists(new PlaylistController(context, *window.pages.sound(), window.widget)),
       m_iwadWindow(new IwadForm(context, *this, &window.widget)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),

@@ -27,6 +27,7 @@ class LauncherShell;
 class OptionChangeFlags;
 class TabPages;
 class MapListHandler;
+class PlaylistController;
 class SaveListHandler;
 class ZipExtraction;
 class AvailabilityController;
@@ -63,6 +64,7 @@ public:
     GamesContextMenus& menus() { return *m_menus; }
     GameRecords& records() { return *m_records; }
     LaunchHandler& launch() { return *m_launch; }
+    PlaylistController& playlists() { return *m_playlists; }
 
     IwadForm& iwadWindow() { return *m_iwadWindow; }
     // Shows the IWAD window modally.
@@ -92,6 +94,7 @@ private:
     GameFileChoice* m_files;
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
+    PlaylistController* m_playlists;
     IwadForm* m_iwadWindow;
     std::unique_ptr<GameOperations> m_gameOperations;
     std::unique_ptr<ArchiveOperations> m_archiveOperations;
