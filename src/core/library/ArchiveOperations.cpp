@@ -5,6 +5,7 @@
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
 #include "core/library/LibraryHost.h"
+#include "core/library/LibrarySteps.h"
 #include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
@@ -12,30 +13,11 @@
 
 namespace z3d {
 
+using namespace library_steps;
+
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-const QString kAccessError = QStringLiteral(" Access error");
-const QString kConversionError = QStringLiteral(" Conversion error");
-const QString kConversionTitle = QStringLiteral(" User Directory Conversion");
 const QString kZipExtension = QStringLiteral(".zip");
-
-const int kQuestion = MsgButtonsYesNo | MsgIconQuestion;
-
-ErrorNumber deleteIfExists(const QString& file)
-{
-    if (file.isEmpty())
-        return ErrorNumber::None;
-    return FileOperations::deleteFileIfExists(file);
-}
-
-// "<folder>/<file name of gameFile>", or empty when there is no game file.
-QString sameFileIn(const QString& folderWithSeparator, const QString& gameFile)
-{
-    if (gameFile.isEmpty())
-        return {};
-    return folderWithSeparator + GameFiles::leafName(gameFile);
-}
 
 } // namespace
 
@@ -276,9 +258,7 @@ void ArchiveOperations::deleteArchive()
     const QString fileName = m_host.selectedGameFile();
     if (!fileName.isEmpty() && !m_context.selection.currentGameFolder.isEmpty() &&
         FileInUse::check(m_context.selection.currentGameFolder + fileName)) {
-        message(QStringLiteral("Unable to delete the selected file, the file       ") + kLineBreak +
-                    QStringLiteral("  appears to be in use by another program."),
-                MsgIconExclamation, kAccessError);
+        message(fileInUseText(), MsgIconExclamation, kAccessError);
         return;
     }
     if (removeArchive(archiveName()) != ErrorNumber::None) {

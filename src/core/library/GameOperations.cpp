@@ -5,6 +5,7 @@
 #include "core/library/GameRecords.h"
 #include "core/library/InstalledGamesList.h"
 #include "core/library/LibraryHost.h"
+#include "core/library/LibrarySteps.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/SideFiles.h"
 #include "core/platform/FileInUse.h"
@@ -16,22 +17,12 @@
 
 namespace z3d {
 
+using namespace library_steps;
+
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-const QString kAccessError = QStringLiteral(" Access error");
 const QString kRenamingError = QStringLiteral(" Renaming error");
-const QString kConversionError = QStringLiteral(" Conversion error");
-const QString kConversionTitle = QStringLiteral(" User Directory Conversion");
 const QString kUnknownError = QStringLiteral("ERROR: Unknown error     ");
-
-const int kQuestion = MsgButtonsYesNo | MsgIconQuestion;
-
-QString fileInUseText()
-{
-    return QStringLiteral("Unable to delete the selected file, the file       ") + kLineBreak +
-           QStringLiteral("  appears to be in use by another program.");
-}
 
 QString removalFailedText()
 {
@@ -45,13 +36,6 @@ ErrorNumber deleteTreeIfExists(const QString& folder)
     if (folder.isEmpty() || !PathResolver::folderExists(folder))
         return ErrorNumber::None;
     return FileOperations::deleteFolderTree(folder);
-}
-
-ErrorNumber deleteIfExists(const QString& file)
-{
-    if (file.isEmpty())
-        return ErrorNumber::None;
-    return FileOperations::deleteFileIfExists(file);
 }
 
 // Runs the steps in order up to the first failure, which it returns.
@@ -73,14 +57,6 @@ ErrorNumber moveSubfolders(const QString& source, const QString& target)
             return error;
     }
     return ErrorNumber::None;
-}
-
-// "<folder>/<file name of gameFile>", or empty when there is no game file.
-QString sameFileIn(const QString& folderWithSeparator, const QString& gameFile)
-{
-    if (gameFile.isEmpty())
-        return {};
-    return folderWithSeparator + GameFiles::leafName(gameFile);
 }
 
 // The first step of a conversion: the selection moves to the same file in target, and the
