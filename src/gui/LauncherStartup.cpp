@@ -15,8 +15,12 @@
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/handlers/TipsWindow.h"
+#include "gui/LauncherFont.h"
 #include "gui/MainFormLifecycle.h"
 #include "gui/mainwindow.h"
+#include "gui/tabs/OptionsTab.h"
+#include "gui/tabs/TabPages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,7 +96,7 @@ LauncherStartup::Outcome LauncherStartup::run()
     if (!m_window->isActiveWindow())
         m_lifecycle->activate();
     if (m_context.settings.showTips && startup.missingDependency.isEmpty())
-        showTipsWindow();
+        m_handlers->tips().show();
     return m_ended ? Outcome::Ended : Outcome::Running;
 }
 
@@ -158,7 +162,12 @@ void LauncherStartup::createMainWindow()
     m_window->setInstallPaths(m_context.paths);
     m_window->setWineMode(m_context.startup.wineMode);
     MainFormHandlers& handlers = attachHandlers(m_context, *m_window);
+    m_handlers = &handlers;
     m_lifecycle = new MainFormLifecycle(m_context, *m_window, handlers);
+    connect(m_window.get(), &MainWindow::titlePictureDoubleClicked, m_lifecycle,
+            &MainFormLifecycle::showNextTitlePicture);
+    connect(m_window.get(), &MainWindow::restoredFromMinimised, m_lifecycle,
+            &MainFormLifecycle::resetAfterLaunch);
     connect(m_lifecycle, &MainFormLifecycle::configurationErrorFound, this,
             &LauncherStartup::configurationError);
     connect(m_lifecycle, &MainFormLifecycle::unloaded, this, &LauncherStartup::end);
@@ -185,7 +194,24 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
     connect(&window, &MainWindow::gamesListViewChosen, games,
             [games](int view) { games->switchGamesList(static_cast<GamesListMode>(view)); });
     connect(&window, &MainWindow::skillChosen, &handlers.maps(), &MapListHandler::setMapFocus);
+    connect(&window, &MainWindow::homeClicked, &handlers, &MainFormHandlers::openWebsite);
+    OptionsTab* preferences = window.pages().options();
+    TipsWindow* tips = &handlers.tips();
+    connect(preferences, &OptionsTab::tipsWindowWanted, tips, &TipsWindow::show);
+    connect(tips, &TipsWindow::showAtStartupTurnedOff, preferences,
+            &OptionsTab::uncheckTipOfTheDay);
     return handlers;
+}
+
+void LauncherStartup::readFontSettings()
+{
+    const std::optional<FontSettings> font = FontSettings::read(m_context.paths.launcherDir);
+    if (!font)
+        return;
+    m_context.font = *font;
+    m_context.customFontInUse = !font->name.isEmpty();
+    if (m_context.customFontInUse)
+        qApp->installEventFilter(new LauncherFont(*font, this));
 }
 
 void LauncherStartup::raiseWindow()

@@ -67,8 +67,8 @@ private:
     void end();
 
     // Filled in by their own subsystems.
-    void readFontSettings() {}
-    void showTipsWindow() {}
+    // font.z3d into the settings; a named font goes on every launcher window from now on.
+    void readFontSettings();
 
     LauncherContext& m_context;
     QString m_launcherFolder;
@@ -76,6 +76,7 @@ private:
     QString m_lockFolder;
     std::unique_ptr<MainWindow> m_window;
     MainFormLifecycle* m_lifecycle = nullptr;
+    MainFormHandlers* m_handlers = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/app/Twips.h"
 
+class QString;
 class QWidget;
 
 namespace z3d {
@@ -38,6 +39,8 @@ public:
     virtual void selectStartupOptions() = 0;
     // The Wine marker, shown under "/WINE".
     virtual void showWineMarker() = 0;
+    // The title picture from a picture file; a file that is no picture leaves the one shown.
+    virtual void showTitlePicture(const QString& path) = 0;
 };
 
 } // namespace z3d

@@ -3,6 +3,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/ModelFolderTidy.h"
 #include "core/app/StartupMessages.h"
+#include "core/app/TitlePictures.h"
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
@@ -16,8 +17,11 @@
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/handlers/PlaylistController.h"
+#include "gui/handlers/SaveListHandler.h"
+#include "gui/handlers/TipsWindow.h"
 #include "gui/LauncherWindow.h"
 #include "gui/tabs/GamesTab.h"
+#include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
@@ -65,14 +69,14 @@ bool MainFormLifecycle::eventFilter(QObject* watched, QEvent* event)
 
 bool MainFormLifecycle::load()
 {
+    // The launcher font, when one is chosen, reaches this window as it is first laid out.
     m_window.fixFullSize();
-    applyFont();
     prepareInstallationFolders();
     if (!loadSettings())
         return false;
     showTitlePicture();
     if (!m_context.settings.showTips)
-        loadTipsWindowHidden();
+        m_handlers.tips().loadHidden();
     if (!m_context.settings.disableTooltips)
         setToolTips();
     if (!m_context.settings.advancedOptions) {
@@ -153,6 +157,41 @@ bool MainFormLifecycle::loadSettings()
     m_window.pages().models()->clearDefinitions();
     loadDefinitionLists();
     return true;
+}
+
+void MainFormLifecycle::showTitlePicture()
+{
+    const TitlePictures::Choice choice = TitlePictures::choose(
+        TitlePictures::list(m_context.paths.launcherDir), m_context.settings.titlePictureIndex);
+    if (choice.path.isEmpty())
+        return;
+    m_context.settings.titlePictureIndex = choice.index;
+    m_window.showTitlePicture(choice.path);
+}
+
+void MainFormLifecycle::showNextTitlePicture()
+{
+    ++m_context.settings.titlePictureIndex;
+    showTitlePicture();
+}
+
+void MainFormLifecycle::showCurrentResolution()
+{
+    m_displayMode = DisplayMode::read(m_context.paths.installRoot);
+    m_window.pages().graphics()->showDisplayMode(m_displayMode);
+}
+
+void MainFormLifecycle::resetAfterLaunch()
+{
+    if (!m_context.launch.launchPending)
+        return;
+    m_context.launch.launchPending = false;
+    const QString save = m_context.selection.lastSaveEntry;
+    m_handlers.games().selectGame();
+    if (!save.isEmpty())
+        m_handlers.saves().selectSlot(save.left(1));
+    if (m_displayMode.changedOnDisk(m_context.paths.installRoot))
+        showCurrentResolution();
 }
 
 void MainFormLifecycle::findAndListIwads()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DisplayMode.h"
+
 #include <QObject>
 
 namespace z3d {
@@ -33,6 +35,12 @@ public:
     // Places the window centred on its screen.
     void centreWindow();
 
+    // TitlePic_DblClick: the next title picture, back to the first after the last.
+    void showNextTitlePicture();
+    // Form_Resize back from minimised: after a launch, the lists and the display mode are
+    // brought up to date (Reset).
+    void resetAfterLaunch();
+
 signals:
     // The settings cannot be used: the launcher shows the configuration-error message,
     // deletes config.z3d, relaunches and shuts down. The load step ends there.
@@ -52,11 +60,9 @@ private:
     void rememberWindowPosition();
 
     // Steps filled in by their own subsystems.
-    void applyFont() {}
-    void showTitlePicture() {}
-    void loadTipsWindowHidden() {}
+    void showTitlePicture();
     void setToolTips() {}
-    void showCurrentResolution() {}
+    void showCurrentResolution();
     void findAndListIwads();
     void buildPlaylists();
 
@@ -69,6 +75,8 @@ private:
     LauncherWindow& m_window;
     MainFormHandlers& m_handlers;
     bool m_unloaded = false;
+    // The display mode as last read, with the file's modification time then.
+    DisplayMode m_displayMode;
 };
 
 } // namespace z3d

@@ -111,6 +111,7 @@ void MainWindow::wireHandlers()
     auto* home =
         new PictureButton(*m_ui->Home_0, Pictures::named("home"), Pictures::named("home_pressed"));
     connect(home, &PictureButton::clicked, this, &MainWindow::homeClicked);
+    m_ui->TitlePic->installEventFilter(this);
     for (int i : {2, 3}) {
         auto* dot = new PictureButton(*imageDG(i), Pictures::named("dot"));
         connect(dot, &PictureButton::pressed, this, [this, i] { imageDGMouseDown(i); });
@@ -168,6 +169,10 @@ void MainWindow::watchKeysAndPictures()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (watched == m_ui->TitlePic)
+            emit titlePictureDoubleClicked();
+        break;
     case QEvent::KeyPress: {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this)
@@ -178,6 +183,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
+            emit restoredFromMinimised();
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::showTitlePicture(const QString& path)
+{
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        m_ui->TitlePic->setPixmap(picture);
 }
 
 Twips MainWindow::twips() const

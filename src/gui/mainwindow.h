@@ -145,6 +145,7 @@ public:
     void showWineMarker() override;
     // Shows the lower panel lowerPanelMode names (the command line under "/WINE").
     void selectStartupOptions() override;
+    void showTitlePicture(const QString& path) override;
 
 signals:
     // Enter was pressed while the Launch button is enabled.
@@ -170,9 +171,14 @@ signals:
     void auxButtonClicked(int index);
     // The home picture was clicked (pressed and released over it).
     void homeClicked();
+    // The title picture was double-clicked: the next theme is due.
+    void titlePictureDoubleClicked();
+    // The window came back from being minimised (Form_Resize).
+    void restoredFromMinimised();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void loadPictures();

@@ -15,6 +15,8 @@
 //
 // Example: the arguments  -iwad  Iwads\Doom2.wad  say "hi"  give the line
 //     Zorn3D [-iwad] [Iwads\Doom2.wad] [say "hi"]
+//
+// Like a real engine it also leaves its display mode in bin/Z3Dres.out.
 
 #include <cstdio>
 #include <string>
@@ -45,6 +47,19 @@ std::string bracketed(const char* argument)
     return text + "]";
 }
 
+// The display mode a real engine leaves for the launcher, in Bin/Z3Dres.out (the installation's
+// bin folder, whichever case it has): windowed or fullscreen, resolution, "*", refresh rate.
+void writeDisplayMode()
+{
+    for (const char* path : {"bin/Z3Dres.out", "Bin/Z3Dres.out"}) {
+        if (std::FILE* mode = std::fopen(path, "wb")) {
+            std::fputs("F 1280 x 1024 x 32 * 75 Hz\r\n", mode);
+            std::fclose(mode);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,5 +82,6 @@ int main(int argc, char* argv[])
         std::fputs("Zorn3D: cannot write Zorn3D.out\n", stderr);
         return 1;
     }
+    writeDisplayMode();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "DemoStager.h"
+#include "ThemePictures.h"
 
 #include "DemoContent.h"
 #include "ZipWriter.h"
@@ -40,6 +41,7 @@ QStringList DemoStager::folders()
         QStringLiteral("bin"),
         QStringLiteral("Z3DLaunch/Data"),
         QStringLiteral("Z3DLaunch/Music"),
+        QStringLiteral("Z3DLaunch/Themes"),
         QStringLiteral("Z3DLaunch/GameInfo"),
         QStringLiteral("Z3DGames"),
         QStringLiteral("Z3DArchives"),
@@ -202,6 +204,7 @@ bool DemoStager::buildTree(const QString& root)
         }
     }
     return copyPrograms(root) && copyIwads(root) && writeGames(root) && writeMusicPack(root) &&
+           demo::writeThemePictures(root + QStringLiteral("/Z3DLaunch/Themes")) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/tips.txt"),
                      DemoContent::textFile(DemoContent::tips())) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/checkpwad.z3d"),

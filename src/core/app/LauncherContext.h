@@ -5,6 +5,7 @@
 #include "core/launch/LaunchState.h"
 #include "core/library/GameSelection.h"
 #include "core/platform/InstallPaths.h"
+#include "core/settings/FontSettings.h"
 #include "core/settings/LauncherSettings.h"
 
 namespace z3d {
@@ -36,6 +37,8 @@ struct LauncherContext
     QString orrinpackModelDir;
     LaunchState launch;
     GameSelection selection;
+    // The launcher font read from font.z3d at start-up.
+    FontSettings font;
     // A custom font is chosen: list entries are shown as stored, not in upper case.
     bool customFontInUse = false;
     Dialogs* dialogs = nullptr;

@@ -29,8 +29,6 @@ const QString kResetTip = QStringLiteral("Clears Iwad locations from list.");
 const QString kSearchTip = QStringLiteral("Scan for compliant Iwad locations.");
 const QString kOkTip = QStringLiteral("Accept changes if any and exit.");
 
-constexpr int kDefaultFontSize = 8;
-
 bool endsInWad(const QString& text)
 {
     return text.endsWith(QStringLiteral(".wad"), Qt::CaseInsensitive);
@@ -97,20 +95,6 @@ void IwadForm::showStartupLocations(const IwadLoadResult& result)
         for (int i = 0; i < kLineCount; ++i)
             line(i)->setVisible(false);
         m_ui->IwadsWarning->setVisible(true);
-    }
-}
-
-void IwadForm::checkFont(const QString& fontName, int fontSize, bool bold)
-{
-    QList<QWidget*> controls = findChildren<QWidget*>();
-    controls.prepend(this);
-    for (QWidget* control : controls) {
-        QFont font = control->font();
-        font.setFamily(fontName);
-        if (bold)
-            font.setBold(true);
-        font.setPointSize(fontSize == 0 ? kDefaultFontSize : fontSize);
-        control->setFont(font);
     }
 }
 

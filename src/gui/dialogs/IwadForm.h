@@ -48,8 +48,6 @@ public:
     // Location line 1 is filled: at least one IWAD is known.
     bool hasLocation() const;
 
-    // CheckFont: every control takes the font name and size (0 means 8); bold is only added.
-    void checkFont(const QString& fontName, int fontSize, bool bold);
     // The window's own tool tips, set and removed.
     void setToolTips();
     void killToolTips();

@@ -6,8 +6,12 @@
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
 #include "core/library/ZipExtraction.h"
+#include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
+#include "core/services/Dialogs.h"
+#include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
+#include "gui/dialogs/FontForm.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/CommandButtons.h"
@@ -19,6 +23,8 @@
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/PlaylistController.h"
 #include "gui/handlers/SaveListHandler.h"
+#include "gui/handlers/TipsWindow.h"
+#include "gui/LauncherFont.h"
 #include "gui/tabs/TabPages.h"
 #include "gui/TexturePathController.h"
 
@@ -30,6 +36,9 @@ namespace z3d {
 namespace {
 
 constexpr int kIwadLocationsButton = 5;
+constexpr int kFontButton = 6;
+
+const QString kWebsite = QStringLiteral("https://z3dlauncher.org/");
 
 } // namespace
 
@@ -52,6 +61,7 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
       m_launch(new LaunchHandler(context, {window.widget, window.pages, window.shell, window.flags},
                                  *m_options, *m_checker)),
       m_playlists(new PlaylistController(context, *window.pages.sound(), window.widget)),
+      m_tips(new TipsWindow(context.settings, context.paths, window.widget)),
       m_iwadWindow(new IwadForm(context, *this, &window.widget)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
@@ -95,8 +105,44 @@ void MainFormHandlers::runCommand(int index)
 {
     if (index == kIwadLocationsButton)
         showIwadWindow();
+    else if (index == kFontButton)
+        showFontWindow();
     else
         m_commandButtons->run(index);
+}
+
+void MainFormHandlers::showFontWindow()
+{
+    FontForm form(m_context.font, m_context.customFontInUse, &m_window);
+    const int result = form.exec();
+    if (result != FontForm::FontChosen && result != FontForm::DefaultChosen)
+        return;
+    const QString launcherDir = m_context.paths.launcherDir;
+    const FontSettings chosen = form.chosenFont();
+    const ErrorNumber error =
+        result == FontForm::FontChosen
+            ? FontSettings::write(launcherDir, chosen)
+            : FileOperations::deleteFileIfExists(FontSettings::filePath(launcherDir));
+    if (error != ErrorNumber::None) {
+        // A restart would come up in the old font: say so and stay.
+        m_context.dialogs->messageBox(
+            QStringLiteral("The font choice cannot be kept: font.z3d cannot be changed (error ") +
+                QString::number(errorCode(error)) + QStringLiteral(")."),
+            MsgButtonsOk | MsgIconExclamation, QStringLiteral(" Font"));
+        return;
+    }
+    if (result == FontForm::FontChosen) {
+        m_context.font = chosen;
+        m_context.customFontInUse = true;
+        LauncherFont::apply(m_window, chosen);
+    }
+    m_context.startup.restartOnExit = true;
+    m_window.close();
+}
+
+void MainFormHandlers::openWebsite()
+{
+    m_context.processes->openWithAssociatedProgram(kWebsite);
 }
 
 void MainFormHandlers::saveSettings()

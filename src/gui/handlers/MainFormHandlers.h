@@ -28,6 +28,7 @@ class OptionChangeFlags;
 class TabPages;
 class MapListHandler;
 class PlaylistController;
+class TipsWindow;
 class SaveListHandler;
 class ZipExtraction;
 class AvailabilityController;
@@ -65,12 +66,18 @@ public:
     GameRecords& records() { return *m_records; }
     LaunchHandler& launch() { return *m_launch; }
     PlaylistController& playlists() { return *m_playlists; }
+    TipsWindow& tips() { return *m_tips; }
 
     IwadForm& iwadWindow() { return *m_iwadWindow; }
     // Shows the IWAD window modally.
     void showIwadWindow();
     // A command button (AuxButton_0..8) was clicked.
     void runCommand(int index);
+    // The font window. "OK" keeps the chosen font in font.z3d, "Default" removes the file;
+    // both end the launcher, which starts again in the new font.
+    void showFontWindow();
+    // The home picture: the project's website in the associated program.
+    void openWebsite();
     // The player chose to leave the launcher from the IWAD window.
     bool exitRequested() const { return m_exitRequested; }
 
@@ -95,6 +102,7 @@ private:
     GamesListHandler* m_games;
     LaunchHandler* m_launch;
     PlaylistController* m_playlists;
+    TipsWindow* m_tips;
     IwadForm* m_iwadWindow;
     std::unique_ptr<GameOperations> m_gameOperations;
     std::unique_ptr<ArchiveOperations> m_archiveOperations;

@@ -1,5 +1,6 @@
 #include "gui/tabs/GraphicsTab.h"
 
+#include "core/app/DisplayMode.h"
 #include "core/launch/OptionAvailability.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
@@ -52,6 +53,13 @@ void GraphicsTab::applyAvailability(const OptionAvailability& available)
 void GraphicsTab::uncheckDetailTextures()
 {
     m_ui->chkGraphics_2->setChecked(false);
+}
+
+void GraphicsTab::showDisplayMode(const DisplayMode& mode)
+{
+    m_ui->ResLabel_1->setText(mode.resolution);
+    m_ui->ResLabel_2->setText(mode.mode);
+    m_ui->ResLabel_3->setText(mode.refresh);
 }
 
 QString GraphicsTab::texturePathText() const

@@ -19,6 +19,7 @@ namespace z3d {
 struct LauncherSettings;
 
 struct OptionAvailability;
+struct DisplayMode;
 
 // Page 2 ("Graphics", TabFrame_2): the graphics boxes (chkGraphics 0..4) with the two sky-box
 // choices (SkyOpt 0/1), the effect boxes (chkEffects 0, 2, 3), the display-resolution labels
@@ -43,6 +44,8 @@ public:
     void uncheckDetailTextures();
     // "High resolution patches" is checked.
     bool hiResPatchesChosen() const;
+    // The display mode the engine used last, in the resolution labels (ResLabel 1 to 3).
+    void showDisplayMode(const DisplayMode& mode);
     // The texture path box (HiResText) as the player sees it, and putting a text there.
     QString texturePathText() const;
     void showTexturePath(const QString& text);

@@ -26,6 +26,10 @@ OptionsTab::OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWi
     for (int i = 0; i < int(m_chkLaunchPrefs.size()); ++i)
         connect(m_chkLaunchPrefs[i], &QAbstractButton::toggled, this,
                 [this, i](bool on) { launchPreferenceChanged(i, on); });
+    connect(m_ui->chkLaunchPrefs_5, &QAbstractButton::clicked, this, [this](bool checked) {
+        if (checked)
+            emit tipsWindowWanted();
+    });
     connect(m_ui->butleft, &QAbstractButton::clicked, this, &OptionsTab::butleftClick);
     connect(m_ui->butRight, &QAbstractButton::clicked, this, &OptionsTab::butRightClick);
     connect(m_ui->butLeft2, &QAbstractButton::clicked, this, &OptionsTab::butLeft2Click);
@@ -151,6 +155,11 @@ void OptionsTab::launchPreferenceChanged(int index, bool on)
         emit tipsDisplayChanged(on);
         break;
     }
+}
+
+void OptionsTab::uncheckTipOfTheDay()
+{
+    m_ui->chkLaunchPrefs_5->setChecked(false);
 }
 
 bool OptionsTab::shortcutCreationChosen() const

@@ -71,6 +71,8 @@ public:
     // The whole number a display box shows; 0 when it shows none.
     static int shownValue(const QLineEdit* box);
 
+    // The tips window's own box was unchecked: "Display tip of the day" follows.
+    void uncheckTipOfTheDay();
     // "Shortcut creation" is checked.
     bool shortcutCreationChosen() const;
 
@@ -85,6 +87,8 @@ signals:
     void shortcutCreationChanged(bool on);
     void tooltipsDisabledChanged(bool disabled);
     void tipsDisplayChanged(bool show);
+    // The player checked "Display tip of the day": the tips window is shown.
+    void tipsWindowWanted();
 
 private:
     QCheckBox* chkZ3DOpts(int index) const;

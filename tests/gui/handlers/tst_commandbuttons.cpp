@@ -137,6 +137,7 @@ private slots:
         row("AuxButton_3", 0, "CASTLE", "editor:edit.out");
         row("AuxButton_4", 0, "CASTLE", "editor:Zorn3D.out");
         row("AuxButton_5", 0, "CASTLE", "window: Iwad Locations");
+        row("AuxButton_6", 0, "CASTLE", "window:Font");
         row("AuxButton_7", 2, "RIDGE", "folder");
         row("ButPurge_0", 0, "CASTLE", "message: Purge all savegames ");
         row("ButPurge_1", 0, "CASTLE", "message: Delete all saved nodes");

@@ -542,21 +542,6 @@ private slots:
         else
             QCOMPARE(f.context.iwads.listedGames(), QList<IwadType>{IwadType::Doom2});
     }
-
-    void checkFontReachesEveryControl()
-    {
-        Fixture f;
-        f.form->checkFont(QStringLiteral("Tahoma"), 0, true);
-        for (QWidget* w :
-             {static_cast<QWidget*>(f.line(3)), static_cast<QWidget*>(f.button("butOK"))}) {
-            QCOMPARE(w->font().family(), QStringLiteral("Tahoma"));
-            QCOMPARE(w->font().pointSize(), 8);
-            QVERIFY(w->font().bold());
-        }
-        f.form->checkFont(QStringLiteral("Verdana"), 10, false);
-        QCOMPARE(f.button("butOK")->font().pointSize(), 10);
-        QVERIFY2(f.button("butOK")->font().bold(), "bold is never taken away");
-    }
 };
 
 QTEST_MAIN(TestIwadForm)
