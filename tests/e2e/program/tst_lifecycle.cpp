@@ -112,6 +112,37 @@ private slots:
         QVERIFY(demo.modified(kSettingsFile) > kBackdated);
     }
 
+    // A first start greets the player with the first tip; the next start goes on from there.
+    void firstStartShowsATipAndRemembersIt()
+    {
+        XSession session;
+        QVERIFY2(session.isReady(), qPrintable(session.error()));
+        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
+        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        QVERIFY(!demo.exists(kSettingsFile));
+
+        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
+        QVERIFY(launcher.start());
+        const QString tips =
+            session.waitForWindow(QStringLiteral("Tips for running the launcher"), launcher.pid());
+        QVERIFY2(!tips.isEmpty(), qPrintable(launcher.output()));
+        QVERIFY(session.pressKeys(tips, {QStringLiteral("Return")}));
+        QVERIFY(session.waitForNoWindow(QStringLiteral("Tips for running the launcher")));
+        const QString window = session.waitForWindow(kMainTitle, launcher.pid());
+        QVERIFY(!window.isEmpty());
+        int presses = 0;
+        const bool ended = XSession::waitUntil([&] {
+            if (!launcher.isRunning())
+                return true;
+            if (presses++ % 10 == 0)
+                session.pressKeys(window, {QStringLiteral("alt+F4")});
+            return false;
+        });
+        QVERIFY2(ended && launcher.waitForExit(), "the launcher did not end");
+        QCOMPARE(demo.settings().tipNumber, 1);
+        QVERIFY(demo.settings().showTips);
+    }
+
     void missingDependencyIsReportedAndEndsTheLauncher()
     {
         XSession session;
