@@ -80,18 +80,29 @@ OptionChoices OptionChoices::fromSettings(const LauncherSettings& settings)
             settings.corpseFadeSeconds};
 }
 
+bool OptionAvailability::modelOption(int index) const
+{
+    return unlocked(enhancements && models.options.at(index));
+}
+
+bool OptionAvailability::alternativeModel(int index) const
+{
+    return enhancements && models.alternatives.at(index);
+}
+
 OptionBoxStates OptionAvailability::boxStates() const
 {
+    using namespace model_box;
     OptionBoxStates boxes;
-    boxes.replacements = enhancements;
-    boxes.allModels = enhancements;
-    boxes.forceOverride = enhancements;
-    boxes.hudWeapons = enhancements;
-    boxes.decorations = enhancements;
-    boxes.itemsWeapons = enhancements;
-    boxes.splashes = enhancements;
-    boxes.flameModels = enhancements;
-    boxes.extraFx = extraFx;
+    boxes.replacements = alternativeModel(kReplacements);
+    boxes.allModels = modelOption(kAllModels);
+    boxes.forceOverride = modelOption(kForceOverride);
+    boxes.hudWeapons = modelOption(kHudWeapons);
+    boxes.decorations = modelOption(kDecorations);
+    boxes.itemsWeapons = modelOption(kItemsWeapons);
+    boxes.splashes = modelOption(kSplashes);
+    boxes.flameModels = modelOption(kFlameModels);
+    boxes.extraFx = extraFxOffered();
     boxes.soundPack = soundPack;
     return boxes;
 }
@@ -224,6 +235,20 @@ AvailabilityUpdate availabilityForCorpseFade(const OptionAvailability& current, 
     update.available.resurrectWithFade = seconds != 0;
     update.uncheckResurrectWithFade = seconds == 0;
     return update;
+}
+
+OptionAvailability withModels(const OptionAvailability& current, const ModelAvailability& models)
+{
+    OptionAvailability available = current;
+    available.models = models;
+    return available;
+}
+
+OptionAvailability withSpriteOptionsLocked(const OptionAvailability& current, bool locked)
+{
+    OptionAvailability available = current;
+    available.spriteOptionsLocked = locked;
+    return available;
 }
 
 } // namespace z3d

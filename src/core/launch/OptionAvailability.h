@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/LaunchInputs.h"
+#include "core/models/ModelOptions.h"
 #include "core/platform/InstallPaths.h"
 #include "core/settings/LauncherSettings.h"
 #include "core/settings/TexturePaths.h"
@@ -93,8 +94,23 @@ struct OptionAvailability
     bool texturePathButton = true;
     bool soundPack = true; // " High resolution sound pack " (sound 6)
 
-    // The enabled states the command line depends on. The model boxes follow the
-    // enhancements group.
+    // The Models page's boxes as the installed packs and the other model boxes allow them;
+    // each is shown enabled only while the enhancements group is too.
+    ModelAvailability models;
+    // A shipped scripted map is selected: it brings its own models and textures, so "Basic
+    // Doom mode", "Core effects ", the definitions frame, the nine model group boxes,
+    // "Dynamic lighting", "Water splashes", the sky-box options, "High resolution patches"
+    // and the high-resolution texture controls are locked whatever the entries above say.
+    bool spriteOptionsLocked = false;
+
+    // Whether a Models page box, "Extra FX", and the controls the scripted-map lock covers,
+    // are enabled as shown.
+    bool modelOption(int index) const;
+    bool alternativeModel(int index) const;
+    bool extraFxOffered() const { return extraFx && models.extraFx; }
+    bool unlocked(bool enabled) const { return enabled && !spriteOptionsLocked; }
+
+    // The enabled states the command line depends on.
     OptionBoxStates boxStates() const;
 
     bool operator==(const OptionAvailability&) const = default;
@@ -153,5 +169,14 @@ AvailabilityUpdate availabilityAfterTextureChoice(const OptionAvailability& curr
 
 // The corpse-fade seconds changed: "Resurrect with fade" is usable only above 0.
 AvailabilityUpdate availabilityForCorpseFade(const OptionAvailability& current, int seconds);
+
+// The model boxes' part, decided by the model rules (refreshModelOptions and the click
+// rules): the rest of current stays.
+OptionAvailability withModels(const OptionAvailability& current, const ModelAvailability& models);
+
+// KillSpriteOptions (locked) and RestoreSpriteOptions: a shipped scripted map was chosen, or
+// another game. Lifting the lock leaves the rest for the Basic Doom and model refreshes to
+// decide again.
+OptionAvailability withSpriteOptionsLocked(const OptionAvailability& current, bool locked);
 
 } // namespace z3d

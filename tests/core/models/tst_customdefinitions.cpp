@@ -1,0 +1,127 @@
+// custom.z3d, the drop folder and the entry "Add" makes, on throw-away installation trees.
+
+#include "core/models/CustomDefinitions.h"
+
+#include "support/DataTable.h"
+#include "support/InstallTree.h"
+#include "support/TextLines.h"
+
+#include <QTest>
+
+using namespace z3d;
+using z3d::test::crLfLines;
+using z3d::test::DataTable;
+using z3d::test::InstallTree;
+
+namespace {
+
+QStringList shown(const QList<DefinitionEntry>& entries)
+{
+    QStringList lines;
+    for (const DefinitionEntry& entry : entries)
+        lines << entry.text + (entry.selected ? "*" : "");
+    return lines;
+}
+
+} // namespace
+
+class TestCustomDefinitions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data();
+    void load();
+    void entryFromAnotherFolderLastsOneRun();
+    void importTakesOverTheDropFolder();
+    void entryForChosenFile_data();
+    void entryForChosenFile();
+};
+
+void TestCustomDefinitions::load_data()
+{
+    const DataTable<QStringList, QStringList> row("lines", "entries");
+    row("the second of three names a deleted file", {"alpha,1", "gone,1", "Gamma,0"},
+        {"alpha*", "Gamma"});
+    row("marks other than 0 and 1 leave the entry unselected", {"alpha,x", "Gamma,2"},
+        {"alpha", "Gamma"});
+    row("lines without a comma lose two characters all the same", {"alpha", "alpha,1x", "a"}, {});
+    row("names with commas and quotes are names", {"with, comma,1", "\"quoted\",0"},
+        {"with, comma*", "\"quoted\""});
+    row("a path separator names no file in the folder", {"sub/alpha,1", "..\\Custom\\alpha,1"}, {});
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << "alpha,1";
+    row("only the first 21 lines are read", many, QStringList(21, "alpha*"));
+}
+
+void TestCustomDefinitions::load()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, entries);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    for (const char* file :
+         {"ALPHA.ded", "Gamma.ded", "with, comma.ded", "\"quoted\".ded", "sub/alpha.ded"})
+        tree.addFile(QStringLiteral("Defs/Custom/") + file);
+    tree.addTextFile("Z3DLaunch/Data/custom.z3d", lines);
+    QCOMPARE(shown(CustomDefinitions::load(tree.paths())), entries);
+}
+
+void TestCustomDefinitions::entryFromAnotherFolderLastsOneRun()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    QVERIFY(CustomDefinitions::load(tree.paths()).isEmpty());
+    tree.addFile("Defs/Custom/mine.ded");
+    const QString elsewhere = tree.addFile("elsewhere/theirs.ded");
+    QCOMPARE(CustomDefinitions::save(tree.paths(),
+                                     {{"mine", false}, {elsewhere, true}, {"with,comma", true}}),
+             ErrorNumber::None);
+    QCOMPARE(crLfLines(tree.readFile("Z3DLaunch/Data/custom.z3d")),
+             (QStringList{"mine,0", elsewhere + ",1", "with,comma,1"}));
+    QCOMPARE(shown(CustomDefinitions::load(tree.paths())), QStringList{"mine"});
+}
+
+void TestCustomDefinitions::importTakesOverTheDropFolder()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("Z3DLaunch/Create/Fresh.ded");
+    tree.addFile("Z3DLaunch/Create/MINE.ded");
+    tree.addFile("Z3DLaunch/Create/fresh.txt");
+    tree.addFile("Z3DLaunch/Create/nested/deep.ded");
+    const QList<DefinitionEntry> added =
+        CustomDefinitions::importDropped(tree.paths(), {{"mine", true}});
+    QCOMPARE(shown(added), QStringList{"Fresh"});
+    QVERIFY(!tree.exists("Z3DLaunch/Create"));
+    QVERIFY(CustomDefinitions::importDropped(tree.paths(), {}).isEmpty());
+}
+
+void TestCustomDefinitions::entryForChosenFile_data()
+{
+    const DataTable<QString, bool, QString> row("chosen", "warning", "entry");
+    row("a file directly in Custom gives its base name", "/i/Defs/Custom/My.Defs.ded", false,
+        "My.Defs");
+    row("Custom spelt in another case", "/i/defs/CUSTOM/mine.ded", false, "mine");
+    row("a file of a sub-folder keeps its path", "/i/Defs/Custom/sub/mine.ded", false,
+        "/i/Defs/Custom/sub/mine.ded");
+    row("a file elsewhere keeps its path", "/home/p/mine.ded", false, "/home/p/mine.ded");
+    for (const char* orrin :
+         {"/i/Md2/Orrinpack/ORRINPACK.WAD", "/x/fullpack.ded", "/i/Defs/Custom/Alternative.DED"})
+        row(orrin, orrin, true, "");
+}
+
+void TestCustomDefinitions::entryForChosenFile()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, warning);
+    QFETCH(QString, entry);
+    const CustomDefinitions::AddOutcome outcome =
+        CustomDefinitions::entryForChosenFile(chosen, "/i/Defs/Custom/");
+    QCOMPARE(outcome.configurationWarning, warning);
+    QCOMPARE(outcome.entry, entry);
+}
+
+QTEST_GUILESS_MAIN(TestCustomDefinitions)
+#include "tst_customdefinitions.moc"
