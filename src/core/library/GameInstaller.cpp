@@ -61,8 +61,28 @@ InstallResult GameInstaller::installGame(bool mainWindowVisible)
     request.filters = {QLatin1String(kFilterDescription), QLatin1String(kFilterPattern)};
     request.defaultExtension = QLatin1String(kDefaultExtension);
     request.placement = DialogPlacement::Platform;
-    const std::optional<QString> chosen = m_dialogs.openFile(request);
+    return installChosen(m_dialogs.openFile(request), std::move(result), mainWindowVisible);
+}
 
+InstallResult GameInstaller::installFile(const QString& path, bool mainWindowVisible)
+{
+    InstallResult result;
+    result.installDialogFolder = AuxiliaryFiles::readLastInstallFolder(m_paths);
+    if (result.installDialogFolder.isEmpty())
+        result.installDialogFolder = m_paths.zipLibraryDir;
+    return installChosen(path, std::move(result), mainWindowVisible);
+}
+
+bool GameInstaller::isInstallable(const QString& path)
+{
+    const bool known = path.endsWith(QLatin1String(".wad"), Qt::CaseInsensitive) ||
+                       path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+    return known && PathResolver::fileExists(path);
+}
+
+InstallResult GameInstaller::installChosen(const std::optional<QString>& chosen,
+                                           InstallResult result, bool mainWindowVisible)
+{
     if (chosen && !chosen->isEmpty()) {
         // Taken as given: a backslash in the file name must reach the name check.
         const QString& path = *chosen;

@@ -79,6 +79,12 @@ public:
 
     // The click on AuxButton_0. mainWindowVisible decides whether a bad archive is reported.
     InstallResult installGame(bool mainWindowVisible);
+    // The same install with path chosen without the dialog (a file dropped on the games list):
+    // the same names, questions, messages and remembered folder.
+    InstallResult installFile(const QString& path, bool mainWindowVisible);
+    // Whether a file dropped on the games list is one the install takes: an existing file
+    // ending in ".wad" or ".zip" (any case).
+    static bool isInstallable(const QString& path);
 
     // The game a chosen file installs as: its name without the last extension
     // ("castle.v2.wad" gives "castle.v2"); empty when that name cannot name a folder of
@@ -86,6 +92,8 @@ public:
     static QString gameNameFor(const QString& path);
 
 private:
+    InstallResult installChosen(const std::optional<QString>& chosen, InstallResult result,
+                                bool mainWindowVisible);
     // Copies or extracts path into GamesDir/<name>/Pwads; the folder used is stored in
     // gameFolder.
     ErrorNumber install(const QString& path, const QString& name, bool visible,

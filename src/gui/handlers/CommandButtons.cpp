@@ -67,7 +67,25 @@ void CommandButtons::installGame()
     QCoreApplication::processEvents();
     GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips,
                             [this] { emit settingsSaveDue(); });
-    const InstallResult result = installer.installGame(m_shell.isShown());
+    showInstalledGame(installer.installGame(m_shell.isShown()));
+}
+
+void CommandButtons::installDroppedFiles(const QStringList& paths)
+{
+    if (paths.size() != 1 || !GameInstaller::isInstallable(paths.constFirst())) {
+        m_context.dialogs->messageBox(
+            QStringLiteral("Only one wad or zip file at a time can be installed by dropping it "
+                           "on the games list.    "),
+            MsgButtonsOk | MsgIconExclamation, QStringLiteral(" Install error"));
+        return;
+    }
+    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips,
+                            [this] { emit settingsSaveDue(); });
+    showInstalledGame(installer.installFile(paths.constFirst(), m_shell.isShown()));
+}
+
+void CommandButtons::showInstalledGame(const InstallResult& result)
+{
     if (!result.switchToInstalledGames())
         return;
     m_context.settings.lastInstalledGame = result.game;

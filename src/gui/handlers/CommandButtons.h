@@ -6,6 +6,7 @@
 
 namespace z3d {
 
+struct InstallResult;
 struct LauncherContext;
 class GamesListHandler;
 class LaunchHandler;
@@ -27,6 +28,9 @@ public:
     void run(int index);
 
     void installGame();
+    // Files dropped on the games list: one wad or zip is installed as if chosen in the
+    // install dialog; anything else is refused with a message.
+    void installDroppedFiles(const QStringList& paths);
     void showDocumentation();
     void createShortcut();
     void showLog(const char* fileName);
@@ -37,6 +41,8 @@ signals:
     void settingsSaveDue();
 
 private:
+    // After an install: the installed game selected in the installed games.
+    void showInstalledGame(const InstallResult& result);
     LauncherContext& m_context;
     LauncherShell& m_shell;
     GamesListHandler& m_games;

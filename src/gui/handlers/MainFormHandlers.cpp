@@ -25,6 +25,7 @@
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/handlers/TipsWindow.h"
 #include "gui/LauncherFont.h"
+#include "gui/tabs/GamesTab.h"
 #include "gui/tabs/TabPages.h"
 #include "gui/TexturePathController.h"
 
@@ -79,6 +80,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
             &GamesListHandler::selectGameNamed);
     connect(m_commandButtons, &CommandButtons::settingsSaveDue, this,
             &MainFormHandlers::saveSettings);
+    connect(window.pages.games(), &GamesTab::filesDropped, m_commandButtons,
+            &CommandButtons::installDroppedFiles);
 }
 
 MainFormHandlers::~MainFormHandlers() = default;

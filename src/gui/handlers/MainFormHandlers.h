@@ -67,6 +67,7 @@ public:
     LaunchHandler& launch() { return *m_launch; }
     PlaylistController& playlists() { return *m_playlists; }
     TipsWindow& tips() { return *m_tips; }
+    CommandButtons& commands() { return *m_commandButtons; }
 
     IwadForm& iwadWindow() { return *m_iwadWindow; }
     // Shows the IWAD window modally.

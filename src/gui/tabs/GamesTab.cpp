@@ -5,7 +5,10 @@
 #include "gui/tabs/TextColour.h"
 #include "ui_GamesTab.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalBlocker>
+#include <QUrl>
 
 namespace z3d {
 
@@ -28,6 +31,9 @@ GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<U
     }
     connect(m_ui->ButPurge_0, &QAbstractButton::clicked, this, &GamesTab::purgeSaveGamesClicked);
     connect(m_ui->ButPurge_1, &QAbstractButton::clicked, this, &GamesTab::deleteAllNodesClicked);
+    m_ui->PwadList->setAcceptDrops(true);
+    m_ui->PwadList->viewport()->setAcceptDrops(true);
+    m_ui->PwadList->viewport()->installEventFilter(this);
     shrinkGameList();
 }
 
@@ -57,6 +63,35 @@ QLabel* GamesTab::header(int index) const
     default:
         return nullptr;
     }
+}
+
+bool GamesTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_ui->PwadList->viewport())
+        return QGroupBox::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->mimeData()->hasUrls()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        QStringList paths;
+        for (const QUrl& url : drop->mimeData()->urls())
+            paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+        drop->acceptProposedAction();
+        emit filesDropped(paths);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 QListWidget* GamesTab::gamesList() const

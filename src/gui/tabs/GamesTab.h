@@ -68,6 +68,11 @@ signals:
     // "Purge all savegames" (ButPurge_0) and "Delete all saved nodes" (ButPurge_1).
     void purgeSaveGamesClicked();
     void deleteAllNodesClicked();
+    // Local files were dropped on the games list (from a file manager).
+    void filesDropped(const QStringList& paths);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setListHeights(int filesTwips, int savesTwips);

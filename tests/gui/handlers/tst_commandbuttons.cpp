@@ -2,6 +2,7 @@
 // reach its own handler, seen by the first thing the handler shows or starts.
 
 #include "core/app/LauncherContext.h"
+#include "gui/handlers/CommandButtons.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/LauncherStartup.h"
@@ -11,6 +12,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/SoleMessage.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -188,6 +190,45 @@ private slots:
         }
         closer.stop();
         QCOMPARE(w.firstEffect(), effect);
+    }
+
+    // A file dropped on the games list installs as the install command does with that file
+    // chosen; anything else dropped is refused.
+    void droppedFilesAreInstalledOrRefused_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("installed");
+        QTest::newRow("one wad") << QStringList{"Downloads/Moat.WAD"} << "MOAT";
+        QTest::newRow("two wads") << QStringList{"Downloads/Moat.WAD", "Downloads/keep.wad"} << "";
+        QTest::newRow("a text file") << QStringList{"Downloads/notes.txt"} << "";
+        QTest::newRow("a folder") << QStringList{"Downloads"} << "";
+    }
+    void droppedFilesAreInstalledOrRefused()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, installed);
+        Window w;
+        w.tree.addFile("Downloads/Moat.WAD", wadWithMaps({"MAP01"}));
+        w.tree.addFile("Downloads/keep.wad", wadWithMaps({"MAP01"}));
+        w.tree.addFile("Downloads/notes.txt", "text");
+        QStringList paths;
+        for (const QString& file : dropped)
+            paths << w.tree.path(file);
+        w.handlers->commands().installDroppedFiles(paths);
+        auto* list = w.window.findChild<QListWidget*>("PwadList");
+
+        if (installed.isEmpty()) {
+            verifySoleMessage(w.dialogs.messages(), MsgButtonsOk | MsgIconExclamation,
+                              " Install error",
+                              "Only one wad or zip file at a time can be installed by dropping "
+                              "it on the games list.    ");
+            QVERIFY(!w.tree.exists("Z3DGames/Moat"));
+            return;
+        }
+        QVERIFY(w.tree.isFile("Z3DGames/Moat/Pwads/Moat.WAD"));
+        QVERIFY(w.dialogs.messages().isEmpty());
+        QCOMPARE(list->currentItem()->text(), installed);
+        QCOMPARE(w.context.settings.lastInstalledGame, QStringLiteral("Moat"));
     }
 
 private:
