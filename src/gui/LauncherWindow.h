@@ -41,6 +41,8 @@ public:
     virtual void showWineMarker() = 0;
     // The title picture from a picture file; a file that is no picture leaves the one shown.
     virtual void showTitlePicture(const QString& path) = 0;
+    // Every tip of the window and its pages (ToolTipText).
+    virtual void toolTipText() = 0;
 };
 
 } // namespace z3d

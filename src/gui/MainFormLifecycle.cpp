@@ -124,6 +124,11 @@ bool MainFormLifecycle::load()
     return true;
 }
 
+void MainFormLifecycle::setToolTips()
+{
+    m_window.toolTipText();
+}
+
 void MainFormLifecycle::prepareInstallationFolders()
 {
     if (fileUnder(m_context, "Md2/Orrinpack/orrinpack.wad"))

@@ -61,7 +61,7 @@ private:
 
     // Steps filled in by their own subsystems.
     void showTitlePicture();
-    void setToolTips() {}
+    void setToolTips();
     void showCurrentResolution();
     void findAndListIwads();
     void buildPlaylists();

@@ -13,6 +13,9 @@
 #include "gui/tabs/SoundTab.h"
 #include "gui/tabs/TabPages.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/ToolTips.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "gui/WindowShell.h"
 #include "ui_mainwindow.h"
 
@@ -126,6 +129,12 @@ void MainWindow::wireHandlers()
             &CommandBar::offerShortcut);
     connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
             &MainWindow::tooltipsDisabledChanged);
+    connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this, [this](bool off) {
+        if (off)
+            killToolTips();
+        else
+            toolTipText();
+    });
     connect(m_pages->options(), &OptionsTab::tipsDisplayChanged, this,
             &MainWindow::tipsDisplayChanged);
     for (int i = 0; i < 2; ++i) {
@@ -219,6 +228,21 @@ void MainWindow::rememberLayout()
     layout()->activate();
     m_globalFrameTop = m_ui->GlobalFrame_0->y();
     m_chkFrameTop = m_ui->ChkFrame->y();
+}
+
+void MainWindow::toolTipText()
+{
+    ToolTips& tips = ToolTips::of(*this);
+    tips.useLauncherLook();
+    m_pages->showToolTips(tips, true);
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), true, m_ui->TabArea);
+}
+
+void MainWindow::killToolTips()
+{
+    ToolTips& tips = ToolTips::of(*this);
+    m_pages->showToolTips(tips, false);
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), false, m_ui->TabArea);
 }
 
 bool MainWindow::applySettings(LauncherSettings& settings)

@@ -34,6 +34,7 @@ class GraphicsTab;
 class ModelsTab;
 class OptionsTab;
 class SoundTab;
+class ToolTips;
 
 // The launcher's main window: the five tab pages, the compact default and the full advanced
 // layout, the launcher preferences, the command buttons and the option handlers that only
@@ -120,6 +121,12 @@ public:
     // Tab 0's rule for the Launch, shortcut (AuxButton_2) and cleanup (AuxButton_8) buttons
     // from the entries of the game-files and map lists and the selected view.
     void updateLaunchButtons();
+
+    // ToolTipText: the tip table on the window's controls and its pages' (tools kept, texts
+    // renewed), the games list's tip for its view back. KillToolTips: every tip off, the games
+    // list's own too. The tips are the window's ToolTips (ToolTips::of).
+    void toolTipText() override;
+    void killToolTips();
 
     // Form_KeyDown with a Qt key code; true when the key is swallowed.
     bool formKeyDown(int key);

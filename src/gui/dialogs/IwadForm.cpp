@@ -8,6 +8,9 @@
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "gui/dialogs/IwadWindowHost.h"
+#include "gui/tooltips/ToolTips.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_IwadForm.h"
 
 #include <QMouseEvent>
@@ -22,12 +25,6 @@ const QString kConfigurationErrorText =
     QStringLiteral("The Iwad locations must be set for the Launcher to function.    \r\n"
                    "      Do you still wish to exit the Z3DLauncher setup?");
 const QString kHelpFile = QStringLiteral("\\Z3D_Docs\\Help\\Iwad location.txt");
-
-const QString kAddTip =
-    QStringLiteral("User can add Iwads if a compliant\r\nIwad location is not detected.");
-const QString kResetTip = QStringLiteral("Clears Iwad locations from list.");
-const QString kSearchTip = QStringLiteral("Scan for compliant Iwad locations.");
-const QString kOkTip = QStringLiteral("Accept changes if any and exit.");
 
 bool endsInWad(const QString& text)
 {
@@ -100,16 +97,14 @@ void IwadForm::showStartupLocations(const IwadLoadResult& result)
 
 void IwadForm::setToolTips()
 {
-    m_ui->butAddIwad->setToolTip(kAddTip);
-    m_ui->butReset->setToolTip(kResetTip);
-    m_ui->butSearch->setToolTip(kSearchTip);
-    m_ui->butOK->setToolTip(kOkTip);
+    ToolTips& tips = ToolTips::of(*this);
+    tips.useLauncherLook();
+    ToolTipTable::apply(tips, *this, ToolTipTexts::iwadWindow(), true);
 }
 
 void IwadForm::killToolTips()
 {
-    for (QPushButton* button : {m_ui->butAddIwad, m_ui->butReset, m_ui->butSearch, m_ui->butOK})
-        button->setToolTip(QString());
+    ToolTipTable::apply(ToolTips::of(*this), *this, ToolTipTexts::iwadWindow(), false);
 }
 
 void IwadForm::activate()

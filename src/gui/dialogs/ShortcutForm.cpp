@@ -1,5 +1,8 @@
 #include "gui/dialogs/ShortcutForm.h"
 
+#include "gui/tooltips/ToolTips.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_ShortcutForm.h"
 
 namespace z3d {
@@ -26,6 +29,13 @@ ShortcutForm::~ShortcutForm() = default;
 QCheckBox* ShortcutForm::shortcutBox(int index) const
 {
     return index == kStartMenuBox ? m_ui->chkShortcut_0 : m_ui->chkShortcut_1;
+}
+
+void ShortcutForm::showToolTips(bool shown)
+{
+    ToolTips& tips = ToolTips::of(*this);
+    tips.useLauncherLook();
+    ToolTipTable::apply(tips, *this, ToolTipTexts::shortcutWindow(), shown);
 }
 
 ShortcutChoices ShortcutForm::askForShortcut(const QString& gameLabel)

@@ -39,6 +39,8 @@ public:
     ShortcutChoices askForShortcut(const QString& gameLabel);
 
     QCheckBox* shortcutBox(int index) const;
+    // The window's tips on (the launcher's "Disable tooltip text" off) or off.
+    void showToolTips(bool shown);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -109,8 +109,9 @@ void CommandButtons::showDocumentation()
 
 void CommandButtons::createShortcut()
 {
-    m_launch.createShortcut(
-        ShortcutForm(m_shell.dialogOwner()).askForShortcut(m_launch.shortcutLabel()));
+    ShortcutForm form(m_shell.dialogOwner());
+    form.showToolTips(!m_context.settings.disableTooltips);
+    m_launch.createShortcut(form.askForShortcut(m_launch.shortcutLabel()));
 }
 
 void CommandButtons::showLog(const char* fileName)

@@ -21,6 +21,7 @@
 #include "gui/handlers/MapListHandler.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/tabs/GamesTab.h"
+#include "gui/tooltips/ToolTipTexts.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -214,12 +215,8 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     m_files->clear();
     m_page.mapList()->clear();
 
-    QString tip;
-    if (!settings.disableTooltips && newMode == GamesListMode::InstalledGames)
-        tip = QStringLiteral(" Right click on selected game for tasks menu. ");
-    else if (!settings.disableTooltips && newMode == GamesListMode::ZipLibrary)
-        tip = QStringLiteral(" Right click on selected zip file for tasks menu. ");
-    m_games->setToolTip(tip);
+    m_games->setToolTip(
+        settings.disableTooltips ? QString() : ToolTipTexts::gamesList(static_cast<int>(newMode)));
 
     settings.gamesListView = static_cast<int>(newMode);
     QLabel* scriptedImage = m_page.scriptedMapsImage();

@@ -3,6 +3,8 @@
 #include "core/app/Twips.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
 
 #include <QDropEvent>
@@ -35,6 +37,7 @@ GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<U
     m_ui->PwadList->viewport()->setAcceptDrops(true);
     m_ui->PwadList->viewport()->installEventFilter(this);
     shrinkGameList();
+    m_ui->PwadList->setToolTip(ToolTipTexts::gamesListBeforeFirstView());
 }
 
 GamesTab::~GamesTab() = default;
@@ -47,6 +50,15 @@ bool GamesTab::applySettings(LauncherSettings& settings)
 void GamesTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
+}
+
+void GamesTab::showToolTips(ToolTips& tips, bool shown)
+{
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
+    // The games list's own tip goes with the others and comes back with its view's.
+    const int view = selectedView();
+    if (!shown || view >= 0)
+        m_ui->PwadList->setToolTip(shown ? ToolTipTexts::gamesList(view) : QString());
 }
 
 QLabel* GamesTab::header(int index) const

@@ -19,6 +19,7 @@ class GamesTab;
 namespace z3d {
 
 struct LauncherSettings;
+class ToolTips;
 
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
 // (PwadList) with its header, the game-files list (PwadShowlist), the map list (MapList), the
@@ -35,6 +36,8 @@ public:
     // The page's part of the settings record (the controls the settings table names).
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // The page's rows of the main window's tip table on its own controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
     // The header labels: 0 games list, 1 "GAME FILES", 2 maps, 3 "SAVEGAMES".
     QLabel* header(int index) const;

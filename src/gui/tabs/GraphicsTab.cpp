@@ -4,6 +4,8 @@
 #include "core/launch/OptionAvailability.h"
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GraphicsTab.h"
 
 namespace z3d {
@@ -31,6 +33,11 @@ bool GraphicsTab::applySettings(LauncherSettings& settings)
 void GraphicsTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
+}
+
+void GraphicsTab::showToolTips(ToolTips& tips, bool shown)
+{
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
 }
 
 void GraphicsTab::applyAvailability(const OptionAvailability& available)

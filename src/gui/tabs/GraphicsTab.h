@@ -17,6 +17,7 @@ class GraphicsTab;
 namespace z3d {
 
 struct LauncherSettings;
+class ToolTips;
 
 struct OptionAvailability;
 struct DisplayMode;
@@ -35,6 +36,8 @@ public:
     // The page's part of the settings record (the controls the settings table names).
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // The page's rows of the main window's tip table on its own controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
     // Enables the page's controls as the availability says: the detail, sky-box and patch
     // boxes, the effect boxes (the effects frame caption greyed with them) and the texture

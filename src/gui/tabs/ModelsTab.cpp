@@ -3,6 +3,8 @@
 #include "core/launch/LaunchInputs.h"
 #include "core/launch/OptionAvailability.h"
 #include "gui/SettingsBinder.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_ModelsTab.h"
 
 #include <QCheckBox>
@@ -25,6 +27,11 @@ bool ModelsTab::applySettings(LauncherSettings& settings)
 void ModelsTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
+}
+
+void ModelsTab::showToolTips(ToolTips& tips, bool shown)
+{
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
 }
 
 QList<DefinitionEntry> ModelsTab::definitions() const

@@ -17,6 +17,7 @@ namespace z3d {
 struct DefinitionEntry;
 
 struct LauncherSettings;
+class ToolTips;
 
 struct OptionAvailability;
 
@@ -34,6 +35,8 @@ public:
     // The page's part of the settings record (the controls the settings table names).
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // The page's rows of the main window's tip table on its own controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
     // Empties the definition-file list.
     void clearDefinitions();

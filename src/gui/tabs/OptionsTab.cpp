@@ -5,6 +5,8 @@
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_OptionsTab.h"
 
 #include <algorithm>
@@ -54,6 +56,11 @@ bool OptionsTab::applySettings(LauncherSettings& settings)
 void OptionsTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
+}
+
+void OptionsTab::showToolTips(ToolTips& tips, bool shown)
+{
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
 }
 
 QCheckBox* OptionsTab::chkZ3DOpts(int index) const

@@ -16,6 +16,7 @@ class OptionsTab;
 namespace z3d {
 
 struct LauncherSettings;
+class ToolTips;
 
 struct OptionAvailability;
 
@@ -42,6 +43,8 @@ public:
     // The page's part of the settings record (the controls the settings table names).
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // The page's rows of the main window's tip table on its own controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
     // butleft / butRight: corpse-fade seconds -1 / +1 within 0..9. At 0 the value turns dark
     // red, the label reads "No corpse fade" and "Resurrect with fade" is unchecked and

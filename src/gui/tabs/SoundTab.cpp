@@ -7,6 +7,8 @@
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/ToolTipTable.h"
+#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_SoundTab.h"
 
 #include <QEvent>
@@ -209,6 +211,11 @@ bool SoundTab::applySettings(LauncherSettings& settings)
 void SoundTab::gatherSettings(LauncherSettings& settings) const
 {
     SettingsBinder::gather(settings, *this);
+}
+
+void SoundTab::showToolTips(ToolTips& tips, bool shown)
+{
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
 }
 
 QCheckBox* SoundTab::chkSound(int index) const

@@ -20,6 +20,7 @@ class SoundTab;
 namespace z3d {
 
 struct LauncherSettings;
+class ToolTips;
 
 struct OptionAvailability;
 
@@ -43,6 +44,8 @@ public:
     // The page's part of the settings record (the controls the settings table names).
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // The page's rows of the main window's tip table on its own controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
     // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
     // as changed so the launch sends it.

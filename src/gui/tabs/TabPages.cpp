@@ -70,4 +70,13 @@ void TabPages::gatherSettings(LauncherSettings& settings) const
     m_games->gatherSettings(settings);
 }
 
+void TabPages::showToolTips(ToolTips& tips, bool shown)
+{
+    m_sound->showToolTips(tips, shown);
+    m_graphics->showToolTips(tips, shown);
+    m_games->showToolTips(tips, shown);
+    m_options->showToolTips(tips, shown);
+    m_models->showToolTips(tips, shown);
+}
+
 } // namespace z3d

@@ -15,6 +15,7 @@ class GraphicsTab;
 class ModelsTab;
 class OptionsTab;
 class SoundTab;
+class ToolTips;
 
 // The five tab pages (TabFrame_0..4), made in the tab area and stacked where the first one is,
 // one shown at a time.
@@ -45,6 +46,8 @@ public:
     // boxes whose handlers read them; false when a stored index names no entry.
     bool applySettings(LauncherSettings& settings);
     void gatherSettings(LauncherSettings& settings) const;
+    // Every page's rows of the main window's tip table on its controls, or off them.
+    void showToolTips(ToolTips& tips, bool shown);
 
 private:
     GamesTab* m_games;

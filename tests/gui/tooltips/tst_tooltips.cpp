@@ -1,0 +1,329 @@
+// Tooltips under the offscreen platform: every row of the main window's tip table on its control,
+// off with "Disable tooltip text" and back; the shortcut window's tips; the class's contract
+// where it can fail; the tip window showing, going and wrapping.
+
+#include "core/settings/LauncherSettings.h"
+#include "core/settings/SettingsTable.h"
+#include "gui/dialogs/ShortcutForm.h"
+#include "gui/mainwindow.h"
+#include "gui/tabs/GamesTab.h"
+#include "gui/tooltips/ToolTips.h"
+#include "gui/tooltips/ToolTipTexts.h"
+#include "gui/tooltips/ToolTipWindow.h"
+#include "support/Controls.h"
+#include "support/DataTable.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+// The tip a control carries: its own tooltip, or its tool's text.
+QString carriedTip(const ToolTips& tips, const QWidget& control, bool own)
+{
+    return own ? control.toolTip() : tips.toolText(&control);
+}
+
+// The mouse onto the middle of a control (from a corner of its window, so that it moves even
+// when it was there already), and off it onto that corner.
+void enter(QWidget& control)
+{
+    QTest::mouseMove(control.window(), QPoint(1, 1));
+    QTest::mouseMove(&control, control.rect().center());
+}
+
+void leave(QWidget& control)
+{
+    QTest::mouseMove(control.window(), QPoint(1, 1));
+}
+
+bool tipShown(const ToolTips& tips)
+{
+    return tips.tipWindow() && tips.tipWindow()->isVisible();
+}
+
+} // namespace
+
+class TestToolTips : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void mainWindowTable_data();
+    void mainWindowTable();
+    void textsAsWritten_data();
+    void textsAsWritten();
+    void settingAgainKeepsOneToolEach();
+    void gamesListTipFollowsThePreference();
+    void shortcutWindowTipsOnAndOff();
+
+    void addingTwiceKeepsTheFirstText();
+    void removedEmptiedOrDestroyedToolIsGone();
+    void headerIsTheFirstLineWhenShown_data();
+    void headerIsTheFirstLineWhenShown();
+    void tipShowsOnEnterAndGoesOnLeaveOrPress();
+    void longLinesWrapAtTheTipWidth();
+
+private:
+    QCheckBox* disableTooltips() const
+    {
+        return findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 3);
+    }
+
+    LauncherSettings m_settings;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestToolTips::init()
+{
+    m_settings = LauncherSettings();
+    SettingsTable::applyDefaults(m_settings);
+    m_window = std::make_unique<MainWindow>(m_settings);
+    m_window->toolTipText();
+}
+
+void TestToolTips::cleanup()
+{
+    m_window.reset();
+}
+
+void TestToolTips::mainWindowTable_data()
+{
+    const DataTable<QString, QString, bool> row("control", "text", "own");
+    for (const ToolTipRow& tip : ToolTipTexts::mainWindow())
+        row(tip.control, QLatin1String(tip.control), tip.text, tip.own);
+}
+
+void TestToolTips::mainWindowTable()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(bool, own);
+    const ToolTips& tips = ToolTips::of(*m_window);
+    auto* widget = findControl<QWidget>(*m_window, control);
+    QVERIFY(widget);
+
+    QCOMPARE(carriedTip(tips, *widget, own), text);
+    // A control carries its tip one way only, so it never shows two.
+    QCOMPARE(tips.hasToolTip(widget), !own);
+    if (!own)
+        QVERIFY(widget->toolTip().isEmpty());
+
+    disableTooltips()->setChecked(true);
+    QVERIFY(carriedTip(tips, *widget, own).isEmpty());
+    QVERIFY(!tips.hasToolTip(widget));
+
+    disableTooltips()->setChecked(false);
+    QCOMPARE(carriedTip(tips, *widget, own), text);
+}
+
+// The texts as the player reads them, written out here rather than taken from the table: the
+// line breaks are CR LF and the blanks around the texts are kept.
+void TestToolTips::textsAsWritten_data()
+{
+    const DataTable<QString, QString, bool> row("control", "text", "own");
+    row("four lines", "chkSound_3",
+        "Enables DSound with EAX if your audio card has this capability.\r\n"
+        "If you are running in either Vista or Windows 7 check out the\r\n"
+        "documentation relating to sound issues with these systems, the\r\n"
+        "information can be found under the help section of the website.",
+        false);
+    row("lines with leading blanks", "Ricotext",
+        "Rate of frequency in which you hear ricochets.\r\n"
+        " 1 - being the least frequently heard.\r\n"
+        " 9 - being the most frequently heard.",
+        false);
+    row("a trailing blank inside", "SkyOpt_0",
+        "Replace sky with a skybox if a custom \r\nsky does not exist in the pwad.", false);
+    row("a single blank", "chkZ3DOpts_7", " ", false);
+    row("trailing blanks", "AuxButton_1", "Zorn3D documentation and help files.  ", false);
+    row("the launch button", "LaunchButton", "Launch game selected in list.", false);
+    row("a list's own tip", "MapList", "  Select map for startup.  ", true);
+    row("a label's own tip", "Auto_0", " Toggle Zorn3D scripted maps if installed. ", true);
+}
+
+void TestToolTips::textsAsWritten()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(bool, own);
+    auto* widget = findControl<QWidget>(*m_window, control);
+    QVERIFY(widget);
+    QCOMPARE(carriedTip(ToolTips::of(*m_window), *widget, own), text);
+}
+
+void TestToolTips::settingAgainKeepsOneToolEach()
+{
+    const QList<ToolTipRow>& rows = ToolTipTexts::mainWindow();
+    const auto tools = std::count_if(rows.begin(), rows.end(), [](auto& r) { return !r.own; });
+    m_window->toolTipText();
+    QCOMPARE(ToolTips::of(*m_window).toolCount(), int(tools));
+}
+
+void TestToolTips::gamesListTipFollowsThePreference()
+{
+    QListWidget* games = m_window->gamesTab()->gamesList();
+    QCOMPARE(games->toolTip(), QStringLiteral("  Right click on selected game  for tasks menu.  "));
+    m_window->gamesTab()->showView(2);
+    disableTooltips()->setChecked(true);
+    QVERIFY(games->toolTip().isEmpty());
+    disableTooltips()->setChecked(false);
+    QCOMPARE(games->toolTip(),
+             QStringLiteral(" Right click on selected zip file for tasks menu. "));
+}
+
+void TestToolTips::shortcutWindowTipsOnAndOff()
+{
+    ShortcutForm form;
+    const ToolTips& tips = ToolTips::of(form);
+    form.showToolTips(true);
+    for (const ToolTipRow& row : ToolTipTexts::shortcutWindow()) {
+        auto* control = findControl<QWidget>(form, QLatin1String(row.control));
+        QVERIFY(control);
+        QCOMPARE(tips.toolText(control), row.text);
+    }
+    form.showToolTips(false);
+    QCOMPARE(tips.toolCount(), 0);
+}
+
+void TestToolTips::addingTwiceKeepsTheFirstText()
+{
+    QWidget form;
+    auto* control = new QPushButton(&form);
+    ToolTips tips(form);
+    QVERIFY(tips.addTool(control, QStringLiteral("first")));
+    QVERIFY(!tips.addTool(control, QStringLiteral("second")));
+    QVERIFY(!tips.addTool(nullptr, QStringLiteral("none")));
+    QCOMPARE(tips.toolCount(), 1);
+    QCOMPARE(tips.toolText(control), QStringLiteral("first"));
+    tips.setToolText(control, QStringLiteral("replaced"));
+    QCOMPARE(tips.toolText(control), QStringLiteral("replaced"));
+    QCOMPARE(&ToolTips::of(form), &tips);
+}
+
+void TestToolTips::removedEmptiedOrDestroyedToolIsGone()
+{
+    QWidget form;
+    auto* removed = new QPushButton(&form);
+    auto* emptied = new QPushButton(&form);
+    auto* destroyed = new QPushButton(&form);
+    auto* never = new QPushButton(&form);
+    ToolTips tips(form);
+    for (QWidget* control : {removed, emptied, destroyed})
+        tips.addTool(control, QStringLiteral("tip"));
+
+    QVERIFY(tips.removeTool(removed));
+    QVERIFY(!tips.removeTool(removed));
+    tips.setToolText(emptied, QString());
+    delete destroyed;
+    // Setting a text gives no tool to a control without one.
+    tips.setToolText(never, QStringLiteral("tip"));
+
+    QCOMPARE(tips.toolCount(), 0);
+    for (QWidget* control : {removed, emptied, never}) {
+        QVERIFY(!tips.hasToolTip(control));
+        QVERIFY(tips.toolText(control).isEmpty());
+    }
+    QVERIFY(tips.addTool(removed, QStringLiteral("again")));
+}
+
+void TestToolTips::headerIsTheFirstLineWhenShown_data()
+{
+    const DataTable<bool, QString, bool, QString> row("shown", "header", "bySetting", "expected");
+    row("shown, added", true, "Header", false, "Header\r\ntip");
+    row("shown, set", true, "Header", true, "Header\r\ntip");
+    row("shown but empty", true, "", false, "tip");
+    row("not shown", false, "Header", false, "tip");
+}
+
+void TestToolTips::headerIsTheFirstLineWhenShown()
+{
+    QFETCH(bool, shown);
+    QFETCH(QString, header);
+    QFETCH(bool, bySetting);
+    QFETCH(QString, expected);
+    QWidget form;
+    auto* control = new QPushButton(&form);
+    ToolTips tips(form);
+    tips.setToolTipHeader(header);
+    tips.setToolTipHeaderShow(shown);
+    tips.addTool(control, bySetting ? QStringLiteral("first") : QStringLiteral("tip"));
+    if (bySetting)
+        tips.setToolText(control, QStringLiteral("tip"));
+    QCOMPARE(tips.toolText(control), expected);
+}
+
+void TestToolTips::tipShowsOnEnterAndGoesOnLeaveOrPress()
+{
+    QWidget form;
+    form.resize(300, 200);
+    auto* control = new QPushButton(QStringLiteral("Launch"), &form);
+    auto* silent = new QPushButton(QStringLiteral("Other"), &form);
+    control->setGeometry(20, 20, 100, 30);
+    silent->setGeometry(20, 120, 100, 30);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ToolTips tips(form);
+    tips.useLauncherLook();
+    tips.addTool(control, QStringLiteral("First line\r\nSecond line"));
+    tips.addTool(silent, QString());
+
+    enter(*control);
+    QTRY_VERIFY(tipShown(tips));
+    QCOMPARE(tips.tipWindow()->text(), QStringLiteral("First line\nSecond line"));
+    // The desktop reads a tip by its window's title.
+    QCOMPARE(tips.tipWindow()->windowTitle(), QStringLiteral("First line\nSecond line"));
+    leave(*control);
+    QVERIFY(!tipShown(tips));
+
+    enter(*control);
+    QTRY_VERIFY(tipShown(tips));
+    QTest::mousePress(control, Qt::LeftButton);
+    QVERIFY(!tipShown(tips));
+    QTest::mouseRelease(control, Qt::LeftButton);
+
+    // A tool with an empty text shows nothing, and taking a tool away takes its tip.
+    enter(*silent);
+    QVERIFY(!tipShown(tips));
+    enter(*control);
+    QTRY_VERIFY(tipShown(tips));
+    tips.removeTool(control);
+    QVERIFY(!tipShown(tips));
+}
+
+void TestToolTips::longLinesWrapAtTheTipWidth()
+{
+    QWidget form;
+    form.resize(300, 200);
+    auto* control = new QPushButton(&form);
+    control->setGeometry(20, 20, 100, 30);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ToolTips tips(form);
+    tips.useLauncherLook();
+    const QString longLine = QStringLiteral("Specify are custom hires texture path, as a rule you "
+                                            "don't need to worry about this as the default");
+    tips.addTool(control, QStringLiteral("Short.\r\n") + longLine);
+    enter(*control);
+    QTRY_VERIFY(tipShown(tips));
+
+    const ToolTipWindow& tip = *tips.tipWindow();
+    QVERIFY2(tip.fontMetrics().horizontalAdvance(longLine) > 240, "the line must need wrapping");
+    QVERIFY(tip.textRect().width() <= 240);
+    // Two lines given, the second wrapped at least once.
+    QVERIFY(tip.textRect().height() >= 3 * tip.fontMetrics().lineSpacing());
+}
+
+QTEST_MAIN(TestToolTips)
+#include "tst_tooltips.moc"
