@@ -293,10 +293,8 @@ bool XSession::typeKeys(const QStringList& keys) const
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
-bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
 {
-    if (!activate(window))
-        return false;
     // "WIDTH=647" and "HEIGHT=460" among the lines of --shell.
     const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
                                                              QStringLiteral("--shell"), window});
@@ -305,12 +303,26 @@ bool XSession::rightClick(const QString& window, double xFraction, double yFract
     const QRegularExpressionMatch height =
         QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry);
     if (!width.hasMatch() || !height.hasMatch())
-        return false;
+        return {};
     const int x = qRound(width.captured(1).toInt() * xFraction);
     const int y = qRound(height.captured(1).toInt() * yFraction);
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                    QString::number(x), QString::number(y), QStringLiteral("click"),
-                    QStringLiteral("3")});
+    return {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
+            QString::number(y)};
+}
+
+bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+{
+    if (!activate(window))
+        return false;
+    const QStringList move = moveTo(window, xFraction, yFraction);
+    return !move.isEmpty() &&
+           xdotool(move + QStringList{QStringLiteral("click"), QStringLiteral("3")});
+}
+
+bool XSession::mouseMove(const QString& window, double xFraction, double yFraction) const
+{
+    const QStringList move = moveTo(window, xFraction, yFraction);
+    return !move.isEmpty() && xdotool(move);
 }
 
 bool XSession::minimise(const QString& window) const

@@ -70,6 +70,9 @@ public:
     // Activates the window and clicks the right button at a point given as fractions of the
     // window's width and height.
     bool rightClick(const QString& window, double xFraction, double yFraction) const;
+    // Moves the mouse to a point of the window given as fractions of its width and height,
+    // without activating it.
+    bool mouseMove(const QString& window, double xFraction, double yFraction) const;
     bool minimise(const QString& window) const;
 
 private:
@@ -81,6 +84,9 @@ private:
     // Runs xdotool with arguments; whether it succeeded.
     bool xdotool(const QStringList& arguments) const;
     QStringList search(const QStringList& criteria) const;
+    // The xdotool arguments that move the mouse to a point of the window given as fractions of
+    // its size; empty when its size cannot be read.
+    QStringList moveTo(const QString& window, double xFraction, double yFraction) const;
     static void stop(QProcess& process);
 
     std::unique_ptr<QProcess> m_server;
