@@ -129,12 +129,8 @@ void MainWindow::wireHandlers()
             &CommandBar::offerShortcut);
     connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
             &MainWindow::tooltipsDisabledChanged);
-    connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this, [this](bool off) {
-        if (off)
-            killToolTips();
-        else
-            toolTipText();
-    });
+    connect(m_pages->options(), &OptionsTab::tooltipsDisabledChanged, this,
+            [this](bool off) { showToolTips(!off); });
     connect(m_pages->options(), &OptionsTab::tipsDisplayChanged, this,
             &MainWindow::tipsDisplayChanged);
     for (int i = 0; i < 2; ++i) {
@@ -232,17 +228,16 @@ void MainWindow::rememberLayout()
 
 void MainWindow::toolTipText()
 {
-    ToolTips& tips = ToolTips::of(*this);
-    tips.useLauncherLook();
-    m_pages->showToolTips(tips, true);
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), true, m_ui->TabArea);
+    showToolTips(true);
 }
 
-void MainWindow::killToolTips()
+void MainWindow::showToolTips(bool shown)
 {
     ToolTips& tips = ToolTips::of(*this);
-    m_pages->showToolTips(tips, false);
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), false, m_ui->TabArea);
+    if (shown)
+        tips.useLauncherLook();
+    m_pages->showToolTips(tips, shown);
+    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown, m_ui->TabArea);
 }
 
 bool MainWindow::applySettings(LauncherSettings& settings)

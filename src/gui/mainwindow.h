@@ -123,10 +123,9 @@ public:
     void updateLaunchButtons();
 
     // ToolTipText: the tip table on the window's controls and its pages' (tools kept, texts
-    // renewed), the games list's tip for its view back. KillToolTips: every tip off, the games
-    // list's own too. The tips are the window's ToolTips (ToolTips::of).
+    // renewed) in the window's ToolTips (ToolTips::of). "Disable tooltip text" takes every tip
+    // off, the games list's own too, and puts them back with the list's tip for its view.
     void toolTipText() override;
-    void killToolTips();
 
     // Form_KeyDown with a Qt key code; true when the key is swallowed.
     bool formKeyDown(int key);
@@ -189,6 +188,7 @@ protected:
 
 private:
     void loadPictures();
+    void showToolTips(bool shown);
     void wireHandlers();
     void watchKeysAndPictures();
     void setWindowHeightTwips(int heightTwips);

@@ -3,6 +3,7 @@
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
+#include "gui/tooltips/ToolTips.h"
 #include "support/Controls.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -356,6 +357,35 @@ private slots:
         QVERIFY(launcher.window()->findChild<QWidget*>("ImageCM")->isVisible());
         QCOMPARE(findControl<QCheckBox>(*launcher.window(), "chkGraphics", 4)->isEnabled(),
                  !ownHiRes);
+    }
+
+    // Tips on at load unless the saved preference turns them off; then not even the lists' own.
+    void loadSetsTheTipsUnlessTheyAreDisabled_data()
+    {
+        QTest::addColumn<bool>("disabled");
+        QTest::newRow("on") << false;
+        QTest::newRow("disabled") << true;
+    }
+    void loadSetsTheTipsUnlessTheyAreDisabled()
+    {
+        QFETCH(bool, disabled);
+        InstallTree tree;
+        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.disableTooltips = disabled;
+        saved.gamesListView = 0;
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = *launcher.window();
+        const QString launchTip = ToolTips::of(window).toolText(
+            findControl<QWidget>(window, QStringLiteral("LaunchButton")));
+        QCOMPARE(launchTip.isEmpty(), disabled);
+        QCOMPARE(findControl<QWidget>(window, QStringLiteral("MapList"))->toolTip().isEmpty(),
+                 disabled);
+        QCOMPARE(findControl<QWidget>(window, QStringLiteral("PwadList"))->toolTip().isEmpty(),
+                 disabled);
     }
 
     // Every way of leaving ends the process, once: also when the window was hidden before it
