@@ -24,6 +24,9 @@ LauncherProcess::LauncherProcess(const XSession& session, const QString& binFold
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), tempFolder);
     // The commercial games are looked for there too; the installation's own are meant.
     environment.remove(QStringLiteral("DOOMWADDIR"));
+    environment.remove(QStringLiteral("$DOOMWADDIR"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome(tempFolder));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), xdgDataDirs(tempFolder));
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(binFolder);
     // Into a file, not a pipe: nothing reads a pipe while a test waits, and a full one would
@@ -33,6 +36,16 @@ LauncherProcess::LauncherProcess(const XSession& session, const QString& binFold
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(m_outputFile);
     XSession::endWithThisProcess(m_process);
+}
+
+QString LauncherProcess::xdgDataHome(const QString& tempFolder)
+{
+    return QDir(tempFolder).filePath(QStringLiteral("xdg-data-home"));
+}
+
+QString LauncherProcess::xdgDataDirs(const QString& tempFolder)
+{
+    return QDir(tempFolder).filePath(QStringLiteral("xdg-data-dirs"));
 }
 
 LauncherProcess::~LauncherProcess()

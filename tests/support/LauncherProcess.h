@@ -13,7 +13,9 @@ class XSession;
 // test itself runs on. A launcher still running when the object goes away is killed.
 //
 // tempFolder becomes the launcher's temporary folder, where its single-instance lock lives:
-// launchers given the same folder meet each other, launchers of other tests never do.
+// launchers given the same folder meet each other, launchers of other tests never do. The
+// launcher's XDG data folders are in it too (xdgDataHome, xdgDataDirs, missing unless a test
+// makes them), so the machine's own games and Debian's Freedoom are never found.
 class LauncherProcess
 {
 public:
@@ -22,6 +24,9 @@ public:
         QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
 
     LauncherProcess(const XSession& session, const QString& binFolder, const QString& tempFolder);
+    // XDG_DATA_HOME and XDG_DATA_DIRS (a single folder) of the launchers of tempFolder.
+    static QString xdgDataHome(const QString& tempFolder);
+    static QString xdgDataDirs(const QString& tempFolder);
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;

@@ -13,9 +13,17 @@ bool IwadRegistry::isEmpty() const
 bool IwadRegistry::registerIwad(const QString& path)
 {
     const std::optional<IwadType> type = iwadTypeFromFileName(path);
-    if (!type || !m_paths[index(*type)].isEmpty())
+    if (!type)
         return false;
-    m_paths[index(*type)] = path;
+    QString& registered = m_paths[index(*type)];
+    if (!registered.isEmpty()) {
+        // A real commercial file always wins over a stand-in, whenever it turns up (a line of
+        // iwads.cfg read after the search filled the type with Freedoom).
+        if (!isIwadStandIn(registered) || isIwadStandIn(path))
+            return false;
+        m_order.removeOne(registered);
+    }
+    registered = path;
     m_order << path;
     return true;
 }

@@ -23,7 +23,9 @@ public:
     bool isEmpty() const;
 
     // RegisterIwad: when the file name is an IWAD name and that game has no path yet, stores
-    // the path and appends it to the registration order. The first registration wins.
+    // the path and appends it to the registration order. The first registration wins, except
+    // that a commercial file replaces a stand-in (Freedoom) of its game: the stand-in leaves
+    // the registration order and the commercial file is appended.
     bool registerIwad(const QString& path);
     const QStringList& registrationOrder() const { return m_order; }
     void clearRegistrationOrder() { m_order.clear(); }

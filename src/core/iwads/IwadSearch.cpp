@@ -1,6 +1,7 @@
 #include "core/iwads/IwadSearch.h"
 
 #include "core/iwads/IwadRegistry.h"
+#include "core/iwads/IwadType.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 
@@ -14,14 +15,14 @@ namespace {
 const char* const kFullGames[] = {"Doom2.wad", "Doom.wad", "Tnt.wad", "Plutonia.wad"};
 const char* const kShareware = "Doom1.wad";
 
-void registerIfPresent(IwadRegistry& registry, const QString& folder, const char* fileName)
+// A directory or a dangling link of the name is no file and is passed over.
+bool registerIfPresent(IwadRegistry& registry, const QString& folder, const char* fileName)
 {
     // An empty folder would make the name relative to the current directory.
     if (folder.isEmpty())
-        return;
+        return false;
     const QString path = PathResolver::resolveUnder(folder, QString::fromLatin1(fileName));
-    if (QFileInfo(path).isFile())
-        registry.registerIwad(path);
+    return QFileInfo(path).isFile() && registry.registerIwad(path);
 }
 
 void registerFullGames(IwadRegistry& registry, const QString& folder)
@@ -44,6 +45,22 @@ void searchIwads(IwadRegistry& registry, const InstallPaths& paths,
         registerFullGames(registry, folder);
     for (const QString& folder : {wadDir, iwads, data, root})
         registerIfPresent(registry, folder, kShareware);
+
+    // Where Linux players keep their games, after every folder of the spec.
+    const QStringList xdgFolders = environment.xdgGameFolders();
+    for (const QString& folder : xdgFolders)
+        registerFullGames(registry, folder);
+    for (const QString& folder : xdgFolders)
+        registerIfPresent(registry, folder, kShareware);
+
+    for (const IwadStandIn& standIn : iwadStandIns()) {
+        if (!registry.path(standIn.type).isEmpty())
+            continue;
+        for (const QString& folder : xdgFolders) {
+            if (registerIfPresent(registry, folder, standIn.fileName))
+                break;
+        }
+    }
 }
 
 } // namespace z3d

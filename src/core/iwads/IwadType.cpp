@@ -18,6 +18,28 @@ constexpr std::array<IwadInfo, 5> kIwads{{
      "THE PLUTONIA EXPERIMENT", MapStyle::Numbered},
 }};
 
+constexpr std::array<IwadStandIn, 2> kStandIns{{
+    {IwadType::Doom2, "freedoom2.wad"},
+    {IwadType::Doom, "freedoom1.wad"},
+}};
+
+QString fileNameOf(const QString& fileNameOrPath)
+{
+    // Either separator style: a path may still carry the engine's backslashes.
+    QString name = fileNameOrPath;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QFileInfo(name).fileName();
+}
+
+const IwadStandIn* standInNamed(const QString& name)
+{
+    for (const IwadStandIn& standIn : kStandIns) {
+        if (name.compare(QLatin1String(standIn.fileName), Qt::CaseInsensitive) == 0)
+            return &standIn;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::span<const IwadInfo> iwadTypes()
@@ -30,17 +52,26 @@ const IwadInfo& iwadInfo(IwadType type)
     return kIwads[static_cast<std::size_t>(type)];
 }
 
+std::span<const IwadStandIn> iwadStandIns()
+{
+    return kStandIns;
+}
+
 std::optional<IwadType> iwadTypeFromFileName(const QString& fileNameOrPath)
 {
-    // Either separator style: a path may still carry the engine's backslashes.
-    QString name = fileNameOrPath;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    name = QFileInfo(name).fileName();
+    const QString name = fileNameOf(fileNameOrPath);
     for (const IwadInfo& info : kIwads) {
         if (name.compare(QLatin1String(info.fileName), Qt::CaseInsensitive) == 0)
             return info.type;
     }
+    if (const IwadStandIn* standIn = standInNamed(name))
+        return standIn->type;
     return std::nullopt;
+}
+
+bool isIwadStandIn(const QString& fileNameOrPath)
+{
+    return standInNamed(fileNameOf(fileNameOrPath)) != nullptr;
 }
 
 std::optional<IwadType> iwadTypeFromDisplayName(const QString& displayName)

@@ -1,5 +1,6 @@
 #include "core/launch/LaunchProbe.h"
 
+#include "core/iwads/IwadType.h"
 #include "core/music/AutoPlaylistFile.h"
 #include "core/music/PlaylistFile.h"
 #include "core/platform/PathResolver.h"
@@ -47,7 +48,8 @@ bool LaunchProbe::decideIwadArgument(const QString& iwadFile, const QString& doo
                                      const QString& installRoot)
 {
     const QString name = fileNameOf(iwadFile);
-    if (name.isEmpty())
+    // The engine has no switch of a stand-in's name: Freedoom always goes by its path.
+    if (name.isEmpty() || isIwadStandIn(name))
         return true;
     // An unset DOOMWADDIR is no folder: it must not turn into the file system's root.
     if (!doomWadDir.isEmpty() && PathResolver::fileExists(PathResolver::join(doomWadDir, name)))

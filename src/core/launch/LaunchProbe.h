@@ -14,7 +14,9 @@ class LaunchProbe
 public:
     // DecideIwadArgument: true (name the IWAD by its path) unless a file of the IWAD's name
     // exists in DOOMWADDIR (when set), in InstallRoot, InstallRoot/Data or InstallRoot/Iwads,
-    // where the engine finds it by name. Names compare without regard to case.
+    // where the engine finds it by name. Names compare without regard to case. A stand-in
+    // (freedoom1.wad, freedoom2.wad) always goes by its path, and so does an IWAD found only
+    // in the XDG game folders, where the engine does not look.
     static bool decideIwadArgument(const QString& iwadFile, const QString& doomWadDir,
                                    const QString& installRoot);
     // HasOwnHiResFolders: both InstallRoot/Data/Custom.hires/<baseName> and

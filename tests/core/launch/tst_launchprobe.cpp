@@ -1,6 +1,7 @@
 // The disk tests a launch depends on, on throw-away installation trees, and the small rules
 // of a launch; then a whole launch from a probed tree.
 
+#include "core/iwads/IwadSearch.h"
 #include "core/launch/EngineCommandLine.h"
 #include "core/launch/LaunchAssembler.h"
 #include "core/launch/LaunchProbe.h"
@@ -25,6 +26,7 @@ private slots:
     void hasOwnHiResFolders();
     void probeFillsTheDiskFacts();
     void probedCommercialLaunch();
+    void xdgIwadsLaunchByPath();
     void playlistSwitches_data();
     void playlistSwitches();
 
@@ -57,6 +59,10 @@ void TestLaunchProbe::decideIwadArgument_data()
     row("in another folder of the tree", "Z3DLaunch/Doom2.wad", "", "Elsewhere/Doom2.wad", true);
     row("a folder of that name is no file", "Iwads/Doom2.wad/", "", "Elsewhere/Doom2.wad", true);
     row("only in Z3DLaunch/Data", "Z3DLaunch/Data/Doom2.wad", "", "Elsewhere/Doom2.wad", true);
+    row("in an XDG game folder", "", "", "Xdg/Share/games/doom/doom2.wad", true);
+    row("Freedoom", "", "", "Xdg/Share/games/doom/freedoom2.wad", true);
+    row("Freedoom in Iwads as well", "Iwads/FREEDOOM1.WAD", "", "Elsewhere/freedoom1.wad", true);
+    row("Freedoom in DOOMWADDIR", "Wads/freedoom2.wad", "Wads", "Wads/freedoom2.wad", true);
 }
 
 void TestLaunchProbe::decideIwadArgument()
@@ -162,6 +168,46 @@ void TestLaunchProbe::probeFillsTheDiskFacts()
     QVERIFY(!in.textureSetPatchesExist);
     QVERIFY(!in.manualPlaylistFileExists);
     QVERIFY(!in.orrinpackWadFound);
+}
+
+// The games found in the XDG folders, Freedoom among them, reach the engine by their paths.
+void TestLaunchProbe::xdgIwadsLaunchByPath()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString doom2 = tree.addFile("Xdg/Home/games/doom/doom2.wad", "IWAD");
+    const QString freedoom1 = tree.addFile("Xdg/Share/games/doom/freedoom1.wad", "IWAD");
+    tree.addFile("Xdg/Share/games/doom/freedoom2.wad", "IWAD");
+    IwadEnvironment environment;
+    environment.xdgDataFolders = QStringList{tree.path("Xdg/Home"), tree.path("Xdg/Share")};
+
+    LaunchInputs in;
+    in.paths = tree.paths();
+    searchIwads(in.registry, in.paths, environment);
+    QCOMPARE(in.registry.path(IwadType::Doom2), doom2);
+    QCOMPARE(in.registry.path(IwadType::Doom), freedoom1);
+    in.state.kind = LaunchKind::WarpToMap;
+    in.state.warpArgument = QStringLiteral("07");
+    in.selectedIwadFile = doom2;
+    LauncherSettings settings;
+    settings.skill = 4;
+    LaunchProbe::probe(in, settings);
+    const QString rest = QStringLiteral(R"( -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams )"
+                                        R"(-tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp )");
+
+    LaunchOutcome outcome = launchCommercialGame(settings, in);
+    QVERIFY(outcome.iwadByPath);
+    const auto byPath = [&](const QString& iwad, const char* warp) {
+        return QStringLiteral("Bin\\Zorn3D -iwad \"") + iwad + QStringLiteral("\"") + rest +
+               QLatin1String(warp);
+    };
+    QCOMPARE(outcome.commandLine, byPath(doom2, "07 "));
+
+    in.selectedIwadFile = freedoom1;
+    in.state.warpArgument = QStringLiteral("1 1");
+    outcome = launchCommercialGame(settings, in);
+    QVERIFY(outcome.iwadByPath);
+    QCOMPARE(outcome.commandLine, byPath(freedoom1, "1 1 "));
 }
 
 void TestLaunchProbe::probedCommercialLaunch()
