@@ -1,5 +1,6 @@
 #include "core/music/AutoPlaylistFile.h"
 
+#include "core/iwads/IwadType.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/ItemReader.h"
 #include "core/platform/PathResolver.h"
@@ -70,7 +71,10 @@ std::optional<int> AutoPlaylistFile::gameIndexOfIwad(const QString& iwadPath)
     const qsizetype dot = base.lastIndexOf(u'.');
     if (dot >= 0)
         base.truncate(dot);
-    const QString key = base.toLower();
+    QString key = base.toLower();
+    // A stand-in plays its game's playlist: freedoom2.wad is Doom II.
+    if (isIwadStandIn(iwadPath))
+        key = QLatin1String(iwadInfo(*iwadTypeFromFileName(iwadPath)).key);
     if (key == QLatin1String("doom1") || key == QLatin1String("doom"))
         return 0;
     if (key == QLatin1String("doom2"))

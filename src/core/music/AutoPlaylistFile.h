@@ -39,7 +39,8 @@ public:
     static ErrorNumber assign(const QString& musicDir, int gameIndex, const QString& playlistName);
 
     // The game index of an IWAD by its file's base name (any case): Doom1 and Doom 0, Doom2 1,
-    // Plutonia 2, Tnt 3; nothing for any other name.
+    // Plutonia 2, Tnt 3; a stand-in's name that of its game (freedoom1.wad 0, freedoom2.wad 1);
+    // nothing for any other name.
     static std::optional<int> gameIndexOfIwad(const QString& iwadPath);
 
     // FindAutoPlaylist: the playlist name assigned to the IWAD's game; nothing when the file

@@ -8,6 +8,7 @@
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/iwads/IwadType.h"
 #include "core/launch/LaunchRules.h"
+#include "core/music/AutoPlaylistFile.h"
 #include "core/saves/SaveGameFolders.h"
 
 #include "support/DataTable.h"
@@ -116,8 +117,8 @@ private slots:
         QCOMPARE(isIwadStandIn(name), standIn);
     }
 
-    // Every lookup from an IWAD file to its game knows the stand-ins: the launch's IWAD path
-    // and the save folder are those of the game stood in for.
+    // Every lookup from an IWAD file to its game knows the stand-ins: the launch's IWAD path,
+    // the save folder and the automatic playlist are those of the game stood in for.
     void lookupsKnowTheStandIns()
     {
         const QString freedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
@@ -138,6 +139,10 @@ private slots:
         QCOMPARE(folders.folderFor(selection), folders.iwadGameFolder(IwadType::Doom2));
         selection.selectedIwadPath = freedoom1;
         QCOMPARE(folders.folderFor(selection), folders.iwadGameFolder(IwadType::Doom));
+
+        QCOMPARE(AutoPlaylistFile::gameIndexOfIwad(freedoom1), std::optional<int>(0));
+        QCOMPARE(AutoPlaylistFile::gameIndexOfIwad(freedoom2), std::optional<int>(1));
+        QCOMPARE(AutoPlaylistFile::gameIndexOfIwad("/g/freedm.wad"), std::optional<int>());
     }
 
     void xdgDataFolders_data()

@@ -105,7 +105,11 @@ void TestAutoPlaylist::find_data()
                               << "Pluto mix";
     QTest::newRow("TNT") << full << "/w/TNT.WAD"
                          << "Tnt mix";
-    QTest::newRow("other IWAD") << full << "/w/freedoom2.wad"
+    QTest::newRow("Freedoom stands in for Doom II") << full << "/w/freedoom2.wad"
+                                                    << "Doom2 mix";
+    QTest::newRow("Freedoom stands in for Doom") << full << "/w/FreeDoom1.WAD"
+                                                 << "Doom mix";
+    QTest::newRow("other IWAD") << full << "/w/freedm.wad"
                                 << "-";
     QTest::newRow("no file") << QByteArray() << "/w/Doom2.wad"
                              << "-";
