@@ -1,14 +1,19 @@
 # Set-up, build, demo installation and tests on a Debian 12 machine.
 #   make run   installs what is missing, builds, stages the demo installation and starts it
 #   make test  installs what is missing, builds and runs every test through ctest
+#   make install INSTALLATION=<engine folder>
+#              builds, copies the launcher into the installation's bin folder and puts it in
+#              the applications menu (APPLICATIONS=<folder> writes the menu entry elsewhere)
 
 BUILD ?= build
 DEBIAN_PACKAGES := qt6-base-dev libzip-dev cmake ninja-build g++ pkg-config freedoom unzip \
                    desktop-file-utils xvfb openbox xdotool x11-utils fonts-liberation2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+INSTALLATION ?=
+APPLICATIONS ?=
 
-.PHONY: all deps configure build demo run test bench clean
+.PHONY: all deps configure build demo run test bench install clean
 
 all: build
 
@@ -43,6 +48,13 @@ test: build
 bench: build
 	cmake --build $(BUILD) --target benchmarks
 	cd $(BUILD) && ./bench/run-benchmarks
+
+install:
+	@if [ -z "$(INSTALLATION)" ]; then \
+	    echo "Usage: make install INSTALLATION=<engine installation folder>" >&2; exit 2; \
+	fi
+	$(MAKE) build
+	$(BUILD)/bin/z3d-install $(BUILD)/bin "$(INSTALLATION)" $(if $(APPLICATIONS),"$(APPLICATIONS)")
 
 clean:
 	rm -rf $(BUILD)

@@ -85,20 +85,30 @@ std::optional<QByteArray> DesktopEntry::text(const DesktopEntryFields& fields)
     if (fields.command.isEmpty())
         return std::nullopt;
     const QString exec = execCommand(fields.command);
-    for (const QString* value : {&fields.name, &exec, &fields.workingFolder, &fields.icon}) {
+    for (const QString* value :
+         {&fields.name, &exec, &fields.workingFolder, &fields.icon, &fields.comment}) {
         if (!representable(*value))
+            return std::nullopt;
+    }
+    for (const QString& category : fields.categories) {
+        if (category.isEmpty() || category.contains(u';') || !representable(category))
             return std::nullopt;
     }
     QString text = QStringLiteral("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Version=1.0\n");
     text += QStringLiteral("Name=") + escapeString(fields.name) + u'\n';
+    if (!fields.comment.isEmpty())
+        text += QStringLiteral("Comment=") + escapeString(fields.comment) + u'\n';
     text += QStringLiteral("Exec=") + escapeString(exec) + u'\n';
     if (!fields.workingFolder.isEmpty())
         text += QStringLiteral("Path=") + escapeString(fields.workingFolder) + u'\n';
     if (!fields.icon.isEmpty())
         text += QStringLiteral("Icon=") + escapeString(fields.icon) + u'\n';
     text += QStringLiteral("Terminal=false\n");
+    if (!fields.categories.isEmpty())
+        text += QStringLiteral("Categories=") + escapeString(fields.categories.join(u';')) + u';' +
+                u'\n';
     return text.toUtf8();
 }
 

@@ -11,10 +11,12 @@ namespace z3d {
 // A freedesktop desktop entry of type Application: what a shortcut is on this platform.
 struct DesktopEntryFields
 {
-    QString name;          // Name=, shown under the icon and in the menu
-    QStringList command;   // Exec=: the program, then its arguments, each exactly as passed
-    QString workingFolder; // Path=
-    QString icon;          // Icon=: an icon name or an absolute file path
+    QString name;           // Name=, shown under the icon and in the menu
+    QStringList command;    // Exec=: the program, then its arguments, each exactly as passed
+    QString workingFolder;  // Path=
+    QString icon;           // Icon=: an icon name or an absolute file path
+    QString comment;        // Comment=: a tooltip in the menu (left out when empty)
+    QStringList categories; // Categories=: menu sections, e.g. "Game" (left out when empty)
 };
 
 // Writes freedesktop desktop entry files (format version 1.5): UTF-8, LF line ends.
@@ -30,7 +32,8 @@ public:
     static constexpr const char* kExtension = ".desktop";
 
     // The file's bytes; nothing when a value holds a control character that a desktop entry
-    // cannot carry (other than tab, newline and CR), or when the command is empty.
+    // cannot carry (other than tab, newline and CR), when the command is empty, or when a
+    // category is empty or holds a ';'.
     static std::optional<QByteArray> text(const DesktopEntryFields& fields);
     // The Exec value before string escaping: the quoted arguments joined by blanks.
     static QString execCommand(const QStringList& command);
