@@ -46,7 +46,7 @@ void searchIwads(IwadRegistry& registry, const InstallPaths& paths,
     for (const QString& folder : {wadDir, iwads, data, root})
         registerIfPresent(registry, folder, kShareware);
 
-    // Where Linux players keep their games, after every folder of the spec.
+    // Where Linux players keep their games, after every Windows-style location.
     const QStringList xdgFolders = environment.xdgGameFolders();
     for (const QString& folder : xdgFolders)
         registerFullGames(registry, folder);

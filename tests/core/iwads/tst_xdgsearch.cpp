@@ -1,5 +1,5 @@
 // The IWAD search where Linux players keep their games: games/doom under the XDG data folders
-// after every folder of the spec, and Freedoom as the free stand-in for a game without a file.
+// after every Windows-style location, and Freedoom as the free stand-in for a game without a file.
 // The XDG folders are passed in (IwadEnvironment), never the machine's own.
 
 #include "core/iwads/IwadEnvironment.h"
@@ -198,7 +198,7 @@ private slots:
     {
         const DataTable<QStringList, QStringList> row("files", "expected");
 
-        row("the spec's folder wins over the XDG folders",
+        row("the standard folder wins over the XDG folders",
             QStringList{"Xdg/Home/games/doom/doom2.wad", "Iwads/Doom2.wad",
                         "Xdg/Share/games/doom/doom2.wad"},
             QStringList{"Iwads/Doom2.wad"});
@@ -222,7 +222,7 @@ private slots:
         row("shareware after every full game of the XDG folders",
             QStringList{"Xdg/Home/games/doom/doom1.wad", "Xdg/Share/games/doom/tnt.wad"},
             QStringList{"Xdg/Share/games/doom/tnt.wad", "Xdg/Home/games/doom/doom1.wad"});
-        row("the spec's shareware before the XDG folders",
+        row("the standard shareware before the XDG folders",
             QStringList{"Iwads/Doom1.wad", "Xdg/Home/games/doom/doom1.wad",
                         "Xdg/Home/games/doom/plutonia.wad"},
             QStringList{"Iwads/Doom1.wad", "Xdg/Home/games/doom/plutonia.wad"});
