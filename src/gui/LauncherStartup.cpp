@@ -177,8 +177,8 @@ void LauncherStartup::createMainWindow()
 MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, MainWindow& window)
 {
     auto& handlers = *new MainFormHandlers(
-        context, {window, window.pages(), window.shell(), window.changeFlags(),
-                  *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox)});
+        context, {window, window.pages(), window.shell(), window.changeFlags()},
+        *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox));
     window.setScriptedMapModelsInstalled(
         ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
     connect(&window, &MainWindow::launchRequested, &handlers.launch(),

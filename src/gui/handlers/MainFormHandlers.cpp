@@ -43,14 +43,15 @@ const QString kWebsite = QStringLiteral("https://z3dlauncher.org/");
 
 } // namespace
 
-MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
+MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Window window,
+                                   QCheckBox& basicDoom, QCheckBox& hiResTextures)
     : QObject(&window.widget), m_context(context), m_window(window.widget), m_shell(window.shell),
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
       m_texturePaths(new TexturePathController(context, *window.pages.graphics(), window.shell)),
-      m_options(new AvailabilityController(context, window.pages, window.basicDoom,
-                                           window.hiResTextures, *m_texturePaths)),
+      m_options(new AvailabilityController(context, window.pages, basicDoom, hiResTextures,
+                                           *m_texturePaths)),
       m_maps(new MapListHandler(context, *window.pages.games(), window.shell)),
       m_saves(
           new SaveListHandler(context, *window.pages.games(), window.shell, *m_records, *m_maps)),
@@ -59,8 +60,7 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, Window window)
                                  {*m_checker, *m_records, *m_maps, *m_saves})),
       m_games(new GamesListHandler(context, *window.pages.games(), window.shell,
                                    {*m_checker, *m_zips, *m_maps, *m_saves, *m_menus, *m_files})),
-      m_launch(new LaunchHandler(context, {window.widget, window.pages, window.shell, window.flags},
-                                 *m_options, *m_checker)),
+      m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_playlists(new PlaylistController(context, *window.pages.sound(), window.widget)),
       m_tips(new TipsWindow(context.settings, context.paths, window.widget)),
       m_iwadWindow(new IwadForm(context, *this, &window.widget)),

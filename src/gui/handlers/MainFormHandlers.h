@@ -2,6 +2,7 @@
 
 #include "core/iwads/IwadStartupLoad.h"
 #include "gui/dialogs/IwadWindowHost.h"
+#include "gui/handlers/LaunchHandler.h"
 
 #include <QObject>
 
@@ -24,8 +25,6 @@ class GamesListHandler;
 class IwadForm;
 class LaunchHandler;
 class LauncherShell;
-class OptionChangeFlags;
-class TabPages;
 class MapListHandler;
 class PlaylistController;
 class TipsWindow;
@@ -42,18 +41,10 @@ class MainFormHandlers : public QObject, private IwadWindowHost
     Q_OBJECT
 
 public:
-    // The parts of the main window the handlers work on.
-    struct Window
-    {
-        QWidget& widget;
-        TabPages& pages;
-        LauncherShell& shell;
-        OptionChangeFlags& flags;
-        QCheckBox& basicDoom;
-        QCheckBox& hiResTextures;
-    };
-
-    MainFormHandlers(LauncherContext& context, Window window);
+    // window: the parts of the main window the launch uses, which the other handlers share;
+    // basicDoom and hiResTextures are its "Basic Doom mode" and "High resolution textures".
+    MainFormHandlers(LauncherContext& context, LaunchHandler::Window window, QCheckBox& basicDoom,
+                     QCheckBox& hiResTextures);
     ~MainFormHandlers() override;
 
     CheckerTool& checker() { return *m_checker; }
