@@ -14,9 +14,8 @@ class MainFormHandlers;
 // wires every subsystem into the window, and in which the window hands its state back when it
 // closes.
 //
-// Calls into subsystems that the window does not have yet (fonts, title pictures, tooltips,
-// display resolution, IWAD search, playlists, games lists, models, tips) are named steps of
-// their own, so their place in the order is fixed before they are filled in.
+// Each call into a subsystem (title pictures, tooltips, display resolution, IWAD search,
+// playlists, games lists, models, tips) is a named step of its own, so the order stays visible.
 class MainFormLifecycle : public QObject
 {
     Q_OBJECT

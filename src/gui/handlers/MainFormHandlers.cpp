@@ -39,7 +39,7 @@ namespace {
 constexpr int kIwadLocationsButton = 5;
 constexpr int kFontButton = 6;
 
-const QString kWebsite = QStringLiteral("https://z3dlauncher.org/");
+const QString kWebsite = QStringLiteral("https://z3dlauncher.example/");
 
 } // namespace
 
