@@ -52,6 +52,20 @@ QString InstallTree::path(const QString& relative) const
     return r.isEmpty() ? m_root : m_root + u'/' + r;
 }
 
+QString InstallTree::relative(const QString& path) const
+{
+    const QString prefix = root() + QLatin1Char('/');
+    return path.startsWith(prefix) ? path.mid(prefix.size()) : path;
+}
+
+QStringList InstallTree::relative(const QStringList& paths) const
+{
+    QStringList out;
+    for (const QString& path : paths)
+        out << relative(path);
+    return out;
+}
+
 QString InstallTree::addFile(const QString& relative, const QByteArray& content)
 {
     const QString file = path(relative);

@@ -42,6 +42,10 @@ public:
     InstallPaths paths() const;
     // root() joined with relative.
     QString path(const QString& relative) const;
+    // The inverse of path(): a path inside the tree relative to its root; any other path as
+    // it is.
+    QString relative(const QString& path) const;
+    QStringList relative(const QStringList& paths) const;
 
     // Creates a file (and its folders) with content; returns its path.
     QString addFile(const QString& relative, const QByteArray& content = {});

@@ -24,20 +24,6 @@ const QString kDollarWadDir = QStringLiteral("Env/Dollar");
 const QStringList kAllFiveInPlain{"Env/Plain/Doom1.wad", "Env/Plain/Plutonia.wad",
                                   "Env/Plain/Tnt.wad", "Env/Plain/Doom.wad", "Env/Plain/Doom2.wad"};
 
-QString relativeTo(const InstallTree& tree, const QString& path)
-{
-    const QString prefix = tree.root() + u'/';
-    return path.startsWith(prefix) ? path.mid(prefix.size()) : path;
-}
-
-QStringList relativeTo(const InstallTree& tree, const QStringList& paths)
-{
-    QStringList out;
-    for (const QString& p : paths)
-        out << relativeTo(tree, p);
-    return out;
-}
-
 // A relative folder of the tree as an environment value; "" stays unset, a name starting
 // with '!' is a folder that does not exist.
 QString envValue(const InstallTree& tree, const QString& relative)
@@ -137,7 +123,7 @@ private slots:
         IwadRegistry registry;
         searchIwads(registry, tree.paths(),
                     {envValue(tree, dollarWadDir), envValue(tree, plainWadDir)});
-        QCOMPARE(relativeTo(tree, registry.registrationOrder()), expected);
+        QCOMPARE(tree.relative(registry.registrationOrder()), expected);
     }
 
     void allFiveListedInGamesListOrder()
@@ -214,8 +200,8 @@ private slots:
 
         IwadRegistry registry;
         z3d::readIwadsCfg(registry, tree.paths());
-        QCOMPARE(relativeTo(tree, registry.registrationOrder()), expected);
-        QCOMPARE(relativeTo(tree, registry.dialogFolder()),
+        QCOMPARE(tree.relative(registry.registrationOrder()), expected);
+        QCOMPARE(tree.relative(registry.dialogFolder()),
                  dialogFolder.isEmpty() ? QString() : dialogFolder);
         QCOMPARE(tree.isFile("Z3DLaunch/Data/iwads.cfg"), cfgKept);
     }

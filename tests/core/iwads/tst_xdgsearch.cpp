@@ -30,20 +30,6 @@ const QString kHome = QStringLiteral("Xdg/Home");
 const QString kLocal = QStringLiteral("Xdg/Local");
 const QString kShare = QStringLiteral("Xdg/Share");
 
-QString relativeTo(const InstallTree& tree, const QString& path)
-{
-    const QString prefix = tree.root() + u'/';
-    return path.startsWith(prefix) ? path.mid(prefix.size()) : path;
-}
-
-QStringList relativeTo(const InstallTree& tree, const QStringList& paths)
-{
-    QStringList out;
-    for (const QString& p : paths)
-        out << relativeTo(tree, p);
-    return out;
-}
-
 QStringList absolute(const InstallTree& tree, const QStringList& relative)
 {
     QStringList out;
@@ -70,7 +56,7 @@ QStringList searched(const InstallTree& tree, const IwadEnvironment& environment
 {
     IwadRegistry registry;
     searchIwads(registry, tree.paths(), environment);
-    return relativeTo(tree, registry.registrationOrder());
+    return tree.relative(registry.registrationOrder());
 }
 
 // The environment a process would have with these values ("" leaves a variable unset).
@@ -322,7 +308,7 @@ private slots:
         const IwadLoadResult result = loadIwads(registry, tree.paths(), xdgEnvironment(tree));
         QCOMPARE(registry.path(IwadType::Doom2), tree.path("Games/DOOM2.WAD"));
         QCOMPARE(registry.path(IwadType::Doom), tree.path("Xdg/Home/games/doom/doom.wad"));
-        QCOMPARE(relativeTo(tree, QStringList(result.lines.begin(), result.lines.end())),
+        QCOMPARE(tree.relative(QStringList(result.lines.begin(), result.lines.end())),
                  (QStringList{"Xdg/Home/games/doom/doom.wad", "Games/DOOM2.WAD", "", ""}));
     }
 
@@ -335,7 +321,7 @@ private slots:
         IwadRegistry registry;
         const IwadLoadResult result = loadIwads(registry, tree.paths(), xdgEnvironment(tree));
         QVERIFY(!result.noIwadRegistered);
-        QCOMPARE(relativeTo(tree, QStringList(result.lines.begin(), result.lines.end())),
+        QCOMPARE(tree.relative(QStringList(result.lines.begin(), result.lines.end())),
                  (QStringList{"Xdg/Home/games/doom/doom2.wad", "Xdg/Share/games/doom/freedoom1.wad",
                               "", ""}));
         QVERIFY2(!tree.exists("Xdg/Home/games/doom/doom2.Z3Dgwa"),
