@@ -23,6 +23,7 @@
 #include "gui/tabs/TabPages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 
 namespace z3d {
@@ -34,6 +35,8 @@ namespace {
 // The main window's boxes the option availability works on.
 constexpr int kBasicDoomBox = 0;
 constexpr int kHiResTexturesBox = 1;
+constexpr int kNoMonstersBox = 6;
+constexpr int kMainBoxCount = 7;
 
 } // namespace
 
@@ -178,7 +181,8 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
 {
     auto& handlers = *new MainFormHandlers(
         context, {window, window.pages(), window.shell(), window.changeFlags()},
-        *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox));
+        *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox),
+        window.chkMain(kNoMonstersBox));
     window.setScriptedMapModelsInstalled(
         ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
     connect(&window, &MainWindow::launchRequested, &handlers.launch(),
@@ -190,6 +194,11 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
             [options] { options->refreshHiResOptions(); });
     connect(&window, &MainWindow::soundPackOptionRefreshDue, options,
             &AvailabilityController::refreshSoundPackOption);
+    connect(&window, &MainWindow::modelOptionsRefreshDue, options,
+            &AvailabilityController::refreshModelOptions);
+    for (int box = 0; box < kMainBoxCount; ++box)
+        connect(window.chkMain(box), &QCheckBox::toggled, options,
+                &AvailabilityController::refreshModelOptions);
     GamesListHandler* games = &handlers.games();
     connect(&window, &MainWindow::gamesListViewChosen, games,
             [games](int view) { games->switchGamesList(static_cast<GamesListMode>(view)); });

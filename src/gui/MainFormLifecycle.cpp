@@ -16,6 +16,7 @@
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
+#include "gui/handlers/ModelsController.h"
 #include "gui/handlers/PlaylistController.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/handlers/TipsWindow.h"
@@ -197,6 +198,21 @@ void MainFormLifecycle::resetAfterLaunch()
         m_handlers.saves().selectSlot(save.left(1));
     if (m_displayMode.changedOnDisk(m_context.paths.installRoot))
         showCurrentResolution();
+}
+
+void MainFormLifecycle::loadDefinitionLists()
+{
+    m_handlers.models().loadDefinitions();
+}
+
+void MainFormLifecycle::setModelOptions()
+{
+    m_handlers.options().modelOptionsAtLoad();
+}
+
+void MainFormLifecycle::saveCustomDefinitions()
+{
+    m_handlers.models().saveDefinitions();
 }
 
 void MainFormLifecycle::findAndListIwads()

@@ -66,9 +66,9 @@ private:
     void buildPlaylists();
 
     void showIwadWindowWhenNoIwadIsKnown();
-    void loadDefinitionLists() {}
-    void setModelOptions() {}
-    void saveCustomDefinitions() {}
+    void loadDefinitionLists();
+    void setModelOptions();
+    void saveCustomDefinitions();
 
     LauncherContext& m_context;
     LauncherWindow& m_window;

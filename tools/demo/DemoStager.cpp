@@ -204,6 +204,7 @@ bool DemoStager::buildTree(const QString& root)
         }
     }
     return copyPrograms(root) && copyIwads(root) && writeGames(root) && writeMusicPack(root) &&
+           writeModelPacks(root) &&
            demo::writeThemePictures(root + QStringLiteral("/Z3DLaunch/Themes")) &&
            writeFile(root + QStringLiteral("/Z3DLaunch/Data/tips.txt"),
                      DemoContent::textFile(DemoContent::tips())) &&
@@ -224,6 +225,46 @@ bool DemoStager::writeMusicPack(const QString& root)
     }
     return writeFile(folder + QStringLiteral("readme.txt"),
                      "M-Fold music pack (demo installation: empty placeholder files)\r\n");
+}
+
+bool DemoStager::writeModelPacks(const QString& root)
+{
+    // Stand-in packs with the folders and definition files the Models page looks for: the
+    // core effects, hud weapons, monsters, decorations and flames are installed, items,
+    // splashes and the Brannock soldiers are not. Orrinpack's weapons carry an old version
+    // line, so choosing them shows the launch's version message; its alternative weapons
+    // are current.
+    const QByteArray note = "# Demo installation: a stand-in definition file\r\n";
+    const QByteArray hud = "# hweapons version 9 - Do not edit this line\r\n";
+    const QList<QPair<QString, QByteArray>> files{
+        {QStringLiteral("Defs/Base/CoreEffects.ded"), note},
+        {QStringLiteral("Defs/Model/HudWeapons.ded"), hud + note},
+        {QStringLiteral("Defs/Model/Monsters.ded"), note},
+        {QStringLiteral("Defs/Model/Decorations.ded"), note},
+        {QStringLiteral("Defs/Model/FlameModels.ded"), note},
+        {QStringLiteral("Defs/Model/Pellam/hudweapons.ded"), hud + note},
+        {QStringLiteral("Defs/Model/Orrinpack/Fullpack.ded"),
+         "# Orrinpack version 6 - Do not edit this line\r\n" + note},
+        {QStringLiteral("Defs/Model/Orrinpack/Alternative.ded"),
+         "# Orrinpack version 7 - Do not edit this line\r\n" + note},
+        {QStringLiteral("Defs/Custom/Demo glow.ded"), note},
+        {QStringLiteral("Md2/CoreEffects/glow.dmd"), {}},
+        {QStringLiteral("Md2/HudWeapons/chainsaw/chainsaw.dmd"), {}},
+        {QStringLiteral("Md2/Monsters/Imp/imp.dmd"), {}},
+        {QStringLiteral("Md2/Decorations/barrel.dmd"), {}},
+        {QStringLiteral("Md2/Flames/flame.dmd"), {}},
+        {QStringLiteral("Md2/Orrinpack/orrinpack.wad"), {}},
+        {QStringLiteral("Md2/Pellam/Gore/hang7.dmd"), {}},
+        {QStringLiteral("Md2/Pellam/Gore/hang1.png"), {}},
+        {QStringLiteral("Md2/shiny.png"), {}},
+        {QStringLiteral("Md2/metallic.png"), {}},
+    };
+    for (const auto& [relative, bytes] : files) {
+        const QString path = root + QLatin1Char('/') + relative;
+        if (!QDir().mkpath(QFileInfo(path).path()) || !writeFile(path, bytes))
+            return false;
+    }
+    return true;
 }
 
 bool DemoStager::swapIntoPlace(const QString& staging, const QString& target)

@@ -45,6 +45,7 @@ private:
     bool copyIwads(const QString& root);
     bool writeGames(const QString& root);
     bool writeMusicPack(const QString& root);
+    bool writeModelPacks(const QString& root);
     bool writeFile(const QString& path, const QByteArray& bytes);
     bool copyFile(const QString& from, const QString& to);
     bool swapIntoPlace(const QString& staging, const QString& target);

@@ -46,16 +46,18 @@ struct AutoPlaylistChoice
 // Whether the option boxes the command line looks at are enabled (not greyed).
 struct OptionBoxStates
 {
-    bool replacements = true;  // "Pellam and Orrin model replacements"
-    bool allModels = true;     // "All models"
-    bool forceOverride = true; // "Force model override"
-    bool hudWeapons = true;    // "Hud weapons"
-    bool decorations = true;   // "Decorations"
-    bool itemsWeapons = true;  // "Items and weapons"
-    bool splashes = true;      // "Splashes"
-    bool flameModels = true;   // "Flame models"
-    bool extraFx = true;       // "Extra FX"
-    bool soundPack = true;     // " High resolution sound pack "
+    bool orrinWeapons = true;    // "Orrinpack weapons MOD"
+    bool orrinAltWeapons = true; // "Orrinpack alternative weapons MOD"
+    bool replacements = true;    // "Pellam and Orrin model replacements"
+    bool allModels = true;       // "All models"
+    bool forceOverride = true;   // "Force model override"
+    bool hudWeapons = true;      // "Hud weapons"
+    bool decorations = true;     // "Decorations"
+    bool itemsWeapons = true;    // "Items and weapons"
+    bool splashes = true;        // "Splashes"
+    bool flameModels = true;     // "Flame models"
+    bool extraFx = true;         // "Extra FX"
+    bool soundPack = true;       // " High resolution sound pack "
 };
 
 // The selected installed game (installed-games and zip-library views).

@@ -94,6 +94,8 @@ OptionBoxStates OptionAvailability::boxStates() const
 {
     using namespace model_box;
     OptionBoxStates boxes;
+    boxes.orrinWeapons = alternativeModel(kOrrinWeapons);
+    boxes.orrinAltWeapons = alternativeModel(kOrrinAltWeapons);
     boxes.replacements = alternativeModel(kReplacements);
     boxes.allModels = modelOption(kAllModels);
     boxes.forceOverride = modelOption(kForceOverride);

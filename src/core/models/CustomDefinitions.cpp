@@ -75,6 +75,21 @@ QList<DefinitionEntry> CustomDefinitions::importDropped(const InstallPaths& path
     return added;
 }
 
+QList<DefinitionEntry> CustomDefinitions::stillPresent(const InstallPaths& paths,
+                                                       const QList<DefinitionEntry>& entries)
+{
+    QList<DefinitionEntry> present;
+    for (const DefinitionEntry& entry : entries) {
+        const bool ownPath = entry.text.endsWith(QLatin1String(".ded"), Qt::CaseInsensitive);
+        const QString file =
+            ownPath ? entry.text
+                    : PathResolver::join(paths.customDefsDir, entry.text + QLatin1String(".ded"));
+        if (PathResolver::fileExists(file))
+            present << entry;
+    }
+    return present;
+}
+
 CustomDefinitions::AddOutcome CustomDefinitions::entryForChosenFile(const QString& chosenFile,
                                                                     const QString& customDefsDir)
 {

@@ -40,6 +40,11 @@ public:
     static QList<DefinitionEntry> importDropped(const InstallPaths& paths,
                                                 const QList<DefinitionEntry>& entries);
 
+    // The entries whose file is still there (CustomDefsDir/<entry>.ded, or the entry's own
+    // path for one that ends in ".ded"), as a cleanup leaves them.
+    static QList<DefinitionEntry> stillPresent(const InstallPaths& paths,
+                                               const QList<DefinitionEntry>& entries);
+
     // What "Add" makes of the file chosen in the open-file dialog.
     struct AddOutcome
     {

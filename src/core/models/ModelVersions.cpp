@@ -1,8 +1,10 @@
 #include "core/models/ModelVersions.h"
 
+#include "core/launch/LaunchInputs.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/TextFile.h"
+#include "core/settings/LauncherSettings.h"
 
 #include <QFileInfo>
 
@@ -58,6 +60,24 @@ bool ModelVersions::modelsCompatible(const InstallPaths& paths, bool basicDoom, 
         return true;
     return firstLineIs(standard, kHudWeaponsVersionLine) ==
            firstLineIs(enhanced, kHudWeaponsVersionLine);
+}
+
+ModelPackTests ModelVersions::forLaunch(const InstallPaths& paths, LauncherSettings& settings,
+                                        const OptionBoxStates& boxes, bool wineMode)
+{
+    ModelPackTests tests;
+    if (!boxes.orrinWeapons)
+        settings.orrinWeapons = false;
+    else if (settings.orrinWeapons)
+        tests.fullpackOk = orrinpackVersionOk(paths, QStringLiteral("fullpack.ded"), wineMode);
+    if (!boxes.orrinAltWeapons)
+        settings.orrinAltWeapons = false;
+    else if (settings.orrinAltWeapons)
+        tests.alternativeOk =
+            orrinpackVersionOk(paths, QStringLiteral("Alternative.ded"), wineMode);
+    tests.compatible = modelsCompatible(paths, settings.basicDoomMode, settings.modelOptAllModels,
+                                        settings.pellamOrrinModels);
+    return tests;
 }
 
 } // namespace z3d

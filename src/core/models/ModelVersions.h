@@ -6,6 +6,16 @@
 namespace z3d {
 
 struct InstallPaths;
+struct LauncherSettings;
+struct OptionBoxStates;
+
+// The answers of a launch's model-pack tests.
+struct ModelPackTests
+{
+    bool fullpackOk = true;    // the Orrinpack version test on "fullpack.ded"
+    bool alternativeOk = true; // ... on "Alternative.ded"
+    bool compatible = true;    // the hud-weapons compatibility test
+};
 
 // The two version tests a launch runs on the model packs. A failed test never stops the
 // launch; the launch switches the affected options off and says so.
@@ -34,6 +44,11 @@ public:
     // replacements are not chosen, or when either file is missing.
     static bool modelsCompatible(const InstallPaths& paths, bool basicDoom, bool allModels,
                                  bool pellamOrrinModels);
+
+    // The tests as a launch runs them on the gathered settings. A weapon pack whose box is
+    // greyed is switched off and passes unread; each weapon pack is judged by its own box.
+    static ModelPackTests forLaunch(const InstallPaths& paths, LauncherSettings& settings,
+                                    const OptionBoxStates& boxes, bool wineMode);
 };
 
 } // namespace z3d

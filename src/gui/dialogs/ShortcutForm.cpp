@@ -11,6 +11,9 @@ namespace {
 
 const QString kCreateCaption = QStringLiteral("Create");
 const QString kCancelCaption = QStringLiteral("Cancel");
+const QString kCleanupCaption = QStringLiteral("Cleanup");
+const QString kShortcutTitle = QStringLiteral("Create Shortcut");
+const QString kCleanupTitle = QStringLiteral("Model Pack Cleanup");
 
 } // namespace
 
@@ -22,6 +25,10 @@ ShortcutForm::ShortcutForm(QWidget* parent)
     for (int i = 0; i < kShortcutBoxCount; ++i)
         connect(shortcutBox(i), &QCheckBox::clicked, this, &ShortcutForm::applyButtonRule);
     connect(m_ui->OKButton, &QPushButton::clicked, this, &ShortcutForm::onButton);
+    for (QCheckBox* pack :
+         {m_ui->chkModDel_0, m_ui->chkModDel_1, m_ui->chkModDel_2, m_ui->chkModDel_3})
+        connect(pack, &QCheckBox::clicked, this, &ShortcutForm::checkDelete);
+    m_ui->ModelDelFrame->hide();
 }
 
 ShortcutForm::~ShortcutForm() = default;
@@ -38,6 +45,34 @@ void ShortcutForm::showToolTips(bool shown)
     ToolTipTable::apply(tips, *this, ToolTipTexts::shortcutWindow(), shown);
 }
 
+CleanupChoice ShortcutForm::askForCleanup()
+{
+    m_cleanupMode = true;
+    m_cleanup = CleanupChoice{};
+    setWindowTitle(kCleanupTitle);
+    exec();
+    m_cleanupMode = false;
+    setWindowTitle(kShortcutTitle);
+    const CleanupChoice chosen = m_cleanup;
+    m_cleanup = CleanupChoice{};
+    return chosen;
+}
+
+CleanupChoice ShortcutForm::tickedPacks() const
+{
+    CleanupChoice ticked;
+    ticked.standardModels = m_ui->chkModDel_0->isChecked();
+    ticked.pellamOrrinModels = m_ui->chkModDel_1->isChecked();
+    ticked.orrinpack = m_ui->chkModDel_2->isChecked();
+    ticked.brannockSoldiers = m_ui->chkModDel_3->isChecked();
+    return ticked;
+}
+
+void ShortcutForm::checkDelete()
+{
+    m_ui->OKButton->setText(tickedPacks().any() ? kCleanupCaption : kCancelCaption);
+}
+
 ShortcutChoices ShortcutForm::askForShortcut(const QString& gameLabel)
 {
     m_ui->lblGameName->setText(gameLabel);
@@ -49,11 +84,19 @@ void ShortcutForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_choices = ShortcutChoices{};
-    m_ui->ShortcutFrame->show();
+    m_ui->ShortcutFrame->setVisible(!m_cleanupMode);
+    m_ui->lblGameName->setVisible(!m_cleanupMode);
+    m_ui->ModelDelFrame->setVisible(m_cleanupMode);
+    for (QCheckBox* pack :
+         {m_ui->chkModDel_0, m_ui->chkModDel_1, m_ui->chkModDel_2, m_ui->chkModDel_3})
+        pack->setChecked(false);
     for (int i = 0; i < kShortcutBoxCount; ++i)
         shortcutBox(i)->setChecked(false);
     m_ui->ChkMapNum->setChecked(false);
-    applyButtonRule();
+    if (m_cleanupMode)
+        checkDelete();
+    else
+        applyButtonRule();
     m_ui->OKButton->setFocus(Qt::OtherFocusReason);
 }
 
@@ -67,6 +110,15 @@ void ShortcutForm::applyButtonRule()
 void ShortcutForm::onButton()
 {
     hide();
+    if (m_cleanupMode) {
+        const bool cancelled = m_ui->OKButton->text() == kCancelCaption;
+        m_cleanup = cancelled ? CleanupChoice{} : tickedPacks();
+        if (cancelled)
+            QDialog::reject();
+        else
+            accept();
+        return;
+    }
     m_choices.dialogCancelled = m_ui->OKButton->text() == kCancelCaption;
     m_choices.startMenuShortcut = m_ui->chkShortcut_0->isChecked();
     m_choices.desktopShortcut = m_ui->chkShortcut_1->isChecked();
@@ -79,7 +131,8 @@ void ShortcutForm::onButton()
 
 void ShortcutForm::reject()
 {
-    // Closed without the button: nothing is to be made.
+    // Closed without the button: nothing is to be made or removed.
+    m_cleanup = CleanupChoice{};
     m_choices = ShortcutChoices{};
     m_choices.dialogCancelled = true;
     QDialog::reject();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/desktop/ShortcutChoices.h"
+#include "core/models/ModelPackCleanup.h"
 
 #include <QDialog>
 
@@ -22,6 +23,10 @@ namespace z3d {
 // shortcut box is checked, and the map box is enabled only then; otherwise the button reads
 // "Cancel". The button hides the window; when it read "Cancel" the answer is cancelled (and
 // includes no map), as it is when the window is closed by its title bar or Escape.
+//
+// In its cleanup mode, caption "Model Pack Cleanup", the window shows the four packs instead
+// (ModelDelFrame, chkModDel 0..3, all unchecked at each showing); the button reads "Cleanup"
+// while any is checked, else "Cancel". The mode ends with the window.
 class ShortcutForm : public QDialog
 {
     Q_OBJECT
@@ -38,6 +43,10 @@ public:
     // returns the player's choices.
     ShortcutChoices askForShortcut(const QString& gameLabel);
 
+    // Shows the window modally in its cleanup mode and returns the ticked packs; none when
+    // the button read "Cancel" or the window was closed otherwise.
+    CleanupChoice askForCleanup();
+
     QCheckBox* shortcutBox(int index) const;
     // The window's tips on (the launcher's "Disable tooltip text" off) or off.
     void showToolTips(bool shown);
@@ -49,9 +58,14 @@ protected:
 private:
     void applyButtonRule();
     void onButton();
+    // CheckDelete: the button's caption from the pack boxes.
+    void checkDelete();
+    CleanupChoice tickedPacks() const;
 
     std::unique_ptr<Ui::ShortcutForm> m_ui;
     ShortcutChoices m_choices;
+    bool m_cleanupMode = false;
+    CleanupChoice m_cleanup;
 };
 
 } // namespace z3d

@@ -1,6 +1,8 @@
 #include "gui/handlers/AvailabilityController.h"
 
 #include "core/app/LauncherContext.h"
+#include "core/library/ScriptedMapTable.h"
+#include "core/library/SelectedGame.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/ModelsTab.h"
 #include "gui/tabs/OptionsTab.h"
@@ -14,10 +16,16 @@ namespace z3d {
 
 AvailabilityController::AvailabilityController(LauncherContext& context, TabPages& pages,
                                                QCheckBox& basicDoom, QCheckBox& hiResTextures,
-                                               TexturePathController& texturePaths)
+                                               TexturePathController& texturePaths,
+                                               QCheckBox* noMonsters)
     : QObject(&pages), m_context(context), m_pages(pages), m_basicDoom(basicDoom),
-      m_hiResTextures(hiResTextures), m_texturePaths(texturePaths)
+      m_hiResTextures(hiResTextures), m_noMonsters(noMonsters), m_texturePaths(texturePaths)
 {
+    ModelsTab* models = pages.models();
+    connect(models, &ModelsTab::modelOptionClicked, this,
+            &AvailabilityController::modelOptionClicked);
+    connect(models, &ModelsTab::alternativeModelClicked, this,
+            &AvailabilityController::alternativeModelClicked);
     connect(&texturePaths, &TexturePathController::textureChosen, this,
             &AvailabilityController::textureChosen);
     connect(pages.options(), &OptionsTab::corpseFadeChanged, this,
@@ -47,11 +55,7 @@ OptionChoices AvailabilityController::choices() const
 void AvailabilityController::show(const AvailabilityUpdate& update, const InstalledResources& found)
 {
     m_shown = update.available;
-    m_pages.graphics()->applyAvailability(m_shown);
-    m_pages.options()->applyAvailability(m_shown);
-    m_pages.sound()->applyAvailability(m_shown);
-    m_pages.models()->applyAvailability(m_shown);
-    m_hiResTextures.setEnabled(m_shown.hiResTextures);
+    applyToPages();
 
     if (update.uncheckDetailTextures)
         m_pages.graphics()->uncheckDetailTextures();
@@ -71,6 +75,73 @@ void AvailabilityController::show(const AvailabilityUpdate& update, const Instal
         m_context.texture.textureSetDir = found.textureSetDir;
 }
 
+void AvailabilityController::applyToPages()
+{
+    m_pages.graphics()->applyAvailability(m_shown);
+    m_pages.options()->applyAvailability(m_shown);
+    m_pages.sound()->applyAvailability(m_shown);
+    m_pages.models()->applyAvailability(m_shown);
+    m_hiResTextures.setEnabled(m_shown.unlocked(m_shown.hiResTextures));
+    m_basicDoom.setEnabled(!m_shown.spriteOptionsLocked);
+}
+
+ModelWorld AvailabilityController::modelWorld() const
+{
+    ModelWorld world;
+    world.packs = InstalledModelPacks::probe(m_context.paths);
+    world.basicDoom = m_basicDoom.isChecked();
+    world.noMonsters = m_noMonsters ? m_noMonsters->isChecked() : m_context.settings.noMonsters;
+    world.scriptedMapWithModels =
+        ScriptedMapTable::isScriptedMap(m_context.paths,
+                                        selectedGameName(m_context.selection, m_context.settings))
+            .assetsPresent;
+    return world;
+}
+
+void AvailabilityController::showModels(const ModelUpdate& update)
+{
+    m_shown = withModels(m_shown, update.available);
+    m_pages.models()->showModelChoices(update.choices);
+    update.choices.applyTo(m_context.settings);
+    applyToPages();
+    if (update.importDroppedDefinitions)
+        emit droppedDefinitionsDue();
+}
+
+void AvailabilityController::modelOptionsAtLoad()
+{
+    showModels(z3d::modelOptionsAtLoad(m_pages.models()->modelChoices(), modelWorld()));
+}
+
+void AvailabilityController::refreshModelOptions()
+{
+    showModels(
+        z3d::refreshModelOptions(m_shown.models, m_pages.models()->modelChoices(), modelWorld()));
+}
+
+void AvailabilityController::modelOptionClicked(int index)
+{
+    showModels(z3d::modelOptionClicked(index, m_shown.models, m_pages.models()->modelChoices(),
+                                       modelWorld()));
+}
+
+void AvailabilityController::alternativeModelClicked(int index)
+{
+    showModels(z3d::alternativeModelClicked(index, m_shown.models, m_pages.models()->modelChoices(),
+                                            modelWorld()));
+}
+
+void AvailabilityController::lockSpriteOptions(bool locked)
+{
+    if (m_shown.spriteOptionsLocked == locked)
+        return;
+    m_shown = withSpriteOptionsLocked(m_shown, locked);
+    if (locked)
+        applyToPages();
+    else
+        basicDoom();
+}
+
 void AvailabilityController::applyAtLoad()
 {
     const InstalledResources found = probe();
@@ -81,6 +152,7 @@ void AvailabilityController::basicDoom()
 {
     const InstalledResources found = probe();
     show(availabilityForBasicDoom(m_shown, found, choices()), found);
+    refreshModelOptions();
 }
 
 void AvailabilityController::refreshHiResOptions(bool scriptedMap)
@@ -99,6 +171,7 @@ OptionBoxStates AvailabilityController::refreshForLaunch(bool scriptedMap)
 {
     const InstalledResources found = probe();
     show(refreshedForLaunch(m_shown, found, choices(), scriptedMap), found);
+    refreshModelOptions();
     return m_shown.boxStates();
 }
 

@@ -23,10 +23,11 @@ class AvailabilityController : public QObject
     Q_OBJECT
 
 public:
-    // basicDoom and hiResTextures are the main window's "Basic Doom mode" and "High resolution
-    // textures" boxes.
+    // basicDoom, hiResTextures and noMonsters are the main window's "Basic Doom mode", "High
+    // resolution textures" and "No monsters" boxes.
     AvailabilityController(LauncherContext& context, TabPages& pages, QCheckBox& basicDoom,
-                           QCheckBox& hiResTextures, TexturePathController& texturePaths);
+                           QCheckBox& hiResTextures, TexturePathController& texturePaths,
+                           QCheckBox* noMonsters = nullptr);
 
     // The load step's part: Extra FX, the texture path, the patch, detail, sky-box and sound
     // pack options and the stored corpse fade.
@@ -46,9 +47,26 @@ public:
     // The corpse-fade seconds changed.
     void corpseFadeChanged(int seconds);
 
+    // The Models page: the stored "All models" and "Core effects " at load, then the
+    // refresh; the refresh alone (a tab, a main option box, a command); the player's clicks.
+    void modelOptionsAtLoad();
+    void refreshModelOptions();
+    void modelOptionClicked(int index);
+    void alternativeModelClicked(int index);
+    // A shipped scripted map was chosen (locked) or another game (unlocked).
+    void lockSpriteOptions(bool locked);
+
     const OptionAvailability& shown() const { return m_shown; }
 
+signals:
+    // The model refresh reached the point where the Create folder's files join the
+    // definitions list.
+    void droppedDefinitionsDue();
+
 private:
+    ModelWorld modelWorld() const;
+    void showModels(const ModelUpdate& update);
+    void applyToPages();
     InstalledResources probe() const;
     OptionChoices choices() const;
     void show(const AvailabilityUpdate& update, const InstalledResources& found);
@@ -57,6 +75,7 @@ private:
     TabPages& m_pages;
     QCheckBox& m_basicDoom;
     QCheckBox& m_hiResTextures;
+    QCheckBox* m_noMonsters;
     TexturePathController& m_texturePaths;
     OptionAvailability m_shown;
 };

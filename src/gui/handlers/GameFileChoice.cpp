@@ -3,6 +3,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/inspect/CheckerTool.h"
 #include "core/library/GameRecords.h"
+#include "core/library/ScriptedMapTable.h"
 #include "core/library/SelectedGame.h"
 #include "core/platform/PathResolver.h"
 #include "core/saves/SaveGameFolders.h"
@@ -68,6 +69,12 @@ void GameFileChoice::selectGameFile()
         return;
     }
     selection.currentGameFile = selection.currentGameFolder + entry;
+    if (m_context.settings.gamesListView == static_cast<int>(GamesListMode::InstalledGames)) {
+        // The files folder (Pwads/ or Gwads/) is the last six characters.
+        const QString game = PathResolver::lastComponent(selection.currentGameFolder.chopped(
+            std::min<qsizetype>(6, selection.currentGameFolder.size())));
+        emit spriteOptionsLockDue(ScriptedMapTable::find(game) != nullptr);
+    }
 
     const bool shortcut =
         m_context.settings.shortcutCreation && m_shell.shownTab() == kGamesTab &&

@@ -51,6 +51,9 @@ public:
 signals:
     // The games-list entry of game is to be selected (a user directory's restore).
     void gameReselectionDue(const QString& game);
+    // An installed game's file was chosen: a shipped scripted map locks the model and
+    // graphics options it brings its own of (KillSpriteOptions), any other game lifts it.
+    void spriteOptionsLockDue(bool locked);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -210,6 +210,7 @@ void GamesListHandler::switchGamesList(GamesListMode newMode)
     LauncherSettings& settings = m_context.settings;
     selection.currentKind = GameKind::None;
     m_services.saves.clear();
+    emit spriteOptionsLockDue(false);
     // A switch made by code (after an install, say) shows its view as chosen, too.
     m_page.showView(static_cast<int>(newMode));
     m_files->clear();

@@ -79,6 +79,11 @@ public:
     void clearScriptedMapsOnly() override { m_scriptedMapsOnly = false; }
     void redrawGamesList() override;
 
+signals:
+    // Another view was chosen: a scripted map's lock on the model and graphics options ends
+    // (RestoreSpriteOptions).
+    void spriteOptionsLockDue(bool locked);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -55,6 +55,8 @@ void LaunchHandler::prepare()
 {
     m_shell.gatherSettings(m_context.settings);
     m_boxes = m_options.refreshForLaunch(m_context.selection.currentKind == GameKind::ScriptedMap);
+    m_modelTests = ModelVersions::forLaunch(m_context.paths, m_context.settings, m_boxes,
+                                            m_context.startup.wineMode);
 }
 
 LaunchInputs LaunchHandler::commonInputs() const
@@ -68,6 +70,9 @@ LaunchInputs LaunchHandler::commonInputs() const
     inputs.boxes = m_boxes;
 
     inputs.definitions = m_pages.models()->definitions();
+    inputs.orrinpackFullpackVersionOk = m_modelTests.fullpackOk;
+    inputs.orrinpackAlternativeVersionOk = m_modelTests.alternativeOk;
+    inputs.modelCompatibilityOk = m_modelTests.compatible;
 
     const OptionChangeFlags& flags = m_flags;
     inputs.ricochetChanged = flags.ricochetChanged;

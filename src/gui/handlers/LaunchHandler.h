@@ -3,6 +3,7 @@
 #include "core/desktop/ShortcutChoices.h"
 #include "core/launch/EngineStart.h"
 #include "core/launch/LaunchInputs.h"
+#include "core/models/ModelVersions.h"
 
 #include <QObject>
 
@@ -85,6 +86,8 @@ private:
     AvailabilityController& m_options;
     // The states of the boxes the command line depends on, as the launch's preamble left them.
     OptionBoxStates m_boxes;
+    // The model-pack tests the preamble ran on the gathered settings.
+    ModelPackTests m_modelTests;
     CheckerTool& m_checker;
     ShortcutChoices m_shortcut;
 };

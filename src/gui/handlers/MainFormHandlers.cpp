@@ -21,6 +21,7 @@
 #include "gui/handlers/LauncherShell.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MapListHandler.h"
+#include "gui/handlers/ModelsController.h"
 #include "gui/handlers/PlaylistController.h"
 #include "gui/handlers/SaveListHandler.h"
 #include "gui/handlers/TipsWindow.h"
@@ -37,6 +38,7 @@ namespace z3d {
 namespace {
 
 constexpr int kIwadLocationsButton = 5;
+constexpr int kModelCleanupButton = 8;
 constexpr int kFontButton = 6;
 
 const QString kWebsite = QStringLiteral("https://z3dlauncher.example/");
@@ -44,14 +46,15 @@ const QString kWebsite = QStringLiteral("https://z3dlauncher.example/");
 } // namespace
 
 MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Window window,
-                                   QCheckBox& basicDoom, QCheckBox& hiResTextures)
+                                   QCheckBox& basicDoom, QCheckBox& hiResTextures,
+                                   QCheckBox* noMonsters)
     : QObject(&window.widget), m_context(context), m_window(window.widget), m_shell(window.shell),
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
       m_texturePaths(new TexturePathController(context, *window.pages.graphics(), window.shell)),
       m_options(new AvailabilityController(context, window.pages, basicDoom, hiResTextures,
-                                           *m_texturePaths)),
+                                           *m_texturePaths, noMonsters)),
       m_maps(new MapListHandler(context, *window.pages.games(), window.shell)),
       m_saves(
           new SaveListHandler(context, *window.pages.games(), window.shell, *m_records, *m_maps)),
@@ -66,8 +69,13 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
       m_iwadWindow(new IwadForm(context, *this, &window.widget)),
       m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
-      m_commandButtons(new CommandButtons(context, window.shell, *m_games, *m_launch, *m_zips))
+      m_commandButtons(new CommandButtons(context, window.shell, *m_games, *m_launch, *m_zips)),
+      m_models(new ModelsController(context, *window.pages.models(), *m_options, window.widget))
 {
+    connect(m_files, &GameFileChoice::spriteOptionsLockDue, m_options,
+            &AvailabilityController::lockSpriteOptions);
+    connect(m_games, &GamesListHandler::spriteOptionsLockDue, m_options,
+            &AvailabilityController::lockSpriteOptions);
     connectMenus();
     connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);
     connect(m_launch, &LaunchHandler::unloadAllWanted, this, [this] {
@@ -108,6 +116,8 @@ void MainFormHandlers::runCommand(int index)
 {
     if (index == kIwadLocationsButton)
         showIwadWindow();
+    else if (index == kModelCleanupButton)
+        m_models->runCleanup();
     else if (index == kFontButton)
         showFontWindow();
     else

@@ -26,6 +26,7 @@ class IwadForm;
 class LaunchHandler;
 class LauncherShell;
 class MapListHandler;
+class ModelsController;
 class PlaylistController;
 class TipsWindow;
 class SaveListHandler;
@@ -42,9 +43,10 @@ class MainFormHandlers : public QObject, private IwadWindowHost
 
 public:
     // window: the parts of the main window the launch uses, which the other handlers share;
-    // basicDoom and hiResTextures are its "Basic Doom mode" and "High resolution textures".
+    // basicDoom, hiResTextures and noMonsters are its "Basic Doom mode", "High resolution
+    // textures" and "No monsters".
     MainFormHandlers(LauncherContext& context, LaunchHandler::Window window, QCheckBox& basicDoom,
-                     QCheckBox& hiResTextures);
+                     QCheckBox& hiResTextures, QCheckBox* noMonsters = nullptr);
     ~MainFormHandlers() override;
 
     CheckerTool& checker() { return *m_checker; }
@@ -57,6 +59,7 @@ public:
     GameRecords& records() { return *m_records; }
     LaunchHandler& launch() { return *m_launch; }
     PlaylistController& playlists() { return *m_playlists; }
+    ModelsController& models() { return *m_models; }
     TipsWindow& tips() { return *m_tips; }
     CommandButtons& commands() { return *m_commandButtons; }
 
@@ -99,6 +102,7 @@ private:
     std::unique_ptr<GameOperations> m_gameOperations;
     std::unique_ptr<ArchiveOperations> m_archiveOperations;
     CommandButtons* m_commandButtons;
+    ModelsController* m_models;
     bool m_exitRequested = false;
 
     bool showsCommercialGames() const override;

@@ -46,14 +46,14 @@ void GraphicsTab::applyAvailability(const OptionAvailability& available)
     for (QWidget* skyboxes :
          {static_cast<QWidget*>(m_ui->chkGraphics_3), static_cast<QWidget*>(m_ui->SkyOpt_0),
           static_cast<QWidget*>(m_ui->SkyOpt_1)})
-        skyboxes->setEnabled(available.skyboxes);
-    m_ui->chkGraphics_4->setEnabled(available.hiResPatches);
-    m_ui->chkEffects_0->setEnabled(available.enhancements);
-    m_ui->chkEffects_2->setEnabled(available.enhancements);
+        skyboxes->setEnabled(available.unlocked(available.skyboxes));
+    m_ui->chkGraphics_4->setEnabled(available.unlocked(available.hiResPatches));
+    m_ui->chkEffects_0->setEnabled(available.unlocked(available.enhancements));
+    m_ui->chkEffects_2->setEnabled(available.unlocked(available.enhancements));
     TextColour::greyCaption(m_ui->EffectsFrame, !available.enhancements);
-    m_ui->chkEffects_3->setEnabled(available.extraFx);
-    m_ui->TexButton->setEnabled(available.texturePathButton);
-    m_ui->HiResText->setEnabled(available.texturePathControls);
+    m_ui->chkEffects_3->setEnabled(available.extraFxOffered());
+    m_ui->TexButton->setEnabled(available.unlocked(available.texturePathButton));
+    m_ui->HiResText->setEnabled(available.unlocked(available.texturePathControls));
     TextColour::greyCaption(m_ui->TexPathFrame, !available.texturePathControls);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "gui/ControlArray.h"
+
 #include <QGroupBox>
 
 #include <memory>
 
 class QCheckBox;
-class QListWidget;
-class QPushButton;
 
 namespace Ui {
 class ModelsTab;
@@ -15,15 +15,15 @@ class ModelsTab;
 namespace z3d {
 
 struct DefinitionEntry;
-
 struct LauncherSettings;
-class ToolTips;
-
+struct ModelChoices;
 struct OptionAvailability;
+class ToolTips;
 
 // Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
 // " Model Selection " (chkAltModels 1..4) and " Custom  Definitions " (GlobalDefList with
-// butGlobalDefs "Add" and butRemoveGlobalDefs "Remove").
+// butGlobalDefs "Add" and butRemoveGlobalDefs "Remove"). A definition entry is selected by
+// selecting its row; only selected entries reach the engine.
 class ModelsTab : public QGroupBox
 {
     Q_OBJECT
@@ -38,19 +38,41 @@ public:
     // The page's rows of the main window's tip table on its own controls, or off them.
     void showToolTips(ToolTips& tips, bool shown);
 
+    // The model boxes as checked, and showing new checks (no click signal is sent).
+    ModelChoices modelChoices() const;
+    void showModelChoices(const ModelChoices& choices);
+
     // Empties the definition-file list.
     void clearDefinitions();
     // The custom definitions list's entries in order, each with its selection mark.
     QList<DefinitionEntry> definitions() const;
+    // Appends entries with their marks.
+    void addDefinitions(const QList<DefinitionEntry>& entries);
+    // Appends an entry and makes it the selected, current last entry.
+    void appendChosenDefinition(const QString& text);
+    // Removes the list's current entry; false when there is none.
+    bool removeCurrentDefinition();
+
     // Shows the alternative-model choices a model-pack test may have switched off (Orrinpack
     // weapons, its alternative weapons, Pellam's models with Orrinpack's).
     void showAlternativeModels(bool orrinWeapons, bool orrinAltWeapons, bool pellamOrrinModels);
-    // Enables every control of the page with the enhancements: the three model frames, the
-    // definitions list with its two buttons and the model and alternative-model boxes.
+    // The three frames, the definitions list with its buttons and every box follow the
+    // enhancements group; each box also follows the model rules, and the scripted-map lock
+    // takes the group boxes and the definitions frame.
     void applyAvailability(const OptionAvailability& available);
+
+signals:
+    // The player clicked ChkModelOpts(index) / chkAltModels(index).
+    void modelOptionClicked(int index);
+    void alternativeModelClicked(int index);
+    // "Add" and "Remove".
+    void definitionAddRequested();
+    void definitionRemoveRequested();
 
 private:
     std::unique_ptr<Ui::ModelsTab> m_ui;
+    ControlArray<QCheckBox, 9> m_options;
+    ControlArray<QCheckBox, 4> m_alternatives;
 };
 
 } // namespace z3d

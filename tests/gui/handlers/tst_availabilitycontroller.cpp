@@ -87,6 +87,10 @@ private slots:
         f.tree.addFile("data/dtex/detail.wad");
         f.tree.addFolder("Data/Textures");
         f.context.texture.texturePath = f.tree.path("Data/Textures");
+        f.tree.addFile("Md2/CoreEffects/c.dmd");
+        f.tree.addFile("Defs/Base/CoreEffects.ded");
+        f.tree.addFile("Md2/Monsters/Imp/imp.dmd");
+        f.tree.addFile("Defs/Model/Monsters.ded");
         f.window.chkMain(1)->setChecked(true);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
@@ -94,7 +98,8 @@ private slots:
         QVERIFY(f.window.chkMain(1)->isEnabled());
         QVERIFY(findControl<QLineEdit>(f.window, "HiResText")->isEnabled());
         QVERIFY(findControl<QCheckBox>(f.window, "ChkModelOpts", 0)->isEnabled());
-        // Not installed: no sky boxes, no sound pack.
+        // Not installed: no sky boxes, no sound pack, no decorations.
+        QVERIFY(!findControl<QCheckBox>(f.window, "ChkModelOpts", 2)->isEnabled());
         QVERIFY(!findControl<QCheckBox>(f.window, "chkGraphics", 3)->isEnabled());
         QVERIFY(!findControl<QRadioButton>(f.window, "SkyOpt", 0)->isEnabled());
         QVERIFY(!findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
@@ -115,6 +120,9 @@ private slots:
         QFETCH(QString, corpseFade);
         Fixture f;
         f.context.extraFxInstalled = extraFx;
+        // Without the core effects every model effect is greyed, Extra FX with them.
+        f.tree.addFile("Md2/CoreEffects/c.dmd");
+        f.tree.addFile("Defs/Base/CoreEffects.ded");
         findControl<QLineEdit>(f.window, "Corpse")->setText(corpseFade);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
