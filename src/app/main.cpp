@@ -1,4 +1,5 @@
 #include "core/app/LauncherContext.h"
+#include "core/platform/TerminationSignals.h"
 #include "gui/LauncherStartup.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/services/WidgetDialogs.h"
@@ -23,6 +24,9 @@ int main(int argc, char* argv[])
                      [&dialogs](QWidget* window) { dialogs.setMainWindow(window); });
     // Ending before the event loop runs is answered by run()'s outcome instead.
     QObject::connect(&startup, &z3d::LauncherStartup::ended, [] { QCoreApplication::exit(0); });
+    z3d::TerminationSignals termination;
+    QObject::connect(&termination, &z3d::TerminationSignals::terminationRequested, &startup,
+                     &z3d::LauncherStartup::terminate);
     if (startup.run() != z3d::LauncherStartup::Outcome::Running)
         return 0;
     return QApplication::exec();

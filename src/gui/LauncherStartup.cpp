@@ -7,6 +7,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
+#include "core/platform/StaleTemporaries.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
@@ -86,6 +87,7 @@ LauncherStartup::Outcome LauncherStartup::run()
     startup.restarted = launcherSwitch == LauncherSwitch::Restart;
     if (!ensureSingleInstance())
         return Outcome::SecondInstance;
+    StaleTemporaries::removeFromLauncherFolders(m_context.paths);
 
     createMainWindow();
     if (!m_lifecycle->load() || m_ended)
@@ -100,6 +102,7 @@ LauncherStartup::Outcome LauncherStartup::run()
         m_lifecycle->activate();
     if (m_context.settings.showTips && startup.missingDependency.isEmpty())
         m_handlers->tips().show();
+    m_running = !m_ended;
     return m_ended ? Outcome::Ended : Outcome::Running;
 }
 
@@ -277,6 +280,13 @@ void LauncherStartup::shutdownLauncher()
         m_window->close();
     }
     end();
+}
+
+void LauncherStartup::terminate()
+{
+    if (m_running && m_lifecycle)
+        m_lifecycle->unload();
+    shutdownLauncher();
 }
 
 void LauncherStartup::end()

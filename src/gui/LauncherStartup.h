@@ -43,6 +43,10 @@ public:
 
     // Ends the launcher without writing settings: hides and closes every window.
     void shutdownLauncher();
+    // The system asked the process to end (a logout, a hang-up, Ctrl+C): once the main window
+    // is running, its unload step runs as if the player had closed it (the settings are saved,
+    // the start-up's files removed); before that, the launcher ends as a failed start-up does.
+    void terminate();
 
     MainWindow* mainWindow() const { return m_window.get(); }
 
@@ -79,6 +83,7 @@ private:
     MainFormHandlers* m_handlers = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
+    bool m_running = false;
 };
 
 } // namespace z3d

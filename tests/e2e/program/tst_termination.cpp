@@ -1,0 +1,78 @@
+// The built launcher asked by the system to end (a logout, a hang-up, Ctrl+C): it ends as if
+// its window were closed, and a start-up clears what an earlier killed run left behind.
+
+#include "core/settings/LauncherSettings.h"
+#include "support/DataTable.h"
+#include "support/DemoInstallation.h"
+#include "support/LauncherProcess.h"
+#include "support/XSession.h"
+
+#include <QTest>
+
+#include <csignal>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+const QString kSettingsFile = QStringLiteral("Z3DLaunch/config.z3d");
+const QString kStartupFile = QStringLiteral("Z3DLaunch/Data/pwad.z3d");
+const QString kStaleTemporary = QStringLiteral("Z3DLaunch/config.z3d.kIlLeD");
+const QDateTime kBackdated(QDate(2001, 1, 2), QTime(0, 0));
+
+} // namespace
+
+class TestTermination : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (const QString why = XSession::skipReason(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+    }
+
+    void signalRunsTheUnloadStep_data()
+    {
+        const DataTable<int> row("signalNumber");
+        row("SIGTERM", SIGTERM);
+        row("SIGHUP", SIGHUP);
+        row("SIGINT", SIGINT);
+    }
+
+    void signalRunsTheUnloadStep()
+    {
+        QFETCH(int, signalNumber);
+        XSession session;
+        QVERIFY2(session.isReady(), qPrintable(session.error()));
+        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
+        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        LauncherSettings settings;
+        settings.showTips = false;
+        settings.gamesListView = 1;
+        settings.lastDoomGame = QStringLiteral("DOOM II");
+        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(demo.backdate(kSettingsFile));
+        QVERIFY(demo.writeFile(kStaleTemporary, "v7.5\r\n"));
+        QVERIFY(demo.writeFile(kStartupFile, "\r\n"));
+
+        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
+        QVERIFY(launcher.start());
+        const QString window =
+            session.waitForWindow(LauncherProcess::kMainWindowTitle, launcher.pid());
+        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        QVERIFY2(!demo.exists(kStaleTemporary), "the stale temporary survived the start-up");
+
+        QCOMPARE(::kill(static_cast<pid_t>(launcher.pid()), signalNumber), 0);
+        QVERIFY2(launcher.waitForExit(), "the launcher did not end on the signal");
+        QCOMPARE(launcher.exitCode(), 0);
+        QVERIFY2(demo.modified(kSettingsFile) > kBackdated, "the settings were not saved");
+        QCOMPARE(demo.settings().lastDoomGame, QStringLiteral("DOOM II"));
+        QVERIFY(!demo.exists(kStartupFile));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTermination)
+#include "tst_termination.moc"
