@@ -1,11 +1,16 @@
 #include "core/library/GameInstaller.h"
 
 #include "core/library/ZipExtraction.h"
+#include "core/platform/DiskSpace.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
 #include "core/settings/AuxiliaryFiles.h"
+
+#include <QFileInfo>
+
+#include <utility>
 
 namespace z3d {
 
@@ -113,8 +118,16 @@ ErrorNumber GameInstaller::install(const QString& path, const QString& name, boo
     gameFolder = PathResolver::resolveUnder(m_paths.gamesDir, name);
     if (!wad && !zip)
         return ErrorNumber::None;
+    if (!fits(path, wad))
+        return ErrorNumber::DiskFull;
 
-    if (!PathResolver::folderExists(gameFolder)) {
+    const bool created = !PathResolver::folderExists(gameFolder);
+    const auto removeWhenFull = [&](ErrorNumber error) {
+        if (error == ErrorNumber::DiskFull && created)
+            FileOperations::deleteFolderTree(gameFolder);
+        return error;
+    };
+    if (created) {
         if (const ErrorNumber error = FileOperations::createFolder(gameFolder);
             error != ErrorNumber::None)
             return error;
@@ -125,18 +138,31 @@ ErrorNumber GameInstaller::install(const QString& path, const QString& name, boo
     }
     const QString pwadsFolder = PathResolver::resolveUnder(gameFolder, kPwads);
     if (wad)
-        return FileOperations::copyFile(path,
-                                        PathResolver::resolveUnder(pwadsFolder, fileNameOf(path)));
+        return removeWhenFull(FileOperations::copyFile(
+            path, PathResolver::resolveUnder(pwadsFolder, fileNameOf(path))));
 
     // A bad archive is reported by the extraction itself and is no install error.
     m_zip.extractSelectedZip(path, pwadsFolder, visible);
-    return ErrorNumber::None;
+    if (!m_zip.lastRun().diskFull)
+        return ErrorNumber::None;
+    m_failureShown = visible;
+    return removeWhenFull(ErrorNumber::DiskFull);
+}
+
+bool GameInstaller::fits(const QString& path, bool wad) const
+{
+    const qint64 size =
+        wad ? QFileInfo(PathResolver::resolve(path)).size() : ZipExtraction::requiredBytes(path);
+    return size <= 0 || DiskSpace::fits(m_paths.gamesDir, size);
 }
 
 InstallResult GameInstaller::fail(ErrorNumber error, InstallResult result)
 {
-    const char* text = error == ErrorNumber::PermissionDenied ? kReadOnlyText : kUnknownText;
-    m_dialogs.messageBox(QLatin1String(text), MsgIconInformation, QLatin1String(kErrorTitle));
+    const char* text = error == ErrorNumber::PermissionDenied ? kReadOnlyText
+                       : error == ErrorNumber::DiskFull       ? kNoRoomText
+                                                              : kUnknownText;
+    if (!std::exchange(m_failureShown, false))
+        m_dialogs.messageBox(QLatin1String(text), MsgIconInformation, QLatin1String(kErrorTitle));
     result.outcome = InstallResult::Outcome::Failed;
     result.game.clear();
     result.gameFolder.clear();

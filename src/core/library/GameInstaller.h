@@ -53,6 +53,11 @@ struct InstallResult
 //    overwritten      " for error 70 (the game already holds a read-only file of that name),
 //    else " Unknown error, Pwad can not be installed      ". Folders made before the failure
 //    stay; pwads.z3d is not written and the settings are not saved.
+//  - Room: before anything is created, the wad's size (or the sum of the zip's member sizes)
+//    is compared with the free space of GamesDir's file system; a file that does not fit is
+//    refused with " Install error" and kNoRoomText. A copy that still runs out of room shows
+//    the same message, an extraction that does shows its own; either way the game folder is
+//    removed when this install created it, and the outcome is Failed.
 //  - A base name that cannot name a folder of GamesDir (empty after trimming, only dots and
 //    blanks, or containing '/' or '\\') is refused with the unknown-error message before
 //    anything is created or written.
@@ -71,6 +76,8 @@ public:
     static constexpr const char* kReadOnlyText =
         " Read only error, file can't be overwritten      ";
     static constexpr const char* kUnknownText = " Unknown error, Pwad can not be installed      ";
+    static constexpr const char* kNoRoomText =
+        " Not enough free disk space, Pwad can not be installed      ";
 
     // paths.zipLibraryDir is read at each install: the dialog opens there when pwads.z3d names
     // no existing folder. saveSettings gathers the window's controls and writes config.z3d.
@@ -98,12 +105,16 @@ private:
     // gameFolder.
     ErrorNumber install(const QString& path, const QString& name, bool visible,
                         QString& gameFolder);
+    // Whether path fits into GamesDir's file system.
+    bool fits(const QString& path, bool wad) const;
     InstallResult fail(ErrorNumber error, InstallResult result);
 
     const InstallPaths& m_paths;
     Dialogs& m_dialogs;
     ZipExtraction& m_zip;
     std::function<void()> m_saveSettings;
+    // The extraction has shown the message of the failure already.
+    bool m_failureShown = false;
 };
 
 } // namespace z3d

@@ -1,5 +1,6 @@
 #include "core/library/ZipExtraction.h"
 
+#include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/NativePath.h"
@@ -24,7 +25,6 @@ namespace z3d {
 namespace {
 
 const QString kPasswordPrompt = QStringLiteral("Please Enter The Password!");
-const QString kFileErrorTitle = QStringLiteral(" File error");
 const QString kFileErrorText =
     QStringLiteral("This file does not appear to be a valid zip file.    ");
 
@@ -83,7 +83,58 @@ bool isAbsoluteName(const QString& name)
            name.at(0).unicode() < 128;
 }
 
+bool isWrittenMember(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat)
+{
+    return (stat.valid & ZIP_STAT_NAME) != 0 &&
+           !ZipExtraction::flatMemberName(QString::fromUtf8(stat.name)).isEmpty() &&
+           memberType(archive, index) == MemberType::File;
+}
+
+qint64 sumOfMemberSizes(zip_t* archive)
+{
+    qint64 sum = 0;
+    const zip_int64_t members = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < members; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        const auto index = static_cast<zip_uint64_t>(i);
+        if (zip_stat_index(archive, index, 0, &stat) != 0 || !isWrittenMember(archive, index, stat))
+            continue;
+        if ((stat.valid & ZIP_STAT_SIZE) != 0)
+            sum = stat.size > quint64(INT64_MAX - sum) ? INT64_MAX : sum + qint64(stat.size);
+    }
+    return sum;
+}
+
+std::unique_ptr<zip_t, ArchiveCloser> openArchive(const QString& archivePath)
+{
+    const QFileInfo archiveInfo(archivePath);
+    // libzip opens an empty file as an empty archive; it is no zip file.
+    if (archivePath.isEmpty() || !archiveInfo.isFile() || archiveInfo.size() == 0)
+        return nullptr;
+    int openError = 0;
+    return std::unique_ptr<zip_t, ArchiveCloser>(
+        zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &openError));
+}
+
 } // namespace
+
+const QString ZipExtraction::kFileErrorTitle = QStringLiteral(" File error");
+const QString ZipExtraction::kDiskFullText =
+    QStringLiteral("The disk is full: the zip file was not extracted.    ");
+
+QString ZipExtraction::doesNotFitText(qint64 required, qint64 available)
+{
+    return QStringLiteral("There is not enough free disk space to extract this zip file: it "
+                          "needs %1, %2 are free.    ")
+        .arg(DiskSpace::describe(required), DiskSpace::describe(available));
+}
+
+qint64 ZipExtraction::requiredBytes(const QString& zipPath)
+{
+    const auto archive = openArchive(PathResolver::resolve(zipPath));
+    return archive ? sumOfMemberSizes(archive.get()) : -1;
+}
 
 ZipExtraction::ZipExtraction(Dialogs& dialogs) : m_dialogs(dialogs) {}
 
@@ -107,14 +158,7 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
     m_summary = {};
     m_archivePassword.reset();
 
-    const QString archivePath = PathResolver::resolve(zipPath);
-    const QFileInfo archiveInfo(archivePath);
-    // libzip opens an empty file as an empty archive; it is no zip file.
-    if (archivePath.isEmpty() || !archiveInfo.isFile() || archiveInfo.size() == 0)
-        return false;
-    int openError = 0;
-    std::unique_ptr<zip_t, ArchiveCloser> archive(
-        zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &openError));
+    const auto archive = openArchive(PathResolver::resolve(zipPath));
     if (!archive)
         return false;
     m_summary.opened = true;
@@ -122,6 +166,12 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
         return true;
 
     const QString target = PathResolver::resolve(folder);
+    m_summary.requiredBytes = sumOfMemberSizes(archive.get());
+    m_summary.availableBytes = DiskSpace::availableBytes(target);
+    if (m_summary.availableBytes >= 0 && m_summary.requiredBytes > m_summary.availableBytes) {
+        m_summary.doesNotFit = true;
+        return false;
+    }
     if (!PathResolver::folderExists(target) &&
         FileOperations::createFolderPath(target) != ErrorNumber::None)
         return false;
@@ -131,8 +181,9 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
 
     listFolder(canonicalFolder);
     const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < members; ++i)
+    for (zip_int64_t i = 0; i < members && !m_summary.diskFull; ++i)
         extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
+    finishStaged();
     m_archivePassword.reset();
     m_folderEntries.clear();
     // An encrypted member left out (no password, a declined or a wrong one) is a member the
@@ -144,7 +195,14 @@ bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& fo
                                        bool mainWindowVisible)
 {
     const bool ok = extract(zipPath, folder);
-    if (!ok && mainWindowVisible)
+    if (ok || !mainWindowVisible)
+        return ok;
+    if (m_summary.doesNotFit)
+        m_dialogs.messageBox(doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes),
+                             MsgIconCritical, kFileErrorTitle);
+    else if (m_summary.diskFull)
+        m_dialogs.messageBox(kDiskFullText, MsgIconCritical, kFileErrorTitle);
+    else
         m_dialogs.messageBox(kFileErrorText, MsgIconCritical, kFileErrorTitle);
     return ok;
 }
@@ -206,7 +264,7 @@ void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString&
     if (m_archivePassword) {
         const char* remembered = m_archivePassword->constData();
         const Outcome outcome = writeMember(archive, index, remembered, target);
-        if (outcome == Outcome::Written || outcome == Outcome::WriteFailed) {
+        if (outcome != Outcome::OpenFailed && outcome != Outcome::ReadFailed) {
             count(outcome);
             return;
         }
@@ -233,18 +291,30 @@ void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString&
 }
 
 ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, const char* secret,
-                                                  const QString& target) const
+                                                  const QString& target)
 {
     MemberHandle member(secret ? zip_fopen_index_encrypted(archive, index, 0, secret)
                                : zip_fopen_index(archive, index, 0));
     if (!member)
         return Outcome::OpenFailed;
-    if (FaultInjector::check(FileOperation::Write, target) != ErrorNumber::None)
-        return Outcome::WriteFailed;
+    if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
+        injected != ErrorNumber::None)
+        return injected == ErrorNumber::DiskFull ? Outcome::DiskFull : Outcome::WriteFailed;
 
-    QTemporaryFile temporary(QFileInfo(target).absolutePath() + QStringLiteral("/.z3dzip-XXXXXX"));
+    const QString folder = QFileInfo(target).absolutePath();
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    const bool statted = zip_stat_index(archive, index, 0, &stat) == 0;
+    const qint64 size = statted && (stat.valid & ZIP_STAT_SIZE) != 0 ? qint64(stat.size) : 0;
+    qint64 written = 0;
+    const auto writeFailure = [&] {
+        return DiskSpace::isExhausted(folder, size - written) ? Outcome::DiskFull
+                                                              : Outcome::WriteFailed;
+    };
+
+    QTemporaryFile temporary(folder + QStringLiteral("/.z3dzip-XXXXXX"));
     if (!temporary.open())
-        return Outcome::WriteFailed;
+        return writeFailure();
     std::vector<char> buffer(kChunkSize);
     for (;;) {
         const zip_int64_t read = zip_fread(member.get(), buffer.data(), buffer.size());
@@ -253,36 +323,49 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
         if (read == 0)
             break;
         if (temporary.write(buffer.data(), read) != read)
-            return Outcome::WriteFailed;
+            return writeFailure();
+        written += read;
     }
     // The checksum is compared when the member's end is read; closing reports a mismatch too.
     if (zip_fclose(member.release()) != 0)
         return Outcome::ReadFailed;
     if (!temporary.flush())
-        return Outcome::WriteFailed;
+        return writeFailure();
 
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_MTIME) != 0)
+    if (statted && (stat.valid & ZIP_STAT_MTIME) != 0)
         temporary.setFileTime(QDateTime::fromSecsSinceEpoch(stat.mtime),
                               QFileDevice::FileModificationTime);
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
-        return Outcome::WriteFailed;
-
-    // The rename replaces the directory entry: an existing link of that name is replaced,
-    // never written through.
+        return writeFailure();
     temporary.setAutoRemove(false);
-    const QString temporaryPath = temporary.fileName();
-    std::error_code error;
-    std::filesystem::rename(toNativePath(temporaryPath), toNativePath(target), error);
-    if (error) {
-        QFile::remove(temporaryPath);
-        return Outcome::WriteFailed;
-    }
+    m_staged.push_back({temporary.fileName(), target});
     return Outcome::Written;
+}
+
+void ZipExtraction::finishStaged()
+{
+    std::vector<Staged> staged;
+    staged.swap(m_staged);
+    for (const Staged& member : staged) {
+        if (m_summary.diskFull) {
+            QFile::remove(member.temporary);
+            continue;
+        }
+        // The rename replaces the directory entry: an existing link of that name is
+        // replaced, never written through. Members of the same name land in archive order.
+        std::error_code error;
+        std::filesystem::rename(toNativePath(member.temporary), toNativePath(member.target), error);
+        if (error) {
+            QFile::remove(member.temporary);
+            --m_summary.written;
+            ++m_summary.failed;
+        }
+    }
+    if (m_summary.diskFull)
+        m_summary.written = 0;
 }
 
 void ZipExtraction::count(Outcome outcome)
@@ -291,6 +374,8 @@ void ZipExtraction::count(Outcome outcome)
         ++m_summary.written;
     else
         ++m_summary.failed;
+    if (outcome == Outcome::DiskFull)
+        m_summary.diskFull = true;
 }
 
 } // namespace z3d

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 struct zip; // libzip's archive handle (zip_t)
 
@@ -21,6 +22,12 @@ struct ZipExtractionSummary
     int skippedLinks = 0;     // symbolic links (never recreated, never written as files)
     int skippedEncrypted = 0; // encrypted members without a password that opens them
     int failed = 0;           // members that could not be read or written
+    // The members' sizes exceed the folder's free space: nothing was written.
+    bool doesNotFit = false;
+    // A write ran out of room part-way: every member of this run was discarded.
+    bool diskFull = false;
+    qint64 requiredBytes = 0;  // the sum of the sizes of the members to be written
+    qint64 availableBytes = 0; // the folder's free space before the run; -1 when unknown
 };
 
 // The one zip extraction of the launcher. Every member lands directly in the target folder
@@ -29,10 +36,16 @@ struct ZipExtractionSummary
 //
 // Safety: a member name that is absolute ("/x", "\\x", "C:x") or whose last component is empty,
 // "." or ".." (or dots and blanks only) is skipped, as are directories and symbolic links.
-// Each member is streamed into a temporary file in the folder and renamed over its target only
-// when it was read whole and its checksum matched, so a damaged member, a full disk or a wrong
-// password never leaves a half-written file and an earlier copy survives. The target is
-// checked against the folder's canonical path before anything is renamed into place.
+// Each member is streamed into a temporary file in the folder; the temporaries of the members
+// read whole with a matching checksum are renamed over their targets once every member has
+// been tried, so a damaged member or a wrong password never leaves a half-written file and an
+// earlier copy survives. The target is checked against the folder's canonical path before
+// anything is renamed into place.
+//
+// Room: before anything is written, the sum of the sizes the archive gives its members is
+// compared with the free space of the folder's file system; an archive that does not fit is
+// refused whole. A write that still runs out of room discards every member of the run, so the
+// folder is left as it was.
 //
 // Passwords: an encrypted member asks once through the input box "Please Enter The Password!".
 // An empty answer or a cancel skips the member and every later encrypted member for the rest of
@@ -54,8 +67,9 @@ public:
     // only checks the archive and writes nothing.
     bool extract(const QString& zipPath, const QString& folder);
     // extract(), then, on failure and when mainWindowVisible, the message " File error"
-    // "This file does not appear to be a valid zip file.    " (critical icon). Nothing else
-    // changes; members already written stay.
+    // "This file does not appear to be a valid zip file.    " (critical icon), or, when the
+    // archive did not fit or the disk ran full, a message saying so under the same title.
+    // Nothing else changes; members already written stay.
     bool extractSelectedZip(const QString& zipPath, const QString& folder, bool mainWindowVisible);
 
     // The player declined a password during this run: no encrypted member is asked about
@@ -67,6 +81,15 @@ public:
     // both separate). Empty when the member is to be skipped: a folder entry, an absolute
     // name, or a last component that is empty, ".", ".." or only dots and blanks.
     static QString flatMemberName(const QString& memberName);
+    // The sum of the sizes the archive gives the members an extraction would write; -1 when
+    // it is no zip.
+    static qint64 requiredBytes(const QString& zipPath);
+
+    static const QString kFileErrorTitle;
+    // The messages of an archive that does not fit (needed and free bytes as arguments) and of
+    // a disk that ran full.
+    static QString doesNotFitText(qint64 required, qint64 available);
+    static const QString kDiskFullText;
 
 private:
     enum class Outcome
@@ -74,16 +97,25 @@ private:
         Written,
         OpenFailed,
         ReadFailed,
-        WriteFailed
+        WriteFailed,
+        DiskFull
+    };
+    // A member read whole into temporary, to be renamed over target.
+    struct Staged
+    {
+        QString temporary;
+        QString target;
     };
 
     void listFolder(const QString& folder);
     void extractMember(zip* archive, quint64 index, const QString& folder);
     void extractEncrypted(zip* archive, quint64 index, const QString& target);
-    // Streams one member into target; secret is its password, null when it is not encrypted.
-    Outcome writeMember(zip* archive, quint64 index, const char* secret,
-                        const QString& target) const;
+    // Streams one member into a temporary beside target, staged for the rename on success;
+    // secret is its password, null when it is not encrypted.
+    Outcome writeMember(zip* archive, quint64 index, const char* secret, const QString& target);
     void count(Outcome outcome);
+    // Renames the staged members into place, or removes them all after a full disk.
+    void finishStaged();
 
     Dialogs& m_dialogs;
     bool m_passwordDeclined = false;
@@ -92,6 +124,7 @@ private:
     // The folder's entries by case-folded name, listed once per extraction: each member finds
     // the spelling of an existing file without listing the folder again.
     QHash<QString, QString> m_folderEntries;
+    std::vector<Staged> m_staged;
     ZipExtractionSummary m_summary;
 };
 

@@ -12,6 +12,7 @@ enum class ErrorNumber : int
     TypeMismatch = 13, // a text that is not a number where a number is expected
     FileNotFound = 53,
     FileAlreadyOpen = 55,    // the file is locked or in use
+    DiskFull = 61,           // a write found no room left on its file system
     InputPastEndOfFile = 62, // a line was expected but the file ended
     PermissionDenied = 70,
     PathFileAccessError = 75, // any other refusal: exists already, not empty, disk full, ...

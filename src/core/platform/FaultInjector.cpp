@@ -31,6 +31,18 @@ QList<Fault>& faults()
     return list;
 }
 
+struct FreeSpaceAnswer
+{
+    QString folder; // normalised
+    qint64 bytes;
+};
+
+QList<FreeSpaceAnswer>& freeSpaceAnswers()
+{
+    static QList<FreeSpaceAnswer> list;
+    return list;
+}
+
 QString normalised(const QString& path)
 {
     const QString cleaned =
@@ -56,6 +68,31 @@ void FaultInjector::clear()
 {
     QMutexLocker lock(&faultMutex());
     faults().clear();
+    freeSpaceAnswers().clear();
+}
+
+void FaultInjector::setFreeSpace(const QString& folder, qint64 bytes)
+{
+    QMutexLocker lock(&faultMutex());
+    freeSpaceAnswers().append({normalised(folder), bytes});
+}
+
+std::optional<qint64> FaultInjector::freeSpace(const QString& path)
+{
+    QMutexLocker lock(&faultMutex());
+    if (freeSpaceAnswers().isEmpty())
+        return std::nullopt;
+    const QString target = normalised(path);
+    std::optional<qint64> answer;
+    qsizetype nearest = -1;
+    for (const FreeSpaceAnswer& entry : std::as_const(freeSpaceAnswers())) {
+        const bool inside = target == entry.folder || target.startsWith(entry.folder + u'/');
+        if (inside && entry.folder.size() > nearest) {
+            nearest = entry.folder.size();
+            answer = entry.bytes;
+        }
+    }
+    return answer;
 }
 
 ErrorNumber FaultInjector::check(FileOperation op, const QString& path)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace z3d {
 
 // The file operations a test can make fail.
@@ -30,10 +32,15 @@ public:
     static void fail(FileOperation op, const QString& path, ErrorNumber error);
     // Makes op on any path inside folder (not the folder itself) fail with error.
     static void failInside(FileOperation op, const QString& folder, ErrorNumber error);
-    // Removes every injected failure.
+    // Makes the free space of the file system holding folder (and everything inside it) read
+    // as bytes.
+    static void setFreeSpace(const QString& folder, qint64 bytes);
+    // Removes every injected failure and free-space answer.
     static void clear();
     // The error injected for op on path, or ErrorNumber::None.
     static ErrorNumber check(FileOperation op, const QString& path);
+    // The free space injected for path (the nearest enclosing folder given), if any.
+    static std::optional<qint64> freeSpace(const QString& path);
 };
 
 } // namespace z3d

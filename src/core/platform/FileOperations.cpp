@@ -1,5 +1,6 @@
 #include "core/platform/FileOperations.h"
 
+#include "core/platform/DiskSpace.h"
 #include "core/platform/ErrorMapping.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/NativePath.h"
@@ -81,8 +82,11 @@ ErrorNumber missingFolder()
 // Wads run to hundreds of megabytes: copies are streamed in pieces of this size.
 constexpr qint64 kCopyChunkBytes = qint64(1) << 20;
 
-ErrorNumber saveFailure(const QSaveFile& file, const QString& path)
+// stillNeeded: the bytes the failed step had yet to write, to tell a full disk.
+ErrorNumber saveFailure(const QSaveFile& file, const QString& path, qint64 stillNeeded = 0)
 {
+    if (DiskSpace::isExhausted(path, stillNeeded))
+        return ErrorNumber::DiskFull;
     const QFileDevice::FileError error = file.error();
     return ErrorMapping::fromFileError(
         error == QFileDevice::NoError ? QFileDevice::WriteError : error, path);
@@ -91,7 +95,8 @@ ErrorNumber saveFailure(const QSaveFile& file, const QString& path)
 // Writes all of bytes into file; a short write is the file's error.
 ErrorNumber writeAll(QSaveFile& file, const QByteArray& bytes, const QString& path)
 {
-    return file.write(bytes) == bytes.size() ? ErrorNumber::None : saveFailure(file, path);
+    return file.write(bytes) == bytes.size() ? ErrorNumber::None
+                                             : saveFailure(file, path, bytes.size());
 }
 
 // Replaces target with what fill writes into a temporary file beside it, renamed over target

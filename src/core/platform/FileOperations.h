@@ -57,11 +57,13 @@ public:
     // temporary file beside target and renamed over it only when complete, so a failed copy
     // keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
     // 70 when target is a read-only file and readOnly says Refuse, else the error of the
-    // failing step. Copying a file onto itself leaves it as it is. Injected faults: the
+    // failing step (61 when its file system ran out of room). Copying a file onto itself
+    // leaves it as it is. Injected faults: the
     // source's Read and the target's Write.
     static ErrorNumber copyFile(const QString& source, const QString& target,
                                 ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
-    // Replaces path atomically with bytes (a temporary file renamed over it).
+    // Replaces path atomically with bytes (a temporary file renamed over it); 61 when its
+    // file system ran out of room.
     static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
     // "*.*" matches every name.

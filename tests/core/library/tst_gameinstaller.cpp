@@ -25,6 +25,7 @@ namespace {
 
 const QString kUnknown = QLatin1String(GameInstaller::kUnknownText);
 const QString kReadOnly = QLatin1String(GameInstaller::kReadOnlyText);
+const QString kNoRoom = QLatin1String(GameInstaller::kNoRoomText);
 
 // One installation with the services an install needs; saves counts the settings saves.
 struct Fixture
@@ -280,6 +281,9 @@ void TestGameInstaller::failuresShowInstallError_data()
     row("game folder name taken by a file", "file", kUnknown, QStringList{"Castle"});
     row("game folder refused (70)", "game-folder-70", kReadOnly, QStringList{});
     row("download vanished", "vanished", kUnknown, QStringList{"Castle", "Castle/Pwads"});
+    // Nothing of an install that found no room is left behind.
+    row("wad does not fit", "no-room", kNoRoom, QStringList{});
+    row("disk full during the copy", "disk-full", kNoRoom, QStringList{});
 }
 
 void TestGameInstaller::failuresShowInstallError()
@@ -312,6 +316,10 @@ void TestGameInstaller::failuresShowInstallError()
         f.tree.addFolder(QStringLiteral("Z3DGames/Castle/Gwads"));
     } else if (setUp == u"file") {
         f.tree.addFile(QStringLiteral("Z3DGames/Castle"), "a file");
+    } else if (setUp == u"no-room") {
+        FaultInjector::setFreeSpace(f.tree.path("Z3DGames"), 2);
+    } else if (setUp == u"disk-full") {
+        FaultInjector::fail(FileOperation::Write, target, ErrorNumber::DiskFull);
     } else if (setUp == u"vanished") {
         f.tree.removeFile(QStringLiteral("Downloads/Castle.wad"));
     }

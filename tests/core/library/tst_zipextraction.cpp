@@ -134,6 +134,8 @@ private slots:
     void rejectedArchive();
     void damagedMemberKeepsEarlierCopy();
     void failedWriteKeepsEarlierCopy();
+    void noRoomLeavesTheFolderAsItWas_data();
+    void noRoomLeavesTheFolderAsItWas();
 
 private:
     QString zipPath() const { return m_dir->filePath("test.zip"); }
@@ -464,6 +466,42 @@ void TestZipExtraction::failedWriteKeepsEarlierCopy()
     QCOMPARE(readAll(folder() + "/full.wad"), QByteArray("earlier copy"));
     QCOMPARE(readAll(folder() + "/next.wad"), QByteArray("next"));
     QCOMPARE(entries(folder()), QStringList({"full.wad", "next.wad"}));
+}
+
+void TestZipExtraction::noRoomLeavesTheFolderAsItWas_data()
+{
+    // The archive holds 30,000 + 5 bytes of members; freeSpace is the folder's injected room.
+    const DataTable<qint64, bool, QString> row("freeSpace", "fullOnWrite", "text");
+    row("does not fit", 30004, false,
+        "There is not enough free disk space to extract this zip file: it needs 30.0 kB, "
+        "30.0 kB are free.    ");
+    row("disk full on the second member", 1 << 20, true,
+        "The disk is full: the zip file was not extracted.    ");
+}
+
+void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
+{
+    QFETCH(qint64, freeSpace);
+    QFETCH(bool, fullOnWrite);
+    QFETCH(QString, text);
+    QVERIFY(writeAll(folder() + "/big.wad", "earlier copy"));
+    ZipWriter zip(zipPath());
+    zip.add("big.wad", randomBytes(30000, 7));
+    zip.add("small.wad", "small");
+    QVERIFY(zip.close());
+    FaultInjector::setFreeSpace(folder(), freeSpace);
+    if (fullOnWrite)
+        FaultInjector::fail(FileOperation::Write, folder() + "/small.wad", ErrorNumber::DiskFull);
+
+    RecordingDialogs dialogs;
+    ZipExtraction extraction(dialogs);
+    QVERIFY(!extraction.extractSelectedZip(zipPath(), folder(), true));
+    QCOMPARE(entries(folder()), QStringList{"big.wad"});
+    QCOMPARE(readAll(folder() + "/big.wad"), QByteArray("earlier copy"));
+    QCOMPARE(extraction.lastRun().written, 0);
+    QCOMPARE(dialogs.messages().size(), 1);
+    QCOMPARE(dialogs.messages().at(0).title, QString(" File error"));
+    QCOMPARE(dialogs.messages().at(0).text, text);
 }
 
 QTEST_GUILESS_MAIN(TestZipExtraction)
