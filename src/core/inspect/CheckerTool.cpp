@@ -9,6 +9,10 @@
 #include "core/platform/TextFile.h"
 #include "core/services/Processes.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
 namespace z3d {
 
 namespace {
@@ -49,16 +53,80 @@ QString CheckerTool::outputFilePath() const
                                       QString::fromLatin1(kOutputFileName));
 }
 
+QString CheckerTool::binFolder() const
+{
+    return PathResolver::resolveUnder(m_paths.installRoot, QStringLiteral("Bin"));
+}
+
+QString CheckerTool::wadKey(const QString& resolvedPath)
+{
+    const QFileInfo info(resolvedPath);
+    if (!info.isFile())
+        return {};
+    return resolvedPath + u'\n' + QString::number(info.size()) + u'\n' +
+           QString::number(info.lastModified().toMSecsSinceEpoch());
+}
+
 QString CheckerTool::run(const QString& command, const QString& path)
 {
-    const QString bin = PathResolver::resolveUnder(m_paths.installRoot, QStringLiteral("Bin"));
-    m_lastOutput = m_processes.runAndWait(commandLine(command, PathResolver::resolve(path)), bin);
+    const QString resolved = PathResolver::resolve(path);
+    const bool checkwad = command == u"CHECKWAD";
+    const QString key = checkwad ? wadKey(resolved) : QString();
+    if (const auto kept = m_checkwadOutputs.constFind(key);
+        !key.isEmpty() && kept != m_checkwadOutputs.cend())
+        return m_lastOutput = *kept;
+    m_lastOutput = m_processes.runAndWait(commandLine(command, resolved), binFolder());
+    if (!key.isEmpty() && !m_lastOutput.isEmpty())
+        m_checkwadOutputs.insert(key, m_lastOutput);
     return m_lastOutput;
+}
+
+QList<int> CheckerTool::checkWadMapCounts(const QStringList& wadPaths)
+{
+    QStringList outputs;
+    QStringList keys;
+    QStringList commandLines;
+    QList<qsizetype> toRun;
+    for (const QString& wad : wadPaths) {
+        const QString resolved = PathResolver::resolve(wad);
+        const QString key = wadKey(resolved);
+        keys << key;
+        outputs << m_checkwadOutputs.value(key);
+        if (key.isEmpty() || !m_checkwadOutputs.contains(key)) {
+            toRun << outputs.size() - 1;
+            commandLines << commandLine(QStringLiteral("CHECKWAD"), resolved);
+        }
+    }
+    const QStringList fresh = m_processes.runAllAndWait(commandLines, binFolder());
+    for (qsizetype i = 0; i < toRun.size() && i < fresh.size(); ++i) {
+        const qsizetype at = toRun.at(i);
+        outputs[at] = fresh.at(i);
+        if (!keys.at(at).isEmpty() && !fresh.at(i).isEmpty())
+            m_checkwadOutputs.insert(keys.at(at), fresh.at(i));
+    }
+
+    QList<int> codes;
+    for (const QString& output : std::as_const(outputs))
+        codes << CheckerOutput::mapCountCode(output);
+    if (!outputs.isEmpty()) {
+        m_lastOutput = outputs.last();
+        keepOutput(m_lastOutput);
+    }
+    return codes;
 }
 
 bool CheckerTool::keepOutput(const QString& output)
 {
-    return TextFile::writeLines(outputFilePath(), {output}) == ErrorNumber::None;
+    // The file is the tool's answer for the selection; rewriting the same bytes is skipped,
+    // since every replacement is flushed to the disk.
+    const QString path = outputFilePath();
+    const QByteArray bytes = TextFile::encodeLines({output});
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.size() == bytes.size() &&
+        current.readAll() == bytes)
+        return true;
+    current.close();
+    return TextFile::writeLines(path, {output}) == ErrorNumber::None;
 }
 
 QStringList CheckerTool::readBack(const QString& output, bool kept) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +42,10 @@ struct SaveHeaderList
 // from there item by item. Should the copy not be written or read, the same items are taken
 // from the captured text itself, so a stale pwad.z3d never stands in for the tool's answer.
 //
+// CHECKWAD answers are kept for the launcher's run by the wad's path, size and modification
+// time: a wad asked about again while unchanged runs no tool. A run that printed nothing is
+// not kept. pwad.z3d is written only when its content changes.
+//
 // The installation paths are held by reference and must outlive the tool.
 class CheckerTool
 {
@@ -52,6 +58,10 @@ public:
     // maps for the tool's normal output, 10 when it printed nothing. pwad.z3d is always
     // written, even for an empty output.
     int checkWadMapCount(const QString& wadPath);
+    // checkWadMapCount for each wad, the tool running for several at once; the codes in the
+    // order of wadPaths. pwad.z3d and the last output are left as the last wad's check left
+    // them, as when the wads were checked one after the other.
+    QList<int> checkWadMapCounts(const QStringList& wadPaths);
     // CHECKWAD for the map list of a selected game file.
     WadMapList loadWadMapList(const QString& wadPath);
     // GETSAVEHDRS for the save list of a save folder.
@@ -71,12 +81,17 @@ public:
 
 private:
     QString run(const QString& command, const QString& path);
+    QString binFolder() const;
+    // The cache key of a wad: its resolved path, size and modification time; empty when the
+    // file cannot be examined.
+    static QString wadKey(const QString& resolvedPath);
     bool keepOutput(const QString& output);
     QStringList readBack(const QString& output, bool kept) const;
 
     const InstallPaths& m_paths;
     Processes& m_processes;
     QString m_lastOutput;
+    QHash<QString, QString> m_checkwadOutputs;
 };
 
 } // namespace z3d

@@ -21,6 +21,18 @@ constexpr int kHighestCode = 999;
 
 MainWadChoice MainWadChooser::choose(const QString& folder, const MapCodeFunction& mapCode)
 {
+    if (!mapCode)
+        return choose(folder, MapCodesFunction());
+    return choose(folder, [&mapCode](const QStringList& wadPaths) {
+        QList<int> codes;
+        for (const QString& wad : wadPaths)
+            codes << mapCode(wad);
+        return codes;
+    });
+}
+
+MainWadChoice MainWadChooser::choose(const QString& folder, const MapCodesFunction& mapCodes)
+{
     MainWadChoice choice;
     QString prefix = PathResolver::resolve(folder);
     if (prefix.isEmpty())
@@ -39,14 +51,18 @@ MainWadChoice MainWadChooser::choose(const QString& folder, const MapCodeFunctio
         }
     }
 
-    if (choice.wadCount > 1 && mapCode) {
+    if (choice.wadCount > 1 && mapCodes) {
+        QStringList paths;
+        for (const QString& name : std::as_const(candidates))
+            paths << prefix + name;
+        const QList<int> codes = mapCodes(paths);
         QStringList ranking;
-        for (const QString& name : std::as_const(candidates)) {
-            const int code = mapCode(prefix + name);
+        for (qsizetype i = 0; i < paths.size() && i < codes.size(); ++i) {
+            const int code = codes.at(i);
             if (code > 0)
                 ranking << QStringLiteral("%1").arg(std::min(code, kHighestCode), kCodeDigits, 10,
                                                     QLatin1Char('0')) +
-                               prefix + name;
+                               paths.at(i);
         }
         sortNames(ranking);
         if (!ranking.isEmpty())

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -28,8 +30,12 @@ class MainWadChooser
 {
 public:
     using MapCodeFunction = std::function<int(const QString& wadPath)>;
+    // The codes of all candidates at once, in the order of wadPaths (so they can be found
+    // concurrently).
+    using MapCodesFunction = std::function<QList<int>(const QStringList& wadPaths)>;
 
     static MainWadChoice choose(const QString& folder, const MapCodeFunction& mapCode);
+    static MainWadChoice choose(const QString& folder, const MapCodesFunction& mapCodes);
 };
 
 } // namespace z3d

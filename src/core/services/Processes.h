@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace z3d {
 
@@ -14,6 +15,16 @@ public:
     // Runs a console program hidden, standard output and error on one pipe, and returns all
     // it printed. Empty text when it printed nothing or could not be started.
     virtual QString runAndWait(const QString& commandLine, const QString& workingFolder) = 0;
+    // runAndWait for each command line, all in workingFolder; the outputs in the order of
+    // commandLines. An implementation may run several at once: the programs must not depend
+    // on each other's effects. Failures to start are reported as runAndWait reports them.
+    virtual QStringList runAllAndWait(const QStringList& commandLines, const QString& workingFolder)
+    {
+        QStringList outputs;
+        for (const QString& commandLine : commandLines)
+            outputs << runAndWait(commandLine, workingFolder);
+        return outputs;
+    }
     // Starts a program without waiting; false when nothing could be started.
     virtual bool startProgram(const QString& commandLine, const QString& workingFolder) = 0;
     // Shows a text file in the text editor.

@@ -401,7 +401,9 @@ void GamesListHandler::selectMainWad(const QString& folder)
     GameSelection& selection = m_context.selection;
     CheckerTool& checker = m_services.checker;
     const MainWadChoice choice = MainWadChooser::choose(
-        folder, [&checker](const QString& wad) { return checker.checkWadMapCount(wad); });
+        folder, MainWadChooser::MapCodesFunction([&checker](const QStringList& wads) {
+            return checker.checkWadMapCounts(wads);
+        }));
     selection.currentGameFile = choice.mainFile;
     // "A several-files game" is one whose folder held more than one ".wad" file.
     selection.severalFiles = choice.wadCount > 1;

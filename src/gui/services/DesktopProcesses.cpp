@@ -7,9 +7,12 @@
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QProcess>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 
 namespace z3d {
 
@@ -60,28 +63,33 @@ void DesktopProcesses::reportFailure(const QString& what, int errorNumber)
     m_dialogs.messageBox(what + QString::number(errorNumber), MsgButtonsOk, QString());
 }
 
-QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& workingFolder)
+std::unique_ptr<QProcess> DesktopProcesses::startChild(const QString& commandLine,
+                                                       const QString& workingFolder)
 {
     const std::optional<ProgramInvocation> invocation =
         ProgramStarter::resolve(commandLine, workingFolder);
     if (!invocation) {
         reportFailure(QStringLiteral("CreateProcess failed. Error: "), kFileNotFound);
-        return {};
+        return nullptr;
     }
 
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setWorkingDirectory(invocation->workingFolder);
-    process.start(invocation->program, invocation->arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1)) {
-        const int error = systemErrorNumber(process.errorString());
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setWorkingDirectory(invocation->workingFolder);
+    process->start(invocation->program, invocation->arguments, QIODevice::ReadOnly);
+    if (!process->waitForStarted(-1)) {
+        const int error = systemErrorNumber(process->errorString());
         reportFailure(isPipeFailure(error) ? QStringLiteral("CreatePipe failed. Error: ")
                                            : QStringLiteral("CreateProcess failed. Error: "),
                       error);
-        return {};
+        return nullptr;
     }
+    return process;
+}
 
+QString DesktopProcesses::collectOutput(QProcess& process, const QDeadlineTimer& deadline)
+{
     QByteArray bytes;
     const auto drain = [&process, &bytes] {
         while (process.bytesAvailable() > 0) {
@@ -91,7 +99,6 @@ QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& 
             bytes += piece;
         }
     };
-    const QDeadlineTimer deadline(m_runTimeoutMs);
     while (true) {
         drain();
         if (process.state() == QProcess::NotRunning)
@@ -108,6 +115,43 @@ QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& 
     drain();
     // Whole bytes are converted at once so a character split between pieces stays whole.
     return QString::fromLocal8Bit(bytes);
+}
+
+QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& workingFolder)
+{
+    const std::unique_ptr<QProcess> process = startChild(commandLine, workingFolder);
+    return process ? collectOutput(*process, QDeadlineTimer(m_runTimeoutMs)) : QString();
+}
+
+QStringList DesktopProcesses::runAllAndWait(const QStringList& commandLines,
+                                            const QString& workingFolder)
+{
+    struct Child
+    {
+        qsizetype index;
+        std::unique_ptr<QProcess> process;
+        QDeadlineTimer deadline;
+    };
+    const qsizetype width = std::max(1, QThread::idealThreadCount());
+    QStringList outputs(commandLines.size());
+    std::deque<Child> running;
+    qsizetype next = 0;
+    while (next < commandLines.size() || !running.empty()) {
+        while (next < commandLines.size() && qsizetype(running.size()) < width) {
+            std::unique_ptr<QProcess> process = startChild(commandLines.at(next), workingFolder);
+            if (process)
+                running.push_back({next, std::move(process), QDeadlineTimer(m_runTimeoutMs)});
+            ++next;
+        }
+        if (running.empty())
+            continue;
+        // The oldest child is read to its end; the others keep running meanwhile, and their
+        // output waits in their pipes (a full pipe only pauses the child).
+        Child& oldest = running.front();
+        outputs[oldest.index] = collectOutput(*oldest.process, oldest.deadline);
+        running.pop_front();
+    }
+    return outputs;
 }
 
 bool DesktopProcesses::startProgram(const QString& commandLine, const QString& workingFolder)

@@ -5,6 +5,10 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
+
+class QDeadlineTimer;
+class QProcess;
 
 namespace z3d {
 
@@ -22,6 +26,8 @@ class Dialogs;
 // and what it printed so far is the result, so a hung tool cannot freeze the launcher for good.
 // Failures to start are reported through the dialog service as the platform reports them:
 // "CreatePipe failed. Error: " or "CreateProcess failed. Error: " and the system error number.
+// runAllAndWait keeps as many children running at once as the machine has cores, each with
+// its own time-out, and reports failures to start in the order of the command lines.
 class DesktopProcesses : public Processes
 {
 public:
@@ -37,6 +43,8 @@ public:
     void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
     QString runAndWait(const QString& commandLine, const QString& workingFolder) override;
+    QStringList runAllAndWait(const QStringList& commandLines,
+                              const QString& workingFolder) override;
     bool startProgram(const QString& commandLine, const QString& workingFolder) override;
     bool openInTextEditor(const QString& path) override;
     // 33 when the desktop took the document; 2 for a local file that does not exist; 0 after
@@ -45,6 +53,10 @@ public:
 
 private:
     void reportFailure(const QString& what, int errorNumber);
+    // The started child, or null after its failure was reported.
+    std::unique_ptr<QProcess> startChild(const QString& commandLine, const QString& workingFolder);
+    // Reads the child's output until it ends or its deadline passes (then it is killed).
+    static QString collectOutput(QProcess& process, const QDeadlineTimer& deadline);
 
     Dialogs& m_dialogs;
     int m_runTimeoutMs;

@@ -27,6 +27,8 @@ private slots:
     void mapCount_data();
     void mapCount();
     void saveHeaders();
+    void concurrentChecksEqualSequentialOnes();
+    void unchangedWadIsNotCheckedAgain();
 
 private:
     std::unique_ptr<InstallTree> m_tree;
@@ -106,6 +108,58 @@ void TestCheckerRun::saveHeaders()
     m_tree->addFolder("Z3DGames/Empty/savegame");
     QVERIFY(tool.loadSaveHeaders(m_tree->path("Z3DGames/Empty/savegame")).entries.isEmpty());
     QVERIFY(dialogs.messages().isEmpty());
+}
+
+void TestCheckerRun::concurrentChecksEqualSequentialOnes()
+{
+    // Wads of different sizes, one missing and one damaged, so the answers differ in content
+    // and in how long the tool takes.
+    QStringList wads;
+    for (int i = 0; i < 9; ++i) {
+        QList<QByteArray> markers;
+        for (int m = 1; m <= (i * 7) % 23; ++m)
+            markers << QStringLiteral("MAP%1").arg(m, 2, 10, QChar(u'0')).toLatin1();
+        wads << m_tree->addFile(QStringLiteral("Z3DGames/Big/Pwads/w%1.wad").arg(i),
+                                wadWithMaps(markers));
+    }
+    wads.insert(3, m_tree->path("Z3DGames/Big/Pwads/missing.wad"));
+    wads.insert(6, m_tree->addFile("Z3DGames/Big/Pwads/damaged.wad", "PWAD\xff\xff\xff\x7f"));
+    RecordingDialogs dialogs;
+    DesktopProcesses processes(dialogs);
+
+    CheckerTool sequential(m_paths, processes);
+    QList<int> expected;
+    for (const QString& wad : std::as_const(wads))
+        expected << sequential.checkWadMapCount(wad);
+    const QByteArray lastFile = m_tree->readFile("Z3DLaunch/Data/pwad.z3d");
+    QVERIFY(m_tree->removeFile("Z3DLaunch/Data/pwad.z3d"));
+
+    CheckerTool concurrent(m_paths, processes);
+    QCOMPARE(concurrent.checkWadMapCounts(wads), expected);
+    QCOMPARE(concurrent.lastOutput(), sequential.lastOutput());
+    QCOMPARE(m_tree->readFile("Z3DLaunch/Data/pwad.z3d"), lastFile);
+    QVERIFY(dialogs.messages().isEmpty());
+}
+
+void TestCheckerRun::unchangedWadIsNotCheckedAgain()
+{
+    const QString wad = m_tree->addFile("Z3DGames/Ep/Pwads/ep.wad", wadWithMaps({"E1M1"}));
+    RecordingDialogs dialogs;
+    DesktopProcesses processes(dialogs);
+    CheckerTool tool(m_paths, processes);
+    QCOMPARE(tool.checkWadMapCounts({wad}), QList<int>{101});
+
+    // Without the tool, only a kept answer can give the map.
+    QVERIFY(m_tree->removeFile("bin/Z3DgFiles"));
+    QCOMPARE(tool.loadWadMapList(wad).mapNames, QStringList{"E1M1"});
+    QCOMPARE(tool.checkWadMapCounts({wad, wad}), (QList<int>{101, 101}));
+
+    // A changed wad is asked about again, and the missing tool answers nothing.
+    QFile file(wad);
+    QVERIFY(file.open(QIODevice::Append) && file.write("more") == 4);
+    file.close();
+    QCOMPARE(tool.checkWadMapCount(wad), 10);
+    QVERIFY(!dialogs.messages().isEmpty());
 }
 
 QTEST_MAIN(TestCheckerRun)
