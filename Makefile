@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 INSTALLATION ?=
 APPLICATIONS ?=
 
-.PHONY: all deps configure build demo run test bench install clean
+.PHONY: all deps configure build demo run test bench install clean fuzz fuzz-deps test-sanitize
 
 all: build
 
@@ -58,3 +58,42 @@ install:
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: each harness of fuzz/ runs under libFuzzer for FUZZ_SECONDS, starting from its seed
+# corpus (new inputs it finds are kept in $(FUZZ_BUILD)/corpus, not in the repository).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_HARNESSES = $(patsubst fuzz/harness_%.cpp,%,$(wildcard fuzz/harness_*.cpp))
+
+fuzz-deps:
+	@missing=""; \
+	for p in $(FUZZ_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    $(SUDO) apt-get update && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+fuzz: deps fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DZ3D_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@for h in $(FUZZ_HARNESSES); do \
+	    echo "== $$h ($(FUZZ_SECONDS) s)"; \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$h && \
+	    $(FUZZ_BUILD)/fuzz/fuzz_$$h -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -rss_limit_mb=2048 $(FUZZ_BUILD)/corpus/$$h fuzz/corpus/$$h || exit 1; \
+	done
+
+# The whole test suite again, every target built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the test that caused it.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+                UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DZ3D_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+	    ctest --output-on-failure -j $(JOBS)
