@@ -4,7 +4,9 @@
 //   - Freedoom's Doom II IWAD (/usr/share/games/doom/freedoom2.wad), when installed, and
 //   - a 4 GiB sparse WAD whose directory of 60,000 lumps sits at the very end, created in a
 //     temporary folder and removed afterwards.
-// Both should take a few milliseconds: the checker reads the header and directory only.
+// Both should take a few milliseconds: the checker reads the header and directory only. Each
+// is paired, in the same run, with a minimal stdio reader of the same directory
+// (anchor_wad_reader), and the ratio of the two medians is printed.
 
 #include <algorithm>
 #include <chrono>
@@ -31,6 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string CheckerPath = Z3D_BIN_DIR "/Z3DgFiles";
+const std::string AnchorPath = Z3D_ANCHOR_WAD_READER;
 
 struct Sample
 {
@@ -39,18 +42,21 @@ struct Sample
     bool ok = false;
 };
 
-// One checker run with its output sent to `outputFile`.
-Sample runOnce(const std::string& wad, const std::string& outputFile)
+// One run of `program` (the checker, or the anchor) with its output sent to `outputFile`.
+Sample runOnce(const std::string& program, const std::string& wad, const std::string& outputFile)
 {
+    const bool checker = program == CheckerPath;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    std::string program = CheckerPath;
+    std::string name = program;
     std::string command = "CHECKWAD";
     std::string path = wad;
-    char* argv[] = {program.data(), command.data(), path.data(), nullptr};
+    char* checkerArgv[] = {name.data(), command.data(), path.data(), nullptr};
+    char* anchorArgv[] = {name.data(), path.data(), nullptr};
+    char** argv = checker ? checkerArgv : anchorArgv;
 
     Sample sample;
     const auto start = std::chrono::steady_clock::now();
@@ -77,23 +83,50 @@ std::string firstLine(const std::string& file)
     return line;
 }
 
+struct Figures
+{
+    double medianMs = 0;
+    long maxRssKiB = 0;
+};
+
+std::optional<Figures> medianOf(const std::string& program, const std::string& wad, int runs,
+                                const std::string& output)
+{
+    std::vector<double> times;
+    Figures figures;
+    for (int i = 0; i < runs; ++i) {
+        const Sample sample = runOnce(program, wad, output);
+        if (!sample.ok)
+            return std::nullopt;
+        times.push_back(sample.milliseconds);
+        figures.maxRssKiB = std::max(figures.maxRssKiB, sample.maxRssKiB);
+    }
+    std::sort(times.begin(), times.end());
+    figures.medianMs = times[times.size() / 2];
+    return figures;
+}
+
 void measure(const std::string& label, const std::string& wad, int runs, const fs::path& scratch)
 {
     const std::string output = (scratch / "checker.out").string();
-    std::vector<double> times;
-    long maxRss = 0;
-    for (int i = 0; i < runs; ++i) {
-        const Sample sample = runOnce(wad, output);
-        if (!sample.ok) {
-            std::printf("  %-44s checker failed: %s\n", label.c_str(), firstLine(output).c_str());
-            return;
-        }
-        times.push_back(sample.milliseconds);
-        maxRss = std::max(maxRss, sample.maxRssKiB);
+    const std::optional<Figures> checker = medianOf(CheckerPath, wad, runs, output);
+    if (!checker) {
+        std::printf("  %-44s checker failed: %s\n", label.c_str(), firstLine(output).c_str());
+        return;
     }
-    std::sort(times.begin(), times.end());
-    std::printf("  %-44s %8.2f ms   peak RSS %6.1f MiB   (%s)\n", label.c_str(),
-                times[times.size() / 2], double(maxRss) / 1024.0, firstLine(output).c_str());
+    const std::string summary = firstLine(output);
+    std::printf("  %-44s %8.2f ms   peak RSS %6.1f MiB   (%s)\n", label.c_str(), checker->medianMs,
+                double(checker->maxRssKiB) / 1024.0, summary.c_str());
+    const std::optional<Figures> anchor =
+        medianOf(AnchorPath, wad, runs, (scratch / "anchor.out").string());
+    if (!anchor) {
+        std::printf("  %-44s anchor failed\n", "");
+        return;
+    }
+    std::printf("  %-44s %8.2f ms   peak RSS %6.1f MiB   ratio %.2fx time, %.2fx memory\n",
+                "  minimal stdio reader", anchor->medianMs, double(anchor->maxRssKiB) / 1024.0,
+                checker->medianMs / anchor->medianMs,
+                double(checker->maxRssKiB) / double(std::max(1L, anchor->maxRssKiB)));
 }
 
 void writeU32(std::ostream& out, std::uint32_t value)
