@@ -24,8 +24,7 @@ inline void require(bool holds, const char* what)
 inline const std::filesystem::path& scratchFolder()
 {
     static const std::filesystem::path folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "z3d-fuzz-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "z3d-fuzz-XXXXXX").string();
         const char* made = ::mkdtemp(pattern.data());
         require(made != nullptr, "scratch folder made");
         std::atexit([] {

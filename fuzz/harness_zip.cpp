@@ -25,9 +25,8 @@ QStringList entries(const QString& folder)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::filesystem::path root = z3d::fuzz::scratchFolder();
-    const QString zip = QString::fromStdString(
-        z3d::fuzz::scratchFile("input.zip",
-                               std::string_view(reinterpret_cast<const char*>(data), size)));
+    const QString zip = QString::fromStdString(z3d::fuzz::scratchFile(
+        "input.zip", std::string_view(reinterpret_cast<const char*>(data), size)));
     const QString target = QString::fromStdString((root / "target").string());
     QDir(target).removeRecursively();
     const QStringList around = entries(QString::fromStdString(root.string()));
