@@ -2,6 +2,7 @@
 #include "core/platform/TerminationSignals.h"
 #include "gui/LauncherStartup.h"
 #include "gui/services/DesktopProcesses.h"
+#include "gui/services/DialogProgress.h"
 #include "gui/services/WidgetDialogs.h"
 
 #include <QApplication>
@@ -15,13 +16,18 @@ int main(int argc, char* argv[])
     z3d::WidgetDialogs dialogs([&context] { return context.settings.advancedOptions; },
                                [&context] { return context.customFontInUse; });
     z3d::DesktopProcesses processes(dialogs);
+    z3d::DialogProgress progress;
     context.dialogs = &dialogs;
     context.processes = &processes;
+    context.progress = &progress;
 
     z3d::LauncherStartup startup(context, QCoreApplication::applicationDirPath(),
                                  QCoreApplication::arguments().mid(1));
     QObject::connect(&startup, &z3d::LauncherStartup::mainWindowCreated,
-                     [&dialogs](QWidget* window) { dialogs.setMainWindow(window); });
+                     [&dialogs, &progress](QWidget* window) {
+                         dialogs.setMainWindow(window);
+                         progress.setMainWindow(window);
+                     });
     // Ending before the event loop runs is answered by run()'s outcome instead.
     QObject::connect(&startup, &z3d::LauncherStartup::ended, [] { QCoreApplication::exit(0); });
     z3d::TerminationSignals termination;

@@ -12,6 +12,7 @@ namespace z3d {
 
 class Dialogs;
 class Processes;
+class Progress;
 
 // The high-resolution texture values kept beside the settings.
 struct TextureState
@@ -43,6 +44,8 @@ struct LauncherContext
     bool customFontInUse = false;
     Dialogs* dialogs = nullptr;
     Processes* processes = nullptr;
+    // Shows long file work; none in tests that do not look at it.
+    Progress* progress = nullptr;
 };
 
 } // namespace z3d

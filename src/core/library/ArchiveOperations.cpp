@@ -1,6 +1,7 @@
 #include "core/library/ArchiveOperations.h"
 
 #include "core/app/LauncherContext.h"
+#include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
@@ -59,13 +60,8 @@ ErrorNumber ArchiveOperations::copyExtractedFiles(const QString& target) const
     // A missing target fails here, as copying into it would.
     if (!PathResolver::folderExists(target))
         return ErrorNumber::PathNotFound;
-    for (const QString& file : GameFiles::listFolderFiles(source)) {
-        if (const ErrorNumber error =
-                FileOperations::copyFile(source + u'/' + file, target + u'/' + file);
-            error != ErrorNumber::None)
-            return error;
-    }
-    return ErrorNumber::None;
+    return copyFiles(folderCopies(source, GameFiles::listFolderFiles(source), target),
+                     m_context.progress, kInstallingTitle);
 }
 
 // ---- InstallArchiveAsGame ------------------------------------------------------------------

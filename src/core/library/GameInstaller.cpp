@@ -1,5 +1,6 @@
 #include "core/library/GameInstaller.h"
 
+#include "core/library/FileCopies.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FileOperations.h"
@@ -37,8 +38,9 @@ bool onlyDotsAndBlanks(const QString& name)
 } // namespace
 
 GameInstaller::GameInstaller(const InstallPaths& paths, Dialogs& dialogs, ZipExtraction& zip,
-                             std::function<void()> saveSettings)
-    : m_paths(paths), m_dialogs(dialogs), m_zip(zip), m_saveSettings(std::move(saveSettings))
+                             Progress* progress, std::function<void()> saveSettings)
+    : m_paths(paths), m_dialogs(dialogs), m_zip(zip), m_progress(progress),
+      m_saveSettings(std::move(saveSettings))
 {
 }
 
@@ -138,8 +140,9 @@ ErrorNumber GameInstaller::install(const QString& path, const QString& name, boo
     }
     const QString pwadsFolder = PathResolver::resolveUnder(gameFolder, kPwads);
     if (wad)
-        return removeWhenFull(FileOperations::copyFile(
-            path, PathResolver::resolveUnder(pwadsFolder, fileNameOf(path))));
+        return removeWhenFull(
+            copyFiles({{path, PathResolver::resolveUnder(pwadsFolder, fileNameOf(path))}},
+                      m_progress, kInstallingTitle));
 
     // A bad archive is reported by the extraction itself and is no install error.
     m_zip.extractSelectedZip(path, pwadsFolder, visible);

@@ -9,6 +9,7 @@
 namespace z3d {
 
 class Dialogs;
+class Progress;
 class ZipExtraction;
 struct InstallPaths;
 
@@ -80,9 +81,11 @@ public:
         " Not enough free disk space, Pwad can not be installed      ";
 
     // paths.zipLibraryDir is read at each install: the dialog opens there when pwads.z3d names
-    // no existing folder. saveSettings gathers the window's controls and writes config.z3d.
+    // no existing folder. A wad's copy is shown on progress (which may be null); a zip's
+    // extraction on the extraction's own. saveSettings gathers the window's controls and
+    // writes config.z3d.
     GameInstaller(const InstallPaths& paths, Dialogs& dialogs, ZipExtraction& zip,
-                  std::function<void()> saveSettings);
+                  Progress* progress, std::function<void()> saveSettings);
 
     // The click on AuxButton_0. mainWindowVisible decides whether a bad archive is reported.
     InstallResult installGame(bool mainWindowVisible);
@@ -112,6 +115,7 @@ private:
     const InstallPaths& m_paths;
     Dialogs& m_dialogs;
     ZipExtraction& m_zip;
+    Progress* m_progress;
     std::function<void()> m_saveSettings;
     // The extraction has shown the message of the failure already.
     bool m_failureShown = false;

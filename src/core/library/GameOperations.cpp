@@ -1,6 +1,7 @@
 #include "core/library/GameOperations.h"
 
 #include "core/app/LauncherContext.h"
+#include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameRecords.h"
 #include "core/library/InstalledGamesList.h"
@@ -74,8 +75,15 @@ ErrorNumber retargetSelection(GameSelection& selection, const QString& source,
 
 // Makes target when missing, carries every file of source into it with transfer, moves the
 // subfolders along and deletes source; stops at the first failure.
-ErrorNumber transferLayoutFolder(const QString& source, const QString& target,
-                                 ErrorNumber (*transfer)(const QString&, const QString&))
+// How the files of a layout folder reach their new folder.
+enum class Transfer
+{
+    Move,
+    Copy
+};
+
+ErrorNumber transferLayoutFolder(const QString& source, const QString& target, Transfer how,
+                                 Progress* progress)
 {
     if (!PathResolver::folderExists(target)) {
         if (const ErrorNumber error = FileOperations::createFolder(target);
@@ -84,10 +92,19 @@ ErrorNumber transferLayoutFolder(const QString& source, const QString& target,
     }
     if (!PathResolver::folderExists(source))
         return ErrorNumber::None;
-    for (const QString& file : GameFiles::listFolderFiles(source)) {
-        if (const ErrorNumber error = transfer(source + u'/' + file, target + u'/' + file);
+    const QStringList files = GameFiles::listFolderFiles(source);
+    if (how == Transfer::Copy) {
+        if (const ErrorNumber error =
+                copyFiles(folderCopies(source, files, target), progress, kCopyingTitle);
             error != ErrorNumber::None)
             return error;
+    } else {
+        for (const QString& file : files) {
+            if (const ErrorNumber error =
+                    FileOperations::moveFile(source + u'/' + file, target + u'/' + file);
+                error != ErrorNumber::None)
+                return error;
+        }
     }
     return inOrder([&] { return moveSubfolders(source, target); },
                    [&] { return FileOperations::deleteFolderTree(source); });
@@ -379,7 +396,7 @@ ErrorNumber GameOperations::moveToManualLoading()
     const QString target = PathResolver::resolveUnder(gameDir, QStringLiteral("Gwads"));
     if (const ErrorNumber error =
             inOrder([&] { return retargetSelection(selection, source, target); },
-                    [&] { return transferLayoutFolder(source, target, FileOperations::moveFile); });
+                    [&] { return transferLayoutFolder(source, target, Transfer::Move, nullptr); });
         error != ErrorNumber::None)
         return error;
     const GameRecords records(m_context.paths);
@@ -429,9 +446,7 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
                 kQuestion, kConversionTitle) != MsgYes)
         return false;
 
-    error = transferLayoutFolder(source, target, [](const QString& from, const QString& to) {
-        return FileOperations::copyFile(from, to);
-    });
+    error = transferLayoutFolder(source, target, Transfer::Copy, m_context.progress);
     if (error != ErrorNumber::None)
         return true;
     // Only the file and map records go; the save records under Save/Gwads are left alone.

@@ -6,6 +6,7 @@
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
+#include "core/services/Progress.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -120,6 +121,7 @@ std::unique_ptr<zip_t, ArchiveCloser> openArchive(const QString& archivePath)
 } // namespace
 
 const QString ZipExtraction::kFileErrorTitle = QStringLiteral(" File error");
+const QString ZipExtraction::kExtractingTitle = QStringLiteral(" Extracting");
 const QString ZipExtraction::kDiskFullText =
     QStringLiteral("The disk is full: the zip file was not extracted.    ");
 
@@ -136,7 +138,10 @@ qint64 ZipExtraction::requiredBytes(const QString& zipPath)
     return archive ? sumOfMemberSizes(archive.get()) : -1;
 }
 
-ZipExtraction::ZipExtraction(Dialogs& dialogs) : m_dialogs(dialogs) {}
+ZipExtraction::ZipExtraction(Dialogs& dialogs, Progress* progress)
+    : m_dialogs(dialogs), m_progress(progress)
+{
+}
 
 QString ZipExtraction::flatMemberName(const QString& memberName)
 {
@@ -180,9 +185,12 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
         return false;
 
     listFolder(canonicalFolder);
+    ProgressRun run(m_progress, kExtractingTitle, m_summary.requiredBytes);
+    m_run = &run;
     const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < members && !m_summary.diskFull; ++i)
         extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
+    m_run = nullptr;
     finishStaged();
     m_archivePassword.reset();
     m_folderEntries.clear();
@@ -315,6 +323,9 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
     QTemporaryFile temporary(folder + QStringLiteral("/.z3dzip-XXXXXX"));
     if (!temporary.open())
         return writeFailure();
+    const QString name = QFileInfo(target).fileName();
+    if (m_run)
+        m_run->update(name, 0);
     std::vector<char> buffer(kChunkSize);
     for (;;) {
         const zip_int64_t read = zip_fread(member.get(), buffer.data(), buffer.size());
@@ -325,6 +336,8 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
         if (temporary.write(buffer.data(), read) != read)
             return writeFailure();
         written += read;
+        if (m_run)
+            m_run->update(name, written);
     }
     // The checksum is compared when the member's end is read; closing reports a mismatch too.
     if (zip_fclose(member.release()) != 0)
@@ -342,6 +355,8 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
         return writeFailure();
     temporary.setAutoRemove(false);
     m_staged.push_back({temporary.fileName(), target});
+    if (m_run)
+        m_run->finishFile(written);
     return Outcome::Written;
 }
 

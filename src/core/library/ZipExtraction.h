@@ -12,6 +12,8 @@ struct zip; // libzip's archive handle (zip_t)
 namespace z3d {
 
 class Dialogs;
+class Progress;
+class ProgressRun;
 
 // What the last extraction did with the archive's members.
 struct ZipExtractionSummary
@@ -53,11 +55,13 @@ struct ZipExtractionSummary
 // the archive's later encrypted members; a wrong one skips the member, and the next encrypted
 // member asks again.
 //
+// Progress: the members' bytes are reported on progress, when given, as they are written.
+//
 // One object lives for the whole run; it is not shared between threads.
 class ZipExtraction
 {
 public:
-    explicit ZipExtraction(Dialogs& dialogs);
+    explicit ZipExtraction(Dialogs& dialogs, Progress* progress = nullptr);
 
     // Extracts every member of zipPath into folder (created when missing). False when the
     // archive cannot be opened as a zip (not a zip, truncated, empty file, missing), when the
@@ -86,6 +90,8 @@ public:
     static qint64 requiredBytes(const QString& zipPath);
 
     static const QString kFileErrorTitle;
+    // The title the extraction's progress is shown under.
+    static const QString kExtractingTitle;
     // The messages of an archive that does not fit (needed and free bytes as arguments) and of
     // a disk that ran full.
     static QString doesNotFitText(qint64 required, qint64 available);
@@ -118,6 +124,9 @@ private:
     void finishStaged();
 
     Dialogs& m_dialogs;
+    Progress* m_progress;
+    // The progress of the extraction under way; null between extractions.
+    ProgressRun* m_run = nullptr;
     bool m_passwordDeclined = false;
     // The password that opened a member of the archive being extracted.
     std::optional<QByteArray> m_archivePassword;

@@ -320,7 +320,8 @@ ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
 }
 
 ErrorNumber FileOperations::copyFile(const QString& source, const QString& target,
-                                     ReadOnlyTarget readOnly)
+                                     ReadOnlyTarget readOnly,
+                                     const std::function<void(qint64)>& copied)
 {
     if (const ErrorNumber injected =
             injectedFault(FileOperation::Read, source, FileOperation::Write, target);
@@ -348,12 +349,16 @@ ErrorNumber FileOperations::copyFile(const QString& source, const QString& targe
     if (!in.open(QIODevice::ReadOnly))
         return ErrorMapping::fromFileError(QFileDevice::OpenError, from);
     return replaceAtomically(to, [&](QSaveFile& out) {
+        qint64 written = 0;
         while (!in.atEnd()) {
             const QByteArray chunk = in.read(kCopyChunkBytes);
             if (chunk.isEmpty()) // not at the end, yet nothing read: a read error
                 return ErrorNumber::PathFileAccessError;
             if (const ErrorNumber error = writeAll(out, chunk, to); error != ErrorNumber::None)
                 return error;
+            written += chunk.size();
+            if (copied)
+                copied(written);
         }
         return ErrorNumber::None;
     });

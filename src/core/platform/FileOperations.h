@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace z3d {
 
 // File and folder operations with the launcher's error numbers. Paths are resolved
@@ -59,9 +61,11 @@ public:
     // 70 when target is a read-only file and readOnly says Refuse, else the error of the
     // failing step (61 when its file system ran out of room). Copying a file onto itself
     // leaves it as it is. Injected faults: the
-    // source's Read and the target's Write.
+    // source's Read and the target's Write. copied, when given, hears the bytes written so far
+    // after each piece.
     static ErrorNumber copyFile(const QString& source, const QString& target,
-                                ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
+                                ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse,
+                                const std::function<void(qint64)>& copied = {});
     // Replaces path atomically with bytes (a temporary file renamed over it); 61 when its
     // file system ran out of room.
     static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);

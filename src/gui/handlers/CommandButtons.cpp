@@ -62,11 +62,16 @@ void CommandButtons::run(int index)
     }
 }
 
+GameInstaller CommandButtons::makeInstaller()
+{
+    return GameInstaller(m_context.paths, *m_context.dialogs, m_zips, m_context.progress,
+                         [this] { emit settingsSaveDue(); });
+}
+
 void CommandButtons::installGame()
 {
     QCoreApplication::processEvents();
-    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips,
-                            [this] { emit settingsSaveDue(); });
+    GameInstaller installer = makeInstaller();
     showInstalledGame(installer.installGame(m_shell.isShown()));
 }
 
@@ -79,8 +84,7 @@ void CommandButtons::installDroppedFiles(const QStringList& paths)
             MsgButtonsOk | MsgIconExclamation, QStringLiteral(" Install error"));
         return;
     }
-    GameInstaller installer(m_context.paths, *m_context.dialogs, m_zips,
-                            [this] { emit settingsSaveDue(); });
+    GameInstaller installer = makeInstaller();
     showInstalledGame(installer.installFile(paths.constFirst(), m_shell.isShown()));
 }
 

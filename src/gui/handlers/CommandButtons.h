@@ -8,6 +8,7 @@ namespace z3d {
 
 struct InstallResult;
 struct LauncherContext;
+class GameInstaller;
 class GamesListHandler;
 class LaunchHandler;
 class LauncherShell;
@@ -41,6 +42,8 @@ signals:
     void settingsSaveDue();
 
 private:
+    // The install of the command and of a dropped file.
+    GameInstaller makeInstaller();
     // After an install: the installed game selected in the installed games.
     void showInstalledGame(const InstallResult& result);
     LauncherContext& m_context;

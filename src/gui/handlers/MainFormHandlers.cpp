@@ -51,7 +51,7 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
     : QObject(&window.widget), m_context(context), m_window(window.widget), m_shell(window.shell),
       m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
       m_records(std::make_unique<GameRecords>(context.paths)),
-      m_zips(std::make_unique<ZipExtraction>(*context.dialogs)),
+      m_zips(std::make_unique<ZipExtraction>(*context.dialogs, context.progress)),
       m_texturePaths(new TexturePathController(context, *window.pages.graphics(), window.shell)),
       m_options(new AvailabilityController(context, window.pages, basicDoom, hiResTextures,
                                            *m_texturePaths, noMonsters)),

@@ -10,6 +10,7 @@
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingProgress.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,6 +21,7 @@ using namespace z3d;
 using z3d::test::DataTable;
 using z3d::test::InstallTree;
 using z3d::test::RecordingDialogs;
+using z3d::test::RecordingProgress;
 
 namespace {
 
@@ -33,9 +35,10 @@ struct Fixture
     InstallTree tree;
     InstallPaths paths = tree.paths();
     RecordingDialogs dialogs;
-    ZipExtraction zip{dialogs};
+    RecordingProgress progress;
+    ZipExtraction zip{dialogs, &progress};
     int saves = 0;
-    GameInstaller installer{paths, dialogs, zip, [this] { ++saves; }};
+    GameInstaller installer{paths, dialogs, zip, &progress, [this] { ++saves; }};
 
     InstallResult install(const QString& download, bool windowVisible = true)
     {
@@ -100,6 +103,10 @@ void TestGameInstaller::installsWadAndAsksForTheSwitch()
     QCOMPARE(f.tree.readFile(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad")), wad);
     QCOMPARE(f.gamesTree(), QStringList({"Castle", "Castle/Pwads", "Castle/Pwads/Castle.wad"}));
     QVERIFY(f.dialogs.messages().isEmpty());
+    QCOMPARE(f.progress.titles(), QStringList{" Installing"});
+    QCOMPARE(f.progress.fileNames(), QStringList{"Castle.wad"});
+    QCOMPARE(f.progress.steps().constLast().doneBytes, qint64(wad.size()));
+    QCOMPARE(f.progress.open(), 0);
 
     // The dialog as the command asks for it: no pwads.z3d yet, so it opens in the zip library.
     QCOMPARE(f.dialogs.calls().size(), 1);
@@ -145,6 +152,7 @@ void TestGameInstaller::extractsZipFlat()
     QCOMPARE(f.tree.readFile(QStringLiteral("Z3DGames/castle/Pwads/readme.txt")),
              QByteArray("read me"));
     QVERIFY(f.dialogs.messages().isEmpty());
+    QCOMPARE(f.progress.titles(), QStringList{" Extracting"});
     QCOMPARE(f.saves, 1);
 }
 

@@ -7,6 +7,7 @@
 
 #include "support/DataTable.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingProgress.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,6 +23,7 @@
 using namespace z3d;
 using z3d::test::DataTable;
 using z3d::test::RecordingDialogs;
+using z3d::test::RecordingProgress;
 
 namespace {
 
@@ -123,6 +125,7 @@ private slots:
     void linksSkippedAndNeverFollowed();
     void thousandsOfMembers();
     void missingFolderIsMade();
+    void progressCountsEveryWrittenByte();
 
     void passwordAnswered_data();
     void passwordAnswered();
@@ -298,6 +301,34 @@ void TestZipExtraction::missingFolderIsMade()
     // No folder: the archive is only checked.
     QVERIFY(extraction.extract(zipPath(), QString()));
     QCOMPARE(extraction.lastRun().written, 0);
+}
+
+void TestZipExtraction::progressCountsEveryWrittenByte()
+{
+    const QByteArray big = randomBytes(3 * 1024 * 1024 + 5, 3); // several copy chunks
+    ZipWriter zip(zipPath());
+    zip.addDirectory("maps");
+    zip.add("maps/big.wad", big);
+    zip.add("readme.txt", "Read me");
+    zip.add("../outside.txt", "kept out");
+    QVERIFY(zip.close());
+    RecordingProgress progress;
+    ZipExtraction extraction(*m_dialogs, &progress);
+
+    QVERIFY(extraction.extract(zipPath(), folder()));
+    QCOMPARE(progress.titles(), QStringList{" Extracting"});
+    QCOMPARE(progress.total(), big.size() + 7);
+    QCOMPARE(progress.fileNames(), QStringList({"big.wad", "readme.txt"}));
+    QVERIFY(progress.steps().size() > 3);
+    QVERIFY(progress.neverWentBack());
+    QCOMPARE(progress.steps().constLast().doneBytes, progress.total());
+    QCOMPARE(progress.open(), 0);
+
+    // A run cut short by a full disk ends its progress all the same.
+    FaultInjector::fail(FileOperation::Write, folder() + "/readme.txt", ErrorNumber::DiskFull);
+    QVERIFY(!extraction.extract(zipPath(), folder()));
+    QCOMPARE(progress.titles().size(), 2);
+    QCOMPARE(progress.open(), 0);
 }
 
 void TestZipExtraction::passwordAnswered_data()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace z3d {
+
+// How far a long piece of file work (an extraction, an install, a copy) has got. The window
+// layer shows it once the work has lasted a moment; the work never waits for it and cannot be
+// stopped through it.
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+
+    // Work of totalBytes begins; title names it.
+    virtual void begin(const QString& title, qint64 totalBytes) = 0;
+    // fileName is being written, and doneBytes of the total are finished.
+    virtual void advance(const QString& fileName, qint64 doneBytes) = 0;
+    // The work is over, finished or failed.
+    virtual void end() = 0;
+};
+
+// One piece of work reported on a Progress that may be absent: begun when made, ended when
+// destroyed, whichever way the work leaves. It adds up the files: each file reports its own
+// bytes, and the total counts the files finished before it.
+class ProgressRun
+{
+public:
+    ProgressRun(Progress* progress, const QString& title, qint64 totalBytes);
+    ~ProgressRun();
+    ProgressRun(const ProgressRun&) = delete;
+    ProgressRun& operator=(const ProgressRun&) = delete;
+
+    // fileName has fileBytes written so far.
+    void update(const QString& fileName, qint64 fileBytes);
+    // The current file is finished with fileBytes; the next one counts on from there.
+    void finishFile(qint64 fileBytes);
+
+private:
+    Progress* m_progress;
+    qint64 m_finished = 0;
+};
+
+} // namespace z3d
