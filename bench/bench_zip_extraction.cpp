@@ -187,7 +187,9 @@ FolderTotal total(const QString& folder)
     return result;
 }
 
-void runUnzip(const QString& unzip, const QString& zipPath, const QString& folder)
+// Runs unzip into folder and prints its figures; its wall time in seconds, or a negative
+// number when it did not run or failed.
+double runUnzip(const QString& unzip, const QString& zipPath, const QString& folder)
 {
     const std::string program = QFile::encodeName(unzip).toStdString();
     std::string zipArg = QFile::encodeName(zipPath).toStdString();
@@ -205,7 +207,7 @@ void runUnzip(const QString& unzip, const QString& zipPath, const QString& folde
     if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
         std::printf("  %-34s could not be started\n", "unzip -o -j -q");
         posix_spawn_file_actions_destroy(&actions);
-        return;
+        return -1;
     }
     // The child's own rusage peak would include this process's resident set at the spawn, so
     // its VmHWM (which starts afresh at exec) is sampled until it ends.
@@ -218,9 +220,11 @@ void runUnzip(const QString& unzip, const QString& zipPath, const QString& folde
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     posix_spawn_file_actions_destroy(&actions);
     const FolderTotal written = total(folder);
+    const bool succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     std::printf("  %-34s %8.2f s   peak RSS %7.1f MiB   %d files, %.1f MiB%s\n", "unzip -o -j -q",
                 seconds, mebibytes(peakKiB), written.files, double(written.bytes) / 1048576.0,
-                WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "   (unzip failed)");
+                succeeded ? "" : "   (unzip failed)");
+    return succeeded ? seconds : -1;
 }
 
 } // namespace
@@ -267,7 +271,9 @@ int main(int argc, char* argv[])
     } else {
         const QString theirs = scratch.filePath(QStringLiteral("unzip"));
         QDir().mkpath(theirs);
-        runUnzip(unzip, zipPath, theirs);
+        const double unzipSeconds = runUnzip(unzip, zipPath, theirs);
+        if (ok && unzipSeconds > 0)
+            std::printf("  ratio ZipExtraction / unzip %20.2fx time\n", seconds / unzipSeconds);
     }
     return ok ? 0 : 1;
 }

@@ -36,13 +36,13 @@ QString exactPattern(const QString& title)
 
 } // namespace
 
-XSession::XSession()
+XSession::XSession(Desktop desktop) : m_desktop(desktop)
 {
     if (!missingPrograms().isEmpty()) {
         m_error = QStringLiteral("not installed: ") + missingPrograms().join(u' ');
         return;
     }
-    if (startServer())
+    if (startServer() && m_desktop == Desktop::WithWindowManager)
         startWindowManager();
 }
 
@@ -92,7 +92,7 @@ QStringList XSession::missingPrograms()
 
 bool XSession::isReady() const
 {
-    return m_error.isEmpty() && m_server && m_windowManager;
+    return m_error.isEmpty() && m_server && (m_windowManager || m_desktop == Desktop::BareServer);
 }
 
 QString XSession::error() const

@@ -1,0 +1,51 @@
+#pragma once
+
+// What the launcher benchmarks share: the installations they measure and a launcher run in
+// this process.
+
+#include "core/app/LauncherContext.h"
+#include "gui/LauncherStartup.h"
+#include "gui/services/DesktopProcesses.h"
+
+#include "support/SilentDialogs.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace z3d::bench {
+
+// Copies the tree below from (hidden files included) to the existing folder to.
+bool copyTree(const QString& from, const QString& to);
+// Adds a large library to the installation at root: 2,000 installed games of one wad each
+// ("Game 0000" ...), the game "Big Game" of 40 wads, and 500 zips in the zip library.
+bool buildLargeLibrary(const QString& root);
+// Milliseconds the work took.
+double timed(const std::function<void()>& work);
+// The median of the samples (sorted in place); 0 for none.
+double median(std::vector<double>& samples);
+
+// The launcher started in this process (offscreen or on the display the process has) on the
+// installation at root, with the answers of dialogs scripted silent. The single-instance lock
+// lives in lockFolder.
+class LauncherRun
+{
+public:
+    LauncherRun(const QString& root, const QString& lockFolder);
+
+    // Starts the launcher: true when its main window is up.
+    bool start();
+    // Chooses the installed-games view and selects the game shown as name (upper case).
+    void clickInstalledGame(const QString& name);
+    // Closes the main window: its unload step writes the settings.
+    void close();
+
+private:
+    test::SilentDialogs m_dialogs;
+    DesktopProcesses m_processes{m_dialogs};
+    LauncherContext m_context;
+    LauncherStartup m_startup;
+};
+
+} // namespace z3d::bench
