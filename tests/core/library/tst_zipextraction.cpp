@@ -310,7 +310,7 @@ void TestZipExtraction::progressCountsEveryWrittenByte()
     zip.addDirectory("maps");
     zip.add("maps/big.wad", big);
     zip.add("readme.txt", "Read me");
-    zip.add("../outside.txt", "kept out");
+    zip.add("/etc/kept-out.txt", "kept out"); // an absolute name is never written
     QVERIFY(zip.close());
     RecordingProgress progress;
     ZipExtraction extraction(*m_dialogs, &progress);
