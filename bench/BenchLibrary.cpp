@@ -62,8 +62,8 @@ bool buildLargeLibrary(const QString& root)
             return false;
     }
     for (int wadIndex = 0; wadIndex < 40; ++wadIndex) {
-        const QString file = QStringLiteral("/Z3DGames/Big Game/Pwads/part%1.wad").arg(wadIndex);
-        if (!writeFile(root + file, wad(1 + wadIndex % 7)))
+        const QString file = QStringLiteral("/Pwads/part%1.wad").arg(wadIndex);
+        if (!writeFile(root + "/Z3DGames/" + kWideGame + file, wad(1 + wadIndex % 7)))
             return false;
     }
     for (int zipIndex = 0; zipIndex < 500; ++zipIndex) {
@@ -106,11 +106,14 @@ bool LauncherRun::start()
     return m_startup.run() == LauncherStartup::Outcome::Running;
 }
 
-void LauncherRun::clickInstalledGame(const QString& name)
+void LauncherRun::showInstalledGames()
 {
-    GamesTab& games = *m_startup.mainWindow()->gamesTab();
-    games.chooseView(0);
-    QListWidget* list = games.gamesList();
+    m_startup.mainWindow()->gamesTab()->chooseView(0);
+}
+
+void LauncherRun::clickGame(const QString& name)
+{
+    QListWidget* list = m_startup.mainWindow()->gamesTab()->gamesList();
     const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchFixedString);
     if (!items.isEmpty())
         list->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);

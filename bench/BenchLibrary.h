@@ -19,8 +19,10 @@ namespace z3d::bench {
 // Copies the tree below from (hidden files included) to the existing folder to.
 bool copyTree(const QString& from, const QString& to);
 // Adds a large library to the installation at root: 2,000 installed games of one wad each
-// ("Game 0000" ...), the game "Big Game" of 40 wads, and 500 zips in the zip library.
+// ("Game 0000" ...), the game of 40 wads kWideGame (listed last, so showing the installed
+// games does not select it), and 500 zips in the zip library.
 bool buildLargeLibrary(const QString& root);
+inline const QString kWideGame = QStringLiteral("Wide Game");
 // Milliseconds the work took.
 double timed(const std::function<void()>& work);
 // The median of the samples (sorted in place); 0 for none.
@@ -36,8 +38,10 @@ public:
 
     // Starts the launcher: true when its main window is up.
     bool start();
-    // Chooses the installed-games view and selects the game shown as name (upper case).
-    void clickInstalledGame(const QString& name);
+    // Chooses the installed-games view; it selects the remembered game, or the first.
+    void showInstalledGames();
+    // Selects the game shown as name (any case) in the games list.
+    void clickGame(const QString& name);
     // Closes the main window: its unload step writes the settings.
     void close();
 

@@ -5,6 +5,8 @@
 //   - the start-up, from the start of the start-up sequence to the main window shown with its
 //     pending events handled: a first start without config.z3d (the commercial games are
 //     shown), and a start that shows the installed games remembered from the previous run;
+//   - switching the games list to the installed games (the list is filled and the remembered
+//     or first game selected);
 //   - games-list clicks in the installed-games view: choosing a game of one wad, choosing the
 //     game of 40 wads (the checker ranks every wad to find the main one), and choosing that
 //     game again after another (its wads are unchanged, so no checker runs).
@@ -26,16 +28,15 @@
 
 namespace {
 
+using z3d::bench::kWideGame;
 using z3d::bench::LauncherRun;
 using z3d::bench::timed;
 
 struct Figures
 {
-    std::vector<double> firstStart, startInstalledView, clickOneWad, clickFortyWads,
-        clickFortyWadsAgain;
+    std::vector<double> firstStart, startInstalledView, showInstalledGames, clickOneWad,
+        clickFortyWads, clickFortyWadsAgain;
 };
-
-const QString kBigGame = QStringLiteral("BIG GAME");
 
 // One launcher run: the start-up, then (when asked) the clicks.
 bool runOnce(const QString& root, const QString& lock, std::vector<double>* start, Figures* clicks,
@@ -49,13 +50,12 @@ bool runOnce(const QString& root, const QString& lock, std::vector<double>* star
     if (start)
         start->push_back(startMs);
     if (clicks) {
-        clicks->clickOneWad.push_back(timed([&] { launcher.clickInstalledGame(oneWadGame); }));
-        const bool big = QFileInfo::exists(root + "/Z3DGames/Big Game");
-        if (big) {
-            clicks->clickFortyWads.push_back(timed([&] { launcher.clickInstalledGame(kBigGame); }));
-            launcher.clickInstalledGame(oneWadGame);
-            clicks->clickFortyWadsAgain.push_back(
-                timed([&] { launcher.clickInstalledGame(kBigGame); }));
+        clicks->showInstalledGames.push_back(timed([&] { launcher.showInstalledGames(); }));
+        clicks->clickOneWad.push_back(timed([&] { launcher.clickGame(oneWadGame); }));
+        if (QFileInfo::exists(root + "/Z3DGames/" + kWideGame)) {
+            clicks->clickFortyWads.push_back(timed([&] { launcher.clickGame(kWideGame); }));
+            launcher.clickGame(oneWadGame);
+            clicks->clickFortyWadsAgain.push_back(timed([&] { launcher.clickGame(kWideGame); }));
         }
     }
     launcher.close();
@@ -87,6 +87,7 @@ bool measure(const char* title, const QString& root, int runs, const QString& on
     std::printf("%s\n", title);
     report("start to window shown, first start", figures.firstStart);
     report("start to window shown, installed games view", figures.startInstalledView);
+    report("showing the installed games", figures.showInstalledGames);
     report("games-list click, game of one wad", figures.clickOneWad);
     report("games-list click, game of 40 wads", figures.clickFortyWads);
     report("games-list click, game of 40 wads again", figures.clickFortyWadsAgain);
