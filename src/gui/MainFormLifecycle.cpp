@@ -50,16 +50,19 @@ bool fileUnder(const LauncherContext& context, const char* relative)
 
 MainFormLifecycle::MainFormLifecycle(LauncherContext& context, LauncherWindow& window,
                                      MainFormHandlers& handlers)
-    : QObject(&window.widget()), m_context(context), m_window(window), m_handlers(handlers)
+    : QObject(&window.widget()), m_context(context), m_window(window), m_widget(&window.widget()),
+      m_handlers(handlers)
 {
-    m_window.widget().installEventFilter(this);
+    m_widget->installEventFilter(this);
 }
 
 MainFormLifecycle::~MainFormLifecycle() = default;
 
 bool MainFormLifecycle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_window.widget()) {
+    // The window's own pointer, not a call on it: the filter also sees the events sent while
+    // the window is being destroyed, when it is no longer a launcher window.
+    if (watched == m_widget) {
         if (event->type() == QEvent::WindowActivate)
             activate();
         else if (event->type() == QEvent::Close)

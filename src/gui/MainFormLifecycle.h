@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace z3d {
 
 struct LauncherContext;
@@ -72,6 +74,7 @@ private:
 
     LauncherContext& m_context;
     LauncherWindow& m_window;
+    QWidget* m_widget; // the window's widget, watched for activation and closing
     MainFormHandlers& m_handlers;
     bool m_unloaded = false;
     // The display mode as last read, with the file's modification time then.

@@ -427,9 +427,11 @@ void GamesListHandler::toggleScriptedMaps()
 
 bool GamesListHandler::eventFilter(QObject* watched, QEvent* event)
 {
+    // The event's type first: the filter also sees the events sent while the page is being
+    // destroyed, when its controls can no longer be asked for.
     GamesTab* page = &m_page;
-    if ((watched == page->scriptedMapsImage() || watched == page->header(0)) &&
-        event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == page->scriptedMapsImage() || watched == page->header(0))) {
         const bool toggles = watched == page->scriptedMapsImage() ||
                              (ScriptedMapTable::anyScriptedMapModelsInstalled(m_context.paths) &&
                               m_context.settings.advancedOptions);
