@@ -210,7 +210,8 @@ void GameFileChoice::openGameFile(const QString& entry)
 
 bool GameFileChoice::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_files->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // The type first: events also come while the list is being destroyed.
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_files->viewport()) {
         // Releasing the mouse over a wad of a user directory remembers the choice, unless a
         // map click has done so since the game was chosen.
         const auto* mouse = static_cast<QMouseEvent*>(event);

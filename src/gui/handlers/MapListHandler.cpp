@@ -34,10 +34,13 @@ MapListHandler::MapListHandler(LauncherContext& context, GamesTab& page, Launche
 
 bool MapListHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_maps->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress)
+    // The type first: events also come while the list is being destroyed.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+        watched == m_maps->viewport()) {
+        if (type == QEvent::MouseButtonPress)
             mouseDown();
-        else if (event->type() == QEvent::MouseButtonRelease)
+        else
             leaveStartFromNew();
     }
     return QObject::eventFilter(watched, event);

@@ -132,13 +132,16 @@ void SaveListHandler::deleteAllNodes()
 
 bool SaveListHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_saves->viewport())
+    // The type first: events also come while the list is being destroyed.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::ContextMenu && type != QEvent::MouseButtonRelease) ||
+        watched != m_saves->viewport())
         return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::ContextMenu && !m_saves->selectedItems().isEmpty()) {
+    if (type == QEvent::ContextMenu && !m_saves->selectedItems().isEmpty()) {
         m_menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (type == QEvent::MouseButtonRelease) {
         // As on the map list: a click leaves "Start game from New" for the last skill used.
         if (m_shell.chosenSkill() == kStartGameFromNew)
             m_maps.leaveStartFromNew();
