@@ -1,10 +1,7 @@
 // The built launcher on a private X display, playing and managing installed games as a player
 // does with keys and the mouse, judged by the launch line and the game folders.
 
-#include "core/settings/LauncherSettings.h"
-#include "support/DemoInstallation.h"
-#include "support/LauncherProcess.h"
-#include "support/XSession.h"
+#include "support/ProgramTestCase.h"
 
 #include <QTest>
 
@@ -13,13 +10,10 @@ using namespace z3d::test;
 
 namespace {
 
-const QString kMainTitle = LauncherProcess::kMainWindowTitle;
-
 // The installed-games view with one game chosen; "Normal" after a launch, so the window stays.
 LauncherSettings installedGameSettings(const QString& game)
 {
-    LauncherSettings settings;
-    settings.showTips = false;
+    LauncherSettings settings = ProgramScenario::quietSettings();
     settings.gamesListView = 0;
     settings.lastInstalledGame = game;
     settings.afterLaunchOption = 0;
@@ -28,23 +22,14 @@ LauncherSettings installedGameSettings(const QString& game)
 
 } // namespace
 
-class TestLibrary : public QObject
+class TestLibrary : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (const QString why = XSession::skipReason(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     void rememberedSaveGameIsLoaded()
     {
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        DemoInstallation& demo = run().demo;
         LauncherSettings settings = installedGameSettings(QStringLiteral("Outpost"));
         settings.rememberLastSavegame = true;
         settings.skill = 3; // a save is chosen with a skill, never "Start game from New"
@@ -52,11 +37,9 @@ private slots:
         // Outpost's saves are in slots 1 and 3; the record names the slot played last.
         QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/GameInfo/Save/outpost.z3ds"), "3\r\n"));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window = session.waitForWindow(kMainTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
-        QVERIFY(session.pressKeys(window, {QStringLiteral("Return")}));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
 
         QVERIFY2(XSession::waitUntil([&] { return demo.exists(QStringLiteral("Zorn3D.out")); }),
                  "the engine was not started");
@@ -68,10 +51,7 @@ private slots:
 
     void conversionToManualLoadingKeepsHiddenFiles()
     {
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        DemoInstallation& demo = run().demo;
         QVERIFY(demo.copyFile(QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad"),
                               QStringLiteral("Z3DGames/Dotted/Pwads/p.wad")));
         QVERIFY(demo.copyFile(QStringLiteral("Z3DGames/Outpost/Pwads/outpost_res.wad"),
@@ -80,18 +60,16 @@ private slots:
         settings.developmentMode = true; // offers the conversions in the games-list menu
         QVERIFY(demo.writeSettings(settings));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window = session.waitForWindow(kMainTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
         // The games list takes the left third of the window's middle; its few entries sit at
         // its top, and a click below them keeps the chosen game. The menu opens for the
         // mouse only.
-        QVERIFY(session.rightClick(window, 0.15, 0.5));
-        const QString menu = session.waitForNewWindow(launcher.pid(), {window});
+        QVERIFY(run().session.rightClick(window, 0.15, 0.5));
+        const QString menu = run().session.waitForNewWindow(run().launcher.pid(), {window});
         QVERIFY2(!menu.isEmpty(), "the games list's menu did not open");
         // "Convert  Udir to Gwads" is the last item; Up from none reaches it.
-        QVERIFY(session.typeKeys({QStringLiteral("Up"), QStringLiteral("Return")}));
+        QVERIFY(run().session.typeKeys({QStringLiteral("Up"), QStringLiteral("Return")}));
 
         const QString gwads = QStringLiteral("Z3DGames/Dotted/Gwads");
         const QStringList moved{QStringLiteral(".extra.wad"), QStringLiteral("p.wad")};

@@ -1,32 +1,24 @@
 // The built launcher's playlists on a private X display: the built-in list written at start-up,
 // and the playlist the engine is told to play, chosen by hand or assigned to the game.
 
-#include "core/settings/LauncherSettings.h"
-#include "support/DemoInstallation.h"
-#include "support/LauncherProcess.h"
-#include "support/XSession.h"
+#include "support/DataTable.h"
+#include "support/ProgramTestCase.h"
 
 #include <QTest>
 
 using namespace z3d;
 using namespace z3d::test;
 
-class TestMusic : public QObject
+class TestMusic : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (const QString why = XSession::skipReason(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     void theChosenPlaylistReachesTheEngine_data()
     {
-        QTest::addColumn<bool>("automatic");
-        QTest::newRow("Manual") << false;
-        QTest::newRow("Auto, assigned to Doom II") << true;
+        const DataTable<bool> row("automatic");
+        row("Manual", false);
+        row("Auto, assigned to Doom II", true);
     }
 
     // A dotted name is handed over cut before its last dot. The remembered choice has to
@@ -34,10 +26,7 @@ private slots:
     void theChosenPlaylistReachesTheEngine()
     {
         QFETCH(bool, automatic);
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        DemoInstallation& demo = run().demo;
         QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/Music/Doom Mix v1.2.z3m"), "\r\n"));
         if (automatic)
             QVERIFY(demo.writeFile(
@@ -45,25 +34,19 @@ private slots:
                 "IMPORTANT: Do not manually edit or change the order of this list\r\n"
                 "Doom/Ultimate Doom Placeholder\r\nDoom Mix v1.2\r\n"
                 "Plutonia - Placeholder\r\nTNT - Placeholder\r\n"));
-        LauncherSettings settings;
-        settings.showTips = false;
+        LauncherSettings settings = ProgramScenario::doomTwoSettings();
         settings.afterLaunchOption = 2; // "Exit"
-        settings.gamesListView = 1;     // the commercial games
-        settings.lastDoomGame = QStringLiteral("DOOM II");
         settings.playlistName = automatic ? QString() : QStringLiteral("Doom Mix v1.2");
         settings.manualPlaylist = !automatic;
         settings.autoPlaylist = automatic;
         QVERIFY(demo.writeSettings(settings));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window =
-            session.waitForWindow(LauncherProcess::kMainWindowTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
         QVERIFY(demo.exists(QStringLiteral("Z3DLaunch/Music/M-Fold - Doom2.z3m")));
-        QVERIFY(session.pressKeys(window, {QStringLiteral("Return")}));
+        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
 
-        QVERIFY2(launcher.waitForExit(), "the launcher did not end after the launch");
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the launch");
         const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
         QVERIFY2(line.startsWith("Bin\\Zorn3D -doom2 "), line.trimmed().constData());
         QVERIFY2(line.contains(" -extmus \"Doom Mix v1\" "), line.trimmed().constData());

@@ -1,11 +1,8 @@
 // The built launcher asked by the system to end (a logout, a hang-up, Ctrl+C): it ends as if
 // its window were closed, and a start-up clears what an earlier killed run left behind.
 
-#include "core/settings/LauncherSettings.h"
 #include "support/DataTable.h"
-#include "support/DemoInstallation.h"
-#include "support/LauncherProcess.h"
-#include "support/XSession.h"
+#include "support/ProgramTestCase.h"
 
 #include <QTest>
 
@@ -23,17 +20,11 @@ const QDateTime kBackdated(QDate(2001, 1, 2), QTime(0, 0));
 
 } // namespace
 
-class TestTermination : public QObject
+class TestTermination : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (const QString why = XSession::skipReason(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     void signalRunsTheUnloadStep_data()
     {
         const DataTable<int> row("signalNumber");
@@ -45,29 +36,19 @@ private slots:
     void signalRunsTheUnloadStep()
     {
         QFETCH(int, signalNumber);
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
-        LauncherSettings settings;
-        settings.showTips = false;
-        settings.gamesListView = 1;
-        settings.lastDoomGame = QStringLiteral("DOOM II");
-        QVERIFY(demo.writeSettings(settings));
+        DemoInstallation& demo = run().demo;
+        QVERIFY(demo.writeSettings(ProgramScenario::doomTwoSettings()));
         QVERIFY(demo.backdate(kSettingsFile));
         QVERIFY(demo.writeFile(kStaleTemporary, "v7.5\r\n"));
         QVERIFY(demo.writeFile(kStartupFile, "\r\n"));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window =
-            session.waitForWindow(LauncherProcess::kMainWindowTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
         QVERIFY2(!demo.exists(kStaleTemporary), "the stale temporary survived the start-up");
 
-        QCOMPARE(::kill(static_cast<pid_t>(launcher.pid()), signalNumber), 0);
-        QVERIFY2(launcher.waitForExit(), "the launcher did not end on the signal");
-        QCOMPARE(launcher.exitCode(), 0);
+        QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), signalNumber), 0);
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
+        QCOMPARE(run().launcher.exitCode(), 0);
         QVERIFY2(demo.modified(kSettingsFile) > kBackdated, "the settings were not saved");
         QCOMPARE(demo.settings().lastDoomGame, QStringLiteral("DOOM II"));
         QVERIFY(!demo.exists(kStartupFile));

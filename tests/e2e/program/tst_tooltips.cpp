@@ -1,10 +1,7 @@
 // The built launcher on a private X display: resting the mouse on the Launch button brings up
 // its tip, a window of the launcher's own whose title is the tip's text.
 
-#include "core/settings/LauncherSettings.h"
-#include "support/DemoInstallation.h"
-#include "support/LauncherProcess.h"
-#include "support/XSession.h"
+#include "support/ProgramTestCase.h"
 
 #include <QTest>
 
@@ -21,34 +18,19 @@ constexpr double kLaunchButtonY = 0.95;
 
 } // namespace
 
-class TestToolTipsProgram : public QObject
+class TestToolTipsProgram : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (const QString why = XSession::skipReason(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     void tipAppearsOverTheLaunchButton()
     {
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
-        LauncherSettings settings;
-        settings.showTips = false;
-        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(run().demo.writeSettings(ProgramScenario::quietSettings()));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window =
-            session.waitForWindow(LauncherProcess::kMainWindowTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
-        QVERIFY(session.mouseMove(window, kLaunchButtonX, kLaunchButtonY));
-        QVERIFY2(!session.waitForWindow(kLaunchTip, launcher.pid()).isEmpty(),
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        QVERIFY(run().session.mouseMove(window, kLaunchButtonX, kLaunchButtonY));
+        QVERIFY2(!run().session.waitForWindow(kLaunchTip, run().launcher.pid()).isEmpty(),
                  "no tip over the Launch button");
     }
 };

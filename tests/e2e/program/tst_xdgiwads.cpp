@@ -2,10 +2,8 @@
 // games/doom under its XDG data folders, or Freedoom standing in for it, and hands the engine
 // the file by its full path.
 
-#include "core/settings/LauncherSettings.h"
-#include "support/DemoInstallation.h"
-#include "support/LauncherProcess.h"
-#include "support/XSession.h"
+#include "support/DataTable.h"
+#include "support/ProgramTestCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,33 +12,23 @@
 using namespace z3d;
 using namespace z3d::test;
 
-class TestXdgIwads : public QObject
+class TestXdgIwads : public ProgramTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (const QString why = XSession::skipReason(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     void doomTwoFromTheXdgFoldersGoesByPath_data()
     {
-        QTest::addColumn<bool>("dataHome"); // else the data dirs
-        QTest::addColumn<QString>("fileName");
-        QTest::newRow("doom2.wad in XDG_DATA_HOME") << true << QStringLiteral("doom2.wad");
-        QTest::newRow("Freedoom in XDG_DATA_DIRS") << false << QStringLiteral("freedoom2.wad");
+        const DataTable<bool, QString> row("dataHome", "fileName"); // else the data dirs
+        row("doom2.wad in XDG_DATA_HOME", true, QStringLiteral("doom2.wad"));
+        row("Freedoom in XDG_DATA_DIRS", false, QStringLiteral("freedoom2.wad"));
     }
 
     void doomTwoFromTheXdgFoldersGoesByPath()
     {
         QFETCH(bool, dataHome);
         QFETCH(QString, fileName);
-        XSession session;
-        QVERIFY2(session.isReady(), qPrintable(session.error()));
-        DemoInstallation demo(QStringLiteral(Z3D_BIN_DIR));
-        QVERIFY2(demo.isValid(), qPrintable(demo.error()));
+        DemoInstallation& demo = run().demo;
         // The installation's own Doom II would win: it goes, its maps move to the XDG folder.
         const QString xdg = dataHome ? LauncherProcess::xdgDataHome(demo.tempFolder())
                                      : LauncherProcess::xdgDataDirs(demo.tempFolder());
@@ -49,21 +37,15 @@ private slots:
         QVERIFY(QFile::copy(demo.path(QStringLiteral("Iwads/Doom2.wad")), wad));
         QVERIFY(demo.removeFile(QStringLiteral("Iwads/Doom2.wad")));
 
-        LauncherSettings settings;
-        settings.showTips = false;
+        LauncherSettings settings = ProgramScenario::doomTwoSettings();
         settings.afterLaunchOption = 2; // "Exit"
-        settings.gamesListView = 1;     // the commercial games
-        settings.lastDoomGame = QStringLiteral("DOOM II");
         QVERIFY(demo.writeSettings(settings));
 
-        LauncherProcess launcher(session, demo.binDir(), demo.tempFolder());
-        QVERIFY(launcher.start());
-        const QString window =
-            session.waitForWindow(LauncherProcess::kMainWindowTitle, launcher.pid());
-        QVERIFY2(!window.isEmpty(), qPrintable(launcher.output()));
-        QVERIFY(session.pressKeys(window, {QStringLiteral("Return")}));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
 
-        QVERIFY2(launcher.waitForExit(), "the launcher did not end after the launch");
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the launch");
         const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
         const QByteArray expected = "Bin\\Zorn3D -iwad \"" + QFile::encodeName(wad) + "\" ";
         QVERIFY2(line.startsWith(expected), line.trimmed().constData());

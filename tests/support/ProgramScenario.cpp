@@ -1,0 +1,55 @@
+#include "ProgramScenario.h"
+
+namespace z3d::test {
+
+ProgramScenario::ProgramScenario(const QString& programFolder)
+    : demo(programFolder), launcher(session, demo.binDir(), demo.tempFolder())
+{
+}
+
+bool ProgramScenario::isReady() const
+{
+    return session.isReady() && demo.isValid();
+}
+
+QString ProgramScenario::error() const
+{
+    return session.isReady() ? demo.error() : session.error();
+}
+
+QString ProgramScenario::startLauncher(const QString& title)
+{
+    if (!launcher.start())
+        return {};
+    return session.waitForWindow(title, launcher.pid());
+}
+
+bool ProgramScenario::closeWindow(const QString& window)
+{
+    int presses = 0;
+    const bool ended = XSession::waitUntil([&] {
+        if (!launcher.isRunning())
+            return true;
+        if (presses++ % 10 == 0)
+            session.pressKeys(window, {QStringLiteral("alt+F4")});
+        return false;
+    });
+    return ended && launcher.waitForExit();
+}
+
+LauncherSettings ProgramScenario::quietSettings()
+{
+    LauncherSettings settings;
+    settings.showTips = false;
+    return settings;
+}
+
+LauncherSettings ProgramScenario::doomTwoSettings()
+{
+    LauncherSettings settings = quietSettings();
+    settings.gamesListView = 1;
+    settings.lastDoomGame = QStringLiteral("DOOM II");
+    return settings;
+}
+
+} // namespace z3d::test

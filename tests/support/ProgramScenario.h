@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/settings/LauncherSettings.h"
+
+#include "support/DemoInstallation.h"
+#include "support/LauncherProcess.h"
+#include "support/XSession.h"
+
+#include <QString>
+
+namespace z3d::test {
+
+// One whole-program scenario: a private X display with its window manager, a freshly staged
+// demo installation and the launcher of that installation, not started yet. The test changes
+// the installation for its scenario, then starts the launcher.
+//
+//   ProgramScenario run(programFolder);
+//   QVERIFY2(run.isReady(), qPrintable(run.error()));
+//   QVERIFY(run.demo.writeSettings(ProgramScenario::quietSettings()));
+//   const QString window = run.startLauncher();
+//   QVERIFY2(!window.isEmpty(), qPrintable(run.launcher.output()));
+struct ProgramScenario
+{
+    // programFolder holds the built programs (see DemoInstallation).
+    explicit ProgramScenario(const QString& programFolder);
+
+    bool isReady() const;
+    // Why the display or the installation could not be made.
+    QString error() const;
+
+    // Starts the launcher and waits for its window titled title: the window's id, empty when
+    // the launcher did not start or the window did not appear.
+    QString startLauncher(const QString& title = LauncherProcess::kMainWindowTitle);
+    // Closes window as a player does (alt+F4 through the window manager) and waits for the
+    // launcher to end; true when it did. The window manager closes the window that has the
+    // focus, which a raised window may take a moment to get on a busy machine, so the player
+    // presses again until the launcher has gone.
+    bool closeWindow(const QString& window);
+
+    // No tip of the day at the start, so the main window is the first to show.
+    static LauncherSettings quietSettings();
+    // Quiet, with the commercial games' view and DOOM II chosen in it.
+    static LauncherSettings doomTwoSettings();
+
+    XSession session;
+    DemoInstallation demo;
+    LauncherProcess launcher;
+};
+
+} // namespace z3d::test
