@@ -1,9 +1,7 @@
 #include "gui/tabs/GamesTab.h"
 
 #include "core/app/Twips.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
-#include "gui/tooltips/ToolTipTable.h"
 #include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
 
@@ -21,7 +19,7 @@ constexpr int kFilesExpanded = 1740;
 constexpr int kSavesExpanded = 885;
 } // namespace
 
-GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<Ui::GamesTab>())
+GamesTab::GamesTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui::GamesTab>())
 {
     m_ui->setupUi(this);
     m_optionUdir = {m_ui->OptionUdir_0, m_ui->OptionUdir_1, m_ui->OptionUdir_2};
@@ -42,19 +40,9 @@ GamesTab::GamesTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<U
 
 GamesTab::~GamesTab() = default;
 
-bool GamesTab::applySettings(LauncherSettings& settings)
-{
-    return SettingsBinder::apply(settings, *this);
-}
-
-void GamesTab::gatherSettings(LauncherSettings& settings) const
-{
-    SettingsBinder::gather(settings, *this);
-}
-
 void GamesTab::showToolTips(ToolTips& tips, bool shown)
 {
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
+    TabPage::showToolTips(tips, shown);
     // The games list's own tip goes with the others and comes back with its view's.
     const int view = selectedView();
     if (!shown || view >= 0)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/launch/LaunchButtons.h"
-
-#include <QGroupBox>
+#include "gui/tabs/TabPage.h"
 
 #include <array>
 #include <memory>
@@ -18,14 +17,13 @@ class GamesTab;
 
 namespace z3d {
 
-struct LauncherSettings;
 class ToolTips;
 
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
 // (PwadList) with its header, the game-files list (PwadShowlist), the map list (MapList), the
 // save-game list (SaveGameList) and the two purge buttons. Filling and selecting belong to the
 // library code; this page only holds the controls and the list heights.
-class GamesTab : public QGroupBox
+class GamesTab : public TabPage
 {
     Q_OBJECT
 
@@ -33,11 +31,8 @@ public:
     explicit GamesTab(QWidget* parent = nullptr);
     ~GamesTab() override;
 
-    // The page's part of the settings record (the controls the settings table names).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
-    // The page's rows of the main window's tip table on its own controls, or off them.
-    void showToolTips(ToolTips& tips, bool shown);
+    // The page's tips, and the games list's own for its view (none before a view is chosen).
+    void showToolTips(ToolTips& tips, bool shown) override;
 
     // The header labels: 0 games list, 1 "GAME FILES", 2 maps, 3 "SAVEGAMES".
     QLabel* header(int index) const;

@@ -2,16 +2,13 @@
 
 #include "core/app/DisplayMode.h"
 #include "core/launch/OptionAvailability.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
-#include "gui/tooltips/ToolTipTable.h"
-#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GraphicsTab.h"
 
 namespace z3d {
 
 GraphicsTab::GraphicsTab(QWidget* parent)
-    : QGroupBox(parent), m_ui(std::make_unique<Ui::GraphicsTab>())
+    : TabPage(parent), m_ui(std::make_unique<Ui::GraphicsTab>())
 {
     m_ui->setupUi(this);
     for (auto [option, style] : {std::pair{m_ui->SkyOpt_0, 0}, std::pair{m_ui->SkyOpt_1, 1}})
@@ -24,21 +21,6 @@ GraphicsTab::GraphicsTab(QWidget* parent)
 }
 
 GraphicsTab::~GraphicsTab() = default;
-
-bool GraphicsTab::applySettings(LauncherSettings& settings)
-{
-    return SettingsBinder::apply(settings, *this);
-}
-
-void GraphicsTab::gatherSettings(LauncherSettings& settings) const
-{
-    SettingsBinder::gather(settings, *this);
-}
-
-void GraphicsTab::showToolTips(ToolTips& tips, bool shown)
-{
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
-}
 
 void GraphicsTab::applyAvailability(const OptionAvailability& available)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "gui/tabs/TabPage.h"
 
 #include <memory>
 
@@ -16,28 +16,19 @@ class GraphicsTab;
 
 namespace z3d {
 
-struct LauncherSettings;
-class ToolTips;
-
 struct OptionAvailability;
 struct DisplayMode;
 
 // Page 2 ("Graphics", TabFrame_2): the graphics boxes (chkGraphics 0..4) with the two sky-box
 // choices (SkyOpt 0/1), the effect boxes (chkEffects 0, 2, 3), the display-resolution labels
 // (ResLabel 0..3) and the " High Resolution Texture Path " frame (HiResText, TexButton).
-class GraphicsTab : public QGroupBox
+class GraphicsTab : public TabPage
 {
     Q_OBJECT
 
 public:
     explicit GraphicsTab(QWidget* parent = nullptr);
     ~GraphicsTab() override;
-
-    // The page's part of the settings record (the controls the settings table names).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
-    // The page's rows of the main window's tip table on its own controls, or off them.
-    void showToolTips(ToolTips& tips, bool shown);
 
     // Enables the page's controls as the availability says: the detail, sky-box and patch
     // boxes, the effect boxes (the effects frame caption greyed with them) and the texture

@@ -3,10 +3,7 @@
 #include "core/launch/LaunchInputs.h"
 #include "core/launch/OptionAvailability.h"
 #include "core/models/ModelOptions.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
-#include "gui/tooltips/ToolTipTable.h"
-#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_ModelsTab.h"
 
 #include <QCheckBox>
@@ -22,7 +19,7 @@ constexpr int kLastAlternative = 4;
 
 } // namespace
 
-ModelsTab::ModelsTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique<Ui::ModelsTab>())
+ModelsTab::ModelsTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui::ModelsTab>())
 {
     m_ui->setupUi(this);
     m_options = ControlArray<QCheckBox, 9>(*this, "ChkModelOpts");
@@ -39,21 +36,6 @@ ModelsTab::ModelsTab(QWidget* parent) : QGroupBox(parent), m_ui(std::make_unique
 }
 
 ModelsTab::~ModelsTab() = default;
-
-bool ModelsTab::applySettings(LauncherSettings& settings)
-{
-    return SettingsBinder::apply(settings, *this);
-}
-
-void ModelsTab::gatherSettings(LauncherSettings& settings) const
-{
-    SettingsBinder::gather(settings, *this);
-}
-
-void ModelsTab::showToolTips(ToolTips& tips, bool shown)
-{
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
-}
 
 ModelChoices ModelsTab::modelChoices() const
 {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "gui/ControlArray.h"
-
-#include <QGroupBox>
+#include "gui/tabs/TabPage.h"
 
 #include <memory>
 
@@ -15,28 +14,20 @@ class ModelsTab;
 namespace z3d {
 
 struct DefinitionEntry;
-struct LauncherSettings;
 struct ModelChoices;
 struct OptionAvailability;
-class ToolTips;
 
 // Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
 // " Model Selection " (chkAltModels 1..4) and " Custom  Definitions " (GlobalDefList with
 // butGlobalDefs "Add" and butRemoveGlobalDefs "Remove"). A definition entry is selected by
 // selecting its row; only selected entries reach the engine.
-class ModelsTab : public QGroupBox
+class ModelsTab : public TabPage
 {
     Q_OBJECT
 
 public:
     explicit ModelsTab(QWidget* parent = nullptr);
     ~ModelsTab() override;
-
-    // The page's part of the settings record (the controls the settings table names).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
-    // The page's rows of the main window's tip table on its own controls, or off them.
-    void showToolTips(ToolTips& tips, bool shown);
 
     // The model boxes as checked, and showing new checks (no click signal is sent).
     ModelChoices modelChoices() const;

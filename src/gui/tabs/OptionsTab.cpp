@@ -2,11 +2,8 @@
 
 #include "core/launch/OptionAvailability.h"
 #include "core/settings/LauncherSettings.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/TextColour.h"
-#include "gui/tooltips/ToolTipTable.h"
-#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_OptionsTab.h"
 
 #include <algorithm>
@@ -19,7 +16,7 @@ constexpr int kUnderwaterFakeGlow = 4;
 } // namespace
 
 OptionsTab::OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWidget* parent)
-    : QGroupBox(parent), m_ui(std::make_unique<Ui::OptionsTab>()), m_flags(flags),
+    : TabPage(parent), m_ui(std::make_unique<Ui::OptionsTab>()), m_flags(flags),
       m_settings(settings)
 {
     m_ui->setupUi(this);
@@ -45,22 +42,12 @@ OptionsTab::~OptionsTab() = default;
 
 bool OptionsTab::applySettings(LauncherSettings& settings)
 {
-    if (!SettingsBinder::apply(settings, *this))
+    if (!TabPage::applySettings(settings))
         return false;
     // The values' colours and captions follow what the boxes now show.
     showCorpseCaption();
     showGrenadeCaption();
     return true;
-}
-
-void OptionsTab::gatherSettings(LauncherSettings& settings) const
-{
-    SettingsBinder::gather(settings, *this);
-}
-
-void OptionsTab::showToolTips(ToolTips& tips, bool shown)
-{
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
 }
 
 QCheckBox* OptionsTab::chkZ3DOpts(int index) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "gui/tabs/TabPage.h"
 
 #include <array>
 #include <memory>
@@ -16,10 +16,7 @@ class OptionsTab;
 namespace z3d {
 
 struct LauncherSettings;
-class ToolTips;
-
 struct OptionAvailability;
-
 struct OptionChangeFlags;
 
 // Page 1 ("Options", TabFrame_1): the game-rule boxes (chkZ3DOpts 0..10), the corpse-fade
@@ -28,7 +25,7 @@ struct OptionChangeFlags;
 //
 // Corpse and Timeout are display-only: their values change only through their arrow buttons
 // and are read back by the settings gathering.
-class OptionsTab : public QGroupBox
+class OptionsTab : public TabPage
 {
     Q_OBJECT
 
@@ -40,11 +37,9 @@ public:
     OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWidget* parent = nullptr);
     ~OptionsTab() override;
 
-    // The page's part of the settings record (the controls the settings table names).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
-    // The page's rows of the main window's tip table on its own controls, or off them.
-    void showToolTips(ToolTips& tips, bool shown);
+    // The page's settings, the corpse and grenade values then shown in their colours with
+    // their captions.
+    bool applySettings(LauncherSettings& settings) override;
 
     // butleft / butRight: corpse-fade seconds -1 / +1 within 0..9. At 0 the value turns dark
     // red, the label reads "No corpse fade" and "Resurrect with fade" is unchecked and

@@ -3,12 +3,9 @@
 #include "core/launch/OptionAvailability.h"
 #include "core/music/MusicMessages.h"
 #include "core/music/PlaylistFrame.h"
-#include "gui/SettingsBinder.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/TextColour.h"
-#include "gui/tooltips/ToolTipTable.h"
-#include "gui/tooltips/ToolTipTexts.h"
 #include "ui_SoundTab.h"
 
 #include <QEvent>
@@ -36,7 +33,7 @@ QColor checkedPlaylistModeColour()
 } // namespace
 
 SoundTab::SoundTab(OptionChangeFlags& flags, QWidget* parent)
-    : QGroupBox(parent), m_ui(std::make_unique<Ui::SoundTab>()), m_flags(flags)
+    : TabPage(parent), m_ui(std::make_unique<Ui::SoundTab>()), m_flags(flags)
 {
     m_ui->setupUi(this);
     connect(m_ui->RicoButton_0, &QAbstractButton::clicked, this, [this] { ricoButtonClick(0); });
@@ -202,21 +199,6 @@ void SoundTab::showAutoPlaylistMenu(const QPoint& globalPosition,
 }
 
 SoundTab::~SoundTab() = default;
-
-bool SoundTab::applySettings(LauncherSettings& settings)
-{
-    return SettingsBinder::apply(settings, *this);
-}
-
-void SoundTab::gatherSettings(LauncherSettings& settings) const
-{
-    SettingsBinder::gather(settings, *this);
-}
-
-void SoundTab::showToolTips(ToolTips& tips, bool shown)
-{
-    ToolTipTable::apply(tips, *this, ToolTipTexts::mainWindow(), shown);
-}
 
 QCheckBox* SoundTab::chkSound(int index) const
 {

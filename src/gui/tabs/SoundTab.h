@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "gui/tabs/TabPage.h"
 
 #include <array>
 #include <memory>
@@ -19,18 +19,14 @@ class SoundTab;
 
 namespace z3d {
 
-struct LauncherSettings;
-class ToolTips;
-
 struct OptionAvailability;
-
 struct OptionChangeFlags;
 
 // Page 3 ("Sound", TabFrame_3): the sound boxes (chkSound 0..8), the channel count
 // (cbChannels), the ricochet frequency (RicoButton 0/1 around the display-only Ricotext) and
 // the " Music Playlists " frame (SelectionList, butMusic 0..2, "Manual" chkSound_5 and
 // "Auto" chkSound_4).
-class SoundTab : public QGroupBox
+class SoundTab : public TabPage
 {
     Q_OBJECT
 
@@ -40,12 +36,6 @@ public:
 
     explicit SoundTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
     ~SoundTab() override;
-
-    // The page's part of the settings record (the controls the settings table names).
-    bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
-    // The page's rows of the main window's tip table on its own controls, or off them.
-    void showToolTips(ToolTips& tips, bool shown);
 
     // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
     // as changed so the launch sends it.

@@ -14,69 +14,55 @@ TabPages::TabPages(OptionChangeFlags& flags, LauncherSettings& settings, QWidget
     : QObject(&tabArea), m_games(new GamesTab(&tabArea)),
       m_options(new OptionsTab(flags, settings, &tabArea)), m_graphics(new GraphicsTab(&tabArea)),
       m_sound(new SoundTab(flags, &tabArea)),
-      m_models(new ModelsTab(&tabArea)), m_all{m_games, m_options, m_graphics, m_sound, m_models}
+      m_models(new ModelsTab(&tabArea)), m_pages{m_games, m_options, m_graphics, m_sound, m_models},
+      m_all{m_games, m_options, m_graphics, m_sound, m_models}, m_settingsOrder{m_sound, m_options,
+                                                                                m_graphics,
+                                                                                m_models, m_games}
 {
     auto* grid = qobject_cast<QGridLayout*>(tabArea.layout());
-    for (int i = 0; i < kCount; ++i)
-        grid->addWidget(page(i), 0, 0);
+    for (TabPage* page : m_pages)
+        grid->addWidget(page, 0, 0);
 }
 
 QGroupBox* TabPages::page(int index) const
 {
-    switch (index) {
-    case 0:
-        return m_games;
-    case 1:
-        return m_options;
-    case 2:
-        return m_graphics;
-    case 3:
-        return m_sound;
-    case 4:
-        return m_models;
-    default:
-        return nullptr;
-    }
+    return index >= 0 && index < kCount ? m_pages[index] : nullptr;
 }
 
 void TabPages::show(int index)
 {
     for (int i = 0; i < kCount; ++i)
-        page(i)->setVisible(i == index);
+        m_pages[i]->setVisible(i == index);
 }
 
 void TabPages::stackOnFirst()
 {
-    const QRect first = page(0)->geometry();
-    for (int i = 0; i < kCount; ++i) {
-        page(i)->setTitle(QString());
-        page(i)->setGeometry(first);
+    const QRect first = m_pages[0]->geometry();
+    for (TabPage* page : m_pages) {
+        page->setTitle(QString());
+        page->setGeometry(first);
     }
 }
 
 bool TabPages::applySettings(LauncherSettings& settings)
 {
-    return m_sound->applySettings(settings) && m_options->applySettings(settings) &&
-           m_graphics->applySettings(settings) && m_models->applySettings(settings) &&
-           m_games->applySettings(settings);
+    for (TabPage* page : m_settingsOrder) {
+        if (!page->applySettings(settings))
+            return false;
+    }
+    return true;
 }
 
 void TabPages::gatherSettings(LauncherSettings& settings) const
 {
-    m_sound->gatherSettings(settings);
-    m_options->gatherSettings(settings);
-    m_graphics->gatherSettings(settings);
-    m_models->gatherSettings(settings);
-    m_games->gatherSettings(settings);
+    for (const TabPage* page : m_settingsOrder)
+        page->gatherSettings(settings);
 }
 
 void TabPages::showToolTips(ToolTips& tips, bool shown)
 {
-    m_sound->showToolTips(tips, shown);
-    m_graphics->showToolTips(tips, shown);
-    m_games->showToolTips(tips, shown);
-    m_options->showToolTips(tips, shown);
-    m_models->showToolTips(tips, shown);
+    for (TabPage* page : m_pages)
+        page->showToolTips(tips, shown);
 }
 
 } // namespace z3d

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QObject>
 
+#include <array>
+
 class QGroupBox;
 class QWidget;
 
@@ -15,6 +17,7 @@ class GraphicsTab;
 class ModelsTab;
 class OptionsTab;
 class SoundTab;
+class TabPage;
 class ToolTips;
 
 // The five tab pages (TabFrame_0..4), made in the tab area and stacked where the first one is,
@@ -55,7 +58,11 @@ private:
     GraphicsTab* m_graphics;
     SoundTab* m_sound;
     ModelsTab* m_models;
+    // In tab order.
+    std::array<TabPage*, kCount> m_pages;
     QList<const QWidget*> m_all;
+    // The order in which the pages take their settings.
+    std::array<TabPage*, kCount> m_settingsOrder;
 };
 
 } // namespace z3d
