@@ -31,16 +31,6 @@ namespace z3d {
 
 namespace msg = startup_messages;
 
-namespace {
-
-// The main window's boxes the option availability works on.
-constexpr int kBasicDoomBox = 0;
-constexpr int kHiResTexturesBox = 1;
-constexpr int kNoMonstersBox = 6;
-constexpr int kMainBoxCount = 7;
-
-} // namespace
-
 LauncherStartup::LauncherStartup(LauncherContext& context, QString launcherFolder,
                                  QStringList arguments, QString lockFolder)
     : m_context(context), m_launcherFolder(std::move(launcherFolder)),
@@ -184,8 +174,8 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
 {
     auto& handlers = *new MainFormHandlers(
         context, {window, window.pages(), window.shell(), window.changeFlags()},
-        *window.chkMain(kBasicDoomBox), *window.chkMain(kHiResTexturesBox),
-        window.chkMain(kNoMonstersBox));
+        *window.chkMain(MainWindow::kBasicDoomBox), *window.chkMain(MainWindow::kHiResTexturesBox),
+        window.chkMain(MainWindow::kNoMonstersBox));
     window.setScriptedMapModelsInstalled(
         ScriptedMapTable::anyScriptedMapModelsInstalled(context.paths));
     connect(&window, &MainWindow::launchRequested, &handlers.launch(),
@@ -199,7 +189,7 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
             &AvailabilityController::refreshSoundPackOption);
     connect(&window, &MainWindow::modelOptionsRefreshDue, options,
             &AvailabilityController::refreshModelOptions);
-    for (int box = 0; box < kMainBoxCount; ++box)
+    for (int box = 0; box < MainWindow::kMainBoxCount; ++box)
         connect(window.chkMain(box), &QCheckBox::toggled, options,
                 &AvailabilityController::refreshModelOptions);
     GamesListHandler* games = &handlers.games();

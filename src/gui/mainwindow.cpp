@@ -3,6 +3,7 @@
 #include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
 #include "gui/CommandBar.h"
+#include "gui/GlobalOptions.h"
 #include "gui/PictureButton.h"
 #include "gui/Pictures.h"
 #include "gui/SettingsBinder.h"
@@ -20,14 +21,12 @@
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -36,11 +35,6 @@ namespace z3d {
 
 namespace {
 
-constexpr int kBasicDoom = 0;
-constexpr int kHiResTextures = 1;
-constexpr int kAdvancedOptions = 2;
-constexpr int kEditMode = 5;
-constexpr int kNoMonsters = 6;
 constexpr int kCommandLinePanel = 1;
 constexpr int kEditPanel = 2;
 // The first global-options frame with the spacing below it; the default layout gives exactly
@@ -55,10 +49,8 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     m_ui->setupUi(this);
     m_optionTabs = {*this, "OptionTabs"};
     m_chkMain = {*this, "chkMain"};
-    m_exitOptions = {*this, "ExitOption"};
     m_commands = new CommandBar(*this);
-    m_skillsLevels = {*this, "SkillsLevel"};
-    m_imagesDG = {*this, "ImageDG", 2};
+    m_globalOptions = new GlobalOptions(*this, *m_ui->chkTesting, m_settings);
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
@@ -75,8 +67,6 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     // Controls hidden until something asks for them.
     m_ui->StartFrame->hide();
     m_ui->SkillFrame->hide();
-    m_ui->chkTesting->hide();
-    m_ui->ExitOption_0->hide();
     m_ui->WineImage->hide();
     m_ui->EditFrame->hide();
     m_pages->games()->scriptedMapsImage()->hide();
@@ -115,10 +105,7 @@ void MainWindow::wireHandlers()
         new PictureButton(*m_ui->Home_0, Pictures::named("home"), Pictures::named("home_pressed"));
     connect(home, &PictureButton::clicked, this, &MainWindow::homeClicked);
     m_ui->TitlePic->installEventFilter(this);
-    for (int i : {2, 3}) {
-        auto* dot = new PictureButton(*imageDG(i), Pictures::named("dot"));
-        connect(dot, &PictureButton::pressed, this, [this, i] { imageDGMouseDown(i); });
-    }
+    connect(m_globalOptions, &GlobalOptions::skillChosen, this, &MainWindow::skillChosen);
     connect(m_pages->graphics(), &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
     // Failures are not reported: a record that cannot be deleted is simply left behind.
     connect(m_pages->options(), &OptionsTab::rememberedMapsDropped, this,
@@ -133,26 +120,16 @@ void MainWindow::wireHandlers()
             [this](bool off) { showToolTips(!off); });
     connect(m_pages->options(), &OptionsTab::tipsDisplayChanged, this,
             &MainWindow::tipsDisplayChanged);
-    for (int i = 0; i < 2; ++i) {
-        connect(skillsLevel(i), &QComboBox::currentIndexChanged, this,
-                [this, i] { skillsLevelClick(i); });
-    }
-    for (int i = 0; i < 3; ++i) {
-        connect(exitOption(i), &QAbstractButton::toggled, this, [this, i](bool on) {
-            if (on)
-                exitOptionClick(i);
-        });
-    }
-    connect(chkMain(kAdvancedOptions), &QAbstractButton::toggled, this, [this](bool on) {
+    connect(chkMain(kAdvancedOptionsBox), &QAbstractButton::toggled, this, [this](bool on) {
         m_settings.advancedOptions = on;
         if (on)
             advancedMode();
         else
             defaultMode();
     });
-    connect(chkMain(kBasicDoom), &QAbstractButton::toggled, this, &MainWindow::basicDoomChanged);
+    connect(chkMain(kBasicDoomBox), &QAbstractButton::toggled, this, &MainWindow::basicDoomChanged);
     // Under "/WINE" the Wine marker gives way to the edit mode and comes back after it.
-    connect(chkMain(kEditMode), &QAbstractButton::toggled, this, [this](bool on) {
+    connect(chkMain(kEditModeBox), &QAbstractButton::toggled, this, [this](bool on) {
         if (m_wineMode)
             m_ui->WineImage->setVisible(!on);
     });
@@ -258,7 +235,7 @@ void MainWindow::optionTabsClick(int index)
     // No visible control keeps a focus frame.
     m_ui->FileOutput->setFocus();
 
-    const QColor normal = TextColour::of(chkMain(kBasicDoom));
+    const QColor normal = TextColour::of(chkMain(kBasicDoomBox));
     for (int i = 0; i < kTabCount; ++i)
         TextColour::set(optionTabs(i), i == index ? TextColour::darkRed() : normal);
     optionTabs(index)->setChecked(true);
@@ -268,7 +245,7 @@ void MainWindow::optionTabsClick(int index)
 
     switch (index) {
     case 0:
-        chkMain(kHiResTextures)->show();
+        chkMain(kHiResTexturesBox)->show();
         updateLaunchButtons();
         break;
     case 1:
@@ -304,7 +281,7 @@ void MainWindow::defaultMode()
 {
     m_ui->StartFrame->show();
     m_ui->SkillFrame->show();
-    chkMain(kNoMonsters)->hide();
+    chkMain(kNoMonstersBox)->hide();
     for (int i = 1; i < kTabCount; ++i)
         optionTabs(i)->hide();
     m_ui->GlobalFrame_0->hide();
@@ -330,9 +307,9 @@ void MainWindow::advancedMode()
     m_ui->StartFrame->hide();
     m_ui->GlobalFrame_0->show();
     m_pages->games()->offerZipLibraryView(true);
-    chkMain(kNoMonsters)->show();
+    chkMain(kNoMonstersBox)->show();
     m_commands->offerForLayout(true, m_pages->options()->shortcutCreationChosen());
-    if (m_scriptedMapModels && chkMain(kAdvancedOptions)->isChecked() &&
+    if (m_scriptedMapModels && chkMain(kAdvancedOptionsBox)->isChecked() &&
         m_pages->games()->selectedView() == 0)
         m_pages->games()->scriptedMapsImage()->show();
 
@@ -357,43 +334,9 @@ bool MainWindow::formKeyDown(int key)
     return false;
 }
 
-void MainWindow::imageDGMouseDown(int index)
-{
-    if (index == 2) {
-        QCheckBox* development = m_ui->chkTesting;
-        if (development->isHidden()) {
-            development->show();
-        } else {
-            development->hide();
-            development->setChecked(false);
-            m_settings.developmentMode = false;
-        }
-    } else if (index == 3) {
-        m_ui->ExitOption_0->setHidden(!m_ui->ExitOption_0->isHidden());
-    }
-}
-
-void MainWindow::skillsLevelClick(int index)
-{
-    if (m_syncingSkills || (index != 0 && index != 1))
-        return;
-    const int entry = skillsLevel(index)->currentIndex();
-    m_syncingSkills = true;
-    skillsLevel(1 - index)->setCurrentIndex(entry);
-    m_syncingSkills = false;
-    if (entry > 0)
-        m_settings.lastSkill = entry;
-    emit skillChosen();
-}
-
 void MainWindow::skyOptClick(int index)
 {
     m_settings.skyboxStyle = index;
-}
-
-void MainWindow::exitOptionClick(int index)
-{
-    m_settings.afterLaunchOption = index;
 }
 
 void MainWindow::optionUdirClick(int index)
@@ -414,13 +357,12 @@ void MainWindow::selButtonClick()
 
 void MainWindow::offerDevelopmentMode()
 {
-    m_ui->chkTesting->setVisible(true);
-    m_ui->ExitOption_0->setVisible(true);
+    m_globalOptions->offerDevelopmentMode();
 }
 
 void MainWindow::offerNormalExit()
 {
-    m_ui->ExitOption_0->setVisible(true);
+    m_globalOptions->offerNormalExit();
 }
 
 void MainWindow::showWineMarker()

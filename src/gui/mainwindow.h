@@ -4,6 +4,7 @@
 #include "core/platform/InstallPaths.h"
 #include "gui/CommandBar.h"
 #include "gui/ControlArray.h"
+#include "gui/GlobalOptions.h"
 #include "gui/handlers/LauncherShell.h"
 #include "gui/LauncherWindow.h"
 #include "gui/tabs/OptionChangeFlags.h"
@@ -37,8 +38,9 @@ class SoundTab;
 class ToolTips;
 
 // The launcher's main window: the five tab pages, the compact default and the full advanced
-// layout, the launcher preferences, the command buttons and the option handlers that only
-// change what the window shows. Every control carries its documented objectName (an array
+// layout, the launcher preferences, the command buttons (CommandBar), the skill and
+// after-launch choices (GlobalOptions) and the option handlers that only change what the
+// window shows. Every control carries its documented objectName (an array
 // member as name + "_" + index); the window's own control arrays are reachable by index, the
 // pages' controls only through the pages.
 //
@@ -54,6 +56,13 @@ public:
     static constexpr int kDefaultHeightTwips = 6900;
     static constexpr int kTabCount = 5;
     static constexpr int kAuxButtonCount = 9;
+    // The window's own check boxes (chkMain) by index.
+    static constexpr int kBasicDoomBox = 0;
+    static constexpr int kHiResTexturesBox = 1;
+    static constexpr int kAdvancedOptionsBox = 2;
+    static constexpr int kEditModeBox = 5;
+    static constexpr int kNoMonstersBox = 6;
+    static constexpr int kMainBoxCount = 7;
 
     explicit MainWindow(LauncherSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -62,10 +71,10 @@ public:
     QAbstractButton* optionTabs(int index) const { return m_optionTabs.at(index); }
     QGroupBox* tabFrame(int index) const { return m_pages->page(index); }
     QCheckBox* chkMain(int index) const { return m_chkMain.at(index); }
-    QRadioButton* exitOption(int index) const { return m_exitOptions.at(index); }
+    QRadioButton* exitOption(int index) const { return m_globalOptions->exitOption(index); }
     QToolButton* auxButton(int index) const { return m_commands->button(index); }
-    QComboBox* skillsLevel(int index) const { return m_skillsLevels.at(index); }
-    QLabel* imageDG(int index) const { return m_imagesDG.at(index); }
+    QComboBox* skillsLevel(int index) const { return m_globalOptions->skillsLevel(index); }
+    QLabel* imageDG(int index) const { return m_globalOptions->imageDG(index); }
 
     GamesTab* gamesTab() const { return m_pages->games(); }
     OptionsTab* optionsTab() const { return m_pages->options(); }
@@ -108,6 +117,8 @@ public:
 
     // The window as the handlers see it.
     LauncherShell& shell() { return *m_shell; }
+    // The skill and after-launch choices.
+    GlobalOptions& globalOptions() const { return *m_globalOptions; }
 
     // OptionTabs_Click: focus to the hidden output box, the clicked tab dark red with its page
     // shown, the others in the "Basic Doom mode" text colour with their pages hidden; then the
@@ -132,14 +143,9 @@ public:
     // The games list's selecting state, during which Up and Down are swallowed.
     void setGamesListSelecting(bool selecting) { m_gamesListSelecting = selecting; }
     bool gamesListSelecting() const { return m_gamesListSelecting; }
-    // ImageDG_MouseDown: 2 toggles "Development mode" (hiding it also turns it off),
-    // 3 toggles the "Normal" after-launch option.
-    void imageDGMouseDown(int index);
 
     // Option handlers.
-    void skillsLevelClick(int index);
     void skyOptClick(int index);
-    void exitOptionClick(int index);
     void optionUdirClick(int index);
     // Toggles the lower panel between 1 (" Command Line ") and 2 (" Z3D Edit "); stays 1
     // under "/WINE".
@@ -200,17 +206,14 @@ private:
     bool m_wineMode = false;
     bool m_scriptedMapModels = false;
     bool m_gamesListSelecting = false;
-    bool m_syncingSkills = false;
     int m_globalFrameTop = 0;
     int m_chkFrameTop = 0;
     TabPages* m_pages = nullptr;
     CommandBar* m_commands = nullptr;
+    GlobalOptions* m_globalOptions = nullptr;
     std::unique_ptr<LauncherShell> m_shell;
     ControlArray<QAbstractButton, kTabCount> m_optionTabs;
-    ControlArray<QCheckBox, 7> m_chkMain;
-    ControlArray<QRadioButton, 3> m_exitOptions;
-    ControlArray<QComboBox, 2> m_skillsLevels;
-    ControlArray<QLabel, 2> m_imagesDG;
+    ControlArray<QCheckBox, kMainBoxCount> m_chkMain;
 };
 
 } // namespace z3d

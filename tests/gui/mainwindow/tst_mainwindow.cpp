@@ -173,8 +173,8 @@ void TestMainWindow::layoutsSwitch()
 void TestMainWindow::nothingIsSqueezed()
 {
     MainWindow& w = *m_window;
-    w.imageDGMouseDown(2);
-    w.imageDGMouseDown(3);
+    w.globalOptions().imageDGMouseDown(2);
+    w.globalOptions().imageDGMouseDown(3);
     findControl<QCheckBox>(w, "chkLaunchPrefs", 2)->setChecked(true);
     w.auxButton(7)->show();
     findControl<QWidget>(w, "WineImage")->show();
@@ -680,14 +680,14 @@ void TestMainWindow::hiddenAffordances()
     QVERIFY(!development->isHidden());
     development->setChecked(true);
     m_settings.developmentMode = true;
-    w.imageDGMouseDown(2);
+    w.globalOptions().imageDGMouseDown(2);
     QVERIFY(development->isHidden());
     QVERIFY(!development->isChecked());
     QVERIFY(!m_settings.developmentMode);
 
     QTest::mousePress(w.imageDG(3), Qt::LeftButton);
     QVERIFY(!w.exitOption(0)->isHidden());
-    w.imageDGMouseDown(3);
+    w.globalOptions().imageDGMouseDown(3);
     QVERIFY(w.exitOption(0)->isHidden());
 }
 
