@@ -1,6 +1,7 @@
 #include "DemoInstallation.h"
 
 #include "core/settings/SettingsFile.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -87,15 +88,12 @@ bool DemoInstallation::exists(const QString& relative) const
 
 QByteArray DemoInstallation::readFile(const QString& relative) const
 {
-    QFile file(path(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readBytes(path(relative));
 }
 
 bool DemoInstallation::writeFile(const QString& relative, const QByteArray& content)
 {
-    QFile file(path(relative));
-    return QDir().mkpath(QFileInfo(file).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(content) == content.size();
+    return writeBytes(path(relative), content);
 }
 
 bool DemoInstallation::copyFile(const QString& from, const QString& to)

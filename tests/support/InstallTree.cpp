@@ -1,5 +1,7 @@
 #include "InstallTree.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,10 +71,7 @@ QStringList InstallTree::relative(const QStringList& paths) const
 QString InstallTree::addFile(const QString& relative, const QByteArray& content)
 {
     const QString file = path(relative);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        out.write(content);
+    writeBytes(file, content);
     return file;
 }
 
@@ -118,10 +117,7 @@ bool InstallTree::isFolder(const QString& relative) const
 
 QByteArray InstallTree::readFile(const QString& relative) const
 {
-    QFile in(path(relative));
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    return in.readAll();
+    return readBytes(path(relative));
 }
 
 QStringList InstallTree::layoutFolders()

@@ -6,6 +6,7 @@
 #include "core/platform/FaultInjector.h"
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProgress.h"
 
@@ -21,9 +22,7 @@
 #include <list>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::RecordingDialogs;
-using z3d::test::RecordingProgress;
+using namespace z3d::test;
 
 namespace {
 
@@ -84,18 +83,6 @@ QByteArray randomBytes(int size, quint32 seed)
     QByteArray bytes(size, Qt::Uninitialized);
     generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
     return bytes;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QStringList entries(const QString& folder)
@@ -206,8 +193,8 @@ void TestZipExtraction::nestedFoldersFlattened()
 
     QVERIFY(extract());
     QCOMPARE(entries(folder()), QStringList({"castle.wad", "e1.deh", "readme.txt"}));
-    QCOMPARE(readAll(folder() + "/castle.wad"), wad);
-    QCOMPARE(readAll(folder() + "/readme.txt"), QByteArray("Read me\r\n"));
+    QCOMPARE(readBytes(folder() + "/castle.wad"), wad);
+    QCOMPARE(readBytes(folder() + "/readme.txt"), QByteArray("Read me\r\n"));
     QCOMPARE(m_extraction->lastRun().written, 3);
     QCOMPARE(m_extraction->lastRun().skippedNames, 2);
     QVERIFY(m_dialogs->calls().isEmpty());
@@ -215,7 +202,7 @@ void TestZipExtraction::nestedFoldersFlattened()
 
 void TestZipExtraction::sameNamesOverwritten()
 {
-    QVERIFY(writeAll(folder() + "/MAP.WAD", "from an earlier archive"));
+    QVERIFY(writeBytes(folder() + "/MAP.WAD", "from an earlier archive"));
     ZipWriter zip(zipPath());
     zip.add("a/map.wad", "first");
     zip.add("b/Map.wad", "second");
@@ -225,7 +212,7 @@ void TestZipExtraction::sameNamesOverwritten()
     QVERIFY(extract());
     // The file keeps the spelling it has on disk.
     QCOMPARE(entries(folder()), QStringList({"MAP.WAD"}));
-    QCOMPARE(readAll(folder() + "/MAP.WAD"), QByteArray("last"));
+    QCOMPARE(readBytes(folder() + "/MAP.WAD"), QByteArray("last"));
 }
 
 void TestZipExtraction::hostileMembersKeptOut()
@@ -255,7 +242,7 @@ void TestZipExtraction::hostileMembersKeptOut()
 void TestZipExtraction::linksSkippedAndNeverFollowed()
 {
     const QString outside = m_dir->filePath("outside.wad");
-    QVERIFY(writeAll(outside, "not to be touched"));
+    QVERIFY(writeBytes(outside, "not to be touched"));
     // A link already in the folder: the member of its name replaces the link itself.
     QVERIFY(QFile::link(outside, folder() + "/victim.wad"));
     ZipWriter zip(zipPath());
@@ -267,8 +254,8 @@ void TestZipExtraction::linksSkippedAndNeverFollowed()
     QVERIFY(extract());
     QCOMPARE(entries(folder()), QStringList({"victim.wad"}));
     QVERIFY(!QFileInfo(folder() + "/victim.wad").isSymLink());
-    QCOMPARE(readAll(folder() + "/victim.wad"), QByteArray("from the archive"));
-    QCOMPARE(readAll(outside), QByteArray("not to be touched"));
+    QCOMPARE(readBytes(folder() + "/victim.wad"), QByteArray("from the archive"));
+    QCOMPARE(readBytes(outside), QByteArray("not to be touched"));
     QCOMPARE(m_extraction->lastRun().skippedLinks, 2);
 }
 
@@ -284,7 +271,7 @@ void TestZipExtraction::thousandsOfMembers()
     QVERIFY(extract());
     QCOMPARE(m_extraction->lastRun().written, 3000);
     QCOMPARE(entries(folder()).size(), 3000);
-    QCOMPARE(readAll(folder() + "/m2999.lmp"), QByteArray("2999"));
+    QCOMPARE(readBytes(folder() + "/m2999.lmp"), QByteArray("2999"));
 }
 
 void TestZipExtraction::missingFolderIsMade()
@@ -354,9 +341,9 @@ void TestZipExtraction::passwordAnswered()
     dialogs.answerInput(QString("s3cret"));
     ZipExtraction extraction(dialogs);
     QVERIFY(extraction.extract(zipPath(), folder()));
-    QCOMPARE(readAll(folder() + "/secret.wad"), wad);
-    QCOMPARE(readAll(folder() + "/secret.deh"), QByteArray("patch"));
-    QCOMPARE(readAll(folder() + "/open.txt"), QByteArray("plain"));
+    QCOMPARE(readBytes(folder() + "/secret.wad"), wad);
+    QCOMPARE(readBytes(folder() + "/secret.deh"), QByteArray("patch"));
+    QCOMPARE(readBytes(folder() + "/open.txt"), QByteArray("plain"));
     // Asked once: the password that opened the first member opens the second.
     QCOMPARE(dialogs.calls().size(), 1);
     QCOMPARE(dialogs.calls().at(0).kind, RecordingDialogs::Kind::InputBox);
@@ -413,7 +400,7 @@ void TestZipExtraction::wrongPasswordAsksAgain()
     QVERIFY(!extraction.passwordDeclined());
     QCOMPARE(dialogs.calls().size(), 2);
     QCOMPARE(entries(folder()), QStringList({"two.wad"}));
-    QCOMPARE(readAll(folder() + "/two.wad"), QByteArray("2"));
+    QCOMPARE(readBytes(folder() + "/two.wad"), QByteArray("2"));
 }
 
 void TestZipExtraction::rejectedArchive_data()
@@ -432,7 +419,7 @@ void TestZipExtraction::rejectedArchive()
     QFETCH(bool, visible);
 
     if (kind == "text") {
-        QVERIFY(writeAll(zipPath(), "PK\3\4 this is a text file ending in .zip\r\n"));
+        QVERIFY(writeBytes(zipPath(), "PK\3\4 this is a text file ending in .zip\r\n"));
     } else if (kind == "truncated") {
         ZipWriter zip(zipPath());
         zip.add("a.wad", randomBytes(64 * 1024, 3));
@@ -441,7 +428,7 @@ void TestZipExtraction::rejectedArchive()
         QFile file(zipPath());
         QVERIFY(file.resize(file.size() / 2));
     } else if (kind == "empty") {
-        QVERIFY(writeAll(zipPath(), {}));
+        QVERIFY(writeBytes(zipPath(), {}));
     }
 
     RecordingDialogs dialogs;
@@ -460,24 +447,24 @@ void TestZipExtraction::rejectedArchive()
 
 void TestZipExtraction::damagedMemberKeepsEarlierCopy()
 {
-    QVERIFY(writeAll(folder() + "/damaged.wad", "earlier copy"));
+    QVERIFY(writeBytes(folder() + "/damaged.wad", "earlier copy"));
     const QByteArray data = randomBytes(40000, 5);
     ZipWriter zip(zipPath());
     zip.add("damaged.wad", data, ZIP_EM_NONE, nullptr, ZIP_CM_STORE);
     zip.add("fine.wad", "fine");
     QVERIFY(zip.close());
     // Flip a byte in the middle of the stored data: the checksum no longer matches.
-    QByteArray bytes = readAll(zipPath());
+    QByteArray bytes = readBytes(zipPath());
     const qsizetype at = bytes.indexOf(data.mid(20000, 16));
     QVERIFY(at > 0);
     bytes[at] = char(bytes[at] ^ 0x5a);
-    QVERIFY(writeAll(zipPath(), bytes));
+    QVERIFY(writeBytes(zipPath(), bytes));
 
     RecordingDialogs dialogs;
     ZipExtraction extraction(dialogs);
     QVERIFY(!extraction.extractSelectedZip(zipPath(), folder(), true));
-    QCOMPARE(readAll(folder() + "/damaged.wad"), QByteArray("earlier copy"));
-    QCOMPARE(readAll(folder() + "/fine.wad"), QByteArray("fine"));
+    QCOMPARE(readBytes(folder() + "/damaged.wad"), QByteArray("earlier copy"));
+    QCOMPARE(readBytes(folder() + "/fine.wad"), QByteArray("fine"));
     QCOMPARE(entries(folder()), QStringList({"damaged.wad", "fine.wad"})); // no leftovers
     QCOMPARE(extraction.lastRun().failed, 1);
     QCOMPARE(dialogs.messages().size(), 1);
@@ -485,7 +472,7 @@ void TestZipExtraction::damagedMemberKeepsEarlierCopy()
 
 void TestZipExtraction::failedWriteKeepsEarlierCopy()
 {
-    QVERIFY(writeAll(folder() + "/full.wad", "earlier copy"));
+    QVERIFY(writeBytes(folder() + "/full.wad", "earlier copy"));
     ZipWriter zip(zipPath());
     zip.add("full.wad", "new");
     zip.add("next.wad", "next");
@@ -494,8 +481,8 @@ void TestZipExtraction::failedWriteKeepsEarlierCopy()
                         ErrorNumber::PathFileAccessError);
 
     QVERIFY(!extract());
-    QCOMPARE(readAll(folder() + "/full.wad"), QByteArray("earlier copy"));
-    QCOMPARE(readAll(folder() + "/next.wad"), QByteArray("next"));
+    QCOMPARE(readBytes(folder() + "/full.wad"), QByteArray("earlier copy"));
+    QCOMPARE(readBytes(folder() + "/next.wad"), QByteArray("next"));
     QCOMPARE(entries(folder()), QStringList({"full.wad", "next.wad"}));
 }
 
@@ -515,7 +502,7 @@ void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
     QFETCH(qint64, freeSpace);
     QFETCH(bool, fullOnWrite);
     QFETCH(QString, text);
-    QVERIFY(writeAll(folder() + "/big.wad", "earlier copy"));
+    QVERIFY(writeBytes(folder() + "/big.wad", "earlier copy"));
     ZipWriter zip(zipPath());
     zip.add("big.wad", randomBytes(30000, 7));
     zip.add("small.wad", "small");
@@ -528,7 +515,7 @@ void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
     ZipExtraction extraction(dialogs);
     QVERIFY(!extraction.extractSelectedZip(zipPath(), folder(), true));
     QCOMPARE(entries(folder()), QStringList{"big.wad"});
-    QCOMPARE(readAll(folder() + "/big.wad"), QByteArray("earlier copy"));
+    QCOMPARE(readBytes(folder() + "/big.wad"), QByteArray("earlier copy"));
     QCOMPARE(extraction.lastRun().written, 0);
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.messages().at(0).title, QString(" File error"));

@@ -4,6 +4,7 @@
 #include "core/platform/TextFile.h"
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,25 +14,12 @@
 #include <limits>
 
 using namespace z3d;
-using z3d::test::DataTable;
+using namespace z3d::test;
 using Status = NumberReading::Status;
 
 Q_DECLARE_METATYPE(NumberReading::Status)
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 } // namespace
 
@@ -190,7 +178,7 @@ void TestTextFormats::splitLines()
     // The file reader gives the same lines.
     QTemporaryDir dir;
     const QString path = dir.filePath("f.txt");
-    writeAll(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     const TextFileLines read = TextFile::readLines(path);
     QVERIFY(read.ok());
     QCOMPARE(read.lines, lines);
@@ -203,7 +191,7 @@ void TestTextFormats::readLinesAcrossChunks()
     const QString path = dir.filePath("f.txt");
     QByteArray bytes(64 * 1024 - 1, 'x');
     bytes += "\r\nnext\r\n";
-    writeAll(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     const TextFileLines read = TextFile::readLines(path);
     QCOMPARE(read.lines.size(), 2);
     QCOMPARE(read.lines.at(0).size(), 64 * 1024 - 1);
@@ -214,7 +202,7 @@ void TestTextFormats::readLinesLimit()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("f.txt");
-    writeAll(path, "1\r\n2\r\n3\r\n");
+    QVERIFY(writeBytes(path, "1\r\n2\r\n3\r\n"));
     QCOMPARE(TextFile::readLines(path, 2).lines, (QStringList{"1", "2"}));
     QCOMPARE(TextFile::readLines(path, 10).lines, (QStringList{"1", "2", "3"}));
     QCOMPARE(TextFile::readFirstLine(path).lines, QStringList{"1"});
@@ -224,7 +212,7 @@ void TestTextFormats::readFirstLineOfEmptyFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("empty.z3d");
-    writeAll(path, "");
+    QVERIFY(writeBytes(path, ""));
     const TextFileLines read = TextFile::readFirstLine(path);
     QCOMPARE(read.error, ErrorNumber::InputPastEndOfFile);
     QVERIFY(read.lines.isEmpty());
@@ -237,7 +225,7 @@ void TestTextFormats::readMissingFile()
     QCOMPARE(TextFile::readLines(dir.filePath("no/none.z3d")).error, ErrorNumber::PathNotFound);
     QCOMPARE(TextFile::readLines(dir.path()).error, ErrorNumber::PathFileAccessError);
     FaultInjector::fail(FileOperation::Read, dir.filePath("x"), ErrorNumber::FileAlreadyOpen);
-    writeAll(dir.filePath("x"), "a\r\n");
+    QVERIFY(writeBytes(dir.filePath("x"), "a\r\n"));
     QCOMPARE(TextFile::readLines(dir.filePath("x")).error, ErrorNumber::FileAlreadyOpen);
 }
 
@@ -248,7 +236,7 @@ void TestTextFormats::binaryFileDoesNotCrash()
     QByteArray bytes(300000, Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
         bytes[i] = char((i * 7919) % 256);
-    writeAll(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     const TextFileLines read = TextFile::readLines(path);
     QVERIFY(read.ok());
     // Every CR, LF and CR LF ends a line: count them independently.
@@ -268,7 +256,7 @@ void TestTextFormats::hugeSingleLineIsCut()
     const QString path = dir.filePath("huge.z3d");
     QByteArray bytes(10 * 1024 * 1024, '7');
     bytes += "\r\nsecond\r\n";
-    writeAll(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     const TextFileLines read = TextFile::readLines(path);
     QVERIFY(read.ok());
     QCOMPARE(read.lines.size(), 2);
@@ -290,24 +278,24 @@ void TestTextFormats::writeUsesCrLf()
     QTemporaryDir dir;
     const QString path = dir.filePath("out.z3d");
     QCOMPARE(TextFile::writeLines(path, {"v7.5", " 2 ", "", "-120 "}), ErrorNumber::None);
-    QCOMPARE(readAll(path), QByteArray("v7.5\r\n 2 \r\n\r\n-120 \r\n"));
+    QCOMPARE(readBytes(path), QByteArray("v7.5\r\n 2 \r\n\r\n-120 \r\n"));
     QCOMPARE(TextFile::writeLines(path, {}), ErrorNumber::None);
-    QCOMPARE(readAll(path), QByteArray());
+    QCOMPARE(readBytes(path), QByteArray());
 }
 
 void TestTextFormats::failedWriteKeepsOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.z3d");
-    writeAll(path, "old\r\n");
+    QVERIFY(writeBytes(path, "old\r\n"));
     FaultInjector::fail(FileOperation::Write, path, ErrorNumber::PermissionDenied);
     QCOMPARE(TextFile::writeLines(path, {"new"}), ErrorNumber::PermissionDenied);
-    QCOMPARE(readAll(path), QByteArray("old\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("old\r\n"));
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"config.z3d"});
     FaultInjector::clear();
     QCOMPARE(TextFile::writeLines(path, {"new"}), ErrorNumber::None);
-    QCOMPARE(readAll(path), QByteArray("new\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("new\r\n"));
 }
 
 void TestTextFormats::writeIntoMissingFolder()
@@ -346,7 +334,7 @@ void TestTextFormats::readItemsAcrossLines()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("checkpwad.z3d");
-    writeAll(path, "a,b\r\n\"Saved, game\"\r\n\r\nc\r\n");
+    QVERIFY(writeBytes(path, "a,b\r\n\"Saved, game\"\r\n\r\nc\r\n"));
     ErrorNumber error = ErrorNumber::Overflow;
     QCOMPARE(ItemReader::readItems(path, &error), (QStringList{"a", "b", "Saved, game", "", "c"}));
     QCOMPARE(error, ErrorNumber::None);

@@ -4,6 +4,7 @@
 #include "core/settings/SettingsTable.h"
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,7 +13,7 @@
 #include <memory>
 
 using namespace z3d;
-using z3d::test::DataTable;
+using namespace z3d::test;
 
 Q_DECLARE_METATYPE(SettingsReadOutcome)
 Q_DECLARE_METATYPE(SettingsVersion)
@@ -132,19 +133,6 @@ QByteArray defaultFileWith(const QMap<int, QByteArray>& changes, int keep = 0)
     for (const QByteArray& line : lines)
         bytes += line + "\r\n";
     return bytes;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-}
-
-// The whole file; nothing when it cannot be opened.
-QByteArray readBytes(const QString& path)
-{
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 LauncherSettings centredDefaults()

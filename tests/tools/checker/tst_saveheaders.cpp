@@ -1,6 +1,7 @@
 // Runs the real Z3DgFiles GETSAVEHDRS against save folders written byte for byte.
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,19 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using z3d::test::DataTable;
+using namespace z3d::test;
 
 namespace {
 
 const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 
 using Files = QList<QPair<QString, QByteArray>>;
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A save file: the description padded with NULs to 24 bytes, then some game state.
 QByteArray save(const QByteArray& description)
@@ -147,7 +142,7 @@ void TestSaveHeaders::folders()
     for (const auto& [name, bytes] : files) {
         const QString path = dir.filePath(name);
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QVERIFY(writeAll(path, bytes));
+        QVERIFY(writeBytes(path, bytes));
     }
 
     const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), dir.path()});
@@ -170,7 +165,7 @@ void TestSaveHeaders::missingFolder()
     QCOMPARE(missing.out, QByteArray());
 
     const QString file = dir.filePath(QStringLiteral("Zorn3DSav1.z3dsg"));
-    QVERIFY(writeAll(file, save("not a folder")));
+    QVERIFY(writeBytes(file, save("not a folder")));
     const Run notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file});
     QCOMPARE(notFolder.exitCode, 1);
     QCOMPARE(notFolder.out, QByteArray());
@@ -181,7 +176,7 @@ void TestSaveHeaders::folderNameWithBlanksAndComma()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Z3DGames/Hell, Revisited/savegame"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeAll(folder + QStringLiteral("/Zorn3DSav9.z3dsg"), save("Boss")));
+    QVERIFY(writeBytes(folder + QStringLiteral("/Zorn3DSav9.z3dsg"), save("Boss")));
     const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), folder});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("\"9Boss\"\n"));

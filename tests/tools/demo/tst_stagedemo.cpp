@@ -2,6 +2,7 @@
 // reading its wads and saves through the real checker.
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,7 +13,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-using z3d::test::DataTable;
+using namespace z3d::test;
 
 namespace {
 
@@ -49,22 +50,10 @@ QStringList mapsOf(const QString& wad)
     return names;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Member names from a zip's central directory.
 QStringList zipMembers(const QString& path)
 {
-    const QByteArray zip = readAll(path);
+    const QByteArray zip = readBytes(path);
     const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
     if (end < 0 || end + 22 > zip.size())
         return {};
@@ -147,7 +136,7 @@ void TestStageDemo::programs()
         }
         QVERIFY2(copy.isFile() && !copy.isSymLink(), qPrintable(name));
         QVERIFY(copy.isExecutable());
-        QCOMPARE(readAll(copy.filePath()), readAll(built));
+        QCOMPARE(readBytes(copy.filePath()), readBytes(built));
     }
     for (const QString name : {"unzip32.dll", "fmodex.dll", "eax.dll"}) {
         const QFileInfo placeholder(m_demo + QStringLiteral("/bin/") + name);
@@ -160,7 +149,7 @@ void TestStageDemo::programs()
     engine.setWorkingDirectory(work.path());
     engine.start(m_demo + QStringLiteral("/bin/Zorn3D"), {"-iwad", "Iwads\\Doom2.wad"});
     QVERIFY(engine.waitForFinished(30000));
-    QCOMPARE(readAll(work.filePath(QStringLiteral("Zorn3D.out"))),
+    QCOMPARE(readBytes(work.filePath(QStringLiteral("Zorn3D.out"))),
              QByteArray("Zorn3D [-iwad] [Iwads\\Doom2.wad]\n"));
 }
 
@@ -222,7 +211,7 @@ void TestStageDemo::games()
     QCOMPARE(check.exitCode, 0); // an intact directory
     QCOMPARE(mapsOf(path), maps);
     QVERIFY(QFileInfo(path).size() < 64 * 1024);
-    const QByteArray text = readAll(m_demo + '/' + info);
+    const QByteArray text = readBytes(m_demo + '/' + info);
     QVERIFY(!text.isEmpty() && text.endsWith("\r\n"));
 }
 
@@ -245,7 +234,7 @@ void TestStageDemo::saves()
 
 void TestStageDemo::tipsAndDocs()
 {
-    const QByteArray tips = readAll(m_demo + QStringLiteral("/Z3DLaunch/Data/tips.txt"));
+    const QByteArray tips = readBytes(m_demo + QStringLiteral("/Z3DLaunch/Data/tips.txt"));
     QVERIFY(tips.endsWith("\r\n"));
     const QList<QByteArray> lines = tips.chopped(2).split('\n');
     QVERIFY(lines.size() >= 5);
@@ -267,7 +256,7 @@ void TestStageDemo::restageKeepsOnlySettings()
 
     const QByteArray settings("v7.5\r\n 1 \r\n");
     const auto write = [&](const QString& relative, const QByteArray& bytes) {
-        return writeAll(demo + '/' + relative, bytes);
+        return writeBytes(demo + '/' + relative, bytes);
     };
     QVERIFY(write(QStringLiteral("Z3DLaunch/config.z3d"), settings));
     QVERIFY(write(QStringLiteral("Z3DLaunch/launch.log"), "Bin\\Zorn3D -iwad x\r\n"));
@@ -278,7 +267,7 @@ void TestStageDemo::restageKeepsOnlySettings()
     QVERIFY(QDir(demo).mkpath(QStringLiteral("Z3DGames/Installed Later/Pwads")));
 
     QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
-    QCOMPARE(readAll(demo + QStringLiteral("/Z3DLaunch/config.z3d")), settings);
+    QCOMPARE(readBytes(demo + QStringLiteral("/Z3DLaunch/config.z3d")), settings);
     for (const char* stale :
          {"Z3DLaunch/launch.log", "Zorn3D.out", "Z3DGames/Outpost/savegame/Zorn3DSav5.z3dsg",
           "Z3DGames/Installed Later"})
@@ -295,12 +284,12 @@ void TestStageDemo::refusesForeignFolder()
     const QString foreign = dir.filePath(QStringLiteral("Documents"));
     QVERIFY(QDir().mkpath(foreign));
     const QString letter = foreign + QStringLiteral("/letter.txt");
-    QVERIFY(writeAll(letter, "keep me"));
+    QVERIFY(writeBytes(letter, "keep me"));
 
     const Run refused = run(StagerPath, {BinDir, foreign, FreedoomDir});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY(refused.out.contains("not replacing"));
-    QCOMPARE(readAll(letter), QByteArray("keep me"));
+    QCOMPARE(readBytes(letter), QByteArray("keep me"));
     QCOMPARE(QDir(foreign).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"letter.txt"});
 }
@@ -311,13 +300,13 @@ void TestStageDemo::failureKeepsPreviousTree()
     const QString demo = dir.filePath(QStringLiteral("demo"));
     QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
     const QString settings = demo + QStringLiteral("/Z3DLaunch/config.z3d");
-    QVERIFY(writeAll(settings, "v7.5\r\n"));
+    QVERIFY(writeBytes(settings, "v7.5\r\n"));
 
     // A bin folder without the programs makes the stage fail half-way.
     const Run failed = run(StagerPath, {dir.filePath(QStringLiteral("empty-bin")), demo});
     QCOMPARE(failed.exitCode, 1);
     QVERIFY(failed.out.contains("missing"));
-    QCOMPARE(readAll(settings), QByteArray("v7.5\r\n"));
+    QCOMPARE(readBytes(settings), QByteArray("v7.5\r\n"));
     QVERIFY(QFileInfo(demo + QStringLiteral("/bin/Zorn3D")).isFile());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"demo"});

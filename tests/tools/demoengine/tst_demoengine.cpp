@@ -1,6 +1,7 @@
 // Runs the real Zorn3D demo engine and reads back what it recorded in Zorn3D.out.
 
 #include "support/DataTable.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using z3d::test::DataTable;
+using namespace z3d::test;
 
 namespace {
 
@@ -22,12 +23,6 @@ int runEngine(const QString& workingFolder, const QStringList& arguments)
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -73,7 +68,7 @@ void TestDemoEngine::recordsArguments()
     QFETCH(QByteArray, line);
     QTemporaryDir dir;
     QCOMPARE(runEngine(dir.path(), arguments), 0);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("Zorn3D.out"))), line);
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("Zorn3D.out"))), line);
 }
 
 void TestDemoEngine::appendsAcrossRuns()
@@ -87,9 +82,9 @@ void TestDemoEngine::appendsAcrossRuns()
 
     QCOMPARE(runEngine(dir.path(), {"-iwad", "Iwads\\Doom.wad", "-skill", "3"}), 0);
     QCOMPARE(runEngine(dir.path(), {"-loadgame", "3", "+set x \"a b\""}), 0);
-    QCOMPARE(readAll(out), QByteArray("earlier line\n"
-                                      "Zorn3D [-iwad] [Iwads\\Doom.wad] [-skill] [3]\n"
-                                      "Zorn3D [-loadgame] [3] [+set x \"a b\"]\n"));
+    QCOMPARE(readBytes(out), QByteArray("earlier line\n"
+                                        "Zorn3D [-iwad] [Iwads\\Doom.wad] [-skill] [3]\n"
+                                        "Zorn3D [-loadgame] [3] [+set x \"a b\"]\n"));
     // Nothing is written anywhere but the working folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"Zorn3D.out"});

@@ -2,6 +2,8 @@
 // throw-away applications folder, and checks what lands where; the menu entry it writes is
 // judged by desktop-file-validate.
 
+#include "support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace z3d::test;
 
 namespace {
 
@@ -36,19 +40,6 @@ Run run(const QStringList& arguments, const QString& workingFolder = QString())
     return result;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 bool executable(const QString& path)
 {
     const QFile::Permissions p = QFile::permissions(path);
@@ -68,7 +59,7 @@ struct Installation
         if (ownChecker)
             files << QStringLiteral("Z3DgFiles.exe");
         for (const QString& file : files)
-            writeAll(binDir + u'/' + file, "MZ engine file");
+            writeBytes(binDir + u'/' + file, "MZ engine file");
     }
 
     Run install() { return run({kBinDir, root, applications}); }
@@ -99,14 +90,14 @@ private slots:
         const Run result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
         const QString bin = installation.binDir;
-        QCOMPARE(readAll(bin + "/Z3Dlauncher"), readAll(kBinDir + "/Z3Dlauncher"));
+        QCOMPARE(readBytes(bin + "/Z3Dlauncher"), readBytes(kBinDir + "/Z3Dlauncher"));
         QVERIFY(executable(bin + "/Z3Dlauncher"));
         QVERIFY2(!QFileInfo::exists(bin + "/Z3DgFiles"), "the installation has its checker");
-        QCOMPARE(readAll(bin + "/Z3DgFiles.exe"), QByteArray("MZ engine file"));
-        QCOMPARE(readAll(bin + "/Z3Dlauncher.png"), readAll(kIconSource));
-        QVERIFY(readAll(bin + "/Z3Dlauncher.png").startsWith("\x89PNG\r\n\x1a\n"));
+        QCOMPARE(readBytes(bin + "/Z3DgFiles.exe"), QByteArray("MZ engine file"));
+        QCOMPARE(readBytes(bin + "/Z3Dlauncher.png"), readBytes(kIconSource));
+        QVERIFY(readBytes(bin + "/Z3Dlauncher.png").startsWith("\x89PNG\r\n\x1a\n"));
 
-        QCOMPARE(readAll(installation.entry()),
+        QCOMPARE(readBytes(installation.entry()),
                  QByteArray("[Desktop Entry]\n"
                             "Type=Application\n"
                             "Version=1.0\n"
@@ -133,7 +124,7 @@ private slots:
             {kBinDir, QStringLiteral("Zorn3D"), QStringLiteral("Home/.local/share/applications")},
             installation.dir.path());
         QVERIFY2(result.exitCode == 0, result.output.constData());
-        QVERIFY(readAll(installation.entry())
+        QVERIFY(readBytes(installation.entry())
                     .contains("\nExec=" + installation.binDir.toUtf8() + "/Z3Dlauncher\n"));
         QVERIFY(QFileInfo(installation.binDir + "/Z3Dlauncher").isExecutable());
     }
@@ -142,10 +133,10 @@ private slots:
     {
         Installation installation(QStringLiteral("Zorn3D"), QStringLiteral("bin"), false);
         // An earlier copy of ours is replaced.
-        QVERIFY(writeAll(installation.binDir + "/Z3DgFiles", "old checker"));
+        QVERIFY(writeBytes(installation.binDir + "/Z3DgFiles", "old checker"));
         const Run result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
-        QCOMPARE(readAll(installation.binDir + "/Z3DgFiles"), readAll(kBinDir + "/Z3DgFiles"));
+        QCOMPARE(readBytes(installation.binDir + "/Z3DgFiles"), readBytes(kBinDir + "/Z3DgFiles"));
         QVERIFY(executable(installation.binDir + "/Z3DgFiles"));
         QVERIFY(!QFileInfo::exists(installation.binDir + "/Z3DgFiles.exe"));
     }
@@ -153,16 +144,17 @@ private slots:
     void namesOfAnotherCaseAreReplacedInPlace()
     {
         Installation installation(QStringLiteral("Zorn3D"), QStringLiteral("Bin"));
-        QVERIFY(writeAll(installation.binDir + "/z3dlauncher", "old launcher"));
-        QVERIFY(writeAll(installation.applications + "/z3dlauncher.DESKTOP", "old entry"));
+        QVERIFY(writeBytes(installation.binDir + "/z3dlauncher", "old launcher"));
+        QVERIFY(writeBytes(installation.applications + "/z3dlauncher.DESKTOP", "old entry"));
         const Run result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
         QCOMPARE(QDir(installation.binDir).entryList({"z3dlauncher*"}, QDir::Files),
                  (QStringList{"z3dlauncher", "Z3Dlauncher.png"}));
-        QCOMPARE(readAll(installation.binDir + "/z3dlauncher"), readAll(kBinDir + "/Z3Dlauncher"));
+        QCOMPARE(readBytes(installation.binDir + "/z3dlauncher"),
+                 readBytes(kBinDir + "/Z3Dlauncher"));
         QCOMPARE(QDir(installation.applications).entryList(QDir::Files),
                  QStringList{"z3dlauncher.DESKTOP"});
-        QVERIFY(readAll(installation.applications + "/z3dlauncher.DESKTOP")
+        QVERIFY(readBytes(installation.applications + "/z3dlauncher.DESKTOP")
                     .contains("Exec=" + installation.binDir.toUtf8() + "/z3dlauncher\n"));
     }
 
