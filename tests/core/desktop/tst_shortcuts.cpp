@@ -23,9 +23,7 @@
 #include <optional>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
+using namespace z3d::test;
 
 namespace {
 

@@ -14,10 +14,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::CurrentFolder;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
-using z3d::test::RecordingProcesses;
+using namespace z3d::test;
 
 namespace {
 

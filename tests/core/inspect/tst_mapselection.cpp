@@ -6,9 +6,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::episodeMapNames;
-using z3d::test::numberedMapNames;
+using namespace z3d::test;
 
 namespace {
 

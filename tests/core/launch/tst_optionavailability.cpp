@@ -9,8 +9,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
+using namespace z3d::test;
 
 namespace {
 

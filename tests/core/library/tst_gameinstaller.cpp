@@ -18,10 +18,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
-using z3d::test::RecordingProgress;
+using namespace z3d::test;
 
 namespace {
 

@@ -12,8 +12,7 @@
 
 using namespace z3d;
 using namespace z3d::model_box;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
+using namespace z3d::test;
 
 namespace {
 

@@ -13,8 +13,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::snapshot;
+using namespace z3d::test;
 
 namespace {
 

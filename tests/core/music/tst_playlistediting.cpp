@@ -11,9 +11,7 @@
 
 using namespace z3d;
 using namespace z3d::playlist;
-using z3d::test::episodeMapNames;
-using z3d::test::InstallTree;
-using z3d::test::numberedMapNames;
+using namespace z3d::test;
 
 namespace {
 

@@ -14,8 +14,7 @@
 #include <memory>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::InstallTree;
+using namespace z3d::test;
 
 namespace {
 

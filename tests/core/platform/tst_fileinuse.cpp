@@ -11,9 +11,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::HeldOpen;
-using z3d::test::InstallTree;
+using namespace z3d::test;
 
 class TestFileInUse : public QObject
 {

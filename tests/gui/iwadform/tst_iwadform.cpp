@@ -15,9 +15,7 @@
 #include <memory>
 
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
-using z3d::test::RecordingProcesses;
+using namespace z3d::test;
 
 namespace {
 

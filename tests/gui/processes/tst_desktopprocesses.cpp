@@ -10,8 +10,7 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::InstallTree;
-using z3d::test::RecordingDialogs;
+using namespace z3d::test;
 
 namespace {
 
