@@ -6,15 +6,6 @@
 
 namespace z3d {
 
-namespace {
-
-constexpr int kShortcut = 2;
-constexpr int kEditLog = 3;
-constexpr int kZipLocation = 7;
-constexpr int kCleanup = 8;
-
-} // namespace
-
 CommandBar::CommandBar(QWidget& form) : QObject(&form), m_buttons(form, "AuxButton")
 {
     for (int i = 0; i < kCount; ++i) {
@@ -22,46 +13,46 @@ CommandBar::CommandBar(QWidget& form) : QObject(&form), m_buttons(form, "AuxButt
         button(i)->setIcon(QIcon(Pictures::named(name.constData())));
         connect(button(i), &QAbstractButton::clicked, this, [this, i] { emit clicked(i); });
     }
-    button(kShortcut)->hide();
-    button(kZipLocation)->hide();
+    button(Shortcut)->hide();
+    button(ZipLocation)->hide();
 }
 
 void CommandBar::offerForLayout(bool advanced, bool shortcutCreation)
 {
     if (!advanced) {
-        for (int i = 2; i <= 7; ++i)
+        for (int i = Shortcut; i <= ZipLocation; ++i)
             button(i)->hide();
         return;
     }
-    for (int i : {4, 5, 6})
+    for (int i : {EngineLog, IwadLocations, Font})
         button(i)->show();
     if (shortcutCreation)
-        button(kShortcut)->show();
+        button(Shortcut)->show();
 }
 
 void CommandBar::offerShortcut(bool offered)
 {
-    button(kShortcut)->setVisible(offered);
+    button(Shortcut)->setVisible(offered);
 }
 
 void CommandBar::setShortcutEnabled(bool enabled)
 {
-    button(kShortcut)->setEnabled(enabled);
+    button(Shortcut)->setEnabled(enabled);
 }
 
 bool CommandBar::shortcutEnabled() const
 {
-    return button(kShortcut)->isEnabled();
+    return button(Shortcut)->isEnabled();
 }
 
 void CommandBar::offerZipLibraryLocation(bool offered)
 {
-    button(kZipLocation)->setVisible(offered && !button(kEditLog)->isVisible());
+    button(ZipLocation)->setVisible(offered && !button(EditLog)->isVisible());
 }
 
 void CommandBar::hideCleanup()
 {
-    button(kCleanup)->hide();
+    button(ModelCleanup)->hide();
 }
 
 } // namespace z3d

@@ -16,6 +16,19 @@ class CommandBar : public QObject
     Q_OBJECT
 
 public:
+    // The buttons by index.
+    enum Button
+    {
+        Install,
+        Documentation,
+        Shortcut,
+        EditLog,
+        EngineLog,
+        IwadLocations,
+        Font,
+        ZipLocation,
+        ModelCleanup,
+    };
     static constexpr int kCount = 9;
 
     // The buttons of form, with their pictures; the shortcut and zip-library buttons hidden.

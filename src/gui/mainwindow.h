@@ -55,7 +55,6 @@ public:
     static constexpr int kFullHeightTwips = 7710;
     static constexpr int kDefaultHeightTwips = 6900;
     static constexpr int kTabCount = 5;
-    static constexpr int kAuxButtonCount = 9;
     // The window's own check boxes (chkMain) by index.
     static constexpr int kBasicDoomBox = 0;
     static constexpr int kHiResTexturesBox = 1;

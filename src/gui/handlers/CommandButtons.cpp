@@ -6,6 +6,7 @@
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
+#include "gui/CommandBar.h"
 #include "gui/dialogs/ShortcutForm.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/LauncherShell.h"
@@ -14,20 +15,6 @@
 #include <QApplication>
 
 namespace z3d {
-
-namespace {
-
-enum Button
-{
-    Install = 0,
-    Documentation = 1,
-    Shortcut = 2,
-    EditLog = 3,
-    EngineLog = 4,
-    ZipLocation = 7
-};
-
-} // namespace
 
 CommandButtons::CommandButtons(LauncherContext& context, LauncherShell& shell,
                                GamesListHandler& games, LaunchHandler& launch, ZipExtraction& zips)
@@ -39,22 +26,22 @@ CommandButtons::CommandButtons(LauncherContext& context, LauncherShell& shell,
 void CommandButtons::run(int index)
 {
     switch (index) {
-    case Install:
+    case CommandBar::Install:
         installGame();
         break;
-    case Documentation:
+    case CommandBar::Documentation:
         showDocumentation();
         break;
-    case Shortcut:
+    case CommandBar::Shortcut:
         createShortcut();
         break;
-    case EditLog:
+    case CommandBar::EditLog:
         showLog("edit.out");
         break;
-    case EngineLog:
+    case CommandBar::EngineLog:
         showLog("Zorn3D.out");
         break;
-    case ZipLocation:
+    case CommandBar::ZipLocation:
         chooseZipLibraryLocation();
         break;
     default:

@@ -11,6 +11,7 @@
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
+#include "gui/CommandBar.h"
 #include "gui/dialogs/FontForm.h"
 #include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/AvailabilityController.h"
@@ -36,10 +37,6 @@
 namespace z3d {
 
 namespace {
-
-constexpr int kIwadLocationsButton = 5;
-constexpr int kModelCleanupButton = 8;
-constexpr int kFontButton = 6;
 
 const QString kWebsite = QStringLiteral("https://z3dlauncher.example/");
 
@@ -114,11 +111,11 @@ void MainFormHandlers::connectMenus()
 
 void MainFormHandlers::runCommand(int index)
 {
-    if (index == kIwadLocationsButton)
+    if (index == CommandBar::IwadLocations)
         showIwadWindow();
-    else if (index == kModelCleanupButton)
+    else if (index == CommandBar::ModelCleanup)
         m_models->runCleanup();
-    else if (index == kFontButton)
+    else if (index == CommandBar::Font)
         showFontWindow();
     else
         m_commandButtons->run(index);
