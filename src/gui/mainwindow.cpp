@@ -35,8 +35,6 @@ namespace z3d {
 
 namespace {
 
-constexpr int kCommandLinePanel = 1;
-constexpr int kEditPanel = 2;
 // The first global-options frame with the spacing below it; the default layout gives exactly
 // this height up when it hides the frame.
 constexpr int kGlobalFrameTwips = 810;
@@ -348,10 +346,11 @@ void MainWindow::optionUdirClick(int index)
 void MainWindow::selButtonClick()
 {
     if (m_wineMode)
-        m_settings.lowerPanelMode = kCommandLinePanel;
+        m_settings.lowerPanelMode = LauncherSettings::kCommandLinePanel;
     else
-        m_settings.lowerPanelMode =
-            m_settings.lowerPanelMode == kEditPanel ? kCommandLinePanel : kEditPanel;
+        m_settings.lowerPanelMode = m_settings.lowerPanelMode == LauncherSettings::kEditPanel
+                                        ? LauncherSettings::kCommandLinePanel
+                                        : LauncherSettings::kEditPanel;
     selectStartupOptions();
 }
 
@@ -372,7 +371,7 @@ void MainWindow::showWineMarker()
 
 void MainWindow::selectStartupOptions()
 {
-    const bool edit = !m_wineMode && m_settings.lowerPanelMode == kEditPanel;
+    const bool edit = !m_wineMode && m_settings.lowerPanelMode == LauncherSettings::kEditPanel;
     m_ui->CommandLineFrame->setVisible(!edit);
     m_ui->EditFrame->setVisible(edit);
 }

@@ -17,6 +17,9 @@ struct LauncherSettings
     static constexpr int kWindowWidth = 9700;
     static constexpr int kWindowHeight = 7710;
     static constexpr const char* kVersionText = "v7.5";
+    // lowerPanelMode: the main window's lower panel shows the command line or the edit options.
+    static constexpr int kCommandLinePanel = 1;
+    static constexpr int kEditPanel = 2;
 
     LauncherSettings();
 
