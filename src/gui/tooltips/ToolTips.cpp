@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QMargins>
 #include <QToolTip>
 #include <QWidget>
 
@@ -13,12 +14,10 @@ namespace z3d {
 
 namespace {
 
+// The launcher's look, as useLauncherLook describes it.
 constexpr int kLauncherTipWidth = 240;
-constexpr int kLauncherInitialMs = 300;
-constexpr int kLauncherReshowMs = 800;
-constexpr int kLauncherAutoPopMs = 20000;
-constexpr int kLauncherSideMargin = 5;
-constexpr int kLauncherEdgeMargin = 2;
+constexpr std::array<int, 3> kLauncherDelays{800, 20000, 300}; // reshow, auto-pop, initial
+constexpr std::array<int, 4> kLauncherMargins{5, 2, 5, 2};     // left, top, right, bottom
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -43,14 +42,9 @@ ToolTips& ToolTips::of(QWidget& form)
 
 void ToolTips::useLauncherLook()
 {
+    m_delays = kLauncherDelays;
+    m_margins = kLauncherMargins;
     setMaxTipWidth(kLauncherTipWidth);
-    setDelayTime(Delay::AutoPop, kLauncherAutoPopMs);
-    setDelayTime(Delay::Reshow, kLauncherReshowMs);
-    setDelayTime(Delay::Initial, kLauncherInitialMs);
-    setMargin(Side::Bottom, kLauncherEdgeMargin);
-    setMargin(Side::Top, kLauncherEdgeMargin);
-    setMargin(Side::Left, kLauncherSideMargin);
-    setMargin(Side::Right, kLauncherSideMargin);
     setToolTipHeader(QString());
 }
 
@@ -117,31 +111,12 @@ void ToolTips::setToolText(QWidget* control, const QString& text)
 
 int ToolTips::delayTime(Delay kind) const
 {
-    switch (kind) {
-    case Delay::Reshow:
-        return m_reshowMs;
-    case Delay::AutoPop:
-        return m_autoPopMs;
-    case Delay::Initial:
-        return m_initialMs;
-    }
-    return 0;
+    return m_delays.at(static_cast<int>(kind) - 1);
 }
 
 void ToolTips::setDelayTime(Delay kind, int milliseconds)
 {
-    const int delay = std::max(0, milliseconds);
-    switch (kind) {
-    case Delay::Reshow:
-        m_reshowMs = delay;
-        break;
-    case Delay::AutoPop:
-        m_autoPopMs = delay;
-        break;
-    case Delay::Initial:
-        m_initialMs = delay;
-        break;
-    }
+    m_delays.at(static_cast<int>(kind) - 1) = std::max(0, milliseconds);
 }
 
 void ToolTips::setMaxTipWidth(int pixels)
@@ -152,35 +127,12 @@ void ToolTips::setMaxTipWidth(int pixels)
 
 int ToolTips::margin(Side side) const
 {
-    switch (side) {
-    case Side::Left:
-        return m_margins.left();
-    case Side::Top:
-        return m_margins.top();
-    case Side::Right:
-        return m_margins.right();
-    case Side::Bottom:
-        return m_margins.bottom();
-    }
-    return 0;
+    return m_margins.at(static_cast<int>(side));
 }
 
 void ToolTips::setMargin(Side side, int pixels)
 {
-    switch (side) {
-    case Side::Left:
-        m_margins.setLeft(pixels);
-        break;
-    case Side::Top:
-        m_margins.setTop(pixels);
-        break;
-    case Side::Right:
-        m_margins.setRight(pixels);
-        break;
-    case Side::Bottom:
-        m_margins.setBottom(pixels);
-        break;
-    }
+    m_margins.at(static_cast<int>(side)) = pixels;
     applyLook();
 }
 
@@ -212,7 +164,7 @@ void ToolTips::applyLook()
         return;
     m_window->setColours(m_back, m_fore);
     m_window->setMaxTextWidth(m_maxTipWidth);
-    m_window->setTextMargins(m_margins);
+    m_window->setTextMargins(QMargins(m_margins[0], m_margins[1], m_margins[2], m_margins[3]));
 }
 
 bool ToolTips::eventFilter(QObject* watched, QEvent* event)
@@ -247,12 +199,12 @@ bool ToolTips::eventFilter(QObject* watched, QEvent* event)
 void ToolTips::enterTool(QWidget* control)
 {
     const bool tipShown = m_window && m_window->isVisible();
-    const bool reshow =
-        tipShown || (m_sinceTipLeft.isValid() && !m_sinceTipLeft.hasExpired(m_reshowMs));
+    const bool reshow = tipShown || (m_sinceTipLeft.isValid() &&
+                                     !m_sinceTipLeft.hasExpired(delayTime(Delay::Reshow)));
     hideTip();
     m_sinceTipLeft.invalidate();
     m_hovered = control;
-    m_showTimer.start(reshow ? m_reshowMs : m_initialMs);
+    m_showTimer.start(delayTime(reshow ? Delay::Reshow : Delay::Initial));
 }
 
 void ToolTips::leaveTool()
@@ -276,7 +228,7 @@ void ToolTips::showTip()
         applyLook();
     }
     m_window->showText(text, QCursor::pos());
-    m_popTimer.start(m_autoPopMs);
+    m_popTimer.start(delayTime(Delay::AutoPop));
 }
 
 void ToolTips::hideTip()

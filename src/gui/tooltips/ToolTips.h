@@ -5,11 +5,12 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QHash>
-#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+
+#include <array>
 
 namespace z3d {
 
@@ -112,11 +113,11 @@ private:
     QHash<QWidget*, QString> m_tools;
     QString m_header;
     bool m_headerShown = false;
-    int m_initialMs = 500;
-    int m_reshowMs = 100;
-    int m_autoPopMs = 5000;
+    // Milliseconds by Delay, the first (Reshow) at 0.
+    std::array<int, 3> m_delays{100, 5000, 500};
     int m_maxTipWidth = 0;
-    QMargins m_margins;
+    // Pixels by Side: left, top, right, bottom.
+    std::array<int, 4> m_margins{};
     QColor m_back;
     QColor m_fore;
     // The tool the mouse is on, waiting for or showing its tip.
