@@ -8,21 +8,6 @@ namespace z3d {
 
 struct LauncherSettings;
 
-// The Models page's boxes as checked. A box's check is its setting: the page shows these and
-// the settings record takes them, so a rule that unchecks a box also turns its setting off.
-// The nine group boxes are ChkModelOpts 0..8 (a checked group box switches that group off);
-// the four pack choices are chkAltModels 1..4.
-struct ModelChoices
-{
-    std::array<bool, 9> options{};      // ChkModelOpts by index
-    std::array<bool, 5> alternatives{}; // chkAltModels by index; 0 is unused
-
-    static ModelChoices fromSettings(const LauncherSettings& settings);
-    void applyTo(LauncherSettings& settings) const;
-
-    bool operator==(const ModelChoices&) const = default;
-};
-
 // Indices of ChkModelOpts and chkAltModels.
 namespace model_box {
 constexpr int kMonstersPlayer = 0;
@@ -38,15 +23,37 @@ constexpr int kOrrinWeapons = 1;
 constexpr int kOrrinAltWeapons = 2;
 constexpr int kReplacements = 3;
 constexpr int kBrannock = 4;
+// The group boxes are 0 .. kOptionCount - 1, the pack choices kFirstAlternative ..
+// kAlternativeCount - 1.
+constexpr int kOptionCount = 9;
+constexpr int kFirstAlternative = 1;
+constexpr int kAlternativeCount = 5;
 } // namespace model_box
+
+// The Models page's boxes as checked. A box's check is its setting: the page shows these and
+// the settings record takes them, so a rule that unchecks a box also turns its setting off.
+// The nine group boxes are ChkModelOpts 0..8 (a checked group box switches that group off);
+// the four pack choices are chkAltModels 1..4.
+struct ModelChoices
+{
+    std::array<bool, model_box::kOptionCount> options{};           // ChkModelOpts by index
+    std::array<bool, model_box::kAlternativeCount> alternatives{}; // chkAltModels; 0 is unused
+
+    static ModelChoices fromSettings(const LauncherSettings& settings);
+    void applyTo(LauncherSettings& settings) const;
+
+    bool operator==(const ModelChoices&) const = default;
+};
 
 // Which of the Models page's boxes the installed packs and the other boxes allow. The page
 // shows a box enabled only while this allows it and the enhancements group (Basic Doom mode)
 // does too.
 struct ModelAvailability
 {
-    std::array<bool, 9> options{true, true, true, true, true, true, true, true, true};
-    std::array<bool, 5> alternatives{false, true, true, true, true}; // 0 is unused
+    std::array<bool, model_box::kOptionCount> options{true, true, true, true, true,
+                                                      true, true, true, true};
+    // 0 is unused.
+    std::array<bool, model_box::kAlternativeCount> alternatives{false, true, true, true, true};
     // " Disable Model Group " as a whole: its caption is greyed while "All models" or "Core
     // effects " is on. Its boxes follow their own entries above.
     bool groupFrame = true;

@@ -11,23 +11,17 @@
 
 namespace z3d {
 
-namespace {
-
-constexpr int kOptionCount = 9;
-constexpr int kFirstAlternative = 1;
-constexpr int kLastAlternative = 4;
-
-} // namespace
+using namespace model_box;
 
 ModelsTab::ModelsTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui::ModelsTab>())
 {
     m_ui->setupUi(this);
-    m_options = ControlArray<QCheckBox, 9>(*this, "ChkModelOpts");
-    m_alternatives = ControlArray<QCheckBox, 4>(*this, "chkAltModels", kFirstAlternative);
+    m_options = {*this, "ChkModelOpts"};
+    m_alternatives = {*this, "chkAltModels", kFirstAlternative};
     for (int i = 0; i < kOptionCount; ++i)
         connect(m_options.at(i), &QCheckBox::clicked, this,
                 [this, i] { emit modelOptionClicked(i); });
-    for (int i = kFirstAlternative; i <= kLastAlternative; ++i)
+    for (int i = kFirstAlternative; i < kAlternativeCount; ++i)
         connect(m_alternatives.at(i), &QCheckBox::clicked, this,
                 [this, i] { emit alternativeModelClicked(i); });
     connect(m_ui->butGlobalDefs, &QPushButton::clicked, this, &ModelsTab::definitionAddRequested);
@@ -42,7 +36,7 @@ ModelChoices ModelsTab::modelChoices() const
     ModelChoices choices;
     for (int i = 0; i < kOptionCount; ++i)
         choices.options[i] = m_options.at(i)->isChecked();
-    for (int i = kFirstAlternative; i <= kLastAlternative; ++i)
+    for (int i = kFirstAlternative; i < kAlternativeCount; ++i)
         choices.alternatives[i] = m_alternatives.at(i)->isChecked();
     return choices;
 }
@@ -51,7 +45,7 @@ void ModelsTab::showModelChoices(const ModelChoices& choices)
 {
     for (int i = 0; i < kOptionCount; ++i)
         m_options.at(i)->setChecked(choices.options[i]);
-    for (int i = kFirstAlternative; i <= kLastAlternative; ++i)
+    for (int i = kFirstAlternative; i < kAlternativeCount; ++i)
         m_alternatives.at(i)->setChecked(choices.alternatives[i]);
 }
 
@@ -116,7 +110,7 @@ void ModelsTab::applyAvailability(const OptionAvailability& available)
           static_cast<QWidget*>(m_ui->butGlobalDefs),
           static_cast<QWidget*>(m_ui->butRemoveGlobalDefs)})
         control->setEnabled(definitions);
-    for (int i = kFirstAlternative; i <= kLastAlternative; ++i)
+    for (int i = kFirstAlternative; i < kAlternativeCount; ++i)
         m_alternatives.at(i)->setEnabled(available.alternativeModel(i));
     for (int i = 0; i < kOptionCount; ++i)
         m_options.at(i)->setEnabled(available.modelOption(i));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/models/ModelOptions.h"
 #include "gui/ControlArray.h"
 #include "gui/tabs/TabPage.h"
 
@@ -14,7 +15,6 @@ class ModelsTab;
 namespace z3d {
 
 struct DefinitionEntry;
-struct ModelChoices;
 struct OptionAvailability;
 
 // Page 4 ("Models", TabFrame_4): the frames " Disable Model Group " (ChkModelOpts 0..8),
@@ -62,8 +62,9 @@ signals:
 
 private:
     std::unique_ptr<Ui::ModelsTab> m_ui;
-    ControlArray<QCheckBox, 9> m_options;
-    ControlArray<QCheckBox, 4> m_alternatives;
+    ControlArray<QCheckBox, model_box::kOptionCount> m_options;
+    ControlArray<QCheckBox, model_box::kAlternativeCount - model_box::kFirstAlternative>
+        m_alternatives;
 };
 
 } // namespace z3d
