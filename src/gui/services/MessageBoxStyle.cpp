@@ -1,5 +1,6 @@
 #include "gui/services/MessageBoxStyle.h"
 
+#include <algorithm>
 #include <array>
 
 namespace z3d {
@@ -22,6 +23,16 @@ const std::array<ButtonSet, 6> kButtonSets{{
     {{QMessageBox::Retry, QMessageBox::Cancel, QMessageBox::NoButton}, QMessageBox::Cancel},
 }};
 
+// Indexed by the icon bits of the style sum (16, 32, 48, 64) over 16; other sums show none.
+const std::array<QMessageBox::Icon, 5> kIcons{QMessageBox::NoIcon, QMessageBox::Critical,
+                                              QMessageBox::Question, QMessageBox::Warning,
+                                              QMessageBox::Information};
+
+// The buttons of the return codes 1 to 7.
+const std::array<QMessageBox::StandardButton, 7> kResultButtons{
+    QMessageBox::Ok,     QMessageBox::Cancel, QMessageBox::Abort, QMessageBox::Retry,
+    QMessageBox::Ignore, QMessageBox::Yes,    QMessageBox::No};
+
 } // namespace
 
 MessageBoxStyle MessageBoxStyle::fromStyleSum(int style)
@@ -40,23 +51,8 @@ MessageBoxStyle MessageBoxStyle::fromStyleSum(int style)
     if (result.defaultButton == QMessageBox::NoButton)
         result.defaultButton = set.buttons[0];
 
-    switch (style & 0x70) {
-    case 16:
-        result.icon = QMessageBox::Critical;
-        break;
-    case 32:
-        result.icon = QMessageBox::Question;
-        break;
-    case 48:
-        result.icon = QMessageBox::Warning;
-        break;
-    case 64:
-        result.icon = QMessageBox::Information;
-        break;
-    default:
-        result.icon = QMessageBox::NoIcon;
-        break;
-    }
+    const int iconIndex = (style & 0x70) >> 4;
+    result.icon = iconIndex < int(kIcons.size()) ? kIcons[iconIndex] : QMessageBox::NoIcon;
     // System modal and task modal both block the whole launcher.
     result.applicationModal = (style & (4096 | 8192)) != 0;
     return result;
@@ -64,24 +60,8 @@ MessageBoxStyle MessageBoxStyle::fromStyleSum(int style)
 
 int messageBoxResultCode(QMessageBox::StandardButton button)
 {
-    switch (button) {
-    case QMessageBox::Ok:
-        return 1;
-    case QMessageBox::Cancel:
-        return 2;
-    case QMessageBox::Abort:
-        return 3;
-    case QMessageBox::Retry:
-        return 4;
-    case QMessageBox::Ignore:
-        return 5;
-    case QMessageBox::Yes:
-        return 6;
-    case QMessageBox::No:
-        return 7;
-    default:
-        return 2;
-    }
+    const auto found = std::find(kResultButtons.begin(), kResultButtons.end(), button);
+    return found == kResultButtons.end() ? 2 : int(found - kResultButtons.begin()) + 1;
 }
 
 } // namespace z3d
