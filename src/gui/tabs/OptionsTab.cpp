@@ -11,8 +11,23 @@
 namespace z3d {
 
 namespace {
+
 constexpr int kResurrectWithFade = 3;
 constexpr int kUnderwaterFakeGlow = 4;
+
+// A display box's value of 0 shows in dark red, and its caption says what 0 means.
+template <class Caption>
+void showValueCaption(QLineEdit& box, Caption& caption, const QString& atZero,
+                      const QString& otherwise)
+{
+    const bool zero = OptionsTab::shownValue(&box) == 0;
+    if (zero)
+        TextColour::set(&box, TextColour::darkRed());
+    else
+        TextColour::reset(&box);
+    caption.setText(zero ? atZero : otherwise);
+}
+
 } // namespace
 
 OptionsTab::OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWidget* parent)
@@ -100,24 +115,14 @@ void OptionsTab::stepGrenade(int delta)
 
 void OptionsTab::showCorpseCaption()
 {
-    if (shownValue(m_ui->Corpse) == 0) {
-        TextColour::set(m_ui->Corpse, TextColour::darkRed());
-        m_ui->lblCorpse->setText(QStringLiteral("No corpse fade"));
-    } else {
-        TextColour::reset(m_ui->Corpse);
-        m_ui->lblCorpse->setText(QStringLiteral("Seconds before corpses fade"));
-    }
+    showValueCaption(*m_ui->Corpse, *m_ui->lblCorpse, QStringLiteral("No corpse fade"),
+                     QStringLiteral("Seconds before corpses fade"));
 }
 
 void OptionsTab::showGrenadeCaption()
 {
-    if (shownValue(m_ui->Timeout) == 0) {
-        TextColour::set(m_ui->Timeout, TextColour::darkRed());
-        m_ui->ChkGL->setText(QStringLiteral("Pipebomb Launcher"));
-    } else {
-        TextColour::reset(m_ui->Timeout);
-        m_ui->ChkGL->setText(QStringLiteral("Grenade Launcher"));
-    }
+    showValueCaption(*m_ui->Timeout, *m_ui->ChkGL, QStringLiteral("Pipebomb Launcher"),
+                     QStringLiteral("Grenade Launcher"));
 }
 
 void OptionsTab::launchPreferenceChanged(int index, bool on)
