@@ -60,6 +60,7 @@ constexpr const char* kTnt[] = {
     "tnt_evil",   "tnt_ultima",
 };
 
+// Indexes kGames.
 enum class Game
 {
     Doom,
@@ -68,34 +69,23 @@ enum class Game
     Tnt
 };
 
-std::span<const char* const> musicOf(Game game)
+// A game's name in its section titles and the music of its slots.
+struct GameMusic
 {
-    switch (game) {
-    case Game::Doom:
-        return kDoom;
-    case Game::Doom2:
-        return kDoom2;
-    case Game::Plutonia:
-        return kPlutonia;
-    case Game::Tnt:
-        return kTnt;
-    }
-    return {};
-}
+    const char* title;
+    std::span<const char* const> music;
+};
 
-QString titleName(Game game)
+constexpr GameMusic kGames[] = {
+    {"DOOM", kDoom},
+    {"DOOM II", kDoom2},
+    {"PLUTONIA", kPlutonia},
+    {"TNT", kTnt},
+};
+
+const GameMusic& gameMusic(Game game)
 {
-    switch (game) {
-    case Game::Doom:
-        return QStringLiteral("DOOM");
-    case Game::Doom2:
-        return QStringLiteral("DOOM II");
-    case Game::Plutonia:
-        return QStringLiteral("PLUTONIA");
-    case Game::Tnt:
-        return QStringLiteral("TNT");
-    }
-    return QString();
+    return kGames[static_cast<int>(game)];
 }
 
 enum class Condition
@@ -142,11 +132,12 @@ QStringList gamePart(Game game, const QString& pack)
     const QStringList& inter = episodes ? doomIntermissionSlots() : doom2IntermissionSlots();
     const QStringList maps =
         mapSlotNames(typeName(episodes ? PlaylistType::Doom : PlaylistType::Doom2));
-    const std::span<const char* const> music = musicOf(game);
+    const std::span<const char* const> music = gameMusic(game).music;
     const QString prefix = QStringLiteral(" # -  ");
 
-    QStringList part{
-        QString(), prefix + QStringLiteral("INTERMISSION MUSIC FOR ") + titleName(game), QString()};
+    QStringList part{QString(),
+                     prefix + QStringLiteral("INTERMISSION MUSIC FOR ") + gameMusic(game).title,
+                     QString()};
     for (qsizetype i = 0; i < inter.size(); ++i) {
         const bool oddSpelling = game == Game::Tnt && inter.at(i) == QLatin1String("D_EVIL");
         part << row(inter.at(i), oddSpelling ? "Oggvorbis" : "OggVorbis", pack, music[i]);
@@ -154,7 +145,7 @@ QStringList gamePart(Game game, const QString& pack)
     part << QString();
     if (!episodes)
         part << QString();
-    part << prefix + QStringLiteral("MAP MUSIC FOR ") + titleName(game) << QString();
+    part << prefix + QStringLiteral("MAP MUSIC FOR ") + gameMusic(game).title << QString();
     const QString mapPack =
         game == Game::Tnt && pack == QLatin1String("Fennick") ? pack.toLower() : pack;
     for (qsizetype i = 0; i < maps.size(); ++i)
