@@ -2,10 +2,10 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,23 +25,10 @@ QByteArray save(const QByteArray& description)
     return bytes + QByteArray(200, '\x5a');
 }
 
-struct Run
+// The checker's output in one pipe, as the launcher reads it.
+ToolRun runChecker(const QStringList& arguments)
 {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-Run runChecker(const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels); // the launcher reads one pipe
-    process.start(CheckerPath, arguments);
-    Run run;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-        run.out = process.readAll();
-    }
-    return run;
+    return runTool(CheckerPath, arguments);
 }
 
 // The launcher's item reader with quoted items honoured.
@@ -145,13 +132,13 @@ void TestSaveHeaders::folders()
         QVERIFY(writeBytes(path, bytes));
     }
 
-    const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), dir.path()});
+    const ToolRun run = runChecker({QStringLiteral("GETSAVEHDRS"), dir.path()});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, expected);
+    QCOMPARE(run.output, expected);
 
     // One item per save, whatever the description holds.
-    const QStringList entries = items(run.out);
-    QCOMPARE(entries.size(), qsizetype(run.out.count('\n')));
+    const QStringList entries = items(run.output);
+    QCOMPARE(entries.size(), qsizetype(run.output.count('\n')));
     for (const QString& entry : entries)
         QVERIFY(!entry.isEmpty() && entry[0].isDigit());
 }
@@ -159,16 +146,16 @@ void TestSaveHeaders::folders()
 void TestSaveHeaders::missingFolder()
 {
     QTemporaryDir dir;
-    const Run missing =
+    const ToolRun missing =
         runChecker({QStringLiteral("getsavehdrs"), dir.filePath(QStringLiteral("gone"))});
     QCOMPARE(missing.exitCode, 1);
-    QCOMPARE(missing.out, QByteArray());
+    QCOMPARE(missing.output, QByteArray());
 
     const QString file = dir.filePath(QStringLiteral("Zorn3DSav1.z3dsg"));
     QVERIFY(writeBytes(file, save("not a folder")));
-    const Run notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file});
+    const ToolRun notFolder = runChecker({QStringLiteral("GetSaveHdrs"), file});
     QCOMPARE(notFolder.exitCode, 1);
-    QCOMPARE(notFolder.out, QByteArray());
+    QCOMPARE(notFolder.output, QByteArray());
 }
 
 void TestSaveHeaders::folderNameWithBlanksAndComma()
@@ -177,9 +164,9 @@ void TestSaveHeaders::folderNameWithBlanksAndComma()
     const QString folder = dir.filePath(QStringLiteral("Z3DGames/Hell, Revisited/savegame"));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeBytes(folder + QStringLiteral("/Zorn3DSav9.z3dsg"), save("Boss")));
-    const Run run = runChecker({QStringLiteral("GETSAVEHDRS"), folder});
+    const ToolRun run = runChecker({QStringLiteral("GETSAVEHDRS"), folder});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("\"9Boss\"\n"));
+    QCOMPARE(run.output, QByteArray("\"9Boss\"\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSaveHeaders)

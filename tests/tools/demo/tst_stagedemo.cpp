@@ -3,6 +3,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/ToolRun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,28 +23,10 @@ const QString StagerPath = BinDir + QStringLiteral("/z3d-stage-demo");
 const QString CheckerPath = BinDir + QStringLiteral("/Z3DgFiles");
 const QString FreedoomDir = QStringLiteral("/usr/share/games/doom");
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-};
-
-Run run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Run result;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-        result.out = process.readAllStandardOutput() + process.readAllStandardError();
-    }
-    return result;
-}
-
 QStringList mapsOf(const QString& wad)
 {
     QStringList names;
-    const QList<QByteArray> lines = run(CheckerPath, {"CHECKWAD", wad}).out.split('\n');
+    const QList<QByteArray> lines = runTool(CheckerPath, {"CHECKWAD", wad}).output.split('\n');
     for (const QByteArray& line : lines.mid(3))
         if (!line.isEmpty())
             names.append(QString::fromLatin1(line.left(5).trimmed()));
@@ -104,8 +87,8 @@ void TestStageDemo::initTestCase()
     QVERIFY2(QFile::exists(StagerPath), "build the z3d-stage-demo target first");
     QVERIFY(m_dir.isValid());
     m_demo = m_dir.filePath(QStringLiteral("demo"));
-    const Run staged = run(StagerPath, {BinDir, m_demo, FreedoomDir});
-    QVERIFY2(staged.exitCode == 0, staged.out.constData());
+    const ToolRun staged = runTool(StagerPath, {BinDir, m_demo, FreedoomDir});
+    QVERIFY2(staged.exitCode == 0, staged.output.constData());
 }
 
 void TestStageDemo::folders_data()
@@ -207,7 +190,7 @@ void TestStageDemo::games()
     QFETCH(QString, info);
     const QString path = m_demo + '/' + wad;
     QVERIFY2(QFileInfo(path).isFile(), qPrintable(wad));
-    const Run check = run(CheckerPath, {"CHECKWAD", path});
+    const ToolRun check = runTool(CheckerPath, {"CHECKWAD", path});
     QCOMPARE(check.exitCode, 0); // an intact directory
     QCOMPARE(mapsOf(path), maps);
     QVERIFY(QFileInfo(path).size() < 64 * 1024);
@@ -227,9 +210,9 @@ void TestStageDemo::zipLibrary()
 void TestStageDemo::saves()
 {
     const QString folder = m_demo + QStringLiteral("/Z3DGames/Outpost/savegame");
-    const Run headers = run(CheckerPath, {"GETSAVEHDRS", folder});
+    const ToolRun headers = runTool(CheckerPath, {"GETSAVEHDRS", folder});
     QCOMPARE(headers.exitCode, 0);
-    QCOMPARE(headers.out, QByteArray("\"1Outpost entry hall\"\n\"3Reactor, second try\"\n"));
+    QCOMPARE(headers.output, QByteArray("\"1Outpost entry hall\"\n\"3Reactor, second try\"\n"));
 }
 
 void TestStageDemo::tipsAndDocs()
@@ -252,7 +235,7 @@ void TestStageDemo::restageKeepsOnlySettings()
 {
     QTemporaryDir dir;
     const QString demo = dir.filePath(QStringLiteral("demo"));
-    QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
+    QCOMPARE(runTool(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
 
     const QByteArray settings("v7.5\r\n 1 \r\n");
     const auto write = [&](const QString& relative, const QByteArray& bytes) {
@@ -266,7 +249,7 @@ void TestStageDemo::restageKeepsOnlySettings()
     QVERIFY(write(QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad"), "overwritten"));
     QVERIFY(QDir(demo).mkpath(QStringLiteral("Z3DGames/Installed Later/Pwads")));
 
-    QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
+    QCOMPARE(runTool(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
     QCOMPARE(readBytes(demo + QStringLiteral("/Z3DLaunch/config.z3d")), settings);
     for (const char* stale :
          {"Z3DLaunch/launch.log", "Zorn3D.out", "Z3DGames/Outpost/savegame/Zorn3DSav5.z3dsg",
@@ -286,9 +269,9 @@ void TestStageDemo::refusesForeignFolder()
     const QString letter = foreign + QStringLiteral("/letter.txt");
     QVERIFY(writeBytes(letter, "keep me"));
 
-    const Run refused = run(StagerPath, {BinDir, foreign, FreedoomDir});
+    const ToolRun refused = runTool(StagerPath, {BinDir, foreign, FreedoomDir});
     QCOMPARE(refused.exitCode, 1);
-    QVERIFY(refused.out.contains("not replacing"));
+    QVERIFY(refused.output.contains("not replacing"));
     QCOMPARE(readBytes(letter), QByteArray("keep me"));
     QCOMPARE(QDir(foreign).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"letter.txt"});
@@ -298,14 +281,14 @@ void TestStageDemo::failureKeepsPreviousTree()
 {
     QTemporaryDir dir;
     const QString demo = dir.filePath(QStringLiteral("demo"));
-    QCOMPARE(run(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
+    QCOMPARE(runTool(StagerPath, {BinDir, demo, FreedoomDir}).exitCode, 0);
     const QString settings = demo + QStringLiteral("/Z3DLaunch/config.z3d");
     QVERIFY(writeBytes(settings, "v7.5\r\n"));
 
     // A bin folder without the programs makes the stage fail half-way.
-    const Run failed = run(StagerPath, {dir.filePath(QStringLiteral("empty-bin")), demo});
+    const ToolRun failed = runTool(StagerPath, {dir.filePath(QStringLiteral("empty-bin")), demo});
     QCOMPARE(failed.exitCode, 1);
-    QVERIFY(failed.out.contains("missing"));
+    QVERIFY(failed.output.contains("missing"));
     QCOMPARE(readBytes(settings), QByteArray("v7.5\r\n"));
     QVERIFY(QFileInfo(demo + QStringLiteral("/bin/Zorn3D")).isFile());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),

@@ -2,10 +2,10 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,12 +17,7 @@ const QString EnginePath = QStringLiteral(Z3D_BIN_DIR "/Zorn3D");
 
 int runEngine(const QString& workingFolder, const QStringList& arguments)
 {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(EnginePath, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return process.exitCode();
+    return runTool(EnginePath, arguments, workingFolder).exitCode;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // throw-away applications folder, and checks what lands where; the menu entry it writes is
 // judged by desktop-file-validate.
 
+#include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,24 +22,9 @@ const QString kBinDir = QStringLiteral(Z3D_BIN_DIR);
 const QString kInstaller = kBinDir + QStringLiteral("/z3d-install");
 const QString kIconSource = QStringLiteral(Z3D_SOURCE_DIR "/tools/install/z3dlauncher.png");
 
-struct Run
+ToolRun run(const QStringList& arguments, const QString& workingFolder = QString())
 {
-    int exitCode = -1;
-    QByteArray output;
-};
-
-Run run(const QStringList& arguments, const QString& workingFolder = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(kInstaller, arguments);
-    Run result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-        result.output = process.readAll();
-    }
-    return result;
+    return runTool(kInstaller, arguments, workingFolder);
 }
 
 bool executable(const QString& path)
@@ -62,7 +49,7 @@ struct Installation
             writeBytes(binDir + u'/' + file, "MZ engine file");
     }
 
-    Run install() { return run({kBinDir, root, applications}); }
+    ToolRun install() { return run({kBinDir, root, applications}); }
     QString entry() const { return applications + QStringLiteral("/Z3DLauncher.desktop"); }
 
     QTemporaryDir dir;
@@ -87,7 +74,7 @@ private slots:
     void installsTheLauncherBesideTheEngine()
     {
         Installation installation;
-        const Run result = installation.install();
+        const ToolRun result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
         const QString bin = installation.binDir;
         QCOMPARE(readBytes(bin + "/Z3Dlauncher"), readBytes(kBinDir + "/Z3Dlauncher"));
@@ -120,7 +107,7 @@ private slots:
     void aRelativeInstallationIsNamedByItsFullPath()
     {
         Installation installation;
-        const Run result = run(
+        const ToolRun result = run(
             {kBinDir, QStringLiteral("Zorn3D"), QStringLiteral("Home/.local/share/applications")},
             installation.dir.path());
         QVERIFY2(result.exitCode == 0, result.output.constData());
@@ -134,7 +121,7 @@ private slots:
         Installation installation(QStringLiteral("Zorn3D"), QStringLiteral("bin"), false);
         // An earlier copy of ours is replaced.
         QVERIFY(writeBytes(installation.binDir + "/Z3DgFiles", "old checker"));
-        const Run result = installation.install();
+        const ToolRun result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
         QCOMPARE(readBytes(installation.binDir + "/Z3DgFiles"), readBytes(kBinDir + "/Z3DgFiles"));
         QVERIFY(executable(installation.binDir + "/Z3DgFiles"));
@@ -146,7 +133,7 @@ private slots:
         Installation installation(QStringLiteral("Zorn3D"), QStringLiteral("Bin"));
         QVERIFY(writeBytes(installation.binDir + "/z3dlauncher", "old launcher"));
         QVERIFY(writeBytes(installation.applications + "/z3dlauncher.DESKTOP", "old entry"));
-        const Run result = installation.install();
+        const ToolRun result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
         QCOMPARE(QDir(installation.binDir).entryList({"z3dlauncher*"}, QDir::Files),
                  (QStringList{"z3dlauncher", "Z3Dlauncher.png"}));
@@ -160,11 +147,11 @@ private slots:
 
     void theMenuEntryPassesDesktopFileValidate_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("plain") << QStringLiteral("Zorn3D");
-        QTest::newRow("blanks and shell characters")
-            << QStringLiteral("My Games/Zorn3D & \"co\" $HOME 100% (new)");
-        QTest::newRow("beyond ASCII") << QStringLiteral("Jeux/Château");
+        const DataTable<QString> row("folder");
+        row("plain", QStringLiteral("Zorn3D"));
+        row("blanks and shell characters",
+            QStringLiteral("My Games/Zorn3D & \"co\" $HOME 100% (new)"));
+        row("beyond ASCII", QStringLiteral("Jeux/Château"));
     }
 
     void theMenuEntryPassesDesktopFileValidate()
@@ -175,7 +162,7 @@ private slots:
         if (validator.isEmpty())
             QSKIP("desktop-file-validate (Debian package desktop-file-utils) is not installed");
         Installation installation(folder);
-        const Run result = installation.install();
+        const ToolRun result = installation.install();
         QVERIFY2(result.exitCode == 0, result.output.constData());
 
         QProcess process;
@@ -191,7 +178,7 @@ private slots:
     {
         Installation installation;
         QVERIFY(QDir(installation.binDir).removeRecursively());
-        const Run result = installation.install();
+        const ToolRun result = installation.install();
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.output.contains("has no bin folder"));
         QVERIFY2(!QFileInfo::exists(installation.applications), "nothing is written");
