@@ -14,7 +14,7 @@ namespace z3d::test {
 namespace {
 
 constexpr int kStagingMs = 120000;
-const QString kSettings = QStringLiteral("Z3DLaunch/config.z3d");
+const QDateTime kBackdate(QDate(2001, 1, 1), QTime(0, 0));
 
 } // namespace
 
@@ -116,26 +116,26 @@ QStringList DemoInstallation::folderEntries(const QString& relative) const
 
 bool DemoInstallation::writeSettings(const LauncherSettings& settings)
 {
-    QDir().mkpath(QFileInfo(path(kSettings)).absolutePath());
-    return SettingsFile::write(path(kSettings), settings, false) == ErrorNumber::None;
+    QDir().mkpath(QFileInfo(path(kSettingsFile)).absolutePath());
+    return SettingsFile::write(path(kSettingsFile), settings, false) == ErrorNumber::None;
 }
 
 LauncherSettings DemoInstallation::settings() const
 {
-    return SettingsFile::read(path(kSettings), false, LauncherSettings()).settings;
+    return SettingsFile::read(path(kSettingsFile), false, LauncherSettings()).settings;
 }
 
 bool DemoInstallation::backdate(const QString& relative)
 {
     QFile file(path(relative));
     return file.open(QIODevice::Append) &&
-           file.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
-                            QFileDevice::FileModificationTime);
+           file.setFileTime(kBackdate, QFileDevice::FileModificationTime);
 }
 
-QDateTime DemoInstallation::modified(const QString& relative) const
+bool DemoInstallation::rewrittenSinceBackdate(const QString& relative) const
 {
-    return QFileInfo(path(relative)).lastModified();
+    // A day later, so that no shift of time zones in the stored time can pass for a write.
+    return QFileInfo(path(relative)).lastModified() > kBackdate.addDays(1);
 }
 
 QStringList DemoInstallation::picture() const

@@ -22,6 +22,9 @@ namespace z3d::test {
 class DemoInstallation
 {
 public:
+    // The launcher's settings file.
+    static inline const QString kSettingsFile = QStringLiteral("Z3DLaunch/config.z3d");
+
     // programFolder holds z3d-stage-demo and the programs it copies into bin.
     explicit DemoInstallation(const QString& programFolder);
 
@@ -49,7 +52,8 @@ public:
     LauncherSettings settings() const;
     // Dates the file back to 2001, so that rewriting it shows in its modification time.
     bool backdate(const QString& relative);
-    QDateTime modified(const QString& relative) const;
+    // Whether the file was written after backdate dated it back.
+    bool rewrittenSinceBackdate(const QString& relative) const;
 
     // One line per file and folder below the root: its path, and for a file its size and
     // modification time. Equal pictures mean nothing was written, added or removed.

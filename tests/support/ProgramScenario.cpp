@@ -37,6 +37,12 @@ bool ProgramScenario::closeWindow(const QString& window)
     return ended && launcher.waitForExit();
 }
 
+bool ProgramScenario::launchAndWaitForEngine(const QString& window)
+{
+    return session.pressKeys(window, {QStringLiteral("Return")}) &&
+           XSession::waitUntil([this] { return demo.exists(QStringLiteral("Zorn3D.out")); });
+}
+
 LauncherSettings ProgramScenario::quietSettings()
 {
     LauncherSettings settings;

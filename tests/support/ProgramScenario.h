@@ -36,6 +36,9 @@ struct ProgramScenario
     // focus, which a raised window may take a moment to get on a busy machine, so the player
     // presses again until the launcher has gone.
     bool closeWindow(const QString& window);
+    // Presses Return in window, launching the chosen game as a player does, and waits for the
+    // engine to record its start; true when it did.
+    bool launchAndWaitForEngine(const QString& window);
 
     // No tip of the day at the start, so the main window is the first to show.
     static LauncherSettings quietSettings();

@@ -39,10 +39,7 @@ private slots:
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
-
-        QVERIFY2(XSession::waitUntil([&] { return demo.exists(QStringLiteral("Zorn3D.out")); }),
-                 "the engine was not started");
+        QVERIFY2(run().launchAndWaitForEngine(window), "the engine was not started");
         const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
         QVERIFY2(line.contains(" -loadgame 3 "), line.trimmed().constData());
         QVERIFY2(demo.readFile(QStringLiteral("Zorn3D.out")).contains("[-loadgame] [3]"),

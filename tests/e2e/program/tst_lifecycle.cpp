@@ -11,9 +11,7 @@ using namespace z3d::test;
 namespace {
 
 const QString kMainTitle = LauncherProcess::kMainWindowTitle;
-const QString kSettingsFile = QStringLiteral("Z3DLaunch/config.z3d");
-// DemoInstallation::backdate's date; a settings file written by the launcher is newer.
-const QDateTime kBackdated(QDate(2001, 1, 2), QTime(0, 0));
+const QString kSettingsFile = DemoInstallation::kSettingsFile;
 
 } // namespace
 
@@ -32,16 +30,13 @@ private slots:
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
-
-        QVERIFY2(XSession::waitUntil([&] { return demo.exists(QStringLiteral("Zorn3D.out")); }),
-                 "the engine was not started");
+        QVERIFY2(run().launchAndWaitForEngine(window), "the engine was not started");
         const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
         QVERIFY2(line.startsWith("Bin\\Zorn3D -doom2 "), line.trimmed().constData());
         QVERIFY2(run().launcher.waitForExit(), "the launcher is still running after a launch "
                                                "with \"Exit\" chosen");
         QCOMPARE(run().launcher.exitCode(), 0);
-        QVERIFY(demo.modified(kSettingsFile) > kBackdated);
+        QVERIFY(demo.rewrittenSinceBackdate(kSettingsFile));
         QCOMPARE(demo.settings().lastAfterLaunchAction, 2);
         QCOMPARE(demo.settings().lastDoomGame, QStringLiteral("DOOM II"));
     }
@@ -71,7 +66,7 @@ private slots:
 
         QVERIFY2(run().closeWindow(window), "the launcher did not end when its window was closed");
         QCOMPARE(run().launcher.exitCode(), 0);
-        QVERIFY(demo.modified(kSettingsFile) > kBackdated);
+        QVERIFY(demo.rewrittenSinceBackdate(kSettingsFile));
     }
 
     // A first start greets the player with the first tip; the next start goes on from there.

@@ -13,10 +13,9 @@ using namespace z3d::test;
 
 namespace {
 
-const QString kSettingsFile = QStringLiteral("Z3DLaunch/config.z3d");
+const QString kSettingsFile = DemoInstallation::kSettingsFile;
 const QString kStartupFile = QStringLiteral("Z3DLaunch/Data/pwad.z3d");
 const QString kStaleTemporary = QStringLiteral("Z3DLaunch/config.z3d.kIlLeD");
-const QDateTime kBackdated(QDate(2001, 1, 2), QTime(0, 0));
 
 } // namespace
 
@@ -49,7 +48,7 @@ private slots:
         QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), signalNumber), 0);
         QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
         QCOMPARE(run().launcher.exitCode(), 0);
-        QVERIFY2(demo.modified(kSettingsFile) > kBackdated, "the settings were not saved");
+        QVERIFY2(demo.rewrittenSinceBackdate(kSettingsFile), "the settings were not saved");
         QCOMPARE(demo.settings().lastDoomGame, QStringLiteral("DOOM II"));
         QVERIFY(!demo.exists(kStartupFile));
     }
