@@ -1,11 +1,8 @@
-#include "core/app/LauncherContext.h"
-#include "gui/handlers/AvailabilityController.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
 #include "gui/tabs/OptionsTab.h"
-#include "gui/TexturePathController.h"
 #include "support/Controls.h"
-#include "support/InstallTree.h"
+#include "support/DataTable.h"
+#include "support/OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,16 +15,12 @@ using namespace z3d::test;
 
 namespace {
 
-struct Fixture
+struct Fixture : OptionsWindow
 {
-    Fixture() : window(context.settings)
+    Fixture()
     {
-        context.paths = tree.paths();
-        window.setInstallPaths(context.paths);
-        texturePaths = new TexturePathController(context, *window.graphicsTab(), window.shell());
-        options = new AvailabilityController(context, window.pages(), *window.chkMain(0),
-                                             *window.chkMain(1), *texturePaths);
-        QObject::connect(&window, &MainWindow::basicDoomChanged, [this] { options->basicDoom(); });
+        QObject::connect(&window, &MainWindow::basicDoomChanged,
+                         [this] { availability->basicDoom(); });
     }
 
     // Every control Basic Doom mode switches off.
@@ -58,12 +51,6 @@ struct Fixture
             controls << window.findChild<QWidget*>(name);
         return controls;
     }
-
-    InstallTree tree;
-    LauncherContext context;
-    MainWindow window;
-    TexturePathController* texturePaths;
-    AvailabilityController* options;
 };
 
 } // namespace
@@ -109,10 +96,9 @@ private slots:
     // corpse fade to resurrect from.
     void leavingBasicDoomModeKeepsWhatNeedsItsResource_data()
     {
-        QTest::addColumn<bool>("extraFx");
-        QTest::addColumn<QString>("corpseFade");
-        QTest::newRow("no extra effects, no corpse fade") << false << "0";
-        QTest::newRow("extra effects, corpse fade") << true << "5";
+        const DataTable<bool, QString> row("extraFx", "corpseFade");
+        row("no extra effects, no corpse fade", false, "0");
+        row("extra effects, corpse fade", true, "5");
     }
     void leavingBasicDoomModeKeepsWhatNeedsItsResource()
     {
@@ -138,8 +124,8 @@ private slots:
         findControl<QCheckBox>(f.window, "chkGraphics", 4)->setEnabled(false);
         findControl<QCheckBox>(f.window, "chkSound", 6)->setEnabled(false);
         f.context.settings.hiResPatches = false;
-        f.options->refreshHiResOptions();
-        f.options->refreshSoundPackOption();
+        f.availability->refreshHiResOptions();
+        f.availability->refreshSoundPackOption();
         QVERIFY(findControl<QCheckBox>(f.window, "chkGraphics", 4)->isEnabled());
         QVERIFY(f.context.settings.hiResPatches);
         QVERIFY(findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
@@ -150,8 +136,8 @@ private slots:
         Fixture f;
         f.tree.addFile("data/hv_doom_sfx.wad");
         f.window.chkMain(0)->setChecked(true);
-        f.options->refreshSoundPackOption();
-        f.options->refreshHiResOptions();
+        f.availability->refreshSoundPackOption();
+        f.availability->refreshHiResOptions();
         QVERIFY(!findControl<QCheckBox>(f.window, "chkSound", 6)->isEnabled());
     }
 };

@@ -2,16 +2,12 @@
 // custom.z3d through "Add" and "Remove", the boxes the installed packs allow, and the
 // model-pack cleanup through the shortcut window's cleanup mode.
 
-#include "core/app/LauncherContext.h"
 #include "core/models/ModelMessages.h"
 #include "core/platform/FaultInjector.h"
-#include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/ModelsController.h"
-#include "gui/mainwindow.h"
-#include "gui/TexturePathController.h"
 #include "support/Controls.h"
-#include "support/InstallTree.h"
-#include "support/RecordingDialogs.h"
+#include "support/DataTable.h"
+#include "support/OptionsWindow.h"
 #include "support/SoleMessage.h"
 #include "support/TextLines.h"
 
@@ -28,18 +24,9 @@ using namespace z3d::test;
 
 namespace {
 
-struct Fixture
+struct Fixture : OptionsWindow
 {
-    Fixture() : window(context.settings)
-    {
-        context.paths = tree.paths();
-        context.dialogs = &dialogs;
-        window.setInstallPaths(context.paths);
-        texturePaths = new TexturePathController(context, *window.graphicsTab(), window.shell());
-        options = new AvailabilityController(context, window.pages(), *window.chkMain(0),
-                                             *window.chkMain(1), *texturePaths, window.chkMain(6));
-        models = new ModelsController(context, *window.modelsTab(), *options, window);
-    }
+    Fixture() : models(new ModelsController(context, *window.modelsTab(), *availability, window)) {}
 
     QCheckBox* box(const char* array, int index)
     {
@@ -48,12 +35,6 @@ struct Fixture
     QListWidget* list() { return window.findChild<QListWidget*>("GlobalDefList"); }
     QStringList customLines() { return crLfLines(tree.readFile("Z3DLaunch/Data/custom.z3d")); }
 
-    InstallTree tree;
-    RecordingDialogs dialogs;
-    LauncherContext context;
-    MainWindow window;
-    TexturePathController* texturePaths;
-    AvailabilityController* options;
     ModelsController* models;
 };
 
@@ -117,7 +98,7 @@ private slots:
     void boxesFollowTheInstalledPacks()
     {
         Fixture f;
-        f.options->modelOptionsAtLoad();
+        f.availability->modelOptionsAtLoad();
         // No pack at all.
         QVERIFY(!f.box("ChkModelOpts", 5)->isEnabled());
         QVERIFY(!f.box("ChkModelOpts", 3)->isEnabled());
@@ -126,7 +107,7 @@ private slots:
         installPack(f.tree, "Md2/HudWeapons/chainsaw", "Defs/Model/HudWeapons.ded");
         installPack(f.tree, "Md2/Orrinpack", "Defs/Model/Orrinpack/Fullpack.ded");
         f.box("ChkModelOpts", 8)->setChecked(false);
-        f.options->modelOptionsAtLoad();
+        f.availability->modelOptionsAtLoad();
         QVERIFY(f.box("ChkModelOpts", 5)->isEnabled());
         QVERIFY(f.box("ChkModelOpts", 1)->isEnabled());
         QVERIFY(!f.box("ChkModelOpts", 2)->isEnabled());
@@ -140,19 +121,19 @@ private slots:
         QVERIFY(!f.box("chkAltModels", 1)->isChecked());
         QVERIFY(!f.context.settings.orrinWeapons);
 
-        f.options->lockSpriteOptions(true);
+        f.availability->lockSpriteOptions(true);
         QVERIFY(!f.window.chkMain(0)->isEnabled());
         QVERIFY(!f.box("ChkModelOpts", 5)->isEnabled());
-        f.options->lockSpriteOptions(false);
+        f.availability->lockSpriteOptions(false);
         QVERIFY(f.window.chkMain(0)->isEnabled());
         QVERIFY(f.box("ChkModelOpts", 5)->isEnabled());
     }
 
     void cleanupRemovesTheTickedPackAndSaysSo_data()
     {
-        QTest::addColumn<bool>("failing");
-        QTest::newRow("removed") << false;
-        QTest::newRow("a folder cannot be removed") << true;
+        const DataTable<bool> row("failing");
+        row("removed", false);
+        row("a folder cannot be removed", true);
     }
     void cleanupRemovesTheTickedPackAndSaysSo()
     {

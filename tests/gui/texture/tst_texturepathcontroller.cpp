@@ -1,11 +1,7 @@
-#include "core/app/LauncherContext.h"
-#include "gui/handlers/AvailabilityController.h"
-#include "gui/mainwindow.h"
 #include "gui/tabs/GraphicsTab.h"
-#include "gui/TexturePathController.h"
 #include "support/Controls.h"
-#include "support/InstallTree.h"
-#include "support/RecordingDialogs.h"
+#include "support/DataTable.h"
+#include "support/OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,28 +17,16 @@ const QString kInvalid = QStringLiteral("Not installed or the specified path is 
 const QString kSentence =
     QStringLiteral("Select the new location of your high resolution textures ...");
 
-// A main window on an installation tree with the texture controls wired.
-struct Fixture
+struct Fixture : OptionsWindow
 {
-    Fixture() : window(context.settings)
-    {
-        context.paths = tree.paths();
-        context.dialogs = &dialogs;
-        window.setInstallPaths(context.paths);
-        controller = new TexturePathController(context, *window.graphicsTab(), window.shell());
-        availability = new AvailabilityController(context, window.pages(), *window.chkMain(0),
-                                                  *window.chkMain(1), *controller);
-    }
-
     QLineEdit* box() const { return test::findControl<QLineEdit>(window, "HiResText"); }
     QString texpathFile() const { return "Z3DLaunch/Data/texpath.z3d"; }
-
-    InstallTree tree;
-    LauncherContext context;
-    RecordingDialogs dialogs;
-    MainWindow window;
-    TexturePathController* controller;
-    AvailabilityController* availability;
+    // The player clicks TexButton and answers the folder browser (nullopt: cancels it).
+    void browseTo(const std::optional<QString>& folder)
+    {
+        dialogs.answerFolder(folder);
+        texturePaths->texButtonClick();
+    }
 };
 
 } // namespace
@@ -89,12 +73,11 @@ private slots:
 
     void browserTitleFollowsThePathLength_data()
     {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("prefix");
-        QTest::newRow("30 characters") << 30 << "Current Location: ";
-        QTest::newRow("35 characters") << 35 << "Location: ";
-        QTest::newRow("45 characters") << 45 << "";
-        QTest::newRow("50 characters") << 50 << "-";
+        const DataTable<int, QString> row("length", "prefix");
+        row("30 characters", 30, "Current Location: ");
+        row("35 characters", 35, "Location: ");
+        row("45 characters", 45, "");
+        row("50 characters", 50, "-");
     }
     void browserTitleFollowsThePathLength()
     {
@@ -103,8 +86,7 @@ private slots:
         Fixture f;
         const QString path = "/" + QString(length - 1, QLatin1Char('t'));
         f.context.texture.texturePath = path;
-        f.dialogs.answerFolder(std::nullopt);
-        f.controller->texButtonClick();
+        f.browseTo(std::nullopt);
         const auto calls = f.dialogs.calls();
         QCOMPARE(calls.size(), 1);
         const QString expected =
@@ -118,8 +100,7 @@ private slots:
         f.tree.addFolder("Mine/Textures");
         f.tree.addFolder("Mine/Patches");
         f.window.chkMain(1)->setChecked(false);
-        f.dialogs.answerFolder(f.tree.path("Mine"));
-        f.controller->texButtonClick();
+        f.browseTo(f.tree.path("Mine"));
         QCOMPARE(f.box()->text(), f.tree.path("Mine"));
         QVERIFY(f.window.chkMain(1)->isChecked());
         QVERIFY(f.window.chkMain(1)->isEnabled());
@@ -132,8 +113,7 @@ private slots:
         Fixture f;
         f.tree.addFolder("Data/Textures");
         f.tree.addTextFile(f.texpathFile(), {"/somewhere/else"});
-        f.dialogs.answerFolder(f.tree.path("Data/Textures"));
-        f.controller->texButtonClick();
+        f.browseTo(f.tree.path("Data/Textures"));
         QVERIFY(!f.tree.exists(f.texpathFile()));
         QVERIFY(f.window.chkMain(1)->isEnabled());
     }
@@ -143,8 +123,7 @@ private slots:
         Fixture f;
         f.tree.addFolder("Empty");
         f.tree.addTextFile(f.texpathFile(), {"/somewhere/else"});
-        f.dialogs.answerFolder(f.tree.path("Empty"));
-        f.controller->texButtonClick();
+        f.browseTo(f.tree.path("Empty"));
         QCOMPARE(f.box()->text(), kInvalid);
         QVERIFY(!f.window.chkMain(1)->isEnabled());
         QVERIFY(!f.box()->isEnabled());
