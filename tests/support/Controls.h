@@ -33,4 +33,19 @@ inline QStringList itemTexts(const QListWidget* list)
     return texts;
 }
 
+// The text of a list's first selected entry; empty when none is selected.
+inline QString selectedText(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.constFirst()->text();
+}
+
+// Selects the entry reading text as a click does: the only one selected, and current.
+inline void selectItem(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!items.isEmpty(), qPrintable(text));
+    list->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
+}
+
 } // namespace z3d::test

@@ -9,6 +9,8 @@ CurrentFolder::CurrentFolder(const QString& folder)
 {
 }
 
+CurrentFolder::CurrentFolder() : m_previous(QDir::currentPath()), m_set(true) {}
+
 CurrentFolder::~CurrentFolder()
 {
     QDir::setCurrent(m_previous);

@@ -90,6 +90,16 @@ QString InstallTree::addFolder(const QString& relative)
     return folder;
 }
 
+QString InstallTree::addBuiltProgram(const QString& name)
+{
+    const QString program = path(QStringLiteral("bin/") + name);
+    QFile::remove(program);
+    const bool copied =
+        QFile::copy(QDir(QStringLiteral(Z3D_BIN_DIR)).filePath(name), program) &&
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return copied ? program : QString();
+}
+
 bool InstallTree::removeFile(const QString& relative)
 {
     return QFile::remove(path(relative));

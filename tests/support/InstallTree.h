@@ -53,6 +53,9 @@ public:
     QString addTextFile(const QString& relative, const QStringList& lines);
     // Creates a folder with its parents; returns its path.
     QString addFolder(const QString& relative);
+    // Copies the built program name (the checker Z3DgFiles, the demo engine Zorn3D) into bin,
+    // executable, in place of what stands there; returns its path, empty when that failed.
+    QString addBuiltProgram(const QString& name);
     bool removeFile(const QString& relative);
     bool removeFolder(const QString& relative);
 

@@ -207,12 +207,7 @@ struct Fixture
         return folders.applications + QStringLiteral("/Zorn3D Shortcuts/") + name + ".desktop";
     }
     // The demo engine as the installation's native engine.
-    bool installDemoEngine()
-    {
-        const QString engine = tree.path(QStringLiteral("bin/Zorn3D"));
-        return QFile::copy(QStringLiteral(Z3D_BIN_DIR "/Zorn3D"), engine) &&
-               QFile::setPermissions(engine, QFile::permissions(engine) | QFile::ExeOwner);
-    }
+    bool installDemoEngine() { return !tree.addBuiltProgram(QStringLiteral("Zorn3D")).isEmpty(); }
 };
 
 ShortcutChoices both()

@@ -8,6 +8,9 @@
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "gui/services/DesktopProcesses.h"
+#include "support/Controls.h"
+#include "support/CurrentFolder.h"
+#include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -48,9 +51,7 @@ struct Window
 {
     Window() : processes(dialogs), window(context.settings)
     {
-        const QString checker = tree.path("bin/Z3DgFiles");
-        QFile::copy(QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles"), checker);
-        QFile::setPermissions(checker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        tree.addBuiltProgram("Z3DgFiles");
         tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps({"MAP01"}));
         tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav1.z3dsg", saveGame("Hall"));
         tree.addFile("Z3DGames/Udir/Gwads/first.wad", wadWithMaps({"E1M1"}));
@@ -67,10 +68,7 @@ struct Window
 
     void select(const char* list, const QString& text)
     {
-        auto* widget = window.findChild<QListWidget*>(list);
-        const QList<QListWidgetItem*> items = widget->findItems(text, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(text));
-        widget->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
+        selectItem(window.findChild<QListWidget*>(list), text);
     }
 
     // The first thing the player saw or the launcher started.
@@ -106,6 +104,8 @@ struct Window
     }
 
     InstallTree tree;
+    // The handlers may make the installation root current.
+    const CurrentFolder keptFolder;
     LauncherContext context;
     RecordingDialogs dialogs;
     CheckingProcesses processes;
@@ -121,9 +121,6 @@ class TestCommandButtons : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_folder = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_folder); }
-
     void everyControlReachesItsHandler_data()
     {
         QTest::addColumn<QString>("control");
@@ -196,12 +193,11 @@ private slots:
     // chosen; anything else dropped is refused.
     void droppedFilesAreInstalledOrRefused_data()
     {
-        QTest::addColumn<QStringList>("dropped");
-        QTest::addColumn<QString>("installed");
-        QTest::newRow("one wad") << QStringList{"Downloads/Moat.WAD"} << "MOAT";
-        QTest::newRow("two wads") << QStringList{"Downloads/Moat.WAD", "Downloads/keep.wad"} << "";
-        QTest::newRow("a text file") << QStringList{"Downloads/notes.txt"} << "";
-        QTest::newRow("a folder") << QStringList{"Downloads"} << "";
+        const DataTable<QStringList, QString> row("dropped", "installed");
+        row("one wad", QStringList{"Downloads/Moat.WAD"}, "MOAT");
+        row("two wads", QStringList{"Downloads/Moat.WAD", "Downloads/keep.wad"}, "");
+        row("a text file", QStringList{"Downloads/notes.txt"}, "");
+        row("a folder", QStringList{"Downloads"}, "");
     }
     void droppedFilesAreInstalledOrRefused()
     {
@@ -230,9 +226,6 @@ private slots:
         QCOMPARE(list->currentItem()->text(), installed);
         QCOMPARE(w.context.settings.lastInstalledGame, QStringLiteral("Moat"));
     }
-
-private:
-    QString m_folder;
 };
 
 QTEST_MAIN(TestCommandButtons)

@@ -1,14 +1,8 @@
-#include "core/app/LauncherContext.h"
 #include "core/desktop/ShortcutChoices.h"
 #include "gui/handlers/LaunchHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
-#include "gui/LauncherStartup.h"
-#include "gui/mainwindow.h"
-#include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
-#include "support/Controls.h"
-#include "support/InstallTree.h"
-#include "support/RecordingDialogs.h"
+#include "support/LauncherRun.h"
 #include "support/TextLines.h"
 
 #include <QCheckBox>
@@ -35,35 +29,13 @@ struct Installation
 {
     Installation()
     {
-        for (const char* program : {"Z3DgFiles", "Zorn3D"}) {
-            const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
-            QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target);
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        tree.addBuiltProgram("Z3DgFiles");
+        tree.addBuiltProgram("Zorn3D");
         tree.addFolder("Iwads");
         QFile::copy(kFreedoom2, tree.path("Iwads/Doom2.wad"));
     }
 
     InstallTree tree;
-};
-
-struct Launcher
-{
-    explicit Launcher(InstallTree& tree)
-        : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
-    {
-        context.dialogs = &dialogs;
-        context.processes = &processes;
-    }
-
-    MainWindow& window() { return *startup.mainWindow(); }
-    QListWidget* list(const char* name) { return window().findChild<QListWidget*>(name); }
-
-    QTemporaryDir lock;
-    LauncherContext context;
-    RecordingDialogs dialogs;
-    DesktopProcesses processes;
-    LauncherStartup startup;
 };
 
 } // namespace
@@ -75,19 +47,17 @@ class TestCommercialLaunch : public QObject
 private slots:
     void init()
     {
-        m_folder = QDir::currentPath();
         if (!QFile::exists(kFreedoom2))
             QSKIP("Freedoom is not installed");
         qunsetenv("DOOMWADDIR");
         qunsetenv("$DOOMWADDIR");
     }
-    void cleanup() { QDir::setCurrent(m_folder); }
 
     void doomTwoMapSevenSkillFourStartsTheEngine()
     {
         Installation installation;
         InstallTree& tree = installation.tree;
-        Launcher launcher(tree);
+        LauncherRun launcher(tree);
         QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = launcher.window();
 
@@ -134,7 +104,7 @@ private slots:
     void gameWithoutLevelsIsRefused()
     {
         Installation installation;
-        Launcher launcher(installation.tree);
+        LauncherRun launcher(installation.tree);
         QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
         launcher.context.selection.currentGameFile = QStringLiteral("/x/EMPTY.WAD");
         launcher.list("MapList")->clear();
@@ -156,7 +126,7 @@ private slots:
             QDir(folder + "/Zorn3D Shortcuts").removeRecursively();
 
         Installation installation;
-        Launcher launcher(installation.tree);
+        LauncherRun launcher(installation.tree);
         QCOMPARE(launcher.startup.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = launcher.window();
         findControl<QCheckBox>(window, "chkLaunchPrefs", 2)->setChecked(true);
@@ -181,9 +151,6 @@ private slots:
         for (const QString& folder : {desktop, menu})
             QDir(folder + "/Zorn3D Shortcuts").removeRecursively();
     }
-
-private:
-    QString m_folder;
 };
 
 QTEST_MAIN(TestCommercialLaunch)

@@ -8,6 +8,7 @@
 #include "gui/services/DesktopProcesses.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/Controls.h"
+#include "support/CurrentFolder.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
@@ -38,9 +39,7 @@ struct Library
 {
     Library() : processes(dialogs), window(context.settings)
     {
-        const QString checker = tree.path("bin/Z3DgFiles");
-        QFile::copy(QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles"), checker);
-        QFile::setPermissions(checker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        tree.addBuiltProgram("Z3DgFiles");
         context.paths = tree.paths();
         context.dialogs = &dialogs;
         context.processes = &processes;
@@ -57,19 +56,12 @@ struct Library
     void showInstalledGames() { handlers->games().switchGamesList(GamesListMode::InstalledGames); }
     QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
     QStringList texts(const char* name) const { return test::itemTexts(list(name)); }
-    QString selected(const char* name) const
-    {
-        const QList<QListWidgetItem*> items = list(name)->selectedItems();
-        return items.isEmpty() ? QString() : items.constFirst()->text();
-    }
-    void select(const char* name, const QString& text)
-    {
-        const QList<QListWidgetItem*> items = list(name)->findItems(text, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(text));
-        list(name)->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
-    }
+    QString selected(const char* name) const { return selectedText(list(name)); }
+    void select(const char* name, const QString& text) { selectItem(list(name), text); }
 
     InstallTree tree;
+    // The handlers may make the installation root current.
+    const CurrentFolder keptFolder;
     LauncherContext context;
     RecordingDialogs dialogs;
     DesktopProcesses processes;
@@ -84,9 +76,6 @@ class TestLibraryChain : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_folder = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_folder); }
-
     void installedGamesAreListedInUpperCaseAndByKind()
     {
         Library library;
@@ -394,9 +383,6 @@ private slots:
         QCOMPARE(library.tree.readFile("Z3DLaunch/Data/pwads.z3d"),
                  (library.tree.path("Downloads") + "\r\n").toUtf8());
     }
-
-private:
-    QString m_folder;
 };
 
 QTEST_MAIN(TestLibraryChain)

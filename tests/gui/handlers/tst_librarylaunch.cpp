@@ -1,12 +1,6 @@
-#include "core/app/LauncherContext.h"
-#include "gui/LauncherStartup.h"
-#include "gui/mainwindow.h"
-#include "gui/services/DesktopProcesses.h"
-#include "support/Controls.h"
 #include "support/GameFileBytes.h"
-#include "support/InstallTree.h"
+#include "support/LauncherRun.h"
 #include "support/MapNames.h"
-#include "support/RecordingDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,42 +16,6 @@
 using namespace z3d;
 using namespace z3d::test;
 
-namespace {
-
-// One run of the launcher on an installation with the real checker and the demo engine.
-struct Run
-{
-    explicit Run(InstallTree& tree)
-        : processes(dialogs), startup(context, tree.binDir(), {}, lock.path())
-    {
-        context.dialogs = &dialogs;
-        context.processes = &processes;
-    }
-    QListWidget* list(const char* name)
-    {
-        return startup.mainWindow()->findChild<QListWidget*>(name);
-    }
-    void select(const char* name, const QString& text)
-    {
-        const QList<QListWidgetItem*> items = list(name)->findItems(text, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(text));
-        list(name)->setCurrentItem(items.constFirst(), QItemSelectionModel::ClearAndSelect);
-    }
-    QString selected(const char* name)
-    {
-        const QList<QListWidgetItem*> items = list(name)->selectedItems();
-        return items.isEmpty() ? QString() : items.constFirst()->text();
-    }
-
-    QTemporaryDir lock;
-    LauncherContext context;
-    RecordingDialogs dialogs;
-    DesktopProcesses processes;
-    LauncherStartup startup;
-};
-
-} // namespace
-
 class TestLibraryLaunch : public QObject
 {
     Q_OBJECT
@@ -65,16 +23,11 @@ class TestLibraryLaunch : public QObject
 private slots:
     void init()
     {
-        m_folder = QDir::currentPath();
         m_treeOwner = std::make_unique<InstallTree>();
         InstallTree& tree = *m_treeOwner;
         qunsetenv("DOOMWADDIR");
-        for (const char* program : {"Z3DgFiles", "Zorn3D"}) {
-            const QString target = tree.path(QStringLiteral("bin/%1").arg(program));
-            QFile::remove(target);
-            QVERIFY(QFile::copy(QStringLiteral(Z3D_BIN_DIR "/%1").arg(program), target));
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        QVERIFY(!tree.addBuiltProgram("Z3DgFiles").isEmpty());
+        QVERIFY(!tree.addBuiltProgram("Zorn3D").isEmpty());
         tree.addFile("Iwads/Doom2.wad", wadWithMaps(numberedMarkers(32), "IWAD"));
         tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps(numberedMarkers(4)));
         tree.addFile("Z3DGames/Udir/Gwads/one.wad", wadWithMaps(numberedMarkers(2)));
@@ -82,11 +35,7 @@ private slots:
         QVERIFY(writeZip(tree.path("Z3DArchives/canyon.zip"),
                          {{"canyon/canyon.wad", wadWithMaps(numberedMarkers(5))}}));
     }
-    void cleanup()
-    {
-        QDir::setCurrent(m_folder);
-        m_treeOwner.reset();
-    }
+    void cleanup() { m_treeOwner.reset(); }
 
     void launchLines_data()
     {
@@ -125,9 +74,9 @@ private slots:
         QFETCH(QString, ending);
         InstallTree& tree = *m_treeOwner;
         gameFiles.replace(QStringLiteral("<root>"), tree.root());
-        Run run(tree);
+        LauncherRun run(tree);
         QCOMPARE(run.startup.run(), LauncherStartup::Outcome::Running);
-        MainWindow& window = *run.startup.mainWindow();
+        MainWindow& window = run.window();
         window.chkMain(2)->setChecked(true); // the zip library view needs the advanced layout
         findControl<QRadioButton>(window, "OptionUdir", view)->setChecked(true);
         window.skillsLevel(1)->setCurrentIndex(3);
@@ -148,9 +97,9 @@ private slots:
     {
         InstallTree& tree = *m_treeOwner;
         {
-            Run first(tree);
+            LauncherRun first(tree);
             QCOMPARE(first.startup.run(), LauncherStartup::Outcome::Running);
-            MainWindow& window = *first.startup.mainWindow();
+            MainWindow& window = first.window();
             findControl<QRadioButton>(window, "OptionUdir", 0)->setChecked(true);
             window.skillsLevel(1)->setCurrentIndex(4);
             first.select("PwadList", "UDIR");
@@ -158,17 +107,16 @@ private slots:
             first.select("MapList", "MAP02");
             window.close();
         }
-        Run second(tree);
+        LauncherRun second(tree);
         QCOMPARE(second.startup.run(), LauncherStartup::Outcome::Running);
         QCOMPARE(second.selected("PwadList"), QStringLiteral("UDIR"));
         QCOMPARE(second.selected("PwadShowlist"), QStringLiteral("one.wad"));
         QCOMPARE(second.selected("MapList"), QStringLiteral("MAP02"));
-        QCOMPARE(second.startup.mainWindow()->skillsLevel(1)->currentIndex(), 4);
+        QCOMPARE(second.window().skillsLevel(1)->currentIndex(), 4);
     }
 
 private:
     std::unique_ptr<InstallTree> m_treeOwner;
-    QString m_folder;
 };
 
 QTEST_MAIN(TestLibraryLaunch)

@@ -3,6 +3,7 @@
 
 #include "gui/services/DesktopProcesses.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 
@@ -40,9 +41,7 @@ private slots:
 
 void TestDesktopProcesses::runAndWait_data()
 {
-    QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("output");
-
+    const DataTable<QByteArray, QString> row("script", "output");
     // Standard output and error share the one channel, in the order written; far more than
     // one 256-byte piece.
     QString interleaved;
@@ -52,12 +51,11 @@ void TestDesktopProcesses::runAndWait_data()
                             "  echo \"out line $i of the long output\"\n"
                             "  echo \"err line $i\" >&2\n"
                             "  i=$((i+1))\ndone\n";
-    QTest::newRow("long, both channels") << loop << interleaved;
-    QTest::newRow("nothing") << QByteArray("exit 3\n") << QString();
-    QTest::newRow("8-bit text") << QByteArray("printf 'caf\\303\\251\\n'\n")
-                                << QString::fromUtf8("caf\xc3\xa9\n");
-    QTest::newRow("no line end") << QByteArray("printf 'Number of maps: 1'\n")
-                                 << "Number of maps: 1";
+    row("long, both channels", loop, interleaved);
+    row("nothing", QByteArray("exit 3\n"), QString());
+    row("8-bit text", QByteArray("printf 'caf\\303\\251\\n'\n"),
+        QString::fromUtf8("caf\xc3\xa9\n"));
+    row("no line end", QByteArray("printf 'Number of maps: 1'\n"), "Number of maps: 1");
 }
 
 void TestDesktopProcesses::runAndWait()
@@ -75,12 +73,11 @@ void TestDesktopProcesses::runAndWait()
 
 void TestDesktopProcesses::programNotStarted_data()
 {
-    QTest::addColumn<QByteArray>("fileContent"); // empty: no file at all
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << QByteArray() << "CreateProcess failed. Error: 2";
+    const DataTable<QByteArray, QString> row("fileContent", "message");
+    // No file at all (the content is empty).
+    row("missing", QByteArray(), "CreateProcess failed. Error: 2");
     // Found, but the system refuses to run it (no execute permission).
-    QTest::newRow("not executable")
-        << QByteArray("plain text") << "CreateProcess failed. Error: 13";
+    row("not executable", QByteArray("plain text"), "CreateProcess failed. Error: 13");
 }
 
 void TestDesktopProcesses::programNotStarted()
@@ -113,25 +110,24 @@ void TestDesktopProcesses::childThatNeverEndsIsCut()
 
 void TestDesktopProcesses::engineReceivesTheArguments_data()
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<QString>("record");
-    QTest::newRow("iwad path and console command")
-        << R"(Bin\Zorn3D -iwad "C:\Games\My Doom\Doom2.wad" -cmd "rend-light 1" -sk 4 -wp 07 )"
-        << R"(Zorn3D [-iwad] [C:\Games\My Doom\Doom2.wad] [-cmd] [rend-light 1] [-sk] [4] )"
-           R"([-wp] [07])";
-    QTest::newRow("quotes and backslashes")
-        << R"(Bin\Zorn3D -cmd "say \"hi\"" -file "C:\a b\\" x\\y "" -wp 1 1 )"
-        << R"(Zorn3D [-cmd] [say "hi"] [-file] [C:\a b\] [x\\y] [] [-wp] [1] [1])";
-    QTest::newRow("exe suffix, native program preferred")
-        << R"(bin\zorn3d.exe -doom2 -udir "Z3DGames\My Set" -f a.wad)"
-        << R"(Zorn3D [-doom2] [-udir] [Z3DGames\My Set] [-f] [a.wad])";
+    const DataTable<QString, QString> row("commandLine", "record");
+    row("iwad path and console command",
+        R"(Bin\Zorn3D -iwad "C:\Games\My Doom\Doom2.wad" -cmd "rend-light 1" -sk 4 -wp 07 )",
+        R"(Zorn3D [-iwad] [C:\Games\My Doom\Doom2.wad] [-cmd] [rend-light 1] [-sk] [4] )"
+        R"([-wp] [07])");
+    row("quotes and backslashes",
+        R"(Bin\Zorn3D -cmd "say \"hi\"" -file "C:\a b\\" x\\y "" -wp 1 1 )",
+        R"(Zorn3D [-cmd] [say "hi"] [-file] [C:\a b\] [x\\y] [] [-wp] [1] [1])");
+    row("exe suffix, native program preferred",
+        R"(bin\zorn3d.exe -doom2 -udir "Z3DGames\My Set" -f a.wad)",
+        R"(Zorn3D [-doom2] [-udir] [Z3DGames\My Set] [-f] [a.wad])");
 }
 
 void TestDesktopProcesses::engineReceivesTheArguments()
 {
     InstallTree tree;
     QVERIFY(tree.isValid());
-    QVERIFY(QFile::copy(Z3D_BIN_DIR "/Zorn3D", tree.path("bin/Zorn3D")));
+    QVERIFY(!tree.addBuiltProgram("Zorn3D").isEmpty());
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);
     QFETCH(QString, commandLine);

@@ -5,6 +5,8 @@
 #include "gui/mainwindow.h"
 #include "gui/tooltips/ToolTips.h"
 #include "support/Controls.h"
+#include "support/CurrentFolder.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -50,6 +52,8 @@ struct Run
         window()->close();
     }
 
+    // The start-up makes the installation root current.
+    const CurrentFolder keptFolder;
     QTemporaryDir lock;
     LauncherContext context;
     RecordingDialogs dialogs;
@@ -64,9 +68,6 @@ class TestLauncherStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_previousFolder = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_previousFolder); }
-
     void normalStartShowsTheTitledWindowAndQuittingWritesTheSettings()
     {
         InstallTree tree;
@@ -95,12 +96,11 @@ private slots:
 
     void missingDependencyIsNamedAndEndsTheLauncher_data()
     {
-        QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("eax.dll") << QStringList{"bin/eax.dll"} << "eax.dll";
-        QTest::newRow("two missing, the first named")
-            << QStringList{"bin/eax.dll", "bin/unzip32.dll"} << "unzip32.dll";
-        QTest::newRow("engine") << QStringList{"bin/Zorn3D.exe"} << "Zorn3D.exe";
+        const DataTable<QStringList, QString> row("removed", "named");
+        row("eax.dll", QStringList{"bin/eax.dll"}, "eax.dll");
+        row("two missing, the first named", QStringList{"bin/eax.dll", "bin/unzip32.dll"},
+            "unzip32.dll");
+        row("engine", QStringList{"bin/Zorn3D.exe"}, "Zorn3D.exe");
     }
     void missingDependencyIsNamedAndEndsTheLauncher()
     {
@@ -144,10 +144,9 @@ private slots:
 
     void versionLineIsComparedWithoutCase_data()
     {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<bool>("notice");
-        QTest::newRow("capitals") << "V7.5" << false;
-        QTest::newRow("older") << "v7.4" << true;
+        const DataTable<QString, bool> row("version", "notice");
+        row("capitals", "V7.5", false);
+        row("older", "v7.4", true);
     }
     void versionLineIsComparedWithoutCase()
     {
@@ -172,10 +171,9 @@ private slots:
 
     void wineSwitchCentresAndLeavesThePositionOut_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("wine");
-        QTest::newRow("lower case") << QStringList{"/wine"} << true;
-        QTest::newRow("both switches") << QStringList{"/WINE", "/RESTART"} << false;
+        const DataTable<QStringList, bool> row("arguments", "wine");
+        row("lower case", QStringList{"/wine"}, true);
+        row("both switches", QStringList{"/WINE", "/RESTART"}, false);
     }
     void wineSwitchCentresAndLeavesThePositionOut()
     {
@@ -210,12 +208,11 @@ private slots:
 
     void unusableSettingsRestartWithDefaults_data()
     {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("not a number on line 5") << 5 << "abc";
-        QTest::newRow("no such skill on line 59") << 59 << " 9 ";
-        QTest::newRow("no such after-launch option") << 60 << " 3 ";
-        QTest::newRow("no such games-list view") << 65 << "-1 ";
+        const DataTable<int, QString> row("line", "value");
+        row("not a number on line 5", 5, "abc");
+        row("no such skill on line 59", 59, " 9 ");
+        row("no such after-launch option", 60, " 3 ");
+        row("no such games-list view", 65, "-1 ");
     }
     void unusableSettingsRestartWithDefaults()
     {
@@ -330,9 +327,9 @@ private slots:
     // and a game that brings its own high-resolution folders takes the patches' place.
     void loadStepLooksAtTheInstallation_data()
     {
-        QTest::addColumn<bool>("ownHiRes");
-        QTest::newRow("game with its own high-resolution folders") << true;
-        QTest::newRow("plain game") << false;
+        const DataTable<bool> row("ownHiRes");
+        row("game with its own high-resolution folders", true);
+        row("plain game", false);
     }
     void loadStepLooksAtTheInstallation()
     {
@@ -362,9 +359,9 @@ private slots:
     // Tips on at load unless the saved preference turns them off; then not even the lists' own.
     void loadSetsTheTipsUnlessTheyAreDisabled_data()
     {
-        QTest::addColumn<bool>("disabled");
-        QTest::newRow("on") << false;
-        QTest::newRow("disabled") << true;
+        const DataTable<bool> row("disabled");
+        row("on", false);
+        row("disabled", true);
     }
     void loadSetsTheTipsUnlessTheyAreDisabled()
     {
@@ -392,11 +389,10 @@ private slots:
     // was closed (after a launch with "Exit"), which is no "last visible window closed".
     void everyEndEndsTheProcessOnce_data()
     {
-        QTest::addColumn<bool>("hiddenFirst");
-        QTest::addColumn<bool>("shutDown");
-        QTest::newRow("window closed") << false << false;
-        QTest::newRow("window hidden, then closed") << true << false;
-        QTest::newRow("shut down") << false << true;
+        const DataTable<bool, bool> row("hiddenFirst", "shutDown");
+        row("window closed", false, false);
+        row("window hidden, then closed", true, false);
+        row("shut down", false, true);
     }
     void everyEndEndsTheProcessOnce()
     {
@@ -441,9 +437,6 @@ private slots:
         QCOMPARE(ended.count(), 1);
         QVERIFY(!launcher.window()->isVisible());
     }
-
-private:
-    QString m_previousFolder;
 };
 
 QTEST_MAIN(TestLauncherStartup)
