@@ -4,6 +4,7 @@
 #include "gui/mainwindow.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QAbstractScrollArea>
@@ -26,13 +27,6 @@ using namespace z3d;
 using namespace z3d::test;
 
 namespace {
-
-LauncherSettings defaultSettings()
-{
-    LauncherSettings settings;
-    SettingsTable::applyDefaults(settings);
-    return settings;
-}
 
 QString captionOf(const QWidget* widget)
 {
@@ -86,7 +80,7 @@ private:
 
 void TestMainWindow::init()
 {
-    m_settings = defaultSettings();
+    m_settings = LauncherSettings();
     m_window = std::make_unique<MainWindow>(m_settings);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -258,13 +252,12 @@ void TestMainWindow::defaultModeTurnsZipLibraryIntoDoomGames()
 
 void TestMainWindow::tabClick_data()
 {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("refresh");
-    QTest::newRow("games") << 0 << QString();
-    QTest::newRow("options") << 1 << "hires";
-    QTest::newRow("graphics") << 2 << "hires";
-    QTest::newRow("sound") << 3 << "sound";
-    QTest::newRow("models") << 4 << "models";
+    const DataTable<int, QString> row("tab", "refresh");
+    row("games", 0, QString());
+    row("options", 1, "hires");
+    row("graphics", 2, "hires");
+    row("sound", 3, "sound");
+    row("models", 4, "models");
 }
 
 void TestMainWindow::tabClick()
@@ -299,31 +292,19 @@ void TestMainWindow::tabClick()
 
 void TestMainWindow::gamesTabLaunchRule_data()
 {
-    QTest::addColumn<int>("files");
-    QTest::addColumn<int>("maps");
-    QTest::addColumn<int>("view");
-    QTest::addColumn<QString>("selectedFile");
-    QTest::addColumn<bool>("shortcutCreation");
-    QTest::addColumn<bool>("shortcutBefore");
-    QTest::addColumn<bool>("launch");
-    QTest::addColumn<bool>("shortcut");
-
-    QTest::newRow("no files") << 0 << 3 << 1 << "" << true << true << false << false;
-    QTest::newRow("no maps") << 1 << 0 << 0 << "A.WAD" << true << true << false << false;
-    QTest::newRow("installed, file selected")
-        << 2 << 3 << 0 << "a.txt" << true << false << true << true;
-    QTest::newRow("installed, nothing selected")
-        << 2 << 3 << 0 << "" << true << true << true << false;
-    QTest::newRow("installed, creation off")
-        << 2 << 3 << 0 << "A.WAD" << false << true << true << false;
-    QTest::newRow("doom, wad") << 1 << 3 << 1 << "DOOM2.WAD" << true << false << true << true;
-    QTest::newRow("doom games, not a wad")
-        << 1 << 3 << 1 << "README.TXT" << true << true << true << false;
-    QTest::newRow("zip, selected, kept on")
-        << 2 << 3 << 2 << "Z.WAD" << true << true << true << true;
-    QTest::newRow("zip, selected, kept off")
-        << 2 << 3 << 2 << "Z.WAD" << true << false << true << false;
-    QTest::newRow("zip, nothing selected") << 2 << 3 << 2 << "" << true << true << true << false;
+    const DataTable<int, int, int, QString, bool, bool, bool, bool> row(
+        "files", "maps", "view", "selectedFile", "shortcutCreation", "shortcutBefore", "launch",
+        "shortcut");
+    row("no files", 0, 3, 1, "", true, true, false, false);
+    row("no maps", 1, 0, 0, "A.WAD", true, true, false, false);
+    row("installed, file selected", 2, 3, 0, "a.txt", true, false, true, true);
+    row("installed, nothing selected", 2, 3, 0, "", true, true, true, false);
+    row("installed, creation off", 2, 3, 0, "A.WAD", false, true, true, false);
+    row("doom, wad", 1, 3, 1, "DOOM2.WAD", true, false, true, true);
+    row("doom games, not a wad", 1, 3, 1, "README.TXT", true, true, true, false);
+    row("zip, selected, kept on", 2, 3, 2, "Z.WAD", true, true, true, true);
+    row("zip, selected, kept off", 2, 3, 2, "Z.WAD", true, false, true, false);
+    row("zip, nothing selected", 2, 3, 2, "", true, true, true, false);
 }
 
 void TestMainWindow::gamesTabLaunchRule()

@@ -4,6 +4,7 @@
 #include "gui/SettingsBinder.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,18 +21,11 @@ using namespace z3d::test;
 
 namespace {
 
-LauncherSettings defaultSettings()
-{
-    LauncherSettings settings;
-    SettingsTable::applyDefaults(settings);
-    return settings;
-}
-
 // Every field a control shows, set away from its default (flags inverted), with the copies
 // of the doubled boxes agreeing with their main field.
 LauncherSettings changedSettings()
 {
-    LauncherSettings s = defaultSettings();
+    LauncherSettings s;
     for (const SettingLine& line : SettingsTable::lines()) {
         if (line.kind == SettingKind::Flag && *line.control)
             line.setFlag(s, !line.flagValue(s));
@@ -83,7 +77,7 @@ private:
 
 void TestSettingsBinder::init()
 {
-    m_settings = defaultSettings();
+    m_settings = LauncherSettings();
     m_window = std::make_unique<MainWindow>(m_settings);
 }
 
@@ -229,25 +223,15 @@ void TestSettingsBinder::ricochetsGatheredFromTheField()
 
 void TestSettingsBinder::numberBoxes_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("empty light") << "LightText"
-                                 << "" << 0;
-    QTest::newRow("blank light") << "LightText"
-                                 << "  " << 0;
-    QTest::newRow("light") << "LightText"
-                           << "17" << 17;
-    QTest::newRow("channels typed") << "cbChannels"
-                                    << "64" << 64;
-    QTest::newRow("channels not a number") << "cbChannels"
-                                           << "lots" << 0;
-    QTest::newRow("channels beyond 16 bits") << "cbChannels"
-                                             << "99999999" << 32767;
-    QTest::newRow("channels with fraction") << "cbChannels"
-                                            << "24.9" << 24;
-    QTest::newRow("corpse") << "Corpse"
-                            << "0" << 0;
+    const DataTable<QString, QString, int> row("box", "text", "value");
+    row("empty light", "LightText", "", 0);
+    row("blank light", "LightText", "  ", 0);
+    row("light", "LightText", "17", 17);
+    row("channels typed", "cbChannels", "64", 64);
+    row("channels not a number", "cbChannels", "lots", 0);
+    row("channels beyond 16 bits", "cbChannels", "99999999", 32767);
+    row("channels with fraction", "cbChannels", "24.9", 24);
+    row("corpse", "Corpse", "0", 0);
 }
 
 void TestSettingsBinder::numberBoxes()
@@ -267,12 +251,11 @@ void TestSettingsBinder::numberBoxes()
 
 void TestSettingsBinder::lightValueAbove255Shows200_data()
 {
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("300") << 300 << 200;
-    QTest::newRow("256") << 256 << 200;
-    QTest::newRow("255") << 255 << 255;
-    QTest::newRow("0") << 0 << 0;
+    const DataTable<int, int> row("stored", "shown");
+    row("300", 300, 200);
+    row("256", 256, 200);
+    row("255", 255, 255);
+    row("0", 0, 0);
 }
 
 void TestSettingsBinder::lightValueAbove255Shows200()
@@ -287,18 +270,16 @@ void TestSettingsBinder::lightValueAbove255Shows200()
 
 void TestSettingsBinder::badIndexReported_data()
 {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("applied");
-    QTest::newRow("skill 5") << 59 << 5 << true;
-    QTest::newRow("skill 6") << 59 << 6 << false;
-    QTest::newRow("skill -1") << 59 << -1 << false;
-    QTest::newRow("after launch 0") << 60 << 0 << true;
-    QTest::newRow("after launch 3") << 60 << 3 << false;
-    QTest::newRow("games list 2") << 65 << 2 << true;
-    QTest::newRow("games list 3") << 65 << 3 << false;
-    QTest::newRow("games list -1") << 65 << -1 << false;
-    QTest::newRow("sky 2") << 40 << 2 << false;
+    const DataTable<int, int, bool> row("line", "value", "applied");
+    row("skill 5", 59, 5, true);
+    row("skill 6", 59, 6, false);
+    row("skill -1", 59, -1, false);
+    row("after launch 0", 60, 0, true);
+    row("after launch 3", 60, 3, false);
+    row("games list 2", 65, 2, true);
+    row("games list 3", 65, 3, false);
+    row("games list -1", 65, -1, false);
+    row("sky 2", 40, 2, false);
 }
 
 void TestSettingsBinder::badIndexReported()

@@ -3,7 +3,6 @@
 // where it can fail; the tip window showing, going and wrapping.
 
 #include "core/settings/LauncherSettings.h"
-#include "core/settings/SettingsTable.h"
 #include "gui/dialogs/ShortcutForm.h"
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
@@ -88,7 +87,6 @@ private:
 void TestToolTips::init()
 {
     m_settings = LauncherSettings();
-    SettingsTable::applyDefaults(m_settings);
     m_window = std::make_unique<MainWindow>(m_settings);
     m_window->toolTipText();
 }
