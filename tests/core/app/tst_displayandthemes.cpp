@@ -37,13 +37,10 @@ private slots:
     void displayLineIsParsed()
     {
         QFETCH(QString, line);
-        QFETCH(QString, resolution);
-        QFETCH(QString, mode);
-        QFETCH(QString, refresh);
         const DisplayMode parsed = DisplayMode::parse(line);
-        QCOMPARE(parsed.resolution, resolution);
-        QCOMPARE(parsed.mode, mode);
-        QCOMPARE(parsed.refresh, refresh);
+        QTEST(parsed.resolution, "resolution");
+        QTEST(parsed.mode, "mode");
+        QTEST(parsed.refresh, "refresh");
     }
 
     void displayFileIsReadAgainOnlyWhenItChanged()

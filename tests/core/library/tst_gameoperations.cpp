@@ -205,11 +205,9 @@ void TestGameOperations::wadNames_data()
 void TestGameOperations::wadNames()
 {
     QFETCH(QString, file);
-    QFETCH(QString, wad);
     QFETCH(QStringList, entries);
-    QFETCH(int, lastWad);
-    QCOMPARE(GameOperations::wadName(file), wad);
-    QCOMPARE(GameOperations::lastWadPosition(entries), lastWad);
+    QTEST(GameOperations::wadName(file), "wad");
+    QTEST(GameOperations::lastWadPosition(entries), "lastWad");
 }
 
 void TestGameOperations::renameNeverReplaces_data()

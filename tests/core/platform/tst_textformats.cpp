@@ -137,11 +137,10 @@ void TestTextFormats::parseFlag()
 {
     QFETCH(QString, line);
     QFETCH(bool, ok);
-    QFETCH(bool, on);
     const NumberReading r = NumberFormat::parseFlag(line);
     QCOMPARE(r.ok(), ok);
     if (ok)
-        QCOMPARE(r.value != 0, on);
+        QTEST(r.value != 0, "on");
 }
 
 void TestTextFormats::parse32Range()
