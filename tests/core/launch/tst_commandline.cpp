@@ -3,11 +3,14 @@
 
 #include "core/launch/LaunchAssembler.h"
 
+#include "support/DataTable.h"
+
 #include <QTest>
 
 #include <functional>
 
 using namespace z3d;
+using z3d::test::DataTable;
 
 using Setup = std::function<void(LauncherSettings&, LaunchInputs&)>;
 Q_DECLARE_METATYPE(Setup)
@@ -103,12 +106,7 @@ private slots:
 
 void TestCommandLine::commercialGame_data()
 {
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("expected");
-
-    auto row = [](const char* name, Setup setup, const char* expected) {
-        QTest::newRow(name) << setup << QString::fromUtf8(expected);
-    };
+    const DataTable<Setup, QString> row("setup", "expected");
     const Setup none = [](LauncherSettings&, LaunchInputs&) {};
 
     row("Doom II MAP07 skill 4 by name", none,
@@ -525,12 +523,7 @@ void TestCommandLine::commercialGame()
 
 void TestCommandLine::installedGame_data()
 {
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("expected");
-
-    auto row = [](const char* name, Setup setup, const char* expected) {
-        QTest::newRow(name) << setup << QString::fromUtf8(expected);
-    };
+    const DataTable<Setup, QString> row("setup", "expected");
 
     row(
         "one wad on MAP01", [](LauncherSettings&, LaunchInputs& in) { castle(in); },

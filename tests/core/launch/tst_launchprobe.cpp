@@ -7,13 +7,14 @@
 #include "core/launch/LaunchProbe.h"
 #include "core/launch/LaunchRules.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::InstallTree;
+using namespace z3d::test;
 
 class TestLaunchProbe : public QObject
 {
@@ -41,15 +42,9 @@ private slots:
 
 void TestLaunchProbe::decideIwadArgument_data()
 {
-    QTest::addColumn<QString>("file");     // created under the root (empty: none)
-    QTest::addColumn<QString>("wadDir");   // DOOMWADDIR under the root ("" unset)
-    QTest::addColumn<QString>("iwadFile"); // the IWAD's own path, under the root
-    QTest::addColumn<bool>("byPath");
-
-    const auto row = [](const char* name, const char* file, const char* wadDir,
-                        const char* iwadFile, bool byPath) {
-        QTest::newRow(name) << file << wadDir << iwadFile << byPath;
-    };
+    // file is created under the root (empty: none), wadDir is DOOMWADDIR under the root
+    // ("" unset), iwadFile is the IWAD's own path under the root.
+    const DataTable<QString, QString, QString, bool> row("file", "wadDir", "iwadFile", "byPath");
     row("in Iwads", "Iwads/Doom2.wad", "", "Elsewhere/Doom2.wad", false);
     row("in Iwads, other case", "iwads/DOOM2.WAD", "", "Elsewhere/doom2.wad", false);
     row("in Data", "Data/TNT.WAD", "", "Elsewhere/Tnt.wad", false);
@@ -90,12 +85,7 @@ void TestLaunchProbe::decideIwadArgument()
 
 void TestLaunchProbe::hasOwnHiResFolders_data()
 {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QString>("baseName");
-    QTest::addColumn<bool>("own");
-
-    const auto row = [](const char* name, const QStringList& folders, const QString& baseName,
-                        bool own) { QTest::newRow(name) << folders << baseName << own; };
+    const DataTable<QStringList, QString, bool> row("folders", "baseName", "own");
     row("both", QStringList{"Data/Custom.hires/castle", "Md2/castle"}, "castle", true);
     row("both, other case", QStringList{"data/custom.HIRES/CASTLE", "MD2/Castle"}, "castle", true);
     row("textures only", QStringList{"Data/Custom.hires/castle", "Md2/other"}, "castle", false);
@@ -250,19 +240,13 @@ void TestLaunchProbe::probedCommercialLaunch()
 
 void TestLaunchProbe::playlistSwitches_data()
 {
-    QTest::addColumn<QString>("mode");          // "manual", "auto" or "off"
-    QTest::addColumn<QString>("highlighted");   // playlistName
-    QTest::addColumn<QStringList>("autoFile");  // auto-playlist.z3d's lines; none when empty
-    QTest::addColumn<QStringList>("playlists"); // files in MusicDir
-    QTest::addColumn<QString>("pieces");        // what stands between "-ch 32 " and "-upm "
-
     const QStringList doom2Mine{"H", "Doom/Ultimate Doom Placeholder", "Mine",
                                 "Plutonia - Placeholder", "TNT - Placeholder"};
-    const auto row = [](const char* name, const char* mode, const char* highlighted,
-                        const QStringList& autoFile, const QStringList& playlists,
-                        const char* pieces) {
-        QTest::newRow(name) << mode << highlighted << autoFile << playlists << pieces;
-    };
+    // mode is "manual", "auto" or "off"; highlighted the playlistName; autoFile
+    // auto-playlist.z3d's lines (none when empty); playlists the files in MusicDir; pieces what
+    // stands between "-ch 32 " and "-upm ".
+    const DataTable<QString, QString, QStringList, QStringList, QString> row(
+        "mode", "highlighted", "autoFile", "playlists", "pieces");
     row("manual", "manual", "Mine", {}, {"Mine.z3m"}, R"(-extmus "Mine" )");
     row("manual, dotted name", "manual", "Doom Mix v1.2", {}, {"Doom Mix v1.2.z3m"},
         R"(-extmus "Doom Mix v1" )");
@@ -316,15 +300,14 @@ void TestLaunchProbe::playlistSwitches()
 
 void TestLaunchProbe::ricochetCommandValue_data()
 {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("1") << 1 << "10";
-    QTest::newRow("2") << 2 << "9";
-    QTest::newRow("4") << 4 << "7";
-    QTest::newRow("9") << 9 << "2";
-    QTest::newRow("0") << 0 << "";
-    QTest::newRow("10") << 10 << "";
-    QTest::newRow("-1") << -1 << "";
+    const DataTable<int, QString> row("value", "command");
+    row("1", 1, "10");
+    row("2", 2, "9");
+    row("4", 4, "7");
+    row("9", 9, "2");
+    row("0", 0, "");
+    row("10", 10, "");
+    row("-1", -1, "");
 }
 
 void TestLaunchProbe::ricochetCommandValue()
@@ -335,11 +318,7 @@ void TestLaunchProbe::ricochetCommandValue()
 
 void TestLaunchProbe::selectIwadPath_data()
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("path");
-    const auto row = [](const char* name, const QString& fileName, const QString& path) {
-        QTest::newRow(name) << fileName << path;
-    };
+    const DataTable<QString, QString> row("fileName", "path");
     row("Doom1.wad", "Doom1.wad", "/w/DOOM1.WAD");
     row("DOOM.WAD", "DOOM.WAD", "/w/Doom.wad");
     row("doom2.wad", "doom2.wad", "/w/doom2.wad");
@@ -362,11 +341,7 @@ void TestLaunchProbe::selectIwadPath()
 
 void TestLaunchProbe::iwadSwitchName_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    const auto row = [](const char* rowName, const QString& path, const QString& name) {
-        QTest::newRow(rowName) << path << name;
-    };
+    const DataTable<QString, QString> row("path", "name");
     row("upper case", "/w/DOOM2.WAD", "doom2");
     row("mixed case", "/w/Plutonia.wad", "plutonia");
     row("backslashes", R"(C:\Games\TNT.WAD)", "tnt");

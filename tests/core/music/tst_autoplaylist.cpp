@@ -7,6 +7,7 @@
 #include "core/music/PlaylistFile.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/TreeSnapshot.h"
 
@@ -59,18 +60,15 @@ void TestAutoPlaylist::tntIntoMissingFile()
 
 void TestAutoPlaylist::assignKeepsOtherEntries_data()
 {
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<int>("game");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("after");
-    QTest::newRow("Doom II") << QByteArray("H\r\nA\r\nB\r\nC\r\nD\r\n") << 1 << "Mix, v2"
-                             << QByteArray("H\r\nA\r\n\"Mix, v2\"\r\nC\r\nD\r\n");
-    QTest::newRow("two lines, LF") << QByteArray("H\nA\n") << 2 << "P"
-                                   << QByteArray("H\r\nA\r\nDoom II - Placeholder\r\nP\r\n"
-                                                 "TNT - Placeholder\r\n");
+    const DataTable<QByteArray, int, QString, QByteArray> row("before", "game", "name", "after");
+    row("Doom II", QByteArray("H\r\nA\r\nB\r\nC\r\nD\r\n"), 1, "Mix, v2",
+        QByteArray("H\r\nA\r\n\"Mix, v2\"\r\nC\r\nD\r\n"));
+    row("two lines, LF", QByteArray("H\nA\n"), 2, "P",
+        QByteArray("H\r\nA\r\nDoom II - Placeholder\r\nP\r\n"
+                   "TNT - Placeholder\r\n"));
     // Extra commas split a line into more entries; the entries are kept, one a line.
-    QTest::newRow("extra commas") << QByteArray("H\r\nA,x\r\nB\r\nC\r\nD\r\n") << 0 << "N"
-                                  << QByteArray("H\r\nN\r\nx\r\nB\r\nC\r\nD\r\n");
+    row("extra commas", QByteArray("H\r\nA,x\r\nB\r\nC\r\nD\r\n"), 0, "N",
+        QByteArray("H\r\nN\r\nx\r\nB\r\nC\r\nD\r\n"));
 }
 
 void TestAutoPlaylist::assignKeepsOtherEntries()

@@ -7,6 +7,7 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/PathResolver.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/TreeSnapshot.h"
 
@@ -136,13 +137,11 @@ void TestBuiltInPlaylists::tellingRows()
 
 void TestBuiltInPlaylists::layouts_data()
 {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("mapTitle");
-    QTest::newRow("Tavish") << "Tavish - TNT" << 44 << " # -  MAP MUSIC FOR TNT";
-    QTest::newRow("Orvel") << "orvel - doom & doom2" << 91 << " # -  MAP MUSIC FOR DOOM";
-    QTest::newRow("Fennick") << "Fennick - Plutonia" << 44 << " # -  MAP MUSIC FOR PLUTONIA";
-    QTest::newRow("not built in") << "MyDoomMusic" << 0 << "";
+    const DataTable<QString, int, QString> row("list", "lines", "mapTitle");
+    row("Tavish", "Tavish - TNT", 44, " # -  MAP MUSIC FOR TNT");
+    row("Orvel", "orvel - doom & doom2", 91, " # -  MAP MUSIC FOR DOOM");
+    row("Fennick", "Fennick - Plutonia", 44, " # -  MAP MUSIC FOR PLUTONIA");
+    row("not built in", "MyDoomMusic", 0, "");
 }
 
 void TestBuiltInPlaylists::layouts()
@@ -179,14 +178,8 @@ void TestBuiltInPlaylists::mFoldRewrittenAtEveryStart()
 
 void TestBuiltInPlaylists::generation_data()
 {
-    QTest::addColumn<QStringList>("files"); // under the root; "IWAD:" files are registered
-    QTest::addColumn<QStringList>("written");
-    QTest::addColumn<QStringList>("music"); // MusicDir afterwards
-
-    const auto row = [](const char* name, const QStringList& files, const QStringList& written,
-                        const QStringList& music) {
-        QTest::newRow(name) << files << written << music;
-    };
+    // files are under the root ("IWAD:" files are registered); music is MusicDir afterwards.
+    const DataTable<QStringList, QStringList, QStringList> row("files", "written", "music");
     row("no packs", {"OggVorbis/Other/x.ogg"}, {}, {});
     row("Orvel.z3m retired", {"OggVorbis/Orvel/d_e1m2.ogg", "Z3DLaunch/Music/Orvel.z3m"},
         {"Orvel - Doom & Doom2"}, {"Orvel - Doom & Doom2.z3m", "Orvel.old"});

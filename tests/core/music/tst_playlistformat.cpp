@@ -7,6 +7,7 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/TextFile.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
 
@@ -179,11 +180,6 @@ void TestPlaylistFormat::mixedFileWithMapLinesFirst()
 
 void TestPlaylistFormat::opening_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Step>("step");
-    QTest::addColumn<PlaylistType>("type");
-    QTest::addColumn<int>("lines");
-
     QByteArray standardDoom = "\r\n # any title\r\n\r\nD_BUNNY\r\n";
     for (int i = 4; i < 38; ++i)
         standardDoom += "x\r\n";
@@ -198,8 +194,7 @@ void TestPlaylistFormat::opening_data()
                             14);
     const QByteArray hugeLine = "D_DM2TTL " + QByteArray(1 << 20, 'a') + "\r\nMAP32\r\n";
 
-    const auto row = [](const char* name, const QByteArray& bytes, Step step, PlaylistType type,
-                        int lines) { QTest::newRow(name) << bytes << step << type << lines; };
+    const DataTable<QByteArray, Step, PlaylistType, int> row("bytes", "step", "type", "lines");
     row("current Doom, E4M1 at 38", standardDoom, Step::Ready, PlaylistType::Doom, 39);
     row("current, layout broken", "D_BUNNY\r\nE1M1\r\n", Step::AskNonStandard, PlaylistType::Doom,
         2);
@@ -286,18 +281,15 @@ void TestPlaylistFormat::savedPlaylistReadsBack()
 
 void TestPlaylistFormat::saveFailureKeepsTheFile_data()
 {
-    QTest::addColumn<ErrorNumber>("error");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("75: read only")
-        << ErrorNumber::PathFileAccessError
-        << "Unable to make changes to playlist    \r\nas the file appears to be read only.";
+    const DataTable<ErrorNumber, QString> row("error", "text");
+    row("75: read only", ErrorNumber::PathFileAccessError,
+        "Unable to make changes to playlist    \r\nas the file appears to be read only.");
     // A read-only file or folder refuses the write with a permission error here.
-    QTest::newRow("70: read only")
-        << ErrorNumber::PermissionDenied
-        << "Unable to make changes to playlist    \r\nas the file appears to be read only.";
-    QTest::newRow("55: in use") << ErrorNumber::FileAlreadyOpen
-                                << "Unable to make any changes to playlist as the   \r\n"
-                                   "file appears to be in use by another program.";
+    row("70: read only", ErrorNumber::PermissionDenied,
+        "Unable to make changes to playlist    \r\nas the file appears to be read only.");
+    row("55: in use", ErrorNumber::FileAlreadyOpen,
+        "Unable to make any changes to playlist as the   \r\n"
+        "file appears to be in use by another program.");
 }
 
 void TestPlaylistFormat::saveFailureKeepsTheFile()

@@ -1,5 +1,7 @@
 #include "gui/dialogs/AskForm.h"
 
+#include "support/DataTable.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -8,6 +10,7 @@
 #include <functional>
 
 using namespace z3d;
+using namespace z3d::test;
 
 namespace {
 
@@ -63,15 +66,11 @@ private slots:
 
     void lettersStayAsTypedUnderOtherCaptionsOrWithACustomFont_data()
     {
-        QTest::addColumn<bool>("customFont");
-        QTest::addColumn<QString>("frameCaption");
-        QTest::addColumn<QString>("buttonAfterTyping");
-        QTest::newRow("games list name") << false << "Games List Name"
-                                         << "Cancel";
-        QTest::newRow("custom font") << true << " Name "
-                                     << "OK";
-        QTest::newRow("caption without blanks") << false << "Name"
-                                                << "Cancel";
+        const DataTable<bool, QString, QString> row("customFont", "frameCaption",
+                                                    "buttonAfterTyping");
+        row("games list name", false, "Games List Name", "Cancel");
+        row("custom font", true, " Name ", "OK");
+        row("caption without blanks", false, "Name", "Cancel");
     }
     void lettersStayAsTypedUnderOtherCaptionsOrWithACustomFont()
     {

@@ -9,6 +9,7 @@
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -111,13 +112,11 @@ private slots:
 
     void fontCommandKeepsTheChoiceAndRestarts_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("fontFile");
-        QTest::addColumn<bool>("restart");
+        const DataTable<QString, QByteArray, bool> row("button", "fontFile", "restart");
         // Verdana bold offers no 10: the window starts on 8, which Arial keeps.
-        QTest::newRow("OK") << "FontBut_1" << QByteArray("Arial,8,b\r\n") << true;
-        QTest::newRow("Default") << "FontBut_0" << QByteArray() << true;
-        QTest::newRow("Cancel") << "FontBut_2" << QByteArray("Verdana,10,b\r\n") << false;
+        row("OK", "FontBut_1", QByteArray("Arial,8,b\r\n"), true);
+        row("Default", "FontBut_0", QByteArray(), true);
+        row("Cancel", "FontBut_2", QByteArray("Verdana,10,b\r\n"), false);
     }
     void fontCommandKeepsTheChoiceAndRestarts()
     {

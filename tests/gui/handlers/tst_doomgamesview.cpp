@@ -7,6 +7,7 @@
 #include "gui/mainwindow.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
@@ -82,16 +83,13 @@ class TestDoomGamesView : public QObject
 private slots:
     void commercialGamesInTheirFixedOrder_data()
     {
-        QTest::addColumn<bool>("customFont");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("default font")
-            << false
-            << QStringList{"SHAREWARE DOOM", "DOOM/ULTIMATE DOOM", "DOOM II",
-                           "THE PLUTONIA EXPERIMENT", "TNT - FINAL DOOM"};
-        QTest::newRow("custom font")
-            << true
-            << QStringList{"Shareware Doom", "Doom/Ultimate Doom", "Doom II",
-                           "The Plutonia Experiment", "TNT - Final Doom"};
+        const DataTable<bool, QStringList> row("customFont", "expected");
+        row("default font", false,
+            QStringList{"SHAREWARE DOOM", "DOOM/ULTIMATE DOOM", "DOOM II",
+                        "THE PLUTONIA EXPERIMENT", "TNT - FINAL DOOM"});
+        row("custom font", true,
+            QStringList{"Shareware Doom", "Doom/Ultimate Doom", "Doom II",
+                        "The Plutonia Experiment", "TNT - Final Doom"});
     }
     void commercialGamesInTheirFixedOrder()
     {

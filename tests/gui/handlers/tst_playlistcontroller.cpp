@@ -8,6 +8,7 @@
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/SoundTab.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -179,9 +180,9 @@ private slots:
 
     void deleteAsksThenRemovesTheFile_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(MsgYes);
-        QTest::newRow("no") << int(MsgNo);
+        const DataTable<int> row("answer");
+        row("yes", int(MsgYes));
+        row("no", int(MsgNo));
     }
 
     void deleteAsksThenRemovesTheFile()

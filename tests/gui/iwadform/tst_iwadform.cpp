@@ -4,6 +4,7 @@
 #include "gui/dialogs/IwadWindowHost.h"
 #include "gui/tooltips/ToolTips.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -189,28 +190,21 @@ private slots:
 
     void search_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("commercial");
-        QTest::addColumn<QStringList>("expectedLines");
-        QTest::addColumn<bool>("warning");
-        QTest::addColumn<bool>("addEnabled");
-        QTest::addColumn<QStringList>("hostCalls");
-
-        QTest::newRow("two found, commercial games shown")
-            << QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad"} << true
-            << QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad", "", ""} << false << true
-            << QStringList{"refill"};
-        QTest::newRow("installed games shown: list untouched")
-            << QStringList{"Data/Doom2.wad"} << false << QStringList{"Data/Doom2.wad", "", "", ""}
-            << false << true << QStringList{};
-        QTest::newRow("nothing found") << QStringList{} << true << QStringList{"", "", "", ""}
-                                       << true << true << QStringList{"refill"};
-        QTest::newRow("five found: four lines, Add disabled")
-            << QStringList{"Env/Wads/Doom1.wad", "Env/Wads/Doom.wad", "Data/Doom2.wad",
-                           "Data/Plutonia.wad", "Tnt.wad"}
-            << true
-            << QStringList{"Env/Wads/Doom.wad", "Tnt.wad", "Data/Doom2.wad", "Data/Plutonia.wad"}
-            << false << false << QStringList{"refill"};
+        const DataTable<QStringList, bool, QStringList, bool, bool, QStringList> row(
+            "files", "commercial", "expectedLines", "warning", "addEnabled", "hostCalls");
+        row("two found, commercial games shown", QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad"},
+            true, QStringList{"Env/Wads/Tnt.wad", "Iwads/Doom2.wad", "", ""}, false, true,
+            QStringList{"refill"});
+        row("installed games shown: list untouched", QStringList{"Data/Doom2.wad"}, false,
+            QStringList{"Data/Doom2.wad", "", "", ""}, false, true, QStringList{});
+        row("nothing found", QStringList{}, true, QStringList{"", "", "", ""}, true, true,
+            QStringList{"refill"});
+        row("five found: four lines, Add disabled",
+            QStringList{"Env/Wads/Doom1.wad", "Env/Wads/Doom.wad", "Data/Doom2.wad",
+                        "Data/Plutonia.wad", "Tnt.wad"},
+            true,
+            QStringList{"Env/Wads/Doom.wad", "Tnt.wad", "Data/Doom2.wad", "Data/Plutonia.wad"},
+            false, false, QStringList{"refill"});
     }
 
     void search()
@@ -268,10 +262,9 @@ private slots:
 
     void reset_data()
     {
-        QTest::addColumn<bool>("commercial");
-        QTest::addColumn<QStringList>("hostCalls");
-        QTest::newRow("commercial games shown") << true << QStringList{"clear"};
-        QTest::newRow("installed games shown") << false << QStringList{};
+        const DataTable<bool, QStringList> row("commercial", "hostCalls");
+        row("commercial games shown", true, QStringList{"clear"});
+        row("installed games shown", false, QStringList{});
     }
     void reset()
     {
@@ -347,9 +340,9 @@ private slots:
 
     void addRefusesOtherNames_data()
     {
-        QTest::addColumn<bool>("cfgBefore");
-        QTest::newRow("no iwads.cfg") << false;
-        QTest::newRow("iwads.cfg present") << true;
+        const DataTable<bool> row("cfgBefore");
+        row("no iwads.cfg", false);
+        row("iwads.cfg present", true);
     }
     void addRefusesOtherNames()
     {
@@ -395,12 +388,10 @@ private slots:
 
     void addDialogFolder_data()
     {
-        QTest::addColumn<QString>("cfgFirstLine");
-        QTest::addColumn<QString>("expected"); // tree-relative; "" the installation root
-        QTest::newRow("remembered folder exists") << "Kept/Doom2.wad"
-                                                  << "Kept";
-        QTest::newRow("remembered folder gone") << "Gone/Doom2.wad"
-                                                << "";
+        // expected is tree-relative; "" is the installation root.
+        const DataTable<QString, QString> row("cfgFirstLine", "expected");
+        row("remembered folder exists", "Kept/Doom2.wad", "Kept");
+        row("remembered folder gone", "Gone/Doom2.wad", "");
     }
     void addDialogFolder()
     {
@@ -433,13 +424,10 @@ private slots:
 
     void okWithALocation_data()
     {
-        QTest::addColumn<QString>("lastDoomGame");
-        QTest::addColumn<bool>("commercial");
-        QTest::addColumn<QStringList>("hostCalls");
-        QTest::newRow("no game remembered")
-            << "" << true << QStringList{"recompute", "show", "selectFirst"};
-        QTest::newRow("game remembered") << "DOOM II" << true << QStringList{"recompute", "show"};
-        QTest::newRow("installed games shown") << "" << false << QStringList{"recompute", "show"};
+        const DataTable<QString, bool, QStringList> row("lastDoomGame", "commercial", "hostCalls");
+        row("no game remembered", "", true, QStringList{"recompute", "show", "selectFirst"});
+        row("game remembered", "DOOM II", true, QStringList{"recompute", "show"});
+        row("installed games shown", "", false, QStringList{"recompute", "show"});
     }
     void okWithALocation()
     {
@@ -461,11 +449,9 @@ private slots:
 
     void okWithoutALocationAsks_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("staysOpen");
-        QTest::addColumn<QStringList>("hostCalls");
-        QTest::newRow("yes: leave") << int(MsgYes) << false << QStringList{"exit"};
-        QTest::newRow("no: stay") << int(MsgNo) << true << QStringList{};
+        const DataTable<int, bool, QStringList> row("answer", "staysOpen", "hostCalls");
+        row("yes: leave", int(MsgYes), false, QStringList{"exit"});
+        row("no: stay", int(MsgNo), true, QStringList{});
     }
     void okWithoutALocationAsks()
     {

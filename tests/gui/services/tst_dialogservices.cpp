@@ -2,6 +2,8 @@
 #include "gui/services/MessageBoxStyle.h"
 #include "gui/services/WidgetDialogs.h"
 
+#include "support/DataTable.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <QTimer>
 
 using namespace z3d;
+using namespace z3d::test;
 
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 Q_DECLARE_METATYPE(QMessageBox::Icon)
@@ -20,26 +23,21 @@ class TestDialogServices : public QObject
 private slots:
     void styleSums_data()
     {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
-        QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::addColumn<bool>("appModal");
-        QTest::newRow("system modal ok")
-            << 4096 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::NoIcon << true;
-        QTest::newRow("information")
-            << 64 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::Information << false;
-        QTest::newRow("exclamation")
-            << 48 << int(QMessageBox::Ok) << QMessageBox::Ok << QMessageBox::Warning << false;
-        QTest::newRow("critical") << 16 << int(QMessageBox::Ok) << QMessageBox::Ok
-                                  << QMessageBox::Critical << false;
-        QTest::newRow("question yes/no") << 36 << int(QMessageBox::Yes | QMessageBox::No)
-                                         << QMessageBox::Yes << QMessageBox::Question << false;
-        QTest::newRow("yes/no/cancel second default")
-            << (3 + 32 + 256) << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
-            << QMessageBox::No << QMessageBox::Question << false;
-        QTest::newRow("ok/cancel") << 1 << int(QMessageBox::Ok | QMessageBox::Cancel)
-                                   << QMessageBox::Ok << QMessageBox::NoIcon << false;
+        const DataTable<int, int, QMessageBox::StandardButton, QMessageBox::Icon, bool> row(
+            "style", "buttons", "defaultButton", "icon", "appModal");
+        row("system modal ok", 4096, int(QMessageBox::Ok), QMessageBox::Ok, QMessageBox::NoIcon,
+            true);
+        row("information", 64, int(QMessageBox::Ok), QMessageBox::Ok, QMessageBox::Information,
+            false);
+        row("exclamation", 48, int(QMessageBox::Ok), QMessageBox::Ok, QMessageBox::Warning, false);
+        row("critical", 16, int(QMessageBox::Ok), QMessageBox::Ok, QMessageBox::Critical, false);
+        row("question yes/no", 36, int(QMessageBox::Yes | QMessageBox::No), QMessageBox::Yes,
+            QMessageBox::Question, false);
+        row("yes/no/cancel second default", (3 + 32 + 256),
+            int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel), QMessageBox::No,
+            QMessageBox::Question, false);
+        row("ok/cancel", 1, int(QMessageBox::Ok | QMessageBox::Cancel), QMessageBox::Ok,
+            QMessageBox::NoIcon, false);
     }
     void styleSums()
     {

@@ -3,6 +3,8 @@
 
 #include "gui/dialogs/ShortcutForm.h"
 
+#include "support/DataTable.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <functional>
 
 using namespace z3d;
+using namespace z3d::test;
 
 namespace {
 
@@ -74,28 +77,21 @@ void TestShortcutForm::textsAndStartingState()
 
 void TestShortcutForm::choicesAndTheButtonRule_data()
 {
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("mapEnabled");
-    QTest::addColumn<bool>("cancelled");
-    QTest::addColumn<bool>("startMenu");
-    QTest::addColumn<bool>("desktop");
-    QTest::addColumn<bool>("includeMap");
-
-    QTest::newRow("desktop with map") << QStringList{"chkShortcut_1", "ChkMapNum"} << "Create"
-                                      << true << false << false << true << true;
-    QTest::newRow("start menu without map")
-        << QStringList{"chkShortcut_0"} << "Create" << true << false << true << false << false;
-    QTest::newRow("both with map") << QStringList{"chkShortcut_0", "chkShortcut_1", "ChkMapNum"}
-                                   << "Create" << true << false << true << true << true;
-    QTest::newRow("checked and unchecked again")
-        << QStringList{"chkShortcut_0", "chkShortcut_0"} << "Cancel" << false << true << false
-        << false << false;
-    QTest::newRow("map box left on, shortcut boxes off")
-        << QStringList{"chkShortcut_1", "ChkMapNum", "chkShortcut_1"} << "Cancel" << false << true
-        << false << false << false;
-    QTest::newRow("map box off again") << QStringList{"chkShortcut_1", "ChkMapNum", "ChkMapNum"}
-                                       << "Create" << true << false << false << true << false;
+    const DataTable<QStringList, QString, bool, bool, bool, bool, bool> row(
+        "clicks", "caption", "mapEnabled", "cancelled", "startMenu", "desktop", "includeMap");
+    row("desktop with map", QStringList{"chkShortcut_1", "ChkMapNum"}, "Create", true, false, false,
+        true, true);
+    row("start menu without map", QStringList{"chkShortcut_0"}, "Create", true, false, true, false,
+        false);
+    row("both with map", QStringList{"chkShortcut_0", "chkShortcut_1", "ChkMapNum"}, "Create", true,
+        false, true, true, true);
+    row("checked and unchecked again", QStringList{"chkShortcut_0", "chkShortcut_0"}, "Cancel",
+        false, true, false, false, false);
+    row("map box left on, shortcut boxes off",
+        QStringList{"chkShortcut_1", "ChkMapNum", "chkShortcut_1"}, "Cancel", false, true, false,
+        false, false);
+    row("map box off again", QStringList{"chkShortcut_1", "ChkMapNum", "ChkMapNum"}, "Create", true,
+        false, false, true, false);
 }
 
 void TestShortcutForm::choicesAndTheButtonRule()

@@ -6,6 +6,7 @@
 #include "gui/tabs/SoundTab.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
+#include "support/DataTable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -48,27 +49,15 @@ private slots:
 
 void TestTabs::corpseSeconds_data()
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("resurrectEnabled");
-
-    QTest::newRow("down one") << "9" << 1 << 0 << "8"
-                              << "Seconds before corpses fade" << true;
-    QTest::newRow("down to 0") << "2" << 2 << 0 << "0"
-                               << "No corpse fade" << false;
-    QTest::newRow("below 0") << "1" << 5 << 0 << "0"
-                             << "No corpse fade" << false;
-    QTest::newRow("up from 0") << "0" << 0 << 1 << "1"
-                               << "Seconds before corpses fade" << true;
-    QTest::newRow("above 9") << "8" << 0 << 4 << "9"
-                             << "Seconds before corpses fade" << true;
-    QTest::newRow("stored 30, up") << "30" << 0 << 1 << "9"
-                                   << "Seconds before corpses fade" << true;
-    QTest::newRow("stored 30, down") << "30" << 1 << 0 << "9"
-                                     << "Seconds before corpses fade" << true;
+    const DataTable<QString, int, int, QString, QString, bool> row(
+        "start", "left", "right", "shown", "label", "resurrectEnabled");
+    row("down one", "9", 1, 0, "8", "Seconds before corpses fade", true);
+    row("down to 0", "2", 2, 0, "0", "No corpse fade", false);
+    row("below 0", "1", 5, 0, "0", "No corpse fade", false);
+    row("up from 0", "0", 0, 1, "1", "Seconds before corpses fade", true);
+    row("above 9", "8", 0, 4, "9", "Seconds before corpses fade", true);
+    row("stored 30, up", "30", 0, 1, "9", "Seconds before corpses fade", true);
+    row("stored 30, down", "30", 1, 0, "9", "Seconds before corpses fade", true);
 }
 
 void TestTabs::corpseSeconds()
@@ -103,22 +92,13 @@ void TestTabs::corpseSeconds()
 
 void TestTabs::grenadeTimeout_data()
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("default up") << "2" << 0 << 1 << "3"
-                                << "Grenade Launcher";
-    QTest::newRow("to 0") << "2" << 2 << 0 << "0"
-                          << "Pipebomb Launcher";
-    QTest::newRow("below 0") << "0" << 3 << 0 << "0"
-                             << "Pipebomb Launcher";
-    QTest::newRow("back from 0") << "0" << 0 << 1 << "1"
-                                 << "Grenade Launcher";
-    QTest::newRow("above 7") << "6" << 0 << 5 << "7"
-                             << "Grenade Launcher";
+    const DataTable<QString, int, int, QString, QString> row("start", "left", "right", "shown",
+                                                             "caption");
+    row("default up", "2", 0, 1, "3", "Grenade Launcher");
+    row("to 0", "2", 2, 0, "0", "Pipebomb Launcher");
+    row("below 0", "0", 3, 0, "0", "Pipebomb Launcher");
+    row("back from 0", "0", 0, 1, "1", "Grenade Launcher");
+    row("above 7", "6", 0, 5, "7", "Grenade Launcher");
 }
 
 void TestTabs::grenadeTimeout()
@@ -145,16 +125,12 @@ void TestTabs::grenadeTimeout()
 
 void TestTabs::ricochetFrequency_data()
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("down");
-    QTest::addColumn<int>("up");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("up") << "4" << 0 << 1 << "5";
-    QTest::newRow("down") << "4" << 1 << 0 << "3";
-    QTest::newRow("not below 1") << "2" << 4 << 0 << "1";
-    QTest::newRow("not above 9") << "8" << 0 << 3 << "9";
-    QTest::newRow("at the top already") << "9" << 0 << 1 << "9";
+    const DataTable<QString, int, int, QString> row("start", "down", "up", "shown");
+    row("up", "4", 0, 1, "5");
+    row("down", "4", 1, 0, "3");
+    row("not below 1", "2", 4, 0, "1");
+    row("not above 9", "8", 0, 3, "9");
+    row("at the top already", "9", 0, 1, "9");
 }
 
 void TestTabs::ricochetFrequency()
