@@ -239,8 +239,6 @@ void MainWindow::optionTabsClick(int index)
     optionTabs(index)->setChecked(true);
     m_pages->show(index);
 
-    emit pendingGamesListClickDue();
-
     switch (index) {
     case 0:
         chkMain(kHiResTexturesBox)->show();

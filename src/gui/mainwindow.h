@@ -121,7 +121,8 @@ public:
 
     // OptionTabs_Click: focus to the hidden output box, the clicked tab dark red with its page
     // shown, the others in the "Basic Doom mode" text colour with their pages hidden; then the
-    // pending games-list click and the page's own refresh.
+    // page's own refresh. (No games-list click is ever put off for a later tab change: a
+    // change of the list selects and shows its game at once, whichever page is shown.)
     void optionTabsClick(int index);
     // Stacks every page where page 0 is and clears the page captions.
     void adjustTabFrames() override;
@@ -161,10 +162,8 @@ public:
 signals:
     // Enter was pressed while the Launch button is enabled.
     void launchRequested();
-    // A tab was chosen: first a games-list click put off while another tab showed is due,
-    // then the page's own refresh (tabs 1 and 2 the high-resolution options, tab 3 the sound
-    // pack, tab 4 the model options).
-    void pendingGamesListClickDue();
+    // A tab was chosen: the page's own refresh (tabs 1 and 2 the high-resolution options,
+    // tab 3 the sound pack, tab 4 the model options).
     void hiResOptionsRefreshDue();
     void soundPackOptionRefreshDue();
     void modelOptionsRefreshDue();
