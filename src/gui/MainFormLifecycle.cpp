@@ -220,7 +220,8 @@ void MainFormLifecycle::saveCustomDefinitions()
 
 void MainFormLifecycle::findAndListIwads()
 {
-    m_handlers.iwadWindow().showStartupLocations(loadIwadsAtStartup(m_context));
+    m_handlers.iwadWindow().showStartupLocations(
+        loadIwadsAtStartup(m_context.iwads, m_context.paths, m_context.settings));
 }
 
 void MainFormLifecycle::buildPlaylists()

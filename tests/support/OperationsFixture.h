@@ -1,6 +1,9 @@
 #pragma once
 
-#include "core/app/LauncherContext.h"
+#include "core/library/GameSelection.h"
+#include "core/library/LibraryScope.h"
+#include "core/platform/InstallPaths.h"
+#include "core/settings/LauncherSettings.h"
 
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -12,30 +15,29 @@
 
 namespace z3d::test {
 
-// A standard installation tree with a launcher context on it, the dialogs and the window
-// recording, for the menu operations (Operations is built on the context and the window for
-// each run).
+// A standard installation tree with a selection and settings on it, the dialogs and the window
+// recording, for the menu operations (Operations is built on scope() and the window for each
+// run).
 template <typename Operations> struct OperationsFixture
 {
-    OperationsFixture()
-    {
-        context.paths = tree.paths();
-        context.dialogs = &dialogs;
-    }
-
     // Runs operation on fresh Operations and returns the tree as it was before.
     QSet<QString> run(void (Operations::*operation)())
     {
         const QSet<QString> before = snapshot(tree);
-        Operations operations(context, host);
+        Operations operations(scope(), host);
         (operations.*operation)();
         return before;
     }
 
+    LibraryScope scope() { return {paths, selection, settings, customFontInUse, dialogs}; }
+
     InstallTree tree;
+    InstallPaths paths = tree.paths();
     RecordingDialogs dialogs;
     RecordingLibraryHost host;
-    LauncherContext context;
+    GameSelection selection;
+    LauncherSettings settings;
+    bool customFontInUse = false;
 };
 
 } // namespace z3d::test

@@ -23,8 +23,9 @@ struct TextureState
     bool windowLoaded = false;
 };
 
-// The process-wide state every window and command works on, created once at start-up and
-// alive for the whole run, and the services through which it reaches dialogs and processes.
+// The process-wide state the windows work on, created once at start-up and alive for the whole
+// run, and the services through which it reaches dialogs and processes. Only the window layer
+// holds it; the core's operations are handed the parts they use.
 struct LauncherContext
 {
     StartupState startup;

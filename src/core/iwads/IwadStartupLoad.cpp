@@ -1,9 +1,9 @@
 #include "core/iwads/IwadStartupLoad.h"
 
-#include "core/app/LauncherContext.h"
 #include "core/iwads/IwadRegistry.h"
 #include "core/iwads/IwadSearch.h"
 #include "core/platform/FileOperations.h"
+#include "core/settings/LauncherSettings.h"
 
 #include <algorithm>
 
@@ -40,11 +40,12 @@ IwadLoadResult loadIwads(IwadRegistry& registry, const InstallPaths& paths,
     return result;
 }
 
-IwadLoadResult loadIwadsAtStartup(LauncherContext& context, const IwadEnvironment& environment)
+IwadLoadResult loadIwadsAtStartup(IwadRegistry& registry, const InstallPaths& paths,
+                                  LauncherSettings& settings, const IwadEnvironment& environment)
 {
-    const IwadLoadResult result = loadIwads(context.iwads, context.paths, environment);
+    const IwadLoadResult result = loadIwads(registry, paths, environment);
     if (result.noIwadRegistered)
-        context.settings.lastDoomGame.clear();
+        settings.lastDoomGame.clear();
     return result;
 }
 

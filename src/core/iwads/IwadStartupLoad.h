@@ -9,7 +9,7 @@ namespace z3d {
 
 class IwadRegistry;
 struct InstallPaths;
-struct LauncherContext;
+struct LauncherSettings;
 
 // What the IWAD window shows after the start-up load.
 struct IwadLoadResult
@@ -33,10 +33,10 @@ IwadLocationLines firstFourRegistered(const IwadRegistry& registry);
 IwadLoadResult loadIwads(IwadRegistry& registry, const InstallPaths& paths,
                          const IwadEnvironment& environment);
 
-// loadIwads on the launcher's registry; when no IWAD is known, the remembered last commercial
-// game (lastDoomGame) is forgotten as well.
+// loadIwads; when no IWAD is known, the remembered last commercial game (lastDoomGame) is
+// forgotten as well.
 IwadLoadResult
-loadIwadsAtStartup(LauncherContext& context,
+loadIwadsAtStartup(IwadRegistry& registry, const InstallPaths& paths, LauncherSettings& settings,
                    const IwadEnvironment& environment = IwadEnvironment::fromProcess());
 
 } // namespace z3d

@@ -1,16 +1,18 @@
 #include "core/library/ArchiveOperations.h"
 
-#include "core/app/LauncherContext.h"
 #include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameOperations.h"
 #include "core/library/GameRecords.h"
+#include "core/library/GameSelection.h"
 #include "core/library/LibraryHost.h"
 #include "core/library/LibrarySteps.h"
 #include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
+#include "core/settings/LauncherSettings.h"
 
 namespace z3d {
 
@@ -22,34 +24,34 @@ const QString kZipExtension = QStringLiteral(".zip");
 
 } // namespace
 
-ArchiveOperations::ArchiveOperations(LauncherContext& context, LibraryHost& host)
-    : m_context(context), m_host(host)
+ArchiveOperations::ArchiveOperations(LibraryScope scope, LibraryHost& host)
+    : m_scope(scope), m_host(host)
 {
 }
 
 QString ArchiveOperations::zipExtractDir() const
 {
-    if (m_context.paths.launcherDir.isEmpty())
+    if (m_scope.paths.launcherDir.isEmpty())
         return {};
-    return PathResolver::resolveUnder(m_context.paths.launcherDir, QStringLiteral("Zips"));
+    return PathResolver::resolveUnder(m_scope.paths.launcherDir, QStringLiteral("Zips"));
 }
 
 QString ArchiveOperations::archiveName() const
 {
     const QString selected = m_host.selectedGameName();
-    return selected.isEmpty() ? m_context.settings.lastZipLibraryEntry : selected;
+    return selected.isEmpty() ? m_scope.settings.lastZipLibraryEntry : selected;
 }
 
 QString ArchiveOperations::gameFolder(const QString& name) const
 {
-    if (!GameOperations::isAcceptableName(name) || m_context.paths.gamesDir.isEmpty())
+    if (!GameOperations::isAcceptableName(name) || m_scope.paths.gamesDir.isEmpty())
         return {};
-    return PathResolver::resolveUnder(m_context.paths.gamesDir, name);
+    return PathResolver::resolveUnder(m_scope.paths.gamesDir, name);
 }
 
 int ArchiveOperations::message(const QString& text, int style, const QString& title) const
 {
-    return m_context.dialogs->messageBox(text, style, title);
+    return m_scope.dialogs.messageBox(text, style, title);
 }
 
 ErrorNumber ArchiveOperations::copyExtractedFiles(const QString& target) const
@@ -61,16 +63,16 @@ ErrorNumber ArchiveOperations::copyExtractedFiles(const QString& target) const
     if (!PathResolver::folderExists(target))
         return ErrorNumber::PathNotFound;
     return copyFiles(folderCopies(source, GameFiles::listFolderFiles(source), target),
-                     m_context.progress, kInstallingTitle);
+                     m_scope.progress, kInstallingTitle);
 }
 
 // ---- InstallArchiveAsGame ------------------------------------------------------------------
 
 void ArchiveOperations::installArchiveAsGame()
 {
-    const NameAnswer answer = m_context.dialogs->askName(
-        QStringLiteral(" Name "), QStringLiteral(" Install to Game List"), QStringLiteral("OK"),
-        m_context.settings.lastZipLibraryEntry);
+    const NameAnswer answer =
+        m_scope.dialogs.askName(QStringLiteral(" Name "), QStringLiteral(" Install to Game List"),
+                                QStringLiteral("OK"), m_scope.settings.lastZipLibraryEntry);
     if (answer.text.isEmpty())
         return;
     ErrorNumber error = ErrorNumber::PathFileAccessError;
@@ -86,7 +88,7 @@ void ArchiveOperations::installArchiveAsGame()
 
 bool ArchiveOperations::installAsGame(const QString& name, ErrorNumber& error)
 {
-    GameSelection& selection = m_context.selection;
+    GameSelection& selection = m_scope.selection;
     const QString gameDir = gameFolder(name);
     if (gameDir.isEmpty()) {
         error = ErrorNumber::PathFileAccessError;
@@ -119,7 +121,7 @@ bool ArchiveOperations::installAsGame(const QString& name, ErrorNumber& error)
         return true;
 
     m_host.selectGame();
-    m_context.settings.lastInstalledGame = name;
+    m_scope.settings.lastInstalledGame = name;
     selection.currentKind = GameKind::PwadGame;
     m_host.switchGamesList(GamesListMode::InstalledGames);
     return true;
@@ -129,9 +131,9 @@ bool ArchiveOperations::installAsGame(const QString& name, ErrorNumber& error)
 
 void ArchiveOperations::installArchiveAsUserDirectory()
 {
-    const NameAnswer answer = m_context.dialogs->askName(
+    const NameAnswer answer = m_scope.dialogs.askName(
         QStringLiteral("Games List Name"), QStringLiteral(" Install to Games List"),
-        QStringLiteral("OK"), m_context.settings.lastZipLibraryEntry);
+        QStringLiteral("OK"), m_scope.settings.lastZipLibraryEntry);
     if (answer.text.isEmpty())
         return;
     const ErrorNumber error = GameOperations::isAcceptableName(answer.text)
@@ -146,7 +148,7 @@ void ArchiveOperations::installArchiveAsUserDirectory()
 
 ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
 {
-    GameSelection& selection = m_context.selection;
+    GameSelection& selection = m_scope.selection;
     const QString gameDir = gameFolder(name);
     if (gameDir.isEmpty())
         return ErrorNumber::PathFileAccessError;
@@ -187,7 +189,7 @@ ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
     selection.currentUserDirectory = name;
     selection.currentKind = GameKind::UserDirectory;
     // The installed-games list selects the remembered game: the new directory is that game.
-    m_context.settings.lastInstalledGame = name;
+    m_scope.settings.lastInstalledGame = name;
     m_host.switchGamesList(GamesListMode::InstalledGames);
     return ErrorNumber::None;
 }
@@ -197,7 +199,7 @@ ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
 void ArchiveOperations::renameArchive()
 {
     const QString oldName = archiveName();
-    const NameAnswer answer = m_context.dialogs->askName(
+    const NameAnswer answer = m_scope.dialogs.askName(
         QStringLiteral(" Name "), QStringLiteral(" Rename Zip"), QStringLiteral("Cancel"), oldName);
     if (answer.text.isEmpty() || answer.cancelled || answer.text == oldName)
         return;
@@ -218,7 +220,7 @@ void ArchiveOperations::renameArchive()
 
 ErrorNumber ArchiveOperations::renameZip(const QString& oldName, const QString& newName)
 {
-    const QString library = m_context.paths.zipLibraryDir;
+    const QString library = m_scope.paths.zipLibraryDir;
     if (library.isEmpty() || !GameOperations::isAcceptableName(oldName))
         return ErrorNumber::PathFileAccessError;
     if (const ErrorNumber error =
@@ -228,7 +230,7 @@ ErrorNumber ArchiveOperations::renameZip(const QString& oldName, const QString& 
         return error;
 
     // The records go; the check record and the extracted files are left as they are.
-    const GameRecords records(m_context.paths);
+    const GameRecords records(m_scope.paths);
     if (const ErrorNumber error =
             deleteIfExists(records.lastMapRecordPath(GameKind::ZipArchive, oldName));
         error != ErrorNumber::None)
@@ -238,9 +240,9 @@ ErrorNumber ArchiveOperations::renameZip(const QString& oldName, const QString& 
         error != ErrorNumber::None)
         return error;
 
-    m_context.settings.lastZipLibraryEntry = newName;
+    m_scope.settings.lastZipLibraryEntry = newName;
     m_host.replaceSelectedGame(
-        {m_context.customFontInUse ? newName : newName.toUpper(), newName, GameKind::ZipArchive});
+        {m_scope.customFontInUse ? newName : newName.toUpper(), newName, GameKind::ZipArchive});
     return ErrorNumber::None;
 }
 
@@ -252,8 +254,8 @@ void ArchiveOperations::deleteArchive()
                 QStringLiteral(" Delete selected archive")) != MsgYes)
         return;
     const QString fileName = m_host.selectedGameFile();
-    if (!fileName.isEmpty() && !m_context.selection.currentGameFolder.isEmpty() &&
-        FileInUse::check(m_context.selection.currentGameFolder + fileName)) {
+    if (!fileName.isEmpty() && !m_scope.selection.currentGameFolder.isEmpty() &&
+        FileInUse::check(m_scope.selection.currentGameFolder + fileName)) {
         message(fileInUseText(), MsgIconExclamation, kAccessError);
         return;
     }
@@ -267,7 +269,7 @@ void ArchiveOperations::deleteArchive()
 
 ErrorNumber ArchiveOperations::removeArchive(const QString& entry)
 {
-    const InstallPaths& paths = m_context.paths;
+    const InstallPaths& paths = m_scope.paths;
     if (!GameOperations::isAcceptableName(entry) || paths.zipLibraryDir.isEmpty())
         return ErrorNumber::PathFileAccessError;
     const GameRecords records(paths);
@@ -286,9 +288,9 @@ ErrorNumber ArchiveOperations::removeArchive(const QString& entry)
     }
     // The save games are those of the extracted main wad: only when the extracted files are
     // this archive's do they belong to it.
-    const QString wad = GameOperations::wadName(m_context.selection.currentGameFile);
+    const QString wad = GameOperations::wadName(m_scope.selection.currentGameFile);
     if (!wad.isEmpty() && !paths.installRoot.isEmpty() &&
-        entry.compare(m_context.settings.lastZipLibraryEntry, Qt::CaseInsensitive) == 0) {
+        entry.compare(m_scope.settings.lastZipLibraryEntry, Qt::CaseInsensitive) == 0) {
         const QString saves = paths.under(QStringLiteral("UserSG/") + wad);
         if (PathResolver::folderExists(saves)) {
             if (const ErrorNumber error = FileOperations::deleteFolderTree(saves);
@@ -297,7 +299,7 @@ ErrorNumber ArchiveOperations::removeArchive(const QString& entry)
         }
     }
     m_host.clearSaveGames();
-    m_context.selection.currentKind = GameKind::None;
+    m_scope.selection.currentKind = GameKind::None;
     m_host.switchGamesList(GamesListMode::ZipLibrary);
     return ErrorNumber::None;
 }

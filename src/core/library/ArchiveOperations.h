@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/library/LibraryScope.h"
 #include "core/platform/ErrorNumber.h"
 
 #include <QString>
 
 namespace z3d {
 
-struct LauncherContext;
 class LibraryHost;
 
 // The operations of the zip-library menu: installing the selected archive's extracted files
@@ -24,8 +24,8 @@ class LibraryHost;
 class ArchiveOperations
 {
 public:
-    // context.dialogs must be set. Both objects must outlive this one.
-    ArchiveOperations(LauncherContext& context, LibraryHost& host);
+    // The host must outlive this object.
+    ArchiveOperations(LibraryScope scope, LibraryHost& host);
 
     // InstallArchiveAsGame: GamesDir/<name>/Pwads replaces any game of that name, asking
     // first only when it is a user directory.
@@ -52,7 +52,7 @@ private:
     QString gameFolder(const QString& name) const;
     int message(const QString& text, int style, const QString& title) const;
 
-    LauncherContext& m_context;
+    LibraryScope m_scope;
     LibraryHost& m_host;
 };
 

@@ -1,9 +1,9 @@
 #include "core/library/GameOperations.h"
 
-#include "core/app/LauncherContext.h"
 #include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameRecords.h"
+#include "core/library/GameSelection.h"
 #include "core/library/InstalledGamesList.h"
 #include "core/library/LibraryHost.h"
 #include "core/library/LibrarySteps.h"
@@ -11,8 +11,10 @@
 #include "core/library/SideFiles.h"
 #include "core/platform/FileInUse.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 #include "core/services/Dialogs.h"
+#include "core/settings/LauncherSettings.h"
 
 #include <QFileInfo>
 
@@ -112,8 +114,7 @@ ErrorNumber transferLayoutFolder(const QString& source, const QString& target, T
 
 } // namespace
 
-GameOperations::GameOperations(LauncherContext& context, LibraryHost& host)
-    : m_context(context), m_host(host)
+GameOperations::GameOperations(LibraryScope scope, LibraryHost& host) : m_scope(scope), m_host(host)
 {
 }
 
@@ -144,23 +145,23 @@ int GameOperations::lastWadPosition(const QStringList& entries)
 
 int GameOperations::message(const QString& text, int style, const QString& title) const
 {
-    return m_context.dialogs->messageBox(text, style, title);
+    return m_scope.dialogs.messageBox(text, style, title);
 }
 
 QString GameOperations::gameFolder(const QString& name) const
 {
-    if (!isAcceptableName(name) || m_context.paths.gamesDir.isEmpty())
+    if (!isAcceptableName(name) || m_scope.paths.gamesDir.isEmpty())
         return {};
-    return PathResolver::resolveUnder(m_context.paths.gamesDir, name);
+    return PathResolver::resolveUnder(m_scope.paths.gamesDir, name);
 }
 
 ErrorNumber GameOperations::dropUserDirectoryRecords(const QString& name) const
 {
-    const GameRecords records(m_context.paths);
+    const GameRecords records(m_scope.paths);
     const QString recordName = GameRecords::recordName(GameKind::UserDirectory, name);
     QString saveFolder;
-    if (!recordName.isEmpty() && !m_context.paths.gameInfoDir.isEmpty())
-        saveFolder = PathResolver::resolveUnder(m_context.paths.gameInfoDir,
+    if (!recordName.isEmpty() && !m_scope.paths.gameInfoDir.isEmpty())
+        saveFolder = PathResolver::resolveUnder(m_scope.paths.gameInfoDir,
                                                 QStringLiteral("Save/Gwads/") + recordName);
     return inOrder([&] { return deleteIfExists(records.userDirectoryFileRecordPath(name)); },
                    [&] { return deleteIfExists(records.userDirectoryMapRecordPath(name)); },
@@ -170,7 +171,7 @@ ErrorNumber GameOperations::dropUserDirectoryRecords(const QString& name) const
 ErrorNumber GameOperations::dropPwadRecords(const QString& mapRecordGame,
                                             const QString& saveRecordGame) const
 {
-    const GameRecords records(m_context.paths);
+    const GameRecords records(m_scope.paths);
     return inOrder(
         [&] {
             return deleteIfExists(records.lastMapRecordPath(GameKind::PwadGame, mapRecordGame));
@@ -183,7 +184,7 @@ ErrorNumber GameOperations::dropPwadRecords(const QString& mapRecordGame,
 void GameOperations::deleteGameFile()
 {
     const QString fileName = m_host.selectedGameFile();
-    const GameSelection& selection = m_context.selection;
+    const GameSelection& selection = m_scope.selection;
     if (fileName.isEmpty() || !isAcceptableName(fileName) || selection.currentGameFolder.isEmpty())
         return;
     const QString path = selection.currentGameFolder + fileName;
@@ -203,7 +204,7 @@ void GameOperations::deleteGameFile()
 
 ErrorNumber GameOperations::removeFile(const QString& fileName, const QString& path)
 {
-    const GameSelection& selection = m_context.selection;
+    const GameSelection& selection = m_scope.selection;
     if (const ErrorNumber error = deleteIfExists(path); error != ErrorNumber::None)
         return error;
     m_host.removeGameShortcuts(selection.currentUserDirectory + QStringLiteral(" - ") +
@@ -211,7 +212,7 @@ ErrorNumber GameOperations::removeFile(const QString& fileName, const QString& p
     // Only the selected wad has a save record and side files; any other file goes alone.
     if (!selection.currentGameFile.isEmpty() &&
         PathResolver::samePath(path, selection.currentGameFile)) {
-        const GameRecords records(m_context.paths);
+        const GameRecords records(m_scope.paths);
         const QString wad = wadName(selection.currentGameFile);
         const ErrorNumber error = inOrder(
             [&] {
@@ -219,7 +220,7 @@ ErrorNumber GameOperations::removeFile(const QString& fileName, const QString& p
                                                              selection.currentUserDirectory,
                                                              selection.currentGameFile));
             },
-            [&] { return SideFiles(m_context.paths).deleteAll(wad); });
+            [&] { return SideFiles(m_scope.paths).deleteAll(wad); });
         if (error != ErrorNumber::None)
             return error;
     }
@@ -235,7 +236,7 @@ void GameOperations::uninstallGame()
             QStringLiteral(" Are you certain you wish to remove this game from the list?      "),
             kQuestion, QStringLiteral(" Remove selected game from list ")) != MsgYes)
         return;
-    const GameSelection& selection = m_context.selection;
+    const GameSelection& selection = m_scope.selection;
     if (FileInUse::check(selection.currentGameFile)) {
         message(QStringLiteral(" Unable to remove the selected item from the games list,       ") +
                     kLineBreak +
@@ -245,7 +246,7 @@ void GameOperations::uninstallGame()
     }
     const bool userDirectory = selection.currentKind == GameKind::UserDirectory;
     const QString name =
-        userDirectory ? selection.currentUserDirectory : m_context.settings.lastInstalledGame;
+        userDirectory ? selection.currentUserDirectory : m_scope.settings.lastInstalledGame;
     if (removeGame(name, userDirectory) != ErrorNumber::None) {
         message(removalFailedText(), MsgIconExclamation, kAccessError);
         m_host.redrawGamesList();
@@ -254,8 +255,8 @@ void GameOperations::uninstallGame()
 
 ErrorNumber GameOperations::removeGame(const QString& name, bool userDirectory)
 {
-    GameSelection& selection = m_context.selection;
-    const InstallPaths& paths = m_context.paths;
+    GameSelection& selection = m_scope.selection;
+    const InstallPaths& paths = m_scope.paths;
     const QString gameDir = gameFolder(name);
     // Without a usable name the game folder would be GamesDir itself.
     if (gameDir.isEmpty())
@@ -305,13 +306,13 @@ ErrorNumber GameOperations::removeGame(const QString& name, bool userDirectory)
 
 void GameOperations::renameGame()
 {
-    const GameSelection& selection = m_context.selection;
+    const GameSelection& selection = m_scope.selection;
     const bool userDirectory = selection.currentKind == GameKind::UserDirectory;
     const QString oldName =
-        userDirectory ? selection.currentUserDirectory : m_context.settings.lastInstalledGame;
+        userDirectory ? selection.currentUserDirectory : m_scope.settings.lastInstalledGame;
     const NameAnswer answer =
-        m_context.dialogs->askName(QStringLiteral(" Name "), QStringLiteral(" Rename Game"),
-                                   QStringLiteral("Cancel"), oldName);
+        m_scope.dialogs.askName(QStringLiteral(" Name "), QStringLiteral(" Rename Game"),
+                                QStringLiteral("Cancel"), oldName);
     if (answer.text.isEmpty() || answer.cancelled)
         return;
     // The same name, spelt alike, renames nothing and so drops nothing.
@@ -336,11 +337,11 @@ void GameOperations::renameGame()
 ErrorNumber GameOperations::renameFolder(const QString& oldName, const QString& newName,
                                          bool userDirectory)
 {
-    GameSelection& selection = m_context.selection;
+    GameSelection& selection = m_scope.selection;
     const QString oldFolder = gameFolder(oldName);
     if (oldFolder.isEmpty())
         return ErrorNumber::PathFileAccessError;
-    const QString newFolder = PathResolver::join(m_context.paths.gamesDir, newName);
+    const QString newFolder = PathResolver::join(m_scope.paths.gamesDir, newName);
     if (const ErrorNumber error = FileOperations::rename(oldFolder, newFolder);
         error != ErrorNumber::None)
         return error;
@@ -352,17 +353,17 @@ ErrorNumber GameOperations::renameFolder(const QString& oldName, const QString& 
         if (const ErrorNumber error = dropPwadRecords(oldName, selection.currentPwadGame);
             error != ErrorNumber::None)
             return error;
-        m_context.settings.lastInstalledGame = newName;
+        m_scope.settings.lastInstalledGame = newName;
     }
 
     const QString leaf = GameFiles::leafName(PathResolver::resolve(newFolder));
-    m_host.replaceSelectedGame({InstalledGamesList::displayText(leaf, m_context.customFontInUse),
-                                leaf, InstalledGamesList::kindOf(m_context.paths, leaf)});
+    m_host.replaceSelectedGame({InstalledGamesList::displayText(leaf, m_scope.customFontInUse),
+                                leaf, InstalledGamesList::kindOf(m_scope.paths, leaf)});
     m_host.removeGameShortcuts(oldName);
 
     // The reselection above decided whether a main wad is known: a renamed user directory
     // has lost its remembered file.
-    const SideFiles sideFiles(m_context.paths);
+    const SideFiles sideFiles(m_scope.paths);
     if (!PathResolver::folderExists(sideFiles.animationFolder()))
         return ErrorNumber::None;
     const QString wad = wadName(selection.currentGameFile);
@@ -388,8 +389,8 @@ void GameOperations::convertToManualLoading()
 
 ErrorNumber GameOperations::moveToManualLoading()
 {
-    GameSelection& selection = m_context.selection;
-    const QString gameDir = gameFolder(m_context.settings.lastInstalledGame);
+    GameSelection& selection = m_scope.selection;
+    const QString gameDir = gameFolder(m_scope.settings.lastInstalledGame);
     if (gameDir.isEmpty())
         return ErrorNumber::PathFileAccessError;
     const QString source = PathResolver::resolveUnder(gameDir, QStringLiteral("Pwads"));
@@ -399,7 +400,7 @@ ErrorNumber GameOperations::moveToManualLoading()
                     [&] { return transferLayoutFolder(source, target, Transfer::Move, nullptr); });
         error != ErrorNumber::None)
         return error;
-    const GameRecords records(m_context.paths);
+    const GameRecords records(m_scope.paths);
     if (const ErrorNumber error = deleteIfExists(
             records.lastMapRecordPath(GameKind::PwadGame, selection.currentPwadGame));
         error != ErrorNumber::None)
@@ -423,7 +424,7 @@ void GameOperations::convertToAutoLoading()
 
 bool GameOperations::moveToAutoLoading(ErrorNumber& error)
 {
-    GameSelection& selection = m_context.selection;
+    GameSelection& selection = m_scope.selection;
     const QString name = selection.currentUserDirectory;
     const QString gameDir = gameFolder(name);
     if (gameDir.isEmpty()) {
@@ -446,11 +447,11 @@ bool GameOperations::moveToAutoLoading(ErrorNumber& error)
                 kQuestion, kConversionTitle) != MsgYes)
         return false;
 
-    error = transferLayoutFolder(source, target, Transfer::Copy, m_context.progress);
+    error = transferLayoutFolder(source, target, Transfer::Copy, m_scope.progress);
     if (error != ErrorNumber::None)
         return true;
     // Only the file and map records go; the save records under Save/Gwads are left alone.
-    const GameRecords records(m_context.paths);
+    const GameRecords records(m_scope.paths);
     error = inOrder([&] { return deleteIfExists(records.userDirectoryFileRecordPath(name)); },
                     [&] { return deleteIfExists(records.userDirectoryMapRecordPath(name)); });
     if (error != ErrorNumber::None)

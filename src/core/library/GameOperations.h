@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/library/LibraryScope.h"
 #include "core/platform/ErrorNumber.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 
 namespace z3d {
 
-struct LauncherContext;
 class LibraryHost;
 
 // The operations of the installed-games menus: deleting a file of a user directory,
@@ -24,8 +24,8 @@ class LibraryHost;
 class GameOperations
 {
 public:
-    // context.dialogs must be set. Both objects must outlive this one.
-    GameOperations(LauncherContext& context, LibraryHost& host);
+    // The host must outlive this object.
+    GameOperations(LibraryScope scope, LibraryHost& host);
 
     // DeleteGameFile: the selected file of a user directory; with it, when it is the selected
     // wad, its save record and side files.
@@ -65,7 +65,7 @@ private:
     QString gameFolder(const QString& name) const;
     int message(const QString& text, int style, const QString& title) const;
 
-    LauncherContext& m_context;
+    LibraryScope m_scope;
     LibraryHost& m_host;
 };
 

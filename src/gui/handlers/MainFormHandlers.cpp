@@ -40,6 +40,12 @@ namespace {
 
 const QString kWebsite = QStringLiteral("https://z3dlauncher.example/");
 
+LibraryScope libraryScope(LauncherContext& context)
+{
+    return {context.paths,           context.selection, context.settings,
+            context.customFontInUse, *context.dialogs,  context.progress};
+}
+
 } // namespace
 
 MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Window window,
@@ -64,8 +70,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
       m_playlists(new PlaylistController(context, *window.pages.sound(), window.widget)),
       m_tips(new TipsWindow(context.settings, context.paths, window.widget)),
       m_iwadWindow(new IwadForm(context, *this, &window.widget)),
-      m_gameOperations(std::make_unique<GameOperations>(context, *m_games)),
-      m_archiveOperations(std::make_unique<ArchiveOperations>(context, *m_games)),
+      m_gameOperations(std::make_unique<GameOperations>(libraryScope(context), *m_games)),
+      m_archiveOperations(std::make_unique<ArchiveOperations>(libraryScope(context), *m_games)),
       m_commandButtons(new CommandButtons(context, window.shell, *m_games, *m_launch, *m_zips)),
       m_models(new ModelsController(context, *window.pages.models(), *m_options, window.widget))
 {

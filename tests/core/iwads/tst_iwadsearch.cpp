@@ -1,9 +1,9 @@
-#include "core/app/LauncherContext.h"
 #include "core/iwads/IwadRegistry.h"
 #include "core/iwads/IwadsCfg.h"
 #include "core/iwads/IwadSearch.h"
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/platform/FaultInjector.h"
+#include "core/settings/LauncherSettings.h"
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
@@ -319,19 +319,19 @@ private slots:
         InstallTree tree;
         QVERIFY(tree.isValid());
         tree.addTextFile("Z3DLaunch/Data/iwads.cfg", {tree.path("Gone/Doom2.wad")});
-        LauncherContext context;
-        context.paths = tree.paths();
-        context.settings.lastDoomGame = QStringLiteral("DOOM II");
-        const IwadLoadResult result = loadIwadsAtStartup(context, {});
+        IwadRegistry registry;
+        LauncherSettings settings;
+        settings.lastDoomGame = QStringLiteral("DOOM II");
+        const IwadLoadResult result = loadIwadsAtStartup(registry, tree.paths(), settings, {});
         QVERIFY(result.noIwadRegistered);
         QCOMPARE(result.lines, IwadLocationLines{});
-        QVERIFY(context.settings.lastDoomGame.isEmpty());
+        QVERIFY(settings.lastDoomGame.isEmpty());
         QVERIFY(!tree.exists("Z3DLaunch/Data/iwads.cfg"));
 
         tree.addFile("Iwads/Doom2.wad", "IWAD");
-        context.settings.lastDoomGame = QStringLiteral("DOOM II");
-        QVERIFY(!loadIwadsAtStartup(context, {}).noIwadRegistered);
-        QCOMPARE(context.settings.lastDoomGame, QStringLiteral("DOOM II"));
+        settings.lastDoomGame = QStringLiteral("DOOM II");
+        QVERIFY(!loadIwadsAtStartup(registry, tree.paths(), settings, {}).noIwadRegistered);
+        QCOMPARE(settings.lastDoomGame, QStringLiteral("DOOM II"));
     }
 };
 

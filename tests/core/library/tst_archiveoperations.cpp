@@ -3,7 +3,6 @@
 // layout), renaming and deleting an archive with its records, the questions and messages,
 // the refresh asked of the window, failures, and that nothing outside the library moves.
 
-#include "core/app/LauncherContext.h"
 #include "core/library/ArchiveOperations.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FaultInjector.h"
@@ -50,11 +49,11 @@ struct Fixture : OperationsFixture<ArchiveOperations>
         tree.addTextFile("Z3DLaunch/GameInfo/Zips/castle.z3dm", {"MAP01"});
         tree.addTextFile("Z3DLaunch/GameInfo/Save/Zip/castle.z3ds", {"0"});
         tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
-        GameSelection& s = context.selection;
+        GameSelection& s = selection;
         s.currentKind = GameKind::ZipArchive;
         s.currentGameFolder = tree.path(kExtracted);
         s.currentGameFile = s.currentGameFolder + QStringLiteral("castle.wad");
-        context.settings.lastZipLibraryEntry = QStringLiteral("Castle");
+        settings.lastZipLibraryEntry = QStringLiteral("Castle");
         host.selectedName = QStringLiteral("Castle");
         host.selectedFile = QStringLiteral("castle.wad");
     }
@@ -143,8 +142,8 @@ void TestArchiveOperations::installAsGame()
                           "Z3DGames/CASTLE/Pwads/castle.wad", "Z3DGames/CASTLE/Pwads/readme.txt"}));
     QCOMPARE(difference(before, snapshot(f.tree)), QStringList{});
     QCOMPARE(f.tree.readFile("Z3DGames/CASTLE/Pwads/castle.wad"), QByteArray("PWAD"));
-    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("CASTLE"));
-    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/CASTLE/Pwads/castle.wad"));
+    QCOMPARE(f.settings.lastInstalledGame, QStringLiteral("CASTLE"));
+    QCOMPARE(f.selection.currentGameFile, f.tree.path("Z3DGames/CASTLE/Pwads/castle.wad"));
     QCOMPARE(f.host.calls, (QStringList{"selectGame", "switchGamesList 0"}));
 }
 
@@ -154,7 +153,7 @@ void TestArchiveOperations::installAsGameReplacesAutoLoadingGame()
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     f.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
     f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+    ArchiveOperations(f.scope(), f.host).installArchiveAsGame();
 
     // Replaced without a question; the folder keeps its spelling on disk.
     QCOMPARE(f.dialogs.messages().size(), 0);
@@ -210,7 +209,7 @@ void TestArchiveOperations::installAsGameFailures()
     f.dialogs.answerName({QStringLiteral("Castle"), false});
     FaultInjector::fail(FileOperation::Write, f.tree.path("Z3DGames/Castle/Pwads/readme.txt"),
                         error);
-    ArchiveOperations(f.context, f.host).installArchiveAsGame();
+    ArchiveOperations(f.scope(), f.host).installArchiveAsGame();
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // The folders made and the file copied before the failure stay.
@@ -229,7 +228,7 @@ void TestArchiveOperations::installedMembersStayInTheGameFolder()
                        {"sub/../../up.wad", "u"},
                        {"..", "x"},
                        {"deep/inner/level.wad", "l"}});
-    f.context.settings.lastZipLibraryEntry = QStringLiteral("Evil");
+    f.settings.lastZipLibraryEntry = QStringLiteral("Evil");
     f.dialogs.answerName({QStringLiteral("Evil"), false});
     const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
 
@@ -258,9 +257,9 @@ void TestArchiveOperations::installAsUserDirectory()
                           "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt"}));
     verifySoleMessage(f.dialogs.messages(), 0, " User Directory Conversion",
                       " The Castle has been installed to the games list.     ");
-    QCOMPARE(f.context.selection.currentKind, GameKind::UserDirectory);
-    QCOMPARE(f.context.selection.currentUserDirectory, QStringLiteral("Castle"));
-    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
+    QCOMPARE(f.selection.currentKind, GameKind::UserDirectory);
+    QCOMPARE(f.selection.currentUserDirectory, QStringLiteral("Castle"));
+    QCOMPARE(f.settings.lastInstalledGame, QStringLiteral("Castle"));
     QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "selectGame", "switchGamesList 0"}));
 }
 
@@ -270,7 +269,7 @@ void TestArchiveOperations::installAsUserDirectoryOverExistingOne()
     f.tree.addFile("Z3DGames/castle/Gwads/mine.wad", "mine");
     f.tree.addFile("Z3DGames/castle/Gwads/CASTLE.WAD", "older");
     f.dialogs.answerName({QStringLiteral("Castle"), false});
-    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+    ArchiveOperations(f.scope(), f.host).installArchiveAsUserDirectory();
 
     // Files of other names stay; one of the same name in another case is overwritten.
     QCOMPARE(QDir(f.tree.path("Z3DGames/castle/Gwads")).entryList(QDir::Files, QDir::Name),
@@ -287,7 +286,7 @@ void TestArchiveOperations::installAsUserDirectoryReadOnlyFile()
     const QString readOnly = f.tree.addFile("Z3DGames/Castle/Gwads/readme.txt", "mine");
     QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
     f.dialogs.answerName({QStringLiteral("Castle"), false});
-    ArchiveOperations(f.context, f.host).installArchiveAsUserDirectory();
+    ArchiveOperations(f.scope(), f.host).installArchiveAsUserDirectory();
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
     verifySoleMessage(f.dialogs.messages(), 64, " Conversion error",
@@ -358,7 +357,7 @@ void TestArchiveOperations::renameArchive()
     QFETCH(bool, customFont);
     QFETCH(QString, display);
     Fixture f;
-    f.context.customFontInUse = customFont;
+    f.customFontInUse = customFont;
     f.dialogs.answerName({QStringLiteral("NewName"), false});
     const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
 
@@ -369,7 +368,7 @@ void TestArchiveOperations::renameArchive()
              (QStringList{"Z3DArchives/Castle.zip", "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds",
                           "Z3DLaunch/GameInfo/Zips/castle.z3dm"}));
     QCOMPARE(difference(snapshot(f.tree), before), QStringList{"Z3DArchives/NewName.zip"});
-    QCOMPARE(f.context.settings.lastZipLibraryEntry, QStringLiteral("NewName"));
+    QCOMPARE(f.settings.lastZipLibraryEntry, QStringLiteral("NewName"));
     QCOMPARE(f.host.calls,
              (QStringList{"replaceSelectedGame " + display + "|NewName", "selectGame"}));
 }
@@ -380,13 +379,13 @@ void TestArchiveOperations::renameArchiveOntoExisting()
     f.dialogs.answerName({QStringLiteral("OTHER"), false});
     const QSet<QString> before = snapshot(f.tree);
     const QByteArray other = f.tree.readFile("Z3DArchives/Other.zip");
-    ArchiveOperations(f.context, f.host).renameArchive();
+    ArchiveOperations(f.scope(), f.host).renameArchive();
 
     verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
                       " Illegal naming convention detected. ");
     QCOMPARE(snapshot(f.tree), before);
     QCOMPARE(f.tree.readFile("Z3DArchives/Other.zip"), other);
-    QCOMPARE(f.context.settings.lastZipLibraryEntry, QStringLiteral("Castle"));
+    QCOMPARE(f.settings.lastZipLibraryEntry, QStringLiteral("Castle"));
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
 }
 
@@ -474,7 +473,7 @@ void TestArchiveOperations::deleteArchive()
                           "Z3DLaunch/GameInfo/Save/Zip/castle.z3ds",
                           "Z3DLaunch/GameInfo/Zips/castle.z3dm",
                           "Z3DLaunch/Zips/Checks/Castle.z3dchk"}));
-    QCOMPARE(f.context.selection.currentKind, GameKind::None);
+    QCOMPARE(f.selection.currentKind, GameKind::None);
     QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "switchGamesList 2"}));
 }
 

@@ -3,7 +3,6 @@
 // it shows, the list refresh it asks for, where a failure leaves the disk, and that nothing
 // outside the game and its records is touched.
 
-#include "core/app/LauncherContext.h"
 #include "core/library/GameOperations.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FaultInjector.h"
@@ -67,12 +66,12 @@ struct Fixture : OperationsFixture<GameOperations>
         tree.addFile("Z3DAnFiles/CASTLE.x", "x");
         tree.addFile("gwa/castle.gwa", "x");
         tree.addFile("gwa/e2.gwa", "x");
-        GameSelection& s = context.selection;
+        GameSelection& s = selection;
         s.currentKind = GameKind::UserDirectory;
         s.currentUserDirectory = QStringLiteral("Castle");
         s.currentGameFolder = tree.path("Z3DGames/Castle/Gwads/");
         s.currentGameFile = s.currentGameFolder + QStringLiteral("castle.wad");
-        context.settings.lastInstalledGame = QStringLiteral("Castle");
+        settings.lastInstalledGame = QStringLiteral("Castle");
         host.selectedName = QStringLiteral("Castle");
         host.fileNames = QStringList{"castle.wad", "e2.wad", "readme.txt"};
     }
@@ -89,12 +88,12 @@ struct Fixture : OperationsFixture<GameOperations>
         tree.addTextFile("Z3DLaunch/GameInfo/Save/" + name.toLower() + ".z3ds", {"0"});
         tree.addFile("Z3DAnFiles/" + base + ".dat", "x");
         tree.addFile("gwa/" + base + ".gwa", "x");
-        GameSelection& s = context.selection;
+        GameSelection& s = selection;
         s.currentKind = kind;
         s.currentPwadGame = name;
         s.currentGameFolder = tree.path("Z3DGames/" + name + "/Pwads/");
         s.currentGameFile = s.currentGameFolder + wad;
-        context.settings.lastInstalledGame = name;
+        settings.lastInstalledGame = name;
         host.selectedName = name;
         host.fileNames = QStringList{wad, "readme.txt"};
     }
@@ -269,7 +268,7 @@ void TestGameOperations::deleteSelectedWad()
     f.userDirectory();
     f.host.selectedFile = QStringLiteral("castle.wad");
     // The selection spells the wad as the list does; the folder's case may differ.
-    f.context.selection.currentGameFile = f.tree.path("z3dgames/castle/gwads/castle.wad");
+    f.selection.currentGameFile = f.tree.path("z3dgames/castle/gwads/castle.wad");
     const QSet<QString> before = f.run(&GameOperations::deleteGameFile);
 
     QCOMPARE(removed(before, snapshot(f.tree)),
@@ -366,7 +365,7 @@ void TestGameOperations::uninstallUserDirectory()
                          "gwa/castle.gwa"};
     expected.sort();
     QCOMPARE(removed(before, snapshot(f.tree)), expected);
-    QCOMPARE(f.context.selection.currentKind, GameKind::None);
+    QCOMPARE(f.selection.currentKind, GameKind::None);
     QCOMPARE(f.host.calls, (QStringList{"removeGameShortcuts Castle", "clearScriptedMapsOnly",
                                         "switchGamesList 0"}));
 }
@@ -379,10 +378,10 @@ void TestGameOperations::uninstallGameWithoutWad()
     // Claimed by no wad: with no main wad no side file is touched, whatever its name.
     f.tree.addFile("Z3DAnFiles/notes.dat", "x");
     f.tree.addFolder("Md2/notes");
-    f.context.selection.currentKind = GameKind::PwadGame;
-    f.context.selection.currentPwadGame = QStringLiteral("Notes");
-    f.context.selection.currentGameFolder = f.tree.path("Z3DGames/Notes/Pwads/");
-    f.context.settings.lastInstalledGame = QStringLiteral("Notes");
+    f.selection.currentKind = GameKind::PwadGame;
+    f.selection.currentPwadGame = QStringLiteral("Notes");
+    f.selection.currentGameFolder = f.tree.path("Z3DGames/Notes/Pwads/");
+    f.settings.lastInstalledGame = QStringLiteral("Notes");
     const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
     QCOMPARE(
@@ -436,7 +435,7 @@ void TestGameOperations::uninstallInUse()
     Fixture f;
     f.userDirectory();
     HeldOpen holder;
-    QVERIFY(holder.start(f.context.selection.currentGameFile));
+    QVERIFY(holder.start(f.selection.currentGameFile));
     const QSet<QString> before = f.run(&GameOperations::uninstallGame);
 
     verifySoleMessage(f.messagesAfterQuestion(), 48, " Access error",
@@ -475,7 +474,7 @@ void TestGameOperations::renameAutoLoadingGame()
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     f.dialogs.answerName({QStringLiteral("KEEP"), false});
     f.host.onSelectGame = [&f] {
-        f.context.selection.currentGameFile = f.tree.path("Z3DGames/KEEP/Pwads/castle.wad");
+        f.selection.currentGameFile = f.tree.path("Z3DGames/KEEP/Pwads/castle.wad");
     };
     const QSet<QString> before = f.run(&GameOperations::renameGame);
 
@@ -498,7 +497,7 @@ void TestGameOperations::renameAutoLoadingGame()
     QVERIFY(after.contains("gwa/castle.gwa"));
     for (const QString& path : added(before, after))
         QVERIFY2(path.startsWith("Z3DGames/KEEP/"), qPrintable(path));
-    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("KEEP"));
+    QCOMPARE(f.settings.lastInstalledGame, QStringLiteral("KEEP"));
     QCOMPARE(f.host.calls, (QStringList{"replaceSelectedGame KEEP|KEEP", "selectGame",
                                         "removeGameShortcuts Castle"}));
 }
@@ -507,10 +506,10 @@ void TestGameOperations::renameUserDirectory()
 {
     Fixture f;
     f.userDirectory();
-    f.context.customFontInUse = true;
+    f.customFontInUse = true;
     f.dialogs.answerName({QStringLiteral("Keep"), false});
     // The reselection finds no remembered file: no main wad is known afterwards.
-    f.host.onSelectGame = [&f] { f.context.selection.currentGameFile.clear(); };
+    f.host.onSelectGame = [&f] { f.selection.currentGameFile.clear(); };
     const QSet<QString> before = f.run(&GameOperations::renameGame);
 
     const QSet<QString> after = snapshot(f.tree);
@@ -534,7 +533,7 @@ void TestGameOperations::renameCaseOnly()
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    GameOperations(f.context, f.host).renameGame();
+    GameOperations(f.scope(), f.host).renameGame();
     QCOMPARE(f.dialogs.messages().size(), 0);
     QVERIFY(f.tree.isFile("Z3DGames/CASTLE/Pwads/castle.wad"));
     QVERIFY(!f.tree.exists("Z3DGames/Castle"));
@@ -552,7 +551,7 @@ void TestGameOperations::renameOntoExistingName()
     verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
                       " Illegal naming convention detected.    ");
     QCOMPARE(snapshot(f.tree), before);
-    QCOMPARE(f.context.settings.lastInstalledGame, QStringLiteral("Castle"));
+    QCOMPARE(f.settings.lastInstalledGame, QStringLiteral("Castle"));
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
 }
 
@@ -637,8 +636,8 @@ void TestGameOperations::convertToManualLoading()
                           "Z3DGames/Castle/Gwads/castle.wad", "Z3DGames/Castle/Gwads/readme.txt",
                           "Z3DGames/Castle/Gwads/sub/", "Z3DGames/Castle/Gwads/sub/left.txt"}));
     QCOMPARE(f.tree.readFile("Z3DGames/Castle/Gwads/castle.wad"), QByteArray("PWAD"));
-    QCOMPARE(f.context.selection.currentGameFolder, f.tree.path("Z3DGames/Castle/Gwads/"));
-    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Gwads/castle.wad"));
+    QCOMPARE(f.selection.currentGameFolder, f.tree.path("Z3DGames/Castle/Gwads/"));
+    QCOMPARE(f.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Gwads/castle.wad"));
     QCOMPARE(f.host.calls, QStringList{"selectGame"});
 }
 
@@ -663,7 +662,7 @@ void TestGameOperations::convertToManualLoadingFailures()
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     FaultInjector::fail(operation, f.tree.path(failing), error);
-    GameOperations(f.context, f.host).convertToManualLoading();
+    GameOperations(f.scope(), f.host).convertToManualLoading();
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // What moved before the failure stays moved; the check record went first.
@@ -700,7 +699,7 @@ void TestGameOperations::fourthEntryQuestion()
     f.tree.addFile("Z3DGames/Castle/Gwads/castle.z3dchk", "check");
     f.host.fileNames = files;
     f.dialogs.answerMessage(answer);
-    GameOperations(f.context, f.host).convertToAutoLoading();
+    GameOperations(f.scope(), f.host).convertToAutoLoading();
 
     QCOMPARE(f.dialogs.messages().size(), asked ? 1 : 0);
     if (asked)
@@ -731,7 +730,7 @@ void TestGameOperations::convertToAutoLoading()
     QCOMPARE(added(before, snapshot(f.tree)),
              (QStringList{"Z3DGames/Castle/Pwads/", "Z3DGames/Castle/Pwads/castle.wad",
                           "Z3DGames/Castle/Pwads/e2.wad", "Z3DGames/Castle/Pwads/readme.txt"}));
-    QCOMPARE(f.context.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Pwads/castle.wad"));
+    QCOMPARE(f.selection.currentGameFile, f.tree.path("Z3DGames/Castle/Pwads/castle.wad"));
     QCOMPARE(f.host.calls, (QStringList{"showGameFilesList", "selectGame"}));
 }
 
@@ -742,7 +741,7 @@ void TestGameOperations::convertToAutoLoadingReadOnlyTarget()
     // A read-only e2.wad already in Pwads: castle.wad is copied before it, readme.txt not.
     const QString readOnly = f.tree.addFile("Z3DGames/Castle/Pwads/E2.WAD", "old");
     QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
-    GameOperations(f.context, f.host).convertToAutoLoading();
+    GameOperations(f.scope(), f.host).convertToAutoLoading();
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error",

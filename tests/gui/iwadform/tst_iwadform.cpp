@@ -62,7 +62,11 @@ struct Fixture
     IwadEnvironment environment() const { return {QString(), tree.path(kWadDir)}; }
 
     // The start-up load of the launcher, shown in the window.
-    void startUp() { form->showStartupLocations(loadIwadsAtStartup(context, environment())); }
+    void startUp()
+    {
+        form->showStartupLocations(
+            loadIwadsAtStartup(context.iwads, context.paths, context.settings, environment()));
+    }
 
     QString wad(const QString& relative) { return tree.addFile(relative, "IWAD"); }
 
