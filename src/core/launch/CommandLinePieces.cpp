@@ -371,16 +371,11 @@ void CommandLinePieces::spareAndResurrect()
         m_line.append("-ro ");
 }
 
-QString CommandLinePieces::corpseText() const
-{
-    return m_inputs.corpseBoxText.value_or(QString::number(m_settings.corpseFadeSeconds));
-}
-
 void CommandLinePieces::appendCorpse()
 {
-    const QString text = corpseText();
-    if (!m_settings.noMonsters && text != QLatin1String("0"))
-        m_line.append(QLatin1String("-ct ") + text + QLatin1String(" "));
+    const int seconds = m_settings.corpseFadeSeconds;
+    if (!m_settings.noMonsters && seconds != 0)
+        m_line.append(QLatin1String("-ct ") + QString::number(seconds) + QLatin1String(" "));
 }
 
 void CommandLinePieces::corpseFade()

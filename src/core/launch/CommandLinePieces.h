@@ -75,7 +75,6 @@ private:
     bool scripted() const { return installed() && m_inputs.game.scriptedMapReady; }
     bool ownHiRes() const { return installed() && m_inputs.ownHiResFolders; }
     int compatibilityClass() const { return installed() ? m_inputs.game.compatibilityClass : 0; }
-    QString corpseText() const;
     void appendCorpse();
     void appendPlaylist(const QString& name);
 

@@ -103,9 +103,6 @@ struct LaunchInputs
     bool ricochetChanged = false;
     bool fakeGlowChanged = false;
 
-    // The corpse box's text; nothing means the decimal text of corpseFadeSeconds.
-    std::optional<QString> corpseBoxText;
-
     // High-resolution textures.
     QString texturePathBoxText;
     QString texturePath;

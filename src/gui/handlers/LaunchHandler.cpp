@@ -77,7 +77,6 @@ LaunchInputs LaunchHandler::commonInputs() const
     const OptionChangeFlags& flags = m_flags;
     inputs.ricochetChanged = flags.ricochetChanged;
     inputs.fakeGlowChanged = flags.fakeGlowChanged;
-    inputs.corpseBoxText = m_pages.options()->corpseFadeText();
     inputs.texturePathBoxText = m_pages.graphics()->texturePathText();
     inputs.texturePath = m_context.texture.texturePath;
     inputs.textureSetDir = m_context.texture.textureSetDir;

@@ -182,11 +182,6 @@ void OptionsTab::uncheckResurrectWithFade()
     m_ui->chkZ3DOpts_3->setChecked(false);
 }
 
-QString OptionsTab::corpseFadeText() const
-{
-    return m_ui->Corpse->text();
-}
-
 int OptionsTab::corpseFadeSeconds() const
 {
     return shownValue(m_ui->Corpse);

@@ -63,9 +63,8 @@ public:
     void applyAvailability(const OptionAvailability& available);
     // Load: "Resurrect with fade" cannot be on without a corpse fade.
     void uncheckResurrectWithFade();
-    // The corpse-fade seconds shown, as a number and as the box shows them.
+    // The corpse-fade seconds shown.
     int corpseFadeSeconds() const;
-    QString corpseFadeText() const;
     // The whole number a display box shows; 0 when it shows none.
     static int shownValue(const QLineEdit* box);
 

@@ -483,7 +483,7 @@ void TestCommandLine::commercialGame_data()
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb )"
         R"(-cmd "rend-light 1" -sk 4 -wp 07 )");
     row(
-        "corpse box text", [](LauncherSettings&, LaunchInputs& in) { in.corpseBoxText = "5"; },
+        "corpse fade seconds", [](LauncherSettings& s, LaunchInputs&) { s.corpseFadeSeconds = 5; },
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro )"
         R"(-ct 5 -cmd "rend-light 1" -sk 4 -wp 07 )");
     row(
