@@ -28,8 +28,7 @@ int applyRank(const SettingLine& line)
         int rank;
     };
     static const Rank ranks[] = {
-        {"cbChannels", 0},   {"Corpse", 1},           {"Ricotext", 1},
-        {"Timeout", 1},      {"SkillsLevel_", 2},     {"chkMain_", 3},
+        {"cbChannels", 0},   {"SkillsLevel_", 2},     {"chkMain_", 3},
         {"chkGraphics_", 3}, {"SkyOpt", 4},           {"ExitOption", 5},
         {"OptionUdir", 6},   {"ChkModelOpts_", 7},    {"chkAltModels_", 7},
         {"ChkGL", 8},        {"chkTesting", 9},       {"chkZ3DOpts_", 10},
@@ -128,6 +127,7 @@ bool applyLine(const SettingLine& line, LauncherSettings& settings, QWidget& for
         option->setChecked(true);
         return true;
     }
+    case SettingBinding::PageNumber:
     case SettingBinding::PanelButton:
     case SettingBinding::None:
         return true;
@@ -166,6 +166,7 @@ void gatherLine(const SettingLine& line, LauncherSettings& settings, const QWidg
         if (controlOf<QRadioButton>(form, name + QLatin1String("_0"), others)->isChecked())
             line.setNumber(settings, 0);
         break;
+    case SettingBinding::PageNumber:
     case SettingBinding::PanelButton:
     case SettingBinding::None:
         break;

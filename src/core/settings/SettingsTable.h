@@ -24,8 +24,10 @@ enum class SettingBinding
     None,        // no control
     CheckBox,    // checked exactly when the flag is on
     ComboText,   // an editable combo box showing the number as decimal text (cbChannels)
-    NumberText,  // a display-only text box showing the number (Corpse, Ricotext, Timeout,
-                 // LightText); changed by its own buttons
+    NumberText,  // a display-only text box showing the number (LightText)
+    PageNumber,  // a number its page holds, shows in a display-only text box and changes with
+                 // its own arrow buttons (Corpse, Ricotext, Timeout); the page applies and
+                 // gathers it
     LineEdit,    // a text box holding the text (edCustom)
     ListIndex,   // the selected entry's index of a list (SkillsLevel_1)
     OptionGroup, // option buttons "<control>_<index>"; the value is the selected index

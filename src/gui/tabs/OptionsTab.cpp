@@ -17,10 +17,10 @@ constexpr int kUnderwaterFakeGlow = 4;
 
 // A display box's value of 0 shows in dark red, and its caption says what 0 means.
 template <class Caption>
-void showValueCaption(QLineEdit& box, Caption& caption, const QString& atZero,
+void showValueCaption(QLineEdit& box, int value, Caption& caption, const QString& atZero,
                       const QString& otherwise)
 {
-    const bool zero = OptionsTab::shownValue(&box) == 0;
+    const bool zero = value == 0;
     if (zero)
         TextColour::set(&box, TextColour::darkRed());
     else
@@ -51,18 +51,29 @@ OptionsTab::OptionsTab(OptionChangeFlags& flags, LauncherSettings& settings, QWi
     // Only the player's own change counts: the console command is resent after a change.
     connect(chkZ3DOpts(kUnderwaterFakeGlow), &QAbstractButton::clicked, this,
             [this] { m_flags.fakeGlowChanged = true; });
+    const LauncherSettings defaults;
+    setCorpseSeconds(defaults.corpseFadeSeconds);
+    setGrenadeSeconds(defaults.grenadeTimeout);
 }
 
 OptionsTab::~OptionsTab() = default;
 
 bool OptionsTab::applySettings(LauncherSettings& settings)
 {
+    setCorpseSeconds(settings.corpseFadeSeconds);
+    setGrenadeSeconds(settings.grenadeTimeout);
     if (!TabPage::applySettings(settings))
         return false;
-    // The values' colours and captions follow what the boxes now show.
     showCorpseCaption();
     showGrenadeCaption();
     return true;
+}
+
+void OptionsTab::gatherSettings(LauncherSettings& settings) const
+{
+    TabPage::gatherSettings(settings);
+    settings.corpseFadeSeconds = m_corpseSeconds;
+    settings.grenadeTimeout = m_grenadeSeconds;
 }
 
 QCheckBox* OptionsTab::chkZ3DOpts(int index) const
@@ -87,17 +98,22 @@ void OptionsTab::butRight2Click()
     stepGrenade(+1);
 }
 
-int OptionsTab::shownValue(const QLineEdit* box)
+void OptionsTab::setCorpseSeconds(int seconds)
 {
-    bool ok = false;
-    const int value = box->text().trimmed().toInt(&ok);
-    return ok ? value : 0;
+    m_corpseSeconds = seconds;
+    m_ui->Corpse->setText(QString::number(seconds));
+}
+
+void OptionsTab::setGrenadeSeconds(int seconds)
+{
+    m_grenadeSeconds = seconds;
+    m_ui->Timeout->setText(QString::number(seconds));
 }
 
 void OptionsTab::stepCorpse(int delta)
 {
-    const int seconds = std::clamp(shownValue(m_ui->Corpse) + delta, 0, kMaxCorpseSeconds);
-    m_ui->Corpse->setText(QString::number(seconds));
+    const int seconds = std::clamp(m_corpseSeconds + delta, 0, kMaxCorpseSeconds);
+    setCorpseSeconds(seconds);
     showCorpseCaption();
     QCheckBox* resurrect = chkZ3DOpts(kResurrectWithFade);
     if (seconds == 0)
@@ -108,21 +124,21 @@ void OptionsTab::stepCorpse(int delta)
 
 void OptionsTab::stepGrenade(int delta)
 {
-    const int seconds = std::clamp(shownValue(m_ui->Timeout) + delta, 0, kMaxGrenadeSeconds);
-    m_ui->Timeout->setText(QString::number(seconds));
+    setGrenadeSeconds(std::clamp(m_grenadeSeconds + delta, 0, kMaxGrenadeSeconds));
     showGrenadeCaption();
 }
 
 void OptionsTab::showCorpseCaption()
 {
-    showValueCaption(*m_ui->Corpse, *m_ui->lblCorpse, QStringLiteral("No corpse fade"),
+    showValueCaption(*m_ui->Corpse, m_corpseSeconds, *m_ui->lblCorpse,
+                     QStringLiteral("No corpse fade"),
                      QStringLiteral("Seconds before corpses fade"));
 }
 
 void OptionsTab::showGrenadeCaption()
 {
-    showValueCaption(*m_ui->Timeout, *m_ui->ChkGL, QStringLiteral("Pipebomb Launcher"),
-                     QStringLiteral("Grenade Launcher"));
+    showValueCaption(*m_ui->Timeout, m_grenadeSeconds, *m_ui->ChkGL,
+                     QStringLiteral("Pipebomb Launcher"), QStringLiteral("Grenade Launcher"));
 }
 
 void OptionsTab::launchPreferenceChanged(int index, bool on)
@@ -184,7 +200,7 @@ void OptionsTab::uncheckResurrectWithFade()
 
 int OptionsTab::corpseFadeSeconds() const
 {
-    return shownValue(m_ui->Corpse);
+    return m_corpseSeconds;
 }
 
 } // namespace z3d

@@ -6,8 +6,6 @@
 #include <memory>
 
 class QCheckBox;
-class QLabel;
-class QLineEdit;
 
 namespace Ui {
 class OptionsTab;
@@ -23,8 +21,8 @@ struct OptionChangeFlags;
 // seconds (butleft / Corpse / butRight with its label), the grenade launcher (butLeft2 /
 // Timeout / butRight2 and ChkGL) and the launcher preferences (chkLaunchPrefs 0..5).
 //
-// Corpse and Timeout are display-only: their values change only through their arrow buttons
-// and are read back by the settings gathering.
+// The page holds the corpse-fade seconds and the grenade timeout; Corpse and Timeout only show
+// them, and only their arrow buttons change them.
 class OptionsTab : public TabPage
 {
     Q_OBJECT
@@ -40,6 +38,7 @@ public:
     // The page's settings, the corpse and grenade values then shown in their colours with
     // their captions.
     bool applySettings(LauncherSettings& settings) override;
+    void gatherSettings(LauncherSettings& settings) const override;
 
     // butleft / butRight: corpse-fade seconds -1 / +1 within 0..9. At 0 the value turns dark
     // red, the label reads "No corpse fade" and "Resurrect with fade" is unchecked and
@@ -51,10 +50,10 @@ public:
     void butLeft2Click();
     void butRight2Click();
 
-    // Colour and caption of the corpse value and its label from the value shown, leaving
+    // Colour and caption of the corpse value and its label from the value held, leaving
     // "Resurrect with fade" alone (used when a stored value is put into the box).
     void showCorpseCaption();
-    // Colour of the timeout value and the ChkGL caption from the value shown.
+    // Colour of the timeout value and the ChkGL caption from the value held.
     void showGrenadeCaption();
 
     // Enables the page's controls as the availability says: "Water dynamics", "Underwater fake
@@ -63,10 +62,7 @@ public:
     void applyAvailability(const OptionAvailability& available);
     // Load: "Resurrect with fade" cannot be on without a corpse fade.
     void uncheckResurrectWithFade();
-    // The corpse-fade seconds shown.
     int corpseFadeSeconds() const;
-    // The whole number a display box shows; 0 when it shows none.
-    static int shownValue(const QLineEdit* box);
 
     // The tips window's own box was unchecked: "Display tip of the day" follows.
     void uncheckTipOfTheDay();
@@ -93,11 +89,16 @@ private:
     void launchPreferenceChanged(int index, bool on);
     void stepCorpse(int delta);
     void stepGrenade(int delta);
+    // Hold a value and show it in its box.
+    void setCorpseSeconds(int seconds);
+    void setGrenadeSeconds(int seconds);
 
     std::unique_ptr<Ui::OptionsTab> m_ui;
     OptionChangeFlags& m_flags;
     LauncherSettings& m_settings;
     std::array<QCheckBox*, 6> m_chkLaunchPrefs{};
+    int m_corpseSeconds = 0;
+    int m_grenadeSeconds = 0;
 };
 
 } // namespace z3d

@@ -3,8 +3,8 @@
 #include "core/launch/OptionAvailability.h"
 #include "core/music/MusicMessages.h"
 #include "core/music/PlaylistFrame.h"
+#include "core/settings/LauncherSettings.h"
 #include "gui/tabs/OptionChangeFlags.h"
-#include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/TextColour.h"
 #include "ui_SoundTab.h"
 
@@ -43,6 +43,19 @@ SoundTab::SoundTab(OptionChangeFlags& flags, QWidget* parent)
         emit ricochetsClicked(checked);
     });
     connectPlaylistFrame();
+    setRicochet(LauncherSettings().ricochetValue);
+}
+
+bool SoundTab::applySettings(LauncherSettings& settings)
+{
+    setRicochet(settings.ricochetValue);
+    return TabPage::applySettings(settings);
+}
+
+void SoundTab::gatherSettings(LauncherSettings& settings) const
+{
+    TabPage::gatherSettings(settings);
+    settings.ricochetValue = m_ricochet;
 }
 
 void SoundTab::connectPlaylistFrame()
@@ -210,10 +223,14 @@ void SoundTab::ricoButtonClick(int index)
     if (index != 0 && index != 1)
         return;
     const int delta = index == 0 ? -1 : +1;
-    const int value =
-        std::clamp(OptionsTab::shownValue(m_ui->Ricotext) + delta, kMinRicochet, kMaxRicochet);
-    m_ui->Ricotext->setText(QString::number(value));
+    setRicochet(std::clamp(m_ricochet + delta, kMinRicochet, kMaxRicochet));
     m_flags.ricochetChanged = true;
+}
+
+void SoundTab::setRicochet(int value)
+{
+    m_ricochet = value;
+    m_ui->Ricotext->setText(QString::number(value));
 }
 
 void SoundTab::showPlaylistFrame()

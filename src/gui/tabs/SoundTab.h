@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPoint;
@@ -23,9 +22,9 @@ struct OptionAvailability;
 struct OptionChangeFlags;
 
 // Page 3 ("Sound", TabFrame_3): the sound boxes (chkSound 0..8), the channel count
-// (cbChannels), the ricochet frequency (RicoButton 0/1 around the display-only Ricotext) and
-// the " Music Playlists " frame (SelectionList, butMusic 0..2, "Manual" chkSound_5 and
-// "Auto" chkSound_4).
+// (cbChannels), the ricochet frequency (held by the page, shown in the display-only Ricotext
+// between RicoButton 0/1) and the " Music Playlists " frame (SelectionList, butMusic 0..2,
+// "Manual" chkSound_5 and "Auto" chkSound_4).
 class SoundTab : public TabPage
 {
     Q_OBJECT
@@ -36,6 +35,9 @@ public:
 
     explicit SoundTab(OptionChangeFlags& flags, QWidget* parent = nullptr);
     ~SoundTab() override;
+
+    bool applySettings(LauncherSettings& settings) override;
+    void gatherSettings(LauncherSettings& settings) const override;
 
     // RicoButton(0) / (1): ricochet frequency -1 / +1 within 1..9; marks the ricochet setting
     // as changed so the launch sends it.
@@ -96,10 +98,14 @@ private:
     void autoPlaylistToggled(bool on);
     void manualPlaylistToggled(bool on);
     void updatePlaylistFrame();
+    // Holds the ricochet frequency and shows it in Ricotext.
+    void setRicochet(int value);
+
     std::unique_ptr<Ui::SoundTab> m_ui;
     OptionChangeFlags& m_flags;
     QMenu* m_autoPlaylistMenu = nullptr;
     bool m_autoPlaylistFileFound = true;
+    int m_ricochet = 0;
 };
 
 } // namespace z3d

@@ -16,10 +16,10 @@ class TabPage : public QGroupBox
 public:
     using QGroupBox::QGroupBox;
 
-    // The page's part of the settings record (the controls the settings table names); false
-    // when a stored index names no entry.
+    // The page's part of the settings record (the controls the settings table names, and the
+    // numbers a page holds itself); false when a stored index names no entry.
     virtual bool applySettings(LauncherSettings& settings);
-    void gatherSettings(LauncherSettings& settings) const;
+    virtual void gatherSettings(LauncherSettings& settings) const;
     // The page's rows of the main window's tip table on its own controls, or off them.
     virtual void showToolTips(ToolTips& tips, bool shown);
 };

@@ -96,24 +96,25 @@ private slots:
     // corpse fade to resurrect from.
     void leavingBasicDoomModeKeepsWhatNeedsItsResource_data()
     {
-        const DataTable<bool, QString> row("extraFx", "corpseFade");
-        row("no extra effects, no corpse fade", false, "0");
-        row("extra effects, corpse fade", true, "5");
+        const DataTable<bool, int> row("extraFx", "corpseFade");
+        row("no extra effects, no corpse fade", false, 0);
+        row("extra effects, corpse fade", true, 5);
     }
     void leavingBasicDoomModeKeepsWhatNeedsItsResource()
     {
         QFETCH(bool, extraFx);
-        QFETCH(QString, corpseFade);
+        QFETCH(int, corpseFade);
         Fixture f;
         f.context.extraFxInstalled = extraFx;
         // Without the core effects every model effect is greyed, Extra FX with them.
         f.tree.addFile("Md2/CoreEffects/c.dmd");
         f.tree.addFile("Defs/Base/CoreEffects.ded");
-        findControl<QLineEdit>(f.window, "Corpse")->setText(corpseFade);
+        f.context.settings.corpseFadeSeconds = corpseFade;
+        QVERIFY(f.window.pages().options()->applySettings(f.context.settings));
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
         QCOMPARE(findControl<QCheckBox>(f.window, "chkEffects", 3)->isEnabled(), extraFx);
-        QCOMPARE(findControl<QCheckBox>(f.window, "chkZ3DOpts", 3)->isEnabled(), corpseFade != "0");
+        QCOMPARE(findControl<QCheckBox>(f.window, "chkZ3DOpts", 3)->isEnabled(), corpseFade != 0);
     }
 
     void refreshesReEnableInstalledResources()

@@ -355,6 +355,7 @@ void TestMainWindow::settingsTableControlsExist()
             QVERIFY2(m_window->findChild<QComboBox*>(name)->isEditable(), qPrintable(where));
             break;
         case SettingBinding::NumberText:
+        case SettingBinding::PageNumber:
         case SettingBinding::LineEdit:
             QVERIFY2(m_window->findChild<QLineEdit*>(name), qPrintable(where));
             break;

@@ -231,7 +231,6 @@ void TestSettingsBinder::numberBoxes_data()
     row("channels not a number", "cbChannels", "lots", 0);
     row("channels beyond 16 bits", "cbChannels", "99999999", 32767);
     row("channels with fraction", "cbChannels", "24.9", 24);
-    row("corpse", "Corpse", "0", 0);
 }
 
 void TestSettingsBinder::numberBoxes()

@@ -4,6 +4,7 @@
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/SoundTab.h"
+#include "gui/tabs/TabPage.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <utility>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -28,6 +31,17 @@ void press(QWidget& page, const char* button, int count)
     QVERIFY2(arrow, button);
     for (int i = 0; i < count; ++i)
         arrow->click();
+}
+
+// Puts settings on the page as the load does, presses one arrow, then the other, and gathers
+// the page back into settings.
+void pressArrows(TabPage& page, LauncherSettings& settings, std::pair<const char*, int> first,
+                 std::pair<const char*, int> second)
+{
+    QVERIFY(page.applySettings(settings));
+    press(page, first.first, first.second);
+    press(page, second.first, second.second);
+    page.gatherSettings(settings);
 }
 
 } // namespace
@@ -49,20 +63,20 @@ private slots:
 
 void TestTabs::corpseSeconds_data()
 {
-    const DataTable<QString, int, int, QString, QString, bool> row(
-        "start", "left", "right", "shown", "label", "resurrectEnabled");
-    row("down one", "9", 1, 0, "8", "Seconds before corpses fade", true);
-    row("down to 0", "2", 2, 0, "0", "No corpse fade", false);
-    row("below 0", "1", 5, 0, "0", "No corpse fade", false);
-    row("up from 0", "0", 0, 1, "1", "Seconds before corpses fade", true);
-    row("above 9", "8", 0, 4, "9", "Seconds before corpses fade", true);
-    row("stored 30, up", "30", 0, 1, "9", "Seconds before corpses fade", true);
-    row("stored 30, down", "30", 1, 0, "9", "Seconds before corpses fade", true);
+    const DataTable<int, int, int, QString, QString, bool> row("start", "left", "right", "shown",
+                                                               "label", "resurrectEnabled");
+    row("down one", 9, 1, 0, "8", "Seconds before corpses fade", true);
+    row("down to 0", 2, 2, 0, "0", "No corpse fade", false);
+    row("below 0", 1, 5, 0, "0", "No corpse fade", false);
+    row("up from 0", 0, 0, 1, "1", "Seconds before corpses fade", true);
+    row("above 9", 8, 0, 4, "9", "Seconds before corpses fade", true);
+    row("stored 30, up", 30, 0, 1, "9", "Seconds before corpses fade", true);
+    row("stored 30, down", 30, 1, 0, "9", "Seconds before corpses fade", true);
 }
 
 void TestTabs::corpseSeconds()
 {
-    QFETCH(QString, start);
+    QFETCH(int, start);
     QFETCH(int, left);
     QFETCH(int, right);
     QFETCH(QString, shown);
@@ -70,16 +84,16 @@ void TestTabs::corpseSeconds()
     QFETCH(bool, resurrectEnabled);
     OptionChangeFlags flags;
     LauncherSettings settings;
+    settings.corpseFadeSeconds = start;
+    settings.resurrectWithFade = true;
     OptionsTab page(flags, settings);
+    pressArrows(page, settings, {"butleft", left}, {"butRight", right});
+
     QCheckBox* resurrect = findControl<QCheckBox>(page, "chkZ3DOpts", 3);
     QLineEdit* corpse = findControl<QLineEdit>(page, "Corpse");
-    resurrect->setChecked(true);
-    corpse->setText(start);
-
-    press(page, "butleft", left);
-    press(page, "butRight", right);
-
     QCOMPARE(corpse->text(), shown);
+    // What the box shows is what the settings keep.
+    QCOMPARE(QString::number(settings.corpseFadeSeconds), shown);
     QCOMPARE(findControl<QLabel>(page, "lblCorpse")->text(), label);
     QCOMPARE(resurrect->isEnabled(), resurrectEnabled);
     QCOMPARE(resurrect->isChecked(), resurrectEnabled); // at 0 it is also unchecked
@@ -92,32 +106,31 @@ void TestTabs::corpseSeconds()
 
 void TestTabs::grenadeTimeout_data()
 {
-    const DataTable<QString, int, int, QString, QString> row("start", "left", "right", "shown",
-                                                             "caption");
-    row("default up", "2", 0, 1, "3", "Grenade Launcher");
-    row("to 0", "2", 2, 0, "0", "Pipebomb Launcher");
-    row("below 0", "0", 3, 0, "0", "Pipebomb Launcher");
-    row("back from 0", "0", 0, 1, "1", "Grenade Launcher");
-    row("above 7", "6", 0, 5, "7", "Grenade Launcher");
+    const DataTable<int, int, int, QString, QString> row("start", "left", "right", "shown",
+                                                         "caption");
+    row("default up", 2, 0, 1, "3", "Grenade Launcher");
+    row("to 0", 2, 2, 0, "0", "Pipebomb Launcher");
+    row("below 0", 0, 3, 0, "0", "Pipebomb Launcher");
+    row("back from 0", 0, 0, 1, "1", "Grenade Launcher");
+    row("above 7", 6, 0, 5, "7", "Grenade Launcher");
 }
 
 void TestTabs::grenadeTimeout()
 {
-    QFETCH(QString, start);
+    QFETCH(int, start);
     QFETCH(int, left);
     QFETCH(int, right);
     QFETCH(QString, shown);
     QFETCH(QString, caption);
     OptionChangeFlags flags;
     LauncherSettings settings;
+    settings.grenadeTimeout = start;
     OptionsTab page(flags, settings);
+    pressArrows(page, settings, {"butLeft2", left}, {"butRight2", right});
+
     QLineEdit* timeout = findControl<QLineEdit>(page, "Timeout");
-    timeout->setText(start);
-
-    press(page, "butLeft2", left);
-    press(page, "butRight2", right);
-
     QCOMPARE(timeout->text(), shown);
+    QCOMPARE(QString::number(settings.grenadeTimeout), shown);
     QCOMPARE(findControl<QCheckBox>(page, "ChkGL")->text(), caption);
     const bool red = TextColour::of(timeout) == TextColour::darkRed();
     QCOMPARE(red, shown == "0");
@@ -125,29 +138,28 @@ void TestTabs::grenadeTimeout()
 
 void TestTabs::ricochetFrequency_data()
 {
-    const DataTable<QString, int, int, QString> row("start", "down", "up", "shown");
-    row("up", "4", 0, 1, "5");
-    row("down", "4", 1, 0, "3");
-    row("not below 1", "2", 4, 0, "1");
-    row("not above 9", "8", 0, 3, "9");
-    row("at the top already", "9", 0, 1, "9");
+    const DataTable<int, int, int, QString> row("start", "down", "up", "shown");
+    row("up", 4, 0, 1, "5");
+    row("down", 4, 1, 0, "3");
+    row("not below 1", 2, 4, 0, "1");
+    row("not above 9", 8, 0, 3, "9");
+    row("at the top already", 9, 0, 1, "9");
 }
 
 void TestTabs::ricochetFrequency()
 {
-    QFETCH(QString, start);
+    QFETCH(int, start);
     QFETCH(int, down);
     QFETCH(int, up);
     QFETCH(QString, shown);
     OptionChangeFlags flags;
     SoundTab page(flags);
-    QLineEdit* ricochet = findControl<QLineEdit>(page, "Ricotext");
-    ricochet->setText(start);
+    LauncherSettings settings;
+    settings.ricochetValue = start;
+    pressArrows(page, settings, {"RicoButton_0", down}, {"RicoButton_1", up});
 
-    press(page, "RicoButton_0", down);
-    press(page, "RicoButton_1", up);
-
-    QCOMPARE(ricochet->text(), shown);
+    QCOMPARE(findControl<QLineEdit>(page, "Ricotext")->text(), shown);
+    QCOMPARE(QString::number(settings.ricochetValue), shown);
     QVERIFY(flags.ricochetChanged);
     QVERIFY(!flags.fakeGlowChanged);
 }
