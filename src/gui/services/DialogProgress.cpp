@@ -44,6 +44,8 @@ void DialogProgress::begin(const QString& title, qint64 totalBytes)
     m_fileName.clear();
     auto dialog = std::make_unique<WorkDialog>(m_mainWindow);
     dialog->setWindowTitle(title);
+    // Wide enough for the title and a long file name without the bar looking cramped.
+    dialog->setMinimumWidth(kMinimumWidth);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setCancelButton(nullptr);
     dialog->setAutoClose(false);

@@ -34,6 +34,7 @@ public:
     static constexpr int kShowAfterMs = 500;
     // The bar counts in thousandths of the work.
     static constexpr int kSteps = 1000;
+    static constexpr int kMinimumWidth = 320;
     // The label over the bar, with the file's name as its argument.
     static QString writingText(const QString& fileName);
 
