@@ -14,11 +14,12 @@ struct Subfolders
     bool gwads = false;
 };
 
-// One listing of the game folder answers both questions, whatever the case on disk.
+// One listing of the game folder (in its on-disk spelling) answers both questions, whatever
+// the case of the subfolders on disk.
 Subfolders subfoldersOf(const QString& gameFolder)
 {
     Subfolders found;
-    for (const QString& name : PathResolver::folderNames(gameFolder)) {
+    for (const QString& name : PathResolver::folderNamesAsSpelled(gameFolder)) {
         if (name.compare(QLatin1String("Pwads"), Qt::CaseInsensitive) == 0)
             found.pwads = true;
         else if (name.compare(QLatin1String("Gwads"), Qt::CaseInsensitive) == 0)

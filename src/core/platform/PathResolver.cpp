@@ -41,13 +41,18 @@ QString matchEntry(const QString& folder, const QString& name)
     return {};
 }
 
+// The entries of an existing folder in its on-disk spelling; none when it is no folder.
+QStringList entriesOfSpelled(const QString& folder, QDir::Filters kind)
+{
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).entryList(kind | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::NoSort);
+}
+
 QStringList entriesOf(const QString& folder, QDir::Filters kind)
 {
-    const QString resolved = PathResolver::resolve(folder);
-    if (resolved.isEmpty() || !QFileInfo(resolved).isDir())
-        return {};
-    return QDir(resolved).entryList(kind | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                    QDir::NoSort);
+    return entriesOfSpelled(PathResolver::resolve(folder), kind);
 }
 
 QString withoutTrailingSeparator(const QString& path)
@@ -68,6 +73,11 @@ QStringList PathResolver::fileNames(const QString& folder)
 QStringList PathResolver::folderNames(const QString& folder)
 {
     return entriesOf(folder, QDir::Dirs);
+}
+
+QStringList PathResolver::folderNamesAsSpelled(const QString& folder)
+{
+    return entriesOfSpelled(folder, QDir::Dirs);
 }
 
 QString PathResolver::normalizeSeparators(const QString& path)

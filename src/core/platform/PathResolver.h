@@ -37,6 +37,9 @@ public:
     // is shown, moved, copied or deleted goes through these, so no file is left out.
     static QStringList fileNames(const QString& folder);
     static QStringList folderNames(const QString& folder);
+    // folderNames() of a folder given in its on-disk spelling (a name just listed): its
+    // spelling is not looked up again, which matters when thousands of folders are asked.
+    static QStringList folderNamesAsSpelled(const QString& folder);
     // '\\' turned into '/', repeated separators collapsed (a leading "//" is kept).
     static QString normalizeSeparators(const QString& path);
 };
