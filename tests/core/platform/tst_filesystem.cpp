@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QTest>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 using namespace z3d;
 using namespace z3d::test;
 
@@ -29,6 +33,7 @@ private slots:
     void pathParts();
     void samePath();
     void existsTests();
+    void folderListingsAgree();
 
     void installPaths();
     void installPathsFollowDiskCase();
@@ -140,6 +145,35 @@ void TestFileSystem::existsTests()
     QVERIFY(!PathResolver::fileExists(tree.path("data")));
     QVERIFY(!PathResolver::exists(tree.path("data/none")));
     QVERIFY(!PathResolver::fileExists(QString()));
+}
+
+// The quick listing of a folder already spelled as on disk lists what the resolving one lists,
+// links and special files included.
+void TestFileSystem::folderListingsAgree()
+{
+    InstallTree tree(InstallTree::Empty);
+    QVERIFY(tree.isValid());
+    tree.addFolder("Game/Pwads");
+    tree.addFolder("Game/.hidden");
+    tree.addFile("Game/readme.txt", "text");
+    const QString game = tree.path("Game");
+#if defined(Q_OS_UNIX)
+    QVERIFY(QFile::link(game + "/Pwads", game + "/to folder"));
+    QVERIFY(QFile::link(game + "/readme.txt", game + "/to file"));
+    QVERIFY(QFile::link(game + "/nowhere", game + "/broken"));
+    QCOMPARE(::mkfifo(QFile::encodeName(game + "/fifo").constData(), 0600), 0);
+#endif
+    QStringList quick = PathResolver::folderNamesAsSpelled(game);
+    QStringList resolving = PathResolver::folderNames(game);
+    quick.sort();
+    resolving.sort();
+    QCOMPARE(quick, resolving);
+    QVERIFY(quick.contains(".hidden") && quick.contains("Pwads") && !quick.contains("readme.txt"));
+#if defined(Q_OS_UNIX)
+    QCOMPARE(quick, QStringList({".hidden", "Pwads", "broken", "fifo", "to folder"}));
+#endif
+    QVERIFY(PathResolver::folderNamesAsSpelled(tree.path("Game/readme.txt")).isEmpty());
+    QVERIFY(PathResolver::folderNamesAsSpelled(tree.path("Missing")).isEmpty());
 }
 
 void TestFileSystem::installPaths()
