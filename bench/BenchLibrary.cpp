@@ -74,6 +74,14 @@ bool buildLargeLibrary(const QString& root)
     return true;
 }
 
+bool prepareInstallations(const QString& demoDir, const QTemporaryDir& demoCopy,
+                          const QTemporaryDir& large)
+{
+    return demoCopy.isValid() && large.isValid() && QFileInfo(demoDir + "/bin").isDir() &&
+           copyTree(demoDir, demoCopy.path()) && copyTree(demoDir, large.path()) &&
+           buildLargeLibrary(large.path());
+}
+
 double timed(const std::function<void()>& work)
 {
     QElapsedTimer timer;

@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -23,6 +24,10 @@ bool copyTree(const QString& from, const QString& to);
 // games does not select it), and 500 zips in the zip library.
 bool buildLargeLibrary(const QString& root);
 inline const QString kWideGame = QStringLiteral("Wide Game");
+// Copies the staged demo installation at demoDir into demoCopy and into large, and adds the
+// large library to large.
+bool prepareInstallations(const QString& demoDir, const QTemporaryDir& demoCopy,
+                          const QTemporaryDir& large);
 // Milliseconds the work took.
 double timed(const std::function<void()>& work);
 // The median of the samples (sorted in place); 0 for none.

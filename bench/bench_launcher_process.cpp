@@ -10,12 +10,11 @@
 // The remembered games are chosen by a launcher run in this process beforehand.
 
 #include "BenchLibrary.h"
+#include "ProcessPeak.h"
 
 #include "support/XSession.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -142,20 +141,6 @@ private:
     xcb_atom_t m_pidAtom = XCB_ATOM_NONE;
 };
 
-// The peak resident set of a running process, from its own accounts (VmHWM starts afresh at
-// exec, whereas the rusage of a spawned child counts this process's pages too); 0 when unknown.
-long peakKiB(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 // Starts program, times it to its window mapped, keeps its peak resident set so far and ends
 // it with SIGTERM.
 bool timeToWindow(MapWatcher& watcher, const std::string& program,
@@ -180,7 +165,7 @@ bool timeToWindow(MapWatcher& watcher, const std::string& program,
         return false;
     const bool mapped = watcher.waitForWindowOf(pid);
     const auto end = std::chrono::steady_clock::now();
-    const long peak = peakKiB(pid);
+    const long peak = z3d::bench::peakResidentKiB(pid);
     kill(pid, mapped ? SIGTERM : SIGKILL);
     int status = 0;
     if (waitpid(pid, &status, 0) != pid || !mapped)
@@ -231,11 +216,9 @@ int main(int argc, char* argv[])
         std::printf("bench_launcher_process: skipped: %s\n", qPrintable(reason));
         return 0;
     }
-    const QString demo = QStringLiteral(Z3D_DEMO_DIR);
     QTemporaryDir demoCopy;
     QTemporaryDir large;
-    if (!QFileInfo(demo + "/bin").isDir() || !z3d::bench::copyTree(demo, demoCopy.path()) ||
-        !z3d::bench::copyTree(demo, large.path()) || !z3d::bench::buildLargeLibrary(large.path()) ||
+    if (!z3d::bench::prepareInstallations(QStringLiteral(Z3D_DEMO_DIR), demoCopy, large) ||
         !remember(demoCopy.path(), QStringLiteral("QUARRY"))) {
         std::fprintf(stderr, "bench_launcher_process: cannot prepare the installations\n");
         return 1;

@@ -103,13 +103,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
-    const QString demo = QStringLiteral(Z3D_DEMO_DIR);
     QTemporaryDir demoCopy;
     QTemporaryDir large;
-    if (!QFileInfo(demo + "/bin").isDir() || !z3d::bench::copyTree(demo, demoCopy.path()) ||
-        !z3d::bench::copyTree(demo, large.path()) || !z3d::bench::buildLargeLibrary(large.path())) {
+    if (!z3d::bench::prepareInstallations(QStringLiteral(Z3D_DEMO_DIR), demoCopy, large)) {
         std::fprintf(stderr, "bench_launcher_startup: cannot prepare the installations from %s\n",
-                     qPrintable(demo));
+                     Z3D_DEMO_DIR);
         return 1;
     }
     if (!measure("Demo installation", demoCopy.path(), runs, QStringLiteral("QUARRY")) ||

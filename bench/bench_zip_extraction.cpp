@@ -7,6 +7,8 @@
 // and prints each wall time with its peak resident set. The members sit in sub-folders, so
 // both extractions flatten them. Usage: bench_zip_extraction [members] (default 2000).
 
+#include "ProcessPeak.h"
+
 #include "core/library/ZipExtraction.h"
 
 #include "support/SilentDialogs.h"
@@ -160,19 +162,6 @@ long selfPeakKiB()
     return usage.ru_maxrss;
 }
 
-// A running process's peak resident set (VmHWM), 0 when it cannot be read.
-long sampledPeakKiB(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 struct FolderTotal
 {
     int files = 0;
@@ -214,7 +203,7 @@ double runUnzip(const QString& unzip, const QString& zipPath, const QString& fol
     int status = 0;
     long peakKiB = 0;
     while (waitpid(pid, &status, WNOHANG) == 0) {
-        peakKiB = std::max(peakKiB, sampledPeakKiB(pid));
+        peakKiB = std::max(peakKiB, z3d::bench::peakResidentKiB(pid));
         usleep(2000);
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
