@@ -217,6 +217,11 @@ private slots:
         QVERIFY(!library.tree.exists("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg"));
         QVERIFY(library.texts("SaveGameList").isEmpty());
         QCOMPARE(library.selected("MapList"), QStringLiteral("MAP01"));
+        QCOMPARE(library.context.launch.kind, LaunchKind::WarpToMap);
+        // The record of the deleted save goes with it; the first map is remembered instead.
+        QVERIFY(!library.tree.exists("Z3DLaunch/GameInfo/Save/castle.z3ds"));
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"),
+                 QByteArray("MAP01\r\n"));
     }
 
     void zipArchiveIsExtractedAndKeptUntilAnotherIsChosen()
