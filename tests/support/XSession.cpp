@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <optional>
 #include <sys/prctl.h>
 
 namespace z3d::test {
@@ -328,6 +329,41 @@ bool XSession::mouseMove(const QString& window, double xFraction, double yFracti
 bool XSession::minimise(const QString& window) const
 {
     return xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
+}
+
+QRect XSession::frameGeometry(const QString& window) const
+{
+    // xwininfo gives the window's own area ("Absolute upper-left X:  100", "Width: 647"), and
+    // the frame's extents "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 22, 5" are left, right, top
+    // and bottom.
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    const auto number = [&info](const char* label) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QLatin1String(label) + QStringLiteral(":\\s*(-?\\d+)")).match(info);
+        return match.hasMatch() ? std::optional<int>(match.captured(1).toInt()) : std::nullopt;
+    };
+    const std::optional<int> x = number("Absolute upper-left X");
+    const std::optional<int> y = number("Absolute upper-left Y");
+    const std::optional<int> width = number("Width");
+    const std::optional<int> height = number("Height");
+    const QStringList extents =
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, "_NET_FRAME_EXTENTS"})
+            .section(u'=', 1)
+            .split(u',');
+    if (!x || !y || !width || !height || extents.size() != 4)
+        return {};
+    const int left = extents.at(0).trimmed().toInt();
+    const int right = extents.at(1).trimmed().toInt();
+    const int top = extents.at(2).trimmed().toInt();
+    const int bottom = extents.at(3).trimmed().toInt();
+    return {*x - left, *y - top, *width + left + right, *height + top + bottom};
+}
+
+QSize XSession::screenSize() const
+{
+    const QStringList size =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}).split(u' ');
+    return size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).trimmed().toInt()) : QSize();
 }
 
 } // namespace z3d::test

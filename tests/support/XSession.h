@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -82,6 +83,12 @@ public:
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;
     bool minimise(const QString& window) const;
+
+    // Where the window manager's frame of window lies on the screen (the window's own area
+    // with the frame's borders and title bar); empty when it cannot be read.
+    QRect frameGeometry(const QString& window) const;
+    // The screen's size.
+    QSize screenSize() const;
 
 private:
     bool startServer();

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <cstdlib>
+
 using namespace z3d;
 using namespace z3d::test;
 
@@ -12,6 +14,24 @@ namespace {
 
 const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 const QString kSettingsFile = DemoInstallation::kSettingsFile;
+
+// The frame lies centred over around, to the pixel its halving rounds to.
+bool centredOver(const QRect& frame, const QRect& around)
+{
+    const int left = around.left() + (around.width() - frame.width()) / 2;
+    const int top = around.top() + (around.height() - frame.height()) / 2;
+    return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
+           std::abs(frame.top() - top) <= 1;
+}
+
+QString shown(const QRect& frame)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(frame.left())
+        .arg(frame.top())
+        .arg(frame.width())
+        .arg(frame.height());
+}
 
 } // namespace
 
@@ -84,6 +104,49 @@ private slots:
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
         QCOMPARE(run().demo.settings().tipNumber, 1);
         QVERIFY(run().demo.settings().showTips);
+    }
+
+    // The centred main window and a message box over it sit where their frames, title bars
+    // included, are centred.
+    void windowsAreCentredByTheirFrames()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.gamesListView = 0;
+        settings.lastInstalledGame = QStringLiteral("Outpost");
+        settings.windowLeft = 300000; // beyond the screen: the window is centred
+        QVERIFY(demo.writeSettings(settings));
+
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        const QRect screen(QPoint(0, 0), session.screenSize());
+        QVERIFY(!screen.isEmpty());
+        QRect main;
+        const bool mainCentred = XSession::waitUntil([&] {
+            main = session.frameGeometry(window);
+            return centredOver(main, screen);
+        });
+        QVERIFY2(mainCentred, qPrintable("main window at " + shown(main)));
+
+        // "Uninstall game from list", the games list menu's first item, asks first.
+        QVERIFY(session.rightClick(window, 0.15, 0.5));
+        QVERIFY(!session.waitForNewWindow(run().launcher.pid(), {window}).isEmpty());
+        QVERIFY(session.typeKeys({QStringLiteral("Down"), QStringLiteral("Return")}));
+        const QString title = QStringLiteral(" Remove selected game from list ");
+        const QString question = session.waitForWindow(title, run().launcher.pid());
+        QVERIFY2(!question.isEmpty(), "the question did not appear");
+        QRect box;
+        const bool boxCentred = XSession::waitUntil([&] {
+            box = session.frameGeometry(question);
+            return centredOver(box, session.frameGeometry(window));
+        });
+        QVERIFY2(boxCentred, qPrintable("message box at " + shown(box) + " over " + shown(main)));
+
+        QVERIFY(session.pressKeys(question, {QStringLiteral("Escape")}));
+        QVERIFY(session.waitForNoWindow(title));
+        QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost")));
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
     }
 
     void missingDependencyIsReportedAndEndsTheLauncher()
