@@ -283,6 +283,14 @@ bool XSession::activate(const QString& window) const
     return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
 }
 
+bool XSession::waitUntilActive(const QString& window) const
+{
+    return waitUntil([&] {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed() ==
+               window;
+    });
+}
+
 bool XSession::pressKeys(const QString& window, const QStringList& keys) const
 {
     return activate(window) && typeKeys(keys);
@@ -310,13 +318,34 @@ QStringList XSession::moveTo(const QString& window, double xFraction, double yFr
             QString::number(y)};
 }
 
-bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+bool XSession::typeText(const QString& text) const
+{
+    return xdotool({QStringLiteral("type"), QStringLiteral("--clearmodifiers"), text});
+}
+
+bool XSession::clickWith(const QStringList& click, const QString& window, double xFraction,
+                         double yFraction) const
 {
     if (!activate(window))
         return false;
     const QStringList move = moveTo(window, xFraction, yFraction);
-    return !move.isEmpty() &&
-           xdotool(move + QStringList{QStringLiteral("click"), QStringLiteral("3")});
+    return !move.isEmpty() && xdotool(move + QStringList{QStringLiteral("click")} + click);
+}
+
+bool XSession::click(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("1")}, window, xFraction, yFraction);
+}
+
+bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("3")}, window, xFraction, yFraction);
+}
+
+bool XSession::doubleClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")}, window,
+                     xFraction, yFraction);
 }
 
 bool XSession::mouseMove(const QString& window, double xFraction, double yFraction) const
