@@ -301,7 +301,7 @@ bool XSession::typeKeys(const QStringList& keys) const
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
-QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+QSize XSession::size(const QString& window) const
 {
     // "WIDTH=647" and "HEIGHT=460" among the lines of --shell.
     const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
@@ -312,8 +312,16 @@ QStringList XSession::moveTo(const QString& window, double xFraction, double yFr
         QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry);
     if (!width.hasMatch() || !height.hasMatch())
         return {};
-    const int x = qRound(width.captured(1).toInt() * xFraction);
-    const int y = qRound(height.captured(1).toInt() * yFraction);
+    return {width.captured(1).toInt(), height.captured(1).toInt()};
+}
+
+QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+{
+    const QSize pixels = size(window);
+    if (pixels.isEmpty())
+        return {};
+    const int x = qRound(pixels.width() * xFraction);
+    const int y = qRound(pixels.height() * yFraction);
     return {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
             QString::number(y)};
 }

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -85,6 +86,8 @@ public:
     // The same with the right button, and the left one twice.
     bool rightClick(const QString& window, double xFraction, double yFraction) const;
     bool doubleClick(const QString& window, double xFraction, double yFraction) const;
+    // The window's size as the server has it; empty when it cannot be read.
+    QSize size(const QString& window) const;
     // Moves the mouse to a point of the window given as fractions of its width and height,
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;

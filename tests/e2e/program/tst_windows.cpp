@@ -184,7 +184,10 @@ private slots:
         QVERIFY(demo.writeSettings(settings));
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        const QSize compactSize = session.size(window);
         QVERIFY(click(run(), window, kAdvancedOptionsBox));
+        // The buttons are found in the taller window.
+        QVERIFY(XSession::waitUntil([&] { return session.size(window) != compactSize; }));
 
         // Only Orrinpack goes; the packs left keep the shared textures.
         QVERIFY(click(run(), window, kButtonAfterFont));
