@@ -146,7 +146,7 @@ private slots:
         QVERIFY2(!iwads.isEmpty(), qPrintable(run().launcher.output()));
         QVERIFY(run().answer(iwadTitle, keys("Escape")) == iwads);
         QVERIFY(run().answerAndWaitForClose(QStringLiteral("Configuration error"), keys("n")));
-        QCOMPARE(run().session.windows(iwadTitle, run().launcher.pid()), QStringList{iwads});
+        QCOMPARE(run().session.waitForWindow(iwadTitle, run().launcher.pid()), iwads);
         QVERIFY(run().session.windows(kMainTitle, run().launcher.pid()).isEmpty());
 
         QVERIFY(click(run(), iwads, kAddIwadButton));
