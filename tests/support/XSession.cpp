@@ -284,6 +284,14 @@ bool XSession::activate(const QString& window) const
     return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
 }
 
+bool XSession::waitUntilActive(const QString& window) const
+{
+    return waitUntil([&] {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed() ==
+               window;
+    });
+}
+
 bool XSession::pressKeys(const QString& window, const QStringList& keys) const
 {
     return activate(window) && typeKeys(keys);
@@ -294,7 +302,7 @@ bool XSession::typeKeys(const QStringList& keys) const
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
-QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+QSize XSession::size(const QString& window) const
 {
     // "WIDTH=647" and "HEIGHT=460" among the lines of --shell.
     const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
@@ -305,19 +313,48 @@ QStringList XSession::moveTo(const QString& window, double xFraction, double yFr
         QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry);
     if (!width.hasMatch() || !height.hasMatch())
         return {};
-    const int x = qRound(width.captured(1).toInt() * xFraction);
-    const int y = qRound(height.captured(1).toInt() * yFraction);
+    return {width.captured(1).toInt(), height.captured(1).toInt()};
+}
+
+QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+{
+    const QSize pixels = size(window);
+    if (pixels.isEmpty())
+        return {};
+    const int x = qRound(pixels.width() * xFraction);
+    const int y = qRound(pixels.height() * yFraction);
     return {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
             QString::number(y)};
 }
 
-bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+bool XSession::typeText(const QString& text) const
+{
+    return xdotool({QStringLiteral("type"), QStringLiteral("--clearmodifiers"), text});
+}
+
+bool XSession::clickWith(const QStringList& click, const QString& window, double xFraction,
+                         double yFraction) const
 {
     if (!activate(window))
         return false;
     const QStringList move = moveTo(window, xFraction, yFraction);
-    return !move.isEmpty() &&
-           xdotool(move + QStringList{QStringLiteral("click"), QStringLiteral("3")});
+    return !move.isEmpty() && xdotool(move + QStringList{QStringLiteral("click")} + click);
+}
+
+bool XSession::click(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("1")}, window, xFraction, yFraction);
+}
+
+bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("3")}, window, xFraction, yFraction);
+}
+
+bool XSession::doubleClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")}, window,
+                     xFraction, yFraction);
 }
 
 bool XSession::mouseMove(const QString& window, double xFraction, double yFraction) const

@@ -97,8 +97,7 @@ private slots:
         const QString tipsTitle = QStringLiteral("Tips for running the launcher");
         const QString tips = run().startLauncher(tipsTitle);
         QVERIFY2(!tips.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(tips, {QStringLiteral("Return")}));
-        QVERIFY(run().session.waitForNoWindow(tipsTitle));
+        QVERIFY(run().answerAndWaitForClose(tipsTitle, {QStringLiteral("Return")}));
         const QString window = run().session.waitForWindow(kMainTitle, run().launcher.pid());
         QVERIFY(!window.isEmpty());
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
@@ -156,7 +155,8 @@ private slots:
 
         const QString message = run().startLauncher(QStringLiteral("Startup error"));
         QVERIFY2(!message.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(message, {QStringLiteral("Return")}));
+        QVERIFY(run().answerAndWaitForClose(QStringLiteral("Startup error"),
+                                            {QStringLiteral("Return")}));
         QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the start-up error");
         QCOMPARE(run().launcher.exitCode(), 0);
         QVERIFY(!run().demo.exists(kSettingsFile));
