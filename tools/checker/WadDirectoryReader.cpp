@@ -1,6 +1,7 @@
 #include "WadDirectoryReader.h"
 
 #include "MapCollector.h"
+#include "MapTitles.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,15 @@ namespace z3d::checker {
 namespace {
 
 constexpr std::int64_t EntriesPerChunk = 4096;
+// The most read of one title lump; real ones are a few kilobytes.
+constexpr std::int64_t MaxTitleLumpBytes = std::int64_t{4} << 20;
+
+struct TitleLump
+{
+    std::string name;
+    std::int64_t position;
+    std::int64_t length;
+};
 
 std::uint32_t readU32(const unsigned char* bytes)
 {
@@ -41,6 +51,24 @@ WadReport damaged(WadReport report, std::string problem)
     report.problem = std::move(problem);
     report.maps.clear();
     return report;
+}
+
+// The titles the wad's own lumps give its maps. Only those lumps' data is read; one that
+// cannot be read counts as empty.
+void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps)
+{
+    MapTitles titles;
+    std::string text;
+    for (const TitleLump& lump : lumps) {
+        text.resize(static_cast<std::size_t>(std::min(lump.length, MaxTitleLumpBytes)));
+        in.clear();
+        in.seekg(lump.position);
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+        titles.addLump(lump.name, text);
+    }
+    for (MapEntry& map : maps)
+        map.title = titles.titleOf(map.name);
 }
 
 } // namespace
@@ -104,6 +132,7 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
     }
 
     MapCollector collector;
+    std::vector<TitleLump> titleLumps;
     std::vector<unsigned char> chunk;
     in.seekg(directoryOffset);
     for (std::int64_t first = 0; first < report.lumpCount; first += EntriesPerChunk) {
@@ -129,11 +158,16 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
                     return damaged(report, "lump data overlaps the lump directory");
                 }
             }
-            collector.add(lumpName(entry + 8));
+            std::string name = lumpName(entry + 8);
+            if (length > 0 && MapTitles::isTitleLump(name))
+                titleLumps.push_back({name, position, length});
+            collector.add(name);
         }
     }
     report.intact = true;
     report.maps = collector.maps();
+    if (!report.maps.empty() && !titleLumps.empty())
+        addTitles(in, titleLumps, report.maps);
     return report;
 }
 
