@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cctype>
+#include <map>
+#include <set>
 
 namespace z3d::checker {
 
@@ -42,11 +44,12 @@ std::string dehackedKey(const std::string& map)
     return "HUSTR_" + map;
 }
 
-template <typename Names> void merge(std::map<std::string, std::string>& into, Names&& from)
+bool startsWithHustr(std::string_view name)
 {
-    for (auto& [key, value] : from)
-        into[key] = std::move(value);
+    return name.size() > 6 && upper(name.substr(0, 6)) == "HUSTR_";
 }
+
+using Strings = std::map<std::string, std::string>;
 
 } // namespace
 
@@ -54,6 +57,8 @@ bool MapTitles::isTitleLump(std::string_view name)
 {
     static constexpr std::array<std::string_view, 6> Names{"UMAPINFO", "ZMAPINFO", "MAPINFO",
                                                            "EMAPINFO", "DEHACKED", "LANGUAGE"};
+    if (name.size() < 7)
+        return false;
     for (const std::string_view known : Names) {
         if (name == known)
             return true;
@@ -61,65 +66,96 @@ bool MapTitles::isTitleLump(std::string_view name)
     return false;
 }
 
-void MapTitles::addLump(std::string_view name, std::string_view text)
+void MapTitles::addLump(std::string_view name, std::string text)
 {
-    if (name == "UMAPINFO") {
-        merge(m_umapinfo, title_sources::umapinfo(text));
-    } else if (name == "ZMAPINFO" || name == "MAPINFO") {
-        auto& titles = name == "ZMAPINFO" ? m_zmapinfo : m_mapinfo;
-        auto& lookups = name == "ZMAPINFO" ? m_zmapinfoLookups : m_mapinfoLookups;
-        for (auto& [map, entry] : title_sources::mapinfo(text)) {
-            if (entry.lookup)
-                lookups.emplace_back(map, upper(entry.text));
-            else
-                titles[map] = std::move(entry.text);
-        }
-    } else if (name == "EMAPINFO") {
-        merge(m_emapinfo, title_sources::emapinfo(text));
-    } else if (name == "DEHACKED") {
-        merge(m_dehacked, title_sources::bexStrings(text));
-    } else if (name == "LANGUAGE") {
-        merge(m_language, title_sources::languageStrings(text));
-    }
+    m_lumps.emplace_back(std::string(name), std::move(text));
 }
 
-std::string MapTitles::lookUp(const std::string& name) const
+std::vector<std::string_view> MapTitles::lumps(std::string_view name) const
 {
-    if (const auto found = m_language.find(name); found != m_language.end())
-        return found->second;
-    if (const auto found = m_dehacked.find(name); found != m_dehacked.end())
-        return found->second;
-    return {};
+    std::vector<std::string_view> texts;
+    for (const auto& [lumpName, text] : m_lumps) {
+        if (lumpName == name)
+            texts.push_back(text);
+    }
+    return texts;
 }
 
-std::string MapTitles::titleOf(const std::string& map) const
+std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& maps) const
 {
-    const auto from = [&](const std::map<std::string, std::string>& titles) -> std::string {
-        const auto found = titles.find(map);
-        return found == titles.end() ? std::string() : withoutLabel(found->second);
-    };
-    const auto fromMapinfo = [&](const std::map<std::string, std::string>& titles,
-                                 const std::vector<std::pair<std::string, std::string>>& lookups) {
-        // A later definition of the map wins, whether title or lookup.
-        std::string title = from(titles);
-        for (const auto& [name, key] : lookups) {
-            if (name == map)
-                title = withoutLabel(lookUp(key));
+    std::vector<std::string> titles(maps.size());
+    // Gives each map still without a title the one names(map) finds, if it is one.
+    const auto fill = [&](const auto& names) {
+        bool missing = false;
+        for (std::size_t i = 0; i < maps.size(); ++i) {
+            if (titles[i].empty()) {
+                std::string title = withoutLabel(names(maps[i]));
+                if (upper(title) != maps[i])
+                    titles[i] = std::move(title);
+            }
+            missing = missing || titles[i].empty();
         }
-        return title;
+        return missing;
     };
-    const auto dehacked = m_dehacked.find(dehackedKey(map));
-    const bool zdoom = !m_zmapinfo.empty() || !m_zmapinfoLookups.empty();
-    for (const std::string& title :
-         {from(m_umapinfo),
-          zdoom ? fromMapinfo(m_zmapinfo, m_zmapinfoLookups)
-                : fromMapinfo(m_mapinfo, m_mapinfoLookups),
-          from(m_emapinfo),
-          dehacked == m_dehacked.end() ? std::string() : withoutLabel(dehacked->second)}) {
-        if (!title.empty() && upper(title) != map)
-            return title;
+    const auto from = [](const Strings& strings) {
+        return [&strings](const std::string& key) {
+            const auto found = strings.find(key);
+            return found == strings.end() ? std::string() : found->second;
+        };
+    };
+
+    Strings umapinfo;
+    for (const std::string_view text : lumps("UMAPINFO"))
+        for (auto& [map, title] : title_sources::umapinfo(text))
+            umapinfo[map] = std::move(title);
+    if (!fill(from(umapinfo)))
+        return titles;
+
+    std::map<std::string, title_sources::MapinfoName> mapinfo;
+    std::vector<std::string_view> mapinfoLumps = lumps("ZMAPINFO");
+    if (mapinfoLumps.empty())
+        mapinfoLumps = lumps("MAPINFO");
+    std::set<std::string> lookups;
+    for (const std::string_view text : mapinfoLumps) {
+        for (auto& [map, name] : title_sources::mapinfo(text)) {
+            if (name.lookup)
+                lookups.insert(upper(name.text));
+            mapinfo[map] = std::move(name);
+        }
     }
-    return {};
+    Strings strings;
+    if (!lookups.empty()) {
+        const auto looked = [&](std::string_view key) { return lookups.count(upper(key)) > 0; };
+        for (const std::string_view text : lumps("DEHACKED"))
+            for (auto& [key, value] : title_sources::bexStrings(text, looked))
+                strings[key] = std::move(value);
+        // The wad's LANGUAGE strings win over its DEHACKED ones.
+        for (const std::string_view text : lumps("LANGUAGE"))
+            for (auto& [key, value] : title_sources::languageStrings(text, looked))
+                strings[key] = std::move(value);
+    }
+    const bool missing = fill([&](const std::string& map) {
+        const auto found = mapinfo.find(map);
+        if (found == mapinfo.end())
+            return std::string();
+        return found->second.lookup ? from(strings)(upper(found->second.text)) : found->second.text;
+    });
+    if (!missing)
+        return titles;
+
+    Strings emapinfo;
+    for (const std::string_view text : lumps("EMAPINFO"))
+        for (auto& [map, title] : title_sources::emapinfo(text))
+            emapinfo[map] = std::move(title);
+    if (!fill(from(emapinfo)))
+        return titles;
+
+    Strings dehacked;
+    for (const std::string_view text : lumps("DEHACKED"))
+        for (auto& [key, value] : title_sources::bexStrings(text, startsWithHustr))
+            dehacked[key] = std::move(value);
+    fill([&](const std::string& map) { return from(dehacked)(dehackedKey(map)); });
+    return titles;
 }
 
 std::string MapTitles::withoutLabel(std::string_view title)
@@ -136,10 +172,9 @@ std::string MapTitles::withoutLabel(std::string_view title)
         digit = digit || std::isdigit(byte);
         plain = plain && (std::isalnum(byte) || c == ' ');
     }
-    const std::string_view rest = trimmed(title.substr(colon + 1));
     if (!plain || !digit)
         return std::string(title);
-    return std::string(rest); // a label alone is no title
+    return std::string(trimmed(title.substr(colon + 1))); // a label alone is no title
 }
 
 } // namespace z3d::checker

@@ -171,23 +171,27 @@ std::map<std::string, std::string> emapinfo(std::string_view text)
     return titles;
 }
 
-std::map<std::string, std::string> bexStrings(std::string_view text)
+std::map<std::string, std::string> bexStrings(std::string_view text, const StringFilter& wanted)
 {
     std::map<std::string, std::string> strings;
     bool inStrings = false;
-    std::string key;
+    std::string key; // empty while an unwanted string runs on
     std::string value;
     bool continued = false;
+    const auto take = [&](std::string_view part) {
+        continued = !part.empty() && part.back() == '\\';
+        if (key.empty())
+            return;
+        value += part.substr(0, part.size() - (continued ? 1 : 0));
+        if (!continued)
+            strings[key] = unescaped(value);
+    };
     for (std::string_view line : lines(text)) {
+        line = trimmed(line);
         if (continued) {
-            line = trimmed(line);
-            continued = !line.empty() && line.back() == '\\';
-            value += line.substr(0, line.size() - (continued ? 1 : 0));
-            if (!continued)
-                strings[key] = unescaped(value);
+            take(line);
             continue;
         }
-        line = trimmed(line);
         if (line.empty() || line.front() == '#')
             continue;
         if (line.front() == '[') {
@@ -197,19 +201,18 @@ std::map<std::string, std::string> bexStrings(std::string_view text)
         const std::size_t equals = line.find('=');
         if (!inStrings || equals == std::string_view::npos)
             continue;
-        key = upper(trimmed(line.substr(0, equals)));
-        std::string_view rest = trimmed(line.substr(equals + 1));
-        continued = !rest.empty() && rest.back() == '\\';
-        value = std::string(rest.substr(0, rest.size() - (continued ? 1 : 0)));
-        if (!continued)
-            strings[key] = unescaped(value);
+        const std::string_view name = trimmed(line.substr(0, equals));
+        key = wanted(name) ? upper(name) : std::string();
+        value.clear();
+        take(trimmed(line.substr(equals + 1)));
     }
-    if (continued)
+    if (continued && !key.empty())
         strings[key] = unescaped(value);
     return strings;
 }
 
-std::map<std::string, std::string> languageStrings(std::string_view text)
+std::map<std::string, std::string> languageStrings(std::string_view text,
+                                                   const StringFilter& wanted)
 {
     std::map<std::string, std::string> preferred;
     std::map<std::string, std::string> others;
@@ -231,7 +234,8 @@ std::map<std::string, std::string> languageStrings(std::string_view text)
             }
             continue;
         }
-        if (all[i].quoted || i + 2 >= all.size() || !all[i + 1].is("=") || !all[i + 2].quoted)
+        if (all[i].quoted || i + 2 >= all.size() || !all[i + 1].is("=") || !all[i + 2].quoted ||
+            !wanted(all[i].text))
             continue;
         const std::string key = upper(all[i].text);
         std::string value;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -28,12 +29,17 @@ std::map<std::string, std::string> umapinfo(std::string_view text);
 std::map<std::string, MapinfoName> mapinfo(std::string_view text);
 // EMAPINFO: "[<name>]" sections with "levelname = <title>" lines.
 std::map<std::string, std::string> emapinfo(std::string_view text);
+// Which strings of DEHACKED or LANGUAGE are wanted, by name as written (any case): the others
+// are skipped without being kept.
+using StringFilter = std::function<bool(std::string_view name)>;
+
 // DEHACKED: the BEX [STRINGS] section's "<NAME> = <text>" lines; a line ending in a
 // backslash continues on the next, and \n stands for a line break.
-std::map<std::string, std::string> bexStrings(std::string_view text);
+std::map<std::string, std::string> bexStrings(std::string_view text, const StringFilter& wanted);
 // LANGUAGE: "<NAME> = "<text>" "<more text>";" entries. Entries of the default and English
 // sections ([enu default], [en], ...) win over other languages'.
-std::map<std::string, std::string> languageStrings(std::string_view text);
+std::map<std::string, std::string> languageStrings(std::string_view text,
+                                                   const StringFilter& wanted);
 
 } // namespace title_sources
 

@@ -58,17 +58,21 @@ WadReport damaged(WadReport report, std::string problem)
 void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps)
 {
     MapTitles titles;
-    std::string text;
     for (const TitleLump& lump : lumps) {
+        std::string text;
         text.resize(static_cast<std::size_t>(std::min(lump.length, MaxTitleLumpBytes)));
         in.clear();
         in.seekg(lump.position);
         in.read(text.data(), static_cast<std::streamsize>(text.size()));
         text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-        titles.addLump(lump.name, text);
+        titles.addLump(lump.name, std::move(text));
     }
-    for (MapEntry& map : maps)
-        map.title = titles.titleOf(map.name);
+    std::vector<std::string> names;
+    for (const MapEntry& map : maps)
+        names.push_back(map.name);
+    std::vector<std::string> found = titles.titlesOf(names);
+    for (std::size_t i = 0; i < maps.size(); ++i)
+        maps[i].title = std::move(found[i]);
 }
 
 } // namespace
