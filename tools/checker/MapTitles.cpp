@@ -1,5 +1,6 @@
 #include "MapTitles.h"
 
+#include "AsciiText.h"
 #include "TitleSources.h"
 
 #include <array>
@@ -11,25 +12,9 @@ namespace z3d::checker {
 
 namespace {
 
+using namespace ascii_text;
+
 constexpr std::size_t MaxLabel = 10;
-
-std::string upper(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool isDigit(char c)
 {

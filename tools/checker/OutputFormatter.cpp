@@ -105,14 +105,14 @@ std::string OutputFormatter::mapTitle(std::string_view title)
         else
             result.push_back(c);
     }
-    while (!result.empty() && result.back() == ' ')
-        result.pop_back();
     if (result.size() > MaxTitleBytes) {
         std::size_t end = MaxTitleBytes;
         while (end > 0 && (static_cast<unsigned char>(result[end]) & 0xC0u) == 0x80u)
             --end;
         result.resize(end);
     }
+    while (!result.empty() && result.back() == ' ')
+        result.pop_back();
     return result;
 }
 

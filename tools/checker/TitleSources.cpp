@@ -1,5 +1,6 @@
 #include "TitleSources.h"
 
+#include "AsciiText.h"
 #include "automap/TextTokens.h"
 
 #include <cctype>
@@ -9,30 +10,9 @@ namespace z3d::checker::title_sources {
 
 namespace {
 
+using namespace ascii_text;
+
 using automap::TextTokens;
-
-std::string upper(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && upper(a) == upper(b);
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // A quoted string's content with its escapes resolved (\n and \t as blanks).
 std::string unescaped(std::string_view text)

@@ -115,6 +115,7 @@ QListWidget* GamesTab::saveGameList() const
 {
     return m_ui->SaveGameList;
 }
+
 void GamesTab::showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath)
 {
     m_ui->MapList->clear();

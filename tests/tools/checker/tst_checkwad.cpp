@@ -473,6 +473,11 @@ void TestCheckWad::titles_data()
                      "map MAP01 { levelname = \"Hell, \\\"Again\\\"\" }\n"
                      "map MAP02 { levelname = \"Tab\\there,\\nand \\x\x01 \xff end  \" }\n"}},
         lines(" \"Hell\xE2\x80\x9A 'Again'\"", " \"Tab here\xE2\x80\x9A and x ? end\"", ""));
+    // "x" and 70 two-byte characters: the 120th byte would split a character, so 119 stay.
+    const QByteArray accents = "x" + QString(70, QChar(0xE9)).toUtf8();
+    row("a long title is cut between characters",
+        QList<Lump>{{"UMAPINFO", "map E1M1 { levelname = \"" + accents + "\" }"}},
+        lines("", "", " \"" + accents.left(119) + "\""));
     row("a label alone is no title",
         QList<Lump>{{"DEHACKED", "[STRINGS]\nHUSTR_1 = MAP01\nHUSTR_2 = MAP02:\n"
                                  "HUSTR_E1M1 = Part Two: Of Three: Done\n"}},

@@ -5,9 +5,9 @@
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
+#include "support/ToolRun.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,27 +19,9 @@ namespace {
 const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 const QString Freedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
 
-struct Run
+ToolRun runChecker(const QStringList& arguments)
 {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runChecker(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(CheckerPath, arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runTool(CheckerPath, arguments);
 }
 
 QRgb ink(MapPicture::Ink which)
@@ -87,9 +69,9 @@ private slots:
         const QString wad = write("room.wad", wadOfLumps(mapLumps("MAP09", other, format) +
                                                          mapLumps(marker, room(), format)));
         const QString png = m_dir.filePath(QStringLiteral("room.png"));
-        const Run run = runChecker(
+        const ToolRun run = runChecker(
             {"mappicture", wad, QString::fromLatin1(marker).toLower(), png, QStringLiteral("131")});
-        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.output, QByteArray());
         QCOMPARE(run.exitCode, 0);
 
         const QImage image(png, "PNG");
@@ -111,7 +93,7 @@ private slots:
         if (!QFile::exists(Freedoom2))
             QSKIP("Freedoom is not installed");
         const QString png = m_dir.filePath(QStringLiteral("map01.png"));
-        const Run run = runChecker({"MAPPICTURE", Freedoom2, "MAP01", png});
+        const ToolRun run = runChecker({"MAPPICTURE", Freedoom2, "MAP01", png});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
         QVERIFY(!image.isNull());
@@ -149,7 +131,7 @@ private slots:
         QFETCH(int, wallPixels);
         const QString wad = write("damaged.wad", wadOfLumps(lumps));
         const QString png = m_dir.filePath(QStringLiteral("damaged.png"));
-        const Run run = runChecker({"MAPPICTURE", wad, "MAP01", png, "131"});
+        const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "131"});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
         QVERIFY(!image.isNull());
@@ -192,10 +174,9 @@ private slots:
             if (argument.contains(u'.'))
                 argument = m_dir.filePath(argument);
         }
-        const Run run = runChecker(QStringList{"MAPPICTURE"} + arguments);
+        const ToolRun run = runChecker(QStringList{"MAPPICTURE"} + arguments);
         QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.err.contains(message), run.err.constData());
-        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.output.contains(message), run.output.constData());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.png"))));
     }
 
