@@ -16,25 +16,68 @@ QByteArray le32(quint32 value)
     return bytes;
 }
 
+QByteArray le16(int value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(quint16(value), bytes.data());
+    return bytes;
+}
+
 } // namespace
 
-QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic)
+QByteArray wadOfLumps(const QList<WadLump>& lumps, const QByteArray& magic)
 {
     QByteArray data;
     QByteArray directory;
-    const auto addLump = [&](const QByteArray& name, const QByteArray& content) {
+    for (const auto& [name, content] : lumps) {
         QByteArray padded = name;
         padded.resize(8, '\0');
-        directory += le32(quint32(12 + data.size())) + le32(quint32(content.size())) + padded;
+        const quint32 offset = content.isEmpty() ? 0 : quint32(12 + data.size());
+        directory += le32(offset) + le32(quint32(content.size())) + padded;
         data += content;
-    };
-    addLump("INFO", "made by hand");
-    for (const QByteArray& marker : markers) {
-        addLump(marker, {});
-        addLump("THINGS", QByteArray(10, '\1'));
     }
-    const quint32 lumps = quint32(directory.size() / 16);
-    return magic + le32(lumps) + le32(quint32(12 + data.size())) + data + directory;
+    return magic + le32(quint32(lumps.size())) + le32(quint32(12 + data.size())) + data + directory;
+}
+
+QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapFormat format)
+{
+    if (format == MapFormat::Udmf) {
+        QByteArray text = "namespace = \"zdoom\";\n";
+        for (const QPoint& v : shape.vertices)
+            text += "vertex\n{\n  x = " + QByteArray::number(v.x()) +
+                    ".0;\n  y = " + QByteArray::number(v.y()) + ".0;\n}\n";
+        for (const MapShape::Line& line : shape.lines) {
+            text += "linedef // " + QByteArray(line.twoSided ? "a step" : "a wall") + "\n{\n";
+            text += "  v1 = " + QByteArray::number(line.from) +
+                    ";\n  v2 = " + QByteArray::number(line.to) + ";\n  sidefront = 0;\n";
+            text += line.twoSided ? "  sideback = 1;\n  twosided = true;\n}\n" : "}\n";
+        }
+        return {{marker, {}}, {"TEXTMAP", text}, {"ENDMAP", {}}};
+    }
+    QByteArray vertexes;
+    for (const QPoint& v : shape.vertices)
+        vertexes += le16(v.x()) + le16(v.y());
+    QByteArray linedefs;
+    for (const MapShape::Line& line : shape.lines) {
+        linedefs += le16(line.from) + le16(line.to) + le16(line.twoSided ? 4 : 1);
+        // Doom: special and tag; Hexen: the special byte and its five arguments.
+        linedefs += format == MapFormat::Hexen ? QByteArray(6, '\x07') : le16(7) + le16(7);
+        linedefs += le16(0) + le16(line.twoSided ? 1 : 0xFFFF);
+    }
+    QList<WadLump> lumps{{marker, {}},           {"THINGS", QByteArray(10, '\1')},
+                         {"LINEDEFS", linedefs}, {"SIDEDEFS", QByteArray(60, 's')},
+                         {"VERTEXES", vertexes}, {"SECTORS", QByteArray(52, 'z')}};
+    if (format == MapFormat::Hexen)
+        lumps.append({"BEHAVIOR", QByteArray("ACS\0", 4) + QByteArray(12, '\0')});
+    return lumps;
+}
+
+QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic)
+{
+    QList<WadLump> lumps{{"INFO", "made by hand"}};
+    for (const QByteArray& marker : markers)
+        lumps += {{marker, {}}, {"THINGS", QByteArray(10, '\1')}};
+    return wadOfLumps(lumps, magic);
 }
 
 QByteArray saveGame(const QByteArray& description)

@@ -2,11 +2,43 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <utility>
 
 namespace z3d::test {
+
+// A lump of a WAD: name and data.
+using WadLump = std::pair<QByteArray, QByteArray>;
+
+// A well-formed WAD holding lumps in order (header, data, directory); "PWAD" unless another
+// magic is given. A lump without data is a marker at offset 0.
+QByteArray wadOfLumps(const QList<WadLump>& lumps, const QByteArray& magic = "PWAD");
+
+// The lines of a map: vertices, and lines between them (indices), one- or two-sided.
+struct MapShape
+{
+    struct Line
+    {
+        int from;
+        int to;
+        bool twoSided;
+    };
+    QList<QPoint> vertices;
+    QList<Line> lines;
+};
+
+enum class MapFormat
+{
+    Doom,  // 14-byte LINEDEFS
+    Hexen, // 16-byte LINEDEFS and a BEHAVIOR lump
+    Udmf   // TEXTMAP
+};
+
+// The lumps of a map of that shape in format, its marker first; the lumps a drawing does not
+// read (THINGS, SIDEDEFS, SECTORS) hold a little filler.
+QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapFormat format);
 
 // A WAD whose maps are each a marker lump followed by a THINGS lump with one thing, after an
 // INFO lump; "PWAD" unless another magic is given.

@@ -43,7 +43,7 @@ void MapCollector::add(std::string_view lumpName)
         if (name == "THINGS" || name == "TEXTMAP") {
             if (m_seen.insert(*m_pendingMarker).second) {
                 m_maps.push_back(
-                    {*m_pendingMarker, name == "THINGS" ? MapFormat::Binary : MapFormat::Text});
+                    {*m_pendingMarker, name == "THINGS" ? MapFormat::Binary : MapFormat::Text, {}});
             }
         }
     }

@@ -43,6 +43,9 @@ std::size_t utf8Length(std::string_view text, std::size_t i)
     return length;
 }
 
+// U+201A SINGLE LOW-9 QUOTATION MARK, which looks like a comma.
+constexpr std::string_view CommaStandIn = "\xE2\x80\x9A";
+
 std::string countText(std::size_t count)
 {
     if (count > 99) {
@@ -90,6 +93,29 @@ std::string OutputFormatter::headerText(std::string_view text)
     return result;
 }
 
+std::string OutputFormatter::mapTitle(std::string_view title)
+{
+    const std::string clean = sanitise(title);
+    std::string result;
+    for (const char c : clean) {
+        if (c == ' ' && (result.empty() || result.back() == ' '))
+            continue;
+        if (c == ',')
+            result += CommaStandIn;
+        else
+            result.push_back(c);
+    }
+    if (result.size() > MaxTitleBytes) {
+        std::size_t end = MaxTitleBytes;
+        while (end > 0 && (static_cast<unsigned char>(result[end]) & 0xC0u) == 0x80u)
+            --end;
+        result.resize(end);
+    }
+    while (!result.empty() && result.back() == ' ')
+        result.pop_back();
+    return result;
+}
+
 std::string OutputFormatter::checkwad(const WadReport& report)
 {
     std::string out = "Number of maps: " + countText(report.maps.size()) + "\n";
@@ -103,7 +129,10 @@ std::string OutputFormatter::checkwad(const WadReport& report)
         std::string name = map.name;
         name.resize(5, ' ');
         out += name;
-        out += map.format == MapFormat::Binary ? " binary map\n" : " text map (UDMF)\n";
+        out += map.format == MapFormat::Binary ? " binary map" : " text map (UDMF)";
+        if (const std::string title = mapTitle(map.title); !title.empty())
+            out += " \"" + title + "\"";
+        out += "\n";
     }
     return out;
 }

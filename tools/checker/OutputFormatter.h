@@ -16,9 +16,10 @@ namespace z3d::checker {
 //     Number of maps: <n>          the count starts at character 17 of the first line
 //     Wad type: <IWAD|PWAD|unknown>  Lumps: <count from the header, or ?>
 //     Status: <OK or what is wrong with the file>
-//     <name padded to five characters> <binary map|text map (UDMF)>
-// None of these lines holds a comma. Counts above 99 print as "99+ (<n>)": the launcher reads
-// two characters and ranks wads by them, and 99 keeps such a wad on top.
+//     <name padded to five characters> <binary map|text map (UDMF)>[ "<title>"]
+// where the wad names the map (see MapTitles): its title between double quotes, made safe by
+// mapTitle. None of these lines holds a comma. Counts above 99 print as "99+ (<n>)": the launcher
+// reads two characters and ranks wads by them, and 99 keeps such a wad on top.
 //
 // GETSAVEHDRS prints one line per save, the slot digit and the description as a single
 // double-quoted item ("3Hangar run, take two"), so a comma stays inside one item.
@@ -36,6 +37,12 @@ public:
 
     // Makes header text comma-free and single-line.
     static std::string headerText(std::string_view text);
+
+    // A title as printed between the quotes of a map line: sanitised, a comma written as
+    // U+201A (the launcher shows it as a comma again), runs of blanks as one, trimmed, and cut
+    // to MaxTitleBytes at a character boundary.
+    static std::string mapTitle(std::string_view title);
+    static constexpr std::size_t MaxTitleBytes = 120;
 };
 
 } // namespace z3d::checker

@@ -1,6 +1,7 @@
 #include "WadDirectoryReader.h"
 
 #include "MapCollector.h"
+#include "MapTitles.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,15 @@ namespace z3d::checker {
 namespace {
 
 constexpr std::int64_t EntriesPerChunk = 4096;
+// The most read of one title lump; real ones are a few kilobytes.
+constexpr std::int64_t MaxTitleLumpBytes = std::int64_t{4} << 20;
+
+struct TitleLump
+{
+    std::string name;
+    std::int64_t position;
+    std::int64_t length;
+};
 
 std::uint32_t readU32(const unsigned char* bytes)
 {
@@ -41,6 +51,28 @@ WadReport damaged(WadReport report, std::string problem)
     report.problem = std::move(problem);
     report.maps.clear();
     return report;
+}
+
+// The titles the wad's own lumps give its maps. Only those lumps' data is read; one that
+// cannot be read counts as empty.
+void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps)
+{
+    MapTitles titles;
+    for (const TitleLump& lump : lumps) {
+        std::string text;
+        text.resize(static_cast<std::size_t>(std::min(lump.length, MaxTitleLumpBytes)));
+        in.clear();
+        in.seekg(lump.position);
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+        titles.addLump(lump.name, std::move(text));
+    }
+    std::vector<std::string> names;
+    for (const MapEntry& map : maps)
+        names.push_back(map.name);
+    std::vector<std::string> found = titles.titlesOf(names);
+    for (std::size_t i = 0; i < maps.size(); ++i)
+        maps[i].title = std::move(found[i]);
 }
 
 } // namespace
@@ -104,6 +136,7 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
     }
 
     MapCollector collector;
+    std::vector<TitleLump> titleLumps;
     std::vector<unsigned char> chunk;
     in.seekg(directoryOffset);
     for (std::int64_t first = 0; first < report.lumpCount; first += EntriesPerChunk) {
@@ -129,11 +162,16 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
                     return damaged(report, "lump data overlaps the lump directory");
                 }
             }
-            collector.add(lumpName(entry + 8));
+            std::string name = lumpName(entry + 8);
+            if (length > 0 && MapTitles::isTitleLump(name))
+                titleLumps.push_back({name, position, length});
+            collector.add(name);
         }
     }
     report.intact = true;
     report.maps = collector.maps();
+    if (!report.maps.empty() && !titleLumps.empty())
+        addTitles(in, titleLumps, report.maps);
     return report;
 }
 

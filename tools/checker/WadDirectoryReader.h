@@ -8,8 +8,9 @@
 
 namespace z3d::checker {
 
-// Reads a WAD's 12-byte header and its lump directory, and nothing else: lump data is never
-// touched, so a multi-gigabyte file costs no more than its directory.
+// Reads a WAD's 12-byte header and its lump directory, and of the lump data only the lumps
+// that title the maps (MapTitles), when the wad has maps: a multi-gigabyte file costs no more
+// than its directory and a few kilobytes of text.
 //
 // Layout (little-endian): "IWAD" or "PWAD", int32 lump count, uint32 directory offset; the
 // directory is `count` entries of uint32 offset, uint32 size, 8-byte name (NUL-padded).

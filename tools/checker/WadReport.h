@@ -18,6 +18,7 @@ struct MapEntry
 {
     std::string name; // upper case, "ExMy" or "MAPnn"
     MapFormat format = MapFormat::Binary;
+    std::string title; // as the wad itself names the map; empty when it does not
 };
 
 // What CHECKWAD learned about one file. When `intact` is false the file is damaged or not a

@@ -1,14 +1,24 @@
 // Z3DgFiles, the game-file checker run by the launcher:
-//     Z3DgFiles CHECKWAD "<wad file>"       lists the maps of a WAD
+//     Z3DgFiles CHECKWAD "<wad file>"       lists the maps of a WAD, with their titles
 //     Z3DgFiles GETSAVEHDRS "<save folder>" lists the save games of a folder
+// and, for players and scripts:
+//     Z3DgFiles MAPPICTURE "<wad file>" <map> "<png file>" [size]
+//                                           draws a map as an automap into a PNG that fits a
+//                                           size x size square (240 when not given)
 // The command word is compared without regard to case. The output formats are described in
-// OutputFormatter.h. Exit status: 0 done, 1 the file or folder was unusable, 2 usage error.
+// OutputFormatter.h. Exit status: 0 done, 1 the file or folder was unusable (MAPPICTURE: the
+// wad, the map or the PNG file; the reason on standard error), 2 usage error.
 
+#include "automap/MapGeometry.h"
+#include "automap/MapPicture.h"
+#include "automap/WadFile.h"
 #include "OutputFormatter.h"
+#include "PngWriter.h"
 #include "SaveFolderReader.h"
 #include "WadDirectoryReader.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,16 +26,25 @@
 
 namespace {
 
+constexpr int DefaultPictureSize = 240;
+
 void print(const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
 }
 
+int fail(const std::string& message)
+{
+    std::fputs(("Z3DgFiles: " + message + "\n").c_str(), stderr);
+    return 1;
+}
+
 int usage()
 {
     std::fputs("Usage: Z3DgFiles CHECKWAD \"<wad file>\"\n"
-               "       Z3DgFiles GETSAVEHDRS \"<save folder>\"\n",
+               "       Z3DgFiles GETSAVEHDRS \"<save folder>\"\n"
+               "       Z3DgFiles MAPPICTURE \"<wad file>\" <map> \"<png file>\" [size]\n",
                stderr);
     return 2;
 }
@@ -38,26 +57,60 @@ std::string upper(std::string text)
     return text;
 }
 
+int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
+               const std::filesystem::path& pngPath, int size)
+{
+    using namespace z3d::automap;
+    const std::optional<WadFile> wad = WadFile::open(wadPath);
+    if (!wad) {
+        return fail(wadPath.string() + ": not found or not a WAD file");
+    }
+    const std::optional<std::size_t> marker = wad->findMap(map);
+    if (!marker) {
+        return fail(wadPath.string() + ": no map " + upper(map) + " in this file");
+    }
+    const MapPicture picture = MapPicture::draw(MapGeometry::fromWad(*wad, *marker), size);
+    if (!z3d::checker::PngWriter::write(pngPath, picture)) {
+        return fail(pngPath.string() + ": cannot write the picture");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     using namespace z3d::checker;
-    if (argc != 3 || argv[2][0] == '\0') {
+    if (argc < 3 || argv[2][0] == '\0') {
         return usage();
     }
     const std::string command = upper(argv[1]);
     const std::filesystem::path target(argv[2]);
 
-    if (command == "CHECKWAD") {
+    if (command == "CHECKWAD" && argc == 3) {
         const WadReport report = WadDirectoryReader::read(target);
         print(OutputFormatter::checkwad(report));
         return report.intact ? 0 : 1;
     }
-    if (command == "GETSAVEHDRS") {
+    if (command == "GETSAVEHDRS" && argc == 3) {
         print(OutputFormatter::saveHeaders(SaveFolderReader::read(target)));
         std::error_code error;
         return std::filesystem::is_directory(target, error) ? 0 : 1;
+    }
+    if (command == "MAPPICTURE" && (argc == 5 || argc == 6) && argv[3][0] != '\0' &&
+        argv[4][0] != '\0') {
+        int size = DefaultPictureSize;
+        if (argc == 6) {
+            const std::string_view text(argv[5]);
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+            if (error != std::errc() || end != text.data() + text.size() ||
+                size < z3d::automap::MapPicture::MinSize ||
+                size > z3d::automap::MapPicture::MaxSize) {
+                std::fputs("Z3DgFiles: the size is a number of pixels from 8 to 4096\n", stderr);
+                return usage();
+            }
+        }
+        return mapPicture(target, argv[3], argv[4], size);
     }
     return usage();
 }

@@ -46,6 +46,21 @@ QStringList CheckerOutput::mapNames(const QStringList& items)
     return names;
 }
 
+QStringList CheckerOutput::mapTitles(const QStringList& items)
+{
+    QStringList titles;
+    for (qsizetype i = kFirstMapItem; i < items.size(); ++i) {
+        const QString& item = items.at(i);
+        if (item.left(5).trimmed().isEmpty())
+            continue;
+        const qsizetype open = item.indexOf(u'"', 5);
+        const bool quoted = open >= 0 && item.size() > open + 1 && item.endsWith(u'"');
+        QString title = quoted ? item.mid(open + 1, item.size() - open - 2) : QString();
+        titles.append(title.replace(QChar(0x201A), u','));
+    }
+    return titles;
+}
+
 bool CheckerOutput::hasMaps(const QStringList& items)
 {
     return items.size() > kFirstMapItem && !items.at(kFirstMapItem).isEmpty();

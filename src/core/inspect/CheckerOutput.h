@@ -26,6 +26,11 @@ public:
     // The map names of CHECKWAD items: the first five characters of each item from
     // kFirstMapItem on, trimmed; empty items (the line end after the last map) give none.
     static QStringList mapNames(const QStringList& items);
+    // The map titles of CHECKWAD items, one for each name mapNames gives: the text between
+    // the first double quote after the name and the item's closing double quote, with the
+    // checker's stand-in for a comma (U+201A) shown as a comma again; empty for an item
+    // without one (a checker that names no titles).
+    static QStringList mapTitles(const QStringList& items);
     // Whether CHECKWAD items list a map: the item at kFirstMapItem exists and is not empty.
     static bool hasMaps(const QStringList& items);
     // The save-list entries of GETSAVEHDRS items: first character + " - " + the rest, for

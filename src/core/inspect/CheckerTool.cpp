@@ -165,6 +165,7 @@ WadMapList CheckerTool::loadWadMapList(const QString& wadPath)
         return result;
     result.wadCheckList = readBack(result.output, keepOutput(result.output));
     result.mapNames = CheckerOutput::mapNames(result.wadCheckList);
+    result.mapTitles = CheckerOutput::mapTitles(result.wadCheckList);
     return result;
 }
 

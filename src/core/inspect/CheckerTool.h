@@ -13,12 +13,14 @@ class Processes;
 struct InstallPaths;
 
 // What LoadWadMapList learnt about a wad. The main window puts output into FileOutput,
-// wadCheckList into WadCheckList and, unless outputEmpty, mapNames into MapList.
+// wadCheckList into WadCheckList and, unless outputEmpty, mapNames into MapList (the list
+// draws each map's title beside its name).
 struct WadMapList
 {
     QString output;           // everything the tool printed
     QStringList wadCheckList; // every item of pwad.z3d, the header items included
     QStringList mapNames;     // the map list, in the tool's order
+    QStringList mapTitles;    // each map's title, empty when the wad names none
     // The tool printed nothing (it is missing or failed): WadCheckList is cleared and the map
     // list keeps its entries.
     bool outputEmpty = true;

@@ -83,10 +83,8 @@ void GameFileChoice::selectGameFile()
     m_shell.setShortcutEnabled(shortcut);
 
     const WadMapList mapList = m_checker.loadWadMapList(selection.currentGameFile);
-    if (!mapList.outputEmpty) {
-        maps->clear();
-        maps->addItems(mapList.mapNames);
-    }
+    if (!mapList.outputEmpty)
+        m_page.showMaps(mapList.mapNames, mapList.mapTitles, selection.currentGameFile);
 
     // A map and a save game exclude each other: a restored save game stays the choice.
     const QScopedValueRollback restoring(m_restoring, true);

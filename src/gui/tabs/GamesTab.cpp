@@ -1,7 +1,9 @@
 #include "gui/tabs/GamesTab.h"
 
 #include "core/app/Twips.h"
+#include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tooltips/MapPictureTips.h"
 #include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
 
@@ -36,6 +38,8 @@ GamesTab::GamesTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui:
     m_ui->PwadList->viewport()->installEventFilter(this);
     shrinkGameList();
     m_ui->PwadList->setToolTip(ToolTipTexts::gamesListBeforeFirstView());
+    m_ui->MapList->setItemDelegate(new MapTitleDelegate(m_ui->MapList));
+    m_mapPictures = new MapPictureTips(*m_ui->MapList);
 }
 
 GamesTab::~GamesTab() = default;
@@ -43,6 +47,7 @@ GamesTab::~GamesTab() = default;
 void GamesTab::showToolTips(ToolTips& tips, bool shown)
 {
     TabPage::showToolTips(tips, shown);
+    m_mapPictures->setToolTips(shown ? &tips : nullptr);
     // The games list's own tip goes with the others and comes back with its view's.
     const int view = selectedView();
     if (!shown || view >= 0)
@@ -110,6 +115,16 @@ QListWidget* GamesTab::saveGameList() const
 {
     return m_ui->SaveGameList;
 }
+
+void GamesTab::showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath)
+{
+    m_ui->MapList->clear();
+    m_ui->MapList->addItems(names);
+    for (int row = 0; row < names.size() && row < titles.size(); ++row)
+        m_ui->MapList->item(row)->setData(MapTitleDelegate::TitleRole, titles.at(row));
+    m_mapPictures->setWad(wadPath);
+}
+
 QLabel* GamesTab::scriptedMapsImage() const
 {
     return m_ui->ImageCM;

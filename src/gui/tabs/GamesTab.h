@@ -17,6 +17,7 @@ class GamesTab;
 
 namespace z3d {
 
+class MapPictureTips;
 class ToolTips;
 
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
@@ -40,6 +41,10 @@ public:
     QListWidget* gameFilesList() const;
     QListWidget* mapList() const;
     QListWidget* saveGameList() const;
+    // Fills the map list with the maps of wadPath: entries are the names, each drawn with its
+    // title beside it (titles parallel to names, empty where there is none); resting the mouse
+    // on a map shows its picture while tooltips are on.
+    void showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath);
     QLabel* scriptedMapsImage() const;
     // The index of the selected view option (OptionUdir), -1 when none is selected.
     int selectedView() const;
@@ -77,6 +82,7 @@ private:
 
     std::unique_ptr<Ui::GamesTab> m_ui;
     std::array<QRadioButton*, 3> m_optionUdir{};
+    MapPictureTips* m_mapPictures = nullptr;
 };
 
 } // namespace z3d

@@ -16,6 +16,8 @@ constexpr int kBorder = 1;
 // mouse (which would take the mouse off the tool and hide the tip again).
 const QPoint kBelowCursor(2, 16);
 constexpr int kAboveCursor = 4;
+// Between a picture and its caption.
+constexpr int kPictureGap = 3;
 
 } // namespace
 
@@ -58,20 +60,36 @@ int ToolTipWindow::textFlags() const
 
 QRect ToolTipWindow::textRect() const
 {
-    return rect().marginsRemoved(m_margins + QMargins(kBorder, kBorder, kBorder, kBorder));
+    const int pictureHeight = m_picture.isNull() ? 0 : m_picture.height() + kPictureGap;
+    return rect().marginsRemoved(m_margins +
+                                 QMargins(kBorder, kBorder + pictureHeight, kBorder, kBorder));
 }
 
 void ToolTipWindow::showText(const QString& text, const QPoint& cursor)
 {
+    show(text, QImage(), cursor);
+}
+
+void ToolTipWindow::showPicture(const QImage& picture, const QString& caption, const QPoint& cursor)
+{
+    show(caption, picture, cursor);
+}
+
+void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoint& cursor)
+{
     m_text = text;
     m_text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    m_picture = picture;
     setWindowTitle(m_text);
 
-    const int wrapWidth = m_maxTextWidth > 0 ? m_maxTextWidth : QWIDGETSIZE_MAX;
+    const int wrapWidth =
+        m_maxTextWidth > 0 ? std::max(m_maxTextWidth, m_picture.width()) : QWIDGETSIZE_MAX;
     const QRect bounds =
         fontMetrics().boundingRect(QRect(0, 0, wrapWidth, QWIDGETSIZE_MAX), textFlags(), m_text);
-    resize(bounds.width() + m_margins.left() + m_margins.right() + 2 * kBorder,
-           bounds.height() + m_margins.top() + m_margins.bottom() + 2 * kBorder);
+    const int pictureHeight = m_picture.isNull() ? 0 : m_picture.height() + kPictureGap;
+    resize(std::max(bounds.width(), m_picture.width()) + m_margins.left() + m_margins.right() +
+               2 * kBorder,
+           pictureHeight + bounds.height() + m_margins.top() + m_margins.bottom() + 2 * kBorder);
 
     QPoint place = cursor + kBelowCursor;
     if (const QScreen* screen = QGuiApplication::screenAt(cursor)) {
@@ -83,7 +101,7 @@ void ToolTipWindow::showText(const QString& text, const QPoint& cursor)
         place.setY(std::max(place.y(), area.top()));
     }
     move(place);
-    show();
+    QWidget::show();
     update();
 }
 
@@ -93,6 +111,12 @@ void ToolTipWindow::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), palette().color(QPalette::ToolTipBase));
     painter.setPen(palette().color(QPalette::ToolTipText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!m_picture.isNull()) {
+        const QRect inside =
+            rect().marginsRemoved(m_margins + QMargins(kBorder, kBorder, kBorder, kBorder));
+        painter.drawImage(inside.left() + (inside.width() - m_picture.width()) / 2, inside.top(),
+                          m_picture);
+    }
     painter.drawText(textRect(), textFlags(), m_text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QMargins>
 #include <QString>
 #include <QWidget>
@@ -9,7 +10,8 @@ namespace z3d {
 
 // The window a tip is drawn in: a frameless tool-tip window that never takes the focus, with a
 // one-pixel border in the text colour, the margins around the text and the lines wrapped at a
-// width. Its window title is the text shown, so the desktop (and assistive tools) can read it.
+// width; a tip may be a picture with its caption under it. Its window title is the text shown,
+// so the desktop (and assistive tools) can read it.
 class ToolTipWindow : public QWidget
 {
     Q_OBJECT
@@ -25,9 +27,13 @@ public:
 
     // Shows text below and to the right of the mouse at cursor (global), kept on its screen.
     void showText(const QString& text, const QPoint& cursor);
-    // The text shown, lines joined by LF.
+    // Shows picture with caption under it (wrapped as a text is), placed as showText places.
+    void showPicture(const QImage& picture, const QString& caption, const QPoint& cursor);
+    // The text shown (a picture's caption), lines joined by LF.
     QString text() const { return m_text; }
-    // Where the text is drawn, inside the border and the margins.
+    // The picture shown; null while a text alone is shown.
+    const QImage& picture() const { return m_picture; }
+    // Where the text is drawn, inside the border and the margins (below the picture).
     QRect textRect() const;
 
 protected:
@@ -35,8 +41,10 @@ protected:
 
 private:
     int textFlags() const;
+    void show(const QString& text, const QImage& picture, const QPoint& cursor);
 
     QString m_text;
+    QImage m_picture;
     int m_maxTextWidth = 0;
     QMargins m_margins;
 };

@@ -223,12 +223,17 @@ void ToolTips::showTip()
     const QString text = m_tools.value(m_hovered);
     if (text.isEmpty())
         return;
+    window().showText(text, QCursor::pos());
+    m_popTimer.start(delayTime(Delay::AutoPop));
+}
+
+ToolTipWindow& ToolTips::window()
+{
     if (!m_window) {
         m_window = new ToolTipWindow(m_form);
         applyLook();
     }
-    m_window->showText(text, QCursor::pos());
-    m_popTimer.start(delayTime(Delay::AutoPop));
+    return *m_window;
 }
 
 void ToolTips::hideTip()

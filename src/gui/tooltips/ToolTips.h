@@ -97,6 +97,9 @@ public:
 
     // The tip window, made on first need (nullptr until a tip has been shown).
     const ToolTipWindow* tipWindow() const { return m_window; }
+    // The tip window with the tips' look, made now if there is none yet: for tips drawn by
+    // their control's own code (the map list's pictures), which hide it again themselves.
+    ToolTipWindow& window();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

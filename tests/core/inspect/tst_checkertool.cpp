@@ -81,21 +81,29 @@ void TestCheckerTool::mapCountCode()
 
 void TestCheckerTool::mapNames_data()
 {
-    const DataTable<QStringList, QStringList, bool> row("items", "mapNames", "hasMaps");
+    const DataTable<QStringList, QStringList, QStringList, bool> row("items", "mapNames",
+                                                                     "mapTitles", "hasMaps");
     const QStringList header{"Number of maps: 2", "Wad type: PWAD", "Status: OK"};
     row("maps and the empty item of the last line end",
         header + QStringList{"E1M1 binary map", "MAP10 text map (UDMF)", ""},
-        QStringList{"E1M1", "MAP10"}, true);
+        QStringList{"E1M1", "MAP10"}, QStringList{"", ""}, true);
     row("four-letter name at the line end", header + QStringList{"E2M3"}, QStringList{"E2M3"},
-        true);
-    row("no maps", header + QStringList{""}, QStringList{}, false);
-    row("header only", header, QStringList{}, false);
+        QStringList{""}, true);
+    row("no maps", header + QStringList{""}, QStringList{}, QStringList{}, false);
+    row("header only", header, QStringList{}, QStringList{}, false);
+    row("titles, the comma's stand-in shown as a comma",
+        header + QStringList{"MAP01 binary map \"Hydroelectric Plant\"",
+                             "E1M1  text map (UDMF) \"Hell\u201A 'Again' \"twice\"\"",
+                             "MAP02 binary map \"\"", "MAP03 binary map \"unfinished", ""},
+        QStringList{"MAP01", "E1M1", "MAP02", "MAP03"},
+        QStringList{"Hydroelectric Plant", "Hell, 'Again' \"twice\"", "", ""}, true);
 }
 
 void TestCheckerTool::mapNames()
 {
     QFETCH(QStringList, items);
     QTEST(CheckerOutput::mapNames(items), "mapNames");
+    QTEST(CheckerOutput::mapTitles(items), "mapTitles");
     QTEST(CheckerOutput::hasMaps(items), "hasMaps");
 }
 

@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <climits>
 
 using z3d::test::DataTable;
@@ -157,6 +158,10 @@ private slots:
     void sparseFourGigabyteFile();
     void freedoom_data();
     void freedoom();
+    void titles_data();
+    void titles();
+    void freedoomTitles_data();
+    void freedoomTitles();
     void commandWordIgnoresCase_data();
     void commandWordIgnoresCase();
     void missingOrUnusablePath();
@@ -416,6 +421,106 @@ void TestCheckWad::freedoom()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(checkOutput(run.out), expected);
     QCOMPARE(run.err, QByteArray());
+}
+
+void TestCheckWad::titles_data()
+{
+    // The lumps that name the maps come after MAP01, MAP02 and E1M1, each a binary map; the
+    // expected lines are the three map lines.
+    const DataTable<QList<Lump>, QList<QByteArray>> row("titleLumps", "mapLines");
+    const QByteArray plain[] = {"MAP01 binary map", "MAP02 binary map", "E1M1  binary map"};
+    const auto lines = [&](const QByteArray& one, const QByteArray& two, const QByteArray& e1) {
+        return QList<QByteArray>{plain[0] + one, plain[1] + two, plain[2] + e1};
+    };
+    const QByteArray dehacked = "Patch File for DeHackEd v3.0\n\n[STRINGS]\n"
+                                "HUSTR_1 = MAP01: Hydroelectric Plant\n"
+                                "HUSTR_2 = level 2: underhalls\n"
+                                "HUSTR_E1M1 = E1M1: Hangar\n";
+
+    row("none", QList<Lump>{}, lines("", "", ""));
+    row("DEHACKED strings, labels left out", QList<Lump>{{"DEHACKED", dehacked}},
+        lines(" \"Hydroelectric Plant\"", " \"underhalls\"", " \"Hangar\""));
+    row("strings outside [STRINGS] name nothing",
+        QList<Lump>{{"DEHACKED", "[PARS]\nHUSTR_1 = Pars\n[CODEPTR]\nHUSTR_2 = Code\n"}},
+        lines("", "", ""));
+    row("a continued string",
+        QList<Lump>{{"DEHACKED", "[STRINGS]\r\nHUSTR_1 = The Long \\\r\n   Road Home\r\n"}},
+        lines(" \"The Long Road Home\"", "", ""));
+    row("UMAPINFO before DEHACKED",
+        QList<Lump>{{"DEHACKED", dehacked},
+                    {"UMAPINFO",
+                     "map MAP01\n{\n  label = \"Z1\"\n  levelname = \"Entryway\"\n}\n"
+                     "// MAP02 has no levelname here\nMAP MAP02 { next = \"MAP03\" }\n"}},
+        lines(" \"Entryway\"", " \"underhalls\"", " \"Hangar\""));
+    row("ZMAPINFO title and lookup through LANGUAGE",
+        QList<Lump>{{"ZMAPINFO", "map MAP01 \"Tech Base\" { next = \"MAP02\" }\n"
+                                 "map E1M1 lookup \"HUSTR_E1M1\" {}\n"},
+                    {"LANGUAGE", "[fr]\nHUSTR_E1M1 = \"Hangar F\";\n"
+                                 "[enu default]\nHUSTR_E1M1 = \"E1M1: \" \"The Hangar\";\n"},
+                    {"MAPINFO", "map MAP02 \"Ignored beside ZMAPINFO\"\n"}},
+        lines(" \"Tech Base\"", "", " \"The Hangar\""));
+    row("MAPINFO lookup through DEHACKED, Hexen map numbers",
+        QList<Lump>{{"MAPINFO", "map 1 \"Winnowing Hall\"\nsky1 SKY2 0\n"
+                                "map E1M1 lookup \"HUSTR_2\"\n"},
+                    {"DEHACKED", dehacked}},
+        lines(" \"Winnowing Hall\"", " \"underhalls\"", " \"underhalls\""));
+    row("EMAPINFO",
+        QList<Lump>{
+            {"EMAPINFO", "# Eternity\n[MAP02]\nlevelname = Nirvana\n[E1M1]\nmusic = e1m1\n"}},
+        lines("", " \"Nirvana\"", ""));
+    row("characters that could break an item",
+        QList<Lump>{{"UMAPINFO",
+                     "map MAP01 { levelname = \"Hell, \\\"Again\\\"\" }\n"
+                     "map MAP02 { levelname = \"Tab\\there,\\nand \\x\x01 \xff end  \" }\n"}},
+        lines(" \"Hell\xE2\x80\x9A 'Again'\"", " \"Tab here\xE2\x80\x9A and x ? end\"", ""));
+    // "x" and 70 two-byte characters: the 120th byte would split a character, so 119 stay.
+    const QByteArray accents = "x" + QString(70, QChar(0xE9)).toUtf8();
+    row("a long title is cut between characters",
+        QList<Lump>{{"UMAPINFO", "map E1M1 { levelname = \"" + accents + "\" }"}},
+        lines("", "", " \"" + accents.left(119) + "\""));
+    row("a label alone is no title",
+        QList<Lump>{{"DEHACKED", "[STRINGS]\nHUSTR_1 = MAP01\nHUSTR_2 = MAP02:\n"
+                                 "HUSTR_E1M1 = Part Two: Of Three: Done\n"}},
+        lines("", "", " \"Part Two: Of Three: Done\""));
+}
+
+void TestCheckWad::titles()
+{
+    QFETCH(QList<Lump>, titleLumps);
+    QFETCH(QList<QByteArray>, mapLines);
+    const QString path =
+        writeFile(QStringLiteral("titled.wad"), wad(maps({"MAP01", "MAP02", "E1M1"}) + titleLumps));
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(checkOutput(run.out), QStringList({"MAP01", "MAP02", "E1M1"}));
+    QCOMPARE(run.out.split('\n').mid(3, 3), mapLines);
+}
+
+void TestCheckWad::freedoomTitles_data()
+{
+    const DataTable<QString, QString, QString> row("path", "map", "title");
+    const QString doom1 = QStringLiteral("/usr/share/games/doom/freedoom1.wad");
+    const QString doom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
+    row("MAP01", doom2, QStringLiteral("MAP01"), QStringLiteral("Hydroelectric Plant"));
+    row("MAP12", doom2, QStringLiteral("MAP12"), QStringLiteral("Railroads"));
+    row("MAP32", doom2, QStringLiteral("MAP32"), QStringLiteral("Not Sure"));
+    row("E1M1", doom1, QStringLiteral("E1M1"), QStringLiteral("Outer Prison"));
+    row("E4M9", doom1, QStringLiteral("E4M9"), QStringLiteral("Operations"));
+}
+
+void TestCheckWad::freedoomTitles()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, map);
+    QFETCH(QString, title);
+    if (!QFile::exists(path))
+        QSKIP("Freedoom is not installed");
+    const Run run = runChecker({QStringLiteral("CHECKWAD"), path});
+    const QStringList all = items(run.out);
+    const auto line = std::find_if(all.begin(), all.end(),
+                                   [&](const QString& item) { return item.startsWith(map); });
+    QVERIFY(line != all.end());
+    QCOMPARE(*line, map.leftJustified(5) + QStringLiteral(" binary map \"") + title + u'"');
 }
 
 void TestCheckWad::commandWordIgnoresCase_data()

@@ -1,0 +1,77 @@
+// The map geometry reader and the automap drawing on arbitrary bytes. A WAD ("IWAD" or
+// "PWAD" first) has each of its first maps read from its own lumps; any other input is read
+// as a UDMF TEXTMAP, and as Doom and Hexen VERTEXES + LINEDEFS (its two halves). Whatever is
+// read, every line names vertices that exist and are usable, and the picture has the size it
+// promises, holds only the palette's inks and shows something when there are lines.
+
+#include "automap/MapGeometry.h"
+#include "automap/MapPicture.h"
+#include "automap/WadFile.h"
+#include "FuzzScratch.h"
+
+#include <cmath>
+#include <sstream>
+#include <string_view>
+
+using namespace z3d::automap;
+using z3d::fuzz::require;
+
+namespace {
+
+constexpr int Size = 64;
+constexpr int MapsPerWad = 4;
+
+void check(const MapGeometry& map)
+{
+    for (const Line& line : map.lines) {
+        require(line.from < map.vertices.size() && line.to < map.vertices.size(),
+                "a line names vertices that exist");
+        for (const Vertex& v : {map.vertices[line.from], map.vertices[line.to]}) {
+            require(std::isfinite(v.x) && std::isfinite(v.y) &&
+                        std::abs(v.x) <= MapGeometry::MaxCoordinate &&
+                        std::abs(v.y) <= MapGeometry::MaxCoordinate,
+                    "a line's vertices are usable");
+        }
+    }
+    const MapPicture picture = MapPicture::draw(map, Size);
+    require(picture.width >= MapPicture::MinSize && picture.width <= Size &&
+                picture.height >= MapPicture::MinSize && picture.height <= Size,
+            "the picture fits the size asked for");
+    require(picture.pixels.size() == std::size_t(picture.width) * std::size_t(picture.height),
+            "one byte per pixel");
+    bool drawn = false;
+    for (const std::uint8_t ink : picture.pixels) {
+        require(ink < MapPicture::Palette.size(), "only the palette's inks");
+        drawn = drawn || ink != MapPicture::Background;
+    }
+    require(drawn == !map.lines.empty(), "lines are drawn, and nothing else is");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view text(bytes);
+    if (text.substr(0, 4) == "IWAD" || text.substr(0, 4) == "PWAD") {
+        std::istringstream in(bytes);
+        const std::optional<WadFile> wad = WadFile::open(in, size);
+        if (!wad)
+            return 0;
+        int maps = 0;
+        const auto& lumps = wad->lumps();
+        for (std::size_t i = 0; i + 1 < lumps.size() && maps < MapsPerWad; ++i) {
+            if (wad->findMap(lumps[i].name) == i) {
+                check(MapGeometry::fromWad(*wad, i));
+                ++maps;
+            }
+        }
+        return 0;
+    }
+    check(MapGeometry::fromTextMap(text));
+    const std::string_view vertexes = text.substr(0, size / 2);
+    const std::string_view linedefs = text.substr(size / 2);
+    check(MapGeometry::fromBinary(vertexes, linedefs, false));
+    check(MapGeometry::fromBinary(vertexes, linedefs, true));
+    return 0;
+}

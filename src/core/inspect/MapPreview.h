@@ -1,0 +1,22 @@
+#pragma once
+
+#include "automap/MapPicture.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace z3d {
+
+// The picture of one map of a wad, drawn as the automap shows it (one-sided lines, two-sided
+// lines and background as MapPicture's inks), scaled to fit a size x size square. Only the
+// wad's directory and that map's lumps are read. Nothing when the wad cannot be read as a
+// WAD or holds no map of that name; a map with damaged lumps draws what is valid.
+class MapPreview
+{
+public:
+    static std::optional<automap::MapPicture> draw(const QString& wadPath, const QString& map,
+                                                   int size);
+};
+
+} // namespace z3d

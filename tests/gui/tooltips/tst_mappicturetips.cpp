@@ -1,0 +1,188 @@
+// The map list on the Games page under the offscreen platform: entries stay the map names
+// while their titles are drawn beside them, and resting the mouse on a map shows its picture
+// and title in the form's tip window, only while tooltips are on.
+
+#include "gui/tabs/GamesTab.h"
+#include "gui/tabs/MapTitleDelegate.h"
+#include "gui/tooltips/ToolTips.h"
+#include "gui/tooltips/ToolTipWindow.h"
+#include "support/FileBytes.h"
+#include "support/GameFileBytes.h"
+
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace z3d;
+using namespace z3d::test;
+
+namespace {
+
+const QString kMapListTip = QStringLiteral("  Select map for startup.  ");
+
+// A room 200 wide and 80 high: at the picture size it is drawn 240 x 98.
+MapShape room()
+{
+    return {{{0, 0}, {200, 0}, {200, 80}, {0, 80}},
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+}
+
+QPoint rowCentre(const QListWidget& list, int row)
+{
+    return list.visualItemRect(list.item(row)).center();
+}
+
+// The mouse onto the middle of a row, from the list's empty lower part so that it moves.
+void restOn(QListWidget& list, int row)
+{
+    QTest::mouseMove(list.viewport(), QPoint(5, list.viewport()->height() - 2));
+    QTest::mouseMove(list.viewport(), rowCentre(list, row));
+}
+
+bool uniform(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return false;
+    return true;
+}
+
+bool tipShown(const ToolTips& tips)
+{
+    return tips.tipWindow() && tips.tipWindow()->isVisible();
+}
+
+} // namespace
+
+class TestMapPictureTips : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_wad = m_dir.filePath(QStringLiteral("Rooms.wad"));
+        QVERIFY(writeBytes(m_wad, wadOfLumps(mapLumps("MAP01", room(), MapFormat::Doom) +
+                                             mapLumps("MAP02", room(), MapFormat::Udmf))));
+        m_page = std::make_unique<GamesTab>();
+        m_page->resize(700, 500);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        m_tips = std::make_unique<ToolTips>(*m_page);
+        m_tips->useLauncherLook();
+        m_page->showToolTips(*m_tips, true);
+        m_page->showMaps({"MAP01", "MAP02"}, {"Hydroelectric Plant", ""}, m_wad);
+    }
+
+    void cleanup()
+    {
+        m_tips.reset();
+        m_page.reset();
+    }
+
+    void entriesStayTheNames()
+    {
+        QListWidget* list = m_page->mapList();
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("MAP01"));
+        QCOMPARE(list->item(0)->data(MapTitleDelegate::TitleRole).toString(),
+                 QStringLiteral("Hydroelectric Plant"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("MAP02"));
+    }
+
+    void titleIsDrawnBesideTheName()
+    {
+        QListWidget* list = m_page->mapList();
+        const QRect first = list->visualItemRect(list->item(0));
+        const QRect second = list->visualItemRect(list->item(1));
+        const int nameEnd = list->fontMetrics().horizontalAdvance(QStringLiteral("MAP01 ")) + 4;
+        const QImage shown = list->viewport()->grab().toImage();
+        const auto part = [&](const QRect& row, bool name) {
+            return shown.copy(name ? row.adjusted(0, 0, nameEnd - row.width(), 0)
+                                   : row.adjusted(nameEnd, 0, 0, 0));
+        };
+        // Only the titled row has anything drawn to the right of its name.
+        QVERIFY(!uniform(part(first, false)));
+        QVERIFY(uniform(part(second, false)));
+        QVERIFY(!uniform(part(second, true)));
+    }
+
+    void restingOnAMapShowsItsPictureAndTitle()
+    {
+        QListWidget* list = m_page->mapList();
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips));
+        const ToolTipWindow* window = m_tips->tipWindow();
+        QCOMPARE(window->text(), QStringLiteral("Hydroelectric Plant"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Hydroelectric Plant"));
+        QCOMPARE(window->picture().size(), QSize(240, 98));
+        QVERIFY(window->height() > window->picture().height() + window->textRect().height());
+
+        // The next map's tip after the reshow delay: an untitled map shows its name.
+        restOn(*list, 1);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
+        QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(240, 98));
+
+        // Gone when the mouse leaves the entries or a button is pressed.
+        QTest::mouseMove(list->viewport(), QPoint(5, list->viewport()->height() - 2));
+        QVERIFY(!tipShown(*m_tips));
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips));
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowCentre(*list, 0));
+        QVERIFY(!tipShown(*m_tips));
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowCentre(*list, 0));
+    }
+
+    void ownTipStaysAndGivesWayOverAMap()
+    {
+        QListWidget* list = m_page->mapList();
+        QCOMPARE(list->toolTip(), kMapListTip);
+        const QPoint overMap = rowCentre(*list, 0);
+        QHelpEvent onMap(QEvent::ToolTip, overMap, list->viewport()->mapToGlobal(overMap));
+        QVERIFY(QCoreApplication::sendEvent(list->viewport(), &onMap));
+        QVERIFY(onMap.isAccepted());
+        const QPoint below(5, list->viewport()->height() - 2);
+        QHelpEvent offMap(QEvent::ToolTip, below, list->viewport()->mapToGlobal(below));
+        // Not taken: the list's own tip shows there as it always did.
+        QCoreApplication::sendEvent(list->viewport(), &offMap);
+        QCOMPARE(list->toolTip(), kMapListTip);
+    }
+
+    void nothingWhileTooltipsAreOff()
+    {
+        QListWidget* list = m_page->mapList();
+        m_page->showToolTips(*m_tips, false);
+        QVERIFY(list->toolTip().isEmpty());
+        restOn(*list, 0);
+        // Well past the initial and reshow delays.
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
+
+        m_page->showToolTips(*m_tips, true);
+        QCOMPARE(list->toolTip(), kMapListTip);
+        restOn(*list, 1);
+        QTRY_VERIFY(tipShown(*m_tips));
+    }
+
+    void aWadWithoutTheMapShowsNothing()
+    {
+        m_page->showMaps({"MAP07", "MAP01"}, {"Not Here", ""}, m_wad);
+        restOn(*m_page->mapList(), 0);
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
+        restOn(*m_page->mapList(), 1);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP01");
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_wad;
+    std::unique_ptr<GamesTab> m_page;
+    std::unique_ptr<ToolTips> m_tips;
+};
+
+QTEST_MAIN(TestMapPictureTips)
+#include "tst_mappicturetips.moc"

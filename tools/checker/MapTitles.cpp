@@ -1,0 +1,165 @@
+#include "MapTitles.h"
+
+#include "AsciiText.h"
+#include "TitleSources.h"
+
+#include <array>
+#include <cctype>
+#include <map>
+#include <set>
+
+namespace z3d::checker {
+
+namespace {
+
+using namespace ascii_text;
+
+constexpr std::size_t MaxLabel = 10;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The BEX string that names map: HUSTR_<n> for MAPnn, HUSTR_ExMy for ExMy.
+std::string dehackedKey(const std::string& map)
+{
+    if (map.size() == 5 && map.compare(0, 3, "MAP") == 0 && isDigit(map[3]) && isDigit(map[4]))
+        return "HUSTR_" + std::to_string((map[3] - '0') * 10 + (map[4] - '0'));
+    return "HUSTR_" + map;
+}
+
+bool startsWithHustr(std::string_view name)
+{
+    return name.size() > 6 && upper(name.substr(0, 6)) == "HUSTR_";
+}
+
+using Strings = std::map<std::string, std::string>;
+
+} // namespace
+
+bool MapTitles::isTitleLump(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 6> Names{"UMAPINFO", "ZMAPINFO", "MAPINFO",
+                                                           "EMAPINFO", "DEHACKED", "LANGUAGE"};
+    if (name.size() < 7)
+        return false;
+    for (const std::string_view known : Names) {
+        if (name == known)
+            return true;
+    }
+    return false;
+}
+
+void MapTitles::addLump(std::string_view name, std::string text)
+{
+    m_lumps.emplace_back(std::string(name), std::move(text));
+}
+
+std::vector<std::string_view> MapTitles::lumps(std::string_view name) const
+{
+    std::vector<std::string_view> texts;
+    for (const auto& [lumpName, text] : m_lumps) {
+        if (lumpName == name)
+            texts.push_back(text);
+    }
+    return texts;
+}
+
+std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& maps) const
+{
+    std::vector<std::string> titles(maps.size());
+    // Gives each map still without a title the one names(map) finds, if it is one.
+    const auto fill = [&](const auto& names) {
+        bool missing = false;
+        for (std::size_t i = 0; i < maps.size(); ++i) {
+            if (titles[i].empty()) {
+                std::string title = withoutLabel(names(maps[i]));
+                if (upper(title) != maps[i])
+                    titles[i] = std::move(title);
+            }
+            missing = missing || titles[i].empty();
+        }
+        return missing;
+    };
+    const auto from = [](const Strings& strings) {
+        return [&strings](const std::string& key) {
+            const auto found = strings.find(key);
+            return found == strings.end() ? std::string() : found->second;
+        };
+    };
+
+    Strings umapinfo;
+    for (const std::string_view text : lumps("UMAPINFO"))
+        for (auto& [map, title] : title_sources::umapinfo(text))
+            umapinfo[map] = std::move(title);
+    if (!fill(from(umapinfo)))
+        return titles;
+
+    std::map<std::string, title_sources::MapinfoName> mapinfo;
+    std::vector<std::string_view> mapinfoLumps = lumps("ZMAPINFO");
+    if (mapinfoLumps.empty())
+        mapinfoLumps = lumps("MAPINFO");
+    std::set<std::string> lookups;
+    for (const std::string_view text : mapinfoLumps) {
+        for (auto& [map, name] : title_sources::mapinfo(text)) {
+            if (name.lookup)
+                lookups.insert(upper(name.text));
+            mapinfo[map] = std::move(name);
+        }
+    }
+    Strings strings;
+    if (!lookups.empty()) {
+        const auto looked = [&](std::string_view key) { return lookups.count(upper(key)) > 0; };
+        for (const std::string_view text : lumps("DEHACKED"))
+            for (auto& [key, value] : title_sources::bexStrings(text, looked))
+                strings[key] = std::move(value);
+        // The wad's LANGUAGE strings win over its DEHACKED ones.
+        for (const std::string_view text : lumps("LANGUAGE"))
+            for (auto& [key, value] : title_sources::languageStrings(text, looked))
+                strings[key] = std::move(value);
+    }
+    const bool missing = fill([&](const std::string& map) {
+        const auto found = mapinfo.find(map);
+        if (found == mapinfo.end())
+            return std::string();
+        return found->second.lookup ? from(strings)(upper(found->second.text)) : found->second.text;
+    });
+    if (!missing)
+        return titles;
+
+    Strings emapinfo;
+    for (const std::string_view text : lumps("EMAPINFO"))
+        for (auto& [map, title] : title_sources::emapinfo(text))
+            emapinfo[map] = std::move(title);
+    if (!fill(from(emapinfo)))
+        return titles;
+
+    Strings dehacked;
+    for (const std::string_view text : lumps("DEHACKED"))
+        for (auto& [key, value] : title_sources::bexStrings(text, startsWithHustr))
+            dehacked[key] = std::move(value);
+    fill([&](const std::string& map) { return from(dehacked)(dehackedKey(map)); });
+    return titles;
+}
+
+std::string MapTitles::withoutLabel(std::string_view title)
+{
+    title = trimmed(title);
+    const std::size_t colon = title.find(':');
+    if (colon == std::string_view::npos || colon > MaxLabel)
+        return std::string(title);
+    const std::string_view label = trimmed(title.substr(0, colon));
+    bool digit = false;
+    bool plain = !label.empty() && std::isalpha(static_cast<unsigned char>(label.front()));
+    for (const char c : label) {
+        const auto byte = static_cast<unsigned char>(c);
+        digit = digit || std::isdigit(byte);
+        plain = plain && (std::isalnum(byte) || c == ' ');
+    }
+    if (!plain || !digit)
+        return std::string(title);
+    return std::string(trimmed(title.substr(colon + 1))); // a label alone is no title
+}
+
+} // namespace z3d::checker
