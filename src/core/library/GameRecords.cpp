@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace z3d {
 
 namespace {
@@ -24,12 +26,52 @@ bool usableComponent(const QString& name)
            !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
-// A user directory's map record line "<file> <map>" belongs to file. The file name must be
-// followed by the blank (or end the line), so "x.wad" does not claim a line of "x.wad.wad".
-bool lineIsFor(const QString& line, const QString& file)
+// A user directory's map-record line as written: "<file> <map>", the map empty when none was
+// selected. A map name holds no blank, so the map is what follows the last blank. A line
+// ending in more than one blank, or with blanks before the map, was made by hand: it is read
+// with those blanks dropped. The writer keeps to names this reading gives back: no file name
+// ending in white space, no map holding any.
+struct MapLine
 {
-    return line.startsWith(file, Qt::CaseInsensitive) &&
-           (line.size() == file.size() || line.at(file.size()) == u' ');
+    QString file;
+    QString map;
+};
+
+QString withoutTrailingSpace(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.left(end);
+}
+
+MapLine parseMapLine(const QString& line)
+{
+    if (line.endsWith(u' ') && !line.endsWith(QLatin1String("  ")))
+        return {line.chopped(1), {}};
+    const QString text = withoutTrailingSpace(line);
+    const qsizetype blank = text.lastIndexOf(u' ');
+    if (blank < 0)
+        return {text, {}};
+    return {withoutTrailingSpace(text.left(blank)), text.mid(blank + 1)};
+}
+
+bool lineIsFor(const MapLine& line, const QString& file)
+{
+    return line.file.compare(file, Qt::CaseInsensitive) == 0;
+}
+
+bool holdsSpace(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
+// A line that would not read back whole: it holds a line break, or is longer than a reader
+// takes.
+bool unwritableLine(const QString& line)
+{
+    return line.contains(u'\r') || line.contains(u'\n') ||
+           TextFile::encodeLines({line}).size() > TextFile::kMaxLineBytes + 2;
 }
 
 bool isMissing(ErrorNumber error)
@@ -37,7 +79,7 @@ bool isMissing(ErrorNumber error)
     return error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
 }
 
-// The first item of the record's first line, blanks trimmed; none when it is empty.
+// The value of the record's first line; none when it is empty.
 std::optional<QString> firstValue(const QString& path)
 {
     if (path.isEmpty())
@@ -45,7 +87,7 @@ std::optional<QString> firstValue(const QString& path)
     const TextFileLines read = TextFile::readFirstLine(path);
     if (!read.ok() || read.lines.isEmpty())
         return std::nullopt;
-    const QString value = ItemReader::firstItem(read.lines.first()).trimmed();
+    const QString value = ItemReader::readValue(read.lines.first());
     if (value.isEmpty())
         return std::nullopt;
     return value;
@@ -53,7 +95,7 @@ std::optional<QString> firstValue(const QString& path)
 
 ErrorNumber writeRecord(const QString& path, const QStringList& lines)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || std::any_of(lines.begin(), lines.end(), unwritableLine))
         return ErrorNumber::PathFileAccessError;
     const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
     if (folder != ErrorNumber::None)
@@ -125,7 +167,7 @@ QString GameRecords::lastMapRecordPath(GameKind kind, const QString& game) const
 ErrorNumber GameRecords::saveLastMap(GameKind kind, const QString& game,
                                      const QString& mapEntry) const
 {
-    return writeRecord(lastMapRecordPath(kind, game), {mapEntry});
+    return writeRecord(lastMapRecordPath(kind, game), {ItemReader::asValue(mapEntry)});
 }
 
 std::optional<QString> GameRecords::restoreLastMap(GameKind kind, const QString& game,
@@ -155,9 +197,11 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
     if (file.isEmpty())
         return ErrorNumber::None;
     const ErrorNumber fileRecord =
-        writeRecord(userDirectoryFileRecordPath(game), {ItemReader::asItem(file)});
+        writeRecord(userDirectoryFileRecordPath(game), {ItemReader::asValue(file)});
     if (fileRecord != ErrorNumber::None || !rememberLastMap)
         return fileRecord;
+    if (withoutTrailingSpace(file) != file || holdsSpace(map))
+        return ErrorNumber::PathFileAccessError;
 
     const QString mapRecord = userDirectoryMapRecordPath(game);
     // The record is read item by item, so each comma-separated value becomes a line of its
@@ -171,7 +215,7 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
     QStringList lines;
     bool replaced = false;
     for (const QString& item : items) {
-        if (!lineIsFor(item, file)) {
+        if (!lineIsFor(parseMapLine(item), file)) {
             lines << ItemReader::asItem(item);
         } else if (!replaced) {
             lines << chosen;
@@ -191,8 +235,9 @@ std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
         return std::nullopt;
     QString wanted;
     for (const QString& item : ItemReader::readItems(path)) {
-        if (lineIsFor(item, fileName))
-            wanted = item.mid(fileName.size()).trimmed();
+        const MapLine line = parseMapLine(item);
+        if (lineIsFor(line, fileName))
+            wanted = line.map;
     }
     if (wanted.isEmpty())
         return std::nullopt;
@@ -235,7 +280,7 @@ ErrorNumber GameRecords::writeSaveRecord(GameKind kind, const QString& game,
 {
     if (slot.isEmpty())
         return ErrorNumber::PathFileAccessError;
-    return writeRecord(saveRecordPath(kind, game, mainGameFile), {slot});
+    return writeRecord(saveRecordPath(kind, game, mainGameFile), {ItemReader::asValue(slot)});
 }
 
 std::optional<QString> GameRecords::readSaveRecord(GameKind kind, const QString& game,
