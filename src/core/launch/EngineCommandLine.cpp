@@ -20,14 +20,6 @@ bool EngineCommandLine::canQuote(const QString& value)
     return !value.contains(u'"') && !value.endsWith(u'\\');
 }
 
-void EngineCommandLine::extend(QChar c)
-{
-    if (!m_open)
-        m_meant.append(QString());
-    m_open = true;
-    m_meant.last().append(c);
-}
-
 void EngineCommandLine::extend(const QString& text)
 {
     if (!m_open)
@@ -39,11 +31,15 @@ void EngineCommandLine::extend(const QString& text)
 void EngineCommandLine::append(const QString& piece)
 {
     m_text += piece;
-    for (const QChar c : piece) {
-        if (isBlank(c))
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= piece.size(); ++i) {
+        if (i < piece.size() && !isBlank(piece.at(i)))
+            continue;
+        if (i > start)
+            extend(piece.mid(start, i - start));
+        if (i < piece.size())
             m_open = false;
-        else
-            extend(c);
+        start = i + 1;
     }
 }
 

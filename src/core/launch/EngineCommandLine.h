@@ -16,9 +16,9 @@ namespace z3d {
 // numbers are cut at their blanks, a quoted value is one argument however it reads, and the
 // player's own extra text is taken as the Windows rules split it. A name that holds a double
 // quote, or ends in a backslash (which would escape the closing quote), cannot be quoted:
-// it would end its quoted piece early and split or join the arguments around it. splitsBack()
-// says whether the text still splits into exactly the arguments meant; a line that does not
-// is never handed to the engine.
+// it would end its quoted piece early and split or join the arguments around it. isSound()
+// says whether every value could be quoted and the text still splits into exactly the
+// arguments meant; a line that is not sound is never handed to the engine.
 class EngineCommandLine
 {
 public:
@@ -41,10 +41,6 @@ public:
     // passes to the engine.
     QString arguments() const;
 
-    // The arguments meant, after the engine's path.
-    const QStringList& meantArguments() const { return m_meant; }
-    // Whether the text splits into the engine's path and exactly meantArguments().
-    bool splitsBack() const;
     // The first value given to appendQuoted that cannot be quoted.
     const std::optional<QString>& unquotableValue() const { return m_unquotable; }
     // The line may be handed to the engine: every value could be quoted and it splits back.
@@ -54,8 +50,9 @@ public:
     static bool canQuote(const QString& value);
 
 private:
-    // Adds c to the argument under way, starting one when none is.
-    void extend(QChar c);
+    // Whether the text splits into the engine's path and exactly the arguments meant.
+    bool splitsBack() const;
+    // Adds text to the argument under way, starting one when none is.
     void extend(const QString& text);
 
     QString m_text;
