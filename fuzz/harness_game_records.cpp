@@ -1,18 +1,21 @@
-// The game records (.z3dm, .z3dg, .z3ds) on arbitrary names: whatever a writer accepts reads
-// back equal, and what it refuses leaves the record as it was.
+// The game records (.z3dm, .z3dg, .z3ds) on arbitrary names: whatever the record text accepts
+// is written as the records write it (CR LF lines), read as they read it (lines, then items)
+// and comes back equal; what it refuses is only what a line cannot hold. All in memory: the
+// files around the text are the tests' business.
 //
-// Input: operations separated by NUL bytes, each a kind byte and its text: the last map, the
-// last save slot, a user directory's selection with its map (file and map parted by the first
-// 0x01 byte) or without one. Every selection is checked at the end against the last one saved
-// for that file (file names compared without regard to case).
+// Input: operations separated by NUL bytes, each a kind byte and its text: a one-value record
+// (a last map, a last file, a save slot), or a user directory's selection, file and map parted
+// by the first 0x01 byte. Every selected file is checked at the end against the last map saved
+// for it (file names compared without regard to case). The kind bytes 0xFE (a value) and 0xFF
+// (a selection) stretch the text of the input's first such operation: its first two bytes give
+// a length within 32 KiB of the 1 MiB a line may hold, and the rest is repeated to that length,
+// so small inputs reach the readers' limit too, at the cost of one long line per input.
 
 #include "FuzzScratch.h"
 
-#include "core/library/GameRecords.h"
-#include "core/platform/InstallPaths.h"
+#include "core/library/GameRecordLines.h"
+#include "core/platform/ItemReader.h"
 #include "core/platform/TextFile.h"
-
-#include <QFile>
 
 #include <utility>
 
@@ -21,33 +24,32 @@ using z3d::fuzz::require;
 
 namespace {
 
-const QString kGame = QStringLiteral("Castle");
-const QString kUserDirectory = QStringLiteral("Udir");
-
-// One installation for the whole run; each input starts without records.
-const GameRecords& records()
-{
-    static const InstallPaths paths = InstallPaths::fromInstallRoot(
-        QString::fromStdString((z3d::fuzz::scratchFolder() / "install").string()));
-    static const GameRecords made(paths);
-    return made;
-}
-
-void removeRecords(const GameRecords& records)
-{
-    for (const QString& path : {records.lastMapRecordPath(GameKind::PwadGame, kGame),
-                                records.saveRecordPath(GameKind::ZipArchive, kGame),
-                                records.userDirectoryFileRecordPath(kUserDirectory),
-                                records.userDirectoryMapRecordPath(kUserDirectory)})
-        QFile::remove(path);
-}
-
-// A record line may be refused for a line break, or for being longer than a reader takes
-// (its quotes doubled and two around it).
+// A line may be refused for a line break, or for being longer than a reader takes (its
+// quotes doubled and two around it).
 bool mayBeRefused(const QString& line)
 {
     return line.contains(u'\r') || line.contains(u'\n') ||
            line.toUtf8().size() + line.count(u'"') + 2 > TextFile::kMaxLineBytes;
+}
+
+// The lines as a record file holds them and as a reader gets them back.
+QStringList throughAFile(const QStringList& lines)
+{
+    return TextFile::splitLines(TextFile::encodeLines(lines));
+}
+
+void oneValue(const QString& value)
+{
+    const std::optional<QString> line = GameRecordLines::valueLine(value);
+    if (!line) {
+        require(mayBeRefused(value), "only a value a line cannot hold is refused");
+        return;
+    }
+    const QStringList read = throughAFile({*line});
+    require(read.size() == 1, "a value is one line");
+    const std::optional<QString> expected =
+        value.isEmpty() ? std::nullopt : std::optional<QString>(value);
+    require(GameRecordLines::value(read.first()) == expected, "a value reads back equal");
 }
 
 // The map last saved for each user-directory file, one entry per file (in any case).
@@ -70,91 +72,73 @@ private:
     QList<std::pair<QString, QString>> m_entries;
 };
 
-void lastMap(const GameRecords& records, const QString& map)
+QStringList itemsOf(const QStringList& lines)
 {
-    const std::optional<QString> before = records.restoreLastMap(GameKind::PwadGame, kGame, {map});
-    if (records.saveLastMap(GameKind::PwadGame, kGame, map) == ErrorNumber::None) {
-        // An empty record names no map.
-        const std::optional<QString> expected =
-            map.isEmpty() ? std::nullopt : std::optional<QString>(map);
-        require(records.restoreLastMap(GameKind::PwadGame, kGame, {map}) == expected,
-                "a last map reads back equal");
-    } else {
-        require(mayBeRefused(map), "only a map a line cannot hold is refused");
-        require(records.restoreLastMap(GameKind::PwadGame, kGame, {map}) == before,
-                "a refused map leaves the record");
-    }
+    QStringList items;
+    for (const QString& line : lines)
+        items += ItemReader::splitItems(line);
+    return items;
 }
 
-void saveSlot(const GameRecords& records, const QString& slot)
-{
-    const std::optional<QString> before = records.readSaveRecord(GameKind::ZipArchive, kGame);
-    if (records.writeSaveRecord(GameKind::ZipArchive, kGame, {}, slot) == ErrorNumber::None) {
-        require(records.readSaveRecord(GameKind::ZipArchive, kGame) == slot,
-                "a save slot reads back equal");
-    } else {
-        require(slot.isEmpty() || mayBeRefused(slot), "only a slot a line cannot hold is refused");
-        require(records.readSaveRecord(GameKind::ZipArchive, kGame) == before,
-                "a refused slot leaves the record");
-    }
-}
-
-void selection(const GameRecords& records, const QString& text, bool withMap, SavedMaps& saved,
-               QString& lastFile)
+// A selection saved into the map record's lines (which go through a file once, at the end).
+void selection(const QString& text, QStringList& lines, SavedMaps& saved)
 {
     const qsizetype cut = text.indexOf(QChar(1));
     const QString file = cut < 0 ? text : text.left(cut);
     const QString map = cut < 0 ? QString() : text.mid(cut + 1);
-    const ErrorNumber error =
-        records.saveUserDirectorySelection(kUserDirectory, file, map, withMap);
-    const QString readFile = records.userDirectoryFile(kUserDirectory);
-    if (error == ErrorNumber::None) {
-        if (file.isEmpty()) {
-            require(readFile == lastFile, "no file, no change");
-            return;
-        }
-        require(readFile == file, "a user directory's file reads back equal");
-        lastFile = file;
-        if (withMap)
-            saved.save(file, map);
+    const QStringList items = itemsOf(lines);
+    const std::optional<QStringList> written = GameRecordLines::withSelection(items, file, map);
+    if (!written) {
+        const bool blankAtEnd = !file.isEmpty() && file.back().isSpace();
+        const bool spaceInMap =
+            std::any_of(map.begin(), map.end(), [](QChar c) { return c.isSpace(); });
+        require(blankAtEnd || spaceInMap || mayBeRefused(file + u' ' + map) ||
+                    std::any_of(items.begin(), items.end(), mayBeRefused),
+                "only a selection a line cannot hold is refused");
         return;
     }
-    // A refused map line may follow a file record that was written.
-    require(readFile == lastFile || readFile == file, "a refused file leaves its record");
-    lastFile = readFile;
+    lines = *written;
+    saved.save(file, map);
+}
+
+QString stretched(const QByteArray& bytes)
+{
+    if (bytes.size() < 3)
+        return QString::fromUtf8(bytes);
+    const qsizetype length =
+        TextFile::kMaxLineBytes - 32768 + ((quint8(bytes.at(0)) << 8) | quint8(bytes.at(1)));
+    const QByteArray body = bytes.mid(2);
+    return QString::fromUtf8(body.repeated(length / body.size() + 1).left(length));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const GameRecords& recordsOfRun = records();
-    removeRecords(recordsOfRun);
+    QStringList lines;
     SavedMaps saved;
-    QString lastFile;
+    bool stretchedOnce = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= size; ++i) {
         if (i < size && data[i] != 0)
             continue;
         if (i > start) {
-            const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + start + 1),
-                                                   qsizetype(i - start - 1));
-            switch (data[start] % 4) {
-            case 0:
-                lastMap(recordsOfRun, text);
-                break;
-            case 1:
-                saveSlot(recordsOfRun, text);
-                break;
-            default:
-                selection(recordsOfRun, text, data[start] % 4 == 2, saved, lastFile);
-                break;
-            }
+            const QByteArray op(reinterpret_cast<const char*>(data + start), qsizetype(i - start));
+            const bool stretch = quint8(op.at(0)) >= 0xFE && !std::exchange(stretchedOnce, true);
+            const QString text = stretch ? stretched(op.mid(1)) : QString::fromUtf8(op.mid(1));
+            if (op.at(0) % 2 == 0)
+                oneValue(text);
+            else
+                selection(text, lines, saved);
         }
         start = i + 1;
     }
+    const QStringList read = throughAFile(lines);
+    require(read == lines, "the map record reads back line by line");
+    const QStringList items = itemsOf(read);
+    require(items.size() == lines.size(), "one item per line");
     for (const auto& [file, map] : saved.entries())
-        require(recordsOfRun.userDirectoryMap(kUserDirectory, file).value_or(QString()) == map,
+        require(GameRecordLines::mapFor(items, file).value_or(QString()) == map,
                 "each file's map reads back equal");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "core/library/GameRecords.h"
 
 #include "core/iwads/IwadType.h"
+#include "core/library/GameRecordLines.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/ItemReader.h"
@@ -8,8 +9,6 @@
 #include "core/platform/TextFile.h"
 
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace z3d {
 
@@ -26,54 +25,6 @@ bool usableComponent(const QString& name)
            !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
-// A user directory's map-record line as written: "<file> <map>", the map empty when none was
-// selected. A map name holds no blank, so the map is what follows the last blank. A line
-// ending in more than one blank, or with blanks before the map, was made by hand: it is read
-// with those blanks dropped. The writer keeps to names this reading gives back: no file name
-// ending in white space, no map holding any.
-struct MapLine
-{
-    QString file;
-    QString map;
-};
-
-QString withoutTrailingSpace(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    return text.left(end);
-}
-
-MapLine parseMapLine(const QString& line)
-{
-    if (line.endsWith(u' ') && !line.endsWith(QLatin1String("  ")))
-        return {line.chopped(1), {}};
-    const QString text = withoutTrailingSpace(line);
-    const qsizetype blank = text.lastIndexOf(u' ');
-    if (blank < 0)
-        return {text, {}};
-    return {withoutTrailingSpace(text.left(blank)), text.mid(blank + 1)};
-}
-
-bool lineIsFor(const MapLine& line, const QString& file)
-{
-    return line.file.compare(file, Qt::CaseInsensitive) == 0;
-}
-
-bool holdsSpace(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
-}
-
-// A line that would not read back whole: it holds a line break, or is longer than a reader
-// takes.
-bool unwritableLine(const QString& line)
-{
-    return line.contains(u'\r') || line.contains(u'\n') ||
-           TextFile::encodeLines({line}).size() > TextFile::kMaxLineBytes + 2;
-}
-
 bool isMissing(ErrorNumber error)
 {
     return error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
@@ -87,20 +38,23 @@ std::optional<QString> firstValue(const QString& path)
     const TextFileLines read = TextFile::readFirstLine(path);
     if (!read.ok() || read.lines.isEmpty())
         return std::nullopt;
-    const QString value = ItemReader::readValue(read.lines.first());
-    if (value.isEmpty())
-        return std::nullopt;
-    return value;
+    return GameRecordLines::value(read.lines.first());
 }
 
-ErrorNumber writeRecord(const QString& path, const QStringList& lines)
+ErrorNumber writeRecord(const QString& path, const std::optional<QStringList>& lines)
 {
-    if (path.isEmpty() || std::any_of(lines.begin(), lines.end(), unwritableLine))
+    if (path.isEmpty() || !lines)
         return ErrorNumber::PathFileAccessError;
     const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
     if (folder != ErrorNumber::None)
         return folder;
-    return TextFile::writeLines(path, lines);
+    return TextFile::writeLines(path, *lines);
+}
+
+ErrorNumber writeValue(const QString& path, const QString& value)
+{
+    const std::optional<QString> line = GameRecordLines::valueLine(value);
+    return writeRecord(path, line ? std::optional<QStringList>(QStringList{*line}) : std::nullopt);
 }
 
 void keepFirstFailure(ErrorNumber& first, ErrorNumber error)
@@ -167,7 +121,7 @@ QString GameRecords::lastMapRecordPath(GameKind kind, const QString& game) const
 ErrorNumber GameRecords::saveLastMap(GameKind kind, const QString& game,
                                      const QString& mapEntry) const
 {
-    return writeRecord(lastMapRecordPath(kind, game), {ItemReader::asValue(mapEntry)});
+    return writeValue(lastMapRecordPath(kind, game), mapEntry);
 }
 
 std::optional<QString> GameRecords::restoreLastMap(GameKind kind, const QString& game,
@@ -196,35 +150,19 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
 {
     if (file.isEmpty())
         return ErrorNumber::None;
-    const ErrorNumber fileRecord =
-        writeRecord(userDirectoryFileRecordPath(game), {ItemReader::asValue(file)});
+    const ErrorNumber fileRecord = writeValue(userDirectoryFileRecordPath(game), file);
     if (fileRecord != ErrorNumber::None || !rememberLastMap)
         return fileRecord;
-    if (withoutTrailingSpace(file) != file || holdsSpace(map))
-        return ErrorNumber::PathFileAccessError;
 
     const QString mapRecord = userDirectoryMapRecordPath(game);
     // The record is read item by item, so each comma-separated value becomes a line of its
-    // own; a file name holding a comma is written quoted and so stays one item.
+    // own.
     ErrorNumber error = ErrorNumber::None;
     const QStringList items = ItemReader::readItems(mapRecord, &error);
     // A record that exists but cannot be read is left alone rather than replaced by one line.
     if (error != ErrorNumber::None && !isMissing(error))
         return error;
-    const QString chosen = ItemReader::asItem(file + u' ' + map);
-    QStringList lines;
-    bool replaced = false;
-    for (const QString& item : items) {
-        if (!lineIsFor(parseMapLine(item), file)) {
-            lines << ItemReader::asItem(item);
-        } else if (!replaced) {
-            lines << chosen;
-            replaced = true;
-        }
-    }
-    if (!replaced)
-        lines << chosen;
-    return writeRecord(mapRecord, lines);
+    return writeRecord(mapRecord, GameRecordLines::withSelection(items, file, map));
 }
 
 std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
@@ -233,15 +171,7 @@ std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
     const QString path = userDirectoryMapRecordPath(game);
     if (fileName.isEmpty() || path.isEmpty())
         return std::nullopt;
-    QString wanted;
-    for (const QString& item : ItemReader::readItems(path)) {
-        const MapLine line = parseMapLine(item);
-        if (lineIsFor(line, fileName))
-            wanted = line.map;
-    }
-    if (wanted.isEmpty())
-        return std::nullopt;
-    return wanted;
+    return GameRecordLines::mapFor(ItemReader::readItems(path), fileName);
 }
 
 QString GameRecords::userDirectoryFile(const QString& game) const
@@ -280,7 +210,7 @@ ErrorNumber GameRecords::writeSaveRecord(GameKind kind, const QString& game,
 {
     if (slot.isEmpty())
         return ErrorNumber::PathFileAccessError;
-    return writeRecord(saveRecordPath(kind, game, mainGameFile), {ItemReader::asValue(slot)});
+    return writeValue(saveRecordPath(kind, game, mainGameFile), slot);
 }
 
 std::optional<QString> GameRecords::readSaveRecord(GameKind kind, const QString& game,

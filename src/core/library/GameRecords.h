@@ -23,9 +23,8 @@ struct InstallPaths;
 //   Gwads/<game>.z3dm          one line per wad of a user directory: "<file> <map>"
 //   Save/<game>.z3ds, Save/Gwads/<game>/<wad>.z3ds, Save/Zip/<game>.z3ds   the last save slot
 //
-// Each value is written so that it reads back equal (ItemReader::asValue and readValue); a
-// record line that could not (a line break in it, or longer than TextFile::kMaxLineBytes) is
-// not written (75).
+// Each value is written so that it reads back equal (GameRecordLines); a value that could not
+// is not written (75) and the record stays as it was.
 //
 // Writers create the folders they need. Failures are returned, never shown: the selection
 // chain ignores them. A game name that is empty or holds a path separator names no record

@@ -74,9 +74,16 @@ QString ItemReader::asItem(const QString& value)
                        !(value.size() > 0 && isBlank(value.front()));
     if (plain)
         return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    QString quoted;
+    quoted.reserve(value.size() + 2);
+    quoted += u'"';
+    for (const QChar c : value) {
+        quoted += c;
+        if (c == u'"')
+            quoted += u'"';
+    }
+    quoted += u'"';
+    return quoted;
 }
 
 QString ItemReader::asValue(const QString& value)
