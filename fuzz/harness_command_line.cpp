@@ -124,7 +124,10 @@ Launch launchWith(const QStringList& names, int layout, const QString& extraText
     s.playlistName = names[Playlist];
     s.extraCommandLine = extraText;
     in.manualPlaylistFileExists = true;
-    in.paths = InstallPaths::fromInstallRoot(names[Root]);
+    // The two paths a line is built from, set without the look-ups on disk of
+    // InstallPaths::fromInstallRoot.
+    in.paths.installRoot = names[Root];
+    in.paths.customDefsDir = names[Root] + QLatin1String("/Defs/Custom/");
     in.state.kind = LaunchKind::WarpToMap;
     in.state.warpArgument = QStringLiteral("01");
     in.state.iwadPath = names[IwadPath];

@@ -99,9 +99,9 @@ private slots:
     {
         InstallTree& tree = *m_treeOwner;
         const QByteArray odd("it's, a -exec test.wad");
+        const QByteArray evil("evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad");
         QVERIFY(writeZip(tree.path("Z3DArchives/hostile.zip"),
-                         {{"evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad",
-                           wadWithMaps(numberedMarkers(2))},
+                         {{evil, wadWithMaps(numberedMarkers(2))},
                           {odd, wadWithMaps(numberedMarkers(3))}}));
         LauncherRun run(tree);
         QCOMPARE(run.startup.run(), LauncherStartup::Outcome::Running);
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(run.dialogs.messages().size(), 1);
         QVERIFY2(run.dialogs.messages().at(0).text.contains("evil\" -exec"),
                  qPrintable(run.dialogs.messages().at(0).text));
-        QVERIFY(!tree.exists("Z3DLaunch/Zips/evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad"));
+        QVERIFY(!tree.exists("Z3DLaunch/Zips/" + QString::fromUtf8(evil)));
         run.select("PwadShowlist", odd);
         run.select("MapList", "MAP03");
         emit window.launchRequested();
