@@ -1,8 +1,10 @@
 // Zip extraction of arbitrary bytes into a scratch folder: nothing lands outside it, nothing
-// inside it is a link or a folder, and no temporary is left behind.
+// inside it is a link or a folder or has a name the engine could not be given, and no
+// temporary is left behind.
 
 #include "FuzzScratch.h"
 
+#include "core/launch/EngineCommandLine.h"
 #include "core/library/ZipExtraction.h"
 #include "support/SilentDialogs.h"
 
@@ -44,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QFileInfo info(target + u'/' + name);
         require(info.isFile() && !info.isSymLink(), "only plain files land in the folder");
         require(!name.startsWith(QLatin1String(".z3dzip-")), "no temporary is left behind");
+        require(EngineCommandLine::canQuote(name), "every file can be quoted for the engine");
     }
     require(entries(target).size() <= extraction.lastRun().written,
             "every file in the folder was written by this run");

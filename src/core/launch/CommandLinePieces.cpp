@@ -3,6 +3,8 @@
 #include "core/launch/LaunchRules.h"
 #include "core/platform/PathResolver.h"
 
+#include <utility>
+
 namespace z3d {
 
 namespace {
@@ -122,8 +124,9 @@ void CommandLinePieces::gameFiles()
         else
             continue;
         // "-f" has no blank of its own: the first name brings it.
-        m_line.append(QLatin1String(first ? " \"" : "\"") + name + QLatin1String("\" "));
-        first = false;
+        if (std::exchange(first, false))
+            m_line.append(" ");
+        m_line.appendQuoted(name);
     }
     if (!m_iwadByPath && !game.fromZipLibrary)
         return;
@@ -131,9 +134,9 @@ void CommandLinePieces::gameFiles()
     for (const GameFileEntry& file : game.files) {
         if (!endsWithCi(file.path, ".deh"))
             continue;
-        m_line.append(QLatin1String(firstPatch ? "-deh \"" : "\"") + file.path +
-                      QLatin1String("\" "));
-        firstPatch = false;
+        if (std::exchange(firstPatch, false))
+            m_line.append("-deh ");
+        m_line.appendQuoted(file.path);
     }
 }
 
@@ -484,7 +487,7 @@ void CommandLinePieces::startPoint()
 void CommandLinePieces::extraText()
 {
     if (!m_settings.extraCommandLine.isEmpty())
-        m_line.append(m_settings.extraCommandLine + QLatin1String(" "));
+        m_line.appendPlayerText(m_settings.extraCommandLine);
 }
 
 } // namespace z3d

@@ -65,15 +65,18 @@ LaunchOutcome refuse(LaunchOutcome outcome, const LaunchMessage& message,
     return outcome;
 }
 
-// Adds the pieces both command lines end with, then settles the outcome: a launch, or the
-// arguments of a shortcut.
-void finish(LaunchOutcome& outcome, CommandLinePieces& pieces, const EngineCommandLine& line,
-            const LaunchInputs& inputs)
+// Adds the pieces both command lines end with, then settles the outcome: a launch, the
+// arguments of a shortcut, or a refusal when the line would not reach the engine as the
+// arguments it was built from.
+LaunchOutcome finish(LaunchOutcome outcome, CommandLinePieces& pieces,
+                     const EngineCommandLine& line, const LaunchInputs& inputs)
 {
     pieces.coreEffects();
     pieces.verbose();
     pieces.startPoint();
     pieces.extraText();
+    if (!line.isSound())
+        return refuse(outcome, LaunchMessages::unsplittableLine(line, inputs.paths.installRoot));
     outcome.commandLine = line.text();
     if (inputs.state.shortcutRequest) {
         outcome.shortcut = true;
@@ -82,6 +85,7 @@ void finish(LaunchOutcome& outcome, CommandLinePieces& pieces, const EngineComma
     } else {
         outcome.state.launchPending = true;
     }
+    return outcome;
 }
 
 } // namespace
@@ -123,8 +127,7 @@ LaunchOutcome launchCommercialGame(const LauncherSettings& settings, const Launc
     pieces.basicPieces();
     pieces.splashes();
 
-    finish(outcome, pieces, line, inputs);
-    return outcome;
+    return finish(outcome, pieces, line, inputs);
 }
 
 LaunchOutcome launchInstalledGame(const LauncherSettings& settings, const LaunchInputs& inputs)
@@ -204,8 +207,7 @@ LaunchOutcome launchInstalledGame(const LauncherSettings& settings, const Launch
     pieces.splashes();
     pieces.compatibilitySwitches();
 
-    finish(outcome, pieces, line, inputs);
-    return outcome;
+    return finish(outcome, pieces, line, inputs);
 }
 
 } // namespace z3d

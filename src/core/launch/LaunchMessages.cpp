@@ -1,5 +1,7 @@
 #include "core/launch/LaunchMessages.h"
 
+#include "core/launch/EngineCommandLine.h"
+
 namespace z3d {
 
 namespace {
@@ -97,6 +99,27 @@ QString LaunchMessages::noLevelsText(const QString& fileName)
 {
     return QStringLiteral("The ") +
            (fileName + QStringLiteral(" contains no levels.    ")).toLower();
+}
+
+LaunchMessage LaunchMessages::unsplittableLine(const EngineCommandLine& line,
+                                               const QString& installRoot)
+{
+    const std::optional<QString>& value = line.unquotableValue();
+    if (!value)
+        return info(kLaunchError,
+                    QStringLiteral("Zorn3D cannot be started: its command line would not reach "
+                                   "it as it was built.") +
+                        kCrLf + line.text());
+    const QString cannot = QStringLiteral(
+        "A double quote in a name, or a backslash at its end, cannot be passed to Zorn3D.");
+    if (!installRoot.isEmpty() && value->startsWith(installRoot) && installRoot.contains(u'"'))
+        return info(kLaunchError,
+                    QStringLiteral("Zorn3D cannot be started from this installation folder:") +
+                        kCrLf + installRoot + kCrLf + cannot + kCrLf +
+                        QStringLiteral("Move or rename the installation folder."));
+    return info(kLaunchError, QStringLiteral("Zorn3D cannot be given this file or folder:") +
+                                  kCrLf + *value + kCrLf + cannot + kCrLf +
+                                  QStringLiteral("Rename it and launch again."));
 }
 
 } // namespace z3d

@@ -6,6 +6,8 @@
 
 namespace z3d {
 
+class EngineCommandLine;
+
 // The fixed message boxes of a launch: titles and texts byte for byte, leading and trailing
 // blanks included; two-line texts are joined by CR LF. All use the information style (64).
 class LaunchMessages
@@ -25,6 +27,11 @@ public:
     static LaunchMessage finalDoomIwadMissing();
     // iwadFileName: "Doom2.wad" or "Doom.wad".
     static LaunchMessage iwadNotFoundForMap(const QString& iwadFileName);
+    // A line that would not reach the engine as the arguments it was built from: it names the
+    // value that cannot be quoted (the installation folder when that is where the quote is),
+    // else shows the line.
+    static LaunchMessage unsplittableLine(const EngineCommandLine& line,
+                                          const QString& installRoot);
 
     // The launch button's refusal for a game file without levels (" Wad error"): fileName is
     // the game file's name, shown in lower case.

@@ -1,5 +1,6 @@
 #include "core/library/GameInstaller.h"
 
+#include "core/launch/EngineCommandLine.h"
 #include "core/library/FileCopies.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/DiskSpace.h"
@@ -93,6 +94,8 @@ InstallResult GameInstaller::installChosen(const std::optional<QString>& chosen,
     if (chosen && !chosen->isEmpty()) {
         // Taken as given: a backslash in the file name must reach the name check.
         const QString& path = *chosen;
+        if (!EngineCommandLine::canQuote(fileNameOf(path)))
+            return fail(kQuoteText, result);
         const QString name = gameNameFor(path);
         if (name.isEmpty())
             return fail(ErrorNumber::PathFileAccessError, result);
@@ -161,9 +164,14 @@ bool GameInstaller::fits(const QString& path, bool wad) const
 
 InstallResult GameInstaller::fail(ErrorNumber error, InstallResult result)
 {
-    const char* text = error == ErrorNumber::PermissionDenied ? kReadOnlyText
-                       : error == ErrorNumber::DiskFull       ? kNoRoomText
-                                                              : kUnknownText;
+    return fail(error == ErrorNumber::PermissionDenied ? kReadOnlyText
+                : error == ErrorNumber::DiskFull       ? kNoRoomText
+                                                       : kUnknownText,
+                std::move(result));
+}
+
+InstallResult GameInstaller::fail(const char* text, InstallResult result)
+{
     if (!std::exchange(m_failureShown, false))
         m_dialogs.messageBox(QLatin1String(text), MsgIconInformation, QLatin1String(kErrorTitle));
     result.outcome = InstallResult::Outcome::Failed;

@@ -62,6 +62,9 @@ struct InstallResult
 //  - A base name that cannot name a folder of GamesDir (empty after trimming, only dots and
 //    blanks, or containing '/' or '\\') is refused with the unknown-error message before
 //    anything is created or written.
+//  - A file name holding a double quote is refused with kQuoteText before anything is created:
+//    its game's folder and its wad would reach the engine's command line, where a quote
+//    would end their quoted piece early.
 //  - Otherwise (also when the dialog was cancelled) the dialog's folder is written to pwads.z3d
 //    and the settings are saved. A pwads.z3d that cannot be written is not reported: the game
 //    is installed, and the next dialog merely opens elsewhere.
@@ -79,6 +82,9 @@ public:
     static constexpr const char* kUnknownText = " Unknown error, Pwad can not be installed      ";
     static constexpr const char* kNoRoomText =
         " Not enough free disk space, Pwad can not be installed      ";
+    static constexpr const char* kQuoteText =
+        " The file's name holds a double quote, which cannot be passed to Zorn3D: rename the "
+        "file and install it again      ";
 
     // paths.zipLibraryDir is read at each install: the dialog opens there when pwads.z3d names
     // no existing folder. A wad's copy is shown on progress (which may be null); a zip's
@@ -111,6 +117,7 @@ private:
     // Whether path fits into GamesDir's file system.
     bool fits(const QString& path, bool wad) const;
     InstallResult fail(ErrorNumber error, InstallResult result);
+    InstallResult fail(const char* text, InstallResult result);
 
     const InstallPaths& m_paths;
     Dialogs& m_dialogs;

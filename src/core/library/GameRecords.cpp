@@ -1,6 +1,7 @@
 #include "core/library/GameRecords.h"
 
 #include "core/iwads/IwadType.h"
+#include "core/library/GameRecordLines.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/ItemReader.h"
@@ -24,20 +25,12 @@ bool usableComponent(const QString& name)
            !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
-// A user directory's map record line "<file> <map>" belongs to file. The file name must be
-// followed by the blank (or end the line), so "x.wad" does not claim a line of "x.wad.wad".
-bool lineIsFor(const QString& line, const QString& file)
-{
-    return line.startsWith(file, Qt::CaseInsensitive) &&
-           (line.size() == file.size() || line.at(file.size()) == u' ');
-}
-
 bool isMissing(ErrorNumber error)
 {
     return error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
 }
 
-// The first item of the record's first line, blanks trimmed; none when it is empty.
+// The value of the record's first line; none when it is empty.
 std::optional<QString> firstValue(const QString& path)
 {
     if (path.isEmpty())
@@ -45,20 +38,23 @@ std::optional<QString> firstValue(const QString& path)
     const TextFileLines read = TextFile::readFirstLine(path);
     if (!read.ok() || read.lines.isEmpty())
         return std::nullopt;
-    const QString value = ItemReader::firstItem(read.lines.first()).trimmed();
-    if (value.isEmpty())
-        return std::nullopt;
-    return value;
+    return GameRecordLines::value(read.lines.first());
 }
 
-ErrorNumber writeRecord(const QString& path, const QStringList& lines)
+ErrorNumber writeRecord(const QString& path, const std::optional<QStringList>& lines)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !lines)
         return ErrorNumber::PathFileAccessError;
     const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
     if (folder != ErrorNumber::None)
         return folder;
-    return TextFile::writeLines(path, lines);
+    return TextFile::writeLines(path, *lines);
+}
+
+ErrorNumber writeValue(const QString& path, const QString& value)
+{
+    const std::optional<QString> line = GameRecordLines::valueLine(value);
+    return writeRecord(path, line ? std::optional<QStringList>(QStringList{*line}) : std::nullopt);
 }
 
 void keepFirstFailure(ErrorNumber& first, ErrorNumber error)
@@ -125,7 +121,7 @@ QString GameRecords::lastMapRecordPath(GameKind kind, const QString& game) const
 ErrorNumber GameRecords::saveLastMap(GameKind kind, const QString& game,
                                      const QString& mapEntry) const
 {
-    return writeRecord(lastMapRecordPath(kind, game), {mapEntry});
+    return writeValue(lastMapRecordPath(kind, game), mapEntry);
 }
 
 std::optional<QString> GameRecords::restoreLastMap(GameKind kind, const QString& game,
@@ -154,33 +150,19 @@ ErrorNumber GameRecords::saveUserDirectorySelection(const QString& game, const Q
 {
     if (file.isEmpty())
         return ErrorNumber::None;
-    const ErrorNumber fileRecord =
-        writeRecord(userDirectoryFileRecordPath(game), {ItemReader::asItem(file)});
+    const ErrorNumber fileRecord = writeValue(userDirectoryFileRecordPath(game), file);
     if (fileRecord != ErrorNumber::None || !rememberLastMap)
         return fileRecord;
 
     const QString mapRecord = userDirectoryMapRecordPath(game);
     // The record is read item by item, so each comma-separated value becomes a line of its
-    // own; a file name holding a comma is written quoted and so stays one item.
+    // own.
     ErrorNumber error = ErrorNumber::None;
     const QStringList items = ItemReader::readItems(mapRecord, &error);
     // A record that exists but cannot be read is left alone rather than replaced by one line.
     if (error != ErrorNumber::None && !isMissing(error))
         return error;
-    const QString chosen = ItemReader::asItem(file + u' ' + map);
-    QStringList lines;
-    bool replaced = false;
-    for (const QString& item : items) {
-        if (!lineIsFor(item, file)) {
-            lines << ItemReader::asItem(item);
-        } else if (!replaced) {
-            lines << chosen;
-            replaced = true;
-        }
-    }
-    if (!replaced)
-        lines << chosen;
-    return writeRecord(mapRecord, lines);
+    return writeRecord(mapRecord, GameRecordLines::withSelection(items, file, map));
 }
 
 std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
@@ -189,14 +171,7 @@ std::optional<QString> GameRecords::userDirectoryMap(const QString& game,
     const QString path = userDirectoryMapRecordPath(game);
     if (fileName.isEmpty() || path.isEmpty())
         return std::nullopt;
-    QString wanted;
-    for (const QString& item : ItemReader::readItems(path)) {
-        if (lineIsFor(item, fileName))
-            wanted = item.mid(fileName.size()).trimmed();
-    }
-    if (wanted.isEmpty())
-        return std::nullopt;
-    return wanted;
+    return GameRecordLines::mapFor(ItemReader::readItems(path), fileName);
 }
 
 QString GameRecords::userDirectoryFile(const QString& game) const
@@ -235,7 +210,7 @@ ErrorNumber GameRecords::writeSaveRecord(GameKind kind, const QString& game,
 {
     if (slot.isEmpty())
         return ErrorNumber::PathFileAccessError;
-    return writeRecord(saveRecordPath(kind, game, mainGameFile), {slot});
+    return writeValue(saveRecordPath(kind, game, mainGameFile), slot);
 }
 
 std::optional<QString> GameRecords::readSaveRecord(GameKind kind, const QString& game,

@@ -23,6 +23,9 @@ struct InstallPaths;
 //   Gwads/<game>.z3dm          one line per wad of a user directory: "<file> <map>"
 //   Save/<game>.z3ds, Save/Gwads/<game>/<wad>.z3ds, Save/Zip/<game>.z3ds   the last save slot
 //
+// Each value is written so that it reads back equal (GameRecordLines); a value that could not
+// is not written (75) and the record stays as it was.
+//
 // Writers create the folders they need. Failures are returned, never shown: the selection
 // chain ignores them. A game name that is empty or holds a path separator names no record
 // (reads find nothing, writes fail with 75) so nothing is written outside GameInfoDir.
@@ -54,11 +57,12 @@ public:
     // SaveUserDirectorySelection: file becomes the .z3dg record's one line; with
     // rememberLastMap the .z3dm record gets "<file> <map>" in the place of the wad's first
     // line (appended when the wad has none) and loses the wad's later lines, so it keeps one
-    // line per wad. Nothing is written when file is empty.
+    // line per wad. Nothing is written when file is empty. A file name ending in white space or
+    // a map holding any gets no line in the .z3dm record (75): the line could not be read back.
     ErrorNumber saveUserDirectorySelection(const QString& game, const QString& file,
                                            const QString& map, bool rememberLastMap) const;
-    // The map remembered for a user directory's file: the rest of the last line for that
-    // file, blanks trimmed; none when there is no such line or it names no map.
+    // The map remembered for a user directory's file: the map of the last line for that
+    // file; none when there is no such line or it names no map.
     std::optional<QString> userDirectoryMap(const QString& game, const QString& file) const;
     // The file remembered for a user directory; empty when there is no record.
     QString userDirectoryFile(const QString& game) const;
@@ -70,7 +74,7 @@ public:
     // Writes slot (the save entry's first character) as the record's one line.
     ErrorNumber writeSaveRecord(GameKind kind, const QString& game, const QString& mainGameFile,
                                 const QString& slot) const;
-    // The slot the record holds, blanks trimmed; none when it is missing or empty.
+    // The slot the record holds; none when it is missing or empty.
     std::optional<QString> readSaveRecord(GameKind kind, const QString& game,
                                           const QString& mainGameFile = {}) const;
     // Deletes the record (a map was chosen instead); a missing record is not an error.

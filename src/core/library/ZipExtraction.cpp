@@ -1,5 +1,6 @@
 #include "core/library/ZipExtraction.h"
 
+#include "core/launch/EngineCommandLine.h"
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
@@ -86,8 +87,10 @@ bool isAbsoluteName(const QString& name)
 
 bool isWrittenMember(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat)
 {
-    return (stat.valid & ZIP_STAT_NAME) != 0 &&
-           !ZipExtraction::flatMemberName(QString::fromUtf8(stat.name)).isEmpty() &&
+    if ((stat.valid & ZIP_STAT_NAME) == 0)
+        return false;
+    const QString leaf = ZipExtraction::flatMemberName(QString::fromUtf8(stat.name));
+    return !leaf.isEmpty() && EngineCommandLine::canQuote(leaf) &&
            memberType(archive, index) == MemberType::File;
 }
 
@@ -124,6 +127,13 @@ const QString ZipExtraction::kFileErrorTitle = QStringLiteral(" File error");
 const QString ZipExtraction::kExtractingTitle = QStringLiteral(" Extracting");
 const QString ZipExtraction::kDiskFullText =
     QStringLiteral("The disk is full: the zip file was not extracted.    ");
+
+QString ZipExtraction::refusedNamesText(const QStringList& names)
+{
+    return QStringLiteral("These files of the zip file were not extracted: a double quote in a "
+                          "file's name cannot be passed to Zorn3D.    \r\n") +
+           names.join(QStringLiteral("\r\n"));
+}
 
 QString ZipExtraction::doesNotFitText(qint64 required, qint64 available)
 {
@@ -203,7 +213,12 @@ bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& fo
                                        bool mainWindowVisible)
 {
     const bool ok = extract(zipPath, folder);
-    if (ok || !mainWindowVisible)
+    if (!mainWindowVisible)
+        return ok;
+    if (!m_summary.refusedNames.isEmpty())
+        m_dialogs.messageBox(refusedNamesText(m_summary.refusedNames), MsgIconExclamation,
+                             kFileErrorTitle);
+    if (ok)
         return ok;
     if (m_summary.doesNotFit)
         m_dialogs.messageBox(doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes),
@@ -240,6 +255,10 @@ void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& fo
     }
     if (leaf.isEmpty() || type == MemberType::Directory) {
         ++m_summary.skippedNames;
+        return;
+    }
+    if (!EngineCommandLine::canQuote(leaf)) {
+        m_summary.refusedNames << leaf;
         return;
     }
 

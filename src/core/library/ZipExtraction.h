@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -23,7 +24,9 @@ struct ZipExtractionSummary
     int skippedNames = 0;     // folders and names that would land outside the folder
     int skippedLinks = 0;     // symbolic links (never recreated, never written as files)
     int skippedEncrypted = 0; // encrypted members without a password that opens them
-    int failed = 0;           // members that could not be read or written
+    // Members whose name holds a double quote: the engine could not be given them.
+    QStringList refusedNames;
+    int failed = 0; // members that could not be read or written
     // The members' sizes exceed the folder's free space: nothing was written.
     bool doesNotFit = false;
     // A write ran out of room part-way: every member of this run was discarded.
@@ -38,6 +41,8 @@ struct ZipExtractionSummary
 //
 // Safety: a member name that is absolute ("/x", "\\x", "C:x") or whose last component is empty,
 // "." or ".." (or dots and blanks only) is skipped, as are directories and symbolic links.
+// A member whose name holds a double quote is refused: its file would reach the engine's
+// command line, where the quote would end its quoted piece early and split the arguments.
 // Each member is streamed into a temporary file in the folder; the temporaries of the members
 // read whole with a matching checksum are renamed over their targets once every member has
 // been tried, so a damaged member or a wrong password never leaves a half-written file and an
@@ -74,6 +79,8 @@ public:
     // "This file does not appear to be a valid zip file.    " (critical icon), or, when the
     // archive did not fit or the disk ran full, a message saying so under the same title.
     // Nothing else changes; members already written stay.
+    // Refused member names are listed in a message of their own under the same title (also
+    // after an extraction that succeeded).
     bool extractSelectedZip(const QString& zipPath, const QString& folder, bool mainWindowVisible);
 
     // The player declined a password during this run: no encrypted member is asked about
@@ -96,6 +103,8 @@ public:
     // a disk that ran full.
     static QString doesNotFitText(qint64 required, qint64 available);
     static const QString kDiskFullText;
+    // The message of the members refused for the double quote in their names.
+    static QString refusedNamesText(const QStringList& names);
 
 private:
     enum class Outcome

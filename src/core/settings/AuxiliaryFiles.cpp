@@ -93,7 +93,8 @@ QString AuxiliaryFiles::readLastInstallFolder(const InstallPaths& paths)
 ErrorNumber AuxiliaryFiles::writeLastInstallFolder(const InstallPaths& paths,
                                                    const QString& folderPath)
 {
-    return TextFile::writeLines(lastInstallFolderFile(paths), {folderPath});
+    // Read item by item: a folder holding a comma or a quote is written quoted.
+    return TextFile::writeLines(lastInstallFolderFile(paths), {ItemReader::asItem(folderPath)});
 }
 
 ErrorNumber AuxiliaryFiles::storeTexturePath(const InstallPaths& paths, const QString& texturePath)

@@ -905,6 +905,20 @@ void TestCommandLine::installedGame_data()
         R"(Bin\Zorn3D -tnt -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -data hv_doom_sfx.wad )"
         R"(-3d -ch 32 -extmus "Orvel - TNT" -upm -amwds -ams -tc -usb -ro -ct 9 )"
         R"(-cmd "rend-light 1" -sk 4 -wp 01 )");
+    // Blanks, commas, apostrophes and switch-like words stay inside their quotes; the player's
+    // own text goes as written, an unbalanced quote of it included.
+    row(
+        "odd but quotable names, the player's unbalanced quote",
+        [](LauncherSettings& s, LaunchInputs& in) {
+            wadSet(in, "/z3d/Z3DLaunch/Zips/");
+            in.game.fromZipLibrary = true;
+            in.game.files = {{"/z3d/Z3DLaunch/Zips/it's, a -exec test.wad", true},
+                             {"/z3d/Z3DLaunch/Zips/C:\\dir\\x.deh", false}};
+            s.extraCommandLine = R"(-foo "bar \"baz)";
+        },
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DLaunch/Zips/it's, a -exec test.wad" )"
+        R"(-deh "/z3d/Z3DLaunch/Zips/C:\dir\x.deh" -am -data hv_doom_sfx.wad -3d -ch 32 -upm )"
+        R"(-amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 -foo "bar \"baz )");
 }
 
 void TestCommandLine::installedGame()

@@ -73,6 +73,11 @@ const char* const kNoWad = "You have not yet selected a WAD file.     ";
 const char* const kFinalDoomText =
     "This map requires one of the Final Doom Iwads to run correctly.      \r\n"
     "  Read the author's text file regarding which Iwad is required.      ";
+const char* const kCannot =
+    "A double quote in a name, or a backslash at its end, cannot be passed to Zorn3D.";
+const QString kCannotGive = QStringLiteral("Zorn3D cannot be given this file or folder:\r\n");
+const QString kRename = QStringLiteral("\r\n") + QLatin1String(kCannot) +
+                        QStringLiteral("\r\nRename it and launch again.");
 const char* const kIwadNotFound = "There appears to be a problem locating the Iwad for this "
                                   "map.      \r\n     This map requires the ";
 
@@ -210,6 +215,48 @@ void TestLaunchChecks::refusals_data()
         }),
         " Iwad not found for current map",
         QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.", false);
+
+    // Names that would end their quoted piece early and split or join the engine's arguments.
+    const QString evil = QStringLiteral("evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad");
+    row("a zip member with quotes", Procedure::Installed,
+        Setup([evil](LauncherSettings&, LaunchInputs& in) {
+            in.game.mainFile = "/z3d/Z3DLaunch/Zips/" + evil;
+            in.game.files = {{in.game.mainFile, true}};
+        }),
+        " Launch error", kCannotGive + QString("/z3d/Z3DLaunch/Zips/") + evil + kRename, false);
+    row("a playlist with quotes", Procedure::Commercial,
+        Setup([](LauncherSettings& s, LaunchInputs& in) {
+            s.manualPlaylist = true;
+            s.playlistName = QStringLiteral("x\" -exec \"evil.z3m");
+            in.manualPlaylistFileExists = true;
+        }),
+        " Launch error", kCannotGive + QString("x\" -exec \"evil") + kRename, false);
+    row("a folder ending in a backslash", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Odd\\/one.wad"));
+            in.game.folder = QStringLiteral("/z3d/Z3DGames/Odd\\");
+        }),
+        " Launch error", kCannotGive + QString("/z3d/Z3DGames/Odd\\") + kRename, false);
+    row("an installation folder with quotes", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.paths = InstallPaths::fromInstallRoot(QStringLiteral("/home/p/My \"Games\""));
+            userDirectory(in, QStringLiteral("/home/p/My \"Games\"/Z3DGames/Mine/Gwads/a.wad"));
+            in.game.folder = QStringLiteral("/home/p/My \"Games\"/Z3DGames/Mine/Gwads");
+        }),
+        " Launch error",
+        "Zorn3D cannot be started from this installation folder:\r\n/home/p/My \"Games\"\r\n" +
+            QString(kCannot) + "\r\nMove or rename the installation folder.",
+        false);
+    row("a map argument with a quote", Procedure::Installed,
+        Setup([](LauncherSettings&, LaunchInputs& in) {
+            in.state.warpArgument = QStringLiteral("0\"7");
+        }),
+        " Launch error",
+        "Zorn3D cannot be started: its command line would not reach it as it was built.\r\n"
+        "Bin\\Zorn3D -doom2 -f \"/z3d/Z3DGames/Castle/Pwads/castle.wad\" -am -data "
+        "hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -tc -usb -ro -ct 9 -cmd \"rend-light 1\" "
+        "-sk 4 -wp 0\"7 ",
+        false);
 }
 
 void TestLaunchChecks::refusals()

@@ -24,6 +24,7 @@ namespace {
 
 const QString kUnknown = QLatin1String(GameInstaller::kUnknownText);
 const QString kReadOnly = QLatin1String(GameInstaller::kReadOnlyText);
+const QString kQuote = QLatin1String(GameInstaller::kQuoteText);
 const QString kNoRoom = QLatin1String(GameInstaller::kNoRoomText);
 
 // One installation with the services an install needs; saves counts the settings saves.
@@ -374,15 +375,19 @@ void TestGameInstaller::gameNames()
 
 void TestGameInstaller::hostileNamesTouchNothing_data()
 {
-    const DataTable<QString> row("fileName");
-    row("..", "...wad");
-    row("blank", " .zip");
-    row("backslashes", "..\\..\\Escape.wad");
+    const DataTable<QString, QString> row("fileName", "text");
+    row("..", "...wad", kUnknown);
+    row("blank", " .zip", kUnknown);
+    row("backslashes", "..\\..\\Escape.wad", kUnknown);
+    // A quote would split the engine's arguments around the game's folder or its wad.
+    row("a wad with quotes", "evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad", kQuote);
+    row("a zip with quotes", "My \"Best\".zip", kQuote);
 }
 
 void TestGameInstaller::hostileNamesTouchNothing()
 {
     QFETCH(QString, fileName);
+    QFETCH(QString, text);
     Fixture f;
     QVERIFY(f.tree.isValid());
     f.tree.addFile(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad"), "kept");
@@ -401,7 +406,7 @@ void TestGameInstaller::hostileNamesTouchNothing()
     QCOMPARE(result.outcome, InstallResult::Outcome::Failed);
     QCOMPARE(f.dialogs.messages().size(), 1);
     QCOMPARE(f.dialogs.messages().first().title, QStringLiteral(" Install error"));
-    QCOMPARE(f.dialogs.messages().first().text, kUnknown);
+    QCOMPARE(f.dialogs.messages().first().text, text);
     QCOMPARE(f.gamesTree(), QStringList({"Castle", "Castle/Pwads", "Castle/Pwads/Castle.wad"}));
     QCOMPARE(QDir(f.tree.root()).entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
     QVERIFY(!f.tree.exists(QStringLiteral("Z3DLaunch/Data/pwads.z3d")));

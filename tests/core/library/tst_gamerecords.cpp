@@ -10,6 +10,7 @@
 #include "support/InstallTree.h"
 
 #include <QDir>
+#include <QHash>
 #include <QTest>
 
 #include <memory>
@@ -261,6 +262,80 @@ private slots:
         if (!record.isEmpty())
             m_tree->addFile(kInfo + "GWADS/Udir.Z3DM", record);
         QCOMPARE(m_records->userDirectoryMap("udir", file).value_or(QString()), map);
+    }
+
+    // Wads saved in turn, each then read back: a name with a quote and a comma, quotes at
+    // either end, blanks inside, and a name that is another's start followed by a blank.
+    void userDirectoryNamesReadBackEqual_data()
+    {
+        const DataTable<QStringList, QStringList> row("files", "maps");
+        row("quote and comma", {"a.wad", "Evil \"x\", v2.wad", "b.wad"},
+            {"MAP01", "MAP02", "MAP03"});
+        row("quotes at either end", {"\"q.wad", "q.wad\"", "\"\""}, {"E1M1", "E1M2", "E1M3"});
+        row("leading blanks", {"  lead.wad", "lead.wad"}, {"MAP04", "MAP05"});
+        row("blanks inside, no map", {"a", "a b.wad", "c d MAP07.wad"}, {"MAP01", "", "MAP07"});
+        row("no map, then another's map", {"x y.wad", "x"}, {"", "MAP09"});
+        row("one name in two cases", {"Case.wad", "CASE.WAD"}, {"MAP01", "MAP02"});
+    }
+
+    void userDirectoryNamesReadBackEqual()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, maps);
+        QHash<QString, QString> expected;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(m_records->saveUserDirectorySelection("Udir", files[i], maps[i], true),
+                     ErrorNumber::None);
+            QCOMPARE(m_records->userDirectoryFile("Udir"), files[i]);
+            expected.insert(files[i].toCaseFolded(), maps[i]);
+        }
+        for (const QString& file : files)
+            QCOMPARE(m_records->userDirectoryMap("Udir", file).value_or(QString()),
+                     expected.value(file.toCaseFolded()));
+    }
+
+    // The one-value records: the last map, the save slot and a user directory's last file.
+    void valuesReadBackEqual_data()
+    {
+        const DataTable<QString> row("value");
+        row("quote and comma", "say \"hi\", then go");
+        row("starts with a quote", "\"MAP01");
+        row("blanks at either end", "  MAP01 ");
+        row("comma only", ",");
+        row("a blank", " ");
+    }
+
+    void valuesReadBackEqual()
+    {
+        QFETCH(QString, value);
+        QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "Castle", value), ErrorNumber::None);
+        QCOMPARE(m_records->restoreLastMap(GameKind::PwadGame, "Castle", {"MAP02", value}),
+                 std::optional<QString>(value));
+        QCOMPARE(m_records->writeSaveRecord(GameKind::ZipArchive, "Zip", {}, value),
+                 ErrorNumber::None);
+        QCOMPARE(m_records->readSaveRecord(GameKind::ZipArchive, "Zip"),
+                 std::optional<QString>(value));
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", value, "MAP01", false),
+                 ErrorNumber::None);
+        QCOMPARE(m_records->userDirectoryFile("Udir"), value);
+    }
+
+    // What a record line cannot hold is not written, and the record stays as it was.
+    void unwritableValuesLeaveTheRecord()
+    {
+        QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "Castle", "MAP01"), ErrorNumber::None);
+        QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "Castle", "MAP\n02"),
+                 ErrorNumber::PathFileAccessError);
+        QCOMPARE(m_tree->readFile(kInfo + "Pwads/castle.z3dm"), QByteArray("MAP01\r\n"));
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", "a.wad", "MAP01", true),
+                 ErrorNumber::None);
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", "a.wad", "MAP 02", true),
+                 ErrorNumber::PathFileAccessError);
+        QCOMPARE(m_records->saveUserDirectorySelection("Udir", "trail.wad ", "MAP03", true),
+                 ErrorNumber::PathFileAccessError);
+        QCOMPARE(m_tree->readFile(kInfo + "Gwads/udir.z3dm"), QByteArray("a.wad MAP01\r\n"));
+        // The file record of a name ending in a blank is still written.
+        QCOMPARE(m_records->userDirectoryFile("Udir"), QString("trail.wad "));
     }
 
     void saveRecordPath_data()

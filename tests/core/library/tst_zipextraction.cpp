@@ -109,6 +109,7 @@ private slots:
     void nestedFoldersFlattened();
     void sameNamesOverwritten();
     void hostileMembersKeptOut();
+    void quotedNamesRefused();
     void linksSkippedAndNeverFollowed();
     void thousandsOfMembers();
     void missingFolderIsMade();
@@ -237,6 +238,30 @@ void TestZipExtraction::hostileMembersKeptOut()
     QCOMPARE(entries(m_dir->path()), QStringList({"Z3DLaunch", "test.zip"}));
     QCOMPARE(QFile::exists("/abs.wad"), rootHadAbs);
     QCOMPARE(m_extraction->lastRun().skippedNames, 5);
+}
+
+// A double quote in a member's name would split the engine's arguments: the member is not
+// extracted, the player is told which, and the rest of the archive still is.
+void TestZipExtraction::quotedNamesRefused()
+{
+    const char* evil = "evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad";
+    ZipWriter zip(zipPath());
+    zip.add((QByteArray("maps/") + evil).constData(), "PWAD");
+    zip.add("\"quoted\".deh", "Patch");
+    zip.add("it's, a -exec test.wad", "PWAD");
+    QVERIFY(zip.close());
+    QCOMPARE(ZipExtraction::requiredBytes(zipPath()), 4);
+
+    QVERIFY(m_extraction->extractSelectedZip(zipPath(), folder(), true));
+    QCOMPARE(entries(folder()), QStringList({"it's, a -exec test.wad"}));
+    QCOMPARE(m_extraction->lastRun().refusedNames,
+             QStringList({QString::fromUtf8(evil), "\"quoted\".deh"}));
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().at(0).title, QString(" File error"));
+    QCOMPARE(m_dialogs->messages().at(0).text,
+             "These files of the zip file were not extracted: a double quote in a file's name "
+             "cannot be passed to Zorn3D.    \r\n" +
+                 QString::fromUtf8(evil) + "\r\n\"quoted\".deh");
 }
 
 void TestZipExtraction::linksSkippedAndNeverFollowed()

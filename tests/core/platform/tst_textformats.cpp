@@ -54,6 +54,8 @@ private slots:
 
     void splitItems_data();
     void splitItems();
+    void valuesReadBack_data();
+    void valuesReadBack();
     void readItemsAcrossLines();
 };
 
@@ -318,6 +320,9 @@ void TestTextFormats::splitItems_data()
     row("unterminated quote", "\"abc, def", QStringList{"abc, def"});
     row("quote inside unquoted item", "ab\"c", QStringList{"ab\"c"});
     row("empty quoted", "\"\"", QStringList{""});
+    row("doubled quote inside quoted", "\"say \"\"hi\"\", go\",x",
+        QStringList{"say \"hi\", go", "x"});
+    row("doubled quote then the end", "\"a\"\"\"", QStringList{"a\""});
     row("checker header", "MAP01,MAP02,MAP03", QStringList{"MAP01", "MAP02", "MAP03"});
 }
 
@@ -327,6 +332,31 @@ void TestTextFormats::splitItems()
     QFETCH(QStringList, items);
     QCOMPARE(ItemReader::splitItems(line), items);
     QCOMPARE(ItemReader::firstItem(line), items.first());
+}
+
+// A value written as an item, or as a line's only value, reads back equal; a value the
+// classic writer would have left alone is still written as it was.
+void TestTextFormats::valuesReadBack_data()
+{
+    const DataTable<QString, QString> row("value", "item");
+    row("plain", "MAP01", "MAP01");
+    row("blank inside", "a b.wad", "a b.wad");
+    row("trailing blank", "a.wad ", "a.wad ");
+    row("comma", "a,b", "\"a,b\"");
+    row("leading blank", " a", "\" a\"");
+    row("quote and comma", "evil \", x\".wad", "\"evil \"\", x\"\".wad\"");
+    row("quote alone", "a\"b", "\"a\"\"b\"");
+    row("starts with a quote", "\"MAP01", "\"\"\"MAP01\"");
+    row("empty", "", "");
+}
+
+void TestTextFormats::valuesReadBack()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, item);
+    QCOMPARE(ItemReader::asItem(value), item);
+    QCOMPARE(ItemReader::splitItems(item + ",next"), (QStringList{value, "next"}));
+    QCOMPARE(ItemReader::readValue(ItemReader::asValue(value)), value);
 }
 
 void TestTextFormats::readItemsAcrossLines()

@@ -48,6 +48,7 @@ private slots:
     void lastInstallFolder_data();
     void lastInstallFolder();
 
+    void lastInstallFolderReadsBack();
     void texturePathStoredUnlessDefault();
     void zipLibraryLocation();
     void cleanupConfirmation();
@@ -137,6 +138,17 @@ void TestAuxiliaryFiles::lastInstallFolder()
     addFolders(tree, folders);
     tree.addFile("Z3DLaunch/Data/pwads.z3d", rooted(tree, QString::fromUtf8(file)).toUtf8());
     QCOMPARE(AuxiliaryFiles::readLastInstallFolder(tree.paths()), rooted(tree, expected));
+}
+
+// The folder written is the folder read, whatever its name holds.
+void TestAuxiliaryFiles::lastInstallFolderReadsBack()
+{
+    InstallTree tree;
+    for (const QString& name : {"Maps, new", "My \"Maps\", v2", " lead"}) {
+        const QString folder = tree.addFolder("Downloads/" + name);
+        QCOMPARE(AuxiliaryFiles::writeLastInstallFolder(tree.paths(), folder), ErrorNumber::None);
+        QCOMPARE(AuxiliaryFiles::readLastInstallFolder(tree.paths()), folder);
+    }
 }
 
 void TestAuxiliaryFiles::texturePathStoredUnlessDefault()

@@ -93,6 +93,39 @@ private slots:
         QTRY_VERIFY(tree.exists("Zorn3D.out"));
     }
 
+    // A download's member whose quotes would split the engine's arguments is refused with a
+    // message and never reaches the engine; an odd but quotable name arrives as one argument.
+    void hostileNamesNeverSplitTheArguments()
+    {
+        InstallTree& tree = *m_treeOwner;
+        const QByteArray odd("it's, a -exec test.wad");
+        const QByteArray evil("evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad");
+        QVERIFY(writeZip(tree.path("Z3DArchives/hostile.zip"),
+                         {{evil, wadWithMaps(numberedMarkers(2))},
+                          {odd, wadWithMaps(numberedMarkers(3))}}));
+        LauncherRun run(tree);
+        QCOMPARE(run.startup.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = run.window();
+        window.chkMain(2)->setChecked(true);
+        findControl<QRadioButton>(window, "OptionUdir", 2)->setChecked(true);
+        run.select("PwadList", "HOSTILE");
+        QCOMPARE(run.dialogs.messages().size(), 1);
+        QVERIFY2(run.dialogs.messages().at(0).text.contains("evil\" -exec"),
+                 qPrintable(run.dialogs.messages().at(0).text));
+        QVERIFY(!tree.exists("Z3DLaunch/Zips/" + QString::fromUtf8(evil)));
+        run.select("PwadShowlist", odd);
+        run.select("MapList", "MAP03");
+        emit window.launchRequested();
+        QCOMPARE(run.dialogs.messages().size(), 1);
+
+        QTRY_VERIFY(tree.exists("Zorn3D.out"));
+        const QString arguments = QString::fromUtf8(tree.readFile("Zorn3D.out"));
+        QVERIFY2(arguments.startsWith("Zorn3D [-doom2] [-f] [" + tree.path("Z3DLaunch/Zips/") +
+                                      odd + "] "),
+                 qPrintable(arguments));
+        QVERIFY2(!arguments.contains("[-exec]"), qPrintable(arguments));
+    }
+
     void choicesComeBackAfterARestart()
     {
         InstallTree& tree = *m_treeOwner;
