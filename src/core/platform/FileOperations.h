@@ -55,9 +55,8 @@ public:
         Refuse,  // 70, as a plain overwrite would be refused
         Replace, // replaced like any other file, where the system lets a rename replace it
     };
-    // Copies source to target, replacing an existing target: the copy is written to a
-    // temporary file beside target and renamed over it only when complete, so a failed copy
-    // keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
+    // Copies source to target, replacing an existing target through a ReplacementFile: a
+    // failed copy keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
     // 70 when target is a read-only file and readOnly says Refuse, else the error of the
     // failing step (61 when its file system ran out of room). Copying a file onto itself
     // leaves it as it is. Injected faults: the
@@ -66,8 +65,8 @@ public:
     static ErrorNumber copyFile(const QString& source, const QString& target,
                                 ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse,
                                 const std::function<void(qint64)>& copied = {});
-    // Replaces path atomically with bytes (a temporary file renamed over it); 61 when its
-    // file system ran out of room.
+    // Replaces path atomically with bytes through a ReplacementFile; 61 when its file system
+    // ran out of room, and then path keeps its earlier content.
     static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
     // "*.*" matches every name.
