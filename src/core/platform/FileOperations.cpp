@@ -109,16 +109,19 @@ ErrorNumber missingFile(const QString& path)
     return ErrorMapping::fromSystemError(missing, path);
 }
 
-// Deletes the folder path names with remove, unless a fault is injected or path is not a
-// folder (a link to one is not).
+// Deletes the folder path names with remove, unless a fault is injected or path is no folder.
+// A link to a folder is removed itself: what it points to is never emptied through it.
 ErrorNumber deleteExistingFolder(const QString& path, ErrorNumber (*remove)(const QString&))
 {
     if (const ErrorNumber injected = FaultInjector::check(FileOperation::DeleteFolder, path);
         injected != ErrorNumber::None)
         return injected;
     const QString resolved = PathResolver::resolve(path);
-    if (!isFolder(QFileInfo(resolved)))
+    const QFileInfo info(resolved);
+    if (!info.isDir())
         return missingFolder();
+    if (info.isSymLink())
+        return removeEntry(resolved, ErrorMapping::Target::Folder);
     return remove(resolved);
 }
 

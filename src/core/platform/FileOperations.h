@@ -24,9 +24,12 @@ public:
     static ErrorNumber createFolder(const QString& path);
     // Creates a folder with any missing parents; an existing folder is not an error.
     static ErrorNumber createFolderPath(const QString& path);
+    // The two folder deletions remove a path that is a link to a folder as a link, whatever the
+    // folder holds: what it points to is never emptied through it.
     // Deletes an empty folder. 76 when it does not exist, 75 when it is not empty.
     static ErrorNumber deleteFolder(const QString& path);
-    // Deletes a folder with everything in it (read-only files too). 76 when it does not exist.
+    // Deletes a folder with everything in it (read-only files too); links met inside are
+    // removed as links, never followed. 76 when it does not exist.
     static ErrorNumber deleteFolderTree(const QString& path);
     // Deletes every file (not folder) in folder whose name matches pattern without regard to
     // case ("*.z3dm"; "*.*" matches every file, with or without an extension). 76 when the
