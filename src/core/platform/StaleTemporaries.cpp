@@ -52,24 +52,37 @@ void collectFoldersUnder(const fs::path& folder, std::vector<fs::path>& folders)
     }
 }
 
-// The game folders under gamesDir with their Pwads and Gwads folders (in any case).
-void collectGameFolders(const fs::path& gamesDir, std::vector<fs::path>& folders)
+// The files folders of the game folders under gamesDir, Pwads and Gwads, where installs and
+// conversions write. Asked for by their usual spelling first, so that a large library is not
+// listed game by game; a game folder with neither is listed for another spelling.
+void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folders)
 {
+    static const char* const kSpellings[] = {"Pwads", "Gwads"};
     std::error_code error;
     for (fs::directory_iterator game(gamesDir, error), end; !error && game != end;
          game.increment(error)) {
         std::error_code ignored;
         if (!game->is_directory(ignored))
             continue;
-        folders.push_back(game->path());
+        bool found = false;
+        for (const char* spelling : kSpellings) {
+            const fs::path folder = game->path() / spelling;
+            if (fs::is_directory(folder, ignored)) {
+                folders.push_back(folder);
+                found = true;
+            }
+        }
+        if (found)
+            continue;
         for (fs::directory_iterator it(game->path(), ignored); !ignored && it != end;
              it.increment(ignored)) {
             const QString name = fromNative(it->path().filename());
             std::error_code notFolder;
-            if ((name.compare(u"Pwads", Qt::CaseInsensitive) == 0 ||
-                 name.compare(u"Gwads", Qt::CaseInsensitive) == 0) &&
-                it->is_directory(notFolder))
-                folders.push_back(it->path());
+            for (const char* spelling : kSpellings) {
+                if (name.compare(QLatin1String(spelling), Qt::CaseInsensitive) == 0 &&
+                    it->is_directory(notFolder))
+                    folders.push_back(it->path());
+            }
         }
     }
 }
@@ -100,8 +113,7 @@ QStringList StaleTemporaries::removeIn(const QString& folder)
          it.increment(error)) {
         const QString name = fromNative(it->path().filename());
         std::error_code ignored;
-        if (!isTemporaryName(name) ||
-            it->symlink_status(ignored).type() != fs::file_type::regular)
+        if (!isTemporaryName(name) || it->symlink_status(ignored).type() != fs::file_type::regular)
             continue;
         const QString path = fromNative(it->path());
         if (FileOperations::deleteFile(path) == ErrorNumber::None)
@@ -125,7 +137,7 @@ QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& path
         collectFoldersUnder(gameInfo, folders);
     }
     if (!paths.gamesDir.isEmpty())
-        collectGameFolders(toNativePath(paths.gamesDir), folders);
+        collectFilesFolders(toNativePath(paths.gamesDir), folders);
 
     QStringList removed;
     for (const fs::path& folder : folders)

@@ -13,7 +13,7 @@ struct InstallPaths;
 // and digits. A process killed before the temporary is renamed (or a power cut) leaves it for
 // good, so the start-up removes files of exactly these two forms, and nothing else, from the
 // folders the launcher writes into: Z3DLaunch with its Data, Music and Zips folders, GameInfo
-// and every folder under it, and each game folder of Z3DGames with its Pwads and Gwads.
+// and every folder under it, and the Pwads and Gwads folders of each game in Z3DGames.
 //
 // Earlier versions left "<file>.XXXXXX" beside the file they replaced ("config.z3d.aBc12D").
 // Such a name cannot be told from a player's own "config.z3d.backup" or "theme.ogg.remix1",

@@ -126,7 +126,8 @@ void TestStaleTemporaries::playersFilesStay_data()
     row("in Data", "Z3DLaunch/Data/.z3dsave-ZZZZZZ", true);
     row("in Music", "Z3DLaunch/Music/.z3dsave-abc123", true);
     row("in a folder of GameInfo", "Z3DLaunch/GameInfo/Pwads/.z3dsave-Qwerty", true);
-    row("in a game folder", "Z3DGames/Castle/.z3dzip-Ab12Cd", true);
+    row("in a game's files folder", "Z3DGames/Castle/Gwads/.z3dzip-Ab12Cd", true);
+    row("in one spelled otherwise", "Z3DGames/Castle/PWADS/.z3dsave-Ab12Cd", true);
     row("player's settings backup", "Z3DLaunch/config.z3d.backup", false);
     row("player's playlist backup", "Z3DLaunch/Music/party.z3m.backup", false);
     row("player's remix", "Z3DLaunch/Music/theme.ogg.remix1", false);
