@@ -11,8 +11,8 @@ namespace z3d::test {
 bool linkAway(const InstallTree& tree, const QString& relative, const QString& elsewhere)
 {
     const QString target = tree.path(elsewhere);
-    return QDir().mkpath(QFileInfo(target).path()) &&
-           QDir().rename(tree.path(relative), target) && QFile::link(target, tree.path(relative));
+    return QDir().mkpath(QFileInfo(target).path()) && QDir().rename(tree.path(relative), target) &&
+           QFile::link(target, tree.path(relative));
 }
 
 QSet<QString> entriesUnder(const QSet<QString>& entries, const QString& prefix)

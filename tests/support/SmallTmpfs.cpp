@@ -19,8 +19,8 @@ namespace {
 
 QString systemError(const char* step)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(
-                                                                 std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(step),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // Enters a mount namespace of the process's own, whose mounts stay private to it. Empty on
@@ -118,8 +118,7 @@ bool SmallTmpfs::fill()
     if (fd < 0)
         return false;
     // Large pieces first, then single bytes to the very last one.
-    bool full = writeUntilFull(fd, 64 * 1024) && writeUntilFull(fd, 4096) &&
-                writeUntilFull(fd, 1);
+    bool full = writeUntilFull(fd, 64 * 1024) && writeUntilFull(fd, 4096) && writeUntilFull(fd, 1);
     full = ::write(fd, "f", 1) < 0 && errno == ENOSPC && full;
     ::close(fd);
     return full;

@@ -59,12 +59,11 @@ public:
         Replace, // replaced like any other file, where the system lets a rename replace it
     };
     // Copies source to target, replacing an existing target through a ReplacementFile: a
-    // failed copy keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
-    // 70 when target is a read-only file and readOnly says Refuse, else the error of the
-    // failing step (61 when its file system ran out of room). Copying a file onto itself
-    // leaves it as it is. Injected faults: the
-    // source's Read and the target's Write. copied, when given, hears the bytes written so far
-    // after each piece.
+    // failed copy keeps the earlier file. 53 when source is missing, 76 when target's folder
+    // is missing, 70 when target is a read-only file and readOnly says Refuse, else the error
+    // of the failing step (61 when its file system ran out of room). Copying a file onto
+    // itself leaves it as it is. Injected faults: the source's Read and the target's Write.
+    // copied, when given, hears the bytes written so far after each piece.
     static ErrorNumber copyFile(const QString& source, const QString& target,
                                 ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse,
                                 const std::function<void(qint64)>& copied = {});

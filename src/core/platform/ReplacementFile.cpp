@@ -56,8 +56,6 @@ ErrorNumber ReplacementFile::commit()
     const QFileInfo existing(m_target);
     m_file.setPermissions(existing.exists() ? existing.permissions() : kNewFilePermissions);
     m_file.close();
-    if (m_file.error() != QFileDevice::NoError)
-        return failure(0);
     std::error_code error;
     std::filesystem::rename(toNativePath(m_file.fileName()), toNativePath(m_target), error);
     if (error)

@@ -839,8 +839,7 @@ void TestGameOperations::failedTransferKeepsTheSource()
     else
         f.userDirectory();
     f.tree.addFolder(blocked);
-    const QString source =
-        toManualLoading ? QStringLiteral("Z3DGames/Castle/Pwads/") : QStringLiteral("Z3DGames/Castle/Gwads/");
+    const QString source = toManualLoading ? "Z3DGames/Castle/Pwads/" : "Z3DGames/Castle/Gwads/";
     f.run(toManualLoading ? &GameOperations::convertToManualLoading
                           : &GameOperations::convertToAutoLoading);
 
@@ -853,8 +852,8 @@ void TestGameOperations::failedTransferKeepsTheSource()
 void TestGameOperations::convertThroughLinks_data()
 {
     // The entry that is a link, where it points, and what must still be there afterwards.
-    const DataTable<bool, QString, QString, QStringList> row("toManualLoading", "link",
-                                                             "elsewhere", "kept");
+    const DataTable<bool, QString, QString, QStringList> row("toManualLoading", "link", "elsewhere",
+                                                             "kept");
     row("move: the files folder", true, "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
         QStringList{"Elsewhere/Pwads/"});
     row("move: a wad in it", true, "Z3DGames/Castle/Pwads/castle.wad", "Elsewhere/castle.wad",

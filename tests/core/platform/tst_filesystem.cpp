@@ -318,8 +318,8 @@ void TestFileSystem::deletionsMeetLinks_data()
         "Elsewhere/castle.wad", "Z3DGames/Castle", "");
     row("tree: a parent is a link", "tree", "Z3DGames", "Elsewhere/Games", "Z3DGames/Castle",
         "Elsewhere/Games/Castle/");
-    row("empty folder: the folder is a link", "empty", "Z3DGames/Castle/Pwads",
-        "Elsewhere/Pwads", "Z3DGames/Castle/Pwads", "");
+    row("empty folder: the folder is a link", "empty", "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
+        "Z3DGames/Castle/Pwads", "");
     row("files: a member links to a file", "files", "Z3DGames/Castle/Pwads/castle.wad",
         "Elsewhere/castle.wad", "Z3DGames/Castle/Pwads/castle.wad", "");
 }
@@ -339,10 +339,10 @@ void TestFileSystem::deletionsMeetLinks()
     const QSet<QString> before = snapshot(tree);
 
     const QString path = tree.path(deleted);
-    const ErrorNumber error =
-        operation == u"tree"    ? FileOperations::deleteFolderTree(path)
-        : operation == u"empty" ? FileOperations::deleteFolder(path)
-                                : FileOperations::deleteMatching(QFileInfo(path).path(), "*.wad");
+    const ErrorNumber error = operation == u"tree" ? FileOperations::deleteFolderTree(path)
+                              : operation == u"empty"
+                                  ? FileOperations::deleteFolder(path)
+                                  : FileOperations::deleteMatching(QFileInfo(path).path(), "*.wad");
 
     QCOMPARE(error, ErrorNumber::None);
     QVERIFY(!QFileInfo(path).exists());
