@@ -261,8 +261,13 @@ ErrorNumber GameOperations::removeGame(const QString& name, bool userDirectory)
     // Without a usable name the game folder would be GamesDir itself.
     if (gameDir.isEmpty())
         return ErrorNumber::PathFileAccessError;
-    const QString filesFolder = PathResolver::resolveUnder(
-        gameDir, userDirectory ? QStringLiteral("Gwads") : QStringLiteral("Pwads"));
+    // A game folder that is a link goes as a link: its files folder is reached through it and
+    // stays where the player keeps it.
+    const QString filesFolder =
+        QFileInfo(gameDir).isSymLink()
+            ? QString()
+            : PathResolver::resolveUnder(gameDir, userDirectory ? QStringLiteral("Gwads")
+                                                                : QStringLiteral("Pwads"));
     if (const ErrorNumber error = inOrder([&] { return deleteTreeIfExists(filesFolder); },
                                           [&] { return deleteTreeIfExists(gameDir); });
         error != ErrorNumber::None)

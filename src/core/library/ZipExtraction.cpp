@@ -6,6 +6,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
+#include "core/platform/StaleTemporaries.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Progress.h"
 
@@ -339,7 +340,7 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
                                                               : Outcome::WriteFailed;
     };
 
-    QTemporaryFile temporary(folder + QStringLiteral("/.z3dzip-XXXXXX"));
+    QTemporaryFile temporary(StaleTemporaries::zipMemberTemplate(folder));
     if (!temporary.open())
         return writeFailure();
     const QString name = QFileInfo(target).fileName();

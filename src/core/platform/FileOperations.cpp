@@ -1,15 +1,14 @@
 #include "core/platform/FileOperations.h"
 
-#include "core/platform/DiskSpace.h"
 #include "core/platform/ErrorMapping.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
+#include "core/platform/ReplacementFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <functional>
@@ -82,38 +81,17 @@ ErrorNumber missingFolder()
 // Wads run to hundreds of megabytes: copies are streamed in pieces of this size.
 constexpr qint64 kCopyChunkBytes = qint64(1) << 20;
 
-// stillNeeded: the bytes the failed step had yet to write, to tell a full disk.
-ErrorNumber saveFailure(const QSaveFile& file, const QString& path, qint64 stillNeeded = 0)
-{
-    if (DiskSpace::isExhausted(path, stillNeeded))
-        return ErrorNumber::DiskFull;
-    const QFileDevice::FileError error = file.error();
-    return ErrorMapping::fromFileError(
-        error == QFileDevice::NoError ? QFileDevice::WriteError : error, path);
-}
-
-// Writes all of bytes into file; a short write is the file's error.
-ErrorNumber writeAll(QSaveFile& file, const QByteArray& bytes, const QString& path)
-{
-    return file.write(bytes) == bytes.size() ? ErrorNumber::None
-                                             : saveFailure(file, path, bytes.size());
-}
-
-// Replaces target with what fill writes into a temporary file beside it, renamed over target
-// only when fill succeeded: on any failure target keeps its earlier content.
+// Replaces target with what fill writes into a replacement file, put in target's place only
+// when fill and every byte of it succeeded: on any failure target keeps its earlier content.
 ErrorNumber replaceAtomically(const QString& target,
-                              const std::function<ErrorNumber(QSaveFile&)>& fill)
+                              const std::function<ErrorNumber(ReplacementFile&)>& fill)
 {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return ErrorMapping::fromFileError(QFileDevice::OpenError, target);
-    if (const ErrorNumber error = fill(file); error != ErrorNumber::None) {
-        file.cancelWriting();
+    ReplacementFile file(target);
+    if (const ErrorNumber error = file.open(); error != ErrorNumber::None)
         return error;
-    }
-    if (!file.commit())
-        return saveFailure(file, target);
-    return ErrorNumber::None;
+    if (const ErrorNumber error = fill(file); error != ErrorNumber::None)
+        return error;
+    return file.commit();
 }
 
 // The fault injected for the first step of a two-path operation, else for the second.
@@ -131,16 +109,19 @@ ErrorNumber missingFile(const QString& path)
     return ErrorMapping::fromSystemError(missing, path);
 }
 
-// Deletes the folder path names with remove, unless a fault is injected or path is not a
-// folder (a link to one is not).
+// Deletes the folder path names with remove, unless a fault is injected or path is no folder.
+// A link to a folder is removed itself: what it points to is never emptied through it.
 ErrorNumber deleteExistingFolder(const QString& path, ErrorNumber (*remove)(const QString&))
 {
     if (const ErrorNumber injected = FaultInjector::check(FileOperation::DeleteFolder, path);
         injected != ErrorNumber::None)
         return injected;
     const QString resolved = PathResolver::resolve(path);
-    if (!isFolder(QFileInfo(resolved)))
+    const QFileInfo info(resolved);
+    if (!info.isDir())
         return missingFolder();
+    if (info.isSymLink())
+        return removeEntry(resolved, ErrorMapping::Target::Folder);
     return remove(resolved);
 }
 
@@ -348,13 +329,13 @@ ErrorNumber FileOperations::copyFile(const QString& source, const QString& targe
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return ErrorMapping::fromFileError(QFileDevice::OpenError, from);
-    return replaceAtomically(to, [&](QSaveFile& out) {
+    return replaceAtomically(to, [&](ReplacementFile& out) {
         qint64 written = 0;
         while (!in.atEnd()) {
             const QByteArray chunk = in.read(kCopyChunkBytes);
             if (chunk.isEmpty()) // not at the end, yet nothing read: a read error
                 return ErrorNumber::PathFileAccessError;
-            if (const ErrorNumber error = writeAll(out, chunk, to); error != ErrorNumber::None)
+            if (const ErrorNumber error = out.write(chunk); error != ErrorNumber::None)
                 return error;
             written += chunk.size();
             if (copied)
@@ -370,8 +351,7 @@ ErrorNumber FileOperations::writeFile(const QString& path, const QByteArray& byt
         injected != ErrorNumber::None)
         return injected;
     const QString target = PathResolver::resolve(path);
-    return replaceAtomically(target,
-                             [&](QSaveFile& file) { return writeAll(file, bytes, target); });
+    return replaceAtomically(target, [&](ReplacementFile& file) { return file.write(bytes); });
 }
 
 bool FileOperations::matchesWildcard(const QString& fileName, const QString& pattern)

@@ -24,9 +24,12 @@ public:
     static ErrorNumber createFolder(const QString& path);
     // Creates a folder with any missing parents; an existing folder is not an error.
     static ErrorNumber createFolderPath(const QString& path);
+    // The two folder deletions remove a path that is a link to a folder as a link, whatever the
+    // folder holds: what it points to is never emptied through it.
     // Deletes an empty folder. 76 when it does not exist, 75 when it is not empty.
     static ErrorNumber deleteFolder(const QString& path);
-    // Deletes a folder with everything in it (read-only files too). 76 when it does not exist.
+    // Deletes a folder with everything in it (read-only files too); links met inside are
+    // removed as links, never followed. 76 when it does not exist.
     static ErrorNumber deleteFolderTree(const QString& path);
     // Deletes every file (not folder) in folder whose name matches pattern without regard to
     // case ("*.z3dm"; "*.*" matches every file, with or without an extension). 76 when the
@@ -55,19 +58,17 @@ public:
         Refuse,  // 70, as a plain overwrite would be refused
         Replace, // replaced like any other file, where the system lets a rename replace it
     };
-    // Copies source to target, replacing an existing target: the copy is written to a
-    // temporary file beside target and renamed over it only when complete, so a failed copy
-    // keeps the earlier file. 53 when source is missing, 76 when target's folder is missing,
-    // 70 when target is a read-only file and readOnly says Refuse, else the error of the
-    // failing step (61 when its file system ran out of room). Copying a file onto itself
-    // leaves it as it is. Injected faults: the
-    // source's Read and the target's Write. copied, when given, hears the bytes written so far
-    // after each piece.
+    // Copies source to target, replacing an existing target through a ReplacementFile: a
+    // failed copy keeps the earlier file. 53 when source is missing, 76 when target's folder
+    // is missing, 70 when target is a read-only file and readOnly says Refuse, else the error
+    // of the failing step (61 when its file system ran out of room). Copying a file onto
+    // itself leaves it as it is. Injected faults: the source's Read and the target's Write.
+    // copied, when given, hears the bytes written so far after each piece.
     static ErrorNumber copyFile(const QString& source, const QString& target,
                                 ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse,
                                 const std::function<void(qint64)>& copied = {});
-    // Replaces path atomically with bytes (a temporary file renamed over it); 61 when its
-    // file system ran out of room.
+    // Replaces path atomically with bytes through a ReplacementFile; 61 when its file system
+    // ran out of room, and then path keeps its earlier content.
     static ErrorNumber writeFile(const QString& path, const QByteArray& bytes);
     // Whether a file name matches a wildcard pattern ('*', '?') without regard to case;
     // "*.*" matches every name.

@@ -2,16 +2,21 @@
 
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
+#include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 
-#include <QDir>
+#include <filesystem>
 
 namespace z3d {
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr qsizetype kRandomPart = 6;
-const QString kZipPrefix = QStringLiteral(".z3dzip-");
+const QString kReplacementPrefix = QStringLiteral(".z3dsave-");
+const QString kZipMemberPrefix = QStringLiteral(".z3dzip-");
+const QString kRandomTemplate = QStringLiteral("XXXXXX");
 
 bool isRandomPart(QStringView text)
 {
@@ -24,30 +29,93 @@ bool isRandomPart(QStringView text)
     return true;
 }
 
+bool hasRandomPartAfter(const QString& fileName, const QString& prefix)
+{
+    return fileName.startsWith(prefix) && isRandomPart(QStringView(fileName).mid(prefix.size()));
+}
+
+QString fromNative(const fs::path& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+// Every folder under folder, links to folders not followed, into folders.
+void collectFoldersUnder(const fs::path& folder, std::vector<fs::path>& folders)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (!it->is_symlink(ignored) && it->is_directory(ignored)) {
+            folders.push_back(it->path());
+            collectFoldersUnder(it->path(), folders);
+        }
+    }
+}
+
+// The files folders of the game folders under gamesDir, Pwads and Gwads, where installs and
+// conversions write. Asked for by their usual spelling first, so that a large library is not
+// listed game by game; a game folder with neither is listed for another spelling.
+void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folders)
+{
+    static const char* const kSpellings[] = {"Pwads", "Gwads"};
+    std::error_code error;
+    for (fs::directory_iterator game(gamesDir, error), end; !error && game != end;
+         game.increment(error)) {
+        std::error_code ignored;
+        if (!game->is_directory(ignored))
+            continue;
+        bool found = false;
+        for (const char* spelling : kSpellings) {
+            const fs::path folder = game->path() / spelling;
+            if (fs::is_directory(folder, ignored)) {
+                folders.push_back(folder);
+                found = true;
+            }
+        }
+        if (found)
+            continue;
+        for (fs::directory_iterator it(game->path(), ignored); !ignored && it != end;
+             it.increment(ignored)) {
+            const QString name = fromNative(it->path().filename());
+            std::error_code notFolder;
+            for (const char* spelling : kSpellings) {
+                if (name.compare(QLatin1String(spelling), Qt::CaseInsensitive) == 0 &&
+                    it->is_directory(notFolder))
+                    folders.push_back(it->path());
+            }
+        }
+    }
+}
+
 } // namespace
+
+QString StaleTemporaries::replacementTemplate(const QString& folder)
+{
+    return PathResolver::join(folder, kReplacementPrefix + kRandomTemplate);
+}
+
+QString StaleTemporaries::zipMemberTemplate(const QString& folder)
+{
+    return PathResolver::join(folder, kZipMemberPrefix + kRandomTemplate);
+}
 
 bool StaleTemporaries::isTemporaryName(const QString& fileName)
 {
-    if (fileName.startsWith(kZipPrefix))
-        return isRandomPart(QStringView(fileName).mid(kZipPrefix.size()));
-    const qsizetype dot = fileName.size() - kRandomPart - 1;
-    if (dot < 1 || fileName.at(dot) != u'.' || !isRandomPart(QStringView(fileName).mid(dot + 1)))
-        return false;
-    // The target's own name: something before its extension's dot, something after it.
-    const QStringView target = QStringView(fileName).left(dot);
-    const qsizetype extension = target.lastIndexOf(u'.');
-    return extension > 0 && extension < target.size() - 1;
+    return hasRandomPartAfter(fileName, kReplacementPrefix) ||
+           hasRandomPartAfter(fileName, kZipMemberPrefix);
 }
 
 QStringList StaleTemporaries::removeIn(const QString& folder)
 {
     QStringList removed;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (!isTemporaryName(name))
+    std::error_code error;
+    for (fs::directory_iterator it(toNativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const QString name = fromNative(it->path().filename());
+        std::error_code ignored;
+        if (!isTemporaryName(name) || it->symlink_status(ignored).type() != fs::file_type::regular)
             continue;
-        const QString path = dir.filePath(name);
+        const QString path = fromNative(it->path());
         if (FileOperations::deleteFile(path) == ErrorNumber::None)
             removed.append(path);
     }
@@ -56,14 +124,24 @@ QStringList StaleTemporaries::removeIn(const QString& folder)
 
 QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
 {
-    QStringList removed;
-    const QStringList folders = {paths.launcherDir, paths.launcherDataDir, paths.gameInfoDir,
-                                 paths.musicDir,
-                                 PathResolver::resolveUnder(paths.launcherDir, "Zips")};
-    for (const QString& folder : folders) {
-        if (!folder.isEmpty() && PathResolver::folderExists(folder))
-            removed += removeIn(folder);
+    std::vector<fs::path> folders;
+    for (const QString& folder :
+         {paths.launcherDir, paths.launcherDataDir, paths.musicDir,
+          PathResolver::resolveUnder(paths.launcherDir, QStringLiteral("Zips"))}) {
+        if (!folder.isEmpty())
+            folders.push_back(toNativePath(folder));
     }
+    if (!paths.gameInfoDir.isEmpty()) {
+        const fs::path gameInfo = toNativePath(paths.gameInfoDir);
+        folders.push_back(gameInfo);
+        collectFoldersUnder(gameInfo, folders);
+    }
+    if (!paths.gamesDir.isEmpty())
+        collectFilesFolders(toNativePath(paths.gamesDir), folders);
+
+    QStringList removed;
+    for (const fs::path& folder : folders)
+        removed += removeIn(fromNative(folder));
     return removed;
 }
 

@@ -13,6 +13,7 @@
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/LeftAlone.h"
+#include "support/LinkedAway.h"
 #include "support/OperationsFixture.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
@@ -123,6 +124,8 @@ private slots:
     void deleteArchiveDeclined();
     void deleteArchiveInUse();
     void deleteArchiveStopsAtFailure();
+    void deletionsThroughLinks_data();
+    void deletionsThroughLinks();
     void deleteArchiveActsOnTheSelectedEntry();
 };
 
@@ -514,6 +517,56 @@ void TestArchiveOperations::deleteArchiveStopsAtFailure()
     QCOMPARE(difference(before, snapshot(f.tree)),
              (QStringList{"Z3DArchives/Castle.zip", "Z3DLaunch/Zips/Checks/Castle.z3dchk"}));
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
+}
+
+void TestArchiveOperations::deletionsThroughLinks_data()
+{
+    // The operation, the entry made a link and where it points; the folder the operation
+    // deletes, and what of elsewhere goes with it (only a folder of the operation's own behind
+    // a linked parent).
+    const DataTable<Operation, QString, QString, QString, QString> row(
+        "operation", "link", "elsewhere", "deleted", "elsewhereGone");
+    const Operation remove = &ArchiveOperations::deleteArchive;
+    const Operation install = &ArchiveOperations::installArchiveAsGame;
+    row("delete: the save folder", remove, "UserSG/castle", "Elsewhere/castle", "UserSG/castle",
+        "");
+    row("delete: a save in it", remove, "UserSG/castle/savegame", "Elsewhere/savegame",
+        "UserSG/castle", "");
+    row("delete: the saves' folder", remove, "UserSG", "Elsewhere/UserSG", "UserSG/castle",
+        "Elsewhere/UserSG/castle/");
+    row("install over: the game folder", install, "Z3DGames/Castle", "Elsewhere/Castle",
+        "Z3DGames/Castle/Pwads/old.wad", "");
+    row("install over: its files folder", install, "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
+        "Z3DGames/Castle/Pwads/old.wad", "");
+    row("install over: the games folder", install, "Z3DGames", "Elsewhere/Games",
+        "Z3DGames/Castle/Pwads/old.wad", "Elsewhere/Games/Castle/");
+}
+
+void TestArchiveOperations::deletionsThroughLinks()
+{
+    QFETCH(Operation, operation);
+    QFETCH(QString, link);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, deleted);
+    QFETCH(QString, elsewhereGone);
+    Fixture f;
+    f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
+    QVERIFY(linkAway(f.tree, link, elsewhere));
+    f.dialogs.answerName({QStringLiteral("Castle"), false});
+    const QSet<QString> before = f.run(operation);
+
+    QCOMPARE(f.dialogs.messages().size(), operation == &ArchiveOperations::deleteArchive ? 1 : 0);
+    QVERIFY(!QFileInfo(f.tree.path(deleted)).exists());
+    QVERIFY(!QFileInfo(f.tree.path(deleted)).isSymLink());
+    const QStringList gone = removed(entriesUnder(before, "Elsewhere/"), snapshot(f.tree));
+    if (elsewhereGone.isEmpty())
+        QCOMPARE(gone, QStringList{});
+    for (const QString& entry : gone)
+        QVERIFY2(entry.startsWith(elsewhereGone), qPrintable(entry));
+    QVERIFY(f.tree.exists("Z3DGames/Other/Pwads/other.wad"));
+    QVERIFY(f.tree.exists("UserSG/other/savegame/Zorn3DSav0.z3dsg"));
+    if (operation == &ArchiveOperations::installArchiveAsGame)
+        QCOMPARE(f.tree.readFile("Z3DGames/Castle/Pwads/castle.wad"), QByteArray("PWAD"));
 }
 
 void TestArchiveOperations::deleteArchiveActsOnTheSelectedEntry()

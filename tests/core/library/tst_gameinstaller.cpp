@@ -79,6 +79,8 @@ private slots:
     void cancelStillWritesPwadsZ3d();
     void failuresShowInstallError_data();
     void failuresShowInstallError();
+    void roomToTheLastByte_data();
+    void roomToTheLastByte();
     void gameNames_data();
     void gameNames();
     void hostileNamesTouchNothing_data();
@@ -347,6 +349,43 @@ void TestGameInstaller::failuresShowInstallError()
     if (setUp == u"read-only")
         QCOMPARE(f.tree.readFile(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad")),
                  QByteArray("old"));
+}
+
+void TestGameInstaller::roomToTheLastByte_data()
+{
+    // The free space left beside what the download needs: none to spare fits, one byte
+    // short does not.
+    const DataTable<bool, qint64, bool> row("zip", "spare", "installed");
+    row("wad, exactly its size free", false, 0, true);
+    row("wad, one byte short", false, -1, false);
+    row("zip, exactly its members' size free", true, 0, true);
+    row("zip, one byte short", true, -1, false);
+}
+
+void TestGameInstaller::roomToTheLastByte()
+{
+    QFETCH(bool, zip);
+    QFETCH(qint64, spare);
+    QFETCH(bool, installed);
+    Fixture f;
+    QVERIFY(f.tree.isValid());
+    const QByteArray wad = QByteArray("PWAD") + QByteArray(1000, 'w');
+    const QString download = f.tree.path(zip ? "Downloads/Castle.zip" : "Downloads/Castle.wad");
+    f.tree.addFolder("Downloads");
+    if (zip)
+        QVERIFY(writeZip(download, {{"castle.wad", wad}}));
+    else
+        f.tree.addFile("Downloads/Castle.wad", wad);
+    FaultInjector::setFreeSpace(f.tree.path("Z3DGames"), wad.size() + spare);
+
+    const InstallResult result = f.install(download);
+
+    QCOMPARE(result.outcome == InstallResult::Outcome::Installed, installed);
+    QCOMPARE(f.tree.readFile(zip ? "Z3DGames/Castle/Pwads/castle.wad"
+                                 : "Z3DGames/Castle/Pwads/Castle.wad"),
+             installed ? wad : QByteArray());
+    if (!installed)
+        QCOMPARE(f.dialogs.messages().size(), 1);
 }
 
 void TestGameInstaller::gameNames_data()

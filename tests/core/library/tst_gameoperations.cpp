@@ -13,6 +13,7 @@
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
 #include "support/LeftAlone.h"
+#include "support/LinkedAway.h"
 #include "support/OperationsFixture.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
@@ -20,6 +21,7 @@
 #include "support/TreeSnapshot.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTest>
 
@@ -146,6 +148,8 @@ private slots:
     void uninstallScriptedMap();
     void uninstallInUse();
     void uninstallStopsAtFailure();
+    void uninstallThroughLinks_data();
+    void uninstallThroughLinks();
 
     void renameAutoLoadingGame();
     void renameUserDirectory();
@@ -165,6 +169,10 @@ private slots:
     void convertToAutoLoading();
     void convertToAutoLoadingReadOnlyTarget();
     void convertToAutoLoadingUnknownError();
+    void failedTransferKeepsTheSource_data();
+    void failedTransferKeepsTheSource();
+    void convertThroughLinks_data();
+    void convertThroughLinks();
 };
 
 void TestGameOperations::acceptableNames_data()
@@ -466,6 +474,52 @@ void TestGameOperations::uninstallStopsAtFailure()
     QCOMPARE(f.host.calls, QStringList{"redrawGamesList"});
 }
 
+void TestGameOperations::uninstallThroughLinks_data()
+{
+    // The entry that is a link, and where the link points (the player's other disk).
+    const DataTable<QString, QString> row("link", "elsewhere");
+    row("the game folder", "Z3DGames/Castle", "Elsewhere/Castle");
+    row("its files folder", "Z3DGames/Castle/Pwads", "Elsewhere/Pwads");
+    row("a wad in it", "Z3DGames/Castle/Pwads/castle.wad", "Elsewhere/castle.wad");
+    row("a folder in it", "Z3DGames/Castle/Pwads/maps", "Elsewhere/maps");
+    row("its model folder", "Md2/castle", "Elsewhere/castle");
+    row("the games folder", "Z3DGames", "Elsewhere/Games");
+}
+
+void TestGameOperations::uninstallThroughLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, elsewhere);
+    Fixture f;
+    f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    f.tree.addFile("Z3DGames/Castle/Pwads/maps/e1.wad", "PWAD");
+    f.tree.addFile("Md2/castle/model.md2", "m");
+    QVERIFY(linkAway(f.tree, link, elsewhere));
+    // The games folder is the one link the game lies behind: the game folder in it is the
+    // game's own and goes; the other games there stay.
+    const bool behindTheLink = link == u"Z3DGames";
+    if (behindTheLink)
+        f.selection.currentGameFile = f.tree.path("Z3DGames/Castle/Pwads/castle.wad");
+    const QSet<QString> before = f.run(&GameOperations::uninstallGame);
+
+    QCOMPARE(f.dialogs.messages().size(), 1); // the question only
+    QCOMPARE(f.host.calls.last(), QStringLiteral("switchGamesList 0"));
+    QCOMPARE(f.selection.currentKind, GameKind::None);
+    const QSet<QString> after = snapshot(f.tree);
+    QVERIFY(!after.contains("Z3DGames/Castle/"));
+    QVERIFY(!after.contains("Z3DGames/Castle"));
+    QVERIFY(!after.contains("Md2/castle/"));
+    QVERIFY(!after.contains("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
+    if (behindTheLink) {
+        QVERIFY(QFileInfo(f.tree.path(link)).isSymLink());
+        for (const QString& gone : removed(entriesUnder(before, "Elsewhere/"), after))
+            QVERIFY2(gone.startsWith("Elsewhere/Games/Castle/"), qPrintable(gone));
+        QVERIFY(after.contains("Elsewhere/Games/Other/Pwads/other.wad"));
+    } else {
+        QCOMPARE(entriesUnder(after, "Elsewhere/"), entriesUnder(before, "Elsewhere/"));
+    }
+}
+
 // ---- RenameGame ------------------------------------------------------------------------------
 
 void TestGameOperations::renameAutoLoadingGame()
@@ -764,6 +818,86 @@ void TestGameOperations::convertToAutoLoadingUnknownError()
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", "ERROR: Unknown error     ");
     verifyLeftAlone(f.tree, before, f.host);
+}
+
+void TestGameOperations::failedTransferKeepsTheSource_data()
+{
+    // A folder in the target under the name of a file of the source: that file cannot go
+    // there, while the source could still be deleted.
+    const DataTable<bool, QString> row("toManualLoading", "blocked");
+    row("move to manual loading", true, "Z3DGames/Castle/Gwads/readme.txt/");
+    row("copy to auto-loading", false, "Z3DGames/Castle/Pwads/readme.txt/");
+}
+
+void TestGameOperations::failedTransferKeepsTheSource()
+{
+    QFETCH(bool, toManualLoading);
+    QFETCH(QString, blocked);
+    Fixture f;
+    if (toManualLoading)
+        f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    else
+        f.userDirectory();
+    f.tree.addFolder(blocked);
+    const QString source = toManualLoading ? "Z3DGames/Castle/Pwads/" : "Z3DGames/Castle/Gwads/";
+    f.run(toManualLoading ? &GameOperations::convertToManualLoading
+                          : &GameOperations::convertToAutoLoading);
+
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    QCOMPARE(f.dialogs.messages().first().title, QStringLiteral(" Conversion error"));
+    QCOMPARE(f.tree.readFile(source + "readme.txt"), QByteArray("text"));
+    QCOMPARE(f.host.calls, QStringList{});
+}
+
+void TestGameOperations::convertThroughLinks_data()
+{
+    // The entry that is a link, where it points, and what must still be there afterwards.
+    const DataTable<bool, QString, QString, QStringList> row("toManualLoading", "link", "elsewhere",
+                                                             "kept");
+    row("move: the files folder", true, "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
+        QStringList{"Elsewhere/Pwads/"});
+    row("move: a wad in it", true, "Z3DGames/Castle/Pwads/castle.wad", "Elsewhere/castle.wad",
+        QStringList{"Elsewhere/castle.wad"});
+    row("move: a folder in it", true, "Z3DGames/Castle/Pwads/maps", "Elsewhere/maps",
+        QStringList{"Elsewhere/maps/e1.wad"});
+    row("copy: the files folder", false, "Z3DGames/Castle/Gwads", "Elsewhere/Gwads",
+        QStringList{"Elsewhere/Gwads/castle.wad", "Elsewhere/Gwads/e2.wad",
+                    "Elsewhere/Gwads/readme.txt"});
+    row("copy: a wad in it", false, "Z3DGames/Castle/Gwads/e2.wad", "Elsewhere/e2.wad",
+        QStringList{"Elsewhere/e2.wad"});
+    row("copy: a folder in it", false, "Z3DGames/Castle/Gwads/maps", "Elsewhere/maps",
+        QStringList{"Elsewhere/maps/e1.wad"});
+    // The game's own folder, converted where the player keeps it.
+    row("copy: the game folder", false, "Z3DGames/Castle", "Elsewhere/Castle",
+        QStringList{"Elsewhere/Castle/Pwads/castle.wad", "Elsewhere/Castle/Pwads/maps/e1.wad"});
+}
+
+void TestGameOperations::convertThroughLinks()
+{
+    QFETCH(bool, toManualLoading);
+    QFETCH(QString, link);
+    QFETCH(QString, elsewhere);
+    QFETCH(QStringList, kept);
+    Fixture f;
+    if (toManualLoading)
+        f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
+    else
+        f.userDirectory();
+    const QString source = toManualLoading ? "Z3DGames/Castle/Pwads" : "Z3DGames/Castle/Gwads";
+    const QString target = toManualLoading ? "Z3DGames/Castle/Gwads/" : "Z3DGames/Castle/Pwads/";
+    f.tree.addFile(source + "/maps/e1.wad", "PWAD");
+    QVERIFY(linkAway(f.tree, link, elsewhere));
+    f.run(toManualLoading ? &GameOperations::convertToManualLoading
+                          : &GameOperations::convertToAutoLoading);
+
+    QCOMPARE(f.dialogs.messages().size(), 0);
+    QVERIFY(!QFileInfo(f.tree.path(source)).exists());
+    QVERIFY(!QFileInfo(f.tree.path(source)).isSymLink());
+    // Every file of the game reaches its new folder (subfolders move along either way).
+    for (const char* file : {"castle.wad", "readme.txt", "maps/e1.wad"})
+        QVERIFY2(!f.tree.readFile(target + file).isEmpty(), file);
+    for (const QString& entry : kept)
+        QVERIFY2(f.tree.exists(entry), qPrintable(entry));
 }
 
 QTEST_GUILESS_MAIN(TestGameOperations)

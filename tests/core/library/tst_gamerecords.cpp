@@ -8,8 +8,11 @@
 #include "support/CurrentFolder.h"
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/LinkedAway.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QTest>
 
@@ -440,6 +443,34 @@ private slots:
         QVERIFY(!m_tree->exists(kInfo + "Save"));
         QVERIFY(m_tree->exists(kInfo + "Pwads/castle.z3dm"));
         QCOMPARE(m_records->deleteSaveRecords(), ErrorNumber::None);
+    }
+
+    // Turning a preference off meets linked record folders: a linked folder goes as a link,
+    // a linked member as a link, and what they point to stays.
+    void recordsDeletedThroughLinks_data()
+    {
+        const DataTable<bool, QString> row("saves", "link");
+        row("map records: a folder is a link", false, "Pwads");
+        row("map records: a member is a link", false, "Pwads/castle.z3dm");
+        row("save records: the folder is a link", true, "Save");
+        row("save records: a member is a link", true, "Save/Gwads");
+    }
+
+    void recordsDeletedThroughLinks()
+    {
+        QFETCH(bool, saves);
+        QFETCH(QString, link);
+        m_tree->addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
+        m_tree->addFile(kInfo + "Save/castle.z3ds", "1\r\n");
+        m_tree->addFile(kInfo + "Save/Gwads/udir/a.z3ds", "2\r\n");
+        QVERIFY(linkAway(*m_tree, kInfo + link, "Elsewhere/" + link));
+        const QSet<QString> before = entriesUnder(snapshot(*m_tree), "Elsewhere/");
+
+        QCOMPARE(saves ? m_records->deleteSaveRecords() : m_records->deleteMapRecords(),
+                 ErrorNumber::None);
+        QVERIFY(!m_tree->exists(kInfo + (saves ? "Save" : "Pwads")));
+        QVERIFY(!QFileInfo(m_tree->path(kInfo + link)).isSymLink());
+        QCOMPARE(entriesUnder(snapshot(*m_tree), "Elsewhere/"), before);
     }
 
     // Without a GameInfo folder no record lands in the current folder.

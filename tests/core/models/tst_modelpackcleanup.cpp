@@ -5,8 +5,10 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/LinkedAway.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace z3d;
@@ -25,6 +27,7 @@ private slots:
     void sharedTexturesStayWhileAPackUsesThem_data();
     void sharedTexturesStayWhileAPackUsesThem();
     void linkInsidePackIsRemovedAsALink();
+    void packsInsideALinkedModelFolder();
     void failureStopsAndIsReported();
 };
 
@@ -149,6 +152,22 @@ void TestModelPackCleanup::linkInsidePackIsRemovedAsALink()
     QVERIFY(!QFileInfo(tree.path("Md2/Monsters")).isSymLink());
     QVERIFY(QFile::exists(outside));
     QVERIFY(tree.exists("Keep2/Imp/imp.dmd"));
+}
+
+void TestModelPackCleanup::packsInsideALinkedModelFolder()
+{
+    // Md2 kept on another disk: the packs in it are the player's to clean up, the link stays.
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("Md2/Orrinpack/orrinpack.wad");
+    tree.addFile("Md2/Pellam/Gore/hang7.dmd");
+    QVERIFY(z3d::test::linkAway(tree, "Md2", "Elsewhere/Md2"));
+    CleanupChoice choice;
+    choice.orrinpack = true;
+    QVERIFY(deleteModelPacks(tree.paths(), choice).complete());
+    QVERIFY(QFileInfo(tree.path("Md2")).isSymLink());
+    QVERIFY(!tree.exists("Elsewhere/Md2/Orrinpack"));
+    QVERIFY(tree.exists("Elsewhere/Md2/Pellam/Gore/hang7.dmd"));
 }
 
 void TestModelPackCleanup::failureStopsAndIsReported()

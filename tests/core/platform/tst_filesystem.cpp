@@ -7,9 +7,12 @@
 #include "support/DataTable.h"
 #include "support/FileChanges.h"
 #include "support/InstallTree.h"
+#include "support/LinkedAway.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTest>
 
@@ -49,6 +52,8 @@ private slots:
     void createAndDeleteFolder();
     void deleteFolderTree();
     void deleteFolderTreeStopsAtInjectedFailure();
+    void deletionsMeetLinks_data();
+    void deletionsMeetLinks();
     void deleteMatching();
     void wildcard_data();
     void wildcard();
@@ -303,6 +308,58 @@ void TestFileSystem::deleteFolderTreeStopsAtInjectedFailure()
              ErrorNumber::PermissionDenied);
     QVERIFY(QFile::exists(locked));
     QVERIFY(tree.isFolder("Md2/Pellam"));
+}
+
+void TestFileSystem::deletionsMeetLinks_data()
+{
+    // The deletion (tree, empty folder or "*.wad" files), the entry made a link to elsewhere,
+    // what is deleted, and what of elsewhere goes with it: only a folder of the operation's
+    // own that lies behind a linked parent.
+    const DataTable<QString, QString, QString, QString, QString> row(
+        "operation", "link", "elsewhere", "deleted", "elsewhereGone");
+    row("tree: the folder is a link", "tree", "Z3DGames/Castle", "Elsewhere/Castle",
+        "Z3DGames/Castle", "");
+    row("tree: a member links to a folder", "tree", "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
+        "Z3DGames/Castle", "");
+    row("tree: a member links to a file", "tree", "Z3DGames/Castle/Pwads/castle.wad",
+        "Elsewhere/castle.wad", "Z3DGames/Castle", "");
+    row("tree: a parent is a link", "tree", "Z3DGames", "Elsewhere/Games", "Z3DGames/Castle",
+        "Elsewhere/Games/Castle/");
+    row("empty folder: the folder is a link", "empty", "Z3DGames/Castle/Pwads", "Elsewhere/Pwads",
+        "Z3DGames/Castle/Pwads", "");
+    row("files: a member links to a file", "files", "Z3DGames/Castle/Pwads/castle.wad",
+        "Elsewhere/castle.wad", "Z3DGames/Castle/Pwads/castle.wad", "");
+}
+
+void TestFileSystem::deletionsMeetLinks()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, link);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, deleted);
+    QFETCH(QString, elsewhereGone);
+    InstallTree tree;
+    tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
+    tree.addFile("Z3DGames/Castle/Pwads/readme.txt", "text");
+    tree.addFile("Z3DGames/Other/Pwads/other.wad", "PWAD");
+    QVERIFY(linkAway(tree, link, elsewhere));
+    const QSet<QString> before = snapshot(tree);
+
+    const QString path = tree.path(deleted);
+    const ErrorNumber error = operation == u"tree" ? FileOperations::deleteFolderTree(path)
+                              : operation == u"empty"
+                                  ? FileOperations::deleteFolder(path)
+                                  : FileOperations::deleteMatching(QFileInfo(path).path(), "*.wad");
+
+    QCOMPARE(error, ErrorNumber::None);
+    QVERIFY(!QFileInfo(path).exists());
+    QVERIFY(!QFileInfo(path).isSymLink());
+    const QStringList gone = removed(entriesUnder(before, "Elsewhere/"), snapshot(tree));
+    if (elsewhereGone.isEmpty())
+        QCOMPARE(gone, QStringList{});
+    for (const QString& entry : gone)
+        QVERIFY2(entry.startsWith(elsewhereGone), qPrintable(entry));
+    QVERIFY(tree.exists("Z3DGames/Other/Pwads/other.wad"));
 }
 
 void TestFileSystem::deleteMatching()

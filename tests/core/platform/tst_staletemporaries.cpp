@@ -1,71 +1,166 @@
-// The temporaries of interrupted replacements removed from the launcher's folders at start-up,
+// What a launcher killed in the middle of a write leaves behind, removed at the next start-up,
 // and the player's files of similar names left alone.
 
+#include "core/library/ZipExtraction.h"
+#include "core/platform/FileOperations.h"
+#include "core/platform/ReplacementFile.h"
 #include "core/platform/StaleTemporaries.h"
+#include "core/services/Progress.h"
 
 #include "support/DataTable.h"
+#include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
+#include "support/SilentDialogs.h"
 
-#include <QTemporaryFile>
+#include <QDir>
+#include <QFile>
 #include <QTest>
+
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace z3d;
 using namespace z3d::test;
+
+namespace {
+
+// Ends the process, as a kill would, as soon as the second member's first bytes are written:
+// the first one waits, written whole, for its rename.
+class KillingProgress : public Progress
+{
+public:
+    void begin(const QString&, qint64) override {}
+    void advance(const QString& fileName, qint64 doneBytes) override
+    {
+        if (fileName == u"e2.wad" && doneBytes > 0)
+            _exit(0);
+    }
+    void end() override {}
+};
+
+// Runs work in a child process that ends without tidying up; false when it ended otherwise.
+bool killedDuring(const std::function<void()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        work();
+        _exit(1); // the work finished: it was not killed part-way
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+const QByteArray kWad = QByteArray("PWAD") + QByteArray(3000, 'w');
+
+} // namespace
 
 class TestStaleTemporaries : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void removedFromLauncherFolders_data();
-    void removedFromLauncherFolders();
-    void nameOfAnInterruptedReplacement();
+    void leftByAKilledLauncher_data();
+    void leftByAKilledLauncher();
+    void playersFilesStay_data();
+    void playersFilesStay();
 };
 
-void TestStaleTemporaries::removedFromLauncherFolders_data()
+void TestStaleTemporaries::leftByAKilledLauncher_data()
 {
-    const DataTable<QString, bool> row("file", "removed");
-    row("settings", "Z3DLaunch/config.z3d.aBcDeF", true);
-    row("record", "Z3DLaunch/GameInfo/Castle.z3d.Qwerty", true);
-    row("data file", "Z3DLaunch/Data/pwad.z3d.ZZZZZZ", true);
-    row("playlist", "Z3DLaunch/Music/Doom.m3u.abcdef", true);
-    row("zip member", "Z3DLaunch/Zips/.z3dzip-Ab12Cd", true);
-    row("the file itself", "Z3DLaunch/config.z3d", false);
-    row("five letters", "Z3DLaunch/config.z3d.abcde", false);
-    row("seven letters", "Z3DLaunch/config.z3d.abcdefg", false);
-    row("no extension before", "Z3DLaunch/notes.abcdef", false);
-    row("punctuation", "Z3DLaunch/config.z3d.ab-def", false);
-    row("game folder", "Z3DGames/Castle/castle.wad.aBcDeF", false);
-    row("in a sub-folder", "Z3DLaunch/Zips/Old/x.z3d.aBcDeF", false);
+    const DataTable<QString, QString> row("work", "folder");
+    row("settings written", "settings", "Z3DLaunch");
+    row("record written", "record", "Z3DLaunch/GameInfo/Save/Gwads/castle");
+    row("wad installed", "copy", "Z3DGames/Castle/Pwads");
+    row("wad converted", "copy", "Z3DGames/Castle/Gwads");
+    row("zip installed", "zip", "Z3DGames/Castle/Pwads");
+    row("zip chosen in the zip library", "zip", "Z3DLaunch/Zips");
 }
 
-void TestStaleTemporaries::removedFromLauncherFolders()
+void TestStaleTemporaries::leftByAKilledLauncher()
+{
+    QFETCH(QString, work);
+    QFETCH(QString, folder);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString target = tree.addFile(folder + "/castle.wad", "earlier");
+    const QString source = tree.addFile("Downloads/castle.wad", kWad);
+    const QString zip = tree.path("Downloads/castle.zip");
+    QVERIFY(writeZip(zip, {{"castle.wad", kWad}, {"e2.wad", kWad}}));
+
+    QVERIFY(killedDuring([&] {
+        if (work == "copy") {
+            FileOperations::copyFile(source, target, FileOperations::ReadOnlyTarget::Refuse,
+                                     [](qint64) { _exit(0); });
+        } else if (work == "zip") {
+            SilentDialogs dialogs;
+            KillingProgress killer;
+            ZipExtraction(dialogs, &killer).extract(zip, tree.path(folder));
+        } else {
+            ReplacementFile file(target);
+            if (file.open() == ErrorNumber::None && file.write(kWad) == ErrorNumber::None)
+                _exit(0);
+        }
+    }));
+    const QStringList removed =
+        tree.relative(StaleTemporaries::removeFromLauncherFolders(tree.paths()));
+
+    // A replacement's temporary has no name until it is renamed into place where the file
+    // system allows that, so a kill leaves nothing; elsewhere, and for an extraction's members
+    // written whole, it leaves a file that the start-up removes.
+    if (work == "zip")
+        QCOMPARE(removed.size(), 1);
+    for (const QString& path : removed)
+        QVERIFY2(path.startsWith(folder + "/.z3d"), qPrintable(path));
+    QCOMPARE(QDir(tree.path(folder)).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"castle.wad"});
+    QCOMPARE(tree.readFile(folder + "/castle.wad"), QByteArray("earlier"));
+    QCOMPARE(tree.readFile("Downloads/castle.wad"), kWad);
+}
+
+void TestStaleTemporaries::playersFilesStay_data()
+{
+    const DataTable<QString, bool> row("file", "removed");
+    row("a replacement's temporary", "Z3DLaunch/.z3dsave-aBcDeF", true);
+    row("in Data", "Z3DLaunch/Data/.z3dsave-ZZZZZZ", true);
+    row("in Music", "Z3DLaunch/Music/.z3dsave-abc123", true);
+    row("in a folder of GameInfo", "Z3DLaunch/GameInfo/Pwads/.z3dsave-Qwerty", true);
+    row("in a game's files folder", "Z3DGames/Castle/Gwads/.z3dzip-Ab12Cd", true);
+    row("in one spelled otherwise", "Z3DGames/Castle/PWADS/.z3dsave-Ab12Cd", true);
+    row("player's settings backup", "Z3DLaunch/config.z3d.backup", false);
+    row("player's playlist backup", "Z3DLaunch/Music/party.z3m.backup", false);
+    row("player's remix", "Z3DLaunch/Music/theme.ogg.remix1", false);
+    row("player's record copy", "Z3DLaunch/GameInfo/Pwads/castle.z3dm.Ab12Cd", false);
+    // Earlier versions' form: it cannot be told from the player's names above.
+    row("earlier versions' temporary", "Z3DLaunch/config.z3d.aBcDeF", false);
+    row("temporary-looking dot-file", "Z3DLaunch/.config.z3d.aBcDeF", false);
+    row("dot-file of a word", "Z3DLaunch/.abcdef", false);
+    row("dot-file with an extension", "Z3DLaunch/.z3dsave-aBcDeF.txt", false);
+    row("five letters", "Z3DLaunch/.z3dsave-abcde", false);
+    row("seven letters", "Z3DLaunch/.z3dsave-abcdefg", false);
+    row("punctuation", "Z3DLaunch/.z3dzip-ab-def", false);
+}
+
+void TestStaleTemporaries::playersFilesStay()
 {
     QFETCH(QString, file);
     QFETCH(bool, removed);
     InstallTree tree;
     QVERIFY(tree.isValid());
-    tree.addFile(file, "partial");
+    tree.addFile(file, "player's");
     tree.addFile("Z3DLaunch/config.z3d", "whole");
+    // A folder of the form is no temporary file, and a link is not followed.
+    tree.addFolder("Z3DLaunch/GameInfo/.z3dsave-Folder/");
+    tree.addFile("Elsewhere/.z3dsave-aBcDeF", "elsewhere");
+    QVERIFY(QFile::link(tree.path("Elsewhere"), tree.path("Z3DLaunch/GameInfo/Linked")));
 
     StaleTemporaries::removeFromLauncherFolders(tree.paths());
 
     QCOMPARE(tree.exists(file), !removed);
     QCOMPARE(tree.readFile("Z3DLaunch/config.z3d"), QByteArray("whole"));
-}
-
-void TestStaleTemporaries::nameOfAnInterruptedReplacement()
-{
-    // The name Qt gives the temporary of a replacement, not a name written by hand.
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    QTemporaryFile temporary(tree.path("Z3DLaunch/config.z3d"));
-    QVERIFY(temporary.open());
-    temporary.setAutoRemove(false);
-    const QString left = temporary.fileName();
-    temporary.close();
-
-    QCOMPARE(StaleTemporaries::removeFromLauncherFolders(tree.paths()), QStringList{left});
+    QVERIFY(tree.isFolder("Z3DLaunch/GameInfo/.z3dsave-Folder"));
+    QVERIFY(tree.exists("Elsewhere/.z3dsave-aBcDeF"));
 }
 
 QTEST_GUILESS_MAIN(TestStaleTemporaries)

@@ -9,9 +9,12 @@
 #include "support/DataTable.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
+#include "support/LinkedAway.h"
 #include "support/RecordingDialogs.h"
+#include "support/TreeSnapshot.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace z3d;
@@ -72,6 +75,8 @@ private slots:
     void purgeWithNothingToPurge();
     void purgeRemovesLinksNotTheirTargets_data();
     void purgeRemovesLinksNotTheirTargets();
+    void purgeThroughLinks_data();
+    void purgeThroughLinks();
 
     void deleteSaveGameHeldOpenElsewhere();
     void deleteAllNodes();
@@ -343,6 +348,48 @@ void TestSaveGames::purgeRemovesLinksNotTheirTargets()
     QCOMPARE(SaveGameOperations(tree.paths(), dialogs).purgeSaveGames(), ErrorNumber::None);
     QVERIFY(!QFileInfo(tree.path(link)).isSymLink());
     QVERIFY(QFile::exists(outside));
+}
+
+void TestSaveGames::purgeThroughLinks_data()
+{
+    // The entry made a link and where it points; what of elsewhere the purge deletes: the
+    // saves of a game or a saves' folder kept there, never what a removed link points to.
+    const DataTable<QString, QString, QString> row("link", "elsewhere", "elsewhereGone");
+    row("a game folder", "Z3DGames/Castle", "Elsewhere/Castle", "Elsewhere/Castle/savegame/");
+    row("a game's save folder", "Z3DGames/Castle/savegame", "Elsewhere/savegame", "");
+    row("a save in it", "Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "Elsewhere/s.z3dsg", "");
+    row("the saves' folder", "UserSG", "Elsewhere/UserSG", "Elsewhere/UserSG/castle/");
+    row("a folder of saves", "UserSG/castle", "Elsewhere/castle", "");
+}
+
+void TestSaveGames::purgeThroughLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, elsewhereGone);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
+    tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
+    tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
+    QVERIFY(linkAway(tree, link, elsewhere));
+    const QSet<QString> before = snapshot(tree);
+    RecordingDialogs dialogs;
+
+    QCOMPARE(SaveGameOperations(tree.paths(), dialogs).purgeSaveGames(), ErrorNumber::None);
+    QVERIFY(dialogs.messages().isEmpty());
+    for (const char* save : {"Z3DGames/Castle/savegame", "UserSG/castle"}) {
+        QVERIFY2(!QFileInfo(tree.path(save)).exists(), save);
+        QVERIFY2(!QFileInfo(tree.path(save)).isSymLink(), save);
+    }
+    const QStringList gone = removed(entriesUnder(before, "Elsewhere/"), snapshot(tree));
+    if (elsewhereGone.isEmpty())
+        QCOMPARE(gone, QStringList{});
+    else
+        QVERIFY(!gone.isEmpty());
+    for (const QString& entry : gone)
+        QVERIFY2(entry.startsWith(elsewhereGone), qPrintable(entry));
+    QVERIFY(tree.exists("Z3DGames/Castle/Pwads/castle.wad"));
 }
 
 void TestSaveGames::deleteAllNodes()

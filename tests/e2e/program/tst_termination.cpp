@@ -15,7 +15,9 @@ namespace {
 
 const QString kSettingsFile = DemoInstallation::kSettingsFile;
 const QString kStartupFile = QStringLiteral("Z3DLaunch/Data/pwad.z3d");
-const QString kStaleTemporary = QStringLiteral("Z3DLaunch/config.z3d.kIlLeD");
+const QString kStaleTemporary = QStringLiteral("Z3DLaunch/.z3dsave-kIlLeD");
+// A player's copy, named as an earlier launcher named its temporaries.
+const QString kPlayersBackup = QStringLiteral("Z3DLaunch/config.z3d.backup");
 
 } // namespace
 
@@ -39,11 +41,13 @@ private slots:
         QVERIFY(demo.writeSettings(ProgramScenario::doomTwoSettings()));
         QVERIFY(demo.backdate(kSettingsFile));
         QVERIFY(demo.writeFile(kStaleTemporary, "v7.5\r\n"));
+        QVERIFY(demo.writeFile(kPlayersBackup, "v7.5\r\n"));
         QVERIFY(demo.writeFile(kStartupFile, "\r\n"));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
         QVERIFY2(!demo.exists(kStaleTemporary), "the stale temporary survived the start-up");
+        QVERIFY2(demo.exists(kPlayersBackup), "the player's backup was removed at start-up");
 
         QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), signalNumber), 0);
         QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
