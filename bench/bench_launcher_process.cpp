@@ -11,10 +11,12 @@
 
 #include "BenchLibrary.h"
 #include "ProcessPeak.h"
+#include "StartupProfile.h"
 
 #include "support/XSession.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -39,6 +41,7 @@ extern char** environ;
 namespace {
 
 using z3d::bench::median;
+using z3d::bench::StartupProfile;
 
 constexpr int kDeadlineMs = 20000;
 
@@ -142,20 +145,26 @@ private:
 };
 
 // Starts program, times it to its window mapped, keeps its peak resident set so far and ends
-// it with SIGTERM.
+// it with SIGTERM. With a profile, the program traces its start-up into the file tracePath,
+// which the profile then reads.
 bool timeToWindow(MapWatcher& watcher, const std::string& program,
-                  const std::vector<std::string>& environment, Series& series)
+                  std::vector<std::string> environment, Series& series,
+                  StartupProfile* profile = nullptr, const QString& tracePath = {})
 {
+    if (profile)
+        environment.push_back("Z3D_STARTUP_TRACE=1");
     std::vector<char*> envp;
     for (const std::string& entry : environment)
         envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    const std::string errors = profile ? tracePath.toStdString() : std::string("/dev/null");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const bool spawned =
@@ -172,6 +181,16 @@ bool timeToWindow(MapWatcher& watcher, const std::string& program,
         return false;
     series.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     series.maxRssKiB = std::max(series.maxRssKiB, peak);
+    if (profile) {
+        QFile trace(tracePath);
+        const auto microseconds = [](std::chrono::steady_clock::time_point at) {
+            return std::chrono::duration_cast<std::chrono::microseconds>(at.time_since_epoch())
+                .count();
+        };
+        if (!trace.open(QIODevice::ReadOnly) ||
+            !profile->add(microseconds(start), trace.readAll(), microseconds(end)))
+            return false;
+    }
     return true;
 }
 
@@ -210,6 +229,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    z3d::bench::quietOffscreenPlatform();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     if (const QString reason = z3d::test::XSession::skipReason(); !reason.isEmpty()) {
@@ -241,11 +261,14 @@ int main(int argc, char* argv[])
     const std::string largeLauncher = (large.path() + "/bin/Z3Dlauncher").toStdString();
 
     Series anchor, demoOneWad, largeOneWad, largeFortyWads;
+    StartupProfile profile;
+    QTemporaryDir traces;
+    const QString tracePath = traces.filePath(QStringLiteral("trace"));
     bool ok = remember(large.path(), QStringLiteral("GAME 1000"));
     // The series take turns, so a slow moment of the machine falls on all of them.
     for (int i = 0; ok && i < runs; ++i) {
         ok = timeToWindow(watcher, anchorProgram, environment, anchor) &&
-             timeToWindow(watcher, demoLauncher, environment, demoOneWad) &&
+             timeToWindow(watcher, demoLauncher, environment, demoOneWad, &profile, tracePath) &&
              timeToWindow(watcher, largeLauncher, environment, largeOneWad);
     }
     ok = ok && remember(large.path(), z3d::bench::kWideGame);
@@ -261,8 +284,10 @@ int main(int argc, char* argv[])
     report("launcher, demo installation, game of one wad", demoOneWad);
     report("launcher, 2,000 games and 500 zips, game of one wad", largeOneWad);
     report("launcher, 2,000 games and 500 zips, game of 40 wads", largeFortyWads);
-    ratio("launcher / minimal Qt window", demoOneWad, anchor, 0);
+    ratio("launcher / minimal Qt window", demoOneWad, anchor, 1.5);
     ratio("game of 40 wads / game of one wad", largeFortyWads, largeOneWad, 1.6);
     ratio("2,000 installed games / three", largeOneWad, demoOneWad, 1.5);
+    std::printf("\n");
+    profile.print();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/ModelFolderTidy.h"
 #include "core/app/StartupMessages.h"
+#include "core/app/StartupTrace.h"
 #include "core/app/TitlePictures.h"
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/library/ScriptedMapTable.h"
@@ -78,6 +79,7 @@ bool MainFormLifecycle::load()
     prepareInstallationFolders();
     if (!loadSettings())
         return false;
+    StartupTrace::mark("load: settings read");
     showTitlePicture();
     if (!m_context.settings.showTips)
         m_handlers.tips().loadHidden();
@@ -90,6 +92,7 @@ bool MainFormLifecycle::load()
     }
     showCurrentResolution();
     findAndListIwads();
+    StartupTrace::mark("load: title, tips, tooltips, layout, IWADs");
 
     const QString zips = PathResolver::resolveUnder(m_context.paths.launcherDir, "Zips");
     if (m_context.settings.lastAfterLaunchAction == 2 && PathResolver::folderExists(zips))
@@ -100,7 +103,9 @@ bool MainFormLifecycle::load()
         emit configurationErrorFound();
         return false;
     }
+    StartupTrace::mark("load: settings on the window (games list)");
     buildPlaylists();
+    StartupTrace::mark("load: playlists");
     if (m_context.settings.developmentMode)
         m_window.offerDevelopmentMode();
     if (m_context.settings.afterLaunchOption == 0)

@@ -1,5 +1,6 @@
 #include "gui/mainwindow.h"
 
+#include "core/app/StartupTrace.h"
 #include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
 #include "gui/CommandBar.h"
@@ -53,7 +54,9 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     compact.setPointSize(8);
     setFont(compact);
 
+    StartupTrace::mark("main window form");
     m_pages = new TabPages(m_flags, m_settings, *m_ui->TabArea);
+    StartupTrace::mark("tab pages' forms");
     m_shell = std::make_unique<WindowShell>(*this, *m_pages, *m_ui->LaunchButton, *m_commands,
                                             *skillsLevel(1), *m_ui->FileOutput, m_optionTabs);
     loadPictures();
