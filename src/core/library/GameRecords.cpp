@@ -58,7 +58,7 @@ ErrorNumber writeRecord(const QString& path, const QStringList& lines)
     const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
     if (folder != ErrorNumber::None)
         return folder;
-    return TextFile::writeLines(path, lines);
+    return TextFile::writeLinesUnlessSame(path, lines);
 }
 
 void keepFirstFailure(ErrorNumber& first, ErrorNumber error)
