@@ -1,13 +1,15 @@
 // Times whole launcher processes on a private X server (no window manager), from the start of
 // the process to its first ordinary top-level window mapped, beside a minimal Qt program that
 // shows one window (anchor_qt_window), N times each (default 9, or the first argument) in the
-// same run. Each process is then ended with SIGTERM, as a logout ends it. Prints the medians,
-// the largest peak resident set up to the window, and the ratios
+// same run. Each process is then ended with SIGTERM, as a logout ends it. Prints the medians of
+// the time and of the processor time to the window (the second tells a busy machine from a
+// slower launcher), the largest peak resident set up to the window, and the ratios
 //   - the launcher on the demo installation against the minimal Qt window;
 //   - a large library (2,000 installed games, 500 zips) remembering its game of 40 wads against
 //     the same library remembering a game of one wad (the 40 checker runs that rank its wads);
 //   - that library remembering a game of one wad against the demo installation (three games).
-// The remembered games are chosen by a launcher run in this process beforehand.
+// The remembered games are chosen by a launcher run in this process beforehand. Then the
+// start-up profile of the launcher on the demo installation (see StartupProfile).
 
 #include "BenchLibrary.h"
 #include "ProcessPeak.h"
@@ -48,6 +50,7 @@ constexpr int kDeadlineMs = 20000;
 struct Series
 {
     std::vector<double> milliseconds;
+    std::vector<double> processorMs;
     long maxRssKiB = 0;
 };
 
@@ -175,12 +178,14 @@ bool timeToWindow(MapWatcher& watcher, const std::string& program,
     const bool mapped = watcher.waitForWindowOf(pid);
     const auto end = std::chrono::steady_clock::now();
     const long peak = z3d::bench::peakResidentKiB(pid);
+    const double processor = z3d::bench::processorMs(pid);
     kill(pid, mapped ? SIGTERM : SIGKILL);
     int status = 0;
     if (waitpid(pid, &status, 0) != pid || !mapped)
         return false;
     series.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     series.maxRssKiB = std::max(series.maxRssKiB, peak);
+    series.processorMs.push_back(processor);
     if (profile) {
         QFile trace(tracePath);
         const auto microseconds = [](std::chrono::steady_clock::time_point at) {
@@ -209,8 +214,9 @@ bool remember(const QString& root, const QString& name)
 
 void report(const char* what, Series& series)
 {
-    std::printf("  %-52s median %8.1f ms   peak RSS %7.1f MiB   (%zu runs)\n", what,
-                median(series.milliseconds), series.maxRssKiB / 1024.0, series.milliseconds.size());
+    std::printf("  %-52s median %7.1f ms   processor %6.1f ms   peak RSS %5.1f MiB   (%zu runs)\n",
+                what, median(series.milliseconds), median(series.processorMs),
+                series.maxRssKiB / 1024.0, series.milliseconds.size());
 }
 
 void ratio(const char* what, Series& over, Series& under, double target)
@@ -285,6 +291,8 @@ int main(int argc, char* argv[])
     report("launcher, 2,000 games and 500 zips, game of one wad", largeOneWad);
     report("launcher, 2,000 games and 500 zips, game of 40 wads", largeFortyWads);
     ratio("launcher / minimal Qt window", demoOneWad, anchor, 1.5);
+    std::printf("  (processor time to the window: launcher / minimal Qt window %.2fx)\n",
+                median(demoOneWad.processorMs) / median(anchor.processorMs));
     ratio("game of 40 wads / game of one wad", largeFortyWads, largeOneWad, 1.6);
     ratio("2,000 installed games / three", largeOneWad, demoOneWad, 1.5);
     std::printf("\n");
