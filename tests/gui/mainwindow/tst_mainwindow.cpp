@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -69,6 +70,7 @@ private slots:
     void enterLaunchesOnlyWhenLaunchEnabled();
     void upDownSwallowedWhileSelecting();
     void hiddenAffordances();
+    void picturesOnceShown();
     void lowerPanelToggle();
     void optionsStoreTheirIndex();
     void changeFlagsFollowThePlayer();
@@ -667,6 +669,35 @@ void TestMainWindow::hiddenAffordances()
     QVERIFY(!w.exitOption(0)->isHidden());
     w.globalOptions().imageDGMouseDown(3);
     QVERIFY(w.exitOption(0)->isHidden());
+}
+
+void TestMainWindow::picturesOnceShown()
+{
+    QVERIFY(!findControl<QLabel>(*m_window, "TitlePic")->pixmap().isNull());
+
+    // A theme's title picture given before the window appears stays when it appears.
+    QTemporaryDir dir;
+    QImage theme(150, 48, QImage::Format_RGB32);
+    theme.fill(Qt::red);
+    const QString themePath = dir.filePath("default.png");
+    QVERIFY(theme.save(themePath));
+    LauncherSettings settings;
+    MainWindow w(settings);
+    w.showTitlePicture(themePath);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(findControl<QLabel>(w, "TitlePic")->pixmap().toImage().pixel(0, 0), qRgb(255, 0, 0));
+
+    w.showWineMarker();
+    QVERIFY(!findControl<QLabel>(w, "WineImage")->pixmap().isNull());
+    auto* home = findControl<QLabel>(w, "Home_0");
+    const QImage normal = home->pixmap().toImage();
+    QVERIFY(!normal.isNull());
+    QTest::mousePress(home, Qt::LeftButton);
+    QVERIFY(!home->pixmap().isNull());
+    QVERIFY(home->pixmap().toImage() != normal);
+    QTest::mouseRelease(home, Qt::LeftButton);
+    QCOMPARE(home->pixmap().toImage(), normal);
 }
 
 void TestMainWindow::lowerPanelToggle()
