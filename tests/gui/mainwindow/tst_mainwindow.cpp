@@ -2,6 +2,7 @@
 #include "core/settings/LauncherSettings.h"
 #include "core/settings/SettingsTable.h"
 #include "gui/mainwindow.h"
+#include "gui/NamedControls.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,7 @@ private slots:
     void upDownSwallowedWhileSelecting();
     void hiddenAffordances();
     void picturesOnceShown();
+    void namedControlsFindWhatFindChildFinds();
     void lowerPanelToggle();
     void optionsStoreTheirIndex();
     void changeFlagsFollowThePlayer();
@@ -698,6 +701,22 @@ void TestMainWindow::picturesOnceShown()
     QVERIFY(home->pixmap().toImage() != normal);
     QTest::mouseRelease(home, Qt::LeftButton);
     QCOMPARE(home->pixmap().toImage(), normal);
+}
+
+void TestMainWindow::namedControlsFindWhatFindChildFinds()
+{
+    // The settings and tooltip tables look their controls up through the index.
+    const MainWindow& w = *m_window;
+    const NamedControls controls(w);
+    QSet<QString> names;
+    for (const QWidget* child : w.findChildren<QWidget*>())
+        names.insert(child->objectName());
+    names.remove(QString());
+    QVERIFY(names.size() > 100);
+    for (const QString& name : std::as_const(names))
+        QCOMPARE(controls.find<QWidget>(name), w.findChild<QWidget*>(name));
+    QCOMPARE(controls.find<QCheckBox>("LaunchButton"), nullptr);
+    QCOMPARE(controls.find<QWidget>("NoSuchControl"), nullptr);
 }
 
 void TestMainWindow::lowerPanelToggle()
