@@ -13,7 +13,6 @@
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
-#include "gui/dialogs/IwadForm.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
@@ -225,7 +224,7 @@ void MainFormLifecycle::saveCustomDefinitions()
 
 void MainFormLifecycle::findAndListIwads()
 {
-    m_handlers.iwadWindow().showStartupLocations(
+    m_handlers.listStartupIwads(
         loadIwadsAtStartup(m_context.iwads, m_context.paths, m_context.settings));
 }
 
@@ -236,7 +235,7 @@ void MainFormLifecycle::buildPlaylists()
 
 void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
 {
-    if (!m_handlers.iwadWindow().hasLocation())
+    if (!m_handlers.iwadLocationKnown())
         m_handlers.showIwadWindow();
 }
 
