@@ -36,6 +36,15 @@ bool writeFile(const QString& path, const QByteArray& content)
 
 } // namespace
 
+void quietOffscreenPlatform()
+{
+    static const QtMessageHandler passOn = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QLatin1String("does not support propagateSizeHints()")))
+                passOn(type, context, message);
+        });
+}
+
 bool copyTree(const QString& from, const QString& to)
 {
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,

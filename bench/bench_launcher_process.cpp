@@ -1,20 +1,24 @@
 // Times whole launcher processes on a private X server (no window manager), from the start of
 // the process to its first ordinary top-level window mapped, beside a minimal Qt program that
 // shows one window (anchor_qt_window), N times each (default 9, or the first argument) in the
-// same run. Each process is then ended with SIGTERM, as a logout ends it. Prints the medians,
-// the largest peak resident set up to the window, and the ratios
+// same run. Each process is then ended with SIGTERM, as a logout ends it. Prints the medians of
+// the time and of the processor time to the window (the second tells a busy machine from a
+// slower launcher), the largest peak resident set up to the window, and the ratios
 //   - the launcher on the demo installation against the minimal Qt window;
 //   - a large library (2,000 installed games, 500 zips) remembering its game of 40 wads against
 //     the same library remembering a game of one wad (the 40 checker runs that rank its wads);
 //   - that library remembering a game of one wad against the demo installation (three games).
-// The remembered games are chosen by a launcher run in this process beforehand.
+// The remembered games are chosen by a launcher run in this process beforehand. Then the
+// start-up profile of the launcher on the demo installation (see StartupProfile).
 
 #include "BenchLibrary.h"
 #include "ProcessPeak.h"
+#include "StartupProfile.h"
 
 #include "support/XSession.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -39,12 +43,14 @@ extern char** environ;
 namespace {
 
 using z3d::bench::median;
+using z3d::bench::StartupProfile;
 
 constexpr int kDeadlineMs = 20000;
 
 struct Series
 {
     std::vector<double> milliseconds;
+    std::vector<double> processorMs;
     long maxRssKiB = 0;
 };
 
@@ -142,20 +148,26 @@ private:
 };
 
 // Starts program, times it to its window mapped, keeps its peak resident set so far and ends
-// it with SIGTERM.
+// it with SIGTERM. With a profile, the program traces its start-up into the file tracePath,
+// which the profile then reads.
 bool timeToWindow(MapWatcher& watcher, const std::string& program,
-                  const std::vector<std::string>& environment, Series& series)
+                  std::vector<std::string> environment, Series& series,
+                  StartupProfile* profile = nullptr, const QString& tracePath = {})
 {
+    if (profile)
+        environment.push_back("Z3D_STARTUP_TRACE=1");
     std::vector<char*> envp;
     for (const std::string& entry : environment)
         envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    const std::string errors = profile ? tracePath.toStdString() : std::string("/dev/null");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const bool spawned =
@@ -166,12 +178,24 @@ bool timeToWindow(MapWatcher& watcher, const std::string& program,
     const bool mapped = watcher.waitForWindowOf(pid);
     const auto end = std::chrono::steady_clock::now();
     const long peak = z3d::bench::peakResidentKiB(pid);
+    const double processor = z3d::bench::processorMs(pid);
     kill(pid, mapped ? SIGTERM : SIGKILL);
     int status = 0;
     if (waitpid(pid, &status, 0) != pid || !mapped)
         return false;
     series.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     series.maxRssKiB = std::max(series.maxRssKiB, peak);
+    series.processorMs.push_back(processor);
+    if (profile) {
+        QFile trace(tracePath);
+        const auto microseconds = [](std::chrono::steady_clock::time_point at) {
+            return std::chrono::duration_cast<std::chrono::microseconds>(at.time_since_epoch())
+                .count();
+        };
+        if (!trace.open(QIODevice::ReadOnly) ||
+            !profile->add(microseconds(start), trace.readAll(), microseconds(end)))
+            return false;
+    }
     return true;
 }
 
@@ -190,8 +214,9 @@ bool remember(const QString& root, const QString& name)
 
 void report(const char* what, Series& series)
 {
-    std::printf("  %-52s median %8.1f ms   peak RSS %7.1f MiB   (%zu runs)\n", what,
-                median(series.milliseconds), series.maxRssKiB / 1024.0, series.milliseconds.size());
+    std::printf("  %-52s median %7.1f ms   processor %6.1f ms   peak RSS %5.1f MiB   (%zu runs)\n",
+                what, median(series.milliseconds), median(series.processorMs),
+                series.maxRssKiB / 1024.0, series.milliseconds.size());
 }
 
 void ratio(const char* what, Series& over, Series& under, double target)
@@ -210,6 +235,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    z3d::bench::quietOffscreenPlatform();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     if (const QString reason = z3d::test::XSession::skipReason(); !reason.isEmpty()) {
@@ -241,11 +267,14 @@ int main(int argc, char* argv[])
     const std::string largeLauncher = (large.path() + "/bin/Z3Dlauncher").toStdString();
 
     Series anchor, demoOneWad, largeOneWad, largeFortyWads;
+    StartupProfile profile;
+    QTemporaryDir traces;
+    const QString tracePath = traces.filePath(QStringLiteral("trace"));
     bool ok = remember(large.path(), QStringLiteral("GAME 1000"));
     // The series take turns, so a slow moment of the machine falls on all of them.
     for (int i = 0; ok && i < runs; ++i) {
         ok = timeToWindow(watcher, anchorProgram, environment, anchor) &&
-             timeToWindow(watcher, demoLauncher, environment, demoOneWad) &&
+             timeToWindow(watcher, demoLauncher, environment, demoOneWad, &profile, tracePath) &&
              timeToWindow(watcher, largeLauncher, environment, largeOneWad);
     }
     ok = ok && remember(large.path(), z3d::bench::kWideGame);
@@ -261,8 +290,12 @@ int main(int argc, char* argv[])
     report("launcher, demo installation, game of one wad", demoOneWad);
     report("launcher, 2,000 games and 500 zips, game of one wad", largeOneWad);
     report("launcher, 2,000 games and 500 zips, game of 40 wads", largeFortyWads);
-    ratio("launcher / minimal Qt window", demoOneWad, anchor, 0);
+    ratio("launcher / minimal Qt window", demoOneWad, anchor, 1.5);
+    std::printf("  (processor time to the window: launcher / minimal Qt window %.2fx)\n",
+                median(demoOneWad.processorMs) / median(anchor.processorMs));
     ratio("game of 40 wads / game of one wad", largeFortyWads, largeOneWad, 1.6);
     ratio("2,000 installed games / three", largeOneWad, demoOneWad, 1.5);
+    std::printf("\n");
+    profile.print();
     return 0;
 }

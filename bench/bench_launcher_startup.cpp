@@ -101,6 +101,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    z3d::bench::quietOffscreenPlatform();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     QTemporaryDir demoCopy;

@@ -1,4 +1,5 @@
 #include "core/app/LauncherContext.h"
+#include "core/app/StartupTrace.h"
 #include "core/platform/TerminationSignals.h"
 #include "gui/LauncherStartup.h"
 #include "gui/services/DesktopProcesses.h"
@@ -7,10 +8,20 @@
 
 #include <QApplication>
 
+namespace {
+
+// Reached during the program's static initialisation: the program and its libraries are loaded.
+[[maybe_unused]] const bool g_loaded =
+    (z3d::StartupTrace::mark("program and libraries loaded"), true);
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    z3d::StartupTrace::mark("main entered");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Z3DLauncher"));
+    z3d::StartupTrace::mark("application object (display connection)");
 
     z3d::LauncherContext context;
     z3d::WidgetDialogs dialogs([&context] { return context.settings.advancedOptions; },

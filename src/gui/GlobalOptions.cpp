@@ -2,7 +2,6 @@
 
 #include "core/settings/LauncherSettings.h"
 #include "gui/PictureButton.h"
-#include "gui/Pictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +28,7 @@ GlobalOptions::GlobalOptions(QWidget& form, QCheckBox& development, LauncherSett
         });
     }
     for (int i : {2, 3}) {
-        auto* dot = new PictureButton(*imageDG(i), Pictures::named("dot"));
+        auto* dot = new PictureButton(*imageDG(i), "dot");
         connect(dot, &PictureButton::pressed, this, [this, i] { imageDGMouseDown(i); });
     }
 }

@@ -3,6 +3,7 @@
 #include "core/app/Dependencies.h"
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupMessages.h"
+#include "core/app/StartupTrace.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
@@ -78,20 +79,25 @@ LauncherStartup::Outcome LauncherStartup::run()
     if (!ensureSingleInstance())
         return Outcome::SecondInstance;
     StaleTemporaries::removeFromLauncherFolders(m_context.paths);
+    StartupTrace::mark("start-up checks");
 
     createMainWindow();
     if (!m_lifecycle->load() || m_ended)
         return Outcome::Ended;
+    StartupTrace::mark("load step");
     if (startup.settingsReset)
         FileOperations::deleteFileIfExists(config);
     m_window->show();
+    StartupTrace::mark("window shown");
     QCoreApplication::processEvents();
+    StartupTrace::mark("first events handled");
     // Showing the window activates it on a desktop; where nothing activates it (no window
     // manager, offscreen) its activation step still runs once.
     if (!m_window->isActiveWindow())
         m_lifecycle->activate();
     if (m_context.settings.showTips && startup.missingDependency.isEmpty())
         m_handlers->tips().show();
+    StartupTrace::mark("start-up done");
     m_running = !m_ended;
     return m_ended ? Outcome::Ended : Outcome::Running;
 }
@@ -157,7 +163,9 @@ void LauncherStartup::createMainWindow()
     m_window->setObjectName(QStringLiteral("MainForm"));
     m_window->setInstallPaths(m_context.paths);
     m_window->setWineMode(m_context.startup.wineMode);
+    StartupTrace::mark("main window built");
     MainFormHandlers& handlers = attachHandlers(m_context, *m_window);
+    StartupTrace::mark("handlers built");
     m_handlers = &handlers;
     m_lifecycle = new MainFormLifecycle(m_context, *m_window, handlers);
     connect(m_window.get(), &MainWindow::titlePictureDoubleClicked, m_lifecycle,

@@ -3,6 +3,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/ModelFolderTidy.h"
 #include "core/app/StartupMessages.h"
+#include "core/app/StartupTrace.h"
 #include "core/app/TitlePictures.h"
 #include "core/iwads/IwadStartupLoad.h"
 #include "core/library/ScriptedMapTable.h"
@@ -12,7 +13,6 @@
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
-#include "gui/dialogs/IwadForm.h"
 #include "gui/FramePlacement.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
@@ -79,6 +79,7 @@ bool MainFormLifecycle::load()
     prepareInstallationFolders();
     if (!loadSettings())
         return false;
+    StartupTrace::mark("load: settings read");
     showTitlePicture();
     if (!m_context.settings.showTips)
         m_handlers.tips().loadHidden();
@@ -91,6 +92,7 @@ bool MainFormLifecycle::load()
     }
     showCurrentResolution();
     findAndListIwads();
+    StartupTrace::mark("load: title, tips, tooltips, layout, IWADs");
 
     const QString zips = PathResolver::resolveUnder(m_context.paths.launcherDir, "Zips");
     if (m_context.settings.lastAfterLaunchAction == 2 && PathResolver::folderExists(zips))
@@ -101,7 +103,9 @@ bool MainFormLifecycle::load()
         emit configurationErrorFound();
         return false;
     }
+    StartupTrace::mark("load: settings on the window (games list)");
     buildPlaylists();
+    StartupTrace::mark("load: playlists");
     if (m_context.settings.developmentMode)
         m_window.offerDevelopmentMode();
     if (m_context.settings.afterLaunchOption == 0)
@@ -221,7 +225,7 @@ void MainFormLifecycle::saveCustomDefinitions()
 
 void MainFormLifecycle::findAndListIwads()
 {
-    m_handlers.iwadWindow().showStartupLocations(
+    m_handlers.listStartupIwads(
         loadIwadsAtStartup(m_context.iwads, m_context.paths, m_context.settings));
 }
 
@@ -232,7 +236,7 @@ void MainFormLifecycle::buildPlaylists()
 
 void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
 {
-    if (!m_handlers.iwadWindow().hasLocation())
+    if (!m_handlers.iwadLocationKnown())
         m_handlers.showIwadWindow();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+class QLabel;
+
 namespace z3d {
 
 // The launcher's own pictures, compiled into the gui library.
@@ -10,6 +12,10 @@ class Pictures
 public:
     // The picture of that name (":/z3d/pictures/<name>.png").
     static QPixmap named(const char* name);
+    // Gives label the picture of that name when the label is first shown, unless it holds a
+    // picture by then: a picture the player may never see is not decoded at start-up, and one
+    // that is replaced before the window appears is never decoded at all.
+    static void setWhenShown(QLabel& label, const char* name);
 };
 
 } // namespace z3d

@@ -3,6 +3,7 @@
 #include "core/platform/NumberFormat.h"
 #include "core/settings/LauncherSettings.h"
 #include "core/settings/SettingsTable.h"
+#include "gui/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,9 +63,9 @@ int wholeNumber(const QString& text)
 
 // The control of the form named name, unless it belongs to one of the other forms.
 template <class T>
-T* controlOf(const QWidget& form, const QString& name, const QList<const QWidget*>& others)
+T* controlOf(const NamedControls& form, const QString& name, const QList<const QWidget*>& others)
 {
-    T* control = form.findChild<T*>(name);
+    T* control = form.find<T>(name);
     if (!control)
         return nullptr;
     for (const QWidget* other : others) {
@@ -76,7 +77,7 @@ T* controlOf(const QWidget& form, const QString& name, const QList<const QWidget
 
 // The line's control in the form: the box, list or text box it names, or for an option group
 // its first option.
-const QWidget* boundControl(const SettingLine& line, const QWidget& form,
+const QWidget* boundControl(const SettingLine& line, const NamedControls& form,
                             const QList<const QWidget*>& others)
 {
     QString name = QLatin1String(line.control);
@@ -85,7 +86,7 @@ const QWidget* boundControl(const SettingLine& line, const QWidget& form,
     return controlOf<QWidget>(form, name, others);
 }
 
-bool applyLine(const SettingLine& line, LauncherSettings& settings, QWidget& form,
+bool applyLine(const SettingLine& line, LauncherSettings& settings, const NamedControls& form,
                const QList<const QWidget*>& others)
 {
     const QString name = QLatin1String(line.control);
@@ -135,7 +136,7 @@ bool applyLine(const SettingLine& line, LauncherSettings& settings, QWidget& for
     return true;
 }
 
-void gatherLine(const SettingLine& line, LauncherSettings& settings, const QWidget& form,
+void gatherLine(const SettingLine& line, LauncherSettings& settings, const NamedControls& form,
                 const QList<const QWidget*>& others)
 {
     const QString name = QLatin1String(line.control);
@@ -178,16 +179,17 @@ void gatherLine(const SettingLine& line, LauncherSettings& settings, const QWidg
 bool SettingsBinder::apply(LauncherSettings& settings, QWidget& form,
                            const QList<const QWidget*>& others)
 {
+    const NamedControls controls(form);
     std::vector<const SettingLine*> order;
     for (const SettingLine& line : SettingsTable::lines()) {
-        if (applyRank(line) >= 0 && boundControl(line, form, others))
+        if (applyRank(line) >= 0 && boundControl(line, controls, others))
             order.push_back(&line);
     }
     std::stable_sort(order.begin(), order.end(), [](const SettingLine* a, const SettingLine* b) {
         return applyRank(*a) < applyRank(*b);
     });
     for (const SettingLine* line : order) {
-        if (!applyLine(*line, settings, form, others))
+        if (!applyLine(*line, settings, controls, others))
             return false;
     }
     return true;
@@ -196,10 +198,11 @@ bool SettingsBinder::apply(LauncherSettings& settings, QWidget& form,
 void SettingsBinder::gather(LauncherSettings& settings, const QWidget& form,
                             const QList<const QWidget*>& others)
 {
+    const NamedControls controls(form);
     for (const SettingLine& line : SettingsTable::lines()) {
         if (line.binding != SettingBinding::PanelButton && line.binding != SettingBinding::None &&
-            boundControl(line, form, others))
-            gatherLine(line, settings, form, others);
+            boundControl(line, controls, others))
+            gatherLine(line, settings, controls, others);
     }
 }
 

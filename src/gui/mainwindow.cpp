@@ -1,5 +1,6 @@
 #include "gui/mainwindow.h"
 
+#include "core/app/StartupTrace.h"
 #include "core/library/GameRecords.h"
 #include "core/settings/LauncherSettings.h"
 #include "gui/CommandBar.h"
@@ -53,7 +54,9 @@ MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     compact.setPointSize(8);
     setFont(compact);
 
+    StartupTrace::mark("main window form");
     m_pages = new TabPages(m_flags, m_settings, *m_ui->TabArea);
+    StartupTrace::mark("tab pages' forms");
     m_shell = std::make_unique<WindowShell>(*this, *m_pages, *m_ui->LaunchButton, *m_commands,
                                             *skillsLevel(1), *m_ui->FileOutput, m_optionTabs);
     loadPictures();
@@ -86,11 +89,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::loadPictures()
 {
-    m_ui->TitlePic->setPixmap(Pictures::named("title"));
-    m_ui->WineImage->setPixmap(Pictures::named("wine"));
+    // The title gives way to the theme's picture when the load step finds one.
+    Pictures::setWhenShown(*m_ui->TitlePic, "title");
+    Pictures::setWhenShown(*m_ui->WineImage, "wine");
     m_ui->SelButton->setIcon(QIcon(Pictures::named("swap")));
     QLabel* scripted = m_pages->games()->scriptedMapsImage();
-    scripted->setPixmap(Pictures::named("scripted"));
+    Pictures::setWhenShown(*scripted, "scripted");
     scripted->setScaledContents(true);
 }
 
@@ -99,8 +103,7 @@ void MainWindow::wireHandlers()
     for (int i = 0; i < kTabCount; ++i)
         connect(optionTabs(i), &QAbstractButton::clicked, this, [this, i] { optionTabsClick(i); });
     connect(m_commands, &CommandBar::clicked, this, &MainWindow::auxButtonClicked);
-    auto* home =
-        new PictureButton(*m_ui->Home_0, Pictures::named("home"), Pictures::named("home_pressed"));
+    auto* home = new PictureButton(*m_ui->Home_0, "home", "home_pressed");
     connect(home, &PictureButton::clicked, this, &MainWindow::homeClicked);
     m_ui->TitlePic->installEventFilter(this);
     connect(m_globalOptions, &GlobalOptions::skillChosen, this, &MainWindow::skillChosen);

@@ -9,8 +9,6 @@
 #include "core/platform/TextFile.h"
 #include "core/services/Processes.h"
 
-#include <QFile>
-
 namespace z3d {
 
 namespace {
@@ -123,16 +121,8 @@ QList<int> CheckerTool::checkWadMapCounts(const QStringList& wadPaths)
 
 bool CheckerTool::keepOutput(const QString& output)
 {
-    // The file is the tool's answer for the selection; rewriting the same bytes is skipped,
-    // since every replacement is flushed to the disk.
-    const QString path = outputFilePath();
-    const QByteArray bytes = TextFile::encodeLines({output});
-    QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.size() == bytes.size() &&
-        current.readAll() == bytes)
-        return true;
-    current.close();
-    return TextFile::writeLines(path, {output}) == ErrorNumber::None;
+    // The file is the tool's answer for the selection, often the same as the last one.
+    return TextFile::writeLinesUnlessSame(outputFilePath(), {output}) == ErrorNumber::None;
 }
 
 QStringList CheckerTool::readBack(const QString& output, bool kept) const

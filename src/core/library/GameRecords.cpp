@@ -48,7 +48,7 @@ ErrorNumber writeRecord(const QString& path, const std::optional<QStringList>& l
     const ErrorNumber folder = FileOperations::createFolderPath(PathResolver::parentFolder(path));
     if (folder != ErrorNumber::None)
         return folder;
-    return TextFile::writeLines(path, *lines);
+    return TextFile::writeLinesUnlessSame(path, *lines);
 }
 
 ErrorNumber writeValue(const QString& path, const QString& value)

@@ -255,7 +255,7 @@ BuiltInPlaylists::Report BuiltInPlaylists::build(const InstallPaths& paths,
         for (const ListSpec& spec : listSpecs()) {
             if (QLatin1String(spec.pack) != pack || !conditionHolds(spec, packDir, paths, registry))
                 continue;
-            const ErrorNumber error = TextFile::writeLines(
+            const ErrorNumber error = TextFile::writeLinesUnlessSame(
                 PlaylistFile::path(paths.musicDir, QLatin1String(spec.name)), linesOf(spec));
             if (error == ErrorNumber::None)
                 report.written << QLatin1String(spec.name);

@@ -144,4 +144,14 @@ ErrorNumber TextFile::writeLines(const QString& path, const QStringList& lines)
     return FileOperations::writeFile(path, encodeLines(lines));
 }
 
+ErrorNumber TextFile::writeLinesUnlessSame(const QString& path, const QStringList& lines)
+{
+    const QByteArray bytes = encodeLines(lines);
+    QFile file(path);
+    if (FaultInjector::check(FileOperation::Read, path) == ErrorNumber::None &&
+        file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+        return ErrorNumber::None;
+    return FileOperations::writeFile(path, bytes);
+}
+
 } // namespace z3d

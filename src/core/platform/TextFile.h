@@ -39,6 +39,9 @@ public:
     // same folder is written, flushed and renamed over path, so a failure leaves the old file
     // intact. Returns None or the error number of the failure.
     static ErrorNumber writeLines(const QString& path, const QStringList& lines);
+    // writeLines, except that a file already holding exactly those bytes is left alone: a file
+    // rewritten at every start or selection costs a read then, not a write and a disk flush.
+    static ErrorNumber writeLinesUnlessSame(const QString& path, const QStringList& lines);
     // The bytes writeLines would write.
     static QByteArray encodeLines(const QStringList& lines);
 };

@@ -12,6 +12,24 @@ namespace z3d {
 TipsForm::TipsForm(LauncherSettings& settings, const QString& launcherDataDir, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TipsForm>()), m_settings(settings)
 {
+    setUp();
+    const std::optional<QStringList> tips = TipsOfTheDay::read(launcherDataDir);
+    showTips(tips);
+    showNextTip();
+}
+
+TipsForm::TipsForm(LauncherSettings& settings, const std::optional<QStringList>& tips,
+                   QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TipsForm>()), m_settings(settings)
+{
+    setUp();
+    showTips(tips);
+    if (m_settings.tipNumber >= 1 && m_settings.tipNumber <= m_tips.size())
+        m_ui->lblTipText->setText(m_tips.at(m_settings.tipNumber - 1));
+}
+
+void TipsForm::setUp()
+{
     m_ui->setupUi(this);
     const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
     m_ui->TipPicture->setPixmap(
@@ -23,13 +41,14 @@ TipsForm::TipsForm(LauncherSettings& settings, const QString& launcherDataDir, Q
         if (!checked)
             emit showAtStartupTurnedOff();
     });
+}
 
-    if (const std::optional<QStringList> tips = TipsOfTheDay::read(launcherDataDir)) {
+void TipsForm::showTips(const std::optional<QStringList>& tips)
+{
+    if (tips)
         m_tips = *tips;
-        showNextTip();
-    } else {
+    else
         m_ui->lblTipText->setText(TipsOfTheDay::kMissingFileText);
-    }
 }
 
 TipsForm::~TipsForm() = default;

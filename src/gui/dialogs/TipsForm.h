@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TipsForm;
@@ -22,6 +23,10 @@ class TipsForm : public QDialog
 
 public:
     TipsForm(LauncherSettings& settings, const QString& launcherDataDir, QWidget* parent = nullptr);
+    // The window of a loading done before it was built: tips as read then (nothing when the
+    // file was missing) and settings.tipNumber already advanced to the tip it shows.
+    TipsForm(LauncherSettings& settings, const std::optional<QStringList>& tips,
+             QWidget* parent = nullptr);
     ~TipsForm() override;
 
     // "&Next Tip": the following tip, back to the first after the last.
@@ -36,6 +41,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void setUp();
+    void showTips(const std::optional<QStringList>& tips);
+
     std::unique_ptr<Ui::TipsForm> m_ui;
     LauncherSettings& m_settings;
     QStringList m_tips;

@@ -69,7 +69,6 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
       m_launch(new LaunchHandler(context, window, *m_options, *m_checker)),
       m_playlists(new PlaylistController(context, *window.pages.sound(), window.widget)),
       m_tips(new TipsWindow(context.settings, context.paths, window.widget)),
-      m_iwadWindow(new IwadForm(context, *this, &window.widget)),
       m_gameOperations(std::make_unique<GameOperations>(libraryScope(context), *m_games)),
       m_archiveOperations(std::make_unique<ArchiveOperations>(libraryScope(context), *m_games)),
       m_commandButtons(new CommandButtons(context, window.shell, *m_games, *m_launch, *m_zips)),
@@ -82,7 +81,8 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
     connectMenus();
     connect(m_launch, &LaunchHandler::iwadWindowWanted, this, &MainFormHandlers::showIwadWindow);
     connect(m_launch, &LaunchHandler::unloadAllWanted, this, [this] {
-        m_iwadWindow->close();
+        if (m_iwadWindow)
+            m_iwadWindow->close();
         m_window.close();
     });
     connect(m_saves, &SaveListHandler::gameReselectionDue, m_games, &GamesListHandler::selectGame);
@@ -170,9 +170,33 @@ void MainFormHandlers::saveSettings()
             m_context.settings, m_context.startup.wineMode);
 }
 
+IwadForm& MainFormHandlers::iwadWindow()
+{
+    if (!m_iwadWindow) {
+        m_iwadWindow = new IwadForm(m_context, *this, &m_window);
+        if (m_startupIwads)
+            m_iwadWindow->showStartupLocations(*m_startupIwads);
+    }
+    return *m_iwadWindow;
+}
+
+void MainFormHandlers::listStartupIwads(const IwadLoadResult& result)
+{
+    m_startupIwads = result;
+    if (m_iwadWindow)
+        m_iwadWindow->showStartupLocations(result);
+}
+
+bool MainFormHandlers::iwadLocationKnown() const
+{
+    if (m_iwadWindow)
+        return m_iwadWindow->hasLocation();
+    return m_startupIwads && !m_startupIwads->lines.front().isEmpty();
+}
+
 void MainFormHandlers::showIwadWindow()
 {
-    m_iwadWindow->exec();
+    iwadWindow().exec();
 }
 
 bool MainFormHandlers::showsCommercialGames() const
@@ -211,7 +235,8 @@ void MainFormHandlers::exitLauncher()
 {
     // The launcher ends through the main window's unload step, which writes the settings.
     m_exitRequested = true;
-    m_iwadWindow->hide();
+    if (m_iwadWindow)
+        m_iwadWindow->hide();
     m_window.hide();
     m_window.close();
 }

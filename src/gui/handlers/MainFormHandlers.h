@@ -10,6 +10,7 @@ class QCheckBox;
 class QWidget;
 
 #include <memory>
+#include <optional>
 
 namespace z3d {
 
@@ -35,8 +36,9 @@ class AvailabilityController;
 class TexturePathController;
 
 // The main window's handlers that reach beyond one tab page, created together and wired to
-// each other. They live as long as the window. The IWAD window is created once and keeps its
-// location lines for the whole run.
+// each other. They live as long as the window. The IWAD window is created when it is first
+// needed and keeps its location lines for the rest of the run; until then the start-up's
+// locations are kept for it.
 class MainFormHandlers : public QObject, private IwadWindowHost
 {
     Q_OBJECT
@@ -63,7 +65,10 @@ public:
     TipsWindow& tips() { return *m_tips; }
     CommandButtons& commands() { return *m_commandButtons; }
 
-    IwadForm& iwadWindow() { return *m_iwadWindow; }
+    // The start-up load's locations, for the IWAD window now or when it is built.
+    void listStartupIwads(const IwadLoadResult& result);
+    // At least one IWAD location is known (the IWAD window's first line is filled).
+    bool iwadLocationKnown() const;
     // Shows the IWAD window modally.
     void showIwadWindow();
     // A command button (AuxButton_0..8) was clicked.
@@ -77,6 +82,8 @@ public:
     bool exitRequested() const { return m_exitRequested; }
 
 private:
+    // The IWAD window, built (with the start-up's locations) on the first call.
+    IwadForm& iwadWindow();
     void connectMenus();
     // Gathers the controls and writes config.z3d (not while a settings reset is pending).
     void saveSettings();
@@ -98,7 +105,8 @@ private:
     LaunchHandler* m_launch;
     PlaylistController* m_playlists;
     TipsWindow* m_tips;
-    IwadForm* m_iwadWindow;
+    IwadForm* m_iwadWindow = nullptr;
+    std::optional<IwadLoadResult> m_startupIwads;
     std::unique_ptr<GameOperations> m_gameOperations;
     std::unique_ptr<ArchiveOperations> m_archiveOperations;
     CommandButtons* m_commandButtons;

@@ -1,6 +1,8 @@
 #include "gui/handlers/TipsWindow.h"
 
+#include "core/app/TipsOfTheDay.h"
 #include "core/platform/InstallPaths.h"
+#include "core/settings/LauncherSettings.h"
 #include "gui/dialogs/TipsForm.h"
 
 namespace z3d {
@@ -14,15 +16,25 @@ TipsWindow::~TipsWindow() = default;
 
 void TipsWindow::loadHidden()
 {
-    if (m_form)
+    if (m_form || m_loaded)
         return;
-    m_form = new TipsForm(m_settings, m_paths.launcherDataDir, &m_owner);
-    connect(m_form, &TipsForm::showAtStartupTurnedOff, this, &TipsWindow::showAtStartupTurnedOff);
+    m_loaded = true;
+    m_tips = TipsOfTheDay::read(m_paths.launcherDataDir);
+    // As the window's "Next Tip" does: without tips the number stays.
+    if (m_tips && !m_tips->isEmpty())
+        m_settings.tipNumber = TipsOfTheDay::next(m_settings.tipNumber, int(m_tips->size()));
 }
 
 void TipsWindow::show()
 {
-    loadHidden();
+    if (!m_form) {
+        loadHidden();
+        m_form = new TipsForm(m_settings, m_tips, &m_owner);
+        m_loaded = false;
+        m_tips.reset();
+        connect(m_form, &TipsForm::showAtStartupTurnedOff, this,
+                &TipsWindow::showAtStartupTurnedOff);
+    }
     if (m_form->isVisible())
         return;
     TipsForm* form = m_form;

@@ -1,5 +1,6 @@
 #include "gui/tooltips/ToolTipTable.h"
 
+#include "gui/NamedControls.h"
 #include "gui/tooltips/ToolTips.h"
 
 #include <QWidget>
@@ -9,8 +10,9 @@ namespace z3d {
 void ToolTipTable::apply(ToolTips& tips, QWidget& owner, const QList<ToolTipRow>& rows, bool shown,
                          const QWidget* elsewhere)
 {
+    const NamedControls controls(owner);
     for (const ToolTipRow& row : rows) {
-        auto* control = owner.findChild<QWidget*>(QLatin1String(row.control));
+        auto* control = controls.find<QWidget>(QLatin1String(row.control));
         if (!control || (elsewhere && elsewhere->isAncestorOf(control)))
             continue;
         if (row.own)

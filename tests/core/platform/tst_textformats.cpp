@@ -51,6 +51,7 @@ private slots:
     void writeUsesCrLf();
     void failedWriteKeepsOldFile();
     void writeIntoMissingFolder();
+    void writeUnlessSameWritesOnlyChanges();
 
     void splitItems_data();
     void splitItems();
@@ -303,6 +304,25 @@ void TestTextFormats::writeIntoMissingFolder()
 {
     QTemporaryDir dir;
     QCOMPARE(TextFile::writeLines(dir.filePath("gone/x.z3d"), {"a"}), ErrorNumber::PathNotFound);
+}
+
+void TestTextFormats::writeUnlessSameWritesOnlyChanges()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Music/M-Fold - Doom2.z3m");
+    QVERIFY(QDir(dir.path()).mkpath("Music"));
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a", ""}), ErrorNumber::None);
+    QCOMPARE(readBytes(path), QByteArray("a\r\n\r\n"));
+    // A failing write shows whether the file was written at all.
+    FaultInjector::fail(FileOperation::Write, path, ErrorNumber::DiskFull);
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a", ""}), ErrorNumber::None);
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a"}), ErrorNumber::DiskFull);
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a", "", ""}), ErrorNumber::DiskFull);
+    QVERIFY(writeBytes(path, "a\n\n"));
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a", ""}), ErrorNumber::DiskFull);
+    FaultInjector::clear();
+    QCOMPARE(TextFile::writeLinesUnlessSame(path, {"a", ""}), ErrorNumber::None);
+    QCOMPARE(readBytes(path), QByteArray("a\r\n\r\n"));
 }
 
 void TestTextFormats::splitItems_data()

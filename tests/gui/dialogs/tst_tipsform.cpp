@@ -46,6 +46,22 @@ private slots:
         TipsWindow next(settings, paths, owner);
         next.loadHidden();
         QCOMPARE(settings.tipNumber, 2);
+        // Shown later in that run, the window holds the tip it was loaded with; after it is
+        // closed, the next showing loads it again with the following tip.
+        tree.addTextFile("Z3DLaunch/Data/tips.txt", {"uno", "dos", "tres"});
+        const auto shownTip = [&owner] {
+            auto* form = owner.findChild<QDialog*>("TipsForm");
+            return form && form->isVisible() ? findControl<QLabel>(*form, "lblTipText")->text()
+                                             : QString();
+        };
+        next.show();
+        QCOMPARE(shownTip(), QStringLiteral("two"));
+        QCOMPARE(settings.tipNumber, 2);
+        owner.findChild<QDialog*>("TipsForm")->accept();
+        QTRY_VERIFY(!owner.findChild<QDialog*>("TipsForm"));
+        next.show();
+        QCOMPARE(shownTip(), QStringLiteral("tres"));
+        QCOMPARE(settings.tipNumber, 3);
     }
 
     void missingFileIsExplained()

@@ -2,6 +2,7 @@
 #include "core/settings/LauncherSettings.h"
 #include "core/settings/SettingsTable.h"
 #include "gui/mainwindow.h"
+#include "gui/NamedControls.h"
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
@@ -17,7 +18,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -69,6 +72,8 @@ private slots:
     void enterLaunchesOnlyWhenLaunchEnabled();
     void upDownSwallowedWhileSelecting();
     void hiddenAffordances();
+    void picturesOnceShown();
+    void namedControlsFindWhatFindChildFinds();
     void lowerPanelToggle();
     void optionsStoreTheirIndex();
     void changeFlagsFollowThePlayer();
@@ -667,6 +672,51 @@ void TestMainWindow::hiddenAffordances()
     QVERIFY(!w.exitOption(0)->isHidden());
     w.globalOptions().imageDGMouseDown(3);
     QVERIFY(w.exitOption(0)->isHidden());
+}
+
+void TestMainWindow::picturesOnceShown()
+{
+    QVERIFY(!findControl<QLabel>(*m_window, "TitlePic")->pixmap().isNull());
+
+    // A theme's title picture given before the window appears stays when it appears.
+    QTemporaryDir dir;
+    QImage theme(150, 48, QImage::Format_RGB32);
+    theme.fill(Qt::red);
+    const QString themePath = dir.filePath("default.png");
+    QVERIFY(theme.save(themePath));
+    LauncherSettings settings;
+    MainWindow w(settings);
+    w.showTitlePicture(themePath);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(findControl<QLabel>(w, "TitlePic")->pixmap().toImage().pixel(0, 0), qRgb(255, 0, 0));
+
+    w.showWineMarker();
+    QVERIFY(!findControl<QLabel>(w, "WineImage")->pixmap().isNull());
+    auto* home = findControl<QLabel>(w, "Home_0");
+    const QImage normal = home->pixmap().toImage();
+    QVERIFY(!normal.isNull());
+    QTest::mousePress(home, Qt::LeftButton);
+    QVERIFY(!home->pixmap().isNull());
+    QVERIFY(home->pixmap().toImage() != normal);
+    QTest::mouseRelease(home, Qt::LeftButton);
+    QCOMPARE(home->pixmap().toImage(), normal);
+}
+
+void TestMainWindow::namedControlsFindWhatFindChildFinds()
+{
+    // The settings and tooltip tables look their controls up through the index.
+    const MainWindow& w = *m_window;
+    const NamedControls controls(w);
+    QSet<QString> names;
+    for (const QWidget* child : w.findChildren<QWidget*>())
+        names.insert(child->objectName());
+    names.remove(QString());
+    QVERIFY(names.size() > 100);
+    for (const QString& name : std::as_const(names))
+        QCOMPARE(controls.find<QWidget>(name), w.findChild<QWidget*>(name));
+    QCOMPARE(controls.find<QCheckBox>("LaunchButton"), nullptr);
+    QCOMPARE(controls.find<QWidget>("NoSuchControl"), nullptr);
 }
 
 void TestMainWindow::lowerPanelToggle()

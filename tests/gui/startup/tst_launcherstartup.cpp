@@ -13,12 +13,15 @@
 #include "support/TextLines.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace z3d;
@@ -70,6 +73,28 @@ class TestLauncherStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void iwadWindowFirstOpenedShowsTheStartupLocations()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QVERIFY(!launcher.window()->findChild<QDialog*>("IwadForm"));
+        QString firstLine;
+        bool warningShown = true;
+        QTimer::singleShot(0, launcher.window(), [&] {
+            auto* form = launcher.window()->findChild<QDialog*>("IwadForm");
+            QVERIFY(form && form->isVisible());
+            firstLine = findControl<QLabel>(*form, "ShowIwads_0")->text();
+            warningShown = findControl<QWidget>(*form, "IwadsWarning")->isVisible();
+            form->close();
+        });
+        launcher.window()->auxButton(CommandBar::IwadLocations)->click();
+        QVERIFY(firstLine.endsWith(QStringLiteral("Doom2.wad")));
+        QVERIFY(!warningShown);
+        launcher.quit();
+    }
+
     void normalStartShowsTheTitledWindowAndQuittingWritesTheSettings()
     {
         InstallTree tree;
