@@ -34,7 +34,8 @@ PlaylistRead PlaylistFile::read(const QString& musicDir, const QString& name)
     PlaylistRead result;
     if (!exists(musicDir, name))
         return result;
-    const TextFileLines file = TextFile::readLines(path(musicDir, name), playlist::kMaxLines);
+    const TextFileLines file = TextFile::readLines(path(musicDir, name), playlist::kMaxLines,
+                                                   TextFile::Encoding::KeepBytes);
     result.error = file.error;
     result.status = file.ok() ? PlaylistRead::Status::Read : PlaylistRead::Status::Unreadable;
     if (file.ok())
@@ -52,7 +53,7 @@ ErrorNumber PlaylistFile::save(const QString& musicDir, const QString& name,
         return ErrorNumber::None;
     if (!isUsableName(name))
         return ErrorNumber::PathFileAccessError;
-    return TextFile::writeLines(path(musicDir, name), lines);
+    return TextFile::writeLines(path(musicDir, name), lines, TextFile::Encoding::KeepBytes);
 }
 
 QStringList PlaylistFile::names(const QString& musicDir)
