@@ -25,8 +25,34 @@ bool PlaylistFile::exists(const QString& musicDir, const QString& name)
 
 bool PlaylistFile::isUsableName(const QString& name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(u'/') && !name.contains(u'\\');
+    switch (newNameFault(name)) {
+    case PlaylistNameFault::NoName:
+    case PlaylistNameFault::DotName:
+    case PlaylistNameFault::PathSeparator:
+        return false;
+    case PlaylistNameFault::None:
+    case PlaylistNameFault::Quote:
+    case PlaylistNameFault::ControlCharacter:
+        break;
+    }
+    return true;
+}
+
+PlaylistNameFault PlaylistFile::newNameFault(const QString& name)
+{
+    if (name.isEmpty())
+        return PlaylistNameFault::NoName;
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return PlaylistNameFault::DotName;
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return PlaylistNameFault::PathSeparator;
+    if (name.contains(u'"'))
+        return PlaylistNameFault::Quote;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return PlaylistNameFault::ControlCharacter;
+    }
+    return PlaylistNameFault::None;
 }
 
 PlaylistRead PlaylistFile::read(const QString& musicDir, const QString& name)
