@@ -25,17 +25,9 @@ bool PlaylistFile::exists(const QString& musicDir, const QString& name)
 
 bool PlaylistFile::isUsableName(const QString& name)
 {
-    switch (newNameFault(name)) {
-    case PlaylistNameFault::NoName:
-    case PlaylistNameFault::DotName:
-    case PlaylistNameFault::PathSeparator:
-        return false;
-    case PlaylistNameFault::None:
-    case PlaylistNameFault::Quote:
-    case PlaylistNameFault::ControlCharacter:
-        break;
-    }
-    return true;
+    const PlaylistNameFault fault = newNameFault(name);
+    return fault != PlaylistNameFault::NoName && fault != PlaylistNameFault::DotName &&
+           fault != PlaylistNameFault::PathSeparator;
 }
 
 PlaylistNameFault PlaylistFile::newNameFault(const QString& name)
