@@ -36,7 +36,9 @@ inline std::filesystem::path scratchBase()
 
 inline const std::filesystem::path& scratchFolder()
 {
-    static const std::filesystem::path folder = [] {
+    // Never destroyed, so that the clean-up at exit, which runs after the destructors of
+    // statics made later, still finds it.
+    static const std::filesystem::path* const folder = [] {
         std::string pattern = (scratchBase() / "z3d-fuzz-XXXXXX").string();
         const char* made = ::mkdtemp(pattern.data());
         require(made != nullptr, "scratch folder made");
@@ -44,9 +46,9 @@ inline const std::filesystem::path& scratchFolder()
             std::error_code ignored;
             std::filesystem::remove_all(scratchFolder(), ignored);
         });
-        return std::filesystem::path(made);
+        return new std::filesystem::path(made);
     }();
-    return folder;
+    return *folder;
 }
 
 // Writes bytes to name in the scratch folder (replacing it); its path.
