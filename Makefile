@@ -61,11 +61,14 @@ clean:
 	rm -rf $(BUILD)
 
 # Fuzzing: each harness of fuzz/ runs under libFuzzer for FUZZ_SECONDS, starting from its seed
-# corpus (new inputs it finds are kept in $(FUZZ_BUILD)/corpus, not in the repository).
+# corpus (new inputs it finds are kept in $(FUZZ_BUILD)/corpus, not in the repository). A
+# harness's own libFuzzer flags are the "name = value" lines of fuzz/<harness>.options (the
+# options-file form libFuzzer runners know: a [libfuzzer] section), each passed as -name=value.
+# FUZZ_HARNESSES=<names> runs only those.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_HARNESSES = $(patsubst fuzz/harness_%.cpp,%,$(wildcard fuzz/harness_*.cpp))
+FUZZ_HARNESSES ?= $(patsubst fuzz/harness_%.cpp,%,$(wildcard fuzz/harness_*.cpp))
 
 fuzz-deps:
 	@missing=""; \
@@ -81,10 +84,13 @@ fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DZ3D_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	@for h in $(FUZZ_HARNESSES); do \
-	    echo "== $$h ($(FUZZ_SECONDS) s)"; \
+	    options=$$(sed -n 's/^[[:space:]]*\([a-z_]*\)[[:space:]]*=[[:space:]]*\(.*\)$$/-\1=\2/p' \
+	        fuzz/$$h.options 2>/dev/null | tr '\n' ' '); \
+	    echo "== $$h ($(FUZZ_SECONDS) s) $$options"; \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$h && \
 	    $(FUZZ_BUILD)/fuzz/fuzz_$$h -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	        -rss_limit_mb=2048 $(FUZZ_BUILD)/corpus/$$h fuzz/corpus/$$h || exit 1; \
+	        -rss_limit_mb=2048 -print_final_stats=1 $$options \
+	        $(FUZZ_BUILD)/corpus/$$h fuzz/corpus/$$h || exit 1; \
 	done
 
 # The whole test suite again, every target built with AddressSanitizer and

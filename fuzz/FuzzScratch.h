@@ -1,7 +1,9 @@
 #pragma once
 
 // The harnesses' shared checks and scratch files: readers that take a path get the fuzzed
-// bytes through one file in a folder made once per process.
+// bytes through one file in a folder made once per process, in memory where the system offers
+// a memory file system (/dev/shm): each input writes a file or more, and a sync to a real disk
+// (as every atomic replacement does) would cost far more than the code under test.
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,8 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+
+#include <unistd.h>
 
 namespace z3d::fuzz {
 
@@ -21,19 +25,30 @@ inline void require(bool holds, const char* what)
     }
 }
 
+inline std::filesystem::path scratchBase()
+{
+    const char* memory = "/dev/shm";
+    std::error_code error;
+    if (std::filesystem::is_directory(memory, error) && ::access(memory, W_OK | X_OK) == 0)
+        return memory;
+    return std::filesystem::temp_directory_path();
+}
+
 inline const std::filesystem::path& scratchFolder()
 {
-    static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "z3d-fuzz-XXXXXX").string();
+    // Never destroyed, so that the clean-up at exit, which runs after the destructors of
+    // statics made later, still finds it.
+    static const std::filesystem::path* const folder = [] {
+        std::string pattern = (scratchBase() / "z3d-fuzz-XXXXXX").string();
         const char* made = ::mkdtemp(pattern.data());
         require(made != nullptr, "scratch folder made");
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(scratchFolder(), ignored);
         });
-        return std::filesystem::path(made);
+        return new std::filesystem::path(made);
     }();
-    return folder;
+    return *folder;
 }
 
 // Writes bytes to name in the scratch folder (replacing it); its path.

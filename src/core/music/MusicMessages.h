@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/music/PlaylistFile.h"
 #include "core/platform/ErrorNumber.h"
 #include "core/services/Dialogs.h"
 
@@ -86,6 +87,59 @@ inline Message overwritePlaylistQuestion(const QString& playlistName)
     return {QStringLiteral(" Music list creation"),
             playlistName + QStringLiteral(" already exists do you wish to overwrite it?    "),
             MsgButtonsYesNo | MsgIconQuestion};
+}
+
+// "New" refusing the name typed: nothing is created.
+inline Message refusedPlaylistName(PlaylistNameFault fault)
+{
+    QString text;
+    switch (fault) {
+    case PlaylistNameFault::NoName:
+        text = QStringLiteral("A playlist needs a name in front of \".z3m\".");
+        break;
+    case PlaylistNameFault::DotName:
+        text = QStringLiteral("\".\" and \"..\" cannot name a playlist.");
+        break;
+    case PlaylistNameFault::PathSeparator:
+        text = QStringLiteral("A playlist name cannot hold \"/\" or \"\\\":") + kCrLf +
+               QStringLiteral("a playlist is one file in the music folder.");
+        break;
+    case PlaylistNameFault::Quote:
+        text = QStringLiteral("A playlist name cannot hold a double quote (\"):") + kCrLf +
+               QStringLiteral("the engine is handed the name in double quotes.");
+        break;
+    case PlaylistNameFault::ControlCharacter:
+    case PlaylistNameFault::None:
+        text = QStringLiteral("A playlist name cannot hold line breaks, tabs or other") + kCrLf +
+               QStringLiteral("control characters.");
+        break;
+    }
+    return {QStringLiteral(" Name of Playlist"), text, MsgButtonsOk | MsgIconExclamation};
+}
+
+// "Open" on a playlist whose file is there but cannot be read: nothing opens.
+inline Message unreadablePlaylist(const QString& playlistName, ErrorNumber error)
+{
+    QString reason;
+    switch (error) {
+    case ErrorNumber::PermissionDenied:
+        reason = QStringLiteral("permission to read it is denied");
+        break;
+    case ErrorNumber::FileAlreadyOpen:
+        reason = QStringLiteral("another program holds it");
+        break;
+    case ErrorNumber::FileNotFound:
+    case ErrorNumber::PathNotFound:
+        reason = QStringLiteral("it is no longer there");
+        break;
+    default:
+        reason = QStringLiteral("the system could not read it (error %1)").arg(errorCode(error));
+        break;
+    }
+    return {QStringLiteral(" Open playlist"),
+            QStringLiteral("The playlist ") + playlistName + QStringLiteral(" cannot be opened:") +
+                kCrLf + reason + u'.',
+            MsgButtonsOk | MsgIconExclamation};
 }
 
 // The editor.

@@ -1,5 +1,6 @@
 #include "core/music/PlaylistEditing.h"
 
+#include "core/inspect/MapStructure.h"
 #include "core/platform/PathResolver.h"
 
 namespace z3d::playlist {
@@ -43,9 +44,27 @@ QStringList carriedIntermissions(const QStringList& lines, const QStringList& sl
     return carried;
 }
 
-bool tooShort(const EditedPlaylist& playlist)
+// The lines, with the lines of the type's standard layout beyond the end of a shorter list: a
+// file whose trailing blank line an editor stripped, or one ending soon after the line the
+// layout test looks at, is converted as the whole layout.
+QStringList completed(const QStringList& lines, PlaylistType type)
 {
-    return playlist.lines.size() < (playlist.type == PlaylistType::Doom ? kDoomLines : kDoom2Lines);
+    const QStringList layout = buildEmptyPlaylist(type);
+    return lines.size() >= layout.size() ? lines : lines + layout.mid(lines.size());
+}
+
+// The slot line of slot carrying the music of the first line that belongs to its partner
+// slot; the bare slot name when it has no partner or no line belongs to that.
+QString carriedMapLine(const QStringList& lines, const QString& slot)
+{
+    const std::optional<QString> partner = partnerSlot(slot);
+    if (!partner)
+        return slot;
+    for (const QString& line : lines) {
+        if (belongsToSlot(line, *partner))
+            return slot + line.mid(partner->size());
+    }
+    return slot;
 }
 
 int slotLength(PlaylistType type)
@@ -89,14 +108,15 @@ std::optional<QString> partnerSlot(const QString& slot)
 
 EditedPlaylist toggleMapTypes(const EditedPlaylist& playlist)
 {
-    if (playlist.type == PlaylistType::Mixed || tooShort(playlist))
+    if (playlist.type == PlaylistType::Mixed)
         return playlist;
     const bool toDoom2 = playlist.type == PlaylistType::Doom;
     const int n = slotLength(playlist.type);
     EditedPlaylist out = playlist;
     QStringList& lines = out.lines;
+    lines = completed(lines, playlist.type);
 
-    if (beginsWith(lines.at(20), "E")) {
+    if (toDoom2) {
         out.setAside = lines.mid(kUnpairedDoomMaps);
         out.setAside.insert(std::min<qsizetype>(4, out.setAside.size()), lines.at(kVictorLine));
         lines.remove(kUnpairedDoomMaps, kUnpairedNames.size());
@@ -121,7 +141,7 @@ EditedPlaylist toggleMapTypes(const EditedPlaylist& playlist)
             lines[i] = *partner;
     }
 
-    if (beginsWith(lines.at(20), "E")) {
+    if (!toDoom2) {
         const bool restore = out.setAside.size() > 4 && !out.setAside.at(0).isEmpty();
         const QStringList returning = restore ? out.setAside.mid(0, 4) : kUnpairedNames;
         for (qsizetype i = 0; i < returning.size(); ++i)
@@ -136,44 +156,32 @@ EditedPlaylist toggleMapTypes(const EditedPlaylist& playlist)
 
 EditedPlaylist clonePlaylist(const EditedPlaylist& playlist)
 {
-    if (playlist.type == PlaylistType::Mixed || tooShort(playlist))
+    if (playlist.type == PlaylistType::Mixed)
         return playlist;
     const bool fromDoom = playlist.type == PlaylistType::Doom;
-    const int n = slotLength(playlist.type);
-    EditedPlaylist out = playlist;
-    QStringList& lines = out.lines;
+    const QStringList lines = completed(playlist.lines, playlist.type);
+    // The playlist's own part ends before its trailing blank line.
+    const qsizetype ownEnd = (fromDoom ? kDoomLines : kDoom2Lines) - 1;
 
-    QStringList partners;
-    for (const QString& line : lines) {
-        if (!isMapLine(line))
-            continue;
-        if (const std::optional<QString> partner = partnerLine(line, n))
-            partners << *partner;
-    }
-    if (!fromDoom)
-        partners << kUnpairedNames;
-
-    QStringList block{QString(), fromDoom ? kDoom2IntermissionTitle : kDoomIntermissionTitle,
+    QStringList other{QString(), fromDoom ? kDoom2IntermissionTitle : kDoomIntermissionTitle,
                       QString()};
-    block << carriedIntermissions(lines,
+    other << carriedIntermissions(lines,
                                   fromDoom ? doom2IntermissionSlots() : doomIntermissionSlots());
-    block << QString();
+    other << QString();
     if (fromDoom)
-        block << QString();
-    block << (fromDoom ? kDoom2MapTitle : kDoomMapTitle);
-    const qsizetype at = fromDoom ? kDoomLines - 1 : kDoom2Lines - 1;
-    for (qsizetype i = 0; i < block.size(); ++i)
-        lines.insert(at + i, block.at(i));
-    lines << partners << QString();
+        other << QString();
+    other << (fromDoom ? kDoom2MapTitle : kDoomMapTitle) << lines.at(ownEnd);
+    // Every slot of the other game, in order, whatever map lines the playlist holds.
+    for (const QString& slot :
+         mapSlotNames(typeName(fromDoom ? PlaylistType::Doom2 : PlaylistType::Doom)))
+        other << carriedMapLine(lines, slot);
 
-    if (beginsWith(lines.at(3), "D_DM2TTL")) {
-        const QStringList doom2Part = lines.mid(0, kDoom2Lines - 1);
-        lines.remove(0, doom2Part.size());
-        for (qsizetype i = 0; i < doom2Part.size(); ++i)
-            lines.insert(kDoomLines - 1 + i, doom2Part.at(i));
-    }
+    EditedPlaylist out;
+    const QStringList own = lines.mid(0, ownEnd);
+    out.lines = fromDoom ? own + other : other + own;
+    // Lines beyond the layout stay, behind it.
+    out.lines << QString() << lines.mid(ownEnd + 1);
     out.type = PlaylistType::Mixed;
-    out.setAside.clear();
     return out;
 }
 

@@ -28,17 +28,22 @@ struct EditedPlaylist
     QStringList setAside;
 };
 
-// ToggleMap: converts a standard Doom playlist to Doom2 or back, every slot keeping the music
-// of its partner. From Doom, setAside receives E4M6..E4M9, the D_VICTOR line and the blank
-// line; back to Doom, those lines return when setAside holds them (its first entry is not
-// empty), otherwise the bare names E4M6..E4M9 are inserted; setAside is emptied either way.
-// A Mixed playlist, or one shorter than its standard layout, comes back unchanged.
+// ToggleMap: converts a Doom playlist to Doom2 or back, every slot keeping the music of its
+// partner. From Doom, setAside receives E4M6..E4M9, the D_VICTOR line and the blank line;
+// back to Doom, those lines return when setAside holds them (its first entry is not empty),
+// otherwise the bare names E4M6..E4M9 are inserted; setAside is emptied either way. A list
+// shorter than its standard layout (as the layout test lets pass: a stripped trailing blank
+// line, say) is first completed with the layout's lines. A Mixed playlist comes back
+// unchanged.
 EditedPlaylist toggleMapTypes(const EditedPlaylist& playlist);
 
-// Clone: turns a standard Doom or Doom2 playlist into a Mixed one (91 lines, Doom part first),
-// every slot of the other game carrying the music of its partner; E4M6..E4M9 stay bare when
-// cloning from Doom2. Ask the " Clone playlist" question first. A Mixed or too short playlist
-// comes back unchanged.
+// Clone: turns a Doom or Doom2 playlist into a Mixed one, Doom part first. The playlist's own
+// part (completed as for ToggleMap) stays as it stands; the other game's part is its section
+// block and all its map slots in order, each carrying the music of its partner's line (the
+// first line belonging to that slot), so E4M6..E4M9 stay bare when cloning from Doom2. A
+// standard playlist gives the 91 lines of the Mixed layout; lines beyond a playlist's layout
+// follow them. Ask the " Clone playlist" question first. A Mixed playlist comes back
+// unchanged.
 EditedPlaylist clonePlaylist(const EditedPlaylist& playlist);
 
 // The seven playlists written by the launcher for the music packs ("Fennick - Doom & Doom2",

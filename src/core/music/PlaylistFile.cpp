@@ -25,8 +25,26 @@ bool PlaylistFile::exists(const QString& musicDir, const QString& name)
 
 bool PlaylistFile::isUsableName(const QString& name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(u'/') && !name.contains(u'\\');
+    const PlaylistNameFault fault = newNameFault(name);
+    return fault != PlaylistNameFault::NoName && fault != PlaylistNameFault::DotName &&
+           fault != PlaylistNameFault::PathSeparator;
+}
+
+PlaylistNameFault PlaylistFile::newNameFault(const QString& name)
+{
+    if (name.isEmpty())
+        return PlaylistNameFault::NoName;
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return PlaylistNameFault::DotName;
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return PlaylistNameFault::PathSeparator;
+    if (name.contains(u'"'))
+        return PlaylistNameFault::Quote;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return PlaylistNameFault::ControlCharacter;
+    }
+    return PlaylistNameFault::None;
 }
 
 PlaylistRead PlaylistFile::read(const QString& musicDir, const QString& name)
@@ -34,7 +52,8 @@ PlaylistRead PlaylistFile::read(const QString& musicDir, const QString& name)
     PlaylistRead result;
     if (!exists(musicDir, name))
         return result;
-    const TextFileLines file = TextFile::readLines(path(musicDir, name), playlist::kMaxLines);
+    const TextFileLines file = TextFile::readLines(path(musicDir, name), playlist::kMaxLines,
+                                                   TextFile::Encoding::KeepBytes);
     result.error = file.error;
     result.status = file.ok() ? PlaylistRead::Status::Read : PlaylistRead::Status::Unreadable;
     if (file.ok())
@@ -52,7 +71,7 @@ ErrorNumber PlaylistFile::save(const QString& musicDir, const QString& name,
         return ErrorNumber::None;
     if (!isUsableName(name))
         return ErrorNumber::PathFileAccessError;
-    return TextFile::writeLines(path(musicDir, name), lines);
+    return TextFile::writeLines(path(musicDir, name), lines, TextFile::Encoding::KeepBytes);
 }
 
 QStringList PlaylistFile::names(const QString& musicDir)

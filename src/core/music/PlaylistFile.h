@@ -22,8 +22,20 @@ struct PlaylistRead
     ErrorNumber error = ErrorNumber::None;
 };
 
+// Why a name cannot be given to a new playlist.
+enum class PlaylistNameFault
+{
+    None,
+    NoName,           // empty, as ".z3m" is once its ending is cut
+    DotName,          // "." or ".."
+    PathSeparator,    // "/" or a backslash: a playlist is one file in MusicDir
+    Quote,            // '"': the engine is handed the name in double quotes, which it would end
+    ControlCharacter, // a line break, a tab or another control character
+};
+
 // The playlist files in MusicDir: "<name>.z3m", found without regard to case. Lines are read
-// with CR LF, LF or CR endings and written with CR LF.
+// with CR LF, LF or CR endings and written with CR LF, byte for byte: a line's bytes that are
+// not UTF-8 come back as they were (TextFile::Encoding::KeepBytes).
 class PlaylistFile
 {
 public:
@@ -33,6 +45,9 @@ public:
     // A name the launcher can keep as a file of its own in MusicDir: not empty, no path
     // separator, not "." or "..". Other names are refused by save().
     static bool isUsableName(const QString& name);
+    // What keeps name from naming a new playlist: more than isUsableName, as a new name must
+    // also reach the engine whole. Checked in that order, the first fault found.
+    static PlaylistNameFault newNameFault(const QString& name);
 
     // The first lines of the playlist's file, up to playlist::kMaxLines.
     static PlaylistRead read(const QString& musicDir, const QString& name);

@@ -3,6 +3,7 @@
 #include "core/platform/ErrorMapping.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/LosslessUtf8.h"
 #include "core/platform/PathResolver.h"
 
 #include <QFile>
@@ -19,7 +20,10 @@ constexpr qsizetype kChunkSize = 64 * 1024;
 class LineSplitter
 {
 public:
-    explicit LineSplitter(int maxLines) : m_maxLines(maxLines) {}
+    LineSplitter(int maxLines, TextFile::Encoding encoding)
+        : m_maxLines(maxLines), m_encoding(encoding)
+    {
+    }
 
     bool done() const { return m_maxLines >= 0 && m_lines.size() >= m_maxLines; }
 
@@ -71,12 +75,15 @@ private:
 
     void finishLine()
     {
-        m_lines.append(QString::fromLocal8Bit(m_current));
+        m_lines.append(m_encoding == TextFile::Encoding::KeepBytes
+                           ? LosslessUtf8::decode(m_current)
+                           : QString::fromLocal8Bit(m_current));
         m_current.clear();
         m_started = false;
     }
 
     int m_maxLines;
+    TextFile::Encoding m_encoding;
     QStringList m_lines;
     QByteArray m_current;
     bool m_started = false;
@@ -85,7 +92,7 @@ private:
 
 } // namespace
 
-TextFileLines TextFile::readLines(const QString& path, int maxLines)
+TextFileLines TextFile::readLines(const QString& path, int maxLines, Encoding encoding)
 {
     TextFileLines result;
     if (const ErrorNumber injected = FaultInjector::check(FileOperation::Read, path);
@@ -98,7 +105,7 @@ TextFileLines TextFile::readLines(const QString& path, int maxLines)
         result.error = ErrorMapping::fromFileError(QFileDevice::OpenError, path);
         return result;
     }
-    LineSplitter splitter(maxLines);
+    LineSplitter splitter(maxLines, encoding);
     QByteArray buffer(kChunkSize, Qt::Uninitialized);
     while (!splitter.done()) {
         const qint64 n = file.read(buffer.data(), buffer.size());
@@ -122,26 +129,26 @@ TextFileLines TextFile::readFirstLine(const QString& path)
     return result;
 }
 
-QStringList TextFile::splitLines(const QByteArray& bytes, int maxLines)
+QStringList TextFile::splitLines(const QByteArray& bytes, int maxLines, Encoding encoding)
 {
-    LineSplitter splitter(maxLines);
+    LineSplitter splitter(maxLines, encoding);
     splitter.feed(bytes.constData(), bytes.size());
     return splitter.finish();
 }
 
-QByteArray TextFile::encodeLines(const QStringList& lines)
+QByteArray TextFile::encodeLines(const QStringList& lines, Encoding encoding)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += line.toLocal8Bit();
+        bytes += encoding == Encoding::KeepBytes ? LosslessUtf8::encode(line) : line.toLocal8Bit();
         bytes += "\r\n";
     }
     return bytes;
 }
 
-ErrorNumber TextFile::writeLines(const QString& path, const QStringList& lines)
+ErrorNumber TextFile::writeLines(const QString& path, const QStringList& lines, Encoding encoding)
 {
-    return FileOperations::writeFile(path, encodeLines(lines));
+    return FileOperations::writeFile(path, encodeLines(lines, encoding));
 }
 
 ErrorNumber TextFile::writeLinesUnlessSame(const QString& path, const QStringList& lines)

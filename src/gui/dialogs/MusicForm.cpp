@@ -138,6 +138,8 @@ void MusicForm::openNew(const QString& name)
 bool MusicForm::open(const QString& name)
 {
     const PlaylistRead read = PlaylistFile::read(m_paths.musicDir, name);
+    if (read.status == PlaylistRead::Status::Unreadable)
+        ask(messages::unreadablePlaylist(name, read.error));
     if (read.status != PlaylistRead::Status::Read)
         return false;
     playlist::OpenedPlaylist opened = playlist::openPlaylistLines(read.lines);

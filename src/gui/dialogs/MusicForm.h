@@ -47,7 +47,8 @@ public:
     void openNew(const QString& name);
     // The playlist called name, read from MusicDir. An old-format file is repaired without
     // asking; a non-standard one after the " Non Standard Format" question. False (nothing
-    // to show) when the file is missing or unreadable or the question was answered No.
+    // to show) when the file is missing, when it is unreadable (which is said, with the
+    // reason) or when the question was answered No.
     bool open(const QString& name);
 
 public slots:

@@ -84,21 +84,33 @@ void PlaylistController::playlistHighlighted(const QString& name)
 
 void PlaylistController::newPlaylist()
 {
-    const NameAnswer answer =
-        m_context.dialogs->askName(msg::kNewPlaylistFrame, msg::kNewPlaylistCaption,
-                                   msg::kNewPlaylistButton, msg::kNewPlaylistDefault);
-    QString name = answer.cancelled ? QString() : answer.text;
-    if (name.isEmpty())
+    const std::optional<QString> name = askNewPlaylistName();
+    if (!name)
         return;
-    if (name.endsWith(QStringLiteral(".z3m"), Qt::CaseInsensitive))
-        name.chop(4);
-    m_context.settings.playlistName = name;
-    if (PlaylistFile::exists(musicDir(), name) &&
-        show(*m_context.dialogs, msg::overwritePlaylistQuestion(name)) != MsgYes) {
+    m_context.settings.playlistName = *name;
+    if (PlaylistFile::exists(musicDir(), *name) &&
+        show(*m_context.dialogs, msg::overwritePlaylistQuestion(*name)) != MsgYes) {
         m_context.settings.playlistName.clear();
         return;
     }
-    runEditor(name, true);
+    runEditor(*name, true);
+}
+
+std::optional<QString> PlaylistController::askNewPlaylistName()
+{
+    const NameAnswer answer =
+        m_context.dialogs->askName(msg::kNewPlaylistFrame, msg::kNewPlaylistCaption,
+                                   msg::kNewPlaylistButton, msg::kNewPlaylistDefault);
+    if (answer.cancelled || answer.text.isEmpty())
+        return std::nullopt;
+    QString name = answer.text;
+    if (name.endsWith(QStringLiteral(".z3m"), Qt::CaseInsensitive))
+        name.chop(4);
+    const PlaylistNameFault fault = PlaylistFile::newNameFault(name);
+    if (fault == PlaylistNameFault::None)
+        return name;
+    show(*m_context.dialogs, msg::refusedPlaylistName(fault));
+    return std::nullopt;
 }
 
 void PlaylistController::openPlaylist()

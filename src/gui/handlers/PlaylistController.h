@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class QPoint;
 class QWidget;
@@ -29,7 +32,8 @@ public:
     // The activation step: "Auto" is unchecked when the auto-playlist file is gone.
     void checkAutoPlaylistFile();
 
-    // "New": the name prompt, the overwrite question, then the editor on an empty playlist.
+    // "New": the name prompt, the overwrite question, then the editor on an empty playlist. A
+    // name that cannot be a playlist's is refused with the reason, and nothing opens.
     void newPlaylist();
     // "Open" and a double click: the highlighted playlist in the editor.
     void openPlaylist();
@@ -43,6 +47,9 @@ private:
     void playlistHighlighted(const QString& name);
     void showAutoPlaylistMenu(const QPoint& globalPosition);
     void playlistSaved(const QString& name);
+    // The name typed for a new playlist, ".z3m" cut off; nothing when the prompt was left
+    // empty or cancelled, or when the name was refused (which is said).
+    std::optional<QString> askNewPlaylistName();
     void runEditor(const QString& name, bool newPlaylist);
     QString musicDir() const;
 

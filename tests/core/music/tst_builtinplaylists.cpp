@@ -107,8 +107,15 @@ void TestBuiltInPlaylists::tellingRows_data()
     for (const char* pack : {"Orvel", "Fennick"}) {
         const QByteArray list = QByteArray(pack) + " - Doom & Doom2";
         const QByteArray folder = QByteArray(R"( \OggVorbis\)") + pack + '\\';
+        // The telling rows, then a sample of the table: the maps where a game plays the
+        // track of another map (Doom's E3M4 and E4M1 play E1M8's), and first and last slots.
         for (const char* slot :
-             {"D_INTER|d_e2m3", "E2M5|d_e1m7", "MAP01|d_runnin", "MAP31|d_evil"}) {
+             {"D_INTER|d_e2m3",  "E2M5|d_e1m7",      "MAP01|d_runnin",    "MAP31|d_evil",
+              "D_BUNNY|d_bunny", "D_INTROA|d_intro", "D_VICTOR|d_victor", "E1M1|d_e1m1",
+              "E3M4|d_e1m8",     "E3M5|d_e1m7",      "E3M6|d_e1m6",       "E4M1|d_e1m8",
+              "E4M4|d_e1m5",     "E4M8|d_e1m7",      "E4M9|d_e1m9",       "D_DM2TTL|d_dm2ttl",
+              "MAP11|d_stalks",  "MAP15|d_runnin",   "MAP23|d_ampie",     "MAP30|d_openin",
+              "MAP32|d_ultima"}) {
             const QList<QByteArray> parts = QByteArray(slot).split('|');
             row(list.constData(), (parts[0] + folder + parts[1] + ".ogg").constData());
         }

@@ -4,6 +4,7 @@
 #include "core/music/PlaylistEditing.h"
 #include "core/platform/TextFile.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
 
@@ -50,6 +51,8 @@ private slots:
     void toggleAfterReopeningInsertsBareNames();
     void cloneDoom2ToMixed();
     void cloneDoomToMixed();
+    void everyPlaylistTheLayoutTestPasses_data();
+    void everyPlaylistTheLayoutTestPasses();
     void convertingMixedOrBuiltInIsRefused();
     void musicLines_data();
     void musicLines();
@@ -156,14 +159,56 @@ void TestPlaylistEditing::cloneDoomToMixed()
     QVERIFY(hasStandardLayout(mixed.lines, PlaylistType::Mixed));
 }
 
+// Files the layout test lets pass though they are not the exact layout: both conversions work
+// on them. The playlist's own part stays as it stands, the other game's part is complete.
+void TestPlaylistEditing::everyPlaylistTheLayoutTestPasses_data()
+{
+    const DataTable<QStringList, PlaylistType> row("lines", "type");
+    const QStringList doom = buildEmptyPlaylist(PlaylistType::Doom);
+    const QStringList doom2 = buildEmptyPlaylist(PlaylistType::Doom2);
+    QStringList unpaired = doom2;
+    unpaired[11] = QStringLiteral("MAP00 CD 01");
+    unpaired[12] = QStringLiteral("MAP00");
+    row("two map lines without a partner", unpaired, PlaylistType::Doom2);
+    row("Doom II, trailing blank line stripped", doom2.mid(0, 43), PlaylistType::Doom2);
+    row("Doom, trailing blank line stripped", doom.mid(0, 47), PlaylistType::Doom);
+    row("Doom, ending at E4M1", doom.mid(0, 39), PlaylistType::Doom);
+    row("Doom II with lines after its layout", doom2 + QStringList{"extra", "MAP05 CD 05"},
+        PlaylistType::Doom2);
+}
+
+void TestPlaylistEditing::everyPlaylistTheLayoutTestPasses()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(PlaylistType, type);
+    QVERIFY(hasStandardLayout(lines, type));
+    const bool doom = type == PlaylistType::Doom;
+    const qsizetype layout = doom ? 48 : 44;
+    const qsizetype extra = std::max<qsizetype>(0, lines.size() - layout);
+
+    const EditedPlaylist toggled = toggleMapTypes({lines, type, {}});
+    const PlaylistType other = doom ? PlaylistType::Doom2 : PlaylistType::Doom;
+    QCOMPARE(toggled.type, other);
+    QCOMPARE(toggled.lines.size(), (doom ? 44 : 48) + extra);
+    QVERIFY(hasStandardLayout(toggled.lines, other));
+    QCOMPARE(toggleMapTypes(toggled).lines.size(), layout + extra);
+
+    const EditedPlaylist mixed = clonePlaylist({lines, type, {}});
+    QCOMPARE(mixed.type, PlaylistType::Mixed);
+    QCOMPARE(mixed.lines.size(), 91 + extra);
+    QVERIFY(hasStandardLayout(mixed.lines, PlaylistType::Mixed));
+    const qsizetype own = doom ? 0 : 47;
+    const qsizetype kept = std::min<qsizetype>(lines.size(), layout - 1);
+    QCOMPARE(mixed.lines.mid(own, kept), lines.mid(0, kept));
+    QCOMPARE(mixed.lines.mid(91), lines.mid(layout));
+}
+
 void TestPlaylistEditing::convertingMixedOrBuiltInIsRefused()
 {
     const QStringList mixed = buildEmptyPlaylist(PlaylistType::Mixed);
     const EditedPlaylist unchanged{mixed, PlaylistType::Mixed, {}};
     QCOMPARE(toggleMapTypes(unchanged).lines, mixed);
     QCOMPARE(clonePlaylist(unchanged).lines, mixed);
-    const QStringList shortDoom{"E1M1"};
-    QCOMPARE(toggleMapTypes({shortDoom, PlaylistType::Doom, {}}).lines, shortDoom);
 
     const QStringList doom = buildEmptyPlaylist(PlaylistType::Doom);
     QVERIFY(!canConvert(mixed, "Mine"));

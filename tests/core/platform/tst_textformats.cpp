@@ -46,6 +46,8 @@ private slots:
     void readMissingFile();
     void binaryFileDoesNotCrash();
     void hugeSingleLineIsCut();
+    void keepBytes_data();
+    void keepBytes();
     void utf8PathRoundTrip();
 
     void writeUsesCrLf();
@@ -169,6 +171,33 @@ void TestTextFormats::splitLines_data()
     row("blanks kept", QByteArray(" 2 \r\n-120 \r\n"), QStringList{" 2 ", "-120 "});
     row("utf8", QByteArray("C:\\Spiele\\Tür\r\n"),
         QStringList{QString::fromUtf8("C:\\Spiele\\Tür")});
+}
+
+// A line read and written with Encoding::KeepBytes comes back byte for byte, whatever its
+// bytes; valid UTF-8 reads as its text.
+void TestTextFormats::keepBytes_data()
+{
+    const DataTable<QByteArray, QString> row("line", "text"); // text: "" unless valid UTF-8
+    row("ASCII", "MAP01 \\a.ogg", "MAP01 \\a.ogg");
+    row("UTF-8 of every length", "\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb5",
+        QString::fromUtf8("\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb5"));
+    row("Latin-1", "D_EVIL \\\xe9t\xe9\xff\xfe.ogg", "");
+    row("overlong and surrogate forms", "\xc0\x80 \xe0\x80\xaf \xed\xa0\x80", "");
+    row("beyond U+10FFFF", "\xf4\x90\x80\x80", "");
+    row("cut sequence at the end", "E1M1 \xe2\x82", "");
+    row("astral character, then a stray byte", "\xf0\x90\x82\x80\x81", "");
+    row("lone continuation bytes", "\x80\xbf\x81", "");
+}
+
+void TestTextFormats::keepBytes()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, text);
+    const QStringList lines = TextFile::splitLines(line, -1, TextFile::Encoding::KeepBytes);
+    QCOMPARE(lines.size(), 1);
+    if (!text.isEmpty())
+        QCOMPARE(lines.constFirst(), text);
+    QCOMPARE(TextFile::encodeLines(lines, TextFile::Encoding::KeepBytes), line + "\r\n");
 }
 
 void TestTextFormats::splitLines()

@@ -3,6 +3,7 @@
 #include "gui/dialogs/MusicForm.h"
 
 #include "core/iwads/IwadRegistry.h"
+#include "core/music/PlaylistFormat.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
@@ -12,6 +13,8 @@
 #include "support/TextLines.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -231,17 +234,22 @@ private slots:
 
     void convertedPlaylistQuestion_data()
     {
-        const DataTable<bool, QString> row("edited", "question");
-        row("left as repaired", false, " Save playlist to new format");
-        row("edited after the repair", true, kSaveQuestion);
+        const DataTable<QStringList, bool, QString> row("file", "edited", "question");
+        const QStringList oldFormat{"MAP01 CD 03", "MAP02"};
+        const QStringList nonStandard{"D_DM2TTL", "MAP01 CD 03", "MAP02"};
+        row("old format, left as repaired", oldFormat, false, " Save playlist to new format");
+        row("old format, edited after the repair", oldFormat, true, kSaveQuestion);
+        row("non-standard, repaired after Yes", nonStandard, false, " Save playlist to new format");
     }
     void convertedPlaylistQuestion()
     {
+        QFETCH(QStringList, file);
         QFETCH(bool, edited);
         QFETCH(QString, question);
 
         Editor editor;
-        editor.tree.addTextFile("Z3DLaunch/Music/Old.z3m", {"MAP01 CD 03", "MAP02"});
+        editor.tree.addTextFile("Z3DLaunch/Music/Old.z3m", file);
+        editor.dialogs.answerMessage(MsgYes); // " Non Standard Format", when asked
         QVERIFY(editor.form.open("Old"));
         if (edited)
             editor.onLine(12, "mcTrack_4");
@@ -249,6 +257,43 @@ private slots:
         const QStringList saved = crLfLines(editor.tree.readFile("Z3DLaunch/Music/Old.z3m"));
         QCOMPARE(saved.size(), 44);
         QCOMPARE(saved.mid(11, 2), QStringList({"MAP01 CD 03", edited ? "MAP02 CD 05" : "MAP02"}));
+    }
+
+    // Lines with bytes that are not UTF-8 are written back as they were read, also after the
+    // program converted them there and back; only the line the player edited changes.
+    void untouchedLinesKeepTheirBytes()
+    {
+        Editor editor;
+        const auto fileWith = [](const QByteArray& map01) {
+            QList<QByteArray> lines;
+            for (const QString& line : playlist::buildEmptyPlaylist(playlist::PlaylistType::Doom2))
+                lines << line.toLatin1();
+            lines[6] = "D_EVIL \\\xff\xfe.ogg";
+            lines[11] = map01;
+            lines[12] = "MAP02 \"/m\xfcsic/\xe9t\xe9.mid\"";
+            return lines.join("\r\n") + "\r\n";
+        };
+        editor.tree.addFile("Z3DLaunch/Music/Bytes.z3m", fileWith("MAP01"));
+        QVERIFY(editor.form.open("Bytes"));
+        editor.command("mnuToggle");
+        editor.command("mnuToggle");
+        editor.onLine(11, "mcTrack_0");
+        editor.command("mnuSave");
+        QCOMPARE(editor.tree.readFile("Z3DLaunch/Music/Bytes.z3m"), fileWith("MAP01 CD 01"));
+    }
+
+    // A playlist whose file is there but cannot be read (here a link to a file that refuses
+    // every read) opens nothing and says why.
+    void unreadablePlaylistSaysWhy()
+    {
+        Editor editor;
+        QDir().mkpath(editor.tree.paths().musicDir);
+        QVERIFY(QFile::link("/proc/self/mem", editor.tree.path("Z3DLaunch/Music/Broken.z3m")));
+        QVERIFY(!editor.form.open("Broken"));
+        verifySoleMessage(editor.dialogs.messages(), MsgButtonsOk | MsgIconExclamation,
+                          " Open playlist",
+                          "The playlist Broken cannot be opened:" + kCrLf +
+                              "the system could not read it (error 75).");
     }
 
     void readmeMenu_data()

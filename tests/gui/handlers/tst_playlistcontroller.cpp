@@ -5,10 +5,13 @@
 
 #include "core/app/LauncherContext.h"
 #include "core/music/MusicMessages.h"
+#include "core/music/PlaylistFile.h"
+#include "core/platform/FaultInjector.h"
 #include "gui/tabs/OptionChangeFlags.h"
 #include "gui/tabs/SoundTab.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
+#include "support/DialogChecks.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -64,6 +69,23 @@ struct Frame
     QWidget owner;
     PlaylistController controller{context, page, owner};
 };
+
+// Runs action, closing each modal window it opens as soon as it shows; their titles.
+QStringList closingModalWindows(const std::function<void()>& action)
+{
+    QStringList titles;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&titles] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            titles << dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    closer.start();
+    action();
+    return titles;
+}
 
 } // namespace
 
@@ -203,6 +225,61 @@ private slots:
             QCOMPARE(f.context.settings.playlistName, QStringLiteral("Other"));
     }
 
+    // A failed delete says so and leaves the playlist listed, as it still is on disk.
+    void failedDeleteKeepsTheEntry()
+    {
+        Frame f({"Doom Mix", "Other"});
+        f.load("Doom Mix");
+        FaultInjector::fail(FileOperation::Delete, f.tree.path("Z3DLaunch/Music/Doom Mix.z3m"),
+                            ErrorNumber::FileAlreadyOpen);
+        f.dialogs.answerMessage(MsgYes);
+        f.button(2);
+        FaultInjector::clear();
+        const QList<RecordingDialogs::Call> messages = f.dialogs.messages();
+        QCOMPARE(messages.size(), 2);
+        const msg::Message error = msg::accessError(ErrorNumber::FileAlreadyOpen);
+        verifyMessage(messages.at(1), error.style, error.title, error.text);
+        QVERIFY(f.tree.exists("Z3DLaunch/Music/Doom Mix.z3m"));
+        QVERIFY(itemTexts(f.list()).contains("Doom Mix"));
+        QCOMPARE(f.page.highlightedPlaylist(), QStringLiteral("Doom Mix"));
+    }
+
+    // Names that cannot be a playlist's are refused as they are typed, with the reason;
+    // nothing is created and the editor does not open.
+    void newPlaylistNamesRefused_data()
+    {
+        const DataTable<QString, QString> row("typed", "reason");
+        row("only the ending", ".Z3M", "A playlist needs a name in front of \".z3m\".");
+        row("dot", "..", "\".\" and \"..\" cannot name a playlist.");
+        row("slash", "rock/metal",
+            "A playlist name cannot hold \"/\" or \"\\\":\r\n"
+            "a playlist is one file in the music folder.");
+        row("backslash", "rock\\metal",
+            "A playlist name cannot hold \"/\" or \"\\\":\r\n"
+            "a playlist is one file in the music folder.");
+        row("quote", "x\" -exec \"evil.z3m",
+            "A playlist name cannot hold a double quote (\"):"
+            "\r\nthe engine is handed the name in double quotes.");
+        row("line break", "two\nlines",
+            "A playlist name cannot hold line breaks, tabs or other"
+            "\r\ncontrol characters.");
+    }
+    void newPlaylistNamesRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        Frame f({"Doom Mix"});
+        f.load("Doom Mix");
+        f.dialogs.answerName({typed, false});
+        QCOMPARE(closingModalWindows([&f] { f.button(0); }), QStringList());
+
+        const QList<RecordingDialogs::Call> calls = f.dialogs.calls();
+        QCOMPARE(calls.size(), 2);
+        verifyMessage(calls.at(1), MsgButtonsOk | MsgIconExclamation, " Name of Playlist", reason);
+        QCOMPARE(PlaylistFile::names(f.tree.paths().musicDir), QStringList{"Doom Mix"});
+        QCOMPARE(f.context.settings.playlistName, QStringLiteral("Doom Mix"));
+    }
+
     void newPlaylistAsksItsNameAndBeforeOverwriting()
     {
         Frame f({"Doom Mix"});
@@ -218,19 +295,8 @@ private slots:
         QCOMPARE(f.context.settings.playlistName, QString());
 
         // A new name opens the editor on it.
-        QString editorTitle;
-        QTimer closer;
-        closer.setInterval(0);
-        connect(&closer, &QTimer::timeout, [&editorTitle] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                editorTitle = dialog->windowTitle();
-                dialog->reject();
-            }
-        });
-        closer.start();
         f.dialogs.answerName({"Mine", false});
-        f.button(0);
-        QCOMPARE(editorTitle, QStringLiteral("Opening Mine"));
+        QCOMPARE(closingModalWindows([&f] { f.button(0); }), QStringList{"Opening Mine"});
         QCOMPARE(f.context.settings.playlistName, QStringLiteral("Mine"));
     }
 };
