@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
     context.dialogs = &dialogs;
     context.processes = &processes;
     context.progress = &progress;
+    dialogs.setProgress(&progress);
 
     z3d::LauncherStartup startup(context, QCoreApplication::applicationDirPath(),
                                  QCoreApplication::arguments().mid(1));

@@ -312,11 +312,21 @@ QStringList XSession::moveTo(const QString& window, double xFraction, double yFr
 
 bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
 {
+    return clickAt(window, xFraction, yFraction, QStringLiteral("3"));
+}
+
+bool XSession::leftClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickAt(window, xFraction, yFraction, QStringLiteral("1"));
+}
+
+bool XSession::clickAt(const QString& window, double xFraction, double yFraction,
+                       const QString& button) const
+{
     if (!activate(window))
         return false;
     const QStringList move = moveTo(window, xFraction, yFraction);
-    return !move.isEmpty() &&
-           xdotool(move + QStringList{QStringLiteral("click"), QStringLiteral("3")});
+    return !move.isEmpty() && xdotool(move + QStringList{QStringLiteral("click"), button});
 }
 
 bool XSession::mouseMove(const QString& window, double xFraction, double yFraction) const

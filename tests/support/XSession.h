@@ -78,6 +78,8 @@ public:
     // Activates the window and clicks the right button at a point given as fractions of the
     // window's width and height.
     bool rightClick(const QString& window, double xFraction, double yFraction) const;
+    // The same with the left button.
+    bool leftClick(const QString& window, double xFraction, double yFraction) const;
     // Moves the mouse to a point of the window given as fractions of its width and height,
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;
@@ -95,6 +97,9 @@ private:
     // The xdotool arguments that move the mouse to a point of the window given as fractions of
     // its size; empty when its size cannot be read.
     QStringList moveTo(const QString& window, double xFraction, double yFraction) const;
+    // Activates the window and clicks button ("1" left, "3" right) at a point of it.
+    bool clickAt(const QString& window, double xFraction, double yFraction,
+                 const QString& button) const;
     static void stop(QProcess& process);
 
     Desktop m_desktop;
