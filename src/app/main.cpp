@@ -30,7 +30,11 @@ int main(int argc, char* argv[])
                          progress.setMainWindow(window);
                      });
     // Ending before the event loop runs is answered by run()'s outcome instead.
-    QObject::connect(&startup, &z3d::LauncherStartup::ended, [] { QCoreApplication::exit(0); });
+    // Also in the middle of long work: the checker runs it still waited for are ended.
+    QObject::connect(&startup, &z3d::LauncherStartup::ended, [&processes] {
+        processes.stopWaiting();
+        QCoreApplication::exit(0);
+    });
     z3d::TerminationSignals termination;
     QObject::connect(&termination, &z3d::TerminationSignals::terminationRequested, &startup,
                      &z3d::LauncherStartup::terminate);
