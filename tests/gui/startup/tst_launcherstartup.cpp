@@ -1,5 +1,6 @@
 #include "core/app/LauncherContext.h"
 #include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
@@ -310,7 +311,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, style);
         InstallTree tree;
-        FaultInjector::fail(FileOperation::CreateFolder, tree.path("Z3DLaunch/Admin"), error);
+        FaultInjector::fail(FileOperation::CreateFolder,
+                            FileOperations::writeProbeFolder(tree.paths().launcherDir), error);
         Run launcher(tree);
         const LauncherStartup::Outcome outcome = launcher.run();
         FaultInjector::clear();
