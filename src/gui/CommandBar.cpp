@@ -13,8 +13,10 @@ CommandBar::CommandBar(QWidget& form) : QObject(&form), m_buttons(form, "AuxButt
         button(i)->setIcon(QIcon(Pictures::named(name.constData())));
         connect(button(i), &QAbstractButton::clicked, this, [this, i] { emit clicked(i); });
     }
-    button(Shortcut)->hide();
-    button(ZipLocation)->hide();
+    // No layout shows the edit log's viewer: a start in either layout leaves the buttons as
+    // switching to it does, so the zip library's location is offered in its place.
+    for (int i : {Shortcut, EditLog, ZipLocation})
+        button(i)->hide();
 }
 
 void CommandBar::offerForLayout(bool advanced, bool shortcutCreation)

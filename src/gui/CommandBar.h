@@ -31,7 +31,8 @@ public:
     };
     static constexpr int kCount = 9;
 
-    // The buttons of form, with their pictures; the shortcut and zip-library buttons hidden.
+    // The buttons of form, with their pictures; the shortcut, edit-log and zip-library buttons
+    // hidden.
     explicit CommandBar(QWidget& form);
 
     QToolButton* button(int index) const { return m_buttons.at(index); }

@@ -195,6 +195,8 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
     GamesListHandler* games = &handlers.games();
     connect(&window, &MainWindow::gamesListViewChosen, games,
             [games](int view) { games->switchGamesList(static_cast<GamesListMode>(view)); });
+    connect(games, &GamesListHandler::selectingChanged, &window,
+            &MainWindow::setGamesListSelecting);
     connect(&window, &MainWindow::skillChosen, &handlers.maps(), &MapListHandler::setMapFocus);
     connect(&window, &MainWindow::homeClicked, &handlers, &MainFormHandlers::openWebsite);
     OptionsTab* preferences = window.pages().options();

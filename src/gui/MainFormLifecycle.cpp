@@ -13,6 +13,7 @@
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
 #include "gui/dialogs/IwadForm.h"
+#include "gui/FramePlacement.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
 #include "gui/handlers/MainFormHandlers.h"
@@ -238,9 +239,10 @@ void MainFormLifecycle::showIwadWindowWhenNoIwadIsKnown()
 void MainFormLifecycle::centreWindow()
 {
     const QRect screen = m_window.widget().screen()->geometry();
-    const QSize size = m_window.widget().frameGeometry().size();
-    m_window.widget().move(screen.left() + (screen.width() - size.width()) / 2,
-                           screen.top() + (screen.height() - size.height()) / 2);
+    FramePlacement::place(m_window.widget(), [screen](const QSize& frame) {
+        return QPoint(screen.left() + (screen.width() - frame.width()) / 2,
+                      screen.top() + (screen.height() - frame.height()) / 2);
+    });
 }
 
 void MainFormLifecycle::placeWindow()

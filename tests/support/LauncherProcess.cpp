@@ -27,6 +27,11 @@ LauncherProcess::LauncherProcess(const XSession& session, const QString& binFold
     environment.remove(QStringLiteral("$DOOMWADDIR"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome(tempFolder));
     environment.insert(QStringLiteral("XDG_DATA_DIRS"), xdgDataDirs(tempFolder));
+    // Shortcuts go to the desktop and the applications menu: the test's own, not the
+    // machine's.
+    environment.insert(QStringLiteral("HOME"), home(tempFolder));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       QDir(tempFolder).filePath(QStringLiteral("xdg-config-home")));
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(binFolder);
     // Into a file, not a pipe: nothing reads a pipe while a test waits, and a full one would
@@ -46,6 +51,11 @@ QString LauncherProcess::xdgDataHome(const QString& tempFolder)
 QString LauncherProcess::xdgDataDirs(const QString& tempFolder)
 {
     return QDir(tempFolder).filePath(QStringLiteral("xdg-data-dirs"));
+}
+
+QString LauncherProcess::home(const QString& tempFolder)
+{
+    return QDir(tempFolder).filePath(QStringLiteral("home"));
 }
 
 LauncherProcess::~LauncherProcess()

@@ -14,8 +14,9 @@ class XSession;
 //
 // tempFolder becomes the launcher's temporary folder, where its single-instance lock lives:
 // launchers given the same folder meet each other, launchers of other tests never do. The
-// launcher's XDG data folders are in it too (xdgDataHome, xdgDataDirs, missing unless a test
-// makes them), so the machine's own games and Debian's Freedoom are never found.
+// launcher's XDG data folders and its home are in it too (xdgDataHome, xdgDataDirs, home,
+// missing unless a test makes them), so the machine's own games and Debian's Freedoom are
+// never found, and nothing is written into the player's own home.
 class LauncherProcess
 {
 public:
@@ -27,6 +28,9 @@ public:
     // XDG_DATA_HOME and XDG_DATA_DIRS (a single folder) of the launchers of tempFolder.
     static QString xdgDataHome(const QString& tempFolder);
     static QString xdgDataDirs(const QString& tempFolder);
+    // HOME of the launchers of tempFolder (missing unless a test makes it): the desktop's
+    // shortcuts land in its Desktop folder.
+    static QString home(const QString& tempFolder);
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;

@@ -48,6 +48,25 @@ bool ProgramScenario::launchAndWaitForEngine(const QString& window)
            XSession::waitUntil([this] { return demo.exists(QStringLiteral("Zorn3D.out")); });
 }
 
+QString ProgramScenario::answer(const QString& title, const QStringList& keys, const QString& text)
+{
+    const QString window = session.waitForWindow(title, launcher.pid());
+    if (window.isEmpty() || !session.waitUntilActive(window))
+        return {};
+    if (!text.isEmpty() && !session.typeText(text))
+        return {};
+    return keys.isEmpty() || session.typeKeys(keys) ? window : QString();
+}
+
+bool ProgramScenario::answerAndWaitForClose(const QString& title, const QStringList& keys,
+                                            const QString& text)
+{
+    const QString window = answer(title, keys, text);
+    return !window.isEmpty() && XSession::waitUntil([&] {
+        return !session.windows(title, launcher.pid()).contains(window);
+    });
+}
+
 LauncherSettings ProgramScenario::quietSettings()
 {
     LauncherSettings settings;

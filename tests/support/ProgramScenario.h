@@ -42,6 +42,16 @@ struct ProgramScenario
     // engine to record its start; true when it did.
     bool launchAndWaitForEngine(const QString& window);
 
+    // Waits for the launcher's window titled title and answers it as a player does: once the
+    // window manager has given it the keyboard, without the window being chosen first, types
+    // text (when given) and then keys. A window that waits for the player over another of the
+    // launcher's windows has to get the keys. Returns the window; empty when it did not
+    // appear, did not get the keyboard, or the keys could not be typed.
+    QString answer(const QString& title, const QStringList& keys, const QString& text = {});
+    // answer(), then waits for the window to go; true when it went.
+    bool answerAndWaitForClose(const QString& title, const QStringList& keys,
+                               const QString& text = {});
+
     // No tip of the day at the start, so the main window is the first to show.
     static LauncherSettings quietSettings();
     // Quiet, with the commercial games' view and DOOM II chosen in it.

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <optional>
 #include <sys/prctl.h>
 
 namespace z3d::test {
@@ -283,6 +284,14 @@ bool XSession::activate(const QString& window) const
     return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
 }
 
+bool XSession::waitUntilActive(const QString& window) const
+{
+    return waitUntil([&] {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed() ==
+               window;
+    });
+}
+
 bool XSession::pressKeys(const QString& window, const QStringList& keys) const
 {
     return activate(window) && typeKeys(keys);
@@ -293,7 +302,7 @@ bool XSession::typeKeys(const QStringList& keys) const
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
-QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+QSize XSession::size(const QString& window) const
 {
     // "WIDTH=647" and "HEIGHT=460" among the lines of --shell.
     const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
@@ -304,29 +313,48 @@ QStringList XSession::moveTo(const QString& window, double xFraction, double yFr
         QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry);
     if (!width.hasMatch() || !height.hasMatch())
         return {};
-    const int x = qRound(width.captured(1).toInt() * xFraction);
-    const int y = qRound(height.captured(1).toInt() * yFraction);
+    return {width.captured(1).toInt(), height.captured(1).toInt()};
+}
+
+QStringList XSession::moveTo(const QString& window, double xFraction, double yFraction) const
+{
+    const QSize pixels = size(window);
+    if (pixels.isEmpty())
+        return {};
+    const int x = qRound(pixels.width() * xFraction);
+    const int y = qRound(pixels.height() * yFraction);
     return {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
             QString::number(y)};
 }
 
-bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+bool XSession::typeText(const QString& text) const
 {
-    return clickAt(window, xFraction, yFraction, QStringLiteral("3"));
+    return xdotool({QStringLiteral("type"), QStringLiteral("--clearmodifiers"), text});
 }
 
-bool XSession::leftClick(const QString& window, double xFraction, double yFraction) const
-{
-    return clickAt(window, xFraction, yFraction, QStringLiteral("1"));
-}
-
-bool XSession::clickAt(const QString& window, double xFraction, double yFraction,
-                       const QString& button) const
+bool XSession::clickWith(const QStringList& click, const QString& window, double xFraction,
+                         double yFraction) const
 {
     if (!activate(window))
         return false;
     const QStringList move = moveTo(window, xFraction, yFraction);
-    return !move.isEmpty() && xdotool(move + QStringList{QStringLiteral("click"), button});
+    return !move.isEmpty() && xdotool(move + QStringList{QStringLiteral("click")} + click);
+}
+
+bool XSession::click(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("1")}, window, xFraction, yFraction);
+}
+
+bool XSession::rightClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("3")}, window, xFraction, yFraction);
+}
+
+bool XSession::doubleClick(const QString& window, double xFraction, double yFraction) const
+{
+    return clickWith({QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")}, window,
+                     xFraction, yFraction);
 }
 
 bool XSession::mouseMove(const QString& window, double xFraction, double yFraction) const
@@ -338,6 +366,41 @@ bool XSession::mouseMove(const QString& window, double xFraction, double yFracti
 bool XSession::minimise(const QString& window) const
 {
     return xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
+}
+
+QRect XSession::frameGeometry(const QString& window) const
+{
+    // xwininfo gives the window's own area ("Absolute upper-left X:  100", "Width: 647"), and
+    // the frame's extents "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 22, 5" are left, right, top
+    // and bottom.
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    const auto number = [&info](const char* label) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QLatin1String(label) + QStringLiteral(":\\s*(-?\\d+)")).match(info);
+        return match.hasMatch() ? std::optional<int>(match.captured(1).toInt()) : std::nullopt;
+    };
+    const std::optional<int> x = number("Absolute upper-left X");
+    const std::optional<int> y = number("Absolute upper-left Y");
+    const std::optional<int> width = number("Width");
+    const std::optional<int> height = number("Height");
+    const QStringList extents =
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, "_NET_FRAME_EXTENTS"})
+            .section(u'=', 1)
+            .split(u',');
+    if (!x || !y || !width || !height || extents.size() != 4)
+        return {};
+    const int left = extents.at(0).trimmed().toInt();
+    const int right = extents.at(1).trimmed().toInt();
+    const int top = extents.at(2).trimmed().toInt();
+    const int bottom = extents.at(3).trimmed().toInt();
+    return {*x - left, *y - top, *width + left + right, *height + top + bottom};
+}
+
+QSize XSession::screenSize() const
+{
+    const QStringList size =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}).split(u' ');
+    return size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).trimmed().toInt()) : QSize();
 }
 
 } // namespace z3d::test

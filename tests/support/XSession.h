@@ -2,6 +2,8 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -71,19 +73,32 @@ public:
 
     // Gives the window the input focus through the window manager.
     bool activate(const QString& window) const;
+    // True once the window manager has made window the active one, the one the keys go to.
+    bool waitUntilActive(const QString& window) const;
     // Activates the window, then types the keys (xdotool key names: "Return", "alt+F4").
     bool pressKeys(const QString& window, const QStringList& keys) const;
     // Types the keys into whatever holds the keyboard (an open menu grabs it).
     bool typeKeys(const QStringList& keys) const;
-    // Activates the window and clicks the right button at a point given as fractions of the
+    // Types text as a player types it into whatever holds the keyboard.
+    bool typeText(const QString& text) const;
+    // Activates the window and clicks the left button at a point given as fractions of the
     // window's width and height.
+    bool click(const QString& window, double xFraction, double yFraction) const;
+    // The same with the right button, and the left one twice.
     bool rightClick(const QString& window, double xFraction, double yFraction) const;
-    // The same with the left button.
-    bool leftClick(const QString& window, double xFraction, double yFraction) const;
+    bool doubleClick(const QString& window, double xFraction, double yFraction) const;
+    // The window's size as the server has it; empty when it cannot be read.
+    QSize size(const QString& window) const;
     // Moves the mouse to a point of the window given as fractions of its width and height,
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;
     bool minimise(const QString& window) const;
+
+    // Where the window manager's frame of window lies on the screen (the window's own area
+    // with the frame's borders and title bar); empty when it cannot be read.
+    QRect frameGeometry(const QString& window) const;
+    // The screen's size.
+    QSize screenSize() const;
 
 private:
     bool startServer();
@@ -97,9 +112,8 @@ private:
     // The xdotool arguments that move the mouse to a point of the window given as fractions of
     // its size; empty when its size cannot be read.
     QStringList moveTo(const QString& window, double xFraction, double yFraction) const;
-    // Activates the window and clicks button ("1" left, "3" right) at a point of it.
-    bool clickAt(const QString& window, double xFraction, double yFraction,
-                 const QString& button) const;
+    bool clickWith(const QStringList& click, const QString& window, double xFraction,
+                   double yFraction) const;
     static void stop(QProcess& process);
 
     Desktop m_desktop;

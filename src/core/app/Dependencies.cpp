@@ -29,12 +29,14 @@ QString findMissingDependency(const QString& installRoot)
 {
     const QString binDir = PathResolver::resolveUnder(installRoot, QStringLiteral("Bin"));
     for (const Dependency& dependency : kDependencies) {
-        const QString name = QString::fromLatin1(dependency.fileName);
+        // A path in bin, never a bare name: a program of that name on PATH is no part of the
+        // installation, and the engine is started from bin.
+        const QString path = PathResolver::join(binDir, QString::fromLatin1(dependency.fileName));
         const bool present = dependency.program
-                                 ? !ProgramStarter::findProgram(name, binDir).isEmpty()
-                                 : PathResolver::fileExists(PathResolver::join(binDir, name));
+                                 ? !ProgramStarter::findProgram(path, binDir).isEmpty()
+                                 : PathResolver::fileExists(path);
         if (!present)
-            return name;
+            return QString::fromLatin1(dependency.fileName);
     }
     return {};
 }

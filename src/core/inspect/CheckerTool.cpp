@@ -10,9 +10,7 @@
 #include "core/services/Processes.h"
 #include "core/services/Progress.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 
 namespace z3d {
 
@@ -66,41 +64,50 @@ QString CheckerTool::binFolder() const
     return PathResolver::resolveUnder(m_paths.installRoot, QStringLiteral("Bin"));
 }
 
-QString CheckerTool::wadKey(const QString& resolvedPath)
+std::optional<QString> CheckerTool::keptAnswer(const QString& resolvedPath,
+                                               const std::optional<FileStamp>& stamp) const
 {
-    const QFileInfo info(resolvedPath);
-    if (!info.isFile())
-        return {};
-    return resolvedPath + u'\n' + QString::number(info.size()) + u'\n' +
-           QString::number(info.lastModified().toMSecsSinceEpoch());
+    const auto kept = m_checkwadOutputs.constFind(resolvedPath);
+    if (!stamp || kept == m_checkwadOutputs.cend() || *stamp != kept->stamp)
+        return std::nullopt;
+    return kept->output;
+}
+
+void CheckerTool::keepAnswer(const QString& resolvedPath, const std::optional<FileStamp>& stamp,
+                             const QString& output)
+{
+    if (stamp && !output.isEmpty())
+        m_checkwadOutputs.insert(resolvedPath, {*stamp, output});
 }
 
 QString CheckerTool::run(const QString& command, const QString& path)
 {
     const QString resolved = PathResolver::resolve(path);
-    const bool checkwad = command == u"CHECKWAD";
-    const QString key = checkwad ? wadKey(resolved) : QString();
-    if (const auto kept = m_checkwadOutputs.constFind(key);
-        !key.isEmpty() && kept != m_checkwadOutputs.cend())
+    if (command != u"CHECKWAD")
+        return m_lastOutput = m_processes.runAndWait(commandLine(command, resolved), binFolder());
+    // The stamp before the run: a file changed while it is checked is checked again.
+    const std::optional<FileStamp> stamp = FileStamp::of(resolved);
+    if (const std::optional<QString> kept = keptAnswer(resolved, stamp))
         return m_lastOutput = *kept;
     m_lastOutput = m_processes.runAndWait(commandLine(command, resolved), binFolder());
-    if (!key.isEmpty() && !m_lastOutput.isEmpty())
-        m_checkwadOutputs.insert(key, m_lastOutput);
+    keepAnswer(resolved, stamp, m_lastOutput);
     return m_lastOutput;
 }
 
 QList<int> CheckerTool::checkWadMapCounts(const QStringList& wadPaths)
 {
     QStringList outputs;
-    QStringList keys;
     QStringList commandLines;
     QList<qsizetype> toRun;
+    QList<std::optional<FileStamp>> stamps;
+    QStringList resolvedPaths;
     for (const QString& wad : wadPaths) {
         const QString resolved = PathResolver::resolve(wad);
-        const QString key = wadKey(resolved);
-        keys << key;
-        outputs << m_checkwadOutputs.value(key);
-        if (key.isEmpty() || !m_checkwadOutputs.contains(key)) {
+        resolvedPaths << resolved;
+        stamps << FileStamp::of(resolved);
+        const std::optional<QString> kept = keptAnswer(resolved, stamps.last());
+        outputs << kept.value_or(QString());
+        if (!kept) {
             toRun << outputs.size() - 1;
             commandLines << commandLine(QStringLiteral("CHECKWAD"), resolved);
         }
@@ -114,8 +121,7 @@ QList<int> CheckerTool::checkWadMapCounts(const QStringList& wadPaths)
     for (qsizetype i = 0; i < toRun.size() && i < fresh.size(); ++i) {
         const qsizetype at = toRun.at(i);
         outputs[at] = fresh.at(i);
-        if (!keys.at(at).isEmpty() && !fresh.at(i).isEmpty())
-            m_checkwadOutputs.insert(keys.at(at), fresh.at(i));
+        keepAnswer(resolvedPaths.at(at), stamps.at(at), fresh.at(i));
     }
 
     QList<int> codes;

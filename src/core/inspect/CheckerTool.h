@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/FileStamp.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -89,9 +91,14 @@ public:
 private:
     QString run(const QString& command, const QString& path);
     QString binFolder() const;
-    // The cache key of a wad: its resolved path, size and modification time; empty when the
-    // file cannot be examined.
-    static QString wadKey(const QString& resolvedPath);
+    // The answer kept for the wad at resolvedPath, when its stamp now is the one it was
+    // checked with.
+    std::optional<QString> keptAnswer(const QString& resolvedPath,
+                                      const std::optional<FileStamp>& stamp) const;
+    // Keeps a non-empty answer for the wad as it is now (nothing for a file that cannot be
+    // examined).
+    void keepAnswer(const QString& resolvedPath, const std::optional<FileStamp>& stamp,
+                    const QString& output);
     bool keepOutput(const QString& output);
     QStringList readBack(const QString& output, bool kept) const;
 
@@ -99,7 +106,13 @@ private:
     Processes& m_processes;
     Progress* m_progress;
     QString m_lastOutput;
-    QHash<QString, QString> m_checkwadOutputs;
+    // CHECKWAD answers by resolved path, each with the stamp of the file it answered for.
+    struct KeptAnswer
+    {
+        FileStamp stamp;
+        QString output;
+    };
+    QHash<QString, KeptAnswer> m_checkwadOutputs;
 };
 
 } // namespace z3d

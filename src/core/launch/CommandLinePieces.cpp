@@ -53,8 +53,11 @@ DefinitionUse DefinitionUse::select(const QList<DefinitionEntry>& entries,
         const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
         const bool dedFile =
             dot >= 0 && name.mid(dot + 1).compare(QLatin1String("ded"), Qt::CaseInsensitive) == 0;
+        // The entry's name is matched without regard to case; the engine gets the file's own
+        // spelling, which a case-sensitive disk needs.
         use.paths << (dedFile ? text
-                              : PathResolver::join(customDefsDir, text + QLatin1String(".ded")));
+                              : PathResolver::resolveUnder(customDefsDir,
+                                                           text + QLatin1String(".ded")));
         use.teskUsed = use.teskUsed || tesk;
         use.pellamUsed = use.pellamUsed || pellam;
     }

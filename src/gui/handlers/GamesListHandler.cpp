@@ -26,6 +26,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopedValueRollback>
 
 namespace z3d {
 
@@ -105,16 +106,19 @@ QString GamesListHandler::selectedGameFile() const
 
 void GamesListHandler::replaceSelectedGame(const GamesListEntry& entry)
 {
-    const int row = firstSelectedRow(m_games);
-    if (row >= 0)
-        delete m_games->takeItem(row);
     int at = 0;
-    while (at < m_games->count() &&
-           m_games->item(at)->text().compare(entry.display, Qt::CaseInsensitive) < 0)
-        ++at;
-    auto* item = new QListWidgetItem(entry.display);
-    item->setData(kNameRole, entry.name);
-    m_games->insertItem(at, item);
+    changeQuietly(m_games, [&] {
+        const int row = firstSelectedRow(m_games);
+        if (row >= 0)
+            delete m_games->takeItem(row);
+        m_games->clearSelection();
+        while (at < m_games->count() &&
+               m_games->item(at)->text().compare(entry.display, Qt::CaseInsensitive) < 0)
+            ++at;
+        auto* item = new QListWidgetItem(entry.display);
+        item->setData(kNameRole, entry.name);
+        m_games->insertItem(at, item);
+    });
     selectRow(m_games, at);
 }
 
@@ -158,7 +162,7 @@ void GamesListHandler::selectFirstGameWhenNoneIs()
 
 void GamesListHandler::clearGameLists()
 {
-    m_games->clear();
+    changeQuietly(m_games, [this] { m_games->clear(); });
     m_files->clear();
     m_page.mapList()->clear();
 }
@@ -176,11 +180,13 @@ void GamesListHandler::showHeader(const QString& text)
 
 void GamesListHandler::fillList(const QList<std::pair<QString, QString>>& entries)
 {
-    m_games->clear();
-    for (const auto& [display, name] : entries) {
-        auto* item = new QListWidgetItem(display, m_games);
-        item->setData(kNameRole, name);
-    }
+    changeQuietly(m_games, [&] {
+        m_games->clear();
+        for (const auto& [display, name] : entries) {
+            auto* item = new QListWidgetItem(display, m_games);
+            item->setData(kNameRole, name);
+        }
+    });
 }
 
 void GamesListHandler::fillCommercialGamesList()
@@ -296,6 +302,17 @@ void GamesListHandler::selectGame()
     if (row < 0)
         return;
     const QString name = m_games->item(row)->data(kNameRole).toString();
+    const bool outermost = !m_selecting;
+    const QScopedValueRollback selecting(m_selecting, true);
+    if (outermost)
+        emit selectingChanged(true);
+    chooseGame(name);
+    if (outermost)
+        emit selectingChanged(false);
+}
+
+void GamesListHandler::chooseGame(const QString& name)
+{
     m_files->clear();
     m_page.mapList()->clear();
     m_services.files.gameChosen();

@@ -80,6 +80,10 @@ public:
     void redrawGamesList() override;
 
 signals:
+    // A game's selection chain starts (true) and ends (false): its files are listed, checked
+    // and extracted meanwhile, with windows that may let keys through, and Up and Down must not
+    // move the list on to another game before it ends.
+    void selectingChanged(bool selecting);
     // Another view was chosen: a scripted map's lock on the model and graphics options ends
     // (RestoreSpriteOptions).
     void spriteOptionsLockDue(bool locked);
@@ -89,6 +93,7 @@ protected:
 
 private:
     GamesListMode mode() const;
+    void chooseGame(const QString& name);
     void fillList(const QList<std::pair<QString, QString>>& entries);
     void selectInstalledGame(const QString& name);
     void selectCommercialGame(const QString& name);
@@ -109,6 +114,8 @@ private:
     std::optional<GamesListMode> m_switchedTo;
     // The installed-games list shows only the scripted maps.
     bool m_scriptedMapsOnly = false;
+    // A selection chain is running (a nested one, a reselection, runs inside it).
+    bool m_selecting = false;
 };
 
 } // namespace z3d

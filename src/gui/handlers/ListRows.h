@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QString>
 
 namespace z3d::list_rows {
@@ -31,6 +32,16 @@ inline int firstSelectedRow(const QListWidget* list)
 inline void selectRow(QListWidget* list, int row)
 {
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+// Makes a change of the program's own to list (filling, emptying, taking out or putting in
+// entries) without running the handlers of a selection: the entry the list selects by itself
+// meanwhile (the neighbour of one taken out) was not chosen by the player. The selection the
+// program means is made afterwards, with selectRow, and runs its handlers once.
+template <class Change> void changeQuietly(QListWidget* list, Change change)
+{
+    const QSignalBlocker quiet(list);
+    change();
 }
 
 inline bool isWad(const QString& name)

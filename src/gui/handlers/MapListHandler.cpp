@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace z3d {
 
@@ -66,6 +67,15 @@ QStringList MapListHandler::maps() const
 void MapListHandler::selectRow(int row)
 {
     m_maps->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void MapListHandler::chooseMap(int row)
+{
+    {
+        const QSignalBlocker quiet(m_maps);
+        selectRow(row);
+    }
+    mapListClick(row);
 }
 
 void MapListHandler::mapListClick(int row)

@@ -21,6 +21,9 @@ public:
 
     // MapList_Click for the map at row.
     void mapListClick(int row);
+    // Selects the map at row and runs its click once, also when a restore had selected it
+    // already (a restored map does not replace the remembered save game; this choice does).
+    void chooseMap(int row);
     // UpdateLaunchMapAndIwad: the warp text and IWAD of the current map selection.
     void updateLaunchMapAndIwad();
     // SetMapFocus: applies the skill choice to the map and save lists.

@@ -113,9 +113,9 @@ void SaveListHandler::deleteSaveGame()
         return;
     m_shell.takeFocusFromControls();
     emit gameReselectionDue();
-    QListWidget* maps = m_page.mapList();
-    if (maps->count() > 0 && m_context.launch.kind != LaunchKind::NewGame)
-        maps->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    // The first map is chosen as a click chooses it, so the deleted save's record goes.
+    if (m_page.mapList()->count() > 0 && m_context.launch.kind != LaunchKind::NewGame)
+        m_maps.chooseMap(0);
 }
 
 void SaveListHandler::purgeSaveGames()

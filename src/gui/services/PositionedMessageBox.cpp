@@ -1,5 +1,6 @@
 #include "gui/services/PositionedMessageBox.h"
 
+#include "gui/FramePlacement.h"
 #include "gui/services/DialogGeometry.h"
 
 namespace z3d {
@@ -13,8 +14,11 @@ PositionedMessageBox::PositionedMessageBox(Icon icon, const QString& title, cons
 void PositionedMessageBox::showEvent(QShowEvent* event)
 {
     QMessageBox::showEvent(event);
-    if (m_mainWindow && m_mainWindow->isVisible())
-        move(centredOver(m_mainWindow->frameGeometry(), frameGeometry().size()));
+    if (!m_mainWindow || !m_mainWindow->isVisible())
+        return;
+    const QRect mainWindow = m_mainWindow->frameGeometry();
+    FramePlacement::place(
+        *this, [mainWindow](const QSize& frame) { return centredOver(mainWindow, frame); });
 }
 
 } // namespace z3d

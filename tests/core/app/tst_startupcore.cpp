@@ -64,31 +64,48 @@ private slots:
 
     void missingDependencyNamesTheFirstInTestOrder_data()
     {
-        const DataTable<QStringList, QString> row("present", "missing");
+        const DataTable<QStringList, QStringList, QString> row("present", "onPath", "missing");
         const QStringList all{"Zorn3D.exe", "Z3DgFiles.exe", "unzip32.dll", "fmodex.dll",
                               "eax.dll"};
-        row("all present", all, QString());
-        row("eax missing", all.mid(0, 4), "eax.dll");
+        const QStringList libraries = all.mid(2);
+        row("all present", all, QStringList{}, QString());
+        row("eax missing", all.mid(0, 4), QStringList{}, "eax.dll");
         row("two missing, first named", QStringList{"Zorn3D.exe", "Z3DgFiles.exe", "eax.dll"},
-            "unzip32.dll");
+            QStringList{}, "unzip32.dll");
         row("native programs without .exe",
-            QStringList{"Zorn3D", "Z3DgFiles", "unzip32.dll", "fmodex.dll", "eax.dll"}, QString());
+            QStringList{"Zorn3D", "Z3DgFiles", "unzip32.dll", "fmodex.dll", "eax.dll"},
+            QStringList{}, QString());
         row("other case on disk",
             QStringList{"ZORN3D.EXE", "z3dgfiles.exe", "Unzip32.DLL", "FMODEX.dll", "EAX.dll"},
-            QString());
-        row("nothing", QStringList{}, "Zorn3D.exe");
+            QStringList{}, QString());
+        row("nothing", QStringList{}, QStringList{}, "Zorn3D.exe");
+        // Programs of those names elsewhere are not the installation's.
+        row("engine on PATH only", QStringList{"Z3DgFiles"} + libraries,
+            QStringList{"Zorn3D", "Zorn3D.exe"}, "Zorn3D.exe");
+        row("checker on PATH only", QStringList{"Zorn3D"} + libraries,
+            QStringList{"Z3DgFiles", "Z3DgFiles.exe"}, "Z3DgFiles.exe");
     }
     void missingDependencyNamesTheFirstInTestOrder()
     {
         QFETCH(QStringList, present);
+        QFETCH(QStringList, onPath);
         QFETCH(QString, missing);
         QTemporaryDir root;
-        for (const QString& name : present) {
-            touch(root.path(), "bin/" + name, "MZ");
-            QFile::setPermissions(root.path() + "/bin/" + name,
+        QTemporaryDir elsewhere;
+        const auto executable = [](const QString& folder, const QString& name) {
+            touch(folder, name, "MZ");
+            QFile::setPermissions(folder + "/" + name,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        QCOMPARE(findMissingDependency(root.path()), missing);
+        };
+        for (const QString& name : present)
+            executable(root.path(), "bin/" + name);
+        for (const QString& name : onPath)
+            executable(elsewhere.path(), name);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(elsewhere.path()) + ':' + path);
+        const QString found = findMissingDependency(root.path());
+        qputenv("PATH", path);
+        QCOMPARE(found, missing);
     }
 
     void squishEffectsGoOnlyWhenTheMonsterPackHasItsOwn()

@@ -7,6 +7,7 @@
 
 #include "support/CurrentFolder.h"
 #include "support/DataTable.h"
+#include "support/FileChanges.h"
 #include "support/InstallTree.h"
 #include "support/RecordingProcesses.h"
 
@@ -15,6 +16,8 @@
 
 using namespace z3d;
 using namespace z3d::test;
+
+Q_DECLARE_METATYPE(z3d::test::FileChange)
 
 namespace {
 
@@ -47,6 +50,8 @@ private slots:
     void quotesAwkwardPaths_data();
     void quotesAwkwardPaths();
     void emptyOutput();
+    void answerIsKeptWhileTheWadStaysAsItWas_data();
+    void answerIsKeptWhileTheWadStaysAsItWas();
     void unwritableOutputFileDoesNotServeStaleItems();
     void knownPwad_data();
     void knownPwad();
@@ -185,6 +190,36 @@ void TestCheckerTool::emptyOutput()
 
     QCOMPARE(tool.checkWadMapCount(tree.path("x.wad")), 10);
     QCOMPARE(tree.readFile("Z3DLaunch/Data/pwad.z3d"), QByteArray("\r\n"));
+}
+
+// A wad is checked once while it stays as it was; any change makes the next question run the
+// tool again, also a replacement of the same size with the modification time kept.
+void TestCheckerTool::answerIsKeptWhileTheWadStaysAsItWas_data()
+{
+    const DataTable<FileChange, int> row("change", "runs");
+    row("left alone", FileChange::None, 1);
+    row("modification time moved", FileChange::TimeMoved, 2);
+    row("rewritten, size and time kept", FileChange::RewrittenKeepingSizeAndTime, 2);
+    row("replaced, size and time kept", FileChange::ReplacedKeepingSizeAndTime, 2);
+}
+
+void TestCheckerTool::answerIsKeptWhileTheWadStaysAsItWas()
+{
+    QFETCH(FileChange, change);
+    QFETCH(int, runs);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const InstallPaths paths = tree.paths();
+    const QString wad = tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD of some size");
+    RecordingProcesses processes;
+    processes.setOutput(CheckerTool::commandLine("CHECKWAD", wad), kTwelveMaps);
+    CheckerTool tool(paths, processes);
+
+    QCOMPARE(tool.checkWadMapCounts({wad}), QList<int>{112});
+    QVERIFY(changeFile(wad, change));
+    QCOMPARE(tool.checkWadMapCount(wad), 112);
+    QCOMPARE(tool.loadWadMapList(wad).mapNames.size(), 12);
+    QCOMPARE(processes.calls().size(), runs);
 }
 
 void TestCheckerTool::unwritableOutputFileDoesNotServeStaleItems()

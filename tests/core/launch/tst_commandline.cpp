@@ -627,6 +627,15 @@ void TestCommandLine::installedGame_data()
         R"(-data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -xh -ams -tc -usb -ro -ct 9 )"
         R"(-cmd "rend-light 1" -sk 4 -wp 01 )");
     row(
+        "splashes alone off",
+        [](LauncherSettings& s, LaunchInputs& in) {
+            castle(in);
+            s.modelOptSplashes = true;
+        },
+        R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -am -mpd )"
+        R"(-data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -xs -ams -tc -usb -ro -ct 9 )"
+        R"(-cmd "rend-light 1" -sk 4 -wp 01 )");
+    row(
         "greyed boxes do not count",
         [](LauncherSettings&, LaunchInputs& in) {
             castle(in);

@@ -1,6 +1,8 @@
 // custom.z3d, the drop folder and the entry "Add" makes, on throw-away installation trees.
 
+#include "core/launch/CommandLinePieces.h"
 #include "core/models/CustomDefinitions.h"
+#include "core/settings/LauncherSettings.h"
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
@@ -34,6 +36,8 @@ private slots:
     void importTakesOverTheDropFolder();
     void entryForChosenFile_data();
     void entryForChosenFile();
+    void lineNamesTheFileAsOnDisk_data();
+    void lineNamesTheFileAsOnDisk();
 };
 
 void TestCustomDefinitions::load_data()
@@ -119,6 +123,40 @@ void TestCustomDefinitions::entryForChosenFile()
         CustomDefinitions::entryForChosenFile(chosen, "/i/Defs/Custom/");
     QCOMPARE(outcome.configurationWarning, warning);
     QCOMPARE(outcome.entry, entry);
+}
+
+// However an entry spells its name, the engine is given the file as the disk spells it.
+void TestCustomDefinitions::lineNamesTheFileAsOnDisk_data()
+{
+    const DataTable<QString> row("source");
+    row("custom.z3d", "custom.z3d");
+    row("the drop folder", "Create");
+    row("Add", "Add");
+}
+
+void TestCustomDefinitions::lineNamesTheFileAsOnDisk()
+{
+    QFETCH(QString, source);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString onDisk = tree.addFile("Defs/Custom/Caps.DED");
+    const InstallPaths paths = tree.paths();
+    QList<DefinitionEntry> entries;
+    if (source == "custom.z3d") {
+        tree.addTextFile("Z3DLaunch/Data/custom.z3d", {"caps,1"});
+        entries = CustomDefinitions::load(paths);
+    } else if (source == "Create") {
+        tree.addFile("Z3DLaunch/Create/caps.ded");
+        entries = CustomDefinitions::importDropped(paths, {});
+    } else {
+        entries << DefinitionEntry{
+            CustomDefinitions::entryForChosenFile(onDisk, paths.customDefsDir).entry, true};
+    }
+    QCOMPARE(entries.size(), 1);
+    entries.first().selected = true;
+    const DefinitionUse use = DefinitionUse::select(
+        entries, LauncherSettings::defaults(20000, 15000), paths.customDefsDir);
+    QCOMPARE(use.paths, QStringList{onDisk});
 }
 
 QTEST_GUILESS_MAIN(TestCustomDefinitions)

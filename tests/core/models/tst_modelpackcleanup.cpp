@@ -3,12 +3,14 @@
 #include "core/models/ModelPackCleanup.h"
 #include "core/platform/FaultInjector.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace z3d;
+using z3d::test::DataTable;
 using z3d::test::InstallTree;
 
 class TestModelPackCleanup : public QObject
@@ -20,6 +22,8 @@ private slots:
     void orrinpackAloneKeepsTheSharedTextures();
     void standardModelsKeepTheBrannockSoldiers();
     void lastPackTakesTheSharedTextures();
+    void sharedTexturesStayWhileAPackUsesThem_data();
+    void sharedTexturesStayWhileAPackUsesThem();
     void linkInsidePackIsRemovedAsALink();
     void failureStopsAndIsReported();
 };
@@ -96,6 +100,32 @@ void TestModelPackCleanup::lastPackTakesTheSharedTextures()
           "Defs/Model/Addon/TolmsSoldiersLod.ded", "Md2/shiny.png", "Md2/metallic.png"})
         QVERIFY2(!tree.exists(gone), gone);
     QVERIFY(tree.exists("Defs/Model/Addon"));
+}
+
+void TestModelPackCleanup::sharedTexturesStayWhileAPackUsesThem_data()
+{
+    const DataTable<QString> row("remaining"); // the one pack folder left under Md2
+    row("HUD weapons", QStringLiteral("Md2/HudWeapons/pistol/p.dmd"));
+    row("Orrinpack", QStringLiteral("Md2/Orrinpack/orrinpack.wad"));
+    row("Pellam", QStringLiteral("Md2/Pellam/Gore/hang7.dmd"));
+}
+
+// The Brannock soldiers go; the one pack left still uses the textures.
+void TestModelPackCleanup::sharedTexturesStayWhileAPackUsesThem()
+{
+    QFETCH(QString, remaining);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile(remaining);
+    tree.addFile("Md2/Monsters/Soldiers2/s.dmd");
+    addSharedTextures(tree);
+    CleanupChoice choice;
+    choice.brannockSoldiers = true;
+    QVERIFY(deleteModelPacks(tree.paths(), choice).complete());
+    QVERIFY(!tree.exists("Md2/Monsters"));
+    QVERIFY(tree.exists(remaining));
+    QVERIFY(tree.exists("Md2/shiny.png"));
+    QVERIFY(tree.exists("Md2/metallic.png"));
 }
 
 void TestModelPackCleanup::linkInsidePackIsRemovedAsALink()

@@ -1,14 +1,17 @@
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/FileStamp.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/PathResolver.h"
 
 #include "support/DataTable.h"
+#include "support/FileChanges.h"
 #include "support/InstallTree.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTest>
 
 #if defined(Q_OS_UNIX)
@@ -17,6 +20,8 @@
 
 using namespace z3d;
 using namespace z3d::test;
+
+Q_DECLARE_METATYPE(z3d::test::FileChange)
 
 class TestFileSystem : public QObject
 {
@@ -51,6 +56,8 @@ private slots:
     void writeProbe();
     void writeProbeRefused_data();
     void writeProbeRefused();
+    void stampTellsChanges_data();
+    void stampTellsChanges();
 };
 
 void TestFileSystem::resolve_data()
@@ -391,6 +398,54 @@ void TestFileSystem::writeProbeRefused()
     FaultInjector::fail(FileOperation(operation), FileOperations::writeProbeFolder(p.launcherDir),
                         ErrorNumber(error));
     QCOMPARE(int(FileOperations::probeWritePermission(p.launcherDir)), error);
+}
+
+// Which parts of a file's stamp each change moves, and which it leaves, as the file system
+// keeps them.
+void TestFileSystem::stampTellsChanges_data()
+{
+    const DataTable<FileChange, QStringList, QStringList> row("change", "moved", "kept");
+    row("left alone", FileChange::None, QStringList{},
+        QStringList{"file", "size", "modified", "changed"});
+    row("modification time moved", FileChange::TimeMoved, QStringList{"modified", "changed"},
+        QStringList{"file", "size"});
+    row("rewritten, size and time kept", FileChange::RewrittenKeepingSizeAndTime,
+        QStringList{"changed"}, QStringList{"file", "size", "modified"});
+    row("replaced, size and time kept", FileChange::ReplacedKeepingSizeAndTime, QStringList{"file"},
+        QStringList{"size", "modified"});
+    row("grown", FileChange::Grown, QStringList{"size", "modified", "changed"},
+        QStringList{"file"});
+}
+
+void TestFileSystem::stampTellsChanges()
+{
+    QFETCH(FileChange, change);
+    QFETCH(QStringList, moved);
+    QFETCH(QStringList, kept);
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString path = tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD of some size");
+    const std::optional<FileStamp> before = FileStamp::of(path);
+    QVERIFY(before);
+    QVERIFY(changeFile(path, change));
+    const std::optional<FileStamp> after = FileStamp::of(path);
+    QVERIFY(after);
+    const auto parts = [](const FileStamp& stamp) {
+        return QMap<QString, qint64>{{"file", qint64(stamp.file)},
+                                     {"size", stamp.size},
+                                     {"modified", stamp.modified},
+                                     {"changed", stamp.changed}};
+    };
+    const QMap<QString, qint64> was = parts(*before);
+    const QMap<QString, qint64> is = parts(*after);
+    for (const QString& part : moved)
+        QVERIFY2(was.value(part) != is.value(part), qPrintable(part));
+    for (const QString& part : kept)
+        QCOMPARE(is.value(part), was.value(part));
+    QCOMPARE(*after == *before, moved.isEmpty());
+    QCOMPARE(after->device, before->device);
+    QVERIFY(!FileStamp::of(tree.path("Z3DGames/Castle/Pwads")));
+    QVERIFY(!FileStamp::of(tree.path("Z3DGames/Castle/Pwads/missing.wad")));
 }
 
 QTEST_GUILESS_MAIN(TestFileSystem)

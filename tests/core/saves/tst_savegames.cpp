@@ -70,11 +70,13 @@ private slots:
     void purgeStopsAtFirstFailure_data();
     void purgeStopsAtFirstFailure();
     void purgeWithNothingToPurge();
+    void purgeRemovesLinksNotTheirTargets_data();
     void purgeRemovesLinksNotTheirTargets();
 
     void deleteSaveGameHeldOpenElsewhere();
     void deleteAllNodes();
     void deleteAllNodesFailure();
+    void deleteAllNodesWithNothingToDelete();
 };
 
 void TestSaveGames::saveFolder_data()
@@ -317,17 +319,29 @@ void TestSaveGames::purgeWithNothingToPurge()
     QVERIFY(tree.isFolder("Z3DGames/Castle/Pwads"));
 }
 
+void TestSaveGames::purgeRemovesLinksNotTheirTargets_data()
+{
+    const DataTable<QString, QString> row("link", "target");
+    row("save folder to a folder", "UserSG/linked", "Elsewhere");
+    row("game's save folder to a folder", "Z3DGames/Castle/savegame", "Elsewhere");
+    row("game's save folder to a file", "Z3DGames/Castle/savegame", "Elsewhere/keep.z3dsg");
+    row("game's save folder, broken", "Z3DGames/Castle/savegame", "Nowhere");
+    row("inside a save folder", "UserSG/doom2/savegame/linked", "Elsewhere");
+}
+
 void TestSaveGames::purgeRemovesLinksNotTheirTargets()
 {
+    QFETCH(QString, link);
+    QFETCH(QString, target);
     InstallTree tree;
     QVERIFY(tree.isValid());
     const QString outside = tree.addFile("Elsewhere/keep.z3dsg", "keep");
-    tree.addFolder("UserSG");
-    QVERIFY(QFile::link(tree.path("Elsewhere"), tree.path("UserSG/linked")));
+    tree.addFolder(link.section(u'/', 0, -2));
+    QVERIFY(QFile::link(tree.path(target), tree.path(link)));
     RecordingDialogs dialogs;
 
     QCOMPARE(SaveGameOperations(tree.paths(), dialogs).purgeSaveGames(), ErrorNumber::None);
-    QVERIFY(!QFileInfo(tree.path("UserSG/linked")).isSymLink());
+    QVERIFY(!QFileInfo(tree.path(link)).isSymLink());
     QVERIFY(QFile::exists(outside));
 }
 
@@ -379,6 +393,20 @@ void TestSaveGames::deleteAllNodesFailure()
     QCOMPARE(dialogs.messages().size(), 2);
     QCOMPARE(dialogs.messages().at(1).title, QString(" Access error "));
     QCOMPARE(dialogs.messages().at(1).text, kPurgeAccessText);
+}
+
+// Node folders without a file in them: nothing fails, so nothing is reported.
+void TestSaveGames::deleteAllNodesWithNothingToDelete()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    tree.addFile("gwa/sub/keep.txt", "stays");
+    tree.addFolder("Z3DAnFiles");
+    RecordingDialogs dialogs;
+
+    QVERIFY(SaveGameOperations(tree.paths(), dialogs).deleteAllNodes());
+    QCOMPARE(dialogs.messages().size(), 1); // the question only
+    QVERIFY(tree.isFile("gwa/sub/keep.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestSaveGames)

@@ -141,7 +141,7 @@ private slots:
             window = run().startLauncher();
             QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
             // A click below the list's two entries gives it the keys; Down chooses Vault.
-            QVERIFY(session.leftClick(window, 0.15, 0.55));
+            QVERIFY(session.click(window, 0.15, 0.55));
             QVERIFY(session.pressKeys(window, {QStringLiteral("Down")}));
             question = session.waitForNewWindow(run().launcher.pid(), {window});
         }
@@ -173,6 +173,45 @@ private slots:
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
         QCOMPARE(demo.exists(kExtractedWad), answered);
         QCOMPARE(demo.exists(QStringLiteral("Z3DLaunch/launch.log")), answered);
+    }
+
+    // Renaming an archive through its menu and the name prompt: the entry next to it, passed
+    // over while the list's entry is replaced, is not chosen. (Chosen, this one, not a zip,
+    // would be reported and would empty the extraction folder.)
+    void renamingAnArchiveLeavesTheNextEntryAlone()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.advancedOptions = true; // offers the zip library's view
+        settings.gamesListView = 2;
+        settings.lastZipLibraryEntry = QStringLiteral("Canyon");
+        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(demo.writeFile(QStringLiteral("Z3DArchives/Dud.zip"), "not a zip at all"));
+        const QString marker = QStringLiteral("Z3DLaunch/Zips/notes.txt");
+        QVERIFY(demo.writeFile(marker, "kept while Canyon's files are the extracted ones"));
+
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        QVERIFY(session.rightClick(window, 0.15, 0.5));
+        QVERIFY(!session.waitForNewWindow(run().launcher.pid(), {window}).isEmpty());
+        // "Rename zip file" is the menu's second item, after a separator.
+        QVERIFY(session.typeKeys(
+            {QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}));
+        const QString prompt =
+            session.waitForWindow(QStringLiteral(" Rename Zip"), run().launcher.pid());
+        QVERIFY2(!prompt.isEmpty(), "the name prompt did not appear");
+        QVERIFY(session.pressKeys(prompt, {QStringLiteral("ctrl+a"), QStringLiteral("G"),
+                                           QStringLiteral("U"), QStringLiteral("L"),
+                                           QStringLiteral("F"), QStringLiteral("Return")}));
+
+        QVERIFY(XSession::waitUntil(
+            [&] { return demo.exists(QStringLiteral("Z3DArchives/GULF.zip")); }));
+        QVERIFY(session.waitForNoWindow(QStringLiteral(" Rename Zip")));
+        QVERIFY(session.windows(QStringLiteral(" File error")).isEmpty());
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
+        QVERIFY(demo.exists(marker));
+        QCOMPARE(demo.settings().lastZipLibraryEntry, QStringLiteral("GULF"));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,24 @@ namespace {
 
 const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 const QString kSettingsFile = DemoInstallation::kSettingsFile;
+
+// The frame lies centred over around, to the pixel its halving rounds to.
+bool centredOver(const QRect& frame, const QRect& around)
+{
+    const int left = around.left() + (around.width() - frame.width()) / 2;
+    const int top = around.top() + (around.height() - frame.height()) / 2;
+    return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
+           std::abs(frame.top() - top) <= 1;
+}
+
+QString shown(const QRect& frame)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(frame.left())
+        .arg(frame.top())
+        .arg(frame.width())
+        .arg(frame.height());
+}
 
 } // namespace
 
@@ -123,13 +142,55 @@ private slots:
         const QString tipsTitle = QStringLiteral("Tips for running the launcher");
         const QString tips = run().startLauncher(tipsTitle);
         QVERIFY2(!tips.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(tips, {QStringLiteral("Return")}));
-        QVERIFY(run().session.waitForNoWindow(tipsTitle));
+        QVERIFY(run().answerAndWaitForClose(tipsTitle, {QStringLiteral("Return")}));
         const QString window = run().session.waitForWindow(kMainTitle, run().launcher.pid());
         QVERIFY(!window.isEmpty());
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
         QCOMPARE(run().demo.settings().tipNumber, 1);
         QVERIFY(run().demo.settings().showTips);
+    }
+
+    // The centred main window and a message box over it sit where their frames, title bars
+    // included, are centred.
+    void windowsAreCentredByTheirFrames()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.gamesListView = 0;
+        settings.lastInstalledGame = QStringLiteral("Outpost");
+        settings.windowLeft = 300000; // beyond the screen: the window is centred
+        QVERIFY(demo.writeSettings(settings));
+
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        const QRect screen(QPoint(0, 0), session.screenSize());
+        QVERIFY(!screen.isEmpty());
+        QRect main;
+        const bool mainCentred = XSession::waitUntil([&] {
+            main = session.frameGeometry(window);
+            return centredOver(main, screen);
+        });
+        QVERIFY2(mainCentred, qPrintable("main window at " + shown(main)));
+
+        // "Uninstall game from list", the games list menu's first item, asks first.
+        QVERIFY(session.rightClick(window, 0.15, 0.5));
+        QVERIFY(!session.waitForNewWindow(run().launcher.pid(), {window}).isEmpty());
+        QVERIFY(session.typeKeys({QStringLiteral("Down"), QStringLiteral("Return")}));
+        const QString title = QStringLiteral(" Remove selected game from list ");
+        const QString question = session.waitForWindow(title, run().launcher.pid());
+        QVERIFY2(!question.isEmpty(), "the question did not appear");
+        QRect box;
+        const bool boxCentred = XSession::waitUntil([&] {
+            box = session.frameGeometry(question);
+            return centredOver(box, session.frameGeometry(window));
+        });
+        QVERIFY2(boxCentred, qPrintable("message box at " + shown(box) + " over " + shown(main)));
+
+        QVERIFY(session.pressKeys(question, {QStringLiteral("Escape")}));
+        QVERIFY(session.waitForNoWindow(title));
+        QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost")));
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
     }
 
     void missingDependencyIsReportedAndEndsTheLauncher()
@@ -139,7 +200,8 @@ private slots:
 
         const QString message = run().startLauncher(QStringLiteral("Startup error"));
         QVERIFY2(!message.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(message, {QStringLiteral("Return")}));
+        QVERIFY(run().answerAndWaitForClose(QStringLiteral("Startup error"),
+                                            {QStringLiteral("Return")}));
         QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the start-up error");
         QCOMPARE(run().launcher.exitCode(), 0);
         QVERIFY(!run().demo.exists(kSettingsFile));

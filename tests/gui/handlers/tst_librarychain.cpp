@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace z3d;
@@ -217,6 +218,11 @@ private slots:
         QVERIFY(!library.tree.exists("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg"));
         QVERIFY(library.texts("SaveGameList").isEmpty());
         QCOMPARE(library.selected("MapList"), QStringLiteral("MAP01"));
+        QCOMPARE(library.context.launch.kind, LaunchKind::WarpToMap);
+        // The record of the deleted save goes with it; the first map is remembered instead.
+        QVERIFY(!library.tree.exists("Z3DLaunch/GameInfo/Save/castle.z3ds"));
+        QCOMPARE(library.tree.readFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"),
+                 QByteArray("MAP01\r\n"));
     }
 
     void zipArchiveIsExtractedAndKeptUntilAnotherIsChosen()
@@ -362,6 +368,83 @@ private slots:
         menus.item("mcDeleteFolder")->trigger();
         QVERIFY(!library.tree.exists("Z3DGames/Keep"));
         QCOMPARE(library.texts("PwadList"), QStringList{"FORTRESS"});
+    }
+
+    // Renaming takes the entry out of the list and puts the new name in; the neighbour the
+    // list passes over meanwhile is not chosen: its records stay as they were, and only the
+    // renamed game's selection chain runs, once.
+    void renamingAGameLeavesItsNeighbourAlone()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
+        library.addWad("Z3DGames/Outpost/Pwads/outpost.wad", numberedMarkers(3));
+        library.showInstalledGames();
+        library.select("PwadList", "CASTLE");
+        const QSignalSpy filled(library.list("PwadShowlist")->model(),
+                                &QAbstractItemModel::rowsInserted);
+
+        library.dialogs.answerName({QStringLiteral("Fortress"), false});
+        library.handlers->menus().item("mcRenameFolder")->trigger();
+        QVERIFY(library.tree.isFolder("Z3DGames/Fortress/Pwads"));
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("FORTRESS"));
+        QCOMPARE(library.texts("PwadShowlist"), QStringList{"castle.wad"});
+        QCOMPARE(filled.size(), 1);
+        QVERIFY(!library.tree.exists("Z3DLaunch/GameInfo/Pwads/outpost.z3dm"));
+        QCOMPARE(library.context.settings.lastInstalledGame, QStringLiteral("Fortress"));
+    }
+
+    void renamingAnArchiveLeavesItsNeighbourAlone()
+    {
+        Library library;
+        QVERIFY(writeZip(library.tree.path("Z3DArchives/canyon.zip"),
+                         {{"canyon.wad", wadWithMaps(numberedMarkers(2))}}));
+        library.tree.addFile("Z3DArchives/Dud.zip", "not a zip at all");
+        library.handlers->games().switchGamesList(GamesListMode::ZipLibrary);
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("CANYON"));
+        library.tree.addFile("Z3DLaunch/Zips/extra.txt", "kept while canyon stays chosen");
+        const QSignalSpy filled(library.list("PwadShowlist")->model(),
+                                &QAbstractItemModel::rowsInserted);
+
+        library.dialogs.answerName({QStringLiteral("Gorge"), false});
+        library.handlers->menus().item("mcRenameArchive")->trigger();
+        QVERIFY(library.tree.isFile("Z3DArchives/Gorge.zip"));
+        QCOMPARE(library.texts("PwadList"), (QStringList{"DUD", "GORGE"}));
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("GORGE"));
+        QVERIFY(library.dialogs.messages().isEmpty());
+        QVERIFY(library.tree.exists("Z3DLaunch/Zips/extra.txt"));
+        QCOMPARE(filled.size(), 1);
+        QCOMPARE(library.selected("PwadShowlist"), QStringLiteral("canyon.wad"));
+    }
+
+    // A key that reaches the window while a game's selection chain runs (a window opened by
+    // the chain lets events through) does not move the list on to another game; once the
+    // chain has ended, Down moves as ever.
+    void upAndDownWaitForTheSelectionChain()
+    {
+        Library library;
+        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
+        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(1));
+        library.addWad("Z3DGames/Outpost/Pwads/outpost.wad", numberedMarkers(3));
+        library.window.show();
+        library.showInstalledGames();
+        library.select("PwadList", "CASTLE");
+        QListWidget* games = library.list("PwadList");
+        QStringList chosen;
+        const QMetaObject::Connection during = connect(
+            library.list("PwadShowlist")->model(), &QAbstractItemModel::rowsInserted, games, [&] {
+                chosen << library.selected("PwadList");
+                QTest::keyClick(games, Qt::Key_Down);
+            });
+
+        library.select("PwadList", "KEEP");
+        disconnect(during);
+        QCOMPARE(chosen, QStringList{"KEEP"});
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("KEEP"));
+        QCOMPARE(library.texts("PwadShowlist"), QStringList{"keep.wad"});
+
+        QTest::keyClick(games, Qt::Key_Down);
+        QCOMPARE(library.selected("PwadList"), QStringLiteral("OUTPOST"));
+        QCOMPARE(library.texts("PwadShowlist"), QStringList{"outpost.wad"});
     }
 
     void installedWadIsSelectedInTheInstalledGames()

@@ -17,10 +17,12 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -204,7 +206,9 @@ private slots:
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow* window = launcher.window();
         const QRect screen = window->screen()->geometry();
-        const QSize size = window->size();
+        // Centred by its frame, which the platform has drawn round it since it was shown.
+        const QSize size = window->frameGeometry().size();
+        QVERIFY(size != window->size());
         QCOMPARE(window->pos(), QPoint(screen.left() + (screen.width() - size.width()) / 2,
                                        screen.top() + (screen.height() - size.height()) / 2));
     }
@@ -358,6 +362,44 @@ private slots:
         QVERIFY(launcher.window()->findChild<QWidget*>("ImageCM")->isVisible());
         QCOMPARE(findControl<QCheckBox>(*launcher.window(), "chkGraphics", 4)->isEnabled(),
                  !ownHiRes);
+    }
+
+    // The command buttons a start in a layout shows are those a switch to that layout shows:
+    // the zip library's location (7) is offered in its view after an advanced start too.
+    void commandButtonsAfterAStartAreThoseOfASwitch_data()
+    {
+        const DataTable<bool, int> row("advanced", "view");
+        row("advanced layout, zip library", true, 2);
+        row("advanced layout, installed games", true, 0);
+        row("default layout, commercial games", false, 1);
+    }
+    void commandButtonsAfterAStartAreThoseOfASwitch()
+    {
+        QFETCH(bool, advanced);
+        QFETCH(int, view);
+        InstallTree tree;
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.advancedOptions = advanced;
+        saved.gamesListView = view;
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = *launcher.window();
+        const auto shown = [&window] {
+            QList<bool> visible;
+            for (int i = 0; i < 9; ++i)
+                visible << window.auxButton(i)->isVisible();
+            return visible;
+        };
+        const QList<bool> afterStart = shown();
+        QCOMPARE(afterStart.at(7), advanced && view == 2);
+
+        QCheckBox* layout = window.chkMain(MainWindow::kAdvancedOptionsBox);
+        layout->click();
+        layout->click();
+        findControl<QRadioButton>(window, "OptionUdir", view)->click();
+        QCOMPARE(shown(), afterStart);
     }
 
     // Tips on at load unless the saved preference turns them off; then not even the lists' own.

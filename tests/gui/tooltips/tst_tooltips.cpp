@@ -66,6 +66,8 @@ private slots:
     void settingAgainKeepsOneToolEach();
     void gamesListTipFollowsThePreference();
     void shortcutWindowTipsOnAndOff();
+    void launcherDelays_data();
+    void launcherDelays();
 
     void addingTwiceKeepsTheFirstText();
     void removedEmptiedOrDestroyedToolIsGone();
@@ -193,6 +195,21 @@ void TestToolTips::shortcutWindowTipsOnAndOff()
     }
     form.showToolTips(false);
     QCOMPARE(tips.toolCount(), 0);
+}
+
+void TestToolTips::launcherDelays_data()
+{
+    const DataTable<ToolTips::Delay, int> row("kind", "milliseconds");
+    row("initial", ToolTips::Delay::Initial, 300);
+    row("reshow", ToolTips::Delay::Reshow, 800);
+    row("auto-pop", ToolTips::Delay::AutoPop, 20000);
+}
+
+// The main window's tips wait 300 ms before the first tip and 800 ms before the next one.
+void TestToolTips::launcherDelays()
+{
+    QFETCH(ToolTips::Delay, kind);
+    QTEST(ToolTips::of(*m_window).delayTime(kind), "milliseconds");
 }
 
 void TestToolTips::addingTwiceKeepsTheFirstText()

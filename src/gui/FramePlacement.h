@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+
+#include <functional>
+
+class QWidget;
+
+namespace z3d {
+
+// Places a top-level window by the size of its frame. Until the window manager has framed a
+// window, its frame reads as its client area, and a window centred from that sits half a title
+// bar off; so the window is placed at once from what is known, and once more as soon as its
+// frame is known. Moves of the player's own afterwards are left alone.
+class FramePlacement : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The top-left corner of the frame for a frame of the given size.
+    using Rule = std::function<QPoint(const QSize& frame)>;
+
+    // Moves window by rule now and, when its frame is not known yet, again once it is. A later
+    // placement of the same window replaces a pending one.
+    static void place(QWidget& window, Rule rule);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FramePlacement(QWidget& window, Rule rule);
+    static bool frameKnown(const QWidget& window);
+
+    QWidget& m_window;
+    Rule m_rule;
+};
+
+} // namespace z3d
