@@ -50,12 +50,15 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks
 	cd $(BUILD) && ./bench/run-benchmarks
 
+# The folders reach the recipe through the environment, never through its text, so that any
+# name (quotes, blanks) arrives as one argument.
+export INSTALLATION APPLICATIONS
 install:
-	@if [ -z "$(INSTALLATION)" ]; then \
+	@if [ -z "$$INSTALLATION" ]; then \
 	    echo "Usage: make install INSTALLATION=<engine installation folder>" >&2; exit 2; \
 	fi
 	$(MAKE) build
-	$(BUILD)/bin/z3d-install $(BUILD)/bin "$(INSTALLATION)" $(if $(APPLICATIONS),"$(APPLICATIONS)")
+	"$(BUILD)/bin/z3d-install" "$(BUILD)/bin" "$$INSTALLATION" $${APPLICATIONS:+"$$APPLICATIONS"}
 
 clean:
 	rm -rf $(BUILD)

@@ -31,6 +31,7 @@ int main(int argc, char* argv[])
     context.dialogs = &dialogs;
     context.processes = &processes;
     context.progress = &progress;
+    dialogs.setProgress(&progress);
 
     z3d::LauncherStartup startup(context, QCoreApplication::applicationDirPath(),
                                  QCoreApplication::arguments().mid(1));
@@ -40,7 +41,11 @@ int main(int argc, char* argv[])
                          progress.setMainWindow(window);
                      });
     // Ending before the event loop runs is answered by run()'s outcome instead.
-    QObject::connect(&startup, &z3d::LauncherStartup::ended, [] { QCoreApplication::exit(0); });
+    // Also in the middle of long work: the checker runs it still waited for are ended.
+    QObject::connect(&startup, &z3d::LauncherStartup::ended, [&processes] {
+        processes.stopWaiting();
+        QCoreApplication::exit(0);
+    });
     z3d::TerminationSignals termination;
     QObject::connect(&termination, &z3d::TerminationSignals::terminationRequested, &startup,
                      &z3d::LauncherStartup::terminate);

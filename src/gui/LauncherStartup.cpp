@@ -267,6 +267,9 @@ void LauncherStartup::configurationError()
         PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName));
     m_context.dialogs->messageBox(msg::kConfigurationErrorText, MsgSystemModal,
                                   msg::kConfigurationErrorTitle);
+    // Asked to end while the notice was open (a logout): the launcher ends, not restarts.
+    if (m_ended)
+        return;
     m_context.processes->startProgram(relaunchCommandLine(m_context.paths.installRoot),
                                       m_context.paths.installRoot);
     shutdownLauncher();

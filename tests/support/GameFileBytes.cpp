@@ -87,7 +87,8 @@ QByteArray saveGame(const QByteArray& description)
     return bytes + QByteArray(100, '\x7f');
 }
 
-bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& members)
+bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& members,
+              quint16 encryption, const QByteArray& password)
 {
     int error = 0;
     zip_t* archive =
@@ -98,8 +99,13 @@ bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>
         // libzip reads the buffer when the archive is closed, so it must outlive this loop.
         zip_source_t* source =
             zip_source_buffer(archive, content.constData(), zip_uint64_t(content.size()), 0);
-        if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
+        const zip_int64_t index =
+            source ? zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0 || (encryption != ZIP_EM_NONE &&
+                          zip_file_set_encryption(archive, zip_uint64_t(index), encryption,
+                                                  password.constData()) != 0)) {
+            if (index < 0)
+                zip_source_free(source);
             zip_discard(archive);
             return false;
         }

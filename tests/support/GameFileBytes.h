@@ -48,7 +48,9 @@ QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic
 QByteArray saveGame(const QByteArray& description);
 
 // Writes a zip archive holding the members (name inside the archive, content), stored
-// uncompressed in the given order; false when it could not be written.
-bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& members);
+// uncompressed in the given order, each encrypted with password by libzip's encryption method
+// encryption unless that is 0 (none); false when it could not be written.
+bool writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& members,
+              quint16 encryption = 0, const QByteArray& password = {});
 
 } // namespace z3d::test

@@ -26,15 +26,20 @@ QString ProgramScenario::startLauncher(const QString& title)
 
 bool ProgramScenario::closeWindow(const QString& window)
 {
+    return closeWindow(window, launcher);
+}
+
+bool ProgramScenario::closeWindow(const QString& window, LauncherProcess& owner)
+{
     int presses = 0;
     const bool ended = XSession::waitUntil([&] {
-        if (!launcher.isRunning())
+        if (!owner.isRunning())
             return true;
         if (presses++ % 10 == 0)
             session.pressKeys(window, {QStringLiteral("alt+F4")});
         return false;
     });
-    return ended && launcher.waitForExit();
+    return ended && owner.waitForExit();
 }
 
 bool ProgramScenario::launchAndWaitForEngine(const QString& window)

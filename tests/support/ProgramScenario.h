@@ -36,6 +36,8 @@ struct ProgramScenario
     // focus, which a raised window may take a moment to get on a busy machine, so the player
     // presses again until the launcher has gone.
     bool closeWindow(const QString& window);
+    // The same for a window of another launcher started in this scenario.
+    bool closeWindow(const QString& window, LauncherProcess& owner);
     // Presses Return in window, launching the chosen game as a player does, and waits for the
     // engine to record its start; true when it did.
     bool launchAndWaitForEngine(const QString& window);

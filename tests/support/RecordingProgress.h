@@ -17,10 +17,10 @@ public:
         qint64 doneBytes;
     };
 
-    void begin(const QString& title, qint64 totalBytes) override
+    void begin(const QString& title, qint64 total) override
     {
         m_titles.append(title);
-        m_total = totalBytes;
+        m_total = total;
         m_steps.clear();
         ++m_open;
     }
@@ -28,6 +28,8 @@ public:
     {
         m_steps.append({fileName, doneBytes});
     }
+    // Recorded as a step with the text in place of the file's name.
+    void advanceCount(const QString& text, qint64 done) override { m_steps.append({text, done}); }
     void end() override { --m_open; }
 
     // The titles of every work begun, in order.

@@ -8,6 +8,7 @@
 #include "core/platform/PathResolver.h"
 #include "core/platform/TextFile.h"
 #include "core/services/Processes.h"
+#include "core/services/Progress.h"
 
 namespace z3d {
 
@@ -33,9 +34,16 @@ bool WadMapList::hasMaps() const
     return CheckerOutput::hasMaps(wadCheckList);
 }
 
-CheckerTool::CheckerTool(const InstallPaths& paths, Processes& processes)
-    : m_paths(paths), m_processes(processes)
+const QString CheckerTool::kCheckingTitle = QStringLiteral(" Checking");
+
+CheckerTool::CheckerTool(const InstallPaths& paths, Processes& processes, Progress* progress)
+    : m_paths(paths), m_processes(processes), m_progress(progress)
 {
+}
+
+QString CheckerTool::checkingText(qsizetype done, qsizetype total)
+{
+    return QStringLiteral("Checking file %1 of %2").arg(done).arg(total);
 }
 
 QString CheckerTool::commandLine(const QString& command, const QString& path)
@@ -102,7 +110,12 @@ QList<int> CheckerTool::checkWadMapCounts(const QStringList& wadPaths)
             commandLines << commandLine(QStringLiteral("CHECKWAD"), resolved);
         }
     }
-    const QStringList fresh = m_processes.runAllAndWait(commandLines, binFolder());
+    const qsizetype total = commandLines.size();
+    ProgressRun progress(total >= kCountedChecks ? m_progress : nullptr, kCheckingTitle, total);
+    const QStringList fresh =
+        m_processes.runAllAndWait(commandLines, binFolder(), [&progress, total](qsizetype done) {
+            progress.count(checkingText(done, total), done);
+        });
     for (qsizetype i = 0; i < toRun.size() && i < fresh.size(); ++i) {
         const qsizetype at = toRun.at(i);
         outputs[at] = fresh.at(i);

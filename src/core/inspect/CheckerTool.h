@@ -10,6 +10,7 @@
 namespace z3d {
 
 class Processes;
+class Progress;
 struct InstallPaths;
 
 // What LoadWadMapList learnt about a wad. The main window puts output into FileOutput,
@@ -56,7 +57,8 @@ class CheckerTool
 public:
     static constexpr const char* kOutputFileName = "pwad.z3d";
 
-    CheckerTool(const InstallPaths& paths, Processes& processes);
+    // progress, when given, counts the wads of a check of many (a zip of thousands).
+    CheckerTool(const InstallPaths& paths, Processes& processes, Progress* progress = nullptr);
 
     // CHECKWAD: the map count code (see CheckerOutput::mapCountCode), 100 + the number of
     // maps for the tool's normal output, 10 when it printed nothing. pwad.z3d is always
@@ -64,8 +66,13 @@ public:
     int checkWadMapCount(const QString& wadPath);
     // checkWadMapCount for each wad, the tool running for several at once; the codes in the
     // order of wadPaths. pwad.z3d and the last output are left as the last wad's check left
-    // them, as when the wads were checked one after the other.
+    // them, as when the wads were checked one after the other. From kCountedChecks wads to
+    // check on, the progress counts them under kCheckingTitle.
     QList<int> checkWadMapCounts(const QStringList& wadPaths);
+    static constexpr int kCountedChecks = 8;
+    static const QString kCheckingTitle;
+    // The progress's text when done of total wads are checked.
+    static QString checkingText(qsizetype done, qsizetype total);
     // CHECKWAD for the map list of a selected game file.
     WadMapList loadWadMapList(const QString& wadPath);
     // GETSAVEHDRS for the save list of a save folder.
@@ -99,6 +106,7 @@ private:
 
     const InstallPaths& m_paths;
     Processes& m_processes;
+    Progress* m_progress;
     QString m_lastOutput;
     // CHECKWAD answers by resolved path, each with the stamp of the file it answered for.
     struct KeptAnswer

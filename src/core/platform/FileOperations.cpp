@@ -6,6 +6,7 @@
 #include "core/platform/PathResolver.h"
 #include "core/platform/ReplacementFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -290,9 +291,15 @@ ErrorNumber FileOperations::moveFile(const QString& source, const QString& targe
     return ErrorMapping::fromSystemError(error, from);
 }
 
+QString FileOperations::writeProbeFolder(const QString& launcherDir)
+{
+    return PathResolver::resolveUnder(
+        launcherDir, QStringLiteral("Admin.%1").arg(QCoreApplication::applicationPid()));
+}
+
 ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
 {
-    const QString admin = PathResolver::resolveUnder(launcherDir, QStringLiteral("Admin"));
+    const QString admin = writeProbeFolder(launcherDir);
     if (!PathResolver::folderExists(admin)) {
         if (const ErrorNumber error = createFolder(admin); error != ErrorNumber::None)
             return error;

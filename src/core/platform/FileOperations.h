@@ -48,10 +48,13 @@ public:
     // missing, 76 when the target's folder is missing, 70/75 when refused. Injected faults: the
     // source's Delete and the target's Write.
     static ErrorNumber moveFile(const QString& source, const QString& target);
-    // The write-permission probe: creates launcherDir + "Admin" unless it exists, then deletes
+    // The write-permission probe: creates writeProbeFolder() unless it exists, then deletes
     // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
     // is missing).
     static ErrorNumber probeWritePermission(const QString& launcherDir);
+    // The probe's folder: launcherDir + "Admin." + this process's id. Launchers started
+    // together each probe a folder of their own, so no probe fails for another's deletion.
+    static QString writeProbeFolder(const QString& launcherDir);
     // What copyFile does with a target that is a read-only file.
     enum class ReadOnlyTarget
     {

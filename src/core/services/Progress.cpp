@@ -21,6 +21,12 @@ void ProgressRun::update(const QString& fileName, qint64 fileBytes)
         m_progress->advance(fileName, m_finished + fileBytes);
 }
 
+void ProgressRun::count(const QString& text, qint64 done)
+{
+    if (m_progress)
+        m_progress->advanceCount(text, done);
+}
+
 void ProgressRun::finishFile(qint64 fileBytes)
 {
     m_finished += fileBytes;

@@ -4,18 +4,21 @@
 
 namespace z3d {
 
-// How far a long piece of file work (an extraction, an install, a copy) has got. The window
-// layer shows it once the work has lasted a moment; the work never waits for it and cannot be
-// stopped through it.
+// How far a long piece of work (an extraction, an install, a copy, a check of many files) has
+// got. The window layer shows it once the work has lasted a moment; the work never waits for
+// it and cannot be stopped through it.
 class Progress
 {
 public:
     virtual ~Progress() = default;
 
-    // Work of totalBytes begins; title names it.
-    virtual void begin(const QString& title, qint64 totalBytes) = 0;
+    // Work of total bytes (or items, for work that counts) begins; title names it.
+    virtual void begin(const QString& title, qint64 total) = 0;
     // fileName is being written, and doneBytes of the total are finished.
     virtual void advance(const QString& fileName, qint64 doneBytes) = 0;
+    // For work that counts items: text tells how far it has got, and done items of the total
+    // are finished.
+    virtual void advanceCount(const QString& text, qint64 done) = 0;
     // The work is over, finished or failed.
     virtual void end() = 0;
 };
@@ -35,6 +38,8 @@ public:
     void update(const QString& fileName, qint64 fileBytes);
     // The current file is finished with fileBytes; the next one counts on from there.
     void finishFile(qint64 fileBytes);
+    // For work that counts items: done of them are finished, as text says.
+    void count(const QString& text, qint64 done);
 
 private:
     Progress* m_progress;

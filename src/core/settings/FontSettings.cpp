@@ -13,6 +13,12 @@ constexpr qint16 kMaxSize = std::numeric_limits<qint16>::max();
 
 } // namespace
 
+int FontSettings::appliedSize() const
+{
+    return size >= font_choices::kSmallestSize && size <= font_choices::kLargestSize ? size
+                                                                                     : kDefaultSize;
+}
+
 QString FontSettings::filePath(const QString& launcherDir)
 {
     return PathResolver::resolveUnder(launcherDir, QStringLiteral("font.z3d"));

@@ -17,10 +17,12 @@ struct FontSettings
     static constexpr int kDefaultSize = 8;
 
     QString name; // empty: every window keeps its designed fonts
-    int size = 0; // points; 0 when none was given, applied as kDefaultSize
+    int size = 0; // points as read; 0 when none was given
     bool bold = false;
 
-    int appliedSize() const { return size == 0 ? kDefaultSize : size; }
+    // The size the windows take: size when the font window offers it for some font, else
+    // kDefaultSize (a hand-edited 32767 would make every label unreadable).
+    int appliedSize() const;
     bool operator==(const FontSettings&) const = default;
 
     static QString filePath(const QString& launcherDir);
@@ -47,6 +49,9 @@ const QStringList& styles();
 // The sizes offered for a font, ascending; Verdana offers 10 only when not bold; an unknown
 // font offers none.
 QList<int> sizes(const QString& font, bool bold);
+// The smallest and the largest size offered for any font.
+constexpr int kSmallestSize = 8;
+constexpr int kLargestSize = 10;
 
 } // namespace font_choices
 

@@ -52,7 +52,7 @@ MainFormHandlers::MainFormHandlers(LauncherContext& context, LaunchHandler::Wind
                                    QCheckBox& basicDoom, QCheckBox& hiResTextures,
                                    QCheckBox* noMonsters)
     : QObject(&window.widget), m_context(context), m_window(window.widget), m_shell(window.shell),
-      m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes)),
+      m_checker(std::make_unique<CheckerTool>(context.paths, *context.processes, context.progress)),
       m_records(std::make_unique<GameRecords>(context.paths)),
       m_zips(std::make_unique<ZipExtraction>(*context.dialogs, context.progress)),
       m_texturePaths(new TexturePathController(context, *window.pages.graphics(), window.shell)),

@@ -117,14 +117,22 @@ QString DesktopProcesses::collectOutput(QProcess& process, const QDeadlineTimer&
     return QString::fromLocal8Bit(bytes);
 }
 
+void DesktopProcesses::stopWaiting()
+{
+    m_stopped = true;
+}
+
 QString DesktopProcesses::runAndWait(const QString& commandLine, const QString& workingFolder)
 {
+    if (m_stopped)
+        return {};
     const std::unique_ptr<QProcess> process = startChild(commandLine, workingFolder);
     return process ? collectOutput(*process, QDeadlineTimer(m_runTimeoutMs)) : QString();
 }
 
 QStringList DesktopProcesses::runAllAndWait(const QStringList& commandLines,
-                                            const QString& workingFolder)
+                                            const QString& workingFolder,
+                                            const FinishedCount& finished)
 {
     struct Child
     {
@@ -136,11 +144,14 @@ QStringList DesktopProcesses::runAllAndWait(const QStringList& commandLines,
     QStringList outputs(commandLines.size());
     std::deque<Child> running;
     qsizetype next = 0;
-    while (next < commandLines.size() || !running.empty()) {
-        while (next < commandLines.size() && qsizetype(running.size()) < width) {
+    qsizetype done = 0;
+    while ((next < commandLines.size() || !running.empty()) && !m_stopped) {
+        while (next < commandLines.size() && qsizetype(running.size()) < width && !m_stopped) {
             std::unique_ptr<QProcess> process = startChild(commandLines.at(next), workingFolder);
             if (process)
                 running.push_back({next, std::move(process), QDeadlineTimer(m_runTimeoutMs)});
+            else if (finished)
+                finished(++done);
             ++next;
         }
         if (running.empty())
@@ -150,6 +161,12 @@ QStringList DesktopProcesses::runAllAndWait(const QStringList& commandLines,
         Child& oldest = running.front();
         outputs[oldest.index] = collectOutput(*oldest.process, oldest.deadline);
         running.pop_front();
+        if (finished)
+            finished(++done);
+    }
+    for (Child& child : running) {
+        child.process->kill();
+        child.process->waitForFinished(-1);
     }
     return outputs;
 }

@@ -27,7 +27,9 @@ class Dialogs;
 // Failures to start are reported through the dialog service as the platform reports them:
 // "CreatePipe failed. Error: " or "CreateProcess failed. Error: " and the system error number.
 // runAllAndWait keeps as many children running at once as the machine has cores, each with
-// its own time-out, and reports failures to start in the order of the command lines.
+// its own time-out, and reports failures to start in the order of the command lines. Its
+// finished count may let the windows run (a progress window), so the launcher can be asked
+// to end meanwhile: then stopWaiting() ends the wait.
 class DesktopProcesses : public Processes
 {
 public:
@@ -39,12 +41,17 @@ public:
 
     explicit DesktopProcesses(Dialogs& dialogs, int runTimeoutMs = kDefaultRunTimeoutMs);
 
+    // The launcher is ending (asked to by the system while it waited for programs): the
+    // programs waited for are ended, and from now on nothing more is run and every wait
+    // returns at once with no output.
+    void stopWaiting();
+
     // Replaces QDesktopServices::openUrl (tests make the desktop refuse).
     void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
     QString runAndWait(const QString& commandLine, const QString& workingFolder) override;
-    QStringList runAllAndWait(const QStringList& commandLines,
-                              const QString& workingFolder) override;
+    QStringList runAllAndWait(const QStringList& commandLines, const QString& workingFolder,
+                              const FinishedCount& finished = {}) override;
     bool startProgram(const QString& commandLine, const QString& workingFolder) override;
     bool openInTextEditor(const QString& path) override;
     // 33 when the desktop took the document; 2 for a local file that does not exist; 0 after
@@ -61,6 +68,7 @@ private:
     Dialogs& m_dialogs;
     int m_runTimeoutMs;
     UrlOpener m_openUrl;
+    bool m_stopped = false;
 };
 
 } // namespace z3d

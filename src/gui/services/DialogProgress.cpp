@@ -1,9 +1,11 @@
 #include "gui/services/DialogProgress.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <limits>
 
 namespace z3d {
 
@@ -37,11 +39,11 @@ QString DialogProgress::writingText(const QString& fileName)
     return QStringLiteral("Writing %1").arg(fileName);
 }
 
-void DialogProgress::begin(const QString& title, qint64 totalBytes)
+void DialogProgress::begin(const QString& title, qint64 total)
 {
-    m_total = std::max<qint64>(totalBytes, 0);
+    m_total = std::max<qint64>(total, 0);
     m_step = 0;
-    m_fileName.clear();
+    m_label.clear();
     auto dialog = std::make_unique<WorkDialog>(m_mainWindow);
     dialog->setWindowTitle(title);
     // Wide enough for the title and a long file name without the bar looking cramped.
@@ -50,33 +52,69 @@ void DialogProgress::begin(const QString& title, qint64 totalBytes)
     dialog->setCancelButton(nullptr);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
-    dialog->setMinimumDuration(kShowAfterMs);
+    // The dialog's own clock would show it from any event loop, a question's included.
+    dialog->setMinimumDuration(std::numeric_limits<int>::max());
     dialog->setRange(0, kSteps);
-    dialog->setValue(0); // starts the clock the dialog's appearance is measured from
+    dialog->setValue(0);
     m_dialog = std::move(dialog);
+    m_clock.start();
+    m_sincePainted.start();
 }
 
 void DialogProgress::advance(const QString& fileName, qint64 doneBytes)
 {
+    moveTo(writingText(fileName), doneBytes);
+}
+
+void DialogProgress::advanceCount(const QString& text, qint64 done)
+{
+    moveTo(text, done);
+}
+
+void DialogProgress::moveTo(const QString& label, qint64 done)
+{
     if (!m_dialog)
         return;
-    if (fileName != m_fileName) {
-        m_fileName = fileName;
-        m_dialog->setLabelText(writingText(fileName));
+    if (label != m_label) {
+        m_label = label;
+        m_dialog->setLabelText(label);
     }
-    const double share =
-        m_total > 0 ? double(std::clamp<qint64>(doneBytes, 0, m_total)) / m_total : 0.0;
+    const double share = m_total > 0 ? double(std::clamp<qint64>(done, 0, m_total)) / m_total : 0.0;
     const int step = static_cast<int>(share * kSteps);
-    // Only a change moves the bar: the dialog processes events at each new value it shows.
-    if (step != m_step) {
+    bool changed = step != m_step;
+    if (changed) {
         m_step = step;
         m_dialog->setValue(step);
+    }
+    if (m_questionsOpen > 0)
+        return;
+    if (!m_dialog->isVisible()) {
+        if (m_clock.elapsed() < kShowAfterMs)
+            return;
+        m_dialog->show();
+        changed = true;
+    }
+    if (changed || m_sincePainted.elapsed() >= kRepaintAfterMs) {
+        m_sincePainted.restart();
+        QCoreApplication::processEvents();
     }
 }
 
 void DialogProgress::end()
 {
     m_dialog.reset();
+}
+
+void DialogProgress::stepAside()
+{
+    ++m_questionsOpen;
+    if (m_dialog)
+        m_dialog->hide();
+}
+
+void DialogProgress::comeBack()
+{
+    m_questionsOpen = std::max(0, m_questionsOpen - 1);
 }
 
 } // namespace z3d

@@ -2,6 +2,7 @@
 
 #include "core/services/Progress.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -11,10 +12,15 @@ class QProgressDialog;
 
 namespace z3d {
 
-// Long file work in a progress dialog over the main window: the dialog appears once the work
-// has lasted about half a second (or promises to), names the file being written and the share
-// done, and keeps every window painted while it is up. The work cannot be stopped, so the
-// dialog has no Cancel button and neither Escape nor its title bar close it.
+// Long work in a progress dialog over the main window: the dialog appears once the work has
+// lasted about half a second, names the file being written (or the count of items done) and
+// the share done, and keeps every window painted while it is up. The work cannot be stopped,
+// so the dialog has no Cancel button and neither Escape nor its title bar close it.
+//
+// A question asked during the work (a password, a message box) must be answerable: while one
+// is open the dialog steps aside, hidden and never shown, and it comes back with the work's
+// next step once every question is closed. The dialog is shown by this object only, from the
+// work's own steps: no timer of its own can raise it over a question's window.
 class DialogProgress : public Progress
 {
 public:
@@ -24,14 +30,21 @@ public:
     // The window the dialog is centred over and modal to.
     void setMainWindow(QWidget* mainWindow);
 
-    void begin(const QString& title, qint64 totalBytes) override;
+    void begin(const QString& title, qint64 total) override;
     void advance(const QString& fileName, qint64 doneBytes) override;
+    void advanceCount(const QString& text, qint64 done) override;
     void end() override;
+
+    // A question opens over the work: the dialog hides until as many comeBack() calls.
+    void stepAside();
+    void comeBack();
 
     // The dialog of the work under way (shown or not yet); null between works.
     QProgressDialog* dialog() const { return m_dialog.get(); }
 
     static constexpr int kShowAfterMs = 500;
+    // The longest the windows go unpainted while the dialog is up and the share stands still.
+    static constexpr int kRepaintAfterMs = 100;
     // The bar counts in thousandths of the work.
     static constexpr int kSteps = 1000;
     static constexpr int kMinimumWidth = 320;
@@ -39,11 +52,16 @@ public:
     static QString writingText(const QString& fileName);
 
 private:
+    void moveTo(const QString& label, qint64 done);
+
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<QProgressDialog> m_dialog;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_sincePainted;
     qint64 m_total = 0;
     int m_step = 0;
-    QString m_fileName;
+    int m_questionsOpen = 0;
+    QString m_label;
 };
 
 } // namespace z3d

@@ -3,6 +3,7 @@
 #include "gui/dialogs/AskForm.h"
 #include "gui/dialogs/FolderBrowser.h"
 #include "gui/services/DialogGeometry.h"
+#include "gui/services/DialogProgress.h"
 #include "gui/services/MessageBoxStyle.h"
 #include "gui/services/PositionedMessageBox.h"
 
@@ -27,6 +28,26 @@ QStringList qtNameFilters(const QStringList& pairs)
 
 } // namespace
 
+class WidgetDialogs::Question
+{
+public:
+    explicit Question(DialogProgress* progress) : m_progress(progress)
+    {
+        if (m_progress)
+            m_progress->stepAside();
+    }
+    ~Question()
+    {
+        if (m_progress)
+            m_progress->comeBack();
+    }
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+
+private:
+    DialogProgress* m_progress;
+};
+
 WidgetDialogs::WidgetDialogs(std::function<bool()> advancedLayout,
                              std::function<bool()> customFontInUse)
     : m_advancedLayout(std::move(advancedLayout)), m_customFontInUse(std::move(customFontInUse))
@@ -38,8 +59,14 @@ void WidgetDialogs::setMainWindow(QWidget* mainWindow)
     m_mainWindow = mainWindow;
 }
 
+void WidgetDialogs::setProgress(DialogProgress* progress)
+{
+    m_progress = progress;
+}
+
 int WidgetDialogs::messageBox(const QString& text, int style, const QString& title)
 {
+    const Question question(m_progress);
     const MessageBoxStyle mapped = MessageBoxStyle::fromStyleSum(style);
     PositionedMessageBox box(mapped.icon, title, text, mapped.buttons, m_mainWindow);
     box.setDefaultButton(mapped.defaultButton);
@@ -56,6 +83,7 @@ int WidgetDialogs::messageBox(const QString& text, int style, const QString& tit
 
 std::optional<QString> WidgetDialogs::openFile(const OpenFileRequest& request)
 {
+    const Question question(m_progress);
     QFileDialog dialog(m_mainWindow, request.title, request.initialFolder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog,
@@ -78,6 +106,7 @@ std::optional<QString> WidgetDialogs::openFile(const OpenFileRequest& request)
 
 std::optional<QString> WidgetDialogs::browseForFolder(const QString& instruction)
 {
+    const Question question(m_progress);
     FolderBrowser browser(instruction, m_mainWindow);
     if (browser.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -90,6 +119,7 @@ std::optional<QString> WidgetDialogs::browseForFolder(const QString& instruction
 NameAnswer WidgetDialogs::askName(const QString& frameCaption, const QString& windowCaption,
                                   const QString& buttonCaption, const QString& defaultText)
 {
+    const Question question(m_progress);
     AskForm form(m_customFontInUse && m_customFontInUse(), m_mainWindow);
     return form.ask(frameCaption, windowCaption, buttonCaption, defaultText);
 }
@@ -97,6 +127,7 @@ NameAnswer WidgetDialogs::askName(const QString& frameCaption, const QString& wi
 std::optional<QString> WidgetDialogs::inputBox(const QString& prompt, const QString& title,
                                                const QString& defaultText)
 {
+    const Question question(m_progress);
     bool ok = false;
     const QString answer =
         QInputDialog::getText(m_mainWindow, title, prompt, QLineEdit::Normal, defaultText, &ok);

@@ -9,7 +9,10 @@
 
 namespace z3d {
 
-// The launcher's dialogs on Qt widgets, each owned by and placed over the main window.
+class DialogProgress;
+
+// The launcher's dialogs on Qt widgets, each owned by and placed over the main window. While
+// one is open, the progress of the work that asks steps aside, so the question gets the keys.
 class WidgetDialogs : public Dialogs
 {
 public:
@@ -19,6 +22,8 @@ public:
 
     // The window dialogs are owned by and centred over; none before the main window exists.
     void setMainWindow(QWidget* mainWindow);
+    // The progress that steps aside while a question is open; none when not set.
+    void setProgress(DialogProgress* progress);
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
@@ -29,7 +34,11 @@ public:
                                     const QString& defaultText) override;
 
 private:
+    // Holds the progress aside for as long as it lives.
+    class Question;
+
     QPointer<QWidget> m_mainWindow;
+    DialogProgress* m_progress = nullptr;
     std::function<bool()> m_advancedLayout;
     std::function<bool()> m_customFontInUse;
 };

@@ -423,12 +423,18 @@ void TestFileSystem::writeProbe()
 {
     InstallTree tree;
     const InstallPaths p = tree.paths();
+    const QString probe = FileOperations::writeProbeFolder(p.launcherDir);
+    QCOMPARE(QFileInfo(probe).absolutePath() + '/', p.launcherDir);
     QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
-    QVERIFY(!tree.exists("Z3DLaunch/Admin"));
-    // A left-over Admin folder is deleted too.
+    QVERIFY(!QFileInfo::exists(probe));
+    // A probe folder left behind by this process id is deleted too.
+    QVERIFY(QDir().mkpath(probe));
+    QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
+    QVERIFY(!QFileInfo::exists(probe));
+    // Another launcher's probe folder is no business of this one.
     tree.addFolder("Z3DLaunch/Admin");
     QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
-    QVERIFY(!tree.exists("Z3DLaunch/Admin"));
+    QVERIFY(tree.exists("Z3DLaunch/Admin"));
 }
 
 void TestFileSystem::writeProbeRefused_data()
@@ -445,7 +451,8 @@ void TestFileSystem::writeProbeRefused()
     QFETCH(int, error);
     InstallTree tree;
     const InstallPaths p = tree.paths();
-    FaultInjector::fail(FileOperation(operation), p.launcherDir + "Admin", ErrorNumber(error));
+    FaultInjector::fail(FileOperation(operation), FileOperations::writeProbeFolder(p.launcherDir),
+                        ErrorNumber(error));
     QCOMPARE(int(FileOperations::probeWritePermission(p.launcherDir)), error);
 }
 

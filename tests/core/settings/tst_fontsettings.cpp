@@ -16,18 +16,24 @@ class TestFontSettings : public QObject
     Q_OBJECT
 
 private slots:
+    // The size read is kept as the file gives it (a 16-bit number); the windows take it only
+    // when the font window offers it, else the default 8.
     void lineIsReadByItsRules_data()
     {
-        const DataTable<QString, QString, int, bool> row("line", "name", "size", "bold");
-        row("bold Verdana", "Verdana,8,b", "Verdana", 8, true);
-        row("upper-case B", "Arial,10,B", "Arial", 10, true);
-        row("no comma keeps the size", "Tahoma", "Tahoma", 0, false);
-        row("B alone", "B", "", 0, true);
-        row("commas and b", ",,,b", "", 0, true);
-        row("size out of range", "Arial,99999", "Arial", 0, false);
-        row("size no number", "Arial,abc", "Arial", 0, false);
-        row("name with blanks", "Times New Roman,9", "Times New Roman", 9, false);
-        row("empty", "", "", 0, false);
+        const DataTable<QString, QString, int, bool, int> row("line", "name", "size", "bold",
+                                                              "applied");
+        row("bold Verdana", "Verdana,8,b", "Verdana", 8, true, 8);
+        row("largest offered, upper-case B", "Arial,10,B", "Arial", 10, true, 10);
+        row("no comma keeps the size", "Tahoma", "Tahoma", 0, false, 8);
+        row("B alone", "B", "", 0, true, 8);
+        row("commas and b", ",,,b", "", 0, true, 8);
+        row("largest 16-bit size", "Arial,32767", "Arial", 32767, false, 8);
+        row("size out of range", "Arial,99999", "Arial", 0, false, 8);
+        row("just above the offered", "Arial,11", "Arial", 11, false, 8);
+        row("just below the offered", "Arial,7", "Arial", 7, false, 8);
+        row("size no number", "Arial,abc", "Arial", 0, false, 8);
+        row("name with blanks", "Times New Roman,9", "Times New Roman", 9, false, 9);
+        row("empty", "", "", 0, false, 8);
     }
     void lineIsReadByItsRules()
     {
@@ -35,11 +41,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, size);
         QFETCH(bool, bold);
+        QFETCH(int, applied);
         const FontSettings font = FontSettings::parse(line);
         QCOMPARE(font.name, name);
         QCOMPARE(font.size, size);
         QCOMPARE(font.bold, bold);
-        QCOMPARE(font.appliedSize(), size == 0 ? 8 : size);
+        QCOMPARE(font.appliedSize(), applied);
     }
 
     void fileRoundTrip()

@@ -1,9 +1,14 @@
-// The built launcher on a private X display, playing and managing installed games as a player
-// does with keys and the mouse, judged by the launch line and the game folders.
+// The built launcher on a private X display, playing and managing installed games and the zip
+// library as a player does with keys and the mouse, judged by the launch line and the game
+// folders.
 
+#include "support/DataTable.h"
+#include "support/GameFileBytes.h"
 #include "support/ProgramTestCase.h"
 
 #include <QTest>
+
+#include <zip.h>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -18,6 +23,29 @@ LauncherSettings installedGameSettings(const QString& game)
     settings.lastInstalledGame = game;
     settings.afterLaunchOption = 0;
     return settings;
+}
+
+const QString kVault = QStringLiteral("Z3DArchives/Vault.zip");
+const QString kExtractedWad = QStringLiteral("Z3DLaunch/Zips/vault.wad");
+const QByteArray kPassword = "swordfish";
+
+// The zip library's view, "Normal" after a launch; remembered names the entry chosen last.
+LauncherSettings zipLibrarySettings(const QString& remembered)
+{
+    LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.gamesListView = 2;
+    settings.lastZipLibraryEntry = remembered;
+    settings.afterLaunchOption = 0;
+    return settings;
+}
+
+// The keys that type text, then Return.
+QStringList keysTyping(const QByteArray& text)
+{
+    QStringList keys;
+    for (const char letter : text)
+        keys << QString(QLatin1Char(letter));
+    return keys << QStringLiteral("Return");
 }
 
 } // namespace
@@ -74,6 +102,77 @@ private slots:
             XSession::waitUntil([&] { return demo.folderEntries(gwads) == moved; });
         QVERIFY2(converted, qPrintable("Gwads holds " + demo.folderEntries(gwads).join(u' ')));
         QVERIFY(!demo.exists(QStringLiteral("Z3DGames/Dotted/Pwads")));
+    }
+
+    // An encrypted zip asks for its password; the progress of the extraction must not cover
+    // the question, however long the player takes to answer it. The zip is either remembered
+    // from the last run (asked before the main window shows) or chosen in the list.
+    void encryptedZipAsksForItsPassword_data()
+    {
+        const DataTable<int, bool, bool> row("method", "remembered", "answered");
+        row("AES, remembered, answered", ZIP_EM_AES_256, true, true);
+        row("traditional, remembered, answered", ZIP_EM_TRAD_PKWARE, true, true);
+        row("AES, remembered, empty answer", ZIP_EM_AES_256, true, false);
+        row("AES, chosen, answered", ZIP_EM_AES_256, false, true);
+        row("traditional, chosen, answered", ZIP_EM_TRAD_PKWARE, false, true);
+        row("traditional, chosen, empty answer", ZIP_EM_TRAD_PKWARE, false, false);
+    }
+    void encryptedZipAsksForItsPassword()
+    {
+        QFETCH(int, method);
+        QFETCH(bool, remembered);
+        QFETCH(bool, answered);
+        if (!zip_encryption_method_supported(zip_uint16_t(method), 1))
+            QSKIP("this libzip cannot write the encryption");
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        QVERIFY(writeZip(demo.path(kVault), {{"vault.wad", wadWithMaps({"MAP01", "MAP02"})}},
+                         quint16(method), kPassword));
+        // Canyon, the demo's zip, comes before Vault in the list.
+        QVERIFY(demo.writeSettings(
+            zipLibrarySettings(remembered ? QStringLiteral("Vault") : QStringLiteral("Canyon"))));
+
+        QString window;
+        QString question;
+        if (remembered) {
+            QVERIFY2(run().launcher.start(), qPrintable(run().launcher.output()));
+            question = session.waitForNewWindow(run().launcher.pid(), {});
+        } else {
+            window = run().startLauncher();
+            QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+            // A click below the list's two entries gives it the keys; Down chooses Vault.
+            QVERIFY(session.click(window, 0.15, 0.55));
+            QVERIFY(session.pressKeys(window, {QStringLiteral("Down")}));
+            question = session.waitForNewWindow(run().launcher.pid(), {window});
+        }
+        QVERIFY2(!question.isEmpty(), "no password was asked for");
+        // The player reads the question before typing: long enough for any progress window
+        // meant to appear after a moment to have appeared.
+        QTest::qWait(1500);
+        QVERIFY(session.pressKeys(question, keysTyping(answered ? kPassword : QByteArray())));
+        if (!answered && !remembered) {
+            const QString error = session.waitForWindow(QStringLiteral(" File error"));
+            QVERIFY2(!error.isEmpty(), "the declined password was not reported");
+            QVERIFY(session.pressKeys(error, {QStringLiteral("Return")}));
+        }
+        if (remembered) {
+            window = session.waitForWindow(LauncherProcess::kMainWindowTitle, run().launcher.pid());
+            QVERIFY2(!window.isEmpty(), "the main window did not show after the question");
+        }
+
+        if (answered) {
+            QVERIFY2(XSession::waitUntil([&] { return demo.exists(kExtractedWad); }),
+                     "the typed password did not extract the wad");
+            QVERIFY2(run().launchAndWaitForEngine(window), "the engine was not started");
+            const QByteArray arguments = demo.readFile(QStringLiteral("Zorn3D.out"));
+            QVERIFY2(arguments.contains("vault.wad"), arguments.constData());
+        } else {
+            // Enter launches nothing; the launch log tells, once the launcher has ended.
+            QVERIFY(session.pressKeys(window, {QStringLiteral("Return")}));
+        }
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
+        QCOMPARE(demo.exists(kExtractedWad), answered);
+        QCOMPARE(demo.exists(QStringLiteral("Z3DLaunch/launch.log")), answered);
     }
 
     // Renaming an archive through its menu and the name prompt: the entry next to it, passed

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -87,6 +89,49 @@ private slots:
         QVERIFY2(run().closeWindow(window), "the launcher did not end when its window was closed");
         QCOMPARE(run().launcher.exitCode(), 0);
         QVERIFY(demo.rewrittenSinceBackdate(kSettingsFile));
+    }
+
+    // Launchers started at the same moment in one installation (a double-click repeated, a
+    // session restoring them): one window, and every other launcher leaves, having written
+    // nothing and asked nothing. Several rounds, as the launchers meet at random points.
+    void launchersStartedTogetherLeaveOneWindow()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        QVERIFY(demo.writeSettings(ProgramScenario::quietSettings()));
+        constexpr int kRounds = 5;
+        constexpr int kLaunchers = 10;
+        for (int round = 0; round < kRounds; ++round) {
+            std::vector<std::unique_ptr<LauncherProcess>> launchers;
+            for (int i = 0; i < kLaunchers; ++i)
+                launchers.push_back(
+                    std::make_unique<LauncherProcess>(session, demo.binDir(), demo.tempFolder()));
+            for (auto& launcher : launchers)
+                QVERIFY(launcher->start());
+            // All but one leave.
+            LauncherProcess* first = nullptr;
+            const bool othersLeft = XSession::waitUntil([&] {
+                int running = 0;
+                for (auto& launcher : launchers) {
+                    if (launcher->isRunning()) {
+                        ++running;
+                        first = launcher.get();
+                    }
+                }
+                return running == 1;
+            });
+            QVERIFY2(othersLeft, qPrintable(QStringLiteral("round %1: more than one launcher "
+                                                           "stays")
+                                                .arg(round + 1)));
+            for (auto& launcher : launchers) {
+                if (launcher.get() != first)
+                    QCOMPARE(launcher->exitCode(), 0);
+            }
+            const QString window = session.waitForWindow(kMainTitle, first->pid());
+            QVERIFY2(!window.isEmpty(), qPrintable(first->output()));
+            QCOMPARE(session.windowsOf(first->pid()), QStringList{window});
+            QVERIFY2(run().closeWindow(window, *first), "the remaining launcher did not end");
+        }
     }
 
     // A first start greets the player with the first tip; the next start goes on from there.

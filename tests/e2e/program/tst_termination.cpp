@@ -1,9 +1,13 @@
 // The built launcher asked by the system to end (a logout, a hang-up, Ctrl+C): it ends as if
-// its window were closed, and a start-up clears what an earlier killed run left behind.
+// its window were closed, also while a notice or a long check waits, and a start-up clears
+// what an earlier killed run left behind.
 
 #include "support/DataTable.h"
+#include "support/GameFileBytes.h"
 #include "support/ProgramTestCase.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
@@ -18,6 +22,20 @@ const QString kStartupFile = QStringLiteral("Z3DLaunch/Data/pwad.z3d");
 const QString kStaleTemporary = QStringLiteral("Z3DLaunch/.z3dsave-kIlLeD");
 // A player's copy, named as an earlier launcher named its temporaries.
 const QString kPlayersBackup = QStringLiteral("Z3DLaunch/config.z3d.backup");
+
+// The ids of the running processes whose program is executable.
+QList<qint64> processesRunning(const QString& executable)
+{
+    QList<qint64> ids;
+    const QString wanted = QFileInfo(executable).canonicalFilePath();
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isId = false;
+        const qint64 id = entry.toLongLong(&isId);
+        if (isId && QFileInfo(QStringLiteral("/proc/%1/exe").arg(entry)).symLinkTarget() == wanted)
+            ids << id;
+    }
+    return ids;
+}
 
 } // namespace
 
@@ -55,6 +73,55 @@ private slots:
         QVERIFY2(demo.rewrittenSinceBackdate(kSettingsFile), "the settings were not saved");
         QCOMPARE(demo.settings().lastDoomGame, QStringLiteral("DOOM II"));
         QVERIFY(!demo.exists(kStartupFile));
+    }
+
+    // A zip of twenty thousand small wads takes long to check: the launcher shows how far it
+    // has got, and a signal meanwhile ends it without waiting for the rest.
+    void signalDuringTheCheckOfAHugeZipEndsTheLauncher()
+    {
+        DemoInstallation& demo = run().demo;
+        QList<std::pair<QByteArray, QByteArray>> members;
+        const QByteArray wad = wadWithMaps({"MAP01"});
+        for (int i = 0; i < 20000; ++i)
+            members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
+        QVERIFY(writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members));
+        LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.gamesListView = 2;
+        settings.lastZipLibraryEntry = QStringLiteral("Heap");
+        QVERIFY(demo.writeSettings(settings));
+
+        // The check follows the extraction of every wad, which takes a while on a busy machine.
+        QString progress = run().startLauncher(QStringLiteral(" Checking"));
+        for (int wait = 0; wait < 4 && progress.isEmpty() && run().launcher.isRunning(); ++wait)
+            progress = run().session.waitForWindow(QStringLiteral(" Checking"));
+        QVERIFY2(!progress.isEmpty(), "no progress of the check was shown");
+        QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), SIGTERM), 0);
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
+        QCOMPARE(run().launcher.exitCode(), 0);
+    }
+
+    // Asked to end while the configuration-error notice waits for the player: the launcher
+    // ends there, and no launcher starts again in its place.
+    void signalDuringTheConfigurationNoticeEndsWithoutARestart()
+    {
+        DemoInstallation& demo = run().demo;
+        QVERIFY(demo.writeSettings(ProgramScenario::quietSettings()));
+        QByteArray config = demo.readFile(kSettingsFile);
+        QList<QByteArray> lines = config.split('\n');
+        lines[4] = "abc\r"; // no number where the fifth line wants one
+        QVERIFY(demo.writeFile(kSettingsFile, lines.join('\n')));
+
+        const QString notice = run().startLauncher(QStringLiteral(" Configuration error detected"));
+        QVERIFY2(!notice.isEmpty(), qPrintable(run().launcher.output()));
+        QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), SIGTERM), 0);
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
+        QCOMPARE(run().launcher.exitCode(), 0);
+        // A relaunch would have been started before the launcher ended.
+        const QList<qint64> restarted =
+            processesRunning(demo.path(QStringLiteral("bin/Z3Dlauncher")));
+        for (const qint64 id : restarted)
+            ::kill(static_cast<pid_t>(id), SIGKILL);
+        QVERIFY2(restarted.isEmpty(), "a launcher was started again");
     }
 };
 

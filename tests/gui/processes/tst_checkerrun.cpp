@@ -7,6 +7,7 @@
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingProgress.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@ private slots:
     void saveHeaders();
     void concurrentChecksEqualSequentialOnes();
     void unchangedWadIsNotCheckedAgain();
+    void manyChecksAreCountedUntilTheLauncherEnds();
 
 private:
     std::unique_ptr<InstallTree> m_tree;
@@ -160,6 +162,58 @@ void TestCheckerRun::unchangedWadIsNotCheckedAgain()
     file.close();
     QCOMPARE(tool.checkWadMapCount(wad), 10);
     QVERIFY(!dialogs.messages().isEmpty());
+}
+
+namespace {
+
+// A progress during which the launcher is asked to end, after a number of checks.
+class EndingProgress : public RecordingProgress
+{
+public:
+    EndingProgress(DesktopProcesses& processes, qint64 endAfter)
+        : m_processes(processes), m_endAfter(endAfter)
+    {
+    }
+    void advanceCount(const QString& text, qint64 done) override
+    {
+        RecordingProgress::advanceCount(text, done);
+        if (done == m_endAfter)
+            m_processes.stopWaiting();
+    }
+
+private:
+    DesktopProcesses& m_processes;
+    qint64 m_endAfter;
+};
+
+} // namespace
+
+// A check of many wads counts them as they finish; once the launcher is ending, the checks
+// not yet made are not made, and nothing more is run.
+void TestCheckerRun::manyChecksAreCountedUntilTheLauncherEnds()
+{
+    QStringList wads;
+    for (int i = 0; i < 40; ++i)
+        wads << m_tree->addFile(QStringLiteral("Z3DLaunch/Zips/w%1.wad").arg(i),
+                                wadWithMaps({"MAP01"}));
+    RecordingDialogs dialogs;
+    DesktopProcesses processes(dialogs);
+    EndingProgress progress(processes, 10);
+    CheckerTool tool(m_paths, processes, &progress);
+
+    const QList<int> codes = tool.checkWadMapCounts(wads);
+    QCOMPARE(progress.titles(), QStringList{CheckerTool::kCheckingTitle});
+    QCOMPARE(progress.total(), qint64(40));
+    QCOMPARE(progress.open(), 0);
+    QCOMPARE(progress.steps().size(), 10);
+    for (qsizetype i = 0; i < progress.steps().size(); ++i) {
+        QCOMPARE(progress.steps().at(i).doneBytes, qint64(i + 1));
+        QCOMPARE(progress.steps().at(i).fileName, CheckerTool::checkingText(i + 1, 40));
+    }
+    QCOMPARE(codes.mid(0, 10), QList<int>(10, 101));
+    QCOMPARE(codes.mid(10), QList<int>(30, 10));
+    QCOMPARE(tool.checkWadMapCount(wads.last()), 10);
+    QVERIFY(dialogs.messages().isEmpty());
 }
 
 QTEST_MAIN(TestCheckerRun)

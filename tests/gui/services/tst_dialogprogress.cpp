@@ -1,17 +1,23 @@
 // The progress dialog of long file work: not shown for work that ends at once, shown over the
 // main window with the file and the share once the work lasts, and closed by nothing but the
-// work's end.
+// work's end; a question asked during the work stays answerable.
 
 #include "gui/services/DialogProgress.h"
+#include "gui/services/WidgetDialogs.h"
 
+#include "support/DataTable.h"
+
+#include <QInputDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 using namespace z3d;
+using namespace z3d::test;
 
 class TestDialogProgress : public QObject
 {
@@ -20,6 +26,9 @@ class TestDialogProgress : public QObject
 private slots:
     void quickWorkShowsNothing();
     void lastingWorkShowsFileAndShare();
+    void countedWorkShowsTheCount();
+    void questionDuringTheWorkIsAnswerable_data();
+    void questionDuringTheWorkIsAnswerable();
 };
 
 void TestDialogProgress::quickWorkShowsNothing()
@@ -66,6 +75,70 @@ void TestDialogProgress::lastingWorkShowsFileAndShare()
     QCOMPARE(dialog->value(), DialogProgress::kSteps);
     progress.end();
     QVERIFY(!progress.dialog());
+}
+
+void TestDialogProgress::countedWorkShowsTheCount()
+{
+    QWidget mainWindow;
+    mainWindow.show();
+    DialogProgress progress;
+    progress.setMainWindow(&mainWindow);
+    progress.begin(" Checking", 20000);
+    QThread::msleep(DialogProgress::kShowAfterMs + 100);
+    progress.advanceCount("Checking 5000 of 20000 files", 5000);
+    QProgressDialog* dialog = progress.dialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->labelText(), QString("Checking 5000 of 20000 files"));
+    QCOMPARE(dialog->value(), 250);
+    progress.end();
+}
+
+void TestDialogProgress::questionDuringTheWorkIsAnswerable_data()
+{
+    const DataTable<bool> row("shownBefore");
+    row("asked before the progress appeared", false);
+    row("asked while the progress is up", true);
+}
+
+// The progress steps aside for the question, even when the question stays open longer than
+// the progress takes to appear, and comes back with the work's next step.
+void TestDialogProgress::questionDuringTheWorkIsAnswerable()
+{
+    QFETCH(bool, shownBefore);
+    QWidget mainWindow;
+    mainWindow.show();
+    DialogProgress progress;
+    progress.setMainWindow(&mainWindow);
+    WidgetDialogs dialogs({}, {});
+    dialogs.setMainWindow(&mainWindow);
+    dialogs.setProgress(&progress);
+
+    progress.begin(" Extracting", 100);
+    if (shownBefore)
+        QThread::msleep(DialogProgress::kShowAfterMs + 100);
+    progress.advance("secret.wad", 10);
+    QCOMPARE(progress.dialog()->isVisible(), shownBefore);
+
+    bool progressShownOverQuestion = true;
+    bool questionFound = false;
+    QTimer::singleShot(DialogProgress::kShowAfterMs + 300, &mainWindow, [&] {
+        progressShownOverQuestion = progress.dialog()->isVisible();
+        const auto questions = mainWindow.findChildren<QInputDialog*>();
+        questionFound = questions.size() == 1 && QApplication::activeModalWidget() == questions[0];
+        for (QInputDialog* question : questions) {
+            question->setTextValue("swordfish");
+            question->accept();
+        }
+    });
+    const std::optional<QString> answer =
+        dialogs.inputBox("Please Enter The Password!", QString(), QString());
+    QVERIFY(questionFound);
+    QVERIFY(!progressShownOverQuestion);
+    QCOMPARE(answer, std::optional<QString>("swordfish"));
+
+    progress.advance("secret.wad", 50);
+    QVERIFY(progress.dialog()->isVisible());
+    progress.end();
 }
 
 QTEST_MAIN(TestDialogProgress)

@@ -1,5 +1,6 @@
 #include "core/app/LauncherContext.h"
 #include "core/platform/FaultInjector.h"
+#include "core/platform/FileOperations.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
@@ -12,6 +13,7 @@
 #include "support/RecordingProcesses.h"
 #include "support/TextLines.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -339,7 +341,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, style);
         InstallTree tree;
-        FaultInjector::fail(FileOperation::CreateFolder, tree.path("Z3DLaunch/Admin"), error);
+        FaultInjector::fail(FileOperation::CreateFolder,
+                            FileOperations::writeProbeFolder(tree.paths().launcherDir), error);
         Run launcher(tree);
         const LauncherStartup::Outcome outcome = launcher.run();
         FaultInjector::clear();
@@ -450,6 +453,71 @@ private slots:
                  disabled);
         QCOMPARE(findControl<QWidget>(window, QStringLiteral("PwadList"))->toolTip().isEmpty(),
                  disabled);
+    }
+
+    // font.z3d names the launcher font at start-up: the main window and the tips window take
+    // it, at a size the font window offers; a file without a name changes no window.
+    void fontFileGivesTheWindowsTheirFont_data()
+    {
+        const DataTable<QByteArray, bool, QString, int> row("line", "custom", "family", "size");
+        row("named", "Tahoma,9", true, "Tahoma", 9);
+        row("named, bold", "Verdana,10,b", true, "Verdana", 10);
+        row("size the font window does not offer", "Tahoma,32767", true, "Tahoma", 8);
+        row("no name", ",9", false, "", 0);
+        row("empty file", "", false, "", 0);
+    }
+    void fontFileGivesTheWindowsTheirFont()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, custom);
+        QFETCH(QString, family);
+        QFETCH(int, size);
+        InstallTree tree;
+        tree.addFile("Z3DLaunch/font.z3d", line + "\r\n");
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.showTips = true;
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        QCOMPARE(launcher.context.customFontInUse, custom);
+        MainWindow& window = *launcher.window();
+        auto* tips = window.findChild<QDialog*>(QStringLiteral("TipsForm"));
+        QVERIFY(tips && tips->isVisible());
+        for (QWidget* shown : {static_cast<QWidget*>(&window), static_cast<QWidget*>(tips)}) {
+            const QFont font = shown->font();
+            if (custom) {
+                QCOMPARE(font.family(), family);
+                QCOMPARE(font.pointSize(), size);
+            } else {
+                QCOMPARE(font.family(), QApplication::font().family());
+            }
+        }
+    }
+
+    // "Show Tips at Startup" unchecked in the tips window unchecks "Display tip of the day" on
+    // the Options page, and the next start shows no tip.
+    void tipsWindowTurnsTheStartupTipOff()
+    {
+        InstallTree tree;
+        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+        saved.showTips = true;
+        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
+                 ErrorNumber::None);
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        MainWindow& window = *launcher.window();
+        auto* tips = window.findChild<QDialog*>(QStringLiteral("TipsForm"));
+        QVERIFY(tips && tips->isVisible());
+        auto* showTips = findControl<QCheckBox>(*tips, QStringLiteral("chkShowTips"));
+        QVERIFY(showTips->isChecked());
+        QTest::mouseClick(showTips, Qt::LeftButton);
+        QVERIFY(!showTips->isChecked());
+        QVERIFY(!findControl<QCheckBox>(window, "chkLaunchPrefs", 5)->isChecked());
+        launcher.quit();
+        const SettingsReadResult written =
+            SettingsFile::read(tree.path("Z3DLaunch/config.z3d"), false, LauncherSettings());
+        QVERIFY(!written.settings.showTips);
     }
 
     // Every way of leaving ends the process, once: also when the window was hidden before it

@@ -174,6 +174,31 @@ private slots:
         QVERIFY2(!output.contains("warning"), output.constData());
     }
 
+    // `make install` hands the folders over whole, whatever their names hold. Its build step is
+    // left out (MAKE=true): the tree is built already.
+    void makeInstallTakesAnyFolderName_data()
+    {
+        const DataTable<QString> row("name");
+        row("double quotes", "Zorn3D \"quoted\" games");
+        row("one double quote", "Zorn3D\"");
+        row("single quote", "Player's Zorn3D");
+    }
+    void makeInstallTakesAnyFolderName()
+    {
+        QFETCH(QString, name);
+        Installation installation(name);
+        const QString build = QFileInfo(kBinDir).absolutePath();
+        const ToolRun result = runTool(
+            QStringLiteral("make"),
+            {QStringLiteral("-s"), QStringLiteral("-C"), QStringLiteral(Z3D_SOURCE_DIR),
+             QStringLiteral("install"), QStringLiteral("MAKE=true"), "BUILD=" + build,
+             "INSTALLATION=" + installation.root, "APPLICATIONS=" + installation.applications});
+        QVERIFY2(result.exitCode == 0, result.output.constData());
+        QCOMPARE(readBytes(installation.binDir + "/Z3Dlauncher"),
+                 readBytes(kBinDir + "/Z3Dlauncher"));
+        QVERIFY(QFileInfo::exists(installation.entry()));
+    }
+
     void refusesAFolderWithoutBin()
     {
         Installation installation;
