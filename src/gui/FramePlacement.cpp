@@ -1,14 +1,25 @@
 #include "gui/FramePlacement.h"
 
 #include <QEvent>
+#include <QTimerEvent>
 #include <QWidget>
 
 namespace z3d {
+
+namespace {
+
+// The frame's extents may reach the window after its last move, paint or activation, with no
+// event of its own: it is looked for this often, this many times, as well.
+constexpr int kLookIntervalMs = 50;
+constexpr int kLooks = 60;
+
+} // namespace
 
 FramePlacement::FramePlacement(QWidget& window, Rule rule)
     : QObject(&window), m_window(window), m_rule(std::move(rule))
 {
     window.installEventFilter(this);
+    startTimer(kLookIntervalMs);
 }
 
 void FramePlacement::place(QWidget& window, Rule rule)
@@ -31,12 +42,28 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     const bool mayBeFramed = type == QEvent::Move || type == QEvent::Resize ||
                              type == QEvent::Paint || type == QEvent::WindowActivate;
-    if (watched == &m_window && mayBeFramed && frameKnown(m_window)) {
-        m_window.move(m_rule(m_window.frameGeometry().size()));
-        deleteLater();
-        m_window.removeEventFilter(this);
-    }
+    if (watched == &m_window && mayBeFramed)
+        placeWhenFramed();
     return QObject::eventFilter(watched, event);
+}
+
+void FramePlacement::timerEvent(QTimerEvent* event)
+{
+    if (!placeWhenFramed() && ++m_looks >= kLooks) {
+        killTimer(event->timerId());
+        m_window.removeEventFilter(this);
+        deleteLater();
+    }
+}
+
+bool FramePlacement::placeWhenFramed()
+{
+    if (!frameKnown(m_window))
+        return false;
+    m_window.move(m_rule(m_window.frameGeometry().size()));
+    m_window.removeEventFilter(this);
+    deleteLater();
+    return true;
 }
 
 } // namespace z3d

@@ -28,13 +28,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     FramePlacement(QWidget& window, Rule rule);
     static bool frameKnown(const QWidget& window);
+    // Places the window again when its frame has become known; true once it has.
+    bool placeWhenFramed();
 
     QWidget& m_window;
     Rule m_rule;
+    int m_looks = 0;
 };
 
 } // namespace z3d
