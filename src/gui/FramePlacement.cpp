@@ -1,6 +1,8 @@
 #include "gui/FramePlacement.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QMargins>
 #include <QTimerEvent>
 #include <QWidget>
 
@@ -12,6 +14,22 @@ namespace {
 // event of its own: it is looked for this often, this many times, as well.
 constexpr int kLookIntervalMs = 50;
 constexpr int kLooks = 60;
+
+// The frame of another window of the launcher that the window manager has framed, as margins
+// round its client area: the frame a window not framed yet will get, near enough.
+QMargins framedNeighbourMargins(const QWidget& window)
+{
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == &window || !other->isVisible())
+            continue;
+        const QRect frame = other->frameGeometry();
+        const QRect client = other->geometry();
+        if (frame.size() != client.size())
+            return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                            frame.right() - client.right(), frame.bottom() - client.bottom());
+    }
+    return {};
+}
 
 } // namespace
 
@@ -25,9 +43,17 @@ FramePlacement::FramePlacement(QWidget& window, Rule rule)
 void FramePlacement::place(QWidget& window, Rule rule)
 {
     delete window.findChild<FramePlacement*>(QString(), Qt::FindDirectChildrenOnly);
-    window.move(rule(window.frameGeometry().size()));
-    if (!frameKnown(window))
-        new FramePlacement(window, std::move(rule));
+    if (frameKnown(window)) {
+        window.move(rule(window.frameGeometry().size()));
+        return;
+    }
+    // Until its frame is known, a window is moved by its client area, and the window manager
+    // puts the frame round it where it stands: the client goes where the frame's margins,
+    // taken from a framed neighbour, leave it.
+    const QMargins margins = framedNeighbourMargins(window);
+    const QSize frame = window.size().grownBy(margins);
+    window.move(rule(frame) + QPoint(margins.left(), margins.top()));
+    new FramePlacement(window, std::move(rule));
 }
 
 bool FramePlacement::frameKnown(const QWidget& window)
