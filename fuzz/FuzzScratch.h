@@ -51,6 +51,14 @@ inline const std::filesystem::path& scratchFolder()
     return *folder;
 }
 
+// A folder of that name in the scratch folder, made when missing; its path.
+inline std::filesystem::path scratchSubfolder(const std::string& name)
+{
+    const std::filesystem::path path = scratchFolder() / name;
+    std::filesystem::create_directories(path);
+    return path;
+}
+
 // Writes bytes to name in the scratch folder (replacing it); its path.
 inline std::filesystem::path scratchFile(const std::string& name, std::string_view bytes)
 {

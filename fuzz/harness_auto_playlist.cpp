@@ -19,11 +19,8 @@ namespace {
 
 const QString& musicDir()
 {
-    static const QString folder = [] {
-        const std::filesystem::path path = z3d::fuzz::scratchFolder() / "Music";
-        std::filesystem::create_directories(path);
-        return QString::fromStdString(path.string());
-    }();
+    static const QString folder =
+        QString::fromStdString(z3d::fuzz::scratchSubfolder("Music").string());
     return folder;
 }
 
