@@ -20,7 +20,10 @@ constexpr int kLooks = 60;
 QMargins framedNeighbourMargins(const QWidget& window)
 {
     for (const QWidget* other : QApplication::topLevelWidgets()) {
-        if (other == &window || !other->isVisible())
+        // Menus and tips have no frame of the window manager's; only windows and dialogs do.
+        const Qt::WindowType type = other->windowType();
+        if (other == &window || !other->isVisible() ||
+            (type != Qt::Window && type != Qt::Dialog))
             continue;
         const QRect frame = other->frameGeometry();
         const QRect client = other->geometry();
