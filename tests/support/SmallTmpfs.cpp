@@ -1,5 +1,7 @@
 #include "support/SmallTmpfs.h"
 
+#include "support/TestRegistry.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -68,7 +70,8 @@ SmallTmpfs::Rerun SmallTmpfs::rerun()
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QStringLiteral("unshare"),
                 {QStringLiteral("--user"), QStringLiteral("--map-root-user"),
-                 QStringLiteral("--mount"), QCoreApplication::applicationFilePath(), testCase});
+                 QStringLiteral("--mount"), QCoreApplication::applicationFilePath(),
+                 runningTestName(), testCase});
     if (!child.waitForFinished(120000) || child.exitStatus() != QProcess::NormalExit)
         return result;
     result.output = QString::fromLocal8Bit(child.readAll());

@@ -7,6 +7,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTest>
@@ -119,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDisplayAndThemes)
+Z3D_TEST_GUILESS_MAIN(TestDisplayAndThemes)
 #include "tst_displayandthemes.moc"

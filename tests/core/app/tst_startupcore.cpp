@@ -4,6 +4,7 @@
 #include "core/platform/InstallPaths.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStartupCore)
+Z3D_TEST_GUILESS_MAIN(TestStartupCore)
 #include "tst_startupcore.moc"

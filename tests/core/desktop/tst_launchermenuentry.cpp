@@ -4,6 +4,8 @@
 #include "core/desktop/DesktopEntry.h"
 #include "core/desktop/LauncherMenuEntry.h"
 
+#include "support/TestRegistry.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLauncherMenuEntry)
+Z3D_TEST_GUILESS_MAIN(TestLauncherMenuEntry)
 #include "tst_launchermenuentry.moc"

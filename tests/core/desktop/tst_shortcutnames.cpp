@@ -4,6 +4,7 @@
 #include "core/desktop/ShortcutNames.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -103,5 +104,5 @@ void TestShortcutNames::windowLabel()
     QTEST(ShortcutNames::windowLabel(entry, kind, installedName, mainFile, customFont), "label");
 }
 
-QTEST_GUILESS_MAIN(TestShortcutNames)
+Z3D_TEST_GUILESS_MAIN(TestShortcutNames)
 #include "tst_shortcutnames.moc"

@@ -11,6 +11,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -517,5 +518,5 @@ void TestShortcuts::removeByPrefix()
     QCOMPARE(Shortcuts::removeGameShortcuts(QStringLiteral("Other"), ShortcutFolders{}), 0);
 }
 
-QTEST_GUILESS_MAIN(TestShortcuts)
+Z3D_TEST_GUILESS_MAIN(TestShortcuts)
 #include "tst_shortcuts.moc"

@@ -10,6 +10,7 @@
 #include "support/FileChanges.h"
 #include "support/InstallTree.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QTest>
@@ -287,5 +288,5 @@ void TestCheckerTool::knownPwadWithoutFile()
     QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
 }
 
-QTEST_GUILESS_MAIN(TestCheckerTool)
+Z3D_TEST_GUILESS_MAIN(TestCheckerTool)
 #include "tst_checkertool.moc"

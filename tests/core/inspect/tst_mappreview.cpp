@@ -6,6 +6,7 @@
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
+#include "support/TestRegistry.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,5 +58,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMapPreview)
+Z3D_TEST_GUILESS_MAIN(TestMapPreview)
 #include "tst_mappreview.moc"

@@ -2,6 +2,7 @@
 
 #include "support/DataTable.h"
 #include "support/MapNames.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -80,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMapSelection)
+Z3D_TEST_GUILESS_MAIN(TestMapSelection)
 #include "tst_mapselection.moc"

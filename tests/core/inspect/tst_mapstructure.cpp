@@ -5,6 +5,7 @@
 
 #include "support/DataTable.h"
 #include "support/MapNames.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -114,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMapStructure)
+Z3D_TEST_GUILESS_MAIN(TestMapStructure)
 #include "tst_mapstructure.moc"

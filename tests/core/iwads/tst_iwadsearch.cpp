@@ -7,6 +7,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QTest>
@@ -335,5 +336,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestIwadSearch)
+Z3D_TEST_GUILESS_MAIN(TestIwadSearch)
 #include "tst_iwadsearch.moc"

@@ -13,6 +13,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -447,5 +448,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXdgSearch)
+Z3D_TEST_GUILESS_MAIN(TestXdgSearch)
 #include "tst_xdgsearch.moc"

@@ -4,6 +4,7 @@
 #include "core/launch/LaunchAssembler.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -936,5 +937,5 @@ void TestCommandLine::installedGame()
     QVERIFY(outcome.state.launchPending);
 }
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+Z3D_TEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -11,6 +11,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QTest>
@@ -143,5 +144,5 @@ void TestEngineStart::unwritableLogDoesNotStopTheStart()
     QCOMPARE(f.tree.readFile("Z3DLaunch/launch.log"), QByteArray("old\r\n"));
 }
 
-QTEST_GUILESS_MAIN(TestEngineStart)
+Z3D_TEST_GUILESS_MAIN(TestEngineStart)
 #include "tst_enginestart.moc"

@@ -5,6 +5,7 @@
 #include "core/launch/LaunchMessages.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -520,5 +521,5 @@ void TestLaunchChecks::finalDoomIwadBecomesTheLaunchIwad()
         QStringLiteral(R"(Bin\Zorn3D -iwad "/z3d/Iwads/TNT.WAD" )")));
 }
 
-QTEST_GUILESS_MAIN(TestLaunchChecks)
+Z3D_TEST_GUILESS_MAIN(TestLaunchChecks)
 #include "tst_launchchecks.moc"

@@ -9,6 +9,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -364,5 +365,5 @@ void TestLaunchProbe::bareLineHasNoArguments()
     QCOMPARE(line.arguments(), QStringLiteral(R"(-doom2 "a b" )"));
 }
 
-QTEST_GUILESS_MAIN(TestLaunchProbe)
+Z3D_TEST_GUILESS_MAIN(TestLaunchProbe)
 #include "tst_launchprobe.moc"

@@ -5,6 +5,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -349,5 +350,5 @@ void TestOptionAvailability::launchBoxStatesFollowTheGroups()
     QVERIFY(!modelsOnly.extraFx && !modelsOnly.soundPack);
 }
 
-QTEST_GUILESS_MAIN(TestOptionAvailability)
+Z3D_TEST_GUILESS_MAIN(TestOptionAvailability)
 #include "tst_optionavailability.moc"

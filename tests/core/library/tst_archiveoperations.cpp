@@ -18,6 +18,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QDir>
@@ -585,5 +586,5 @@ void TestArchiveOperations::deleteArchiveActsOnTheSelectedEntry()
     QCOMPARE(f.host.calls, (QStringList{"clearSaveGames", "switchGamesList 2"}));
 }
 
-QTEST_GUILESS_MAIN(TestArchiveOperations)
+Z3D_TEST_GUILESS_MAIN(TestArchiveOperations)
 #include "tst_archiveoperations.moc"

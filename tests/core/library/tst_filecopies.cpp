@@ -5,6 +5,7 @@
 
 #include "support/InstallTree.h"
 #include "support/RecordingProgress.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QTest>
@@ -70,5 +71,5 @@ void TestFileCopies::firstFailureStops()
     QCOMPARE(tree.readFile("Pwads/c.wad"), QByteArray("c"));
 }
 
-QTEST_GUILESS_MAIN(TestFileCopies)
+Z3D_TEST_GUILESS_MAIN(TestFileCopies)
 #include "tst_filecopies.moc"

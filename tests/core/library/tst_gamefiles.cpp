@@ -11,6 +11,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -464,5 +465,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameFiles)
+Z3D_TEST_GUILESS_MAIN(TestGameFiles)
 #include "tst_gamefiles.moc"

@@ -11,6 +11,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProgress.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -452,5 +453,5 @@ void TestGameInstaller::hostileNamesTouchNothing()
     QCOMPARE(f.saves, 0);
 }
 
-QTEST_GUILESS_MAIN(TestGameInstaller)
+Z3D_TEST_GUILESS_MAIN(TestGameInstaller)
 #include "tst_gameinstaller.moc"

@@ -18,6 +18,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QFile>
@@ -900,5 +901,5 @@ void TestGameOperations::convertThroughLinks()
         QVERIFY2(f.tree.exists(entry), qPrintable(entry));
 }
 
-QTEST_GUILESS_MAIN(TestGameOperations)
+Z3D_TEST_GUILESS_MAIN(TestGameOperations)
 #include "tst_gameoperations.moc"

@@ -9,6 +9,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/LinkedAway.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QDir>
@@ -500,5 +501,5 @@ private:
     std::unique_ptr<GameRecords> m_records;
 };
 
-QTEST_GUILESS_MAIN(TestGameRecords)
+Z3D_TEST_GUILESS_MAIN(TestGameRecords)
 #include "tst_gamerecords.moc"

@@ -9,6 +9,7 @@
 #include "support/FileBytes.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProgress.h"
+#include "support/TestRegistry.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -547,5 +548,5 @@ void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
     QCOMPARE(dialogs.messages().at(0).text, text);
 }
 
-QTEST_GUILESS_MAIN(TestZipExtraction)
+Z3D_TEST_GUILESS_MAIN(TestZipExtraction)
 #include "tst_zipextraction.moc"

@@ -6,6 +6,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -104,5 +105,5 @@ void TestZipLibraryLocation::choose()
     QCOMPARE(dialogs.calls().first().text, ZipLibraryLocation::instruction(paths.zipLibraryDir));
 }
 
-QTEST_GUILESS_MAIN(TestZipLibraryLocation)
+Z3D_TEST_GUILESS_MAIN(TestZipLibraryLocation)
 #include "tst_ziplibrarylocation.moc"

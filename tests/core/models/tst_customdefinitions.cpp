@@ -6,6 +6,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QTest>
@@ -159,5 +160,5 @@ void TestCustomDefinitions::lineNamesTheFileAsOnDisk()
     QCOMPARE(use.paths, QStringList{onDisk});
 }
 
-QTEST_GUILESS_MAIN(TestCustomDefinitions)
+Z3D_TEST_GUILESS_MAIN(TestCustomDefinitions)
 #include "tst_customdefinitions.moc"

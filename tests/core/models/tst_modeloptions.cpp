@@ -7,6 +7,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -272,5 +273,5 @@ void TestModelOptions::boxStatesFollowPacksEnhancementsAndLock()
     QVERIFY(!available.boxStates().hudWeapons);
 }
 
-QTEST_GUILESS_MAIN(TestModelOptions)
+Z3D_TEST_GUILESS_MAIN(TestModelOptions)
 #include "tst_modeloptions.moc"

@@ -6,6 +6,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/LinkedAway.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -189,5 +190,5 @@ void TestModelPackCleanup::failureStopsAndIsReported()
     QVERIFY(tree.exists("Md2/Items/i.dmd"));
 }
 
-QTEST_GUILESS_MAIN(TestModelPackCleanup)
+Z3D_TEST_GUILESS_MAIN(TestModelPackCleanup)
 #include "tst_modelpackcleanup.moc"

@@ -4,6 +4,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTest>
@@ -97,5 +98,5 @@ void TestModelVersions::compatibility()
     QVERIFY(ModelVersions::modelsCompatible(tree.paths(), false, true, chosen));
 }
 
-QTEST_GUILESS_MAIN(TestModelVersions)
+Z3D_TEST_GUILESS_MAIN(TestModelVersions)
 #include "tst_modelversions.moc"

@@ -9,6 +9,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QTest>
@@ -190,5 +191,5 @@ void TestAutoPlaylist::editorFiles()
              QStringLiteral("\"/t/ed\" \"/m/A b.z3m\""));
 }
 
-QTEST_GUILESS_MAIN(TestAutoPlaylist)
+Z3D_TEST_GUILESS_MAIN(TestAutoPlaylist)
 #include "tst_autoplaylist.moc"

@@ -9,6 +9,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QTest>
@@ -268,5 +269,5 @@ void TestBuiltInPlaylists::readOnlyMusicFolderChangesNothing()
     QCOMPARE(tree.readFile("OggVorbis/Tavish/tnt_stlks2.ogg"), QByteArray("stalks"));
 }
 
-QTEST_GUILESS_MAIN(TestBuiltInPlaylists)
+Z3D_TEST_GUILESS_MAIN(TestBuiltInPlaylists)
 #include "tst_builtinplaylists.moc"

@@ -7,6 +7,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -288,5 +289,5 @@ void TestPlaylistEditing::packFolders()
     QCOMPARE(packReadme(tree.root(), name).isEmpty(), !readme);
 }
 
-QTEST_GUILESS_MAIN(TestPlaylistEditing)
+Z3D_TEST_GUILESS_MAIN(TestPlaylistEditing)
 #include "tst_playlistediting.moc"

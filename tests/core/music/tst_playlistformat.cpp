@@ -10,6 +10,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -322,5 +323,5 @@ void TestPlaylistFormat::unreadableFileOpensNothing()
     QVERIFY(read.lines.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestPlaylistFormat)
+Z3D_TEST_GUILESS_MAIN(TestPlaylistFormat)
 #include "tst_playlistformat.moc"

@@ -6,6 +6,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,5 +199,5 @@ void TestFileCopy::writeFile()
                  qPrintable(entry));
 }
 
-QTEST_GUILESS_MAIN(TestFileCopy)
+Z3D_TEST_GUILESS_MAIN(TestFileCopy)
 #include "tst_filecopy.moc"

@@ -6,6 +6,7 @@
 #include "support/DataTable.h"
 #include "support/HeldOpen.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTest>
@@ -82,5 +83,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileInUse)
+Z3D_TEST_GUILESS_MAIN(TestFileInUse)
 #include "tst_fileinuse.moc"

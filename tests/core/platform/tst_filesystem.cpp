@@ -8,6 +8,7 @@
 #include "support/FileChanges.h"
 #include "support/InstallTree.h"
 #include "support/LinkedAway.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QDir>
@@ -504,5 +505,5 @@ void TestFileSystem::stampTellsChanges()
     QVERIFY(!FileStamp::of(tree.path("Z3DGames/Castle/Pwads/missing.wad")));
 }
 
-QTEST_GUILESS_MAIN(TestFileSystem)
+Z3D_TEST_GUILESS_MAIN(TestFileSystem)
 #include "tst_filesystem.moc"

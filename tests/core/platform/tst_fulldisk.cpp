@@ -7,6 +7,7 @@
 
 #include "support/DataTable.h"
 #include "support/SmallTmpfs.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,5 +107,5 @@ void TestFullDisk::keepsTheEarlierFile()
     QCOMPARE(entriesOf(disk.path()), QStringList{"config.z3d"});
 }
 
-QTEST_GUILESS_MAIN(TestFullDisk)
+Z3D_TEST_GUILESS_MAIN(TestFullDisk)
 #include "tst_fulldisk.moc"

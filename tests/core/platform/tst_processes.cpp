@@ -3,6 +3,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTest>
@@ -196,5 +197,5 @@ void TestProcesses::startsDetachedInWorkingFolder()
              QFile::encodeName(tree.path("Z3DLaunch")) + "\n[x y]\n");
 }
 
-QTEST_GUILESS_MAIN(TestProcesses)
+Z3D_TEST_GUILESS_MAIN(TestProcesses)
 #include "tst_processes.moc"

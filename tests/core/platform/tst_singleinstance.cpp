@@ -1,5 +1,7 @@
 #include "core/platform/SingleInstance.h"
 
+#include "support/TestRegistry.h"
+
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -94,5 +96,5 @@ void TestSingleInstance::relaunchWaitsForOldInstance()
     QVERIFY(relaunched.isPrimary());
 }
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+Z3D_TEST_GUILESS_MAIN(TestSingleInstance)
 #include "tst_singleinstance.moc"

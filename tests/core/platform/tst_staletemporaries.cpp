@@ -11,6 +11,7 @@
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/SilentDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,5 +165,5 @@ void TestStaleTemporaries::playersFilesStay()
     QVERIFY(tree.exists("Elsewhere/.z3dsave-aBcDeF"));
 }
 
-QTEST_GUILESS_MAIN(TestStaleTemporaries)
+Z3D_TEST_GUILESS_MAIN(TestStaleTemporaries)
 #include "tst_staletemporaries.moc"

@@ -5,6 +5,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -420,5 +421,5 @@ void TestTextFormats::readItemsAcrossLines()
     QCOMPARE(error, ErrorNumber::FileNotFound);
 }
 
-QTEST_GUILESS_MAIN(TestTextFormats)
+Z3D_TEST_GUILESS_MAIN(TestTextFormats)
 #include "tst_textformats.moc"

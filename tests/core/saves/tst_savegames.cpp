@@ -11,6 +11,7 @@
 #include "support/InstallTree.h"
 #include "support/LinkedAway.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestRegistry.h"
 #include "support/TreeSnapshot.h"
 
 #include <QFile>
@@ -456,5 +457,5 @@ void TestSaveGames::deleteAllNodesWithNothingToDelete()
     QVERIFY(tree.isFile("gwa/sub/keep.txt"));
 }
 
-QTEST_GUILESS_MAIN(TestSaveGames)
+Z3D_TEST_GUILESS_MAIN(TestSaveGames)
 #include "tst_savegames.moc"

@@ -6,6 +6,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -144,8 +145,9 @@ void TestAuxiliaryFiles::lastInstallFolder()
 void TestAuxiliaryFiles::lastInstallFolderReadsBack()
 {
     InstallTree tree;
-    for (const QString& name : {"Maps, new", "My \"Maps\", v2", " lead"}) {
-        const QString folder = tree.addFolder("Downloads/" + name);
+    for (const char* name : {"Maps, new", "My \"Maps\", v2", " lead"}) {
+        const QString folder =
+            tree.addFolder(QStringLiteral("Downloads/") + QString::fromUtf8(name));
         QCOMPARE(AuxiliaryFiles::writeLastInstallFolder(tree.paths(), folder), ErrorNumber::None);
         QCOMPARE(AuxiliaryFiles::readLastInstallFolder(tree.paths()), folder);
     }
@@ -383,5 +385,5 @@ void TestAuxiliaryFiles::browserTitle()
     QCOMPARE(FolderBrowserTitle::make(path, zips), expectedZip);
 }
 
-QTEST_GUILESS_MAIN(TestAuxiliaryFiles)
+Z3D_TEST_GUILESS_MAIN(TestAuxiliaryFiles)
 #include "tst_auxiliaryfiles.moc"

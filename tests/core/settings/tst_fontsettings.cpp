@@ -5,6 +5,7 @@
 
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -80,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFontSettings)
+Z3D_TEST_GUILESS_MAIN(TestFontSettings)
 #include "tst_fontsettings.moc"

@@ -5,6 +5,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -517,5 +518,5 @@ void TestSettingsFile::tableShape()
     QVERIFY(SettingsTable::linesForControl(QString()).isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+Z3D_TEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"

@@ -5,6 +5,7 @@
 #include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -215,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLibrary)
+Z3D_TEST_GUILESS_MAIN(TestLibrary)
 #include "tst_library.moc"

@@ -2,6 +2,7 @@
 // windows, and what it leaves on disk and as its exit status.
 
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -208,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLifecycle)
+Z3D_TEST_GUILESS_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"

@@ -4,6 +4,7 @@
 // nothing comes.
 
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMapPicturesProgram)
+Z3D_TEST_GUILESS_MAIN(TestMapPicturesProgram)
 #include "tst_mappictures.moc"

@@ -3,6 +3,7 @@
 // definition files ride along.
 
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -43,5 +44,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestModels)
+Z3D_TEST_GUILESS_MAIN(TestModels)
 #include "tst_models.moc"

@@ -3,6 +3,7 @@
 
 #include "support/DataTable.h"
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMusic)
+Z3D_TEST_GUILESS_MAIN(TestMusic)
 #include "tst_music.moc"

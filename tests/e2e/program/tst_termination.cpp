@@ -5,6 +5,7 @@
 #include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTermination)
+Z3D_TEST_GUILESS_MAIN(TestTermination)
 #include "tst_termination.moc"

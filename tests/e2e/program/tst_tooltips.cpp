@@ -2,6 +2,7 @@
 // its tip, a window of the launcher's own whose title is the tip's text.
 
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -35,5 +36,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestToolTipsProgram)
+Z3D_TEST_GUILESS_MAIN(TestToolTipsProgram)
 #include "tst_tooltips.moc"

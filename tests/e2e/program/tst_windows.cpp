@@ -6,6 +6,7 @@
 // error box too.
 
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -279,5 +280,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindows)
+Z3D_TEST_GUILESS_MAIN(TestWindows)
 #include "tst_windows.moc"

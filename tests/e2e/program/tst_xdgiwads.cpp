@@ -4,6 +4,7 @@
 
 #include "support/DataTable.h"
 #include "support/ProgramTestCase.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,5 +55,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXdgIwads)
+Z3D_TEST_GUILESS_MAIN(TestXdgIwads)
 #include "tst_xdgiwads.moc"

@@ -1,6 +1,7 @@
 #include "gui/dialogs/AskForm.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAskForm)
+Z3D_TEST_MAIN(TestAskForm)
 #include "tst_askform.moc"

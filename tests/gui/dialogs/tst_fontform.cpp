@@ -13,6 +13,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -148,5 +149,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFontForm)
+Z3D_TEST_MAIN(TestFontForm)
 #include "tst_fontform.moc"

@@ -10,6 +10,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QAction>
@@ -355,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMusicForm)
+Z3D_TEST_MAIN(TestMusicForm)
 #include "tst_musicform.moc"

@@ -6,6 +6,7 @@
 #include "gui/handlers/TipsWindow.h"
 #include "support/Controls.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -98,5 +99,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTipsForm)
+Z3D_TEST_MAIN(TestTipsForm)
 #include "tst_tipsform.moc"

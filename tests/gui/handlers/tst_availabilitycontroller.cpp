@@ -3,6 +3,7 @@
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/OptionsWindow.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -143,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAvailabilityController)
+Z3D_TEST_MAIN(TestAvailabilityController)
 #include "tst_availabilitycontroller.moc"

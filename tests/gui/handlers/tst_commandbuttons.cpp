@@ -16,6 +16,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -228,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCommandButtons)
+Z3D_TEST_MAIN(TestCommandButtons)
 #include "tst_commandbuttons.moc"

@@ -3,6 +3,7 @@
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/tabs/GamesTab.h"
 #include "support/LauncherRun.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QCheckBox>
@@ -153,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCommercialLaunch)
+Z3D_TEST_MAIN(TestCommercialLaunch)
 #include "tst_commerciallaunch.moc"

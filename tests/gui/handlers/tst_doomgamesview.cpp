@@ -12,6 +12,7 @@
 #include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -205,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDoomGamesView)
+Z3D_TEST_MAIN(TestDoomGamesView)
 #include "tst_doomgamesview.moc"

@@ -13,6 +13,7 @@
 #include "support/InstallTree.h"
 #include "support/MapNames.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -468,5 +469,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLibraryChain)
+Z3D_TEST_MAIN(TestLibraryChain)
 #include "tst_librarychain.moc"

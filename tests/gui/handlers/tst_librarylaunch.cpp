@@ -1,6 +1,7 @@
 #include "support/GameFileBytes.h"
 #include "support/LauncherRun.h"
 #include "support/MapNames.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,5 +153,5 @@ private:
     std::unique_ptr<InstallTree> m_treeOwner;
 };
 
-QTEST_MAIN(TestLibraryLaunch)
+Z3D_TEST_MAIN(TestLibraryLaunch)
 #include "tst_librarylaunch.moc"

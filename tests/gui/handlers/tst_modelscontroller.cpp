@@ -9,6 +9,7 @@
 #include "support/DataTable.h"
 #include "support/OptionsWindow.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QApplication>
@@ -181,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestModelsController)
+Z3D_TEST_MAIN(TestModelsController)
 #include "tst_modelscontroller.moc"

@@ -16,6 +16,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
 #include "support/SoleMessage.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QApplication>
@@ -301,5 +302,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlaylistController)
+Z3D_TEST_MAIN(TestPlaylistController)
 #include "tst_playlistcontroller.moc"

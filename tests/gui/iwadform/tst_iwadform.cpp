@@ -8,6 +8,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -534,5 +535,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIwadForm)
+Z3D_TEST_MAIN(TestIwadForm)
 #include "tst_iwadform.moc"

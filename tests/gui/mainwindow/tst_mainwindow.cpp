@@ -7,6 +7,7 @@
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/TestRegistry.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -795,5 +796,5 @@ void TestMainWindow::changeFlagsFollowThePlayer()
     QCOMPARE(basicDoomCalls, 2);
 }
 
-QTEST_MAIN(TestMainWindow)
+Z3D_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -5,6 +5,7 @@
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -323,5 +324,5 @@ void TestSettingsBinder::zeroValuesShowTheirCaptions()
     QCOMPARE(findControl<QCheckBox>(*m_window, "ChkGL")->text(), QString("Grenade Launcher"));
 }
 
-QTEST_MAIN(TestSettingsBinder)
+Z3D_TEST_MAIN(TestSettingsBinder)
 #include "tst_settingsbinder.moc"

@@ -8,6 +8,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProgress.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -216,5 +217,5 @@ void TestCheckerRun::manyChecksAreCountedUntilTheLauncherEnds()
     QVERIFY(dialogs.messages().isEmpty());
 }
 
-QTEST_MAIN(TestCheckerRun)
+Z3D_TEST_MAIN(TestCheckerRun)
 #include "tst_checkerrun.moc"

@@ -6,6 +6,7 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QTest>
@@ -170,5 +171,5 @@ void TestDesktopProcesses::associatedProgram()
     QCOMPARE(opened.last(), QUrl::fromLocalFile(help));
 }
 
-QTEST_MAIN(TestDesktopProcesses)
+Z3D_TEST_MAIN(TestDesktopProcesses)
 #include "tst_desktopprocesses.moc"

@@ -6,6 +6,7 @@
 #include "gui/services/WidgetDialogs.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -141,5 +142,5 @@ void TestDialogProgress::questionDuringTheWorkIsAnswerable()
     progress.end();
 }
 
-QTEST_MAIN(TestDialogProgress)
+Z3D_TEST_MAIN(TestDialogProgress)
 #include "tst_dialogprogress.moc"

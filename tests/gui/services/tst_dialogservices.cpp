@@ -3,6 +3,7 @@
 #include "gui/services/WidgetDialogs.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -108,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDialogServices)
+Z3D_TEST_MAIN(TestDialogServices)
 #include "tst_dialogservices.moc"

@@ -4,6 +4,7 @@
 #include "gui/dialogs/ShortcutForm.h"
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -153,5 +154,5 @@ void TestShortcutForm::escapeCancels()
     QVERIFY(!choices.includeMapInShortcut);
 }
 
-QTEST_MAIN(TestShortcutForm)
+Z3D_TEST_MAIN(TestShortcutForm)
 #include "tst_shortcutform.moc"

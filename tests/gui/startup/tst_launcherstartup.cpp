@@ -11,6 +11,7 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/TestRegistry.h"
 #include "support/TextLines.h"
 
 #include <QApplication>
@@ -574,5 +575,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLauncherStartup)
+Z3D_TEST_MAIN(TestLauncherStartup)
 #include "tst_launcherstartup.moc"

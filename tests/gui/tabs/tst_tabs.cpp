@@ -8,6 +8,7 @@
 #include "gui/tabs/TextColour.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -201,5 +202,5 @@ void TestTabs::gameListHeights()
     QCOMPARE(page.selectedView(), 2);
 }
 
-QTEST_MAIN(TestTabs)
+Z3D_TEST_MAIN(TestTabs)
 #include "tst_tabs.moc"

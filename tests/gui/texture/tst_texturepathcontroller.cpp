@@ -2,6 +2,7 @@
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/OptionsWindow.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -141,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTexturePathController)
+Z3D_TEST_MAIN(TestTexturePathController)
 #include "tst_texturepathcontroller.moc"

@@ -8,6 +8,7 @@
 #include "gui/tooltips/ToolTipWindow.h"
 #include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
+#include "support/TestRegistry.h"
 
 #include <QHelpEvent>
 #include <QListWidget>
@@ -184,5 +185,5 @@ private:
     std::unique_ptr<ToolTips> m_tips;
 };
 
-QTEST_MAIN(TestMapPictureTips)
+Z3D_TEST_MAIN(TestMapPictureTips)
 #include "tst_mappicturetips.moc"

@@ -11,6 +11,7 @@
 #include "gui/tooltips/ToolTipWindow.h"
 #include "support/Controls.h"
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -340,5 +341,5 @@ void TestToolTips::longLinesWrapAtTheTipWidth()
     QVERIFY(tip.textRect().height() >= 3 * tip.fontMetrics().lineSpacing());
 }
 
-QTEST_MAIN(TestToolTips)
+Z3D_TEST_MAIN(TestToolTips)
 #include "tst_tooltips.moc"

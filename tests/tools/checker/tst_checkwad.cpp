@@ -2,6 +2,7 @@
 // against Debian's Freedoom files, and reads the output the way the launcher does.
 
 #include "support/DataTable.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QProcess>
@@ -573,5 +574,5 @@ void TestCheckWad::usageErrors()
     QVERIFY(run.err.contains("Usage"));
 }
 
-QTEST_GUILESS_MAIN(TestCheckWad)
+Z3D_TEST_GUILESS_MAIN(TestCheckWad)
 #include "tst_checkwad.moc"

@@ -5,6 +5,7 @@
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
+#include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QImage>
@@ -190,5 +191,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(TestMapPicture)
+Z3D_TEST_GUILESS_MAIN(TestMapPicture)
 #include "tst_mappicture.moc"

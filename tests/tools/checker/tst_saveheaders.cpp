@@ -2,6 +2,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QDir>
@@ -169,5 +170,5 @@ void TestSaveHeaders::folderNameWithBlanksAndComma()
     QCOMPARE(run.output, QByteArray("\"9Boss\"\n"));
 }
 
-QTEST_GUILESS_MAIN(TestSaveHeaders)
+Z3D_TEST_GUILESS_MAIN(TestSaveHeaders)
 #include "tst_saveheaders.moc"

@@ -3,6 +3,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QCryptographicHash>
@@ -295,5 +296,5 @@ void TestStageDemo::failureKeepsPreviousTree()
              QStringList{"demo"});
 }
 
-QTEST_GUILESS_MAIN(TestStageDemo)
+Z3D_TEST_GUILESS_MAIN(TestStageDemo)
 #include "tst_stagedemo.moc"

@@ -2,6 +2,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QDir>
@@ -93,5 +94,5 @@ void TestDemoEngine::unwritableRecord()
     QCOMPARE(runEngine(dir.path(), {"-iwad"}), 1);
 }
 
-QTEST_GUILESS_MAIN(TestDemoEngine)
+Z3D_TEST_GUILESS_MAIN(TestDemoEngine)
 #include "tst_demoengine.moc"

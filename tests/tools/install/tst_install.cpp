@@ -4,6 +4,7 @@
 
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
+#include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QDir>
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestInstall)
+Z3D_TEST_GUILESS_MAIN(TestInstall)
 #include "tst_install.moc"
