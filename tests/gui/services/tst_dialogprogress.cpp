@@ -135,7 +135,8 @@ void TestDialogProgress::questionDuringTheWorkIsAnswerable()
         dialogs.inputBox("Please Enter The Password!", QString(), QString());
     QVERIFY(questionFound);
     QVERIFY(!progressShownOverQuestion);
-    QCOMPARE(answer, std::optional<QString>("swordfish"));
+    QVERIFY(answer.has_value());
+    QCOMPARE(*answer, QStringLiteral("swordfish"));
 
     progress.advance("secret.wad", 50);
     QVERIFY(progress.dialog()->isVisible());
