@@ -101,6 +101,9 @@ LauncherStartup::Outcome LauncherStartup::run()
         m_handlers->tips().show();
     StartupTrace::mark("start-up done");
     m_running = !m_ended;
+    // The games' files folders are swept beside the running launcher, not before its window.
+    if (m_running)
+        m_gameFoldersSweep->begin();
     return m_ended ? Outcome::Ended : Outcome::Running;
 }
 

@@ -17,9 +17,9 @@ struct InstallPaths;
 // good, so the start-up removes files of exactly these two forms, and nothing else, from the
 // folders the launcher writes into: Z3DLaunch with its Data, Music and Zips folders, GameInfo
 // and every folder under it, and the Pwads and Gwads folders of each game in Z3DGames.
-// A large library has thousands of the last, so they are swept apart (StaleTemporarySweep),
-// while the launcher may already be writing there: that sweep leaves every file modified since
-// it began.
+// A large library has thousands of the last, so they are swept once the main window is up
+// (StaleTemporarySweep), when the launcher may already be writing there: that sweep leaves
+// every file modified since the start-up took the single-instance lock.
 //
 // Earlier versions left "<file>.XXXXXX" beside the file they replaced ("config.z3d.aBc12D").
 // Such a name cannot be told from a player's own "config.z3d.backup" or "theme.ogg.remix1",

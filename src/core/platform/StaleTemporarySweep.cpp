@@ -1,6 +1,5 @@
 #include "core/platform/StaleTemporarySweep.h"
 
-#include "core/platform/InstallPaths.h"
 #include "core/platform/StaleTemporaries.h"
 
 #include <chrono>
@@ -10,20 +9,25 @@ namespace z3d {
 namespace {
 
 // A file's time comes from a coarser clock than this one (the system's clock tick, the two
-// seconds of a FAT disk): a file written just after the sweep began may carry an earlier time.
+// seconds of a FAT disk): a file written just after the sweep was created may carry an
+// earlier time.
 constexpr std::chrono::seconds kClockGrain{2};
 
 } // namespace
 
 StaleTemporarySweep::StaleTemporarySweep(const InstallPaths& paths)
-    : m_thread([paths, began = std::filesystem::file_time_type::clock::now() - kClockGrain](
-                   std::stop_token stop) {
-          StaleTemporaries::removeFromGameFolders(paths, began, stop);
-      })
+    : m_paths(paths), m_created(std::filesystem::file_time_type::clock::now() - kClockGrain)
 {
 }
 
 StaleTemporarySweep::~StaleTemporarySweep() = default;
+
+void StaleTemporarySweep::begin()
+{
+    m_thread = std::jthread([this](std::stop_token stop) {
+        StaleTemporaries::removeFromGameFolders(m_paths, m_created, stop);
+    });
+}
 
 void StaleTemporarySweep::finish()
 {

@@ -188,6 +188,7 @@ void TestStaleTemporaries::gameFoldersSweptBesideTheStartup()
     tree.addFile("Z3DGames/Castle/Gwads/.z3dsave-Ab12Cd", "being written");
 
     StaleTemporarySweep sweep(tree.paths());
+    sweep.begin();
     sweep.finish();
 
     QVERIFY(!tree.exists("Z3DGames/Castle/Pwads/.z3dzip-Ab12Cd"));
