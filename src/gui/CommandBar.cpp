@@ -6,11 +6,18 @@
 
 namespace z3d {
 
+namespace {
+
+// Each button's picture, by its index.
+const char* const kPictures[CommandBar::kCount] = {"aux_0", "aux_1", "aux_2", "aux_3", "aux_4",
+                                                   "aux_5", "aux_6", "aux_7", "aux_8"};
+
+} // namespace
+
 CommandBar::CommandBar(QWidget& form) : QObject(&form), m_buttons(form, "AuxButton")
 {
     for (int i = 0; i < kCount; ++i) {
-        const QByteArray name = "aux_" + QByteArray::number(i);
-        button(i)->setIcon(QIcon(Pictures::named(name.constData())));
+        Pictures::setIconWhenShown(*button(i), kPictures[i]);
         connect(button(i), &QAbstractButton::clicked, this, [this, i] { emit clicked(i); });
     }
     // No layout shows the edit log's viewer: a start in either layout leaves the buttons as

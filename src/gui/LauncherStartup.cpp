@@ -9,6 +9,7 @@
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
 #include "core/platform/StaleTemporaries.h"
+#include "core/platform/StaleTemporarySweep.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
@@ -79,6 +80,7 @@ LauncherStartup::Outcome LauncherStartup::run()
     if (!ensureSingleInstance())
         return Outcome::SecondInstance;
     StaleTemporaries::removeFromLauncherFolders(m_context.paths);
+    m_gameFoldersSweep = std::make_unique<StaleTemporarySweep>(m_context.paths);
     StartupTrace::mark("start-up checks");
 
     createMainWindow();
@@ -99,6 +101,9 @@ LauncherStartup::Outcome LauncherStartup::run()
         m_handlers->tips().show();
     StartupTrace::mark("start-up done");
     m_running = !m_ended;
+    // The games' files folders are swept beside the running launcher, not before its window.
+    if (m_running)
+        m_gameFoldersSweep->begin();
     return m_ended ? Outcome::Ended : Outcome::Running;
 }
 
@@ -297,6 +302,7 @@ void LauncherStartup::end()
     if (m_ended)
         return;
     m_ended = true;
+    m_gameFoldersSweep.reset();
     m_instance.reset();
     emit ended();
 }

@@ -14,6 +14,7 @@ class MainFormHandlers;
 class MainFormLifecycle;
 class MainWindow;
 class SingleInstance;
+class StaleTemporarySweep;
 
 // The launcher's start-up: installation paths, the settings file's version line, the write
 // permission probe, the dependency files, the window title, the launcher switches, the
@@ -82,6 +83,8 @@ private:
     MainFormLifecycle* m_lifecycle = nullptr;
     MainFormHandlers* m_handlers = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
+    // Stopped and waited for when the launcher ends, before the lock is let go.
+    std::unique_ptr<StaleTemporarySweep> m_gameFoldersSweep;
     bool m_ended = false;
     bool m_running = false;
 };

@@ -1,8 +1,11 @@
 #include "gui/Pictures.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QString>
+
+#include <functional>
 
 // The pictures are compiled into the static gui library; their registration must be named
 // from outside any namespace.
@@ -15,30 +18,29 @@ namespace z3d {
 
 namespace {
 
-// Sets its label's picture at the label's first Show event, then goes.
+// Gives its widget its picture at the widget's first Show event, then goes.
 class PictureAtFirstShow : public QObject
 {
 public:
-    PictureAtFirstShow(QLabel& label, const char* name) : QObject(&label), m_name(name)
+    PictureAtFirstShow(QWidget& widget, std::function<void()> give)
+        : QObject(&widget), m_give(std::move(give))
     {
-        label.installEventFilter(this);
+        widget.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
-            auto* label = static_cast<QLabel*>(watched);
-            if (label->pixmap().isNull())
-                label->setPixmap(Pictures::named(m_name));
-            label->removeEventFilter(this);
+            m_give();
+            watched->removeEventFilter(this);
             deleteLater();
         }
         return false;
     }
 
 private:
-    const char* m_name;
+    std::function<void()> m_give;
 };
 
 } // namespace
@@ -52,7 +54,18 @@ QPixmap Pictures::named(const char* name)
 
 void Pictures::setWhenShown(QLabel& label, const char* name)
 {
-    new PictureAtFirstShow(label, name);
+    new PictureAtFirstShow(label, [&label, name] {
+        if (label.pixmap().isNull())
+            label.setPixmap(named(name));
+    });
+}
+
+void Pictures::setIconWhenShown(QAbstractButton& button, const char* name)
+{
+    new PictureAtFirstShow(button, [&button, name] {
+        if (button.icon().isNull())
+            button.setIcon(QIcon(named(name)));
+    });
 }
 
 } // namespace z3d

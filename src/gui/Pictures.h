@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 
+class QAbstractButton;
 class QLabel;
 
 namespace z3d {
@@ -16,6 +17,9 @@ public:
     // picture by then: a picture the player may never see is not decoded at start-up, and one
     // that is replaced before the window appears is never decoded at all.
     static void setWhenShown(QLabel& label, const char* name);
+    // The same for a button's icon. Only for a button whose size does not follow its icon: its
+    // size hint changes when the icon comes.
+    static void setIconWhenShown(QAbstractButton& button, const char* name);
 };
 
 } // namespace z3d

@@ -42,7 +42,7 @@ GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool script
 {
     GamesListEntries entries;
     const QString gamesDir = PathResolver::resolve(paths.gamesDir);
-    for (const QString& folder : PathResolver::folderNames(gamesDir)) {
+    for (const QString& folder : PathResolver::folderNamesAsSpelled(gamesDir)) {
         const Subfolders subfolders = subfoldersOf(PathResolver::join(gamesDir, folder));
         if (!subfolders.pwads && !subfolders.gwads)
             continue;

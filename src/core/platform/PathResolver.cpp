@@ -116,6 +116,10 @@ QStringList PathResolver::folderNamesAsSpelled(const QString& folder)
 
 QString PathResolver::normalizeSeparators(const QString& path)
 {
+    // Most paths are normal already (a repeated separator can only be a UNC path's leading
+    // "//"): they are handed back as they are, without a copy.
+    if (!path.contains(u'\\') && path.indexOf(u"//", 1) < 0)
+        return path;
     QString p = path;
     p.replace(u'\\', u'/');
     const bool unc = p.startsWith(u"//");

@@ -1,11 +1,11 @@
 #include "core/platform/StaleTemporaries.h"
 
-#include "core/platform/FileOperations.h"
 #include "core/platform/InstallPaths.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace z3d {
 
@@ -55,12 +55,13 @@ void collectFoldersUnder(const fs::path& folder, std::vector<fs::path>& folders)
 // The files folders of the game folders under gamesDir, Pwads and Gwads, where installs and
 // conversions write. Asked for by their usual spelling first, so that a large library is not
 // listed game by game; a game folder with neither is listed for another spelling.
-void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folders)
+void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folders,
+                         const std::stop_token& stop)
 {
     static const char* const kSpellings[] = {"Pwads", "Gwads"};
     std::error_code error;
-    for (fs::directory_iterator game(gamesDir, error), end; !error && game != end;
-         game.increment(error)) {
+    for (fs::directory_iterator game(gamesDir, error), end;
+         !error && game != end && !stop.stop_requested(); game.increment(error)) {
         std::error_code ignored;
         if (!game->is_directory(ignored))
             continue;
@@ -87,6 +88,34 @@ void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folder
     }
 }
 
+// Removes the temporaries directly in folder, only those last modified before modifiedBefore
+// when given; the paths removed.
+QStringList removeTemporariesIn(const fs::path& folder,
+                                std::optional<fs::file_time_type> modifiedBefore)
+{
+    QStringList removed;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const QString name = fromNative(it->path().filename());
+        std::error_code ignored;
+        if (!StaleTemporaries::isTemporaryName(name) ||
+            it->symlink_status(ignored).type() != fs::file_type::regular)
+            continue;
+        if (modifiedBefore) {
+            const fs::file_time_type modified = it->last_write_time(ignored);
+            if (ignored || modified >= *modifiedBefore)
+                continue;
+        }
+        // Removed as the entry listed, a regular file and not a link: the sweep of the games'
+        // folders runs on a thread of its own, beside the launcher's file operations.
+        std::error_code notRemoved;
+        if (fs::remove(it->path(), notRemoved) && !notRemoved)
+            removed.append(fromNative(it->path()));
+    }
+    return removed;
+}
+
 } // namespace
 
 QString StaleTemporaries::replacementTemplate(const QString& folder)
@@ -105,23 +134,6 @@ bool StaleTemporaries::isTemporaryName(const QString& fileName)
            hasRandomPartAfter(fileName, kZipMemberPrefix);
 }
 
-QStringList StaleTemporaries::removeIn(const QString& folder)
-{
-    QStringList removed;
-    std::error_code error;
-    for (fs::directory_iterator it(toNativePath(folder), error), end; !error && it != end;
-         it.increment(error)) {
-        const QString name = fromNative(it->path().filename());
-        std::error_code ignored;
-        if (!isTemporaryName(name) || it->symlink_status(ignored).type() != fs::file_type::regular)
-            continue;
-        const QString path = fromNative(it->path());
-        if (FileOperations::deleteFile(path) == ErrorNumber::None)
-            removed.append(path);
-    }
-    return removed;
-}
-
 QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
 {
     std::vector<fs::path> folders;
@@ -136,12 +148,25 @@ QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& path
         folders.push_back(gameInfo);
         collectFoldersUnder(gameInfo, folders);
     }
-    if (!paths.gamesDir.isEmpty())
-        collectFilesFolders(toNativePath(paths.gamesDir), folders);
-
     QStringList removed;
     for (const fs::path& folder : folders)
-        removed += removeIn(fromNative(folder));
+        removed += removeTemporariesIn(folder, std::nullopt);
+    return removed;
+}
+
+QStringList StaleTemporaries::removeFromGameFolders(const InstallPaths& paths,
+                                                    fs::file_time_type modifiedBefore,
+                                                    std::stop_token stop)
+{
+    std::vector<fs::path> folders;
+    if (!paths.gamesDir.isEmpty())
+        collectFilesFolders(toNativePath(paths.gamesDir), folders, stop);
+    QStringList removed;
+    for (const fs::path& folder : folders) {
+        if (stop.stop_requested())
+            break;
+        removed += removeTemporariesIn(folder, modifiedBefore);
+    }
     return removed;
 }
 

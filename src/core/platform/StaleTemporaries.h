@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
+#include <stop_token>
+
 namespace z3d {
 
 struct InstallPaths;
@@ -14,6 +17,9 @@ struct InstallPaths;
 // good, so the start-up removes files of exactly these two forms, and nothing else, from the
 // folders the launcher writes into: Z3DLaunch with its Data, Music and Zips folders, GameInfo
 // and every folder under it, and the Pwads and Gwads folders of each game in Z3DGames.
+// A large library has thousands of the last, so they are swept once the main window is up
+// (StaleTemporarySweep), when the launcher may already be writing there: that sweep leaves
+// every file modified since the start-up took the single-instance lock.
 //
 // Earlier versions left "<file>.XXXXXX" beside the file they replaced ("config.z3d.aBc12D").
 // Such a name cannot be told from a player's own "config.z3d.backup" or "theme.ogg.remix1",
@@ -30,10 +36,14 @@ public:
     static QString zipMemberTemplate(const QString& folder);
     // Whether a file name is one of those two forms exactly.
     static bool isTemporaryName(const QString& fileName);
-    // Removes the temporaries directly in folder (not in its sub-folders); the paths removed.
-    static QStringList removeIn(const QString& folder);
-    // Removes them from every folder the launcher writes into (above); the paths removed.
+    // Removes them from the launcher's own folders (Z3DLaunch, its Data, Music and Zips
+    // folders, GameInfo and every folder under it); the paths removed.
     static QStringList removeFromLauncherFolders(const InstallPaths& paths);
+    // Removes those last modified before modifiedBefore from the games' Pwads and Gwads
+    // folders; the paths removed. Gives up between folders once stop is requested.
+    static QStringList removeFromGameFolders(const InstallPaths& paths,
+                                             std::filesystem::file_time_type modifiedBefore,
+                                             std::stop_token stop = {});
 };
 
 } // namespace z3d

@@ -180,12 +180,16 @@ void GamesListHandler::showHeader(const QString& text)
 
 void GamesListHandler::fillList(const QList<std::pair<QString, QString>>& entries)
 {
+    QStringList displays;
+    displays.reserve(entries.size());
+    for (const auto& entry : entries)
+        displays.append(entry.first);
     changeQuietly(m_games, [&] {
         m_games->clear();
-        for (const auto& [display, name] : entries) {
-            auto* item = new QListWidgetItem(display, m_games);
-            item->setData(kNameRole, name);
-        }
+        // One insertion for the whole list: a library of thousands of games fills at once.
+        m_games->addItems(displays);
+        for (int row = 0; row < entries.size(); ++row)
+            m_games->item(row)->setData(kNameRole, entries.at(row).second);
     });
 }
 

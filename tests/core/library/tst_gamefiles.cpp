@@ -4,6 +4,7 @@
 #include "core/library/GameFiles.h"
 #include "core/library/InstalledGamesList.h"
 #include "core/library/MainWadChooser.h"
+#include "core/library/NameOrder.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/SideFileTidy.h"
 #include "core/library/ZipLibraryList.h"
@@ -281,6 +282,21 @@ private slots:
         QCOMPARE(InstalledGamesList::kindOf(paths, "WICKERMOOR"), GameKind::ScriptedMap);
         // A vanished folder still has a kind: its files list is simply empty.
         QCOMPARE(InstalledGamesList::kindOf(paths, "Gone"), GameKind::PwadGame);
+    }
+
+    // The games lists' order is nameLess on the display texts, however the sort gets there.
+    void gamesListOrder()
+    {
+        const QStringList texts{"game 10", "Zebra",  "_under",  "GAME 2",   "[bracket", "zeb",
+                                "~tilde",  "Game 2", "a",       "eclair",   "A",        "game 1",
+                                QString::fromUtf8("Éclair"), QString::fromUtf8("ÉCLAIR"), "B"};
+        GamesListEntries entries;
+        for (const QString& text : texts)
+            entries.append({text, text, GameKind::PwadGame});
+        sortByDisplay(entries);
+        QStringList expected = texts;
+        std::sort(expected.begin(), expected.end(), nameLess);
+        QCOMPARE(displaysOf(entries), expected);
     }
 
     void missingGamesDirListsNothing()

@@ -5,6 +5,7 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/ReplacementFile.h"
 #include "core/platform/StaleTemporaries.h"
+#include "core/platform/StaleTemporarySweep.h"
 #include "core/services/Progress.h"
 
 #include "support/DataTable.h"
@@ -13,6 +14,7 @@
 #include "support/SilentDialogs.h"
 #include "support/TestRegistry.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -56,6 +58,14 @@ bool killedDuring(const std::function<void()>& work)
 
 const QByteArray kWad = QByteArray("PWAD") + QByteArray(3000, 'w');
 
+// What the next start-up removes: everything left before it began.
+QStringList sweptAtStartup(const InstallTree& tree)
+{
+    return StaleTemporaries::removeFromLauncherFolders(tree.paths()) +
+           StaleTemporaries::removeFromGameFolders(tree.paths(),
+                                                   std::filesystem::file_time_type::clock::now());
+}
+
 } // namespace
 
 class TestStaleTemporaries : public QObject
@@ -67,6 +77,7 @@ private slots:
     void leftByAKilledLauncher();
     void playersFilesStay_data();
     void playersFilesStay();
+    void gameFoldersSweptBesideTheStartup();
 };
 
 void TestStaleTemporaries::leftByAKilledLauncher_data()
@@ -105,8 +116,7 @@ void TestStaleTemporaries::leftByAKilledLauncher()
                 _exit(0);
         }
     }));
-    const QStringList removed =
-        tree.relative(StaleTemporaries::removeFromLauncherFolders(tree.paths()));
+    const QStringList removed = tree.relative(sweptAtStartup(tree));
 
     // A replacement's temporary has no name until it is renamed into place where the file
     // system allows that, so a kill leaves nothing; elsewhere, and for an extraction's members
@@ -157,12 +167,33 @@ void TestStaleTemporaries::playersFilesStay()
     tree.addFile("Elsewhere/.z3dsave-aBcDeF", "elsewhere");
     QVERIFY(QFile::link(tree.path("Elsewhere"), tree.path("Z3DLaunch/GameInfo/Linked")));
 
-    StaleTemporaries::removeFromLauncherFolders(tree.paths());
+    sweptAtStartup(tree);
 
     QCOMPARE(tree.exists(file), !removed);
     QCOMPARE(tree.readFile("Z3DLaunch/config.z3d"), QByteArray("whole"));
     QVERIFY(tree.isFolder("Z3DLaunch/GameInfo/.z3dsave-Folder"));
     QVERIFY(tree.exists("Elsewhere/.z3dsave-aBcDeF"));
+}
+
+void TestStaleTemporaries::gameFoldersSweptBesideTheStartup()
+{
+    InstallTree tree;
+    QVERIFY(tree.isValid());
+    const QString left = tree.addFile("Z3DGames/Castle/Pwads/.z3dzip-Ab12Cd", "earlier run");
+    QFile earlier(left);
+    QVERIFY(earlier.open(QIODevice::ReadWrite) &&
+            earlier.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                QFileDevice::FileModificationTime));
+    earlier.close();
+    // Being written by this launcher as the sweep begins (a conversion into Gwads, say).
+    tree.addFile("Z3DGames/Castle/Gwads/.z3dsave-Ab12Cd", "being written");
+
+    StaleTemporarySweep sweep(tree.paths());
+    sweep.begin();
+    sweep.finish();
+
+    QVERIFY(!tree.exists("Z3DGames/Castle/Pwads/.z3dzip-Ab12Cd"));
+    QVERIFY(tree.exists("Z3DGames/Castle/Gwads/.z3dsave-Ab12Cd"));
 }
 
 Z3D_TEST_GUILESS_MAIN(TestStaleTemporaries)

@@ -694,6 +694,12 @@ void TestMainWindow::picturesOnceShown()
 
     w.showWineMarker();
     QVERIFY(!findControl<QLabel>(w, "WineImage")->pixmap().isNull());
+    // A command button has its picture once shown, a hidden one when it is offered.
+    auto* zipLocation = findControl<QToolButton>(w, "AuxButton_7");
+    QVERIFY(!findControl<QToolButton>(w, "AuxButton_0")->icon().isNull());
+    QVERIFY(zipLocation->isHidden());
+    w.shell().offerZipLibraryLocation(true);
+    QVERIFY(!zipLocation->icon().isNull());
     auto* home = findControl<QLabel>(w, "Home_0");
     const QImage normal = home->pixmap().toImage();
     QVERIFY(!normal.isNull());
