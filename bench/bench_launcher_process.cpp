@@ -1,10 +1,12 @@
 // Times whole launcher processes on a private X server (no window manager), from the start of
 // the process to its first ordinary top-level window mapped, beside a minimal Qt program that
-// shows one window (anchor_qt_window), N times each (default 9, or the first argument) in the
-// same run. Each process is then ended with SIGTERM, as a logout ends it. Prints the medians of
-// the time and of the processor time to the window (the second tells a busy machine from a
-// slower launcher), the largest peak resident set up to the window, and the ratios
-//   - the launcher on the demo installation against the minimal Qt window;
+// shows one window (anchor_qt_window) and the same with a line of text (anchor_qt_text_window,
+// which pays for Qt's font database as any window with text does), N times each (default 9, or the
+// first argument) in the same run. Each process is then ended with SIGTERM, as a logout ends it.
+// Prints the medians of the time and of the processor time to the window (the second tells a busy
+// machine from a slower launcher), the largest peak resident set up to the window, and the ratios
+//   - the launcher on the demo installation against the minimal Qt window, and against the one
+//     with text;
 //   - a large library (2,000 installed games, 500 zips) remembering its game of 40 wads against
 //     the same library remembering a game of one wad (the 40 checker runs that rank its wads);
 //   - that library remembering a game of one wad against the demo installation (three games).
@@ -263,10 +265,11 @@ int main(int argc, char* argv[])
     }
     const std::vector<std::string> environment = childEnvironment(session.display());
     const std::string anchorProgram = Z3D_ANCHOR_QT_WINDOW;
+    const std::string textAnchorProgram = Z3D_ANCHOR_QT_TEXT_WINDOW;
     const std::string demoLauncher = (demoCopy.path() + "/bin/Z3Dlauncher").toStdString();
     const std::string largeLauncher = (large.path() + "/bin/Z3Dlauncher").toStdString();
 
-    Series anchor, demoOneWad, largeOneWad, largeFortyWads;
+    Series anchor, textAnchor, demoOneWad, largeOneWad, largeFortyWads;
     StartupProfile profile;
     QTemporaryDir traces;
     const QString tracePath = traces.filePath(QStringLiteral("trace"));
@@ -274,6 +277,7 @@ int main(int argc, char* argv[])
     // The series take turns, so a slow moment of the machine falls on all of them.
     for (int i = 0; ok && i < runs; ++i) {
         ok = timeToWindow(watcher, anchorProgram, environment, anchor) &&
+             timeToWindow(watcher, textAnchorProgram, environment, textAnchor) &&
              timeToWindow(watcher, demoLauncher, environment, demoOneWad, &profile, tracePath) &&
              timeToWindow(watcher, largeLauncher, environment, largeOneWad);
     }
@@ -287,12 +291,14 @@ int main(int argc, char* argv[])
 
     std::printf("Process start to window mapped\n");
     report("minimal Qt window", anchor);
+    report("minimal Qt window with a line of text", textAnchor);
     report("launcher, demo installation, game of one wad", demoOneWad);
     report("launcher, 2,000 games and 500 zips, game of one wad", largeOneWad);
     report("launcher, 2,000 games and 500 zips, game of 40 wads", largeFortyWads);
     ratio("launcher / minimal Qt window", demoOneWad, anchor, 1.5);
     std::printf("  (processor time to the window: launcher / minimal Qt window %.2fx)\n",
                 median(demoOneWad.processorMs) / median(anchor.processorMs));
+    ratio("launcher / minimal Qt window with text", demoOneWad, textAnchor, 0);
     ratio("game of 40 wads / game of one wad", largeFortyWads, largeOneWad, 1.6);
     ratio("2,000 installed games / three", largeOneWad, demoOneWad, 1.5);
     std::printf("\n");
