@@ -34,17 +34,37 @@ qsizetype rootLength(const QString& path)
     return 0;
 }
 
-// The entry of folder whose name equals name without regard to case; empty when none.
+// The entry of folder whose name equals name without regard to case; empty when none. Of
+// several ("PWADS" and "Pwads"), the first in name order.
 QString matchEntry(const QString& folder, const QString& name)
 {
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries = dir.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+    QString match;
+    const auto consider = [&](const QString& entry) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 &&
+            (match.isEmpty() || entry.compare(match) < 0))
+            match = entry;
+    };
+#if defined(Q_OS_UNIX)
+    // Every entry, links and special files included, as QDir lists them with AllEntries,
+    // Hidden and System, without Qt's look-up of each entry.
+    DIR* dir = ::opendir(folder.isEmpty() ? "." : QFile::encodeName(folder).constData());
+    if (!dir)
+        return {};
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* entryName = entry->d_name;
+        if (entryName[0] == '.' &&
+            (entryName[1] == 0 || (entryName[1] == '.' && entryName[2] == 0)))
+            continue;
+        consider(QFile::decodeName(entryName));
     }
-    return {};
+    ::closedir(dir);
+#else
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    for (const QString& entry : dir.entryList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort))
+        consider(entry);
+#endif
+    return match;
 }
 
 // The entries of an existing folder in its on-disk spelling; none when it is no folder.
@@ -147,6 +167,15 @@ QString PathResolver::resolve(const QString& path)
     const QStringList parts = p.mid(rootLen).split(u'/', Qt::SkipEmptyParts);
 
     qsizetype i = 0;
+    // Mostly only the last part is spelled otherwise, or missing: when the folder holding it
+    // exists as given, every part before it is taken as given without a look of its own.
+    if (parts.size() > 1) {
+        const QString parent = current + parts.mid(0, parts.size() - 1).join(u'/');
+        if (QFileInfo::exists(parent)) {
+            current = parent + u'/';
+            i = parts.size() - 1;
+        }
+    }
     for (; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         const QString exact = current + part;

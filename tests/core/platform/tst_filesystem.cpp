@@ -76,6 +76,12 @@ void TestFileSystem::resolve_data()
         "Z3DGames/Castle/NewFolder/New.txt");
     row("nothing matches", "Nowhere/At/All", "Nowhere/At/All");
     row("double separators", "z3dlaunch//data", "Z3DLaunch/Data");
+    row("only the file otherwise", "Z3DGames/Castle/Pwads/CASTLE.WAD",
+        "Z3DGames/Castle/Pwads/Castle.wad");
+    row("only the file missing", "Z3DGames/Castle/Pwads/Keep.wad",
+        "Z3DGames/Castle/Pwads/Keep.wad");
+    row("up from a folder otherwise", "z3dgames/../Z3DGames/castle/pwads",
+        "Z3DGames/../Z3DGames/Castle/Pwads");
 }
 
 void TestFileSystem::resolve()
