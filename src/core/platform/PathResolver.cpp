@@ -34,6 +34,18 @@ qsizetype rootLength(const QString& path)
     return 0;
 }
 
+#if defined(Q_OS_UNIX)
+// A name as listed: nearly every name is plain ASCII, which reads the same in any encoding the
+// file system may use and is taken without the local encoding's decoder.
+QString decodedName(const char* name)
+{
+    const char* at = name;
+    while (*at != 0 && static_cast<unsigned char>(*at) < 0x80)
+        ++at;
+    return *at == 0 ? QString::fromLatin1(name, at - name) : QFile::decodeName(name);
+}
+#endif
+
 // The entry of folder whose name equals name without regard to case; empty when none. Of
 // several ("PWADS" and "Pwads"), the first in name order.
 QString matchEntry(const QString& folder, const QString& name)
@@ -55,7 +67,7 @@ QString matchEntry(const QString& folder, const QString& name)
         if (entryName[0] == '.' &&
             (entryName[1] == 0 || (entryName[1] == '.' && entryName[2] == 0)))
             continue;
-        consider(QFile::decodeName(entryName));
+        consider(decodedName(entryName));
     }
     ::closedir(dir);
 #else
@@ -125,7 +137,7 @@ QStringList PathResolver::folderNamesAsSpelled(const QString& folder)
             listed = ::stat((base + name).constData(), &target) != 0 || !S_ISREG(target.st_mode);
         }
         if (listed)
-            names.append(QFile::decodeName(name));
+            names.append(decodedName(name));
     }
     ::closedir(dir);
     return names;

@@ -82,6 +82,7 @@ void TestFileSystem::resolve_data()
         "Z3DGames/Castle/Pwads/Keep.wad");
     row("up from a folder otherwise", "z3dgames/../Z3DGames/castle/pwads",
         "Z3DGames/../Z3DGames/Castle/Pwads");
+    row("names beyond ASCII", "z3dgames/éCLAIR/pwads/ÉTÉ.wad", "Z3DGames/Éclair/Pwads/Été.wad");
 }
 
 void TestFileSystem::resolve()
@@ -91,6 +92,7 @@ void TestFileSystem::resolve()
     InstallTree tree;
     QVERIFY(tree.isValid());
     tree.addFile("Z3DGames/Castle/Pwads/Castle.wad", "PWAD");
+    tree.addFile("Z3DGames/Éclair/Pwads/Été.wad", "PWAD");
     QCOMPARE(PathResolver::resolve(tree.root() + "/" + asked), tree.root() + "/" + found);
     QCOMPARE(PathResolver::resolve(QString()), QString());
 }
