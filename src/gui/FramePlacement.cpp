@@ -6,14 +6,40 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+#include <optional>
+
 namespace z3d {
 
 namespace {
 
 // The frame's extents may reach the window after its last move, paint or activation, with no
-// event of its own: it is looked for this often, this many times, as well.
+// event of its own: it is looked for this often, this many times, as well. While the window
+// manager takes the window in, the frame may first read wrong (measured round a client size the
+// window had for a moment), so the window is placed again whenever its frame's size changes
+// within that time.
 constexpr int kLookIntervalMs = 50;
 constexpr int kLooks = 60;
+
+// No window manager's frame is this wide on any side: a frame that reads wider was measured
+// round a client size the window had for a moment (while the window manager took it in, its
+// client briefly read 100x30), and Qt may keep that reading.
+constexpr int kWidestFrameSide = 128;
+
+// The window manager's frame round the window's client area, once it is known and plausible.
+std::optional<QMargins> frameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (frame.size() == client.size())
+        return std::nullopt;
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    for (const int side : {margins.left(), margins.top(), margins.right(), margins.bottom()}) {
+        if (side < 0 || side > kWidestFrameSide)
+            return std::nullopt;
+    }
+    return margins;
+}
 
 // The frame of another window of the launcher that the window manager has framed, as margins
 // round its client area: the frame a window not framed yet will get, near enough.
@@ -25,11 +51,8 @@ QMargins framedNeighbourMargins(const QWidget& window)
         if (other == &window || !other->isVisible() ||
             (type != Qt::Window && type != Qt::Dialog))
             continue;
-        const QRect frame = other->frameGeometry();
-        const QRect client = other->geometry();
-        if (frame.size() != client.size())
-            return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                            frame.right() - client.right(), frame.bottom() - client.bottom());
+        if (const std::optional<QMargins> margins = frameMargins(*other))
+            return *margins;
     }
     return {};
 }
@@ -61,7 +84,7 @@ void FramePlacement::place(QWidget& window, Rule rule)
 
 bool FramePlacement::frameKnown(const QWidget& window)
 {
-    return window.frameGeometry().size() != window.size();
+    return frameMargins(window).has_value();
 }
 
 bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
@@ -78,21 +101,24 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
 
 void FramePlacement::timerEvent(QTimerEvent* event)
 {
-    if (!placeWhenFramed() && ++m_looks >= kLooks) {
+    placeWhenFramed();
+    if (++m_looks >= kLooks) {
         killTimer(event->timerId());
         m_window.removeEventFilter(this);
         deleteLater();
     }
 }
 
-bool FramePlacement::placeWhenFramed()
+void FramePlacement::placeWhenFramed()
 {
     if (!frameKnown(m_window))
-        return false;
-    m_window.move(m_rule(m_window.frameGeometry().size()));
-    m_window.removeEventFilter(this);
-    deleteLater();
-    return true;
+        return;
+    // A frame of the size last placed by needs nothing: a move of the player's own stays.
+    const QSize frame = m_window.frameGeometry().size();
+    if (frame == m_placedFrame)
+        return;
+    m_placedFrame = frame;
+    m_window.move(m_rule(frame));
 }
 
 } // namespace z3d

@@ -12,8 +12,8 @@ namespace z3d {
 
 // Places a top-level window by the size of its frame. Until the window manager has framed a
 // window, its frame reads as its client area, and a window centred from that sits half a title
-// bar off; so the window is placed at once from what is known, and once more as soon as its
-// frame is known. Moves of the player's own afterwards are left alone.
+// bar off; so the window is placed at once from what is known, and again whenever its frame
+// turns out another size in the first few seconds. Moves of the player's own are left alone.
 class FramePlacement : public QObject
 {
     Q_OBJECT
@@ -33,11 +33,12 @@ protected:
 private:
     FramePlacement(QWidget& window, Rule rule);
     static bool frameKnown(const QWidget& window);
-    // Places the window again when its frame has become known; true once it has.
-    bool placeWhenFramed();
+    // Places the window again when its frame is known and of another size than last placed by.
+    void placeWhenFramed();
 
     QWidget& m_window;
     Rule m_rule;
+    QSize m_placedFrame;
     int m_looks = 0;
 };
 
