@@ -9,6 +9,12 @@
 
 #include <filesystem>
 
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace z3d {
 
 namespace {
@@ -16,6 +22,15 @@ namespace {
 constexpr QFileDevice::Permissions kNewFilePermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
     QFileDevice::ReadOther;
+
+bool syncToDisk(int handle)
+{
+#if defined(Q_OS_WIN)
+    return ::_commit(handle) == 0;
+#else
+    return ::fsync(handle) == 0;
+#endif
+}
 
 // The file a write to path lands in: the end of its chain of links, else path itself.
 QString writtenFile(const QString& path)
@@ -53,6 +68,11 @@ ErrorNumber ReplacementFile::commit()
     const qint64 buffered = m_file.bytesToWrite();
     if (!m_file.flush())
         return failure(buffered);
+    // The bytes reach the disk itself before the name does: after a power cut the target is
+    // the old file or the new one, never an empty one. Some file systems (network ones) report
+    // a full disk only here.
+    if (!syncToDisk(m_file.handle()))
+        return failure(0);
     const QFileInfo existing(m_target);
     m_file.setPermissions(existing.exists() ? existing.permissions() : kNewFilePermissions);
     m_file.close();

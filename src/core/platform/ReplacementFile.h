@@ -10,7 +10,8 @@ namespace z3d {
 
 // A file that replaces its target whole. The bytes go into a temporary beside the target under
 // a name of the launcher's own (StaleTemporaries); commit() flushes it, checks that every byte
-// reached the file system and only then renames it over the target. Any failure, or an object
+// reached the file system, has the system put them on the disk and only then renames it over
+// the target. Any failure, or an object
 // destroyed without commit(), removes the temporary and leaves the target as it was. A buffered
 // writer's count is no proof: a full disk often shows only when the buffer is flushed.
 //
