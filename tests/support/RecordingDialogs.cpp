@@ -24,13 +24,13 @@ int RecordingDialogs::messageBox(const QString& text, int style, const QString& 
 std::optional<QString> RecordingDialogs::openFile(const OpenFileRequest& request)
 {
     m_calls << Call{Kind::OpenFile, request.title, {}, 0, request, {}, {}};
-    return next(m_fileAnswers).value_or(std::nullopt);
+    return nextOrCancel(m_fileAnswers);
 }
 
 std::optional<QString> RecordingDialogs::browseForFolder(const QString& instruction)
 {
     m_calls << Call{Kind::BrowseForFolder, {}, instruction, 0, {}, {}, {}};
-    return next(m_folderAnswers).value_or(std::nullopt);
+    return nextOrCancel(m_folderAnswers);
 }
 
 NameAnswer RecordingDialogs::askName(const QString& frameCaption, const QString& windowCaption,
@@ -44,7 +44,7 @@ std::optional<QString> RecordingDialogs::inputBox(const QString& prompt, const Q
                                                   const QString& defaultText)
 {
     m_calls << Call{Kind::InputBox, title, prompt, 0, {}, {}, defaultText};
-    return next(m_inputAnswers).value_or(std::nullopt);
+    return nextOrCancel(m_inputAnswers);
 }
 
 } // namespace z3d::test

@@ -63,6 +63,15 @@ private:
         answers.pop_front();
         return answer;
     }
+    // The next of answers that may themselves be a cancel; a cancel when none is left.
+    static std::optional<QString> nextOrCancel(std::deque<std::optional<QString>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
     QList<Call> m_calls;
     std::deque<int> m_messageAnswers;
