@@ -38,8 +38,8 @@ int main(int argc, char* argv[])
     const z3d::test::RegisteredTest* test = z3d::test::findTest(name);
     if (!test) {
         std::fprintf(stderr, "Usage: %s <test> [Qt Test arguments]\nTests:\n", argv[0]);
-        for (const QString& name : z3d::test::testNames())
-            std::fprintf(stderr, "  %s\n", qPrintable(name));
+        for (const QString& known : z3d::test::testNames())
+            std::fprintf(stderr, "  %s\n", qPrintable(known));
         return 2;
     }
     z3d::test::setRunningTestName(name);
