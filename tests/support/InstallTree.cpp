@@ -2,6 +2,8 @@
 
 #include "FileBytes.h"
 
+#include "core/settings/SettingsFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -88,6 +90,12 @@ QString InstallTree::addFolder(const QString& relative)
     const QString folder = path(relative);
     QDir().mkpath(folder);
     return folder;
+}
+
+bool InstallTree::writeSettings(const LauncherSettings& settings)
+{
+    return SettingsFile::write(addFolder("Z3DLaunch") + "/config.z3d", settings, false) ==
+           ErrorNumber::None;
 }
 
 QString InstallTree::addBuiltProgram(const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/InstallPaths.h"
+#include "core/settings/LauncherSettings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -53,6 +54,8 @@ public:
     QString addTextFile(const QString& relative, const QStringList& lines);
     // Creates a folder with its parents; returns its path.
     QString addFolder(const QString& relative);
+    // Writes the launcher's settings file (Z3DLaunch/config.z3d); true when it was written.
+    bool writeSettings(const LauncherSettings& settings);
     // Copies the built program name (the checker Z3DgFiles, the demo engine Zorn3D) into bin,
     // executable, in place of what stands there; returns its path, empty when that failed.
     QString addBuiltProgram(const QString& name);

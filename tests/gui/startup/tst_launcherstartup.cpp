@@ -225,8 +225,7 @@ private slots:
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.windowLeft = 30000; // far right of any screen the offscreen platform has
         saved.windowTop = 100;
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow* window = launcher.window();
@@ -379,8 +378,7 @@ private slots:
         saved.advancedOptions = true;
         saved.gamesListView = 0;
         saved.lastInstalledGame = QStringLiteral("Castle");
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         QVERIFY(launcher.context.selection.currentGameFile.endsWith("/castle.wad"));
@@ -406,8 +404,7 @@ private slots:
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.advancedOptions = advanced;
         saved.gamesListView = view;
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = *launcher.window();
@@ -442,8 +439,7 @@ private slots:
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.disableTooltips = disabled;
         saved.gamesListView = 0;
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = *launcher.window();
@@ -477,8 +473,7 @@ private slots:
         tree.addFile("Z3DLaunch/font.z3d", line + "\r\n");
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.showTips = true;
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         QCOMPARE(launcher.context.customFontInUse, custom);
@@ -503,8 +498,7 @@ private slots:
         InstallTree tree;
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.showTips = true;
-        QCOMPARE(SettingsFile::write(tree.path("Z3DLaunch/config.z3d"), saved, false),
-                 ErrorNumber::None);
+        QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = *launcher.window();
