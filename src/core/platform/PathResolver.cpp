@@ -44,6 +44,23 @@ QString decodedName(const char* name)
         ++at;
     return *at == 0 ? QString::fromLatin1(name, at - name) : QFile::decodeName(name);
 }
+
+// Calls visit with each entry of the folder at the encoded path, "." and ".." left out; false
+// when the folder cannot be listed.
+template <class Visit> bool forEachEntry(const char* path, Visit visit)
+{
+    DIR* dir = ::opendir(path);
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        visit(*entry);
+    }
+    ::closedir(dir);
+    return true;
+}
 #endif
 
 // The entry of folder whose name equals name without regard to case; empty when none. Of
@@ -59,17 +76,8 @@ QString matchEntry(const QString& folder, const QString& name)
 #if defined(Q_OS_UNIX)
     // Every entry, links and special files included, as QDir lists them with AllEntries,
     // Hidden and System, without Qt's look-up of each entry.
-    DIR* dir = ::opendir(folder.isEmpty() ? "." : QFile::encodeName(folder).constData());
-    if (!dir)
-        return {};
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* entryName = entry->d_name;
-        if (entryName[0] == '.' &&
-            (entryName[1] == 0 || (entryName[1] == '.' && entryName[2] == 0)))
-            continue;
-        consider(decodedName(entryName));
-    }
-    ::closedir(dir);
+    forEachEntry(folder.isEmpty() ? "." : QFile::encodeName(folder).constData(),
+                 [&](const dirent& entry) { consider(decodedName(entry.d_name)); });
 #else
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     for (const QString& entry : dir.entryList(
@@ -123,23 +131,17 @@ QStringList PathResolver::folderNamesAsSpelled(const QString& folder)
     if (folder.isEmpty())
         return {};
     const QByteArray base = QFile::encodeName(folder) + '/';
-    DIR* dir = ::opendir(base.constData());
-    if (!dir)
-        return {};
     QStringList names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        bool listed = entry->d_type == DT_DIR;
-        if (entry->d_type != DT_DIR && entry->d_type != DT_REG) {
+    forEachEntry(base.constData(), [&](const dirent& entry) {
+        bool listed = entry.d_type == DT_DIR;
+        if (entry.d_type != DT_DIR && entry.d_type != DT_REG) {
             struct stat target = {};
-            listed = ::stat((base + name).constData(), &target) != 0 || !S_ISREG(target.st_mode);
+            listed =
+                ::stat((base + entry.d_name).constData(), &target) != 0 || !S_ISREG(target.st_mode);
         }
         if (listed)
-            names.append(decodedName(name));
-    }
-    ::closedir(dir);
+            names.append(decodedName(entry.d_name));
+    });
     return names;
 #else
     return entriesOfSpelled(folder, QDir::Dirs);
