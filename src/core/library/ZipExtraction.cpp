@@ -1,5 +1,7 @@
 #include "core/library/ZipExtraction.h"
 
+#include "core/library/ZipLibrary.h"
+
 #include "core/launch/EngineCommandLine.h"
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
@@ -15,8 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-
-#include <zip.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -40,14 +40,20 @@ constexpr zip_uint32_t kUnixSymlink = 0120000;
 constexpr zip_uint32_t kUnixDirectory = 0040000;
 constexpr zip_uint32_t kDosDirectory = 0x10;
 
+// The library's functions. Called only once an archive is open, which needed them loaded.
+const ZipLibrary& zipFunctions()
+{
+    return *ZipLibrary::instance();
+}
+
 struct ArchiveCloser
 {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
+    void operator()(zip_t* archive) const { zipFunctions().discard(archive); }
 };
 
 struct MemberCloser
 {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
+    void operator()(zip_file_t* file) const { zipFunctions().closeMember(file); }
 };
 
 using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
@@ -63,7 +69,7 @@ MemberType memberType(zip_t* archive, zip_uint64_t index)
 {
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+    if (zipFunctions().externalAttributes(archive, index, 0, &system, &attributes) != 0)
         return MemberType::File;
     if (system == ZIP_OPSYS_UNIX) {
         const zip_uint32_t type = (attributes >> 16) & kUnixTypeMask;
@@ -98,12 +104,13 @@ bool isWrittenMember(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat)
 qint64 sumOfMemberSizes(zip_t* archive)
 {
     qint64 sum = 0;
-    const zip_int64_t members = zip_get_num_entries(archive, 0);
+    const zip_int64_t members = zipFunctions().numEntries(archive, 0);
     for (zip_int64_t i = 0; i < members; ++i) {
         zip_stat_t stat;
-        zip_stat_init(&stat);
+        zipFunctions().statInit(&stat);
         const auto index = static_cast<zip_uint64_t>(i);
-        if (zip_stat_index(archive, index, 0, &stat) != 0 || !isWrittenMember(archive, index, stat))
+        if (zipFunctions().statIndex(archive, index, 0, &stat) != 0 ||
+            !isWrittenMember(archive, index, stat))
             continue;
         if ((stat.valid & ZIP_STAT_SIZE) != 0)
             sum = stat.size > quint64(INT64_MAX - sum) ? INT64_MAX : sum + qint64(stat.size);
@@ -115,11 +122,12 @@ std::unique_ptr<zip_t, ArchiveCloser> openArchive(const QString& archivePath)
 {
     const QFileInfo archiveInfo(archivePath);
     // libzip opens an empty file as an empty archive; it is no zip file.
-    if (archivePath.isEmpty() || !archiveInfo.isFile() || archiveInfo.size() == 0)
+    if (archivePath.isEmpty() || !archiveInfo.isFile() || archiveInfo.size() == 0 ||
+        !ZipLibrary::instance())
         return nullptr;
     int openError = 0;
     return std::unique_ptr<zip_t, ArchiveCloser>(
-        zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &openError));
+        zipFunctions().open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &openError));
 }
 
 } // namespace
@@ -141,6 +149,13 @@ QString ZipExtraction::doesNotFitText(qint64 required, qint64 available)
     return QStringLiteral("There is not enough free disk space to extract this zip file: it "
                           "needs %1, %2 are free.    ")
         .arg(DiskSpace::describe(required), DiskSpace::describe(available));
+}
+
+QString ZipExtraction::libraryMissingText(const QString& reason)
+{
+    return QStringLiteral("The zip library could not be loaded, so no zip file can be "
+                          "extracted: %1    ")
+        .arg(reason);
 }
 
 qint64 ZipExtraction::requiredBytes(const QString& zipPath)
@@ -173,6 +188,10 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
 {
     m_summary = {};
     m_archivePassword.reset();
+    if (!ZipLibrary::instance()) {
+        m_summary.libraryError = ZipLibrary::loadError();
+        return false;
+    }
 
     const auto archive = openArchive(PathResolver::resolve(zipPath));
     if (!archive)
@@ -198,7 +217,7 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
     listFolder(canonicalFolder);
     ProgressRun run(m_progress, kExtractingTitle, m_summary.requiredBytes);
     m_run = &run;
-    const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t members = zipFunctions().numEntries(archive.get(), 0);
     for (zip_int64_t i = 0; i < members && !m_summary.diskFull; ++i)
         extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
     m_run = nullptr;
@@ -221,7 +240,10 @@ bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& fo
                              kFileErrorTitle);
     if (ok)
         return ok;
-    if (m_summary.doesNotFit)
+    if (!m_summary.libraryError.isEmpty())
+        m_dialogs.messageBox(libraryMissingText(m_summary.libraryError), MsgIconCritical,
+                             kFileErrorTitle);
+    else if (m_summary.doesNotFit)
         m_dialogs.messageBox(doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes),
                              MsgIconCritical, kFileErrorTitle);
     else if (m_summary.diskFull)
@@ -243,8 +265,9 @@ void ZipExtraction::listFolder(const QString& folder)
 void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& folder)
 {
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
+    zipFunctions().statInit(&stat);
+    if (zipFunctions().statIndex(archive, index, 0, &stat) != 0 ||
+        (stat.valid & ZIP_STAT_NAME) == 0) {
         ++m_summary.failed;
         return;
     }
@@ -279,7 +302,7 @@ void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& fo
         count(writeMember(archive, index, nullptr, target));
         return;
     }
-    if (zip_encryption_method_supported(stat.encryption_method, 0) == 0) {
+    if (zipFunctions().encryptionMethodSupported(stat.encryption_method, 0) == 0) {
         // No password could open it: do not ask.
         ++m_summary.skippedEncrypted;
         return;
@@ -321,8 +344,8 @@ void ZipExtraction::extractEncrypted(zip* archive, quint64 index, const QString&
 ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, const char* secret,
                                                   const QString& target)
 {
-    MemberHandle member(secret ? zip_fopen_index_encrypted(archive, index, 0, secret)
-                               : zip_fopen_index(archive, index, 0));
+    MemberHandle member(secret ? zipFunctions().openEncryptedMember(archive, index, 0, secret)
+                               : zipFunctions().openMember(archive, index, 0));
     if (!member)
         return Outcome::OpenFailed;
     if (const ErrorNumber injected = FaultInjector::check(FileOperation::Write, target);
@@ -331,8 +354,8 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
 
     const QString folder = QFileInfo(target).absolutePath();
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    const bool statted = zip_stat_index(archive, index, 0, &stat) == 0;
+    zipFunctions().statInit(&stat);
+    const bool statted = zipFunctions().statIndex(archive, index, 0, &stat) == 0;
     const qint64 size = statted && (stat.valid & ZIP_STAT_SIZE) != 0 ? qint64(stat.size) : 0;
     qint64 written = 0;
     const auto writeFailure = [&] {
@@ -348,7 +371,7 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
         m_run->update(name, 0);
     std::vector<char> buffer(kChunkSize);
     for (;;) {
-        const zip_int64_t read = zip_fread(member.get(), buffer.data(), buffer.size());
+        const zip_int64_t read = zipFunctions().read(member.get(), buffer.data(), buffer.size());
         if (read < 0)
             return Outcome::ReadFailed;
         if (read == 0)
@@ -360,7 +383,7 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
             m_run->update(name, written);
     }
     // The checksum is compared when the member's end is read; closing reports a mismatch too.
-    if (zip_fclose(member.release()) != 0)
+    if (zipFunctions().closeMember(member.release()) != 0)
         return Outcome::ReadFailed;
     if (!temporary.flush())
         return writeFailure();

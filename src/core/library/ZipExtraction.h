@@ -31,6 +31,8 @@ struct ZipExtractionSummary
     bool doesNotFit = false;
     // A write ran out of room part-way: every member of this run was discarded.
     bool diskFull = false;
+    // Why the zip library could not be loaded; empty when it was.
+    QString libraryError;
     qint64 requiredBytes = 0;  // the sum of the sizes of the members to be written
     qint64 availableBytes = 0; // the folder's free space before the run; -1 when unknown
 };
@@ -77,7 +79,8 @@ public:
     bool extract(const QString& zipPath, const QString& folder);
     // extract(), then, on failure and when mainWindowVisible, the message " File error"
     // "This file does not appear to be a valid zip file.    " (critical icon), or, when the
-    // archive did not fit or the disk ran full, a message saying so under the same title.
+    // archive did not fit, the disk ran full or the zip library could not be loaded, a message
+    // saying so under the same title.
     // Nothing else changes; members already written stay.
     // Refused member names are listed in a message of their own under the same title (also
     // after an extraction that succeeded).
@@ -103,6 +106,8 @@ public:
     // a disk that ran full.
     static QString doesNotFitText(qint64 required, qint64 available);
     static const QString kDiskFullText;
+    // The message of a zip library that could not be loaded, for the reason given.
+    static QString libraryMissingText(const QString& reason);
     // The message of the members refused for the double quote in their names.
     static QString refusedNamesText(const QStringList& names);
 

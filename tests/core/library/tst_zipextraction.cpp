@@ -3,6 +3,7 @@
 // archives that are no zip, damaged members and failed writes that keep the earlier copy.
 
 #include "core/library/ZipExtraction.h"
+#include "core/library/ZipLibrary.h"
 #include "core/platform/FaultInjector.h"
 
 #include "support/DataTable.h"
@@ -14,6 +15,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +130,7 @@ private slots:
     void failedWriteKeepsEarlierCopy();
     void noRoomLeavesTheFolderAsItWas_data();
     void noRoomLeavesTheFolderAsItWas();
+    void unloadableLibraryIsNamed();
 
 private:
     QString zipPath() const { return m_dir->filePath("test.zip"); }
@@ -546,6 +549,27 @@ void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.messages().at(0).title, QString(" File error"));
     QCOMPARE(dialogs.messages().at(0).text, text);
+}
+
+void TestZipExtraction::unloadableLibraryIsNamed()
+{
+    QVERIFY2(ZipLibrary::instance(), qPrintable(ZipLibrary::loadError()));
+
+    QString error;
+    QLibrary missing(m_dir->filePath("libzip-missing.so"));
+    QVERIFY(!ZipLibrary::load(missing, error));
+    QVERIFY2(error.contains("libzip-missing"), qPrintable(error));
+
+    // A library that loads but is no libzip: zlib, which every libzip needs.
+    QLibrary zlib(QStringLiteral("z"), 1);
+    if (!zlib.load())
+        QSKIP("zlib cannot be loaded by its name here");
+    QVERIFY(!ZipLibrary::load(zlib, error));
+    QVERIFY2(error.endsWith(" has no function zip_open."), qPrintable(error));
+
+    QCOMPARE(ZipExtraction::libraryMissingText(error),
+             "The zip library could not be loaded, so no zip file can be extracted: " + error +
+                 "    ");
 }
 
 Z3D_TEST_GUILESS_MAIN(TestZipExtraction)
