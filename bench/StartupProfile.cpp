@@ -42,10 +42,9 @@ bool StartupProfile::add(long long spawnedUs, const QByteArray& trace, long long
     return any;
 }
 
-void StartupProfile::print() const
+void StartupProfile::print(const char* what) const
 {
-    std::printf("Start-up profile, launcher on the demo installation (medians of %zu starts)\n",
-                m_mappedMs.size());
+    std::printf("Start-up profile, %s (medians of %zu starts)\n", what, m_mappedMs.size());
     std::printf("  %-46s %8s %8s %14s\n", "step reached", "at ms", "took ms", "processor ms");
     for (Step s : m_steps)
         std::printf("  %-46s %8.1f %8.1f %14.1f\n", s.name.c_str(), median(s.atMs),

@@ -19,8 +19,9 @@ public:
     bool add(long long spawnedUs, const QByteArray& trace, long long mappedUs);
     // Each step in the launcher's order with the medians of its time since the process started,
     // of its own duration (since the previous step; the first since the process started) and of
-    // the processor time the process spent in it, then the window mapped.
-    void print() const;
+    // the processor time the process spent in it, then the window mapped; under the heading
+    // "Start-up profile, <what> (medians of N starts)".
+    void print(const char* what) const;
 
 private:
     struct Step

@@ -4,6 +4,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupMessages.h"
 #include "core/app/StartupTrace.h"
+#include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
@@ -79,12 +80,20 @@ LauncherStartup::Outcome LauncherStartup::run()
     startup.restarted = launcherSwitch == LauncherSwitch::Restart;
     if (!ensureSingleInstance())
         return Outcome::SecondInstance;
+    // The games folder is scanned beside the building of the window, for the games list.
+    auto gamesPrefetch = std::make_unique<InstalledGamesPrefetch>(m_context.paths.gamesDir);
     StaleTemporaries::removeFromLauncherFolders(m_context.paths);
     m_gameFoldersSweep = std::make_unique<StaleTemporarySweep>(m_context.paths);
     StartupTrace::mark("start-up checks");
 
     createMainWindow();
-    if (!m_lifecycle->load() || m_ended)
+    GamesListHandler& games = m_handlers->games();
+    games.usePrefetchedScan(std::move(gamesPrefetch));
+    const bool loaded = m_lifecycle->load();
+    // Only the load step's fill may take the start-up's scan: a later one, maybe minutes on,
+    // lists the folder as it is then.
+    games.usePrefetchedScan(nullptr);
+    if (!loaded || m_ended)
         return Outcome::Ended;
     StartupTrace::mark("load step");
     if (startup.settingsReset)

@@ -8,48 +8,58 @@ namespace z3d {
 
 namespace {
 
-struct Subfolders
-{
-    bool pwads = false;
-    bool gwads = false;
-};
-
 // One listing of the game folder (in its on-disk spelling) answers both questions, whatever
 // the case of the subfolders on disk.
-Subfolders subfoldersOf(const QString& gameFolder)
+GameFolder gameFolderAt(const QString& gamesDir, const QString& name)
 {
-    Subfolders found;
-    for (const QString& name : PathResolver::folderNamesAsSpelled(gameFolder)) {
-        if (name.compare(QLatin1String("Pwads"), Qt::CaseInsensitive) == 0)
+    GameFolder found{name};
+    for (const QString& entry :
+         PathResolver::folderNamesAsSpelled(PathResolver::join(gamesDir, name))) {
+        if (entry.compare(QLatin1String("Pwads"), Qt::CaseInsensitive) == 0)
             found.pwads = true;
-        else if (name.compare(QLatin1String("Gwads"), Qt::CaseInsensitive) == 0)
+        else if (entry.compare(QLatin1String("Gwads"), Qt::CaseInsensitive) == 0)
             found.gwads = true;
     }
     return found;
 }
 
-GameKind kindFrom(const Subfolders& subfolders, const QString& name)
+GameKind kindFrom(bool gwads, const QString& name)
 {
-    if (subfolders.gwads)
+    if (gwads)
         return GameKind::UserDirectory;
     return ScriptedMapTable::find(name) ? GameKind::ScriptedMap : GameKind::PwadGame;
 }
 
 } // namespace
 
+GameFolders InstalledGamesList::scan(const QString& gamesDir)
+{
+    GameFolders folders;
+    const QString resolved = PathResolver::resolve(gamesDir);
+    for (const QString& name : PathResolver::folderNamesAsSpelled(resolved)) {
+        GameFolder folder = gameFolderAt(resolved, name);
+        if (folder.pwads || folder.gwads)
+            folders.append(std::move(folder));
+    }
+    return folders;
+}
+
 GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool scriptedMapsOnly,
                                           bool customFontInUse)
 {
+    return list(scan(paths.gamesDir), scriptedMapsOnly, customFontInUse);
+}
+
+GamesListEntries InstalledGamesList::list(const GameFolders& folders, bool scriptedMapsOnly,
+                                          bool customFontInUse)
+{
     GamesListEntries entries;
-    const QString gamesDir = PathResolver::resolve(paths.gamesDir);
-    for (const QString& folder : PathResolver::folderNamesAsSpelled(gamesDir)) {
-        const Subfolders subfolders = subfoldersOf(PathResolver::join(gamesDir, folder));
-        if (!subfolders.pwads && !subfolders.gwads)
+    entries.reserve(folders.size());
+    for (const GameFolder& folder : folders) {
+        if (scriptedMapsOnly && !ScriptedMapTable::find(folder.name))
             continue;
-        if (scriptedMapsOnly && !ScriptedMapTable::find(folder))
-            continue;
-        entries.append(
-            {displayText(folder, customFontInUse), folder, kindFrom(subfolders, folder)});
+        entries.append({displayText(folder.name, customFontInUse), folder.name,
+                        kindFrom(folder.gwads, folder.name)});
     }
     sortByDisplay(entries);
     return entries;
@@ -57,10 +67,9 @@ GamesListEntries InstalledGamesList::list(const InstallPaths& paths, bool script
 
 GameKind InstalledGamesList::kindOf(const InstallPaths& paths, const QString& name)
 {
-    Subfolders subfolders;
-    subfolders.gwads = PathResolver::folderExists(
+    const bool gwads = PathResolver::folderExists(
         PathResolver::join(paths.gamesDir, name + QStringLiteral("/Gwads")));
-    return kindFrom(subfolders, name);
+    return kindFrom(gwads, name);
 }
 
 QString InstalledGamesList::displayText(const QString& name, bool customFontInUse)

@@ -6,6 +6,7 @@
 #include "core/iwads/IwadType.h"
 #include "core/library/GameFiles.h"
 #include "core/library/InstalledGamesList.h"
+#include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/MainWadChooser.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/SelectedGame.h"
@@ -205,11 +206,19 @@ void GamesListHandler::fillCommercialGamesList()
     fillList(entries);
 }
 
+void GamesListHandler::usePrefetchedScan(std::unique_ptr<InstalledGamesPrefetch> prefetch)
+{
+    m_prefetch = std::move(prefetch);
+}
+
 void GamesListHandler::fillInstalledGamesList()
 {
+    const GameFolders folders = m_prefetch ? m_prefetch->take(m_context.paths.gamesDir)
+                                           : InstalledGamesList::scan(m_context.paths.gamesDir);
+    m_prefetch.reset();
     QList<std::pair<QString, QString>> entries;
     for (const GamesListEntry& entry :
-         InstalledGamesList::list(m_context.paths, m_scriptedMapsOnly, m_context.customFontInUse))
+         InstalledGamesList::list(folders, m_scriptedMapsOnly, m_context.customFontInUse))
         entries.append({entry.display, entry.name});
     fillList(entries);
 }

@@ -5,11 +5,14 @@
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
 class QListWidget;
 
 namespace z3d {
+
+class InstalledGamesPrefetch;
 
 struct LauncherContext;
 class CheckerTool;
@@ -49,6 +52,9 @@ public:
     void fillCommercialGamesList();
     // FillInstalledGamesList.
     void fillInstalledGamesList();
+    // The next fill of the installed games takes the games folder's scan from prefetch, begun
+    // at start-up, while it is set; other fills scan the folder themselves.
+    void usePrefetchedScan(std::unique_ptr<InstalledGamesPrefetch> prefetch);
     // SelectGame for the selected games-list entry.
     void selectGame() override;
     // RestoreInitialSelection, once at load.
@@ -114,6 +120,7 @@ private:
     std::optional<GamesListMode> m_switchedTo;
     // The installed-games list shows only the scripted maps.
     bool m_scriptedMapsOnly = false;
+    std::unique_ptr<InstalledGamesPrefetch> m_prefetch;
     // A selection chain is running (a nested one, a reselection, runs inside it).
     bool m_selecting = false;
 };

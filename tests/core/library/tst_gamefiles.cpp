@@ -3,6 +3,7 @@
 
 #include "core/library/GameFiles.h"
 #include "core/library/InstalledGamesList.h"
+#include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/MainWadChooser.h"
 #include "core/library/NameOrder.h"
 #include "core/library/ScriptedMapTable.h"
@@ -287,9 +288,21 @@ private slots:
     // The games lists' order is nameLess on the display texts, however the sort gets there.
     void gamesListOrder()
     {
-        const QStringList texts{"game 10", "Zebra",  "_under",  "GAME 2",   "[bracket", "zeb",
-                                "~tilde",  "Game 2", "a",       "eclair",   "A",        "game 1",
-                                QString::fromUtf8("Éclair"), QString::fromUtf8("ÉCLAIR"), "B"};
+        const QStringList texts{"game 10",
+                                "Zebra",
+                                "_under",
+                                "GAME 2",
+                                "[bracket",
+                                "zeb",
+                                "~tilde",
+                                "Game 2",
+                                "a",
+                                "eclair",
+                                "A",
+                                "game 1",
+                                QString::fromUtf8("Éclair"),
+                                QString::fromUtf8("ÉCLAIR"),
+                                "B"};
         GamesListEntries entries;
         for (const QString& text : texts)
             entries.append({text, text, GameKind::PwadGame});
@@ -297,6 +310,31 @@ private slots:
         QStringList expected = texts;
         std::sort(expected.begin(), expected.end(), nameLess);
         QCOMPARE(displaysOf(entries), expected);
+    }
+
+    // The start-up's scan, made on its own thread, serves the first fill only: a later one sees
+    // the folder as it is then.
+    void prefetchedScanServesTheFirstFill()
+    {
+        InstallTree tree;
+        QVERIFY(tree.isValid());
+        tree.addFolder("Z3DGames/Castle/Pwads");
+        const InstallPaths paths = tree.paths();
+        InstalledGamesPrefetch prefetch(paths.gamesDir);
+        const auto names = [](const GameFolders& folders) {
+            QStringList found;
+            for (const GameFolder& folder : folders)
+                found << folder.name;
+            return found;
+        };
+        QCOMPARE(names(prefetch.take(paths.gamesDir)), QStringList{"Castle"});
+        tree.addFolder("Z3DGames/Added/Gwads");
+        QStringList now = names(prefetch.take(paths.gamesDir));
+        now.sort();
+        QCOMPARE(now, QStringList({"Added", "Castle"}));
+
+        InstalledGamesPrefetch elsewhere(tree.root() + "/Elsewhere");
+        QCOMPARE(names(elsewhere.take(paths.gamesDir)).size(), 2);
     }
 
     void missingGamesDirListsNothing()
