@@ -1,8 +1,7 @@
 #include "core/library/ZipExtraction.h"
 
-#include "core/library/ZipLibrary.h"
-
 #include "core/launch/EngineCommandLine.h"
+#include "core/library/ZipLibrary.h"
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
