@@ -91,8 +91,9 @@ LauncherStartup::Outcome LauncherStartup::run()
     games.usePrefetchedScan(std::move(gamesPrefetch));
     const bool loaded = m_lifecycle->load();
     // Only the load step's fill may take the start-up's scan: a later one, maybe minutes on,
-    // lists the folder as it is then.
-    games.usePrefetchedScan(nullptr);
+    // lists the folder as it is then. A scan the load did not take (another view was shown) is
+    // let finish beside the window rather than waited for before it.
+    const std::unique_ptr<InstalledGamesPrefetch> untakenScan = games.dropPrefetchedScan();
     if (!loaded || m_ended)
         return Outcome::Ended;
     StartupTrace::mark("load step");

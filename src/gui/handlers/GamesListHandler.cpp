@@ -211,6 +211,11 @@ void GamesListHandler::usePrefetchedScan(std::unique_ptr<InstalledGamesPrefetch>
     m_prefetch = std::move(prefetch);
 }
 
+std::unique_ptr<InstalledGamesPrefetch> GamesListHandler::dropPrefetchedScan()
+{
+    return std::move(m_prefetch);
+}
+
 void GamesListHandler::fillInstalledGamesList()
 {
     const GameFolders folders = m_prefetch ? m_prefetch->take(m_context.paths.gamesDir)

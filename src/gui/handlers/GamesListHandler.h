@@ -53,8 +53,10 @@ public:
     // FillInstalledGamesList.
     void fillInstalledGamesList();
     // The next fill of the installed games takes the games folder's scan from prefetch, begun
-    // at start-up, while it is set; other fills scan the folder themselves.
+    // at start-up, until the scan is dropped; other fills scan the folder themselves.
     void usePrefetchedScan(std::unique_ptr<InstalledGamesPrefetch> prefetch);
+    // The scan no fill took, handed back, maybe unfinished; null when a fill took it.
+    std::unique_ptr<InstalledGamesPrefetch> dropPrefetchedScan();
     // SelectGame for the selected games-list entry.
     void selectGame() override;
     // RestoreInitialSelection, once at load.
