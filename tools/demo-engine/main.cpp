@@ -3,7 +3,8 @@
 // written).
 //
 // Record format: every run appends exactly one line, ended by LF, to "Zorn3D.out" in the
-// current working folder (created when missing):
+// current working folder (created when missing); the file changes in one step, so it is never
+// seen holding part of a line:
 //
 //     Zorn3D[ [<argument 1>]][ [<argument 2>]]...
 //
@@ -19,6 +20,7 @@
 // Like a real engine it also leaves its display mode in bin/Z3Dres.out.
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -60,6 +62,38 @@ void writeDisplayMode()
     }
 }
 
+// Appends line to Zorn3D.out so that it appears whole: the record with the new line is written
+// beside it and renamed over it, and whoever sees the file (a test that waits for the engine)
+// never reads a record cut short.
+bool appendRecord(const std::string& line)
+{
+    std::string record;
+    if (std::FILE* in = std::fopen("Zorn3D.out", "rb")) {
+        char buffer[4096];
+        std::size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+            record.append(buffer, read);
+        std::fclose(in);
+    }
+    record += line;
+    const std::string part = "Zorn3D.out.part";
+    std::FILE* out = std::fopen(part.c_str(), "wb");
+    if (out == nullptr) {
+        std::perror("Zorn3D: cannot open Zorn3D.out");
+        return false;
+    }
+    const bool written = std::fwrite(record.data(), 1, record.size(), out) == record.size();
+    const bool closed = std::fclose(out) == 0;
+    std::error_code error;
+    if (written && closed)
+        std::filesystem::rename(part, "Zorn3D.out", error);
+    if (!written || !closed || error) {
+        std::remove(part.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -71,14 +105,7 @@ int main(int argc, char* argv[])
     }
     line += '\n';
 
-    std::FILE* out = std::fopen("Zorn3D.out", "ab");
-    if (out == nullptr) {
-        std::perror("Zorn3D: cannot open Zorn3D.out");
-        return 1;
-    }
-    const bool written = std::fwrite(line.data(), 1, line.size(), out) == line.size();
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
+    if (!appendRecord(line)) {
         std::fputs("Zorn3D: cannot write Zorn3D.out\n", stderr);
         return 1;
     }
