@@ -1,6 +1,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupTrace.h"
 #include "core/platform/TerminationSignals.h"
+#include "gui/FontConfigPreload.h"
 #include "gui/LauncherStartup.h"
 #include "gui/services/DesktopProcesses.h"
 #include "gui/services/DialogProgress.h"
@@ -19,9 +20,13 @@ namespace {
 int main(int argc, char* argv[])
 {
     z3d::StartupTrace::mark("main entered");
+    // Read beside the connection to the display, and done before the first font is needed.
+    z3d::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Z3DLauncher"));
     z3d::StartupTrace::mark("application object (display connection)");
+    fontConfig.wait();
+    z3d::StartupTrace::mark("font configuration read");
 
     z3d::LauncherContext context;
     z3d::WidgetDialogs dialogs([&context] { return context.settings.advancedOptions; },
