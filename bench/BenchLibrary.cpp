@@ -36,11 +36,12 @@ bool writeFile(const QString& path, const QByteArray& content)
 
 } // namespace
 
-void quietOffscreenPlatform()
+void quietPlatformMessages()
 {
     static const QtMessageHandler passOn = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.contains(QLatin1String("does not support propagateSizeHints()")))
+            if (!message.contains(QLatin1String("does not support propagateSizeHints()")) &&
+                !message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
                 passOn(type, context, message);
         });
 }

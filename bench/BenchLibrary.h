@@ -17,9 +17,12 @@
 
 namespace z3d::bench {
 
-// Keeps the offscreen platform's "does not support propagateSizeHints()" warning, given for
-// each window of a fixed size, out of the benchmarks' output; other messages pass.
-void quietOffscreenPlatform();
+// Keeps two messages of the platform, which say nothing of what is measured, out of the
+// benchmarks' output: the offscreen platform's "does not support propagateSizeHints()", given
+// for each window of a fixed size, and the note that XDG_RUNTIME_DIR is not set (as when run as
+// root without a login session). Other messages pass. Called before the application object is
+// made, which gives the second.
+void quietPlatformMessages();
 // Copies the tree below from (hidden files included) to the existing folder to.
 bool copyTree(const QString& from, const QString& to);
 // Adds a large library to the installation at root: 2,000 installed games of one wad each

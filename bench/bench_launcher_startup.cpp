@@ -99,9 +99,9 @@ bool measure(const char* title, const QString& root, int runs, const QString& on
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    z3d::bench::quietPlatformMessages();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    z3d::bench::quietOffscreenPlatform();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     QTemporaryDir demoCopy;
