@@ -45,14 +45,16 @@ constexpr int kGlobalFrameTwips = 810;
 MainWindow::MainWindow(LauncherSettings& settings, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_settings(settings)
 {
+    // The window's compact size is set before its controls are made, so they take it as they
+    // are made rather than each being measured again at the size they lose.
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
     m_ui->setupUi(this);
     m_optionTabs = {*this, "OptionTabs"};
     m_chkMain = {*this, "chkMain"};
     m_commands = new CommandBar(*this);
     m_globalOptions = new GlobalOptions(*this, *m_ui->chkTesting, m_settings);
-    QFont compact = font();
-    compact.setPointSize(8);
-    setFont(compact);
 
     StartupTrace::mark("main window form");
     m_pages = new TabPages(m_flags, m_settings, *m_ui->TabArea);

@@ -55,6 +55,7 @@ private slots:
 
     void layoutsSwitch();
     void nothingIsSqueezed();
+    void captionsShareTheCompactSize();
     void advancedOptionsBoxSwitchesLayouts();
     void defaultModeTurnsZipLibraryIntoDoomGames();
     void tabClick_data();
@@ -215,6 +216,24 @@ void TestMainWindow::nothingIsSqueezed()
     }
     w.defaultMode();
     checkTab(QStringLiteral("default"));
+}
+
+// Every control of the window is drawn at its compact size, the bold captions included (its
+// menus are windows of their own, at the desktop's size).
+void TestMainWindow::captionsShareTheCompactSize()
+{
+    MainWindow& w = *m_window;
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        if (child->isWindow())
+            continue;
+        QVERIFY2(child->font().pointSize() == 8,
+                 qPrintable(child->objectName() + " is drawn at " +
+                            QString::number(child->font().pointSize()) + " points"));
+    }
+    QVERIFY(findControl<QPushButton>(w, "LaunchButton")->font().bold());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(findControl<QLabel>(w, "Auto", i)->font().bold());
+    QVERIFY(!findControl<QLabel>(w, "TitlePic")->font().bold());
 }
 
 void TestMainWindow::advancedOptionsBoxSwitchesLayouts()
