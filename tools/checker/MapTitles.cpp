@@ -21,17 +21,27 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The BEX string that names map: HUSTR_<n> for MAPnn, HUSTR_ExMy for ExMy.
-std::string dehackedKey(const std::string& map)
+// The prefixes of the BEX strings that name maps, in the order they are asked: Doom II's,
+// then The Plutonia Experiment's, then TNT: Evilution's. A wad does not say which of the
+// three it is made for; one that names its maps for Plutonia or TNT alone is read as well.
+constexpr std::array<std::string_view, 3> MapStringPrefixes{"HUSTR_", "PHUSTR_", "THUSTR_"};
+
+// The BEX string of prefix that names map: <prefix><n> for MAPnn, HUSTR_ExMy for ExMy (the
+// Plutonia and TNT strings name only MAPnn); empty when there is none.
+std::string dehackedKey(std::string_view prefix, const std::string& map)
 {
     if (map.size() == 5 && map.compare(0, 3, "MAP") == 0 && isDigit(map[3]) && isDigit(map[4]))
-        return "HUSTR_" + std::to_string((map[3] - '0') * 10 + (map[4] - '0'));
-    return "HUSTR_" + map;
+        return std::string(prefix) + std::to_string((map[3] - '0') * 10 + (map[4] - '0'));
+    return prefix == MapStringPrefixes[0] ? std::string(prefix) + map : std::string();
 }
 
-bool startsWithHustr(std::string_view name)
+bool isMapString(std::string_view name)
 {
-    return name.size() > 6 && upper(name.substr(0, 6)) == "HUSTR_";
+    for (const std::string_view prefix : MapStringPrefixes) {
+        if (name.size() > prefix.size() && upper(name.substr(0, prefix.size())) == prefix)
+            return true;
+    }
+    return false;
 }
 
 using Strings = std::map<std::string, std::string>;
@@ -137,9 +147,12 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
 
     Strings dehacked;
     for (const std::string_view text : lumps("DEHACKED"))
-        for (auto& [key, value] : title_sources::bexStrings(text, startsWithHustr))
+        for (auto& [key, value] : title_sources::bexStrings(text, isMapString))
             dehacked[key] = std::move(value);
-    fill([&](const std::string& map) { return from(dehacked)(dehackedKey(map)); });
+    for (const std::string_view prefix : MapStringPrefixes) {
+        if (!fill([&](const std::string& map) { return from(dehacked)(dehackedKey(prefix, map)); }))
+            break;
+    }
     return titles;
 }
 

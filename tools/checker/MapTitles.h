@@ -11,7 +11,8 @@ namespace z3d::checker {
 // answers, for each map, from the first of these sources that names it:
 //   UMAPINFO (levelname); ZMAPINFO, or MAPINFO when the wad has no ZMAPINFO ("map MAP01
 //   "Title"", or a lookup of a string the wad's LANGUAGE or DEHACKED lumps define); EMAPINFO
-//   (levelname); DEHACKED's BEX strings (HUSTR_<n> for MAPnn, HUSTR_ExMy for ExMy).
+//   (levelname); DEHACKED's BEX strings (HUSTR_<n> for MAPnn, HUSTR_ExMy for ExMy), then
+//   The Plutonia Experiment's and TNT: Evilution's (PHUSTR_<n>, then THUSTR_<n>).
 // Of several lumps of one name, a later one's entry for a map wins. A title that starts with
 // a label of its own ("MAP01: Hydroelectric Plant", "level 1: entryway", "C1M1: Outer
 // Prison") is given without it, and one that is nothing but the map's name is no title.

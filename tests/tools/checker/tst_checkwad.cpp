@@ -479,6 +479,14 @@ void TestCheckWad::titles_data()
     row("a long title is cut between characters",
         QList<Lump>{{"UMAPINFO", "map E1M1 { levelname = \"" + accents + "\" }"}},
         lines("", "", " \"" + accents.left(119) + "\""));
+    row("Plutonia and TNT strings where Doom II's are missing",
+        QList<Lump>{{"DEHACKED", "[STRINGS]\nphustr_1 = level 1: congo\n"
+                                 "THUSTR_2 = level 2: wormhole\nPHUSTR_E1M1 = Not a map\n"}},
+        lines(" \"congo\"", " \"wormhole\"", ""));
+    row("Doom II's strings before Plutonia's, Plutonia's before TNT's",
+        QList<Lump>{{"DEHACKED", "[STRINGS]\nTHUSTR_1 = System Control\nPHUSTR_2 = Well of Souls\n"
+                                 "HUSTR_1 = Entryway\nTHUSTR_2 = Human BBQ\n"}},
+        lines(" \"Entryway\"", " \"Well of Souls\"", ""));
     row("a label alone is no title",
         QList<Lump>{{"DEHACKED", "[STRINGS]\nHUSTR_1 = MAP01\nHUSTR_2 = MAP02:\n"
                                  "HUSTR_E1M1 = Part Two: Of Three: Done\n"}},
