@@ -3,6 +3,7 @@
 #include "core/app/Twips.h"
 #include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tabs/TextColour.h"
+#include "gui/tabs/WidestRowDelegate.h"
 #include "gui/tooltips/MapPictureTips.h"
 #include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
@@ -33,6 +34,10 @@ GamesTab::GamesTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui:
     }
     connect(m_ui->ButPurge_0, &QAbstractButton::clicked, this, &GamesTab::purgeSaveGamesClicked);
     connect(m_ui->ButPurge_1, &QAbstractButton::clicked, this, &GamesTab::deleteAllNodesClicked);
+    // Thousands of games may be listed: their rows are laid out from the widest one's size
+    // rather than measured one by one.
+    m_ui->PwadList->setUniformItemSizes(true);
+    m_ui->PwadList->setItemDelegate(new WidestRowDelegate(m_ui->PwadList));
     m_ui->PwadList->setAcceptDrops(true);
     m_ui->PwadList->viewport()->setAcceptDrops(true);
     m_ui->PwadList->viewport()->installEventFilter(this);

@@ -15,9 +15,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 
 using namespace z3d;
@@ -60,6 +62,8 @@ private slots:
     void ricochetFrequency();
     void fakeGlowCountsOnlyTheClick();
     void gameListHeights();
+    void gamesListScrollsToItsWidestName_data();
+    void gamesListScrollsToItsWidestName();
 };
 
 void TestTabs::corpseSeconds_data()
@@ -200,6 +204,55 @@ void TestTabs::gameListHeights()
     QCOMPARE(page.selectedView(), -1);
     findControl<QRadioButton>(page, "OptionUdir", 2)->setChecked(true);
     QCOMPARE(page.selectedView(), 2);
+}
+
+// The games list lays its rows out from one size, yet scrolls sideways as far as a list that
+// measures each row: to the end of its widest name, wherever that stands, and not at all when
+// every name fits.
+void TestTabs::gamesListScrollsToItsWidestName_data()
+{
+    const DataTable<QStringList> row("names");
+    QStringList many;
+    for (int i = 1; i <= 2000; ++i)
+        many.append(QStringLiteral("GAME %1").arg(i));
+    QStringList widestInside = many;
+    widestInside.insert(
+        1000, QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"));
+    row("all fit", many);
+    row("the widest in the middle", widestInside);
+    // More letters do not make a wider name.
+    row("narrow letters against wide ones",
+        {QStringLiteral("A"), QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
+         QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), QStringLiteral("B")});
+}
+
+void TestTabs::gamesListScrollsToItsWidestName()
+{
+    QFETCH(QStringList, names);
+    GamesTab page;
+    QListWidget* games = page.gamesList();
+    games->addItems(names);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QListWidget measured;
+    measured.setFont(games->font());
+    measured.resize(games->size());
+    measured.addItems(names);
+    measured.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&measured));
+    QApplication::processEvents();
+
+    QVERIFY(games->uniformItemSizes());
+    QCOMPARE(games->horizontalScrollBar()->maximum(), measured.horizontalScrollBar()->maximum());
+    QCOMPARE(games->verticalScrollBar()->maximum(), measured.verticalScrollBar()->maximum());
+    const int widest = int(std::max_element(names.cbegin(), names.cend(),
+                                            [&](const QString& a, const QString& b) {
+                                                return measured.fontMetrics().horizontalAdvance(a) <
+                                                       measured.fontMetrics().horizontalAdvance(b);
+                                            }) -
+                           names.cbegin());
+    QCOMPARE(games->visualItemRect(games->item(widest)).size(),
+             measured.visualItemRect(measured.item(widest)).size());
 }
 
 Z3D_TEST_MAIN(TestTabs)
