@@ -1,6 +1,7 @@
 #include "gui/tabs/WidestRowDelegate.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,7 @@ namespace {
 // How many of the rows ranked widest are measured.
 constexpr size_t kMeasuredRows = 8;
 
-// The advance of each character met, the Latin-1 ones kept in a table.
+// The advance of each character, measured once: the Latin-1 ones kept in a table.
 class CharacterAdvances
 {
 public:
@@ -21,12 +22,16 @@ public:
 
     int of(QChar c)
     {
-        if (c.unicode() >= m_latin1.size())
-            return m_metrics.horizontalAdvance(c);
-        int& advance = m_latin1[c.unicode()];
-        if (advance < 0)
-            advance = m_metrics.horizontalAdvance(c);
-        return advance;
+        if (c.unicode() < m_latin1.size()) {
+            int& advance = m_latin1[c.unicode()];
+            if (advance < 0)
+                advance = m_metrics.horizontalAdvance(c);
+            return advance;
+        }
+        const auto known = m_others.constFind(c.unicode());
+        if (known != m_others.cend())
+            return *known;
+        return *m_others.insert(c.unicode(), m_metrics.horizontalAdvance(c));
     }
 
     int sum(const QString& text)
@@ -42,6 +47,7 @@ public:
 private:
     QFontMetrics m_metrics;
     std::array<int, 256> m_latin1;
+    QHash<char16_t, int> m_others;
 };
 
 } // namespace

@@ -224,6 +224,9 @@ void TestTabs::gamesListScrollsToItsWidestName_data()
     row("narrow letters against wide ones",
         {QStringLiteral("A"), QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
          QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), QStringLiteral("B")});
+    row("letters beyond Latin-1",
+        {QStringLiteral("llllllllllllllllllllllllllllllllllllllllllllllllllllll"),
+         QString(40, QChar(0x0416)), QString(50, QChar(0x00E9))});
 }
 
 void TestTabs::gamesListScrollsToItsWidestName()
