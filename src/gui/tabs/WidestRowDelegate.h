@@ -6,8 +6,8 @@ namespace z3d {
 
 // For a list of one-line text rows told that its rows are all of one size
 // (QListView::setUniformItemSizes). Such a list lays its rows out from one row's size rather
-// than measuring each, which with thousands of rows is most of the time the window takes to
-// appear; but the row it measures is the first, so a longer name further down would be cut
+// than measuring each, which with thousands of rows is most of the time showing the list
+// takes; but the row it measures is the first, so a longer name further down would be cut
 // off with no way to scroll to its end. Here every row is given the size of the widest, so
 // the list still scrolls sideways exactly as far as a list that measured each row.
 //
