@@ -8,7 +8,8 @@
 BUILD ?= build
 DEBIAN_PACKAGES := qt6-base-dev libzip-dev cmake ninja-build g++ pkg-config freedoom unzip \
                    desktop-file-utils xvfb openbox xdotool x11-utils fonts-liberation2 \
-                   libxcb1-dev libpng-dev lld libfontconfig-dev
+                   libxcb1-dev libpng-dev lld libfontconfig-dev \
+                   zip p7zip-full libarchive-tools python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 INSTALLATION ?=
