@@ -3,17 +3,28 @@
 #include <png.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
-#include <system_error>
 
 namespace z3d::checker {
 
 namespace {
 
-// libpng reports an error by a long jump out of its calls; everything it touches is plain C.
-bool writeRows(std::FILE* out, const automap::MapPicture& picture)
+// libpng's failures end in a long jump out of its calls; the error number of the failed write
+// is kept before anything else can change it. Nothing is printed: the caller says why.
+[[noreturn]] void failed(png_structp png, png_const_charp)
 {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    *static_cast<int*>(png_get_error_ptr(png)) = errno;
+    png_longjmp(png, 1);
+}
+
+void warned(png_structp, png_const_charp) {}
+
+// True when the rows were written through out; otherwise *error holds the error number of the
+// failed write, 0 when libpng failed without one. Everything libpng touches is plain C.
+bool writeRows(std::FILE* out, const automap::MapPicture& picture, int* error)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, error, failed, warned);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     volatile bool written = false;
     if (info && setjmp(png_jmpbuf(png)) == 0) {
@@ -40,19 +51,26 @@ bool writeRows(std::FILE* out, const automap::MapPicture& picture)
 
 } // namespace
 
-bool PngWriter::write(const std::filesystem::path& file, const automap::MapPicture& picture)
+std::error_code PngWriter::write(const std::filesystem::path& file,
+                                 const automap::MapPicture& picture)
 {
     std::FILE* out = std::fopen(file.c_str(), "wb");
     if (!out)
-        return false;
-    const bool written = writeRows(out, picture);
-    // The close flushes the last bytes: a full disk shows here.
-    if (std::fclose(out) != 0 || !written) {
-        std::error_code error;
-        std::filesystem::remove(file, error);
-        return false;
+        return {errno, std::generic_category()};
+    errno = 0; // a failure of libpng's own leaves none
+    int error = 0;
+    if (!writeRows(out, picture, &error) && error == 0)
+        error = EIO;
+    // The close flushes the last bytes: a full disk often shows only here.
+    if (std::fclose(out) != 0 && error == 0)
+        error = errno != 0 ? errno : EIO;
+    if (error != 0) {
+        // Only a file of our writing goes: a device or other special file named stays.
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, ignored)))
+            std::filesystem::remove(file, ignored);
     }
-    return true;
+    return {error, std::generic_category()};
 }
 
 } // namespace z3d::checker

@@ -3,15 +3,18 @@
 #include "automap/MapPicture.h"
 
 #include <filesystem>
+#include <system_error>
 
 namespace z3d::checker {
 
 // Writes a map picture as an 8-bit palette PNG (the picture's palette, one entry per ink)
-// with libpng. False, and no file left behind, when the file cannot be written whole.
+// with libpng. When the file cannot be written whole, the system's error (an I/O error when
+// libpng itself failed) and no file left behind.
 class PngWriter
 {
 public:
-    static bool write(const std::filesystem::path& file, const automap::MapPicture& picture);
+    static std::error_code write(const std::filesystem::path& file,
+                                 const automap::MapPicture& picture);
 };
 
 } // namespace z3d::checker

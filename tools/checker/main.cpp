@@ -7,7 +7,8 @@
 //                                           size x size square (240 when not given)
 // The command word is compared without regard to case. The output formats are described in
 // OutputFormatter.h. Exit status: 0 done, 1 the file or folder was unusable (MAPPICTURE: the
-// wad, the map or the PNG file; the reason on standard error), 2 usage error.
+// wad, the map, a map without lines to draw, or the PNG file; the reason on standard error, and
+// no PNG file left behind), 2 usage error.
 
 #include "automap/MapGeometry.h"
 #include "automap/MapPicture.h"
@@ -69,9 +70,14 @@ int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
     if (!marker) {
         return fail(wadPath.string() + ": no map " + upper(map) + " in this file");
     }
-    const MapPicture picture = MapPicture::draw(MapGeometry::fromWad(*wad, *marker), size);
-    if (!z3d::checker::PngWriter::write(pngPath, picture)) {
-        return fail(pngPath.string() + ": cannot write the picture");
+    const MapGeometry geometry = MapGeometry::fromWad(*wad, *marker);
+    if (geometry.lines.empty()) {
+        return fail(wadPath.string() + ": map " + upper(map) + " has no lines to draw");
+    }
+    const std::error_code error =
+        z3d::checker::PngWriter::write(pngPath, MapPicture::draw(geometry, size));
+    if (error) {
+        return fail(pngPath.string() + ": cannot write the picture: " + error.message());
     }
     return 0;
 }
