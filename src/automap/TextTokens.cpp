@@ -38,6 +38,11 @@ void TextTokens::skipBlanksAndComments()
     }
 }
 
+void TextTokens::skipRestOfLine()
+{
+    m_at = std::min(m_text.find('\n', m_at), m_text.size());
+}
+
 bool TextTokens::next(std::string_view& token, bool& quoted)
 {
     skipBlanksAndComments();

@@ -17,6 +17,9 @@ public:
 
     // The next token and whether it was quoted; false at the end of the text.
     bool next(std::string_view& token, bool& quoted);
+    // Leaves out the rest of the current line (for readers in which a token such as ';'
+    // starts a comment).
+    void skipRestOfLine();
 
 private:
     void skipBlanksAndComments();

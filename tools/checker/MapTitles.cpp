@@ -3,8 +3,10 @@
 #include "AsciiText.h"
 #include "TitleSources.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <map>
 #include <set>
 
@@ -14,24 +16,30 @@ namespace {
 
 using namespace ascii_text;
 
-constexpr std::size_t MaxLabel = 10;
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// The prefixes of the BEX strings that name maps, in the order they are asked: Doom II's,
+// The number of map (upper case): nn of MAPnn, y of ExMy; -1 for another name.
+int mapNumber(std::string_view map)
+{
+    if (map.size() == 5 && map.substr(0, 3) == "MAP" && isDigit(map[3]) && isDigit(map[4]))
+        return (map[3] - '0') * 10 + (map[4] - '0');
+    return map.size() == 4 && map[0] == 'E' && isDigit(map[3]) ? map[3] - '0' : -1;
+}
+
+// The prefixes of the DEHACKED strings that name maps, in the order they are asked: Doom II's,
 // then The Plutonia Experiment's, then TNT: Evilution's. A wad does not say which of the
 // three it is made for; one that names its maps for Plutonia or TNT alone is read as well.
 constexpr std::array<std::string_view, 3> MapStringPrefixes{"HUSTR_", "PHUSTR_", "THUSTR_"};
 
-// The BEX string of prefix that names map: <prefix><n> for MAPnn, HUSTR_ExMy for ExMy (the
+// The DEHACKED string of prefix that names map: <prefix><n> for MAPnn, HUSTR_ExMy for ExMy (the
 // Plutonia and TNT strings name only MAPnn); empty when there is none.
 std::string dehackedKey(std::string_view prefix, const std::string& map)
 {
-    if (map.size() == 5 && map.compare(0, 3, "MAP") == 0 && isDigit(map[3]) && isDigit(map[4]))
-        return std::string(prefix) + std::to_string((map[3] - '0') * 10 + (map[4] - '0'));
+    if (map.size() == 5 && mapNumber(map) >= 0)
+        return std::string(prefix) + std::to_string(mapNumber(map));
     return prefix == MapStringPrefixes[0] ? std::string(prefix) + map : std::string();
 }
 
@@ -46,7 +54,31 @@ bool isMapString(std::string_view name)
 
 using Strings = std::map<std::string, std::string>;
 
+// Whether label (any case and blanks) names map (upper case), as withoutLabel says.
+bool namesMap(std::string_view label, std::string_view map)
+{
+    std::string compact = upper(label);
+    std::erase_if(compact, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    // ExMy, or the episode by another letter ("C1M1" where episodes are chapters).
+    if (map.size() == 4 && compact.size() == 4 &&
+        std::isalpha(static_cast<unsigned char>(compact[0])) && compact.substr(1) == map.substr(1))
+        return true;
+    for (const std::string_view word : {"LEVEL", "MAP"}) {
+        if (compact.size() <= word.size() || compact.compare(0, word.size(), word) != 0)
+            continue;
+        const char* first = compact.data() + word.size();
+        const char* last = compact.data() + compact.size();
+        int number = -1;
+        if (isDigit(*first) && std::from_chars(first, last, number).ptr == last &&
+            number == mapNumber(map))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+MapTitles::MapTitles(title_sources::LumpReader lump) : m_lump(std::move(lump)) {}
 
 bool MapTitles::isTitleLump(std::string_view name)
 {
@@ -84,7 +116,7 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
         bool missing = false;
         for (std::size_t i = 0; i < maps.size(); ++i) {
             if (titles[i].empty()) {
-                std::string title = withoutLabel(names(maps[i]));
+                std::string title = withoutLabel(names(maps[i]), maps[i]);
                 if (upper(title) != maps[i])
                     titles[i] = std::move(title);
             }
@@ -112,7 +144,7 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
         mapinfoLumps = lumps("MAPINFO");
     std::set<std::string> lookups;
     for (const std::string_view text : mapinfoLumps) {
-        for (auto& [map, name] : title_sources::mapinfo(text)) {
+        for (auto& [map, name] : title_sources::mapinfo(text, m_lump)) {
             if (name.lookup)
                 lookups.insert(upper(name.text));
             mapinfo[map] = std::move(name);
@@ -122,7 +154,7 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
     if (!lookups.empty()) {
         const auto looked = [&](std::string_view key) { return lookups.count(upper(key)) > 0; };
         for (const std::string_view text : lumps("DEHACKED"))
-            for (auto& [key, value] : title_sources::bexStrings(text, looked))
+            for (auto& [key, value] : title_sources::dehackedStrings(text, looked))
                 strings[key] = std::move(value);
         // The wad's LANGUAGE strings win over its DEHACKED ones.
         for (const std::string_view text : lumps("LANGUAGE"))
@@ -147,7 +179,7 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
 
     Strings dehacked;
     for (const std::string_view text : lumps("DEHACKED"))
-        for (auto& [key, value] : title_sources::bexStrings(text, isMapString))
+        for (auto& [key, value] : title_sources::dehackedStrings(text, isMapString))
             dehacked[key] = std::move(value);
     for (const std::string_view prefix : MapStringPrefixes) {
         if (!fill([&](const std::string& map) { return from(dehacked)(dehackedKey(prefix, map)); }))
@@ -156,21 +188,11 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
     return titles;
 }
 
-std::string MapTitles::withoutLabel(std::string_view title)
+std::string MapTitles::withoutLabel(std::string_view title, std::string_view map)
 {
     title = trimmed(title);
     const std::size_t colon = title.find(':');
-    if (colon == std::string_view::npos || colon > MaxLabel)
-        return std::string(title);
-    const std::string_view label = trimmed(title.substr(0, colon));
-    bool digit = false;
-    bool plain = !label.empty() && std::isalpha(static_cast<unsigned char>(label.front()));
-    for (const char c : label) {
-        const auto byte = static_cast<unsigned char>(c);
-        digit = digit || std::isdigit(byte);
-        plain = plain && (std::isalnum(byte) || c == ' ');
-    }
-    if (!plain || !digit)
+    if (colon == std::string_view::npos || !namesMap(title.substr(0, colon), map))
         return std::string(title);
     return std::string(trimmed(title.substr(colon + 1))); // a label alone is no title
 }

@@ -43,6 +43,50 @@ std::size_t utf8Length(std::string_view text, std::size_t i)
     return length;
 }
 
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+        } else if (const std::size_t length = utf8Length(text, i); length > 0) {
+            i += length;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Windows-1252 text in UTF-8: Latin-1 with printable characters at 0x80 to 0x9F; the five
+// bytes it leaves unassigned become '?'.
+std::string fromWindows1252(std::string_view text)
+{
+    static constexpr char32_t High[32] = {
+        0x20AC, u'?',   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, u'?',   0x017D, u'?',   u'?',   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, u'?',   0x017E, 0x0178};
+    std::string result;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        appendUtf8(result, byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char32_t(byte));
+    }
+    return result;
+}
+
 // U+201A SINGLE LOW-9 QUOTATION MARK, which looks like a comma.
 constexpr std::string_view CommaStandIn = "\xE2\x80\x9A";
 
@@ -95,7 +139,7 @@ std::string OutputFormatter::headerText(std::string_view text)
 
 std::string OutputFormatter::mapTitle(std::string_view title)
 {
-    const std::string clean = sanitise(title);
+    const std::string clean = sanitise(isUtf8(title) ? std::string(title) : fromWindows1252(title));
     std::string result;
     for (const char c : clean) {
         if (c == ' ' && (result.empty() || result.back() == ' '))

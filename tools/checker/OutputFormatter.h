@@ -38,9 +38,10 @@ public:
     // Makes header text comma-free and single-line.
     static std::string headerText(std::string_view text);
 
-    // A title as printed between the quotes of a map line: sanitised, a comma written as
-    // U+201A (the launcher shows it as a comma again), runs of blanks as one, trimmed, and cut
-    // to MaxTitleBytes at a character boundary.
+    // A title as printed between the quotes of a map line: read as Windows-1252 (Latin-1 with
+    // its additions) when it is not valid UTF-8, sanitised, a comma written as U+201A (the
+    // launcher shows it as a comma again), runs of blanks as one, trimmed, and cut to
+    // MaxTitleBytes at a character boundary.
     static std::string mapTitle(std::string_view title);
     static constexpr std::size_t MaxTitleBytes = 120;
 };

@@ -2,8 +2,11 @@
 
 #include "AsciiText.h"
 #include "automap/TextTokens.h"
+#include "OriginalMapNames.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <vector>
 
 namespace z3d::checker::title_sources {
@@ -48,27 +51,103 @@ struct Token
     bool is(std::string_view word) const { return !quoted && equalsIgnoringCase(text, word); }
 };
 
-std::vector<Token> tokens(std::string_view text)
+// The tokens of text; with semicolonComments, a ';' outside braces and the rest of its line
+// are left out.
+std::vector<Token> tokens(std::string_view text, bool semicolonComments = false)
 {
     std::vector<Token> result;
     TextTokens reader(text);
     Token token;
-    while (reader.next(token.text, token.quoted))
+    int depth = 0;
+    while (reader.next(token.text, token.quoted)) {
+        if (semicolonComments && token.is(";") && depth == 0) {
+            reader.skipRestOfLine();
+            continue;
+        }
+        depth += token.is("{") ? 1 : token.is("}") && depth > 0 ? -1 : 0;
         result.push_back(token);
+    }
     return result;
 }
 
-std::vector<std::string_view> lines(std::string_view text)
+// The line starting at at (without its end), at moved past its end (CR LF, LF or CR).
+std::string_view nextLine(std::string_view text, std::size_t& at)
 {
-    std::vector<std::string_view> result;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        result.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(text.substr(end, 2) == "\r\n" ? end + 2 : end + 1);
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+    const std::string_view line = text.substr(at, end - at);
+    at = end + (text.substr(end, 2) == "\r\n" ? 2 : end < text.size() ? 1 : 0);
+    return line;
+}
+
+// The two lengths of a DEHACKED "Text <old length> <new length>" line.
+std::optional<std::pair<std::size_t, std::size_t>> textBlockLengths(std::string_view line)
+{
+    std::size_t lengths[2] = {};
+    const char* at = line.data() + std::min<std::size_t>(line.size(), 4);
+    const char* end = line.data() + line.size();
+    if (!equalsIgnoringCase(line.substr(0, 4), "Text"))
+        return std::nullopt;
+    for (std::size_t& length : lengths) {
+        const char* digits = at;
+        while (digits < end && std::isspace(static_cast<unsigned char>(*digits)))
+            ++digits;
+        if (digits == at)
+            return std::nullopt;
+        const auto [after, error] = std::from_chars(digits, end, length);
+        if (error != std::errc())
+            return std::nullopt;
+        at = after;
     }
-    return result;
+    if (!trimmed(std::string_view(at, std::size_t(end - at))).empty())
+        return std::nullopt;
+    return std::pair{lengths[0], lengths[1]};
+}
+
+// count characters of text from at on (fewer at its end), carriage returns left out and not
+// counted; at moved past them.
+std::string textBlockPart(std::string_view text, std::size_t& at, std::size_t count)
+{
+    std::string part;
+    for (; at < text.size() && part.size() < count; ++at) {
+        if (text[at] != '\r')
+            part.push_back(text[at]);
+    }
+    return part;
+}
+
+void readMapinfo(std::string_view text, const LumpReader& lump, int depth, int& includes,
+                 std::map<std::string, MapinfoName>& names)
+{
+    const std::vector<Token> all = tokens(text, true);
+    int braces = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Token& token = all[i];
+        if (token.is("{")) {
+            ++braces;
+        } else if (token.is("}")) {
+            braces = braces > 0 ? braces - 1 : 0;
+        } else if (braces == 0 && token.is("include") && i + 1 < all.size()) {
+            const std::string_view name = all[++i].text;
+            if (!lump || depth >= MaxIncludeDepth || includes >= MaxIncludes)
+                continue;
+            ++includes;
+            if (const std::optional<std::string> included = lump(name))
+                readMapinfo(*included, lump, depth + 1, includes, names);
+        } else if (braces == 0 && token.is("map") && i + 2 < all.size() && !all[i + 1].quoted) {
+            const std::string map = mapName(all[i + 1].text);
+            if (all[i + 2].is("lookup") && i + 3 < all.size() && all[i + 3].quoted) {
+                names[map] = {std::string(all[i + 3].text), true};
+                i += 3;
+            } else if (all[i + 2].quoted) {
+                const std::string title = unescaped(all[i + 2].text);
+                if (title.size() > 1 && title.front() == '$')
+                    names[map] = {title.substr(1), true};
+                else
+                    names[map] = {title, false};
+                i += 2;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -96,32 +175,11 @@ std::map<std::string, std::string> umapinfo(std::string_view text)
     return titles;
 }
 
-std::map<std::string, MapinfoName> mapinfo(std::string_view text)
+std::map<std::string, MapinfoName> mapinfo(std::string_view text, const LumpReader& lump)
 {
     std::map<std::string, MapinfoName> names;
-    const std::vector<Token> all = tokens(text);
-    int depth = 0;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const Token& token = all[i];
-        if (token.is("{")) {
-            ++depth;
-        } else if (token.is("}")) {
-            depth = depth > 0 ? depth - 1 : 0;
-        } else if (depth == 0 && token.is("map") && i + 2 < all.size() && !all[i + 1].quoted) {
-            const std::string map = mapName(all[i + 1].text);
-            if (all[i + 2].is("lookup") && i + 3 < all.size() && all[i + 3].quoted) {
-                names[map] = {std::string(all[i + 3].text), true};
-                i += 3;
-            } else if (all[i + 2].quoted) {
-                const std::string title = unescaped(all[i + 2].text);
-                if (title.size() > 1 && title.front() == '$')
-                    names[map] = {title.substr(1), true};
-                else
-                    names[map] = {title, false};
-                i += 2;
-            }
-        }
-    }
+    int includes = 0;
+    readMapinfo(text, lump, 0, includes, names);
     return names;
 }
 
@@ -129,8 +187,8 @@ std::map<std::string, std::string> emapinfo(std::string_view text)
 {
     std::map<std::string, std::string> titles;
     std::string map;
-    for (std::string_view line : lines(text)) {
-        line = trimmed(line);
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view line = trimmed(nextLine(text, at));
         if (line.empty() || line.front() == '#' || line.front() == ';' || line.substr(0, 2) == "//")
             continue;
         if (line.front() == '[') {
@@ -151,7 +209,8 @@ std::map<std::string, std::string> emapinfo(std::string_view text)
     return titles;
 }
 
-std::map<std::string, std::string> bexStrings(std::string_view text, const StringFilter& wanted)
+std::map<std::string, std::string> dehackedStrings(std::string_view text,
+                                                   const StringFilter& wanted)
 {
     std::map<std::string, std::string> strings;
     bool inStrings = false;
@@ -166,8 +225,8 @@ std::map<std::string, std::string> bexStrings(std::string_view text, const Strin
         if (!continued)
             strings[key] = unescaped(value);
     };
-    for (std::string_view line : lines(text)) {
-        line = trimmed(line);
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view line = trimmed(nextLine(text, at));
         if (continued) {
             take(line);
             continue;
@@ -176,6 +235,15 @@ std::map<std::string, std::string> bexStrings(std::string_view text, const Strin
             continue;
         if (line.front() == '[') {
             inStrings = equalsIgnoringCase(line.substr(0, line.find(']') + 1), "[STRINGS]");
+            continue;
+        }
+        if (const auto lengths = textBlockLengths(line)) {
+            inStrings = false;
+            const std::string original = textBlockPart(text, at, lengths->first);
+            std::string replacement = textBlockPart(text, at, lengths->second);
+            const std::string name = OriginalMapNames::stringNamed(original);
+            if (!name.empty() && wanted(name))
+                strings[name] = std::move(replacement);
             continue;
         }
         const std::size_t equals = line.find('=');

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,21 +22,35 @@ struct MapinfoName
     bool lookup = false;
 };
 
+// The text of the wad's lump of that name (the last of several, names compared without regard
+// to case); nothing when the wad has none.
+using LumpReader = std::function<std::optional<std::string>(std::string_view name)>;
+
 // UMAPINFO: "MAP <name> { levelname = "<title>" ... }".
 std::map<std::string, std::string> umapinfo(std::string_view text);
 // ZMAPINFO and MAPINFO: "map <name> "<title>"", "map <name> lookup "<string name>"" (in
 // either the block or the older line style); a title starting with '$' is a lookup too. A
-// number as the name (Hexen's "map 1") means MAPnn.
-std::map<std::string, MapinfoName> mapinfo(std::string_view text);
+// number as the name (Hexen's "map 1") means MAPnn. Outside blocks ';' starts a comment that
+// runs to the line's end, as in Hexen's MAPINFO. "include <lump>" reads that lump of the wad
+// (through lump, when given) in its place, up to MaxIncludeDepth deep and MaxIncludes times in
+// all, so that a lump that includes itself ends.
+std::map<std::string, MapinfoName> mapinfo(std::string_view text, const LumpReader& lump = {});
+constexpr int MaxIncludeDepth = 8;
+constexpr int MaxIncludes = 32;
 // EMAPINFO: "[<name>]" sections with "levelname = <title>" lines.
 std::map<std::string, std::string> emapinfo(std::string_view text);
 // Which strings of DEHACKED or LANGUAGE are wanted, by name as written (any case): the others
 // are skipped without being kept.
 using StringFilter = std::function<bool(std::string_view name)>;
 
-// DEHACKED: the BEX [STRINGS] section's "<NAME> = <text>" lines; a line ending in a
-// backslash continues on the next, and \n stands for a line break.
-std::map<std::string, std::string> bexStrings(std::string_view text, const StringFilter& wanted);
+// DEHACKED: the BEX [STRINGS] section's "<NAME> = <text>" lines (a line ending in a
+// backslash continues on the next, and \n stands for a line break), and the older
+// "Text <old length> <new length>" blocks, the line followed by the original text and its
+// replacement (lengths in characters, carriage returns not counted), where the original is
+// one of the original games' map names (OriginalMapNames): the replacement then defines that
+// string.
+std::map<std::string, std::string> dehackedStrings(std::string_view text,
+                                                   const StringFilter& wanted);
 // LANGUAGE: "<NAME> = "<text>" "<more text>";" entries. Entries of the default and English
 // sections ([enu default], [en], ...) win over other languages'.
 std::map<std::string, std::string> languageStrings(std::string_view text,

@@ -1,11 +1,13 @@
 #include "WadDirectoryReader.h"
 
+#include "AsciiText.h"
 #include "MapCollector.h"
 #include "MapTitles.h"
 
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -53,20 +55,66 @@ WadReport damaged(WadReport report, std::string problem)
     return report;
 }
 
-// The titles the wad's own lumps give its maps. Only those lumps' data is read; one that
-// cannot be read counts as empty.
-void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps)
+// Calls visit with each of the count directory entries from offset on, in order, until it
+// returns false. False when the directory could not be read whole.
+template <typename Visit>
+bool forEachEntry(std::istream& in, std::int64_t offset, std::int64_t count, Visit visit)
 {
-    MapTitles titles;
-    for (const TitleLump& lump : lumps) {
-        std::string text;
-        text.resize(static_cast<std::size_t>(std::min(lump.length, MaxTitleLumpBytes)));
-        in.clear();
-        in.seekg(lump.position);
-        in.read(text.data(), static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-        titles.addLump(lump.name, std::move(text));
+    std::vector<unsigned char> chunk;
+    in.clear();
+    in.seekg(offset);
+    for (std::int64_t first = 0; first < count; first += EntriesPerChunk) {
+        const std::int64_t entries = std::min(EntriesPerChunk, count - first);
+        chunk.resize(static_cast<std::size_t>(entries * WadDirectoryReader::EntrySize));
+        in.read(reinterpret_cast<char*>(chunk.data()), entries * WadDirectoryReader::EntrySize);
+        if (in.gcount() != entries * WadDirectoryReader::EntrySize)
+            return false;
+        for (std::int64_t i = 0; i < entries; ++i) {
+            if (!visit(chunk.data() + i * WadDirectoryReader::EntrySize))
+                return true;
+        }
     }
+    return true;
+}
+
+// The text of a title lump, at most MaxTitleLumpBytes of it; what cannot be read is left out.
+std::string lumpText(std::istream& in, std::int64_t position, std::int64_t length)
+{
+    std::string text;
+    text.resize(static_cast<std::size_t>(std::min(length, MaxTitleLumpBytes)));
+    in.clear();
+    in.seekg(position);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return text;
+}
+
+// The text of the last lump named name (any case) among the count entries of the directory
+// at offset, whose entries were checked already. Only MAPINFO's includes ask for other lumps
+// than the title lumps, and rarely: the directory is read again rather than kept.
+std::optional<std::string> lumpNamed(std::istream& in, std::int64_t offset, std::int64_t count,
+                                     std::string_view name)
+{
+    const std::string wanted = ascii_text::upper(name);
+    std::optional<TitleLump> found;
+    forEachEntry(in, offset, count, [&](const unsigned char* entry) {
+        if (ascii_text::upper(lumpName(entry + 8)) == wanted)
+            found = TitleLump{wanted, readU32(entry), readU32(entry + 4)};
+        return true;
+    });
+    if (!found)
+        return std::nullopt;
+    return lumpText(in, found->position, found->length);
+}
+
+// The titles the wad's own lumps give its maps. Only those lumps' data is read (and the
+// lumps MAPINFO includes, through lump); one that cannot be read counts as empty.
+void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps,
+               title_sources::LumpReader reader)
+{
+    MapTitles titles(std::move(reader));
+    for (const TitleLump& lump : lumps)
+        titles.addLump(lump.name, lumpText(in, lump.position, lump.length));
     std::vector<std::string> names;
     for (const MapEntry& map : maps)
         names.push_back(map.name);
@@ -137,41 +185,41 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
 
     MapCollector collector;
     std::vector<TitleLump> titleLumps;
-    std::vector<unsigned char> chunk;
-    in.seekg(directoryOffset);
-    for (std::int64_t first = 0; first < report.lumpCount; first += EntriesPerChunk) {
-        const std::int64_t count = std::min(EntriesPerChunk, report.lumpCount - first);
-        chunk.resize(static_cast<std::size_t>(count * EntrySize));
-        in.read(reinterpret_cast<char*>(chunk.data()), count * EntrySize);
-        if (in.gcount() != count * EntrySize) {
-            return damaged(report, "read error in the lump directory");
-        }
-        for (std::int64_t i = 0; i < count; ++i) {
-            const unsigned char* entry = chunk.data() + i * EntrySize;
+    std::string problem;
+    const bool whole =
+        forEachEntry(in, directoryOffset, report.lumpCount, [&](const unsigned char* entry) {
             const std::int64_t position = readU32(entry);
             const std::int64_t length = readU32(entry + 4);
             if (length > 0) {
                 const std::int64_t end = position + length;
-                if (end > size) {
-                    return damaged(report, "lump data reaches beyond the end of the file");
-                }
-                if (position < HeaderSize) {
-                    return damaged(report, "lump data overlaps the header");
-                }
-                if (position < directoryEnd && end > directoryOffset) {
-                    return damaged(report, "lump data overlaps the lump directory");
-                }
+                if (end > size)
+                    problem = "lump data reaches beyond the end of the file";
+                else if (position < HeaderSize)
+                    problem = "lump data overlaps the header";
+                else if (position < directoryEnd && end > directoryOffset)
+                    problem = "lump data overlaps the lump directory";
+                if (!problem.empty())
+                    return false;
             }
             std::string name = lumpName(entry + 8);
             if (length > 0 && MapTitles::isTitleLump(name))
                 titleLumps.push_back({name, position, length});
             collector.add(name);
-        }
+            return true;
+        });
+    if (!whole) {
+        return damaged(report, "read error in the lump directory");
+    }
+    if (!problem.empty()) {
+        return damaged(report, problem);
     }
     report.intact = true;
     report.maps = collector.maps();
-    if (!report.maps.empty() && !titleLumps.empty())
-        addTitles(in, titleLumps, report.maps);
+    if (!report.maps.empty() && !titleLumps.empty()) {
+        addTitles(in, titleLumps, report.maps, [&](std::string_view name) {
+            return lumpNamed(in, directoryOffset, report.lumpCount, name);
+        });
+    }
     return report;
 }
 

@@ -464,7 +464,18 @@ void TestCheckWad::titles_data()
         QList<Lump>{{"MAPINFO", "map 1 \"Winnowing Hall\"\nsky1 SKY2 0\n"
                                 "map E1M1 lookup \"HUSTR_2\"\n"},
                     {"DEHACKED", dehacked}},
-        lines(" \"Winnowing Hall\"", " \"underhalls\"", " \"underhalls\""));
+        lines(" \"Winnowing Hall\"", " \"underhalls\"", " \"level 2: underhalls\""));
+    row("MAPINFO comments after ';' outside blocks",
+        QList<Lump>{{"MAPINFO", "map 1 \"Winnowing Hall\"\n; map 1 \"Old Hall\"\n"
+                                "map MAP02 \"Seven Portals\" { next = \"MAP03\"; }\n"
+                                "map E1M1 \"Hangar; Deck\" ; was \"Hangar\"\n"
+                                ";map E1M1 \"Commented Out\"\n"}},
+        lines(" \"Winnowing Hall\"", " \"Seven Portals\"", " \"Hangar; Deck\""));
+    row("MAPINFO includes read in place, a loop ends",
+        QList<Lump>{{"MAPINFO", "include \"Mapdefs\"\ninclude NOSUCH\nmap 2 \"Seven Portals\"\n"},
+                    {"MAPDEFS", "map 1 \"Winnowing Hall\"\nmap 2 \"Old Portals\"\n"
+                                "include MAPDEFS\nmap E1M1 \"Loop Ends\"\n"}},
+        lines(" \"Winnowing Hall\"", " \"Seven Portals\"", " \"Loop Ends\""));
     row("EMAPINFO",
         QList<Lump>{
             {"EMAPINFO", "# Eternity\n[MAP02]\nlevelname = Nirvana\n[E1M1]\nmusic = e1m1\n"}},
@@ -473,7 +484,11 @@ void TestCheckWad::titles_data()
         QList<Lump>{{"UMAPINFO",
                      "map MAP01 { levelname = \"Hell, \\\"Again\\\"\" }\n"
                      "map MAP02 { levelname = \"Tab\\there,\\nand \\x\x01 \xff end  \" }\n"}},
-        lines(" \"Hell\xE2\x80\x9A 'Again'\"", " \"Tab here\xE2\x80\x9A and x ? end\"", ""));
+        lines(" \"Hell\xE2\x80\x9A 'Again'\"", " \"Tab here\xE2\x80\x9A and x \xC3\xBF end\"", ""));
+    row("a title not in UTF-8 read as Windows-1252",
+        QList<Lump>{{"UMAPINFO", "map MAP01 { levelname = \"Ch\xE2teau d'\xE9t\xE9 \x96 \x81\" }\n"
+                                 "map MAP02 { levelname = \"Caf\xC3\xA9\" }\n"}},
+        lines(" \"Ch\xC3\xA2teau d'\xC3\xA9t\xC3\xA9 \xE2\x80\x93 ?\"", " \"Caf\xC3\xA9\"", ""));
     // "x" and 70 two-byte characters: the 120th byte would split a character, so 119 stay.
     const QByteArray accents = "x" + QString(70, QChar(0xE9)).toUtf8();
     row("a long title is cut between characters",
@@ -487,6 +502,24 @@ void TestCheckWad::titles_data()
         QList<Lump>{{"DEHACKED", "[STRINGS]\nTHUSTR_1 = System Control\nPHUSTR_2 = Well of Souls\n"
                                  "HUSTR_1 = Entryway\nTHUSTR_2 = Human BBQ\n"}},
         lines(" \"Entryway\"", " \"Well of Souls\"", ""));
+    row("only a label naming the map itself is left out",
+        QList<Lump>{{"DEHACKED",
+                     "[STRINGS]\nHUSTR_1 = Episode 2: The Shores\n"
+                     "HUSTR_2 = map 2: E2M1: Deimos\nHUSTR_E1M1 = c1m1: Outer Prison\n"}},
+        lines(" \"Episode 2: The Shores\"", " \"E2M1: Deimos\"", " \"Outer Prison\""));
+    // Its lengths do not count carriage returns.
+    const auto textBlock = [](const QByteArray& original, const QByteArray& replacement) {
+        return "Text " + QByteArray::number(original.size()) + ' ' +
+               QByteArray::number(replacement.size() - replacement.count('\r')) + "\r\n" +
+               original + replacement + "\r\n";
+    };
+    row("DEHACKED Text blocks replacing the original map names",
+        QList<Lump>{{"DEHACKED", "Patch File for DeHackEd v2.3\r\n\r\n" +
+                                     textBlock("You need a blue key", "Blue!") +
+                                     textBlock("level 1: entryway", "The Front\r\nDoor") +
+                                     textBlock("level 2: well of souls", "Well of Tears") +
+                                     textBlock("E1M1: Hangar", "E1M1: Landing Zone")}},
+        lines(" \"The Front Door\"", " \"Well of Tears\"", " \"Landing Zone\""));
     row("a label alone is no title",
         QList<Lump>{{"DEHACKED", "[STRINGS]\nHUSTR_1 = MAP01\nHUSTR_2 = MAP02:\n"
                                  "HUSTR_E1M1 = Part Two: Of Three: Done\n"}},
