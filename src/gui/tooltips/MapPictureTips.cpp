@@ -1,6 +1,7 @@
 #include "gui/tooltips/MapPictureTips.h"
 
 #include "core/inspect/MapPreview.h"
+#include "core/platform/PathResolver.h"
 #include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tooltips/ToolTips.h"
 #include "gui/tooltips/ToolTipWindow.h"
@@ -62,6 +63,13 @@ QImage MapPictureTips::pictureOf(int row)
     if (!item || m_wad.isEmpty())
         return {};
     const QString map = item->text();
+    // A path names whatever file is there now: the stamp tells whether the pictures kept are
+    // still of it.
+    const std::optional<FileStamp> stamp = FileStamp::of(PathResolver::resolve(m_wad));
+    if (stamp != m_stamp) {
+        m_pictures.clear();
+        m_stamp = stamp;
+    }
     if (const auto kept = m_pictures.constFind(map); kept != m_pictures.cend())
         return *kept;
     const std::optional<automap::MapPicture> picture = MapPreview::draw(m_wad, map, kPictureSize);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/FileStamp.h"
+
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -35,7 +37,9 @@ public:
     // The wad whose maps the list shows.
     void setWad(const QString& path);
 
-    // The picture of the map at row as shown in a tip; null when it cannot be drawn.
+    // The picture of the map at row as shown in a tip; null when it cannot be drawn. Drawn
+    // afresh once the wad's file is another (a zip of another game extracted a wad of the
+    // same name over it) or has changed.
     QImage pictureOf(int row);
 
 protected:
@@ -49,8 +53,9 @@ private:
     QListWidget& m_list;
     QPointer<ToolTips> m_tips;
     QString m_wad;
-    // The pictures drawn for the wad, by map name.
+    // The pictures drawn for the wad as m_stamp found it, by map name.
     QHash<QString, QImage> m_pictures;
+    std::optional<FileStamp> m_stamp;
     // The row the mouse rests on, -1 when none.
     int m_row = -1;
     QTimer m_showTimer;

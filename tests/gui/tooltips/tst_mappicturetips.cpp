@@ -2,14 +2,17 @@
 // while their titles are drawn beside them, and resting the mouse on a map shows its picture
 // and title in the form's tip window, only while tooltips are on.
 
+#include "core/library/ZipExtraction.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tooltips/ToolTips.h"
 #include "gui/tooltips/ToolTipWindow.h"
 #include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
+#include "support/SilentDialogs.h"
 #include "support/TestRegistry.h"
 
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -26,6 +29,13 @@ const QString kMapListTip = QStringLiteral("  Select map for startup.  ");
 MapShape room()
 {
     return {{{0, 0}, {200, 0}, {200, 80}, {0, 80}},
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+}
+
+// The same room turned on its side: a wad of it is as large as one of room().
+MapShape tallRoom()
+{
+    return {{{0, 0}, {80, 0}, {80, 200}, {0, 200}},
             {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
 }
 
@@ -176,6 +186,41 @@ private slots:
         QVERIFY(!tipShown(*m_tips));
         restOn(*m_page->mapList(), 1);
         QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP01");
+    }
+
+    void anotherArchivesWadOfTheSameNameIsDrawnAfresh()
+    {
+        // Two games' zips each hold a Rooms.wad of the same size; selecting one game and then
+        // the other extracts each in turn into the one folder.
+        const QByteArray wide = wadOfLumps(mapLumps("MAP01", room(), MapFormat::Doom));
+        const QByteArray tall = wadOfLumps(mapLumps("MAP01", tallRoom(), MapFormat::Doom));
+        QCOMPARE(wide.size(), tall.size());
+        const QString wideZip = m_dir.filePath(QStringLiteral("Wide.zip"));
+        const QString tallZip = m_dir.filePath(QStringLiteral("Tall.zip"));
+        QVERIFY(writeZip(wideZip, {{"Rooms.wad", wide}}) &&
+                writeZip(tallZip, {{"Rooms.wad", tall}}));
+        const QString folder = m_dir.filePath(QStringLiteral("Zips"));
+        const QString wad = folder + QStringLiteral("/Rooms.wad");
+        SilentDialogs dialogs;
+        ZipExtraction extraction(dialogs);
+        QListWidget* list = m_page->mapList();
+
+        QVERIFY(extraction.extract(wideZip, folder));
+        const QDateTime packed = QFileInfo(wad).lastModified();
+        m_page->showMaps({"MAP01"}, {""}, wad);
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(240, 98));
+
+        QVERIFY(extraction.extract(tallZip, folder));
+        // Both archives packed in the same second: the extraction dates the wad alike.
+        QFile extracted(wad);
+        QVERIFY(extracted.open(QIODevice::ReadOnly) &&
+                extracted.setFileTime(packed, QFileDevice::FileModificationTime));
+        extracted.close();
+        QCOMPARE(QFileInfo(wad).size(), qint64(wide.size()));
+        m_page->showMaps({"MAP01"}, {""}, wad);
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(98, 240));
     }
 
 private:
