@@ -38,6 +38,21 @@ QList<qint64> processesRunning(const QString& executable)
     return ids;
 }
 
+// Writes Z3DArchives/Heap.zip, twenty thousand wads of extra bytes each, and remembers it as the
+// zip library's entry: the start-up extracts it and checks its wads, which takes a while.
+bool rememberHeapZip(DemoInstallation& demo, int extra)
+{
+    QList<std::pair<QByteArray, QByteArray>> members;
+    const QByteArray wad = wadWithMaps({"MAP01"}) + QByteArray(extra, 'x');
+    for (int i = 0; i < 20000; ++i)
+        members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
+    LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.gamesListView = 2;
+    settings.lastZipLibraryEntry = QStringLiteral("Heap");
+    return writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members) &&
+           demo.writeSettings(settings);
+}
+
 } // namespace
 
 class TestTermination : public ProgramTestCase
@@ -80,16 +95,7 @@ private slots:
     // has got, and a signal meanwhile ends it without waiting for the rest.
     void signalDuringTheCheckOfAHugeZipEndsTheLauncher()
     {
-        DemoInstallation& demo = run().demo;
-        QList<std::pair<QByteArray, QByteArray>> members;
-        const QByteArray wad = wadWithMaps({"MAP01"});
-        for (int i = 0; i < 20000; ++i)
-            members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
-        QVERIFY(writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members));
-        LauncherSettings settings = ProgramScenario::quietSettings();
-        settings.gamesListView = 2;
-        settings.lastZipLibraryEntry = QStringLiteral("Heap");
-        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(rememberHeapZip(run().demo, 0));
 
         // The check follows the extraction of every wad, which takes a while on a busy machine.
         QString progress = run().startLauncher(QStringLiteral(" Checking"));
@@ -106,15 +112,7 @@ private slots:
     void signalDuringAnExtractionLeavesNothingOfIt()
     {
         DemoInstallation& demo = run().demo;
-        QList<std::pair<QByteArray, QByteArray>> members;
-        const QByteArray wad = wadWithMaps({"MAP01"}) + QByteArray(8192, 'x');
-        for (int i = 0; i < 20000; ++i)
-            members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
-        QVERIFY(writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members));
-        LauncherSettings settings = ProgramScenario::quietSettings();
-        settings.gamesListView = 2;
-        settings.lastZipLibraryEntry = QStringLiteral("Heap");
-        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(rememberHeapZip(demo, 8192));
 
         QVERIFY2(run().launcher.start(), qPrintable(run().launcher.output()));
         const QString progress =
