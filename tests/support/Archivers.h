@@ -34,8 +34,7 @@ struct Archiver
     QString missing() const;
     // Writes the files (name, content) into a fresh folder beside archive and archives them
     // from there, by their names, into archive.
-    ToolRun write(const QString& archive,
-                  const QList<std::pair<QString, QByteArray>>& files) const;
+    ToolRun write(const QString& archive, const QList<std::pair<QString, QByteArray>>& files) const;
 };
 
 // The places of one member in a zip's bytes, read from its central directory.

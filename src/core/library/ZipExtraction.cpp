@@ -288,8 +288,8 @@ QList<ZipExtraction::Message> ZipExtraction::messagesOfLastRun(bool succeeded) c
     if (!m_summary.libraryError.isEmpty())
         messages.append({libraryMissingText(m_summary.libraryError), MsgIconCritical});
     else if (m_summary.doesNotFit)
-        messages.append({doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes),
-                         MsgIconCritical});
+        messages.append(
+            {doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes), MsgIconCritical});
     else if (m_summary.diskFull)
         messages.append({kDiskFullText, MsgIconCritical});
     else if (!m_summary.unsupportedMethods.isEmpty())
@@ -437,9 +437,9 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
         if (read < 0) {
             // libzip compares the CRC such a member does not record once its data is read:
             // the authentication code decides instead.
-            crcUnchecked = codeOnly && written == size &&
-                           zipFunctions().errorCode(zipFunctions().memberError(member.get())) ==
-                               ZIP_ER_CRC;
+            crcUnchecked =
+                codeOnly && written == size &&
+                zipFunctions().errorCode(zipFunctions().memberError(member.get())) == ZIP_ER_CRC;
             if (!crcUnchecked)
                 return Outcome::ReadFailed;
             break;

@@ -112,7 +112,7 @@ Files playersFiles()
             {"readme.txt", QByteArray("Castle, a map set for Zorn3D.\r\n").repeated(3000)}};
 }
 
-// Temporaries and other leftovers a run may leave in folder besides the expected names.
+// Whether folder holds exactly files, names and contents: nothing more, no temporary.
 bool holdsExactly(const QString& folder, const Files& files)
 {
     QStringList names;
@@ -555,8 +555,8 @@ void TestZipExtraction::aesMemberRefused()
 {
     QFETCH(bool, stored);
     QFETCH(QString, damage);
-    const Archiver sevenZip = Archiver::sevenZip(
-        {"-ps3cret", "-mem=AES256", stored ? "-mm=Copy" : "-mm=Deflate"});
+    const Archiver sevenZip =
+        Archiver::sevenZip({"-ps3cret", "-mem=AES256", stored ? "-mm=Copy" : "-mm=Deflate"});
     if (const QString missing = sevenZip.missing(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
     const Files files{{"castle.wad", QByteArray("Castle for Zorn3D\r\n").repeated(5000)}};
