@@ -1,6 +1,6 @@
 // Zip extraction of arbitrary bytes into a scratch folder: nothing lands outside it, nothing
-// inside it is a link or a folder or has a name the engine could not be given, and no
-// temporary is left behind.
+// inside it is a link or a folder or has a name the engine could not be given, no more is
+// written than the archive's directory declares, and no temporary is left behind.
 
 #include "FuzzScratch.h"
 
@@ -42,13 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QStringList before = around;
     before.removeAll(QStringLiteral("target"));
     require(after == before, "nothing lands beside the target folder");
+    qint64 bytes = 0;
     for (const QString& name : entries(target)) {
         const QFileInfo info(target + u'/' + name);
+        bytes += info.size();
         require(info.isFile() && !info.isSymLink(), "only plain files land in the folder");
         require(!name.startsWith(QLatin1String(".z3dzip-")), "no temporary is left behind");
         require(EngineCommandLine::canQuote(name), "every file can be quoted for the engine");
     }
     require(entries(target).size() <= extraction.lastRun().written,
             "every file in the folder was written by this run");
+    require(bytes <= extraction.lastRun().requiredBytes,
+            "no more is written than the directory declares");
     return 0;
 }

@@ -52,6 +52,9 @@ int main(int argc, char* argv[])
         QCoreApplication::exit(0);
     });
     z3d::TerminationSignals termination;
+    // An extraction under way stops first, leaving nothing half-written; the launcher then ends.
+    QObject::connect(&termination, &z3d::TerminationSignals::terminationRequested,
+                     [&progress] { progress.cancel(); });
     QObject::connect(&termination, &z3d::TerminationSignals::terminationRequested, &startup,
                      &z3d::LauncherStartup::terminate);
     if (startup.run() != z3d::LauncherStartup::Outcome::Running)

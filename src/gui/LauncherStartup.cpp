@@ -6,6 +6,7 @@
 #include "core/app/StartupTrace.h"
 #include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/ScriptedMapTable.h"
+#include "core/library/ZipExtraction.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
@@ -107,6 +108,8 @@ LauncherStartup::Outcome LauncherStartup::run()
     // manager, offscreen) its activation step still runs once.
     if (!m_window->isActiveWindow())
         m_lifecycle->activate();
+    // A remembered zip extracted by the load step failed before there was a window to say so.
+    m_handlers->zips().tellUntoldFailure();
     if (m_context.settings.showTips && startup.missingDependency.isEmpty())
         m_handlers->tips().show();
     StartupTrace::mark("start-up done");

@@ -22,6 +22,7 @@ public:
         m_titles.append(title);
         m_total = total;
         m_steps.clear();
+        m_cancellable = false;
         ++m_open;
     }
     void advance(const QString& fileName, qint64 doneBytes) override
@@ -31,6 +32,14 @@ public:
     // Recorded as a step with the text in place of the file's name.
     void advanceCount(const QString& text, qint64 done) override { m_steps.append({text, done}); }
     void end() override { --m_open; }
+    void allowCancel() override { m_cancellable = true; }
+    // The player cancels once fileName is being written, when the work allows that.
+    bool cancelRequested() const override
+    {
+        return m_cancellable && !m_cancelOn.isEmpty() && !m_steps.isEmpty() &&
+               m_steps.constLast().fileName == m_cancelOn;
+    }
+    void cancelOn(const QString& fileName) { m_cancelOn = fileName; }
 
     // The titles of every work begun, in order.
     const QStringList& titles() const { return m_titles; }
@@ -65,6 +74,8 @@ private:
     qint64 m_total = 0;
     QList<Step> m_steps;
     int m_open = 0;
+    bool m_cancellable = false;
+    QString m_cancelOn;
 };
 
 } // namespace z3d::test

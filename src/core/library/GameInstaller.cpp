@@ -147,11 +147,13 @@ ErrorNumber GameInstaller::install(const QString& path, const QString& name, boo
             copyFiles({{path, PathResolver::resolveUnder(pwadsFolder, fileNameOf(path))}},
                       m_progress, kInstallingTitle));
 
-    // A bad archive is reported by the extraction itself and is no install error.
+    // A bad archive is reported by the extraction itself and is no install error. A full disk
+    // and the player's cancel leave no game behind; the cancel is not reported.
     m_zip.extractSelectedZip(path, pwadsFolder, visible);
-    if (!m_zip.lastRun().diskFull)
+    const ZipExtractionSummary& extraction = m_zip.lastRun();
+    if (!extraction.diskFull && !extraction.cancelled)
         return ErrorNumber::None;
-    m_failureShown = visible;
+    m_failureShown = visible || extraction.cancelled;
     return removeWhenFull(ErrorNumber::DiskFull);
 }
 

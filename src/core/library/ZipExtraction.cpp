@@ -1,6 +1,7 @@
 #include "core/library/ZipExtraction.h"
 
 #include "core/launch/EngineCommandLine.h"
+#include "core/library/ZipAuthentication.h"
 #include "core/library/ZipLibrary.h"
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace z3d {
@@ -82,6 +84,27 @@ MemberType memberType(zip_t* archive, zip_uint64_t index)
     return MemberType::File;
 }
 
+// The name a player knows a compression method by, from the archiver's menus.
+QString compressionMethodName(zip_uint16_t method)
+{
+    switch (method) {
+    case 9:
+        return QStringLiteral("Deflate64");
+    case ZIP_CM_BZIP2:
+        return QStringLiteral("BZip2");
+    case 14:
+        return QStringLiteral("LZMA");
+    case 93:
+        return QStringLiteral("Zstandard");
+    case ZIP_CM_XZ:
+        return QStringLiteral("XZ");
+    case 98:
+        return QStringLiteral("PPMd");
+    default:
+        return QStringLiteral("method %1").arg(method);
+    }
+}
+
 bool isAbsoluteName(const QString& name)
 {
     if (name.startsWith(u'/') || name.startsWith(u'\\'))
@@ -141,6 +164,13 @@ QString ZipExtraction::refusedNamesText(const QStringList& names)
     return QStringLiteral("These files of the zip file were not extracted: a double quote in a "
                           "file's name cannot be passed to Zorn3D.    \r\n") +
            names.join(QStringLiteral("\r\n"));
+}
+
+QString ZipExtraction::unsupportedMethodsText(const QStringList& methods)
+{
+    return QStringLiteral("Files of this zip file compressed with %1 cannot be extracted: they "
+                          "were left out.    ")
+        .arg(methods.join(QStringLiteral(", ")));
 }
 
 QString ZipExtraction::doesNotFitText(qint64 required, qint64 available)
@@ -214,42 +244,59 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
         return false;
 
     listFolder(canonicalFolder);
-    ProgressRun run(m_progress, kExtractingTitle, m_summary.requiredBytes);
+    ProgressRun run(m_progress, kExtractingTitle, m_summary.requiredBytes, true);
     m_run = &run;
     const zip_int64_t members = zipFunctions().numEntries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < members && !m_summary.diskFull; ++i)
-        extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
+    for (zip_int64_t i = 0; i < members && !m_summary.diskFull && !m_summary.cancelled; ++i) {
+        m_summary.cancelled = run.cancelled();
+        if (!m_summary.cancelled)
+            extractMember(archive.get(), static_cast<quint64>(i), canonicalFolder);
+    }
     m_run = nullptr;
     finishStaged();
     m_archivePassword.reset();
     m_folderEntries.clear();
     // An encrypted member left out (no password, a declined or a wrong one) is a member the
     // player does not get: the extraction failed, as the unzip library reports it.
-    return m_summary.failed == 0 && m_summary.skippedEncrypted == 0;
+    return m_summary.failed == 0 && m_summary.skippedEncrypted == 0 && !m_summary.cancelled;
 }
 
 bool ZipExtraction::extractSelectedZip(const QString& zipPath, const QString& folder,
                                        bool mainWindowVisible)
 {
     const bool ok = extract(zipPath, folder);
-    if (!mainWindowVisible)
-        return ok;
-    if (!m_summary.refusedNames.isEmpty())
-        m_dialogs.messageBox(refusedNamesText(m_summary.refusedNames), MsgIconExclamation,
-                             kFileErrorTitle);
-    if (ok)
-        return ok;
-    if (!m_summary.libraryError.isEmpty())
-        m_dialogs.messageBox(libraryMissingText(m_summary.libraryError), MsgIconCritical,
-                             kFileErrorTitle);
-    else if (m_summary.doesNotFit)
-        m_dialogs.messageBox(doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes),
-                             MsgIconCritical, kFileErrorTitle);
-    else if (m_summary.diskFull)
-        m_dialogs.messageBox(kDiskFullText, MsgIconCritical, kFileErrorTitle);
-    else
-        m_dialogs.messageBox(kFileErrorText, MsgIconCritical, kFileErrorTitle);
+    m_untold = messagesOfLastRun(ok);
+    if (mainWindowVisible)
+        tellUntoldFailure();
     return ok;
+}
+
+void ZipExtraction::tellUntoldFailure()
+{
+    const QList<Message> messages = std::exchange(m_untold, {});
+    for (const Message& message : messages)
+        m_dialogs.messageBox(message.text, message.style, kFileErrorTitle);
+}
+
+QList<ZipExtraction::Message> ZipExtraction::messagesOfLastRun(bool succeeded) const
+{
+    QList<Message> messages;
+    if (!m_summary.refusedNames.isEmpty())
+        messages.append({refusedNamesText(m_summary.refusedNames), MsgIconExclamation});
+    if (succeeded || m_summary.cancelled)
+        return messages;
+    if (!m_summary.libraryError.isEmpty())
+        messages.append({libraryMissingText(m_summary.libraryError), MsgIconCritical});
+    else if (m_summary.doesNotFit)
+        messages.append(
+            {doesNotFitText(m_summary.requiredBytes, m_summary.availableBytes), MsgIconCritical});
+    else if (m_summary.diskFull)
+        messages.append({kDiskFullText, MsgIconCritical});
+    else if (!m_summary.unsupportedMethods.isEmpty())
+        messages.append({unsupportedMethodsText(m_summary.unsupportedMethods), MsgIconCritical});
+    else
+        messages.append({kFileErrorText, MsgIconCritical});
+    return messages;
 }
 
 void ZipExtraction::listFolder(const QString& folder)
@@ -295,6 +342,15 @@ void ZipExtraction::extractMember(zip* archive, quint64 index, const QString& fo
     }
     m_folderEntries.insert(leaf.toCaseFolded(), onDisk);
 
+    if ((stat.valid & ZIP_STAT_COMP_METHOD) != 0 &&
+        zipFunctions().compressionMethodSupported(stat.comp_method, 0) == 0) {
+        // Nothing could read it: no password is asked for.
+        const QString method = compressionMethodName(stat.comp_method);
+        if (!m_summary.unsupportedMethods.contains(method))
+            m_summary.unsupportedMethods << method;
+        ++m_summary.failed;
+        return;
+    }
     const bool encrypted =
         (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE;
     if (!encrypted) {
@@ -354,8 +410,12 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
     const QString folder = QFileInfo(target).absolutePath();
     zip_stat_t stat;
     zipFunctions().statInit(&stat);
-    const bool statted = zipFunctions().statIndex(archive, index, 0, &stat) == 0;
-    const qint64 size = statted && (stat.valid & ZIP_STAT_SIZE) != 0 ? qint64(stat.size) : 0;
+    if (zipFunctions().statIndex(archive, index, 0, &stat) != 0 ||
+        (stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > quint64(INT64_MAX))
+        return Outcome::ReadFailed;
+    // The size the directory declares, which the room was checked for.
+    const auto size = qint64(stat.size);
+    const bool codeOnly = secret && ZipAuthentication::recordsNoCrc(stat);
     qint64 written = 0;
     const auto writeFailure = [&] {
         return DiskSpace::isExhausted(folder, size - written) ? Outcome::DiskFull
@@ -369,27 +429,44 @@ ZipExtraction::Outcome ZipExtraction::writeMember(zip* archive, quint64 index, c
     if (m_run)
         m_run->update(name, 0);
     std::vector<char> buffer(kChunkSize);
+    bool crcUnchecked = false;
     for (;;) {
         const zip_int64_t read = zipFunctions().read(member.get(), buffer.data(), buffer.size());
-        if (read < 0)
-            return Outcome::ReadFailed;
         if (read == 0)
             break;
+        if (read < 0) {
+            // libzip compares the CRC such a member does not record once its data is read:
+            // the authentication code decides instead.
+            crcUnchecked =
+                codeOnly && written == size &&
+                zipFunctions().errorCode(zipFunctions().memberError(member.get())) == ZIP_ER_CRC;
+            if (!crcUnchecked)
+                return Outcome::ReadFailed;
+            break;
+        }
+        // More data than declared: damaged, or made to fill the disk.
+        if (read > size - written)
+            return Outcome::ReadFailed;
         if (temporary.write(buffer.data(), read) != read)
             return writeFailure();
         written += read;
-        if (m_run)
+        if (m_run) {
             m_run->update(name, written);
+            if (m_run->cancelled())
+                return Outcome::Cancelled;
+        }
     }
     // The checksum is compared when the member's end is read; closing reports a mismatch too.
-    if (zipFunctions().closeMember(member.release()) != 0)
+    if (zipFunctions().closeMember(member.release()) != 0 && !crcUnchecked)
+        return Outcome::ReadFailed;
+    if (written != size || (codeOnly && !ZipAuthentication::holds(archive, index, secret)))
         return Outcome::ReadFailed;
     if (!temporary.flush())
         return writeFailure();
 
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (statted && (stat.valid & ZIP_STAT_MTIME) != 0)
+    if ((stat.valid & ZIP_STAT_MTIME) != 0)
         temporary.setFileTime(QDateTime::fromSecsSinceEpoch(stat.mtime),
                               QFileDevice::FileModificationTime);
     temporary.close();
@@ -406,8 +483,9 @@ void ZipExtraction::finishStaged()
 {
     std::vector<Staged> staged;
     staged.swap(m_staged);
+    const bool discard = m_summary.diskFull || m_summary.cancelled;
     for (const Staged& member : staged) {
-        if (m_summary.diskFull) {
+        if (discard) {
             QFile::remove(member.temporary);
             continue;
         }
@@ -421,7 +499,7 @@ void ZipExtraction::finishStaged()
             ++m_summary.failed;
         }
     }
-    if (m_summary.diskFull)
+    if (discard)
         m_summary.written = 0;
 }
 
@@ -429,6 +507,8 @@ void ZipExtraction::count(Outcome outcome)
 {
     if (outcome == Outcome::Written)
         ++m_summary.written;
+    else if (outcome == Outcome::Cancelled)
+        m_summary.cancelled = true;
     else
         ++m_summary.failed;
     if (outcome == Outcome::DiskFull)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,10 +28,14 @@ struct ZipExtractionSummary
     // Members whose name holds a double quote: the engine could not be given them.
     QStringList refusedNames;
     int failed = 0; // members that could not be read or written
+    // The names of the compression methods of members the zip library cannot decompress.
+    QStringList unsupportedMethods;
     // The members' sizes exceed the folder's free space: nothing was written.
     bool doesNotFit = false;
     // A write ran out of room part-way: every member of this run was discarded.
     bool diskFull = false;
+    // The player (or the system) stopped the run: every member of this run was discarded.
+    bool cancelled = false;
     // Why the zip library could not be loaded; empty when it was.
     QString libraryError;
     qint64 requiredBytes = 0;  // the sum of the sizes of the members to be written
@@ -48,7 +53,10 @@ struct ZipExtractionSummary
 // Each member is streamed into a temporary file in the folder; the temporaries of the members
 // read whole with a matching checksum are renamed over their targets once every member has
 // been tried, so a damaged member or a wrong password never leaves a half-written file and an
-// earlier copy survives. The target is checked against the folder's canonical path before
+// earlier copy survives. A member's size is what the archive's directory declares: a member
+// whose data runs longer (or shorter) is damaged, and nothing past the declared size is
+// written. An AES member that records no CRC (WinZip's AE-2 form) is checked by its
+// authentication code instead. The target is checked against the folder's canonical path before
 // anything is renamed into place.
 //
 // Room: before anything is written, the sum of the sizes the archive gives its members is
@@ -63,6 +71,8 @@ struct ZipExtractionSummary
 // member asks again.
 //
 // Progress: the members' bytes are reported on progress, when given, as they are written.
+// The extraction may be cancelled there: it stops at its next step and discards every member
+// of the run, so the folder is left as it was.
 //
 // One object lives for the whole run; it is not shared between threads.
 class ZipExtraction
@@ -79,12 +89,15 @@ public:
     bool extract(const QString& zipPath, const QString& folder);
     // extract(), then, on failure and when mainWindowVisible, the message " File error"
     // "This file does not appear to be a valid zip file.    " (critical icon), or, when the
-    // archive did not fit, the disk ran full or the zip library could not be loaded, a message
-    // saying so under the same title.
+    // archive did not fit, the disk ran full, the zip library could not be loaded or members
+    // were compressed with a method it cannot read, a message saying so under the same title.
     // Nothing else changes; members already written stay.
     // Refused member names are listed in a message of their own under the same title (also
-    // after an extraction that succeeded).
+    // after an extraction that succeeded). A cancelled extraction says nothing. Without the
+    // main window the messages are kept for tellUntoldFailure(), until the next extraction.
     bool extractSelectedZip(const QString& zipPath, const QString& folder, bool mainWindowVisible);
+    // Shows, once, the messages an extraction kept while the main window was not there.
+    void tellUntoldFailure();
 
     // The player declined a password during this run: no encrypted member is asked about
     // again.
@@ -110,6 +123,8 @@ public:
     static QString libraryMissingText(const QString& reason);
     // The message of the members refused for the double quote in their names.
     static QString refusedNamesText(const QStringList& names);
+    // The message of members left out for their compression methods, named in methods.
+    static QString unsupportedMethodsText(const QStringList& methods);
 
 private:
     enum class Outcome
@@ -118,7 +133,13 @@ private:
         OpenFailed,
         ReadFailed,
         WriteFailed,
-        DiskFull
+        DiskFull,
+        Cancelled
+    };
+    struct Message
+    {
+        QString text;
+        int style;
     };
     // A member read whole into temporary, to be renamed over target.
     struct Staged
@@ -134,8 +155,11 @@ private:
     // secret is its password, null when it is not encrypted.
     Outcome writeMember(zip* archive, quint64 index, const char* secret, const QString& target);
     void count(Outcome outcome);
-    // Renames the staged members into place, or removes them all after a full disk.
+    // Renames the staged members into place, or removes them all after a full disk or a
+    // cancel.
     void finishStaged();
+    // The messages of the last run's failure and refused names, in the order they are shown.
+    QList<Message> messagesOfLastRun(bool succeeded) const;
 
     Dialogs& m_dialogs;
     Progress* m_progress;
@@ -149,6 +173,7 @@ private:
     QHash<QString, QString> m_folderEntries;
     std::vector<Staged> m_staged;
     ZipExtractionSummary m_summary;
+    QList<Message> m_untold;
 };
 
 } // namespace z3d

@@ -28,10 +28,21 @@ const Loaded& launcherLibrary()
                                       &zip_stat_index,
                                       &zip_file_get_external_attributes,
                                       &zip_encryption_method_supported,
+                                      &zip_compression_method_supported,
                                       &zip_fopen_index,
                                       &zip_fopen_index_encrypted,
                                       &zip_fread,
-                                      &zip_fclose};
+                                      &zip_fclose,
+                                      &zip_file_get_error,
+                                      &zip_error_code_zip,
+                                      &zip_set_default_password,
+                                      &zip_source_zip,
+                                      &zip_source_open,
+                                      &zip_source_read,
+                                      &zip_source_stat,
+                                      &zip_source_error,
+                                      &zip_source_close,
+                                      &zip_source_free};
 #endif
         return result;
     }();
@@ -72,10 +83,21 @@ std::optional<ZipLibrary> ZipLibrary::load(QLibrary& library, QString& error)
     resolve(functions.statIndex, "zip_stat_index");
     resolve(functions.externalAttributes, "zip_file_get_external_attributes");
     resolve(functions.encryptionMethodSupported, "zip_encryption_method_supported");
+    resolve(functions.compressionMethodSupported, "zip_compression_method_supported");
     resolve(functions.openMember, "zip_fopen_index");
     resolve(functions.openEncryptedMember, "zip_fopen_index_encrypted");
     resolve(functions.read, "zip_fread");
     resolve(functions.closeMember, "zip_fclose");
+    resolve(functions.memberError, "zip_file_get_error");
+    resolve(functions.errorCode, "zip_error_code_zip");
+    resolve(functions.setDefaultPassword, "zip_set_default_password");
+    resolve(functions.memberSource, "zip_source_zip");
+    resolve(functions.sourceOpen, "zip_source_open");
+    resolve(functions.sourceRead, "zip_source_read");
+    resolve(functions.sourceStat, "zip_source_stat");
+    resolve(functions.sourceError, "zip_source_error");
+    resolve(functions.sourceClose, "zip_source_close");
+    resolve(functions.sourceFree, "zip_source_free");
     if (!missing.isEmpty()) {
         error = QStringLiteral("%1 has no function %2.").arg(library.fileName(), missing);
         return std::nullopt;

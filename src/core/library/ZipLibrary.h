@@ -23,10 +23,21 @@ struct ZipLibrary
     decltype(&zip_stat_index) statIndex;
     decltype(&zip_file_get_external_attributes) externalAttributes;
     decltype(&zip_encryption_method_supported) encryptionMethodSupported;
+    decltype(&zip_compression_method_supported) compressionMethodSupported;
     decltype(&zip_fopen_index) openMember;
     decltype(&zip_fopen_index_encrypted) openEncryptedMember;
     decltype(&zip_fread) read;
     decltype(&zip_fclose) closeMember;
+    decltype(&zip_file_get_error) memberError;
+    decltype(&zip_error_code_zip) errorCode;
+    decltype(&zip_set_default_password) setDefaultPassword;
+    decltype(&zip_source_zip) memberSource;
+    decltype(&zip_source_open) sourceOpen;
+    decltype(&zip_source_read) sourceRead;
+    decltype(&zip_source_stat) sourceStat;
+    decltype(&zip_source_error) sourceError;
+    decltype(&zip_source_close) sourceClose;
+    decltype(&zip_source_free) sourceFree;
 
     // The launcher's functions, loaded on the first call; null when the library cannot be
     // loaded or lacks one of them, and then loadError() says why.

@@ -2,11 +2,15 @@
 
 namespace z3d {
 
-ProgressRun::ProgressRun(Progress* progress, const QString& title, qint64 totalBytes)
+ProgressRun::ProgressRun(Progress* progress, const QString& title, qint64 totalBytes,
+                         bool cancellable)
     : m_progress(progress)
 {
-    if (m_progress)
-        m_progress->begin(title, totalBytes);
+    if (!m_progress)
+        return;
+    m_progress->begin(title, totalBytes);
+    if (cancellable)
+        m_progress->allowCancel();
 }
 
 ProgressRun::~ProgressRun()

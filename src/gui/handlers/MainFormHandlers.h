@@ -64,6 +64,7 @@ public:
     ModelsController& models() { return *m_models; }
     TipsWindow& tips() { return *m_tips; }
     CommandButtons& commands() { return *m_commandButtons; }
+    ZipExtraction& zips() { return *m_zips; }
 
     // The start-up load's locations, for the IWAD window now or when it is built.
     void listStartupIwads(const IwadLoadResult& result);

@@ -5,22 +5,34 @@
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace z3d {
 
 namespace {
 
-// A progress dialog that stays until its work ends.
+// A progress dialog that stays until its work ends; Escape and its close button only ask the
+// work to stop.
 class WorkDialog : public QProgressDialog
 {
 public:
-    using QProgressDialog::QProgressDialog;
+    WorkDialog(QWidget* parent, std::function<void()> cancel)
+        : QProgressDialog(parent), m_cancel(std::move(cancel))
+    {
+    }
 
-    void reject() override {}
+    void reject() override { m_cancel(); }
 
 protected:
-    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        m_cancel();
+    }
+
+private:
+    std::function<void()> m_cancel;
 };
 
 } // namespace
@@ -44,7 +56,9 @@ void DialogProgress::begin(const QString& title, qint64 total)
     m_total = std::max<qint64>(total, 0);
     m_step = 0;
     m_label.clear();
-    auto dialog = std::make_unique<WorkDialog>(m_mainWindow);
+    m_cancellable = false;
+    m_cancelRequested = false;
+    auto dialog = std::make_unique<WorkDialog>(m_mainWindow, [this] { cancel(); });
     dialog->setWindowTitle(title);
     // Wide enough for the title and a long file name without the bar looking cramped.
     dialog->setMinimumWidth(kMinimumWidth);
@@ -103,6 +117,23 @@ void DialogProgress::moveTo(const QString& label, qint64 done)
 void DialogProgress::end()
 {
     m_dialog.reset();
+    m_cancellable = false;
+    m_cancelRequested = false;
+}
+
+void DialogProgress::allowCancel()
+{
+    m_cancellable = m_dialog != nullptr;
+}
+
+bool DialogProgress::cancelRequested() const
+{
+    return m_cancelRequested;
+}
+
+void DialogProgress::cancel()
+{
+    m_cancelRequested = m_cancellable;
 }
 
 void DialogProgress::stepAside()

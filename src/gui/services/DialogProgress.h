@@ -14,8 +14,9 @@ namespace z3d {
 
 // Long work in a progress dialog over the main window: the dialog appears once the work has
 // lasted about half a second, names the file being written (or the count of items done) and
-// the share done, and keeps every window painted while it is up. The work cannot be stopped,
-// so the dialog has no Cancel button and neither Escape nor its title bar close it.
+// the share done, and keeps every window painted while it is up. The dialog has no Cancel
+// button and neither Escape nor its title bar close it: for work that allows it, they ask the
+// work to stop, and the dialog goes with the work's end.
 //
 // A question asked during the work (a password, a message box) must be answerable: while one
 // is open the dialog steps aside, hidden and never shown, and it comes back with the work's
@@ -34,6 +35,12 @@ public:
     void advance(const QString& fileName, qint64 doneBytes) override;
     void advanceCount(const QString& text, qint64 done) override;
     void end() override;
+    void allowCancel() override;
+    bool cancelRequested() const override;
+
+    // Asks the work under way to stop, when it allows that (the system asks the launcher to
+    // end); nothing otherwise.
+    void cancel();
 
     // A question opens over the work: the dialog hides until as many comeBack() calls.
     void stepAside();
@@ -61,6 +68,8 @@ private:
     qint64 m_total = 0;
     int m_step = 0;
     int m_questionsOpen = 0;
+    bool m_cancellable = false;
+    bool m_cancelRequested = false;
     QString m_label;
 };
 

@@ -1,6 +1,6 @@
 // The built launcher asked by the system to end (a logout, a hang-up, Ctrl+C): it ends as if
-// its window were closed, also while a notice or a long check waits, and a start-up clears
-// what an earlier killed run left behind.
+// its window were closed, also while a notice, a long check or an extraction waits, and a
+// start-up clears what an earlier killed run left behind.
 
 #include "support/DataTable.h"
 #include "support/GameFileBytes.h"
@@ -36,6 +36,21 @@ QList<qint64> processesRunning(const QString& executable)
             ids << id;
     }
     return ids;
+}
+
+// Writes Z3DArchives/Heap.zip, twenty thousand wads of extra bytes each, and remembers it as the
+// zip library's entry: the start-up extracts it and checks its wads, which takes a while.
+bool rememberHeapZip(DemoInstallation& demo, int extra)
+{
+    QList<std::pair<QByteArray, QByteArray>> members;
+    const QByteArray wad = wadWithMaps({"MAP01"}) + QByteArray(extra, 'x');
+    for (int i = 0; i < 20000; ++i)
+        members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
+    LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.gamesListView = 2;
+    settings.lastZipLibraryEntry = QStringLiteral("Heap");
+    return writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members) &&
+           demo.writeSettings(settings);
 }
 
 } // namespace
@@ -80,16 +95,7 @@ private slots:
     // has got, and a signal meanwhile ends it without waiting for the rest.
     void signalDuringTheCheckOfAHugeZipEndsTheLauncher()
     {
-        DemoInstallation& demo = run().demo;
-        QList<std::pair<QByteArray, QByteArray>> members;
-        const QByteArray wad = wadWithMaps({"MAP01"});
-        for (int i = 0; i < 20000; ++i)
-            members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
-        QVERIFY(writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members));
-        LauncherSettings settings = ProgramScenario::quietSettings();
-        settings.gamesListView = 2;
-        settings.lastZipLibraryEntry = QStringLiteral("Heap");
-        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(rememberHeapZip(run().demo, 0));
 
         // The check follows the extraction of every wad, which takes a while on a busy machine.
         QString progress = run().startLauncher(QStringLiteral(" Checking"));
@@ -99,6 +105,24 @@ private slots:
         QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), SIGTERM), 0);
         QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
         QCOMPARE(run().launcher.exitCode(), 0);
+    }
+
+    // A zip of many wads takes a while to extract: a signal meanwhile stops the extraction,
+    // which leaves no member and no temporary of it behind, and ends the launcher.
+    void signalDuringAnExtractionLeavesNothingOfIt()
+    {
+        DemoInstallation& demo = run().demo;
+        QVERIFY(rememberHeapZip(demo, 8192));
+
+        QVERIFY2(run().launcher.start(), qPrintable(run().launcher.output()));
+        const QString progress =
+            run().session.waitForWindow(QStringLiteral(" Extracting"), run().launcher.pid());
+        QVERIFY2(!progress.isEmpty(), "no progress of the extraction was shown");
+        QCOMPARE(::kill(static_cast<pid_t>(run().launcher.pid()), SIGTERM), 0);
+        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end on the signal");
+        QCOMPARE(run().launcher.exitCode(), 0);
+        const QStringList left = demo.folderEntries(QStringLiteral("Z3DLaunch/Zips"));
+        QVERIFY2(left.isEmpty(), qPrintable(QString::number(left.size()) + " files were left"));
     }
 
     // Asked to end while the configuration-error notice waits for the player: the launcher

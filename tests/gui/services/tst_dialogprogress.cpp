@@ -1,6 +1,7 @@
 // The progress dialog of long file work: not shown for work that ends at once, shown over the
 // main window with the file and the share once the work lasts, and closed by nothing but the
-// work's end; a question asked during the work stays answerable.
+// work's end, though Escape and its close button ask work that allows it to stop; a question
+// asked during the work stays answerable.
 
 #include "gui/services/DialogProgress.h"
 #include "gui/services/WidgetDialogs.h"
@@ -28,6 +29,8 @@ private slots:
     void quickWorkShowsNothing();
     void lastingWorkShowsFileAndShare();
     void countedWorkShowsTheCount();
+    void cancellableWorkIsAskedToStop_data();
+    void cancellableWorkIsAskedToStop();
     void questionDuringTheWorkIsAnswerable_data();
     void questionDuringTheWorkIsAnswerable();
 };
@@ -91,6 +94,51 @@ void TestDialogProgress::countedWorkShowsTheCount()
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->labelText(), QString("Checking 5000 of 20000 files"));
     QCOMPARE(dialog->value(), 250);
+    progress.end();
+}
+
+void TestDialogProgress::cancellableWorkIsAskedToStop_data()
+{
+    // request: how the stop is asked for; "signal" is the launcher's answer to a termination.
+    const DataTable<QString, bool> row("request", "cancellable");
+    row("Escape", "Escape", true);
+    row("close button", "close", true);
+    row("termination signal", "signal", true);
+    row("Escape, work that cannot stop", "Escape", false);
+    row("close button, work that cannot stop", "close", false);
+    row("termination signal, work that cannot stop", "signal", false);
+}
+
+void TestDialogProgress::cancellableWorkIsAskedToStop()
+{
+    QFETCH(QString, request);
+    QFETCH(bool, cancellable);
+    QWidget mainWindow;
+    mainWindow.show();
+    DialogProgress progress;
+    progress.setMainWindow(&mainWindow);
+    progress.begin(" Extracting", 100);
+    if (cancellable)
+        progress.allowCancel();
+    QThread::msleep(DialogProgress::kShowAfterMs + 100);
+    progress.advance("bomb.wad", 10);
+    QProgressDialog* dialog = progress.dialog();
+    QVERIFY(dialog && dialog->isVisible());
+
+    if (request == "Escape")
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else if (request == "close")
+        dialog->close();
+    else
+        progress.cancel();
+    QCOMPARE(progress.cancelRequested(), cancellable);
+    // The dialog goes with the work, which stops at its next step.
+    QVERIFY(dialog->isVisible());
+    progress.end();
+    QVERIFY(!progress.cancelRequested());
+    progress.begin(" Extracting", 100);
+    progress.allowCancel();
+    QVERIFY(!progress.cancelRequested());
     progress.end();
 }
 
