@@ -4,8 +4,9 @@
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 
+#include <QRegularExpression>
+
 #include <filesystem>
-#include <optional>
 
 namespace z3d {
 
@@ -88,29 +89,20 @@ void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folder
     }
 }
 
-// Removes the temporaries directly in folder, only those last modified before modifiedBefore
-// when given; the paths removed.
-QStringList removeTemporariesIn(const fs::path& folder,
-                                std::optional<fs::file_time_type> modifiedBefore)
+// Removes the entries directly in folder that are named so and are of type themselves (a link
+// is not); a folder only when it is empty, as whatever it holds is not the launcher's. The
+// entry listed is the one removed. The paths removed.
+QStringList removeNamed(const fs::path& folder, bool (*named)(const QString&), fs::file_type type)
 {
     QStringList removed;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        const QString name = fromNative(it->path().filename());
         std::error_code ignored;
-        if (!StaleTemporaries::isTemporaryName(name) ||
-            it->symlink_status(ignored).type() != fs::file_type::regular)
+        if (!named(fromNative(it->path().filename())) ||
+            it->symlink_status(ignored).type() != type)
             continue;
-        if (modifiedBefore) {
-            const fs::file_time_type modified = it->last_write_time(ignored);
-            if (ignored || modified >= *modifiedBefore)
-                continue;
-        }
-        // Removed as the entry listed, a regular file and not a link: the sweep of the games'
-        // folders runs on a thread of its own, beside the launcher's file operations.
-        std::error_code notRemoved;
-        if (fs::remove(it->path(), notRemoved) && !notRemoved)
+        if (fs::remove(it->path(), ignored) && !ignored)
             removed.append(fromNative(it->path()));
     }
     return removed;
@@ -134,6 +126,12 @@ bool StaleTemporaries::isTemporaryName(const QString& fileName)
            hasRandomPartAfter(fileName, kZipMemberPrefix);
 }
 
+bool StaleTemporaries::isProbeFolderName(const QString& folderName)
+{
+    static const QRegularExpression probeName(QStringLiteral("^Admin\\.[0-9]+(-[0-9]+)?$"));
+    return probeName.match(folderName).hasMatch();
+}
+
 QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
 {
     std::vector<fs::path> folders;
@@ -150,24 +148,25 @@ QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& path
     }
     QStringList removed;
     for (const fs::path& folder : folders)
-        removed += removeTemporariesIn(folder, std::nullopt);
+        removed += removeFrom(folder);
+    if (!paths.launcherDir.isEmpty())
+        removed += removeNamed(toNativePath(paths.launcherDir), isProbeFolderName,
+                               fs::file_type::directory);
     return removed;
 }
 
-QStringList StaleTemporaries::removeFromGameFolders(const InstallPaths& paths,
-                                                    fs::file_time_type modifiedBefore,
-                                                    std::stop_token stop)
+std::vector<fs::path> StaleTemporaries::gameFilesFolders(const InstallPaths& paths,
+                                                         std::stop_token stop)
 {
     std::vector<fs::path> folders;
     if (!paths.gamesDir.isEmpty())
         collectFilesFolders(toNativePath(paths.gamesDir), folders, stop);
-    QStringList removed;
-    for (const fs::path& folder : folders) {
-        if (stop.stop_requested())
-            break;
-        removed += removeTemporariesIn(folder, modifiedBefore);
-    }
-    return removed;
+    return folders;
+}
+
+QStringList StaleTemporaries::removeFrom(const fs::path& folder)
+{
+    return removeNamed(folder, isTemporaryName, fs::file_type::regular);
 }
 
 } // namespace z3d
