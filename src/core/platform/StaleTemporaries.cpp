@@ -89,23 +89,26 @@ void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folder
     }
 }
 
+// A folder name the write-permission probe gives its folder.
+bool isProbeFolderName(const QString& folderName)
+{
+    static const QRegularExpression probeName(QStringLiteral("^Admin\\.[0-9]+(-[0-9]+)?$"));
+    return probeName.match(folderName).hasMatch();
+}
+
 // Removes the entries directly in folder that are named so and are of type themselves (a link
 // is not); a folder only when it is empty, as whatever it holds is not the launcher's. The
-// entry listed is the one removed. The paths removed.
-QStringList removeNamed(const fs::path& folder, bool (*named)(const QString&), fs::file_type type)
+// entry listed is the one removed.
+void removeNamed(const fs::path& folder, bool (*named)(const QString&), fs::file_type type)
 {
-    QStringList removed;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code ignored;
-        if (!named(fromNative(it->path().filename())) ||
-            it->symlink_status(ignored).type() != type)
-            continue;
-        if (fs::remove(it->path(), ignored) && !ignored)
-            removed.append(fromNative(it->path()));
+        if (named(fromNative(it->path().filename())) &&
+            it->symlink_status(ignored).type() == type)
+            fs::remove(it->path(), ignored);
     }
-    return removed;
 }
 
 } // namespace
@@ -126,13 +129,7 @@ bool StaleTemporaries::isTemporaryName(const QString& fileName)
            hasRandomPartAfter(fileName, kZipMemberPrefix);
 }
 
-bool StaleTemporaries::isProbeFolderName(const QString& folderName)
-{
-    static const QRegularExpression probeName(QStringLiteral("^Admin\\.[0-9]+(-[0-9]+)?$"));
-    return probeName.match(folderName).hasMatch();
-}
-
-QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
+void StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
 {
     std::vector<fs::path> folders;
     for (const QString& folder :
@@ -146,13 +143,10 @@ QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& path
         folders.push_back(gameInfo);
         collectFoldersUnder(gameInfo, folders);
     }
-    QStringList removed;
     for (const fs::path& folder : folders)
-        removed += removeFrom(folder);
+        removeFrom(folder);
     if (!paths.launcherDir.isEmpty())
-        removed += removeNamed(toNativePath(paths.launcherDir), isProbeFolderName,
-                               fs::file_type::directory);
-    return removed;
+        removeNamed(toNativePath(paths.launcherDir), isProbeFolderName, fs::file_type::directory);
 }
 
 std::vector<fs::path> StaleTemporaries::gameFilesFolders(const InstallPaths& paths,
@@ -164,9 +158,9 @@ std::vector<fs::path> StaleTemporaries::gameFilesFolders(const InstallPaths& pat
     return folders;
 }
 
-QStringList StaleTemporaries::removeFrom(const fs::path& folder)
+void StaleTemporaries::removeFrom(const fs::path& folder)
 {
-    return removeNamed(folder, isTemporaryName, fs::file_type::regular);
+    removeNamed(folder, isTemporaryName, fs::file_type::regular);
 }
 
 } // namespace z3d

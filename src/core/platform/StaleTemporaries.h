@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <filesystem>
 #include <stop_token>
@@ -39,17 +38,15 @@ public:
     static QString zipMemberTemplate(const QString& folder);
     // Whether a file name is one of those two forms exactly.
     static bool isTemporaryName(const QString& fileName);
-    // Whether a folder name is one the write-permission probe gives its folder.
-    static bool isProbeFolderName(const QString& folderName);
     // Removes them from the launcher's own folders (Z3DLaunch, its Data, Music and Zips
     // folders, GameInfo and every folder under it), and the probe's empty folders from
-    // Z3DLaunch; the paths removed.
-    static QStringList removeFromLauncherFolders(const InstallPaths& paths);
+    // Z3DLaunch.
+    static void removeFromLauncherFolders(const InstallPaths& paths);
     // The games' Pwads and Gwads folders, for removeFrom(); gives up once stop is requested.
     static std::vector<std::filesystem::path> gameFilesFolders(const InstallPaths& paths,
                                                                std::stop_token stop = {});
-    // Removes them from folder; the paths removed.
-    static QStringList removeFrom(const std::filesystem::path& folder);
+    // Removes them from folder.
+    static void removeFrom(const std::filesystem::path& folder);
 };
 
 } // namespace z3d

@@ -18,7 +18,7 @@ namespace z3d {
 class StaleTemporarySweep
 {
 public:
-    // Sweeps the launcher's own folders. Make it before this launcher writes anything.
+    // Sweeps the launcher's own folders, at start-up.
     explicit StaleTemporarySweep(const InstallPaths& paths);
     // Asks an unfinished sweep to give up and waits for it.
     ~StaleTemporarySweep();

@@ -6,7 +6,6 @@
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallationLock.h"
 #include "core/platform/ReplacementFile.h"
-#include "core/platform/StaleTemporaries.h"
 #include "core/platform/StaleTemporarySweep.h"
 #include "core/services/Progress.h"
 
