@@ -73,13 +73,14 @@ bool asNobody(const passwd& nobody, const std::function<bool()>& plant)
            WEXITSTATUS(status) == 0;
 }
 
-bool linkAs(const QString& target, const QString& link)
+bool plantLink(const QString& target, const QString& link)
 {
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) ==
-           0;
+    const QByteArray linkName = QFile::encodeName(link);
+    return ::symlink(QFile::encodeName(target).constData(), linkName.constData()) == 0;
 }
 
-bool openFolderAs(const QString& folder)
+// A folder everyone can write.
+bool makeOpenFolder(const QString& folder)
 {
     return ::mkdir(QFile::encodeName(folder).constData(), 0777) == 0 &&
            ::chmod(QFile::encodeName(folder).constData(), 0777) == 0;
@@ -220,14 +221,14 @@ void TestSingleInstance::anotherUsersLinksAreNotFollowed()
 
     QVERIFY(asNobody(*nobody, [&] {
         if (planted == "hand-over")
-            return linkAs(players, QDir(shared).filePath(fileNames.at(1)));
+            return plantLink(players, QDir(shared).filePath(fileNames.at(1)));
         if (planted == "lock")
-            return linkAs(players, QDir(shared).filePath(fileNames.at(0)));
+            return plantLink(players, QDir(shared).filePath(fileNames.at(0)));
         const QString folder = planted == "folder" ? privateFolder : nobodys;
-        bool done = openFolderAs(folder);
+        bool done = makeOpenFolder(folder);
         for (const QString& name : fileNames)
-            done = done && linkAs(players, QDir(folder).filePath(name));
-        return done && (planted == "folder" || linkAs(nobodys, privateFolder));
+            done = done && plantLink(players, QDir(folder).filePath(name));
+        return done && (planted == "folder" || plantLink(nobodys, privateFolder));
     }));
 
     SingleInstance first(kTitle, shared);
