@@ -8,9 +8,9 @@
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/InstallationLock.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
-#include "core/platform/StaleTemporaries.h"
 #include "core/platform/StaleTemporarySweep.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Processes.h"
@@ -49,6 +49,7 @@ LauncherStartup::Outcome LauncherStartup::run()
     StartupState& startup = m_context.startup;
     startup.engineVersion = kEngineVersion;
     m_context.paths = InstallPaths::fromLauncherFolder(m_launcherFolder);
+    InstallationLock::setInstallation(m_context.paths.launcherDir);
     startup.launcherVersion = kLauncherVersion;
 
     if (!checkSettingsVersion())
@@ -83,7 +84,6 @@ LauncherStartup::Outcome LauncherStartup::run()
         return Outcome::SecondInstance;
     // The games folder is scanned beside the building of the window, for the games list.
     auto gamesPrefetch = std::make_unique<InstalledGamesPrefetch>(m_context.paths.gamesDir);
-    StaleTemporaries::removeFromLauncherFolders(m_context.paths);
     m_gameFoldersSweep = std::make_unique<StaleTemporarySweep>(m_context.paths);
     StartupTrace::mark("start-up checks");
 

@@ -6,6 +6,7 @@
 #include "core/platform/DiskSpace.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/InstallationLock.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/StaleTemporaries.h"
@@ -243,6 +244,8 @@ bool ZipExtraction::extract(const QString& zipPath, const QString& folder)
     if (canonicalFolder.isEmpty())
         return false;
 
+    // The members' temporaries wait for their rename: no launcher's start-up sweeps them.
+    const InstallationLock writing = InstallationLock::heldForWriting();
     listFolder(canonicalFolder);
     ProgressRun run(m_progress, kExtractingTitle, m_summary.requiredBytes, true);
     m_run = &run;

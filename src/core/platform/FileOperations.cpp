@@ -2,6 +2,7 @@
 
 #include "core/platform/ErrorMapping.h"
 #include "core/platform/FaultInjector.h"
+#include "core/platform/InstallationLock.h"
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/ReplacementFile.h"
@@ -81,6 +82,8 @@ ErrorNumber missingFolder()
 
 // Wads run to hundreds of megabytes: copies are streamed in pieces of this size.
 constexpr qint64 kCopyChunkBytes = qint64(1) << 20;
+// The names the write-permission probe tries before it gives up.
+constexpr int kProbeAttempts = 100;
 
 // Replaces target with what fill writes into a replacement file, put in target's place only
 // when fill and every byte of it succeeded: on any failure target keeps its earlier content.
@@ -299,12 +302,22 @@ QString FileOperations::writeProbeFolder(const QString& launcherDir)
 
 ErrorNumber FileOperations::probeWritePermission(const QString& launcherDir)
 {
-    const QString admin = writeProbeFolder(launcherDir);
-    if (!PathResolver::folderExists(admin)) {
-        if (const ErrorNumber error = createFolder(admin); error != ErrorNumber::None)
+    InstallationLock writing(launcherDir);
+    writing.lockShared();
+    const QString first = writeProbeFolder(launcherDir);
+    ErrorNumber error = ErrorNumber::PathFileAccessError;
+    for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
+        const QString probe = attempt == 0 ? first : first + u'-' + QString::number(attempt);
+        // Only a folder this probe made is deleted.
+        if (entryExists(QFileInfo(PathResolver::resolve(probe))))
+            continue;
+        error = createFolder(probe);
+        if (error == ErrorNumber::None)
+            return deleteFolder(probe);
+        if (!entryExists(QFileInfo(PathResolver::resolve(probe))))
             return error;
     }
-    return deleteFolder(admin);
+    return error;
 }
 
 ErrorNumber FileOperations::copyFile(const QString& source, const QString& target,

@@ -48,12 +48,16 @@ public:
     // missing, 76 when the target's folder is missing, 70/75 when refused. Injected faults: the
     // source's Delete and the target's Write.
     static ErrorNumber moveFile(const QString& source, const QString& target);
-    // The write-permission probe: creates writeProbeFolder() unless it exists, then deletes
-    // it. The error of the failing step: 70 or 75 when refused (76 when launcherDir itself
-    // is missing).
+    // The write-permission probe: creates a folder of its own, then deletes it, holding the
+    // installation's lock shared meanwhile (a probe killed half-way leaves an empty folder for
+    // the start-up sweep, StaleTemporaries). The folder is writeProbeFolder(), or, when an
+    // entry of that name is in the way (left by a kill, or by a launcher of the same process
+    // id in another container), that name followed by "-" and a number. The error of the
+    // failing step: 70 or 75 when refused (76 when launcherDir itself is missing).
     static ErrorNumber probeWritePermission(const QString& launcherDir);
-    // The probe's folder: launcherDir + "Admin." + this process's id. Launchers started
-    // together each probe a folder of their own, so no probe fails for another's deletion.
+    // The probe's first choice of folder: launcherDir + "Admin." + this process's id.
+    // Launchers started together each probe a folder of their own, so no probe fails for
+    // another's deletion.
     static QString writeProbeFolder(const QString& launcherDir);
     // What copyFile does with a target that is a read-only file.
     enum class ReadOnlyTarget

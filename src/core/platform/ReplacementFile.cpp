@@ -52,6 +52,7 @@ ErrorNumber ReplacementFile::open()
 {
     if (QFileInfo(m_target).isDir())
         return ErrorMapping::fromFileError(QFileDevice::OpenError, m_target);
+    m_writing = InstallationLock::heldForWriting();
     if (!m_file.open())
         return ErrorMapping::fromFileError(QFileDevice::OpenError, m_target);
     return ErrorNumber::None;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/ErrorNumber.h"
+#include "core/platform/InstallationLock.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +15,9 @@ namespace z3d {
 // the target. Any failure, or an object
 // destroyed without commit(), removes the temporary and leaves the target as it was. A buffered
 // writer's count is no proof: a full disk often shows only when the buffer is flushed.
+//
+// While the temporary exists, the installation's lock is held shared (InstallationLock), so no
+// launcher's start-up sweep removes it.
 //
 // A target that is a link is written through: the file it points to is replaced. A new file
 // is readable by everyone and writable by its owner; a replaced one keeps its permissions.
@@ -36,6 +40,8 @@ private:
     ErrorNumber failure(qint64 stillNeeded);
 
     QString m_target;
+    // Held from open() until the temporary is gone, renamed or removed.
+    InstallationLock m_writing;
     QTemporaryFile m_file;
 };
 

@@ -12,18 +12,23 @@ class QTimer;
 namespace z3d {
 
 // Turns away a second launcher. The first instance holds a lock file named from a hash of the
-// key (the window title) and of the user's home folder, in the temporary folder; a second
-// instance finds the lock taken, appends a line to the matching request file and exits; the
-// first instance watches that file and emits raiseRequested(). A lock left by a crashed process
-// is recognised as stale (its process is gone) and taken over.
+// key (the window title) and of the user's home folder, in a folder only the user can write
+// (PrivateFolder); a second instance finds the lock taken, appends a line to the matching
+// request file and exits; the first instance watches that file and emits raiseRequested(). A
+// lock left by a crashed process is recognised as stale (its process is gone) and taken over.
+// The request file is never opened through a link.
+//
+// Where no private folder can be had (another user took its name), the launcher runs as the
+// first instance without these files rather than write where others can.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
-    // lockFolder replaces the temporary folder (tests).
-    SingleInstance(const QString& key, const QString& lockFolder, QObject* parent = nullptr);
+    // temporaryFolder replaces the system's temporary folder, and the user's runtime folder is
+    // not used (tests).
+    SingleInstance(const QString& key, const QString& temporaryFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process now holds the lock (no other instance runs); it then watches for
@@ -37,6 +42,7 @@ public:
     // not be written.
     bool requestRaise();
 
+    // Empty when no private folder could be had.
     QString lockFilePath() const;
     QString requestFilePath() const;
 
@@ -45,6 +51,8 @@ signals:
     void acquired();
 
 private:
+    // Keeps the files in folder; none when it is empty.
+    void useFolder(const QString& key, const QString& folder);
     void startWatching();
     void onRequestFileChanged();
 

@@ -4,8 +4,9 @@
 #include "core/platform/NativePath.h"
 #include "core/platform/PathResolver.h"
 
+#include <QRegularExpression>
+
 #include <filesystem>
-#include <optional>
 
 namespace z3d {
 
@@ -88,32 +89,26 @@ void collectFilesFolders(const fs::path& gamesDir, std::vector<fs::path>& folder
     }
 }
 
-// Removes the temporaries directly in folder, only those last modified before modifiedBefore
-// when given; the paths removed.
-QStringList removeTemporariesIn(const fs::path& folder,
-                                std::optional<fs::file_time_type> modifiedBefore)
+// A folder name the write-permission probe gives its folder.
+bool isProbeFolderName(const QString& folderName)
 {
-    QStringList removed;
+    static const QRegularExpression probeName(QStringLiteral("^Admin\\.[0-9]+(-[0-9]+)?$"));
+    return probeName.match(folderName).hasMatch();
+}
+
+// Removes the entries directly in folder that are named so and are of type themselves (a link
+// is not); a folder only when it is empty, as whatever it holds is not the launcher's. The
+// entry listed is the one removed.
+void removeNamed(const fs::path& folder, bool (*named)(const QString&), fs::file_type type)
+{
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        const QString name = fromNative(it->path().filename());
         std::error_code ignored;
-        if (!StaleTemporaries::isTemporaryName(name) ||
-            it->symlink_status(ignored).type() != fs::file_type::regular)
-            continue;
-        if (modifiedBefore) {
-            const fs::file_time_type modified = it->last_write_time(ignored);
-            if (ignored || modified >= *modifiedBefore)
-                continue;
-        }
-        // Removed as the entry listed, a regular file and not a link: the sweep of the games'
-        // folders runs on a thread of its own, beside the launcher's file operations.
-        std::error_code notRemoved;
-        if (fs::remove(it->path(), notRemoved) && !notRemoved)
-            removed.append(fromNative(it->path()));
+        if (named(fromNative(it->path().filename())) &&
+            it->symlink_status(ignored).type() == type)
+            fs::remove(it->path(), ignored);
     }
-    return removed;
 }
 
 } // namespace
@@ -134,7 +129,7 @@ bool StaleTemporaries::isTemporaryName(const QString& fileName)
            hasRandomPartAfter(fileName, kZipMemberPrefix);
 }
 
-QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
+void StaleTemporaries::removeFromLauncherFolders(const InstallPaths& paths)
 {
     std::vector<fs::path> folders;
     for (const QString& folder :
@@ -148,26 +143,24 @@ QStringList StaleTemporaries::removeFromLauncherFolders(const InstallPaths& path
         folders.push_back(gameInfo);
         collectFoldersUnder(gameInfo, folders);
     }
-    QStringList removed;
     for (const fs::path& folder : folders)
-        removed += removeTemporariesIn(folder, std::nullopt);
-    return removed;
+        removeFrom(folder);
+    if (!paths.launcherDir.isEmpty())
+        removeNamed(toNativePath(paths.launcherDir), isProbeFolderName, fs::file_type::directory);
 }
 
-QStringList StaleTemporaries::removeFromGameFolders(const InstallPaths& paths,
-                                                    fs::file_time_type modifiedBefore,
-                                                    std::stop_token stop)
+std::vector<fs::path> StaleTemporaries::gameFilesFolders(const InstallPaths& paths,
+                                                         std::stop_token stop)
 {
     std::vector<fs::path> folders;
     if (!paths.gamesDir.isEmpty())
         collectFilesFolders(toNativePath(paths.gamesDir), folders, stop);
-    QStringList removed;
-    for (const fs::path& folder : folders) {
-        if (stop.stop_requested())
-            break;
-        removed += removeTemporariesIn(folder, modifiedBefore);
-    }
-    return removed;
+    return folders;
+}
+
+void StaleTemporaries::removeFrom(const fs::path& folder)
+{
+    removeNamed(folder, isTemporaryName, fs::file_type::regular);
 }
 
 } // namespace z3d

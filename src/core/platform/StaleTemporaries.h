@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <filesystem>
 #include <stop_token>
+#include <vector>
 
 namespace z3d {
 
@@ -16,17 +16,19 @@ struct InstallPaths;
 // and digits. A process killed before the temporary is renamed (or a power cut) leaves it for
 // good, so the start-up removes files of exactly these two forms, and nothing else, from the
 // folders the launcher writes into: Z3DLaunch with its Data, Music and Zips folders, GameInfo
-// and every folder under it, and the Pwads and Gwads folders of each game in Z3DGames.
-// A large library has thousands of the last, so they are swept once the main window is up
-// (StaleTemporarySweep), when the launcher may already be writing there: that sweep leaves
-// every file modified since the start-up took the single-instance lock.
+// and every folder under it, and the Pwads and Gwads folders of each game in Z3DGames. From
+// Z3DLaunch it also removes the empty folders left by a write-permission probe that was
+// killed ("Admin." and a number, with "-" and another number when that name was taken).
+//
+// Whose a temporary is cannot be told from its name or its date (a member keeps the date the
+// archive gives it, 2099 as well): these remove whatever they find, and are called only while
+// the installation's lock is held exclusively (InstallationLock), when every running launcher
+// of the installation has renamed its temporaries or not made them yet. StaleTemporarySweep
+// does that.
 //
 // Earlier versions left "<file>.XXXXXX" beside the file they replaced ("config.z3d.aBc12D").
 // Such a name cannot be told from a player's own "config.z3d.backup" or "theme.ogg.remix1",
 // so those are left alone.
-//
-// Only one launcher runs per installation: call this once the single-instance lock is held,
-// never while another instance could be writing.
 class StaleTemporaries
 {
 public:
@@ -37,13 +39,14 @@ public:
     // Whether a file name is one of those two forms exactly.
     static bool isTemporaryName(const QString& fileName);
     // Removes them from the launcher's own folders (Z3DLaunch, its Data, Music and Zips
-    // folders, GameInfo and every folder under it); the paths removed.
-    static QStringList removeFromLauncherFolders(const InstallPaths& paths);
-    // Removes those last modified before modifiedBefore from the games' Pwads and Gwads
-    // folders; the paths removed. Gives up between folders once stop is requested.
-    static QStringList removeFromGameFolders(const InstallPaths& paths,
-                                             std::filesystem::file_time_type modifiedBefore,
-                                             std::stop_token stop = {});
+    // folders, GameInfo and every folder under it), and the probe's empty folders from
+    // Z3DLaunch.
+    static void removeFromLauncherFolders(const InstallPaths& paths);
+    // The games' Pwads and Gwads folders, for removeFrom(); gives up once stop is requested.
+    static std::vector<std::filesystem::path> gameFilesFolders(const InstallPaths& paths,
+                                                               std::stop_token stop = {});
+    // Removes them from folder.
+    static void removeFrom(const std::filesystem::path& folder);
 };
 
 } // namespace z3d

@@ -1,23 +1,15 @@
 #include "core/platform/StaleTemporarySweep.h"
 
+#include "core/platform/InstallationLock.h"
 #include "core/platform/StaleTemporaries.h"
-
-#include <chrono>
 
 namespace z3d {
 
-namespace {
-
-// A file's time comes from a coarser clock than this one (the system's clock tick, the two
-// seconds of a FAT disk): a file written just after the sweep was created may carry an
-// earlier time.
-constexpr std::chrono::seconds kClockGrain{2};
-
-} // namespace
-
-StaleTemporarySweep::StaleTemporarySweep(const InstallPaths& paths)
-    : m_paths(paths), m_created(std::filesystem::file_time_type::clock::now() - kClockGrain)
+StaleTemporarySweep::StaleTemporarySweep(const InstallPaths& paths) : m_paths(paths)
 {
+    InstallationLock lock(m_paths.launcherDir);
+    if (lock.tryLockExclusive())
+        StaleTemporaries::removeFromLauncherFolders(m_paths);
 }
 
 StaleTemporarySweep::~StaleTemporarySweep() = default;
@@ -25,7 +17,15 @@ StaleTemporarySweep::~StaleTemporarySweep() = default;
 void StaleTemporarySweep::begin()
 {
     m_thread = std::jthread([this](std::stop_token stop) {
-        StaleTemporaries::removeFromGameFolders(m_paths, m_created, stop);
+        InstallationLock lock(m_paths.launcherDir);
+        for (const auto& folder : StaleTemporaries::gameFilesFolders(m_paths, stop)) {
+            if (stop.stop_requested())
+                break;
+            if (!lock.tryLockExclusive())
+                continue;
+            StaleTemporaries::removeFrom(folder);
+            lock.unlock();
+        }
     });
 }
 

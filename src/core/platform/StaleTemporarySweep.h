@@ -2,32 +2,34 @@
 
 #include "core/platform/InstallPaths.h"
 
-#include <filesystem>
 #include <thread>
 
 namespace z3d {
 
-// The start-up's removal of stale temporaries from the games' Pwads and Gwads folders
-// (StaleTemporaries::removeFromGameFolders), run on a thread of its own once the main window
-// is up, so that a large library's thousands of folders neither hold the window up nor compete
-// with its start. Only files last modified before the sweep was created are removed: the
-// launcher may be installing or converting a game by the time the thread runs.
+// The start-up's removal of stale temporaries (StaleTemporaries). The launcher's own folders
+// are swept when the object is made; the games' Pwads and Gwads folders, thousands in a large
+// library, on a thread of its own once the main window is up, so that they neither hold the
+// window up nor compete with its start.
+//
+// A folder is swept only while the installation's lock (InstallationLock) is held exclusively,
+// taken for that folder alone and never waited for: while a launcher of the installation, this
+// one or another, writes temporaries, the folders met are left as they are, for a later start.
+// So no running launcher's work is removed, and no launcher waits for another to start.
 class StaleTemporarySweep
 {
 public:
-    // Create it once the single-instance lock is held, before the launcher writes anything.
+    // Sweeps the launcher's own folders, at start-up.
     explicit StaleTemporarySweep(const InstallPaths& paths);
     // Asks an unfinished sweep to give up and waits for it.
     ~StaleTemporarySweep();
 
-    // Starts the sweep on a thread of its own; called once.
+    // Starts the sweep of the games' folders on a thread of its own; called once.
     void begin();
     // Waits until a begun sweep has gone through every folder.
     void finish();
 
 private:
     InstallPaths m_paths;
-    std::filesystem::file_time_type m_created;
     std::jthread m_thread;
 };
 

@@ -436,10 +436,17 @@ void TestFileSystem::writeProbe()
     QCOMPARE(QFileInfo(probe).absolutePath() + '/', p.launcherDir);
     QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
     QVERIFY(!QFileInfo::exists(probe));
-    // A probe folder left behind by this process id is deleted too.
-    QVERIFY(QDir().mkpath(probe));
+    // A folder of this process id's name, not empty (left by a launcher of the same id in
+    // another container), or a file of that name is in the way: the probe takes another name
+    // and leaves it as it is.
+    tree.addFile(tree.relative(probe) + "/notes.txt", "kept");
     QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
-    QVERIFY(!QFileInfo::exists(probe));
+    QVERIFY(tree.exists(tree.relative(probe) + "/notes.txt"));
+    QVERIFY(tree.removeFolder(tree.relative(probe)));
+    tree.addFile(tree.relative(probe), "a file");
+    QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);
+    QCOMPARE(QDir(p.launcherDir).entryList({"Admin*"}, QDir::AllEntries),
+             QStringList{QFileInfo(probe).fileName()});
     // Another launcher's probe folder is no business of this one.
     tree.addFolder("Z3DLaunch/Admin");
     QCOMPARE(FileOperations::probeWritePermission(p.launcherDir), ErrorNumber::None);

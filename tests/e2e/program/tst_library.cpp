@@ -8,6 +8,9 @@
 #include "support/ProgramTestCase.h"
 #include "support/TestRegistry.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <zip.h>
@@ -41,6 +44,18 @@ LauncherSettings zipLibrarySettings(const QString& remembered)
     settings.lastZipLibraryEntry = remembered;
     settings.afterLaunchOption = 0;
     return settings;
+}
+
+// Encrypts the second member of the zip at path with kPassword (the traditional method), the
+// first staying as it is.
+bool encryptSecondMember(const QString& path)
+{
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), 0, nullptr);
+    if (!archive)
+        return false;
+    const bool encrypted =
+        zip_file_set_encryption(archive, 1, ZIP_EM_TRAD_PKWARE, kPassword.constData()) == 0;
+    return zip_close(archive) == 0 && encrypted;
 }
 
 // The keys that type text, then Return.
@@ -190,6 +205,51 @@ private slots:
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
         QCOMPARE(demo.exists(kExtractedWad), answered);
         QCOMPARE(demo.exists(QStringLiteral("Z3DLaunch/launch.log")), answered);
+    }
+
+    // Two launchers of one installation that do not meet (another player's, or one started
+    // from another desktop: other temporary folders). The second starts while the first waits
+    // for the remembered archive's password, its first member written and not yet in place:
+    // the first still gets the archive whole, not mixed with the one chosen before, and
+    // launches it.
+    void anotherLaunchersStartLeavesAnExtractionWhole()
+    {
+        if (!zip_encryption_method_supported(ZIP_EM_TRAD_PKWARE, 1))
+            QSKIP("this libzip cannot write the encryption");
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        const QByteArray wad = wadWithMaps({"MAP01", "MAP02"});
+        const QByteArray locked = wadWithMaps({"MAP03"});
+        QVERIFY(writeZip(demo.path(kVault), {{"vault.wad", wad}, {"locked.wad", locked}}));
+        QVERIFY(encryptSecondMember(demo.path(kVault)));
+        QVERIFY(demo.writeFile(kExtractedWad, "the archive chosen before"));
+        QVERIFY(demo.writeSettings(zipLibrarySettings(QStringLiteral("Vault"))));
+
+        QVERIFY2(run().launcher.start(), qPrintable(run().launcher.output()));
+        const QString question = session.waitForNewWindow(run().launcher.pid(), {});
+        QVERIFY2(!question.isEmpty(), "no password was asked for");
+        const QDir zips(demo.path(QStringLiteral("Z3DLaunch/Zips")));
+        QCOMPARE(zips.entryList({QStringLiteral(".z3dzip-*")}, QDir::Files | QDir::Hidden).size(),
+                 1);
+
+        // The other launcher shows the commercial games, not the archive.
+        QVERIFY(demo.writeSettings(ProgramScenario::doomTwoSettings()));
+        QTemporaryDir otherTemp;
+        LauncherProcess other(session, demo.binDir(), otherTemp.path());
+        QVERIFY(other.start());
+        const QString otherWindow =
+            session.waitForWindow(LauncherProcess::kMainWindowTitle, other.pid());
+        QVERIFY2(!otherWindow.isEmpty(), qPrintable(other.output()));
+        QVERIFY2(run().closeWindow(otherWindow, other), "the other launcher did not end");
+
+        QVERIFY(session.pressKeys(question, keysTyping(kPassword)));
+        const QString window =
+            session.waitForWindow(LauncherProcess::kMainWindowTitle, run().launcher.pid());
+        QVERIFY2(!window.isEmpty(), "the main window did not show after the question");
+        QCOMPARE(demo.readFile(kExtractedWad), wad);
+        QCOMPARE(demo.readFile(QStringLiteral("Z3DLaunch/Zips/locked.wad")), locked);
+        QVERIFY2(run().launchAndWaitForEngine(window), "the engine was not started");
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
     }
 
     // Renaming an archive through its menu and the name prompt: the entry next to it, passed
