@@ -6,6 +6,7 @@
 #include "core/app/StartupTrace.h"
 #include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/ScriptedMapTable.h"
+#include "core/platform/ExecutableFolder.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/PathResolver.h"
 #include "core/platform/SingleInstance.h"
@@ -48,6 +49,13 @@ LauncherStartup::Outcome LauncherStartup::run()
     StartupState& startup = m_context.startup;
     startup.engineVersion = kEngineVersion;
     m_context.paths = InstallPaths::fromLauncherFolder(m_launcherFolder);
+    if (!ExecutableFolder::holdsInstallRoot(m_launcherFolder, m_context.paths.installRoot)) {
+        // Before anything is read or written: a root near the real one is another folder.
+        m_context.dialogs->messageBox(msg::unreachableInstallationFolder(m_launcherFolder),
+                                      MsgIconCritical, msg::kInstallationFolderTitle);
+        end();
+        return Outcome::Ended;
+    }
     startup.launcherVersion = kLauncherVersion;
 
     if (!checkSettingsVersion())

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/platform/LosslessUtf8.h"
+#include "core/platform/PathResolver.h"
+
 #include <QString>
 
 // The fixed texts and titles of the start-up's messages. Blanks are part of the texts.
@@ -11,6 +14,20 @@ inline const QString kStartupErrorTitle = QStringLiteral("Startup error");
 inline QString missingDependency(const QString& fileName)
 {
     return fileName + QStringLiteral(" has not been detected - re-install Zorn3D.    ");
+}
+
+// The installation cannot be reached by name (launcherFolder as ExecutableFolder gives it):
+// shown with a byte that is not UTF-8 as the replacement character, as file managers show it.
+inline const QString kInstallationFolderTitle = QStringLiteral("Installation folder error");
+inline QString unreachableInstallationFolder(const QString& launcherFolder)
+{
+    const QString shown =
+        QString::fromUtf8(LosslessUtf8::encode(PathResolver::parentFolder(launcherFolder)));
+    return QStringLiteral("   The launcher cannot reach the files of its installation folder "
+                          "by that folder's name:   ") +
+           kCrLf + QStringLiteral("   ") + shown + QStringLiteral("   ") + kCrLf +
+           QStringLiteral("   Give the folder a name in the system's encoding (UTF-8), then "
+                          "start the launcher again.   ");
 }
 
 inline const QString kRestrictedTitle = QStringLiteral("Restricted Window's User Account Control");
