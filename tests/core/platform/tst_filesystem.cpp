@@ -251,9 +251,10 @@ void TestFileSystem::installRootIsTheLauncherFoldersOwn()
     if (!launcherFolder.startsWith("Missing"))
         std::filesystem::create_directories(native.toStdString());
     // Qt, which removes the tree, cannot name a folder that is not UTF-8.
-    const auto removeFolder = qScopeGuard([&native] {
+    const QByteArray made = QFile::encodeName(tree.root()) + '/' + launcherFolder.split('/')[0];
+    const auto removeFolder = qScopeGuard([&made] {
         std::error_code error;
-        std::filesystem::remove_all(native.toStdString(), error);
+        std::filesystem::remove_all(made.toStdString(), error);
     });
     // As the launcher's own folder is given: absolute, every byte kept.
     const QString folder = LosslessUtf8::decode(inTree ? native : launcherFolder);
