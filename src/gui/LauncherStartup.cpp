@@ -311,7 +311,7 @@ void LauncherStartup::shutdownLauncher()
 void LauncherStartup::terminate()
 {
     if (m_running && m_lifecycle)
-        m_lifecycle->unload();
+        m_lifecycle->unload(true);
     shutdownLauncher();
 }
 

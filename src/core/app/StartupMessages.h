@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// The fixed texts and titles of the start-up's messages. Blanks are part of the texts.
+// The fixed texts and titles of the start-up's and the exit's messages. Blanks are part of the
+// texts.
 namespace z3d::startup_messages {
 
 inline const QString kCrLf = QStringLiteral("\r\n");
@@ -61,5 +62,12 @@ inline const QString kConfigurationErrorTitle = QStringLiteral(" Configuration e
 inline const QString kConfigurationErrorText =
     QStringLiteral(" The Launcher has detected a configuration error, the default  ") + kCrLf +
     QStringLiteral(" settings will be reset, please reconfigure launcher settings. ");
+
+// The settings (config.z3d, custom.z3d) found no room on the disk at exit: the earlier files
+// stay as they were.
+inline const QString kSettingsNotSavedTitle = QStringLiteral(" Settings not saved");
+inline const QString kSettingsDiskFullText =
+    QStringLiteral("The disk is full: the settings of this session were not saved, the earlier "
+                   "ones are kept.    ");
 
 } // namespace z3d::startup_messages
