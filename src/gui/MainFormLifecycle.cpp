@@ -224,8 +224,7 @@ void MainFormLifecycle::saveSettings(bool systemEnding)
         PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
         m_context.settings, m_context.startup.wineMode);
     const ErrorNumber definitions = m_handlers.models().saveDefinitions();
-    if (systemEnding ||
-        (settings != ErrorNumber::DiskFull && definitions != ErrorNumber::DiskFull))
+    if (systemEnding || (settings != ErrorNumber::DiskFull && definitions != ErrorNumber::DiskFull))
         return;
     m_context.dialogs->messageBox(startup_messages::kSettingsDiskFullText, MsgIconExclamation,
                                   startup_messages::kSettingsNotSavedTitle);

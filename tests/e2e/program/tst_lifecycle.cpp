@@ -241,8 +241,9 @@ private slots:
         QVERIFY(demo.writeSettings(settings));
         QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/Zips/E1M1.wad"), "PWAD"));
         const fs::path parent =
-            startedInRoot ? toNativePath(demo.root())
-                          : toNativePath(QFileInfo(demo.root()).dir().filePath(QStringLiteral("alone")));
+            startedInRoot
+                ? toNativePath(demo.root())
+                : toNativePath(QFileInfo(demo.root()).dir().filePath(QStringLiteral("alone")));
         const fs::path root = parent / "caf\xe9";
         // Qt, which removes the demo, cannot name it.
         const auto removeRoot = qScopeGuard([&root] {
@@ -259,8 +260,8 @@ private slots:
         LauncherProcess launcher(run().session, entry + QStringLiteral("/bin"), demo.tempFolder(),
                                  startedInRoot ? entry : QString());
         QVERIFY(launcher.start());
-        const QString message =
-            run().session.waitForWindow(QStringLiteral("Installation folder error"), launcher.pid());
+        const QString message = run().session.waitForWindow(
+            QStringLiteral("Installation folder error"), launcher.pid());
         QVERIFY2(!message.isEmpty(), qPrintable(launcher.output()));
         QVERIFY(run().session.pressKeys(message, {QStringLiteral("Return")}));
         QVERIFY2(launcher.waitForExit(), "the launcher did not end after the message");

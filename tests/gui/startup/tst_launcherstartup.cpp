@@ -23,12 +23,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QScopeGuard>
 #include <QToolButton>
 
 #include <filesystem>
