@@ -1,9 +1,7 @@
-#include "core/platform/ExecutableFolder.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/FileStamp.h"
 #include "core/platform/InstallPaths.h"
-#include "core/platform/LosslessUtf8.h"
 #include "core/platform/PathResolver.h"
 
 #include "support/DataTable.h"
@@ -17,10 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QScopeGuard>
 #include <QTest>
-
-#include <filesystem>
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
@@ -51,8 +46,6 @@ private slots:
 
     void installPaths();
     void installPathsFollowDiskCase();
-    void installRootIsTheLauncherFoldersOwn_data();
-    void installRootIsTheLauncherFoldersOwn();
 
     void deleteFile();
     void deleteReadOnlyFile();
@@ -227,41 +220,6 @@ void TestFileSystem::installPaths()
     QCOMPARE(p.under("\\Data\\Textures"), r + "/Data/Textures");
     // A trailing separator on the launcher folder changes nothing.
     QCOMPARE(InstallPaths::fromLauncherFolder(tree.binDir() + "/").installRoot, r);
-}
-
-// The root is the parent of the launcher's folder itself, or none: never a folder that the
-// working folder or a name read otherwise would give.
-void TestFileSystem::installRootIsTheLauncherFoldersOwn_data()
-{
-    const DataTable<QByteArray, bool, bool> row("launcherFolder", "inTree", "usable");
-    row("a name in UTF-8", "Caf\xc3\xa9/bin", true, true);
-    row("a name not in UTF-8", "caf\xe9/bin", true, false);
-    row("a root that is missing", "Missing/bin", true, false);
-    row("relative", "bin", false, false);
-    row("empty", "", false, false);
-}
-
-void TestFileSystem::installRootIsTheLauncherFoldersOwn()
-{
-    QFETCH(QByteArray, launcherFolder);
-    QFETCH(bool, inTree);
-    QFETCH(bool, usable);
-    InstallTree tree;
-    const QByteArray native = QFile::encodeName(tree.root()) + '/' + launcherFolder;
-    if (!launcherFolder.startsWith("Missing"))
-        std::filesystem::create_directories(native.toStdString());
-    // Qt, which removes the tree, cannot name a folder that is not UTF-8.
-    const QByteArray made = QFile::encodeName(tree.root()) + '/' + launcherFolder.split('/')[0];
-    const auto removeFolder = qScopeGuard([&made] {
-        std::error_code error;
-        std::filesystem::remove_all(made.toStdString(), error);
-    });
-    // As the launcher's own folder is given: absolute, every byte kept.
-    const QString folder = LosslessUtf8::decode(inTree ? native : launcherFolder);
-    const InstallPaths paths = InstallPaths::fromLauncherFolder(folder);
-    QCOMPARE(ExecutableFolder::holdsInstallRoot(folder, paths.installRoot), usable);
-    if (usable)
-        QCOMPARE(paths.installRoot, PathResolver::parentFolder(folder));
 }
 
 void TestFileSystem::installPathsFollowDiskCase()
