@@ -1,5 +1,6 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupTrace.h"
+#include "core/platform/ExecutableFolder.h"
 #include "core/platform/TerminationSignals.h"
 #include "gui/FontConfigPreload.h"
 #include "gui/LauncherStartup.h"
@@ -38,7 +39,7 @@ int main(int argc, char* argv[])
     context.progress = &progress;
     dialogs.setProgress(&progress);
 
-    z3d::LauncherStartup startup(context, QCoreApplication::applicationDirPath(),
+    z3d::LauncherStartup startup(context, z3d::ExecutableFolder::path(),
                                  QCoreApplication::arguments().mid(1));
     QObject::connect(&startup, &z3d::LauncherStartup::mainWindowCreated,
                      [&dialogs, &progress](QWidget* window) {

@@ -7,6 +7,7 @@
 #include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
+#include "core/platform/ExecutableFolder.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/InstallationLock.h"
 #include "core/platform/PathResolver.h"
@@ -49,6 +50,13 @@ LauncherStartup::Outcome LauncherStartup::run()
     StartupState& startup = m_context.startup;
     startup.engineVersion = kEngineVersion;
     m_context.paths = InstallPaths::fromLauncherFolder(m_launcherFolder);
+    if (!ExecutableFolder::holdsInstallRoot(m_launcherFolder, m_context.paths.installRoot)) {
+        // Before anything is read or written: a root near the real one is another folder.
+        m_context.dialogs->messageBox(msg::unreachableInstallationFolder(m_launcherFolder),
+                                      MsgIconCritical, msg::kInstallationFolderTitle);
+        end();
+        return Outcome::Ended;
+    }
     InstallationLock::setInstallation(m_context.paths.launcherDir);
     startup.launcherVersion = kLauncherVersion;
 
@@ -306,7 +314,7 @@ void LauncherStartup::shutdownLauncher()
 void LauncherStartup::terminate()
 {
     if (m_running && m_lifecycle)
-        m_lifecycle->unload();
+        m_lifecycle->unload(true);
     shutdownLauncher();
 }
 

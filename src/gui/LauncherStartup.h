@@ -33,9 +33,9 @@ public:
         SecondInstance, // another launcher runs; it was asked to come forward
     };
 
-    // launcherFolder is the folder of the launcher executable (InstallRoot is its parent);
-    // arguments are the launcher's command-line arguments. lockFolder replaces the temporary
-    // folder for the single-instance lock (tests).
+    // launcherFolder is the folder of the launcher executable as ExecutableFolder gives it
+    // (InstallRoot is its parent); arguments are the launcher's command-line arguments.
+    // lockFolder replaces the temporary folder for the single-instance lock (tests).
     LauncherStartup(LauncherContext& context, QString launcherFolder, QStringList arguments,
                     QString lockFolder = {});
     ~LauncherStartup() override;

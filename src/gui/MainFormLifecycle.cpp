@@ -218,9 +218,16 @@ void MainFormLifecycle::setModelOptions()
     m_handlers.options().modelOptionsAtLoad();
 }
 
-void MainFormLifecycle::saveCustomDefinitions()
+void MainFormLifecycle::saveSettings(bool systemEnding)
 {
-    m_handlers.models().saveDefinitions();
+    const ErrorNumber settings = SettingsFile::write(
+        PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
+        m_context.settings, m_context.startup.wineMode);
+    const ErrorNumber definitions = m_handlers.models().saveDefinitions();
+    if (systemEnding || (settings != ErrorNumber::DiskFull && definitions != ErrorNumber::DiskFull))
+        return;
+    m_context.dialogs->messageBox(startup_messages::kSettingsDiskFullText, MsgIconExclamation,
+                                  startup_messages::kSettingsNotSavedTitle);
 }
 
 void MainFormLifecycle::findAndListIwads()
@@ -309,7 +316,7 @@ void MainFormLifecycle::rememberWindowPosition()
     storeWindowPosition(m_window.widget(), m_context.settings);
 }
 
-void MainFormLifecycle::unload()
+void MainFormLifecycle::unload(bool systemEnding)
 {
     StartupState& startup = m_context.startup;
     if (startup.shuttingDown || m_unloaded)
@@ -319,12 +326,8 @@ void MainFormLifecycle::unload()
     FileOperations::deleteFileIfExists(
         PathResolver::resolveUnder(m_context.paths.launcherDataDir, "pwad.z3d"));
     m_window.gatherSettings(m_context.settings);
-    if (!startup.settingsReset) {
-        SettingsFile::write(
-            PathResolver::resolveUnder(m_context.paths.launcherDir, SettingsFile::kFileName),
-            m_context.settings, startup.wineMode);
-        saveCustomDefinitions();
-    }
+    if (!startup.settingsReset)
+        saveSettings(systemEnding);
     FileOperations::deleteFileIfExists(
         PathResolver::resolveUnder(m_context.paths.launcherDir, "launch.txt"));
     tidyModelFolders(m_context.paths);

@@ -30,8 +30,9 @@ public:
     bool load();
     // Form_Activate.
     void activate();
-    // Form_Unload.
-    void unload();
+    // Form_Unload. Settings that found no room on the disk are told once, unless the system is
+    // ending the launcher (a logout: no one may be there to answer).
+    void unload(bool systemEnding = false);
 
     // Places the window centred on its screen.
     void centreWindow();
@@ -70,7 +71,7 @@ private:
     void showIwadWindowWhenNoIwadIsKnown();
     void loadDefinitionLists();
     void setModelOptions();
-    void saveCustomDefinitions();
+    void saveSettings(bool systemEnding);
 
     LauncherContext& m_context;
     LauncherWindow& m_window;

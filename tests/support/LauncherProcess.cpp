@@ -14,7 +14,7 @@ constexpr int kStopMs = 5000;
 } // namespace
 
 LauncherProcess::LauncherProcess(const XSession& session, const QString& binFolder,
-                                 const QString& tempFolder)
+                                 const QString& tempFolder, const QString& workingFolder)
     : m_binFolder(binFolder)
 {
     QProcessEnvironment environment = session.environment();
@@ -33,7 +33,7 @@ LauncherProcess::LauncherProcess(const XSession& session, const QString& binFold
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        QDir(tempFolder).filePath(QStringLiteral("xdg-config-home")));
     m_process.setProcessEnvironment(environment);
-    m_process.setWorkingDirectory(binFolder);
+    m_process.setWorkingDirectory(workingFolder.isEmpty() ? binFolder : workingFolder);
     // Into a file, not a pipe: nothing reads a pipe while a test waits, and a full one would
     // stop the launcher.
     static int started = 0;

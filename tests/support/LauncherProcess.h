@@ -24,7 +24,9 @@ public:
     static inline const QString kMainWindowTitle =
         QStringLiteral("Z3DLauncher v7.5  and  Zorn3D v2.2.20");
 
-    LauncherProcess(const XSession& session, const QString& binFolder, const QString& tempFolder);
+    // workingFolder replaces binFolder as the folder the launcher is started in.
+    LauncherProcess(const XSession& session, const QString& binFolder, const QString& tempFolder,
+                    const QString& workingFolder = {});
     // XDG_DATA_HOME and XDG_DATA_DIRS (a single folder) of the launchers of tempFolder.
     static QString xdgDataHome(const QString& tempFolder);
     static QString xdgDataDirs(const QString& tempFolder);

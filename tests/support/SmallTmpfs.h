@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace z3d::test {
 
@@ -46,3 +47,19 @@ private:
 };
 
 } // namespace z3d::test
+
+// Opens a test function that meets a full disk: declares the mounted SmallTmpfs disk. Where
+// none can be mounted, the function ends with the outcome of its rerun(), or is skipped.
+#define Z3D_SMALL_TMPFS(disk)                                                                      \
+    z3d::test::SmallTmpfs disk;                                                                    \
+    if (!disk.isMounted()) {                                                                       \
+        const z3d::test::SmallTmpfs::Rerun rerun = z3d::test::SmallTmpfs::rerun();                 \
+        if (rerun.ran) {                                                                           \
+            QVERIFY2(rerun.passed, qPrintable(rerun.output));                                      \
+            return;                                                                                \
+        }                                                                                          \
+        QSKIP(qPrintable(QStringLiteral("a full disk needs a tmpfs of the test's own, and "        \
+                                        "none could be mounted (%1), neither as root nor in "      \
+                                        "a user namespace")                                        \
+                             .arg(disk.why())));                                                   \
+    }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/platform/LosslessUtf8.h"
+#include "core/platform/PathResolver.h"
+
 #include <QString>
 
-// The fixed texts and titles of the start-up's messages. Blanks are part of the texts.
+// The fixed texts and titles of the start-up's and the exit's messages. Blanks are part of the
+// texts.
 namespace z3d::startup_messages {
 
 inline const QString kCrLf = QStringLiteral("\r\n");
@@ -11,6 +15,20 @@ inline const QString kStartupErrorTitle = QStringLiteral("Startup error");
 inline QString missingDependency(const QString& fileName)
 {
     return fileName + QStringLiteral(" has not been detected - re-install Zorn3D.    ");
+}
+
+// The installation cannot be reached by name (launcherFolder as ExecutableFolder gives it):
+// shown with a byte that is not UTF-8 as the replacement character, as file managers show it.
+inline const QString kInstallationFolderTitle = QStringLiteral("Installation folder error");
+inline QString unreachableInstallationFolder(const QString& launcherFolder)
+{
+    const QString shown =
+        QString::fromUtf8(LosslessUtf8::encode(PathResolver::parentFolder(launcherFolder)));
+    return QStringLiteral("   The launcher cannot reach the files of its installation folder "
+                          "by that folder's name:   ") +
+           kCrLf + QStringLiteral("   ") + shown + QStringLiteral("   ") + kCrLf +
+           QStringLiteral("   Give the folder a name in the system's encoding (UTF-8), then "
+                          "start the launcher again.   ");
 }
 
 inline const QString kRestrictedTitle = QStringLiteral("Restricted Window's User Account Control");
@@ -44,5 +62,12 @@ inline const QString kConfigurationErrorTitle = QStringLiteral(" Configuration e
 inline const QString kConfigurationErrorText =
     QStringLiteral(" The Launcher has detected a configuration error, the default  ") + kCrLf +
     QStringLiteral(" settings will be reset, please reconfigure launcher settings. ");
+
+// The settings (config.z3d, custom.z3d) found no room on the disk at exit: the earlier files
+// stay as they were.
+inline const QString kSettingsNotSavedTitle = QStringLiteral(" Settings not saved");
+inline const QString kSettingsDiskFullText =
+    QStringLiteral("The disk is full: the settings of this session were not saved, the earlier "
+                   "ones are kept.    ");
 
 } // namespace z3d::startup_messages

@@ -48,9 +48,9 @@ void ModelsController::importDroppedDefinitions()
     m_page.addDefinitions(CustomDefinitions::importDropped(m_context.paths, m_page.definitions()));
 }
 
-void ModelsController::saveDefinitions()
+ErrorNumber ModelsController::saveDefinitions()
 {
-    CustomDefinitions::save(m_context.paths, m_page.definitions());
+    return CustomDefinitions::save(m_context.paths, m_page.definitions());
 }
 
 void ModelsController::addDefinition()

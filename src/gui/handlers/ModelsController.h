@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/ErrorNumber.h"
+
 #include <QObject>
 
 class QWidget;
@@ -25,9 +27,9 @@ public:
     void loadDefinitions();
     // ImportCreatedDefs.
     void importDroppedDefinitions();
-    // SaveCustomDefs. A failed write is not reported: the list is written again after every
-    // change and when the window unloads.
-    void saveDefinitions();
+    // SaveCustomDefs; None or the error of the write. Only the unload step reports a failed
+    // write: the list is written again after every change and when the window unloads.
+    ErrorNumber saveDefinitions();
     // "Add" and "Remove".
     void addDefinition();
     void removeDefinition();

@@ -65,18 +65,7 @@ void TestFullDisk::keepsTheEarlierFile()
 {
     QFETCH(bool, copy);
     QFETCH(int, size);
-    SmallTmpfs disk;
-    if (!disk.isMounted()) {
-        const SmallTmpfs::Rerun rerun = SmallTmpfs::rerun();
-        if (rerun.ran) {
-            QVERIFY2(rerun.passed, qPrintable(rerun.output));
-            return;
-        }
-        QSKIP(qPrintable(QStringLiteral("a full disk needs a tmpfs of the test's own, and "
-                                        "none could be mounted (%1), neither as root nor in "
-                                        "a user namespace")
-                             .arg(disk.why())));
-    }
+    Z3D_SMALL_TMPFS(disk);
     const QString target = disk.path(QStringLiteral("config.z3d"));
     {
         QFile file(target);

@@ -1,12 +1,19 @@
 // The built launcher from start to end, on a private X display: what a player sees of its
 // windows, and what it leaves on disk and as its exit status.
 
+#include "core/platform/NativePath.h"
+
+#include "support/DataTable.h"
 #include "support/ProgramTestCase.h"
 #include "support/TestRegistry.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -25,6 +32,26 @@ bool centredOver(const QRect& frame, const QRect& around)
     const int top = around.top() + (around.height() - frame.height()) / 2;
     return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
            std::abs(frame.top() - top) <= 1;
+}
+
+// Every entry below folder by the bytes of its name (Qt would read a name that is not UTF-8 as
+// another one): its path, and for a file its size and modification time.
+QStringList bytePicture(const std::filesystem::path& folder)
+{
+    namespace fs = std::filesystem;
+    QStringList lines;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        QString line = QString::fromLatin1(entry.path().lexically_relative(folder).native());
+        if (entry.is_directory())
+            line += u'/';
+        else
+            line += QStringLiteral(" %1 %2")
+                        .arg(entry.file_size())
+                        .arg(entry.last_write_time().time_since_epoch().count());
+        lines.append(line);
+    }
+    lines.sort();
+    return lines;
 }
 
 QString shown(const QRect& frame)
@@ -192,6 +219,54 @@ private slots:
         QVERIFY(session.waitForNoWindow(title));
         QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost")));
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
+    }
+
+    // An installation folder whose name is not UTF-8 (an older system's, a copied disk's): the
+    // launcher says so and ends, and nothing is written, neither in the installation nor around
+    // it. Started in its root, a parent that is an installation of its own is not taken for it.
+    void installationFolderNotInUtf8IsRefused_data()
+    {
+        const DataTable<bool> row("startedInRoot");
+        row("alone, started in bin", false);
+        row("inside another installation, started in its root", true);
+    }
+    void installationFolderNotInUtf8IsRefused()
+    {
+        namespace fs = std::filesystem;
+        QFETCH(bool, startedInRoot);
+        DemoInstallation& demo = run().demo;
+        // The outer installation's settings empty its Zips folder when it starts.
+        LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.lastAfterLaunchAction = 2;
+        QVERIFY(demo.writeSettings(settings));
+        QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/Zips/E1M1.wad"), "PWAD"));
+        const fs::path parent =
+            startedInRoot
+                ? toNativePath(demo.root())
+                : toNativePath(QFileInfo(demo.root()).dir().filePath(QStringLiteral("alone")));
+        const fs::path root = parent / "caf\xe9";
+        // Qt, which removes the demo, cannot name it.
+        const auto removeRoot = qScopeGuard([&root] {
+            std::error_code error;
+            fs::remove_all(root, error);
+        });
+        fs::create_directories(root);
+        fs::copy(toNativePath(demo.binDir()), root / "bin", fs::copy_options::recursive);
+        // A name the test can start it by; the launcher sees the folder's own.
+        const QString entry = QDir(demo.tempFolder()).filePath(QStringLiteral("installation"));
+        fs::create_directory_symlink(root, toNativePath(entry));
+        const QStringList before = bytePicture(parent);
+
+        LauncherProcess launcher(run().session, entry + QStringLiteral("/bin"), demo.tempFolder(),
+                                 startedInRoot ? entry : QString());
+        QVERIFY(launcher.start());
+        const QString message = run().session.waitForWindow(
+            QStringLiteral("Installation folder error"), launcher.pid());
+        QVERIFY2(!message.isEmpty(), qPrintable(launcher.output()));
+        QVERIFY(run().session.pressKeys(message, {QStringLiteral("Return")}));
+        QVERIFY2(launcher.waitForExit(), "the launcher did not end after the message");
+        QCOMPARE(launcher.exitCode(), 0);
+        QCOMPARE(bytePicture(parent), before);
     }
 
     void missingDependencyIsReportedAndEndsTheLauncher()

@@ -1,6 +1,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
+#include "core/platform/LosslessUtf8.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
@@ -11,8 +12,10 @@
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
+#include "support/SmallTmpfs.h"
 #include "support/TestRegistry.h"
 #include "support/TextLines.h"
+#include "support/TreeSnapshot.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,12 +23,15 @@
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <filesystem>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -148,6 +154,38 @@ private slots:
         QCOMPARE(messages.at(0).style, 4096);
         QVERIFY(launcher.context.startup.shuttingDown);
         QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+    }
+
+    // A launcher in a folder whose name is not UTF-8 is told so, and nothing is written.
+    void installationFolderNotInUtf8IsRefused()
+    {
+        InstallTree tree;
+        const QByteArray root = QFile::encodeName(tree.path("caf")) + "\xe9";
+        std::filesystem::create_directories((root + "/bin").toStdString());
+        // Qt, which removes the tree, cannot name it.
+        const auto removeRoot = qScopeGuard([&root] {
+            std::error_code error;
+            std::filesystem::remove_all(root.toStdString(), error);
+        });
+        const QSet<QString> before = snapshot(tree);
+        const CurrentFolder keptFolder;
+        QTemporaryDir lock;
+        LauncherContext context;
+        RecordingDialogs dialogs;
+        context.dialogs = &dialogs;
+        LauncherStartup startup(context, LosslessUtf8::decode(root + "/bin"), {}, lock.path());
+        QCOMPARE(startup.run(), LauncherStartup::Outcome::Ended);
+        const auto messages = dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral("Installation folder error"));
+        QCOMPARE(messages.at(0).text,
+                 "   The launcher cannot reach the files of its installation folder by that "
+                 "folder's name:   " +
+                     kCrLf + "   " + tree.path(QStringLiteral("caf\uFFFD")) + "   " + kCrLf +
+                     "   Give the folder a name in the system's encoding (UTF-8), then start the "
+                     "launcher again.   ");
+        QCOMPARE(messages.at(0).style, 16);
+        QCOMPARE(snapshot(tree), before);
     }
 
     void emptySettingsFileGivesTheCorruptNoticeAndDefaults()
@@ -299,6 +337,44 @@ private slots:
         launcher.context.startup.settingsReset = true;
         launcher.quit();
         QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+    }
+
+    // A disk full at exit: the earlier settings files stay whole, and the player is told once
+    // that this session's choices were not saved.
+    void fullDiskAtExitKeepsTheSettingsAndSaysSoOnce()
+    {
+        Z3D_SMALL_TMPFS(disk);
+        // The tree is made in the temporary folder.
+        const QByteArray systemTemporaries = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(disk.path()));
+        InstallTree tree;
+        if (systemTemporaries.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", systemTemporaries);
+        QVERIFY(tree.isValid());
+        QVERIFY(tree.root().startsWith(disk.path()));
+        QVERIFY(tree.writeSettings(LauncherSettings{}));
+        tree.addFile("Defs/Custom/Mine.ded");
+        tree.addTextFile("Z3DLaunch/Data/custom.z3d", {"Mine,1"});
+        const QByteArray settings = tree.readFile("Z3DLaunch/config.z3d");
+        const QByteArray definitions = tree.readFile("Z3DLaunch/Data/custom.z3d");
+        Run launcher(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        launcher.dialogs.clear();
+        findControl<QCheckBox>(*launcher.window(), "chkSound", 0)->setChecked(true);
+        QVERIFY(disk.fill());
+
+        launcher.quit();
+        const auto messages = launcher.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).title, QStringLiteral(" Settings not saved"));
+        QCOMPARE(messages.at(0).text,
+                 QStringLiteral("The disk is full: the settings of this session were not saved, "
+                                "the earlier ones are kept.    "));
+        QCOMPARE(messages.at(0).style, 48);
+        QCOMPARE(tree.readFile("Z3DLaunch/config.z3d"), settings);
+        QCOMPARE(tree.readFile("Z3DLaunch/Data/custom.z3d"), definitions);
     }
 
     void restartOnExitRelaunches()
