@@ -368,6 +368,12 @@ bool XSession::minimise(const QString& window) const
     return xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
 }
 
+bool XSession::move(const QString& window, const QPoint& to) const
+{
+    return xdotool(
+        {QStringLiteral("windowmove"), window, QString::number(to.x()), QString::number(to.y())});
+}
+
 QRect XSession::frameGeometry(const QString& window) const
 {
     // xwininfo gives the window's own area ("Absolute upper-left X:  100", "Width: 647"), and

@@ -93,6 +93,8 @@ public:
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;
     bool minimise(const QString& window) const;
+    // Moves the window as a player's drag does, its corner to the point of the screen.
+    bool move(const QString& window, const QPoint& to) const;
 
     // Where the window manager's frame of window lies on the screen (the window's own area
     // with the frame's borders and title bar); empty when it cannot be read.

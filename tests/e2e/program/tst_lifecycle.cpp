@@ -1,6 +1,7 @@
 // The built launcher from start to end, on a private X display: what a player sees of its
 // windows, and what it leaves on disk and as its exit status.
 
+#include "support/DataTable.h"
 #include "support/ProgramTestCase.h"
 #include "support/TestRegistry.h"
 
@@ -152,16 +153,25 @@ private slots:
     }
 
     // The centred main window and a message box over it sit where their frames, title bars
-    // included, are centred.
+    // included, are centred: with its saved position beyond the screen, and with none saved
+    // (the first start, or a file written under "/WINE"), in the compact layout's height.
+    void windowsAreCentredByTheirFrames_data()
+    {
+        const DataTable<int, bool> row("windowLeft", "positionSaved");
+        row("beyond the screen", 300000, true);
+        row("no position saved", 0, false);
+    }
     void windowsAreCentredByTheirFrames()
     {
+        QFETCH(int, windowLeft);
+        QFETCH(bool, positionSaved);
         DemoInstallation& demo = run().demo;
         XSession& session = run().session;
         LauncherSettings settings = ProgramScenario::quietSettings();
         settings.gamesListView = 0;
         settings.lastInstalledGame = QStringLiteral("Outpost");
-        settings.windowLeft = 300000; // beyond the screen: the window is centred
-        QVERIFY(demo.writeSettings(settings));
+        settings.windowLeft = windowLeft;
+        QVERIFY(demo.writeSettings(settings, !positionSaved));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
@@ -192,6 +202,36 @@ private slots:
         QVERIFY(session.waitForNoWindow(title));
         QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost")));
         QVERIFY2(run().closeWindow(window), "the launcher did not end");
+    }
+
+    // A player who moves the window as soon as it shows keeps it there: placing it by its
+    // frame, which goes on while the window manager takes the window in, leaves it alone.
+    void earlyMoveOfThePlayersStays()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        QVERIFY(demo.writeSettings(ProgramScenario::quietSettings(), true));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        const QRect screen(QPoint(0, 0), session.screenSize());
+        QVERIFY(session.move(window, QPoint(40, 30)));
+        QRect moved;
+        QVERIFY2(XSession::waitUntil([&] {
+                     moved = session.frameGeometry(window);
+                     return moved.isValid() && !centredOver(moved, screen);
+                 }),
+                 qPrintable("main window at " + shown(moved)));
+        // The placement watches the window's frame for its first seconds: the move must
+        // outlast them.
+        for (int look = 0; look < 40; ++look) {
+            QTest::qWait(100);
+            const QRect now = session.frameGeometry(window);
+            QVERIFY2(now == moved,
+                     qPrintable("moved to " + shown(moved) + ", then at " + shown(now)));
+        }
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
+        const LauncherSettings saved = demo.settings();
+        QCOMPARE(QPoint(saved.windowLeft, saved.windowTop), moved.topLeft() * 15);
     }
 
     void missingDependencyIsReportedAndEndsTheLauncher()
