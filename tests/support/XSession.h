@@ -101,6 +101,8 @@ public:
     QRect frameGeometry(const QString& window) const;
     // The screen's size.
     QSize screenSize() const;
+    // The frame lies centred over around, to the pixel its halving rounds to.
+    static bool centredOver(const QRect& frame, const QRect& around);
 
 private:
     bool startServer();

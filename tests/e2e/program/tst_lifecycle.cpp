@@ -7,7 +7,6 @@
 
 #include <QTest>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -18,15 +17,6 @@ namespace {
 
 const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 const QString kSettingsFile = DemoInstallation::kSettingsFile;
-
-// The frame lies centred over around, to the pixel its halving rounds to.
-bool centredOver(const QRect& frame, const QRect& around)
-{
-    const int left = around.left() + (around.width() - frame.width()) / 2;
-    const int top = around.top() + (around.height() - frame.height()) / 2;
-    return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
-           std::abs(frame.top() - top) <= 1;
-}
 
 QString shown(const QRect& frame)
 {
@@ -180,7 +170,7 @@ private slots:
         QRect main;
         const bool mainCentred = XSession::waitUntil([&] {
             main = session.frameGeometry(window);
-            return centredOver(main, screen);
+            return XSession::centredOver(main, screen);
         });
         QVERIFY2(mainCentred, qPrintable("main window at " + shown(main)));
 
@@ -194,7 +184,7 @@ private slots:
         QRect box;
         const bool boxCentred = XSession::waitUntil([&] {
             box = session.frameGeometry(question);
-            return centredOver(box, session.frameGeometry(window));
+            return XSession::centredOver(box, session.frameGeometry(window));
         });
         QVERIFY2(boxCentred, qPrintable("message box at " + shown(box) + " over " + shown(main)));
 
@@ -218,7 +208,7 @@ private slots:
         QRect moved;
         QVERIFY2(XSession::waitUntil([&] {
                      moved = session.frameGeometry(window);
-                     return moved.isValid() && !centredOver(moved, screen);
+                     return moved.isValid() && !XSession::centredOver(moved, screen);
                  }),
                  qPrintable("main window at " + shown(moved)));
         // The placement watches the window's frame for its first seconds: the move must

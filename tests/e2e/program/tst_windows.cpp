@@ -136,8 +136,17 @@ private slots:
                                             keys("n")));
         QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad")));
 
-        // The prompt holds the name selected: typing replaces it, in capitals.
+        // The prompt, centred over the launcher, holds the name selected: typing replaces it,
+        // in capitals.
         QVERIFY(pickFromGamesListMenu(window, 2)); // "Rename game in list"
+        XSession& session = run().session;
+        const QString prompt = session.waitForWindow(QStringLiteral(" Rename Game"));
+        QVERIFY(!prompt.isEmpty());
+        QVERIFY2(XSession::waitUntil([&] {
+                     return XSession::centredOver(session.frameGeometry(prompt),
+                                                  session.frameGeometry(window));
+                 }),
+                 "the name prompt is not centred over the launcher");
         QVERIFY(run().answerAndWaitForClose(QStringLiteral(" Rename Game"), keys("Return"),
                                             QStringLiteral("fortress")));
         QVERIFY2(XSession::waitUntil([&] {
