@@ -107,26 +107,6 @@ private slots:
         QCOMPARE(answer.text, QStringLiteral("My list  "));
         QVERIFY(!answer.cancelled);
     }
-
-    // The prompt opens centred over the launcher's window, wherever that stands, at the size
-    // it shows.
-    void promptIsCentredOverTheLauncher()
-    {
-        QWidget launcher;
-        launcher.setGeometry(500, 120, 647, 514);
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
-        AskForm form(false, &launcher);
-        QPoint centre;
-        QTimer::singleShot(0, &form, [&] {
-            QTRY_VERIFY(form.isVisible());
-            centre = form.frameGeometry().center();
-            QTest::mouseClick(button(form), Qt::LeftButton);
-        });
-        form.ask(QStringLiteral(" Name "), QStringLiteral(" Rename Game"), "OK", "CASTLE");
-        QVERIFY2((centre - launcher.frameGeometry().center()).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
-    }
 };
 
 Z3D_TEST_MAIN(TestAskForm)
