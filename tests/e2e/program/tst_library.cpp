@@ -34,6 +34,7 @@ const QByteArray kPassword = "swordfish";
 LauncherSettings zipLibrarySettings(const QString& remembered)
 {
     LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.advancedOptions = true; // offers the zip library's view
     settings.gamesListView = 2;
     settings.lastZipLibraryEntry = remembered;
     settings.afterLaunchOption = 0;

@@ -87,6 +87,7 @@ private slots:
             members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
         QVERIFY(writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members));
         LauncherSettings settings = ProgramScenario::quietSettings();
+        settings.advancedOptions = true; // offers the zip library's view
         settings.gamesListView = 2;
         settings.lastZipLibraryEntry = QStringLiteral("Heap");
         QVERIFY(demo.writeSettings(settings));
