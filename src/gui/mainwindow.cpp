@@ -155,24 +155,23 @@ void MainWindow::watchKeysAndPictures()
 
 bool MainWindow::isDroppedInput(QObject* watched, QEvent* event) const
 {
-    if (!m_gamesListSelecting)
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!m_gamesListSelecting || !widget || widget->window() != this)
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Taken as the widget's own key, so no shortcut acts on it; the key itself is dropped.
         event->accept();
-        break;
+        return true;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-        break;
+        return true;
     default:
         // Releases pass: they end a press made before the chain began.
         return false;
     }
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && widget->window() == this;
 }
 
 void MainWindow::setGamesListSelecting(bool selecting)
