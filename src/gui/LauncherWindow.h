@@ -29,6 +29,8 @@ public:
     virtual void gatherSettings(LauncherSettings& settings) const = 0;
     // The compact layout ("Advanced options" off).
     virtual void defaultMode() = 0;
+    // The Games tab's rule for the Launch, shortcut and cleanup buttons, from its lists.
+    virtual void updateLaunchButtons() = 0;
     // Stacks every page where page 0 is and clears the page captions.
     virtual void adjustTabFrames() = 0;
     // "Development mode": its box and the "Normal" after-launch option are offered.

@@ -13,6 +13,7 @@
 #include "core/services/Processes.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsLoader.h"
+#include "core/settings/SettingsTable.h"
 #include "gui/FramePlacement.h"
 #include "gui/handlers/AvailabilityController.h"
 #include "gui/handlers/GamesListHandler.h"
@@ -99,6 +100,10 @@ bool MainFormLifecycle::load()
         FileOperations::deleteMatching(zips, QStringLiteral("*.*"));
 
     placeWindow();
+    // Applying the settings fills the games list and runs its selection chain, which must
+    // know already that the game starts from new: no map is then chosen or remembered.
+    if (m_context.settings.skill == 0)
+        m_context.launch.kind = LaunchKind::NewGame;
     if (!m_window.applySettings(m_context.settings)) {
         emit configurationErrorFound();
         return false;
@@ -110,10 +115,11 @@ bool MainFormLifecycle::load()
         m_window.offerDevelopmentMode();
     if (m_context.settings.afterLaunchOption == 0)
         m_window.offerNormalExit();
-    if (m_context.settings.skill == 0)
-        m_context.launch.kind = LaunchKind::NewGame;
     m_handlers.games().restoreInitialSelection(
         static_cast<GamesListMode>(m_context.settings.gamesListView));
+    // The Games tab was shown before its lists were filled: its buttons follow them now, as
+    // they do when the layout is switched.
+    m_window.updateLaunchButtons();
     m_window.adjustTabFrames();
     showIwadWindowWhenNoIwadIsKnown();
     if (m_handlers.exitRequested())
@@ -165,6 +171,7 @@ bool MainFormLifecycle::loadSettings()
         return false;
     }
     m_context.settings = loaded.result.settings;
+    m_positionSaved = loaded.result.linesRead >= SettingsTable::storedLineCount(false);
     // A corpse time of 0 leaves nothing for the resurrection to fade.
     if (loaded.result.corpseFadeZero)
         m_context.settings.resurrectWithFade = false;
@@ -267,8 +274,11 @@ void MainFormLifecycle::placeWindow()
         m_window.showWineMarker();
         return;
     }
+    // Without a saved position (the first run) the window is centred by its own frame, not
+    // by the full layout's size the default position was worked out from.
     const LauncherSettings& settings = m_context.settings;
-    if (screenHeight < settings.windowTop || screenWidth < settings.windowLeft) {
+    if (!m_positionSaved || screenHeight < settings.windowTop ||
+        screenWidth < settings.windowLeft) {
         centreWindow();
         return;
     }

@@ -78,6 +78,8 @@ private:
     QWidget* m_widget; // the window's widget, watched for activation and closing
     MainFormHandlers& m_handlers;
     bool m_unloaded = false;
+    // config.z3d held the window's position (a file written under "/WINE" has none).
+    bool m_positionSaved = false;
     // The display mode as last read, with the file's modification time then.
     DisplayMode m_displayMode;
 };

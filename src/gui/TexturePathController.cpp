@@ -39,7 +39,8 @@ void TexturePathController::texButtonClick()
 {
     const QString title = FolderBrowserTitle::make(
         m_context.texture.texturePath, QString::fromLatin1(FolderBrowserTitle::kTextureSentence));
-    const std::optional<QString> chosen = m_context.dialogs->browseForFolder(title);
+    const std::optional<QString> chosen =
+        m_context.dialogs->browseForFolder(title, m_context.texture.texturePath);
 
     const TextureChoiceOutcome outcome =
         TexturePaths::chooseFolder(m_context.texture.texturePath, m_context.texture.textureSetDir,

@@ -2,6 +2,7 @@
 
 #include "core/app/StartupTrace.h"
 #include "core/library/GameRecords.h"
+#include "core/library/GameSelection.h"
 #include "core/settings/LauncherSettings.h"
 #include "gui/CommandBar.h"
 #include "gui/GlobalOptions.h"
@@ -22,6 +23,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -151,8 +153,40 @@ void MainWindow::watchKeysAndPictures()
         child->installEventFilter(this);
 }
 
+bool MainWindow::isDroppedInput(QObject* watched, QEvent* event) const
+{
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!m_gamesListSelecting || !widget || widget->window() != this)
+        return false;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Taken as the widget's own key, so no shortcut acts on it; the key itself is dropped.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        return true;
+    default:
+        // Releases pass: they end a press made before the chain began.
+        return false;
+    }
+}
+
+void MainWindow::setGamesListSelecting(bool selecting)
+{
+    // The input that came while the chain held the window is taken from the queue now, while
+    // the window still drops it.
+    if (!selecting && m_gamesListSelecting && isVisible())
+        QCoreApplication::processEvents();
+    m_gamesListSelecting = selecting;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (isDroppedInput(watched, event))
+        return true;
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         if (watched == m_ui->TitlePic)
@@ -293,8 +327,9 @@ void MainWindow::defaultMode()
     optionTabsClick(0);
     optionTabs(0)->setEnabled(false);
 
-    if (m_pages->games()->selectedView() == 2)
-        m_pages->games()->chooseView(1);
+    // The view in force, also at the start before the saved one is shown on its option.
+    if (m_settings.gamesListView == static_cast<int>(GamesListMode::ZipLibrary))
+        m_pages->games()->chooseView(static_cast<int>(GamesListMode::DoomGames));
 
     // The check-box frame takes the place of the hidden global-options frame.
     setWindowHeightTwips(kDefaultHeightTwips);

@@ -131,7 +131,7 @@ public:
     void advancedMode();
     // Tab 0's rule for the Launch, shortcut (AuxButton_2) and cleanup (AuxButton_8) buttons
     // from the entries of the game-files and map lists and the selected view.
-    void updateLaunchButtons();
+    void updateLaunchButtons() override;
 
     // ToolTipText: the tip table on the window's controls and its pages' (tools kept, texts
     // renewed) in the window's ToolTips (ToolTips::of). "Disable tooltip text" takes every tip
@@ -140,8 +140,10 @@ public:
 
     // Form_KeyDown with a Qt key code; true when the key is swallowed.
     bool formKeyDown(int key);
-    // The games list's selecting state, during which Up and Down are swallowed.
-    void setGamesListSelecting(bool selecting) { m_gamesListSelecting = selecting; }
+    // The games list's selecting state, during which Up and Down are swallowed. The chain holds
+    // the window meanwhile: what the player presses or clicks in it waits, and is dropped when
+    // the chain ends rather than acted on afterwards.
+    void setGamesListSelecting(bool selecting);
     bool gamesListSelecting() const { return m_gamesListSelecting; }
 
     // Option handlers.
@@ -196,6 +198,8 @@ private:
     void wireHandlers();
     void watchKeysAndPictures();
     void setWindowHeightTwips(int heightTwips);
+    // An event of the player's keyboard or mouse for this window, dropped while selecting.
+    bool isDroppedInput(QObject* watched, QEvent* event) const;
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     LauncherSettings& m_settings;

@@ -114,10 +114,10 @@ QStringList DemoInstallation::folderEntries(const QString& relative) const
                    QDir::Name);
 }
 
-bool DemoInstallation::writeSettings(const LauncherSettings& settings)
+bool DemoInstallation::writeSettings(const LauncherSettings& settings, bool wineMode)
 {
     QDir().mkpath(QFileInfo(path(kSettingsFile)).absolutePath());
-    return SettingsFile::write(path(kSettingsFile), settings, false) == ErrorNumber::None;
+    return SettingsFile::write(path(kSettingsFile), settings, wineMode) == ErrorNumber::None;
 }
 
 LauncherSettings DemoInstallation::settings() const

@@ -46,8 +46,9 @@ public:
     // The names in a folder, hidden ones included, sorted.
     QStringList folderEntries(const QString& relative) const;
 
-    // Z3DLaunch/config.z3d as the launcher writes it.
-    bool writeSettings(const LauncherSettings& settings);
+    // Z3DLaunch/config.z3d as the launcher writes it; under "/WINE" without the window's
+    // position.
+    bool writeSettings(const LauncherSettings& settings, bool wineMode = false);
     // Z3DLaunch/config.z3d read back; the defaults when it is missing.
     LauncherSettings settings() const;
     // Dates the file back to 2001, so that rewriting it shows in its modification time.

@@ -27,9 +27,10 @@ std::optional<QString> RecordingDialogs::openFile(const OpenFileRequest& request
     return nextOrCancel(m_fileAnswers);
 }
 
-std::optional<QString> RecordingDialogs::browseForFolder(const QString& instruction)
+std::optional<QString> RecordingDialogs::browseForFolder(const QString& instruction,
+                                                         const QString& startFolder)
 {
-    m_calls << Call{Kind::BrowseForFolder, {}, instruction, 0, {}, {}, {}};
+    m_calls << Call{Kind::BrowseForFolder, {}, instruction, 0, {}, {}, startFolder};
     return nextOrCancel(m_folderAnswers);
 }
 

@@ -33,7 +33,7 @@ public:
         int style = 0; // message-box style sum
         OpenFileRequest fileRequest;
         QString buttonCaption;
-        QString defaultText;
+        QString defaultText; // the name prompt's text, the folder browser's start
     };
 
     void answerMessage(int code) { m_messageAnswers.push_back(code); }
@@ -48,7 +48,8 @@ public:
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QString> browseForFolder(const QString& instruction) override;
+    std::optional<QString> browseForFolder(const QString& instruction,
+                                           const QString& startFolder) override;
     NameAnswer askName(const QString& frameCaption, const QString& windowCaption,
                        const QString& buttonCaption, const QString& defaultText) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,

@@ -11,7 +11,7 @@ class SilentDialogs : public Dialogs
 public:
     int messageBox(const QString&, int, const QString&) override { return MsgOk; }
     std::optional<QString> openFile(const OpenFileRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const QString&) override { return {}; }
+    std::optional<QString> browseForFolder(const QString&, const QString&) override { return {}; }
     NameAnswer askName(const QString&, const QString&, const QString&,
                        const QString& defaultText) override
     {

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdlib>
 #include <optional>
 #include <sys/prctl.h>
 
@@ -368,6 +369,12 @@ bool XSession::minimise(const QString& window) const
     return xdotool({QStringLiteral("windowminimize"), QStringLiteral("--sync"), window});
 }
 
+bool XSession::move(const QString& window, const QPoint& to) const
+{
+    return xdotool(
+        {QStringLiteral("windowmove"), window, QString::number(to.x()), QString::number(to.y())});
+}
+
 QRect XSession::frameGeometry(const QString& window) const
 {
     // xwininfo gives the window's own area ("Absolute upper-left X:  100", "Width: 647"), and
@@ -394,6 +401,14 @@ QRect XSession::frameGeometry(const QString& window) const
     const int top = extents.at(2).trimmed().toInt();
     const int bottom = extents.at(3).trimmed().toInt();
     return {*x - left, *y - top, *width + left + right, *height + top + bottom};
+}
+
+bool XSession::centredOver(const QRect& frame, const QRect& around)
+{
+    const int left = around.left() + (around.width() - frame.width()) / 2;
+    const int top = around.top() + (around.height() - frame.height()) / 2;
+    return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
+           std::abs(frame.top() - top) <= 1;
 }
 
 QSize XSession::screenSize() const

@@ -93,12 +93,16 @@ public:
     // without activating it.
     bool mouseMove(const QString& window, double xFraction, double yFraction) const;
     bool minimise(const QString& window) const;
+    // Moves the window as a player's drag does, its corner to the point of the screen.
+    bool move(const QString& window, const QPoint& to) const;
 
     // Where the window manager's frame of window lies on the screen (the window's own area
     // with the frame's borders and title bar); empty when it cannot be read.
     QRect frameGeometry(const QString& window) const;
     // The screen's size.
     QSize screenSize() const;
+    // The frame lies centred over around, to the pixel its halving rounds to.
+    static bool centredOver(const QRect& frame, const QRect& around);
 
 private:
     bool startServer();

@@ -16,7 +16,7 @@ QString ZipLibraryLocation::instruction(const QString& zipLibraryDir)
 QString ZipLibraryLocation::choose(const InstallPaths& paths, Dialogs& dialogs)
 {
     const QString current = paths.zipLibraryDir;
-    const std::optional<QString> chosen = dialogs.browseForFolder(instruction(current));
+    const std::optional<QString> chosen = dialogs.browseForFolder(instruction(current), current);
     const QString folder = chosen && !chosen->isEmpty() ? *chosen : current;
     return AuxiliaryFiles::storeZipLibraryDir(paths, folder);
 }

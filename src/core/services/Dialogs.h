@@ -66,8 +66,10 @@ public:
     virtual int messageBox(const QString& text, int style, const QString& title) = 0;
     // The chosen file's path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
-    // The chosen folder's path, or nothing when cancelled.
-    virtual std::optional<QString> browseForFolder(const QString& instruction) = 0;
+    // The chosen folder's path, or nothing when cancelled. The browser opens on startFolder,
+    // the location the choice replaces (or the nearest folder of it that exists).
+    virtual std::optional<QString> browseForFolder(const QString& instruction,
+                                                   const QString& startFolder) = 0;
     // The name prompt. Closing it by its title bar returns the default text, not cancelled.
     virtual NameAnswer askName(const QString& frameCaption, const QString& windowCaption,
                                const QString& buttonCaption, const QString& defaultText) = 0;

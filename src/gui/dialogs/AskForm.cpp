@@ -1,6 +1,8 @@
 #include "gui/dialogs/AskForm.h"
 
 #include "core/app/Twips.h"
+#include "gui/FramePlacement.h"
+#include "gui/services/DialogGeometry.h"
 #include "ui_AskForm.h"
 
 #include <QKeyEvent>
@@ -30,6 +32,9 @@ AskForm::AskForm(bool customFontInUse, QWidget* parent)
 {
     m_ui->setupUi(this);
     setModal(true);
+    // Sized before it is shown, so that it is placed at the size it shows.
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    setFixedSize(twips.width(kWidthTwips), twips.height(kHeightTwips));
     m_ui->edProfName->installEventFilter(this);
     connect(m_ui->OKButton, &QPushButton::clicked, this, &AskForm::onButton);
 }
@@ -52,8 +57,13 @@ void AskForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_answer.cancelled = false;
+    // Centred over the launcher, as its message boxes are.
+    if (const QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        const QRect over = owner->frameGeometry();
+        FramePlacement::place(*this,
+                              [over](const QSize& frame) { return centredOver(over, frame); });
+    }
     const Twips twips(logicalDpiX(), logicalDpiY());
-    setFixedSize(twips.width(kWidthTwips), twips.height(kHeightTwips));
     const int margin = twips.width(kFrameMarginTwips);
     m_ui->RenameFrame->setGeometry(margin, twips.height(kFrameMarginTwips), width() - 2 * margin,
                                    twips.height(kFrameHeightTwips));

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,7 +12,23 @@
 
 namespace z3d {
 
-FolderBrowser::FolderBrowser(const QString& instruction, QWidget* parent)
+namespace {
+
+// The folder itself, else its nearest parent that exists; empty for an empty path.
+QString nearestExistingFolder(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    QFileInfo folder(QDir::cleanPath(QDir::fromNativeSeparators(path)));
+    while (!folder.isDir() && !folder.isRoot())
+        folder.setFile(folder.path());
+    return folder.absoluteFilePath();
+}
+
+} // namespace
+
+FolderBrowser::FolderBrowser(const QString& instruction, const QString& startFolder,
+                             QWidget* parent)
     : QDialog(parent), m_instruction(new QLabel(this)), m_tree(new QTreeView(this)),
       m_model(new QFileSystemModel(this))
 {
@@ -26,7 +43,6 @@ FolderBrowser::FolderBrowser(const QString& instruction, QWidget* parent)
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_tree->hideColumn(column);
     m_tree->header()->hide();
-    m_tree->setCurrentIndex(m_model->index(QDir::homePath()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,6 +52,7 @@ FolderBrowser::FolderBrowser(const QString& instruction, QWidget* parent)
     };
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, updateOk);
     updateOk();
+    selectFolder(nearestExistingFolder(startFolder));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_instruction);
@@ -48,6 +65,14 @@ QString FolderBrowser::selectedFolder() const
 {
     const QModelIndex current = m_tree->currentIndex();
     return current.isValid() ? QDir::toNativeSeparators(m_model->filePath(current)) : QString();
+}
+
+void FolderBrowser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Only a tree laid out at its size scrolls the chosen folder into view.
+    if (m_tree->currentIndex().isValid())
+        m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void FolderBrowser::selectFolder(const QString& path)

@@ -104,10 +104,11 @@ std::optional<QString> WidgetDialogs::openFile(const OpenFileRequest& request)
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
-std::optional<QString> WidgetDialogs::browseForFolder(const QString& instruction)
+std::optional<QString> WidgetDialogs::browseForFolder(const QString& instruction,
+                                                      const QString& startFolder)
 {
     const Question question(m_progress);
-    FolderBrowser browser(instruction, m_mainWindow);
+    FolderBrowser browser(instruction, startFolder, m_mainWindow);
     if (browser.exec() != QDialog::Accepted)
         return std::nullopt;
     const QString folder = browser.selectedFolder();

@@ -27,7 +27,8 @@ public:
 
     int messageBox(const QString& text, int style, const QString& title) override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QString> browseForFolder(const QString& instruction) override;
+    std::optional<QString> browseForFolder(const QString& instruction,
+                                           const QString& startFolder) override;
     NameAnswer askName(const QString& frameCaption, const QString& windowCaption,
                        const QString& buttonCaption, const QString& defaultText) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,

@@ -103,6 +103,8 @@ void TestZipLibraryLocation::choose()
     QCOMPARE(dialogs.calls().size(), 1);
     QCOMPARE(dialogs.calls().first().kind, RecordingDialogs::Kind::BrowseForFolder);
     QCOMPARE(dialogs.calls().first().text, ZipLibraryLocation::instruction(paths.zipLibraryDir));
+    // The browser opens where the library is now.
+    QCOMPARE(dialogs.calls().first().defaultText, paths.zipLibraryDir);
 }
 
 Z3D_TEST_GUILESS_MAIN(TestZipLibraryLocation)

@@ -40,6 +40,7 @@ constexpr int kSevenZipAes = -1;
 LauncherSettings zipLibrarySettings(const QString& remembered)
 {
     LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.advancedOptions = true; // offers the zip library's view
     settings.gamesListView = 2;
     settings.lastZipLibraryEntry = remembered;
     settings.afterLaunchOption = 0;

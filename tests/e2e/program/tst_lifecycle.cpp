@@ -12,7 +12,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -24,15 +23,6 @@ namespace {
 
 const QString kMainTitle = LauncherProcess::kMainWindowTitle;
 const QString kSettingsFile = DemoInstallation::kSettingsFile;
-
-// The frame lies centred over around, to the pixel its halving rounds to.
-bool centredOver(const QRect& frame, const QRect& around)
-{
-    const int left = around.left() + (around.width() - frame.width()) / 2;
-    const int top = around.top() + (around.height() - frame.height()) / 2;
-    return frame.isValid() && std::abs(frame.left() - left) <= 1 &&
-           std::abs(frame.top() - top) <= 1;
-}
 
 // Every entry below folder by the bytes of its name (Qt would read a name that is not UTF-8 as
 // another one): its path, and for a file its size and modification time.
@@ -179,16 +169,25 @@ private slots:
     }
 
     // The centred main window and a message box over it sit where their frames, title bars
-    // included, are centred.
+    // included, are centred: with its saved position beyond the screen, and with none saved
+    // (the first start, or a file written under "/WINE"), in the compact layout's height.
+    void windowsAreCentredByTheirFrames_data()
+    {
+        const DataTable<int, bool> row("windowLeft", "positionSaved");
+        row("beyond the screen", 300000, true);
+        row("no position saved", 0, false);
+    }
     void windowsAreCentredByTheirFrames()
     {
+        QFETCH(int, windowLeft);
+        QFETCH(bool, positionSaved);
         DemoInstallation& demo = run().demo;
         XSession& session = run().session;
         LauncherSettings settings = ProgramScenario::quietSettings();
         settings.gamesListView = 0;
         settings.lastInstalledGame = QStringLiteral("Outpost");
-        settings.windowLeft = 300000; // beyond the screen: the window is centred
-        QVERIFY(demo.writeSettings(settings));
+        settings.windowLeft = windowLeft;
+        QVERIFY(demo.writeSettings(settings, !positionSaved));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
@@ -197,7 +196,7 @@ private slots:
         QRect main;
         const bool mainCentred = XSession::waitUntil([&] {
             main = session.frameGeometry(window);
-            return centredOver(main, screen);
+            return XSession::centredOver(main, screen);
         });
         QVERIFY2(mainCentred, qPrintable("main window at " + shown(main)));
 
@@ -211,7 +210,7 @@ private slots:
         QRect box;
         const bool boxCentred = XSession::waitUntil([&] {
             box = session.frameGeometry(question);
-            return centredOver(box, session.frameGeometry(window));
+            return XSession::centredOver(box, session.frameGeometry(window));
         });
         QVERIFY2(boxCentred, qPrintable("message box at " + shown(box) + " over " + shown(main)));
 
@@ -267,6 +266,36 @@ private slots:
         QVERIFY2(launcher.waitForExit(), "the launcher did not end after the message");
         QCOMPARE(launcher.exitCode(), 0);
         QCOMPARE(bytePicture(parent), before);
+    }
+
+    // A player who moves the window as soon as it shows keeps it there: placing it by its
+    // frame, which goes on while the window manager takes the window in, leaves it alone.
+    void earlyMoveOfThePlayersStays()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        QVERIFY(demo.writeSettings(ProgramScenario::quietSettings(), true));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        const QRect screen(QPoint(0, 0), session.screenSize());
+        QVERIFY(session.move(window, QPoint(40, 30)));
+        QRect moved;
+        QVERIFY2(XSession::waitUntil([&] {
+                     moved = session.frameGeometry(window);
+                     return moved.isValid() && !XSession::centredOver(moved, screen);
+                 }),
+                 qPrintable("main window at " + shown(moved)));
+        // The placement watches the window's frame for its first seconds: the move must
+        // outlast them.
+        for (int look = 0; look < 40; ++look) {
+            QTest::qWait(100);
+            const QRect now = session.frameGeometry(window);
+            QVERIFY2(now == moved,
+                     qPrintable("moved to " + shown(moved) + ", then at " + shown(now)));
+        }
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
+        const LauncherSettings saved = demo.settings();
+        QCOMPARE(QPoint(saved.windowLeft, saved.windowTop), moved.topLeft() * 15);
     }
 
     void missingDependencyIsReportedAndEndsTheLauncher()

@@ -47,6 +47,7 @@ bool rememberHeapZip(DemoInstallation& demo, int extra)
     for (int i = 0; i < 20000; ++i)
         members.append({QByteArray::number(i).rightJustified(5, '0') + ".wad", wad});
     LauncherSettings settings = ProgramScenario::quietSettings();
+    settings.advancedOptions = true; // offers the zip library's view
     settings.gamesListView = 2;
     settings.lastZipLibraryEntry = QStringLiteral("Heap");
     return writeZip(demo.path(QStringLiteral("Z3DArchives/Heap.zip")), members) &&

@@ -71,6 +71,25 @@ bool click(ProgramScenario& run, const QString& window, Spot spot)
     return run.session.click(window, spot.x, spot.y);
 }
 
+// Puts a checker in the installation that holds each run while the file bin/hold exists,
+// having created bin/hold.seen: a test acts while a selection chain waits for it.
+bool holdCheckerRuns(DemoInstallation& demo)
+{
+    const QString checker = demo.path(QStringLiteral("bin/Z3DgFiles"));
+    const QString real = checker + QStringLiteral(".real");
+    if (!QFile::rename(checker, real))
+        return false;
+    const QByteArray script = "#!/bin/sh\n"
+                              "gate=\"$(dirname \"$0\")/hold\"\n"
+                              "if [ -e \"$gate\" ]; then\n"
+                              "    : > \"$gate.seen\"\n"
+                              "    while [ -e \"$gate\" ]; do sleep 0.05; done\n"
+                              "fi\n"
+                              "exec \"$0.real\" \"$@\"\n";
+    return demo.writeFile(QStringLiteral("bin/Z3DgFiles"), script) &&
+           QFile::setPermissions(checker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // Installed games, Outpost chosen, "Normal" after a launch.
 LauncherSettings installedGames()
 {
@@ -117,8 +136,17 @@ private slots:
                                             keys("n")));
         QVERIFY(demo.exists(QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad")));
 
-        // The prompt holds the name selected: typing replaces it, in capitals.
+        // The prompt, centred over the launcher, holds the name selected: typing replaces it,
+        // in capitals.
         QVERIFY(pickFromGamesListMenu(window, 2)); // "Rename game in list"
+        XSession& session = run().session;
+        const QString prompt = session.waitForWindow(QStringLiteral(" Rename Game"));
+        QVERIFY(!prompt.isEmpty());
+        QVERIFY2(XSession::waitUntil([&] {
+                     return XSession::centredOver(session.frameGeometry(prompt),
+                                                  session.frameGeometry(window));
+                 }),
+                 "the name prompt is not centred over the launcher");
         QVERIFY(run().answerAndWaitForClose(QStringLiteral(" Rename Game"), keys("Return"),
                                             QStringLiteral("fortress")));
         QVERIFY2(XSession::waitUntil([&] {
@@ -222,13 +250,14 @@ private slots:
                  "no desktop shortcut");
         QCOMPARE(QDir(shortcuts).entryList(QDir::Files), QStringList{"Keep.desktop"});
 
-        // The zip library's view offers its location; the browser opens on the home folder.
+        // The zip library's view offers its location; the browser opens on the current one,
+        // which Return keeps.
         QVERIFY(click(run(), window, kZipLibraryView));
         QVERIFY(click(run(), window, kButtonAfterFont));
         QVERIFY(run().answerAndWaitForClose(QStringLiteral("Browse for Folder"), keys("Return")));
         QVERIFY2(XSession::waitUntil([&] {
                      return demo.readFile(QStringLiteral("Z3DLaunch/Data/archives.z3d"))
-                         .contains(QFile::encodeName(home));
+                         .contains(QFile::encodeName(demo.path(QStringLiteral("Z3DArchives"))));
                  }),
                  demo.readFile(QStringLiteral("Z3DLaunch/Data/archives.z3d")).constData());
 
@@ -242,6 +271,31 @@ private slots:
         QVERIFY2(!restarted.isEmpty(), "the launcher did not come back");
         QVERIFY(session.pressKeys(restarted, keys("alt+F4")));
         QVERIFY2(session.waitForNoWindow(kMainTitle), "the restarted launcher did not end");
+    }
+
+    // Keys pressed while a game's selection chain holds the window (its checker is slow) are
+    // dropped, not acted on once it ends: the game the player chose stays chosen.
+    void keysDuringASelectionChainAreDropped()
+    {
+        DemoInstallation& demo = run().demo;
+        XSession& session = run().session;
+        QVERIFY(holdCheckerRuns(demo));
+        QVERIFY(demo.writeSettings(installedGames()));
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        // The keyboard to the games list (OUTPOST, QUARRY, SAMPLER), on its first game.
+        QVERIFY(click(run(), window, kGamesList));
+        QVERIFY(session.typeKeys(keys("Home")));
+
+        QVERIFY(demo.writeFile(QStringLiteral("bin/hold"), {}));
+        QVERIFY(session.typeKeys(keys("Down")));
+        QVERIFY2(XSession::waitUntil([&] { return demo.exists(QStringLiteral("bin/hold.seen")); }),
+                 "the chain of QUARRY did not run the checker");
+        QVERIFY(session.typeKeys(keys("Down Down")));
+        QVERIFY(demo.removeFile(QStringLiteral("bin/hold")));
+
+        QVERIFY2(run().closeWindow(window), "the launcher did not end");
+        QCOMPARE(demo.settings().lastInstalledGame, QStringLiteral("Quarry"));
     }
 
     // The playlist editor, opened by "New" after the name prompt: the file dialog over it

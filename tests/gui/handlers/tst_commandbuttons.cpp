@@ -7,7 +7,7 @@
 #include "gui/handlers/MainFormHandlers.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
-#include "gui/services/DesktopProcesses.h"
+#include "support/CheckingProcesses.h"
 #include "support/Controls.h"
 #include "support/CurrentFolder.h"
 #include "support/DataTable.h"
@@ -32,21 +32,6 @@ using namespace z3d;
 using namespace z3d::test;
 
 namespace {
-
-// Records what the launcher opens and starts, but runs the real checker so that the lists
-// are filled from real files.
-class CheckingProcesses : public RecordingProcesses
-{
-public:
-    explicit CheckingProcesses(Dialogs& dialogs) : m_real(dialogs) {}
-    QString runAndWait(const QString& commandLine, const QString& workingFolder) override
-    {
-        return m_real.runAndWait(commandLine, workingFolder);
-    }
-
-private:
-    DesktopProcesses m_real;
-};
 
 struct Window
 {

@@ -6,10 +6,14 @@
 #include "support/TestRegistry.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -78,6 +82,39 @@ private slots:
         const QRect main(100, 50, 700, 500);
         QCOMPARE(hookedFileDialogPosition(main, true), QPoint(100 + 63, 50 + 90));
         QCOMPARE(hookedFileDialogPosition(main, false), QPoint(100 + 63, 50 + 100));
+    }
+
+    // The folder browser opens on the location it replaces, or the nearest folder of it that
+    // is still there, shown in its tree; OK returns it.
+    void folderBrowserOpensOnTheCurrentLocation_data()
+    {
+        const DataTable<QString, QString> row("start", "opened");
+        row("existing folder", "Games/Zips", "Games/Zips");
+        row("gone folder", "Games/Zips/Gone/Deeper", "Games/Zips");
+    }
+    void folderBrowserOpensOnTheCurrentLocation()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, opened);
+        QTemporaryDir root;
+        const QDir folder(root.path());
+        QVERIFY(folder.mkpath(QStringLiteral("Games/Zips")));
+        QWidget main;
+        main.show();
+        WidgetDialogs dialogs([] { return true; }, [] { return false; });
+        dialogs.setMainWindow(&main);
+        bool parentExpanded = false;
+        QTimer::singleShot(0, [&] {
+            QDialog* browser = nullptr;
+            QTRY_VERIFY((browser = qobject_cast<QDialog*>(QApplication::activeModalWidget())));
+            const auto* tree = browser->findChild<QTreeView*>();
+            parentExpanded = tree->isExpanded(tree->currentIndex().parent());
+            browser->accept();
+        });
+        const std::optional<QString> chosen =
+            dialogs.browseForFolder(QStringLiteral("Choose"), folder.filePath(start));
+        QCOMPARE(chosen, std::optional<QString>(folder.filePath(opened)));
+        QVERIFY(parentExpanded);
     }
 
     void messageBoxShowsTextTitleAndReturnsPressedButton()

@@ -1,14 +1,18 @@
 #include "core/app/LauncherContext.h"
+#include "core/library/GameRecords.h"
 #include "core/platform/FaultInjector.h"
 #include "core/platform/FileOperations.h"
 #include "core/platform/LosslessUtf8.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/LauncherStartup.h"
 #include "gui/mainwindow.h"
+#include "gui/tabs/GamesTab.h"
 #include "gui/tooltips/ToolTips.h"
+#include "support/CheckingProcesses.h"
 #include "support/Controls.h"
 #include "support/CurrentFolder.h"
 #include "support/DataTable.h"
+#include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
@@ -22,6 +26,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -32,6 +37,7 @@
 #include <QToolButton>
 
 #include <filesystem>
+#include <optional>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -74,6 +80,39 @@ struct Run
     RecordingProcesses processes;
     LauncherStartup startup;
 };
+
+// A run on a filled library, whose lists come from the real checker: an installed game and a
+// zip with a map each, and a Doom II with its maps.
+struct LibraryRun : Run
+{
+    explicit LibraryRun(InstallTree& tree) : Run(prepared(tree)), checking(dialogs)
+    {
+        context.processes = &checking;
+    }
+    static InstallTree& prepared(InstallTree& tree)
+    {
+        tree.addBuiltProgram("Z3DgFiles");
+        tree.addFile("Iwads/Doom2.wad", wadWithMaps({"MAP01", "MAP02"}, "IWAD"));
+        tree.addFile("Z3DGames/Castle/Pwads/castle.wad", wadWithMaps({"MAP01", "MAP02"}));
+        writeZip(tree.path("Z3DArchives/ridge.zip"), {{"ridge.wad", wadWithMaps({"MAP01"})}});
+        return tree;
+    }
+
+    CheckingProcesses checking;
+};
+
+// Saved settings of a start in the layout, on the view, with the remembered entries of the
+// library LibraryRun makes.
+LauncherSettings libraryStart(bool advanced, int view)
+{
+    LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
+    saved.advancedOptions = advanced;
+    saved.gamesListView = view;
+    saved.lastInstalledGame = QStringLiteral("Castle");
+    saved.lastDoomGame = QStringLiteral("DOOM II");
+    saved.lastZipLibraryEntry = QStringLiteral("ridge");
+    return saved;
+}
 
 } // namespace
 
@@ -257,13 +296,23 @@ private slots:
         QCOMPARE(crLfLines(tree.readFile("Z3DLaunch/config.z3d")).size(), wine ? 84 : 86);
     }
 
-    void savedPositionBeyondTheScreenIsCentred()
+    // Centred by the frame of the window as shown: with a saved position beyond the screen, and
+    // on the first start, whose default position was worked out from the full layout's size.
+    void windowWithoutAUsablePositionIsCentred_data()
     {
+        const DataTable<bool> row("settingsFile");
+        row("saved position beyond the screen", true);
+        row("first start", false);
+    }
+    void windowWithoutAUsablePositionIsCentred()
+    {
+        QFETCH(bool, settingsFile);
         InstallTree tree;
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
         saved.windowLeft = 30000; // far right of any screen the offscreen platform has
         saved.windowTop = 100;
-        QVERIFY(tree.writeSettings(saved));
+        if (settingsFile)
+            QVERIFY(tree.writeSettings(saved));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow* window = launcher.window();
@@ -464,24 +513,31 @@ private slots:
     }
 
     // The command buttons a start in a layout shows are those a switch to that layout shows:
-    // the zip library's location (7) is offered in its view after an advanced start too.
+    // the zip library's location (7) is offered in its view after an advanced start too; the
+    // compact layout never shows the zip library, even when it was the view last used; and
+    // with the lists filled the Games tab's rule hides the cleanup (8).
     void commandButtonsAfterAStartAreThoseOfASwitch_data()
     {
-        const DataTable<bool, int> row("advanced", "view");
-        row("advanced layout, zip library", true, 2);
-        row("advanced layout, installed games", true, 0);
-        row("default layout, commercial games", false, 1);
+        const DataTable<bool, bool, int, int> row("filled", "advanced", "view", "shownView");
+        row("advanced layout, zip library", false, true, 2, 2);
+        row("advanced layout, installed games", false, true, 0, 0);
+        row("default layout, commercial games", false, false, 1, 1);
+        row("filled, advanced layout, zip library", true, true, 2, 2);
+        row("filled, advanced layout, installed games", true, true, 0, 0);
+        row("filled, default layout, commercial games", true, false, 1, 1);
+        row("filled, default layout, zip library last used", true, false, 2, 1);
     }
     void commandButtonsAfterAStartAreThoseOfASwitch()
     {
+        QFETCH(bool, filled);
         QFETCH(bool, advanced);
         QFETCH(int, view);
+        QFETCH(int, shownView);
         InstallTree tree;
-        LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
-        saved.advancedOptions = advanced;
-        saved.gamesListView = view;
-        QVERIFY(tree.writeSettings(saved));
-        Run launcher(tree);
+        QVERIFY(tree.writeSettings(libraryStart(advanced, view)));
+        std::optional<Run> empty;
+        std::optional<LibraryRun> library;
+        Run& launcher = filled ? static_cast<Run&>(library.emplace(tree)) : empty.emplace(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         MainWindow& window = *launcher.window();
         const auto shown = [&window] {
@@ -491,13 +547,55 @@ private slots:
             return visible;
         };
         const QList<bool> afterStart = shown();
-        QCOMPARE(afterStart.at(7), advanced && view == 2);
+        QCOMPARE(window.gamesTab()->selectedView(), shownView);
+        QCOMPARE(afterStart.at(7), shownView == 2);
+        if (filled)
+            QVERIFY(!afterStart.at(8));
 
         QCheckBox* layout = window.chkMain(MainWindow::kAdvancedOptionsBox);
         layout->click();
         layout->click();
-        findControl<QRadioButton>(window, "OptionUdir", view)->click();
+        findControl<QRadioButton>(window, "OptionUdir", shownView)->click();
         QCOMPARE(shown(), afterStart);
+    }
+
+    // A start on "Start game from New" chooses no map and writes no record, whatever the
+    // game's record remembers: the launch is a new game.
+    void startFromNewChoosesNoMap_data()
+    {
+        const DataTable<bool, int, QString> row("advanced", "view", "rememberedMap");
+        row("advanced layout, installed game, no record", true, 0, "");
+        row("advanced layout, installed game, MAP02 remembered", true, 0, "MAP02");
+        row("advanced layout, zip library", true, 2, "");
+        row("default layout, commercial game", false, 1, "MAP02");
+    }
+    void startFromNewChoosesNoMap()
+    {
+        QFETCH(bool, advanced);
+        QFETCH(int, view);
+        QFETCH(QString, rememberedMap);
+        InstallTree tree;
+        LauncherSettings saved = libraryStart(advanced, view);
+        saved.skill = 0; // "Start game from New"
+        saved.rememberLastMap = true;
+        QVERIFY(tree.writeSettings(saved));
+        const InstallPaths paths = tree.paths();
+        const GameRecords records(paths);
+        if (!rememberedMap.isEmpty()) {
+            QCOMPARE(records.saveLastMap(GameKind::PwadGame, "Castle", rememberedMap),
+                     ErrorNumber::None);
+            QCOMPARE(records.saveLastMap(GameKind::IwadGame, "DOOM II", rememberedMap),
+                     ErrorNumber::None);
+        }
+        LibraryRun launcher(tree);
+        const QSet<QString> before = snapshot(tree);
+        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
+        const QListWidget* maps = launcher.window()->findChild<QListWidget*>("MapList");
+        QVERIFY(maps->count() > 0);
+        QVERIFY(maps->selectedItems().isEmpty());
+        QCOMPARE(launcher.context.launch.kind, LaunchKind::NewGame);
+        const QStringList written = added(before, snapshot(tree)).filter("GameInfo/");
+        QVERIFY2(written.isEmpty(), qPrintable(written.join(u' ')));
     }
 
     // Tips on at load unless the saved preference turns them off; then not even the lists' own.
