@@ -5,23 +5,19 @@
 #include "core/launch/LaunchMessages.h"
 
 #include "support/DataTable.h"
+#include "support/LaunchSetup.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
 
-#include <functional>
-
 using namespace z3d;
 using z3d::test::DataTable;
-
-using Setup = std::function<void(LauncherSettings&, LaunchInputs&)>;
-Q_DECLARE_METATYPE(Setup)
+using z3d::test::kDoom;
+using z3d::test::kDoom2;
+using z3d::test::kTnt;
+using Setup = z3d::test::LaunchSetup;
 
 namespace {
-
-const QString kDoom2 = QStringLiteral("/z3d/Iwads/DOOM2.WAD");
-const QString kDoom = QStringLiteral("/z3d/Iwads/DOOM.WAD");
-const QString kTnt = QStringLiteral("/z3d/Iwads/TNT.WAD");
 
 enum class Procedure
 {
@@ -31,28 +27,12 @@ enum class Procedure
 
 LaunchInputs baseInputs()
 {
-    LaunchInputs in;
-    in.paths = InstallPaths::fromInstallRoot(QStringLiteral("/z3d"));
-    in.registry.setPath(IwadType::Doom2, kDoom2);
-    in.registry.setPath(IwadType::Doom, kDoom);
-    in.iwadFiles.insert(kDoom2, IwadFileFacts{true, true});
-    in.iwadFiles.insert(kDoom, IwadFileFacts{true, true});
-    in.selectedIwadFile = kDoom2;
-    in.state.kind = LaunchKind::WarpToMap;
-    in.state.warpArgument = QStringLiteral("07");
-    in.state.iwadPath = kDoom2;
+    LaunchInputs in = z3d::test::launchInputs({{IwadType::Doom2, kDoom2}, {IwadType::Doom, kDoom}});
     in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/castle.wad");
     in.game.folder = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/");
     in.game.files = {{in.game.mainFile, true}};
     in.game.firstMapEntry = QStringLiteral("MAP01");
     return in;
-}
-
-LauncherSettings baseSettings()
-{
-    LauncherSettings s;
-    s.skill = 4;
-    return s;
 }
 
 LaunchOutcome run(Procedure procedure, const LauncherSettings& s, const LaunchInputs& in)
@@ -268,7 +248,7 @@ void TestLaunchChecks::refusals()
     QFETCH(QString, text);
     QFETCH(bool, iwadWindow);
 
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.state.shortcutRequest = true;
     setup(settings, inputs);
@@ -373,7 +353,7 @@ void TestLaunchChecks::modelPackWarnings()
     QFETCH(QString, head);
 
     for (const Procedure procedure : {Procedure::Commercial, Procedure::Installed}) {
-        LauncherSettings settings = baseSettings();
+        LauncherSettings settings = z3d::test::launchSettings();
         LaunchInputs inputs = baseInputs();
         setup(settings, inputs);
         const LaunchOutcome outcome = run(procedure, settings, inputs);
@@ -396,7 +376,7 @@ void TestLaunchChecks::refusalKeepsWarningsAndSettings()
 {
     // The warnings come first and their switched-off options stay off, even when a check
     // after them refuses the launch.
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     settings.orrinWeapons = true;
     settings.afterLaunchOption = 2;
     LaunchInputs inputs = baseInputs();
@@ -421,7 +401,7 @@ void TestLaunchChecks::refusalKeepsWarningsAndSettings()
 
 void TestLaunchChecks::afterLaunchAction()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     settings.afterLaunchOption = 2;
     settings.lastAfterLaunchAction = 1;
     LaunchInputs inputs = baseInputs();
@@ -437,7 +417,7 @@ void TestLaunchChecks::afterLaunchAction()
 
 void TestLaunchChecks::shortcutText()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.state.shortcutRequest = true;
 
@@ -454,7 +434,7 @@ void TestLaunchChecks::shortcutText()
 
 void TestLaunchChecks::installedShortcutText()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     settings.basicDoomMode = true;
     settings.disableSound = true;
     LaunchInputs inputs = baseInputs();
@@ -473,7 +453,7 @@ void TestLaunchChecks::installedShortcutText()
 
 void TestLaunchChecks::classSevenLeavesBasicModeOff()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.game.compatibilityClass = 7;
 
@@ -498,7 +478,7 @@ void TestLaunchChecks::classSevenLeavesBasicModeOff()
 
 void TestLaunchChecks::skillZeroMakesANewGame()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     settings.skill = 0;
     LaunchInputs inputs = baseInputs();
 
@@ -509,7 +489,7 @@ void TestLaunchChecks::skillZeroMakesANewGame()
 
 void TestLaunchChecks::finalDoomIwadBecomesTheLaunchIwad()
 {
-    LauncherSettings settings = baseSettings();
+    LauncherSettings settings = z3d::test::launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.registry.setPath(IwadType::Tnt, kTnt);
     inputs.iwadFiles.insert(kTnt, IwadFileFacts{true, false});
