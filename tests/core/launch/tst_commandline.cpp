@@ -12,15 +12,9 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::after;
-using z3d::test::DataTable;
-using z3d::test::drop;
-using z3d::test::edited;
+using namespace z3d::test;
 
-using z3d::test::kDoom;
-using z3d::test::kDoom2;
-using z3d::test::kTnt;
-using Setup = z3d::test::LaunchSetup;
+using Setup = LaunchSetup;
 
 namespace {
 
@@ -41,10 +35,10 @@ const QString kCastle = QStringLiteral(
 // Every IWAD where the engine finds it by name; Doom II MAP07 chosen.
 LaunchInputs baseInputs()
 {
-    return z3d::test::launchInputs({{IwadType::Doom2, kDoom2},
-                                    {IwadType::Doom, kDoom},
-                                    {IwadType::Tnt, kTnt},
-                                    {IwadType::Plutonia, kPlutonia}});
+    return launchInputs({{IwadType::Doom2, kDoom2},
+                         {IwadType::Doom, kDoom},
+                         {IwadType::Tnt, kTnt},
+                         {IwadType::Plutonia, kPlutonia}});
 }
 
 // Doom II found only by its path.
@@ -463,7 +457,7 @@ void TestCommandLine::commercialGame()
 {
     QFETCH(Setup, setup);
     QFETCH(QString, expected);
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     setup(settings, inputs);
 
@@ -772,7 +766,7 @@ void TestCommandLine::installedGame()
 {
     QFETCH(Setup, setup);
     QFETCH(QString, expected);
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     castle(inputs);
     setup(settings, inputs);

@@ -11,11 +11,9 @@
 #include <QTest>
 
 using namespace z3d;
-using z3d::test::DataTable;
-using z3d::test::kDoom;
-using z3d::test::kDoom2;
-using z3d::test::kTnt;
-using Setup = z3d::test::LaunchSetup;
+using namespace z3d::test;
+
+using Setup = LaunchSetup;
 
 namespace {
 
@@ -27,7 +25,7 @@ enum class Procedure
 
 LaunchInputs baseInputs()
 {
-    LaunchInputs in = z3d::test::launchInputs({{IwadType::Doom2, kDoom2}, {IwadType::Doom, kDoom}});
+    LaunchInputs in = launchInputs({{IwadType::Doom2, kDoom2}, {IwadType::Doom, kDoom}});
     in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/castle.wad");
     in.game.folder = QStringLiteral("/z3d/Z3DGames/Castle/Pwads/");
     in.game.files = {{in.game.mainFile, true}};
@@ -248,7 +246,7 @@ void TestLaunchChecks::refusals()
     QFETCH(QString, text);
     QFETCH(bool, iwadWindow);
 
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.state.shortcutRequest = true;
     setup(settings, inputs);
@@ -353,7 +351,7 @@ void TestLaunchChecks::modelPackWarnings()
     QFETCH(QString, head);
 
     for (const Procedure procedure : {Procedure::Commercial, Procedure::Installed}) {
-        LauncherSettings settings = z3d::test::launchSettings();
+        LauncherSettings settings = launchSettings();
         LaunchInputs inputs = baseInputs();
         setup(settings, inputs);
         const LaunchOutcome outcome = run(procedure, settings, inputs);
@@ -376,7 +374,7 @@ void TestLaunchChecks::refusalKeepsWarningsAndSettings()
 {
     // The warnings come first and their switched-off options stay off, even when a check
     // after them refuses the launch.
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     settings.orrinWeapons = true;
     settings.afterLaunchOption = 2;
     LaunchInputs inputs = baseInputs();
@@ -401,7 +399,7 @@ void TestLaunchChecks::refusalKeepsWarningsAndSettings()
 
 void TestLaunchChecks::afterLaunchAction()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     settings.afterLaunchOption = 2;
     settings.lastAfterLaunchAction = 1;
     LaunchInputs inputs = baseInputs();
@@ -417,7 +415,7 @@ void TestLaunchChecks::afterLaunchAction()
 
 void TestLaunchChecks::shortcutText()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.state.shortcutRequest = true;
 
@@ -434,7 +432,7 @@ void TestLaunchChecks::shortcutText()
 
 void TestLaunchChecks::installedShortcutText()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     settings.basicDoomMode = true;
     settings.disableSound = true;
     LaunchInputs inputs = baseInputs();
@@ -453,7 +451,7 @@ void TestLaunchChecks::installedShortcutText()
 
 void TestLaunchChecks::classSevenLeavesBasicModeOff()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.game.compatibilityClass = 7;
 
@@ -478,7 +476,7 @@ void TestLaunchChecks::classSevenLeavesBasicModeOff()
 
 void TestLaunchChecks::skillZeroMakesANewGame()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     settings.skill = 0;
     LaunchInputs inputs = baseInputs();
 
@@ -489,7 +487,7 @@ void TestLaunchChecks::skillZeroMakesANewGame()
 
 void TestLaunchChecks::finalDoomIwadBecomesTheLaunchIwad()
 {
-    LauncherSettings settings = z3d::test::launchSettings();
+    LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.registry.setPath(IwadType::Tnt, kTnt);
     inputs.iwadFiles.insert(kTnt, IwadFileFacts{true, false});
