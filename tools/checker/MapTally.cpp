@@ -83,9 +83,8 @@ MapTally MapTally::fromBinary(std::string_view things, std::string_view sectors,
     }
     for (std::size_t at = 0; at + 26 <= sectors.size(); at += 26) {
         const int special = u16(sectors, at + 22);
-        tally.secrets += (hexen ? (special & 1024) != 0 : special == 9 || (special & 128) != 0)
-                             ? 1
-                             : 0;
+        tally.secrets +=
+            (hexen ? (special & 1024) != 0 : special == 9 || (special & 128) != 0) ? 1 : 0;
     }
     return tally;
 }

@@ -1,8 +1,8 @@
 #include "MapTitles.h"
 
 #include "AsciiText.h"
-#include "TitleSources.h"
 #include "automap/WadFile.h"
+#include "TitleSources.h"
 
 #include <algorithm>
 #include <array>
@@ -16,9 +16,6 @@ namespace z3d::checker {
 namespace {
 
 using namespace ascii_text;
-
-// The most read of one title lump; real ones are a few kilobytes.
-constexpr std::size_t MaxLumpBytes = std::size_t{4} << 20;
 
 bool isDigit(char c)
 {
@@ -90,8 +87,9 @@ MapTitles MapTitles::fromWad(const automap::WadFile& wad)
     MapTitles titles([&wad, text](std::string_view name) -> std::optional<std::string> {
         const std::string wanted = upper(name);
         const auto& lumps = wad.lumps();
-        const auto found = std::find_if(lumps.rbegin(), lumps.rend(),
-                                        [&](const automap::Lump& lump) { return lump.name == wanted; });
+        const auto found =
+            std::find_if(lumps.rbegin(), lumps.rend(),
+                         [&](const automap::Lump& lump) { return lump.name == wanted; });
         if (found == lumps.rend())
             return std::nullopt;
         return text(*found);
@@ -217,15 +215,15 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
 title_sources::MapLinks MapTitles::linksOf(const std::string& map) const
 {
     // A later lump's entry wins within each source.
-    const auto last = [&map](const std::vector<std::map<std::string, title_sources::MapLinks>>&
-                                 found) {
-        title_sources::MapLinks links;
-        for (auto entry = found.rbegin(); entry != found.rend(); ++entry) {
-            if (const auto it = entry->find(map); it != entry->end())
-                links.completeFrom(it->second);
-        }
-        return links;
-    };
+    const auto last =
+        [&map](const std::vector<std::map<std::string, title_sources::MapLinks>>& found) {
+            title_sources::MapLinks links;
+            for (auto entry = found.rbegin(); entry != found.rend(); ++entry) {
+                if (const auto it = entry->find(map); it != entry->end())
+                    links.completeFrom(it->second);
+            }
+            return links;
+        };
     std::vector<std::map<std::string, title_sources::MapLinks>> umapinfo;
     for (const std::string_view text : lumps("UMAPINFO"))
         umapinfo.push_back(title_sources::umapinfoLinks(text));

@@ -31,7 +31,10 @@ public:
     // lump reads the wad's lumps that MAPINFO includes; without one, includes are skipped.
     explicit MapTitles(title_sources::LumpReader lump = {});
 
-    // Fed the title lumps of wad (their first 4 MiB each), its lumps read for includes.
+    // The most read of one title lump; real ones are a few kilobytes.
+    static constexpr std::size_t MaxLumpBytes = std::size_t{4} << 20;
+
+    // Fed the title lumps of wad (their first MaxLumpBytes each), its lumps read for includes.
     static MapTitles fromWad(const automap::WadFile& wad);
 
     // Whether lumps of this name are read for titles.

@@ -191,7 +191,8 @@ std::string OutputFormatter::mapStats(std::string_view title, const MapTally& ta
     out += "Items: " + std::to_string(tally.items) + "\n";
     out += "Secrets: " + std::to_string(tally.secrets) + "\n";
     for (const auto& [label, value] : {std::pair{"Next", &links.next},
-                                       {"Secret next", &links.secretNext}, {"Par", &links.par}}) {
+                                       {"Secret next", &links.secretNext},
+                                       {"Par", &links.par}}) {
         if (!value->empty())
             out += std::string(label) + ": " + headerText(*value) + "\n";
     }

@@ -135,8 +135,9 @@ std::optional<std::string_view> pairValue(const std::vector<Token>& all, std::si
     std::size_t at = i + 1;
     if (at < all.size() && all[at].is("="))
         ++at;
-    if (at >= all.size() || (!all[at].quoted && all[at].text.size() == 1 &&
-                             std::string_view("{}=;,").find(all[at].text) != std::string_view::npos))
+    if (at >= all.size() ||
+        (!all[at].quoted && all[at].text.size() == 1 &&
+         std::string_view("{}=;,").find(all[at].text) != std::string_view::npos))
         return std::nullopt;
     i = at;
     return all[at].text;
@@ -144,8 +145,8 @@ std::optional<std::string_view> pairValue(const std::vector<Token>& all, std::si
 
 // Sets the field of links that key names (next, secret: the keys of the lump's dialect) from
 // the pair at all[i]; false when key is none of them.
-bool readLink(const std::vector<Token>& all, std::size_t& i, MapLinks& links,
-              std::string_view next, std::string_view secret, std::string_view par)
+bool readLink(const std::vector<Token>& all, std::size_t& i, MapLinks& links, std::string_view next,
+              std::string_view secret, std::string_view par)
 {
     std::string* field = all[i].is(next)     ? &links.next
                          : all[i].is(secret) ? &links.secretNext
@@ -197,6 +198,7 @@ void readMapinfo(std::string_view text, const LumpReader& lump, int depth, int& 
                 map.clear();
         } else if (!map.empty() && braces == (inBlock ? 1 : 0) &&
                    readLink(all, i, result.links[map], "next", "secretnext", "par")) {
+            continue; // one of map's links, read
         } else if (braces == 0 && token.is("include") && i + 1 < all.size()) {
             const std::string_view name = all[++i].text;
             if (!lump || depth >= MaxIncludeDepth || includes >= MaxIncludes)
@@ -225,8 +227,7 @@ void readMapinfo(std::string_view text, const LumpReader& lump, int depth, int& 
 }
 
 // Calls visit(map, all, i) for each key inside a UMAPINFO map's braces, at all[i].
-template <typename Visit>
-void forEachUmapinfoKey(std::string_view text, Visit visit)
+template <typename Visit> void forEachUmapinfoKey(std::string_view text, Visit visit)
 {
     const std::vector<Token> all = tokens(text);
     int depth = 0;
@@ -249,8 +250,8 @@ void forEachUmapinfoKey(std::string_view text, Visit visit)
 
 void MapLinks::completeFrom(const MapLinks& other)
 {
-    for (auto [mine, theirs] : {std::pair{&next, &other.next},
-                                {&secretNext, &other.secretNext}, {&par, &other.par}}) {
+    for (auto [mine, theirs] :
+         {std::pair{&next, &other.next}, {&secretNext, &other.secretNext}, {&par, &other.par}}) {
         if (mine->empty())
             *mine = *theirs;
     }
