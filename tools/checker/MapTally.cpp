@@ -1,7 +1,7 @@
 #include "MapTally.h"
 
 #include "AsciiText.h"
-#include "automap/TextTokens.h"
+#include "automap/UdmfFields.h"
 #include "automap/WadFile.h"
 
 #include <algorithm>
@@ -91,65 +91,58 @@ MapTally MapTally::fromBinary(std::string_view things, std::string_view sectors,
 
 MapTally MapTally::fromTextMap(std::string_view textmap, int skill)
 {
-    enum class Block
+    // Counts each thing and sector block as it closes.
+    struct Counter
     {
-        None,
-        Thing,
-        Sector,
-        Other
-    };
-    const std::string skillKey = "skill" + std::to_string(skill);
-    MapTally tally;
-    automap::TextTokens tokens(textmap);
-    std::string_view token;
-    std::string_view key;
-    std::string_view previous;
-    bool quoted = false;
-    bool afterEquals = false;
-    Block block = Block::None;
-    long long type = -1;
-    bool present = false;
-    bool single = false;
-    bool friendly = false;
-    bool secret = false;
-    while (tokens.next(token, quoted)) {
-        if (quoted && !afterEquals) {
-            previous = {};
-            continue;
-        }
-        if (!quoted && token == "{") {
-            block = equalsIgnoringCase(previous, "thing")    ? Block::Thing
-                    : equalsIgnoringCase(previous, "sector") ? Block::Sector
-                                                             : Block::Other;
+        std::string skillKey;
+        MapTally tally;
+        enum class Block
+        {
+            None,
+            Thing,
+            Sector
+        } block = Block::None;
+        long long type = -1;
+        bool present = false;
+        bool single = false;
+        bool friendly = false;
+        bool secret = false;
+
+        void begin(std::string_view kind)
+        {
+            block = equalsIgnoringCase(kind, "thing")    ? Block::Thing
+                    : equalsIgnoringCase(kind, "sector") ? Block::Sector
+                                                         : Block::None;
             type = -1;
             present = single = friendly = secret = false;
-        } else if (!quoted && token == "}") {
+        }
+        void field(std::string_view key, std::string_view value, bool quoted)
+        {
+            const bool yes = !quoted && equalsIgnoringCase(value, "true");
+            long long special = 0;
+            if (block == Block::Thing) {
+                if (equalsIgnoringCase(key, "type") && !(!quoted && wholeNumber(value, type)))
+                    type = -1;
+                present = equalsIgnoringCase(key, skillKey) ? yes : present;
+                single = equalsIgnoringCase(key, "single") ? yes : single;
+                friendly = equalsIgnoringCase(key, "friend") ? yes : friendly;
+            } else if (block == Block::Sector && equalsIgnoringCase(key, "secret")) {
+                secret = secret || yes;
+            } else if (block == Block::Sector && equalsIgnoringCase(key, "special") && !quoted &&
+                       wholeNumber(value, special)) {
+                secret = secret || special == 9 || (special & 1024) != 0;
+            }
+        }
+        void end()
+        {
             if (block == Block::Thing && present && single && type >= 0 && type <= 0xFFFF)
                 countThing(tally, static_cast<int>(type), friendly);
             tally.secrets += block == Block::Sector && secret ? 1 : 0;
             block = Block::None;
-        } else if (!quoted && token == "=") {
-            key = previous;
-            afterEquals = true;
-            continue;
-        } else if (afterEquals && block == Block::Thing) {
-            const bool yes = !quoted && equalsIgnoringCase(token, "true");
-            if (equalsIgnoringCase(key, "type") && !(!quoted && wholeNumber(token, type)))
-                type = -1;
-            present = equalsIgnoringCase(key, skillKey) ? yes : present;
-            single = equalsIgnoringCase(key, "single") ? yes : single;
-            friendly = equalsIgnoringCase(key, "friend") ? yes : friendly;
-        } else if (afterEquals && block == Block::Sector) {
-            long long special = 0;
-            if (equalsIgnoringCase(key, "secret"))
-                secret = secret || (!quoted && equalsIgnoringCase(token, "true"));
-            else if (equalsIgnoringCase(key, "special") && !quoted && wholeNumber(token, special))
-                secret = secret || special == 9 || (special & 1024) != 0;
         }
-        afterEquals = false;
-        previous = quoted ? std::string_view() : token;
-    }
-    return tally;
+    } counter{"skill" + std::to_string(skill), {}};
+    automap::readUdmfFields(textmap, counter);
+    return counter.tally;
 }
 
 MapTally MapTally::fromWad(const automap::WadFile& wad, std::size_t markerIndex, int skill)

@@ -29,6 +29,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -64,19 +65,34 @@ std::string upper(std::string text)
     return text;
 }
 
+// The wad at wadPath and the index of map's marker in it; nothing, the reason printed, when
+// either is missing.
+std::optional<std::pair<z3d::automap::WadFile, std::size_t>>
+openMap(const std::filesystem::path& wadPath, const std::string& map)
+{
+    std::optional<z3d::automap::WadFile> wad = z3d::automap::WadFile::open(wadPath);
+    if (!wad) {
+        fail(wadPath.string() + ": not found or not a WAD file");
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> marker = wad->findMap(map);
+    if (!marker) {
+        fail(wadPath.string() + ": no map " + upper(map) + " in this file");
+        return std::nullopt;
+    }
+    return std::pair{std::move(*wad), *marker};
+}
+
 int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
                const std::filesystem::path& pngPath, int size)
 {
     using namespace z3d::automap;
-    const std::optional<WadFile> wad = WadFile::open(wadPath);
-    if (!wad) {
-        return fail(wadPath.string() + ": not found or not a WAD file");
+    const auto opened = openMap(wadPath, map);
+    if (!opened) {
+        return 1;
     }
-    const std::optional<std::size_t> marker = wad->findMap(map);
-    if (!marker) {
-        return fail(wadPath.string() + ": no map " + upper(map) + " in this file");
-    }
-    const MapGeometry geometry = MapGeometry::fromWad(*wad, *marker);
+    const auto& [wad, marker] = *opened;
+    const MapGeometry geometry = MapGeometry::fromWad(wad, marker);
     if (geometry.lines.empty()) {
         return fail(wadPath.string() + ": map " + upper(map) + " has no lines to draw");
     }
@@ -91,7 +107,6 @@ int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
 int mapStats(const std::filesystem::path& wadPath, const std::string& map,
              std::string_view skillText)
 {
-    using namespace z3d::automap;
     using z3d::checker::MapTally;
     int skill = 0;
     const char* end = skillText.data() + skillText.size();
@@ -99,18 +114,15 @@ int mapStats(const std::filesystem::path& wadPath, const std::string& map,
         skill > MapTally::MaxSkill) {
         return fail("the skill is a number from 1 to 5, not \"" + std::string(skillText) + "\"");
     }
-    const std::optional<WadFile> wad = WadFile::open(wadPath);
-    if (!wad) {
-        return fail(wadPath.string() + ": not found or not a WAD file");
+    const auto opened = openMap(wadPath, map);
+    if (!opened) {
+        return 1;
     }
-    const std::optional<std::size_t> marker = wad->findMap(map);
-    if (!marker) {
-        return fail(wadPath.string() + ": no map " + upper(map) + " in this file");
-    }
+    const auto& [wad, marker] = *opened;
     const std::string name = upper(map);
-    const z3d::checker::MapTitles titles = z3d::checker::MapTitles::fromWad(*wad);
+    const z3d::checker::MapTitles titles = z3d::checker::MapTitles::fromWad(wad);
     print(z3d::checker::OutputFormatter::mapStats(titles.titlesOf({name}).front(),
-                                                  MapTally::fromWad(*wad, *marker, skill),
+                                                  MapTally::fromWad(wad, marker, skill),
                                                   titles.linksOf(name)));
     return 0;
 }
