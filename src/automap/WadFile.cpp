@@ -12,6 +12,11 @@ namespace {
 constexpr std::int64_t HeaderSize = 12;
 constexpr std::int64_t EntrySize = 16;
 
+// The lumps of a binary map, in any order after its marker.
+constexpr std::array<std::string_view, 12> BinaryMapLumps{
+    "THINGS", "LINEDEFS", "SIDEDEFS", "VERTEXES", "SEGS",     "SSECTORS",
+    "NODES",  "SECTORS",  "REJECT",   "BLOCKMAP", "BEHAVIOR", "SCRIPTS"};
+
 std::uint32_t readU32(const unsigned char* bytes)
 {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -107,6 +112,18 @@ std::optional<std::size_t> WadFile::findMap(std::string_view name) const
             found = i;
     }
     return found;
+}
+
+const Lump* WadFile::mapLump(std::size_t markerIndex, std::string_view name) const
+{
+    for (std::size_t i = markerIndex + 1; i < m_lumps.size(); ++i) {
+        const std::string& found = m_lumps[i].name;
+        if (std::find(BinaryMapLumps.begin(), BinaryMapLumps.end(), found) == BinaryMapLumps.end())
+            return nullptr;
+        if (found == name)
+            return &m_lumps[i];
+    }
+    return nullptr;
 }
 
 } // namespace z3d::automap

@@ -43,6 +43,10 @@ public:
     // THINGS or TEXTMAP; the last such marker, as the engine loads the last. Nothing when the
     // wad has no such map.
     std::optional<std::size_t> findMap(std::string_view name) const;
+    // The lump named name (THINGS, SECTORS, ...) of the binary map whose marker is at
+    // markerIndex: the first of that name among the map lumps that follow the marker; nothing
+    // when the map has none.
+    const Lump* mapLump(std::size_t markerIndex, std::string_view name) const;
 
 private:
     WadFile() = default;

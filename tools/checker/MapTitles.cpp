@@ -1,6 +1,7 @@
 #include "MapTitles.h"
 
 #include "AsciiText.h"
+#include "automap/WadFile.h"
 #include "TitleSources.h"
 
 #include <algorithm>
@@ -80,6 +81,26 @@ bool namesMap(std::string_view label, std::string_view map)
 
 MapTitles::MapTitles(title_sources::LumpReader lump) : m_lump(std::move(lump)) {}
 
+MapTitles MapTitles::fromWad(const automap::WadFile& wad)
+{
+    const auto text = [&wad](const automap::Lump& lump) { return wad.read(lump, MaxLumpBytes); };
+    MapTitles titles([&wad, text](std::string_view name) -> std::optional<std::string> {
+        const std::string wanted = upper(name);
+        const auto& lumps = wad.lumps();
+        const auto found =
+            std::find_if(lumps.rbegin(), lumps.rend(),
+                         [&](const automap::Lump& lump) { return lump.name == wanted; });
+        if (found == lumps.rend())
+            return std::nullopt;
+        return text(*found);
+    });
+    for (const automap::Lump& lump : wad.lumps()) {
+        if (lump.size > 0 && isTitleLump(lump.name))
+            titles.addLump(lump.name, text(lump));
+    }
+    return titles;
+}
+
 bool MapTitles::isTitleLump(std::string_view name)
 {
     static constexpr std::array<std::string_view, 6> Names{"UMAPINFO", "ZMAPINFO", "MAPINFO",
@@ -96,6 +117,12 @@ bool MapTitles::isTitleLump(std::string_view name)
 void MapTitles::addLump(std::string_view name, std::string text)
 {
     m_lumps.emplace_back(std::string(name), std::move(text));
+}
+
+std::vector<std::string_view> MapTitles::mapinfoLumps() const
+{
+    std::vector<std::string_view> texts = lumps("ZMAPINFO");
+    return texts.empty() ? lumps("MAPINFO") : texts;
 }
 
 std::vector<std::string_view> MapTitles::lumps(std::string_view name) const
@@ -139,11 +166,8 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
         return titles;
 
     std::map<std::string, title_sources::MapinfoName> mapinfo;
-    std::vector<std::string_view> mapinfoLumps = lumps("ZMAPINFO");
-    if (mapinfoLumps.empty())
-        mapinfoLumps = lumps("MAPINFO");
     std::set<std::string> lookups;
-    for (const std::string_view text : mapinfoLumps) {
+    for (const std::string_view text : mapinfoLumps()) {
         for (auto& [map, name] : title_sources::mapinfo(text, m_lump)) {
             if (name.lookup)
                 lookups.insert(upper(name.text));
@@ -186,6 +210,29 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
             break;
     }
     return titles;
+}
+
+title_sources::MapLinks MapTitles::linksOf(const std::string& map) const
+{
+    // A later lump's entry wins within each source.
+    const auto last =
+        [&map](const std::vector<std::map<std::string, title_sources::MapLinks>>& found) {
+            title_sources::MapLinks links;
+            for (auto entry = found.rbegin(); entry != found.rend(); ++entry) {
+                if (const auto it = entry->find(map); it != entry->end())
+                    links.completeFrom(it->second);
+            }
+            return links;
+        };
+    std::vector<std::map<std::string, title_sources::MapLinks>> umapinfo;
+    for (const std::string_view text : lumps("UMAPINFO"))
+        umapinfo.push_back(title_sources::umapinfoLinks(text));
+    std::vector<std::map<std::string, title_sources::MapLinks>> mapinfo;
+    for (const std::string_view text : mapinfoLumps())
+        mapinfo.push_back(title_sources::mapinfoLinks(text, m_lump));
+    title_sources::MapLinks links = last(umapinfo);
+    links.completeFrom(last(mapinfo));
+    return links;
 }
 
 std::string MapTitles::withoutLabel(std::string_view title, std::string_view map)

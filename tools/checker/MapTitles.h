@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+namespace z3d::automap {
+class WadFile;
+}
+
 namespace z3d::checker {
 
 // The titles a wad gives its own maps. Fed the wad's title lumps in directory order, it
@@ -27,12 +31,21 @@ public:
     // lump reads the wad's lumps that MAPINFO includes; without one, includes are skipped.
     explicit MapTitles(title_sources::LumpReader lump = {});
 
+    // The most read of one title lump; real ones are a few kilobytes.
+    static constexpr std::size_t MaxLumpBytes = std::size_t{4} << 20;
+
+    // Fed the title lumps of wad (their first MaxLumpBytes each), its lumps read for includes.
+    static MapTitles fromWad(const automap::WadFile& wad);
+
     // Whether lumps of this name are read for titles.
     static bool isTitleLump(std::string_view name);
 
     void addLump(std::string_view name, std::string text);
     // The titles of maps (upper-case names), in their order; empty where the wad names none.
     std::vector<std::string> titlesOf(const std::vector<std::string>& maps) const;
+    // Where map (upper case) leads, each of its fields from the first source that gives it:
+    // UMAPINFO, then ZMAPINFO (or MAPINFO when the wad has no ZMAPINFO).
+    title_sources::MapLinks linksOf(const std::string& map) const;
 
     // title without a leading label that names map (upper case), the text before the first
     // colon: the map's name ("MAP01", "E1M1", or "C1M1" for E1M1 where episodes are chapters),
@@ -43,6 +56,8 @@ public:
     static std::string withoutLabel(std::string_view title, std::string_view map);
 
 private:
+    // The texts of the ZMAPINFO lumps, or the MAPINFO ones when the wad has no ZMAPINFO.
+    std::vector<std::string_view> mapinfoLumps() const;
     // The texts of the lumps of that name, in directory order.
     std::vector<std::string_view> lumps(std::string_view name) const;
 

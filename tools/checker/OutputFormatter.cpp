@@ -181,6 +181,24 @@ std::string OutputFormatter::checkwad(const WadReport& report)
     return out;
 }
 
+std::string OutputFormatter::mapStats(std::string_view title, const MapTally& tally,
+                                      const title_sources::MapLinks& links)
+{
+    std::string out = "Title:";
+    if (const std::string clean = mapTitle(title); !clean.empty())
+        out += " " + clean;
+    out += "\nMonsters: " + std::to_string(tally.monsters) + "\n";
+    out += "Items: " + std::to_string(tally.items) + "\n";
+    out += "Secrets: " + std::to_string(tally.secrets) + "\n";
+    for (const auto& [label, value] : {std::pair{"Next", &links.next},
+                                       {"Secret next", &links.secretNext},
+                                       {"Par", &links.par}}) {
+        if (!value->empty())
+            out += std::string(label) + ": " + headerText(*value) + "\n";
+    }
+    return out;
+}
+
 std::string OutputFormatter::saveLine(const SaveHeader& save)
 {
     return "\"" + std::to_string(save.slot % 10) + sanitise(save.description) + "\"\n";

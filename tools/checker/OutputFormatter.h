@@ -1,6 +1,8 @@
 #pragma once
 
+#include "MapTally.h"
 #include "SaveHeader.h"
+#include "TitleSources.h"
 #include "WadReport.h"
 
 #include <string>
@@ -21,12 +23,18 @@ namespace z3d::checker {
 // mapTitle. None of these lines holds a comma. Counts above 99 print as "99+ (<n>)": the launcher
 // reads two characters and ranks wads by them, and 99 keeps such a wad on top.
 //
+// MAPSTATS prints one "Label: value" line each: Title (empty where the wad names none, made
+// safe as in CHECKWAD), Monsters, Items, Secrets, and, where the wad names them, Next, Secret
+// next and Par (in seconds).
+//
 // GETSAVEHDRS prints one line per save, the slot digit and the description as a single
 // double-quoted item ("3Hangar run, take two"), so a comma stays inside one item.
 class OutputFormatter
 {
 public:
     static std::string checkwad(const WadReport& report);
+    static std::string mapStats(std::string_view title, const MapTally& tally,
+                                const title_sources::MapLinks& links);
     static std::string saveHeaders(const std::vector<SaveHeader>& saves);
     static std::string saveLine(const SaveHeader& save);
 

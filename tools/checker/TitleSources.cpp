@@ -115,46 +115,120 @@ std::string textBlockPart(std::string_view text, std::size_t& at, std::size_t co
     return part;
 }
 
+// The top-level words of MAPINFO that start something other than a map: the lines after
+// them belong to no map.
+bool startsOtherDefinition(const Token& token)
+{
+    for (const std::string_view word :
+         {"defaultmap", "adddefaultmap", "gamedefaults", "cluster", "clusterdef", "episode",
+          "clearepisodes", "skill", "gameinfo", "intermission", "automap", "automap_overlay",
+          "doomednums", "spawnnums", "conversationids", "damagetype"}) {
+        if (token.is(word))
+            return true;
+    }
+    return false;
+}
+
+// The value of a "key value" or "key = value" pair whose key is at all[i]: i moved to it.
+std::optional<std::string_view> pairValue(const std::vector<Token>& all, std::size_t& i)
+{
+    std::size_t at = i + 1;
+    if (at < all.size() && all[at].is("="))
+        ++at;
+    if (at >= all.size() ||
+        (!all[at].quoted && all[at].text.size() == 1 &&
+         std::string_view("{}=;,").find(all[at].text) != std::string_view::npos))
+        return std::nullopt;
+    i = at;
+    return all[at].text;
+}
+
+// Sets the field of links that key names (next, secret: the keys of the lump's dialect) from
+// the pair at all[i]; false when key is none of them.
+bool readLink(const std::vector<Token>& all, std::size_t& i, MapLinks& links, std::string_view next,
+              std::string_view secret, std::string_view par)
+{
+    std::string* field = all[i].is(next)     ? &links.next
+                         : all[i].is(secret) ? &links.secretNext
+                         : all[i].is(par)    ? &links.par
+                                             : nullptr;
+    if (!field)
+        return false;
+    const std::optional<std::string_view> value = pairValue(all, i);
+    if (!value)
+        return true;
+    if (field != &links.par)
+        *field = mapName(unescaped(*value));
+    else if (!value->empty() && value->size() <= 6 &&
+             value->find_first_not_of("0123456789") == std::string_view::npos)
+        *field = *value; // seconds; a par of over eleven days is no par
+    return true;
+}
+
+std::map<std::string, MapLinks> withoutEmpty(std::map<std::string, MapLinks> links)
+{
+    std::erase_if(links, [](const auto& entry) {
+        const MapLinks& found = entry.second;
+        return found.next.empty() && found.secretNext.empty() && found.par.empty();
+    });
+    return links;
+}
+
+struct MapinfoResult
+{
+    std::map<std::string, MapinfoName> names;
+    std::map<std::string, MapLinks> links;
+};
+
 void readMapinfo(std::string_view text, const LumpReader& lump, int depth, int& includes,
-                 std::map<std::string, MapinfoName>& names)
+                 MapinfoResult& result)
 {
     const std::vector<Token> all = tokens(text, true);
     int braces = 0;
+    std::string map;      // the map whose lines or block are being read
+    bool inBlock = false; // map's keys are in its braces rather than on the lines after it
     for (std::size_t i = 0; i < all.size(); ++i) {
         const Token& token = all[i];
         if (token.is("{")) {
+            inBlock = braces == 0 && !map.empty();
             ++braces;
         } else if (token.is("}")) {
             braces = braces > 0 ? braces - 1 : 0;
+            if (braces == 0 && inBlock)
+                map.clear();
+        } else if (!map.empty() && braces == (inBlock ? 1 : 0) &&
+                   readLink(all, i, result.links[map], "next", "secretnext", "par")) {
+            continue; // one of map's links, read
         } else if (braces == 0 && token.is("include") && i + 1 < all.size()) {
             const std::string_view name = all[++i].text;
             if (!lump || depth >= MaxIncludeDepth || includes >= MaxIncludes)
                 continue;
             ++includes;
             if (const std::optional<std::string> included = lump(name))
-                readMapinfo(*included, lump, depth + 1, includes, names);
+                readMapinfo(*included, lump, depth + 1, includes, result);
+        } else if (braces == 0 && startsOtherDefinition(token)) {
+            map.clear();
         } else if (braces == 0 && token.is("map") && i + 2 < all.size() && !all[i + 1].quoted) {
-            const std::string map = mapName(all[i + 1].text);
+            map = mapName(all[i + 1].text);
+            inBlock = false;
             if (all[i + 2].is("lookup") && i + 3 < all.size() && all[i + 3].quoted) {
-                names[map] = {std::string(all[i + 3].text), true};
+                result.names[map] = {std::string(all[i + 3].text), true};
                 i += 3;
             } else if (all[i + 2].quoted) {
                 const std::string title = unescaped(all[i + 2].text);
                 if (title.size() > 1 && title.front() == '$')
-                    names[map] = {title.substr(1), true};
+                    result.names[map] = {title.substr(1), true};
                 else
-                    names[map] = {title, false};
+                    result.names[map] = {title, false};
                 i += 2;
             }
         }
     }
 }
 
-} // namespace
-
-std::map<std::string, std::string> umapinfo(std::string_view text)
+// Calls visit(map, all, i) for each key inside a UMAPINFO map's braces, at all[i].
+template <typename Visit> void forEachUmapinfoKey(std::string_view text, Visit visit)
 {
-    std::map<std::string, std::string> titles;
     const std::vector<Token> all = tokens(text);
     int depth = 0;
     std::string map;
@@ -166,21 +240,59 @@ std::map<std::string, std::string> umapinfo(std::string_view text)
             depth = depth > 0 ? depth - 1 : 0;
         } else if (depth == 0 && token.is("map") && i + 1 < all.size()) {
             map = mapName(all[++i].text);
-        } else if (depth == 1 && !map.empty() && token.is("levelname") && i + 2 < all.size() &&
-                   all[i + 1].is("=") && all[i + 2].quoted) {
+        } else if (depth == 1 && !map.empty()) {
+            visit(map, all, i);
+        }
+    }
+}
+
+} // namespace
+
+void MapLinks::completeFrom(const MapLinks& other)
+{
+    for (auto [mine, theirs] :
+         {std::pair{&next, &other.next}, {&secretNext, &other.secretNext}, {&par, &other.par}}) {
+        if (mine->empty())
+            *mine = *theirs;
+    }
+}
+
+std::map<std::string, std::string> umapinfo(std::string_view text)
+{
+    std::map<std::string, std::string> titles;
+    forEachUmapinfoKey(text, [&](const std::string& map, const auto& all, std::size_t& i) {
+        if (all[i].is("levelname") && i + 2 < all.size() && all[i + 1].is("=") &&
+            all[i + 2].quoted) {
             titles[map] = unescaped(all[i + 2].text);
             i += 2;
         }
-    }
+    });
     return titles;
+}
+
+std::map<std::string, MapLinks> umapinfoLinks(std::string_view text)
+{
+    std::map<std::string, MapLinks> links;
+    forEachUmapinfoKey(text, [&](const std::string& map, const auto& all, std::size_t& i) {
+        readLink(all, i, links[map], "next", "nextsecret", "partime");
+    });
+    return withoutEmpty(std::move(links));
 }
 
 std::map<std::string, MapinfoName> mapinfo(std::string_view text, const LumpReader& lump)
 {
-    std::map<std::string, MapinfoName> names;
+    MapinfoResult result;
     int includes = 0;
-    readMapinfo(text, lump, 0, includes, names);
-    return names;
+    readMapinfo(text, lump, 0, includes, result);
+    return std::move(result.names);
+}
+
+std::map<std::string, MapLinks> mapinfoLinks(std::string_view text, const LumpReader& lump)
+{
+    MapinfoResult result;
+    int includes = 0;
+    readMapinfo(text, lump, 0, includes, result);
+    return withoutEmpty(std::move(result.links));
 }
 
 std::map<std::string, std::string> emapinfo(std::string_view text)

@@ -22,12 +22,26 @@ struct MapinfoName
     bool lookup = false;
 };
 
+// Where a map leads, as far as the lump says: the next map, the secret exit's map (upper case,
+// a number as the name meaning MAPnn) and the par time in seconds; empty where it says nothing.
+struct MapLinks
+{
+    std::string next;
+    std::string secretNext;
+    std::string par;
+
+    // Fills what this leaves empty from other.
+    void completeFrom(const MapLinks& other);
+};
+
 // The text of the wad's lump of that name (the last of several, names compared without regard
 // to case); nothing when the wad has none.
 using LumpReader = std::function<std::optional<std::string>(std::string_view name)>;
 
 // UMAPINFO: "MAP <name> { levelname = "<title>" ... }".
 std::map<std::string, std::string> umapinfo(std::string_view text);
+// UMAPINFO's "next", "nextsecret" and "partime" keys.
+std::map<std::string, MapLinks> umapinfoLinks(std::string_view text);
 // ZMAPINFO and MAPINFO: "map <name> "<title>"", "map <name> lookup "<string name>"" (in
 // either the block or the older line style); a title starting with '$' is a lookup too. A
 // number as the name (Hexen's "map 1") means MAPnn. Outside blocks ';' starts a comment that
@@ -35,6 +49,9 @@ std::map<std::string, std::string> umapinfo(std::string_view text);
 // (through lump, when given) in its place, up to MaxIncludeDepth deep and MaxIncludes times in
 // all, so that a lump that includes itself ends.
 std::map<std::string, MapinfoName> mapinfo(std::string_view text, const LumpReader& lump = {});
+// ZMAPINFO's and MAPINFO's "next", "secretnext" and "par" of each map, inside its block
+// ("next = "MAP02"") or on the lines after its "map" line ("next MAP02"), includes read as above.
+std::map<std::string, MapLinks> mapinfoLinks(std::string_view text, const LumpReader& lump = {});
 constexpr int MaxIncludeDepth = 8;
 constexpr int MaxIncludes = 32;
 // EMAPINFO: "[<name>]" sections with "levelname = <title>" lines.

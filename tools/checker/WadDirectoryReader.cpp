@@ -17,8 +17,6 @@ namespace z3d::checker {
 namespace {
 
 constexpr std::int64_t EntriesPerChunk = 4096;
-// The most read of one title lump; real ones are a few kilobytes.
-constexpr std::int64_t MaxTitleLumpBytes = std::int64_t{4} << 20;
 
 struct TitleLump
 {
@@ -77,11 +75,11 @@ bool forEachEntry(std::istream& in, std::int64_t offset, std::int64_t count, Vis
     return true;
 }
 
-// The text of a title lump, at most MaxTitleLumpBytes of it; what cannot be read is left out.
+// The text of a title lump, at most MapTitles::MaxLumpBytes of it; what cannot be read is left out.
 std::string lumpText(std::istream& in, std::int64_t position, std::int64_t length)
 {
     std::string text;
-    text.resize(static_cast<std::size_t>(std::min(length, MaxTitleLumpBytes)));
+    text.resize(static_cast<std::size_t>(std::min(length, std::int64_t{MapTitles::MaxLumpBytes})));
     in.clear();
     in.seekg(position);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));

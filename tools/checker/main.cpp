@@ -5,14 +5,19 @@
 //     Z3DgFiles MAPPICTURE "<wad file>" <map> "<png file>" [size]
 //                                           draws a map as an automap into a PNG that fits a
 //                                           size x size square (240 when not given)
+//     Z3DgFiles MAPSTATS "<wad file>" <map> <skill 1-5>
+//                                           prints a map's title, its monsters, items and
+//                                           secrets at that skill, and where it leads
 // The command word is compared without regard to case. The output formats are described in
 // OutputFormatter.h. Exit status: 0 done, 1 the file or folder was unusable (MAPPICTURE: the
 // wad, the map, a map without lines to draw, or the PNG file; the reason on standard error, and
-// no PNG file left behind), 2 usage error.
+// no PNG file left behind; MAPSTATS: the wad, the map or the skill), 2 usage error.
 
 #include "automap/MapGeometry.h"
 #include "automap/MapPicture.h"
 #include "automap/WadFile.h"
+#include "MapTally.h"
+#include "MapTitles.h"
 #include "OutputFormatter.h"
 #include "PngWriter.h"
 #include "SaveFolderReader.h"
@@ -24,6 +29,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -45,7 +51,8 @@ int usage()
 {
     std::fputs("Usage: Z3DgFiles CHECKWAD \"<wad file>\"\n"
                "       Z3DgFiles GETSAVEHDRS \"<save folder>\"\n"
-               "       Z3DgFiles MAPPICTURE \"<wad file>\" <map> \"<png file>\" [size]\n",
+               "       Z3DgFiles MAPPICTURE \"<wad file>\" <map> \"<png file>\" [size]\n"
+               "       Z3DgFiles MAPSTATS \"<wad file>\" <map> <skill 1-5>\n",
                stderr);
     return 2;
 }
@@ -58,19 +65,34 @@ std::string upper(std::string text)
     return text;
 }
 
+// The wad at wadPath and the index of map's marker in it; nothing, the reason printed, when
+// either is missing.
+std::optional<std::pair<z3d::automap::WadFile, std::size_t>>
+openMap(const std::filesystem::path& wadPath, const std::string& map)
+{
+    std::optional<z3d::automap::WadFile> wad = z3d::automap::WadFile::open(wadPath);
+    if (!wad) {
+        fail(wadPath.string() + ": not found or not a WAD file");
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> marker = wad->findMap(map);
+    if (!marker) {
+        fail(wadPath.string() + ": no map " + upper(map) + " in this file");
+        return std::nullopt;
+    }
+    return std::pair{std::move(*wad), *marker};
+}
+
 int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
                const std::filesystem::path& pngPath, int size)
 {
     using namespace z3d::automap;
-    const std::optional<WadFile> wad = WadFile::open(wadPath);
-    if (!wad) {
-        return fail(wadPath.string() + ": not found or not a WAD file");
+    const auto opened = openMap(wadPath, map);
+    if (!opened) {
+        return 1;
     }
-    const std::optional<std::size_t> marker = wad->findMap(map);
-    if (!marker) {
-        return fail(wadPath.string() + ": no map " + upper(map) + " in this file");
-    }
-    const MapGeometry geometry = MapGeometry::fromWad(*wad, *marker);
+    const auto& [wad, marker] = *opened;
+    const MapGeometry geometry = MapGeometry::fromWad(wad, marker);
     if (geometry.lines.empty()) {
         return fail(wadPath.string() + ": map " + upper(map) + " has no lines to draw");
     }
@@ -79,6 +101,29 @@ int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
     if (error) {
         return fail(pngPath.string() + ": cannot write the picture: " + error.message());
     }
+    return 0;
+}
+
+int mapStats(const std::filesystem::path& wadPath, const std::string& map,
+             std::string_view skillText)
+{
+    using z3d::checker::MapTally;
+    int skill = 0;
+    const char* end = skillText.data() + skillText.size();
+    if (std::from_chars(skillText.data(), end, skill).ptr != end || skill < MapTally::MinSkill ||
+        skill > MapTally::MaxSkill) {
+        return fail("the skill is a number from 1 to 5, not \"" + std::string(skillText) + "\"");
+    }
+    const auto opened = openMap(wadPath, map);
+    if (!opened) {
+        return 1;
+    }
+    const auto& [wad, marker] = *opened;
+    const std::string name = upper(map);
+    const z3d::checker::MapTitles titles = z3d::checker::MapTitles::fromWad(wad);
+    print(z3d::checker::OutputFormatter::mapStats(titles.titlesOf({name}).front(),
+                                                  MapTally::fromWad(wad, marker, skill),
+                                                  titles.linksOf(name)));
     return 0;
 }
 
@@ -117,6 +162,9 @@ int main(int argc, char* argv[])
             }
         }
         return mapPicture(target, argv[3], argv[4], size);
+    }
+    if (command == "MAPSTATS" && argc == 5 && argv[3][0] != '\0') {
+        return mapStats(target, argv[3], argv[4]);
     }
     return usage();
 }

@@ -1,5 +1,6 @@
 // Runs the real Z3DgFiles MAPPICTURE on maps built byte for byte in the three formats and on
-// Debian's Freedoom, and reads the PNG back: its size, and which ink stands where.
+// Debian's Freedoom, and reads the PNG back: its size, and which ink stands where. Runs
+// MAPSTATS on maps of the three formats with known counts at two skills.
 
 #include "automap/MapPicture.h"
 #include "support/DataTable.h"
@@ -48,6 +49,85 @@ MapShape room()
 {
     return {{{0, 0}, {256, 0}, {256, 128}, {0, 128}, {128, 0}, {128, 64}},
             {{0, 1, false}, {1, 2, false}, {2, 3, false}, {3, 0, false}, {4, 5, true}}};
+}
+
+QByteArray le16(int value)
+{
+    QByteArray bytes;
+    bytes.append(char(value & 0xFF)).append(char(value >> 8 & 0xFF));
+    return bytes;
+}
+
+// A thing of a binary map: its type and flags.
+struct Thing
+{
+    int type;
+    int flags;
+};
+
+// The map of room() in format holding things and sectors of those specials.
+QList<WadLump> tallyMap(const QByteArray& marker, MapFormat format, const QList<Thing>& things,
+                        const QList<int>& specials)
+{
+    QList<WadLump> lumps = mapLumps(marker, room(), format);
+    const bool hexen = format == MapFormat::Hexen;
+    QByteArray thingBytes;
+    for (const Thing& thing : things) {
+        thingBytes += hexen ? QByteArray(10, '\0') : QByteArray(6, '\0');
+        thingBytes += le16(thing.type) + le16(thing.flags) + QByteArray(hexen ? 6 : 0, '\0');
+    }
+    QByteArray sectors;
+    for (const int special : specials)
+        sectors += QByteArray(22, 'f') + le16(special) + le16(0);
+    lumps[1].second = thingBytes;
+    lumps[5].second = sectors + "cut"; // a record cut short is ignored
+    return lumps;
+}
+
+// The wad MAPSTATS reads: MAP01 in Doom format, MAP02 in Hexen format and MAP03 in UDMF,
+// titled and linked by UMAPINFO and MAPINFO.
+QByteArray tallyWad()
+{
+    // Doom format: skills 1-2 are flag 1, skill 3 flag 2, skills 4-5 flag 4.
+    const QList<Thing> doomThings{
+        {3004, 7},       // zombieman, every skill
+        {9, 4},          // shotgun guy, skills 4-5
+        {84, 6},         // Wolfenstein SS, skills 3-5
+        {65, 1 | 16},    // chaingunner in multiplayer only: never
+        {3006, 7},       // a lost soul is no kill
+        {3001, 7 | 128}, // a friendly imp is no kill
+        {3002, 7 | 384}, // garbage flags (256): the friend bit is not read, a demon counts
+        {2014, 1},       // health bonus, skills 1-2
+        {2026, 7},       // computer map
+        {2025, 7},       // a radiation suit is no item
+        {4242, 7},       // an unknown type counts as nothing
+    };
+    // Secret: 9, and the generalised secret bit (128) with a damage type (32).
+    const QList<int> doomSectors{9, 0, 160, 41, 8};
+    const QList<Thing> hexenThings{
+        {3004, 0x107},  // single player, every skill
+        {3004, 0x007},  // not in single player
+        {72, 0x104},    // Commander Keen, skills 4-5
+        {3002, 0x2107}, // friendly
+        {2015, 0x101},  // armor bonus, skills 1-2
+    };
+    QList<WadLump> udmf = mapLumps("MAP03", room(), MapFormat::Udmf);
+    udmf[1].second += "thing { type = 3004; skill1 = true; skill4 = true; single = true; }\n"
+                      "thing { type = 58; skill4 = true; }\n" // not in single player
+                      "thing { type = 58; skill5 = true; single = true; }\n"
+                      "thing { type = 2022; skill1 = true; single = true; friend = true; }\n"
+                      "thing { type = \"3004\"; skill4 = true; single = true; }\n"
+                      "sector { secret = true; } sector { special = 9; }\n"
+                      "sector { special = 1025; } sector { special = 8; secret = false; }\n";
+    const QList<WadLump> info{{"UMAPINFO", "map MAP01 { levelname = \"Entryway\" next = \"MAP02\"\n"
+                                           "  nextsecret = \"MAP03\" partime = 30 }\n"
+                                           "map MAP02 { partime = 10 }\n"},
+                              {"MAPINFO",
+                               "map MAP02 \"Hexen Hall\"\nnext MAP03 ; the next map\npar 45\n"
+                               "cluster 1\nnext MAP09\n" // a cluster's lines are no map's
+                               "map MAP03 \"Text Town\" { secretnext = \"map01\" par = soon }\n"}};
+    return wadOfLumps(tallyMap("MAP01", MapFormat::Doom, doomThings, doomSectors) +
+                      tallyMap("MAP02", MapFormat::Hexen, hexenThings, {1024, 9, 0}) + udmf + info);
 }
 
 } // namespace
@@ -183,6 +263,48 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.output.contains(message), run.output.constData());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.png"))));
+    }
+
+    void mapStats_data()
+    {
+        const DataTable<QStringList, int, QByteArray> row("arguments", "exitCode", "output");
+        const QByteArray map01 = "Title: Entryway\nMonsters: %1\nItems: %2\nSecrets: 2\n"
+                                 "Next: MAP02\nSecret next: MAP03\nPar: 30\n";
+        row("Doom format, skill 1", {"tally.wad", "map01", "1"}, 0,
+            QByteArray(map01).replace("%1", "2").replace("%2", "2"));
+        row("Doom format, skill 4", {"tally.wad", "MAP01", "4"}, 0,
+            QByteArray(map01).replace("%1", "4").replace("%2", "1"));
+        const QByteArray map02 = "Title: Hexen Hall\nMonsters: %1\nItems: %2\nSecrets: 1\n"
+                                 "Next: MAP03\nPar: 10\n";
+        row("Hexen format, skill 2", {"tally.wad", "MAP02", "2"}, 0,
+            QByteArray(map02).replace("%1", "1").replace("%2", "1"));
+        row("Hexen format, skill 5", {"tally.wad", "MAP02", "5"}, 0,
+            QByteArray(map02).replace("%1", "2").replace("%2", "0"));
+        row("UDMF, skill 1", {"tally.wad", "MAP03", "1"}, 0,
+            "Title: Text Town\nMonsters: 1\nItems: 1\nSecrets: 3\nSecret next: MAP01\n");
+        row("UDMF, skill 4", {"tally.wad", "MAP03", "4"}, 0,
+            "Title: Text Town\nMonsters: 1\nItems: 0\nSecrets: 3\nSecret next: MAP01\n");
+        row("missing wad", {"absent.wad", "MAP01", "3"}, 1, "not found or not a WAD");
+        row("no such map", {"tally.wad", "MAP04", "3"}, 1, "no map MAP04 in this file");
+        row("skill 0", {"tally.wad", "MAP01", "0"}, 1, "the skill is a number from 1 to 5");
+        row("skill 6", {"tally.wad", "MAP01", "6"}, 1, "the skill is a number from 1 to 5");
+        row("skill in words", {"tally.wad", "MAP01", "hard"}, 1, "not \"hard\"");
+        row("no skill", {"tally.wad", "MAP01"}, 2, "Usage");
+    }
+
+    void mapStats()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, output);
+        write("tally.wad", tallyWad());
+        arguments[0] = m_dir.filePath(arguments[0]);
+        const ToolRun run = runChecker(QStringList{"MAPSTATS"} + arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode == 0)
+            QCOMPARE(run.output, output);
+        else
+            QVERIFY2(run.output.contains(output), run.output.constData());
     }
 
     void fullDiskSaysWhy()
