@@ -20,9 +20,9 @@ struct Vertex
 // special exits the map, teleports, or opens a door locked by a key of that colour.
 enum class LineLook : std::uint8_t
 {
-    Wall,
     FloorStep,
     CeilingStep,
+    Wall,
     Exit,
     Teleporter,
     RedLock,

@@ -109,27 +109,11 @@ private:
     double m_half;
 };
 
+// The inks follow the looks in the same order.
 MapPicture::Ink inkFor(LineLook look)
 {
-    switch (look) {
-    case LineLook::Wall:
-        return MapPicture::Wall;
-    case LineLook::FloorStep:
-        return MapPicture::FloorStep;
-    case LineLook::CeilingStep:
-        return MapPicture::CeilingStep;
-    case LineLook::Exit:
-        return MapPicture::Exit;
-    case LineLook::Teleporter:
-        return MapPicture::Teleporter;
-    case LineLook::RedLock:
-        return MapPicture::RedLock;
-    case LineLook::BlueLock:
-        return MapPicture::BlueLock;
-    case LineLook::YellowLock:
-        return MapPicture::YellowLock;
-    }
-    return MapPicture::Wall;
+    static_assert(MapPicture::FloorStep + int(LineLook::YellowLock) == MapPicture::YellowLock);
+    return MapPicture::Ink(MapPicture::FloorStep + int(look));
 }
 
 } // namespace
