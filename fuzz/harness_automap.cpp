@@ -1,6 +1,7 @@
 // The map geometry reader and the automap drawing on arbitrary bytes. A WAD ("IWAD" or
 // "PWAD" first) has each of its first maps read from its own lumps; any other input is read
-// as a UDMF TEXTMAP, and as Doom and Hexen VERTEXES + LINEDEFS (its two halves). Whatever is
+// as a UDMF TEXTMAP, and as Doom and Hexen VERTEXES, LINEDEFS, SIDEDEFS, SECTORS and THINGS
+// (its five fifths). Whatever is
 // read, every line names vertices that exist and are usable, and the picture has the size it
 // promises, holds only the palette's inks and shows something when there are lines.
 
@@ -45,6 +46,12 @@ void check(const MapGeometry& map)
         drawn = drawn || ink != MapPicture::Background;
     }
     require(drawn == !map.lines.empty(), "lines are drawn, and nothing else is");
+    if (map.start) {
+        require(std::isfinite(map.start->angle) &&
+                    std::abs(map.start->at.x) <= MapGeometry::MaxCoordinate &&
+                    std::abs(map.start->at.y) <= MapGeometry::MaxCoordinate,
+                "the start is usable");
+    }
 }
 
 } // namespace
@@ -69,9 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     check(MapGeometry::fromTextMap(text));
-    const std::string_view vertexes = text.substr(0, size / 2);
-    const std::string_view linedefs = text.substr(size / 2);
-    check(MapGeometry::fromBinary(vertexes, linedefs, false));
-    check(MapGeometry::fromBinary(vertexes, linedefs, true));
+    const std::size_t fifth = size / 5;
+    const MapGeometry::BinaryLumps lumps{text.substr(0, fifth), text.substr(fifth, fifth),
+                                         text.substr(2 * fifth, fifth),
+                                         text.substr(3 * fifth, fifth), text.substr(4 * fifth)};
+    check(MapGeometry::fromBinary(lumps, false));
+    check(MapGeometry::fromBinary(lumps, true));
     return 0;
 }

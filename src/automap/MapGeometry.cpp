@@ -1,5 +1,6 @@
 #include "automap/MapGeometry.h"
 
+#include "automap/LineSpecials.h"
 #include "automap/TextTokens.h"
 #include "automap/WadFile.h"
 
@@ -8,6 +9,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <string>
 
 namespace z3d::automap {
@@ -41,15 +43,93 @@ bool usable(const Vertex& v)
            std::abs(v.y) <= MapGeometry::MaxCoordinate;
 }
 
-// Keeps the lines whose vertices exist and are usable.
-void keepValidLines(MapGeometry& map, const std::vector<Line>& candidates)
+// Doom's line flags, shared by the Hexen format.
+constexpr unsigned SecretFlag = 32;
+constexpr unsigned DontDrawFlag = 128;
+constexpr int PlayerOneStart = 1;
+
+// A line as its record gives it; indices are doubles so that UDMF's numbers of any size
+// (or none, -1) are kept until they are checked.
+struct LineRecord
 {
-    for (const Line& line : candidates) {
-        if (line.from < map.vertices.size() && line.to < map.vertices.size() &&
-            usable(map.vertices[line.from]) && usable(map.vertices[line.to]))
-            map.lines.push_back(line);
+    double from = -1;
+    double to = -1;
+    double front = -1;
+    double back = -1;
+    bool twoSided = false; // a back side, named or not
+    bool secret = false;
+    bool hidden = false;
+    int special = 0;
+    std::array<int, 5> args{};
+    int lock = 0;
+};
+
+struct Heights
+{
+    double floor = 0;
+    double ceiling = 0;
+};
+
+// What a map's lumps give, before the lines are checked and looked at.
+struct MapRecords
+{
+    SpecialSet specials = SpecialSet::Doom;
+    std::vector<Vertex> vertices;
+    std::vector<LineRecord> lines;
+    std::vector<double> sideSectors; // the sector of each side, by index
+    std::vector<Heights> sectors;
+    std::optional<PlayerStart> start;
+
+    // The heights of the sector on that side, or nothing when the side or sector is not there.
+    const Heights* heightsOf(double side) const
+    {
+        if (!(side >= 0 && side < double(sideSectors.size())) || side != std::floor(side))
+            return nullptr;
+        const double sector = sideSectors[std::size_t(side)];
+        if (!(sector >= 0 && sector < double(sectors.size())) || sector != std::floor(sector))
+            return nullptr;
+        return &sectors[std::size_t(sector)];
     }
-}
+
+    std::optional<LineLook> lookOf(const LineRecord& line) const
+    {
+        if (line.hidden)
+            return std::nullopt;
+        if (line.secret)
+            return LineLook::Wall;
+        if (const std::optional<LineLook> mark =
+                markOf(specials, line.special, line.args, line.lock))
+            return mark;
+        if (!line.twoSided)
+            return LineLook::Wall;
+        const Heights* front = heightsOf(line.front);
+        const Heights* back = heightsOf(line.back);
+        if (!front || !back || front->floor != back->floor)
+            return LineLook::FloorStep;
+        if (front->ceiling != back->ceiling)
+            return LineLook::CeilingStep;
+        return std::nullopt;
+    }
+
+    // The lines the automap shows whose vertices exist and are usable.
+    MapGeometry geometry() &&
+    {
+        MapGeometry map;
+        map.vertices = std::move(vertices);
+        const auto vertex = [&](double index) {
+            return index >= 0 && index < double(map.vertices.size()) &&
+                   index == std::floor(index) && usable(map.vertices[std::size_t(index)]);
+        };
+        for (const LineRecord& line : lines) {
+            const std::optional<LineLook> look = lookOf(line);
+            if (look && vertex(line.from) && vertex(line.to))
+                map.lines.push_back({std::uint32_t(line.from), std::uint32_t(line.to), *look});
+        }
+        if (start && usable(start->at) && std::isfinite(start->angle))
+            map.start = start;
+        return map;
+    }
+};
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -77,24 +157,55 @@ double number(std::string_view text)
 
 } // namespace
 
-MapGeometry MapGeometry::fromBinary(std::string_view vertexes, std::string_view linedefs,
-                                    bool hexen)
+MapGeometry MapGeometry::fromBinary(const BinaryLumps& lumps, bool hexen)
 {
-    MapGeometry map;
-    map.vertices.reserve(vertexes.size() / 4);
-    for (std::size_t at = 0; at + 4 <= vertexes.size(); at += 4)
-        map.vertices.push_back({double(i16(vertexes, at)), double(i16(vertexes, at + 2))});
+    MapRecords map;
+    map.specials = hexen ? SpecialSet::Hexen : SpecialSet::Doom;
+    map.vertices.reserve(lumps.vertexes.size() / 4);
+    for (std::size_t at = 0; at + 4 <= lumps.vertexes.size(); at += 4)
+        map.vertices.push_back(
+            {double(i16(lumps.vertexes, at)), double(i16(lumps.vertexes, at + 2))});
 
+    const std::string_view linedefs = lumps.linedefs;
     const std::size_t record = hexen ? 16 : 14;
     const std::size_t sides = hexen ? 12 : 10;
-    std::vector<Line> candidates;
-    candidates.reserve(linedefs.size() / record);
+    map.lines.reserve(linedefs.size() / record);
     for (std::size_t at = 0; at + record <= linedefs.size(); at += record) {
-        candidates.push_back(
-            {u16(linedefs, at), u16(linedefs, at + 2), u16(linedefs, at + sides + 2) != NoSide});
+        LineRecord line;
+        line.from = u16(linedefs, at);
+        line.to = u16(linedefs, at + 2);
+        const unsigned flags = u16(linedefs, at + 4);
+        line.secret = (flags & SecretFlag) != 0;
+        line.hidden = (flags & DontDrawFlag) != 0;
+        if (hexen) {
+            line.special = static_cast<unsigned char>(linedefs[at + 6]);
+            for (std::size_t i = 0; i < line.args.size(); ++i)
+                line.args[i] = static_cast<unsigned char>(linedefs[at + 7 + i]);
+        } else {
+            line.special = u16(linedefs, at + 6);
+        }
+        line.front = u16(linedefs, at + sides);
+        const std::uint16_t back = u16(linedefs, at + sides + 2);
+        line.twoSided = back != NoSide;
+        line.back = line.twoSided ? double(back) : -1;
+        map.lines.push_back(line);
     }
-    keepValidLines(map, candidates);
-    return map;
+    for (std::size_t at = 0; at + 30 <= lumps.sidedefs.size(); at += 30)
+        map.sideSectors.push_back(u16(lumps.sidedefs, at + 28));
+    for (std::size_t at = 0; at + 26 <= lumps.sectors.size(); at += 26)
+        map.sectors.push_back({double(i16(lumps.sectors, at)), double(i16(lumps.sectors, at + 2))});
+
+    const std::size_t thing = hexen ? 20 : 10;
+    const std::size_t position = hexen ? 2 : 0;
+    const std::size_t angle = hexen ? 8 : 4;
+    for (std::size_t at = 0; at + thing <= lumps.things.size(); at += thing) {
+        if (i16(lumps.things, at + angle + 2) == PlayerOneStart) {
+            map.start = PlayerStart{{double(i16(lumps.things, at + position)),
+                                     double(i16(lumps.things, at + position + 2))},
+                                    double(i16(lumps.things, at + angle))};
+        }
+    }
+    return std::move(map).geometry();
 }
 
 MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
@@ -104,10 +215,20 @@ MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
         None,
         Vertex,
         Linedef,
+        Sidedef,
+        Sector,
+        Thing,
         Other
     };
-    MapGeometry map;
-    std::vector<Line> candidates;
+    constexpr std::array<std::pair<std::string_view, Block>, 5> BlockNames{
+        {{"vertex", Block::Vertex},
+         {"linedef", Block::Linedef},
+         {"sidedef", Block::Sidedef},
+         {"sector", Block::Sector},
+         {"thing", Block::Thing}}};
+    constexpr std::array<std::string_view, 5> ArgNames{"arg0", "arg1", "arg2", "arg3", "arg4"};
+    MapRecords map;
+    map.specials = SpecialSet::Hexen;
     TextTokens tokens(textmap);
     std::string_view token;
     std::string_view key;
@@ -116,30 +237,42 @@ MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
     bool afterEquals = false;
     Block block = Block::None;
     Vertex vertex;
-    Line line;
-    double from = -1;
-    double to = -1;
+    LineRecord line;
+    double sideSector = -1;
+    Heights heights;
+    PlayerStart thing;
+    double thingType = 0;
+    const auto is = [&](std::string_view name) { return equalsIgnoringCase(key, name); };
+    // Numbers beyond int's range mean nothing as specials or arguments.
+    const auto integer = [](double value) {
+        return std::abs(value) < 1.0e9 && value == std::floor(value) ? int(value) : 0;
+    };
     while (tokens.next(token, quoted)) {
         if (quoted && !afterEquals) {
             previous = {};
             continue;
         }
         if (!quoted && token == "{") {
-            block = equalsIgnoringCase(previous, "vertex")    ? Block::Vertex
-                    : equalsIgnoringCase(previous, "linedef") ? Block::Linedef
-                                                              : Block::Other;
+            block = Block::Other;
+            for (const auto& [name, kind] : BlockNames)
+                block = equalsIgnoringCase(previous, name) ? kind : block;
             vertex = {NAN, NAN};
             line = {};
-            from = to = -1;
+            sideSector = -1;
+            heights = {};
+            thing = {{NAN, NAN}, 0};
+            thingType = 0;
         } else if (!quoted && token == "}") {
             if (block == Block::Vertex)
                 map.vertices.push_back(vertex);
-            // Indices beyond the 32-bit range can name no vertex.
-            if (block == Block::Linedef && from >= 0 && to >= 0 && from < 4.0e9 && to < 4.0e9) {
-                line.from = static_cast<std::uint32_t>(from);
-                line.to = static_cast<std::uint32_t>(to);
-                candidates.push_back(line);
-            }
+            else if (block == Block::Linedef)
+                map.lines.push_back(line);
+            else if (block == Block::Sidedef)
+                map.sideSectors.push_back(sideSector);
+            else if (block == Block::Sector)
+                map.sectors.push_back(heights);
+            else if (block == Block::Thing && thingType == PlayerOneStart)
+                map.start = thing;
             block = Block::None;
         } else if (!quoted && token == "=") {
             key = previous;
@@ -147,24 +280,52 @@ MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
             continue;
         } else if (afterEquals) {
             const double value = quoted ? NAN : number(token);
-            if (block == Block::Vertex && equalsIgnoringCase(key, "x"))
-                vertex.x = value;
-            else if (block == Block::Vertex && equalsIgnoringCase(key, "y"))
-                vertex.y = value;
-            else if (block == Block::Linedef && equalsIgnoringCase(key, "v1"))
-                from = value == std::floor(value) ? value : -1;
-            else if (block == Block::Linedef && equalsIgnoringCase(key, "v2"))
-                to = value == std::floor(value) ? value : -1;
-            else if (block == Block::Linedef && equalsIgnoringCase(key, "sideback"))
-                line.twoSided = line.twoSided || value != -1;
-            else if (block == Block::Linedef && equalsIgnoringCase(key, "twosided"))
-                line.twoSided = line.twoSided || equalsIgnoringCase(token, "true");
+            const bool yes = !quoted && equalsIgnoringCase(token, "true");
+            if (block == Block::None && is("namespace")) {
+                for (const std::string_view doom : {"doom", "heretic", "strife"})
+                    map.specials =
+                        equalsIgnoringCase(token, doom) ? SpecialSet::Doom : map.specials;
+            } else if (block == Block::Vertex) {
+                vertex.x = is("x") ? value : vertex.x;
+                vertex.y = is("y") ? value : vertex.y;
+            } else if (block == Block::Linedef) {
+                if (is("v1"))
+                    line.from = value;
+                else if (is("v2"))
+                    line.to = value;
+                else if (is("sidefront"))
+                    line.front = value;
+                else if (is("sideback")) {
+                    line.back = value;
+                    line.twoSided = line.twoSided || value != -1;
+                } else if (is("twosided"))
+                    line.twoSided = line.twoSided || yes;
+                else if (is("secret"))
+                    line.secret = yes;
+                else if (is("dontdraw"))
+                    line.hidden = yes;
+                else if (is("special"))
+                    line.special = integer(value);
+                else if (is("locknumber"))
+                    line.lock = integer(value);
+                for (std::size_t i = 0; i < ArgNames.size(); ++i)
+                    line.args[i] = is(ArgNames[i]) ? integer(value) : line.args[i];
+            } else if (block == Block::Sidedef && is("sector")) {
+                sideSector = value;
+            } else if (block == Block::Sector) {
+                heights.floor = is("heightfloor") ? value : heights.floor;
+                heights.ceiling = is("heightceiling") ? value : heights.ceiling;
+            } else if (block == Block::Thing) {
+                thing.at.x = is("x") ? value : thing.at.x;
+                thing.at.y = is("y") ? value : thing.at.y;
+                thing.angle = is("angle") ? value : thing.angle;
+                thingType = is("type") ? value : thingType;
+            }
         }
         afterEquals = false;
         previous = quoted ? std::string_view() : token;
     }
-    keepValidLines(map, candidates);
-    return map;
+    return std::move(map).geometry();
 }
 
 MapGeometry MapGeometry::fromWad(const WadFile& wad, std::size_t markerIndex)
@@ -173,23 +334,28 @@ MapGeometry MapGeometry::fromWad(const WadFile& wad, std::size_t markerIndex)
     if (markerIndex + 1 < lumps.size() && lumps[markerIndex + 1].name == "TEXTMAP")
         return fromTextMap(wad.read(lumps[markerIndex + 1], MaxLumpBytes));
 
-    const Lump* vertexes = nullptr;
-    const Lump* linedefs = nullptr;
+    // The first lump of each name counts.
+    std::map<std::string_view, const Lump*> found;
     bool hexen = false;
     for (std::size_t i = markerIndex + 1; i < lumps.size(); ++i) {
         const std::string& name = lumps[i].name;
         if (std::find(BinaryMapLumps.begin(), BinaryMapLumps.end(), name) == BinaryMapLumps.end())
             break;
-        if (name == "VERTEXES" && !vertexes)
-            vertexes = &lumps[i];
-        else if (name == "LINEDEFS" && !linedefs)
-            linedefs = &lumps[i];
-        else if (name == "BEHAVIOR")
-            hexen = true;
+        found.emplace(name, &lumps[i]);
+        hexen = hexen || name == "BEHAVIOR";
     }
-    if (!vertexes || !linedefs)
+    if (!found.count("VERTEXES") || !found.count("LINEDEFS"))
         return {};
-    return fromBinary(wad.read(*vertexes, MaxLumpBytes), wad.read(*linedefs, MaxLumpBytes), hexen);
+    const auto bytes = [&](std::string_view name) {
+        const auto lump = found.find(name);
+        return lump == found.end() ? std::string() : wad.read(*lump->second, MaxLumpBytes);
+    };
+    const std::string vertexes = bytes("VERTEXES");
+    const std::string linedefs = bytes("LINEDEFS");
+    const std::string sidedefs = bytes("SIDEDEFS");
+    const std::string sectors = bytes("SECTORS");
+    const std::string things = bytes("THINGS");
+    return fromBinary({vertexes, linedefs, sidedefs, sectors, things}, hexen);
 }
 
 } // namespace z3d::automap

@@ -41,33 +41,72 @@ QByteArray wadOfLumps(const QList<WadLump>& lumps, const QByteArray& magic)
 
 QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapFormat format)
 {
+    const auto number = [](int value) { return QByteArray::number(value); };
     if (format == MapFormat::Udmf) {
         QByteArray text = "namespace = \"zdoom\";\n";
         for (const QPoint& v : shape.vertices)
-            text += "vertex\n{\n  x = " + QByteArray::number(v.x()) +
-                    ".0;\n  y = " + QByteArray::number(v.y()) + ".0;\n}\n";
+            text +=
+                "vertex\n{\n  x = " + number(v.x()) + ".0;\n  y = " + number(v.y()) + ".0;\n}\n";
+        int side = 0;
+        QByteArray sidedefs;
         for (const MapShape::Line& line : shape.lines) {
             text += "linedef // " + QByteArray(line.twoSided ? "a step" : "a wall") + "\n{\n";
-            text += "  v1 = " + QByteArray::number(line.from) +
-                    ";\n  v2 = " + QByteArray::number(line.to) + ";\n  sidefront = 0;\n";
-            text += line.twoSided ? "  sideback = 1;\n  twosided = true;\n}\n" : "}\n";
+            text += "  v1 = " + number(line.from) + ";\n  v2 = " + number(line.to) +
+                    ";\n  sidefront = " + number(side++) + ";\n";
+            sidedefs += "sidedef { sector = 0; }\n";
+            if (line.twoSided) {
+                text += "  sideback = " + number(side++) + ";\n  twosided = true;\n";
+                sidedefs += "sidedef { sector = " + number(line.backSector) + "; }\n";
+            }
+            if (line.special != 0)
+                text += "  special = " + number(line.special) + ";\n";
+            if (line.flags & 32)
+                text += "  secret = true;\n";
+            if (line.flags & 128)
+                text += "  dontdraw = true;\n";
+            text += "}\n";
         }
+        text += sidedefs;
+        for (const MapShape::Sector& sector : shape.sectors)
+            text += "sector { heightfloor = " + number(sector.floor) +
+                    "; heightceiling = " + number(sector.ceiling) + "; }\n";
+        for (const MapShape::Thing& thing : shape.things)
+            text += "thing { x = " + number(thing.at.x()) + ".0; y = " + number(thing.at.y()) +
+                    ".0; angle = " + number(thing.angle) + "; type = " + number(thing.type) +
+                    "; }\n";
         return {{marker, {}}, {"TEXTMAP", text}, {"ENDMAP", {}}};
     }
+    const bool hexen = format == MapFormat::Hexen;
     QByteArray vertexes;
     for (const QPoint& v : shape.vertices)
         vertexes += le16(v.x()) + le16(v.y());
     QByteArray linedefs;
+    QByteArray sidedefs;
+    const auto sidedef = [](int sector) { return QByteArray(28, 's') + le16(sector); };
     for (const MapShape::Line& line : shape.lines) {
-        linedefs += le16(line.from) + le16(line.to) + le16(line.twoSided ? 4 : 1);
+        const int front = int(sidedefs.size() / 30);
+        linedefs += le16(line.from) + le16(line.to) + le16(line.flags | (line.twoSided ? 4 : 1));
         // Doom: special and tag; Hexen: the special byte and its five arguments.
-        linedefs += format == MapFormat::Hexen ? QByteArray(6, '\x07') : le16(7) + le16(7);
-        linedefs += le16(0) + le16(line.twoSided ? 1 : 0xFFFF);
+        linedefs +=
+            hexen ? char(line.special) + QByteArray(5, '\x07') : le16(line.special) + le16(7);
+        linedefs += le16(front) + le16(line.twoSided ? front + 1 : 0xFFFF);
+        sidedefs += sidedef(0);
+        if (line.twoSided)
+            sidedefs += sidedef(line.backSector);
     }
-    QList<WadLump> lumps{{marker, {}},           {"THINGS", QByteArray(10, '\1')},
-                         {"LINEDEFS", linedefs}, {"SIDEDEFS", QByteArray(60, 's')},
-                         {"VERTEXES", vertexes}, {"SECTORS", QByteArray(52, 'z')}};
-    if (format == MapFormat::Hexen)
+    QByteArray sectors;
+    for (const MapShape::Sector& sector : shape.sectors)
+        sectors += le16(sector.floor) + le16(sector.ceiling) + QByteArray(22, 'z');
+    QByteArray things = shape.things.isEmpty() ? QByteArray(10, '\1') : QByteArray();
+    for (const MapShape::Thing& thing : shape.things) {
+        const QByteArray place = le16(thing.at.x()) + le16(thing.at.y());
+        things += hexen ? le16(0) + place + le16(0) + le16(thing.angle) + le16(thing.type) +
+                              QByteArray(8, '\0')
+                        : place + le16(thing.angle) + le16(thing.type) + le16(7);
+    }
+    QList<WadLump> lumps{{marker, {}},           {"THINGS", things},     {"LINEDEFS", linedefs},
+                         {"SIDEDEFS", sidedefs}, {"VERTEXES", vertexes}, {"SECTORS", sectors}};
+    if (hexen)
         lumps.append({"BEHAVIOR", QByteArray("ACS\0", 4) + QByteArray(12, '\0')});
     return lumps;
 }

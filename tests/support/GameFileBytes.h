@@ -16,7 +16,9 @@ using WadLump = std::pair<QByteArray, QByteArray>;
 // magic is given. A lump without data is a marker at offset 0.
 QByteArray wadOfLumps(const QList<WadLump>& lumps, const QByteArray& magic = "PWAD");
 
-// The lines of a map: vertices, and lines between them (indices), one- or two-sided.
+// The lines of a map: vertices, and lines between them (indices), one- or two-sided, in front
+// of sector 0 and, two-sided, with backSector behind them; the player's starts and other
+// things.
 struct MapShape
 {
     struct Line
@@ -24,9 +26,25 @@ struct MapShape
         int from;
         int to;
         bool twoSided;
+        int special = 0; // Doom's numbering (the special byte in Hexen format)
+        int flags = 0;   // Doom's: 32 secret, 128 not drawn (UDMF's secret, dontdraw)
+        int backSector = 1;
+    };
+    struct Sector
+    {
+        int floor;
+        int ceiling;
+    };
+    struct Thing
+    {
+        QPoint at;
+        int angle;
+        int type;
     };
     QList<QPoint> vertices;
     QList<Line> lines;
+    QList<Sector> sectors{{0, 128}, {16, 128}}; // a two-sided line is a step unless told
+    QList<Thing> things{};                      // none: a THINGS lump of filler
 };
 
 enum class MapFormat
@@ -36,8 +54,8 @@ enum class MapFormat
     Udmf   // TEXTMAP
 };
 
-// The lumps of a map of that shape in format, its marker first; the lumps a drawing does not
-// read (THINGS, SIDEDEFS, SECTORS) hold a little filler.
+// The lumps of a map of that shape in format, its marker first; each line has a side of its
+// own on either side.
 QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapFormat format);
 
 // A WAD whose maps are each a marker lump followed by a THINGS lump with one thing, after an

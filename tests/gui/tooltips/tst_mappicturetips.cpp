@@ -25,7 +25,7 @@ namespace {
 
 const QString kMapListTip = QStringLiteral("  Select map for startup.  ");
 
-// A room 200 wide and 80 high: at the picture size it is drawn 240 x 98.
+// A room 200 wide and 80 high: at the picture size it is drawn 240 x 103.
 MapShape room()
 {
     return {{{0, 0}, {200, 0}, {200, 80}, {0, 80}},
@@ -129,13 +129,13 @@ private slots:
         const ToolTipWindow* window = m_tips->tipWindow();
         QCOMPARE(window->text(), QStringLiteral("Hydroelectric Plant"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Hydroelectric Plant"));
-        QCOMPARE(window->picture().size(), QSize(240, 98));
+        QCOMPARE(window->picture().size(), QSize(240, 103));
         QVERIFY(window->height() > window->picture().height() + window->textRect().height());
 
         // The next map's tip after the reshow delay: an untitled map shows its name.
         restOn(*list, 1);
         QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
-        QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(240, 98));
+        QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(240, 103));
 
         // Gone when the mouse leaves the entries or a button is pressed.
         QTest::mouseMove(list->viewport(), QPoint(5, list->viewport()->height() - 2));
@@ -209,7 +209,7 @@ private slots:
         const QDateTime packed = QFileInfo(wad).lastModified();
         m_page->showMaps({"MAP01"}, {""}, wad);
         restOn(*list, 0);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(240, 98));
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(240, 103));
 
         QVERIFY(extraction.extract(tallZip, folder));
         // Both archives packed in the same second: the extraction dates the wad alike.
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(QFileInfo(wad).size(), qint64(wide.size()));
         m_page->showMaps({"MAP01"}, {""}, wad);
         restOn(*list, 0);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(98, 240));
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->picture().size() == QSize(103, 240));
     }
 
 private:

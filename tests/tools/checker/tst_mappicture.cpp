@@ -33,22 +33,36 @@ QRgb ink(MapPicture::Ink which)
     return qRgb(colour.red, colour.green, colour.blue);
 }
 
+// The ink of a pixel, at full strength or on a line's smoothed edge.
+std::uint8_t inkAt(const QImage& image, QPoint at)
+{
+    const QRgb colour = image.pixel(at);
+    for (std::size_t i = 0; i < MapPicture::Palette.size(); ++i) {
+        const MapPicture::Colour c = MapPicture::Palette[i];
+        if (qRgb(c.red, c.green, c.blue) == colour)
+            return MapPicture::inkOf(std::uint8_t(i));
+    }
+    return MapPicture::InkCount;
+}
+
 int wallPixels(const QImage& image)
 {
     int walls = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            walls += image.pixel(x, y) == ink(MapPicture::OneSided) ? 1 : 0;
+            walls += inkAt(image, {x, y}) == MapPicture::Wall ? 1 : 0;
     return walls;
 }
 
-// A room 256 wide and 128 high whose lower half is split by a step at x = 128. At size 131
-// the scale is one half and the drawing starts one pixel in: x maps to column 1 + x / 2, y to
-// row 1 + (128 - y) / 2 (north is up).
-MapShape room()
+// A room 256 wide and 128 high whose lower half is split at x = 128 by middle, a step unless
+// told. At size 135 the scale is one half and the drawing starts three pixels in: x maps to
+// column 3 + x / 2, y to row 3 + (128 - y) / 2 (north is up).
+MapShape room(MapShape::Line middle = {4, 5, true})
 {
     return {{{0, 0}, {256, 0}, {256, 128}, {0, 128}, {128, 0}, {128, 64}},
-            {{0, 1, false}, {1, 2, false}, {2, 3, false}, {3, 0, false}, {4, 5, true}}};
+            {{0, 1, false}, {1, 2, false}, {2, 3, false}, {3, 0, false}, middle},
+            // The same floor and ceiling; a higher floor; a lower ceiling.
+            {{0, 128}, {16, 128}, {0, 96}}};
 }
 
 QByteArray le16(int value)
@@ -130,6 +144,9 @@ QByteArray tallyWad()
                       tallyMap("MAP02", MapFormat::Hexen, hexenThings, {1024, 9, 0}) + udmf + info);
 }
 
+constexpr int Secret = 32;
+constexpr int NotDrawn = 128;
+
 } // namespace
 
 class TestMapPicture : public QObject
@@ -161,22 +178,95 @@ private slots:
                                                          mapLumps(marker, room(), format)));
         const QString png = m_dir.filePath(QStringLiteral("room.png"));
         const ToolRun run = runChecker(
-            {"mappicture", wad, QString::fromLatin1(marker).toLower(), png, QStringLiteral("131")});
+            {"mappicture", wad, QString::fromLatin1(marker).toLower(), png, QStringLiteral("135")});
         QCOMPARE(run.output, QByteArray());
         QCOMPARE(run.exitCode, 0);
 
         const QImage image(png, "PNG");
-        QCOMPARE(image.size(), QSize(131, 67));
+        QCOMPARE(image.size(), QSize(135, 71));
         const auto at = [&](int x, int y) { return image.pixel(x, y); };
-        QCOMPARE(at(1, 30), ink(MapPicture::OneSided));    // west wall
-        QCOMPARE(at(129, 30), ink(MapPicture::OneSided));  // east wall
-        QCOMPARE(at(40, 1), ink(MapPicture::OneSided));    // north wall, on top
-        QCOMPARE(at(40, 65), ink(MapPicture::OneSided));   // south wall, at the bottom
-        QCOMPARE(at(65, 50), ink(MapPicture::TwoSided));   // the step, in the south half
-        QCOMPARE(at(65, 65), ink(MapPicture::OneSided));   // a wall is drawn over a step
-        QCOMPARE(at(65, 20), ink(MapPicture::Background)); // no step in the north half
+        QCOMPARE(at(3, 30), ink(MapPicture::Wall));        // west wall
+        QCOMPARE(at(131, 30), ink(MapPicture::Wall));      // east wall
+        QCOMPARE(at(40, 3), ink(MapPicture::Wall));        // north wall, on top
+        QCOMPARE(at(40, 67), ink(MapPicture::Wall));       // south wall, at the bottom
+        QCOMPARE(at(67, 50), ink(MapPicture::FloorStep));  // the step, in the south half
+        QCOMPARE(at(67, 67), ink(MapPicture::Wall));       // a wall is drawn over a step
+        QCOMPARE(at(67, 20), ink(MapPicture::Background)); // no step in the north half
         QCOMPARE(at(30, 30), ink(MapPicture::Background));
-        QCOMPARE(at(0, 0), ink(MapPicture::Background)); // a pixel of room around it
+        // The wall's smoothed edge, then a margin around the drawing.
+        QVERIFY(at(2, 30) != ink(MapPicture::Wall) && at(2, 30) != ink(MapPicture::Background));
+        QCOMPARE(at(1, 30), ink(MapPicture::Background));
+        QCOMPARE(at(0, 0), ink(MapPicture::Background));
+    }
+
+    void looks_data()
+    {
+        const DataTable<MapFormat, MapShape::Line, MapPicture::Ink> row("format", "middle", "ink");
+        row("floor change", MapFormat::Doom, {4, 5, true}, MapPicture::FloorStep);
+        row("ceiling change", MapFormat::Doom, {4, 5, true, 0, 0, 2}, MapPicture::CeilingStep);
+        row("no change", MapFormat::Doom, {4, 5, true, 0, 0, 0}, MapPicture::Background);
+        row("blue key door", MapFormat::Doom, {4, 5, true, 26}, MapPicture::BlueLock);
+        row("red key door", MapFormat::Doom, {4, 5, true, 135}, MapPicture::RedLock);
+        row("yellow key door", MapFormat::Doom, {4, 5, true, 34}, MapPicture::YellowLock);
+        // Boom's generalised locked doors: the key in bits 6-8.
+        row("generalised blue card door", MapFormat::Doom, {4, 5, true, 0x3400 | 2 << 6},
+            MapPicture::BlueLock);
+        row("generalised yellow skull door", MapFormat::Doom, {4, 5, true, 0x3A00 | 6 << 6},
+            MapPicture::YellowLock);
+        row("generalised any-key door", MapFormat::Doom, {4, 5, true, 0x3400},
+            MapPicture::FloorStep);
+        row("exit switch", MapFormat::Doom, {4, 5, false, 11}, MapPicture::Exit);
+        row("teleporter", MapFormat::Doom, {4, 5, true, 97}, MapPicture::Teleporter);
+        row("secret", MapFormat::Doom, {4, 5, true, 26, Secret}, MapPicture::Wall);
+        row("not drawn", MapFormat::Doom, {4, 5, false, 0, NotDrawn}, MapPicture::Background);
+        row("Hexen exit", MapFormat::Hexen, {4, 5, true, 74}, MapPicture::Exit);
+        row("Hexen secret", MapFormat::Hexen, {4, 5, true, 0, Secret}, MapPicture::Wall);
+        row("Hexen not drawn", MapFormat::Hexen, {4, 5, true, 0, NotDrawn},
+            MapPicture::Background);
+        row("UDMF teleporter", MapFormat::Udmf, {4, 5, true, 70}, MapPicture::Teleporter);
+        row("UDMF ceiling change", MapFormat::Udmf, {4, 5, true, 0, 0, 2},
+            MapPicture::CeilingStep);
+        row("UDMF no change", MapFormat::Udmf, {4, 5, true, 0, 0, 0}, MapPicture::Background);
+        row("UDMF secret", MapFormat::Udmf, {4, 5, true, 0, Secret}, MapPicture::Wall);
+        row("UDMF not drawn", MapFormat::Udmf, {4, 5, false, 0, NotDrawn},
+            MapPicture::Background);
+    }
+
+    void looks()
+    {
+        QFETCH(MapFormat, format);
+        QFETCH(MapShape::Line, middle);
+        QFETCH(MapPicture::Ink, ink);
+        const QImage image = picture(mapLumps("MAP01", room(middle), format));
+        QCOMPARE(image.size(), QSize(135, 71));
+        QCOMPARE(image.pixel(67, 51), ::ink(ink));
+    }
+
+    void startArrow_data()
+    {
+        const DataTable<MapFormat, int, QPoint, QPoint> row("format", "angle", "arrow", "bare");
+        // The start is at column 35, row 19; the arrow is eight pixels long, its head's strokes
+        // three pixels back from its tip. The bare pixel is where a head facing the other way
+        // would be.
+        row("Doom, facing east", MapFormat::Doom, 0, QPoint(36, 17), QPoint(34, 17));
+        row("Hexen, facing north", MapFormat::Hexen, 90, QPoint(33, 18), QPoint(33, 20));
+        row("UDMF, facing west", MapFormat::Udmf, 180, QPoint(34, 17), QPoint(36, 17));
+    }
+
+    void startArrow()
+    {
+        QFETCH(MapFormat, format);
+        QFETCH(int, angle);
+        QFETCH(QPoint, arrow);
+        QFETCH(QPoint, bare);
+        MapShape shape = room();
+        // A voodoo doll first: the last start of the first player is where the player is.
+        shape.things = {{{200, 96}, 270, 1}, {{160, 20}, 0, 3001}, {{64, 96}, angle, 1}};
+        const QImage image = picture(mapLumps("MAP01", shape, format));
+        QCOMPARE(inkAt(image, arrow), MapPicture::PlayerArrow);
+        QCOMPARE(inkAt(image, bare), MapPicture::Background);
+        QCOMPARE(image.pixel(35, 19), ink(MapPicture::PlayerArrow));
+        QCOMPARE(image.pixel(103, 19), ink(MapPicture::Background)); // no arrow at the doll
     }
 
     void freedoomFitsTheDefaultSize()
@@ -211,7 +301,7 @@ private slots:
         QFETCH(QList<WadLump>, lumps);
         const QString wad = write("damaged.wad", wadOfLumps(lumps));
         const QString png = m_dir.filePath(QStringLiteral("damaged.png"));
-        const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "131"});
+        const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "135"});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
         QVERIFY(!image.isNull());
@@ -331,6 +421,17 @@ private slots:
     }
 
 private:
+    // MAPPICTURE of the map at 135 pixels.
+    QImage picture(const QList<WadLump>& lumps)
+    {
+        const QString wad = write("looks.wad", wadOfLumps(lumps));
+        const QString png = m_dir.filePath(QStringLiteral("looks.png"));
+        const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "135"});
+        if (run.exitCode != 0)
+            return {};
+        return QImage(png, "PNG");
+    }
+
     QString write(const char* name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(QString::fromLatin1(name));
