@@ -1,7 +1,7 @@
 #include "automap/MapGeometry.h"
 
 #include "automap/LineSpecials.h"
-#include "automap/TextTokens.h"
+#include "automap/UdmfFields.h"
 #include "automap/WadFile.h"
 
 #include <algorithm>
@@ -210,59 +210,50 @@ MapGeometry MapGeometry::fromBinary(const BinaryLumps& lumps, bool hexen)
 
 MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
 {
-    enum class Block
+    // The fields of the blocks a picture needs, each block's kept when it closes.
+    struct Reader
     {
-        None,
-        Vertex,
-        Linedef,
-        Sidedef,
-        Sector,
-        Thing,
-        Other
-    };
-    constexpr std::array<std::pair<std::string_view, Block>, 5> BlockNames{
-        {{"vertex", Block::Vertex},
-         {"linedef", Block::Linedef},
-         {"sidedef", Block::Sidedef},
-         {"sector", Block::Sector},
-         {"thing", Block::Thing}}};
-    constexpr std::array<std::string_view, 5> ArgNames{"arg0", "arg1", "arg2", "arg3", "arg4"};
-    MapRecords map;
-    map.specials = SpecialSet::Hexen;
-    TextTokens tokens(textmap);
-    std::string_view token;
-    std::string_view key;
-    std::string_view previous;
-    bool quoted = false;
-    bool afterEquals = false;
-    Block block = Block::None;
-    Vertex vertex;
-    LineRecord line;
-    double sideSector = -1;
-    Heights heights;
-    PlayerStart thing;
-    double thingType = 0;
-    const auto is = [&](std::string_view name) { return equalsIgnoringCase(key, name); };
-    // Numbers beyond int's range mean nothing as specials or arguments.
-    const auto integer = [](double value) {
-        return std::abs(value) < 1.0e9 && value == std::floor(value) ? int(value) : 0;
-    };
-    while (tokens.next(token, quoted)) {
-        if (quoted && !afterEquals) {
-            previous = {};
-            continue;
-        }
-        if (!quoted && token == "{") {
+        enum class Block
+        {
+            None,
+            Vertex,
+            Linedef,
+            Sidedef,
+            Sector,
+            Thing,
+            Other
+        };
+
+        MapRecords map;
+        Block block = Block::None;
+        Vertex vertex;
+        LineRecord line;
+        double sideSector = -1;
+        Heights heights;
+        PlayerStart thing;
+        double thingType = 0;
+
+        void begin(std::string_view kind)
+        {
+            constexpr std::array<std::pair<std::string_view, Block>, 5> BlockNames{
+                {{"vertex", Block::Vertex},
+                 {"linedef", Block::Linedef},
+                 {"sidedef", Block::Sidedef},
+                 {"sector", Block::Sector},
+                 {"thing", Block::Thing}}};
             block = Block::Other;
-            for (const auto& [name, kind] : BlockNames)
-                block = equalsIgnoringCase(previous, name) ? kind : block;
+            for (const auto& [name, named] : BlockNames)
+                block = equalsIgnoringCase(kind, name) ? named : block;
             vertex = {NAN, NAN};
             line = {};
             sideSector = -1;
             heights = {};
             thing = {{NAN, NAN}, 0};
             thingType = 0;
-        } else if (!quoted && token == "}") {
+        }
+
+        void end()
+        {
             if (block == Block::Vertex)
                 map.vertices.push_back(vertex);
             else if (block == Block::Linedef)
@@ -274,11 +265,17 @@ MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
             else if (block == Block::Thing && thingType == PlayerOneStart)
                 map.start = thing;
             block = Block::None;
-        } else if (!quoted && token == "=") {
-            key = previous;
-            afterEquals = true;
-            continue;
-        } else if (afterEquals) {
+        }
+
+        void field(std::string_view key, std::string_view token, bool quoted)
+        {
+            constexpr std::array<std::string_view, 5> ArgNames{"arg0", "arg1", "arg2", "arg3",
+                                                               "arg4"};
+            const auto is = [&](std::string_view name) { return equalsIgnoringCase(key, name); };
+            // Numbers beyond int's range mean nothing as specials or arguments.
+            const auto integer = [](double value) {
+                return std::abs(value) < 1.0e9 && value == std::floor(value) ? int(value) : 0;
+            };
             const double value = quoted ? NAN : number(token);
             const bool yes = !quoted && equalsIgnoringCase(token, "true");
             if (block == Block::None && is("namespace")) {
@@ -322,10 +319,11 @@ MapGeometry MapGeometry::fromTextMap(std::string_view textmap)
                 thingType = is("type") ? value : thingType;
             }
         }
-        afterEquals = false;
-        previous = quoted ? std::string_view() : token;
-    }
-    return std::move(map).geometry();
+    };
+    Reader reader;
+    reader.map.specials = SpecialSet::Hexen;
+    readUdmfFields(textmap, reader);
+    return std::move(reader.map).geometry();
 }
 
 MapGeometry MapGeometry::fromWad(const WadFile& wad, std::size_t markerIndex)
