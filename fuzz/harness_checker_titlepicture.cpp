@@ -1,9 +1,9 @@
 // TITLEPICTURE's readers on arbitrary bytes: the title picture read from a wad and turned into
 // the picture shown (a PNG decoded, 16:10 stretched to 4:3). A WAD ("IWAD" or "PWAD" first) is
 // read as it is, coloured by its own palette or by itself as the IWAD; any other input is the
-// TITLEPIC lump of a wad, and the TITLE lump of another. Whatever is read has a usable size,
-// its pixels or its PNG bytes but not both, and only opaque pixels; the picture shown has its
-// width and its shown height.
+// TITLEPIC lump of a wad (a raw TITLE draws any bytes alike: the seeds' wads hold some).
+// Whatever is read has a usable size, its pixels or its PNG bytes but not both, and only
+// opaque pixels; the picture shown has its width and its shown height.
 
 #include "automap/TitlePicture.h"
 #include "automap/WadFile.h"
@@ -87,6 +87,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     readWad(wadOf("TITLEPIC", bytes));
-    readWad(wadOf("TITLE", bytes));
     return 0;
 }
