@@ -29,7 +29,8 @@ struct TitlePicture
 // else TITLE as raw 320 x 200 bytes. Coloured by the wad's own PLAYPAL, else paletteWad's
 // (may be null), else the built-in Freedoom palette. Nothing when the wad has none, or the
 // picture is damaged beyond drawing (a damaged one never crashes; draw what is valid where
-// that is sound).
+// that is sound). Either lump may hold a PNG; the last lump of a name is the one read, and
+// only the directory and the lumps needed are read.
 std::optional<TitlePicture> readTitlePicture(const WadFile& wad, const WadFile* paletteWad);
 
 } // namespace z3d::automap
