@@ -1,10 +1,11 @@
 // Times the face of a games-list entry in process (its title picture and its text, as the
 // tip shows them), beside the tip's budget of 50 ms: an installed game whose main wad is
 // 100 MB (a title picture and a map up front, the directory at its end, as wad tools write
-// it), and the same wad in a stored zip of the zip library, once untouched and once with its
-// wad extracted (under a name of its own). The files are built in a temporary folder; the wad's
-// colours come from Debian's freedoom2.wad where it is installed. Median wall time over N rounds
-// (default 21, or the first argument), the page cache warm as for a second look.
+// it), and two stored zips of 100 MB in the zip library holding such a wad, one not extracted
+// and one whose wad the extraction folder holds. The files are built in a temporary folder;
+// the wad's colours come from Debian's freedoom2.wad where it is installed. Median wall time
+// over N rounds (default 21, or the first argument), the page cache warm as for a second look,
+// and the first look of the run, which loads the zip library.
 
 #include "core/inspect/AddonFace.h"
 #include "core/iwads/IwadRegistry.h"
