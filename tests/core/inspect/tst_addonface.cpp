@@ -149,8 +149,8 @@ private slots:
     void zipFaces_data()
     {
         // extracted: the files the extraction folder holds. damage: "garbage" for the whole
-        // file, "truncated" for its end cut off, "understated" for a text member whose
-        // declared size is smaller than its data. wad: the picture's wad relative to the root.
+        // file, "truncated" for its end cut off, "understated" for the second member declared
+        // as long as its first line. wad: the picture's wad relative to the root.
         const DataTable<Archiver, Files, Files, QString, QString, QString> row(
             "archiver", "members", "extracted", "damage", "wad", "text");
         const Archiver zip = Archiver::infoZip();
@@ -161,6 +161,9 @@ private slots:
             {{"castle.wad", wad(1)}, text("readme.txt")}, {}, "", "", "readme.txt");
         row("two texts, neither of the wad's name", zip,
             {{"castle.wad", wad(1)}, text("a.txt"), text("b.txt")}, {}, "", "", "");
+        // Which wad is the main one is not known before the wads are extracted.
+        row("two wads with a text each", zip,
+            {{"a.wad", wad(1)}, {"b.wad", wad(2)}, text("a.txt"), text("b.txt")}, {}, "", "", "");
         row("a text longer than what is read", zip,
             {{"castle.wad", wad(1)},
              {"castle.txt", text("castle.txt").second + QByteArray(200 * 1024, '\n')}},
@@ -174,7 +177,10 @@ private slots:
             "", "", "");
         row("not a zip", zip, castle, {}, "garbage", "", "");
         row("truncated", zip, castle, {}, "truncated", "", "");
-        row("a text longer than its archive says", zip, castle, {}, "understated", "", "");
+        const std::pair<QString, QByteArray> title = text("castle.txt");
+        row("a text longer than its archive says", zip,
+            {{"castle.wad", wad(1)}, {title.first, title.second + QByteArray(4096, '-')}}, {},
+            "understated", "", "");
     }
 
     void zipFaces()
@@ -200,8 +206,9 @@ private slots:
         if (damage == "understated") {
             const QList<ZipMemberBytes> places = zipMembers(bytes);
             QCOMPARE(places.size(), members.size());
-            putLittle32(bytes, places.at(1).localHeader + 22, 10);
-            putLittle32(bytes, places.at(1).centralHeader + 24, 10);
+            const quint32 firstLine = quint32(members.at(1).second.indexOf('\n') + 1);
+            putLittle32(bytes, places.at(1).localHeader + 22, firstLine);
+            putLittle32(bytes, places.at(1).centralHeader + 24, firstLine);
         }
         QVERIFY(writeBytes(zipPath, bytes));
         for (const auto& [name, content] : extracted)
