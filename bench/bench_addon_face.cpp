@@ -33,34 +33,6 @@ constexpr double kBudgetMs = 50;
 constexpr qsizetype kWadBytes = 100 * 1000 * 1000;
 const QString kFreedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
 
-// A 320 x 200 picture in Doom's format: each column one post of 200 pixels.
-QByteArray titlePicture()
-{
-    constexpr int width = 320;
-    constexpr int height = 200;
-    QByteArray picture;
-    const auto put16 = [&picture](int value) {
-        picture.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
-    };
-    put16(width);
-    put16(height);
-    put16(0);
-    put16(0);
-    const qsizetype columnBytes = 1 + 1 + 1 + height + 1 + 1;
-    for (int x = 0; x < width; ++x) {
-        const qsizetype offset = 8 + 4 * width + x * columnBytes;
-        put16(int(offset & 0xFFFF));
-        put16(int(offset >> 16));
-    }
-    for (int x = 0; x < width; ++x) {
-        picture.append(char(0)).append(char(height)).append(char(0));
-        for (int y = 0; y < height; ++y)
-            picture.append(char((x + y) & 0xFF));
-        picture.append(char(0)).append(char(0xFF));
-    }
-    return picture;
-}
-
 // Bytes that do not compress: what most of a big wad's lumps (textures, sounds) look like.
 QByteArray noise(qsizetype size)
 {
@@ -74,6 +46,15 @@ QByteArray noise(qsizetype size)
         out[i] = char(state);
     }
     return bytes;
+}
+
+// A 320 x 200 title picture in Doom's format, every pixel covered.
+QByteArray titlePicture()
+{
+    QList<int> pixels;
+    for (int i = 0; i < 320 * 200; ++i)
+        pixels << i % 256;
+    return doomPicture(320, pixels);
 }
 
 QByteArray bigWad()

@@ -1,11 +1,7 @@
 #include "core/inspect/AddonFace.h"
 
-#include "core/inspect/ZipMembers.h"
-
-#if __has_include("core/inspect/TitlePreview.h")
 #include "core/inspect/TitlePreview.h"
-#define Z3D_TITLE_PREVIEW 1
-#endif
+#include "core/inspect/ZipMembers.h"
 
 namespace z3d {
 
@@ -18,10 +14,8 @@ AddonFace AddonFace::read(const AddonFaceEntry& entry, const InstallPaths& paths
 AddonFace AddonFace::read(const AddonFaceSources& sources)
 {
     AddonFace face;
-#ifdef Z3D_TITLE_PREVIEW
     if (!sources.wad.isEmpty())
         face.picture = TitlePreview::read(sources.wad, sources.paletteWad);
-#endif
     if (!sources.textFile.isEmpty()) {
         face.text = AddonText::readFile(sources.textFile);
     } else if (!sources.textMember.isEmpty()) {

@@ -1,24 +1,8 @@
 #pragma once
 
+#include "automap/TitlePicture.h"
 #include "core/inspect/AddonFaceSources.h"
 #include "core/inspect/AddonText.h"
-
-// Until the title-picture reader is merged, its picture type is declared here as it will be.
-#if __has_include("automap/TitlePicture.h")
-#include "automap/TitlePicture.h"
-#else
-#include <cstdint>
-#include <vector>
-namespace z3d::automap {
-struct TitlePicture
-{
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> argb; // 0xAARRGGBB row-major; empty when png holds it
-    std::vector<std::uint8_t> png;
-};
-} // namespace z3d::automap
-#endif
 
 #include <optional>
 

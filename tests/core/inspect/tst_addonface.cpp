@@ -23,13 +23,13 @@ namespace {
 
 using Files = QList<std::pair<QString, QByteArray>>;
 
-// A wad holding maps maps.
+// A wad holding maps maps and a title picture.
 QByteArray wad(int maps)
 {
     QList<QByteArray> markers;
     for (int map = 1; map <= maps; ++map)
         markers << QStringLiteral("MAP%1").arg(map, 2, 10, QLatin1Char('0')).toLatin1();
-    return wadWithMaps(markers);
+    return wadWithMaps(markers, "PWAD", {{"TITLEPIC", doomPicture(2, {1, 2, 3, 4})}});
 }
 
 // A text file titled by its own name: the title tells which file was read.
@@ -143,7 +143,9 @@ private slots:
         const AddonFaceSources sources = AddonFaceSources::of(entry, tree.paths(), iwads);
         QCOMPARE(tree.relative(sources.wad), wad);
         QCOMPARE(tree.relative(sources.paletteWad), palette);
-        QCOMPARE(titleOf(AddonFace::read(entry, tree.paths(), iwads).text), text);
+        const AddonFace face = AddonFace::read(entry, tree.paths(), iwads);
+        QCOMPARE(face.picture.has_value(), !wad.isEmpty());
+        QCOMPARE(titleOf(face.text), text);
     }
 
     void zipFaces_data()
@@ -217,7 +219,9 @@ private slots:
 
         const AddonFaceSources sources = AddonFaceSources::of(entry, tree.paths(), {});
         QCOMPARE(tree.relative(sources.wad), wad);
-        QCOMPARE(titleOf(AddonFace::read(entry, tree.paths(), {}).text), text);
+        const AddonFace face = AddonFace::read(entry, tree.paths(), {});
+        QCOMPARE(face.picture.has_value(), !wad.isEmpty());
+        QCOMPARE(titleOf(face.text), text);
         // Nothing was extracted for the face.
         if (extracted.isEmpty())
             QVERIFY(PathResolver::fileNames(tree.path("Z3DLaunch/Zips")).isEmpty());
