@@ -95,6 +95,15 @@ QString paletteOf(const IwadRegistry& iwads)
     return {};
 }
 
+// The IWAD of a commercial game's entry, as spelled on disk; empty when it is not there.
+QString iwadOf(const QString& game, const IwadRegistry& iwads)
+{
+    const std::optional<IwadType> type = iwadTypeFromDisplayName(game);
+    if (!type || !PathResolver::fileExists(iwads.path(*type)))
+        return {};
+    return PathResolver::resolve(iwads.path(*type));
+}
+
 // The folder a view keeps the files of game in; empty when there is none.
 QString filesFolder(GamesListMode view, const QString& game, const InstallPaths& paths,
                     const IwadRegistry& iwads)
@@ -111,10 +120,8 @@ QString filesFolder(GamesListMode view, const QString& game, const InstallPaths&
         return PathResolver::resolveUnder(gameFolder, QStringLiteral("Pwads"));
     }
     case GamesListMode::DoomGames: {
-        const std::optional<IwadType> type = iwadTypeFromDisplayName(game);
-        if (!type || !PathResolver::fileExists(iwads.path(*type)))
-            return {};
-        return PathResolver::parentFolder(PathResolver::resolve(iwads.path(*type)));
+        const QString iwad = iwadOf(game, iwads);
+        return iwad.isEmpty() ? QString() : PathResolver::parentFolder(iwad);
     }
     case GamesListMode::ZipLibrary:
         return zipExtractDir(paths);
@@ -147,18 +154,6 @@ AddonFaceSources installedGame(const QString& game, const InstallPaths& paths,
         sources.wad = mainWadOf(folder);
     sources.paletteWad = paletteOf(iwads);
     sources.textFile = folderText(folder, sources.wad, false);
-    return sources;
-}
-
-AddonFaceSources commercialGame(const QString& game, const IwadRegistry& iwads)
-{
-    AddonFaceSources sources;
-    const std::optional<IwadType> type = iwadTypeFromDisplayName(game);
-    if (!type || !PathResolver::fileExists(iwads.path(*type)))
-        return sources;
-    sources.wad = PathResolver::resolve(iwads.path(*type));
-    sources.paletteWad = sources.wad;
-    sources.textFile = folderText(PathResolver::parentFolder(sources.wad), sources.wad, true);
     return sources;
 }
 
@@ -239,7 +234,10 @@ AddonFaceSources AddonFaceSources::of(const AddonFaceEntry& entry, const Install
     case GamesListMode::InstalledGames:
         return installedGame(entry.game, paths, iwads);
     case GamesListMode::DoomGames:
-        return commercialGame(entry.game, iwads);
+        // A commercial game is its one file.
+        return gameFile(
+            {entry.view, entry.game, PathResolver::lastComponent(iwadOf(entry.game, iwads))}, paths,
+            iwads);
     case GamesListMode::ZipLibrary:
         return zipArchive(entry.game, paths, iwads);
     }

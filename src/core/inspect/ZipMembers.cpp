@@ -21,8 +21,7 @@ ZipMembers::ZipMembers(const QString& zipPath)
     const ZipLibrary* library = ZipLibrary::instance();
     const QString path = PathResolver::resolve(zipPath);
     const QFileInfo info(path);
-    // Only a regular file: a pipe would block the open. libzip opens an empty file as an
-    // empty archive; it is no zip.
+    // libzip opens an empty file as an empty archive; it is no zip.
     if (!library || path.isEmpty() || !info.isFile() || info.size() == 0)
         return;
     int error = 0;

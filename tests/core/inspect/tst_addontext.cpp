@@ -6,7 +6,11 @@
 #include "support/DataTable.h"
 #include "support/TestRegistry.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -102,6 +106,17 @@ private slots:
         QCOMPARE(read.author, author);
         QCOMPARE(read.date, date);
         QCOMPARE(read.description, description);
+    }
+
+    // A pipe named like a text is not read: the read would wait for a writer, and the tip and
+    // the launcher with it.
+    void pipeIsNotRead()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pipe = dir.filePath("readme.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!AddonText::readFile(pipe));
     }
 };
 
