@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -179,6 +178,17 @@ Field fieldNamed(const QString& key)
     return Field::Other;
 }
 
+// "Name : value": a name of words (letters, digits, a few signs), up to 40 characters.
+bool isFieldName(const QString& name)
+{
+    static constexpr qsizetype kLongest = 40;
+    if (name.isEmpty() || name.size() > kLongest || !name.at(0).isLetterOrNumber())
+        return false;
+    return std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.isLetterOrNumber() || c == u' ' || QStringView(u".'/&()#-").contains(c);
+    });
+}
+
 qsizetype indentation(const QString& line)
 {
     qsizetype blanks = 0;
@@ -193,9 +203,6 @@ class TemplateFields
 public:
     void read(const QStringList& lines)
     {
-        // "Name : value": a name of words (letters, digits, a few signs), then the colon.
-        static const QRegularExpression fieldLine(
-            QStringLiteral(R"(^\s*([\p{L}\p{N}][\p{L}\p{N} .'/&()#-]{0,39}?)\s*:(.*)$)"));
         for (const QString& line : lines) {
             const qsizetype indent = indentation(line);
             if (indent == line.size()) {
@@ -206,10 +213,12 @@ public:
                 add(m_open, line);
                 continue;
             }
-            const QRegularExpressionMatch match = fieldLine.match(line);
-            m_open = match.hasMatch() ? fieldNamed(match.captured(1)) : Field::None;
+            const qsizetype colon = line.indexOf(u':');
+            const QString name = colon < 0 ? QString() : line.mid(indent, colon - indent).trimmed();
+            m_open = isFieldName(name) ? fieldNamed(name) : Field::None;
             m_openIndent = indent;
-            add(m_open, match.captured(2));
+            if (m_open != Field::None)
+                add(m_open, line.mid(colon + 1));
         }
     }
 
@@ -228,26 +237,16 @@ public:
 private:
     void add(Field field, const QString& piece)
     {
-        const QString words = piece.simplified();
-        if (words.isEmpty())
+        QStringList* pieces = field == Field::Title         ? &m_title
+                              : field == Field::Author      ? &m_author
+                              : field == Field::Date        ? &m_date
+                              : field == Field::Description ? &m_description
+                                                            : nullptr;
+        if (!pieces)
             return;
-        switch (field) {
-        case Field::Title:
-            m_title << words;
-            break;
-        case Field::Author:
-            m_author << words;
-            break;
-        case Field::Date:
-            m_date << words;
-            break;
-        case Field::Description:
-            m_description << words;
-            break;
-        case Field::None:
-        case Field::Other:
-            break;
-        }
+        const QString words = piece.simplified();
+        if (!words.isEmpty())
+            *pieces << words;
     }
 
     static QString value(const QStringList& pieces)
