@@ -16,7 +16,7 @@ struct InstallPaths;
 // extracts nothing and shows no message: a damaged, encrypted or missing file gives no
 // picture or no text. Only the wad's directory and picture lumps, the start of a text file
 // and a zip's directory and text member are read, so a face comes fast whatever the size of
-// the game.
+// the game. Reading shares no state, so it may run on a thread of its own.
 struct AddonFace
 {
     std::optional<automap::TitlePicture> picture;
