@@ -56,8 +56,9 @@ struct AddonText
     // Whether 8-bit bytes that are not UTF-8 read as Latin-1 rather than code page 437: a
     // byte of 0xC0-0xFF (Latin-1's accented letters) beside an ASCII letter is a vote for
     // Latin-1; a byte of 0x80-0xA5 (code page 437's accented letters) beside an ASCII letter,
-    // or a byte of 0xB0-0xDF (its box drawing) beside another such byte, is a vote for 437.
-    // Latin-1 needs more votes; a tie (no votes at all included) stays with 437, the code
+    // or a byte of 0xB0-0xDF (its box drawing) beside another such byte, is a vote for 437;
+    // 0x92 between two letters is Windows' apostrophe ("It's"), not 437's capital AE, and
+    // votes for Latin-1. Latin-1 needs more votes; a tie (no votes at all included) stays with 437, the code
     // page of the files that were written before Windows.
     static bool looksLikeLatin1(QByteArrayView bytes);
 
