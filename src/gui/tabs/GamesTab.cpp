@@ -4,7 +4,8 @@
 #include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tabs/TextColour.h"
 #include "gui/tabs/WidestRowDelegate.h"
-#include "gui/tooltips/MapPictureTips.h"
+#include "gui/tooltips/ListTips.h"
+#include "gui/tooltips/MapTipContent.h"
 #include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
 
@@ -44,7 +45,9 @@ GamesTab::GamesTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui:
     shrinkGameList();
     m_ui->PwadList->setToolTip(ToolTipTexts::gamesListBeforeFirstView());
     m_ui->MapList->setItemDelegate(new MapTitleDelegate(m_ui->MapList));
-    m_mapPictures = new MapPictureTips(*m_ui->MapList);
+    auto mapTipContent = std::make_unique<MapTipContent>(*m_ui->MapList);
+    m_mapTipContent = mapTipContent.get();
+    m_mapTips = new ListTips(*m_ui->MapList, std::move(mapTipContent));
 }
 
 GamesTab::~GamesTab() = default;
@@ -52,7 +55,7 @@ GamesTab::~GamesTab() = default;
 void GamesTab::showToolTips(ToolTips& tips, bool shown)
 {
     TabPage::showToolTips(tips, shown);
-    m_mapPictures->setToolTips(shown ? &tips : nullptr);
+    m_mapTips->setToolTips(shown ? &tips : nullptr);
     // The games list's own tip goes with the others and comes back with its view's.
     const int view = selectedView();
     if (!shown || view >= 0)
@@ -127,7 +130,7 @@ void GamesTab::showMaps(const QStringList& names, const QStringList& titles, con
     m_ui->MapList->addItems(names);
     for (int row = 0; row < names.size() && row < titles.size(); ++row)
         m_ui->MapList->item(row)->setData(MapTitleDelegate::TitleRole, titles.at(row));
-    m_mapPictures->setWad(wadPath);
+    m_mapTipContent->setWad(wadPath);
 }
 
 QLabel* GamesTab::scriptedMapsImage() const

@@ -17,7 +17,8 @@ class GamesTab;
 
 namespace z3d {
 
-class MapPictureTips;
+class ListTips;
+class MapTipContent;
 class ToolTips;
 
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
@@ -82,7 +83,8 @@ private:
 
     std::unique_ptr<Ui::GamesTab> m_ui;
     std::array<QRadioButton*, 3> m_optionUdir{};
-    MapPictureTips* m_mapPictures = nullptr;
+    MapTipContent* m_mapTipContent = nullptr;
+    ListTips* m_mapTips = nullptr;
 };
 
 } // namespace z3d

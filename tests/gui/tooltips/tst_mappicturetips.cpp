@@ -147,6 +147,24 @@ private slots:
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowCentre(*list, 0));
     }
 
+    void theKeysShowTheTipBesideTheChosenMap()
+    {
+        QListWidget* list = m_page->mapList();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
+        const QRect row = list->visualItemRect(list->item(1));
+        const QRect entry(list->viewport()->mapToGlobal(row.topLeft()), row.size());
+        QCOMPARE(m_tips->tipWindow()->y(), entry.top());
+        QVERIFY(!m_tips->tipWindow()->geometry().intersects(entry));
+
+        // A key closes it; one that moves nowhere brings no other.
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(!tipShown(*m_tips));
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
+    }
+
     void ownTipStaysAndGivesWayOverAMap()
     {
         QListWidget* list = m_page->mapList();
