@@ -133,6 +133,11 @@ void GamesTab::showMaps(const QStringList& names, const QStringList& titles, con
     m_mapTipContent->setWad(wadPath);
 }
 
+void GamesTab::showMapTipSkill(int skill, const QString& name)
+{
+    m_mapTipContent->setSkill(skill, name);
+}
+
 QLabel* GamesTab::scriptedMapsImage() const
 {
     return m_ui->ImageCM;

@@ -46,6 +46,8 @@ public:
     // title beside it (titles parallel to names, empty where there is none); resting the mouse
     // on a map shows its picture while tooltips are on.
     void showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath);
+    // The skill (1 to 5) a map's tip counts its monsters, items and secrets at, and its name.
+    void showMapTipSkill(int skill, const QString& name);
     QLabel* scriptedMapsImage() const;
     // The index of the selected view option (OptionUdir), -1 when none is selected.
     int selectedView() const;

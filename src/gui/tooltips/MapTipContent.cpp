@@ -1,5 +1,6 @@
 #include "gui/tooltips/MapTipContent.h"
 
+#include "core/inspect/MapContentsText.h"
 #include "core/inspect/MapPreview.h"
 #include "core/platform/PathResolver.h"
 #include "gui/tabs/MapTitleDelegate.h"
@@ -33,6 +34,13 @@ void MapTipContent::setWad(const QString& path)
         return;
     m_wad = path;
     m_pictures.clear();
+    m_contents.clear();
+}
+
+void MapTipContent::setSkill(int skill, const QString& name)
+{
+    m_skill = skill;
+    m_skillName = name;
 }
 
 std::optional<ListTip> MapTipContent::tipOf(int row)
@@ -41,29 +49,46 @@ std::optional<ListTip> MapTipContent::tipOf(int row)
     if (!item || m_wad.isEmpty())
         return std::nullopt;
     const QString map = item->text();
+    checkStamp();
     ListTip tip{pictureOf(map), {}};
     if (tip.picture.isNull())
         return std::nullopt;
     const QString title = item->data(MapTitleDelegate::TitleRole).toString();
     tip.lines << (title.isEmpty() ? map : title);
+    if (const std::optional<MapContents>& contents = contentsOf(map))
+        tip.lines << MapContentsText::lines(*contents, m_skillName);
     return tip;
+}
+
+void MapTipContent::checkStamp()
+{
+    // A path names whatever file is there now: the stamp tells whether what is kept is still
+    // of it.
+    const std::optional<FileStamp> stamp = FileStamp::of(PathResolver::resolve(m_wad));
+    if (stamp != m_stamp) {
+        m_pictures.clear();
+        m_contents.clear();
+        m_stamp = stamp;
+    }
 }
 
 QImage MapTipContent::pictureOf(const QString& map)
 {
-    // A path names whatever file is there now: the stamp tells whether the pictures kept are
-    // still of it.
-    const std::optional<FileStamp> stamp = FileStamp::of(PathResolver::resolve(m_wad));
-    if (stamp != m_stamp) {
-        m_pictures.clear();
-        m_stamp = stamp;
-    }
     if (const auto kept = m_pictures.constFind(map); kept != m_pictures.cend())
         return *kept;
     const std::optional<automap::MapPicture> picture = MapPreview::draw(m_wad, map, kPictureSize);
     const QImage image = picture ? toImage(*picture) : QImage();
     m_pictures.insert(map, image);
     return image;
+}
+
+const std::optional<MapContents>& MapTipContent::contentsOf(const QString& map)
+{
+    const std::pair key(map, m_skill);
+    auto kept = m_contents.find(key);
+    if (kept == m_contents.end())
+        kept = m_contents.insert(key, MapContents::of(m_wad, map, m_skill));
+    return *kept;
 }
 
 } // namespace z3d

@@ -1,6 +1,7 @@
-// The map list on the Games page under the offscreen platform: entries stay the map names
-// while their titles are drawn beside them, and resting the mouse on a map shows its picture
-// and title in the form's tip window, only while tooltips are on.
+// The lists of the Games page under the offscreen platform: the map list's entries stay the
+// map names while their titles are drawn beside them; resting the mouse on a map, or choosing
+// it with the keys, shows its picture, title and contents at the skill chosen in the form's tip
+// window, only while tooltips are on.
 
 #include "core/library/ZipExtraction.h"
 #include "gui/tabs/GamesTab.h"
@@ -25,18 +26,32 @@ namespace {
 
 const QString kMapListTip = QStringLiteral("  Select map for startup.  ");
 
-// A room 200 wide and 80 high: at the picture size it is drawn 240 x 103.
+// A room 200 wide and 80 high: at the picture size it is drawn 240 x 103. In Doom format a
+// shotgun guy stands in it at skills 4 and 5.
 MapShape room()
 {
     return {{{0, 0}, {200, 0}, {200, 80}, {0, 80}},
-            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}},
+            {{0, 128}, {16, 128}},
+            {{{100, 40}, 0, 9, 4}}};
+}
+
+// A tip's text: the map's title and its counts at Ultra-Violence, unless told.
+QString tip(const QString& title, int monsters = 0, const QString& skill = "Ultra-Violence")
+{
+    return title + QStringLiteral("\n%1 \u00B7 0 items \u00B7 0 secrets (%2)")
+                       .arg(monsters == 1 ? QStringLiteral("1 monster")
+                                          : QString::number(monsters) + " monsters",
+                            skill);
 }
 
 // The same room turned on its side: a wad of it is as large as one of room().
 MapShape tallRoom()
 {
     return {{{0, 0}, {80, 0}, {80, 200}, {0, 200}},
-            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}},
+            {{0, 128}, {16, 128}},
+            {{{40, 100}, 0, 9, 4}}};
 }
 
 QPoint rowCentre(const QListWidget& list, int row)
@@ -67,7 +82,7 @@ bool tipShown(const ToolTips& tips)
 
 } // namespace
 
-class TestMapPictureTips : public QObject
+class TestListTips : public QObject
 {
     Q_OBJECT
 
@@ -86,6 +101,7 @@ private slots:
         m_tips->useLauncherLook();
         m_page->showToolTips(*m_tips, true);
         m_page->showMaps({"MAP01", "MAP02"}, {"Hydroelectric Plant", ""}, m_wad);
+        m_page->showMapTipSkill(4, "Ultra-Violence");
     }
 
     void cleanup()
@@ -127,15 +143,21 @@ private slots:
         restOn(*list, 0);
         QTRY_VERIFY(tipShown(*m_tips));
         const ToolTipWindow* window = m_tips->tipWindow();
-        QCOMPARE(window->text(), QStringLiteral("Hydroelectric Plant"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Hydroelectric Plant"));
+        QCOMPARE(window->text(), tip("Hydroelectric Plant", 1));
+        QCOMPARE(window->windowTitle(), tip("Hydroelectric Plant", 1));
         QCOMPARE(window->picture().size(), QSize(240, 103));
         QVERIFY(window->height() > window->picture().height() + window->textRect().height());
 
         // The next map's tip after the reshow delay: an untitled map shows its name.
         restOn(*list, 1);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP02"));
         QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(240, 103));
+
+        // Another skill chosen: the counts follow it.
+        m_page->showMapTipSkill(2, "Hey, not too rough");
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() ==
+                                             tip("Hydroelectric Plant", 0, "Hey, not too rough"));
 
         // Gone when the mouse leaves the entries or a button is pressed.
         QTest::mouseMove(list->viewport(), QPoint(5, list->viewport()->height() - 2));
@@ -152,7 +174,7 @@ private slots:
         QListWidget* list = m_page->mapList();
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Down);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP02"));
         const QRect row = list->visualItemRect(list->item(1));
         const QRect entry(list->viewport()->mapToGlobal(row.topLeft()), row.size());
         QCOMPARE(m_tips->tipWindow()->y(), entry.top());
@@ -203,7 +225,7 @@ private slots:
         QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
         QVERIFY(!tipShown(*m_tips));
         restOn(*m_page->mapList(), 1);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP01");
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP01", 1));
     }
 
     void anotherArchivesWadOfTheSameNameIsDrawnAfresh()
@@ -248,5 +270,5 @@ private:
     std::unique_ptr<ToolTips> m_tips;
 };
 
-Z3D_TEST_MAIN(TestMapPictureTips)
-#include "tst_mappicturetips.moc"
+Z3D_TEST_MAIN(TestListTips)
+#include "tst_listtips.moc"
