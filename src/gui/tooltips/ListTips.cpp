@@ -43,9 +43,13 @@ bool ListTips::eventFilter(QObject* watched, QEvent* event)
     // The type first: events also come while the list is being destroyed.
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (watched == m_list.viewport())
-            restOn(m_list.indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).row(),
-                   Place::Mouse);
+        // Qt also sends moves where the mouse stands (a window appeared or went): those leave
+        // a tip chosen with the keys in place.
+        if (const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            watched == m_list.viewport() && at != m_mouseAt) {
+            m_mouseAt = at;
+            restOn(m_list.indexAt(m_list.viewport()->mapFromGlobal(at)).row(), Place::Mouse);
+        }
         break;
     case QEvent::ToolTip:
         if (watched == m_list.viewport() && m_tips &&

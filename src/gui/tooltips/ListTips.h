@@ -59,6 +59,8 @@ private:
     // The row waiting for or showing its tip, -1 when none, and where its tip goes.
     int m_row = -1;
     Place m_place = Place::Mouse;
+    // Where the mouse last moved to on the list (global).
+    QPoint m_mouseAt;
     bool m_asked = false;
     std::optional<ListTip> m_tip;
     // The text of the tip this object put in the tip window, while it shows there.

@@ -1,8 +1,12 @@
-// The built launcher on a private X display with Freedoom as DOOM II: the map list's first
-// map is MAP01, "Hydroelectric Plant"; resting the mouse on it brings up the launcher's tip
-// window with the map's picture, titled with the map's title, and with tooltips disabled
-// nothing comes.
+// The built launcher on a private X display, the map list's tips as a player sees them: with
+// Freedoom as DOOM II, resting the mouse on MAP01 brings up the launcher's tip window titled
+// with the map's title, "Hydroelectric Plant", and its contents; on a game whose wad is built
+// here, the tip's title is the whole tip: the title, the counts at the skill chosen and where
+// the map leads; moving through the list with the keys brings up the chosen map's tip; with
+// tooltips disabled nothing comes.
 
+#include "support/DataTable.h"
+#include "support/GameFileBytes.h"
 #include "support/ProgramTestCase.h"
 #include "support/TestRegistry.h"
 
@@ -13,11 +17,43 @@ using namespace z3d::test;
 
 namespace {
 
-const QString kMap01Title = QStringLiteral("Hydroelectric Plant");
+const QString kOutpostWad = QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad");
 // The first entry of the map list in the compact layout, as shares of the main window's width
 // and height.
 constexpr double kFirstMapX = 0.75;
 constexpr double kFirstMapY = 0.243;
+
+MapShape room(QList<MapShape::Thing> things)
+{
+    MapShape shape{{{0, 0}, {256, 0}, {256, 128}, {0, 128}},
+                   {{0, 1, false}, {1, 2, false}, {2, 3, false}, {3, 0, true}}};
+    shape.sectors = {{0, 128, 9}, {16, 128}};
+    shape.things = std::move(things);
+    return shape;
+}
+
+// MAP01 holds at skill 2 ("Hey, not too rough") two monsters and two items, at skill 4
+// ("Ultra-Violence") three monsters and one item, and one secret at both; UMAPINFO titles both
+// maps and names where MAP01 leads. MAP02 holds only a secret.
+QByteArray countedWad()
+{
+    const QList<MapShape::Thing> things{
+        {{64, 64}, 90, 1},         // the player's start
+        {{32, 32}, 0, 3004},       // zombieman, every skill
+        {{40, 32}, 0, 3001, 1},    // imp, skills 1-2
+        {{48, 32}, 0, 9, 4},       // shotgun guy, skills 4-5
+        {{56, 32}, 0, 9, 4 | 2},   // shotgun guy, skills 3-5
+        {{64, 32}, 0, 58, 7 | 16}, // a spectre in multiplayer only counts for no one
+        {{72, 32}, 0, 2014},       // health bonus, every skill
+        {{80, 32}, 0, 2015, 1 | 2} // armor bonus, skills 1-3
+    };
+    const QByteArray info = "map MAP01 { levelname = \"Entryway\" next = \"MAP02\"\n"
+                            "  nextsecret = \"MAP03\" partime = 90 }\n"
+                            "map MAP02 { levelname = \"Underhalls\" }\n";
+    return wadOfLumps(mapLumps("MAP01", room(things), MapFormat::Doom) +
+                      mapLumps("MAP02", room({}), MapFormat::Doom) +
+                      QList<WadLump>{{"UMAPINFO", info}});
+}
 
 } // namespace
 
@@ -28,29 +64,58 @@ class TestMapPicturesProgram : public ProgramTestCase
 private slots:
     void tooltips_data()
     {
-        QTest::addColumn<bool>("disabled");
-        QTest::newRow("on") << false;
-        QTest::newRow("disabled") << true;
+        const DataTable<bool, int, bool, bool, QString, XSession::TitleMatch> row(
+            "builtWad", "skill", "keys", "disabled", "tip", "match");
+        using Match = XSession::TitleMatch;
+        row("Freedoom's MAP01", false, 3, false, false, "Hydroelectric Plant\n", Match::Start);
+        row("tooltips disabled", false, 3, false, true, QString(), Match::Whole);
+        row("counted at skill 2", true, 2, false, false,
+            "Entryway\n2 monsters \u00B7 2 items \u00B7 1 secret (Hey, not too rough)\n"
+            "Next: MAP02 \u00B7 Secret: MAP03 \u00B7 Par 1:30",
+            Match::Whole);
+        row("counted at skill 4", true, 4, false, false,
+            "Entryway\n3 monsters \u00B7 1 item \u00B7 1 secret (Ultra-Violence)\n"
+            "Next: MAP02 \u00B7 Secret: MAP03 \u00B7 Par 1:30",
+            Match::Whole);
+        row("the keys choose MAP02", true, 4, true, false,
+            "Underhalls\n0 monsters \u00B7 0 items \u00B7 1 secret (Ultra-Violence)",
+            Match::Whole);
+        row("the keys, tooltips disabled", true, 4, true, true, QString(), Match::Whole);
     }
 
     void tooltips()
     {
+        QFETCH(bool, builtWad);
+        QFETCH(int, skill);
+        QFETCH(bool, keys);
         QFETCH(bool, disabled);
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
+        QFETCH(QString, tip);
+        QFETCH(XSession::TitleMatch, match);
+        LauncherSettings settings = builtWad ? ProgramScenario::installedGameSettings("Outpost")
+                                             : ProgramScenario::doomTwoSettings();
+        settings.skill = skill;
         settings.disableTooltips = disabled;
         QVERIFY(run().demo.writeSettings(settings));
+        if (builtWad)
+            QVERIFY(run().demo.writeFile(kOutpostWad, countedWad()));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.mouseMove(window, kFirstMapX, kFirstMapY));
+        if (keys) {
+            // The click gives the list the keys and closes MAP01's tip; Down chooses MAP02.
+            QVERIFY(run().session.click(window, kFirstMapX, kFirstMapY));
+            QVERIFY(run().session.pressKeys(window, {QStringLiteral("Down")}));
+        } else {
+            QVERIFY(run().session.mouseMove(window, kFirstMapX, kFirstMapY));
+        }
         if (!disabled) {
-            QVERIFY2(!run().session.waitForWindow(kMap01Title, run().launcher.pid()).isEmpty(),
-                     "no picture over MAP01");
+            QVERIFY2(!run().session.waitForWindow(tip, run().launcher.pid(), match).isEmpty(),
+                     qPrintable(QStringLiteral("no tip \"%1\"").arg(tip)));
             return;
         }
-        // Many times the tips' delays, and still nothing.
+        // Many times the tips' delays, and still no window but the main one.
         QTest::qWait(3000);
-        QVERIFY(run().session.windows(kMap01Title, run().launcher.pid()).isEmpty());
+        QCOMPARE(run().session.windowsOf(run().launcher.pid()), QStringList{window});
     }
 };
 
