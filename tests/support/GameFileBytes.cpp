@@ -113,12 +113,48 @@ QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapForm
     return lumps;
 }
 
-QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic)
+QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic,
+                       const QList<WadLump>& others)
 {
     QList<WadLump> lumps{{"INFO", "made by hand"}};
     for (const QByteArray& marker : markers)
         lumps += {{marker, {}}, {"THINGS", QByteArray(10, '\1')}};
-    return wadOfLumps(lumps, magic);
+    return wadOfLumps(lumps + others, magic);
+}
+
+QByteArray doomPicture(int width, const QList<int>& pixels)
+{
+    const int height = int(pixels.size()) / width;
+    QByteArray columns;
+    QByteArray offsets;
+    for (int x = 0; x < width; ++x) {
+        offsets += le32(quint32(8 + 4 * width + columns.size()));
+        for (int y = 0; y < height;) {
+            const auto covered = [&](int row) { return pixels[row * width + x] != Uncovered; };
+            if (!covered(y)) {
+                ++y;
+                continue;
+            }
+            QByteArray post;
+            for (const int top = y; y < height && covered(y) && y - top < 255; ++y)
+                post += char(pixels[y * width + x]);
+            columns += QByteArray(1, char(y - post.size())) + char(post.size()) + '\0' + post;
+            columns += '\0';
+        }
+        columns += '\xFF';
+    }
+    return le16(width) + le16(height) + le16(0) + le16(0) + offsets + columns;
+}
+
+QByteArray playpal(const QList<quint32>& colours)
+{
+    QByteArray first(768, '\0');
+    for (int i = 0; i < colours.size(); ++i) {
+        first[3 * i] = char(colours[i] >> 16);
+        first[3 * i + 1] = char(colours[i] >> 8);
+        first[3 * i + 2] = char(colours[i]);
+    }
+    return first + QByteArray(768, '\xFF');
 }
 
 QByteArray saveGame(const QByteArray& description)

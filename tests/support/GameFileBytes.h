@@ -61,8 +61,20 @@ enum class MapFormat
 QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapFormat format);
 
 // A WAD whose maps are each a marker lump followed by a THINGS lump with one thing, after an
-// INFO lump; "PWAD" unless another magic is given.
-QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic = "PWAD");
+// INFO lump, and then the other lumps given (a TITLEPIC, a PLAYPAL, ...); "PWAD" unless
+// another magic is given.
+QByteArray wadWithMaps(const QList<QByteArray>& markers, const QByteArray& magic = "PWAD",
+                       const QList<WadLump>& others = {});
+
+// A picture in Doom's format (the TITLEPIC lump's): width columns of the palette indices
+// pixels holds row by row, each column's covered pixels as posts. A pixel of Uncovered is in
+// no post (the game shows black there).
+constexpr int Uncovered = -1;
+QByteArray doomPicture(int width, const QList<int>& pixels);
+
+// A PLAYPAL lump: its first palette's colours (0xRRGGBB) from index 0 on, the rest black,
+// then a second palette all white (as the game's palettes follow the first).
+QByteArray playpal(const QList<quint32>& colours);
 
 // A save file whose description (the first 24 bytes up to the first NUL) is description.
 QByteArray saveGame(const QByteArray& description);

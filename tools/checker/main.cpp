@@ -8,18 +8,27 @@
 //     Z3DgFiles MAPSTATS "<wad file>" <map> <skill 1-5>
 //                                           prints a map's title, its monsters, items and
 //                                           secrets at that skill, and where it leads
+//     Z3DgFiles TITLEPICTURE "<wad file>" "<png file>" ["<palette wad>"]
+//                                           draws the wad's title picture into a PNG as the
+//                                           game shows it (320 x 200 as 320 x 240), coloured
+//                                           by the wad's palette, else the palette wad's,
+//                                           else Freedoom's
 // The command word is compared without regard to case. The output formats are described in
 // OutputFormatter.h. Exit status: 0 done, 1 the file or folder was unusable (MAPPICTURE: the
 // wad, the map, a map without lines to draw, or the PNG file; the reason on standard error, and
-// no PNG file left behind; MAPSTATS: the wad, the map or the skill), 2 usage error.
+// no PNG file left behind; MAPSTATS: the wad, the map or the skill; TITLEPICTURE: the wad, the
+// palette wad, a wad without a title picture that can be drawn, or the PNG file, as
+// MAPPICTURE), 2 usage error.
 
 #include "automap/MapGeometry.h"
 #include "automap/MapPicture.h"
 #include "automap/MapTitles.h"
+#include "automap/TitlePicture.h"
 #include "automap/WadFile.h"
 #include "OutputFormatter.h"
 #include "PngWriter.h"
 #include "SaveFolderReader.h"
+#include "TitleImage.h"
 #include "WadDirectoryReader.h"
 
 #include <cctype>
@@ -51,7 +60,8 @@ int usage()
     std::fputs("Usage: Z3DgFiles CHECKWAD \"<wad file>\"\n"
                "       Z3DgFiles GETSAVEHDRS \"<save folder>\"\n"
                "       Z3DgFiles MAPPICTURE \"<wad file>\" <map> \"<png file>\" [size]\n"
-               "       Z3DgFiles MAPSTATS \"<wad file>\" <map> <skill 1-5>\n",
+               "       Z3DgFiles MAPSTATS \"<wad file>\" <map> <skill 1-5>\n"
+               "       Z3DgFiles TITLEPICTURE \"<wad file>\" \"<png file>\" [\"<palette wad>\"]\n",
                stderr);
     return 2;
 }
@@ -64,14 +74,23 @@ std::string upper(std::string text)
     return text;
 }
 
+// The wad at wadPath; nothing, the reason printed, when it cannot be read as one.
+std::optional<z3d::automap::WadFile> openWad(const std::filesystem::path& wadPath)
+{
+    std::optional<z3d::automap::WadFile> wad = z3d::automap::WadFile::open(wadPath);
+    if (!wad) {
+        fail(wadPath.string() + ": not found or not a WAD file");
+    }
+    return wad;
+}
+
 // The wad at wadPath and the index of map's marker in it; nothing, the reason printed, when
 // either is missing.
 std::optional<std::pair<z3d::automap::WadFile, std::size_t>>
 openMap(const std::filesystem::path& wadPath, const std::string& map)
 {
-    std::optional<z3d::automap::WadFile> wad = z3d::automap::WadFile::open(wadPath);
+    std::optional<z3d::automap::WadFile> wad = openWad(wadPath);
     if (!wad) {
-        fail(wadPath.string() + ": not found or not a WAD file");
         return std::nullopt;
     }
     const std::optional<std::size_t> marker = wad->findMap(map);
@@ -97,6 +116,31 @@ int mapPicture(const std::filesystem::path& wadPath, const std::string& map,
     }
     const std::error_code error =
         z3d::checker::PngWriter::write(pngPath, MapPicture::draw(geometry, size));
+    if (error) {
+        return fail(pngPath.string() + ": cannot write the picture: " + error.message());
+    }
+    return 0;
+}
+
+int titlePicture(const std::filesystem::path& wadPath, const std::filesystem::path& pngPath,
+                 const std::filesystem::path& paletteWadPath)
+{
+    using namespace z3d::automap;
+    const std::optional<WadFile> wad = openWad(wadPath);
+    std::optional<WadFile> paletteWad;
+    if (!wad || (!paletteWadPath.empty() && !(paletteWad = openWad(paletteWadPath)))) {
+        return 1;
+    }
+    const std::optional<TitlePicture> stored =
+        readTitlePicture(*wad, paletteWad ? &*paletteWad : nullptr);
+    if (!stored) {
+        return fail(wadPath.string() + ": has no title picture");
+    }
+    const std::optional<TitlePicture> shown = z3d::checker::TitleImage::shown(*stored);
+    if (!shown) {
+        return fail(wadPath.string() + ": the title picture is a damaged PNG");
+    }
+    const std::error_code error = z3d::checker::PngWriter::write(pngPath, *shown);
     if (error) {
         return fail(pngPath.string() + ": cannot write the picture: " + error.message());
     }
@@ -164,6 +208,10 @@ int main(int argc, char* argv[])
     }
     if (command == "MAPSTATS" && argc == 5 && argv[3][0] != '\0') {
         return mapStats(target, argv[3], argv[4]);
+    }
+    if (command == "TITLEPICTURE" && (argc == 4 || argc == 5) && argv[3][0] != '\0' &&
+        (argc == 4 || argv[4][0] != '\0')) {
+        return titlePicture(target, argv[3], argc == 5 ? argv[4] : "");
     }
     return usage();
 }
