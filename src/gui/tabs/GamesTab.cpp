@@ -55,7 +55,11 @@ GamesTab::~GamesTab() = default;
 void GamesTab::showToolTips(ToolTips& tips, bool shown)
 {
     TabPage::showToolTips(tips, shown);
-    m_mapTips->setToolTips(shown ? &tips : nullptr);
+    m_tips = shown ? &tips : nullptr;
+    for (ListTips* listTips : {m_mapTips, m_gameTips, m_gameFileTips}) {
+        if (listTips)
+            listTips->setToolTips(m_tips);
+    }
     // The games list's own tip goes with the others and comes back with its view's.
     const int view = selectedView();
     if (!shown || view >= 0)
@@ -136,6 +140,32 @@ void GamesTab::showMaps(const QStringList& names, const QStringList& titles, con
 void GamesTab::showMapTipSkill(int skill, const QString& name)
 {
     m_mapTipContent->setSkill(skill, name);
+}
+
+void GamesTab::showGameTips(const GameTipContent::FaceOf& faceOf)
+{
+    const auto view = [this] { return static_cast<GamesListMode>(std::max(0, selectedView())); };
+    // A game-files entry is a file of the game chosen in the games list.
+    const auto gameOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
+        const QListWidgetItem* item = m_ui->PwadList->item(row);
+        if (!item)
+            return std::nullopt;
+        return AddonFaceEntry{view(), item->text(), {}};
+    };
+    const auto fileOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
+        const QListWidgetItem* game = m_ui->PwadList->currentItem();
+        const QListWidgetItem* file = m_ui->PwadShowlist->item(row);
+        if (!game || !file)
+            return std::nullopt;
+        return AddonFaceEntry{view(), game->text(), file->text()};
+    };
+    delete m_gameTips;
+    delete m_gameFileTips;
+    m_gameTips = new ListTips(*m_ui->PwadList, std::make_unique<GameTipContent>(gameOf, faceOf));
+    m_gameFileTips =
+        new ListTips(*m_ui->PwadShowlist, std::make_unique<GameTipContent>(fileOf, faceOf));
+    m_gameTips->setToolTips(m_tips);
+    m_gameFileTips->setToolTips(m_tips);
 }
 
 QLabel* GamesTab::scriptedMapsImage() const

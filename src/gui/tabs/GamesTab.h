@@ -2,6 +2,7 @@
 
 #include "core/launch/LaunchButtons.h"
 #include "gui/tabs/TabPage.h"
+#include "gui/tooltips/GameTipContent.h"
 
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ public:
     void showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath);
     // The skill (1 to 5) a map's tip counts its monsters, items and secrets at, and its name.
     void showMapTipSkill(int skill, const QString& name);
+    // Resting on an entry of the games list or the game-files list (or choosing it with the
+    // keys) shows its add-on's face, read by faceOf when the tip is about to show.
+    void showGameTips(const GameTipContent::FaceOf& faceOf);
     QLabel* scriptedMapsImage() const;
     // The index of the selected view option (OptionUdir), -1 when none is selected.
     int selectedView() const;
@@ -87,6 +91,9 @@ private:
     std::array<QRadioButton*, 3> m_optionUdir{};
     MapTipContent* m_mapTipContent = nullptr;
     ListTips* m_mapTips = nullptr;
+    ListTips* m_gameTips = nullptr;
+    ListTips* m_gameFileTips = nullptr;
+    ToolTips* m_tips = nullptr;
 };
 
 } // namespace z3d

@@ -3,6 +3,7 @@
 // it with the keys, shows its picture, title and contents at the skill chosen in the form's tip
 // window, only while tooltips are on.
 
+#include "core/inspect/AddonFace.h"
 #include "core/library/ZipExtraction.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/MapTitleDelegate.h"
@@ -183,6 +184,52 @@ private slots:
         // A key closes it; one that moves nowhere brings no other.
         QTest::keyClick(list, Qt::Key_Down);
         QVERIFY(!tipShown(*m_tips));
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
+    }
+
+    void gameEntriesShowTheirAddonsFace()
+    {
+        QListWidget* games = m_page->gamesList();
+        QListWidget* files = m_page->gameFilesList();
+        games->addItems({"Outpost", "Plain"});
+        files->addItems({"outpost.wad"});
+        QList<AddonFaceEntry> read;
+        m_page->showGameTips([&read](const AddonFaceEntry& entry) {
+            read << entry;
+            AddonFace face;
+            if (entry.game == "Plain")
+                return face;
+            automap::TitlePicture picture;
+            picture.width = 320;
+            picture.height = 200;
+            picture.argb.assign(320 * 200, 0xFF336699u);
+            face.picture = picture;
+            face.text = AddonText{"Outpost", "Jane Doe", "2024", {"Three rooms.", "Doom II."}};
+            return face;
+        });
+        games->setCurrentRow(0);
+        // Nothing is read until a tip is about to show.
+        QVERIFY(read.isEmpty());
+
+        // Doom's 320 x 200 shown 4:3, the text's lines under it.
+        restOn(*games, 0);
+        QTRY_VERIFY(tipShown(*m_tips));
+        QCOMPARE(m_tips->tipWindow()->text(),
+                 QStringLiteral("Outpost\nby Jane Doe, 2024\nThree rooms.\nDoom II."));
+        QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(320, 240));
+        QCOMPARE(read.size(), 1);
+        QCOMPARE(read.front().game, QStringLiteral("Outpost"));
+        QVERIFY(read.front().file.isEmpty());
+
+        // A file of the game chosen.
+        restOn(*files, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && read.size() == 2);
+        QCOMPARE(read.back().game, QStringLiteral("Outpost"));
+        QCOMPARE(read.back().file, QStringLiteral("outpost.wad"));
+
+        // An entry with neither has no tip (the list's own shows there).
+        restOn(*games, 1);
         QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
         QVERIFY(!tipShown(*m_tips));
     }
