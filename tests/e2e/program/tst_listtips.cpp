@@ -1,9 +1,10 @@
-// The built launcher on a private X display, the map list's tips as a player sees them: with
-// Freedoom as DOOM II, resting the mouse on MAP01 brings up the launcher's tip window titled
-// with the map's title, "Hydroelectric Plant", and its contents; on a game whose wad is built
-// here, the tip's title is the whole tip: the title, the counts at the skill chosen and where
-// the map leads; moving through the list with the keys brings up the chosen map's tip; with
-// tooltips disabled nothing comes.
+// The built launcher on a private X display, the lists' tips as a player sees them. The tip
+// window's title is the text it shows. With Freedoom as DOOM II, resting the mouse on MAP01
+// brings up its tip, first titled with the map's title, "Hydroelectric Plant"; on a game whose
+// wad is built here, the map's tip is its title, its counts at the skill chosen and where it
+// leads; moving through the list with the keys brings up the chosen map's tip; with tooltips
+// disabled nothing comes. Resting on the game itself shows its title picture with its text's
+// title and author.
 
 #include "support/DataTable.h"
 #include "support/GameFileBytes.h"
@@ -22,6 +23,9 @@ const QString kOutpostWad = QStringLiteral("Z3DGames/Outpost/Pwads/outpost.wad")
 // and height.
 constexpr double kFirstMapX = 0.75;
 constexpr double kFirstMapY = 0.243;
+// The first entry of the games list, level with the first map.
+constexpr double kFirstGameX = 0.1;
+constexpr double kFirstGameY = kFirstMapY;
 
 MapShape room(QList<MapShape::Thing> things)
 {
@@ -57,7 +61,7 @@ QByteArray countedWad()
 
 } // namespace
 
-class TestMapPicturesProgram : public ProgramTestCase
+class TestListTipsProgram : public ProgramTestCase
 {
     Q_OBJECT
 
@@ -78,9 +82,34 @@ private slots:
             "Next: MAP02 \u00B7 Secret: MAP03 \u00B7 Par 1:30",
             Match::Whole);
         row("the keys choose MAP02", true, 4, true, false,
-            "Underhalls\n0 monsters \u00B7 0 items \u00B7 1 secret (Ultra-Violence)",
-            Match::Whole);
+            "Underhalls\n0 monsters \u00B7 0 items \u00B7 1 secret (Ultra-Violence)", Match::Whole);
         row("the keys, tooltips disabled", true, 4, true, true, QString(), Match::Whole);
+    }
+
+    void gameTip()
+    {
+        QVERIFY(run().demo.writeSettings(ProgramScenario::installedGameSettings("Outpost")));
+        // Doom's 320 x 200, shown 4:3.
+        const QList<WadLump> title{{"TITLEPIC", doomPicture(320, QList<int>(320 * 200, 176))}};
+        QVERIFY(run().demo.writeFile(
+            kOutpostWad, wadOfLumps(mapLumps("MAP01", room({}), MapFormat::Doom) + title)));
+        QVERIFY(run().demo.writeFile("Z3DGames/Outpost/Pwads/outpost.txt",
+                                     "Title      : Outpost Rebuilt\r\n"
+                                     "Author     : Jane Doe\r\n"
+                                     "Description: Three rooms, and a fourth\r\n"
+                                     "             behind a secret door.\r\n"));
+
+        const QString window = run().startLauncher();
+        QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
+        QVERIFY(run().session.mouseMove(window, kFirstGameX, kFirstGameY));
+        const QString tip = run().session.waitForWindow(
+            "Outpost Rebuilt\nby Jane Doe\nThree rooms, and a fourth\nbehind a secret door.",
+            run().launcher.pid());
+        QVERIFY2(!tip.isEmpty(), "no tip over Outpost");
+        // The picture, 320 x 240, above the text.
+        const QSize shown = run().session.size(tip);
+        QVERIFY2(shown.width() >= 320 && shown.height() > 240,
+                 qPrintable(QStringLiteral("%1 x %2").arg(shown.width()).arg(shown.height())));
     }
 
     void tooltips()
@@ -119,5 +148,5 @@ private slots:
     }
 };
 
-Z3D_TEST_GUILESS_MAIN(TestMapPicturesProgram)
-#include "tst_mappictures.moc"
+Z3D_TEST_GUILESS_MAIN(TestListTipsProgram)
+#include "tst_listtips.moc"
