@@ -145,13 +145,13 @@ void GamesTab::showMapTipSkill(int skill, const QString& name)
 void GamesTab::showGameTips(const GameTipContent::FaceOf& faceOf)
 {
     const auto view = [this] { return static_cast<GamesListMode>(std::max(0, selectedView())); };
-    // A game-files entry is a file of the game chosen in the games list.
     const auto gameOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
         const QListWidgetItem* item = m_ui->PwadList->item(row);
         if (!item)
             return std::nullopt;
         return AddonFaceEntry{view(), item->text(), {}};
     };
+    // A game-files entry is a file of the game chosen in the games list.
     const auto fileOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
         const QListWidgetItem* game = m_ui->PwadList->currentItem();
         const QListWidgetItem* file = m_ui->PwadShowlist->item(row);

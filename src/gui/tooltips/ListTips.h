@@ -3,6 +3,7 @@
 #include "gui/tooltips/ListTipProvider.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 

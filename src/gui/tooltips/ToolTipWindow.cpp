@@ -106,9 +106,7 @@ void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoin
             place.setY(cursor.y() - height() - kAboveCursor);
         place.setY(std::max(place.y(), area.top()));
     }
-    move(place);
-    QWidget::show();
-    update();
+    appearAt(place);
 }
 
 void ToolTipWindow::showBeside(const QImage& picture, const QString& caption, const QRect& area)
@@ -122,6 +120,11 @@ void ToolTipWindow::showBeside(const QImage& picture, const QString& caption, co
         place.setY(std::clamp(place.y(), screenArea.top(),
                               std::max(screenArea.top(), screenArea.bottom() - height())));
     }
+    appearAt(place);
+}
+
+void ToolTipWindow::appearAt(const QPoint& place)
+{
     move(place);
     QWidget::show();
     update();

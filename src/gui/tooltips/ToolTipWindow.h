@@ -48,6 +48,7 @@ private:
     void show(const QString& text, const QImage& picture, const QPoint& cursor);
     // Takes text and picture and takes their size.
     void layOut(const QString& text, const QImage& picture);
+    void appearAt(const QPoint& place);
 
     QString m_text;
     QImage m_picture;
