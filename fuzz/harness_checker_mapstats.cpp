@@ -5,16 +5,17 @@
 // or larger than the records read, and the output is one "Label: value" line each, the four
 // counted ones first.
 
+#include "automap/MapTally.h"
+#include "automap/MapTitles.h"
 #include "automap/WadFile.h"
 #include "FuzzScratch.h"
-#include "MapTally.h"
-#include "MapTitles.h"
 #include "OutputFormatter.h"
 
 #include <sstream>
 #include <string_view>
 
-using namespace z3d::checker;
+using namespace z3d::automap;
+using z3d::checker::OutputFormatter;
 using z3d::fuzz::require;
 
 namespace {

@@ -46,6 +46,16 @@ void GlobalOptions::skillsLevelClick(int index)
     emit skillChosen();
 }
 
+int GlobalOptions::skillEntry() const
+{
+    return skillsLevel(1)->currentIndex();
+}
+
+QString GlobalOptions::skillText(int entry) const
+{
+    return skillsLevel(1)->itemText(entry);
+}
+
 void GlobalOptions::exitOptionClick(int index)
 {
     m_settings.afterLaunchOption = index;

@@ -32,6 +32,9 @@ public:
     QComboBox* skillsLevel(int index) const { return m_skillsLevels.at(index); }
     QRadioButton* exitOption(int index) const { return m_exitOptions.at(index); }
     QLabel* imageDG(int index) const { return m_imagesDG.at(index); }
+    // The skill list's entry (0 is "Start game from New") and an entry's text.
+    int skillEntry() const;
+    QString skillText(int entry) const;
 
     // SkillsLevel_Click: the other list follows; an entry other than "Start game from New" is
     // remembered as the last skill.

@@ -4,6 +4,7 @@
 #include "core/app/LauncherContext.h"
 #include "core/app/StartupMessages.h"
 #include "core/app/StartupTrace.h"
+#include "core/inspect/AddonFace.h"
 #include "core/library/InstalledGamesPrefetch.h"
 #include "core/library/ScriptedMapTable.h"
 #include "core/library/ZipExtraction.h"
@@ -25,6 +26,7 @@
 #include "gui/LauncherFont.h"
 #include "gui/MainFormLifecycle.h"
 #include "gui/mainwindow.h"
+#include "gui/tabs/GamesTab.h"
 #include "gui/tabs/OptionsTab.h"
 #include "gui/tabs/TabPages.h"
 
@@ -226,6 +228,9 @@ MainFormHandlers& LauncherStartup::attachHandlers(LauncherContext& context, Main
     for (int box = 0; box < MainWindow::kMainBoxCount; ++box)
         connect(window.chkMain(box), &QCheckBox::toggled, options,
                 &AvailabilityController::refreshModelOptions);
+    window.pages().games()->showGameTips([&context](const AddonFaceEntry& entry) {
+        return AddonFace::read(entry, context.paths, context.iwads);
+    });
     GamesListHandler* games = &handlers.games();
     connect(&window, &MainWindow::gamesListViewChosen, games,
             [games](int view) { games->switchGamesList(static_cast<GamesListMode>(view)); });

@@ -1,6 +1,7 @@
 #include "gui/mainwindow.h"
 
 #include "core/app/StartupTrace.h"
+#include "core/inspect/MapContentsText.h"
 #include "core/library/GameRecords.h"
 #include "core/library/GameSelection.h"
 #include "core/settings/LauncherSettings.h"
@@ -111,6 +112,7 @@ void MainWindow::wireHandlers()
     connect(home, &PictureButton::clicked, this, &MainWindow::homeClicked);
     m_ui->TitlePic->installEventFilter(this);
     connect(m_globalOptions, &GlobalOptions::skillChosen, this, &MainWindow::skillChosen);
+    connect(m_globalOptions, &GlobalOptions::skillChosen, this, &MainWindow::showMapTipSkill);
     connect(m_pages->graphics(), &GraphicsTab::skyboxStyleChosen, this, &MainWindow::skyOptClick);
     // Failures are not reported: a record that cannot be deleted is simply left behind.
     connect(m_pages->options(), &OptionsTab::rememberedMapsDropped, this,
@@ -256,8 +258,17 @@ void MainWindow::showToolTips(bool shown)
 
 bool MainWindow::applySettings(LauncherSettings& settings)
 {
-    return m_pages->applySettings(settings) &&
-           SettingsBinder::apply(settings, *this, m_pages->all());
+    const bool applied =
+        m_pages->applySettings(settings) && SettingsBinder::apply(settings, *this, m_pages->all());
+    showMapTipSkill();
+    return applied;
+}
+
+void MainWindow::showMapTipSkill()
+{
+    const int skill = MapContentsText::skillOf(m_globalOptions->skillEntry(), m_settings.lastSkill);
+    m_pages->games()->showMapTipSkill(
+        skill, MapContentsText::skillName(m_globalOptions->skillText(skill)));
 }
 
 void MainWindow::gatherSettings(LauncherSettings& settings) const

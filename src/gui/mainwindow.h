@@ -195,6 +195,8 @@ protected:
 private:
     void loadPictures();
     void showToolTips(bool shown);
+    // The map tips count at the skill a map would start at.
+    void showMapTipSkill();
     void wireHandlers();
     void watchKeysAndPictures();
     void setWindowHeightTwips(int heightTwips);

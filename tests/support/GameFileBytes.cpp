@@ -69,7 +69,8 @@ QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapForm
         text += sidedefs;
         for (const MapShape::Sector& sector : shape.sectors)
             text += "sector { heightfloor = " + number(sector.floor) +
-                    "; heightceiling = " + number(sector.ceiling) + "; }\n";
+                    "; heightceiling = " + number(sector.ceiling) + "; " +
+                    (sector.special ? "special = " + number(sector.special) + "; " : "") + "}\n";
         for (const MapShape::Thing& thing : shape.things)
             text += "thing { x = " + number(thing.at.x()) + ".0; y = " + number(thing.at.y()) +
                     ".0; angle = " + number(thing.angle) + "; type = " + number(thing.type) +
@@ -96,13 +97,14 @@ QList<WadLump> mapLumps(const QByteArray& marker, const MapShape& shape, MapForm
     }
     QByteArray sectors;
     for (const MapShape::Sector& sector : shape.sectors)
-        sectors += le16(sector.floor) + le16(sector.ceiling) + QByteArray(22, 'z');
+        sectors += le16(sector.floor) + le16(sector.ceiling) + QByteArray(18, 'z') +
+                   le16(sector.special) + QByteArray(2, 'z');
     QByteArray things = shape.things.isEmpty() ? QByteArray(10, '\1') : QByteArray();
     for (const MapShape::Thing& thing : shape.things) {
         const QByteArray place = le16(thing.at.x()) + le16(thing.at.y());
         things += hexen ? le16(0) + place + le16(0) + le16(thing.angle) + le16(thing.type) +
                               QByteArray(8, '\0')
-                        : place + le16(thing.angle) + le16(thing.type) + le16(7);
+                        : place + le16(thing.angle) + le16(thing.type) + le16(thing.flags);
     }
     QList<WadLump> lumps{{marker, {}},           {"THINGS", things},     {"LINEDEFS", linedefs},
                          {"SIDEDEFS", sidedefs}, {"VERTEXES", vertexes}, {"SECTORS", sectors}};

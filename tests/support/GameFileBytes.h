@@ -34,12 +34,14 @@ struct MapShape
     {
         int floor;
         int ceiling;
+        int special = 0; // 9: a secret
     };
     struct Thing
     {
         QPoint at;
         int angle;
         int type;
+        int flags = 7; // Doom format's: 1 skills 1-2, 2 skill 3, 4 skills 4-5, 16 multiplayer
     };
     QList<QPoint> vertices;
     QList<Line> lines;

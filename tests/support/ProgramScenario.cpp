@@ -82,4 +82,13 @@ LauncherSettings ProgramScenario::doomTwoSettings()
     return settings;
 }
 
+LauncherSettings ProgramScenario::installedGameSettings(const QString& game)
+{
+    LauncherSettings settings = quietSettings();
+    settings.gamesListView = 0;
+    settings.lastInstalledGame = game;
+    settings.afterLaunchOption = 0;
+    return settings;
+}
+
 } // namespace z3d::test

@@ -56,6 +56,9 @@ struct ProgramScenario
     static LauncherSettings quietSettings();
     // Quiet, with the commercial games' view and DOOM II chosen in it.
     static LauncherSettings doomTwoSettings();
+    // Quiet, with the installed games' view and game chosen in it; "Normal" after a launch, so
+    // the window stays.
+    static LauncherSettings installedGameSettings(const QString& game);
 
     XSession session;
     DemoInstallation demo;

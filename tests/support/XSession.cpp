@@ -25,7 +25,7 @@ constexpr int kStopMs = 5000;
 const QString kWindowManagerProperty = QStringLiteral("_NET_SUPPORTING_WM_CHECK");
 
 // xdotool matches titles with extended regular expressions.
-QString exactPattern(const QString& title)
+QString exactPattern(const QString& title, XSession::TitleMatch match)
 {
     QString pattern = QStringLiteral("^");
     for (const QChar c : title) {
@@ -33,7 +33,7 @@ QString exactPattern(const QString& title)
             pattern += u'\\';
         pattern += c;
     }
-    return pattern + u'$';
+    return match == XSession::TitleMatch::Whole ? pattern + u'$' : pattern;
 }
 
 } // namespace
@@ -231,13 +231,13 @@ QStringList XSession::search(const QStringList& criteria) const
     return found.split(u'\n', Qt::SkipEmptyParts);
 }
 
-QStringList XSession::windows(const QString& title, qint64 pid) const
+QStringList XSession::windows(const QString& title, qint64 pid, TitleMatch match) const
 {
     // The pattern goes last: xdotool takes it as the one argument after the options.
     QStringList criteria;
     if (pid > 0)
         criteria << QStringLiteral("--pid") << QString::number(pid);
-    return search(criteria << QStringLiteral("--name") << exactPattern(title));
+    return search(criteria << QStringLiteral("--name") << exactPattern(title, match));
 }
 
 QStringList XSession::windowsOf(qint64 pid) const
@@ -245,11 +245,11 @@ QStringList XSession::windowsOf(qint64 pid) const
     return search({QStringLiteral("--pid"), QString::number(pid)});
 }
 
-QString XSession::waitForWindow(const QString& title, qint64 pid) const
+QString XSession::waitForWindow(const QString& title, qint64 pid, TitleMatch match) const
 {
     QStringList found;
     waitUntil([&] {
-        found = windows(title, pid);
+        found = windows(title, pid, match);
         return !found.isEmpty();
     });
     return found.value(0);

@@ -60,12 +60,24 @@ public:
     // The test's environment with DISPLAY set to this session.
     QProcessEnvironment environment() const;
 
-    // Visible windows titled exactly title; with a pid, only that process's windows.
-    QStringList windows(const QString& title, qint64 pid = 0) const;
+    // How a window's title is matched: the whole of it, or its start (a tip whose first line
+    // is known).
+    enum class TitleMatch
+    {
+        Whole,
+        Start
+    };
+
+    // Visible windows titled exactly title (or starting with it); with a pid, only that
+    // process's windows.
+    QStringList windows(const QString& title, qint64 pid = 0,
+                        TitleMatch match = TitleMatch::Whole) const;
     // Every visible window of the process, titled or not (menus and message boxes included).
     QStringList windowsOf(qint64 pid) const;
-    // The first visible window titled exactly title; empty when none appeared in time.
-    QString waitForWindow(const QString& title, qint64 pid = 0) const;
+    // The first visible window titled exactly title (or starting with it); empty when none
+    // appeared in time.
+    QString waitForWindow(const QString& title, qint64 pid = 0,
+                          TitleMatch match = TitleMatch::Whole) const;
     // True once no visible window is titled exactly title.
     bool waitForNoWindow(const QString& title, qint64 pid = 0) const;
     // A visible window of the process that is not one of known (a menu that has popped up).

@@ -181,8 +181,8 @@ std::string OutputFormatter::checkwad(const WadReport& report)
     return out;
 }
 
-std::string OutputFormatter::mapStats(std::string_view title, const MapTally& tally,
-                                      const title_sources::MapLinks& links)
+std::string OutputFormatter::mapStats(std::string_view title, const automap::MapTally& tally,
+                                      const automap::title_sources::MapLinks& links)
 {
     std::string out = "Title:";
     if (const std::string clean = mapTitle(title); !clean.empty())

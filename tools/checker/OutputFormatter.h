@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MapTally.h"
+#include "automap/MapTally.h"
+#include "automap/TitleSources.h"
 #include "SaveHeader.h"
-#include "TitleSources.h"
 #include "WadReport.h"
 
 #include <string>
@@ -33,8 +33,8 @@ class OutputFormatter
 {
 public:
     static std::string checkwad(const WadReport& report);
-    static std::string mapStats(std::string_view title, const MapTally& tally,
-                                const title_sources::MapLinks& links);
+    static std::string mapStats(std::string_view title, const automap::MapTally& tally,
+                                const automap::title_sources::MapLinks& links);
     static std::string saveHeaders(const std::vector<SaveHeader>& saves);
     static std::string saveLine(const SaveHeader& save);
 

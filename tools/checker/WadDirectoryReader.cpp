@@ -1,8 +1,8 @@
 #include "WadDirectoryReader.h"
 
-#include "AsciiText.h"
+#include "automap/AsciiText.h"
+#include "automap/MapTitles.h"
 #include "MapCollector.h"
-#include "MapTitles.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +79,8 @@ bool forEachEntry(std::istream& in, std::int64_t offset, std::int64_t count, Vis
 std::string lumpText(std::istream& in, std::int64_t position, std::int64_t length)
 {
     std::string text;
-    text.resize(static_cast<std::size_t>(std::min(length, std::int64_t{MapTitles::MaxLumpBytes})));
+    text.resize(
+        static_cast<std::size_t>(std::min(length, std::int64_t{automap::MapTitles::MaxLumpBytes})));
     in.clear();
     in.seekg(position);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
@@ -93,10 +94,10 @@ std::string lumpText(std::istream& in, std::int64_t position, std::int64_t lengt
 std::optional<std::string> lumpNamed(std::istream& in, std::int64_t offset, std::int64_t count,
                                      std::string_view name)
 {
-    const std::string wanted = ascii_text::upper(name);
+    const std::string wanted = automap::ascii_text::upper(name);
     std::optional<TitleLump> found;
     forEachEntry(in, offset, count, [&](const unsigned char* entry) {
-        if (ascii_text::upper(lumpName(entry + 8)) == wanted)
+        if (automap::ascii_text::upper(lumpName(entry + 8)) == wanted)
             found = TitleLump{wanted, readU32(entry), readU32(entry + 4)};
         return true;
     });
@@ -108,9 +109,9 @@ std::optional<std::string> lumpNamed(std::istream& in, std::int64_t offset, std:
 // The titles the wad's own lumps give its maps. Only those lumps' data is read (and the
 // lumps MAPINFO includes, through lump); one that cannot be read counts as empty.
 void addTitles(std::istream& in, const std::vector<TitleLump>& lumps, std::vector<MapEntry>& maps,
-               title_sources::LumpReader reader)
+               automap::title_sources::LumpReader reader)
 {
-    MapTitles titles(std::move(reader));
+    automap::MapTitles titles(std::move(reader));
     for (const TitleLump& lump : lumps)
         titles.addLump(lump.name, lumpText(in, lump.position, lump.length));
     std::vector<std::string> names;
@@ -200,7 +201,7 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
                     return false;
             }
             std::string name = lumpName(entry + 8);
-            if (length > 0 && MapTitles::isTitleLump(name))
+            if (length > 0 && automap::MapTitles::isTitleLump(name))
                 titleLumps.push_back({name, position, length});
             collector.add(name);
             return true;

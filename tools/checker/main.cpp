@@ -22,10 +22,9 @@
 
 #include "automap/MapGeometry.h"
 #include "automap/MapPicture.h"
+#include "automap/MapTitles.h"
 #include "automap/TitlePicture.h"
 #include "automap/WadFile.h"
-#include "MapTally.h"
-#include "MapTitles.h"
 #include "OutputFormatter.h"
 #include "PngWriter.h"
 #include "SaveFolderReader.h"
@@ -151,7 +150,7 @@ int titlePicture(const std::filesystem::path& wadPath, const std::filesystem::pa
 int mapStats(const std::filesystem::path& wadPath, const std::string& map,
              std::string_view skillText)
 {
-    using z3d::checker::MapTally;
+    using z3d::automap::MapTally;
     int skill = 0;
     const char* end = skillText.data() + skillText.size();
     if (std::from_chars(skillText.data(), end, skill).ptr != end || skill < MapTally::MinSkill ||
@@ -164,7 +163,7 @@ int mapStats(const std::filesystem::path& wadPath, const std::string& map,
     }
     const auto& [wad, marker] = *opened;
     const std::string name = upper(map);
-    const z3d::checker::MapTitles titles = z3d::checker::MapTitles::fromWad(wad);
+    const z3d::automap::MapTitles titles = z3d::automap::MapTitles::fromWad(wad);
     print(z3d::checker::OutputFormatter::mapStats(titles.titlesOf({name}).front(),
                                                   MapTally::fromWad(wad, marker, skill),
                                                   titles.linksOf(name)));

@@ -4,7 +4,8 @@
 #include "gui/tabs/MapTitleDelegate.h"
 #include "gui/tabs/TextColour.h"
 #include "gui/tabs/WidestRowDelegate.h"
-#include "gui/tooltips/MapPictureTips.h"
+#include "gui/tooltips/ListTips.h"
+#include "gui/tooltips/MapTipContent.h"
 #include "gui/tooltips/ToolTipTexts.h"
 #include "ui_GamesTab.h"
 
@@ -44,7 +45,9 @@ GamesTab::GamesTab(QWidget* parent) : TabPage(parent), m_ui(std::make_unique<Ui:
     shrinkGameList();
     m_ui->PwadList->setToolTip(ToolTipTexts::gamesListBeforeFirstView());
     m_ui->MapList->setItemDelegate(new MapTitleDelegate(m_ui->MapList));
-    m_mapPictures = new MapPictureTips(*m_ui->MapList);
+    auto mapTipContent = std::make_unique<MapTipContent>(*m_ui->MapList);
+    m_mapTipContent = mapTipContent.get();
+    m_mapTips = new ListTips(*m_ui->MapList, std::move(mapTipContent));
 }
 
 GamesTab::~GamesTab() = default;
@@ -52,7 +55,11 @@ GamesTab::~GamesTab() = default;
 void GamesTab::showToolTips(ToolTips& tips, bool shown)
 {
     TabPage::showToolTips(tips, shown);
-    m_mapPictures->setToolTips(shown ? &tips : nullptr);
+    m_tips = shown ? &tips : nullptr;
+    for (ListTips* listTips : {m_mapTips, m_gameTips, m_gameFileTips}) {
+        if (listTips)
+            listTips->setToolTips(m_tips);
+    }
     // The games list's own tip goes with the others and comes back with its view's.
     const int view = selectedView();
     if (!shown || view >= 0)
@@ -127,7 +134,38 @@ void GamesTab::showMaps(const QStringList& names, const QStringList& titles, con
     m_ui->MapList->addItems(names);
     for (int row = 0; row < names.size() && row < titles.size(); ++row)
         m_ui->MapList->item(row)->setData(MapTitleDelegate::TitleRole, titles.at(row));
-    m_mapPictures->setWad(wadPath);
+    m_mapTipContent->setWad(wadPath);
+}
+
+void GamesTab::showMapTipSkill(int skill, const QString& name)
+{
+    m_mapTipContent->setSkill(skill, name);
+}
+
+void GamesTab::showGameTips(const GameTipContent::FaceOf& faceOf)
+{
+    const auto view = [this] { return static_cast<GamesListMode>(std::max(0, selectedView())); };
+    const auto gameOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
+        const QListWidgetItem* item = m_ui->PwadList->item(row);
+        if (!item)
+            return std::nullopt;
+        return AddonFaceEntry{view(), item->text(), {}};
+    };
+    // A game-files entry is a file of the game chosen in the games list.
+    const auto fileOf = [this, view](int row) -> std::optional<AddonFaceEntry> {
+        const QListWidgetItem* game = m_ui->PwadList->currentItem();
+        const QListWidgetItem* file = m_ui->PwadShowlist->item(row);
+        if (!game || !file)
+            return std::nullopt;
+        return AddonFaceEntry{view(), game->text(), file->text()};
+    };
+    delete m_gameTips;
+    delete m_gameFileTips;
+    m_gameTips = new ListTips(*m_ui->PwadList, std::make_unique<GameTipContent>(gameOf, faceOf));
+    m_gameFileTips =
+        new ListTips(*m_ui->PwadShowlist, std::make_unique<GameTipContent>(fileOf, faceOf));
+    m_gameTips->setToolTips(m_tips);
+    m_gameFileTips->setToolTips(m_tips);
 }
 
 QLabel* GamesTab::scriptedMapsImage() const

@@ -2,6 +2,7 @@
 
 #include "core/launch/LaunchButtons.h"
 #include "gui/tabs/TabPage.h"
+#include "gui/tooltips/GameTipContent.h"
 
 #include <array>
 #include <memory>
@@ -17,7 +18,8 @@ class GamesTab;
 
 namespace z3d {
 
-class MapPictureTips;
+class ListTips;
+class MapTipContent;
 class ToolTips;
 
 // Page 0 ("Games", TabFrame_0): the three games-list views (OptionUdir), the games list
@@ -45,6 +47,11 @@ public:
     // title beside it (titles parallel to names, empty where there is none); resting the mouse
     // on a map shows its picture while tooltips are on.
     void showMaps(const QStringList& names, const QStringList& titles, const QString& wadPath);
+    // The skill (1 to 5) a map's tip counts its monsters, items and secrets at, and its name.
+    void showMapTipSkill(int skill, const QString& name);
+    // Resting on an entry of the games list or the game-files list (or choosing it with the
+    // keys) shows its add-on's face, read by faceOf when the tip is about to show.
+    void showGameTips(const GameTipContent::FaceOf& faceOf);
     QLabel* scriptedMapsImage() const;
     // The index of the selected view option (OptionUdir), -1 when none is selected.
     int selectedView() const;
@@ -82,7 +89,11 @@ private:
 
     std::unique_ptr<Ui::GamesTab> m_ui;
     std::array<QRadioButton*, 3> m_optionUdir{};
-    MapPictureTips* m_mapPictures = nullptr;
+    MapTipContent* m_mapTipContent = nullptr;
+    ListTips* m_mapTips = nullptr;
+    ListTips* m_gameTips = nullptr;
+    ListTips* m_gameFileTips = nullptr;
+    ToolTips* m_tips = nullptr;
 };
 
 } // namespace z3d

@@ -18,6 +18,8 @@ const QPoint kBelowCursor(2, 16);
 constexpr int kAboveCursor = 4;
 // Between a picture and its caption.
 constexpr int kPictureGap = 3;
+// Between a tip and the entry it is beside.
+constexpr int kBesideGap = 4;
 
 } // namespace
 
@@ -75,7 +77,7 @@ void ToolTipWindow::showPicture(const QImage& picture, const QString& caption, c
     show(caption, picture, cursor);
 }
 
-void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoint& cursor)
+void ToolTipWindow::layOut(const QString& text, const QImage& picture)
 {
     m_text = text;
     m_text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
@@ -90,7 +92,11 @@ void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoin
     resize(std::max(bounds.width(), m_picture.width()) + m_margins.left() + m_margins.right() +
                2 * kBorder,
            pictureHeight + bounds.height() + m_margins.top() + m_margins.bottom() + 2 * kBorder);
+}
 
+void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoint& cursor)
+{
+    layOut(text, picture);
     QPoint place = cursor + kBelowCursor;
     if (const QScreen* screen = QGuiApplication::screenAt(cursor)) {
         const QRect area = screen->availableGeometry();
@@ -100,6 +106,25 @@ void ToolTipWindow::show(const QString& text, const QImage& picture, const QPoin
             place.setY(cursor.y() - height() - kAboveCursor);
         place.setY(std::max(place.y(), area.top()));
     }
+    appearAt(place);
+}
+
+void ToolTipWindow::showBeside(const QImage& picture, const QString& caption, const QRect& area)
+{
+    layOut(caption, picture);
+    QPoint place(area.right() + kBesideGap, area.top());
+    if (const QScreen* screen = QGuiApplication::screenAt(area.center())) {
+        const QRect screenArea = screen->availableGeometry();
+        if (place.x() + width() > screenArea.right())
+            place.setX(std::max(screenArea.left(), area.left() - width() - kBesideGap));
+        place.setY(std::clamp(place.y(), screenArea.top(),
+                              std::max(screenArea.top(), screenArea.bottom() - height())));
+    }
+    appearAt(place);
+}
+
+void ToolTipWindow::appearAt(const QPoint& place)
+{
     move(place);
     QWidget::show();
     update();

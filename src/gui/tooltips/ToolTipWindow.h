@@ -29,6 +29,10 @@ public:
     void showText(const QString& text, const QPoint& cursor);
     // Shows picture with caption under it (wrapped as a text is), placed as showText places.
     void showPicture(const QImage& picture, const QString& caption, const QPoint& cursor);
+    // Shows picture (may be null) with caption beside area (global): to its right with their
+    // tops level, else to its left, kept on its screen. For a tip of something the keyboard
+    // chose, away from the mouse.
+    void showBeside(const QImage& picture, const QString& caption, const QRect& area);
     // The text shown (a picture's caption), lines joined by LF.
     QString text() const { return m_text; }
     // The picture shown; null while a text alone is shown.
@@ -42,6 +46,9 @@ protected:
 private:
     int textFlags() const;
     void show(const QString& text, const QImage& picture, const QPoint& cursor);
+    // Takes text and picture and takes their size.
+    void layOut(const QString& text, const QImage& picture);
+    void appearAt(const QPoint& place);
 
     QString m_text;
     QImage m_picture;

@@ -20,16 +20,6 @@ using namespace z3d::test;
 
 namespace {
 
-// The installed-games view with one game chosen; "Normal" after a launch, so the window stays.
-LauncherSettings installedGameSettings(const QString& game)
-{
-    LauncherSettings settings = ProgramScenario::quietSettings();
-    settings.gamesListView = 0;
-    settings.lastInstalledGame = game;
-    settings.afterLaunchOption = 0;
-    return settings;
-}
-
 const QString kVault = QStringLiteral("Z3DArchives/Vault.zip");
 const QString kExtractedWad = QStringLiteral("Z3DLaunch/Zips/vault.wad");
 const QByteArray kPassword = "swordfish";
@@ -78,7 +68,8 @@ private slots:
     void rememberedSaveGameIsLoaded()
     {
         DemoInstallation& demo = run().demo;
-        LauncherSettings settings = installedGameSettings(QStringLiteral("Outpost"));
+        LauncherSettings settings =
+            ProgramScenario::installedGameSettings(QStringLiteral("Outpost"));
         settings.rememberLastSavegame = true;
         settings.skill = 3; // a save is chosen with a skill, never "Start game from New"
         QVERIFY(demo.writeSettings(settings));
@@ -101,7 +92,8 @@ private slots:
                               QStringLiteral("Z3DGames/Dotted/Pwads/p.wad")));
         QVERIFY(demo.copyFile(QStringLiteral("Z3DGames/Outpost/Pwads/outpost_res.wad"),
                               QStringLiteral("Z3DGames/Dotted/Pwads/.extra.wad")));
-        LauncherSettings settings = installedGameSettings(QStringLiteral("Dotted"));
+        LauncherSettings settings =
+            ProgramScenario::installedGameSettings(QStringLiteral("Dotted"));
         settings.developmentMode = true; // offers the conversions in the games-list menu
         QVERIFY(demo.writeSettings(settings));
 

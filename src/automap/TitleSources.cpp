@@ -1,21 +1,19 @@
-#include "TitleSources.h"
+#include "automap/TitleSources.h"
 
-#include "AsciiText.h"
+#include "automap/AsciiText.h"
+#include "automap/OriginalMapNames.h"
 #include "automap/TextTokens.h"
-#include "OriginalMapNames.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <vector>
 
-namespace z3d::checker::title_sources {
+namespace z3d::automap::title_sources {
 
 namespace {
 
 using namespace ascii_text;
-
-using automap::TextTokens;
 
 // A quoted string's content with its escapes resolved (\n and \t as blanks).
 std::string unescaped(std::string_view text)
@@ -410,4 +408,4 @@ std::map<std::string, std::string> languageStrings(std::string_view text,
     return preferred;
 }
 
-} // namespace z3d::checker::title_sources
+} // namespace z3d::automap::title_sources

@@ -1,7 +1,9 @@
-// The map list on the Games page under the offscreen platform: entries stay the map names
-// while their titles are drawn beside them, and resting the mouse on a map shows its picture
-// and title in the form's tip window, only while tooltips are on.
+// The lists of the Games page under the offscreen platform: the map list's entries stay the
+// map names while their titles are drawn beside them; resting the mouse on a map, or choosing
+// it with the keys, shows its picture, title and contents at the skill chosen in the form's tip
+// window, only while tooltips are on.
 
+#include "core/inspect/AddonFace.h"
 #include "core/library/ZipExtraction.h"
 #include "gui/tabs/GamesTab.h"
 #include "gui/tabs/MapTitleDelegate.h"
@@ -25,18 +27,32 @@ namespace {
 
 const QString kMapListTip = QStringLiteral("  Select map for startup.  ");
 
-// A room 200 wide and 80 high: at the picture size it is drawn 240 x 103.
+// A room 200 wide and 80 high: at the picture size it is drawn 240 x 103. In Doom format a
+// shotgun guy stands in it at skills 4 and 5.
 MapShape room()
 {
     return {{{0, 0}, {200, 0}, {200, 80}, {0, 80}},
-            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}},
+            {{0, 128}, {16, 128}},
+            {{{100, 40}, 0, 9, 4}}};
+}
+
+// A tip's text: the map's title and its counts at Ultra-Violence, unless told.
+QString tip(const QString& title, int monsters = 0, const QString& skill = "Ultra-Violence")
+{
+    return title + QStringLiteral("\n%1 \u00B7 0 items \u00B7 0 secrets (%2)")
+                       .arg(monsters == 1 ? QStringLiteral("1 monster")
+                                          : QString::number(monsters) + " monsters",
+                            skill);
 }
 
 // The same room turned on its side: a wad of it is as large as one of room().
 MapShape tallRoom()
 {
     return {{{0, 0}, {80, 0}, {80, 200}, {0, 200}},
-            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}}};
+            {{0, 1, false}, {1, 2, false}, {2, 3, true}, {3, 0, false}},
+            {{0, 128}, {16, 128}},
+            {{{40, 100}, 0, 9, 4}}};
 }
 
 QPoint rowCentre(const QListWidget& list, int row)
@@ -67,7 +83,7 @@ bool tipShown(const ToolTips& tips)
 
 } // namespace
 
-class TestMapPictureTips : public QObject
+class TestListTips : public QObject
 {
     Q_OBJECT
 
@@ -86,6 +102,7 @@ private slots:
         m_tips->useLauncherLook();
         m_page->showToolTips(*m_tips, true);
         m_page->showMaps({"MAP01", "MAP02"}, {"Hydroelectric Plant", ""}, m_wad);
+        m_page->showMapTipSkill(4, "Ultra-Violence");
     }
 
     void cleanup()
@@ -127,15 +144,21 @@ private slots:
         restOn(*list, 0);
         QTRY_VERIFY(tipShown(*m_tips));
         const ToolTipWindow* window = m_tips->tipWindow();
-        QCOMPARE(window->text(), QStringLiteral("Hydroelectric Plant"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Hydroelectric Plant"));
+        QCOMPARE(window->text(), tip("Hydroelectric Plant", 1));
+        QCOMPARE(window->windowTitle(), tip("Hydroelectric Plant", 1));
         QCOMPARE(window->picture().size(), QSize(240, 103));
         QVERIFY(window->height() > window->picture().height() + window->textRect().height());
 
         // The next map's tip after the reshow delay: an untitled map shows its name.
         restOn(*list, 1);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP02");
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP02"));
         QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(240, 103));
+
+        // Another skill chosen: the counts follow it.
+        m_page->showMapTipSkill(2, "Hey, not too rough");
+        restOn(*list, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() ==
+                                             tip("Hydroelectric Plant", 0, "Hey, not too rough"));
 
         // Gone when the mouse leaves the entries or a button is pressed.
         QTest::mouseMove(list->viewport(), QPoint(5, list->viewport()->height() - 2));
@@ -145,6 +168,70 @@ private slots:
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowCentre(*list, 0));
         QVERIFY(!tipShown(*m_tips));
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowCentre(*list, 0));
+    }
+
+    void theKeysShowTheTipBesideTheChosenMap()
+    {
+        QListWidget* list = m_page->mapList();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP02"));
+        const QRect row = list->visualItemRect(list->item(1));
+        const QRect entry(list->viewport()->mapToGlobal(row.topLeft()), row.size());
+        QCOMPARE(m_tips->tipWindow()->y(), entry.top());
+        QVERIFY(!m_tips->tipWindow()->geometry().intersects(entry));
+
+        // A key closes it; one that moves nowhere brings no other.
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(!tipShown(*m_tips));
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
+    }
+
+    void gameEntriesShowTheirAddonsFace()
+    {
+        QListWidget* games = m_page->gamesList();
+        QListWidget* files = m_page->gameFilesList();
+        games->addItems({"Outpost", "Plain"});
+        files->addItems({"outpost.wad"});
+        QList<AddonFaceEntry> read;
+        m_page->showGameTips([&read](const AddonFaceEntry& entry) {
+            read << entry;
+            AddonFace face;
+            if (entry.game == "Plain")
+                return face;
+            automap::TitlePicture picture;
+            picture.width = 320;
+            picture.height = 200;
+            picture.argb.assign(320 * 200, 0xFF336699u);
+            face.picture = picture;
+            face.text = AddonText{"Outpost", "Jane Doe", "2024", {"Three rooms.", "Doom II."}};
+            return face;
+        });
+        games->setCurrentRow(0);
+        // Nothing is read until a tip is about to show.
+        QVERIFY(read.isEmpty());
+
+        // Doom's 320 x 200 shown 4:3, the text's lines under it.
+        restOn(*games, 0);
+        QTRY_VERIFY(tipShown(*m_tips));
+        QCOMPARE(m_tips->tipWindow()->text(),
+                 QStringLiteral("Outpost\nby Jane Doe, 2024\nThree rooms.\nDoom II."));
+        QCOMPARE(m_tips->tipWindow()->picture().size(), QSize(320, 240));
+        QCOMPARE(read.size(), 1);
+        QCOMPARE(read.front().game, QStringLiteral("Outpost"));
+        QVERIFY(read.front().file.isEmpty());
+
+        // A file of the game chosen.
+        restOn(*files, 0);
+        QTRY_VERIFY(tipShown(*m_tips) && read.size() == 2);
+        QCOMPARE(read.back().game, QStringLiteral("Outpost"));
+        QCOMPARE(read.back().file, QStringLiteral("outpost.wad"));
+
+        // An entry with neither has no tip (the list's own shows there).
+        restOn(*games, 1);
+        QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
+        QVERIFY(!tipShown(*m_tips));
     }
 
     void ownTipStaysAndGivesWayOverAMap()
@@ -185,7 +272,7 @@ private slots:
         QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
         QVERIFY(!tipShown(*m_tips));
         restOn(*m_page->mapList(), 1);
-        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == "MAP01");
+        QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP01", 1));
     }
 
     void anotherArchivesWadOfTheSameNameIsDrawnAfresh()
@@ -230,5 +317,5 @@ private:
     std::unique_ptr<ToolTips> m_tips;
 };
 
-Z3D_TEST_MAIN(TestMapPictureTips)
-#include "tst_mappicturetips.moc"
+Z3D_TEST_MAIN(TestListTips)
+#include "tst_listtips.moc"

@@ -1,8 +1,8 @@
-#include "MapTitles.h"
+#include "automap/MapTitles.h"
 
-#include "AsciiText.h"
+#include "automap/AsciiText.h"
+#include "automap/TitleSources.h"
 #include "automap/WadFile.h"
-#include "TitleSources.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 namespace {
 
@@ -81,20 +81,19 @@ bool namesMap(std::string_view label, std::string_view map)
 
 MapTitles::MapTitles(title_sources::LumpReader lump) : m_lump(std::move(lump)) {}
 
-MapTitles MapTitles::fromWad(const automap::WadFile& wad)
+MapTitles MapTitles::fromWad(const WadFile& wad)
 {
-    const auto text = [&wad](const automap::Lump& lump) { return wad.read(lump, MaxLumpBytes); };
+    const auto text = [&wad](const Lump& lump) { return wad.read(lump, MaxLumpBytes); };
     MapTitles titles([&wad, text](std::string_view name) -> std::optional<std::string> {
         const std::string wanted = upper(name);
         const auto& lumps = wad.lumps();
-        const auto found =
-            std::find_if(lumps.rbegin(), lumps.rend(),
-                         [&](const automap::Lump& lump) { return lump.name == wanted; });
+        const auto found = std::find_if(lumps.rbegin(), lumps.rend(),
+                                        [&](const Lump& lump) { return lump.name == wanted; });
         if (found == lumps.rend())
             return std::nullopt;
         return text(*found);
     });
-    for (const automap::Lump& lump : wad.lumps()) {
+    for (const Lump& lump : wad.lumps()) {
         if (lump.size > 0 && isTitleLump(lump.name))
             titles.addLump(lump.name, text(lump));
     }
@@ -244,4 +243,4 @@ std::string MapTitles::withoutLabel(std::string_view title, std::string_view map
     return std::string(trimmed(title.substr(colon + 1))); // a label alone is no title
 }
 
-} // namespace z3d::checker
+} // namespace z3d::automap

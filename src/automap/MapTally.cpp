@@ -1,6 +1,6 @@
-#include "MapTally.h"
+#include "automap/MapTally.h"
 
-#include "AsciiText.h"
+#include "automap/AsciiText.h"
 #include "automap/UdmfFields.h"
 #include "automap/WadFile.h"
 
@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 namespace {
 
@@ -141,21 +141,21 @@ MapTally MapTally::fromTextMap(std::string_view textmap, int skill)
             block = Block::None;
         }
     } counter{"skill" + std::to_string(skill), {}};
-    automap::readUdmfFields(textmap, counter);
+    readUdmfFields(textmap, counter);
     return counter.tally;
 }
 
-MapTally MapTally::fromWad(const automap::WadFile& wad, std::size_t markerIndex, int skill)
+MapTally MapTally::fromWad(const WadFile& wad, std::size_t markerIndex, int skill)
 {
     const auto& lumps = wad.lumps();
     if (markerIndex + 1 < lumps.size() && lumps[markerIndex + 1].name == "TEXTMAP")
         return fromTextMap(wad.read(lumps[markerIndex + 1], MaxLumpBytes), skill);
     const auto read = [&](std::string_view name) {
-        const automap::Lump* lump = wad.mapLump(markerIndex, name);
+        const Lump* lump = wad.mapLump(markerIndex, name);
         return lump ? wad.read(*lump, MaxLumpBytes) : std::string();
     };
     const bool hexen = wad.mapLump(markerIndex, "BEHAVIOR") != nullptr;
     return fromBinary(read("THINGS"), read("SECTORS"), hexen, skill);
 }
 
-} // namespace z3d::checker
+} // namespace z3d::automap

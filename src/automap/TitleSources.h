@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 // Readers of the lumps in which a wad names its maps. Each returns what one lump says, keyed
 // by upper-case map name (or string name); a later entry for the same key replaces an earlier
@@ -75,4 +75,4 @@ std::map<std::string, std::string> languageStrings(std::string_view text,
 
 } // namespace title_sources
 
-} // namespace z3d::checker
+} // namespace z3d::automap

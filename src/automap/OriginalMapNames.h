@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 // The names the original games' executables give their maps, each under the name of its
 // DEHACKED string: Doom's HUSTR_E1M1 ("E1M1: Hangar") to HUSTR_E4M9, Doom II's HUSTR_1
@@ -18,4 +18,4 @@ public:
     static std::string stringNamed(std::string_view text);
 };
 
-} // namespace z3d::checker
+} // namespace z3d::automap

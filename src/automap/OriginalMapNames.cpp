@@ -1,10 +1,10 @@
-#include "OriginalMapNames.h"
+#include "automap/OriginalMapNames.h"
 
-#include "AsciiText.h"
+#include "automap/AsciiText.h"
 
 #include <array>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 namespace {
 
@@ -180,4 +180,4 @@ std::string OriginalMapNames::stringNamed(std::string_view text)
     return {};
 }
 
-} // namespace z3d::checker
+} // namespace z3d::automap

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TitleSources.h"
+#include "automap/TitleSources.h"
 
 #include <string>
 #include <string_view>
@@ -8,10 +8,8 @@
 #include <vector>
 
 namespace z3d::automap {
-class WadFile;
-}
 
-namespace z3d::checker {
+class WadFile;
 
 // The titles a wad gives its own maps. Fed the wad's title lumps in directory order, it
 // answers, for each map, from the first of these sources that names it:
@@ -35,7 +33,7 @@ public:
     static constexpr std::size_t MaxLumpBytes = std::size_t{4} << 20;
 
     // Fed the title lumps of wad (their first MaxLumpBytes each), its lumps read for includes.
-    static MapTitles fromWad(const automap::WadFile& wad);
+    static MapTitles fromWad(const WadFile& wad);
 
     // Whether lumps of this name are read for titles.
     static bool isTitleLump(std::string_view name);
@@ -65,4 +63,4 @@ private:
     std::vector<std::pair<std::string, std::string>> m_lumps; // name, text
 };
 
-} // namespace z3d::checker
+} // namespace z3d::automap

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace z3d::checker::ascii_text {
+namespace z3d::automap::ascii_text {
 
 // Text of the lumps that name maps, treated as ASCII: letters compare and change case in the
 // C locale, blanks are the C locale's white space.
@@ -39,4 +39,4 @@ inline std::string_view trimmed(std::string_view text)
     return text;
 }
 
-} // namespace z3d::checker::ascii_text
+} // namespace z3d::automap::ascii_text

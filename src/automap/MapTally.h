@@ -4,10 +4,8 @@
 #include <string_view>
 
 namespace z3d::automap {
-class WadFile;
-}
 
-namespace z3d::checker {
+class WadFile;
 
 // A map's end-of-level tally at a skill (1 to 5) in single player, counted as the engine
 // counts it when the map starts: the things present at that skill that count as kills (the
@@ -35,7 +33,7 @@ struct MapTally
     // blocks (secret = true, or a special of 9 or with the bit 1024).
     static MapTally fromTextMap(std::string_view textmap, int skill);
     // The map whose marker is at markerIndex of wad, from its own lumps only.
-    static MapTally fromWad(const automap::WadFile& wad, std::size_t markerIndex, int skill);
+    static MapTally fromWad(const WadFile& wad, std::size_t markerIndex, int skill);
 };
 
-} // namespace z3d::checker
+} // namespace z3d::automap
