@@ -236,9 +236,7 @@ void TestSettingsBinder::numberBoxes_data()
 
 void TestSettingsBinder::numberBoxes()
 {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(int, value);
+    const auto [box, text, value] = fetchRow<QString, QString, int>("box", "text", "value");
     if (auto* combo = m_window->findChild<QComboBox*>(box))
         combo->setCurrentText(text);
     else
@@ -260,8 +258,7 @@ void TestSettingsBinder::lightValueAbove255Shows200_data()
 
 void TestSettingsBinder::lightValueAbove255Shows200()
 {
-    QFETCH(int, stored);
-    QFETCH(int, shown);
+    const auto [stored, shown] = fetchRow<int, int>("stored", "shown");
     m_settings.lightValue = stored;
     QVERIFY(m_window->applySettings(m_settings));
     QCOMPARE(findControl<QLineEdit>(*m_window, "LightText")->text(), QString::number(shown));
@@ -284,9 +281,7 @@ void TestSettingsBinder::badIndexReported_data()
 
 void TestSettingsBinder::badIndexReported()
 {
-    QFETCH(int, line);
-    QFETCH(int, value);
-    QFETCH(bool, applied);
+    const auto [line, value, applied] = fetchRow<int, int, bool>("line", "value", "applied");
     SettingsTable::line(line)->setNumber(m_settings, value);
     m_settings.extraCommandLine = QStringLiteral("-last");
     QCOMPARE(m_window->applySettings(m_settings), applied);
