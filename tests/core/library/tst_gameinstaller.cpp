@@ -286,6 +286,9 @@ void TestGameInstaller::failuresShowInstallError_data()
     // Nothing of an install that found no room is left behind.
     row("wad does not fit", "no-room", kNoRoom, QStringList{});
     row("disk full during the copy", "disk-full", kNoRoom, QStringList{});
+    // A game installed before keeps its folder and its files.
+    row("disk full over an installed game", "disk-full-installed", kNoRoom,
+        QStringList{"Castle", "Castle/Pwads", "Castle/Pwads/readme.txt"});
 }
 
 void TestGameInstaller::failuresShowInstallError()
@@ -318,7 +321,9 @@ void TestGameInstaller::failuresShowInstallError()
         f.tree.addFile(QStringLiteral("Z3DGames/Castle"), "a file");
     } else if (setUp == u"no-room") {
         FaultInjector::setFreeSpace(f.tree.path("Z3DGames"), 2);
-    } else if (setUp == u"disk-full") {
+    } else if (setUp.startsWith(u"disk-full")) {
+        if (setUp.endsWith(u"installed"))
+            f.tree.addFile(QStringLiteral("Z3DGames/Castle/Pwads/readme.txt"), "kept");
         FaultInjector::fail(FileOperation::Write, target, ErrorNumber::DiskFull);
     } else if (setUp == u"vanished") {
         f.tree.removeFile(QStringLiteral("Downloads/Castle.wad"));
