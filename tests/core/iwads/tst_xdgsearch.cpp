@@ -377,8 +377,8 @@ private slots:
     void foldersThatAreFilesAreSkipped()
     {
         InstallTree tree;
-        tree.addFiles({"Xdg/Home", "Xdg/Local/games/doom",
-                       "Xdg/Share/games"}, "a file, not a folder");
+        tree.addFiles({"Xdg/Home", "Xdg/Local/games/doom", "Xdg/Share/games"},
+                      "a file, not a folder");
         QVERIFY(xdgEnvironment(tree).xdgGameFolders().isEmpty());
         QCOMPARE(searched(tree, xdgEnvironment(tree)), QStringList{});
     }

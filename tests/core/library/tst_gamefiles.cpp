@@ -343,8 +343,8 @@ private slots:
     {
         const auto [customFont, displays] = fetchRow<bool, QStringList>("customFont", "displays");
         InstallTree tree;
-        tree.addFiles({"Z3DArchives/myzip.zip", "Z3DArchives/Other.ZIP",
-                       "Z3DArchives/a b.c.zip"}, "PK");
+        tree.addFiles({"Z3DArchives/myzip.zip", "Z3DArchives/Other.ZIP", "Z3DArchives/a b.c.zip"},
+                      "PK");
         tree.addFile(QString::fromUtf8("Z3DArchives/été.zip"), "PK");
         tree.addFile("Z3DArchives/notes.txt", "x");
         tree.addFile("Z3DArchives/old.zip.bak", "x");
