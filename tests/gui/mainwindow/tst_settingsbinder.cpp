@@ -119,40 +119,44 @@ void TestSettingsBinder::applyShowsEveryField()
 void TestSettingsBinder::eachBoxShowsItsOwnField()
 {
     using LS = LauncherSettings;
-    static const std::pair<const char*, bool LS::*> boxes[] = {
-        {"ChkGL", &LS::grenadeLauncher}, {"ChkModelOpts_0", &LS::modelOptMonstersPlayer},
-        {"ChkModelOpts_1", &LS::modelOptHudWeapons}, {"ChkModelOpts_2", &LS::modelOptDecorations},
-        {"ChkModelOpts_3", &LS::modelOptForceOverride},
-        {"ChkModelOpts_4", &LS::modelOptItemsWeapons}, {"ChkModelOpts_5", &LS::modelOptAllModels},
-        {"ChkModelOpts_6", &LS::modelOptSplashes}, {"ChkModelOpts_7", &LS::modelOptFlameModels},
-        {"ChkModelOpts_8", &LS::modelOptCoreEffects}, {"chkAltModels_1", &LS::orrinWeapons},
-        {"chkAltModels_2", &LS::orrinAltWeapons}, {"chkAltModels_3", &LS::pellamOrrinModels},
-        {"chkAltModels_4", &LS::brannockSoldiers}, {"chkEffects_0", &LS::dynamicLighting},
-        {"chkEffects_2", &LS::waterSplashes}, {"chkEffects_3", &LS::extraFx},
-        {"chkGraphics_0", &LS::textureCompression}, {"chkGraphics_1", &LS::spareGraphics},
-        {"chkGraphics_3", &LS::skyboxes}, {"chkGraphics_4", &LS::hiResPatches},
-        {"chkLaunchPrefs_0", &LS::rememberLastMap},
-        {"chkLaunchPrefs_1", &LS::rememberLastSavegame},
-        {"chkLaunchPrefs_2", &LS::shortcutCreation}, {"chkLaunchPrefs_3", &LS::disableTooltips},
-        {"chkLaunchPrefs_4", &LS::wadFilesOnly}, {"chkLaunchPrefs_5", &LS::showTips},
-        {"chkMain_0", &LS::basicDoomMode}, {"chkMain_1", &LS::hiResTextures},
-        {"chkMain_2", &LS::advancedOptions}, {"chkMain_3", &LS::editLight},
-        {"chkMain_4", &LS::editNoObjects}, {"chkMain_5", &LS::editMode},
-        {"chkSound_0", &LS::disableSound}, {"chkSound_1", &LS::disableMusic},
-        {"chkSound_2", &LS::ricochets}, {"chkSound_3", &LS::threeDSound},
-        {"chkSound_4", &LS::autoPlaylist}, {"chkSound_5", &LS::manualPlaylist},
-        {"chkSound_6", &LS::hiResSoundPack}, {"chkSound_7", &LS::disableWeaponSwitchSounds},
-        {"chkTesting", &LS::developmentMode}, {"chkZ3DOpts_0", &LS::disableMouse},
-        {"chkZ3DOpts_1", &LS::disableJoystick}, {"chkZ3DOpts_2", &LS::waterDynamics},
-        {"chkZ3DOpts_3", &LS::resurrectWithFade}, {"chkZ3DOpts_4", &LS::underwaterFakeGlow},
-        {"chkZ3DOpts_6", &LS::verbose}, {"chkZ3DOpts_7", &LS::spareOption},
-        {"chkZ3DOpts_9", &LS::noSameTypeInfighting}, {"chkZ3DOpts_10", &LS::noLostSoulInfighting},
+    // The boxes of each array by index; nullptr where the index is no box, or a doubled one.
+    const QList<std::pair<const char*, QList<bool LS::*>>> arrays = {
+        {"ChkModelOpts", {&LS::modelOptMonstersPlayer, &LS::modelOptHudWeapons,
+                          &LS::modelOptDecorations, &LS::modelOptForceOverride,
+                          &LS::modelOptItemsWeapons, &LS::modelOptAllModels, &LS::modelOptSplashes,
+                          &LS::modelOptFlameModels, &LS::modelOptCoreEffects}},
+        {"chkAltModels", {nullptr, &LS::orrinWeapons, &LS::orrinAltWeapons, &LS::pellamOrrinModels,
+                          &LS::brannockSoldiers}},
+        {"chkEffects", {&LS::dynamicLighting, nullptr, &LS::waterSplashes, &LS::extraFx}},
+        {"chkGraphics", {&LS::textureCompression, &LS::spareGraphics, nullptr, &LS::skyboxes,
+                         &LS::hiResPatches}},
+        {"chkLaunchPrefs", {&LS::rememberLastMap, &LS::rememberLastSavegame, &LS::shortcutCreation,
+                            &LS::disableTooltips, &LS::wadFilesOnly, &LS::showTips}},
+        {"chkMain", {&LS::basicDoomMode, &LS::hiResTextures, &LS::advancedOptions, &LS::editLight,
+                     &LS::editNoObjects, &LS::editMode}},
+        {"chkSound", {&LS::disableSound, &LS::disableMusic, &LS::ricochets, &LS::threeDSound,
+                      &LS::autoPlaylist, &LS::manualPlaylist, &LS::hiResSoundPack,
+                      &LS::disableWeaponSwitchSounds}},
+        {"chkZ3DOpts", {&LS::disableMouse, &LS::disableJoystick, &LS::waterDynamics,
+                        &LS::resurrectWithFade, &LS::underwaterFakeGlow, nullptr, &LS::verbose,
+                        &LS::spareOption, nullptr, &LS::noSameTypeInfighting,
+                        &LS::noLostSoulInfighting}},
     };
+    QList<std::pair<QCheckBox*, bool LS::*>> boxes{
+        {findControl<QCheckBox>(*m_window, "ChkGL"), &LS::grenadeLauncher},
+        {findControl<QCheckBox>(*m_window, "chkTesting"), &LS::developmentMode}};
+    for (const auto& [name, fields] : arrays) {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (fields[i])
+                boxes.append({findControl<QCheckBox>(*m_window, name, i), fields[i]});
+        }
+    }
     for (const auto& [box, field] : boxes) {
+        QVERIFY(box);
         m_settings = LauncherSettings();
         m_settings.*field = !(m_settings.*field);
         QVERIFY(m_window->applySettings(m_settings));
-        QVERIFY2(findControl<QCheckBox>(*m_window, box)->isChecked() == m_settings.*field, box);
+        QVERIFY2(box->isChecked() == m_settings.*field, qPrintable(box->objectName()));
     }
 }
 
