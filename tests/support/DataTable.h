@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace z3d::test {
 
 // The columns of a data-driven test, declared once with their types; each row then goes
@@ -23,5 +25,15 @@ public:
         (QTest::newRow(name) << ... << values);
     }
 };
+
+// The current row's values of the named columns, as QFETCH reads them, to be bound at once:
+//
+//   const auto [output, code] = fetchRow<QString, int>("output", "code");
+template <typename... Columns, typename... Names>
+std::tuple<Columns...> fetchRow(const Names&... names)
+{
+    static_assert(sizeof...(Names) == sizeof...(Columns), "one name per column");
+    return {*static_cast<Columns*>(QTest::qData(names, qMetaTypeId<Columns>()))...};
+}
 
 } // namespace z3d::test

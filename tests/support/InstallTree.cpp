@@ -12,8 +12,11 @@ namespace z3d::test {
 
 InstallTree::InstallTree(int options)
 {
+    // Without a temporary folder no test can run: the program stops here, so that a test's
+    // set-up is the tree alone.
     if (!m_dir.isValid())
-        return;
+        qFatal("no temporary folder for an installation tree: %s",
+               qPrintable(m_dir.errorString()));
     // A named root below the temporary folder, as an installation has ("Zorn3D").
     m_root = QDir(m_dir.path()).filePath(QStringLiteral("Zorn3D"));
     QDir().mkpath(m_root);
@@ -75,6 +78,12 @@ QString InstallTree::addFile(const QString& relative, const QByteArray& content)
     const QString file = path(relative);
     writeBytes(file, content);
     return file;
+}
+
+void InstallTree::addFiles(const QStringList& relatives, const QByteArray& content)
+{
+    for (const QString& relative : relatives)
+        addFile(relative, content);
 }
 
 QString InstallTree::addTextFile(const QString& relative, const QStringList& lines)
@@ -140,21 +149,9 @@ QByteArray InstallTree::readFile(const QString& relative) const
 
 QStringList InstallTree::layoutFolders()
 {
-    return {
-        QStringLiteral("bin"),
-        QStringLiteral("Z3DLaunch"),
-        QStringLiteral("Z3DLaunch/Data"),
-        QStringLiteral("Z3DLaunch/Music"),
-        QStringLiteral("Z3DLaunch/GameInfo"),
-        QStringLiteral("Z3DGames"),
-        QStringLiteral("Z3DArchives"),
-        QStringLiteral("Defs/Base"),
-        QStringLiteral("Defs/Model/Addon"),
-        QStringLiteral("Defs/Model/Pellam"),
-        QStringLiteral("Defs/Model/Orrinpack"),
-        QStringLiteral("Defs/Custom"),
-        QStringLiteral("Md2"),
-    };
+    return {"bin", "Z3DLaunch", "Z3DLaunch/Data", "Z3DLaunch/Music", "Z3DLaunch/GameInfo",
+            "Z3DGames", "Z3DArchives", "Defs/Base", "Defs/Model/Addon", "Defs/Model/Pellam",
+            "Defs/Model/Orrinpack", "Defs/Custom", "Md2"};
 }
 
 QStringList InstallTree::dependencyFiles()

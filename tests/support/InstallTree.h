@@ -33,7 +33,8 @@ public:
 
     explicit InstallTree(int options = Standard);
 
-    // False when the temporary folder could not be made; every test should QVERIFY it.
+    // True once the root stands; a tree whose temporary folder cannot be made ends the test
+    // program in its constructor.
     bool isValid() const;
     // InstallRoot, without a trailing separator.
     QString root() const;
@@ -50,6 +51,8 @@ public:
 
     // Creates a file (and its folders) with content; returns its path.
     QString addFile(const QString& relative, const QByteArray& content = {});
+    // addFile() for each of relatives, all with the same content.
+    void addFiles(const QStringList& relatives, const QByteArray& content = {});
     // Creates a text file whose lines each end with CR LF (UTF-8); returns its path.
     QString addTextFile(const QString& relative, const QStringList& lines);
     // Creates a folder with its parents; returns its path.

@@ -48,6 +48,13 @@ bool ProgramScenario::launchAndWaitForEngine(const QString& window)
            XSession::waitUntil([this] { return demo.exists(QStringLiteral("Zorn3D.out")); });
 }
 
+QByteArray ProgramScenario::launchAndReadLog(const QString& window)
+{
+    if (!session.pressKeys(window, {QStringLiteral("Return")}) || !launcher.waitForExit())
+        return {};
+    return demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
+}
+
 QString ProgramScenario::answer(const QString& title, const QStringList& keys, const QString& text)
 {
     const QString window = session.waitForWindow(title, launcher.pid());
@@ -74,11 +81,13 @@ LauncherSettings ProgramScenario::quietSettings()
     return settings;
 }
 
-LauncherSettings ProgramScenario::doomTwoSettings()
+LauncherSettings ProgramScenario::doomTwoSettings(bool exitAfterLaunch)
 {
     LauncherSettings settings = quietSettings();
     settings.gamesListView = 1;
     settings.lastDoomGame = QStringLiteral("DOOM II");
+    if (exitAfterLaunch)
+        settings.afterLaunchOption = 2; // "Exit"
     return settings;
 }
 

@@ -41,6 +41,10 @@ struct ProgramScenario
     // Presses Return in window, launching the chosen game as a player does, and waits for the
     // engine to record its start; true when it did.
     bool launchAndWaitForEngine(const QString& window);
+    // Presses Return in window as launchAndWaitForEngine() does, for a launcher set to exit
+    // after a launch, and waits for it to end: the line it wrote to its launch log, empty when
+    // the keys could not be pressed or the launcher did not end.
+    QByteArray launchAndReadLog(const QString& window);
 
     // Waits for the launcher's window titled title and answers it as a player does: once the
     // window manager has given it the keyboard, without the window being chosen first, types
@@ -54,8 +58,9 @@ struct ProgramScenario
 
     // No tip of the day at the start, so the main window is the first to show.
     static LauncherSettings quietSettings();
-    // Quiet, with the commercial games' view and DOOM II chosen in it.
-    static LauncherSettings doomTwoSettings();
+    // Quiet, with the commercial games' view and DOOM II chosen in it; the launcher ends after
+    // a launch when exitAfterLaunch.
+    static LauncherSettings doomTwoSettings(bool exitAfterLaunch = false);
     // Quiet, with the installed games' view and game chosen in it; "Normal" after a launch, so
     // the window stays.
     static LauncherSettings installedGameSettings(const QString& game);

@@ -21,31 +21,4 @@ int RecordingDialogs::messageBox(const QString& text, int style, const QString& 
     return (buttons == MsgButtonsYesNo || buttons == MsgButtonsYesNoCancel) ? MsgYes : MsgOk;
 }
 
-std::optional<QString> RecordingDialogs::openFile(const OpenFileRequest& request)
-{
-    m_calls << Call{Kind::OpenFile, request.title, {}, 0, request, {}, {}};
-    return nextOrCancel(m_fileAnswers);
-}
-
-std::optional<QString> RecordingDialogs::browseForFolder(const QString& instruction,
-                                                         const QString& startFolder)
-{
-    m_calls << Call{Kind::BrowseForFolder, {}, instruction, 0, {}, {}, startFolder};
-    return nextOrCancel(m_folderAnswers);
-}
-
-NameAnswer RecordingDialogs::askName(const QString& frameCaption, const QString& windowCaption,
-                                     const QString& buttonCaption, const QString& defaultText)
-{
-    m_calls << Call{Kind::AskName, windowCaption, frameCaption, 0, {}, buttonCaption, defaultText};
-    return next(m_nameAnswers).value_or(NameAnswer{defaultText, false});
-}
-
-std::optional<QString> RecordingDialogs::inputBox(const QString& prompt, const QString& title,
-                                                  const QString& defaultText)
-{
-    m_calls << Call{Kind::InputBox, title, prompt, 0, {}, {}, defaultText};
-    return nextOrCancel(m_inputAnswers);
-}
-
 } // namespace z3d::test

@@ -46,14 +46,32 @@ public:
     QList<Call> messages() const;
     void clear() { m_calls.clear(); }
 
+    // Each question is recorded as a Call (title, text, style, request, button, default), then
+    // answered with the next scripted answer of its kind.
     int messageBox(const QString& text, int style, const QString& title) override;
-    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> openFile(const OpenFileRequest& request) override
+    {
+        m_calls << Call{Kind::OpenFile, request.title, {}, 0, request, {}, {}};
+        return next(m_fileAnswers).value_or(std::nullopt);
+    }
     std::optional<QString> browseForFolder(const QString& instruction,
-                                           const QString& startFolder) override;
-    NameAnswer askName(const QString& frameCaption, const QString& windowCaption,
-                       const QString& buttonCaption, const QString& defaultText) override;
+                                           const QString& start) override
+    {
+        m_calls << Call{Kind::BrowseForFolder, {}, instruction, 0, {}, {}, start};
+        return next(m_folderAnswers).value_or(std::nullopt);
+    }
+    NameAnswer askName(const QString& frame, const QString& window, const QString& button,
+                       const QString& defaultText) override
+    {
+        m_calls << Call{Kind::AskName, window, frame, 0, {}, button, defaultText};
+        return next(m_nameAnswers).value_or(NameAnswer{defaultText, false});
+    }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
+                                    const QString& defaultText) override
+    {
+        m_calls << Call{Kind::InputBox, title, prompt, 0, {}, {}, defaultText};
+        return next(m_inputAnswers).value_or(std::nullopt);
+    }
 
 private:
     template <class T> static std::optional<T> next(std::deque<T>& answers)
@@ -61,15 +79,6 @@ private:
         if (answers.empty())
             return std::nullopt;
         T answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
-    // The next of answers that may themselves be a cancel; a cancel when none is left.
-    static std::optional<QString> nextOrCancel(std::deque<std::optional<QString>>& answers)
-    {
-        if (answers.empty())
-            return std::nullopt;
-        const std::optional<QString> answer = answers.front();
         answers.pop_front();
         return answer;
     }

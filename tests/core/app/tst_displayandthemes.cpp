@@ -54,7 +54,6 @@ private slots:
     {
         QFETCH(int, seconds);
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString root = tree.root();
         const DisplayMode missing = DisplayMode::read(root);
         QCOMPARE(missing.resolution, DisplayMode::kUnknownResolution);
@@ -76,14 +75,11 @@ private slots:
     void titlePicturesCycle()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString launcherDir = tree.paths().launcherDir;
         tree.addFile("Z3DLaunch/Themes/b.BMP");
         QVERIFY(TitlePictures::list(launcherDir).isEmpty()); // no default.jpg: nothing changes
-        tree.addFile("Z3DLaunch/Themes/default.jpg");
-        tree.addFile("Z3DLaunch/Themes/a.jpg");
-        tree.addFile("Z3DLaunch/Themes/c.Jpg");
-        tree.addFile("Z3DLaunch/Themes/notes.txt");
+        tree.addFiles({"Z3DLaunch/Themes/default.jpg", "Z3DLaunch/Themes/a.jpg",
+                       "Z3DLaunch/Themes/c.Jpg", "Z3DLaunch/Themes/notes.txt"});
         const QStringList pictures = TitlePictures::list(launcherDir);
         QStringList names;
         for (const QString& path : pictures)
@@ -113,9 +109,8 @@ private slots:
     }
     void tipsAreNumberedRoundTheFile()
     {
-        QFETCH(int, tipNumber);
-        QFETCH(int, count);
-        QFETCH(int, next);
+        const auto [tipNumber, count, next] =
+            fetchRow<int, int, int>("tipNumber", "count", "next");
         QCOMPARE(TipsOfTheDay::next(tipNumber, count), next);
     }
 };

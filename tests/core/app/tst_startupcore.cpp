@@ -13,6 +13,7 @@
 
 using namespace z3d;
 using z3d::test::DataTable;
+using z3d::test::fetchRow;
 
 Q_DECLARE_METATYPE(LauncherSwitch)
 
@@ -58,8 +59,8 @@ private slots:
     }
     void launcherSwitchMustBeTheWholeCommandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(LauncherSwitch, expected);
+        const auto [arguments, expected] =
+            fetchRow<QStringList, LauncherSwitch>("arguments", "expected");
         QCOMPARE(parseLauncherSwitch(arguments), expected);
     }
 

@@ -10,6 +10,7 @@
 
 using namespace z3d;
 using z3d::test::DataTable;
+using z3d::test::fetchRow;
 
 Q_DECLARE_METATYPE(z3d::GameKind)
 
@@ -58,13 +59,8 @@ void TestShortcutNames::linkNames_data()
 
 void TestShortcutNames::linkNames()
 {
-    QFETCH(QString, entry);
-    QFETCH(GameKind, kind);
-    QFETCH(QString, mainFile);
-    QFETCH(bool, includeMap);
-    QFETCH(bool, startFromNew);
-    QFETCH(QString, mapEntry);
-    QFETCH(QString, linkName);
+    const auto [entry, kind, mainFile, includeMap, startFromNew, mapEntry, linkName] =
+        fetchRow<QString, GameKind, QString, bool, bool, QString, QString>("entry", "kind", "mainFile", "includeMap", "startFromNew", "mapEntry", "linkName");
 
     const QString name = ShortcutNames::shortcutName(entry, kind, mainFile);
     const QString map = ShortcutNames::mapPart(includeMap, startFromNew, mapEntry);
@@ -96,11 +92,8 @@ void TestShortcutNames::windowLabel_data()
 
 void TestShortcutNames::windowLabel()
 {
-    QFETCH(QString, entry);
-    QFETCH(GameKind, kind);
-    QFETCH(QString, installedName);
-    QFETCH(QString, mainFile);
-    QFETCH(bool, customFont);
+    const auto [entry, kind, installedName, mainFile, customFont] =
+        fetchRow<QString, GameKind, QString, QString, bool>("entry", "kind", "installedName", "mainFile", "customFont");
     QTEST(ShortcutNames::windowLabel(entry, kind, installedName, mainFile, customFont), "label");
 }
 

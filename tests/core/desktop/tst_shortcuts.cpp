@@ -249,7 +249,6 @@ private slots:
 void TestShortcuts::doom2Map07InBothFolders()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     QVERIFY(f.installDemoEngine());
     const QString name = ShortcutNames::shortcutName(QStringLiteral("DOOM II"), GameKind::IwadGame,
                                                      QStringLiteral("x"));
@@ -277,7 +276,6 @@ void TestShortcuts::doom2Map07InBothFolders()
 void TestShortcuts::onlyTheChosenFolders()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     ShortcutChoices choices;
     choices.startMenuShortcut = true;
     QCOMPARE(f.shortcuts.createShortcuts("-doom ", choices, "Doom", " - E1M1"),
@@ -318,11 +316,9 @@ void TestShortcuts::execGivesTheEngineArguments_data()
 
 void TestShortcuts::execGivesTheEngineArguments()
 {
-    QFETCH(QString, arguments);
-    QFETCH(QStringList, expected);
+    const auto [arguments, expected] = fetchRow<QString, QStringList>("arguments", "expected");
 
     Fixture f;
-    QVERIFY(f.tree.isValid());
     QVERIFY(f.installDemoEngine());
     ShortcutChoices choices;
     choices.desktopShortcut = true;
@@ -351,7 +347,6 @@ void TestShortcuts::execGivesTheEngineArguments()
 void TestShortcuts::windowsEngineRunsThroughWine()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString exe = f.tree.addFile(QStringLiteral("bin/Zorn3D.exe"), "MZ\x90\x00");
     QTemporaryDir pathDir;
     QVERIFY(pathDir.isValid());
@@ -396,15 +391,13 @@ void TestShortcuts::filesPassDesktopFileValidate_data()
 
 void TestShortcuts::filesPassDesktopFileValidate()
 {
-    QFETCH(QString, linkName);
-    QFETCH(QString, arguments);
+    const auto [linkName, arguments] = fetchRow<QString, QString>("linkName", "arguments");
 
     const QString validator =
         QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validator.isEmpty())
         QSKIP("desktop-file-validate (Debian package desktop-file-utils) is not installed");
     Fixture f;
-    QVERIFY(f.tree.isValid());
     QVERIFY(f.installDemoEngine());
     const QStringList written = f.shortcuts.createShortcuts(arguments, both(), linkName, "");
     QCOMPARE(written.size(), 2);
@@ -421,7 +414,6 @@ void TestShortcuts::filesPassDesktopFileValidate()
 void TestShortcuts::replacesALinkOfAnotherCase()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString old = f.tree.addFile(
         QStringLiteral("Home/My Desktop/Zorn3D Shortcuts/doom2 - map07.desktop"), "old");
     ShortcutChoices choices;
@@ -440,7 +432,6 @@ void TestShortcuts::replacesALinkOfAnotherCase()
 void TestShortcuts::permissionsMessage()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
 
     // The desktop link cannot be written: the message, and the menu link is still made.
     FaultInjector::fail(FileOperation::Write, f.desktopLink("Doom2 - Map07"),
@@ -484,7 +475,6 @@ void TestShortcuts::permissionsMessage()
 void TestShortcuts::removeByPrefix()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QStringList links{"Mymap - E1M1.desktop",           "MYMAP.desktop",
                             "mymap2 - Map01.desktop",         "Other - Map01.desktop",
                             "Mydir - castle - Map07.desktop", "Mydir - other - Map07.desktop"};

@@ -112,13 +112,10 @@ private slots:
 
     void searchOrder()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QString, dollarWadDir);
-        QFETCH(QString, plainWadDir);
-        QFETCH(QStringList, expected);
+        const auto [files, dollarWadDir, plainWadDir, expected] =
+            fetchRow<QStringList, QString, QString, QStringList>("files", "dollarWadDir", "plainWadDir", "expected");
 
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, files);
         IwadRegistry registry;
         searchIwads(registry, tree.paths(),
@@ -129,7 +126,6 @@ private slots:
     void allFiveListedInGamesListOrder()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, kAllFiveInPlain);
         IwadRegistry registry;
         searchIwads(registry, tree.paths(), {QString(), tree.path(kPlainWadDir)});
@@ -143,7 +139,6 @@ private slots:
     void emptyEnvironmentDoesNotSearchTheCurrentFolder()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Elsewhere/Doom2.wad", "Elsewhere/Doom1.wad"});
         QVERIFY(QDir::setCurrent(tree.path("Elsewhere")));
         IwadRegistry registry;
@@ -184,14 +179,10 @@ private slots:
 
     void readIwadsCfg()
     {
-        QFETCH(QStringList, cfgLines);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, dialogFolder);
-        QFETCH(bool, cfgKept);
+        const auto [cfgLines, files, expected, dialogFolder, cfgKept] =
+            fetchRow<QStringList, QStringList, QStringList, QString, bool>("cfgLines", "files", "expected", "dialogFolder", "cfgKept");
 
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, files);
         QStringList absolute;
         for (const QString& line : cfgLines)
@@ -209,7 +200,6 @@ private slots:
     void readIwadsCfgRegistersTheOnDiskSpelling()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFile("Games/Doom/DOOM2.WAD", "IWAD");
         // Unix line ends and a line naming the file in another case.
         const QByteArray line = tree.path("games/doom/doom2.wad").toUtf8() + "\n";
@@ -222,7 +212,6 @@ private slots:
     void missingOrUnreadableCfgChangesNothing()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         IwadRegistry registry;
         registry.setDialogFolder(QStringLiteral("/kept"));
         z3d::readIwadsCfg(registry, tree.paths());
@@ -238,7 +227,6 @@ private slots:
     void writeIwadsCfgBytes()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addTextFile("Z3DLaunch/Data/iwads.cfg", {"old", "old", "old", "old", "old"});
         const IwadLocationLines lines{"/g/DOOM2.WAD", "", "/h/Tnt.wad", ""};
         QCOMPARE(writeIwadsCfg(tree.paths(), lines), ErrorNumber::None);
@@ -252,7 +240,6 @@ private slots:
     void failedWriteKeepsTheOldFile()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString cfg = tree.addTextFile("Z3DLaunch/Data/iwads.cfg", {"/g/Doom.wad"});
         FaultInjector::fail(FileOperation::Write, cfg, ErrorNumber::PathFileAccessError);
         QCOMPARE(writeIwadsCfg(tree.paths(), {"/x/Doom2.wad", "", "", ""}),
@@ -263,7 +250,6 @@ private slots:
     void loadFolderBeatsCfg()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Env/Plain/Doom2.wad", "Games/Doom2.wad", "Games/Plutonia.wad"});
         tree.addTextFile("Z3DLaunch/Data/iwads.cfg",
                          {tree.path("Games/Doom2.wad"), tree.path("Games/Plutonia.wad"), "", ""});
@@ -282,7 +268,6 @@ private slots:
     void loadFiveIwadsShowsFour()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, kAllFiveInPlain);
         IwadRegistry registry;
         const IwadLoadResult result =
@@ -297,7 +282,6 @@ private slots:
     void loadDeletesSideFilesOfTheFirstFour()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Env/Plain/DOOM2.WAD", "Env/Plain/Doom.wad", "Env/Plain/Tnt.wad",
                        "Env/Plain/Plutonia.wad", "Env/Plain/Doom1.wad"});
         for (const char* side :
@@ -318,7 +302,6 @@ private slots:
     void loadWithoutIwadsForgetsTheLastGame()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addTextFile("Z3DLaunch/Data/iwads.cfg", {tree.path("Gone/Doom2.wad")});
         IwadRegistry registry;
         LauncherSettings settings;

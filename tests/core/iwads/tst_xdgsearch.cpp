@@ -95,9 +95,7 @@ private slots:
 
     void standInNames()
     {
-        QFETCH(QString, name);
-        QFETCH(int, type);
-        QFETCH(bool, standIn);
+        const auto [name, type, standIn] = fetchRow<QString, int, bool>("name", "type", "standIn");
         const std::optional<IwadType> found = iwadTypeFromFileName(name);
         QCOMPARE(found ? int(*found) : -1, type);
         QCOMPARE(isIwadStandIn(name), standIn);
@@ -117,7 +115,6 @@ private slots:
         QCOMPARE(LaunchRules::selectIwadPath("freedm.wad", registry, "x"), QStringLiteral("x"));
 
         InstallTree tree;
-        QVERIFY(tree.isValid());
         GameSelection selection;
         selection.currentKind = GameKind::IwadGame;
         selection.selectedIwadPath = freedoom2;
@@ -245,10 +242,8 @@ private slots:
 
     void searchOrder()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, expected);
+        const auto [files, expected] = fetchRow<QStringList, QStringList>("files", "expected");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, files);
         QCOMPARE(searched(tree, xdgEnvironment(tree)), expected);
     }
@@ -256,7 +251,6 @@ private slots:
     void doomWadDirWinsOverTheXdgFolders()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree,
                 {"Env/Doom2.wad", "Xdg/Home/games/doom/doom2.wad", "Xdg/Home/games/doom/doom.wad"});
         IwadEnvironment environment = xdgEnvironment(tree);
@@ -268,7 +262,6 @@ private slots:
     void standInNamesTypeAfterTheSearch()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Share/games/doom/freedoom2.wad"});
         IwadRegistry registry;
         searchIwads(registry, tree.paths(), xdgEnvironment(tree));
@@ -298,7 +291,6 @@ private slots:
     void startupLoadKeepsRealFilesFirst()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Share/games/doom/freedoom2.wad", "Xdg/Share/games/doom/freedoom1.wad",
                        "Games/DOOM2.WAD", "Xdg/Home/games/doom/doom.wad"});
         tree.addTextFile("Z3DLaunch/Data/iwads.cfg",
@@ -315,7 +307,6 @@ private slots:
     void startupLoadShowsTheXdgLocations()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Home/games/doom/doom2.wad", "Xdg/Share/games/doom/freedoom1.wad"});
         tree.addFile("Xdg/Home/games/doom/doom2.Z3Dgwa", "nodes");
         IwadRegistry registry;
@@ -332,7 +323,6 @@ private slots:
     void relativeDataDirsAreNotTakenAgainstTheCurrentFolder()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Here/share/games/doom/doom2.wad", "Here/games/doom/doom.wad"});
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(tree.path("Here")));
@@ -348,7 +338,6 @@ private slots:
     void blankEntriesAreSkipped()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Share/games/doom/doom2.wad"});
         const IwadEnvironment environment =
             fromVariables(" ", " ", QStringLiteral("  : \t:") + tree.path(kShare) + u':');
@@ -359,7 +348,6 @@ private slots:
     void aThousandEntries()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Share/games/doom/doom2.wad", "Xdg/Share/games/doom/freedoom1.wad"});
         QStringList entries;
         for (int i = 0; i < 1000; ++i) {
@@ -389,10 +377,8 @@ private slots:
     void foldersThatAreFilesAreSkipped()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile("Xdg/Home", "a file, not a folder");
-        tree.addFile("Xdg/Local/games/doom", "a file, not a folder");
-        tree.addFile("Xdg/Share/games", "a file, not a folder");
+        tree.addFiles({"Xdg/Home", "Xdg/Local/games/doom", "Xdg/Share/games"},
+                      "a file, not a folder");
         QVERIFY(xdgEnvironment(tree).xdgGameFolders().isEmpty());
         QCOMPARE(searched(tree, xdgEnvironment(tree)), QStringList{});
     }
@@ -400,7 +386,6 @@ private slots:
     void unreadableFolders()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Xdg/Home/games/doom/doom2.wad", "Xdg/Share/games/doom/doom.wad"});
         const QString locked = tree.path("Xdg/Home/games/doom");
         const QString lockedData = tree.path("Xdg/Share");
@@ -421,7 +406,6 @@ private slots:
     void directoriesAndDanglingLinksAreNoIwads()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFolder("Xdg/Home/games/doom/doom2.wad");
         tree.addFolder("Xdg/Home/games/doom/freedoom1.wad");
         tree.addFolder("Xdg/Local/games/doom");
@@ -438,7 +422,6 @@ private slots:
     void aLinkToAnIwadIsOne()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         addWads(tree, {"Elsewhere/DOOM2.WAD"});
         tree.addFolder("Xdg/Home/games/doom");
         QVERIFY(QFile::link(tree.path("Elsewhere/DOOM2.WAD"),

@@ -455,8 +455,7 @@ void TestCommandLine::commercialGame_data()
 
 void TestCommandLine::commercialGame()
 {
-    QFETCH(Setup, setup);
-    QFETCH(QString, expected);
+    const auto [setup, expected] = fetchRow<Setup, QString>("setup", "expected");
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     setup(settings, inputs);
@@ -764,8 +763,7 @@ void TestCommandLine::installedGame_data()
 
 void TestCommandLine::installedGame()
 {
-    QFETCH(Setup, setup);
-    QFETCH(QString, expected);
+    const auto [setup, expected] = fetchRow<Setup, QString>("setup", "expected");
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     castle(inputs);

@@ -83,7 +83,6 @@ void TestEngineStart::afterLaunchActions()
 {
     QFETCH(int, action);
     Fixture f;
-    QVERIFY(f.tree.isValid());
     f.launch.launchPending = true;
     const CurrentFolder current(f.tree.binDir());
     QVERIFY(current.isSet());
@@ -106,7 +105,6 @@ void TestEngineStart::afterLaunchActions()
 void TestEngineStart::secondLaunchReplacesLog()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString first =
         QStringLiteral(R"(Bin\Zorn3D -iwad "C:\My Iwads\Doom.wad" -sk 2 -wp 1 1 )");
     QVERIFY(f.engine.start(first, 0, f.launch, false));
@@ -117,7 +115,6 @@ void TestEngineStart::secondLaunchReplacesLog()
 void TestEngineStart::engineNotStarted()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     f.processes.setStartsSucceed(false);
     f.launch.launchPending = true;
 
@@ -135,7 +132,6 @@ void TestEngineStart::engineNotStarted()
 void TestEngineStart::unwritableLogDoesNotStopTheStart()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString log = f.tree.addFile("Z3DLaunch/launch.log", "old\r\n");
     QCOMPARE(LaunchLog::path(f.paths), log);
     FaultInjector::fail(FileOperation::Write, log, ErrorNumber::PermissionDenied);

@@ -240,11 +240,8 @@ void TestLaunchChecks::refusals_data()
 
 void TestLaunchChecks::refusals()
 {
-    QFETCH(Procedure, procedure);
-    QFETCH(Setup, setup);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    QFETCH(bool, iwadWindow);
+    const auto [procedure, setup, title, text, iwadWindow] =
+        fetchRow<Procedure, Setup, QString, QString, bool>("procedure", "setup", "title", "text", "iwadWindow");
 
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
@@ -274,8 +271,7 @@ void TestLaunchChecks::noLevelsMessage_data()
 
 void TestLaunchChecks::noLevelsMessage()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QString, text);
+    const auto [fileName, text] = fetchRow<QString, QString>("fileName", "text");
     const LaunchMessage message = LaunchMessages::noLevels(fileName);
     QCOMPARE(message.title, QStringLiteral(" Wad error"));
     QCOMPARE(message.text, text);
@@ -343,12 +339,8 @@ void TestLaunchChecks::modelPackWarnings_data()
 
 void TestLaunchChecks::modelPackWarnings()
 {
-    QFETCH(Setup, setup);
-    QFETCH(QStringList, texts);
-    QFETCH(bool, orrinWeapons);
-    QFETCH(bool, orrinAltWeapons);
-    QFETCH(bool, pellam);
-    QFETCH(QString, head);
+    const auto [setup, texts, orrinWeapons, orrinAltWeapons, pellam, head] =
+        fetchRow<Setup, QStringList, bool, bool, bool, QString>("setup", "texts", "orrinWeapons", "orrinAltWeapons", "pellam", "head");
 
     for (const Procedure procedure : {Procedure::Commercial, Procedure::Installed}) {
         LauncherSettings settings = launchSettings();

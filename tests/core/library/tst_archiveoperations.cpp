@@ -207,8 +207,7 @@ void TestArchiveOperations::installAsGameFailures_data()
 
 void TestArchiveOperations::installAsGameFailures()
 {
-    QFETCH(ErrorNumber, error);
-    QFETCH(QString, text);
+    const auto [error, text] = fetchRow<ErrorNumber, QString>("error", "text");
     Fixture f;
     f.dialogs.answerName({QStringLiteral("Castle"), false});
     FaultInjector::fail(FileOperation::Write, f.tree.path("Z3DGames/Castle/Pwads/readme.txt"),
@@ -329,12 +328,8 @@ void TestArchiveOperations::installRefused_data()
 
 void TestArchiveOperations::installRefused()
 {
-    QFETCH(Operation, operation);
-    QFETCH(QString, existing);
-    QFETCH(QString, name);
-    QFETCH(int, style);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    const auto [operation, existing, name, style, title, text] =
+        fetchRow<Operation, QString, QString, int, QString, QString>("operation", "existing", "name", "style", "title", "text");
     Fixture f;
     if (existing.endsWith(u'/'))
         f.tree.addFolder(existing);
@@ -358,8 +353,7 @@ void TestArchiveOperations::renameArchive_data()
 
 void TestArchiveOperations::renameArchive()
 {
-    QFETCH(bool, customFont);
-    QFETCH(QString, display);
+    const auto [customFont, display] = fetchRow<bool, QString>("customFont", "display");
     Fixture f;
     f.customFontInUse = customFont;
     f.dialogs.answerName({QStringLiteral("NewName"), false});
@@ -417,11 +411,8 @@ void TestArchiveOperations::refusedNames_data()
 
 void TestArchiveOperations::refusedNames()
 {
-    QFETCH(Operation, operation);
-    QFETCH(QString, name);
-    QFETCH(int, style);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    const auto [operation, name, style, title, text] =
+        fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title", "text");
     Fixture f;
     f.dialogs.answerName({name, false});
     const QSet<QString> before = f.run(operation);
@@ -439,8 +430,7 @@ void TestArchiveOperations::renameArchiveNotDone_data()
 
 void TestArchiveOperations::renameArchiveNotDone()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, cancelled);
+    const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
     Fixture f;
     f.dialogs.answerName({text, cancelled});
     const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
@@ -545,11 +535,8 @@ void TestArchiveOperations::deletionsThroughLinks_data()
 
 void TestArchiveOperations::deletionsThroughLinks()
 {
-    QFETCH(Operation, operation);
-    QFETCH(QString, link);
-    QFETCH(QString, elsewhere);
-    QFETCH(QString, deleted);
-    QFETCH(QString, elsewhereGone);
+    const auto [operation, link, elsewhere, deleted, elsewhereGone] =
+        fetchRow<Operation, QString, QString, QString, QString>("operation", "link", "elsewhere", "deleted", "elsewhereGone");
     Fixture f;
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     QVERIFY(linkAway(f.tree, link, elsewhere));

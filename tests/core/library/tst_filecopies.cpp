@@ -14,6 +14,18 @@ using namespace z3d;
 using z3d::test::InstallTree;
 using z3d::test::RecordingProgress;
 
+namespace {
+
+// The named files of the tree's Gwads copied into a new Pwads folder, as a conversion does.
+ErrorNumber copyIntoPwads(InstallTree& tree, const QStringList& names,
+                          RecordingProgress& progress, const QString& title)
+{
+    tree.addFolder("Pwads");
+    return copyFiles(folderCopies(tree.path("Gwads"), names, tree.path("Pwads")), &progress, title);
+}
+
+} // namespace
+
 class TestFileCopies : public QObject
 {
     Q_OBJECT
@@ -26,17 +38,13 @@ private slots:
 void TestFileCopies::everyByteCounted()
 {
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     const QByteArray big(5 * 1024 * 1024 + 3, 'w'); // more than one copy chunk
     tree.addFile("Gwads/big.wad", big);
     tree.addFile("Gwads/empty.deh");
     tree.addFile("Gwads/small.txt", "small");
-    tree.addFolder("Pwads");
     RecordingProgress progress;
 
-    QCOMPARE(copyFiles(folderCopies(tree.path("Gwads"), {"big.wad", "empty.deh", "small.txt"},
-                                    tree.path("Pwads")),
-                       &progress, kCopyingTitle),
+    QCOMPARE(copyIntoPwads(tree, {"big.wad", "empty.deh", "small.txt"}, progress, kCopyingTitle),
              ErrorNumber::None);
     QCOMPARE(tree.readFile("Pwads/big.wad"), big);
     QCOMPARE(tree.readFile("Pwads/small.txt"), QByteArray("small"));
@@ -52,15 +60,11 @@ void TestFileCopies::everyByteCounted()
 void TestFileCopies::firstFailureStops()
 {
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     tree.addFile("Gwads/a.wad", "a");
     tree.addFile("Gwads/c.wad", "c");
-    tree.addFolder("Pwads");
     RecordingProgress progress;
 
-    QCOMPARE(copyFiles(folderCopies(tree.path("Gwads"), {"a.wad", "missing.wad", "c.wad"},
-                                    tree.path("Pwads")),
-                       &progress, kInstallingTitle),
+    QCOMPARE(copyIntoPwads(tree, {"a.wad", "missing.wad", "c.wad"}, progress, kInstallingTitle),
              ErrorNumber::FileNotFound);
     QCOMPARE(QDir(tree.path("Pwads")).entryList(QDir::Files), QStringList{"a.wad"});
     QCOMPARE(progress.open(), 0);

@@ -92,9 +92,8 @@ private slots:
 
     void isGameFile()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, listed);
-        QFETCH(bool, listedWadFilesOnly);
+        const auto [name, listed, listedWadFilesOnly] =
+            fetchRow<QString, bool, bool>("name", "listed", "listedWadFilesOnly");
         QCOMPARE(GameFiles::isGameFile(name, false), listed);
         QCOMPARE(GameFiles::isGameFile(name, true), listedWadFilesOnly);
     }
@@ -115,10 +114,9 @@ private slots:
     // over an existing wad of another case, one as a new wad) and are listed as such.
     void listGameFiles()
     {
-        QFETCH(bool, wadFilesOnly);
-        QFETCH(QStringList, expected);
+        const auto [wadFilesOnly, expected] =
+            fetchRow<bool, QStringList>("wadFilesOnly", "expected");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         for (const char* name : {"Castle.wad", "readme.TXT", "DOOM2.WAD", "scp_zoff", "SNDINFO",
                                  "b.deh", "music.mid", "my.big map.wad", ".hidden.wad"})
             tree.addFile(kPwads + QLatin1String(name), "x");
@@ -147,7 +145,6 @@ private slots:
     void backupKeptWhenCopyFails()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFile(kPwads + "Y.wad", "old");
         tree.addFile(kPwads + "Y.Z3Dbak", "backup");
         tree.addFile(kPwads + "a.Z3Dgwa", "nodes");
@@ -168,7 +165,6 @@ private slots:
     void backupRestoresReadOnlyWad()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString wad = tree.addFile(kPwads + "Y.wad", "old");
         QVERIFY(QFile::setPermissions(wad, QFile::ReadOwner));
         tree.addFile(kPwads + "y.Z3Dbak", "backup");
@@ -184,7 +180,6 @@ private slots:
     void missingFolderListsNothing()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         QCOMPARE(GameFiles::listGameFiles(tree.path("Z3DGames/Gone/Pwads"), false).count(), 0);
         QVERIFY(GameFiles::listFolderFiles(tree.path("Z3DGames/Gone/Pwads")).isEmpty());
     }
@@ -193,7 +188,6 @@ private slots:
     void listFolderFiles()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         for (const char* name : {"music.mid", "Doom2.wad", "b.Z3Dbak", "A.wad", ".x"})
             tree.addFile(QStringLiteral("Z3DLaunch/Zips/") + QLatin1String(name), "x");
         QCOMPARE(GameFiles::listFolderFiles(tree.path("Z3DLaunch/Zips")),
@@ -213,8 +207,7 @@ private slots:
 
     void leafName()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, leaf);
+        const auto [path, leaf] = fetchRow<QString, QString>("path", "leaf");
         QCOMPARE(GameFiles::leafName(path), leaf);
     }
 
@@ -235,12 +228,9 @@ private slots:
 
     void installedGames()
     {
-        QFETCH(bool, scriptedOnly);
-        QFETCH(bool, customFont);
-        QFETCH(QStringList, displays);
-        QFETCH(QStringList, names);
+        const auto [scriptedOnly, customFont, displays, names] =
+            fetchRow<bool, bool, QStringList, QStringList>("scriptedOnly", "customFont", "displays", "names");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFolder("Z3DGames/Castle/Pwads");
         tree.addFolder("Z3DGames/Both/Pwads");
         tree.addFolder("Z3DGames/Both/Gwads");
@@ -262,7 +252,6 @@ private slots:
     void installedGameKinds()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFolder("Z3DGames/Castle/Pwads");
         tree.addFolder("Z3DGames/Both/Pwads");
         tree.addFolder("Z3DGames/Both/Gwads");
@@ -317,7 +306,6 @@ private slots:
     void prefetchedScanServesTheFirstFill()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFolder("Z3DGames/Castle/Pwads");
         const InstallPaths paths = tree.paths();
         InstalledGamesPrefetch prefetch(paths.gamesDir);
@@ -340,7 +328,6 @@ private slots:
     void missingGamesDirListsNothing()
     {
         InstallTree tree(InstallTree::Empty);
-        QVERIFY(tree.isValid());
         QVERIFY(InstalledGamesList::list(tree.paths(), false, false).isEmpty());
     }
 
@@ -354,13 +341,10 @@ private slots:
 
     void zipLibrary()
     {
-        QFETCH(bool, customFont);
-        QFETCH(QStringList, displays);
+        const auto [customFont, displays] = fetchRow<bool, QStringList>("customFont", "displays");
         InstallTree tree;
-        QVERIFY(tree.isValid());
-        tree.addFile("Z3DArchives/myzip.zip", "PK");
-        tree.addFile("Z3DArchives/Other.ZIP", "PK");
-        tree.addFile("Z3DArchives/a b.c.zip", "PK");
+        tree.addFiles({"Z3DArchives/myzip.zip", "Z3DArchives/Other.ZIP", "Z3DArchives/a b.c.zip"},
+                      "PK");
         tree.addFile(QString::fromUtf8("Z3DArchives/été.zip"), "PK");
         tree.addFile("Z3DArchives/notes.txt", "x");
         tree.addFile("Z3DArchives/old.zip.bak", "x");
@@ -377,7 +361,6 @@ private slots:
     void zipLibraryFolderCreated()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         QVERIFY(ZipLibraryList::list(tree.path("Zips"), false).isEmpty());
         QVERIFY(tree.isFolder("Zips"));
         // A library on a drive that has gone is not made again, parents and all.
@@ -425,12 +408,9 @@ private slots:
 
     void isScriptedMap()
     {
-        QFETCH(QStringList, folders);
-        QFETCH(QString, name);
-        QFETCH(bool, scripted);
-        QFETCH(bool, assets);
+        const auto [folders, name, scripted, assets] =
+            fetchRow<QStringList, QString, bool, bool>("folders", "name", "scripted", "assets");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         for (const QString& entry : std::as_const(folders)) {
             if (entry.endsWith('/'))
                 tree.addFolder(entry);
@@ -445,7 +425,6 @@ private slots:
     void anyScriptedMapModels()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         QVERIFY(!ScriptedMapTable::anyScriptedMapModelsInstalled(tree.paths()));
         // The last map has no model folder: a folder of its wad's name does not count.
         tree.addFolder("Md2/wickmoor");
@@ -498,7 +477,6 @@ private slots:
         QFETCH(int, wadCount);
         QFETCH(QStringList, asked);
         InstallTree tree;
-        QVERIFY(tree.isValid());
         for (const QString& file : std::as_const(files))
             tree.addFile(kPwads + file, "PWAD");
 

@@ -91,7 +91,6 @@ private slots:
 void TestGameInstaller::installsWadAndAsksForTheSwitch()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QByteArray wad = test::wadWithMaps({"MAP01", "MAP02"});
     const QString download = f.tree.addFile(QStringLiteral("Downloads/Castle.wad"), wad);
 
@@ -133,7 +132,6 @@ void TestGameInstaller::installsWadAndAsksForTheSwitch()
 void TestGameInstaller::extractsZipFlat()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString download = f.tree.path(QStringLiteral("Downloads/castle.zip"));
     QDir().mkpath(f.tree.path(QStringLiteral("Downloads")));
     QVERIFY(test::writeZip(download, {{"castle/maps/castle.wad", "first"},
@@ -160,7 +158,6 @@ void TestGameInstaller::extractsZipFlat()
 void TestGameInstaller::zipMembersStayInTheGameFolder()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString download = f.tree.path(QStringLiteral("evil.zip"));
     QVERIFY(test::writeZip(download, {{"../../escape.wad", "up"},
                                       {"/abs.wad", "absolute"},
@@ -180,7 +177,6 @@ void TestGameInstaller::zipMembersStayInTheGameFolder()
 void TestGameInstaller::reinstallReplacesWithoutQuestion()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString download = f.tree.addFile(QStringLiteral("Downloads/Castle.wad"), "old");
     f.install(download);
     f.tree.addFile(QStringLiteral("Downloads/Castle.wad"), "new, longer version");
@@ -208,7 +204,6 @@ void TestGameInstaller::reinstallReplacesAnotherCase()
     // The disk is case-sensitive, the launcher is not: castle.wad replaces CASTLE.WAD in the
     // folder CASTLE instead of making a second game or a second copy.
     Fixture f;
-    QVERIFY(f.tree.isValid());
     f.tree.addFile(QStringLiteral("Z3DGames/CASTLE/PWADS/CASTLE.WAD"), "old");
     const QString download = f.tree.addFile(QStringLiteral("castle.wad"), "new");
 
@@ -225,7 +220,6 @@ void TestGameInstaller::notAZipLeavesEmptyPwads()
 {
     for (const bool visible : {true, false}) {
         Fixture f;
-        QVERIFY(f.tree.isValid());
         const QString download = f.tree.addFile(QStringLiteral("broken.zip"), "not a zip at all");
 
         const InstallResult result = f.install(download, visible);
@@ -252,7 +246,6 @@ void TestGameInstaller::notAZipLeavesEmptyPwads()
 void TestGameInstaller::cancelStillWritesPwadsZ3d()
 {
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString folder = f.tree.addFolder(QStringLiteral("Downloads"));
     // A second item proves the file is written anew, with the folder alone.
     f.tree.addTextFile(QStringLiteral("Z3DLaunch/Data/pwads.z3d"), {folder + ",old item"});
@@ -293,16 +286,17 @@ void TestGameInstaller::failuresShowInstallError_data()
     // Nothing of an install that found no room is left behind.
     row("wad does not fit", "no-room", kNoRoom, QStringList{});
     row("disk full during the copy", "disk-full", kNoRoom, QStringList{});
+    // A game installed before keeps its folder and its files.
+    row("disk full over an installed game", "disk-full-installed", kNoRoom,
+        QStringList{"Castle", "Castle/Pwads", "Castle/Pwads/readme.txt"});
 }
 
 void TestGameInstaller::failuresShowInstallError()
 {
-    QFETCH(QString, setUp);
-    QFETCH(QString, text);
-    QFETCH(QStringList, gamesTree);
+    const auto [setUp, text, gamesTree] =
+        fetchRow<QString, QString, QStringList>("setUp", "text", "gamesTree");
 
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QString download = f.tree.addFile(QStringLiteral("Downloads/Castle.wad"), "new");
     const QString target = f.tree.path(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad"));
     if (setUp == u"read-only") {
@@ -327,7 +321,9 @@ void TestGameInstaller::failuresShowInstallError()
         f.tree.addFile(QStringLiteral("Z3DGames/Castle"), "a file");
     } else if (setUp == u"no-room") {
         FaultInjector::setFreeSpace(f.tree.path("Z3DGames"), 2);
-    } else if (setUp == u"disk-full") {
+    } else if (setUp.startsWith(u"disk-full")) {
+        if (setUp.endsWith(u"installed"))
+            f.tree.addFile(QStringLiteral("Z3DGames/Castle/Pwads/readme.txt"), "kept");
         FaultInjector::fail(FileOperation::Write, target, ErrorNumber::DiskFull);
     } else if (setUp == u"vanished") {
         f.tree.removeFile(QStringLiteral("Downloads/Castle.wad"));
@@ -365,11 +361,8 @@ void TestGameInstaller::roomToTheLastByte_data()
 
 void TestGameInstaller::roomToTheLastByte()
 {
-    QFETCH(bool, zip);
-    QFETCH(qint64, spare);
-    QFETCH(bool, installed);
+    const auto [zip, spare, installed] = fetchRow<bool, qint64, bool>("zip", "spare", "installed");
     Fixture f;
-    QVERIFY(f.tree.isValid());
     const QByteArray wad = QByteArray("PWAD") + QByteArray(1000, 'w');
     const QString download = f.tree.path(zip ? "Downloads/Castle.zip" : "Downloads/Castle.wad");
     f.tree.addFolder("Downloads");
@@ -426,10 +419,8 @@ void TestGameInstaller::hostileNamesTouchNothing_data()
 
 void TestGameInstaller::hostileNamesTouchNothing()
 {
-    QFETCH(QString, fileName);
-    QFETCH(QString, text);
+    const auto [fileName, text] = fetchRow<QString, QString>("fileName", "text");
     Fixture f;
-    QVERIFY(f.tree.isValid());
     f.tree.addFile(QStringLiteral("Z3DGames/Castle/Pwads/Castle.wad"), "kept");
     const QString download = f.tree.addFolder(QStringLiteral("Downloads")) + u'/' + fileName;
     if (fileName.endsWith(QLatin1String(".zip"))) {

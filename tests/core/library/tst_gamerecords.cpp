@@ -88,9 +88,8 @@ private slots:
 
     void recordName()
     {
-        QFETCH(GameKind, kind);
-        QFETCH(QString, game);
-        QFETCH(QString, name);
+        const auto [kind, game, name] =
+            fetchRow<GameKind, QString, QString>("kind", "game", "name");
         QCOMPARE(GameRecords::recordName(kind, game), name);
     }
 
@@ -108,9 +107,8 @@ private slots:
 
     void lastMapRecordPath()
     {
-        QFETCH(GameKind, kind);
-        QFETCH(QString, game);
-        QFETCH(QString, path);
+        const auto [kind, game, path] =
+            fetchRow<GameKind, QString, QString>("kind", "game", "path");
         QCOMPARE(underInfo(*m_tree, m_records->lastMapRecordPath(kind, game)), path);
     }
 
@@ -149,9 +147,8 @@ private slots:
 
     void restoreLastMap()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, restored);
+        const auto [file, content, restored] =
+            fetchRow<QString, QByteArray, QString>("file", "content", "restored");
         m_tree->addFile(kInfo + file, content);
         const std::optional<QString> map =
             m_records->restoreLastMap(GameKind::IwadGame, "Doom II", kDoom2Maps);
@@ -203,10 +200,8 @@ private slots:
 
     void userDirectoryRecords()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, file);
-        QFETCH(QString, map);
-        QFETCH(QByteArray, after);
+        const auto [before, file, map, after] =
+            fetchRow<QByteArray, QString, QString, QByteArray>("before", "file", "map", "after");
         if (!before.isEmpty())
             m_tree->addFile(kInfo + "Gwads/my dir.z3dm", before);
         QCOMPARE(m_records->saveUserDirectorySelection("My Dir", file, map, true),
@@ -260,9 +255,8 @@ private slots:
 
     void userDirectoryMap()
     {
-        QFETCH(QByteArray, record);
-        QFETCH(QString, file);
-        QFETCH(QString, map);
+        const auto [record, file, map] =
+            fetchRow<QByteArray, QString, QString>("record", "file", "map");
         if (!record.isEmpty())
             m_tree->addFile(kInfo + "GWADS/Udir.Z3DM", record);
         QCOMPARE(m_records->userDirectoryMap("udir", file).value_or(QString()), map);
@@ -284,8 +278,7 @@ private slots:
 
     void userDirectoryNamesReadBackEqual()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, maps);
+        const auto [files, maps] = fetchRow<QStringList, QStringList>("files", "maps");
         QHash<QString, QString> expected;
         for (qsizetype i = 0; i < files.size(); ++i) {
             QCOMPARE(m_records->saveUserDirectorySelection("Udir", files[i], maps[i], true),
@@ -361,10 +354,8 @@ private slots:
 
     void saveRecordPath()
     {
-        QFETCH(GameKind, kind);
-        QFETCH(QString, game);
-        QFETCH(QString, mainFile);
-        QFETCH(QString, path);
+        const auto [kind, game, mainFile, path] =
+            fetchRow<GameKind, QString, QString, QString>("kind", "game", "mainFile", "path");
         QCOMPARE(underInfo(*m_tree, m_records->saveRecordPath(kind, game, mainFile)), path);
     }
 
@@ -410,8 +401,7 @@ private slots:
 
     void saveRecordValue()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, slot);
+        const auto [content, slot] = fetchRow<QByteArray, QString>("content", "slot");
         m_tree->addFile(kInfo + "Save/castle.z3ds", content);
         QCOMPARE(m_records->readSaveRecord(GameKind::PwadGame, "Castle").value_or(QString()), slot);
     }
@@ -459,8 +449,7 @@ private slots:
 
     void recordsDeletedThroughLinks()
     {
-        QFETCH(bool, saves);
-        QFETCH(QString, link);
+        const auto [saves, link] = fetchRow<bool, QString>("saves", "link");
         m_tree->addFile(kInfo + "Pwads/castle.z3dm", "MAP01\r\n");
         m_tree->addFile(kInfo + "Save/castle.z3ds", "1\r\n");
         m_tree->addFile(kInfo + "Save/Gwads/udir/a.z3ds", "2\r\n");
@@ -478,7 +467,6 @@ private slots:
     void noGameInfoDirWritesNothing()
     {
         InstallTree tree(InstallTree::Empty);
-        QVERIFY(tree.isValid());
         const CurrentFolder current(tree.root());
         QVERIFY(current.isSet());
         InstallPaths paths;

@@ -553,8 +553,7 @@ void TestZipExtraction::aesMemberRefused_data()
 // member it does not vouch for is refused whole.
 void TestZipExtraction::aesMemberRefused()
 {
-    QFETCH(bool, stored);
-    QFETCH(QString, damage);
+    const auto [stored, damage] = fetchRow<bool, QString>("stored", "damage");
     const Archiver sevenZip =
         Archiver::sevenZip({"-ps3cret", "-mem=AES256", stored ? "-mm=Copy" : "-mm=Deflate"});
     if (const QString missing = sevenZip.missing(); !missing.isEmpty())
@@ -659,8 +658,7 @@ void TestZipExtraction::rejectedArchive_data()
 
 void TestZipExtraction::rejectedArchive()
 {
-    QFETCH(QString, kind);
-    QFETCH(bool, visible);
+    const auto [kind, visible] = fetchRow<QString, bool>("kind", "visible");
 
     if (kind == "text") {
         QVERIFY(writeBytes(zipPath(), "PK\3\4 this is a text file ending in .zip\r\n"));
@@ -744,9 +742,8 @@ void TestZipExtraction::noRoomLeavesTheFolderAsItWas_data()
 
 void TestZipExtraction::noRoomLeavesTheFolderAsItWas()
 {
-    QFETCH(qint64, freeSpace);
-    QFETCH(bool, fullOnWrite);
-    QFETCH(QString, text);
+    const auto [freeSpace, fullOnWrite, text] =
+        fetchRow<qint64, bool, QString>("freeSpace", "fullOnWrite", "text");
     QVERIFY(writeBytes(folder() + "/big.wad", "earlier copy"));
     ZipWriter zip(zipPath());
     zip.add("big.wad", randomBytes(30000, 7));

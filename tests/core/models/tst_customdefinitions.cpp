@@ -60,10 +60,8 @@ void TestCustomDefinitions::load_data()
 
 void TestCustomDefinitions::load()
 {
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, entries);
+    const auto [lines, entries] = fetchRow<QStringList, QStringList>("lines", "entries");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     for (const char* file :
          {"ALPHA.ded", "Gamma.ded", "with, comma.ded", "\"quoted\".ded", "sub/alpha.ded"})
         tree.addFile(QStringLiteral("Defs/Custom/") + file);
@@ -74,7 +72,6 @@ void TestCustomDefinitions::load()
 void TestCustomDefinitions::entryFromAnotherFolderLastsOneRun()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     QVERIFY(CustomDefinitions::load(tree.paths()).isEmpty());
     tree.addFile("Defs/Custom/mine.ded");
     const QString elsewhere = tree.addFile("elsewhere/theirs.ded");
@@ -89,11 +86,8 @@ void TestCustomDefinitions::entryFromAnotherFolderLastsOneRun()
 void TestCustomDefinitions::importTakesOverTheDropFolder()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
-    tree.addFile("Z3DLaunch/Create/Fresh.ded");
-    tree.addFile("Z3DLaunch/Create/MINE.ded");
-    tree.addFile("Z3DLaunch/Create/fresh.txt");
-    tree.addFile("Z3DLaunch/Create/nested/deep.ded");
+    tree.addFiles({"Z3DLaunch/Create/Fresh.ded", "Z3DLaunch/Create/MINE.ded",
+                   "Z3DLaunch/Create/fresh.txt", "Z3DLaunch/Create/nested/deep.ded"});
     const QList<DefinitionEntry> added =
         CustomDefinitions::importDropped(tree.paths(), {{"mine", true}});
     QCOMPARE(shown(added), QStringList{"Fresh"});
@@ -117,9 +111,8 @@ void TestCustomDefinitions::entryForChosenFile_data()
 
 void TestCustomDefinitions::entryForChosenFile()
 {
-    QFETCH(QString, chosen);
-    QFETCH(bool, warning);
-    QFETCH(QString, entry);
+    const auto [chosen, warning, entry] =
+        fetchRow<QString, bool, QString>("chosen", "warning", "entry");
     const CustomDefinitions::AddOutcome outcome =
         CustomDefinitions::entryForChosenFile(chosen, "/i/Defs/Custom/");
     QCOMPARE(outcome.configurationWarning, warning);
@@ -139,7 +132,6 @@ void TestCustomDefinitions::lineNamesTheFileAsOnDisk()
 {
     QFETCH(QString, source);
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString onDisk = tree.addFile("Defs/Custom/Caps.DED");
     const InstallPaths paths = tree.paths();
     QList<DefinitionEntry> entries;

@@ -82,7 +82,6 @@ private slots:
 void TestModelOptions::probeFindsPacksByTheirFolderAndDefinition()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     // Names in another case than the table's still count.
     tree.addFolder("Md2/hudweapons/CHAINSAW");
     tree.addFile("Defs/Model/hudweapons.ded");
@@ -136,12 +135,8 @@ void TestModelOptions::refreshGreysWhatIsMissing_data()
 
 void TestModelOptions::refreshGreysWhatIsMissing()
 {
-    QFETCH(QStringList, missing);
-    QFETCH(QStringList, checked);
-    QFETCH(bool, noMonsters);
-    QFETCH(bool, scripted);
-    QFETCH(QStringList, enabled);
-    QFETCH(QStringList, cleared);
+    const auto [missing, checked, noMonsters, scripted, enabled, cleared] =
+        fetchRow<QStringList, QStringList, bool, bool, QStringList, QStringList>("missing", "checked", "noMonsters", "scripted", "enabled", "cleared");
 
     ModelWorld world{allPacks(), false, noMonsters, scripted};
     const QStringList packNames{"modelDir",     "coreEffects",     "hudWeapons", "monsters",

@@ -45,10 +45,8 @@ void addSharedTextures(InstallTree& tree)
 void TestModelPackCleanup::orrinpackAloneKeepsTheSharedTextures()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
-    tree.addFile("Md2/Orrinpack/orrinpack.wad");
-    tree.addFile("Defs/Model/Orrinpack/Fullpack.ded");
-    tree.addFile("Md2/Pellam/Gore/hang7.dmd");
+    tree.addFiles({"Md2/Orrinpack/orrinpack.wad", "Defs/Model/Orrinpack/Fullpack.ded",
+                   "Md2/Pellam/Gore/hang7.dmd"});
     addSharedTextures(tree);
     CleanupChoice choice;
     choice.orrinpack = true;
@@ -63,7 +61,6 @@ void TestModelPackCleanup::orrinpackAloneKeepsTheSharedTextures()
 void TestModelPackCleanup::standardModelsKeepTheBrannockSoldiers()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     for (const char* path :
          {"Md2/Monsters/Imp/imp.dmd", "Md2/Monsters/SSDUDE/s.dmd", "Md2/Monsters/Soldiers2/s.dmd",
           "Md2/HudWeapons/chainsaw/c.dmd", "Md2/Lod/Standard/l.dmd", "Md2/Lod/Enhanced/l.dmd",
@@ -87,13 +84,9 @@ void TestModelPackCleanup::standardModelsKeepTheBrannockSoldiers()
 void TestModelPackCleanup::lastPackTakesTheSharedTextures()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
-    tree.addFile("Md2/Monsters/Soldiers2/s.dmd");
-    tree.addFile("Md2/Monsters/Player.txt");
-    tree.addFile("Md2/Pellam/p.dmd");
-    tree.addFile("Md2/Lod/Enhanced/e.dmd");
-    tree.addFile("Defs/Model/Pellam/hudweapons.ded");
-    tree.addFile("Defs/Model/Addon/TolmsSoldiersLod.ded");
+    tree.addFiles({"Md2/Monsters/Soldiers2/s.dmd", "Md2/Monsters/Player.txt", "Md2/Pellam/p.dmd",
+                   "Md2/Lod/Enhanced/e.dmd", "Defs/Model/Pellam/hudweapons.ded",
+                   "Defs/Model/Addon/TolmsSoldiersLod.ded"});
     addSharedTextures(tree);
     CleanupChoice choice;
     choice.pellamOrrinModels = true;
@@ -119,7 +112,6 @@ void TestModelPackCleanup::sharedTexturesStayWhileAPackUsesThem()
 {
     QFETCH(QString, remaining);
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile(remaining);
     tree.addFile("Md2/Monsters/Soldiers2/s.dmd");
     addSharedTextures(tree);
@@ -135,7 +127,6 @@ void TestModelPackCleanup::sharedTexturesStayWhileAPackUsesThem()
 void TestModelPackCleanup::linkInsidePackIsRemovedAsALink()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString outside = tree.addFile("Keep/precious.dmd");
     tree.addFolder("Md2/Orrinpack");
     QVERIFY(QFile::link(tree.path("Keep"), tree.path("Md2/Orrinpack/linked")));
@@ -159,7 +150,6 @@ void TestModelPackCleanup::packsInsideALinkedModelFolder()
 {
     // Md2 kept on another disk: the packs in it are the player's to clean up, the link stays.
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Md2/Orrinpack/orrinpack.wad");
     tree.addFile("Md2/Pellam/Gore/hang7.dmd");
     QVERIFY(z3d::test::linkAway(tree, "Md2", "Elsewhere/Md2"));
@@ -174,10 +164,7 @@ void TestModelPackCleanup::packsInsideALinkedModelFolder()
 void TestModelPackCleanup::failureStopsAndIsReported()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
-    tree.addFile("Md2/Decorations/d.dmd");
-    tree.addFile("Md2/Flames/f.dmd");
-    tree.addFile("Md2/Items/i.dmd");
+    tree.addFiles({"Md2/Decorations/d.dmd", "Md2/Flames/f.dmd", "Md2/Items/i.dmd"});
     FaultInjector::fail(FileOperation::Delete, tree.path("Md2/Flames/f.dmd"),
                         ErrorNumber::PermissionDenied);
     CleanupChoice choice;

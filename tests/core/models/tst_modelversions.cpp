@@ -53,13 +53,9 @@ void TestModelVersions::orrinpackVersion_data()
 
 void TestModelVersions::orrinpackVersion()
 {
-    QFETCH(QByteArray, firstLines);
-    QFETCH(bool, wad);
-    QFETCH(QDateTime, wadTime);
-    QFETCH(bool, wine);
-    QFETCH(bool, passes);
+    const auto [firstLines, wad, wadTime, wine, passes] =
+        fetchRow<QByteArray, bool, QDateTime, bool, bool>("firstLines", "wad", "wadTime", "wine", "passes");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Defs/Model/Orrinpack/fullpack.ded", firstLines);
     if (wad) {
         QFile file(tree.addFile("Md2/ORRINPACK/orrinpack.wad", "IWAD"));
@@ -84,12 +80,9 @@ void TestModelVersions::compatibility_data()
 
 void TestModelVersions::compatibility()
 {
-    QFETCH(QByteArray, standard);
-    QFETCH(QByteArray, enhanced);
-    QFETCH(bool, chosen);
-    QFETCH(bool, passes);
+    const auto [standard, enhanced, chosen, passes] =
+        fetchRow<QByteArray, QByteArray, bool, bool>("standard", "enhanced", "chosen", "passes");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Defs/Model/HudWeapons.ded", standard);
     if (!enhanced.isNull())
         tree.addFile("Defs/Model/Pellam/hudweapons.ded", enhanced);

@@ -43,7 +43,6 @@ private slots:
 void TestAutoPlaylist::tntIntoMissingFile()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     QCOMPARE(AutoPlaylistFile::assign(tree.paths().musicDir, 3, "Fennick - TNT"),
              ErrorNumber::None);
     QCOMPARE(tree.readFile(kFile),
@@ -74,13 +73,10 @@ void TestAutoPlaylist::assignKeepsOtherEntries_data()
 
 void TestAutoPlaylist::assignKeepsOtherEntries()
 {
-    QFETCH(QByteArray, before);
-    QFETCH(int, game);
-    QFETCH(QString, name);
-    QFETCH(QByteArray, after);
+    const auto [before, game, name, after] =
+        fetchRow<QByteArray, int, QString, QByteArray>("before", "game", "name", "after");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile(kFile, before);
     QCOMPARE(AutoPlaylistFile::assign(tree.paths().musicDir, game, name), ErrorNumber::None);
     QCOMPARE(tree.readFile(kFile), after);
@@ -120,12 +116,10 @@ void TestAutoPlaylist::find_data()
 
 void TestAutoPlaylist::find()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, iwad);
-    QFETCH(QString, found);
+    const auto [file, iwad, found] =
+        fetchRow<QByteArray, QString, QString>("file", "iwad", "found");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     if (!file.isEmpty())
         tree.addFile(kFile, file);
     QCOMPARE(AutoPlaylistFile::find(tree.paths().musicDir, iwad).value_or("-"), found);
@@ -134,7 +128,6 @@ void TestAutoPlaylist::find()
 void TestAutoPlaylist::readOnlyMusicFolder()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Z3DLaunch/Music/Mine.z3m", "x");
     FaultInjector::failInside(FileOperation::Write, tree.paths().musicDir,
                               ErrorNumber::PathFileAccessError);
@@ -148,13 +141,9 @@ void TestAutoPlaylist::readOnlyMusicFolder()
 void TestAutoPlaylist::playlistNames()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
-    tree.addFile("Z3DLaunch/Music/Mix v1.2.z3m", "x");
-    tree.addFile("Z3DLaunch/Music/LOUD.Z3M", "x");
-    tree.addFile("Z3DLaunch/Music/.hidden.z3m", "x");
-    tree.addFile("Z3DLaunch/Music/auto-playlist.z3d", "x");
-    tree.addFile("Z3DLaunch/Music/Orvel.old", "x");
-    tree.addFile("Z3DLaunch/Music/.z3m", "x");
+    tree.addFiles({"Z3DLaunch/Music/Mix v1.2.z3m", "Z3DLaunch/Music/LOUD.Z3M",
+                   "Z3DLaunch/Music/.hidden.z3m", "Z3DLaunch/Music/auto-playlist.z3d",
+                   "Z3DLaunch/Music/Orvel.old", "Z3DLaunch/Music/.z3m"}, "x");
     tree.addFolder("Z3DLaunch/Music/Folder.z3m");
     QStringList names = PlaylistFile::names(tree.paths().musicDir);
     names.sort();
@@ -174,7 +163,6 @@ void TestAutoPlaylist::playlistNames()
 void TestAutoPlaylist::editorFiles()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const InstallPaths paths = tree.paths();
     QCOMPARE(MusicEditorFiles::musicDialogFolder(paths), paths.musicDir);
     const QString folder = tree.addFolder("My Music, old");

@@ -138,8 +138,7 @@ void TestBuiltInPlaylists::tellingRows_data()
 
 void TestBuiltInPlaylists::tellingRows()
 {
-    QFETCH(QString, list);
-    QFETCH(QString, row);
+    const auto [list, row] = fetchRow<QString, QString>("list", "row");
     QVERIFY2(BuiltInPlaylists::lines(list).contains(row), qPrintable(row));
 }
 
@@ -154,9 +153,8 @@ void TestBuiltInPlaylists::layouts_data()
 
 void TestBuiltInPlaylists::layouts()
 {
-    QFETCH(QString, list);
-    QFETCH(int, lines);
-    QFETCH(QString, mapTitle);
+    const auto [list, lines, mapTitle] =
+        fetchRow<QString, int, QString>("list", "lines", "mapTitle");
     const QStringList built = BuiltInPlaylists::lines(list);
     QCOMPARE(built.size(), lines);
     if (lines == 0)
@@ -172,7 +170,6 @@ void TestBuiltInPlaylists::layouts()
 void TestBuiltInPlaylists::mFoldRewrittenAtEveryStart()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFolder("oggvorbis/m-fold");
     tree.removeFolder("Z3DLaunch/Music");
     for (int start = 0; start < 2; ++start) {
@@ -220,12 +217,10 @@ void TestBuiltInPlaylists::generation_data()
 
 void TestBuiltInPlaylists::generation()
 {
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, written);
-    QFETCH(QStringList, music);
+    const auto [files, written, music] =
+        fetchRow<QStringList, QStringList, QStringList>("files", "written", "music");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     IwadRegistry registry;
     for (QString file : files) {
         const bool iwad = file.startsWith(QLatin1String("IWAD:"));
@@ -247,7 +242,6 @@ void TestBuiltInPlaylists::generation()
 void TestBuiltInPlaylists::readOnlyMusicFolderChangesNothing()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("OggVorbis/Tavish/tnt_stalks2.ogg", "stalks");
     tree.addFolder("OggVorbis/M-Fold");
     tree.addFile("Z3DLaunch/Music/Tavish.z3m", "old");

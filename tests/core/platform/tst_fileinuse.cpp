@@ -30,7 +30,6 @@ private slots:
     {
         QFETCH(QString, redirection);
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString wad = tree.addFile("Z3DGames/Castle/Gwads/Castle.wad", "PWAD");
         const QString other = tree.addFile("Z3DGames/Castle/Gwads/Other.wad", "PWAD");
         QVERIFY(QFile::link(wad, tree.path("link.wad")));
@@ -54,7 +53,6 @@ private slots:
     void heldByThisProcessOnly()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         QFile file(tree.addFile("Castle.wad", "PWAD"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(!FileInUse::check(file.fileName()));
@@ -71,10 +69,8 @@ private slots:
 
     void neverInUse()
     {
-        QFETCH(QString, relative);
-        QFETCH(bool, empty);
+        const auto [relative, empty] = fetchRow<QString, bool>("relative", "empty");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFolder("Z3DGames");
         // A process holding the folder open does not make the folder a file in use.
         HeldOpen holder;

@@ -87,10 +87,8 @@ void TestFileSystem::resolve_data()
 
 void TestFileSystem::resolve()
 {
-    QFETCH(QString, asked);
-    QFETCH(QString, found);
+    const auto [asked, found] = fetchRow<QString, QString>("asked", "found");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Z3DGames/Castle/Pwads/Castle.wad", "PWAD");
     tree.addFile("Z3DGames/Éclair/Pwads/Été.wad", "PWAD");
     QCOMPARE(PathResolver::resolve(tree.root() + "/" + asked), tree.root() + "/" + found);
@@ -125,8 +123,7 @@ void TestFileSystem::join_data()
 
 void TestFileSystem::join()
 {
-    QFETCH(QString, base);
-    QFETCH(QString, relative);
+    const auto [base, relative] = fetchRow<QString, QString>("base", "relative");
     QTEST(PathResolver::join(base, relative), "joined");
 }
 
@@ -173,7 +170,6 @@ void TestFileSystem::existsTests()
 void TestFileSystem::folderListingsAgree()
 {
     InstallTree tree(InstallTree::Empty);
-    QVERIFY(tree.isValid());
     tree.addFolder("Game/Pwads");
     tree.addFolder("Game/.hidden");
     tree.addFile("Game/readme.txt", "text");
@@ -342,11 +338,8 @@ void TestFileSystem::deletionsMeetLinks_data()
 
 void TestFileSystem::deletionsMeetLinks()
 {
-    QFETCH(QString, operation);
-    QFETCH(QString, link);
-    QFETCH(QString, elsewhere);
-    QFETCH(QString, deleted);
-    QFETCH(QString, elsewhereGone);
+    const auto [operation, link, elsewhere, deleted, elsewhereGone] =
+        fetchRow<QString, QString, QString, QString, QString>("operation", "link", "elsewhere", "deleted", "elsewhereGone");
     InstallTree tree;
     tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
     tree.addFile("Z3DGames/Castle/Pwads/readme.txt", "text");
@@ -374,9 +367,8 @@ void TestFileSystem::deletionsMeetLinks()
 void TestFileSystem::deleteMatching()
 {
     InstallTree tree;
-    tree.addFile("Z3DLaunch/GameInfo/castle.z3dm");
-    tree.addFile("Z3DLaunch/GameInfo/HELL.Z3DM");
-    tree.addFile("Z3DLaunch/GameInfo/castle.z3ds");
+    tree.addFiles({"Z3DLaunch/GameInfo/castle.z3dm", "Z3DLaunch/GameInfo/HELL.Z3DM",
+                   "Z3DLaunch/GameInfo/castle.z3ds"});
     tree.addFolder("Z3DLaunch/GameInfo/sub.z3dm");
     QCOMPARE(FileOperations::deleteMatching(tree.path("Z3DLaunch/GameInfo"), "*.z3dm"),
              ErrorNumber::None);
@@ -386,9 +378,7 @@ void TestFileSystem::deleteMatching()
     QCOMPARE(FileOperations::deleteMatching(tree.path("Z3DLaunch/GameInfo"), "*.z3dm"),
              ErrorNumber::FileNotFound);
 
-    tree.addFile("Z3DLaunch/Zips/a.wad");
-    tree.addFile("Z3DLaunch/Zips/README");
-    tree.addFile("Z3DLaunch/Zips/.hidden");
+    tree.addFiles({"Z3DLaunch/Zips/a.wad", "Z3DLaunch/Zips/README", "Z3DLaunch/Zips/.hidden"});
     const QString zips = tree.path("z3dlaunch/zips");
     QCOMPARE(FileOperations::deleteMatching(zips, "*.*"), ErrorNumber::None);
     QVERIFY(QDir(tree.path("Z3DLaunch/Zips"))
@@ -423,8 +413,7 @@ void TestFileSystem::wildcard_data()
 
 void TestFileSystem::wildcard()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, pattern);
+    const auto [name, pattern] = fetchRow<QString, QString>("name", "pattern");
     QTEST(FileOperations::matchesWildcard(name, pattern), "matches");
 }
 
@@ -463,8 +452,7 @@ void TestFileSystem::writeProbeRefused_data()
 
 void TestFileSystem::writeProbeRefused()
 {
-    QFETCH(int, operation);
-    QFETCH(int, error);
+    const auto [operation, error] = fetchRow<int, int>("operation", "error");
     InstallTree tree;
     const InstallPaths p = tree.paths();
     FaultInjector::fail(FileOperation(operation), FileOperations::writeProbeFolder(p.launcherDir),
@@ -495,7 +483,6 @@ void TestFileSystem::stampTellsChanges()
     QFETCH(QStringList, moved);
     QFETCH(QStringList, kept);
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString path = tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD of some size");
     const std::optional<FileStamp> before = FileStamp::of(path);
     QVERIFY(before);

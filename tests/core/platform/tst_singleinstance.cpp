@@ -256,8 +256,7 @@ void TestSingleInstance::runtimeFolderIsUsedOnlyWhenPrivate_data()
 
 void TestSingleInstance::runtimeFolderIsUsedOnlyWhenPrivate()
 {
-    QFETCH(QString, runtime);
-    QFETCH(bool, used);
+    const auto [runtime, used] = fetchRow<QString, bool>("runtime", "used");
     QTemporaryDir dir;
     const QString temporary = QDir(dir.path()).filePath("tmp");
     const QString folder = QDir(dir.path()).filePath("run");

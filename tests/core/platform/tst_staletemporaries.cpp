@@ -134,7 +134,6 @@ void TestStaleTemporaries::leftByAKilledLauncher()
     QFETCH(QString, work);
     QFETCH(QString, folder);
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString target = tree.addFile(folder + "/castle.wad", "earlier");
     const QString source = tree.addFile("Downloads/castle.wad", kWad);
     const QString zip = tree.path("Downloads/castle.zip");
@@ -203,10 +202,8 @@ void TestStaleTemporaries::playersFilesStay_data()
 
 void TestStaleTemporaries::playersFilesStay()
 {
-    QFETCH(QString, file);
-    QFETCH(bool, removed);
+    const auto [file, removed] = fetchRow<QString, bool>("file", "removed");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     if (file.endsWith('/'))
         tree.addFolder(file);
     else
@@ -243,10 +240,8 @@ void TestStaleTemporaries::sweepSparesALauncherWriting_data()
 
 void TestStaleTemporaries::sweepSparesALauncherWriting()
 {
-    QFETCH(QString, left);
-    QFETCH(bool, writing);
+    const auto [left, writing] = fetchRow<QString, bool>("left", "writing");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     if (left.endsWith('/'))
         tree.addFolder(left);
     else
@@ -274,7 +269,6 @@ void TestStaleTemporaries::anotherLaunchersStartLeavesAnExtractionWhole()
 {
     QFETCH(QString, folder);
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile(folder + "/castle.wad", "the archive before");
     tree.addFile(folder + "/e2.wad", "the archive before");
     const QString zip = tree.addFolder("Downloads") + "/castle.zip";

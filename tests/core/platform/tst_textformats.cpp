@@ -116,9 +116,8 @@ void TestTextFormats::parse16_data()
 
 void TestTextFormats::parse16()
 {
-    QFETCH(QString, line);
-    QFETCH(NumberReading::Status, status);
-    QFETCH(qint64, value);
+    const auto [line, status, value] =
+        fetchRow<QString, NumberReading::Status, qint64>("line", "status", "value");
     const NumberReading r = NumberFormat::parse16(line);
     QCOMPARE(r.status, status);
     if (status == Status::Ok)
@@ -141,8 +140,7 @@ void TestTextFormats::parseFlag_data()
 
 void TestTextFormats::parseFlag()
 {
-    QFETCH(QString, line);
-    QFETCH(bool, ok);
+    const auto [line, ok] = fetchRow<QString, bool>("line", "ok");
     const NumberReading r = NumberFormat::parseFlag(line);
     QCOMPARE(r.ok(), ok);
     if (ok)
@@ -192,8 +190,7 @@ void TestTextFormats::keepBytes_data()
 
 void TestTextFormats::keepBytes()
 {
-    QFETCH(QByteArray, line);
-    QFETCH(QString, text);
+    const auto [line, text] = fetchRow<QByteArray, QString>("line", "text");
     const QStringList lines = TextFile::splitLines(line, -1, TextFile::Encoding::KeepBytes);
     QCOMPARE(lines.size(), 1);
     if (!text.isEmpty())
@@ -203,8 +200,7 @@ void TestTextFormats::keepBytes()
 
 void TestTextFormats::splitLines()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, lines);
+    const auto [bytes, lines] = fetchRow<QByteArray, QStringList>("bytes", "lines");
     QCOMPARE(TextFile::splitLines(bytes), lines);
 
     // The file reader gives the same lines.
@@ -378,8 +374,7 @@ void TestTextFormats::splitItems_data()
 
 void TestTextFormats::splitItems()
 {
-    QFETCH(QString, line);
-    QFETCH(QStringList, items);
+    const auto [line, items] = fetchRow<QString, QStringList>("line", "items");
     QCOMPARE(ItemReader::splitItems(line), items);
     QCOMPARE(ItemReader::firstItem(line), items.first());
 }
@@ -402,8 +397,7 @@ void TestTextFormats::valuesReadBack_data()
 
 void TestTextFormats::valuesReadBack()
 {
-    QFETCH(QString, value);
-    QFETCH(QString, item);
+    const auto [value, item] = fetchRow<QString, QString>("value", "item");
     QCOMPARE(ItemReader::asItem(value), item);
     QCOMPARE(ItemReader::splitItems(item + ",next"), (QStringList{value, "next"}));
     QCOMPARE(ItemReader::readValue(ItemReader::asValue(value)), value);

@@ -118,13 +118,10 @@ void TestSaveGames::saveFolder_data()
 
 void TestSaveGames::saveFolder()
 {
-    QFETCH(int, kind);
-    QFETCH(QString, name);
-    QFETCH(QString, onDisk);
-    QFETCH(QString, expected);
+    const auto [kind, name, onDisk, expected] =
+        fetchRow<int, QString, QString, QString>("kind", "name", "onDisk", "expected");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     if (!onDisk.isEmpty())
         tree.addFolder(onDisk);
     GameSelection selection;
@@ -141,7 +138,6 @@ void TestSaveGames::saveFolder()
 void TestSaveGames::saveFileOfEntry()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString folder = tree.addFolder("UserSG/doom2/savegame");
     const QString slot3 = tree.addFile("UserSG/doom2/savegame/ZORN3DSAV3.Z3DSG", "save");
 
@@ -172,12 +168,10 @@ void TestSaveGames::deleteSaveGame_data()
 
 void TestSaveGames::deleteSaveGame()
 {
-    QFETCH(int, answer);
-    QFETCH(bool, present);
-    QFETCH(bool, deleted);
+    const auto [answer, present, deleted] =
+        fetchRow<int, bool, bool>("answer", "present", "deleted");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString save = tree.path("Z3DGames/Castle/savegame/Zorn3DSav1.z3dsg");
     if (present)
         tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav1.z3dsg", "save");
@@ -196,7 +190,6 @@ void TestSaveGames::deleteSaveGame()
 void TestSaveGames::deleteSaveGameHeldOpenElsewhere()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString save = tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", "save");
     z3d::test::HeldOpen holder;
     QVERIFY(holder.start(save));
@@ -221,12 +214,9 @@ void TestSaveGames::deleteSaveGameFailure_data()
 
 void TestSaveGames::deleteSaveGameFailure()
 {
-    QFETCH(int, error);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    const auto [error, title, text] = fetchRow<int, QString, QString>("error", "title", "text");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString save = tree.addFile("UserSG/doom/savegame/Zorn3DSav0.z3dsg", "save");
     FaultInjector::fail(FileOperation::Delete, save, ErrorNumber(error));
     RecordingDialogs dialogs;
@@ -243,7 +233,6 @@ void TestSaveGames::deleteSaveGameFailure()
 void TestSaveGames::purgeDeletesEverySaveAndRecord()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     buildSaves(tree);
     RecordingDialogs dialogs;
     dialogs.answerMessage(MsgNo);
@@ -289,12 +278,10 @@ void TestSaveGames::purgeStopsAtFirstFailure_data()
 
 void TestSaveGames::purgeStopsAtFirstFailure()
 {
-    QFETCH(QString, failing);
-    QFETCH(QStringList, gone);
-    QFETCH(QStringList, left);
+    const auto [failing, gone, left] =
+        fetchRow<QString, QStringList, QStringList>("failing", "gone", "left");
 
     InstallTree tree;
-    QVERIFY(tree.isValid());
     buildSaves(tree);
     FaultInjector::fail(FileOperation::Delete, tree.path(failing), ErrorNumber::PermissionDenied);
     RecordingDialogs dialogs;
@@ -314,7 +301,6 @@ void TestSaveGames::purgeStopsAtFirstFailure()
 void TestSaveGames::purgeWithNothingToPurge()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFolder("Z3DGames/Castle/Pwads");
     RecordingDialogs dialogs;
     SaveGameOperations saves(tree.paths(), dialogs);
@@ -337,10 +323,8 @@ void TestSaveGames::purgeRemovesLinksNotTheirTargets_data()
 
 void TestSaveGames::purgeRemovesLinksNotTheirTargets()
 {
-    QFETCH(QString, link);
-    QFETCH(QString, target);
+    const auto [link, target] = fetchRow<QString, QString>("link", "target");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString outside = tree.addFile("Elsewhere/keep.z3dsg", "keep");
     tree.addFolder(link.section(u'/', 0, -2));
     QVERIFY(QFile::link(tree.path(target), tree.path(link)));
@@ -365,11 +349,9 @@ void TestSaveGames::purgeThroughLinks_data()
 
 void TestSaveGames::purgeThroughLinks()
 {
-    QFETCH(QString, link);
-    QFETCH(QString, elsewhere);
-    QFETCH(QString, elsewhereGone);
+    const auto [link, elsewhere, elsewhereGone] =
+        fetchRow<QString, QString, QString>("link", "elsewhere", "elsewhereGone");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
     tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
     tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
@@ -396,7 +378,6 @@ void TestSaveGames::purgeThroughLinks()
 void TestSaveGames::deleteAllNodes()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("gwa/MAP01.gwa", "n");
     tree.addFile("gwa/no extension", "n");
     tree.addFile("gwa/sub/keep.txt", "stays");
@@ -427,7 +408,6 @@ void TestSaveGames::deleteAllNodes()
 void TestSaveGames::deleteAllNodesFailure()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString stuck = tree.addFile("gwa/a.gwa", "n");
     tree.addFile("gwa/b.gwa", "n");
     tree.addFile("Z3DAnFiles/c.gwa", "n");
@@ -447,7 +427,6 @@ void TestSaveGames::deleteAllNodesFailure()
 void TestSaveGames::deleteAllNodesWithNothingToDelete()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addFile("gwa/sub/keep.txt", "stays");
     tree.addFolder("Z3DAnFiles");
     RecordingDialogs dialogs;

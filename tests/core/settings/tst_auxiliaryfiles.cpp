@@ -132,9 +132,8 @@ void TestAuxiliaryFiles::lastInstallFolder_data()
 
 void TestAuxiliaryFiles::lastInstallFolder()
 {
-    QFETCH(QStringList, folders);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, expected);
+    const auto [folders, file, expected] =
+        fetchRow<QStringList, QByteArray, QString>("folders", "file", "expected");
     InstallTree tree;
     addFolders(tree, folders);
     tree.addFile("Z3DLaunch/Data/pwads.z3d", rooted(tree, QString::fromUtf8(file)).toUtf8());
@@ -228,12 +227,8 @@ void TestAuxiliaryFiles::texturePathValid_data()
 
 void TestAuxiliaryFiles::texturePathValid()
 {
-    QFETCH(QStringList, folders);
-    QFETCH(QString, texturePath);
-    QFETCH(QString, boxText);
-    QFETCH(bool, valid);
-    QFETCH(QString, newPath);
-    QFETCH(QString, newBox);
+    const auto [folders, texturePath, boxText, valid, newPath, newBox] =
+        fetchRow<QStringList, QString, QString, bool, QString, QString>("folders", "texturePath", "boxText", "valid", "newPath", "newBox");
     InstallTree tree;
     addFolders(tree, folders);
     const TexturePathCheck check = TexturePaths::texturePathValid(
@@ -263,10 +258,8 @@ void TestAuxiliaryFiles::patchesAvailable_data()
 
 void TestAuxiliaryFiles::patchesAvailable()
 {
-    QFETCH(QStringList, folders);
-    QFETCH(QString, texturePath);
-    QFETCH(bool, available);
-    QFETCH(QString, setDir);
+    const auto [folders, texturePath, available, setDir] =
+        fetchRow<QStringList, QString, bool, QString>("folders", "texturePath", "available", "setDir");
     InstallTree tree;
     addFolders(tree, folders);
     const PatchesCheck check = TexturePaths::patchesAvailable(
@@ -371,8 +364,7 @@ void TestAuxiliaryFiles::browserTitle_data()
 
 void TestAuxiliaryFiles::browserTitle()
 {
-    QFETCH(int, length);
-    QFETCH(QString, prefix);
+    const auto [length, prefix] = fetchRow<int, QString>("length", "prefix");
     const QString path =
         ("/home/player/games/zorn3d/Data/Textures/" + QString(200, u'x')).left(length);
     const QString texture = "Select the new location of your high resolution textures ...";

@@ -38,11 +38,8 @@ private slots:
     }
     void lineIsReadByItsRules()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        QFETCH(bool, bold);
-        QFETCH(int, applied);
+        const auto [line, name, size, bold, applied] =
+            fetchRow<QString, QString, int, bool, int>("line", "name", "size", "bold", "applied");
         const FontSettings font = FontSettings::parse(line);
         QCOMPARE(font.name, name);
         QCOMPARE(font.size, size);
@@ -53,7 +50,6 @@ private slots:
     void fileRoundTrip()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         const QString launcherDir = tree.paths().launcherDir;
         QVERIFY(!FontSettings::read(launcherDir));
         QCOMPARE(FontSettings::write(launcherDir, {"Verdana", 8, true}), ErrorNumber::None);
@@ -74,9 +70,8 @@ private slots:
     }
     void sizesFollowTheFontAndWeight()
     {
-        QFETCH(QString, font);
-        QFETCH(bool, bold);
-        QFETCH(QList<int>, sizes);
+        const auto [font, bold, sizes] =
+            fetchRow<QString, bool, QList<int>>("font", "bold", "sizes");
         QCOMPARE(font_choices::sizes(font, bold), sizes);
     }
 };

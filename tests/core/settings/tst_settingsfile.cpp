@@ -249,10 +249,8 @@ void TestSettingsFile::centredPosition_data()
 
 void TestSettingsFile::centredPosition()
 {
-    QFETCH(int, screenWidth);
-    QFETCH(int, screenHeight);
-    QFETCH(int, left);
-    QFETCH(int, top);
+    const auto [screenWidth, screenHeight, left, top] =
+        fetchRow<int, int, int, int>("screenWidth", "screenHeight", "left", "top");
     const LauncherSettings s = LauncherSettings::defaults(screenWidth, screenHeight);
     QCOMPARE(s.windowLeft, left);
     QCOMPARE(s.windowTop, top);
@@ -308,10 +306,8 @@ void TestSettingsFile::readEdgeCases_data()
 
 void TestSettingsFile::readEdgeCases()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, name);
-    QFETCH(int, value);
-    QFETCH(SettingsReadOutcome, outcome);
+    const auto [file, name, value, outcome] =
+        fetchRow<QByteArray, QString, int, SettingsReadOutcome>("file", "name", "value", "outcome");
     QVERIFY(writeBytes(m_path, file));
     const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, outcome);
@@ -430,10 +426,8 @@ void TestSettingsFile::badFiles_data()
 
 void TestSettingsFile::badFiles()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(SettingsReadOutcome, outcome);
-    QFETCH(ErrorNumber, error);
-    QFETCH(int, linesRead);
+    const auto [file, outcome, error, linesRead] =
+        fetchRow<QByteArray, SettingsReadOutcome, ErrorNumber, int>("file", "outcome", "error", "linesRead");
     QVERIFY(writeBytes(m_path, file));
     const SettingsReadResult r = readBack();
     QCOMPARE(r.outcome, outcome);
@@ -490,10 +484,8 @@ void TestSettingsFile::checkVersion_data()
 
 void TestSettingsFile::checkVersion()
 {
-    QFETCH(bool, present);
-    QFETCH(QByteArray, file);
-    QFETCH(SettingsVersion, version);
-    QFETCH(ErrorNumber, error);
+    const auto [present, file, version, error] =
+        fetchRow<bool, QByteArray, SettingsVersion, ErrorNumber>("present", "file", "version", "error");
     if (present)
         QVERIFY(writeBytes(m_path, file));
     ErrorNumber got = ErrorNumber::Overflow;

@@ -63,8 +63,7 @@ private slots:
     void launchWithExitChosenEndsTheLauncher()
     {
         DemoInstallation& demo = run().demo;
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
-        settings.afterLaunchOption = 2; // "Exit"
+        LauncherSettings settings = ProgramScenario::doomTwoSettings(true);
         QVERIFY(demo.writeSettings(settings));
         QVERIFY(demo.backdate(kSettingsFile));
 

@@ -23,18 +23,14 @@ private slots:
         DemoInstallation& demo = run().demo;
         QVERIFY(demo.writeFile(QStringLiteral("Z3DLaunch/Data/custom.z3d"),
                                "Demo glow,1\r\nNot there,1\r\n"));
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
-        settings.afterLaunchOption = 2; // "Exit"
+        LauncherSettings settings = ProgramScenario::doomTwoSettings(true);
         settings.modelOptHudWeapons = true;
         settings.modelOptDecorations = false;
         QVERIFY(demo.writeSettings(settings));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
-
-        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the launch");
-        const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
+        const QByteArray line = run().launchAndReadLog(window);
         const auto has = [&line](const char* piece) { return line.contains(piece); };
         QVERIFY2(line.startsWith("Bin\\Zorn3D -doom2 "), line.trimmed().constData());
         QVERIFY2(has(" -xh ") && has(" -xi -xw ") && has(" -xs "), line.trimmed().constData());

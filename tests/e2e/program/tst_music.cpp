@@ -35,8 +35,7 @@ private slots:
                 "IMPORTANT: Do not manually edit or change the order of this list\r\n"
                 "Doom/Ultimate Doom Placeholder\r\nDoom Mix v1.2\r\n"
                 "Plutonia - Placeholder\r\nTNT - Placeholder\r\n"));
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
-        settings.afterLaunchOption = 2; // "Exit"
+        LauncherSettings settings = ProgramScenario::doomTwoSettings(true);
         settings.playlistName = automatic ? QString() : QStringLiteral("Doom Mix v1.2");
         settings.manualPlaylist = !automatic;
         settings.autoPlaylist = automatic;
@@ -45,10 +44,7 @@ private slots:
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
         QVERIFY(demo.exists(QStringLiteral("Z3DLaunch/Music/M-Fold - Doom2.z3m")));
-        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
-
-        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the launch");
-        const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
+        const QByteArray line = run().launchAndReadLog(window);
         QVERIFY2(line.startsWith("Bin\\Zorn3D -doom2 "), line.trimmed().constData());
         QVERIFY2(line.contains(" -extmus \"Doom Mix v1\" "), line.trimmed().constData());
         QCOMPARE(line.count("-extmus"), 1);

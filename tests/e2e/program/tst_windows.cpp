@@ -169,8 +169,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(wad).path()));
         QVERIFY(QFile::rename(demo.path(QStringLiteral("Iwads/Doom2.wad")), wad));
         QVERIFY(demo.removeFile(QStringLiteral("Iwads/Doom.wad")));
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
-        settings.afterLaunchOption = 2; // "Exit"
+        LauncherSettings settings = ProgramScenario::doomTwoSettings(true);
         QVERIFY(demo.writeSettings(settings));
 
         const QString iwadTitle = QStringLiteral(" Iwad Locations");

@@ -38,16 +38,12 @@ private slots:
         QVERIFY(QFile::copy(demo.path(QStringLiteral("Iwads/Doom2.wad")), wad));
         QVERIFY(demo.removeFile(QStringLiteral("Iwads/Doom2.wad")));
 
-        LauncherSettings settings = ProgramScenario::doomTwoSettings();
-        settings.afterLaunchOption = 2; // "Exit"
+        LauncherSettings settings = ProgramScenario::doomTwoSettings(true);
         QVERIFY(demo.writeSettings(settings));
 
         const QString window = run().startLauncher();
         QVERIFY2(!window.isEmpty(), qPrintable(run().launcher.output()));
-        QVERIFY(run().session.pressKeys(window, {QStringLiteral("Return")}));
-
-        QVERIFY2(run().launcher.waitForExit(), "the launcher did not end after the launch");
-        const QByteArray line = demo.readFile(QStringLiteral("Z3DLaunch/launch.log"));
+        const QByteArray line = run().launchAndReadLog(window);
         const QByteArray expected = "Bin\\Zorn3D -iwad \"" + QFile::encodeName(wad) + "\" ";
         QVERIFY2(line.startsWith(expected), line.trimmed().constData());
         const QByteArray engine = demo.readFile(QStringLiteral("Zorn3D.out"));

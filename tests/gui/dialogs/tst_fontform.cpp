@@ -121,11 +121,9 @@ private slots:
     }
     void fontCommandKeepsTheChoiceAndRestarts()
     {
-        QFETCH(QString, button);
-        QFETCH(QByteArray, fontFile);
-        QFETCH(bool, restart);
+        const auto [button, fontFile, restart] =
+            fetchRow<QString, QByteArray, bool>("button", "fontFile", "restart");
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.addFile("Z3DLaunch/font.z3d", "Verdana,10,b\r\n");
         LauncherContext context;
         RecordingDialogs dialogs;

@@ -85,9 +85,8 @@ private slots:
     }
     void newPlaylistLayout()
     {
-        QFETCH(QString, iwad);
-        QFETCH(int, count);
-        QFETCH(QString, firstMap);
+        const auto [iwad, count, firstMap] =
+            fetchRow<QString, int, QString>("iwad", "count", "firstMap");
 
         Editor editor(iwad);
         editor.startNew("MyDoomMusic");
@@ -108,9 +107,8 @@ private slots:
     }
     void addMusic()
     {
-        QFETCH(QString, chosen);
-        QFETCH(QString, line);
-        QFETCH(bool, changed);
+        const auto [chosen, line, changed] =
+            fetchRow<QString, QString, bool>("chosen", "line", "changed");
 
         Editor editor("Doom.wad");
         editor.startNew("Mine");
@@ -141,9 +139,8 @@ private slots:
     }
     void cdTrack()
     {
-        QFETCH(QString, item);
-        QFETCH(QString, caption);
-        QFETCH(QString, line);
+        const auto [item, caption, line] =
+            fetchRow<QString, QString, QString>("item", "caption", "line");
 
         Editor editor("Doom.wad");
         editor.startNew("Mine");
@@ -206,8 +203,7 @@ private slots:
     }
     void closingWithUnsavedChanges()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, saved);
+        const auto [answer, saved] = fetchRow<int, bool>("answer", "saved");
 
         Editor editor;
         QSignalSpy savedSignal(&editor.form, &MusicForm::playlistSaved);
@@ -244,9 +240,8 @@ private slots:
     }
     void convertedPlaylistQuestion()
     {
-        QFETCH(QStringList, file);
-        QFETCH(bool, edited);
-        QFETCH(QString, question);
+        const auto [file, edited, question] =
+            fetchRow<QStringList, bool, QString>("file", "edited", "question");
 
         Editor editor;
         editor.tree.addTextFile("Z3DLaunch/Music/Old.z3m", file);
@@ -305,9 +300,8 @@ private slots:
     }
     void readmeMenu()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, readme);
-        QFETCH(bool, shown);
+        const auto [name, readme, shown] =
+            fetchRow<QString, QString, bool>("name", "readme", "shown");
 
         Editor editor;
         editor.tree.addFile(readme, "notes");
@@ -331,9 +325,8 @@ private slots:
     }
     void exitToTextEditor()
     {
-        QFETCH(QString, program);
-        QFETCH(bool, installed);
-        QFETCH(QString, started);
+        auto [program, installed, started] =
+            fetchRow<QString, bool, QString>("program", "installed", "started");
 
         Editor editor;
         const QString root = editor.tree.root();

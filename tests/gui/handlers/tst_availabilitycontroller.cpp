@@ -75,10 +75,8 @@ private slots:
         f.tree.addFile("data/dtex/detail.wad");
         f.tree.addFolder("Data/Textures");
         f.context.texture.texturePath = f.tree.path("Data/Textures");
-        f.tree.addFile("Md2/CoreEffects/c.dmd");
-        f.tree.addFile("Defs/Base/CoreEffects.ded");
-        f.tree.addFile("Md2/Monsters/Imp/imp.dmd");
-        f.tree.addFile("Defs/Model/Monsters.ded");
+        f.tree.addFiles({"Md2/CoreEffects/c.dmd", "Defs/Base/CoreEffects.ded",
+                         "Md2/Monsters/Imp/imp.dmd", "Defs/Model/Monsters.ded"});
         f.window.chkMain(1)->setChecked(true);
         f.window.chkMain(0)->setChecked(true);
         f.window.chkMain(0)->setChecked(false);
@@ -103,8 +101,7 @@ private slots:
     }
     void leavingBasicDoomModeKeepsWhatNeedsItsResource()
     {
-        QFETCH(bool, extraFx);
-        QFETCH(int, corpseFade);
+        const auto [extraFx, corpseFade] = fetchRow<bool, int>("extraFx", "corpseFade");
         Fixture f;
         f.context.extraFxInstalled = extraFx;
         // Without the core effects every model effect is greyed, Extra FX with them.

@@ -187,8 +187,7 @@ private slots:
     }
     void droppedFilesAreInstalledOrRefused()
     {
-        QFETCH(QStringList, dropped);
-        QFETCH(QString, installed);
+        const auto [dropped, installed] = fetchRow<QStringList, QString>("dropped", "installed");
         Window w;
         w.tree.addFile("Downloads/Moat.WAD", wadWithMaps({"MAP01"}));
         w.tree.addFile("Downloads/keep.wad", wadWithMaps({"MAP01"}));

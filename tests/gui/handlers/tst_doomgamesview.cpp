@@ -94,8 +94,7 @@ private slots:
     }
     void commercialGamesInTheirFixedOrder()
     {
-        QFETCH(bool, customFont);
-        QFETCH(QStringList, expected);
+        const auto [customFont, expected] = fetchRow<bool, QStringList>("customFont", "expected");
         View view;
         view.context.customFontInUse = customFont;
         for (const char* file :

@@ -1,3 +1,4 @@
+#include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/LauncherRun.h"
 #include "support/MapNames.h"
@@ -67,12 +68,8 @@ private slots:
     }
     void launchLines()
     {
-        QFETCH(int, view);
-        QFETCH(QString, game);
-        QFETCH(QString, file);
-        QFETCH(QString, map);
-        QFETCH(QString, gameFiles);
-        QFETCH(QString, ending);
+        auto [view, game, file, map, gameFiles, ending] =
+            fetchRow<int, QString, QString, QString, QString, QString>("view", "game", "file", "map", "gameFiles", "ending");
         InstallTree& tree = *m_treeOwner;
         gameFiles.replace(QStringLiteral("<root>"), tree.root());
         LauncherRun run(tree);

@@ -214,12 +214,8 @@ private slots:
 
     void search()
     {
-        QFETCH(QStringList, files);
-        QFETCH(bool, commercial);
-        QFETCH(QStringList, expectedLines);
-        QFETCH(bool, warning);
-        QFETCH(bool, addEnabled);
-        QFETCH(QStringList, hostCalls);
+        const auto [files, commercial, expectedLines, warning, addEnabled, hostCalls] =
+            fetchRow<QStringList, bool, QStringList, bool, bool, QStringList>("files", "commercial", "expectedLines", "warning", "addEnabled", "hostCalls");
 
         Fixture f;
         // Start-up knows only a location remembered in iwads.cfg.
@@ -273,8 +269,8 @@ private slots:
     }
     void reset()
     {
-        QFETCH(bool, commercial);
-        QFETCH(QStringList, hostCalls);
+        const auto [commercial, hostCalls] =
+            fetchRow<bool, QStringList>("commercial", "hostCalls");
         Fixture f;
         for (const char* name : {"Doom1.wad", "Plutonia.wad", "Tnt.wad", "Doom.wad", "Doom2.wad"})
             f.wad(kWadDir + u'/' + QLatin1String(name));
@@ -400,8 +396,8 @@ private slots:
     }
     void addDialogFolder()
     {
-        QFETCH(QString, cfgFirstLine);
-        QFETCH(QString, expected);
+        const auto [cfgFirstLine, expected] =
+            fetchRow<QString, QString>("cfgFirstLine", "expected");
         Fixture f;
         f.tree.addFolder("Kept");
         f.tree.addTextFile(kCfg, {f.tree.path(cfgFirstLine)});
@@ -436,9 +432,8 @@ private slots:
     }
     void okWithALocation()
     {
-        QFETCH(QString, lastDoomGame);
-        QFETCH(bool, commercial);
-        QFETCH(QStringList, hostCalls);
+        const auto [lastDoomGame, commercial, hostCalls] =
+            fetchRow<QString, bool, QStringList>("lastDoomGame", "commercial", "hostCalls");
         Fixture f;
         f.wad("Iwads/Doom2.wad");
         f.startUp();
@@ -460,9 +455,8 @@ private slots:
     }
     void okWithoutALocationAsks()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, staysOpen);
-        QFETCH(QStringList, hostCalls);
+        const auto [answer, staysOpen, hostCalls] =
+            fetchRow<int, bool, QStringList>("answer", "staysOpen", "hostCalls");
         Fixture f;
         f.startUp();
         f.form->show();
@@ -523,8 +517,7 @@ private slots:
     }
     void checkIwad()
     {
-        QFETCH(QString, path);
-        QFETCH(bool, accepted);
+        const auto [path, accepted] = fetchRow<QString, bool>("path", "accepted");
         Fixture f;
         f.context.iwads.setPath(IwadType::Doom2, QStringLiteral("/old/Doom2.wad"));
         QCOMPARE(f.form->checkIwad(path), accepted);

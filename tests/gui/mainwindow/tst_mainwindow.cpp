@@ -330,14 +330,8 @@ void TestMainWindow::gamesTabLaunchRule_data()
 
 void TestMainWindow::gamesTabLaunchRule()
 {
-    QFETCH(int, files);
-    QFETCH(int, maps);
-    QFETCH(int, view);
-    QFETCH(QString, selectedFile);
-    QFETCH(bool, shortcutCreation);
-    QFETCH(bool, shortcutBefore);
-    QFETCH(bool, launch);
-    QFETCH(bool, shortcut);
+    const auto [files, maps, view, selectedFile, shortcutCreation, shortcutBefore, launch, shortcut] =
+        fetchRow<int, int, int, QString, bool, bool, bool, bool>("files", "maps", "view", "selectedFile", "shortcutCreation", "shortcutBefore", "launch", "shortcut");
     MainWindow& w = *m_window;
     auto* fileList = findControl<QListWidget>(w, "PwadShowlist");
     for (int i = 0; i < files - 1; ++i)
@@ -500,8 +494,7 @@ void TestMainWindow::captions_data()
 
 void TestMainWindow::captions()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
+    const auto [name, caption] = fetchRow<QString, QString>("name", "caption");
     QCOMPARE(captionOf(findControl<QWidget>(*m_window, name)), caption);
 }
 
@@ -533,7 +526,6 @@ void TestMainWindow::skillLists()
 void TestMainWindow::rememberLastMapOffDeletesMapRecords()
 {
     test::InstallTree tree;
-    QVERIFY(tree.isValid());
     // Folder names in another case are found all the same.
     tree.addTextFile("Z3DLaunch/GameInfo/IWADS/doom2.z3dm", {"MAP07"});
     tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});
@@ -564,7 +556,6 @@ void TestMainWindow::rememberLastMapOffDeletesMapRecords()
 void TestMainWindow::rememberLastSavegameOffDeletesSaveRecords()
 {
     test::InstallTree tree;
-    QVERIFY(tree.isValid());
     tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
     tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/mygames/a.z3ds", {"1"});
     tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});

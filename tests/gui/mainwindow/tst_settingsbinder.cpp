@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <utility>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -58,6 +59,7 @@ private slots:
     void cleanup();
 
     void applyShowsEveryField();
+    void eachBoxShowsItsOwnField();
     void roundTrip();
     void firstOptionsGatherAsZero();
     void doubledBoxesFeedBothFields();
@@ -108,6 +110,53 @@ void TestSettingsBinder::applyShowsEveryField()
             continue;
         QCOMPARE(findControl<QCheckBox>(w, QLatin1String(line.control))->isChecked(),
                  line.flagValue(m_settings));
+    }
+}
+
+// Each box and the field it shows, written out here rather than taken from the settings table
+// the binder reads, so that two boxes swapped in that table fail here. The doubled boxes, which
+// show two fields, are doubledBoxesFeedBothFields' own.
+void TestSettingsBinder::eachBoxShowsItsOwnField()
+{
+    using LS = LauncherSettings;
+    // The boxes of each array by index; nullptr where the index is no box, or a doubled one.
+    const QList<std::pair<const char*, QList<bool LS::*>>> arrays = {
+        {"ChkModelOpts", {&LS::modelOptMonstersPlayer, &LS::modelOptHudWeapons,
+                          &LS::modelOptDecorations, &LS::modelOptForceOverride,
+                          &LS::modelOptItemsWeapons, &LS::modelOptAllModels, &LS::modelOptSplashes,
+                          &LS::modelOptFlameModels, &LS::modelOptCoreEffects}},
+        {"chkAltModels", {nullptr, &LS::orrinWeapons, &LS::orrinAltWeapons, &LS::pellamOrrinModels,
+                          &LS::brannockSoldiers}},
+        {"chkEffects", {&LS::dynamicLighting, nullptr, &LS::waterSplashes, &LS::extraFx}},
+        {"chkGraphics", {&LS::textureCompression, &LS::spareGraphics, nullptr, &LS::skyboxes,
+                         &LS::hiResPatches}},
+        {"chkLaunchPrefs", {&LS::rememberLastMap, &LS::rememberLastSavegame, &LS::shortcutCreation,
+                            &LS::disableTooltips, &LS::wadFilesOnly, &LS::showTips}},
+        {"chkMain", {&LS::basicDoomMode, &LS::hiResTextures, &LS::advancedOptions, &LS::editLight,
+                     &LS::editNoObjects, &LS::editMode}},
+        {"chkSound", {&LS::disableSound, &LS::disableMusic, &LS::ricochets, &LS::threeDSound,
+                      &LS::autoPlaylist, &LS::manualPlaylist, &LS::hiResSoundPack,
+                      &LS::disableWeaponSwitchSounds}},
+        {"chkZ3DOpts", {&LS::disableMouse, &LS::disableJoystick, &LS::waterDynamics,
+                        &LS::resurrectWithFade, &LS::underwaterFakeGlow, nullptr, &LS::verbose,
+                        &LS::spareOption, nullptr, &LS::noSameTypeInfighting,
+                        &LS::noLostSoulInfighting}},
+    };
+    QList<std::pair<QCheckBox*, bool LS::*>> boxes{
+        {findControl<QCheckBox>(*m_window, "ChkGL"), &LS::grenadeLauncher},
+        {findControl<QCheckBox>(*m_window, "chkTesting"), &LS::developmentMode}};
+    for (const auto& [name, fields] : arrays) {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (fields[i])
+                boxes.append({findControl<QCheckBox>(*m_window, name, i), fields[i]});
+        }
+    }
+    for (const auto& [box, field] : boxes) {
+        QVERIFY(box);
+        m_settings = LauncherSettings();
+        m_settings.*field = !(m_settings.*field);
+        QVERIFY(m_window->applySettings(m_settings));
+        QVERIFY2(box->isChecked() == m_settings.*field, qPrintable(box->objectName()));
     }
 }
 
@@ -236,9 +285,7 @@ void TestSettingsBinder::numberBoxes_data()
 
 void TestSettingsBinder::numberBoxes()
 {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(int, value);
+    const auto [box, text, value] = fetchRow<QString, QString, int>("box", "text", "value");
     if (auto* combo = m_window->findChild<QComboBox*>(box))
         combo->setCurrentText(text);
     else
@@ -260,8 +307,7 @@ void TestSettingsBinder::lightValueAbove255Shows200_data()
 
 void TestSettingsBinder::lightValueAbove255Shows200()
 {
-    QFETCH(int, stored);
-    QFETCH(int, shown);
+    const auto [stored, shown] = fetchRow<int, int>("stored", "shown");
     m_settings.lightValue = stored;
     QVERIFY(m_window->applySettings(m_settings));
     QCOMPARE(findControl<QLineEdit>(*m_window, "LightText")->text(), QString::number(shown));
@@ -284,9 +330,7 @@ void TestSettingsBinder::badIndexReported_data()
 
 void TestSettingsBinder::badIndexReported()
 {
-    QFETCH(int, line);
-    QFETCH(int, value);
-    QFETCH(bool, applied);
+    const auto [line, value, applied] = fetchRow<int, int, bool>("line", "value", "applied");
     SettingsTable::line(line)->setNumber(m_settings, value);
     m_settings.extraCommandLine = QStringLiteral("-last");
     QCOMPARE(m_window->applySettings(m_settings), applied);

@@ -4,6 +4,7 @@
 #include "core/inspect/CheckerTool.h"
 #include "gui/services/DesktopProcesses.h"
 
+#include "support/DataTable.h"
 #include "support/GameFileBytes.h"
 #include "support/InstallTree.h"
 #include "support/RecordingDialogs.h"
@@ -71,8 +72,7 @@ void TestCheckerRun::mapCount_data()
 
 void TestCheckerRun::mapCount()
 {
-    QFETCH(QString, wadName);
-    QFETCH(QList<QByteArray>, markers);
+    const auto [wadName, markers] = fetchRow<QString, QList<QByteArray>>("wadName", "markers");
     const QString wad = m_tree->addFile(wadName, wadWithMaps(markers));
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);

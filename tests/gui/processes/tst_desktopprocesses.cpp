@@ -61,10 +61,8 @@ void TestDesktopProcesses::runAndWait_data()
 
 void TestDesktopProcesses::runAndWait()
 {
-    QFETCH(QByteArray, script);
-    QFETCH(QString, output);
+    const auto [script, output] = fetchRow<QByteArray, QString>("script", "output");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     addScript(tree, "bin/tool", script);
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);
@@ -83,10 +81,8 @@ void TestDesktopProcesses::programNotStarted_data()
 
 void TestDesktopProcesses::programNotStarted()
 {
-    QFETCH(QByteArray, fileContent);
-    QFETCH(QString, message);
+    const auto [fileContent, message] = fetchRow<QByteArray, QString>("fileContent", "message");
     InstallTree tree;
-    QVERIFY(tree.isValid());
     if (!fileContent.isEmpty())
         tree.addFile("bin/NoSuchTool", fileContent);
     RecordingDialogs dialogs;
@@ -101,7 +97,6 @@ void TestDesktopProcesses::programNotStarted()
 void TestDesktopProcesses::childThatNeverEndsIsCut()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     addScript(tree, "bin/hang", "echo started\nexec sleep 600\n");
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs, 300);
@@ -127,7 +122,6 @@ void TestDesktopProcesses::engineReceivesTheArguments_data()
 void TestDesktopProcesses::engineReceivesTheArguments()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     QVERIFY(!tree.addBuiltProgram("Zorn3D").isEmpty());
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);
@@ -141,7 +135,6 @@ void TestDesktopProcesses::engineReceivesTheArguments()
 void TestDesktopProcesses::associatedProgram()
 {
     InstallTree tree;
-    QVERIFY(tree.isValid());
     const QString help = tree.addFile("Z3D_Docs/Help/Iwad location.txt", "help");
     RecordingDialogs dialogs;
     DesktopProcesses processes(dialogs);

@@ -111,8 +111,7 @@ void TestDialogProgress::cancellableWorkIsAskedToStop_data()
 
 void TestDialogProgress::cancellableWorkIsAskedToStop()
 {
-    QFETCH(QString, request);
-    QFETCH(bool, cancellable);
+    const auto [request, cancellable] = fetchRow<QString, bool>("request", "cancellable");
     QWidget mainWindow;
     mainWindow.show();
     DialogProgress progress;

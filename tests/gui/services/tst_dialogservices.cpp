@@ -46,11 +46,8 @@ private slots:
     }
     void styleSums()
     {
-        QFETCH(int, style);
-        QFETCH(int, buttons);
-        QFETCH(QMessageBox::StandardButton, defaultButton);
-        QFETCH(QMessageBox::Icon, icon);
-        QFETCH(bool, appModal);
+        const auto [style, buttons, defaultButton, icon, appModal] =
+            fetchRow<int, int, QMessageBox::StandardButton, QMessageBox::Icon, bool>("style", "buttons", "defaultButton", "icon", "appModal");
         const MessageBoxStyle mapped = MessageBoxStyle::fromStyleSum(style);
         QCOMPARE(int(mapped.buttons), buttons);
         QCOMPARE(mapped.defaultButton, defaultButton);

@@ -124,7 +124,6 @@ private slots:
     void iwadWindowFirstOpenedShowsTheStartupLocations()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
         QVERIFY(!launcher.window()->findChild<QDialog*>("IwadForm"));
@@ -146,7 +145,6 @@ private slots:
     void normalStartShowsTheTitledWindowAndQuittingWritesTheSettings()
     {
         InstallTree tree;
-        QVERIFY(tree.isValid());
         tree.removeFolder("Z3DGames");
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
@@ -179,8 +177,7 @@ private slots:
     }
     void missingDependencyIsNamedAndEndsTheLauncher()
     {
-        QFETCH(QStringList, removed);
-        QFETCH(QString, named);
+        const auto [removed, named] = fetchRow<QStringList, QString>("removed", "named");
         InstallTree tree;
         for (const QString& file : removed)
             QVERIFY(tree.removeFile(file));
@@ -257,8 +254,7 @@ private slots:
     }
     void versionLineIsComparedWithoutCase()
     {
-        QFETCH(QString, version);
-        QFETCH(bool, notice);
+        const auto [version, notice] = fetchRow<QString, bool>("version", "notice");
         InstallTree tree;
         tree.addTextFile("Z3DLaunch/config.z3d", {version, " 4 "});
         Run launcher(tree);
@@ -284,8 +280,7 @@ private slots:
     }
     void wineSwitchCentresAndLeavesThePositionOut()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, wine);
+        const auto [arguments, wine] = fetchRow<QStringList, bool>("arguments", "wine");
         InstallTree tree;
         Run launcher(tree, arguments);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
@@ -334,8 +329,7 @@ private slots:
     }
     void unusableSettingsRestartWithDefaults()
     {
-        QFETCH(int, line);
-        QFETCH(QString, value);
+        const auto [line, value] = fetchRow<int, QString>("line", "value");
         InstallTree tree;
         QStringList config = SettingsFile::toLines(LauncherSettings::defaults(20000, 15000), false);
         config[line - 1] = value;
@@ -401,7 +395,6 @@ private slots:
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", systemTemporaries);
-        QVERIFY(tree.isValid());
         QVERIFY(tree.root().startsWith(disk.path()));
         QVERIFY(tree.writeSettings(LauncherSettings{}));
         tree.addFile("Defs/Custom/Mine.ded");
@@ -461,10 +454,8 @@ private slots:
     }
     void refusedWriteProbeIsReported()
     {
-        QFETCH(ErrorNumber, error);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        QFETCH(int, style);
+        const auto [error, title, text, style] =
+            fetchRow<ErrorNumber, QString, QString, int>("error", "title", "text", "style");
         InstallTree tree;
         FaultInjector::fail(FileOperation::CreateFolder,
                             FileOperations::writeProbeFolder(tree.paths().launcherDir), error);
@@ -571,9 +562,8 @@ private slots:
     }
     void startFromNewChoosesNoMap()
     {
-        QFETCH(bool, advanced);
-        QFETCH(int, view);
-        QFETCH(QString, rememberedMap);
+        const auto [advanced, view, rememberedMap] =
+            fetchRow<bool, int, QString>("advanced", "view", "rememberedMap");
         InstallTree tree;
         LauncherSettings saved = libraryStart(advanced, view);
         saved.skill = 0; // "Start game from New"
@@ -639,10 +629,8 @@ private slots:
     }
     void fontFileGivesTheWindowsTheirFont()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(bool, custom);
-        QFETCH(QString, family);
-        QFETCH(int, size);
+        const auto [line, custom, family, size] =
+            fetchRow<QByteArray, bool, QString, int>("line", "custom", "family", "size");
         InstallTree tree;
         tree.addFile("Z3DLaunch/font.z3d", line + "\r\n");
         LauncherSettings saved = LauncherSettings::defaults(20000, 15000);
@@ -700,8 +688,7 @@ private slots:
     }
     void everyEndEndsTheProcessOnce()
     {
-        QFETCH(bool, hiddenFirst);
-        QFETCH(bool, shutDown);
+        const auto [hiddenFirst, shutDown] = fetchRow<bool, bool>("hiddenFirst", "shutDown");
         InstallTree tree;
         Run launcher(tree);
         QSignalSpy ended(&launcher.startup, &LauncherStartup::ended);

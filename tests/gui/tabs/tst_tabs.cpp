@@ -81,12 +81,8 @@ void TestTabs::corpseSeconds_data()
 
 void TestTabs::corpseSeconds()
 {
-    QFETCH(int, start);
-    QFETCH(int, left);
-    QFETCH(int, right);
-    QFETCH(QString, shown);
-    QFETCH(QString, label);
-    QFETCH(bool, resurrectEnabled);
+    const auto [start, left, right, shown, label, resurrectEnabled] =
+        fetchRow<int, int, int, QString, QString, bool>("start", "left", "right", "shown", "label", "resurrectEnabled");
     OptionChangeFlags flags;
     LauncherSettings settings;
     settings.corpseFadeSeconds = start;
@@ -122,11 +118,8 @@ void TestTabs::grenadeTimeout_data()
 
 void TestTabs::grenadeTimeout()
 {
-    QFETCH(int, start);
-    QFETCH(int, left);
-    QFETCH(int, right);
-    QFETCH(QString, shown);
-    QFETCH(QString, caption);
+    const auto [start, left, right, shown, caption] =
+        fetchRow<int, int, int, QString, QString>("start", "left", "right", "shown", "caption");
     OptionChangeFlags flags;
     LauncherSettings settings;
     settings.grenadeTimeout = start;
@@ -153,10 +146,8 @@ void TestTabs::ricochetFrequency_data()
 
 void TestTabs::ricochetFrequency()
 {
-    QFETCH(int, start);
-    QFETCH(int, down);
-    QFETCH(int, up);
-    QFETCH(QString, shown);
+    const auto [start, down, up, shown] =
+        fetchRow<int, int, int, QString>("start", "down", "up", "shown");
     OptionChangeFlags flags;
     SoundTab page(flags);
     LauncherSettings settings;

@@ -82,8 +82,7 @@ private slots:
     }
     void browserTitleFollowsThePathLength()
     {
-        QFETCH(int, length);
-        QFETCH(QString, prefix);
+        const auto [length, prefix] = fetchRow<int, QString>("length", "prefix");
         Fixture f;
         const QString path = "/" + QString(length - 1, QLatin1Char('t'));
         f.context.texture.texturePath = path;

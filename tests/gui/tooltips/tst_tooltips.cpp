@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 using namespace z3d;
 using namespace z3d::test;
@@ -64,6 +65,8 @@ private slots:
     void mainWindowTable();
     void textsAsWritten_data();
     void textsAsWritten();
+    void boxTipsNameTheirOwnBox_data();
+    void boxTipsNameTheirOwnBox();
     void settingAgainKeepsOneToolEach();
     void gamesListTipFollowsThePreference();
     void shortcutWindowTipsOnAndOff();
@@ -162,6 +165,65 @@ void TestToolTips::textsAsWritten()
     auto* widget = findControl<QWidget>(*m_window, control);
     QVERIFY(widget);
     QCOMPARE(carriedTip(ToolTips::of(*m_window), *widget, own), text);
+}
+
+// The boxes' tips read alike and their captions do not show which is which: each tip is
+// checked for a word of its own text, a word no other tip of the window carries, so that two
+// texts swapped between boxes fail here. The row's tag is the box.
+void TestToolTips::boxTipsNameTheirOwnBox_data()
+{
+    // The box, and a word of its tip.
+    static const std::pair<const char*, const char*> words[] = {
+        {"chkSound_0", "all sound"},               {"chkSound_1", "music only"},
+        {"chkSound_2", "ricochet for"},            {"chkSound_3", "EAX"},
+        {"chkSound_4", "preselected"},             {"chkSound_5", "Manually"},
+        {"chkSound_6", "SFX"},                     {"chkSound_7", "switching sounds"},
+        {"chkSound_8", "Custom map music"},        {"chkGraphics_0", "256MB"},
+        {"chkGraphics_1", "sharpened"},            {"chkGraphics_2", "Enhances original"},
+        {"chkGraphics_3", "3D sky"},               {"chkGraphics_4", "titlepic"},
+        {"SkyOpt_0", "Replace sky"},               {"SkyOpt_1", "Force skybox"},
+        {"chkMain_0", "dehacked"},                 {"chkMain_1", "wall and flat"},
+        {"chkMain_2", "advanced user"},            {"chkMain_3", "0 to 255"},
+        {"chkMain_4", "game objects"},             {"chkMain_5", "saved on exit"},
+        {"chkMain_6", "Removes monsters"},         {"chkEffects_0", "light sources"},
+        {"chkEffects_2", "animated flats"},        {"chkEffects_3", "torches"},
+        {"chkZ3DOpts_0", "mouse"},                 {"chkZ3DOpts_1", "joystick"},
+        {"chkZ3DOpts_2", "swimmable"},             {"chkZ3DOpts_3", "archvile"},
+        {"chkZ3DOpts_4", "colour"},                {"chkZ3DOpts_5", "Tougher"},
+        {"chkZ3DOpts_6", "troubleshooting"},       {"chkZ3DOpts_8", "Respawn"},
+        {"chkZ3DOpts_9", "same type"},             {"chkZ3DOpts_10", "Lost Souls"},
+        {"chkLaunchPrefs_0", "launched map"},      {"chkLaunchPrefs_1", "launched savegame"},
+        {"chkLaunchPrefs_2", "shortcut creation"}, {"chkLaunchPrefs_3", "tooltip text"},
+        {"chkLaunchPrefs_4", "author's info"},     {"chkLaunchPrefs_5", "tip of the day"},
+        {"ChkGL", "pipebomb"},                     {"chkTesting", "dev team"},
+        {"ExitOption_1", "Minimise"},              {"ExitOption_2", "Exit out"},
+        {"ChkModelOpts_0", "monsters and player"}, {"ChkModelOpts_1", "player's HUD"},
+        {"ChkModelOpts_2", "map decorations"},     {"ChkModelOpts_3", "foolproof"},
+        {"ChkModelOpts_4", "ammo pickups"},        {"ChkModelOpts_5", "still be used"},
+        {"ChkModelOpts_6", "sprites for splash"},  {"ChkModelOpts_7", "with flames"},
+        {"ChkModelOpts_8", "particle"},            {"chkAltModels_1", "standard HUD"},
+        {"chkAltModels_2", "two new weapon"},      {"chkAltModels_3", "WIP"},
+        {"chkAltModels_4", "pistol zombie"},       {"cbChannels", "default value of 32"},
+        {"Ricotext", "hear ricochets"},            {"Corpse", "corpse will fade"},
+        {"Timeout", "grenade explodes"},           {"HiResText", "hires texture path"},
+        {"edCustom", "Z3D_Cmdline"},
+    };
+    const DataTable<QString> row("word");
+    for (const auto& [box, word] : words)
+        row(box, word);
+}
+
+void TestToolTips::boxTipsNameTheirOwnBox()
+{
+    QFETCH(QString, word);
+    const QString box = QLatin1String(QTest::currentDataTag());
+    auto* control = findControl<QWidget>(*m_window, box);
+    QVERIFY(control);
+    QVERIFY2(ToolTips::of(*m_window).toolText(control).contains(word), qPrintable(box));
+    const QList<ToolTipRow>& rows = ToolTipTexts::mainWindow();
+    QCOMPARE(std::count_if(rows.begin(), rows.end(),
+                           [&word](const ToolTipRow& r) { return r.text.contains(word); }),
+             1);
 }
 
 void TestToolTips::settingAgainKeepsOneToolEach()

@@ -146,10 +146,8 @@ void TestStageDemo::iwads_data()
 
 void TestStageDemo::iwads()
 {
-    QFETCH(QString, source);
-    QFETCH(QString, iwad);
-    QFETCH(int, mapCount);
-    QFETCH(QString, firstMap);
+    const auto [source, iwad, mapCount, firstMap] =
+        fetchRow<QString, QString, int, QString>("source", "iwad", "mapCount", "firstMap");
     const QString original = FreedoomDir + '/' + source;
     if (!QFile::exists(original))
         QSKIP("Freedoom is not installed");
@@ -186,9 +184,7 @@ void TestStageDemo::games_data()
 
 void TestStageDemo::games()
 {
-    QFETCH(QString, wad);
-    QFETCH(QStringList, maps);
-    QFETCH(QString, info);
+    const auto [wad, maps, info] = fetchRow<QString, QStringList, QString>("wad", "maps", "info");
     const QString path = m_demo + '/' + wad;
     QVERIFY2(QFileInfo(path).isFile(), qPrintable(wad));
     const ToolRun check = runTool(CheckerPath, {"CHECKWAD", path});

@@ -60,8 +60,7 @@ void TestDemoEngine::recordsArguments_data()
 
 void TestDemoEngine::recordsArguments()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, line);
+    const auto [arguments, line] = fetchRow<QStringList, QByteArray>("arguments", "line");
     QTemporaryDir dir;
     QCOMPARE(runEngine(dir.path(), arguments), 0);
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("Zorn3D.out"))), line);
