@@ -11,8 +11,11 @@ std::optional<automap::MapPicture> MapPreview::draw(const QString& wadPath, cons
     const std::optional<WadMap> opened = WadMap::open(wadPath, map);
     if (!opened)
         return std::nullopt;
-    return automap::MapPicture::draw(automap::MapGeometry::fromWad(opened->wad, opened->marker),
-                                     size);
+    const automap::MapGeometry geometry =
+        automap::MapGeometry::fromWad(opened->wad, opened->marker);
+    if (geometry.lines.empty())
+        return std::nullopt;
+    return automap::MapPicture::draw(geometry, size);
 }
 
 } // namespace z3d

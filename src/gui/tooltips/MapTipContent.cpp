@@ -51,11 +51,15 @@ std::optional<ListTip> MapTipContent::tipOf(int row)
     const QString map = item->text();
     checkStamp();
     ListTip tip{pictureOf(map), {}};
-    if (tip.picture.isNull())
+    // The contents come wherever the wad holds the map, drawn or not.
+    const std::optional<MapContents>& contents = contentsOf(map);
+    if (tip.picture.isNull() && !contents)
         return std::nullopt;
     const QString title = item->data(MapTitleDelegate::TitleRole).toString();
     tip.lines << (title.isEmpty() ? map : title);
-    if (const std::optional<MapContents>& contents = contentsOf(map))
+    if (tip.picture.isNull())
+        tip.lines << QStringLiteral("Nothing to draw: the map has no lines.");
+    if (contents)
         tip.lines << MapContentsText::lines(*contents, m_skillName);
     return tip;
 }

@@ -35,7 +35,8 @@ private slots:
         // MAP01 runs west to east (a wide, low picture), MAP02 south to north.
         row("the map asked for", "Maps.wad", "MAP02", QSize(8, 40));
         row("names in another case", "maps.WAD", "map01", QSize(40, 8));
-        row("no such map", "Maps.wad", "MAP03", QSize());
+        row("no such map", "Maps.wad", "MAP04", QSize());
+        row("a map without lines", "Maps.wad", "MAP03", QSize());
         row("no such file", "Absent.wad", "MAP01", QSize());
         row("not a wad", "Notes.wad", "MAP01", QSize());
     }
@@ -48,7 +49,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeBytes(dir.filePath("Maps.wad"),
                            wadOfLumps(mapLumps("MAP01", line(false), MapFormat::Doom) +
-                                      mapLumps("MAP02", line(true), MapFormat::Udmf))));
+                                      mapLumps("MAP02", line(true), MapFormat::Udmf) +
+                                      mapLumps("MAP03", {}, MapFormat::Doom))));
         QVERIFY(writeBytes(dir.filePath("Notes.wad"), "IWAD, or so it says"));
 
         const auto picture = MapPreview::draw(dir.filePath(file), map, 40);

@@ -93,7 +93,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_wad = m_dir.filePath(QStringLiteral("Rooms.wad"));
         QVERIFY(writeBytes(m_wad, wadOfLumps(mapLumps("MAP01", room(), MapFormat::Doom) +
-                                             mapLumps("MAP02", room(), MapFormat::Udmf))));
+                                             mapLumps("MAP02", room(), MapFormat::Udmf) +
+                                             mapLumps("MAP03", {}, MapFormat::Doom))));
         m_page = std::make_unique<GamesTab>();
         m_page->resize(700, 500);
         m_page->show();
@@ -265,14 +266,21 @@ private slots:
         QTRY_VERIFY(tipShown(*m_tips));
     }
 
-    void aWadWithoutTheMapShowsNothing()
+    void aMissingMapShowsNothingALinelessOneSaysSo()
     {
-        m_page->showMaps({"MAP07", "MAP01"}, {"Not Here", ""}, m_wad);
+        m_page->showMaps({"MAP07", "MAP01", "MAP03"}, {"Not Here", "", "Void"}, m_wad);
         restOn(*m_page->mapList(), 0);
         QTest::qWait(3 * m_tips->delayTime(ToolTips::Delay::Reshow));
         QVERIFY(!tipShown(*m_tips));
         restOn(*m_page->mapList(), 1);
         QTRY_VERIFY(tipShown(*m_tips) && m_tips->tipWindow()->text() == tip("MAP01", 1));
+
+        // A map without lines says so rather than show an empty picture.
+        restOn(*m_page->mapList(), 2);
+        QTRY_VERIFY(tipShown(*m_tips) &&
+                    m_tips->tipWindow()->text() ==
+                        tip("Void\nNothing to draw: the map has no lines."));
+        QVERIFY(m_tips->tipWindow()->picture().isNull());
     }
 
     void anotherArchivesWadOfTheSameNameIsDrawnAfresh()
