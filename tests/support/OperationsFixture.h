@@ -5,7 +5,9 @@
 #include "core/platform/InstallPaths.h"
 #include "core/settings/LauncherSettings.h"
 
+#include "support/DataTable.h"
 #include "support/InstallTree.h"
+#include "support/LeftAlone.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
 #include "support/TreeSnapshot.h"
@@ -30,6 +32,25 @@ template <typename Operations> struct OperationsFixture
     }
 
     LibraryScope scope() { return {paths, selection, settings, customFontInUse, dialogs}; }
+
+    // The rows of a rename the player does not carry through: the name window cancelled with
+    // otherName typed, an empty name, and currentName, the name the entry has.
+    static void renameNotDoneRows(const QString& otherName, const QString& currentName)
+    {
+        const DataTable<QString, bool> row("text", "cancelled");
+        row("cancelled", otherName, true);
+        row("empty", "", false);
+        row("the same name", currentName, false);
+    }
+    // Runs rename on the current row of renameNotDoneRows(): nothing is said and nothing changes.
+    void verifyRenameNotDone(void (Operations::*rename)())
+    {
+        const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
+        dialogs.answerName({text, cancelled});
+        const QSet<QString> before = run(rename);
+        QCOMPARE(dialogs.messages().size(), 0);
+        verifyLeftAlone(tree, before, host);
+    }
 
     InstallTree tree;
     InstallPaths paths = tree.paths();

@@ -627,21 +627,14 @@ void TestGameOperations::renameRefusedNames()
 
 void TestGameOperations::renameNotDone_data()
 {
-    const DataTable<QString, bool> row("text", "cancelled");
-    row("cancelled", "Keep", true);
-    row("empty", "", false);
-    row("the same name", "Castle", false);
+    Fixture::renameNotDoneRows("Keep", "Castle");
 }
 
 void TestGameOperations::renameNotDone()
 {
-    const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
     Fixture f;
     f.userDirectory();
-    f.dialogs.answerName({text, cancelled});
-    const QSet<QString> before = f.run(&GameOperations::renameGame);
-    QCOMPARE(f.dialogs.messages().size(), 0);
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRenameNotDone(&GameOperations::renameGame);
 }
 
 void TestGameOperations::renamePermissionDenied()
