@@ -10,6 +10,7 @@
 #include "support/LeftAlone.h"
 #include "support/RecordingDialogs.h"
 #include "support/RecordingLibraryHost.h"
+#include "support/SoleMessage.h"
 #include "support/TreeSnapshot.h"
 
 #include <QSet>
@@ -33,6 +34,15 @@ template <typename Operations> struct OperationsFixture
 
     LibraryScope scope() { return {paths, selection, settings, customFontInUse, dialogs}; }
 
+    // Runs operation and checks that it was refused: this one message box, the tree as it was
+    // and the window asked for just calls.
+    void verifyRefused(void (Operations::*operation)(), int style, const QString& title,
+                       const QString& text, const QStringList& calls = {})
+    {
+        const QSet<QString> before = run(operation);
+        verifySoleMessage(dialogs.messages(), style, title, text);
+        verifyLeftAlone(tree, before, host, calls);
+    }
     // The rows of a rename the player does not carry through: the name window cancelled with
     // otherName typed, an empty name, and currentName, the name the entry has.
     static void renameNotDoneRows(const QString& otherName, const QString& currentName)

@@ -329,15 +329,13 @@ void TestArchiveOperations::installRefused_data()
 void TestArchiveOperations::installRefused()
 {
     const auto [operation, existing, name, style, title, text] =
-        fetchRow<Operation, QString, QString, int, QString, QString>("operation", "existing", "name", "style", "title", "text");
+        fetchRow<Operation, QString, QString, int, QString, QString>(
+            "operation", "existing", "name", "style", "title", "text");
     Fixture f;
     if (!existing.isEmpty())
         f.tree.addEntry(existing, "old");
     f.dialogs.answerName({name, false});
-    const QSet<QString> before = f.run(operation);
-
-    verifySoleMessage(f.dialogs.messages(), style, title, text);
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRefused(operation, style, title, text);
 }
 
 // ---- RenameArchive ---------------------------------------------------------------------------
@@ -410,7 +408,8 @@ void TestArchiveOperations::refusedNames_data()
 void TestArchiveOperations::refusedNames()
 {
     const auto [operation, name, style, title, text] =
-        fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title", "text");
+        fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title",
+                                                            "text");
     Fixture f;
     f.dialogs.answerName({name, false});
     const QSet<QString> before = f.run(operation);
@@ -435,11 +434,10 @@ void TestArchiveOperations::renameArchivePermissionDenied()
     f.dialogs.answerName({QStringLiteral("NewName"), false});
     FaultInjector::fail(FileOperation::Delete, f.tree.path("Z3DArchives/Castle.zip"),
                         ErrorNumber::PermissionDenied);
-    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
-    verifySoleMessage(f.dialogs.messages(), 48, " Access error",
-                      "Unable to rename the selected item in this list,       " + kLineBreak +
-                          "  the file may be in use by another program.");
-    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
+    f.verifyRefused(&ArchiveOperations::renameArchive, 48, " Access error",
+                    "Unable to rename the selected item in this list,       " + kLineBreak +
+                        "  the file may be in use by another program.",
+                    {"redrawGamesList"});
 }
 
 // ---- DeleteArchive ---------------------------------------------------------------------------
@@ -527,7 +525,8 @@ void TestArchiveOperations::deletionsThroughLinks_data()
 void TestArchiveOperations::deletionsThroughLinks()
 {
     const auto [operation, link, elsewhere, deleted, elsewhereGone] =
-        fetchRow<Operation, QString, QString, QString, QString>("operation", "link", "elsewhere", "deleted", "elsewhereGone");
+        fetchRow<Operation, QString, QString, QString, QString>("operation", "link", "elsewhere",
+                                                                "deleted", "elsewhereGone");
     Fixture f;
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     QVERIFY(linkAway(f.tree, link, elsewhere));
