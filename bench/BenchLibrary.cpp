@@ -36,14 +36,19 @@ bool writeFile(const QString& path, const QByteArray& content)
 
 } // namespace
 
-void quietPlatformMessages()
+std::unique_ptr<QApplication> offscreenApplication(int& argc, char* argv[])
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the application object is made, which gives the note on XDG_RUNTIME_DIR.
     static const QtMessageHandler passOn = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (!message.contains(QLatin1String("does not support propagateSizeHints()")) &&
                 !message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
                 passOn(type, context, message);
         });
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return app;
 }
 
 bool copyTree(const QString& from, const QString& to)

@@ -9,20 +9,22 @@
 
 #include "support/SilentDialogs.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
 namespace z3d::bench {
 
-// Keeps two messages of the platform, which say nothing of what is measured, out of the
-// benchmarks' output: the offscreen platform's "does not support propagateSizeHints()", given
+// The launcher benchmarks' application: on the offscreen platform, kept running when its last
+// window closes, with two messages of the platform, which say nothing of what is measured, kept
+// out of the output: the offscreen platform's "does not support propagateSizeHints()", given
 // for each window of a fixed size, and the note that XDG_RUNTIME_DIR is not set (as when run as
-// root without a login session). Other messages pass. Called before the application object is
-// made, which gives the second.
-void quietPlatformMessages();
+// root without a login session). Other messages pass. argc must outlive the application.
+std::unique_ptr<QApplication> offscreenApplication(int& argc, char* argv[]);
 // Copies the tree below from (hidden files included) to the existing folder to.
 bool copyTree(const QString& from, const QString& to);
 // Adds a large library to the installation at root: 2,000 installed games of one wad each

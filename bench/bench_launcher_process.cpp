@@ -235,10 +235,7 @@ void ratio(const char* what, Series& over, Series& under, double target)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    z3d::bench::quietPlatformMessages();
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const std::unique_ptr<QApplication> app = z3d::bench::offscreenApplication(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     if (const QString reason = z3d::test::XSession::skipReason(); !reason.isEmpty()) {

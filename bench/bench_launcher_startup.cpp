@@ -98,10 +98,7 @@ bool measure(const char* title, const QString& root, int runs, const QString& on
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    z3d::bench::quietPlatformMessages();
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const std::unique_ptr<QApplication> app = z3d::bench::offscreenApplication(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     QTemporaryDir demoCopy;

@@ -5,7 +5,7 @@
 // (of the entries the file's item format can hold: no double quote, no line break), and the
 // name assigned is found again.
 
-#include "FuzzScratch.h"
+#include "ScratchMusic.h"
 
 #include "core/music/AutoPlaylistFile.h"
 
@@ -14,15 +14,9 @@
 
 using namespace z3d;
 using z3d::fuzz::require;
+using z3d::fuzz::scratchMusicFolder;
 
 namespace {
-
-const QString& musicDir()
-{
-    static const QString folder =
-        QString::fromStdString(z3d::fuzz::scratchSubfolder("Music").string());
-    return folder;
-}
 
 // An IWAD of each game of the file (the menu's order), as found on a case-sensitive disk.
 constexpr std::array<std::pair<const char*, int>, 7> kIwads{{{"/g/DOOM.WAD", 0},
@@ -49,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              ? QStringLiteral("Fuzzed Mix")
                              : QString::fromUtf8(input.data(), qsizetype(nul));
     const std::string_view file = nul == std::string_view::npos ? input : input.substr(nul + 1);
-    const QString& folder = musicDir();
+    const QString& folder = scratchMusicFolder();
     z3d::fuzz::scratchFile("Music/" + AutoPlaylistFile::kFileName.toStdString(), file);
 
     const std::optional<QStringList> entries = AutoPlaylistFile::readEntries(folder);

@@ -7,11 +7,10 @@
 
 #include "automap/MapGeometry.h"
 #include "automap/MapPicture.h"
-#include "automap/WadFile.h"
 #include "FuzzScratch.h"
+#include "FuzzWad.h"
 
 #include <cmath>
-#include <sstream>
 #include <string_view>
 
 using namespace z3d::automap;
@@ -58,20 +57,11 @@ void check(const MapGeometry& map)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::string_view text(bytes);
-    if (text.substr(0, 4) == "IWAD" || text.substr(0, 4) == "PWAD") {
-        std::istringstream in(bytes);
-        const std::optional<WadFile> wad = WadFile::open(in, size);
-        if (!wad)
-            return 0;
-        int maps = 0;
-        const auto& lumps = wad->lumps();
-        for (std::size_t i = 0; i + 1 < lumps.size() && maps < MapsPerWad; ++i) {
-            if (wad->findMap(lumps[i].name) == i) {
-                check(MapGeometry::fromWad(*wad, i));
-                ++maps;
-            }
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (const z3d::fuzz::WadInput input(text); input.startsAsWad) {
+        if (input.wad) {
+            for (const std::size_t map : z3d::fuzz::firstMaps(*input.wad, MapsPerWad))
+                check(MapGeometry::fromWad(*input.wad, map));
         }
         return 0;
     }

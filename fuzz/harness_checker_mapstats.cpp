@@ -7,11 +7,10 @@
 
 #include "automap/MapTally.h"
 #include "automap/MapTitles.h"
-#include "automap/WadFile.h"
 #include "FuzzScratch.h"
+#include "FuzzWad.h"
 #include "OutputFormatter.h"
 
-#include <sstream>
 #include <string_view>
 
 using namespace z3d::automap;
@@ -52,25 +51,19 @@ void checkOutput(const std::string& output)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::string_view text(bytes);
-    if (text.substr(0, 4) == "IWAD" || text.substr(0, 4) == "PWAD") {
-        std::istringstream in(bytes);
-        const std::optional<z3d::automap::WadFile> wad = z3d::automap::WadFile::open(in, size);
-        if (!wad)
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (const z3d::fuzz::WadInput input(text); input.startsAsWad) {
+        if (!input.wad)
             return 0;
-        const MapTitles titles = MapTitles::fromWad(*wad);
-        int maps = 0;
-        const auto& lumps = wad->lumps();
-        for (std::size_t i = 0; i + 1 < lumps.size() && maps < MapsPerWad; ++i) {
-            if (wad->findMap(lumps[i].name) != i)
-                continue;
-            ++maps;
+        const WadFile& wad = *input.wad;
+        const MapTitles titles = MapTitles::fromWad(wad);
+        for (const std::size_t map : z3d::fuzz::firstMaps(wad, MapsPerWad)) {
+            const std::string& name = wad.lumps()[map].name;
             for (int skill = MapTally::MinSkill; skill <= MapTally::MaxSkill; ++skill) {
-                const MapTally tally = MapTally::fromWad(*wad, i, skill);
+                const MapTally tally = MapTally::fromWad(wad, map, skill);
                 check(tally, size);
-                checkOutput(OutputFormatter::mapStats(titles.titlesOf({lumps[i].name}).front(),
-                                                      tally, titles.linksOf(lumps[i].name)));
+                checkOutput(OutputFormatter::mapStats(titles.titlesOf({name}).front(), tally,
+                                                      titles.linksOf(name)));
             }
         }
         return 0;

@@ -4,7 +4,7 @@
 // type, each conversion keeps the playlist's lines and fills in the other game's slots, and a
 // saved playlist reads back line for line and byte for byte.
 
-#include "FuzzScratch.h"
+#include "ScratchMusic.h"
 
 #include "core/inspect/MapStructure.h"
 #include "core/music/PlaylistEditing.h"
@@ -18,15 +18,9 @@
 using namespace z3d;
 using namespace z3d::playlist;
 using z3d::fuzz::require;
+using z3d::fuzz::scratchMusicFolder;
 
 namespace {
-
-const QString& musicDir()
-{
-    static const QString folder =
-        QString::fromStdString(z3d::fuzz::scratchSubfolder("Music").string());
-    return folder;
-}
 
 qsizetype layoutSize(PlaylistType type)
 {
@@ -62,7 +56,7 @@ void convert(const QStringList& lines, PlaylistType type)
         require(belongsToSlot(mixed.lines.at(first + i), otherSlots.at(i)),
                 "a clone has every slot of the other game at its place");
 
-    require(PlaylistFile::save(musicDir(), QStringLiteral("saved"), mixed.lines) ==
+    require(PlaylistFile::save(scratchMusicFolder(), QStringLiteral("saved"), mixed.lines) ==
                 ErrorNumber::None,
             "the clone is saved");
     // A conversion lengthens slot names (E1M1 to MAP01): a line already at the line limit is
@@ -70,7 +64,7 @@ void convert(const QStringList& lines, PlaylistType type)
     const bool withinLimit = std::all_of(mixed.lines.begin(), mixed.lines.end(), [](auto& line) {
         return LosslessUtf8::encode(line).size() <= TextFile::kMaxLineBytes;
     });
-    const PlaylistRead saved = PlaylistFile::read(musicDir(), QStringLiteral("saved"));
+    const PlaylistRead saved = PlaylistFile::read(scratchMusicFolder(), QStringLiteral("saved"));
     require(!withinLimit || saved.lines == mixed.lines.mid(0, kMaxLines),
             "a saved playlist reads back");
 }
@@ -83,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(LosslessUtf8::encode(LosslessUtf8::decode(bytes)) == bytes,
             "text read from bytes gives the same bytes back");
 
-    const QString& folder = musicDir(); // made before the file is written into it
+    const QString& folder = scratchMusicFolder(); // made before the file is written into it
     z3d::fuzz::scratchFile("Music/fuzzed.z3m", std::string_view(bytes.data(), size));
     const PlaylistRead read = PlaylistFile::read(folder, QStringLiteral("fuzzed"));
     require(read.status == PlaylistRead::Status::Read, "a playlist file reads");
@@ -98,10 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (opened.step == OpenedPlaylist::Step::Ready)
         require(lines == read.lines, "a standard playlist opens as read");
 
-    require(PlaylistFile::save(musicDir(), QStringLiteral("fuzzed"), read.lines) ==
+    require(PlaylistFile::save(scratchMusicFolder(), QStringLiteral("fuzzed"), read.lines) ==
                 ErrorNumber::None,
             "the playlist is saved");
-    require(PlaylistFile::read(musicDir(), QStringLiteral("fuzzed")).lines == read.lines,
+    require(PlaylistFile::read(scratchMusicFolder(), QStringLiteral("fuzzed")).lines == read.lines,
             "lines saved as read read back the same");
 
     if (opened.type != PlaylistType::Mixed)

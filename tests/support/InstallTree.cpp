@@ -101,6 +101,11 @@ QString InstallTree::addFolder(const QString& relative)
     return folder;
 }
 
+QString InstallTree::addEntry(const QString& relative, const QByteArray& content)
+{
+    return relative.endsWith(u'/') ? addFolder(relative) : addFile(relative, content);
+}
+
 bool InstallTree::writeSettings(const LauncherSettings& settings)
 {
     return SettingsFile::write(addFolder("Z3DLaunch") + "/config.z3d", settings, false) ==

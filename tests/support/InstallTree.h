@@ -57,6 +57,8 @@ public:
     QString addTextFile(const QString& relative, const QStringList& lines);
     // Creates a folder with its parents; returns its path.
     QString addFolder(const QString& relative);
+    // addFolder() when relative ends in '/', else addFile() with content.
+    QString addEntry(const QString& relative, const QByteArray& content = {});
     // Writes the launcher's settings file (Z3DLaunch/config.z3d); true when it was written.
     bool writeSettings(const LauncherSettings& settings);
     // Copies the built program name (the checker Z3DgFiles, the demo engine Zorn3D) into bin,

@@ -1,10 +1,12 @@
 #include "support/LinkedAway.h"
 
 #include "support/InstallTree.h"
+#include "support/TreeSnapshot.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 namespace z3d::test {
 
@@ -23,6 +25,18 @@ QSet<QString> entriesUnder(const QSet<QString>& entries, const QString& prefix)
             under << entry;
     }
     return under;
+}
+
+void verifyGoneElsewhere(const InstallTree& tree, const QSet<QString>& before,
+                         const QString& gonePrefix)
+{
+    const QStringList gone = removed(entriesUnder(before, "Elsewhere/"), snapshot(tree));
+    if (gonePrefix.isEmpty())
+        QCOMPARE(gone, QStringList{});
+    else
+        QVERIFY(!gone.isEmpty());
+    for (const QString& entry : gone)
+        QVERIFY2(entry.startsWith(gonePrefix), qPrintable(entry));
 }
 
 } // namespace z3d::test

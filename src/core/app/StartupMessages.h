@@ -51,12 +51,15 @@ inline QString versionUpdateTitle(const QString& launcherVersion)
 {
     return QStringLiteral(" Version update ") + launcherVersion;
 }
+// The two notices of a reset of the settings end alike.
+inline const QString kSettingsResetEnd =
+    kCrLf + QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
 inline const QString kCorruptConfigText =
     QStringLiteral("Corrupt config file detected required the launcher configurations to     ") +
-    kCrLf + QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+    kSettingsResetEnd;
 inline const QString kVersionUpgradeText =
     QStringLiteral("The latest version upgrade required the launcher configurations to     ") +
-    kCrLf + QStringLiteral(" be reset to the default settings, please reconfigure your settings. ");
+    kSettingsResetEnd;
 
 inline const QString kConfigurationErrorTitle = QStringLiteral(" Configuration error detected");
 inline const QString kConfigurationErrorText =

@@ -32,6 +32,15 @@ const QStringList kKnownPwads{"  Tntside.wad",      "Check2",       "PlutoEdge.w
                               "CHECK3 - Boom maps", "BoomTown.wad", "Check5",
                               "StxRun.wad",         "Check7",       "PlainOld.wad"};
 
+// The checker interface over a fresh installation tree, its tool's outputs scripted.
+struct CheckerRig
+{
+    InstallTree tree;
+    InstallPaths paths = tree.paths();
+    RecordingProcesses processes;
+    CheckerTool tool{paths, processes};
+};
+
 } // namespace
 
 class TestCheckerTool : public QObject
@@ -125,15 +134,12 @@ void TestCheckerTool::saveEntries()
 
 void TestCheckerTool::runsInBinAndKeepsOutput()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     const QString wad = tree.addFile("Z3DGames/Big Set/Pwads/Big.wad");
-    RecordingProcesses processes;
     // The player's spelling of the path differs in case from the disk's.
     const QString line = "Z3Dgfiles CHECKWAD \"" + wad + "\"";
     processes.setOutput(line, kTwelveMaps);
-    CheckerTool tool(paths, processes);
 
     const CurrentFolder current(tree.path("Z3DLaunch"));
     QVERIFY(current.isSet());
@@ -182,12 +188,10 @@ void TestCheckerTool::quotesAwkwardPaths()
 
 void TestCheckerTool::emptyOutput()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     tree.addFile("Z3DLaunch/Data/pwad.z3d", "earlier\r\n");
-    RecordingProcesses processes; // prints nothing for every command
-    CheckerTool tool(paths, processes);
+    // The processes print nothing for every command.
 
     const WadMapList list = tool.loadWadMapList(tree.path("x.wad"));
     QVERIFY(list.outputEmpty);
@@ -216,13 +220,10 @@ void TestCheckerTool::answerIsKeptWhileTheWadStaysAsItWas()
 {
     QFETCH(FileChange, change);
     QFETCH(int, runs);
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     const QString wad = tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD of some size");
-    RecordingProcesses processes;
     processes.setOutput(CheckerTool::commandLine("CHECKWAD", wad), kTwelveMaps);
-    CheckerTool tool(paths, processes);
 
     QCOMPARE(tool.checkWadMapCounts({wad}), QList<int>{112});
     QVERIFY(changeFile(wad, change));
@@ -233,16 +234,13 @@ void TestCheckerTool::answerIsKeptWhileTheWadStaysAsItWas()
 
 void TestCheckerTool::unwritableOutputFileDoesNotServeStaleItems()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     const QString kept = tree.addFile("Z3DLaunch/Data/pwad.z3d", "a\r\nb\r\nc\r\nMAP09\r\n");
     FaultInjector::fail(FileOperation::Write, kept, ErrorNumber::PermissionDenied);
-    RecordingProcesses processes;
     const QString wad = tree.addFile("one.wad");
     processes.setOutput("Z3Dgfiles CHECKWAD \"" + wad + "\"",
                         "Number of maps: 1\nWad type: PWAD\nStatus: OK\nE2M3 binary map\n");
-    CheckerTool tool(paths, processes);
     const WadMapList list = tool.loadWadMapList(wad);
     QCOMPARE(list.mapNames, QStringList{"E2M3"});
     QCOMPARE(list.wadCheckList.size(), 5);
@@ -263,12 +261,9 @@ void TestCheckerTool::knownPwad_data()
 void TestCheckerTool::knownPwad()
 {
     QFETCH(QString, gameFile);
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     tree.addTextFile("Z3DLaunch/Data/CheckPwad.Z3D", kKnownPwads);
-    RecordingProcesses processes;
-    CheckerTool tool(paths, processes);
     QFETCH(int, compatibilityClass);
     QCOMPARE(tool.lookUpKnownPwad(gameFile), compatibilityClass);
     QVERIFY(tool.lastOutput().isEmpty());
@@ -277,11 +272,8 @@ void TestCheckerTool::knownPwad()
 
 void TestCheckerTool::knownPwadWithoutFile()
 {
-    InstallTree tree;
-    QVERIFY(tree.isValid());
-    const InstallPaths paths = tree.paths();
-    RecordingProcesses processes;
-    CheckerTool tool(paths, processes);
+    CheckerRig rig;
+    auto& [tree, paths, processes, tool] = rig;
     QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
     const QString file = tree.addTextFile("Z3DLaunch/Data/checkpwad.z3d", kKnownPwads);
     FaultInjector::fail(FileOperation::Read, file, ErrorNumber::PermissionDenied);

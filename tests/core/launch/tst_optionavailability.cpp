@@ -160,12 +160,8 @@ void TestOptionAvailability::probe()
         fetchRow<QStringList, QString, QStringList, QString>("entries", "texturePath", "found", "textureSetDir");
 
     InstallTree tree;
-    for (const QString& entry : entries) {
-        if (entry.endsWith(QLatin1Char('/')))
-            tree.addFolder(entry);
-        else
-            tree.addFile(entry);
-    }
+    for (const QString& entry : entries)
+        tree.addEntry(entry);
     const InstalledResources probed = InstalledResources::probe(
         tree.paths(), texturePath.isEmpty() ? QString() : tree.path(texturePath), QString(),
         QString(), tree.path(QStringLiteral("Z3DGames/MyGame/MyGame.wad")));

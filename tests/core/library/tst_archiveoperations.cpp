@@ -329,17 +329,13 @@ void TestArchiveOperations::installRefused_data()
 void TestArchiveOperations::installRefused()
 {
     const auto [operation, existing, name, style, title, text] =
-        fetchRow<Operation, QString, QString, int, QString, QString>("operation", "existing", "name", "style", "title", "text");
+        fetchRow<Operation, QString, QString, int, QString, QString>(
+            "operation", "existing", "name", "style", "title", "text");
     Fixture f;
-    if (existing.endsWith(u'/'))
-        f.tree.addFolder(existing);
-    else if (!existing.isEmpty())
-        f.tree.addFile(existing, "old");
+    if (!existing.isEmpty())
+        f.tree.addEntry(existing, "old");
     f.dialogs.answerName({name, false});
-    const QSet<QString> before = f.run(operation);
-
-    verifySoleMessage(f.dialogs.messages(), style, title, text);
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRefused(operation, style, title, text);
 }
 
 // ---- RenameArchive ---------------------------------------------------------------------------
@@ -412,7 +408,8 @@ void TestArchiveOperations::refusedNames_data()
 void TestArchiveOperations::refusedNames()
 {
     const auto [operation, name, style, title, text] =
-        fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title", "text");
+        fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title",
+                                                            "text");
     Fixture f;
     f.dialogs.answerName({name, false});
     const QSet<QString> before = f.run(operation);
@@ -422,20 +419,13 @@ void TestArchiveOperations::refusedNames()
 
 void TestArchiveOperations::renameArchiveNotDone_data()
 {
-    const DataTable<QString, bool> row("text", "cancelled");
-    row("cancelled", "NewName", true);
-    row("empty", "", false);
-    row("the same name", "Castle", false);
+    Fixture::renameNotDoneRows("NewName", "Castle");
 }
 
 void TestArchiveOperations::renameArchiveNotDone()
 {
-    const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
     Fixture f;
-    f.dialogs.answerName({text, cancelled});
-    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
-    QCOMPARE(f.dialogs.messages().size(), 0);
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRenameNotDone(&ArchiveOperations::renameArchive);
 }
 
 void TestArchiveOperations::renameArchivePermissionDenied()
@@ -444,11 +434,10 @@ void TestArchiveOperations::renameArchivePermissionDenied()
     f.dialogs.answerName({QStringLiteral("NewName"), false});
     FaultInjector::fail(FileOperation::Delete, f.tree.path("Z3DArchives/Castle.zip"),
                         ErrorNumber::PermissionDenied);
-    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
-    verifySoleMessage(f.dialogs.messages(), 48, " Access error",
-                      "Unable to rename the selected item in this list,       " + kLineBreak +
-                          "  the file may be in use by another program.");
-    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
+    f.verifyRefused(&ArchiveOperations::renameArchive, 48, " Access error",
+                    "Unable to rename the selected item in this list,       " + kLineBreak +
+                        "  the file may be in use by another program.",
+                    {"redrawGamesList"});
 }
 
 // ---- DeleteArchive ---------------------------------------------------------------------------
@@ -536,7 +525,8 @@ void TestArchiveOperations::deletionsThroughLinks_data()
 void TestArchiveOperations::deletionsThroughLinks()
 {
     const auto [operation, link, elsewhere, deleted, elsewhereGone] =
-        fetchRow<Operation, QString, QString, QString, QString>("operation", "link", "elsewhere", "deleted", "elsewhereGone");
+        fetchRow<Operation, QString, QString, QString, QString>("operation", "link", "elsewhere",
+                                                                "deleted", "elsewhereGone");
     Fixture f;
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     QVERIFY(linkAway(f.tree, link, elsewhere));
@@ -546,11 +536,7 @@ void TestArchiveOperations::deletionsThroughLinks()
     QCOMPARE(f.dialogs.messages().size(), operation == &ArchiveOperations::deleteArchive ? 1 : 0);
     QVERIFY(!QFileInfo(f.tree.path(deleted)).exists());
     QVERIFY(!QFileInfo(f.tree.path(deleted)).isSymLink());
-    const QStringList gone = removed(entriesUnder(before, "Elsewhere/"), snapshot(f.tree));
-    if (elsewhereGone.isEmpty())
-        QCOMPARE(gone, QStringList{});
-    for (const QString& entry : gone)
-        QVERIFY2(entry.startsWith(elsewhereGone), qPrintable(entry));
+    verifyGoneElsewhere(f.tree, before, elsewhereGone);
     QVERIFY(f.tree.exists("Z3DGames/Other/Pwads/other.wad"));
     QVERIFY(f.tree.exists("UserSG/other/savegame/Zorn3DSav0.z3dsg"));
     if (operation == &ArchiveOperations::installArchiveAsGame)

@@ -411,12 +411,8 @@ private slots:
         const auto [folders, name, scripted, assets] =
             fetchRow<QStringList, QString, bool, bool>("folders", "name", "scripted", "assets");
         InstallTree tree;
-        for (const QString& entry : std::as_const(folders)) {
-            if (entry.endsWith('/'))
-                tree.addFolder(entry);
-            else
-                tree.addFile(entry, "PWAD");
-        }
+        for (const QString& entry : std::as_const(folders))
+            tree.addEntry(entry, "PWAD");
         const ScriptedMapCheck check = ScriptedMapTable::isScriptedMap(tree.paths(), name);
         QCOMPARE(check.isScriptedMap, scripted);
         QCOMPARE(check.assetsPresent, assets);

@@ -618,30 +618,20 @@ void TestGameOperations::renameRefusedNames()
     Fixture f;
     f.userDirectory();
     f.dialogs.answerName({name, false});
-    const QSet<QString> before = f.run(&GameOperations::renameGame);
-
-    verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
-                      " Illegal naming convention detected.    ");
-    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
+    f.verifyRefused(&GameOperations::renameGame, 48, " Renaming error",
+                    " Illegal naming convention detected.    ", {"redrawGamesList"});
 }
 
 void TestGameOperations::renameNotDone_data()
 {
-    const DataTable<QString, bool> row("text", "cancelled");
-    row("cancelled", "Keep", true);
-    row("empty", "", false);
-    row("the same name", "Castle", false);
+    Fixture::renameNotDoneRows("Keep", "Castle");
 }
 
 void TestGameOperations::renameNotDone()
 {
-    const auto [text, cancelled] = fetchRow<QString, bool>("text", "cancelled");
     Fixture f;
     f.userDirectory();
-    f.dialogs.answerName({text, cancelled});
-    const QSet<QString> before = f.run(&GameOperations::renameGame);
-    QCOMPARE(f.dialogs.messages().size(), 0);
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRenameNotDone(&GameOperations::renameGame);
 }
 
 void TestGameOperations::renamePermissionDenied()
@@ -651,11 +641,10 @@ void TestGameOperations::renamePermissionDenied()
     f.dialogs.answerName({QStringLiteral("KEEP"), false});
     FaultInjector::fail(FileOperation::DeleteFolder, f.tree.path("Z3DGames/Castle"),
                         ErrorNumber::PermissionDenied);
-    const QSet<QString> before = f.run(&GameOperations::renameGame);
-    verifySoleMessage(f.dialogs.messages(), 48, " Access error",
-                      "Unable to rename the selected item in this list,       " + kLineBreak +
-                          "  the item may be in use by another program.");
-    verifyLeftAlone(f.tree, before, f.host, {"redrawGamesList"});
+    f.verifyRefused(&GameOperations::renameGame, 48, " Access error",
+                    "Unable to rename the selected item in this list,       " + kLineBreak +
+                        "  the item may be in use by another program.",
+                    {"redrawGamesList"});
 }
 
 // ---- Conversions -----------------------------------------------------------------------------
@@ -800,10 +789,8 @@ void TestGameOperations::convertToAutoLoadingUnknownError()
     f.userDirectory();
     FaultInjector::fail(FileOperation::CreateFolder, f.tree.path("Z3DGames/Castle/Pwads"),
                         ErrorNumber::PathFileAccessError);
-    const QSet<QString> before = f.run(&GameOperations::convertToAutoLoading);
-
-    verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", "ERROR: Unknown error     ");
-    verifyLeftAlone(f.tree, before, f.host);
+    f.verifyRefused(&GameOperations::convertToAutoLoading, 16, " Conversion error",
+                    "ERROR: Unknown error     ");
 }
 
 void TestGameOperations::failedTransferKeepsTheSource_data()

@@ -67,49 +67,42 @@ private slots:
         m_tree.reset();
     }
 
-    void recordName_data()
+    // A game's record name, and the path under GameInfo of its last map's record ("" where a
+    // game keeps none, or its name would climb out).
+    void recordNames_data()
     {
-        const DataTable<GameKind, QString, QString> row("kind", "game", "name");
-        row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "shareware doom");
-        row("shareware Doom shown in capitals", GameKind::IwadGame, "SHAREWARE DOOM",
-            "shareware doom");
-        row("Ultimate Doom", GameKind::IwadGame, "Doom/Ultimate Doom", "doom");
-        row("Doom II", GameKind::IwadGame, "DOOM II", "doom2");
-        row("TNT", GameKind::IwadGame, "TNT - Final Doom", "tnt");
-        row("Plutonia", GameKind::IwadGame, "The Plutonia Experiment", "plutonia");
-        row("installed game", GameKind::PwadGame, "My.Game", "my.game");
+        const DataTable<GameKind, QString, QString, QString> row("kind", "game", "name",
+                                                                 "lastMap");
+        const GameKind iwad = GameKind::IwadGame;
+        const GameKind pwad = GameKind::PwadGame;
+        row("shareware Doom", iwad, "Shareware Doom", "shareware doom",
+            "Iwads/shareware doom.z3dm");
+        row("shareware Doom shown in capitals", iwad, "SHAREWARE DOOM", "shareware doom",
+            "Iwads/shareware doom.z3dm");
+        row("Ultimate Doom", iwad, "Doom/Ultimate Doom", "doom", "Iwads/doom.z3dm");
+        row("Doom II", iwad, "DOOM II", "doom2", "Iwads/doom2.z3dm");
+        row("TNT", iwad, "TNT - Final Doom", "tnt", "Iwads/tnt.z3dm");
+        row("Plutonia", iwad, "The Plutonia Experiment", "plutonia", "Iwads/plutonia.z3dm");
+        row("installed game", pwad, "My.Game", "my.game", "Pwads/my.game.z3dm");
+        row("scripted map", GameKind::ScriptedMap, "Wickermoor", "wickermoor",
+            "Pwads/wickermoor.z3dm");
+        row("zip archive", GameKind::ZipArchive, "MYZIP", "myzip", "Zips/myzip.z3dm");
         row("accents", GameKind::ZipArchive, QString::fromUtf8("Château"),
-            QString::fromUtf8("château"));
-        row("a slash climbs out", GameKind::PwadGame, "../evil", "");
-        row("a backslash climbs out", GameKind::PwadGame, "a\\b", "");
-        row("dot dot", GameKind::UserDirectory, "..", "");
-        row("empty", GameKind::PwadGame, "", "");
+            QString::fromUtf8("château"), QString::fromUtf8("Zips/château.z3dm"));
+        row("user directory has its own", GameKind::UserDirectory, "Udir", "udir", "");
+        row("no game", GameKind::None, "Castle", "castle", "");
+        row("a slash climbs out", pwad, "../evil", "", "");
+        row("a backslash climbs out", pwad, "a\\b", "", "");
+        row("dot dot", GameKind::UserDirectory, "..", "", "");
+        row("empty", pwad, "", "", "");
     }
 
-    void recordName()
+    void recordNames()
     {
-        const auto [kind, game, name] =
-            fetchRow<GameKind, QString, QString>("kind", "game", "name");
+        const auto [kind, game, name, lastMap] =
+            fetchRow<GameKind, QString, QString, QString>("kind", "game", "name", "lastMap");
         QCOMPARE(GameRecords::recordName(kind, game), name);
-    }
-
-    void lastMapRecordPath_data()
-    {
-        const DataTable<GameKind, QString, QString> row("kind", "game", "path");
-        row("shareware Doom", GameKind::IwadGame, "Shareware Doom", "Iwads/shareware doom.z3dm");
-        row("Doom II", GameKind::IwadGame, "Doom II", "Iwads/doom2.z3dm");
-        row("installed game", GameKind::PwadGame, "Castle", "Pwads/castle.z3dm");
-        row("scripted map", GameKind::ScriptedMap, "Wickermoor", "Pwads/wickermoor.z3dm");
-        row("zip archive", GameKind::ZipArchive, "MYZIP", "Zips/myzip.z3dm");
-        row("user directory has its own", GameKind::UserDirectory, "Udir", "");
-        row("no game", GameKind::None, "Castle", "");
-    }
-
-    void lastMapRecordPath()
-    {
-        const auto [kind, game, path] =
-            fetchRow<GameKind, QString, QString>("kind", "game", "path");
-        QCOMPARE(underInfo(*m_tree, m_records->lastMapRecordPath(kind, game)), path);
+        QCOMPARE(underInfo(*m_tree, m_records->lastMapRecordPath(kind, game)), lastMap);
     }
 
     // The record is one CR LF line, in a folder made for it.

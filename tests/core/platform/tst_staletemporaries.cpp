@@ -204,10 +204,7 @@ void TestStaleTemporaries::playersFilesStay()
 {
     const auto [file, removed] = fetchRow<QString, bool>("file", "removed");
     InstallTree tree;
-    if (file.endsWith('/'))
-        tree.addFolder(file);
-    else
-        tree.addFile(file, "player's");
+    tree.addEntry(file, "player's");
     tree.addFile("Z3DLaunch/config.z3d", "whole");
     // A folder of the form is no temporary file, and a link is not followed.
     tree.addFolder("Z3DLaunch/GameInfo/.z3dsave-Folder/");
@@ -242,10 +239,7 @@ void TestStaleTemporaries::sweepSparesALauncherWriting()
 {
     const auto [left, writing] = fetchRow<QString, bool>("left", "writing");
     InstallTree tree;
-    if (left.endsWith('/'))
-        tree.addFolder(left);
-    else
-        tree.addFile(left, "written an hour ago");
+    tree.addEntry(left, "written an hour ago");
     InstallationLock writer(tree.paths().launcherDir);
     if (writing)
         writer.lockShared();

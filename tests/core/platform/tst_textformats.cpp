@@ -22,6 +22,17 @@ Q_DECLARE_METATYPE(NumberReading::Status)
 
 namespace {
 
+// What TextFile::readLines() reads from a file holding bytes; an error when the file could not
+// be written.
+TextFileLines readBack(const QByteArray& bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.z3d"));
+    if (!writeBytes(path, bytes))
+        return {{}, ErrorNumber::PathFileAccessError};
+    return TextFile::readLines(path);
+}
+
 } // namespace
 
 class TestTextFormats : public QObject
@@ -204,10 +215,7 @@ void TestTextFormats::splitLines()
     QCOMPARE(TextFile::splitLines(bytes), lines);
 
     // The file reader gives the same lines.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("f.txt");
-    QVERIFY(writeBytes(path, bytes));
-    const TextFileLines read = TextFile::readLines(path);
+    const TextFileLines read = readBack(bytes);
     QVERIFY(read.ok());
     QCOMPARE(read.lines, lines);
 }
@@ -215,12 +223,9 @@ void TestTextFormats::splitLines()
 void TestTextFormats::readLinesAcrossChunks()
 {
     // A CR LF split over the reader's 64 KiB chunk boundary is still one line ending.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("f.txt");
     QByteArray bytes(64 * 1024 - 1, 'x');
     bytes += "\r\nnext\r\n";
-    QVERIFY(writeBytes(path, bytes));
-    const TextFileLines read = TextFile::readLines(path);
+    const TextFileLines read = readBack(bytes);
     QCOMPARE(read.lines.size(), 2);
     QCOMPARE(read.lines.at(0).size(), 64 * 1024 - 1);
     QCOMPARE(read.lines.at(1), QString("next"));
@@ -259,13 +264,10 @@ void TestTextFormats::readMissingFile()
 
 void TestTextFormats::binaryFileDoesNotCrash()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("bin.z3d");
     QByteArray bytes(300000, Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
         bytes[i] = char((i * 7919) % 256);
-    QVERIFY(writeBytes(path, bytes));
-    const TextFileLines read = TextFile::readLines(path);
+    const TextFileLines read = readBack(bytes);
     QVERIFY(read.ok());
     // Every CR, LF and CR LF ends a line: count them independently.
     int endings = 0;
@@ -280,12 +282,9 @@ void TestTextFormats::binaryFileDoesNotCrash()
 
 void TestTextFormats::hugeSingleLineIsCut()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("huge.z3d");
     QByteArray bytes(10 * 1024 * 1024, '7');
     bytes += "\r\nsecond\r\n";
-    QVERIFY(writeBytes(path, bytes));
-    const TextFileLines read = TextFile::readLines(path);
+    const TextFileLines read = readBack(bytes);
     QVERIFY(read.ok());
     QCOMPARE(read.lines.size(), 2);
     QCOMPARE(read.lines.at(0).size(), TextFile::kMaxLineBytes);

@@ -21,6 +21,23 @@
 using namespace z3d;
 using namespace z3d::test;
 
+namespace {
+
+// A progress whose dialog stands over a shown main window.
+struct OverMainWindow
+{
+    OverMainWindow()
+    {
+        mainWindow.show();
+        progress.setMainWindow(&mainWindow);
+    }
+
+    QWidget mainWindow;
+    DialogProgress progress;
+};
+
+} // namespace
+
 class TestDialogProgress : public QObject
 {
     Q_OBJECT
@@ -51,10 +68,8 @@ void TestDialogProgress::quickWorkShowsNothing()
 
 void TestDialogProgress::lastingWorkShowsFileAndShare()
 {
-    QWidget mainWindow;
-    mainWindow.show();
-    DialogProgress progress;
-    progress.setMainWindow(&mainWindow);
+    OverMainWindow f;
+    auto& [mainWindow, progress] = f;
     progress.begin(" Installing", 4000);
     progress.advance("castle.wad", 0);
     // The work holds the thread, as a copy does.
@@ -83,10 +98,8 @@ void TestDialogProgress::lastingWorkShowsFileAndShare()
 
 void TestDialogProgress::countedWorkShowsTheCount()
 {
-    QWidget mainWindow;
-    mainWindow.show();
-    DialogProgress progress;
-    progress.setMainWindow(&mainWindow);
+    OverMainWindow f;
+    auto& [mainWindow, progress] = f;
     progress.begin(" Checking", 20000);
     QThread::msleep(DialogProgress::kShowAfterMs + 100);
     progress.advanceCount("Checking 5000 of 20000 files", 5000);
@@ -112,10 +125,8 @@ void TestDialogProgress::cancellableWorkIsAskedToStop_data()
 void TestDialogProgress::cancellableWorkIsAskedToStop()
 {
     const auto [request, cancellable] = fetchRow<QString, bool>("request", "cancellable");
-    QWidget mainWindow;
-    mainWindow.show();
-    DialogProgress progress;
-    progress.setMainWindow(&mainWindow);
+    OverMainWindow f;
+    auto& [mainWindow, progress] = f;
     progress.begin(" Extracting", 100);
     if (cancellable)
         progress.allowCancel();
@@ -153,10 +164,8 @@ void TestDialogProgress::questionDuringTheWorkIsAnswerable_data()
 void TestDialogProgress::questionDuringTheWorkIsAnswerable()
 {
     QFETCH(bool, shownBefore);
-    QWidget mainWindow;
-    mainWindow.show();
-    DialogProgress progress;
-    progress.setMainWindow(&mainWindow);
+    OverMainWindow f;
+    auto& [mainWindow, progress] = f;
     WidgetDialogs dialogs({}, {});
     dialogs.setMainWindow(&mainWindow);
     dialogs.setProgress(&progress);

@@ -17,6 +17,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/RecordingProcesses.h"
 #include "support/SmallTmpfs.h"
+#include "support/SoleMessage.h"
 #include "support/TestRegistry.h"
 #include "support/TextLines.h"
 #include "support/TreeSnapshot.h"
@@ -183,11 +184,8 @@ private slots:
             QVERIFY(tree.removeFile(file));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
-        const auto messages = launcher.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, QStringLiteral("Startup error"));
-        QCOMPARE(messages.at(0).text, named + " has not been detected - re-install Zorn3D.    ");
-        QCOMPARE(messages.at(0).style, 4096);
+        verifySoleMessage(launcher.dialogs.messages(), 4096, QStringLiteral("Startup error"),
+                          named + " has not been detected - re-install Zorn3D.    ");
         QVERIFY(launcher.context.startup.shuttingDown);
         QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
     }
@@ -211,16 +209,13 @@ private slots:
         context.dialogs = &dialogs;
         LauncherStartup startup(context, LosslessUtf8::decode(root + "/bin"), {}, lock.path());
         QCOMPARE(startup.run(), LauncherStartup::Outcome::Ended);
-        const auto messages = dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, QStringLiteral("Installation folder error"));
-        QCOMPARE(messages.at(0).text,
-                 "   The launcher cannot reach the files of its installation folder by that "
-                 "folder's name:   " +
-                     kCrLf + "   " + tree.path(QStringLiteral("caf\uFFFD")) + "   " + kCrLf +
-                     "   Give the folder a name in the system's encoding (UTF-8), then start the "
-                     "launcher again.   ");
-        QCOMPARE(messages.at(0).style, 16);
+        verifySoleMessage(
+            dialogs.messages(), 16, QStringLiteral("Installation folder error"),
+            "   The launcher cannot reach the files of its installation folder by that "
+            "folder's name:   " +
+                kCrLf + "   " + tree.path(QStringLiteral("caf\uFFFD")) + "   " + kCrLf +
+                "   Give the folder a name in the system's encoding (UTF-8), then start the "
+                "launcher again.   ");
         QCOMPARE(snapshot(tree), before);
     }
 
@@ -230,14 +225,10 @@ private slots:
         tree.addFile("Z3DLaunch/config.z3d", "");
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
-        const auto messages = launcher.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, QStringLiteral(" Version update v7.5"));
-        QCOMPARE(messages.at(0).text,
-                 "Corrupt config file detected required the launcher configurations to     " +
-                     kCrLf +
-                     " be reset to the default settings, please reconfigure your settings. ");
-        QCOMPARE(messages.at(0).style, 4096);
+        verifySoleMessage(
+            launcher.dialogs.messages(), 4096, QStringLiteral(" Version update v7.5"),
+            "Corrupt config file detected required the launcher configurations to     " + kCrLf +
+                " be reset to the default settings, please reconfigure your settings. ");
         QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
         // The rest of the start-up still ran: the window has its title.
         QCOMPARE(launcher.window()->windowTitle(), kTitle);
@@ -336,13 +327,10 @@ private slots:
         tree.addTextFile("Z3DLaunch/config.z3d", config);
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
-        const auto messages = launcher.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, QStringLiteral(" Configuration error detected"));
-        QCOMPARE(messages.at(0).text,
-                 " The Launcher has detected a configuration error, the default  " + kCrLf +
-                     " settings will be reset, please reconfigure launcher settings. ");
-        QCOMPARE(messages.at(0).style, 4096);
+        verifySoleMessage(
+            launcher.dialogs.messages(), 4096, QStringLiteral(" Configuration error detected"),
+            " The Launcher has detected a configuration error, the default  " + kCrLf +
+                " settings will be reset, please reconfigure launcher settings. ");
         QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
         const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
         QCOMPARE(starts.size(), 1);
@@ -372,14 +360,29 @@ private slots:
         QVERIFY(restarted.context.startup.restarted);
     }
 
-    void settingsResetInForceWritesNoSettings()
+    // At exit, a reset of the settings in force writes no settings, and a restart asked for
+    // starts the launcher again; each leaves the other's work alone.
+    void exitFollowsTheStartupState_data()
     {
+        const DataTable<bool, bool> row("settingsReset", "restartOnExit");
+        row("settings reset in force", true, false);
+        row("restart on exit", false, true);
+    }
+    void exitFollowsTheStartupState()
+    {
+        const auto [settingsReset, restartOnExit] =
+            fetchRow<bool, bool>("settingsReset", "restartOnExit");
         InstallTree tree;
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
-        launcher.context.startup.settingsReset = true;
+        launcher.context.startup.settingsReset = settingsReset;
+        launcher.context.startup.restartOnExit = restartOnExit;
         launcher.quit();
-        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+        QCOMPARE(tree.exists("Z3DLaunch/config.z3d"), !settingsReset);
+        const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
+        QCOMPARE(starts.size(), restartOnExit ? 1 : 0);
+        if (restartOnExit)
+            QVERIFY(starts.at(0).commandLine.endsWith("/bin/Z3Dlauncher.exe\" /RESTART"));
     }
 
     // A disk full at exit: the earlier settings files stay whole, and the player is told once
@@ -408,27 +411,12 @@ private slots:
         QVERIFY(disk.fill());
 
         launcher.quit();
-        const auto messages = launcher.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, QStringLiteral(" Settings not saved"));
-        QCOMPARE(messages.at(0).text,
-                 QStringLiteral("The disk is full: the settings of this session were not saved, "
-                                "the earlier ones are kept.    "));
-        QCOMPARE(messages.at(0).style, 48);
+        verifySoleMessage(
+            launcher.dialogs.messages(), 48, QStringLiteral(" Settings not saved"),
+            QStringLiteral("The disk is full: the settings of this session were not saved, "
+                           "the earlier ones are kept.    "));
         QCOMPARE(tree.readFile("Z3DLaunch/config.z3d"), settings);
         QCOMPARE(tree.readFile("Z3DLaunch/Data/custom.z3d"), definitions);
-    }
-
-    void restartOnExitRelaunches()
-    {
-        InstallTree tree;
-        Run launcher(tree);
-        QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
-        launcher.context.startup.restartOnExit = true;
-        launcher.quit();
-        const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
-        QCOMPARE(starts.size(), 1);
-        QVERIFY(starts.at(0).commandLine.endsWith("/bin/Z3Dlauncher.exe\" /RESTART"));
     }
 
     void refusedWriteProbeIsReported_data()
@@ -463,11 +451,7 @@ private slots:
         const LauncherStartup::Outcome outcome = launcher.run();
         FaultInjector::clear();
         QCOMPARE(outcome, LauncherStartup::Outcome::Ended);
-        const auto messages = launcher.dialogs.messages();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).title, title);
-        QCOMPARE(messages.at(0).text, text);
-        QCOMPARE(messages.at(0).style, style);
+        verifySoleMessage(launcher.dialogs.messages(), style, title, text);
         QVERIFY(!launcher.window());
     }
 

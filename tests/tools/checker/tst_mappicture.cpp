@@ -358,18 +358,18 @@ private slots:
     void mapStats_data()
     {
         const DataTable<QStringList, int, QByteArray> row("arguments", "exitCode", "output");
+        // The map's lines with the monsters and the items counted at the skill asked for.
+        const auto counted = [](QByteArray lines, const char* monsters, const char* items) {
+            return lines.replace("%1", monsters).replace("%2", items);
+        };
         const QByteArray map01 = "Title: Entryway\nMonsters: %1\nItems: %2\nSecrets: 2\n"
                                  "Next: MAP02\nSecret next: MAP03\nPar: 30\n";
-        row("Doom format, skill 1", {"tally.wad", "map01", "1"}, 0,
-            QByteArray(map01).replace("%1", "2").replace("%2", "2"));
-        row("Doom format, skill 4", {"tally.wad", "MAP01", "4"}, 0,
-            QByteArray(map01).replace("%1", "4").replace("%2", "1"));
+        row("Doom format, skill 1", {"tally.wad", "map01", "1"}, 0, counted(map01, "2", "2"));
+        row("Doom format, skill 4", {"tally.wad", "MAP01", "4"}, 0, counted(map01, "4", "1"));
         const QByteArray map02 = "Title: Hexen Hall\nMonsters: %1\nItems: %2\nSecrets: 1\n"
                                  "Next: MAP03\nPar: 10\n";
-        row("Hexen format, skill 2", {"tally.wad", "MAP02", "2"}, 0,
-            QByteArray(map02).replace("%1", "1").replace("%2", "1"));
-        row("Hexen format, skill 5", {"tally.wad", "MAP02", "5"}, 0,
-            QByteArray(map02).replace("%1", "2").replace("%2", "0"));
+        row("Hexen format, skill 2", {"tally.wad", "MAP02", "2"}, 0, counted(map02, "1", "1"));
+        row("Hexen format, skill 5", {"tally.wad", "MAP02", "5"}, 0, counted(map02, "2", "0"));
         row("UDMF, skill 1", {"tally.wad", "MAP03", "1"}, 0,
             "Title: Text Town\nMonsters: 1\nItems: 1\nSecrets: 3\nSecret next: MAP01\n");
         row("UDMF, skill 4", {"tally.wad", "MAP03", "4"}, 0,
