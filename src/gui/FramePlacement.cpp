@@ -6,6 +6,7 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+#include <cstdlib>
 #include <optional>
 
 namespace z3d {
@@ -59,11 +60,11 @@ QMargins framedNeighbourMargins(const QWidget& window)
 
 } // namespace
 
-FramePlacement::FramePlacement(QWidget& window, Rule rule)
-    : QObject(&window), m_window(window), m_rule(std::move(rule))
+FramePlacement::FramePlacement(QWidget& window, Rule rule, const QPoint& placedAt)
+    : QObject(&window), m_window(window), m_rule(std::move(rule)), m_placedAt(placedAt)
 {
     window.installEventFilter(this);
-    startTimer(kLookIntervalMs);
+    m_timer = startTimer(kLookIntervalMs);
 }
 
 void FramePlacement::place(QWidget& window, Rule rule)
@@ -78,8 +79,9 @@ void FramePlacement::place(QWidget& window, Rule rule)
     // taken from a framed neighbour, leave it.
     const QMargins margins = framedNeighbourMargins(window);
     const QSize frame = window.size().grownBy(margins);
-    window.move(rule(frame) + QPoint(margins.left(), margins.top()));
-    new FramePlacement(window, std::move(rule));
+    const QPoint placedAt = rule(frame);
+    window.move(placedAt + QPoint(margins.left(), margins.top()));
+    new FramePlacement(window, std::move(rule), placedAt);
 }
 
 bool FramePlacement::frameKnown(const QWidget& window)
@@ -99,26 +101,41 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void FramePlacement::timerEvent(QTimerEvent* event)
+void FramePlacement::timerEvent(QTimerEvent*)
 {
     placeWhenFramed();
-    if (++m_looks >= kLooks) {
-        killTimer(event->timerId());
-        m_window.removeEventFilter(this);
-        deleteLater();
-    }
+    if (++m_looks >= kLooks)
+        stop();
+}
+
+void FramePlacement::stop()
+{
+    if (m_timer == 0)
+        return;
+    killTimer(m_timer);
+    m_timer = 0;
+    m_window.removeEventFilter(this);
+    deleteLater();
 }
 
 void FramePlacement::placeWhenFramed()
 {
-    if (!frameKnown(m_window))
+    if (m_timer == 0 || !frameKnown(m_window))
         return;
     // A frame of the size last placed by needs nothing: a move of the player's own stays.
-    const QSize frame = m_window.frameGeometry().size();
-    if (frame == m_placedFrame)
+    const QRect frame = m_window.frameGeometry();
+    if (frame.size() == m_placedFrame)
         return;
-    m_placedFrame = frame;
-    m_window.move(m_rule(frame));
+    // A frame put round the window where it stood lies off the place expected by no more than
+    // a frame's width; further off, the player has moved the window since, and it stays.
+    const QPoint off = frame.topLeft() - m_placedAt;
+    if (std::abs(off.x()) > kWidestFrameSide || std::abs(off.y()) > kWidestFrameSide) {
+        stop();
+        return;
+    }
+    m_placedFrame = frame.size();
+    m_placedAt = m_rule(frame.size());
+    m_window.move(m_placedAt);
 }
 
 } // namespace z3d

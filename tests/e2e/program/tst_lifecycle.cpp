@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace z3d;
@@ -92,7 +93,14 @@ private slots:
         // Minimised, so that bringing it forward shows.
         QVERIFY(session.minimise(window));
         QVERIFY(session.waitForNoWindow(kMainTitle));
-        const QStringList before = demo.picture();
+        // Taken once the first launcher has written what its start writes, on a slow machine
+        // after its window shows.
+        QStringList before = demo.picture();
+        QVERIFY(XSession::waitUntil([&] {
+            QTest::qWait(500);
+            const QStringList now = std::exchange(before, demo.picture());
+            return now == before;
+        }));
 
         LauncherProcess second(session, demo.binDir(), demo.tempFolder());
         QVERIFY(second.start());
