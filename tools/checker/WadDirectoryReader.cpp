@@ -2,7 +2,6 @@
 
 #include "automap/AsciiText.h"
 #include "automap/MapTitles.h"
-#include "MapCollector.h"
 
 #include <algorithm>
 #include <array>
@@ -182,7 +181,7 @@ WadReport WadDirectoryReader::read(std::istream& in, std::uint64_t fileSize)
         return damaged(report, "lump directory reaches beyond the end of the file");
     }
 
-    MapCollector collector;
+    automap::MapCollector collector;
     std::vector<TitleLump> titleLumps;
     std::string problem;
     const bool whole =

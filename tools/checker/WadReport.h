@@ -1,25 +1,15 @@
 #pragma once
 
+#include "automap/MapCollector.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace z3d::checker {
 
-// How a map's geometry is stored: the classic binary lumps (THINGS, LINEDEFS, ...) or one
-// UDMF text lump (TEXTMAP ... ENDMAP).
-enum class MapFormat
-{
-    Binary,
-    Text
-};
-
-struct MapEntry
-{
-    std::string name; // upper case, "ExMy" or "MAPnn"
-    MapFormat format = MapFormat::Binary;
-    std::string title; // as the wad itself names the map; empty when it does not
-};
+using automap::MapEntry;
+using automap::MapFormat;
 
 // What CHECKWAD learned about one file. When `intact` is false the file is damaged or not a
 // WAD at all, `problem` says why in a few words, and `maps` is empty: a damaged file never

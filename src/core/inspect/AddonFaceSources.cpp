@@ -1,5 +1,6 @@
 #include "core/inspect/AddonFaceSources.h"
 
+#include "automap/MapCollector.h"
 #include "automap/WadFile.h"
 #include "core/inspect/ZipMembers.h"
 #include "core/iwads/IwadRegistry.h"
@@ -13,8 +14,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <set>
-#include <string>
 
 namespace z3d {
 
@@ -48,30 +47,18 @@ bool isPlainName(const QString& name)
            name != u"..";
 }
 
-bool isMapMarker(const std::string& name)
-{
-    const auto digit = [&name](std::size_t i) { return name[i] >= '0' && name[i] <= '9'; };
-    if (name.size() == 4)
-        return name[0] == 'E' && digit(1) && name[2] == 'M' && digit(3);
-    return name.size() == 5 && name.compare(0, 3, "MAP") == 0 && digit(3) && digit(4);
-}
-
-// The checker's map-count code of a wad (100 + its maps), counted from its directory as the
-// checker counts: a marker followed by THINGS or TEXTMAP, each name once.
+// The checker's map-count code of a wad (100 + its maps), its maps picked out of its
+// directory by the checker's own collector.
 int mapCode(const QString& wadPath)
 {
     const std::optional<automap::WadFile> wad =
         automap::WadFile::open(std::filesystem::path(QFile::encodeName(wadPath).toStdString()));
     if (!wad)
         return 100;
-    std::set<std::string> maps;
-    const std::vector<automap::Lump>& lumps = wad->lumps();
-    for (std::size_t i = 0; i + 1 < lumps.size(); ++i) {
-        const std::string& next = lumps[i + 1].name;
-        if (isMapMarker(lumps[i].name) && (next == "THINGS" || next == "TEXTMAP"))
-            maps.insert(lumps[i].name);
-    }
-    return 100 + int(std::min<std::size_t>(maps.size(), 899));
+    automap::MapCollector maps;
+    for (const automap::Lump& lump : wad->lumps())
+        maps.add(lump.name);
+    return 100 + int(std::min<std::size_t>(maps.maps().size(), 899));
 }
 
 QString mainWadOf(const QString& folder)

@@ -1,14 +1,27 @@
 #pragma once
 
-#include "WadReport.h"
-
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace z3d::checker {
+namespace z3d::automap {
+
+// How a map's geometry is stored: the classic binary lumps (THINGS, LINEDEFS, ...) or one
+// UDMF text lump (TEXTMAP ... ENDMAP).
+enum class MapFormat
+{
+    Binary,
+    Text
+};
+
+struct MapEntry
+{
+    std::string name; // upper case, "ExMy" or "MAPnn"
+    MapFormat format = MapFormat::Binary;
+    std::string title; // as the wad itself names the map; empty when it does not
+};
 
 // Picks the maps out of a WAD's lump names, fed in directory order. A map is a marker lump
 // named ExMy or MAPnn (one digit each for x and y, two for nn) that is directly followed by
@@ -29,4 +42,4 @@ private:
     std::vector<MapEntry> m_maps;
 };
 
-} // namespace z3d::checker
+} // namespace z3d::automap

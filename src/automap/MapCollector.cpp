@@ -1,8 +1,8 @@
-#include "MapCollector.h"
+#include "automap/MapCollector.h"
 
 #include <cctype>
 
-namespace z3d::checker {
+namespace z3d::automap {
 
 namespace {
 
@@ -50,4 +50,4 @@ void MapCollector::add(std::string_view lumpName)
     m_pendingMarker = mapName(lumpName);
 }
 
-} // namespace z3d::checker
+} // namespace z3d::automap
