@@ -34,11 +34,10 @@ QImage GameTipContent::imageOf(const automap::TitlePicture& picture)
     }
     if (image.isNull())
         return {};
+    if (image.size() != QSize(picture.width, picture.height))
+        return {};
     // The proportions the game shows the picture in, from its size as stored.
-    automap::TitlePicture stored;
-    stored.width = image.width();
-    stored.height = image.height();
-    const int height = std::max(1, stored.shownHeight() * kPictureWidth / image.width());
+    const int height = std::max(1, picture.shownHeight() * kPictureWidth / picture.width);
     return image.scaled(kPictureWidth, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
