@@ -1,5 +1,7 @@
 #include "ProgramScenario.h"
 
+#include <QDeadlineTimer>
+
 namespace z3d::test {
 
 ProgramScenario::ProgramScenario(const QString& programFolder)
@@ -63,6 +65,28 @@ QString ProgramScenario::answer(const QString& title, const QStringList& keys, c
     if (!text.isEmpty() && !session.typeText(text))
         return {};
     return keys.isEmpty() || session.typeKeys(keys) ? window : QString();
+}
+
+QString ProgramScenario::clickForWindow(const QString& window, double xFraction, double yFraction,
+                                        const QString& title)
+{
+    // Long enough for a slow build to show the window of a click it took.
+    constexpr int kClickAgainMs = 3000;
+    QString shown;
+    QDeadlineTimer clickAgain(0);
+    XSession::waitUntil([&] {
+        const QStringList found = session.windows(title, launcher.pid());
+        if (!found.isEmpty()) {
+            shown = found.constFirst();
+            return true;
+        }
+        if (clickAgain.hasExpired()) {
+            session.click(window, xFraction, yFraction);
+            clickAgain.setRemainingTime(kClickAgainMs);
+        }
+        return false;
+    });
+    return shown;
 }
 
 bool ProgramScenario::answerAndWaitForClose(const QString& title, const QStringList& keys,

@@ -52,6 +52,11 @@ struct ProgramScenario
     // launcher's windows has to get the keys. Returns the window; empty when it did not
     // appear, did not get the keyboard, or the keys could not be typed.
     QString answer(const QString& title, const QStringList& keys, const QString& text = {});
+    // Clicks window at a point given as fractions of its size until the launcher's window
+    // titled title shows: a click while a game's selection chain holds the window is dropped,
+    // and a player clicks again. Returns the window shown; empty when none showed in time.
+    QString clickForWindow(const QString& window, double xFraction, double yFraction,
+                           const QString& title);
     // answer(), then waits for the window to go; true when it went.
     bool answerAndWaitForClose(const QString& title, const QStringList& keys,
                                const QString& text = {});
