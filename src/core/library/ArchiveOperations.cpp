@@ -1,5 +1,6 @@
 #include "core/library/ArchiveOperations.h"
 
+#include "core/library/EntryRename.h"
 #include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameOperations.h"
@@ -198,24 +199,14 @@ ErrorNumber ArchiveOperations::installAsUserDirectory(const QString& name)
 
 void ArchiveOperations::renameArchive()
 {
+    const EntryRename renaming{
+        QStringLiteral(" Rename Zip"),
+        QStringLiteral("Unable to rename the selected item in this list,       ") + kLineBreak +
+            QStringLiteral("  the file may be in use by another program."),
+        QStringLiteral(" Illegal naming convention detected. ")};
     const QString oldName = archiveName();
-    const NameAnswer answer = m_scope.dialogs.askName(
-        QStringLiteral(" Name "), QStringLiteral(" Rename Zip"), QStringLiteral("Cancel"), oldName);
-    if (answer.text.isEmpty() || answer.cancelled || answer.text == oldName)
-        return;
-    ErrorNumber error = ErrorNumber::PathFileAccessError;
-    if (GameOperations::isAcceptableName(answer.text))
-        error = renameZip(oldName, answer.text);
-    if (error == ErrorNumber::None)
-        return;
-    if (error == ErrorNumber::PermissionDenied)
-        message(QStringLiteral("Unable to rename the selected item in this list,       ") +
-                    kLineBreak + QStringLiteral("  the file may be in use by another program."),
-                MsgIconExclamation, kAccessError);
-    else
-        message(QStringLiteral(" Illegal naming convention detected. "), MsgIconExclamation,
-                QStringLiteral(" Renaming error"));
-    m_host.redrawGamesList();
+    renaming.run(m_scope.dialogs, m_host, oldName,
+                 [&](const QString& newName) { return renameZip(oldName, newName); });
 }
 
 ErrorNumber ArchiveOperations::renameZip(const QString& oldName, const QString& newName)

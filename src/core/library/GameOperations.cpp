@@ -1,5 +1,6 @@
 #include "core/library/GameOperations.h"
 
+#include "core/library/EntryRename.h"
 #include "core/library/FileCopies.h"
 #include "core/library/GameFiles.h"
 #include "core/library/GameRecords.h"
@@ -24,7 +25,6 @@ using namespace library_steps;
 
 namespace {
 
-const QString kRenamingError = QStringLiteral(" Renaming error");
 const QString kUnknownError = QStringLiteral("ERROR: Unknown error     ");
 
 QString removalFailedText()
@@ -315,28 +315,14 @@ void GameOperations::renameGame()
     const bool userDirectory = selection.currentKind == GameKind::UserDirectory;
     const QString oldName =
         userDirectory ? selection.currentUserDirectory : m_scope.settings.lastInstalledGame;
-    const NameAnswer answer =
-        m_scope.dialogs.askName(QStringLiteral(" Name "), QStringLiteral(" Rename Game"),
-                                QStringLiteral("Cancel"), oldName);
-    if (answer.text.isEmpty() || answer.cancelled)
-        return;
-    // The same name, spelt alike, renames nothing and so drops nothing.
-    if (answer.text == oldName)
-        return;
-
-    ErrorNumber error = ErrorNumber::PathFileAccessError;
-    if (isAcceptableName(answer.text))
-        error = renameFolder(oldName, answer.text, userDirectory);
-    if (error == ErrorNumber::None)
-        return;
-    if (error == ErrorNumber::PermissionDenied)
-        message(QStringLiteral("Unable to rename the selected item in this list,       ") +
-                    kLineBreak + QStringLiteral("  the item may be in use by another program."),
-                MsgIconExclamation, kAccessError);
-    else
-        message(QStringLiteral(" Illegal naming convention detected.    "), MsgIconExclamation,
-                kRenamingError);
-    m_host.redrawGamesList();
+    const EntryRename renaming{
+        QStringLiteral(" Rename Game"),
+        QStringLiteral("Unable to rename the selected item in this list,       ") + kLineBreak +
+            QStringLiteral("  the item may be in use by another program."),
+        QStringLiteral(" Illegal naming convention detected.    ")};
+    renaming.run(m_scope.dialogs, m_host, oldName, [&](const QString& newName) {
+        return renameFolder(oldName, newName, userDirectory);
+    });
 }
 
 ErrorNumber GameOperations::renameFolder(const QString& oldName, const QString& newName,
