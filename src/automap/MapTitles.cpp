@@ -156,11 +156,17 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
             return found == strings.end() ? std::string() : found->second;
         };
     };
+    // Adds to strings what parse(text, args...) finds in each lump of that name, a later
+    // lump's string winning.
+    const auto collect = [this](Strings& strings, std::string_view name, const auto& parse,
+                                const auto&... args) {
+        for (const std::string_view text : lumps(name))
+            for (auto& [key, value] : parse(text, args...))
+                strings[key] = std::move(value);
+    };
 
     Strings umapinfo;
-    for (const std::string_view text : lumps("UMAPINFO"))
-        for (auto& [map, title] : title_sources::umapinfo(text))
-            umapinfo[map] = std::move(title);
+    collect(umapinfo, "UMAPINFO", title_sources::umapinfo);
     if (!fill(from(umapinfo)))
         return titles;
 
@@ -176,13 +182,9 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
     Strings strings;
     if (!lookups.empty()) {
         const auto looked = [&](std::string_view key) { return lookups.count(upper(key)) > 0; };
-        for (const std::string_view text : lumps("DEHACKED"))
-            for (auto& [key, value] : title_sources::dehackedStrings(text, looked))
-                strings[key] = std::move(value);
+        collect(strings, "DEHACKED", title_sources::dehackedStrings, looked);
         // The wad's LANGUAGE strings win over its DEHACKED ones.
-        for (const std::string_view text : lumps("LANGUAGE"))
-            for (auto& [key, value] : title_sources::languageStrings(text, looked))
-                strings[key] = std::move(value);
+        collect(strings, "LANGUAGE", title_sources::languageStrings, looked);
     }
     const bool missing = fill([&](const std::string& map) {
         const auto found = mapinfo.find(map);
@@ -194,16 +196,12 @@ std::vector<std::string> MapTitles::titlesOf(const std::vector<std::string>& map
         return titles;
 
     Strings emapinfo;
-    for (const std::string_view text : lumps("EMAPINFO"))
-        for (auto& [map, title] : title_sources::emapinfo(text))
-            emapinfo[map] = std::move(title);
+    collect(emapinfo, "EMAPINFO", title_sources::emapinfo);
     if (!fill(from(emapinfo)))
         return titles;
 
     Strings dehacked;
-    for (const std::string_view text : lumps("DEHACKED"))
-        for (auto& [key, value] : title_sources::dehackedStrings(text, isMapString))
-            dehacked[key] = std::move(value);
+    collect(dehacked, "DEHACKED", title_sources::dehackedStrings, isMapString);
     for (const std::string_view prefix : MapStringPrefixes) {
         if (!fill([&](const std::string& map) { return from(dehacked)(dehackedKey(prefix, map)); }))
             break;
