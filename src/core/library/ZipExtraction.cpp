@@ -85,25 +85,25 @@ MemberType memberType(zip_t* archive, zip_uint64_t index)
     return MemberType::File;
 }
 
-// The name a player knows a compression method by, from the archiver's menus.
+struct MethodName
+{
+    zip_uint16_t method;
+    const char* name;
+};
+
+// The names a player knows compression methods by, from the archiver's menus.
+constexpr MethodName kMethodNames[] = {
+    {9, "Deflate64"},  {ZIP_CM_BZIP2, "BZip2"}, {14, "LZMA"},
+    {93, "Zstandard"}, {ZIP_CM_XZ, "XZ"},       {98, "PPMd"},
+};
+
 QString compressionMethodName(zip_uint16_t method)
 {
-    switch (method) {
-    case 9:
-        return QStringLiteral("Deflate64");
-    case ZIP_CM_BZIP2:
-        return QStringLiteral("BZip2");
-    case 14:
-        return QStringLiteral("LZMA");
-    case 93:
-        return QStringLiteral("Zstandard");
-    case ZIP_CM_XZ:
-        return QStringLiteral("XZ");
-    case 98:
-        return QStringLiteral("PPMd");
-    default:
-        return QStringLiteral("method %1").arg(method);
+    for (const MethodName& known : kMethodNames) {
+        if (known.method == method)
+            return QLatin1String(known.name);
     }
+    return QStringLiteral("method %1").arg(method);
 }
 
 bool isAbsoluteName(const QString& name)
