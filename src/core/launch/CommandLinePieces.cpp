@@ -234,8 +234,7 @@ void CommandLinePieces::sound()
         m_line.append("-data hv_doom_sfx.wad ");
     if (s.threeDSound)
         m_line.append("-3d ");
-    m_line.append(QLatin1String("-ch ") +
-                  QString::number(s.soundChannels < 1 ? 16 : s.soundChannels) + QLatin1String(" "));
+    appendWithValue("-ch ", QString::number(s.soundChannels < 1 ? 16 : s.soundChannels));
 
     if (s.disableMusic) {
         m_line.append("-nomusic ");
@@ -253,6 +252,11 @@ void CommandLinePieces::sound()
     }
     if (s.ignorePlaylistForCustomMusic)
         m_line.append("-upm ");
+}
+
+void CommandLinePieces::appendWithValue(const char* piece, const QString& value)
+{
+    m_line.append(QLatin1String(piece) + value + QLatin1String(" "));
 }
 
 void CommandLinePieces::appendPlaylist(const QString& name)
@@ -334,8 +338,7 @@ void CommandLinePieces::gameRules()
 {
     const LauncherSettings& s = m_settings;
     if (s.grenadeLauncher && s.grenadeTimeout != 0)
-        m_line.append(QLatin1String("-gnd ") + QString::number(s.grenadeTimeout * 35) +
-                      QLatin1String(" "));
+        appendWithValue("-gnd ", QString::number(s.grenadeTimeout * 35));
     if (s.grenadeLauncher && s.grenadeTimeout == 0)
         m_line.append("-pbm ");
     if (s.noMonsters)
@@ -381,7 +384,7 @@ void CommandLinePieces::appendCorpse()
 {
     const int seconds = m_settings.corpseFadeSeconds;
     if (!m_settings.noMonsters && seconds != 0)
-        m_line.append(QLatin1String("-ct ") + QString::number(seconds) + QLatin1String(" "));
+        appendWithValue("-ct ", QString::number(seconds));
 }
 
 void CommandLinePieces::corpseFade()
@@ -469,19 +472,18 @@ void CommandLinePieces::startPoint()
     const LauncherSettings& s = m_settings;
     const LaunchState& state = m_state;
     if (s.skill != 0 && state.kind != LaunchKind::NewGame)
-        m_line.append(QLatin1String("-sk ") + QString::number(s.skill) + QLatin1String(" "));
+        appendWithValue("-sk ", QString::number(s.skill));
     if (s.editMode) {
         m_line.append("-txe ");
         if (s.editNoObjects)
             m_line.append("-txn ");
         if (s.editLight)
-            m_line.append(QLatin1String("-txa ") + QString::number(s.lightValue) +
-                          QLatin1String(" "));
+            appendWithValue("-txa ", QString::number(s.lightValue));
     }
     if (state.kind == LaunchKind::WarpToMap && !state.warpArgument.isEmpty())
-        m_line.append(QLatin1String("-wp ") + state.warpArgument + QLatin1String(" "));
+        appendWithValue("-wp ", state.warpArgument);
     if (state.kind == LaunchKind::LoadSave)
-        m_line.append(QLatin1String("-loadgame ") + state.saveSlot + QLatin1String(" "));
+        appendWithValue("-loadgame ", state.saveSlot);
 }
 
 void CommandLinePieces::extraText()

@@ -76,6 +76,8 @@ private:
     bool ownHiRes() const { return installed() && m_inputs.ownHiResFolders; }
     int compatibilityClass() const { return installed() ? m_inputs.game.compatibilityClass : 0; }
     void appendCorpse();
+    // The piece (a switch and its blank), the value and one blank, as one append.
+    void appendWithValue(const char* piece, const QString& value);
     void appendPlaylist(const QString& name);
 
     EngineCommandLine& m_line;
