@@ -46,13 +46,6 @@ inline LaunchInputs launchInputs(std::initializer_list<std::pair<IwadType, QStri
     return in;
 }
 
-// The records a row's steps name members of, by short names: `on(&S::editMode)`.
-using S = LauncherSettings;
-using In = LaunchInputs;
-using State = LaunchState;
-using Game = InstalledGameInputs;
-using Boxes = OptionBoxStates;
-
 // A row's setup as the list of changes it makes, applied in turn: a table column of this type
 // takes `{on(&LauncherSettings::editMode), set(&LauncherSettings::lightValue, 180)}`.
 using LaunchSteps = QList<LaunchSetup>;
@@ -68,6 +61,13 @@ inline LaunchSetup steps(const LaunchSteps& list)
 {
     return [list](LauncherSettings& s, LaunchInputs& in) { apply(list, s, in); };
 }
+
+// The records a row's steps name members of, by short names: `on(&S::editMode)`.
+using S = LauncherSettings;
+using In = LaunchInputs;
+using State = LaunchState;
+using Game = InstalledGameInputs;
+using Boxes = OptionBoxStates;
 
 // The record of the settings or inputs that holds members of Owner.
 template <typename Owner> Owner& holderOf(LauncherSettings& s, LaunchInputs& in)

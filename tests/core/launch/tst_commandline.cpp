@@ -19,9 +19,6 @@ namespace {
 const QString kPlutonia = QStringLiteral("/z3d/Data/plutonia.wad");
 const QString kFarDoom2 = QStringLiteral("/games/doom2/DOOM2.WAD");
 
-const QString kTesk = QStringLiteral("Tesk's pistol packing zombies");
-const QString kPellam = QStringLiteral("Pellam pistol packing zombies");
-
 // How the line names kFarDoom2, and the console block of the base setup.
 const QString kFarDoom2Switch = QStringLiteral(R"(-iwad "/games/doom2/DOOM2.WAD")");
 const QString kRendLight = QStringLiteral(R"(-cmd "rend-light 1")");
@@ -116,6 +113,10 @@ LaunchSetup autoPlaylists(const QHash<QString, AutoPlaylistChoice>& choices)
     };
 }
 
+// The two pistol-packing zombie packs among the custom definitions.
+const LaunchSetup kBothZombiePacks =
+    set(&In::definitions,
+        {{"Tesk's pistol packing zombies", true}, {"Pellam pistol packing zombies", true}});
 const LaunchSetup kNewGame = set(&State::kind, LaunchKind::NewGame);
 const LaunchSetup kOwnHiRes =
     steps({on(&In::ownHiResFolders), texturePath("/tex/Set/Textures", "/tex/Set/Textures")});
@@ -173,21 +174,21 @@ void TestCommandLine::commercialGame_data()
         R"(Bin\Zorn3D -doom2 -data hv_doom_sfx.wad -3d -ch 32 -upm -tc -ro -spx -nc -nht -np )"
         R"(-nto -sk 4 -wp 07 )");
     row("definition files",
-        {set(&In::definitions,
-             {{"mydefs", true}, {"/other/Extra.DED", true}, {"skipped", false}, {kPellam, true}})},
+        {set(&In::definitions, {{"mydefs", true},
+                                {"/other/Extra.DED", true},
+                                {"skipped", false},
+                                {"Pellam pistol packing zombies", true}})},
         edited(kCommercial,
                {after("-doom2", R"(-d "/z3d/Defs/Custom/mydefs.ded" "/other/Extra.DED" )"
                                 R"("/z3d/Defs/Custom/Pellam pistol packing zombies.ded")"),
                 after("-ams", "-spz")}));
-    row("Tesk's zombies without the replacements",
-        {off(&S::pellamOrrinModels), set(&In::definitions, {{kTesk, true}, {kPellam, true}})},
+    row("Tesk's zombies without the replacements", {off(&S::pellamOrrinModels), kBothZombiePacks},
         edited(kCommercial, {{"-am", R"(-d "/z3d/Defs/Custom/Tesk's pistol packing zombies.ded")"},
                              after("-ams", "-cpz")}));
     row("Tesk's zombies left out with the replacements",
         {set(&In::definitions, {{"tesk's pistol packing zombies", true}, {"mine", true}})},
         edited(kCommercial, {after("-doom2", R"(-d "/z3d/Defs/Custom/mine.ded")")}));
-    row("Brannock soldiers drop both zombie packs",
-        {on(&S::brannockSoldiers), set(&In::definitions, {{kTesk, true}, {kPellam, true}})},
+    row("Brannock soldiers drop both zombie packs", {on(&S::brannockSoldiers), kBothZombiePacks},
         edited(kCommercial, {after("-doom2", "-d"), after("-upm", "-cs")}));
     row("no definition selected", {set(&In::definitions, {{"mydefs", false}})}, kCommercial);
     row("manual playlist", {manualPlaylist("Fennick - TNT")},
