@@ -224,6 +224,8 @@ void TestCommandLine::commercialGame_data()
          off({&Boxes::forceOverride, &Boxes::hudWeapons, &Boxes::decorations, &Boxes::itemsWeapons,
               &Boxes::splashes, &Boxes::flameModels, &Boxes::extraFx, &Boxes::replacements})},
         edited(kCommercial, {drop("-am"), {"-amwds", "-xh -xd -xi -xw -xs"}}));
+    row("a greyed box switches its own group alone off", {off(&Boxes::splashes)},
+        edited(kCommercial, {after("-amwds", "-xs")}));
     row("no monsters", {on({&S::noMonsters, &S::modelOptMonstersPlayer})},
         edited(kCommercial, {after("-ams", "-nm"), drop("-ct 9")}));
     row("Orrinpack weapons", {on(&S::orrinWeapons), on(&In::orrinpackWadFound)},
