@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 
 namespace z3d::test {
@@ -43,6 +44,105 @@ inline LaunchInputs launchInputs(std::initializer_list<std::pair<IwadType, QStri
     in.state.warpArgument = QStringLiteral("07");
     in.state.iwadPath = kDoom2;
     return in;
+}
+
+// A row's setup as the list of changes it makes, applied in turn: a table column of this type
+// takes `{on(&LauncherSettings::editMode), set(&LauncherSettings::lightValue, 180)}`.
+using LaunchSteps = QList<LaunchSetup>;
+
+inline void apply(const LaunchSteps& steps, LauncherSettings& s, LaunchInputs& in)
+{
+    for (const LaunchSetup& step : steps)
+        step(s, in);
+}
+
+// Several steps that go together as one.
+inline LaunchSetup steps(const LaunchSteps& list)
+{
+    return [list](LauncherSettings& s, LaunchInputs& in) { apply(list, s, in); };
+}
+
+// The records a row's steps name members of, by short names: `on(&S::editMode)`.
+using S = LauncherSettings;
+using In = LaunchInputs;
+using State = LaunchState;
+using Game = InstalledGameInputs;
+using Boxes = OptionBoxStates;
+
+// The record of the settings or inputs that holds members of Owner.
+template <typename Owner> Owner& holderOf(LauncherSettings& s, LaunchInputs& in)
+{
+    if constexpr (std::is_same_v<Owner, LauncherSettings>) {
+        return s;
+    } else if constexpr (std::is_same_v<Owner, LaunchInputs>) {
+        return in;
+    } else if constexpr (std::is_same_v<Owner, LaunchState>) {
+        return in.state;
+    } else if constexpr (std::is_same_v<Owner, InstalledGameInputs>) {
+        return in.game;
+    } else {
+        static_assert(std::is_same_v<Owner, OptionBoxStates>, "not a record of a launch");
+        return in.boxes;
+    }
+}
+
+// One member of the settings, the inputs, or the inputs' state, game or boxes set to `value`.
+template <typename Owner, typename T>
+LaunchSetup set(T Owner::*member, std::type_identity_t<T> value)
+{
+    return [member, value](LauncherSettings& s, LaunchInputs& in) {
+        holderOf<Owner>(s, in).*member = value;
+    };
+}
+
+// Switches of one record all set to `value`.
+template <typename Owner>
+LaunchSetup setAll(std::initializer_list<bool Owner::*> members, bool value)
+{
+    return [list = QList<bool Owner::*>(members), value](LauncherSettings& s, LaunchInputs& in) {
+        for (bool Owner::*member : list)
+            holderOf<Owner>(s, in).*member = value;
+    };
+}
+
+// Switches turned on, or off (a box off is a greyed box).
+template <typename Owner> LaunchSetup on(bool Owner::*member)
+{
+    return set(member, true);
+}
+
+template <typename Owner> LaunchSetup off(bool Owner::*member)
+{
+    return set(member, false);
+}
+
+template <typename Owner> LaunchSetup on(std::initializer_list<bool Owner::*> members)
+{
+    return setAll(members, true);
+}
+
+template <typename Owner> LaunchSetup off(std::initializer_list<bool Owner::*> members)
+{
+    return setAll(members, false);
+}
+
+// The manual playlist `name` chosen, its file there or not.
+inline LaunchSetup manualPlaylist(const QString& name, bool fileExists = true)
+{
+    return [name, fileExists](LauncherSettings& s, LaunchInputs& in) {
+        s.manualPlaylist = true;
+        s.playlistName = name;
+        in.manualPlaylistFileExists = fileExists;
+    };
+}
+
+// A saved game in `slot` to be loaded.
+inline LaunchSetup saveGame(const QString& slot)
+{
+    return [slot](LauncherSettings&, LaunchInputs& in) {
+        in.state.kind = LaunchKind::LoadSave;
+        in.state.saveSlot = slot;
+    };
 }
 
 } // namespace z3d::test

@@ -14,12 +14,14 @@
 using namespace z3d;
 using namespace z3d::test;
 
-using Setup = LaunchSetup;
-
 namespace {
 
 const QString kPlutonia = QStringLiteral("/z3d/Data/plutonia.wad");
 const QString kFarDoom2 = QStringLiteral("/games/doom2/DOOM2.WAD");
+
+// How the line names kFarDoom2, and the console block of the base setup.
+const QString kFarDoom2Switch = QStringLiteral(R"(-iwad "/games/doom2/DOOM2.WAD")");
+const QString kRendLight = QStringLiteral(R"(-cmd "rend-light 1")");
 
 // castle()'s wad as the installed lines give it.
 const QString kCastleFile = QStringLiteral(R"(-f "/z3d/Z3DGames/Castle/Pwads/castle.wad")");
@@ -42,7 +44,7 @@ LaunchInputs baseInputs()
 }
 
 // Doom II found only by its path.
-void doom2ByPath(LaunchInputs& in)
+void doom2ByPath(LauncherSettings&, LaunchInputs& in)
 {
     in.registry.setPath(IwadType::Doom2, kFarDoom2);
     in.iwadFiles.insert(kFarDoom2, IwadFileFacts{true, false});
@@ -62,17 +64,28 @@ void castle(LaunchInputs& in)
 }
 
 // Instead of castle: a game of several wads, a patch and a text file.
-void wadSet(LaunchInputs& in, const QString& folder)
+LaunchSetup wadSet(const QString& folder)
 {
-    in.game.severalFiles = true;
-    in.game.folder = folder;
-    in.game.mainFile = folder + "a.wad";
-    in.game.files = {{folder + "a.wad", true},      {folder + "b.wad", false},
-                     {folder + "c.WAD", true},      {folder + "fix.deh", false},
-                     {folder + "notes.txt", false}, {folder + "more.DEH", false}};
+    return [folder](LauncherSettings&, LaunchInputs& in) {
+        in.game.severalFiles = true;
+        in.game.folder = folder;
+        in.game.mainFile = folder + "a.wad";
+        in.game.files = {{folder + "a.wad", true},      {folder + "b.wad", false},
+                         {folder + "c.WAD", true},      {folder + "fix.deh", false},
+                         {folder + "notes.txt", false}, {folder + "more.DEH", false}};
+    };
 }
 
-void scripted(LaunchInputs& in)
+// A file of castle's list that the engine is not to load.
+LaunchSetup ownFile(const QString& path)
+{
+    return [path](LauncherSettings&, LaunchInputs& in) {
+        in.game.files << GameFileEntry{path, false};
+    };
+}
+
+// Instead of castle: a shipped scripted map with all its components.
+void scripted(LauncherSettings&, LaunchInputs& in)
 {
     in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Scripted/Pwads/sm.wad");
     in.game.folder = QStringLiteral("/z3d/Z3DGames/Scripted/Pwads/");
@@ -80,6 +93,33 @@ void scripted(LaunchInputs& in)
     in.game.scriptedMap = true;
     in.game.scriptedMapReady = true;
 }
+
+// The texture path box reads `boxText`, which resolves to `path`.
+LaunchSetup texturePath(const QString& boxText, const QString& path, bool isFolder = true)
+{
+    return [boxText, path, isFolder](LauncherSettings&, LaunchInputs& in) {
+        in.texturePathBoxText = boxText;
+        in.texturePath = path;
+        in.texturePathIsFolder = isFolder;
+    };
+}
+
+// Automatic playlists on, with the choice for each IWAD.
+LaunchSetup autoPlaylists(const QHash<QString, AutoPlaylistChoice>& choices)
+{
+    return [choices](LauncherSettings& s, LaunchInputs& in) {
+        s.autoPlaylist = true;
+        in.autoPlaylists.insert(choices);
+    };
+}
+
+// The two pistol-packing zombie packs among the custom definitions.
+const LaunchSetup kBothZombiePacks =
+    set(&In::definitions,
+        {{"Tesk's pistol packing zombies", true}, {"Pellam pistol packing zombies", true}});
+const LaunchSetup kNewGame = set(&State::kind, LaunchKind::NewGame);
+const LaunchSetup kOwnHiRes =
+    steps({on(&In::ownHiResFolders), texturePath("/tex/Set/Textures", "/tex/Set/Textures")});
 
 } // namespace
 
@@ -96,369 +136,148 @@ private slots:
 
 void TestCommandLine::commercialGame_data()
 {
-    const DataTable<Setup, QString> row("setup", "expected");
-    const Setup none = [](LauncherSettings&, LaunchInputs&) {};
+    const DataTable<LaunchSteps, QString> row("steps", "expected");
 
-    row("Doom II MAP07 skill 4 by name", none, kCommercial);
-    row(
-        "Doom II by path", [](LauncherSettings&, LaunchInputs& in) { doom2ByPath(in); },
-        edited(kCommercial, {{"-doom2", R"(-iwad "/games/doom2/DOOM2.WAD")"}}));
-    row(
-        "skill 0 with a map chosen", [](LauncherSettings& s, LaunchInputs&) { s.skill = 0; },
-        edited(kCommercial, {drop("-sk 4")}));
-    row(
-        "new game",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.skill = 0;
-            in.state.kind = LaunchKind::NewGame;
-        },
-        edited(kCommercial, {drop("-sk 4 -wp 07")}));
-    row(
-        "new game keeps the skill out",
-        [](LauncherSettings&, LaunchInputs& in) { in.state.kind = LaunchKind::NewGame; },
-        edited(kCommercial, {drop("-sk 4 -wp 07")}));
-    row(
-        "save game",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.state.kind = LaunchKind::LoadSave;
-            in.state.saveSlot = QStringLiteral("3");
-        },
-        edited(kCommercial, {{"-wp 07", "-loadgame 3"}}));
-    row(
-        "grenade timeout 3",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.grenadeLauncher = true;
-            s.grenadeTimeout = 3;
-        },
+    row("Doom II MAP07 skill 4 by name", {}, kCommercial);
+    row("Doom II by path", {doom2ByPath}, edited(kCommercial, {{"-doom2", kFarDoom2Switch}}));
+    row("skill 0 with a map chosen", {set(&S::skill, 0)}, edited(kCommercial, {drop("-sk 4")}));
+    row("new game", {set(&S::skill, 0), kNewGame}, edited(kCommercial, {drop("-sk 4 -wp 07")}));
+    row("new game keeps the skill out", {kNewGame}, edited(kCommercial, {drop("-sk 4 -wp 07")}));
+    row("save game", {saveGame("3")}, edited(kCommercial, {{"-wp 07", "-loadgame 3"}}));
+    row("grenade timeout 3", {on(&S::grenadeLauncher), set(&S::grenadeTimeout, 3)},
         edited(kCommercial, {after("-ams", "-gnd 105")}));
-    row(
-        "grenade timeout 0 is the pipebomb",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.grenadeLauncher = true;
-            s.grenadeTimeout = 0;
-        },
+    row("grenade timeout 0 is the pipebomb", {on(&S::grenadeLauncher), set(&S::grenadeTimeout, 0)},
         edited(kCommercial, {after("-ams", "-pbm")}));
-    row(
-        "grenade launcher off", [](LauncherSettings& s, LaunchInputs&) { s.grenadeTimeout = 3; },
-        kCommercial);
-    row(
-        "ricochet 4 after a change",
-        [](LauncherSettings&, LaunchInputs& in) { in.ricochetChanged = true; },
-        edited(kCommercial, {after(R"(-cmd "rend-light 1")", R"("audio-ricoh 7")")}));
-    row(
-        "ricochet 4 unchanged", [](LauncherSettings& s, LaunchInputs&) { s.ricochetValue = 4; },
-        kCommercial);
-    row(
-        "ricochets switched off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.ricochets = false;
-            in.ricochetChanged = true;
-        },
-        edited(kCommercial, {after(R"(-cmd "rend-light 1")", R"("audio-ricoh 0")")}));
-    row(
-        "lighting off, ricochet 9, glow off, all changed",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.dynamicLighting = false;
-            s.ricochetValue = 9;
-            s.underwaterFakeGlow = false;
-            in.ricochetChanged = true;
-            in.fakeGlowChanged = true;
-        },
-        edited(kCommercial, {{R"(-cmd "rend-light 1")",
-                              R"(-cmd "rend-light 0" "audio-ricoh 2" "fakeglow 0")"}}));
-    row(
-        "fake glow changed", [](LauncherSettings&, LaunchInputs& in) { in.fakeGlowChanged = true; },
-        edited(kCommercial, {after(R"(-cmd "rend-light 1")", R"("fakeglow 1")")}));
-    row(
-        "channels 0", [](LauncherSettings& s, LaunchInputs&) { s.soundChannels = 0; },
-        edited(kCommercial, {{"-ch 32", "-ch 16"}}));
-    row(
-        "channels 64, no 3D sound, weapon sounds off, no sound pack box",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.soundChannels = 64;
-            s.threeDSound = false;
-            s.disableWeaponSwitchSounds = true;
-            in.boxes.soundPack = false;
-        },
+    row("grenade launcher off", {set(&S::grenadeTimeout, 3)}, kCommercial);
+    row("ricochet 4 after a change", {on(&In::ricochetChanged)},
+        edited(kCommercial, {after(kRendLight, R"("audio-ricoh 7")")}));
+    row("ricochet 4 unchanged", {set(&S::ricochetValue, 4)}, kCommercial);
+    row("ricochets switched off", {off(&S::ricochets), on(&In::ricochetChanged)},
+        edited(kCommercial, {after(kRendLight, R"("audio-ricoh 0")")}));
+    row("lighting off, ricochet 9, glow off, all changed",
+        {off({&S::dynamicLighting, &S::underwaterFakeGlow}), set(&S::ricochetValue, 9),
+         on({&In::ricochetChanged, &In::fakeGlowChanged})},
+        edited(kCommercial, {{kRendLight, R"(-cmd "rend-light 0" "audio-ricoh 2" "fakeglow 0")"}}));
+    row("fake glow changed", {on(&In::fakeGlowChanged)},
+        edited(kCommercial, {after(kRendLight, R"("fakeglow 1")")}));
+    row("channels 0", {set(&S::soundChannels, 0)}, edited(kCommercial, {{"-ch 32", "-ch 16"}}));
+    row("channels 64, no 3D sound, weapon sounds off, no sound pack box",
+        {set(&S::soundChannels, 64), off(&S::threeDSound), on(&S::disableWeaponSwitchSounds),
+         off(&Boxes::soundPack)},
         edited(kCommercial, {{"-data hv_doom_sfx.wad -3d", "-nws"}, {"-ch 32", "-ch 64"}}));
-    row(
-        "Basic Doom mode with fast monsters",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.basicDoomMode = true;
-            s.fastMonsters = true;
-            s.hiResPatches = false;
-            s.detailTextures = true;
-            s.waterDynamics = true;
-            in.ricochetChanged = true;
-        },
+    row("Basic Doom mode with fast monsters",
+        {on({&S::basicDoomMode, &S::fastMonsters, &S::detailTextures, &S::waterDynamics}),
+         off(&S::hiResPatches), on(&In::ricochetChanged)},
         R"(Bin\Zorn3D -doom2 -data hv_doom_sfx.wad -3d -ch 32 -upm -tc -ro -fast -spx -nc -nht )"
         R"(-np -nto -sk 4 -wp 07 )");
-    row(
-        "Basic Doom mode", [](LauncherSettings& s, LaunchInputs&) { s.basicDoomMode = true; },
+    row("Basic Doom mode", {on(&S::basicDoomMode)},
         R"(Bin\Zorn3D -doom2 -data hv_doom_sfx.wad -3d -ch 32 -upm -tc -ro -spx -nc -nht -np )"
         R"(-nto -sk 4 -wp 07 )");
-    row(
-        "definition files",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.definitions = {{"mydefs", true},
-                              {"/other/Extra.DED", true},
-                              {"skipped", false},
-                              {"Pellam pistol packing zombies", true}};
-        },
+    row("definition files",
+        {set(&In::definitions, {{"mydefs", true},
+                                {"/other/Extra.DED", true},
+                                {"skipped", false},
+                                {"Pellam pistol packing zombies", true}})},
         edited(kCommercial,
                {after("-doom2", R"(-d "/z3d/Defs/Custom/mydefs.ded" "/other/Extra.DED" )"
                                 R"("/z3d/Defs/Custom/Pellam pistol packing zombies.ded")"),
                 after("-ams", "-spz")}));
-    row(
-        "Tesk's zombies without the replacements",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.pellamOrrinModels = false;
-            in.definitions = {{"Tesk's pistol packing zombies", true},
-                              {"Pellam pistol packing zombies", true}};
-        },
+    row("Tesk's zombies without the replacements", {off(&S::pellamOrrinModels), kBothZombiePacks},
         edited(kCommercial, {{"-am", R"(-d "/z3d/Defs/Custom/Tesk's pistol packing zombies.ded")"},
                              after("-ams", "-cpz")}));
-    row(
-        "Tesk's zombies left out with the replacements",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.definitions = {{"tesk's pistol packing zombies", true}, {"mine", true}};
-        },
+    row("Tesk's zombies left out with the replacements",
+        {set(&In::definitions, {{"tesk's pistol packing zombies", true}, {"mine", true}})},
         edited(kCommercial, {after("-doom2", R"(-d "/z3d/Defs/Custom/mine.ded")")}));
-    row(
-        "Brannock soldiers drop both zombie packs",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.brannockSoldiers = true;
-            in.definitions = {{"Tesk's pistol packing zombies", true},
-                              {"Pellam pistol packing zombies", true}};
-        },
+    row("Brannock soldiers drop both zombie packs", {on(&S::brannockSoldiers), kBothZombiePacks},
         edited(kCommercial, {after("-doom2", "-d"), after("-upm", "-cs")}));
-    row(
-        "no definition selected",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.definitions = {{"mydefs", false}};
-        },
-        kCommercial);
-    row(
-        "manual playlist",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("Fennick - TNT");
-            in.manualPlaylistFileExists = true;
-        },
+    row("no definition selected", {set(&In::definitions, {{"mydefs", false}})}, kCommercial);
+    row("manual playlist", {manualPlaylist("Fennick - TNT")},
         edited(kCommercial, {after("-ch 32", R"(-extmus "Fennick - TNT")")}));
-    row(
-        "manual playlist loses what follows its last dot",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("My.mix.v2");
-            in.manualPlaylistFileExists = true;
-            s.ignorePlaylistForCustomMusic = false;
-        },
+    row("manual playlist loses what follows its last dot",
+        {manualPlaylist("My.mix.v2"), off(&S::ignorePlaylistForCustomMusic)},
         edited(kCommercial, {{"-upm", R"(-extmus "My.mix")"}}));
-    row(
-        "manual playlist without its file",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("Gone");
-        },
-        kCommercial);
-    row(
-        "manual and automatic playlists",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("Mine");
-            in.manualPlaylistFileExists = true;
-            s.autoPlaylist = true;
-            in.autoPlaylists.insert(kDoom2, {QStringLiteral("Tavish - Doom2"), true, true});
-            in.autoPlaylists.insert(kDoom, {QStringLiteral("Tavish - Doom"), true, true});
-        },
+    row("manual playlist without its file", {manualPlaylist("Gone", false)}, kCommercial);
+    row("manual and automatic playlists",
+        {manualPlaylist("Mine"), autoPlaylists({{kDoom2, {"Tavish - Doom2", true, true}},
+                                                {kDoom, {"Tavish - Doom", true, true}}})},
         edited(kCommercial, {after("-ch 32", R"(-extmus "Mine" -extmus "Tavish - Doom2")")}));
-    row(
-        "automatic playlist not listed or without its file",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.autoPlaylist = true;
-            in.autoPlaylists.insert(kDoom2, {QStringLiteral("Tavish - Doom2"), false, true});
-            in.autoPlaylists.insert(kDoom, {QStringLiteral("Tavish - Doom"), true, true});
-        },
+    row("automatic playlist not listed or without its file",
+        {autoPlaylists(
+            {{kDoom2, {"Tavish - Doom2", false, true}}, {kDoom, {"Tavish - Doom", true, true}}})},
         kCommercial);
-    row(
-        "music off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.disableMusic = true;
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("Mine");
-            in.manualPlaylistFileExists = true;
-        },
+    row("music off", {on(&S::disableMusic), manualPlaylist("Mine")},
         edited(kCommercial, {{"-upm", "-nomusic"}}));
-    row(
-        "sound off keeps the model switches",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.disableSound = true;
-            s.disableMusic = true;
-            s.disableWeaponSwitchSounds = true;
-        },
+    row("sound off keeps the model switches",
+        {on({&S::disableSound, &S::disableMusic, &S::disableWeaponSwitchSounds})},
         edited(kCommercial, {{"-data hv_doom_sfx.wad -3d -ch 32 -upm", "-nosound"}}));
-    row(
-        "all models off", [](LauncherSettings& s, LaunchInputs&) { s.modelOptAllModels = true; },
+    row("all models off", {on(&S::modelOptAllModels)},
         edited(kCommercial, {drop("-am"), {"-amwds -ams", "-xa"}}));
-    row(
-        "all models box greyed",
-        [](LauncherSettings&, LaunchInputs& in) { in.boxes.allModels = false; },
+    row("all models box greyed", {off(&Boxes::allModels)},
         edited(kCommercial, {{"-amwds -ams", "-xa"}}));
-    row(
-        "every model group off, extra effects",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.modelOptMonstersPlayer = true;
-            s.modelOptHudWeapons = true;
-            s.modelOptDecorations = true;
-            s.modelOptItemsWeapons = true;
-            s.modelOptSplashes = true;
-            s.modelOptFlameModels = true;
-            s.extraFx = true;
-            s.brannockSoldiers = true;
-        },
+    row("every model group off, extra effects",
+        {on({&S::modelOptMonstersPlayer, &S::modelOptHudWeapons, &S::modelOptDecorations,
+             &S::modelOptItemsWeapons, &S::modelOptSplashes, &S::modelOptFlameModels, &S::extraFx,
+             &S::brannockSoldiers})},
         edited(kCommercial, {after("-upm", "-xm -xp"), {"-ams", "-xh -xd -xi -xw -xs -fx"}}));
-    row(
-        "greyed boxes switch their groups off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.modelOptFlameModels = true;
-            s.extraFx = true;
-            in.boxes.forceOverride = false;
-            in.boxes.hudWeapons = false;
-            in.boxes.decorations = false;
-            in.boxes.itemsWeapons = false;
-            in.boxes.splashes = false;
-            in.boxes.flameModels = false;
-            in.boxes.extraFx = false;
-            in.boxes.replacements = false;
-        },
+    row("greyed boxes switch their groups off",
+        {on({&S::modelOptFlameModels, &S::extraFx}),
+         off({&Boxes::forceOverride, &Boxes::hudWeapons, &Boxes::decorations, &Boxes::itemsWeapons,
+              &Boxes::splashes, &Boxes::flameModels, &Boxes::extraFx, &Boxes::replacements})},
         edited(kCommercial, {drop("-am"), {"-amwds", "-xh -xd -xi -xw -xs"}}));
-    row(
-        "no monsters",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.noMonsters = true;
-            s.modelOptMonstersPlayer = true;
-        },
+    row("a greyed box switches its own group alone off", {off(&Boxes::splashes)},
+        edited(kCommercial, {after("-amwds", "-xs")}));
+    row("no monsters", {on({&S::noMonsters, &S::modelOptMonstersPlayer})},
         edited(kCommercial, {after("-ams", "-nm"), drop("-ct 9")}));
-    row(
-        "Orrinpack weapons",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinWeapons = true;
-            in.orrinpackWadFound = true;
-        },
+    row("Orrinpack weapons", {on(&S::orrinWeapons), on(&In::orrinpackWadFound)},
         edited(kCommercial, {after("-doom2", "-cwp -fp")}));
-    row(
-        "Orrinpack alternative weapons",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinAltWeapons = true;
-            in.orrinpackWadFound = true;
-        },
+    row("Orrinpack alternative weapons", {on(&S::orrinAltWeapons), on(&In::orrinpackWadFound)},
         edited(kCommercial, {after("-doom2", "-cwp -ap")}));
-    row(
-        "edit mode",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinWeapons = true;
-            in.orrinpackWadFound = true;
-            s.editMode = true;
-            s.editNoObjects = true;
-            s.editLight = true;
-            s.lightValue = 180;
-        },
+    row("edit mode",
+        {on({&S::orrinWeapons, &S::editMode, &S::editNoObjects, &S::editLight}),
+         on(&In::orrinpackWadFound), set(&S::lightValue, 180)},
         edited(kCommercial, {after("-sk 4", "-txe -txn -txa 180")}));
-    row(
-        "edit mode with light only",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.editMode = true;
-            s.editLight = true;
-        },
+    row("edit mode with light only", {on({&S::editMode, &S::editLight})},
         edited(kCommercial, {after("-sk 4", "-txe -txa 200")}));
-    row(
-        "no high-resolution patches or textures",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.hiResPatches = false;
-            s.hiResTextures = false;
-        },
+    row("no high-resolution patches or textures", {off({&S::hiResPatches, &S::hiResTextures})},
         edited(kCommercial, {after("-am", "-np -nht")}));
-    row(
-        "texture path of its own",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.texturePathBoxText = QStringLiteral(" /tex/Textures ");
-            in.texturePath = QStringLiteral("/tex/Textures");
-            in.texturePathIsFolder = true;
-        },
+    row("texture path of its own", {texturePath(" /tex/Textures ", "/tex/Textures")},
         edited(kCommercial, {after("-am", R"(-td "/tex/Textures")")}));
-    row(
-        "the default texture folder in another case",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.texturePathBoxText = QStringLiteral("/Z3D/data/TEXTURES");
-            in.texturePath = QStringLiteral("/z3d/Data/Textures");
-            in.texturePathIsFolder = true;
-        },
+    row("the default texture folder in another case",
+        {texturePath("/Z3D/data/TEXTURES", "/z3d/Data/Textures")}, kCommercial);
+    row("texture path that is no folder", {texturePath("/tex/Textures", "/tex/Textures", false)},
         kCommercial);
-    row(
-        "texture path that is no folder",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.texturePathBoxText = QStringLiteral("/tex/Textures");
-            in.texturePath = QStringLiteral("/tex/Textures");
-        },
-        kCommercial);
-    row(
-        "game rules in the commercial order",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.disableMouse = true;
-            s.monsterRespawn = true;
-            s.noSameTypeInfighting = true;
-            s.noLostSoulInfighting = true;
-            s.detailTextures = true;
-            s.detailTexturesCopy = true;
-            s.disableJoystick = true;
-            s.skyboxStyle = 1;
-            s.spareOption = true;
-            s.waterDynamics = true;
-            s.fastMonsters = true;
-            s.waterSplashes = false;
-            s.modelOptCoreEffects = true;
-            s.verbose = true;
-            s.extraCommandLine = QStringLiteral("+set x 1");
-        },
+    row("game rules in the commercial order",
+        {on({&S::disableMouse, &S::monsterRespawn, &S::noSameTypeInfighting,
+             &S::noLostSoulInfighting, &S::detailTextures, &S::detailTexturesCopy,
+             &S::disableJoystick, &S::spareOption, &S::waterDynamics, &S::fastMonsters,
+             &S::modelOptCoreEffects, &S::verbose}),
+         set(&S::skyboxStyle, 1), off(&S::waterSplashes), set(&S::extraCommandLine, "+set x 1")},
         R"(Bin\Zorn3D -doom2 -am -data hv_doom_sfx.wad -3d -ch 32 -upm -amwds -ams -nomouse )"
         R"(-respawn -noif1 -noif2 -tc -dt -ol -nojoy -fsb -to -ro -wd -ct 9 -cmd "rend-light 1" )"
         R"(-fast -spx -nc -v -sk 4 -wp 07 +set x 1 )");
-    row(
-        "no corpse fade",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.corpseFadeSeconds = 0;
-            s.resurrectWithFade = false;
-        },
+    row("no corpse fade", {set(&S::corpseFadeSeconds, 0), off(&S::resurrectWithFade)},
         edited(kCommercial, {drop("-ro -ct 9")}));
-    row(
-        "corpse fade seconds", [](LauncherSettings& s, LaunchInputs&) { s.corpseFadeSeconds = 5; },
+    row("corpse fade seconds", {set(&S::corpseFadeSeconds, 5)},
         edited(kCommercial, {{"-ct 9", "-ct 5"}}));
-    row(
-        "skyboxes off, compression off",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.skyboxes = false;
-            s.textureCompression = false;
-        },
+    row("skyboxes off, compression off", {off({&S::skyboxes, &S::textureCompression})},
         edited(kCommercial, {drop("-tc -usb")}));
-    row(
-        "shareware Doom by path, episode map",
-        [](LauncherSettings&, LaunchInputs& in) {
-            const QString doom1 = QStringLiteral("/cd/DOOM1.WAD");
-            in.registry.setPath(IwadType::Doom1, doom1);
-            in.iwadFiles.insert(doom1, IwadFileFacts{true, false});
-            in.selectedIwadFile = doom1;
-            in.state.warpArgument = QStringLiteral("1 3");
-        },
+    row("shareware Doom by path, episode map",
+        {[](LauncherSettings&, LaunchInputs& in) {
+             const QString doom1 = QStringLiteral("/cd/DOOM1.WAD");
+             in.registry.setPath(IwadType::Doom1, doom1);
+             in.iwadFiles.insert(doom1, IwadFileFacts{true, false});
+             in.selectedIwadFile = doom1;
+         },
+         set(&State::warpArgument, "1 3")},
         edited(kCommercial, {{"-doom2", R"(-iwad "/cd/DOOM1.WAD")"}, {"-wp 07", "-wp 1 3"}}));
 }
 
 void TestCommandLine::commercialGame()
 {
-    const auto [setup, expected] = fetchRow<Setup, QString>("setup", "expected");
+    const auto [steps, expected] = fetchRow<LaunchSteps, QString>("steps", "expected");
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
-    setup(settings, inputs);
+    apply(steps, settings, inputs);
 
     const LaunchOutcome outcome = launchCommercialGame(settings, inputs);
     QVERIFY(!outcome.refused());
@@ -468,294 +287,126 @@ void TestCommandLine::commercialGame()
 
 void TestCommandLine::installedGame_data()
 {
-    const DataTable<Setup, QString> row("setup", "expected");
-    const Setup none = [](LauncherSettings&, LaunchInputs&) {};
+    const DataTable<LaunchSteps, QString> row("steps", "expected");
+    const QString scriptedFile = QStringLiteral(R"(-f "/z3d/Z3DGames/Scripted/Pwads/sm.wad")");
 
-    row("one wad on MAP01", none, kCastle);
-    row(
-        "one wad, IWAD by path, its own .ded after the custom ones",
-        [](LauncherSettings&, LaunchInputs& in) {
-            doom2ByPath(in);
-            in.game.files << GameFileEntry{"/z3d/Z3DGames/Castle/Pwads/Castle.DED", false};
-            in.definitions = {{"mydefs", true}};
-        },
+    row("one wad on MAP01", {}, kCastle);
+    row("one wad, IWAD by path, its own .ded after the custom ones",
+        {doom2ByPath, ownFile("/z3d/Z3DGames/Castle/Pwads/Castle.DED"),
+         set(&In::definitions, {{"mydefs", true}})},
         edited(
             kCastle,
-            {{"-doom2", R"(-iwad "/games/doom2/DOOM2.WAD")"},
+            {{"-doom2", kFarDoom2Switch},
              after(
                  kCastleFile,
                  R"(-d "/z3d/Defs/Custom/mydefs.ded" "/z3d/Z3DGames/Castle/Pwads/Castle.DED")")}));
-    row(
-        "its own .ded alone",
-        [](LauncherSettings&, LaunchInputs& in) {
-            doom2ByPath(in);
-            in.game.files << GameFileEntry{"/z3d/Z3DGames/Castle/Pwads/castle.ded", false};
-        },
-        edited(kCastle, {{"-doom2", R"(-iwad "/games/doom2/DOOM2.WAD")"},
+    row("its own .ded alone", {doom2ByPath, ownFile("/z3d/Z3DGames/Castle/Pwads/castle.ded")},
+        edited(kCastle, {{"-doom2", kFarDoom2Switch},
                          after(kCastleFile, R"(-d "/z3d/Z3DGames/Castle/Pwads/castle.ded")")}));
-    row(
-        "its own .ded is left to the engine when the IWAD goes by name",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.game.files << GameFileEntry{"/z3d/Z3DGames/Castle/Pwads/castle.ded", false};
-        },
-        kCastle);
-    row(
-        "user directory",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.game.userDirectory = true;
-            in.game.severalFiles = true;
-            in.game.folder = QStringLiteral("/z3d/Z3DGames/Mine/Gwads/");
-            in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Mine/Gwads/b.wad");
-            in.game.selectedUserFile = in.game.mainFile;
-        },
+    row("its own .ded is left to the engine when the IWAD goes by name",
+        {ownFile("/z3d/Z3DGames/Castle/Pwads/castle.ded")}, kCastle);
+    row("user directory",
+        {on({&Game::userDirectory, &Game::severalFiles}),
+         set(&Game::folder, "/z3d/Z3DGames/Mine/Gwads/"),
+         set(&Game::mainFile, "/z3d/Z3DGames/Mine/Gwads/b.wad"),
+         set(&Game::selectedUserFile, "/z3d/Z3DGames/Mine/Gwads/b.wad")},
         edited(kCastle, {after("-doom2", R"(-udir "/z3d/Z3DGames/Mine/Gwads/")"),
                          {kCastleFile, R"(-f "b.wad")"}}));
-    row(
-        "several wads, IWAD by name",
-        [](LauncherSettings&, LaunchInputs& in) { wadSet(in, "/z3d/Z3DGames/Set/Pwads/"); },
+    row("several wads, IWAD by name", {wadSet("/z3d/Z3DGames/Set/Pwads/")},
         edited(kCastle, {{kCastleFile, R"(-udir "/z3d/Z3DGames/Set/Pwads/")"}}));
-    row(
-        "several wads, IWAD by path",
-        [](LauncherSettings&, LaunchInputs& in) {
-            wadSet(in, "/z3d/Z3DGames/Set/Pwads/");
-            doom2ByPath(in);
-        },
+    row("several wads, IWAD by path", {wadSet("/z3d/Z3DGames/Set/Pwads/"), doom2ByPath},
         edited(kCastle,
-               {{"-doom2", R"(-iwad "/games/doom2/DOOM2.WAD" -udir "/z3d/Z3DGames/Set/Pwads/")"},
+               {{"-doom2", kFarDoom2Switch + R"( -udir "/z3d/Z3DGames/Set/Pwads/")"},
                 {kCastleFile, R"(-f "a.wad" "c.WAD" -deh "/z3d/Z3DGames/Set/Pwads/fix.deh" )"
                               R"("/z3d/Z3DGames/Set/Pwads/more.DEH")"}}));
-    row(
-        "several wads from the zip library",
-        [](LauncherSettings&, LaunchInputs& in) {
-            wadSet(in, "/z3d/Z3DLaunch/Zips/");
-            in.game.fromZipLibrary = true;
-        },
+    row("several wads from the zip library",
+        {wadSet("/z3d/Z3DLaunch/Zips/"), on(&Game::fromZipLibrary)},
         edited(kCastle,
                {{kCastleFile,
                  R"(-f "/z3d/Z3DLaunch/Zips/a.wad" "/z3d/Z3DLaunch/Zips/c.WAD" )"
                  R"(-deh "/z3d/Z3DLaunch/Zips/fix.deh" "/z3d/Z3DLaunch/Zips/more.DEH")"}}));
-    row(
-        "one wad from the zip library",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.game.fromZipLibrary = true;
-            in.game.mainFile = QStringLiteral("/z3d/Z3DLaunch/Zips/castle.wad");
-        },
+    row("one wad from the zip library",
+        {on(&Game::fromZipLibrary), set(&Game::mainFile, "/z3d/Z3DLaunch/Zips/castle.wad")},
         edited(kCastle, {{kCastleFile, R"(-f "/z3d/Z3DLaunch/Zips/castle.wad")"}}));
-    row(
-        "development mode", [](LauncherSettings& s, LaunchInputs&) { s.developmentMode = true; },
+    row("development mode", {on(&S::developmentMode)},
         edited(kCastle, {after(kCastleFile, "-devmap -debug_scp")}));
-    row(
-        "models partly off",
-        [](LauncherSettings& s, LaunchInputs&) { s.modelOptHudWeapons = true; },
+    row("models partly off", {on(&S::modelOptHudWeapons)},
         edited(kCastle, {after("-am", "-mpd"), after("-amwds", "-xh")}));
-    row(
-        "splashes alone off", [](LauncherSettings& s, LaunchInputs&) { s.modelOptSplashes = true; },
+    row("splashes alone off", {on(&S::modelOptSplashes)},
         edited(kCastle, {after("-am", "-mpd"), after("-amwds", "-xs")}));
-    row(
-        "greyed boxes do not count",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.boxes.allModels = false;
-            in.boxes.hudWeapons = false;
-            in.boxes.flameModels = false;
-        },
-        kCastle);
-    row(
-        "all models off", [](LauncherSettings& s, LaunchInputs&) { s.modelOptAllModels = true; },
+    row("greyed boxes do not count",
+        {off({&Boxes::allModels, &Boxes::hudWeapons, &Boxes::flameModels})}, kCastle);
+    row("all models off", {on(&S::modelOptAllModels)},
         edited(kCastle, {drop("-am"), {"-amwds -ams", "-xa"}}));
-    row(
-        "Boom map", [](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 3; },
-        edited(kCastle, {after("-upm", "-boom")}));
-    row(
-        "Boom map in edit mode",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.game.compatibilityClass = 3;
-            s.editMode = true;
-        },
+    row("Boom map", {set(&Game::compatibilityClass, 3)}, edited(kCastle, {after("-upm", "-boom")}));
+    row("Boom map in edit mode", {set(&Game::compatibilityClass, 3), on(&S::editMode)},
         edited(kCastle, {after("-sk 4", "-txe")}));
-    row(
-        "Boom map with sound off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.game.compatibilityClass = 3;
-            s.disableSound = true;
-        },
+    row("Boom map with sound off", {set(&Game::compatibilityClass, 3), on(&S::disableSound)},
         edited(kCastle, {{"-data hv_doom_sfx.wad -3d -ch 32 -upm", "-nosound -boom"}}));
-    row(
-        "class 4",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.game.compatibilityClass = 4;
-            s.waterSplashes = false;
-            s.modelOptCoreEffects = true;
-        },
-        edited(kCastle, {after(R"(-cmd "rend-light 1")", "-spx -mfo -nc")}));
-    row(
-        "class 4 with its own high-resolution folders",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.game.compatibilityClass = 4;
-            in.ownHiResFolders = true;
-        },
-        kCastle);
-    row(
-        "class 5", [](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 5; },
-        edited(kCastle, {after(R"(-cmd "rend-light 1")", "-stx")}));
-    row(
-        "class 6",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.game.compatibilityClass = 6;
-            s.verbose = true;
-        },
-        edited(kCastle, {after(R"(-cmd "rend-light 1")", "-c_nextmap -v")}));
-    row(
-        "class 7 runs in Basic Doom mode",
-        [](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 7; },
+    row("class 4",
+        {set(&Game::compatibilityClass, 4), off(&S::waterSplashes), on(&S::modelOptCoreEffects)},
+        edited(kCastle, {after(kRendLight, "-spx -mfo -nc")}));
+    row("class 4 with its own high-resolution folders",
+        {set(&Game::compatibilityClass, 4), on(&In::ownHiResFolders)}, kCastle);
+    row("class 5", {set(&Game::compatibilityClass, 5)},
+        edited(kCastle, {after(kRendLight, "-stx")}));
+    row("class 6", {set(&Game::compatibilityClass, 6), on(&S::verbose)},
+        edited(kCastle, {after(kRendLight, "-c_nextmap -v")}));
+    row("class 7 runs in Basic Doom mode", {set(&Game::compatibilityClass, 7)},
         R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -data hv_doom_sfx.wad )"
         R"(-3d -ch 32 -upm -tc -ro -spx -nc -nht -np -nto -sk 4 -wp 01 )");
-    row(
-        "class 1 runs on TNT",
-        [](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 1; },
+    row("class 1 runs on TNT", {set(&Game::compatibilityClass, 1)},
         edited(kCastle, {{"-doom2", "-tnt"}}));
-    row(
-        "class 2 runs on Plutonia",
-        [](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 2; },
+    row("class 2 runs on Plutonia", {set(&Game::compatibilityClass, 2)},
         edited(kCastle, {{"-doom2", "-plutonia"}}));
-    row(
-        "respawn and in-fighting after the sky",
-        [](LauncherSettings& s, LaunchInputs&) {
-            s.disableMouse = true;
-            s.monsterRespawn = true;
-            s.noSameTypeInfighting = true;
-            s.noLostSoulInfighting = true;
-            s.skyboxStyle = 1;
-        },
+    row("respawn and in-fighting after the sky",
+        {on({&S::disableMouse, &S::monsterRespawn, &S::noSameTypeInfighting,
+             &S::noLostSoulInfighting}),
+         set(&S::skyboxStyle, 1)},
         edited(kCastle, {after("-ams", "-nomouse"), {"-usb", "-fsb -ReSpawn -noif1 -noif2"}}));
-    row(
-        "corpse fade before the console block",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.waterDynamics = true;
-            in.fakeGlowChanged = true;
-        },
-        edited(kCastle,
-               {after("-ct 9", "-wd"), after(R"(-cmd "rend-light 1")", R"("fakeglow 1")")}));
-    row(
-        "scripted map",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            scripted(in);
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("Mine");
-            in.manualPlaylistFileExists = true;
-            s.modelOptHudWeapons = true;
-            s.extraFx = true;
-            s.waterSplashes = false;
-            s.modelOptCoreEffects = true;
-            s.monsterRespawn = true;
-        },
-        edited(kCastle, {{kCastleFile, R"(-f "/z3d/Z3DGames/Scripted/Pwads/sm.wad")"},
-                         after("-am", "-mpd"),
-                         drop("-amwds")}));
-    row(
-        "scripted map in Basic Doom mode with all models off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            scripted(in);
-            s.basicDoomMode = true;
-            s.modelOptAllModels = true;
-        },
+    row("corpse fade before the console block", {on(&S::waterDynamics), on(&In::fakeGlowChanged)},
+        edited(kCastle, {after("-ct 9", "-wd"), after(kRendLight, R"("fakeglow 1")")}));
+    row("scripted map",
+        {scripted, manualPlaylist("Mine"),
+         on({&S::modelOptHudWeapons, &S::extraFx, &S::modelOptCoreEffects, &S::monsterRespawn}),
+         off(&S::waterSplashes)},
+        edited(kCastle, {{kCastleFile, scriptedFile}, after("-am", "-mpd"), drop("-amwds")}));
+    row("scripted map in Basic Doom mode with all models off",
+        {scripted, on({&S::basicDoomMode, &S::modelOptAllModels})},
         R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Scripted/Pwads/sm.wad" -am -data hv_doom_sfx.wad )"
         R"(-3d -ch 32 -upm -tc -usb -ams -ro -ct 9 -sk 4 -wp 01 )");
-    row(
-        "scripted map with all models off",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            scripted(in);
-            s.modelOptAllModels = true;
-            s.brannockSoldiers = true;
-            s.skyboxes = false;
-        },
-        edited(kCastle,
-               {{kCastleFile, R"(-f "/z3d/Z3DGames/Scripted/Pwads/sm.wad")"}, {"-amwds", "-cs"}}));
-    row(
-        "skill 0 drops the map", [](LauncherSettings& s, LaunchInputs&) { s.skill = 0; },
+    row("scripted map with all models off",
+        {scripted, on({&S::modelOptAllModels, &S::brannockSoldiers}), off(&S::skyboxes)},
+        edited(kCastle, {{kCastleFile, scriptedFile}, {"-amwds", "-cs"}}));
+    row("skill 0 drops the map", {set(&S::skill, 0)}, edited(kCastle, {drop("-sk 4 -wp 01")}));
+    row("skill 0 drops the save game", {set(&S::skill, 0), saveGame("2")},
         edited(kCastle, {drop("-sk 4 -wp 01")}));
-    row(
-        "skill 0 drops the save game",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.skill = 0;
-            in.state.kind = LaunchKind::LoadSave;
-            in.state.saveSlot = QStringLiteral("2");
-        },
-        edited(kCastle, {drop("-sk 4 -wp 01")}));
-    row(
-        "save game",
-        [](LauncherSettings&, LaunchInputs& in) {
-            in.state.kind = LaunchKind::LoadSave;
-            in.state.saveSlot = QStringLiteral("2");
-        },
-        edited(kCastle, {{"-wp 01", "-loadgame 2"}}));
-    row(
-        "new game of an episode game runs on Doom",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.skill = 0;
-            in.state.kind = LaunchKind::NewGame;
-            in.game.firstMapEntry = QStringLiteral("E1M1");
-        },
+    row("save game", {saveGame("2")}, edited(kCastle, {{"-wp 01", "-loadgame 2"}}));
+    row("new game of an episode game runs on Doom",
+        {set(&S::skill, 0), kNewGame, set(&Game::firstMapEntry, "E1M1")},
         edited(kCastle, {{"-doom2", "-doom"}, drop("-sk 4 -wp 01")}));
-    row(
-        "own high-resolution folders",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.ownHiResFolders = true;
-            s.hiResTextures = false;
-            in.texturePathBoxText = QStringLiteral("/tex/Set/Textures");
-            in.texturePath = QStringLiteral("/tex/Set/Textures");
-            in.texturePathIsFolder = true;
-            in.textureSetPatchesExist = true;
-        },
+    row("own high-resolution folders",
+        {kOwnHiRes, off(&S::hiResTextures), on(&In::textureSetPatchesExist)},
         edited(kCastle, {after("-am", R"(-td "/tex/Set/Textures")")}));
-    row(
-        "own high-resolution folders without the patch set",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.ownHiResFolders = true;
-            s.hiResTextures = false;
-            in.texturePathBoxText = QStringLiteral("/tex/Set/Textures");
-            in.texturePath = QStringLiteral("/tex/Set/Textures");
-            in.texturePathIsFolder = true;
-        },
+    row("own high-resolution folders without the patch set", {kOwnHiRes, off(&S::hiResTextures)},
         kCastle);
-    row(
-        "own high-resolution folders in Basic Doom mode",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.ownHiResFolders = true;
-            s.basicDoomMode = true;
-            in.texturePathBoxText = QStringLiteral("/tex/Set/Textures");
-            in.texturePath = QStringLiteral("/tex/Set/Textures");
-            in.texturePathIsFolder = true;
-            in.textureSetPatchesExist = true;
-        },
+    row("own high-resolution folders in Basic Doom mode",
+        {kOwnHiRes, on(&S::basicDoomMode), on(&In::textureSetPatchesExist)},
         R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DGames/Castle/Pwads/castle.wad" -td "/tex/Set/Textures" )"
         R"(-data hv_doom_sfx.wad -3d -ch 32 -upm -tc -ro -spx -nc -nht -np -nto -sk 4 -wp 01 )");
-    row(
-        "playlists",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            s.autoPlaylist = true;
-            in.autoPlaylists.insert(kDoom2, {QStringLiteral("Orvel - Doom2"), true, true});
-        },
+    row("playlists", {autoPlaylists({{kDoom2, {"Orvel - Doom2", true, true}}})},
         edited(kCastle, {after("-ch 32", R"(-extmus "Orvel - Doom2")")}));
-    row(
-        "automatic playlist of the class's IWAD",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            in.game.compatibilityClass = 1;
-            s.autoPlaylist = true;
-            in.autoPlaylists.insert(kDoom2, {QStringLiteral("Orvel - Doom2"), true, true});
-            in.autoPlaylists.insert(kTnt, {QStringLiteral("Orvel - TNT"), true, true});
-        },
+    row("automatic playlist of the class's IWAD",
+        {set(&Game::compatibilityClass, 1), autoPlaylists({{kDoom2, {"Orvel - Doom2", true, true}},
+                                                           {kTnt, {"Orvel - TNT", true, true}}})},
         edited(kCastle, {{"-doom2", "-tnt"}, after("-ch 32", R"(-extmus "Orvel - TNT")")}));
     // Blanks, commas, apostrophes and switch-like words stay inside their quotes; the player's
     // own text goes as written, an unbalanced quote of it included.
-    row(
-        "odd but quotable names, the player's unbalanced quote",
-        [](LauncherSettings& s, LaunchInputs& in) {
-            wadSet(in, "/z3d/Z3DLaunch/Zips/");
-            in.game.fromZipLibrary = true;
-            in.game.files = {{"/z3d/Z3DLaunch/Zips/it's, a -exec test.wad", true},
-                             {"/z3d/Z3DLaunch/Zips/C:\\dir\\x.deh", false}};
-            s.extraCommandLine = R"(-foo "bar \"baz)";
-        },
+    row("odd but quotable names, the player's unbalanced quote",
+        {wadSet("/z3d/Z3DLaunch/Zips/"), on(&Game::fromZipLibrary),
+         set(&Game::files, {{"/z3d/Z3DLaunch/Zips/it's, a -exec test.wad", true},
+                            {"/z3d/Z3DLaunch/Zips/C:\\dir\\x.deh", false}}),
+         set(&S::extraCommandLine, R"(-foo "bar \"baz)")},
         R"(Bin\Zorn3D -doom2 -f "/z3d/Z3DLaunch/Zips/it's, a -exec test.wad" )"
         R"(-deh "/z3d/Z3DLaunch/Zips/C:\dir\x.deh" -am -data hv_doom_sfx.wad -3d -ch 32 -upm )"
         R"(-amwds -ams -tc -usb -ro -ct 9 -cmd "rend-light 1" -sk 4 -wp 01 -foo "bar \"baz )");
@@ -763,11 +414,11 @@ void TestCommandLine::installedGame_data()
 
 void TestCommandLine::installedGame()
 {
-    const auto [setup, expected] = fetchRow<Setup, QString>("setup", "expected");
+    const auto [steps, expected] = fetchRow<LaunchSteps, QString>("steps", "expected");
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     castle(inputs);
-    setup(settings, inputs);
+    apply(steps, settings, inputs);
 
     const LaunchOutcome outcome = launchInstalledGame(settings, inputs);
     QVERIFY2(!outcome.refused(),

@@ -13,8 +13,6 @@
 using namespace z3d;
 using namespace z3d::test;
 
-using Setup = LaunchSetup;
-
 namespace {
 
 enum class Procedure
@@ -39,13 +37,23 @@ LaunchOutcome run(Procedure procedure, const LauncherSettings& s, const LaunchIn
                                               : launchInstalledGame(s, in);
 }
 
-void userDirectory(LaunchInputs& in, const QString& selected)
+LaunchSetup userDirectory(const QString& selected)
 {
-    in.game.userDirectory = true;
-    in.game.folder = QStringLiteral("/z3d/Z3DGames/Mine/Gwads/");
-    in.game.mainFile = selected;
-    if (!selected.isEmpty())
-        in.game.selectedUserFile = selected;
+    return [selected](LauncherSettings&, LaunchInputs& in) {
+        in.game.userDirectory = true;
+        in.game.folder = QStringLiteral("/z3d/Z3DGames/Mine/Gwads/");
+        in.game.mainFile = selected;
+        if (!selected.isEmpty())
+            in.game.selectedUserFile = selected;
+    };
+}
+
+// The IWAD at `path`, which the engine would find by name, is no longer on the disk.
+LaunchSetup iwadGone(const QString& path)
+{
+    return [path](LauncherSettings&, LaunchInputs& in) {
+        in.iwadFiles.insert(path, IwadFileFacts{false, true});
+    };
 }
 
 const char* const kNoWad = "You have not yet selected a WAD file.     ";
@@ -86,150 +94,91 @@ private slots:
 
 void TestLaunchChecks::refusals_data()
 {
-    const DataTable<Procedure, Setup, QString, QString, bool> row("procedure", "setup", "title",
-                                                                  "text", "iwadWindow");
+    const DataTable<Procedure, LaunchSteps, QString, QString, bool> row(
+        "procedure", "steps", "title", "text", "iwadWindow");
 
-    row("commercial IWAD file gone", Procedure::Commercial,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
-        }),
-        " Setup error",
+    row("commercial IWAD file gone", Procedure::Commercial, {iwadGone(kDoom2)}, " Setup error",
         "There appears to be a problem with the IWAD location.\r\n"
         "Reset Iwads and do a search or enter new locations.",
         true);
     row("commercial IWAD never probed", Procedure::Commercial,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.selectedIwadFile = QStringLiteral("/cd/PLUTONIA.WAD");
-        }),
-        " Setup error",
+        {set(&In::selectedIwadFile, "/cd/PLUTONIA.WAD")}, " Setup error",
         "There appears to be a problem with the IWAD location.\r\n"
         "Reset Iwads and do a search or enter new locations.",
         true);
     row("scripted map needs an update", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.game.scriptedMap = true;
-            in.game.scriptedMapReady = false;
-        }),
-        " Map error - updated map required",
+        {on(&Game::scriptedMap), off(&Game::scriptedMapReady)}, " Map error - updated map required",
         "   Components of this map are either missing or not compatible with this version"
         "        \r\n   of Zorn3D, download the latest version of this map from the Zorn3D "
         "website.     ",
         false);
-    row("user directory, nothing selected", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) { userDirectory(in, QString()); }),
+    row("user directory, nothing selected", Procedure::Installed, {userDirectory(QString())},
         " Launch error", kNoWad, false);
     row("user directory, a text file selected", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/readme.txt"));
-        }),
-        " Launch error", kNoWad, false);
+        {userDirectory("/z3d/Z3DGames/Mine/Gwads/readme.txt")}, " Launch error", kNoWad, false);
     row("user directory, a wad without levels", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Mine/Gwads/Sounds.Wad"));
-            in.game.firstMapEntry.clear();
-        }),
+        {userDirectory("/z3d/Z3DGames/Mine/Gwads/Sounds.Wad"), set(&Game::firstMapEntry, {})},
         " Launch error",
         "You have not yet selected a valid WAD file.     \r\n"
         "The SOUNDS.WAD contains no levels.     ",
         false);
-    row("class 1 without TNT", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) { in.game.compatibilityClass = 1; }),
+    row("class 1 without TNT", Procedure::Installed, {set(&Game::compatibilityClass, 1)},
         " Missing Final Doom Iwad ", kFinalDoomText, false);
     row("class 2 with a Plutonia path that is gone", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.game.compatibilityClass = 2;
-            in.registry.setPath(IwadType::Plutonia, QStringLiteral("/cd/PLUTONIA.WAD"));
-            in.iwadFiles.insert(QStringLiteral("/cd/PLUTONIA.WAD"), IwadFileFacts{});
-        }),
+        {set(&Game::compatibilityClass, 2),
+         [](LauncherSettings&, LaunchInputs& in) {
+             in.registry.setPath(IwadType::Plutonia, QStringLiteral("/cd/PLUTONIA.WAD"));
+             in.iwadFiles.insert(QStringLiteral("/cd/PLUTONIA.WAD"), IwadFileFacts{});
+         }},
         " Missing Final Doom Iwad ", kFinalDoomText, false);
-    row("Doom II map, Doom II gone", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.iwadFiles.insert(kDoom2, IwadFileFacts{false, true});
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
-    row("MAP07, no Doom II registered", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) { in.state.iwadPath.clear(); }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+
+    const QString needsDoom2 =
+        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.";
+    const QString needsDoom = QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.";
+    const LaunchSetup noIwad = set(&State::iwadPath, {});
+    row("Doom II map, Doom II gone", Procedure::Installed, {iwadGone(kDoom2)},
+        " Iwad not found for current map", needsDoom2, false);
+    row("MAP07, no Doom II registered", Procedure::Installed, {noIwad},
+        " Iwad not found for current map", needsDoom2, false);
     row("E1M3, no Doom registered", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.state.iwadPath.clear();
-            in.state.warpArgument = QStringLiteral("1 3");
-            in.game.firstMapEntry = QStringLiteral("E1M1");
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.", false);
+        {noIwad, set(&State::warpArgument, "1 3"), set(&Game::firstMapEntry, "E1M1")},
+        " Iwad not found for current map", needsDoom, false);
     row("Twzone.wad, no Doom II registered", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.state.iwadPath.clear();
-            in.state.warpArgument = QStringLiteral("1 1");
-            in.game.firstMapEntry = QStringLiteral("E1M1");
-            in.game.mainFile = QStringLiteral("/z3d/Z3DGames/Tw/Pwads/TWZONE.WAD");
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+        {noIwad, set(&State::warpArgument, "1 1"), set(&Game::firstMapEntry, "E1M1"),
+         set(&Game::mainFile, "/z3d/Z3DGames/Tw/Pwads/TWZONE.WAD")},
+        " Iwad not found for current map", needsDoom2, false);
     row("saved game of a numbered-map game, no Doom II registered", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.state.iwadPath.clear();
-            in.state.kind = LaunchKind::LoadSave;
-            in.state.saveSlot = QStringLiteral("3");
-            in.state.warpArgument.clear();
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+        {noIwad, saveGame("3"), set(&State::warpArgument, {})}, " Iwad not found for current map",
+        needsDoom2, false);
     row("new game of a numbered-map game, no Doom II registered", Procedure::Installed,
-        Setup([](LauncherSettings& s, LaunchInputs& in) {
-            in.registry.setPath(IwadType::Doom2, QString());
-            in.state.kind = LaunchKind::NewGame;
-            s.skill = 0;
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom2.wad before it can be run.", false);
+        {[](LauncherSettings&, LaunchInputs& in) { in.registry.setPath(IwadType::Doom2, {}); },
+         set(&State::kind, LaunchKind::NewGame), set(&S::skill, 0)},
+        " Iwad not found for current map", needsDoom2, false);
     row("new game of an episode game, Doom gone", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.iwadFiles.insert(kDoom, IwadFileFacts{false, true});
-            in.state.kind = LaunchKind::NewGame;
-            in.game.firstMapEntry = QStringLiteral("e2m1");
-        }),
-        " Iwad not found for current map",
-        QString::fromLatin1(kIwadNotFound) + "Doom.wad before it can be run.", false);
+        {iwadGone(kDoom), set(&State::kind, LaunchKind::NewGame),
+         set(&Game::firstMapEntry, "e2m1")},
+        " Iwad not found for current map", needsDoom, false);
 
     // Names that would end their quoted piece early and split or join the engine's arguments.
     const QString evil = QStringLiteral("evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad");
     row("a zip member with quotes", Procedure::Installed,
-        Setup([evil](LauncherSettings&, LaunchInputs& in) {
-            in.game.mainFile = "/z3d/Z3DLaunch/Zips/" + evil;
-            in.game.files = {{in.game.mainFile, true}};
-        }),
+        {set(&Game::mainFile, "/z3d/Z3DLaunch/Zips/" + evil),
+         set(&Game::files, {{"/z3d/Z3DLaunch/Zips/" + evil, true}})},
         " Launch error", kCannotGive + QString("/z3d/Z3DLaunch/Zips/") + evil + kRename, false);
-    row("a playlist with quotes", Procedure::Commercial,
-        Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.manualPlaylist = true;
-            s.playlistName = QStringLiteral("x\" -exec \"evil.z3m");
-            in.manualPlaylistFileExists = true;
-        }),
+    row("a playlist with quotes", Procedure::Commercial, {manualPlaylist("x\" -exec \"evil.z3m")},
         " Launch error", kCannotGive + QString("x\" -exec \"evil") + kRename, false);
     row("a folder ending in a backslash", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            userDirectory(in, QStringLiteral("/z3d/Z3DGames/Odd\\/one.wad"));
-            in.game.folder = QStringLiteral("/z3d/Z3DGames/Odd\\");
-        }),
+        {userDirectory("/z3d/Z3DGames/Odd\\/one.wad"), set(&Game::folder, "/z3d/Z3DGames/Odd\\")},
         " Launch error", kCannotGive + QString("/z3d/Z3DGames/Odd\\") + kRename, false);
     row("an installation folder with quotes", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.paths = InstallPaths::fromInstallRoot(QStringLiteral("/home/p/My \"Games\""));
-            userDirectory(in, QStringLiteral("/home/p/My \"Games\"/Z3DGames/Mine/Gwads/a.wad"));
-            in.game.folder = QStringLiteral("/home/p/My \"Games\"/Z3DGames/Mine/Gwads");
-        }),
+        {set(&In::paths, InstallPaths::fromInstallRoot("/home/p/My \"Games\"")),
+         userDirectory("/home/p/My \"Games\"/Z3DGames/Mine/Gwads/a.wad"),
+         set(&Game::folder, "/home/p/My \"Games\"/Z3DGames/Mine/Gwads")},
         " Launch error",
         "Zorn3D cannot be started from this installation folder:\r\n/home/p/My \"Games\"\r\n" +
             QString(kCannot) + "\r\nMove or rename the installation folder.",
         false);
-    row("a map argument with a quote", Procedure::Installed,
-        Setup([](LauncherSettings&, LaunchInputs& in) {
-            in.state.warpArgument = QStringLiteral("0\"7");
-        }),
+    row("a map argument with a quote", Procedure::Installed, {set(&State::warpArgument, "0\"7")},
         " Launch error",
         "Zorn3D cannot be started: its command line would not reach it as it was built.\r\n"
         "Bin\\Zorn3D -doom2 -f \"/z3d/Z3DGames/Castle/Pwads/castle.wad\" -am -data "
@@ -240,13 +189,14 @@ void TestLaunchChecks::refusals_data()
 
 void TestLaunchChecks::refusals()
 {
-    const auto [procedure, setup, title, text, iwadWindow] =
-        fetchRow<Procedure, Setup, QString, QString, bool>("procedure", "setup", "title", "text", "iwadWindow");
+    const auto [procedure, steps, title, text, iwadWindow] =
+        fetchRow<Procedure, LaunchSteps, QString, QString, bool>("procedure", "steps", "title",
+                                                                 "text", "iwadWindow");
 
     LauncherSettings settings = launchSettings();
     LaunchInputs inputs = baseInputs();
     inputs.state.shortcutRequest = true;
-    setup(settings, inputs);
+    apply(steps, settings, inputs);
 
     const LaunchOutcome outcome = run(procedure, settings, inputs);
     QVERIFY(outcome.refused());
@@ -280,8 +230,8 @@ void TestLaunchChecks::noLevelsMessage()
 
 void TestLaunchChecks::modelPackWarnings_data()
 {
-    const DataTable<Setup, QStringList, bool, bool, bool, QString> row(
-        "setup", "texts", "orrinWeapons", "orrinAltWeapons", "pellam",
+    const DataTable<LaunchSteps, QStringList, bool, bool, bool, QString> row(
+        "steps", "texts", "orrinWeapons", "orrinAltWeapons", "pellam",
         "head"); // how the line begins
 
     const QString version =
@@ -292,60 +242,44 @@ void TestLaunchChecks::modelPackWarnings_data()
         "  Enhanced models will not be used  - update to the latest model packs.  ";
     const QString wad = " Unable to use orrinpack as the orrinpack.wad was not found.  ";
 
-    row("weapons pass", Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinWeapons = true;
-            in.orrinpackWadFound = true;
-            in.orrinpackAlternativeVersionOk = false; // not the one tested
-        }),
+    row("weapons pass",
+        {on(&S::orrinWeapons), on(&In::orrinpackWadFound),
+         off(&In::orrinpackAlternativeVersionOk)}, // not the one tested
         QStringList{}, true, false, true, R"(Bin\Zorn3D -doom2 -cwp -fp -am )");
-    row("hud weapons off silences the Orrinpack", Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.modelOptHudWeapons = true;
-            s.orrinWeapons = true;
-            s.orrinAltWeapons = true;
-            in.orrinpackFullpackVersionOk = false;
-        }),
+    row("hud weapons off silences the Orrinpack",
+        {on({&S::modelOptHudWeapons, &S::orrinWeapons, &S::orrinAltWeapons}),
+         off(&In::orrinpackFullpackVersionOk)},
         QStringList{}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
-    row("fullpack version fails", Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinWeapons = true;
-            s.orrinAltWeapons = true;
-            in.orrinpackWadFound = true;
-            in.orrinpackFullpackVersionOk = false;
-        }),
+    row("fullpack version fails",
+        {on({&S::orrinWeapons, &S::orrinAltWeapons}), on(&In::orrinpackWadFound),
+         off(&In::orrinpackFullpackVersionOk)},
         QStringList{version}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
-    row("alternative version fails", Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinAltWeapons = true;
-            in.orrinpackWadFound = true;
-            in.orrinpackAlternativeVersionOk = false;
-        }),
+    row("alternative version fails",
+        {on(&S::orrinAltWeapons), on(&In::orrinpackWadFound),
+         off(&In::orrinpackAlternativeVersionOk)},
         QStringList{version}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
-    row("models incompatible",
-        Setup([](LauncherSettings&, LaunchInputs& in) { in.modelCompatibilityOk = false; }),
-        QStringList{compatibility}, false, false, false, R"(Bin\Zorn3D -doom2 -data )");
-    row("orrinpack.wad missing",
-        Setup([](LauncherSettings& s, LaunchInputs&) { s.orrinAltWeapons = true; }),
-        QStringList{wad}, false, false, true, R"(Bin\Zorn3D -doom2 -am )");
+    row("models incompatible", {off(&In::modelCompatibilityOk)}, QStringList{compatibility}, false,
+        false, false, R"(Bin\Zorn3D -doom2 -data )");
+    row("orrinpack.wad missing", {on(&S::orrinAltWeapons)}, QStringList{wad}, false, false, true,
+        R"(Bin\Zorn3D -doom2 -am )");
     row("orrinpack.wad not needed with all models off",
-        Setup([](LauncherSettings& s, LaunchInputs&) {
-            s.orrinWeapons = true;
-            s.modelOptAllModels = true;
-        }),
-        QStringList{}, true, false, true, R"(Bin\Zorn3D -doom2 -data )");
-    row("compatibility and wad, in that order", Setup([](LauncherSettings& s, LaunchInputs& in) {
-            s.orrinWeapons = true;
-            in.modelCompatibilityOk = false;
-        }),
-        QStringList{compatibility, wad}, false, false, false, R"(Bin\Zorn3D -doom2 -data )");
+        {on({&S::orrinWeapons, &S::modelOptAllModels})}, QStringList{}, true, false, true,
+        R"(Bin\Zorn3D -doom2 -data )");
+    row("compatibility and wad, in that order",
+        {on(&S::orrinWeapons), off(&In::modelCompatibilityOk)}, QStringList{compatibility, wad},
+        false, false, false, R"(Bin\Zorn3D -doom2 -data )");
 }
 
 void TestLaunchChecks::modelPackWarnings()
 {
-    const auto [setup, texts, orrinWeapons, orrinAltWeapons, pellam, head] =
-        fetchRow<Setup, QStringList, bool, bool, bool, QString>("setup", "texts", "orrinWeapons", "orrinAltWeapons", "pellam", "head");
+    const auto [steps, texts, orrinWeapons, orrinAltWeapons, pellam, head] =
+        fetchRow<LaunchSteps, QStringList, bool, bool, bool, QString>(
+            "steps", "texts", "orrinWeapons", "orrinAltWeapons", "pellam", "head");
 
     for (const Procedure procedure : {Procedure::Commercial, Procedure::Installed}) {
         LauncherSettings settings = launchSettings();
         LaunchInputs inputs = baseInputs();
-        setup(settings, inputs);
+        apply(steps, settings, inputs);
         const LaunchOutcome outcome = run(procedure, settings, inputs);
         QVERIFY(!outcome.refused());
         QCOMPARE(outcome.messages.size(), texts.size());

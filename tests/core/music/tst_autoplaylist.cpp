@@ -85,33 +85,21 @@ void TestAutoPlaylist::assignKeepsOtherEntries()
 
 void TestAutoPlaylist::find_data()
 {
-    QTest::addColumn<QByteArray>("file"); // empty: no file
-    QTest::addColumn<QString>("iwad");
-    QTest::addColumn<QString>("found"); // "-": nothing
+    // An empty file: no file at all; found "-": nothing found.
+    const DataTable<QByteArray, QString, QString> row("file", "iwad", "found");
     const QByteArray full("H\r\nDoom mix\r\nDoom2 mix\r\nPluto mix\r\nTnt mix\r\n");
-    QTest::newRow("shareware") << full << "/w/DOOM1.WAD"
-                               << "Doom mix";
-    QTest::newRow("Doom") << full << "/w/doom.wad"
-                          << "Doom mix";
-    QTest::newRow("Doom II") << full << "/w/Doom2.wad"
-                             << "Doom2 mix";
-    QTest::newRow("Plutonia") << full << "/w/plutonia.wad"
-                              << "Pluto mix";
-    QTest::newRow("TNT") << full << "/w/TNT.WAD"
-                         << "Tnt mix";
-    QTest::newRow("Freedoom stands in for Doom II") << full << "/w/freedoom2.wad"
-                                                    << "Doom2 mix";
-    QTest::newRow("Freedoom stands in for Doom") << full << "/w/FreeDoom1.WAD"
-                                                 << "Doom mix";
-    QTest::newRow("other IWAD") << full << "/w/freedm.wad"
-                                << "-";
-    QTest::newRow("no file") << QByteArray() << "/w/Doom2.wad"
-                             << "-";
-    QTest::newRow("fewer than five lines") << QByteArray("H\r\nA\r\n") << "/w/tnt.wad"
-                                           << "-";
-    QTest::newRow("extra commas shift entries")
-        << QByteArray("H\r\nA,B\r\nC\r\nD\r\nE\r\n") << "/w/Doom2.wad"
-        << "B";
+    row("shareware", full, "/w/DOOM1.WAD", "Doom mix");
+    row("Doom", full, "/w/doom.wad", "Doom mix");
+    row("Doom II", full, "/w/Doom2.wad", "Doom2 mix");
+    row("Plutonia", full, "/w/plutonia.wad", "Pluto mix");
+    row("TNT", full, "/w/TNT.WAD", "Tnt mix");
+    row("Freedoom stands in for Doom II", full, "/w/freedoom2.wad", "Doom2 mix");
+    row("Freedoom stands in for Doom", full, "/w/FreeDoom1.WAD", "Doom mix");
+    row("other IWAD", full, "/w/freedm.wad", "-");
+    row("no file", QByteArray(), "/w/Doom2.wad", "-");
+    row("fewer than five lines", QByteArray("H\r\nA\r\n"), "/w/tnt.wad", "-");
+    row("extra commas shift entries", QByteArray("H\r\nA,B\r\nC\r\nD\r\nE\r\n"), "/w/Doom2.wad",
+        "B");
 }
 
 void TestAutoPlaylist::find()
@@ -143,7 +131,8 @@ void TestAutoPlaylist::playlistNames()
     InstallTree tree;
     tree.addFiles({"Z3DLaunch/Music/Mix v1.2.z3m", "Z3DLaunch/Music/LOUD.Z3M",
                    "Z3DLaunch/Music/.hidden.z3m", "Z3DLaunch/Music/auto-playlist.z3d",
-                   "Z3DLaunch/Music/Orvel.old", "Z3DLaunch/Music/.z3m"}, "x");
+                   "Z3DLaunch/Music/Orvel.old", "Z3DLaunch/Music/.z3m"},
+                  "x");
     tree.addFolder("Z3DLaunch/Music/Folder.z3m");
     QStringList names = PlaylistFile::names(tree.paths().musicDir);
     names.sort();
