@@ -59,8 +59,10 @@ struct Library
     // lower case, with that many maps.
     void installGames(const QList<std::pair<QString, int>>& games)
     {
-        for (const auto& [game, maps] : games)
-            addWad("Z3DGames/" + game + "/Pwads/" + game.toLower() + ".wad", numberedMarkers(maps));
+        for (const auto& [game, maps] : games) {
+            const QString wad = game.toLower() + ".wad";
+            addWad("Z3DGames/" + game + "/Pwads/" + wad, numberedMarkers(maps));
+        }
     }
     void showInstalledGames() { handlers->games().switchGamesList(GamesListMode::InstalledGames); }
     QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
