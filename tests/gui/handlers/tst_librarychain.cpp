@@ -55,6 +55,15 @@ struct Library
     {
         tree.addFile(relative, wadWithMaps(maps));
     }
+    // Each game installed with its folder's name and one wad in Pwads, named as the game in
+    // lower case, with that many maps.
+    void installGames(const QList<std::pair<QString, int>>& games)
+    {
+        for (const auto& [game, maps] : games) {
+            const QString wad = game.toLower() + ".wad";
+            addWad("Z3DGames/" + game + "/Pwads/" + wad, numberedMarkers(maps));
+        }
+    }
     void showInstalledGames() { handlers->games().switchGamesList(GamesListMode::InstalledGames); }
     QListWidget* list(const char* name) const { return window.findChild<QListWidget*>(name); }
     QStringList texts(const char* name) const { return test::itemTexts(list(name)); }
@@ -114,8 +123,7 @@ private slots:
     void rememberedMapComesBack()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(4));
-        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(2));
+        library.installGames({{"Castle", 4}, {"Keep", 2}});
         library.window.skillsLevel(1)->setCurrentIndex(3);
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");
@@ -157,7 +165,7 @@ private slots:
     void savesAreListedChosenAndRemembered()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
+        library.installGames({{"Castle", 2}});
         for (const char* save : {"1", "3", "4"})
             library.tree.addFile(QStringLiteral("Z3DGames/Castle/savegame/Zorn3DSav%1.z3dsg")
                                      .arg(QLatin1String(save)),
@@ -206,7 +214,7 @@ private slots:
     void deletingASaveAsksAndReloads()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
+        library.installGames({{"Castle", 2}});
         library.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav2.z3dsg", saveGame("Old"));
         library.showInstalledGames();
         library.list("SaveGameList")->setCurrentRow(0);
@@ -290,7 +298,7 @@ private slots:
     void contextMenusFollowTheSelection()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(1));
+        library.installGames({{"Castle", 1}});
         library.addWad("Z3DGames/Udir/Gwads/one.wad", numberedMarkers(1));
         const QString rootName = QFileInfo(library.tree.root()).fileName();
         library.addWad("Z3DGames/" + rootName + "/Pwads/x.wad", numberedMarkers(1));
@@ -332,7 +340,7 @@ private slots:
     {
         Library library;
         library.context.settings.developmentMode = true;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(1));
+        library.installGames({{"Castle", 1}});
         library.addWad("Z3DGames/Udir/Gwads/one.wad", numberedMarkers(1));
         library.showInstalledGames();
         GamesContextMenus& menus = library.handlers->menus();
@@ -351,8 +359,7 @@ private slots:
     void menuItemsRunTheirOperations()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
-        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(1));
+        library.installGames({{"Castle", 2}, {"Keep", 1}});
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");
         GamesContextMenus& menus = library.handlers->menus();
@@ -377,8 +384,7 @@ private slots:
     void renamingAGameLeavesItsNeighbourAlone()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
-        library.addWad("Z3DGames/Outpost/Pwads/outpost.wad", numberedMarkers(3));
+        library.installGames({{"Castle", 2}, {"Outpost", 3}});
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");
         const QSignalSpy filled(library.list("PwadShowlist")->model(),
@@ -423,9 +429,7 @@ private slots:
     void upAndDownWaitForTheSelectionChain()
     {
         Library library;
-        library.addWad("Z3DGames/Castle/Pwads/castle.wad", numberedMarkers(2));
-        library.addWad("Z3DGames/Keep/Pwads/keep.wad", numberedMarkers(1));
-        library.addWad("Z3DGames/Outpost/Pwads/outpost.wad", numberedMarkers(3));
+        library.installGames({{"Castle", 2}, {"Keep", 1}, {"Outpost", 3}});
         library.window.show();
         library.showInstalledGames();
         library.select("PwadList", "CASTLE");

@@ -8,6 +8,8 @@
 #include "support/DataTable.h"
 #include "support/InstallTree.h"
 #include "support/TestRegistry.h"
+#include "support/TreeSnapshot.h"
+#include "support/WindowFixture.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -25,12 +27,15 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
+#include <algorithm>
 
 using namespace z3d;
 using namespace z3d::test;
 
 namespace {
+
+// A flag of the settings that a box of the window binds.
+using RememberFlag = bool LauncherSettings::*;
 
 QString captionOf(const QWidget* widget)
 {
@@ -45,7 +50,9 @@ QString captionOf(const QWidget* widget)
 
 } // namespace
 
-class TestMainWindow : public QObject
+Q_DECLARE_METATYPE(RememberFlag)
+
+class TestMainWindow : public QObject, private WindowFixture
 {
     Q_OBJECT
 
@@ -66,8 +73,8 @@ private slots:
     void captions_data();
     void captions();
     void skillLists();
-    void rememberLastMapOffDeletesMapRecords();
-    void rememberLastSavegameOffDeletesSaveRecords();
+    void rememberOffDeletesItsRecords_data();
+    void rememberOffDeletesItsRecords();
     void recordsLeftAloneWithoutPaths();
     void shortcutButtonFollowsPreferenceImmediately();
     void tooltipAndTipPreferences();
@@ -79,23 +86,17 @@ private slots:
     void lowerPanelToggle();
     void optionsStoreTheirIndex();
     void changeFlagsFollowThePlayer();
-
-private:
-    LauncherSettings m_settings;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void TestMainWindow::init()
 {
-    m_settings = LauncherSettings();
-    m_window = std::make_unique<MainWindow>(m_settings);
-    m_window->show();
+    makeWindow().show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestMainWindow::cleanup()
 {
-    m_window.reset();
+    dropWindow();
 }
 
 void TestMainWindow::layoutsSwitch()
@@ -523,10 +524,21 @@ void TestMainWindow::skillLists()
     QCOMPARE(focusCalls, 2);
 }
 
-void TestMainWindow::rememberLastMapOffDeletesMapRecords()
+// Turning "Remember last map" or "Remember last savegame" off deletes that box's records,
+// found in folders of any case, and leaves the rest; turning it on deletes nothing. The row
+// names what goes: a folder's entry ends in '/' and goes with its contents.
+void TestMainWindow::rememberOffDeletesItsRecords_data()
 {
+    const DataTable<int, RememberFlag, QStringList> row("box", "flag", "gone");
+    row("last map", 0, &LauncherSettings::rememberLastMap,
+        {"IWADS/", "Pwads/", "Zips/", "Gwads/mygames.z3dm", "Gwads/OTHER.Z3DM"});
+    row("last savegame", 1, &LauncherSettings::rememberLastSavegame, {"Save/"});
+}
+
+void TestMainWindow::rememberOffDeletesItsRecords()
+{
+    const auto [box, flag, gone] = fetchRow<int, RememberFlag, QStringList>("box", "flag", "gone");
     test::InstallTree tree;
-    // Folder names in another case are found all the same.
     tree.addTextFile("Z3DLaunch/GameInfo/IWADS/doom2.z3dm", {"MAP07"});
     tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});
     tree.addTextFile("Z3DLaunch/GameInfo/Pwads/deep/x.z3dm", {"E1M2"});
@@ -535,45 +547,30 @@ void TestMainWindow::rememberLastMapOffDeletesMapRecords()
     tree.addTextFile("Z3DLaunch/GameInfo/Gwads/OTHER.Z3DM", {"b.wad MAP02"});
     tree.addTextFile("Z3DLaunch/GameInfo/Gwads/mygames.z3dg", {"a.wad"});
     tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
-    MainWindow& w = *m_window;
-    w.setInstallPaths(tree.paths());
-
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 0)->setChecked(true);
-    QVERIFY(m_settings.rememberLastMap);
-    QVERIFY(tree.exists("Z3DLaunch/GameInfo/IWADS/doom2.z3dm"));
-
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 0)->setChecked(false);
-    QVERIFY(!m_settings.rememberLastMap);
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/IWADS"));
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Pwads"));
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Zips"));
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Gwads/mygames.z3dm"));
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Gwads/OTHER.Z3DM"));
-    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Gwads/mygames.z3dg"));
-    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Save/doom2.z3ds"));
-}
-
-void TestMainWindow::rememberLastSavegameOffDeletesSaveRecords()
-{
-    test::InstallTree tree;
-    tree.addTextFile("Z3DLaunch/GameInfo/Save/doom2.z3ds", {"3"});
     tree.addTextFile("Z3DLaunch/GameInfo/Save/Gwads/mygames/a.z3ds", {"1"});
-    tree.addTextFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm", {"E1M1"});
+    const QSet<QString> before = snapshot(tree);
+    QSet<QString> left = before;
+    left.removeIf([&gone](const QString& entry) {
+        return std::any_of(gone.begin(), gone.end(), [&entry](const QString& record) {
+            return entry.startsWith("Z3DLaunch/GameInfo/" + record);
+        });
+    });
     MainWindow& w = *m_window;
     w.setInstallPaths(tree.paths());
+    QCheckBox* remember = findControl<QCheckBox>(w, "chkLaunchPrefs", box);
 
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(true);
-    QVERIFY(m_settings.rememberLastSavegame);
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(false);
-    QVERIFY(!m_settings.rememberLastSavegame);
-    QVERIFY(!tree.exists("Z3DLaunch/GameInfo/Save"));
-    QVERIFY(tree.isFile("Z3DLaunch/GameInfo/Pwads/castle.z3dm"));
-    QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
+    remember->setChecked(true);
+    QVERIFY(m_settings.*flag);
+    QCOMPARE(snapshot(tree), before);
+
+    remember->setChecked(false);
+    QVERIFY(!(m_settings.*flag));
+    QCOMPARE(snapshot(tree), left);
 
     // With nothing left to delete, turning it off again is quiet.
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(true);
-    findControl<QCheckBox>(w, "chkLaunchPrefs", 1)->setChecked(false);
-    QVERIFY(tree.isFolder("Z3DLaunch/GameInfo"));
+    remember->setChecked(true);
+    remember->setChecked(false);
+    QCOMPARE(snapshot(tree), left);
 }
 
 void TestMainWindow::recordsLeftAloneWithoutPaths()

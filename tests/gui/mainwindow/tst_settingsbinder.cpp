@@ -6,6 +6,7 @@
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/TestRegistry.h"
+#include "support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
 #include <utility>
 
 using namespace z3d;
@@ -50,7 +50,7 @@ LauncherSettings changedSettings()
 
 } // namespace
 
-class TestSettingsBinder : public QObject
+class TestSettingsBinder : public QObject, private WindowFixture
 {
     Q_OBJECT
 
@@ -72,21 +72,16 @@ private slots:
     void badIndexReported();
     void applyOrderLetsLaterBoxesWin();
     void zeroValuesShowTheirCaptions();
-
-private:
-    LauncherSettings m_settings;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void TestSettingsBinder::init()
 {
-    m_settings = LauncherSettings();
-    m_window = std::make_unique<MainWindow>(m_settings);
+    makeWindow();
 }
 
 void TestSettingsBinder::cleanup()
 {
-    m_window.reset();
+    dropWindow();
 }
 
 void TestSettingsBinder::applyShowsEveryField()

@@ -82,6 +82,15 @@ struct Run
     LauncherStartup startup;
 };
 
+// The start-up's only message is a notice of style 4096 with this title and text, and it
+// leaves no settings file behind.
+void verifyNoticeAndNoSettings(const Run& launcher, const InstallTree& tree, const QString& title,
+                               const QString& text)
+{
+    verifySoleMessage(launcher.dialogs.messages(), 4096, title, text);
+    QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
+}
+
 // A run on a filled library, whose lists come from the real checker: an installed game and a
 // zip with a map each, and a Doom II with its maps.
 struct LibraryRun : Run
@@ -184,10 +193,9 @@ private slots:
             QVERIFY(tree.removeFile(file));
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
-        verifySoleMessage(launcher.dialogs.messages(), 4096, QStringLiteral("Startup error"),
-                          named + " has not been detected - re-install Zorn3D.    ");
+        verifyNoticeAndNoSettings(launcher, tree, "Startup error",
+                                  named + " has not been detected - re-install Zorn3D.    ");
         QVERIFY(launcher.context.startup.shuttingDown);
-        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
     }
 
     // A launcher in a folder whose name is not UTF-8 is told so, and nothing is written.
@@ -225,11 +233,10 @@ private slots:
         tree.addFile("Z3DLaunch/config.z3d", "");
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Running);
-        verifySoleMessage(
-            launcher.dialogs.messages(), 4096, QStringLiteral(" Version update v7.5"),
+        verifyNoticeAndNoSettings(
+            launcher, tree, " Version update v7.5",
             "Corrupt config file detected required the launcher configurations to     " + kCrLf +
                 " be reset to the default settings, please reconfigure your settings. ");
-        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
         // The rest of the start-up still ran: the window has its title.
         QCOMPARE(launcher.window()->windowTitle(), kTitle);
         // The notice cleared the reset, so quitting writes the defaults.
@@ -327,11 +334,10 @@ private slots:
         tree.addTextFile("Z3DLaunch/config.z3d", config);
         Run launcher(tree);
         QCOMPARE(launcher.run(), LauncherStartup::Outcome::Ended);
-        verifySoleMessage(
-            launcher.dialogs.messages(), 4096, QStringLiteral(" Configuration error detected"),
+        verifyNoticeAndNoSettings(
+            launcher, tree, " Configuration error detected",
             " The Launcher has detected a configuration error, the default  " + kCrLf +
                 " settings will be reset, please reconfigure launcher settings. ");
-        QVERIFY(!tree.exists("Z3DLaunch/config.z3d"));
         const auto starts = launcher.processes.callsOf(RecordingProcesses::Kind::Start);
         QCOMPARE(starts.size(), 1);
         QCOMPARE(starts.at(0).commandLine,

@@ -13,6 +13,7 @@
 #include "support/GameFileBytes.h"
 #include "support/SilentDialogs.h"
 #include "support/TestRegistry.h"
+#include "support/TipShown.h"
 
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -74,11 +75,6 @@ bool uniform(const QImage& image)
             if (image.pixel(x, y) != image.pixel(0, 0))
                 return false;
     return true;
-}
-
-bool tipShown(const ToolTips& tips)
-{
-    return tips.tipWindow() && tips.tipWindow()->isVisible();
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include "support/Controls.h"
 #include "support/DataTable.h"
 #include "support/TestRegistry.h"
+#include "support/TipShown.h"
+#include "support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -19,7 +21,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 using namespace z3d;
@@ -46,14 +47,9 @@ void leave(QWidget& control)
     QTest::mouseMove(control.window(), QPoint(1, 1));
 }
 
-bool tipShown(const ToolTips& tips)
-{
-    return tips.tipWindow() && tips.tipWindow()->isVisible();
-}
-
 } // namespace
 
-class TestToolTips : public QObject
+class TestToolTips : public QObject, private WindowFixture
 {
     Q_OBJECT
 
@@ -85,21 +81,16 @@ private:
     {
         return findControl<QCheckBox>(*m_window, "chkLaunchPrefs", 3);
     }
-
-    LauncherSettings m_settings;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void TestToolTips::init()
 {
-    m_settings = LauncherSettings();
-    m_window = std::make_unique<MainWindow>(m_settings);
-    m_window->toolTipText();
+    makeWindow().toolTipText();
 }
 
 void TestToolTips::cleanup()
 {
-    m_window.reset();
+    dropWindow();
 }
 
 void TestToolTips::mainWindowTable_data()
