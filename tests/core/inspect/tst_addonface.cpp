@@ -84,34 +84,27 @@ private slots:
         row("two texts, neither of the wad's name", installed, "Castle", "",
             {{pwads + "castle.wad", wad(1)}, text(pwads + "a.txt"), text(pwads + "b.txt")},
             pwads + "castle.wad", "", "");
+        // b.wad of three maps and c.wad of one, each with its text.
+        const Files threeAndOne{{pwads + "b.wad", wad(3)},
+                                {pwads + "c.wad", wad(1)},
+                                text(pwads + "b.txt"),
+                                text(pwads + "C.txt")};
         row("the wad with the most maps", installed, "Castle", "",
-            {{pwads + "a.wad", wad(3)},
-             {pwads + "b.wad", wad(3)},
-             {pwads + "c.wad", wad(1)},
-             text(pwads + "b.txt"),
-             text(pwads + "c.txt")},
-            pwads + "b.wad", "", "b.txt");
+            Files{{pwads + "a.wad", wad(3)}} + threeAndOne, pwads + "b.wad", "", "b.txt");
+        // Two wads in a user directory, the first with the more maps, each with its text.
+        const Files keep{{gwads + "one.wad", wad(2)},
+                         {gwads + "two.wad", wad(1)},
+                         text(gwads + "one.txt"),
+                         text(gwads + "two.txt")};
         row("a user directory's remembered wad", installed, "Keep", "",
-            {{gwads + "one.wad", wad(2)},
-             {gwads + "two.wad", wad(1)},
-             text(gwads + "one.txt"),
-             text(gwads + "two.txt"),
-             {"Z3DLaunch/GameInfo/Gwads/keep.z3dg", "two.wad\r\n"}},
-            gwads + "two.wad", "", "two.txt");
-        row("a user directory without a record", installed, "Keep", "",
-            {{gwads + "one.wad", wad(2)},
-             {gwads + "two.wad", wad(1)},
-             text(gwads + "one.txt"),
-             text(gwads + "two.txt")},
-            gwads + "one.wad", "", "one.txt");
+            keep + Files{{"Z3DLaunch/GameInfo/Gwads/keep.z3dg", "two.wad\r\n"}}, gwads + "two.wad",
+            "", "two.txt");
+        row("a user directory without a record", installed, "Keep", "", keep, gwads + "one.wad", "",
+            "one.txt");
         row("a game that is not there", installed, "Gone", "", {}, "", "", "");
         row("a game file: a text", installed, "Castle", "notes.txt",
             {{pwads + "castle.wad", wad(1)}, text(pwads + "notes.txt")}, "", "", "notes.txt");
-        row("a game file: a wad of its own", installed, "Castle", "c.wad",
-            {{pwads + "b.wad", wad(3)},
-             {pwads + "c.wad", wad(1)},
-             text(pwads + "b.txt"),
-             text(pwads + "C.txt")},
+        row("a game file: a wad of its own", installed, "Castle", "c.wad", threeAndOne,
             pwads + "c.wad", "", "C.txt");
         row("a game file: neither", installed, "Castle", "castle.deh",
             {{pwads + "castle.wad", wad(1)},

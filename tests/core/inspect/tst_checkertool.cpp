@@ -32,6 +32,14 @@ const QStringList kKnownPwads{"  Tntside.wad",      "Check2",       "PlutoEdge.w
                               "CHECK3 - Boom maps", "BoomTown.wad", "Check5",
                               "StxRun.wad",         "Check7",       "PlainOld.wad"};
 
+// The list of known add-ons as a lookup finds it.
+enum class KnownList
+{
+    Readable,
+    Missing,
+    Unreadable,
+};
+
 // The checker interface over a fresh installation tree, its tool's outputs scripted.
 struct CheckerRig
 {
@@ -42,6 +50,8 @@ struct CheckerRig
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(KnownList)
 
 class TestCheckerTool : public QObject
 {
@@ -65,7 +75,6 @@ private slots:
     void unwritableOutputFileDoesNotServeStaleItems();
     void knownPwad_data();
     void knownPwad();
-    void knownPwadWithoutFile();
 };
 
 void TestCheckerTool::mapCountCode_data()
@@ -248,36 +257,33 @@ void TestCheckerTool::unwritableOutputFileDoesNotServeStaleItems()
 
 void TestCheckerTool::knownPwad_data()
 {
-    const DataTable<QString, int> row("gameFile", "compatibilityClass");
-    row("head, leading blanks skipped", "/g/Tntside.wad", 1);
-    row("Check2", "/g/plutoedge.wad", 2);
-    row("marker with text after it", "/g/BOOMTOWN.WAD", 3);
-    row("Check5, other case", "/g/Side/STXRUN.wad", 5);
-    row("Check7", "/g/plainold.wad", 7);
-    row("absent", "/g/Elsewhere.wad", 0);
-    row("name is only a prefix", "/g/StxRun.wa", 0);
+    const DataTable<KnownList, QString, int> row("list", "gameFile", "compatibilityClass");
+    row("head, leading blanks skipped", KnownList::Readable, "/g/Tntside.wad", 1);
+    row("Check2", KnownList::Readable, "/g/plutoedge.wad", 2);
+    row("marker with text after it", KnownList::Readable, "/g/BOOMTOWN.WAD", 3);
+    row("Check5, other case", KnownList::Readable, "/g/Side/STXRUN.wad", 5);
+    row("Check7", KnownList::Readable, "/g/plainold.wad", 7);
+    row("absent", KnownList::Readable, "/g/Elsewhere.wad", 0);
+    row("name is only a prefix", KnownList::Readable, "/g/StxRun.wa", 0);
+    row("no list", KnownList::Missing, "/g/Tntside.wad", 0);
+    row("unreadable list", KnownList::Unreadable, "/g/Tntside.wad", 0);
 }
 
 void TestCheckerTool::knownPwad()
 {
+    QFETCH(KnownList, list);
     QFETCH(QString, gameFile);
+    QFETCH(int, compatibilityClass);
     CheckerRig rig;
     auto& [tree, paths, processes, tool] = rig;
-    tree.addTextFile("Z3DLaunch/Data/CheckPwad.Z3D", kKnownPwads);
-    QFETCH(int, compatibilityClass);
+    if (list != KnownList::Missing) {
+        const QString file = tree.addTextFile("Z3DLaunch/Data/CheckPwad.Z3D", kKnownPwads);
+        if (list == KnownList::Unreadable)
+            FaultInjector::fail(FileOperation::Read, file, ErrorNumber::PermissionDenied);
+    }
     QCOMPARE(tool.lookUpKnownPwad(gameFile), compatibilityClass);
     QVERIFY(tool.lastOutput().isEmpty());
     QVERIFY(processes.calls().isEmpty());
-}
-
-void TestCheckerTool::knownPwadWithoutFile()
-{
-    CheckerRig rig;
-    auto& [tree, paths, processes, tool] = rig;
-    QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
-    const QString file = tree.addTextFile("Z3DLaunch/Data/checkpwad.z3d", kKnownPwads);
-    FaultInjector::fail(FileOperation::Read, file, ErrorNumber::PermissionDenied);
-    QCOMPARE(tool.lookUpKnownPwad("/g/Tntside.wad"), 0);
 }
 
 Z3D_TEST_GUILESS_MAIN(TestCheckerTool)

@@ -437,6 +437,10 @@ void TestCheckWad::titles_data()
                                 "HUSTR_1 = MAP01: Hydroelectric Plant\n"
                                 "HUSTR_2 = level 2: underhalls\n"
                                 "HUSTR_E1M1 = E1M1: Hangar\n";
+    // A patch of nothing but string assignments.
+    const auto strings = [](const QByteArray& assignments) {
+        return QList<Lump>{{"DEHACKED", "[STRINGS]\n" + assignments}};
+    };
 
     row("none", QList<Lump>{}, lines("", "", ""));
     row("DEHACKED strings, labels left out", QList<Lump>{{"DEHACKED", dehacked}},
@@ -495,17 +499,16 @@ void TestCheckWad::titles_data()
         QList<Lump>{{"UMAPINFO", "map E1M1 { levelname = \"" + accents + "\" }"}},
         lines("", "", " \"" + accents.left(119) + "\""));
     row("Plutonia and TNT strings where Doom II's are missing",
-        QList<Lump>{{"DEHACKED", "[STRINGS]\nphustr_1 = level 1: congo\n"
-                                 "THUSTR_2 = level 2: wormhole\nPHUSTR_E1M1 = Not a map\n"}},
+        strings("phustr_1 = level 1: congo\nTHUSTR_2 = level 2: wormhole\n"
+                "PHUSTR_E1M1 = Not a map\n"),
         lines(" \"congo\"", " \"wormhole\"", ""));
     row("Doom II's strings before Plutonia's, Plutonia's before TNT's",
-        QList<Lump>{{"DEHACKED", "[STRINGS]\nTHUSTR_1 = System Control\nPHUSTR_2 = Well of Souls\n"
-                                 "HUSTR_1 = Entryway\nTHUSTR_2 = Human BBQ\n"}},
+        strings("THUSTR_1 = System Control\nPHUSTR_2 = Well of Souls\n"
+                "HUSTR_1 = Entryway\nTHUSTR_2 = Human BBQ\n"),
         lines(" \"Entryway\"", " \"Well of Souls\"", ""));
     row("only a label naming the map itself is left out",
-        QList<Lump>{{"DEHACKED",
-                     "[STRINGS]\nHUSTR_1 = Episode 2: The Shores\n"
-                     "HUSTR_2 = map 2: E2M1: Deimos\nHUSTR_E1M1 = c1m1: Outer Prison\n"}},
+        strings("HUSTR_1 = Episode 2: The Shores\nHUSTR_2 = map 2: E2M1: Deimos\n"
+                "HUSTR_E1M1 = c1m1: Outer Prison\n"),
         lines(" \"Episode 2: The Shores\"", " \"E2M1: Deimos\"", " \"Outer Prison\""));
     // Its lengths do not count carriage returns.
     const auto textBlock = [](const QByteArray& original, const QByteArray& replacement) {
@@ -521,8 +524,7 @@ void TestCheckWad::titles_data()
                                      textBlock("E1M1: Hangar", "E1M1: Landing Zone")}},
         lines(" \"The Front Door\"", " \"Well of Tears\"", " \"Landing Zone\""));
     row("a label alone is no title",
-        QList<Lump>{{"DEHACKED", "[STRINGS]\nHUSTR_1 = MAP01\nHUSTR_2 = MAP02:\n"
-                                 "HUSTR_E1M1 = Part Two: Of Three: Done\n"}},
+        strings("HUSTR_1 = MAP01\nHUSTR_2 = MAP02:\nHUSTR_E1M1 = Part Two: Of Three: Done\n"),
         lines("", "", " \"Part Two: Of Three: Done\""));
 }
 

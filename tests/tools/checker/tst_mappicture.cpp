@@ -3,15 +3,14 @@
 // MAPSTATS on maps of the three formats with known counts at two skills.
 
 #include "automap/MapPicture.h"
+#include "support/CheckerTestCase.h"
 #include "support/DataTable.h"
-#include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
 #include "support/SmallTmpfs.h"
 #include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace z3d::test;
@@ -19,13 +18,7 @@ using z3d::automap::MapPicture;
 
 namespace {
 
-const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 const QString Freedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
-
-ToolRun runChecker(const QStringList& arguments)
-{
-    return runTool(CheckerPath, arguments);
-}
 
 QRgb ink(MapPicture::Ink which)
 {
@@ -149,17 +142,11 @@ constexpr int NotDrawn = 128;
 
 } // namespace
 
-class TestMapPicture : public QObject
+class TestMapPicture : public CheckerTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
-        QVERIFY(m_dir.isValid());
-    }
-
     void formats_data()
     {
         const DataTable<MapFormat, QByteArray> row("format", "marker");
@@ -176,7 +163,7 @@ private slots:
         const MapShape other{{{0, 0}, {10, 1000}}, {{0, 1, false}}};
         const QString wad = write("room.wad", wadOfLumps(mapLumps("MAP09", other, format) +
                                                          mapLumps(marker, room(), format)));
-        const QString png = m_dir.filePath(QStringLiteral("room.png"));
+        const QString png = path("room.png");
         const ToolRun run = runChecker(
             {"mappicture", wad, QString::fromLatin1(marker).toLower(), png, QStringLiteral("135")});
         QCOMPARE(run.output, QByteArray());
@@ -273,7 +260,7 @@ private slots:
     {
         if (!QFile::exists(Freedoom2))
             QSKIP("Freedoom is not installed");
-        const QString png = m_dir.filePath(QStringLiteral("map01.png"));
+        const QString png = path("map01.png");
         const ToolRun run = runChecker({"MAPPICTURE", Freedoom2, "MAP01", png});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
@@ -300,7 +287,7 @@ private slots:
     {
         QFETCH(QList<WadLump>, lumps);
         const QString wad = write("damaged.wad", wadOfLumps(lumps));
-        const QString png = m_dir.filePath(QStringLiteral("damaged.png"));
+        const QString png = path("damaged.png");
         const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "135"});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
@@ -343,16 +330,7 @@ private slots:
                                         {"TEXTMAP", " "},
                                         {"MAP05", {}},
                                         {"TEXTMAP", "vertex { x = ; y = \"\" } linedef {"}}));
-        write("text.wad", "PWAD is what this file claims to be, in words only");
-        QFile::remove(m_dir.filePath(QStringLiteral("out.png")));
-        for (QString& argument : arguments) {
-            if (argument.contains(u'.'))
-                argument = m_dir.filePath(argument);
-        }
-        const ToolRun run = runChecker(QStringList{"MAPPICTURE"} + arguments);
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.output.contains(message), run.output.constData());
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.png"))));
+        checkFailure("MAPPICTURE", arguments, exitCode, message);
     }
 
     void mapStats_data()
@@ -388,8 +366,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QByteArray, output);
         write("tally.wad", tallyWad());
-        arguments[0] = m_dir.filePath(arguments[0]);
-        const ToolRun run = runChecker(QStringList{"MAPSTATS"} + arguments);
+        const ToolRun run = runCheckerOnFiles("MAPSTATS", arguments);
         QCOMPARE(run.exitCode, exitCode);
         if (exitCode == 0)
             QCOMPARE(run.output, output);
@@ -425,20 +402,12 @@ private:
     QImage picture(const QList<WadLump>& lumps)
     {
         const QString wad = write("looks.wad", wadOfLumps(lumps));
-        const QString png = m_dir.filePath(QStringLiteral("looks.png"));
+        const QString png = path("looks.png");
         const ToolRun run = runChecker({"MAPPICTURE", wad, "MAP01", png, "135"});
         if (run.exitCode != 0)
             return {};
         return QImage(png, "PNG");
     }
-
-    QString write(const char* name, const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(QString::fromLatin1(name));
-        return writeBytes(path, bytes) ? path : QString();
-    }
-
-    QTemporaryDir m_dir;
 };
 
 Z3D_TEST_GUILESS_MAIN(TestMapPicture)

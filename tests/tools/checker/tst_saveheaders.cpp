@@ -1,20 +1,18 @@
 // Runs the real Z3DgFiles GETSAVEHDRS against save folders written byte for byte.
 
+#include "support/CheckerTestCase.h"
 #include "support/DataTable.h"
 #include "support/FileBytes.h"
 #include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace z3d::test;
 
 namespace {
-
-const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 
 using Files = QList<QPair<QString, QByteArray>>;
 
@@ -24,12 +22,6 @@ QByteArray save(const QByteArray& description)
     QByteArray bytes = description.left(24);
     bytes.append(QByteArray(24 - bytes.size(), '\0'));
     return bytes + QByteArray(200, '\x5a');
-}
-
-// The checker's output in one pipe, as the launcher reads it.
-ToolRun runChecker(const QStringList& arguments)
-{
-    return runTool(CheckerPath, arguments);
 }
 
 // The launcher's item reader with quoted items honoured.
@@ -55,16 +47,11 @@ QStringList items(const QByteArray& output)
 
 } // namespace
 
-class TestSaveHeaders : public QObject
+class TestSaveHeaders : public CheckerTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
-    }
-
     void folders_data();
     void folders();
     void missingFolder();

@@ -3,15 +3,14 @@
 // reads the PNG back: its size and the colours where they are known.
 
 #include "automap/WadFile.h"
+#include "support/CheckerTestCase.h"
 #include "support/DataTable.h"
-#include "support/FileBytes.h"
 #include "support/GameFileBytes.h"
 #include "support/TestRegistry.h"
 #include "support/ToolRun.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -19,7 +18,6 @@ using namespace z3d::test;
 
 namespace {
 
-const QString CheckerPath = QStringLiteral(Z3D_BIN_DIR "/Z3DgFiles");
 const QString Freedoom2 = QStringLiteral("/usr/share/games/doom/freedoom2.wad");
 
 constexpr quint32 Black = 0x000000;
@@ -99,17 +97,11 @@ QList<quint32> paletteOf(const QString& wad)
 
 } // namespace
 
-class TestTitlePicture : public QObject
+class TestTitlePicture : public CheckerTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(CheckerPath), "build the Z3DgFiles target first");
-        QVERIFY(m_dir.isValid());
-    }
-
     void pictures_data()
     {
         const DataTable<QList<WadLump>, QList<quint32>, QSize, Spots> row("lumps", "paletteWad",
@@ -165,13 +157,13 @@ private slots:
         QFETCH(Spots, spots);
         QStringList arguments{"titlepicture",
                               write("title.wad", wadWithMaps({"MAP01"}, "PWAD", lumps)),
-                              m_dir.filePath("title.png")};
+                              path("title.png")};
         if (!paletteWad.isEmpty())
             arguments += write("iwad.wad", wadOfLumps({{"PLAYPAL", playpal(paletteWad)}}));
-        const ToolRun run = runTool(CheckerPath, arguments);
+        const ToolRun run = runChecker(arguments);
         QCOMPARE(run.output, QByteArray());
         QCOMPARE(run.exitCode, 0);
-        const QImage image(m_dir.filePath("title.png"), "PNG");
+        const QImage image(path("title.png"), "PNG");
         QCOMPARE(image.size(), size);
         for (const auto& [at, colour] : spots)
             QCOMPARE(image.pixel(at) & 0xFFFFFF, colour);
@@ -181,8 +173,8 @@ private slots:
     {
         if (!QFile::exists(Freedoom2))
             QSKIP("Freedoom is not installed");
-        const QString png = m_dir.filePath("freedoom2.png");
-        const ToolRun run = runTool(CheckerPath, {"TITLEPICTURE", Freedoom2, png});
+        const QString png = path("freedoom2.png");
+        const ToolRun run = runChecker({"TITLEPICTURE", Freedoom2, png});
         QCOMPARE(run.exitCode, 0);
         const QImage image(png, "PNG");
         QCOMPARE(image.size(), QSize(320, 240));
@@ -238,26 +230,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QByteArray, message);
         write("title.wad", wadOfLumps(lumps));
-        write("text.wad", "PWAD is what this file claims to be, in words only");
-        QFile::remove(m_dir.filePath("out.png"));
-        for (QString& argument : arguments) {
-            if (argument.contains(u'.'))
-                argument = m_dir.filePath(argument);
-        }
-        const ToolRun run = runTool(CheckerPath, QStringList{"TITLEPICTURE"} + arguments);
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.output.contains(message), run.output.constData());
-        QVERIFY(!QFile::exists(m_dir.filePath("out.png")));
+        checkFailure("TITLEPICTURE", arguments, exitCode, message);
     }
-
-private:
-    QString write(const char* name, const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(QString::fromLatin1(name));
-        return writeBytes(path, bytes) ? path : QString();
-    }
-
-    QTemporaryDir m_dir;
 };
 
 Z3D_TEST_GUILESS_MAIN(TestTitlePicture)
