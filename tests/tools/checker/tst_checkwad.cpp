@@ -457,6 +457,11 @@ void TestCheckWad::titles_data()
                      "map MAP01\n{\n  label = \"Z1\"\n  levelname = \"Entryway\"\n}\n"
                      "// MAP02 has no levelname here\nMAP MAP02 { next = \"MAP03\" }\n"}},
         lines(" \"Entryway\"", " \"underhalls\"", " \"Hangar\""));
+    row("a later lump of a kind wins, map by map",
+        QList<Lump>{{"UMAPINFO", "map MAP01 { levelname = \"Old\" }\n"
+                                 "map MAP02 { levelname = \"Kept\" }\n"},
+                    {"UMAPINFO", "map MAP01 { levelname = \"New\" }\n"}},
+        lines(" \"New\"", " \"Kept\"", ""));
     row("ZMAPINFO title and lookup through LANGUAGE",
         QList<Lump>{{"ZMAPINFO", "map MAP01 \"Tech Base\" { next = \"MAP02\" }\n"
                                  "map E1M1 lookup \"HUSTR_E1M1\" {}\n"},
