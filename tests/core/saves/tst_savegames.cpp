@@ -353,8 +353,9 @@ void TestSaveGames::purgeThroughLinks()
         fetchRow<QString, QString, QString>("link", "elsewhere", "elsewhereGone");
     InstallTree tree;
     tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
-    tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
-    tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
+    tree.addFiles(
+        {"Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "UserSG/castle/savegame/Zorn3DSav0.z3dsg"},
+        "save");
     QVERIFY(linkAway(tree, link, elsewhere));
     const QSet<QString> before = snapshot(tree);
     RecordingDialogs dialogs;
