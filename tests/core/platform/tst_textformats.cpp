@@ -93,42 +93,46 @@ void TestTextFormats::formatNumber()
 void TestTextFormats::parse16_data()
 {
     const DataTable<QString, NumberReading::Status, qint64> row("line", "status", "value");
-    const auto reads = [&](const char* name, const QString& line, qint64 value) {
+    // Read as a number: the value, rounded down.
+    const std::tuple<const char*, const char*, qint64> readings[] = {
+        {"runtime format", " 32 ", 32},
+        {"negative format", "-120 ", -120},
+        {"bare", "5", 5},
+        {"tabs", "\t7\t", 7},
+        {"plus", "+9", 9},
+        {"fraction down", "0.9", 0},
+        {"negative fraction floors", "-0.5", -1},
+        {"negative whole fraction", "-2.0", -2},
+        {"leading dot", ".5", 0},
+        {"trailing dot", "3.", 3},
+        {"exponent", "1e3", 1000},
+        {"tiny exponent", "5e-400", 0},
+        {"leading zeros", "0000000000000000000000042", 42},
+        {"max", "32767", 32767},
+        {"min", "-32768", -32768},
+        {"just above max fraction", "32767.9", 32767},
+    };
+    for (const auto& [name, line, value] : readings)
         row(name, line, Status::Ok, value);
+    // Refused: no value.
+    const std::tuple<const char*, QString, Status> refusals[] = {
+        {"too large", "32768", Status::Overflow},
+        {"too small", "-32769", Status::Overflow},
+        {"below min by fraction", "-32768.1", Status::Overflow},
+        {"huge digits", QString(400, u'9'), Status::Overflow},
+        {"huge exponent", "1e400", Status::Overflow},
+        {"letters", "abc", Status::NotANumber},
+        {"empty", "", Status::NotANumber},
+        {"blank", "   ", Status::NotANumber},
+        {"digits then text", "12abc", Status::NotANumber},
+        {"inner blank", "1 2", Status::NotANumber},
+        {"sign alone", "-", Status::NotANumber},
+        {"dot alone", ".", Status::NotANumber},
+        {"bad exponent", "1e", Status::NotANumber},
+        {"comma decimal", "0,5", Status::NotANumber},
     };
-    const auto refused = [&](const char* name, const QString& line, Status status) {
+    for (const auto& [name, line, status] : refusals)
         row(name, line, status, 0);
-    };
-    reads("runtime format", " 32 ", 32);
-    reads("negative format", "-120 ", -120);
-    reads("bare", "5", 5);
-    reads("tabs", "\t7\t", 7);
-    reads("plus", "+9", 9);
-    reads("fraction down", "0.9", 0);
-    reads("negative fraction floors", "-0.5", -1);
-    reads("negative whole fraction", "-2.0", -2);
-    reads("leading dot", ".5", 0);
-    reads("trailing dot", "3.", 3);
-    reads("exponent", "1e3", 1000);
-    reads("tiny exponent", "5e-400", 0);
-    reads("leading zeros", "0000000000000000000000042", 42);
-    reads("max", "32767", 32767);
-    reads("min", "-32768", -32768);
-    reads("just above max fraction", "32767.9", 32767);
-    refused("too large", "32768", Status::Overflow);
-    refused("too small", "-32769", Status::Overflow);
-    refused("below min by fraction", "-32768.1", Status::Overflow);
-    refused("huge digits", QString(400, u'9'), Status::Overflow);
-    refused("huge exponent", "1e400", Status::Overflow);
-    refused("letters", "abc", Status::NotANumber);
-    refused("empty", "", Status::NotANumber);
-    refused("blank", "   ", Status::NotANumber);
-    refused("digits then text", "12abc", Status::NotANumber);
-    refused("inner blank", "1 2", Status::NotANumber);
-    refused("sign alone", "-", Status::NotANumber);
-    refused("dot alone", ".", Status::NotANumber);
-    refused("bad exponent", "1e", Status::NotANumber);
-    refused("comma decimal", "0,5", Status::NotANumber);
 }
 
 void TestTextFormats::parse16()
@@ -196,12 +200,16 @@ void TestTextFormats::keepBytes_data()
     const DataTable<QByteArray, bool> row("line", "utf8");
     row("ASCII", "MAP01 \\a.ogg", true);
     row("UTF-8 of every length", "\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb5", true);
-    row("Latin-1", "D_EVIL \\\xe9t\xe9\xff\xfe.ogg", false);
-    row("overlong and surrogate forms", "\xc0\x80 \xe0\x80\xaf \xed\xa0\x80", false);
-    row("beyond U+10FFFF", "\xf4\x90\x80\x80", false);
-    row("cut sequence at the end", "E1M1 \xe2\x82", false);
-    row("astral character, then a stray byte", "\xf0\x90\x82\x80\x81", false);
-    row("lone continuation bytes", "\x80\xbf\x81", false);
+    const std::pair<const char*, QByteArray> notUtf8[] = {
+        {"Latin-1", "D_EVIL \\\xe9t\xe9\xff\xfe.ogg"},
+        {"overlong and surrogate forms", "\xc0\x80 \xe0\x80\xaf \xed\xa0\x80"},
+        {"beyond U+10FFFF", "\xf4\x90\x80\x80"},
+        {"cut sequence at the end", "E1M1 \xe2\x82"},
+        {"astral character, then a stray byte", "\xf0\x90\x82\x80\x81"},
+        {"lone continuation bytes", "\x80\xbf\x81"},
+    };
+    for (const auto& [name, line] : notUtf8)
+        row(name, line, false);
 }
 
 void TestTextFormats::keepBytes()
