@@ -315,10 +315,11 @@ void TestSaveGames::purgeRemovesLinksNotTheirTargets_data()
 {
     const DataTable<QString, QString> row("link", "target");
     row("save folder to a folder", "UserSG/linked", "Elsewhere");
-    row("game's save folder to a folder", "Z3DGames/Castle/savegame", "Elsewhere");
-    row("game's save folder to a file", "Z3DGames/Castle/savegame", "Elsewhere/keep.z3dsg");
-    row("game's save folder, broken", "Z3DGames/Castle/savegame", "Nowhere");
     row("inside a save folder", "UserSG/doom2/savegame/linked", "Elsewhere");
+    // A game's save folder linked to a folder, to a file and to nothing.
+    for (const char* target : {"Elsewhere", "Elsewhere/keep.z3dsg", "Nowhere"})
+        row(qPrintable(QStringLiteral("game's save folder to ") + target),
+            "Z3DGames/Castle/savegame", target);
 }
 
 void TestSaveGames::purgeRemovesLinksNotTheirTargets()
