@@ -200,16 +200,13 @@ void TestTextFormats::keepBytes_data()
     const DataTable<QByteArray, bool> row("line", "utf8");
     row("ASCII", "MAP01 \\a.ogg", true);
     row("UTF-8 of every length", "\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb5", true);
-    const std::pair<const char*, QByteArray> notUtf8[] = {
-        {"Latin-1", "D_EVIL \\\xe9t\xe9\xff\xfe.ogg"},
-        {"overlong and surrogate forms", "\xc0\x80 \xe0\x80\xaf \xed\xa0\x80"},
-        {"beyond U+10FFFF", "\xf4\x90\x80\x80"},
-        {"cut sequence at the end", "E1M1 \xe2\x82"},
-        {"astral character, then a stray byte", "\xf0\x90\x82\x80\x81"},
-        {"lone continuation bytes", "\x80\xbf\x81"},
-    };
-    for (const auto& [name, line] : notUtf8)
-        row(name, line, false);
+    row.alike({{"Latin-1", "D_EVIL \\\xe9t\xe9\xff\xfe.ogg"},
+               {"overlong and surrogate forms", "\xc0\x80 \xe0\x80\xaf \xed\xa0\x80"},
+               {"beyond U+10FFFF", "\xf4\x90\x80\x80"},
+               {"cut sequence at the end", "E1M1 \xe2\x82"},
+               {"astral character, then a stray byte", "\xf0\x90\x82\x80\x81"},
+               {"lone continuation bytes", "\x80\xbf\x81"}},
+              false);
 }
 
 void TestTextFormats::keepBytes()
