@@ -2,7 +2,9 @@
 
 #include <QTest>
 
+#include <initializer_list>
 #include <tuple>
+#include <utility>
 
 namespace z3d::test {
 
@@ -13,6 +15,8 @@ namespace z3d::test {
 //   row("empty", "", 10);                                   // QTest::newRow("empty") << ...
 template <typename... Columns> class DataTable
 {
+    using FirstColumn = std::tuple_element_t<0, std::tuple<Columns...>>;
+
 public:
     template <typename... Names> explicit DataTable(const Names&... names)
     {
@@ -23,6 +27,17 @@ public:
     void operator()(const char* name, const Columns&... values) const
     {
         (QTest::newRow(name) << ... << values);
+    }
+
+    // A row for each named value of the first column, all sharing the values of the others:
+    //
+    //   row.alike({{"unset", ""}, {"missing", "missing"}}, false);
+    template <typename... Rest>
+    void alike(std::initializer_list<std::pair<const char*, FirstColumn>> rows,
+               const Rest&... rest) const
+    {
+        for (const auto& [name, first] : rows)
+            (*this)(name, first, rest...);
     }
 };
 

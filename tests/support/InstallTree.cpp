@@ -152,6 +152,11 @@ QByteArray InstallTree::readFile(const QString& relative) const
     return readBytes(path(relative));
 }
 
+QStringList InstallTree::fileNames(const QString& relative) const
+{
+    return QDir(path(relative)).entryList(QDir::Files, QDir::Name);
+}
+
 QStringList InstallTree::layoutFolders()
 {
     return {"bin", "Z3DLaunch", "Z3DLaunch/Data", "Z3DLaunch/Music", "Z3DLaunch/GameInfo",

@@ -72,6 +72,9 @@ public:
     bool isFolder(const QString& relative) const;
     // The file's bytes; empty when it cannot be read.
     QByteArray readFile(const QString& relative) const;
+    // The names of the files (not folders) the folder holds, as spelled on disk, sorted; empty
+    // when it cannot be read.
+    QStringList fileNames(const QString& relative) const;
 
     // Folders made by Layout, relative to the root.
     static QStringList layoutFolders();

@@ -32,6 +32,13 @@ template <typename Operations> struct OperationsFixture
         return before;
     }
 
+    // run() with the name window answered by name and OK.
+    QSet<QString> runWithName(void (Operations::*operation)(), const QString& name)
+    {
+        dialogs.answerName({name, false});
+        return run(operation);
+    }
+
     LibraryScope scope() { return {paths, selection, settings, customFontInUse, dialogs}; }
 
     // Runs operation and checks that it was refused: this one message box, the tree as it was

@@ -135,8 +135,7 @@ private slots:
 void TestArchiveOperations::installAsGame()
 {
     Fixture f;
-    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
+    const QSet<QString> before = f.runWithName(&ArchiveOperations::installArchiveAsGame, "CASTLE");
 
     verifyPrompt(f.dialogs, " Name ", " Install to Game List", "OK", "Castle");
     QCOMPARE(f.dialogs.messages().size(), 0);
@@ -156,13 +155,11 @@ void TestArchiveOperations::installAsGameReplacesAutoLoadingGame()
     Fixture f;
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     f.tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
-    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    ArchiveOperations(f.scope(), f.host).installArchiveAsGame();
+    f.runWithName(&ArchiveOperations::installArchiveAsGame, "CASTLE");
 
     // Replaced without a question; the folder keeps its spelling on disk.
     QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(QDir(f.tree.path("Z3DGames/Castle/Pwads")).entryList(QDir::Files, QDir::Name),
-             (QStringList{"castle.wad", "readme.txt"}));
+    QCOMPARE(f.tree.fileNames("Z3DGames/Castle/Pwads"), (QStringList{"castle.wad", "readme.txt"}));
     QVERIFY(!f.tree.exists("Z3DGames/Castle/savegame"));
     QVERIFY(f.tree.isFile("Z3DGames/Other/Pwads/other.wad"));
 }
@@ -212,7 +209,7 @@ void TestArchiveOperations::installAsGameFailures()
     f.dialogs.answerName({QStringLiteral("Castle"), false});
     FaultInjector::fail(FileOperation::Write, f.tree.path("Z3DGames/Castle/Pwads/readme.txt"),
                         error);
-    ArchiveOperations(f.scope(), f.host).installArchiveAsGame();
+    f.run(&ArchiveOperations::installArchiveAsGame);
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // The folders made and the file copied before the failure stay.
@@ -232,8 +229,7 @@ void TestArchiveOperations::installedMembersStayInTheGameFolder()
                        {"..", "x"},
                        {"deep/inner/level.wad", "l"}});
     f.settings.lastZipLibraryEntry = QStringLiteral("Evil");
-    f.dialogs.answerName({QStringLiteral("Evil"), false});
-    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsGame);
+    const QSet<QString> before = f.runWithName(&ArchiveOperations::installArchiveAsGame, "Evil");
 
     QCOMPARE(f.dialogs.messages().size(), 0);
     const QStringList added = difference(snapshot(f.tree), before);
@@ -251,8 +247,8 @@ void TestArchiveOperations::installedMembersStayInTheGameFolder()
 void TestArchiveOperations::installAsUserDirectory()
 {
     Fixture f;
-    f.dialogs.answerName({QStringLiteral("Castle"), false});
-    const QSet<QString> before = f.run(&ArchiveOperations::installArchiveAsUserDirectory);
+    const QSet<QString> before =
+        f.runWithName(&ArchiveOperations::installArchiveAsUserDirectory, "Castle");
 
     verifyPrompt(f.dialogs, "Games List Name", " Install to Games List", "OK", "Castle");
     QCOMPARE(difference(snapshot(f.tree), before),
@@ -271,11 +267,10 @@ void TestArchiveOperations::installAsUserDirectoryOverExistingOne()
     Fixture f;
     f.tree.addFile("Z3DGames/castle/Gwads/mine.wad", "mine");
     f.tree.addFile("Z3DGames/castle/Gwads/CASTLE.WAD", "older");
-    f.dialogs.answerName({QStringLiteral("Castle"), false});
-    ArchiveOperations(f.scope(), f.host).installArchiveAsUserDirectory();
+    f.runWithName(&ArchiveOperations::installArchiveAsUserDirectory, "Castle");
 
     // Files of other names stay; one of the same name in another case is overwritten.
-    QCOMPARE(QDir(f.tree.path("Z3DGames/castle/Gwads")).entryList(QDir::Files, QDir::Name),
+    QCOMPARE(f.tree.fileNames("Z3DGames/castle/Gwads"),
              (QStringList{"CASTLE.WAD", "mine.wad", "readme.txt"}));
     QCOMPARE(f.tree.readFile("Z3DGames/castle/Gwads/CASTLE.WAD"), QByteArray("PWAD"));
     verifySoleMessage(
@@ -288,8 +283,7 @@ void TestArchiveOperations::installAsUserDirectoryReadOnlyFile()
     Fixture f;
     const QString readOnly = f.tree.addFile("Z3DGames/Castle/Gwads/readme.txt", "mine");
     QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
-    f.dialogs.answerName({QStringLiteral("Castle"), false});
-    ArchiveOperations(f.scope(), f.host).installArchiveAsUserDirectory();
+    f.runWithName(&ArchiveOperations::installArchiveAsUserDirectory, "Castle");
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
     verifySoleMessage(f.dialogs.messages(), 64, " Conversion error",
@@ -352,8 +346,7 @@ void TestArchiveOperations::renameArchive()
     const auto [customFont, display] = fetchRow<bool, QString>("customFont", "display");
     Fixture f;
     f.customFontInUse = customFont;
-    f.dialogs.answerName({QStringLiteral("NewName"), false});
-    const QSet<QString> before = f.run(&ArchiveOperations::renameArchive);
+    const QSet<QString> before = f.runWithName(&ArchiveOperations::renameArchive, "NewName");
 
     verifyPrompt(f.dialogs, " Name ", " Rename Zip", "Cancel", "Castle");
     QCOMPARE(f.dialogs.messages().size(), 0);
@@ -370,10 +363,8 @@ void TestArchiveOperations::renameArchive()
 void TestArchiveOperations::renameArchiveOntoExisting()
 {
     Fixture f;
-    f.dialogs.answerName({QStringLiteral("OTHER"), false});
-    const QSet<QString> before = snapshot(f.tree);
     const QByteArray other = f.tree.readFile("Z3DArchives/Other.zip");
-    ArchiveOperations(f.scope(), f.host).renameArchive();
+    const QSet<QString> before = f.runWithName(&ArchiveOperations::renameArchive, "OTHER");
 
     verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
                       " Illegal naming convention detected. ");
@@ -411,8 +402,7 @@ void TestArchiveOperations::refusedNames()
         fetchRow<Operation, QString, int, QString, QString>("operation", "name", "style", "title",
                                                             "text");
     Fixture f;
-    f.dialogs.answerName({name, false});
-    const QSet<QString> before = f.run(operation);
+    const QSet<QString> before = f.runWithName(operation, name);
     verifySoleMessage(f.dialogs.messages(), style, title, text);
     QCOMPARE(snapshot(f.tree), before);
 }
@@ -530,8 +520,7 @@ void TestArchiveOperations::deletionsThroughLinks()
     Fixture f;
     f.tree.addFile("Z3DGames/Castle/Pwads/old.wad", "old");
     QVERIFY(linkAway(f.tree, link, elsewhere));
-    f.dialogs.answerName({QStringLiteral("Castle"), false});
-    const QSet<QString> before = f.run(operation);
+    const QSet<QString> before = f.runWithName(operation, "Castle");
 
     QCOMPARE(f.dialogs.messages().size(), operation == &ArchiveOperations::deleteArchive ? 1 : 0);
     QVERIFY(!QFileInfo(f.tree.path(deleted)).exists());

@@ -391,13 +391,10 @@ void TestGameInstaller::gameNames_data()
     row("no extension", "/d/Castle", "Castle");
     row("blank inside", "/d/My Castle.wad", "My Castle");
     row("leading dot kept", "/d/.hidden.wad", ".hidden");
-    row("only extension", "/d/.wad", "");
-    row("dot", "/d/..wad", "");
-    row("dot dot", "/d/...wad", "");
-    row("dots and blanks", "/d/. . .zip", "");
-    row("blanks", "/d/   .wad", "");
-    row("backslash", "/d/a\\b.wad", "");
-    row("backslash dot dot", "/d/..\\..\\x.wad", "");
+    // Nothing left to name the game after, or a name that would leave the games' folder.
+    for (const char* path : {"/d/.wad", "/d/..wad", "/d/...wad", "/d/. . .zip", "/d/   .wad",
+                             "/d/a\\b.wad", "/d/..\\..\\x.wad"})
+        row(path, path, "");
 }
 
 void TestGameInstaller::gameNames()
@@ -409,9 +406,8 @@ void TestGameInstaller::gameNames()
 void TestGameInstaller::hostileNamesTouchNothing_data()
 {
     const DataTable<QString, QString> row("fileName", "text");
-    row("..", "...wad", kUnknown);
-    row("blank", " .zip", kUnknown);
-    row("backslashes", "..\\..\\Escape.wad", kUnknown);
+    for (const char* fileName : {"...wad", " .zip", "..\\..\\Escape.wad"})
+        row(fileName, fileName, kUnknown);
     // A quote would split the engine's arguments around the game's folder or its wad.
     row("a wad with quotes", "evil\" -exec \"pwn.cfg\" -connect \"203.0.113.9.wad", kQuote);
     row("a zip with quotes", "My \"Best\".zip", kQuote);

@@ -181,15 +181,17 @@ void TestGameOperations::acceptableNames_data()
     row("dots inside", "My.Game", true);
     row("blanks inside", "Hell Revealed", true);
     row("three dots", "...", true);
-    row("empty", "", false);
-    row("blanks only", "   ", false);
-    row("dot", ".", false);
-    row("dot dot", "..", false);
-    row("dot dot with blanks", " .. ", false);
-    row("slash", "a/b", false);
-    row("climbing", "../Other", false);
-    row("backslash", "a\\b", false);
-    row("nul", QString(QStringLiteral("a") + QChar(0)), false);
+    // Nothing to name a folder after, or a name that leaves the games' folder.
+    row.alike({{"empty", ""},
+               {"blanks only", "   "},
+               {"dot", "."},
+               {"dot dot", ".."},
+               {"dot dot with blanks", " .. "},
+               {"slash", "a/b"},
+               {"climbing", "../Other"},
+               {"backslash", "a\\b"},
+               {"nul", QStringLiteral("a") + QChar(0)}},
+              false);
 }
 
 void TestGameOperations::acceptableNames()
@@ -578,8 +580,7 @@ void TestGameOperations::renameCaseOnly()
 {
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
-    f.dialogs.answerName({QStringLiteral("CASTLE"), false});
-    GameOperations(f.scope(), f.host).renameGame();
+    f.runWithName(&GameOperations::renameGame, "CASTLE");
     QCOMPARE(f.dialogs.messages().size(), 0);
     QVERIFY(f.tree.isFile("Z3DGames/CASTLE/Pwads/castle.wad"));
     QVERIFY(!f.tree.exists("Z3DGames/Castle"));
@@ -591,8 +592,7 @@ void TestGameOperations::renameOntoExistingName()
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     // "Other" exists as a game folder; the prompt returns it in capitals.
-    f.dialogs.answerName({QStringLiteral("OTHER"), false});
-    const QSet<QString> before = f.run(&GameOperations::renameGame);
+    const QSet<QString> before = f.runWithName(&GameOperations::renameGame, "OTHER");
 
     verifySoleMessage(f.dialogs.messages(), 48, " Renaming error",
                       " Illegal naming convention detected.    ");
@@ -693,7 +693,7 @@ void TestGameOperations::convertToManualLoadingFailures()
     Fixture f;
     f.autoLoadingGame("Castle", "castle.wad", GameKind::PwadGame);
     FaultInjector::fail(operation, f.tree.path(failing), error);
-    GameOperations(f.scope(), f.host).convertToManualLoading();
+    f.run(&GameOperations::convertToManualLoading);
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error", text);
     // What moved before the failure stays moved; the check record went first.
@@ -728,7 +728,7 @@ void TestGameOperations::fourthEntryQuestion()
     f.tree.addFile("Z3DGames/Castle/Gwads/castle.z3dchk", "check");
     f.host.fileNames = files;
     f.dialogs.answerMessage(answer);
-    GameOperations(f.scope(), f.host).convertToAutoLoading();
+    f.run(&GameOperations::convertToAutoLoading);
 
     QCOMPARE(f.dialogs.messages().size(), asked ? 1 : 0);
     if (asked)
@@ -770,7 +770,7 @@ void TestGameOperations::convertToAutoLoadingReadOnlyTarget()
     // A read-only e2.wad already in Pwads: castle.wad is copied before it, readme.txt not.
     const QString readOnly = f.tree.addFile("Z3DGames/Castle/Pwads/E2.WAD", "old");
     QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
-    GameOperations(f.scope(), f.host).convertToAutoLoading();
+    f.run(&GameOperations::convertToAutoLoading);
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner);
 
     verifySoleMessage(f.dialogs.messages(), 16, " Conversion error",

@@ -37,11 +37,6 @@ QString underInfo(const InstallTree& tree, const QString& path)
     return path.startsWith(prefix) ? path.mid(prefix.size()) : QStringLiteral("outside: ") + path;
 }
 
-QStringList filesIn(const InstallTree& tree, const QString& folder)
-{
-    return QDir(tree.path(folder)).entryList(QDir::Files, QDir::Name);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(z3d::GameKind)
@@ -153,7 +148,7 @@ private slots:
     {
         m_tree->addFile(kInfo + "Pwads/Castle.Z3DM", "MAP01\r\n");
         QCOMPARE(m_records->saveLastMap(GameKind::PwadGame, "CASTLE", "MAP05"), ErrorNumber::None);
-        QCOMPARE(filesIn(*m_tree, kInfo + "Pwads"), QStringList{"Castle.Z3DM"});
+        QCOMPARE(m_tree->fileNames(kInfo + "Pwads"), QStringList{"Castle.Z3DM"});
         QCOMPARE(m_tree->readFile(kInfo + "Pwads/Castle.Z3DM"), QByteArray("MAP05\r\n"));
     }
 
@@ -212,11 +207,11 @@ private slots:
     {
         QCOMPARE(m_records->saveUserDirectorySelection("Udir", "a.wad", "MAP01", false),
                  ErrorNumber::None);
-        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(m_tree->fileNames(kInfo + "Gwads"), QStringList{"udir.z3dg"});
         // No file selected: nothing at all.
         QCOMPARE(m_records->saveUserDirectorySelection("Else", "", "E1M1", true),
                  ErrorNumber::None);
-        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(m_tree->fileNames(kInfo + "Gwads"), QStringList{"udir.z3dg"});
         QCOMPARE(m_records->userDirectoryFile("Else"), QString());
     }
 
@@ -411,7 +406,7 @@ private slots:
         QCOMPARE(m_records->deleteMapRecords(), ErrorNumber::None);
         QCOMPARE(QDir(m_tree->path(kInfo)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{"Gwads", "Save"}));
-        QCOMPARE(filesIn(*m_tree, kInfo + "Gwads"), QStringList{"udir.z3dg"});
+        QCOMPARE(m_tree->fileNames(kInfo + "Gwads"), QStringList{"udir.z3dg"});
         QVERIFY(m_tree->exists(kInfo + "Save/castle.z3ds"));
         // Nothing left to delete is not a failure.
         QCOMPARE(m_records->deleteMapRecords(), ErrorNumber::None);

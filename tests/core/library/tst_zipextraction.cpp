@@ -203,18 +203,12 @@ void TestZipExtraction::flatMemberName_data()
     row("blanks and letters", "dir/Mé map 2.wad", "Mé map 2.wad");
     row("parent then name", "../evil.wad", "evil.wad");
     row("climbing then name", "a/../../x", "x");
-    row("folder entry", "castle/maps/", "");
-    row("empty", "", "");
-    row("dot", ".", "");
-    row("dot dot", "..", "");
-    row("ends in dot dot", "a/..", "");
-    row("dots only", "a/...", "");
-    row("dots and blanks", ". .", "");
-    row("absolute", "/abs.wad", "");
-    row("absolute, backslash", "\\abs.wad", "");
-    row("drive", "C:\\games\\abs.wad", "");
-    row("drive relative", "c:abs.wad", "");
     row("hidden file", ".hidden", ".hidden");
+    row("empty", "", "");
+    // Folder entries, names with nothing to write, names that reach outside the folder.
+    for (const char* member : {"castle/maps/", ".", "..", "a/..", "a/...", ". .", "/abs.wad",
+                               "\\abs.wad", "C:\\games\\abs.wad", "c:abs.wad"})
+        row(member, member, "");
 }
 
 void TestZipExtraction::flatMemberName()

@@ -80,23 +80,19 @@ void TestFileCopy::cleanup()
 void TestFileCopy::copyFile_data()
 {
     using Target = FileOperations::ReadOnlyTarget;
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<Target>("readOnly");
-    QTest::addColumn<int>("error");
-    // The file that holds the target's bytes afterwards, and those bytes (the source's after
-    // a copy, the earlier ones after a refusal).
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("content");
+    // written: the file that holds the target's bytes afterwards; content: those bytes (the
+    // source's after a copy, the earlier ones after a refusal).
+    const DataTable<QString, QString, Target, int, QString, QByteArray> row(
+        "source", "target", "readOnly", "error", "written", "content");
 
     // A copy that succeeds leaves the source's bytes in `written`.
-    const auto copies = [](const char* name, const char* source, const char* target,
-                           Target readOnly, const char* written) {
-        QTest::newRow(name) << source << target << readOnly << 0 << written << kNew;
+    const auto copies = [&](const char* name, const char* source, const char* target,
+                            Target readOnly, const char* written) {
+        row(name, source, target, readOnly, 0, written, kNew);
     };
-    const auto refuses = [](const char* name, const char* source, const char* target, int error,
-                            const char* written, const QByteArray& content) {
-        QTest::newRow(name) << source << target << Target::Refuse << error << written << content;
+    const auto refuses = [&](const char* name, const char* source, const char* target, int error,
+                             const char* written, const QByteArray& content) {
+        row(name, source, target, Target::Refuse, error, written, content);
     };
     copies("new file", "src/a.wad", "dst/b.wad", Target::Refuse, "dst/b.wad");
     copies("replaces", "src/a.wad", "dst/old.wad", Target::Refuse, "dst/old.wad");
@@ -109,9 +105,8 @@ void TestFileCopy::copyFile_data()
     refuses("missing source", "src/gone.wad", "dst/old.wad", 53, "dst/old.wad", kOld);
     refuses("missing source folder", "gone/a.wad", "dst/old.wad", 76, "dst/old.wad", kOld);
     refuses("source is a folder", "dst/folder.wad", "dst/old.wad", 75, "dst/old.wad", kOld);
-    QTest::newRow("target is a folder")
-        << "src/a.wad"
-        << "dst/folder.wad" << Target::Replace << 75 << "src/a.wad" << kNew;
+    row("target is a folder", "src/a.wad", "dst/folder.wad", Target::Replace, 75, "src/a.wad",
+        kNew);
     refuses("missing target folder", "src/a.wad", "gone/a.wad", 76, "src/a.wad", kNew);
 }
 

@@ -68,14 +68,13 @@ private slots:
 void TestFileSystem::resolve_data()
 {
     const DataTable<QString, QString> row("asked", "found");
-    row("exact", "Z3DLaunch/Data", "Z3DLaunch/Data");
-    row("all lower", "z3dlaunch/data", "Z3DLaunch/Data");
+    for (const char* asked : {"Z3DLaunch/Data", "z3dlaunch/data", "z3dlaunch//data"})
+        row(asked, asked, "Z3DLaunch/Data");
     row("backslashes", "\\Z3DLAUNCH\\DATA\\", "Z3DLaunch/Data/");
     row("file", "z3dgames/castle/PWADS/castle.WAD", "Z3DGames/Castle/Pwads/Castle.wad");
     row("missing tail keeps spelling", "z3dgames/castle/NewFolder/New.txt",
         "Z3DGames/Castle/NewFolder/New.txt");
     row("nothing matches", "Nowhere/At/All", "Nowhere/At/All");
-    row("double separators", "z3dlaunch//data", "Z3DLaunch/Data");
     row("only the file otherwise", "Z3DGames/Castle/Pwads/CASTLE.WAD",
         "Z3DGames/Castle/Pwads/Castle.wad");
     row("only the file missing", "Z3DGames/Castle/Pwads/Keep.wad",

@@ -247,11 +247,12 @@ void TestSingleInstance::runtimeFolderIsUsedOnlyWhenPrivate_data()
 {
     const DataTable<QString, bool> row("runtime", "used");
     row("private", "private", true);
-    row("unset", "", false);
-    row("missing", "missing", false);
-    row("writable by the group", "group", false);
-    row("another user's", "other user's", false);
-    row("a link to a private folder", "link", false);
+    row.alike({{"unset", ""},
+               {"missing", "missing"},
+               {"writable by the group", "group"},
+               {"another user's", "other user's"},
+               {"a link to a private folder", "link"}},
+              false);
 }
 
 void TestSingleInstance::runtimeFolderIsUsedOnlyWhenPrivate()

@@ -315,10 +315,11 @@ void TestSaveGames::purgeRemovesLinksNotTheirTargets_data()
 {
     const DataTable<QString, QString> row("link", "target");
     row("save folder to a folder", "UserSG/linked", "Elsewhere");
-    row("game's save folder to a folder", "Z3DGames/Castle/savegame", "Elsewhere");
-    row("game's save folder to a file", "Z3DGames/Castle/savegame", "Elsewhere/keep.z3dsg");
-    row("game's save folder, broken", "Z3DGames/Castle/savegame", "Nowhere");
     row("inside a save folder", "UserSG/doom2/savegame/linked", "Elsewhere");
+    // A game's save folder linked to a folder, to a file and to nothing.
+    for (const char* target : {"Elsewhere", "Elsewhere/keep.z3dsg", "Nowhere"})
+        row(qPrintable(QStringLiteral("game's save folder to ") + target),
+            "Z3DGames/Castle/savegame", target);
 }
 
 void TestSaveGames::purgeRemovesLinksNotTheirTargets()
@@ -353,8 +354,9 @@ void TestSaveGames::purgeThroughLinks()
         fetchRow<QString, QString, QString>("link", "elsewhere", "elsewhereGone");
     InstallTree tree;
     tree.addFile("Z3DGames/Castle/Pwads/castle.wad", "PWAD");
-    tree.addFile("Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "save");
-    tree.addFile("UserSG/castle/savegame/Zorn3DSav0.z3dsg", "save");
+    tree.addFiles(
+        {"Z3DGames/Castle/savegame/Zorn3DSav0.z3dsg", "UserSG/castle/savegame/Zorn3DSav0.z3dsg"},
+        "save");
     QVERIFY(linkAway(tree, link, elsewhere));
     const QSet<QString> before = snapshot(tree);
     RecordingDialogs dialogs;

@@ -350,16 +350,15 @@ void TestAuxiliaryFiles::browserTitle_data()
 {
     const DataTable<int, QString> row("length",
                                       "prefix"); // "!" for the sentence alone
-    row("short", 5, "Current Location: ");
-    row("30", 30, "Current Location: ");
-    row("31", 31, "Location: ");
-    row("35", 35, "Location: ");
-    row("40", 40, "Location: ");
-    row("41", 41, "");
-    row("45", 45, "");
-    row("49", 49, "");
-    row("50", 50, "!");
-    row("long", 200, "!");
+    // Each prefix with the path lengths at and between the bounds of its band.
+    const QList<std::pair<QString, QList<int>>> bands = {{"Current Location: ", {5, 30}},
+                                                         {"Location: ", {31, 35, 40}},
+                                                         {"", {41, 45, 49}},
+                                                         {"!", {50, 200}}};
+    for (const auto& [prefix, lengths] : bands) {
+        for (const int length : lengths)
+            row(QByteArray::number(length).constData(), length, prefix);
+    }
 }
 
 void TestAuxiliaryFiles::browserTitle()
