@@ -457,11 +457,6 @@ void TestCheckWad::titles_data()
                      "map MAP01\n{\n  label = \"Z1\"\n  levelname = \"Entryway\"\n}\n"
                      "// MAP02 has no levelname here\nMAP MAP02 { next = \"MAP03\" }\n"}},
         lines(" \"Entryway\"", " \"underhalls\"", " \"Hangar\""));
-    row("a later lump of a kind wins, map by map",
-        QList<Lump>{{"UMAPINFO", "map MAP01 { levelname = \"Old\" }\n"
-                                 "map MAP02 { levelname = \"Kept\" }\n"},
-                    {"UMAPINFO", "map MAP01 { levelname = \"New\" }\n"}},
-        lines(" \"New\"", " \"Kept\"", ""));
     row("ZMAPINFO title and lookup through LANGUAGE",
         QList<Lump>{{"ZMAPINFO", "map MAP01 \"Tech Base\" { next = \"MAP02\" }\n"
                                  "map E1M1 lookup \"HUSTR_E1M1\" {}\n"},
@@ -503,6 +498,11 @@ void TestCheckWad::titles_data()
     row("a long title is cut between characters",
         QList<Lump>{{"UMAPINFO", "map E1M1 { levelname = \"" + accents + "\" }"}},
         lines("", "", " \"" + accents.left(119) + "\""));
+    row("a later lump of a kind wins, map by map",
+        QList<Lump>{{"UMAPINFO", "map MAP01 { levelname = \"Old\" }\n"
+                                 "map MAP02 { levelname = \"Kept\" }\n"},
+                    {"UMAPINFO", "map MAP01 { levelname = \"New\" }\n"}},
+        lines(" \"New\"", " \"Kept\"", ""));
     row("Plutonia and TNT strings where Doom II's are missing",
         strings("phustr_1 = level 1: congo\nTHUSTR_2 = level 2: wormhole\n"
                 "PHUSTR_E1M1 = Not a map\n"),
