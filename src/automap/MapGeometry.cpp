@@ -1,12 +1,12 @@
 #include "automap/MapGeometry.h"
 
+#include "automap/AsciiText.h"
 #include "automap/LineSpecials.h"
 #include "automap/UdmfFields.h"
 #include "automap/WadFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -131,17 +131,7 @@ struct MapRecords
     }
 };
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
+using ascii_text::equalsIgnoringCase;
 
 double number(std::string_view text)
 {
